@@ -1,0 +1,1 @@
+#include "defaults/PropertyList.h"

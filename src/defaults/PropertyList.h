@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QVariant>
+
+#include <optional>
+
+// Property-list values as the preferences domain holds them, and the file
+// format they are kept in.
+//
+// In memory a property-list value is a QVariant holding exactly one of:
+// QString, bool, qint64, quint64 (only for values above the largest qint64),
+// double, QDateTime (UTC, whole seconds), QByteArray, QVariantList and
+// QVariantMap (string keys) of these. That is also what comes back from a file.
+namespace PropertyList {
+
+// Brings `value` into the canonical form above (other integer widths become
+// qint64, float becomes double, dates move to UTC and whole seconds, QStringList
+// becomes a list, QVariantHash a map), or returns none and says why in `error`
+// when the value, or something inside it, cannot be kept in a property list.
+std::optional<QVariant> normalized(const QVariant& value, QString* error = nullptr);
+
+// True when both values are canonical and equal in type and value: a Boolean is
+// never equal to an integer, nor an integer to a real.
+bool identical(const QVariant& a, const QVariant& b);
+
+// The XML property-list text of a dictionary of canonical values, readable by
+// Python's plistlib and Apple's tools.
+QByteArray toXml(const QVariantMap& root);
+
+// Reads an XML or binary property list whose root is a dictionary. On failure
+// returns none and describes the problem in `error`.
+std::optional<QVariantMap> parse(const QByteArray& bytes, QString* error = nullptr);
+
+} // namespace PropertyList

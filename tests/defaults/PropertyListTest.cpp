@@ -1,0 +1,3 @@
+#include "defaults/PropertyList.h"
+
+#include <gtest/gtest.h>

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+namespace testing_support {
+
+// The temporary folder that stands in for the user's home during this test
+// process: XDG_CONFIG_HOME, XDG_DATA_HOME, XDG_CACHE_HOME and XDG_STATE_HOME
+// all point below it, so no test touches the real user's files.
+QString testHome();
+
+// A fresh, empty folder below testHome() for one test.
+QString freshFolder(const QString& purpose);
+
+} // namespace testing_support
