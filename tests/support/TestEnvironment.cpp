@@ -25,3 +25,20 @@ QString freshFolder(const QString& purpose) {
 }
 
 } // namespace testing_support
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+
+namespace testing_support {
+
+bool processEventsUntil(const std::function<bool()>& done, int timeoutMs) {
+    QDeadlineTimer deadline(timeoutMs);
+    while (!done()) {
+        if (deadline.hasExpired())
+            return false;
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    }
+    return true;
+}
+
+} // namespace testing_support

@@ -13,3 +13,14 @@ QString testHome();
 QString freshFolder(const QString& purpose);
 
 } // namespace testing_support
+
+#include <functional>
+
+namespace testing_support {
+
+// Runs the Qt event loop until `done` holds or `timeoutMs` passes; returns
+// whether it holds. For events that come from outside the process (a file
+// changed by a child process), never for simulated time.
+bool processEventsUntil(const std::function<bool()>& done, int timeoutMs = 10000);
+
+} // namespace testing_support

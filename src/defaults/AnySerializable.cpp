@@ -1,0 +1,33 @@
+#include "defaults/AnySerializable.h"
+
+#include "defaults/PropertyList.h"
+
+#include <QHash>
+
+namespace Defaults {
+
+QVariant AnySerializable::canonical(const std::optional<QVariant>& stored) {
+    if (!stored || !stored->isValid())
+        return {};
+    return PropertyList::normalized(*stored).value_or(QVariant());
+}
+
+AnySerializable AnySerializable::fromStored(QVariant stored) {
+    AnySerializable any;
+    any.value_ = canonical(stored);
+    return any;
+}
+
+bool operator==(const AnySerializable& a, const AnySerializable& b) {
+    if (a.isNilValue() || b.isNilValue())
+        return false;
+    return PropertyList::identical(a.value_, b.value_);
+}
+
+size_t qHash(const AnySerializable& value, size_t seed) {
+    // Equal values have the same type and the same XML form.
+    return qHashMulti(seed, value.value().typeId(),
+                      PropertyList::toXml({{QStringLiteral("v"), value.value()}}));
+}
+
+} // namespace Defaults

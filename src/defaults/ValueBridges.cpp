@@ -1,0 +1,56 @@
+#include "defaults/ValueBridges.h"
+
+#include <QDataStream>
+#include <QIODevice>
+#include <QRegularExpression>
+
+namespace Defaults {
+
+std::optional<QVariant> UUIDBridge::serialize(const std::optional<QUuid>& value) {
+    if (!value)
+        return std::nullopt;
+    return QVariant(value->toString(QUuid::WithoutBraces).toUpper());
+}
+
+std::optional<QUuid> UUIDBridge::deserialize(const std::optional<QVariant>& stored) {
+    if (!stored || !accepts(*stored))
+        return std::nullopt;
+    static const QRegularExpression canonical(QStringLiteral(
+        "^[0-9A-Fa-f]{8}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{12}$"));
+    const QString text = stored->toString();
+    if (!canonical.match(text).hasMatch())
+        return std::nullopt;
+    return QUuid::fromString(text);
+}
+
+// Colours are archived with Qt's own stream format, versioned so that a later
+// Qt can still read what this one wrote.
+namespace {
+constexpr quint32 colorArchiveMagic = 0x47534331; // "GSC1"
+}
+
+std::optional<QVariant> ColorBridge::serialize(const std::optional<QColor>& value) {
+    if (!value || !value->isValid())
+        return std::nullopt;
+    QByteArray archive;
+    QDataStream out(&archive, QIODevice::WriteOnly);
+    out.setVersion(QDataStream::Qt_6_0);
+    out << colorArchiveMagic << *value;
+    return QVariant(archive);
+}
+
+std::optional<QColor> ColorBridge::deserialize(const std::optional<QVariant>& stored) {
+    if (!stored || !accepts(*stored))
+        return std::nullopt;
+    const QByteArray archive = stored->toByteArray();
+    QDataStream in(archive);
+    in.setVersion(QDataStream::Qt_6_0);
+    quint32 magic = 0;
+    QColor color;
+    in >> magic >> color;
+    if (in.status() != QDataStream::Ok || magic != colorArchiveMagic || !in.atEnd() || !color.isValid())
+        return std::nullopt;
+    return color;
+}
+
+} // namespace Defaults

@@ -1,0 +1,171 @@
+#include "DefaultsTestSupport.h"
+
+#include "platform/sim/SimMainQueue.h"
+
+#include <QObject>
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+using namespace Defaults;
+
+namespace {
+struct Fixture : ::testing::Test {
+    std::shared_ptr<UserDefaults> suite = freshSuite();
+    Key<int> key{QStringLiteral("k"), 10, suite};
+    Key<std::optional<QString>> optional{QStringLiteral("o"), suite};
+};
+using Observe = Fixture;
+} // namespace
+
+TEST_F(Observe, InitialDeliversTheCurrentValueBeforeObserveReturns) {
+    set(key, 3);
+    std::vector<KeyChange<int>> changes;
+    auto observation = observe<int>(key, {.initial = true}, [&](const auto& change) { changes.push_back(change); });
+    ASSERT_EQ(changes.size(), 1u);
+    EXPECT_EQ(changes[0].newValue, 3);
+    EXPECT_EQ(changes[0].oldValue, 10) << "the old value of the first delivery is the default";
+    set(key, 4);
+    ASSERT_EQ(changes.size(), 2u);
+    EXPECT_EQ(changes[1].oldValue, 3);
+    EXPECT_EQ(changes[1].newValue, 4);
+}
+
+TEST_F(Observe, PriorAddsADeliveryBeforeEachChangeUnlessInitialIsAsked) {
+    std::vector<bool> priors;
+    auto record = [&](const KeyChange<int>& change) { priors.push_back(change.isPrior); };
+    auto withPrior = observe<int>(key, {.prior = true}, record);
+    set(key, 1);
+    EXPECT_EQ(priors, (std::vector<bool>{true, false}));
+    withPrior.reset();
+    priors.clear();
+    auto both = observe<int>(key, {.initial = true, .prior = true}, record);
+    set(key, 2);
+    EXPECT_EQ(priors, (std::vector<bool>{false, false}));
+}
+
+TEST_F(Observe, RemovingAnOptionalReportsTheDefault) {
+    std::vector<KeyChange<std::optional<QString>>> changes;
+    auto observation = observe<std::optional<QString>>(optional, {}, [&](const auto& c) { changes.push_back(c); });
+    set(optional, std::optional(QStringLiteral("x")));
+    set(optional, std::optional<QString>());
+    ASSERT_EQ(changes.size(), 2u);
+    EXPECT_EQ(changes[1].oldValue, QStringLiteral("x"));
+    EXPECT_EQ(changes[1].newValue, std::nullopt);
+}
+
+TEST_F(Observe, SuppressionSilencesThisThreadAndNestedCallsKeepTheOuterSilence) {
+    int calls = 0;
+    auto observation = observe<int>(key, {}, [&](const auto&) { ++calls; });
+    withoutChangeNotifications([&] {
+        withoutChangeNotifications([&] { set(key, 1); });
+        set(key, 2); // still inside the outer call
+    });
+    EXPECT_EQ(calls, 0);
+    EXPECT_EQ(get(key), 2);
+    set(key, 3);
+    EXPECT_EQ(calls, 1);
+
+    std::thread other([&] { set(key, 4); });
+    withoutChangeNotifications([&] { other.join(); });
+    EXPECT_EQ(calls, 2) << "another thread's writes are not silenced";
+}
+
+TEST_F(Observe, SeveralKeysShareOneHandler) {
+    int calls = 0;
+    Key<bool> other(QStringLiteral("other"), false, freshSuite());
+    auto observation = observe({key, other}, {}, [&] { ++calls; });
+    set(key, 1);
+    set(other, true);
+    set(optional, std::optional(QStringLiteral("unrelated")));
+    EXPECT_EQ(calls, 2);
+    observation->invalidate();
+    observation->invalidate();
+    set(key, 2);
+    EXPECT_EQ(calls, 2);
+}
+
+TEST_F(Observe, AnObservationBoundToAnOwnerEndsWithIt) {
+    int calls = 0;
+    auto owner = std::make_unique<QObject>();
+    auto observation = observe<int>(key, {}, [&](const auto&) { ++calls; });
+    observation->bindToLifetime(owner.get());
+    set(key, 1);
+    owner.reset();
+    set(key, 2);
+    EXPECT_EQ(calls, 1);
+
+    auto unbound = observe<int>(key, {}, [&](const auto&) { ++calls; });
+    auto secondOwner = std::make_unique<QObject>();
+    unbound->bindToLifetime(secondOwner.get()).unbindLifetime();
+    secondOwner.reset();
+    set(key, 3);
+    EXPECT_EQ(calls, 2);
+}
+
+TEST_F(Observe, PublishersDeliverTypedChangesUntilCancelled) {
+    std::vector<int> values;
+    auto subscription = changePublisher(key).sink([&](const KeyChange<int>& c) { values.push_back(c.newValue); });
+    set(key, 5);
+    subscription->cancel();
+    set(key, 6);
+    EXPECT_EQ(values, (std::vector<int>{10, 5}));
+
+    int events = 0;
+    Key<bool> other(QStringLiteral("other"), false, suite);
+    auto merged = changePublisher({key, other}).sink([&](std::monostate) { ++events; });
+    set(key, 7);
+    set(other, true);
+    set(other, false);
+    EXPECT_EQ(events, 3);
+}
+
+TEST_F(Observe, AValueStreamBuffersValuesAndLeavesNothingBehindWhenFinished) {
+    auto stream = valueStream(key, true);
+    set(key, 1);
+    set(key, 2);
+    EXPECT_EQ(stream->tryNext(), 10);
+    EXPECT_EQ(stream->tryNext(), 1);
+    EXPECT_EQ(stream->next(), 2);
+    EXPECT_EQ(stream->tryNext(), std::nullopt);
+
+    std::thread producer([&] { set(key, 3); });
+    EXPECT_EQ(stream->next(), 3);
+    producer.join();
+    stream->finish();
+    set(key, 4);
+    EXPECT_EQ(stream->next(), std::nullopt) << "a finished stream returns at once";
+}
+
+TEST_F(Observe, AnObservableSignalsOnTheMainQueueAndBeforeItsOwnWrites) {
+    platform::sim::SimMainQueue queue;
+    std::vector<int> seenAtSignal;
+    Observable<int> observable(key, queue);
+    observable.objectWillChange.connect([&] { seenAtSignal.push_back(observable.value()); });
+    EXPECT_TRUE(seenAtSignal.empty());
+    queue.runUntilIdle();
+    EXPECT_EQ(seenAtSignal, (std::vector<int>{10})) << "one signal for the initial value";
+
+    observable.setValue(1);
+    EXPECT_EQ(seenAtSignal, (std::vector<int>{10, 10})) << "signalled before the write";
+    queue.runUntilIdle();
+    EXPECT_EQ(seenAtSignal, (std::vector<int>{10, 10, 1}));
+
+    set(key, 2); // from elsewhere
+    queue.runUntilIdle();
+    EXPECT_EQ(seenAtSignal, (std::vector<int>{10, 10, 1, 2}));
+}
+
+TEST_F(Observe, AnObservableGoneBeforeItsQueuedSignalIsHarmless) {
+    platform::sim::SimMainQueue queue;
+    int signalCount = 0;
+    {
+        Observable<int> observable(key, queue);
+        observable.objectWillChange.connect([&] { ++signalCount; });
+        set(key, 1);
+    }
+    set(key, 2);
+    queue.runUntilIdle();
+    EXPECT_EQ(signalCount, 0);
+}
