@@ -1,0 +1,188 @@
+#include "tools/defaults/DefaultsCommand.h"
+
+#include "defaults/UserDefaults.h"
+
+#include <QDateTime>
+#include <QRegularExpression>
+#include <QVariantList>
+#include <QVariantMap>
+
+#include <cmath>
+
+namespace tools {
+
+namespace {
+
+using Verb = DefaultsCommand::Verb;
+
+struct Failure {
+    QString message;
+};
+
+// Reads values from the argument list, front to back.
+class ValueReader {
+public:
+    explicit ValueReader(QStringList words) : words_(std::move(words)) {}
+
+    bool atEnd() const { return position_ >= words_.size(); }
+
+    QString take(const QString& what) {
+        if (atEnd())
+            throw Failure{QStringLiteral("%1 is missing").arg(what)};
+        return words_[position_++];
+    }
+
+    // A value with an optional type flag before it; a bare word is a string.
+    QVariant typedValue() {
+        const QString word = take(QStringLiteral("a value"));
+        if (!word.startsWith(QLatin1Char('-')) || word.size() < 2)
+            return word;
+        return scalar(word, take(QStringLiteral("the value after %1").arg(word)));
+    }
+
+    QVariant topLevel() {
+        const QString flag = take(QStringLiteral("a value"));
+        QVariant value;
+        if (flag == QLatin1String("-array") || flag == QLatin1String("-dict")) {
+            value = flag == QLatin1String("-array") ? QVariant(list()) : QVariant(dictionary());
+        } else if (flag.startsWith(QLatin1Char('-')) && flag.size() > 1) {
+            value = scalar(flag, take(QStringLiteral("the value after %1").arg(flag)));
+        } else {
+            value = flag;
+        }
+        if (!atEnd())
+            throw Failure{QStringLiteral("unexpected \"%1\" after the value").arg(words_[position_])};
+        return value;
+    }
+
+private:
+    QVariantList list() {
+        QVariantList items;
+        while (!atEnd())
+            items << typedValue();
+        return items;
+    }
+
+    QVariantMap dictionary() {
+        QVariantMap entries;
+        while (!atEnd()) {
+            const QString key = take(QStringLiteral("a dictionary key"));
+            if (atEnd())
+                throw Failure{QStringLiteral("the dictionary key \"%1\" has no value").arg(key)};
+            entries.insert(key, typedValue());
+        }
+        return entries;
+    }
+
+    static QVariant scalar(const QString& flag, const QString& text) {
+        if (flag == QLatin1String("-string"))
+            return text;
+        if (flag == QLatin1String("-int") || flag == QLatin1String("-integer"))
+            return integer(text);
+        if (flag == QLatin1String("-float"))
+            return real(text);
+        if (flag == QLatin1String("-bool") || flag == QLatin1String("-boolean"))
+            return boolean(text);
+        if (flag == QLatin1String("-date"))
+            return date(text);
+        if (flag == QLatin1String("-data"))
+            return data(text);
+        throw Failure{QStringLiteral("unknown value type %1").arg(flag)};
+    }
+
+    static QVariant integer(const QString& text) {
+        bool ok = false;
+        if (const qint64 value = text.toLongLong(&ok); ok)
+            return value;
+        if (const quint64 value = text.toULongLong(&ok); ok)
+            return value;
+        throw Failure{QStringLiteral("\"%1\" is not an integer").arg(text)};
+    }
+
+    static QVariant real(const QString& text) {
+        bool ok = false;
+        const double value = text.toDouble(&ok);
+        if (!ok || !std::isfinite(value))
+            throw Failure{QStringLiteral("\"%1\" is not a number").arg(text)};
+        return value;
+    }
+
+    static QVariant boolean(const QString& text) {
+        const QString word = text.toLower();
+        if (word == QLatin1String("true") || word == QLatin1String("yes") || word == QLatin1String("1"))
+            return true;
+        if (word == QLatin1String("false") || word == QLatin1String("no") || word == QLatin1String("0"))
+            return false;
+        throw Failure{QStringLiteral("\"%1\" is not true, false, yes, no, 1 or 0").arg(text)};
+    }
+
+    static QVariant date(const QString& text) {
+        const QDateTime value = QDateTime::fromString(text, Qt::ISODate);
+        if (!value.isValid())
+            throw Failure{QStringLiteral("\"%1\" is not a date like 2026-12-06T18:00:00Z").arg(text)};
+        return value.toUTC();
+    }
+
+    static QVariant data(const QString& text) {
+        static const QRegularExpression hex(QStringLiteral("^([0-9A-Fa-f]{2})*$"));
+        if (!hex.match(text).hasMatch())
+            throw Failure{QStringLiteral("\"%1\" is not hexadecimal bytes").arg(text)};
+        return QByteArray::fromHex(text.toLatin1());
+    }
+
+    QStringList words_;
+    qsizetype position_ = 0;
+};
+
+QString checkedSuite(const QString& name) {
+    if (!UserDefaults::isValidSuiteName(name))
+        throw Failure{QStringLiteral("\"%1\" cannot name a suite").arg(name)};
+    return name;
+}
+
+DefaultsCommand parse(const QStringList& arguments) {
+    if (arguments.isEmpty())
+        throw Failure{QStringLiteral("no command given")};
+    const QString& verb = arguments.first();
+    const QStringList rest = arguments.mid(1);
+    if (verb == QLatin1String("help") || verb == QLatin1String("-h") || verb == QLatin1String("--help"))
+        return {};
+    if (verb == QLatin1String("read") && rest.size() <= 2)
+        return {Verb::Read, rest.isEmpty() ? QString() : checkedSuite(rest[0]), rest.value(1), {}};
+    if (verb == QLatin1String("delete") && (rest.size() == 1 || rest.size() == 2))
+        return {Verb::Delete, checkedSuite(rest[0]), rest.value(1), {}};
+    if (verb == QLatin1String("write") && rest.size() >= 3) {
+        if (rest[1].isEmpty())
+            throw Failure{QStringLiteral("the key is empty")};
+        return {Verb::Write, checkedSuite(rest[0]), rest[1], ValueReader(rest.mid(2)).topLevel()};
+    }
+    throw Failure{QStringLiteral("\"%1\" with %2 argument(s) is not a command").arg(verb).arg(rest.size())};
+}
+
+} // namespace
+
+ParsedCommand parseDefaultsCommand(const QStringList& arguments) {
+    try {
+        return {parse(arguments), {}};
+    } catch (const Failure& failure) {
+        return {std::nullopt, failure.message};
+    }
+}
+
+QString defaultsUsage() {
+    return QStringLiteral(
+        "usage: gapsel-defaults read [SUITE [KEY]]\n"
+        "       gapsel-defaults write SUITE KEY VALUE\n"
+        "       gapsel-defaults delete SUITE [KEY]\n"
+        "\n"
+        "VALUE is a word (a string) or one of:\n"
+        "  -string TEXT   -int N   -float X   -bool true|false|yes|no|1|0\n"
+        "  -date 2026-12-06T18:00:00Z   -data HEX\n"
+        "  -array ITEM...          items are words or typed values (-int 3)\n"
+        "  -dict KEY ITEM ...      pairs of a key and an item\n"
+        "\n"
+        "Suites live in $XDG_CONFIG_HOME (~/.config) as SUITE.plist; Gapsel's own\n"
+        "suite is " GAPSEL_BUNDLE_ID ". A running Gapsel sees changes at once.\n");
+}
+
+} // namespace tools

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+namespace tools {
+
+// Property-list values as people read them on a terminal, in the old-style
+// text form: strings bare when they are plain words and quoted otherwise,
+// lists in ( ), dictionaries in { } with "key = value;" lines.
+QString describeValue(const QVariant& value, int indent = 0);
+
+} // namespace tools

@@ -1,0 +1,14 @@
+// gapsel-defaults: reads and writes Gapsel's preferences from the command line.
+
+#include "tools/defaults/DefaultsTool.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return tools::runDefaultsTool(app.arguments().mid(1), out, err);
+}
