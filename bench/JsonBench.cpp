@@ -1,0 +1,29 @@
+#include "defaults/JsonCoding.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+struct Separator {
+    QUuid id;
+    QString character;
+
+    static constexpr auto jsonFields() {
+        return std::tuple{Defaults::Json::field("id", &Separator::id),
+                          Defaults::Json::field("character", &Separator::character)};
+    }
+};
+
+// One stored separator written and read back, as every change of the separator
+// list does for each of its elements.
+void encodeAndDecodeSeparator(benchmark::State& state) {
+    const Separator separator{QUuid::createUuid(), QString(QChar(0x2014))};
+    for (auto _ : state) {
+        auto text = Defaults::Json::encodeText(separator);
+        auto decoded = Defaults::Json::decodeText<Separator>(*text);
+        benchmark::DoNotOptimize(decoded);
+    }
+}
+BENCHMARK(encodeAndDecodeSeparator);
+
+} // namespace
