@@ -1,0 +1,158 @@
+#include "defaults/PropertyListDetail.h"
+
+#include <plist/plist.h>
+
+#include <cstdlib>
+#include <limits>
+#include <memory>
+
+// Binary property lists, as macOS tools may leave them, are read with libplist
+// and its nodes turned into canonical values. Entries of kinds a preferences
+// file has no use for (keyed-archiver UIDs) and strings XML could not carry
+// are left out rather than failing the whole file.
+namespace PropertyList::detail {
+
+namespace {
+
+// Seconds from 1970-01-01T00:00:00Z to 2001-01-01T00:00:00Z, the binary format's epoch.
+constexpr qint64 referenceDateOffset = 978'307'200;
+
+class NodeConverter {
+public:
+    explicit NodeConverter(const BinaryLayout& layout)
+        // libplist 2.2 hands out every integer as 64 unsigned bits, so a value
+        // above the largest qint64 is either a negative number (written in 8
+        // bytes) or a large unsigned one (written in 16). The layout says which
+        // kinds the file holds; only when it holds both is the guess (negative)
+        // possibly wrong.
+        : largeIntegersAreUnsigned(layout.hasWideIntegers && !layout.hasNegativeIntegers) {}
+
+    QVariantMap dictionary(plist_t node) const {
+        QVariantMap map;
+        plist_dict_iter iterator = nullptr;
+        plist_dict_new_iter(node, &iterator);
+        for (;;) {
+            char* key = nullptr;
+            plist_t item = nullptr;
+            plist_dict_next_item(node, iterator, &key, &item);
+            const std::unique_ptr<char, decltype(&std::free)> keyOwner(key, &std::free);
+            if (!item)
+                break;
+            const QString name = QString::fromUtf8(key);
+            auto value = convert(item);
+            if (value && !unstorableTextProblem(name))
+                map.insert(name, *value);
+        }
+        std::free(iterator);
+        return map;
+    }
+
+private:
+    QVariantList array(plist_t node) const {
+        QVariantList list;
+        const uint32_t size = plist_array_get_size(node);
+        for (uint32_t i = 0; i < size; ++i) {
+            if (auto value = convert(plist_array_get_item(node, i)))
+                list.append(*value);
+        }
+        return list;
+    }
+
+    QVariant integer(plist_t node) const {
+        uint64_t bits = 0;
+        plist_get_uint_val(node, &bits);
+        if (bits > static_cast<uint64_t>(std::numeric_limits<qint64>::max()) &&
+            largeIntegersAreUnsigned)
+            return QVariant(static_cast<quint64>(bits));
+        return QVariant(static_cast<qint64>(bits));
+    }
+
+    // libplist splits the stored seconds into whole seconds and microseconds,
+    // both rounded towards zero; whole seconds are kept, rounded down.
+    static QVariant date(plist_t node) {
+        int32_t seconds = 0;
+        int32_t microseconds = 0;
+        plist_get_date_val(node, &seconds, &microseconds);
+        const qint64 floored =
+            static_cast<qint64>(seconds) - (seconds < 0 && microseconds != 0 ? 1 : 0);
+        return QVariant(utcDate(referenceDateOffset + floored));
+    }
+
+    static std::optional<QVariant> string(plist_t node) {
+        uint64_t length = 0;
+        const char* text = plist_get_string_ptr(node, &length);
+        const QString value = QString::fromUtf8(text, static_cast<qsizetype>(length));
+        if (unstorableTextProblem(value))
+            return std::nullopt;
+        return QVariant(value);
+    }
+
+    static QVariant data(plist_t node) {
+        uint64_t length = 0;
+        const char* bytes = plist_get_data_ptr(node, &length);
+        return QVariant(QByteArray(bytes, static_cast<qsizetype>(length)));
+    }
+
+    static QVariant real(plist_t node) {
+        double value = 0;
+        plist_get_real_val(node, &value);
+        return QVariant(value);
+    }
+
+    static QVariant boolean(plist_t node) {
+        uint8_t value = 0;
+        plist_get_bool_val(node, &value);
+        return QVariant(value != 0);
+    }
+
+    std::optional<QVariant> convert(plist_t node) const {
+        switch (plist_get_node_type(node)) {
+        case PLIST_BOOLEAN:
+            return boolean(node);
+        case PLIST_UINT:
+            return integer(node);
+        case PLIST_REAL:
+            return real(node);
+        case PLIST_STRING:
+            return string(node);
+        case PLIST_DATE:
+            return date(node);
+        case PLIST_DATA:
+            return data(node);
+        case PLIST_ARRAY:
+            return QVariant(array(node));
+        case PLIST_DICT:
+            return QVariant(dictionary(node));
+        default:
+            return std::nullopt;
+        }
+    }
+
+    bool largeIntegersAreUnsigned;
+};
+
+} // namespace
+
+std::optional<QVariantMap> parseBinary(const QByteArray& bytes, QString& error) {
+    if (bytes.size() > std::numeric_limits<uint32_t>::max()) {
+        error = QStringLiteral("binary property list: the file is too large");
+        return std::nullopt;
+    }
+    const auto layout = checkBinaryLayout(bytes, error);
+    if (!layout)
+        return std::nullopt;
+    plist_t root = nullptr;
+    plist_from_bin(bytes.constData(), static_cast<uint32_t>(bytes.size()), &root);
+    const std::unique_ptr<void, decltype(&plist_free)> rootOwner(root, &plist_free);
+    if (!root) {
+        error = QStringLiteral("binary property list: libplist cannot read it");
+        return std::nullopt;
+    }
+    if (plist_get_node_type(root) != PLIST_DICT) {
+        error = QStringLiteral("binary property list: the top value is not a dictionary");
+        return std::nullopt;
+    }
+    return NodeConverter(*layout).dictionary(root);
+}
+
+} // namespace PropertyList::detail
