@@ -1,3 +1,487 @@
 #include "defaults/PropertyList.h"
 
+#include "support/TestEnvironment.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QPoint>
+#include <QProcess>
+#include <QStandardPaths>
+
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <vector>
+
+namespace {
+
+using PropertyList::identical;
+
+constexpr qint64 int64Min = std::numeric_limits<qint64>::min();
+constexpr qint64 int64Max = std::numeric_limits<qint64>::max();
+constexpr quint64 uint64Max = std::numeric_limits<quint64>::max();
+constexpr double notANumber = std::numeric_limits<double>::quiet_NaN();
+constexpr double infinity = std::numeric_limits<double>::infinity();
+
+QString text(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+QVariant date(const char* isoText) {
+    return QDateTime::fromString(text(isoText), Qt::ISODateWithMs).toUTC();
+}
+
+QVariantList list(std::initializer_list<QVariant> items) {
+    return QVariantList(items);
+}
+
+std::string describe(const QVariant& value) {
+    return QStringLiteral("%1 %2")
+        .arg(QLatin1String(value.typeName()), value.toString())
+        .toStdString();
+}
+
+// Every canonical kind, with the values most likely to be damaged on the way.
+std::vector<std::pair<const char*, QVariant>> samples() {
+    return {
+        {"empty string", QString()},
+        {"markup", text("a & b < c > d ]]> &amp;")},
+        {"line ends", text("cr\r lf\n crlf\r\n tab\t")},
+        {"non-ASCII", text("Grüße, 東京, 😀")},
+        {"true", true},
+        {"false", false},
+        {"zero", qint64(0)},
+        {"minus one", qint64(-1)},
+        {"int64 min", int64Min},
+        {"int64 max", int64Max},
+        {"above int64", quint64(int64Max) + 1},
+        {"uint64 max", uint64Max},
+        {"tenth", 0.1},
+        {"negative zero", -0.0},
+        {"whole real", 5.0},
+        {"huge real", 1e300},
+        {"denormal", 5e-324},
+        {"nan", notANumber},
+        {"infinity", infinity},
+        {"minus infinity", -infinity},
+        {"before 1970", date("1900-01-01T00:00:00Z")},
+        {"reference date", date("2001-01-01T00:00:00Z")},
+        {"after 2038", date("2100-06-15T12:34:56Z")},
+        {"year 9999", date("9999-12-31T23:59:59Z")},
+        {"empty data", QByteArray()},
+        {"binary data", QByteArray("\0\x01\xff\r\n", 5)},
+        {"long data", QByteArray(200, '\x7f')},
+        {"empty list", QVariantList()},
+        {"empty map", QVariantMap()},
+        {"nested", list({list({}), QVariantMap{{text("k"), list({qint64(1), text("x")})}},
+                         QVariantMap{{text("deep"), QVariantMap{{text("er"), 2.5}}}}})},
+    };
+}
+
+QVariant roundTrip(const QVariant& value) {
+    QString error;
+    const auto read = PropertyList::parse(PropertyList::toXml({{text("value"), value}}), &error);
+    EXPECT_TRUE(read.has_value()) << error.toStdString();
+    return read ? read->value(text("value")) : QVariant();
+}
+
+QByteArray wrapped(const char* body) {
+    return QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n") +
+           body + "\n</plist>\n";
+}
+
+QByteArray nestedXml(int arrays) {
+    return wrapped(("<dict><key>k</key>" + QByteArray("<array>").repeated(arrays) +
+                    QByteArray("</array>").repeated(arrays) + "</dict>")
+                       .constData());
+}
+
+// A tiny binary property-list builder: object 0 is the top object, references
+// are 4 bytes wide and offsets 8.
+QByteArray bigEndian(quint64 value, int width) {
+    QByteArray bytes;
+    for (int shift = (width - 1) * 8; shift >= 0; shift -= 8)
+        bytes.append(static_cast<char>((value >> shift) & 0xFF));
+    return bytes;
+}
+
+QByteArray container(char kind, const std::vector<quint64>& references) {
+    QByteArray object(1, static_cast<char>(kind | 0x0F));
+    object += '\x13' + bigEndian(references.size() / (kind == '\xD0' ? 2 : 1), 8);
+    for (const quint64 reference : references)
+        object += bigEndian(reference, 4);
+    return object;
+}
+
+QByteArray binaryPlist(const std::vector<QByteArray>& objects) {
+    QByteArray file("bplist00");
+    QByteArray offsets;
+    for (const QByteArray& object : objects) {
+        offsets += bigEndian(file.size(), 8);
+        file += object;
+    }
+    const quint64 table = file.size();
+    return file + offsets + QByteArray(6, '\0') + '\x08' + '\x04' + bigEndian(objects.size(), 8) +
+           bigEndian(0, 8) + bigEndian(table, 8);
+}
+
+QByteArray ascii(const char* string) {
+    return static_cast<char>(0x50 | qstrlen(string)) + QByteArray(string);
+}
+
+// {"k": [[...[]...]]} with the given number of arrays.
+QByteArray nestedBinary(int arrays) {
+    std::vector<QByteArray> objects{container('\xD0', {1, 2}), ascii("k")};
+    for (int i = 0; i < arrays; ++i) {
+        const quint64 self = objects.size();
+        objects.push_back(container('\xA0', i + 1 < arrays ? std::vector<quint64>{self + 1}
+                                                           : std::vector<quint64>{}));
+    }
+    return binaryPlist(objects);
+}
+
+std::optional<QByteArray> runPython(const QString& script, const QString& argument) {
+    const QString python = QStandardPaths::findExecutable(text("python3"));
+    if (python.isEmpty())
+        return std::nullopt;
+    QProcess process;
+    process.start(python, {text("-c"), script, argument});
+    if (!process.waitForFinished() || process.exitCode() != 0)
+        return std::nullopt;
+    return process.readAllStandardOutput();
+}
+
+TEST(PropertyListXml, EveryKindRoundTripsIdentically) {
+    QVariantMap all;
+    for (const auto& [name, value] : samples()) {
+        SCOPED_TRACE(name);
+        const QVariant back = roundTrip(value);
+        EXPECT_TRUE(identical(back, value)) << describe(back) << " vs " << describe(value);
+        all.insert(text(name), value);
+    }
+    const auto read = PropertyList::parse(PropertyList::toXml(all));
+    ASSERT_TRUE(read.has_value());
+    EXPECT_TRUE(identical(*read, all));
+}
+
+TEST(PropertyListXml, LaysOutTheFileLikeCoreFoundation) {
+    const QVariantMap root{{text("b"), list({QVariantList(), QVariantMap(), -0.0, true})},
+                           {text("a"), QByteArray(60, '\0')},
+                           {text("c\r"), QVariantMap{{text("n"), notANumber}}},
+                           {text("left out: not canonical"), QPoint()}};
+    EXPECT_EQ(PropertyList::toXml(root).toStdString(),
+              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+              "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
+              "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
+              "<plist version=\"1.0\">\n"
+              "<dict>\n"
+              "\t<key>a</key>\n"
+              "\t<data>\n"
+              "\tAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAA\n"
+              "\tAAAA\n"
+              "\t</data>\n"
+              "\t<key>b</key>\n"
+              "\t<array>\n"
+              "\t\t<array/>\n"
+              "\t\t<dict/>\n"
+              "\t\t<real>-0</real>\n"
+              "\t\t<true/>\n"
+              "\t</array>\n"
+              "\t<key>c&#13;</key>\n"
+              "\t<dict>\n"
+              "\t\t<key>n</key>\n"
+              "\t\t<real>nan</real>\n"
+              "\t</dict>\n"
+              "</dict>\n"
+              "</plist>\n");
+    EXPECT_TRUE(PropertyList::toXml({}).contains("<plist version=\"1.0\">\n<dict/>\n</plist>\n"));
+}
+
+TEST(PropertyListXml, PythonPlistlibReadsTheSameValuesAndTypes) {
+    const QString path = testing_support::freshFolder(text("plistlib")) + text("/values.plist");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(PropertyList::toXml({{text("big"), uint64Max},
+                                    {text("min"), int64Min},
+                                    {text("real"), 0.1},
+                                    {text("inf"), -infinity},
+                                    {text("text"), text("a<&>\r\n😀")},
+                                    {text("date"), date("1850-03-04T05:06:07Z")},
+                                    {text("data"), QByteArray("\0\xff", 2)},
+                                    {text("list"), list({true, QVariantMap()})}}));
+    file.close();
+    const auto output = runPython(text("import plistlib, sys\n"
+                                       "d = plistlib.load(open(sys.argv[1], 'rb'))\n"
+                                       "for k in sorted(d):\n"
+                                       "    v = d[k]\n"
+                                       "    shown = v.isoformat() if hasattr(v, 'isoformat') "
+                                       "else repr(v)\n"
+                                       "    print(k, type(v).__name__, shown)\n"),
+                                  path);
+    if (!output)
+        GTEST_SKIP() << "python3 with plistlib is not available";
+    EXPECT_EQ(output->toStdString(), "big int 18446744073709551615\n"
+                                     "data bytes b'\\x00\\xff'\n"
+                                     "date datetime 1850-03-04T05:06:07\n"
+                                     "inf float -inf\n"
+                                     "list list [True, {}]\n"
+                                     "min int -9223372036854775808\n"
+                                     "real float 0.1\n"
+                                     "text str 'a<&>\\r\\n😀'\n");
+}
+
+TEST(PropertyListXml, ReadsTheVariantsOtherWritersProduce) {
+    const std::vector<std::pair<const char*, QVariant>> cases{
+        {"<real>0.10000000000000001</real>", 0.1},
+        {"<real>+infinity</real>", infinity},
+        {"<real> -INF </real>", -infinity},
+        {"<real>1E3</real>", 1000.0},
+        {"<integer>0x10</integer>", qint64(16)},
+        {"<integer> -0XfF </integer>", qint64(-255)},
+        {"<integer>+7</integer>", qint64(7)},
+        {"<integer>-9223372036854775808</integer>", int64Min},
+        {"<integer>0xFFFFFFFFFFFFFFFF</integer>", uint64Max},
+        {"<date>2020-05-06T07:08:09.999Z</date>", date("2020-05-06T07:08:09Z")},
+        {"<data>\n\tAP8=\n\t</data>", QByteArray("\0\xff", 2)},
+        {"<data>AP\n8 =</data>", QByteArray("\0\xff", 2)},
+        {"<string/>", QString()},
+        {"<string><![CDATA[<x>]]>&#x1F600;&amp;</string>", text("<x>😀&")},
+        {"<array> <!-- note --> <true></true> <?pi x?> </array>", list({true})},
+    };
+    for (const auto& [element, expected] : cases) {
+        SCOPED_TRACE(element);
+        QString error;
+        const QByteArray body = QByteArray("<dict><key>v</key>") + element + "</dict>";
+        const auto read = PropertyList::parse(wrapped(body.constData()), &error);
+        ASSERT_TRUE(read.has_value()) << error.toStdString();
+        EXPECT_TRUE(identical(read->value(text("v")), expected))
+            << describe(read->value(text("v")));
+    }
+}
+
+TEST(PropertyListXml, ARepeatedKeyKeepsItsLastValue) {
+    const auto read = PropertyList::parse(
+        wrapped("<dict><key>k</key><integer>1</integer><key>k</key><false/></dict>"));
+    ASSERT_TRUE(read.has_value());
+    EXPECT_TRUE(identical(*read, QVariantMap{{text("k"), false}}));
+}
+
+TEST(PropertyListXml, RefusesMalformedInputWithAPosition) {
+    const std::vector<std::pair<QByteArray, const char*>> cases{
+        {"", "line"},
+        {"<plist><dict><key>a</key><string>b", "line"},
+        {"not xml at all", "line"},
+        {"<dict/>", "must be <plist>"},
+        {wrapped("<array/>"), "must be a <dict>"},
+        {wrapped(""), "holds no value"},
+        {wrapped("<dict/><dict/>"), "exactly one value"},
+        {wrapped("<dict><key>a</key></dict>"), "key \"a\" has no value"},
+        {wrapped("<dict><key>a</key><key>b</key><true/></dict>"), "followed by another key"},
+        {wrapped("<dict><string>x</string></dict>"), "expected <key>"},
+        {wrapped("<dict><key>a</key><color>red</color></dict>"), "<color> is not"},
+        {wrapped("<dict><key>a</key><data>AP8</data></dict>"), "Base64"},
+        {wrapped("<dict><key>a</key><data>A*8=</data></dict>"), "Base64"},
+        {wrapped("<dict><key>a</key><integer>18446744073709551616</integer></dict>"), "integer"},
+        {wrapped("<dict><key>a</key><integer>-9223372036854775809</integer></dict>"), "integer"},
+        {wrapped("<dict><key>a</key><integer>1.5</integer></dict>"), "integer"},
+        {wrapped("<dict><key>a</key><integer></integer></dict>"), "integer"},
+        {wrapped("<dict><key>a</key><real>1,5</real></dict>"), "real"},
+        {wrapped("<dict><key>a</key><date>2021-02-30T00:00:00Z</date></dict>"), "date"},
+        {wrapped("<dict><key>a</key><date>2021-02-03 00:00:00</date></dict>"), "date"},
+        {wrapped("<dict><key>a</key><true>yes</true></dict>"), "empty"},
+        {wrapped("<dict><key>a</key><string>x<b/></string></dict>"), "cannot contain"},
+        {wrapped("<dict><key>a</key><array>loose</array></dict>"), "unexpected text"},
+        {wrapped("<dict><key>a</key><string>&bogus;</string></dict>"), "line"},
+        {wrapped("<dict><key>a</key><string>&#xFFFE;</string></dict>"), "line"},
+        {wrapped("<dict/>") + "<dict/>", "line"},
+    };
+    for (const auto& [input, expected] : cases) {
+        SCOPED_TRACE(input.toStdString());
+        QString error;
+        EXPECT_FALSE(PropertyList::parse(input, &error).has_value());
+        EXPECT_TRUE(error.startsWith(text("line "))) << error.toStdString();
+        EXPECT_TRUE(error.contains(text(expected))) << error.toStdString();
+    }
+}
+
+TEST(PropertyListNesting, BothFormatsAcceptFiveHundredTwelveLevelsAndNoMore) {
+    // The top dictionary is the first level.
+    for (const auto& make : {nestedXml, nestedBinary}) {
+        EXPECT_TRUE(PropertyList::parse(make(511)).has_value());
+        QString error;
+        EXPECT_FALSE(PropertyList::parse(make(512), &error).has_value());
+        EXPECT_TRUE(error.contains(text("deeper than 512"))) << error.toStdString();
+        EXPECT_FALSE(PropertyList::parse(make(100000)).has_value());
+    }
+    QVariant deep = QVariantList();
+    for (int i = 0; i < 510; ++i) // inside the top dictionary: 512 levels in all
+        deep = QVariantList{deep};
+    EXPECT_TRUE(PropertyList::normalized(deep).has_value());
+    EXPECT_FALSE(PropertyList::normalized(QVariantList{deep}).has_value());
+}
+
+TEST(PropertyListBinary, ConvertsEveryKindAndSkipsUids) {
+    const QByteArray doubleOne("\x3f\xf0\0\0\0\0\0\0", 8);
+    const QByteArray file = binaryPlist({
+        container('\xD0', {1, 2, 3, 4, 5, 6, 7, 8}),
+        ascii("n"),
+        ascii("r"),
+        ascii("u"),
+        ascii("l"),
+        '\x13' + bigEndian(quint64(-5), 8),
+        '\x23' + doubleOne,
+        QByteArray("\x80\x07", 2),
+        container('\xA0', {9, 10, 11}),
+        '\x09' + QByteArray(),
+        QByteArray("\x42\x00\xff", 3),
+        '\x33' + doubleOne,
+    });
+    QString error;
+    const auto read = PropertyList::parse(file, &error);
+    ASSERT_TRUE(read.has_value()) << error.toStdString();
+    const QVariantMap expected{
+        {text("n"), qint64(-5)},
+        {text("r"), 1.0},
+        {text("l"), list({true, QByteArray("\0\xff", 2), date("2001-01-01T00:00:01Z")})}};
+    EXPECT_TRUE(identical(*read, expected));
+}
+
+TEST(PropertyListBinary, ReadsSixteenByteIntegersAsUnsigned) {
+    const QByteArray wide = '\x14' + bigEndian(0, 8) + bigEndian(uint64Max, 8);
+    const auto read =
+        PropertyList::parse(binaryPlist({container('\xD0', {1, 2}), ascii("u"), wide}));
+    ASSERT_TRUE(read.has_value());
+    EXPECT_TRUE(identical(read->value(text("u")), uint64Max));
+}
+
+TEST(PropertyListBinary, ReadsWhatPythonWrites) {
+    const QString path = testing_support::freshFolder(text("bplist")) + text("/python.plist");
+    const auto written = runPython(
+        text("import plistlib, sys, datetime\n"
+             "d = {'neg': -2**63, 'text': 'Grüße 😀', 'real': -0.5, 'data': b'\\0\\1',\n"
+             "     'when': datetime.datetime(1999, 12, 31, 23, 59, 59, 500000),\n"
+             "     'later': datetime.datetime(2030, 1, 2, 3, 4, 5, 250000),\n"
+             "     'uid': plistlib.UID(3), 'nest': {'a': [1, 'b', False], 'e': {}}}\n"
+             "open(sys.argv[1], 'wb').write(plistlib.dumps(d, fmt=plistlib.FMT_BINARY))\n"),
+        path);
+    if (!written)
+        GTEST_SKIP() << "python3 with plistlib is not available";
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QString error;
+    const auto read = PropertyList::parse(file.readAll(), &error);
+    ASSERT_TRUE(read.has_value()) << error.toStdString();
+    const QVariantMap expected{
+        {text("neg"), int64Min},
+        {text("text"), text("Grüße 😀")},
+        {text("real"), -0.5},
+        {text("data"), QByteArray("\0\1", 2)},
+        {text("when"), date("1999-12-31T23:59:59Z")},
+        {text("later"), date("2030-01-02T03:04:05Z")},
+        {text("nest"), QVariantMap{{text("a"), list({qint64(1), text("b"), false})},
+                                   {text("e"), QVariantMap()}}}};
+    EXPECT_TRUE(identical(*read, expected));
+}
+
+TEST(PropertyListBinary, RefusesDamagedOrHostileFiles) {
+    std::vector<QByteArray> sharedTwice{container('\xD0', {1, 2}), ascii("k")};
+    for (quint64 i = 2; i < 60; ++i)
+        sharedTwice.push_back(container('\xA0', {i + 1, i + 1}));
+    sharedTwice.push_back(container('\xA0', {}));
+    const QByteArray valid = binaryPlist({container('\xD0', {}), ascii("k")});
+    const std::vector<std::pair<QByteArray, const char*>> cases{
+        {valid.left(valid.size() - 5), "trailer"},
+        {"bplist00", "too short"},
+        {QByteArray(valid).replace(0, 8, "bplist01"), "version"},
+        {binaryPlist({container('\xA0', {})}), "not a dictionary"},
+        {binaryPlist({container('\xD0', {1, 0}), ascii("k")}), "contains itself"},
+        {binaryPlist({container('\xD0', {1, 7}), ascii("k")}), "damaged"},
+        {binaryPlist(sharedTwice), "unfolds"},
+        // libplist 2.2 would abort the process on this key.
+        {binaryPlist({container('\xD0', {1, 1}), QByteArray("\x52k\0", 3)}), "damaged"},
+    };
+    for (const auto& [input, expected] : cases) {
+        SCOPED_TRACE(expected);
+        QString error;
+        EXPECT_FALSE(PropertyList::parse(input, &error).has_value());
+        EXPECT_TRUE(error.contains(text(expected))) << error.toStdString();
+    }
+}
+
+TEST(PropertyListNormalized, BringsValuesIntoCanonicalForm) {
+    QVariantHash hash{{text("b"), 1}, {text("a"), 2u}};
+    const std::vector<std::pair<QVariant, QVariant>> cases{
+        {int(-3), qint64(-3)},
+        {short(4), qint64(4)},
+        {static_cast<signed char>(-5), qint64(-5)},
+        {static_cast<unsigned char>(250), qint64(250)},
+        {uint(7), qint64(7)},
+        {quint64(int64Max), int64Max},
+        {uint64Max, uint64Max},
+        {1.5f, 1.5},
+        {notANumber, notANumber},
+        {QStringList{text("x"), text("y")}, list({text("x"), text("y")})},
+        {hash, QVariantMap{{text("a"), qint64(2)}, {text("b"), qint64(1)}}},
+        {QVariant::fromValue(QList<int>{1, 2}), list({qint64(1), qint64(2)})},
+        {QVariant::fromValue(QMap<QString, float>{{text("f"), 0.5f}}),
+         QVariantMap{{text("f"), 0.5}}},
+        {QDateTime::fromString(text("2020-01-02T03:04:05.678+02:00"), Qt::ISODateWithMs),
+         date("2020-01-02T01:04:05Z")},
+        {QDateTime::fromMSecsSinceEpoch(-1500, Qt::UTC), date("1969-12-31T23:59:58Z")},
+    };
+    for (const auto& [input, expected] : cases) {
+        SCOPED_TRACE(describe(input));
+        QString error;
+        const auto result = PropertyList::normalized(input, &error);
+        ASSERT_TRUE(result.has_value()) << error.toStdString();
+        EXPECT_TRUE(identical(*result, expected)) << describe(*result);
+    }
+}
+
+TEST(PropertyListNormalized, RefusesWhatAFileCannotHoldAndSaysWhy) {
+    const std::vector<std::pair<QVariant, const char*>> cases{
+        {QVariant(), "empty (invalid) value"},
+        {QPoint(1, 2), "type QPoint"},
+        {QChar(u'x'), "type QChar"},
+        {QVariant::fromValue(nullptr), "type std::nullptr_t"},
+        {list({qint64(1), QVariant()}), "empty (invalid) value"},
+        {text("a\x01"), "U+0001"},
+        {QString(QChar(0xFFFE)), "U+FFFE"},
+        {QString(QChar(0xD800)) + text("x"), "unpaired surrogate U+D800"},
+        {QString(QChar(0xDC00)), "unpaired surrogate U+DC00"},
+        {QVariantMap{{text("bad\x0b"), 1}}, "dictionary key: text contains U+000B"},
+        {QVariant::fromValue(QMap<int, QString>{{1, text("x")}}), "key must be a string"},
+        {QDateTime(), "invalid date"},
+        {QDateTime(QDate(10000, 1, 1), QTime(0, 0), Qt::UTC), "years 1 to 9999"},
+    };
+    for (const auto& [input, expected] : cases) {
+        SCOPED_TRACE(expected);
+        QString error;
+        EXPECT_FALSE(PropertyList::normalized(input, &error).has_value());
+        EXPECT_TRUE(error.contains(text(expected))) << error.toStdString();
+    }
+}
+
+TEST(PropertyListIdentical, IsStrictAboutTypesAndExactAboutReals) {
+    const std::vector<std::tuple<QVariant, QVariant, bool>> cases{
+        {true, qint64(1), false},
+        {qint64(5), 5.0, false},
+        {qint64(5), quint64(5), false},
+        {notANumber, notANumber, true},
+        {0.0, -0.0, false},
+        {text(""), QString(), true},
+        {list({qint64(1), qint64(2)}), list({qint64(2), qint64(1)}), false},
+        {QVariantMap{{text("a"), list({1.0})}}, QVariantMap{{text("a"), list({1.0})}}, true},
+        {QVariantMap{{text("a"), 1.0}}, QVariantMap{{text("b"), 1.0}}, false},
+        {date("2001-01-01T00:00:00Z"), QDateTime::fromSecsSinceEpoch(978307200, Qt::UTC), true},
+        {QVariant(), QVariant(), false},
+    };
+    for (const auto& [a, b, expected] : cases) {
+        SCOPED_TRACE(describe(a) + " vs " + describe(b));
+        EXPECT_EQ(identical(a, b), expected);
+        EXPECT_EQ(identical(b, a), expected);
+    }
+}
+
+} // namespace
