@@ -2,12 +2,24 @@
 
 namespace platform {
 
+class Alerts;
+class Application;
 class MainQueue;
+class Modifiers;
+class SettingsWindow;
+class Workspace;
+struct BundleInfo;
 
 // Every desktop service the program uses, handed to it at start-up. main() fills
 // it with the real desktop; tests fill it with the simulated one.
 struct Platform {
     MainQueue& mainQueue;
+    const BundleInfo& bundle;
+    Modifiers& modifiers;
+    Workspace& workspace;
+    Alerts& alerts;
+    Application& application;
+    SettingsWindow& settingsWindow;
 };
 
 } // namespace platform

@@ -1,0 +1,32 @@
+#include "app/AppMain.h"
+#include "debug/InMemoryLog.h"
+#include "platform/Workspace.h"
+#include "platform/linux/LinuxPlatform.h"
+#include "platform/linux/SingleInstance.h"
+#include "platform/linux/TerminationSignals.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    // A tray utility has no main window: closing the last window (settings,
+    // debug) must not end it.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    // Starting Gapsel while it runs changes nothing: the new process tells the
+    // running one and leaves. Only a relaunch waits for its predecessor.
+    platform::xdg::SingleInstance instance(QStringLiteral(GAPSEL_BUNDLE_ID));
+    const bool isNewInstance =
+        QCoreApplication::arguments().contains(QString::fromLatin1(platform::newInstanceArgument));
+    if (instance.claim(isNewInstance) == platform::xdg::SingleInstance::Claim::AnotherIsRunning)
+        return 0;
+    instance.onStartedAgain([] {
+        debug::InMemoryLog::shared().append(
+            QStringLiteral("Gapsel was started again while running; nothing to open."));
+    });
+
+    const platform::xdg::TerminationSignals termination([] { QCoreApplication::quit(); });
+    platform::xdg::LinuxPlatform desktop;
+    const AppMain app(desktop.platform());
+    return QApplication::exec();
+}

@@ -1,0 +1,48 @@
+#include "kit/ErrorLog.h"
+
+#include "debug/InMemoryLog.h"
+
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace kit {
+
+namespace {
+
+QString describe(const QVariantMap& context) {
+    QStringList entries;
+    for (auto entry = context.cbegin(); entry != context.cend(); ++entry) {
+        const QVariant& value = entry.value();
+        const bool isList =
+            value.typeId() == QMetaType::QStringList || value.typeId() == QMetaType::QVariantList;
+        const QString text = isList ? QLatin1Char('[') +
+                                          value.toStringList().join(QLatin1String(", ")) +
+                                          QLatin1Char(']')
+                                    : value.toString();
+        entries.append(entry.key() + QLatin1String(": ") + text);
+    }
+    return QLatin1Char('{') + entries.join(QLatin1String(", ")) + QLatin1Char('}');
+}
+
+} // namespace
+
+std::optional<QString> logError(const platform::Error& error, QVariantMap context,
+                                std::source_location where) {
+    if (error.isCancellation)
+        return std::nullopt;
+    const QString file = QFileInfo(QString::fromUtf8(where.file_name())).fileName();
+    const auto line = static_cast<qint64>(where.line());
+    context.insert(QStringLiteral("file"), file);
+    context.insert(QStringLiteral("line"), line);
+    context.insert(QStringLiteral("fileLine"), QStringLiteral("%1:%2").arg(file).arg(line));
+
+    const QString record =
+        QStringLiteral("[Error] %1 %2").arg(error.description, describe(context));
+    std::printf("%s\n", record.toUtf8().constData());
+    std::fflush(stdout);
+    debug::InMemoryLog::shared().append(record);
+    return record;
+}
+
+} // namespace kit

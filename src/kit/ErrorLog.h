@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/Error.h"
+
+#include <QString>
+#include <QVariantMap>
+
+#include <optional>
+#include <source_location>
+
+namespace kit {
+
+// Records an error that is not shown to the user, with named values that say
+// what was going on and the place in the source that saw it (also entered into
+// the context as "file", "line" and "fileLine"). The record is printed to
+// standard output and kept in the in-memory log, where the debug window and
+// the debug information find it. A cancellation is not a fault and is not
+// recorded.
+//
+// Returns the recorded line, or none when nothing was recorded.
+std::optional<QString> logError(const platform::Error& error, QVariantMap context = {},
+                                std::source_location where = std::source_location::current());
+
+} // namespace kit

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "kit/RelaunchOptions.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QUrl>
+
+// Facts about the running application and what it can do to itself, for code
+// anywhere in the program. All of them read the process's kit (JXKit::shared()),
+// so they are available once the application has created it.
+namespace JXApp {
+
+QString id();
+QString name();
+QString version();
+qint64 build();
+QString versionWithBuild();
+QUrl url();
+bool isSandboxed();
+bool isInstalledFromAppStore();
+
+bool isFirstLaunch();
+bool isSecondLaunch();
+QDateTime firstLaunchDate();
+QDateTime launchDate();
+bool wasRelaunched();
+bool isDebugMode();
+
+bool runOnce(const QString& identifier);
+void relaunch(RelaunchOptions options = {});
+void quit(bool force = false);
+void showSettingsWindow();
+
+} // namespace JXApp

@@ -1,0 +1,142 @@
+#include "kit/JXKit.h"
+
+#include "defaults/Key.h"
+#include "kit/LaunchKeys.h"
+#include "kit/ModifierGesture.h"
+#include "platform/Application.h"
+#include "platform/MainQueue.h"
+#include "platform/Modifiers.h"
+#include "platform/SettingsWindow.h"
+
+#include <limits>
+
+namespace {
+JXKit* sharedKit = nullptr;
+}
+
+JXKit::JXKit(platform::Platform platform, std::shared_ptr<UserDefaults> defaults,
+             StartupGestureHandlers gestures)
+    : platform_(platform)
+    , defaults_(std::move(defaults))
+    , gestures_(std::move(gestures))
+    , identity_(platform.bundle)
+    , relauncher_(platform, identity_, defaults_, [this](bool force) { quit(force); }) {
+    launchCount_ = countThisLaunch();
+    firstLaunchDate_ = settleFirstLaunchDate();
+    launchDate_ = platform_.mainQueue.now();
+    wasRelaunched_ = consumeWasRelaunched();
+    // The main queue keeps order: at its next turn the support window opens
+    // before the deletion prompt, before debug mode is settled, before the
+    // settings window.
+    scheduleStartupGestures();
+    scheduleSettingsAfterRelaunch();
+    captureLaunchWhenFinished();
+}
+
+JXKit& JXKit::shared(platform::Platform platform, StartupGestureHandlers gestures) {
+    // Never destroyed: the kit lives as long as the process, and nothing of it
+    // must run while the process is being torn down.
+    if (!sharedKit)
+        sharedKit = new JXKit(platform, UserDefaults::standard(), std::move(gestures));
+    return *sharedKit;
+}
+
+JXKit& JXKit::shared() {
+    if (!sharedKit)
+        qFatal("Gapsel/JXKit: the kit was used before the application created it");
+    return *sharedKit;
+}
+
+qint64 JXKit::countThisLaunch() {
+    const auto key = kit::launchKeys::launchCount(defaults_);
+    const qint64 previous = Defaults::get(key);
+    if (previous == std::numeric_limits<qint64>::max())
+        qFatal("Gapsel/JXKit: the launch count cannot grow any further");
+    Defaults::set(key, previous + 1);
+    return previous + 1;
+}
+
+QDateTime JXKit::settleFirstLaunchDate() {
+    const auto key = kit::launchKeys::firstLaunchDate(defaults_);
+    if (const auto stored = Defaults::get(key))
+        return *stored;
+    const QDateTime now = platform_.mainQueue.now();
+    Defaults::set(key, std::optional<QDateTime>(now));
+    return now;
+}
+
+// The flag speaks only to the start right after a relaunch: removing it here
+// makes the next ordinary start read false.
+bool JXKit::consumeWasRelaunched() {
+    const auto key = kit::launchKeys::wasRelaunched(defaults_);
+    const bool value = Defaults::get(key);
+    Defaults::reset(key);
+    return value;
+}
+
+void JXKit::scheduleStartupGestures() {
+    if (kit::holdsExactly(platform_.modifiers.held(), kit::supportWindowGesture) &&
+        gestures_.openSupportWindow)
+        platform_.mainQueue.async(gestures_.openSupportWindow);
+    platform_.mainQueue.async([this] { runDataDeletionGesture(); });
+    platform_.mainQueue.async([this] { runPostLaunchStep(); });
+}
+
+void JXKit::runDataDeletionGesture() {
+    if (kit::holdsExactly(platform_.modifiers.held(), kit::dataDeletionGesture) &&
+        gestures_.confirmDataDeletion)
+        gestures_.confirmDataDeletion();
+}
+
+// A tray application has no main menu to carry a "Debug" menu; the separators'
+// own menus offer it instead. What remains for this step is to settle debug
+// mode, at the latest here, from the keys held now.
+void JXKit::runPostLaunchStep() {
+    isDebugMode();
+}
+
+void JXKit::scheduleSettingsAfterRelaunch() {
+    const auto key = kit::launchKeys::showSettingsAfterRelaunch(defaults_);
+    if (!Defaults::get(key))
+        return;
+    Defaults::reset(key);
+    platform_.mainQueue.async([this] { showSettingsWindow(); });
+}
+
+// The command line tells how this run began (at login or by the user); it is
+// kept for whoever needs to know later.
+void JXKit::captureLaunchWhenFinished() {
+    platform_.application.whenFinishedLaunching(
+        [this] { launchArguments_ = platform_.application.launchArguments(); });
+}
+
+bool JXKit::isDebugMode() const {
+    if (!isDebugMode_)
+        isDebugMode_ = kit::holdsExactly(platform_.modifiers.held(), kit::debugModeGesture);
+    return *isDebugMode_;
+}
+
+bool JXKit::runOnce(const QString& identifier) {
+    const QString marker = kit::launchKeys::runOnceMarker(identifier);
+    if (defaults_->boolean(marker))
+        return false;
+    defaults_->set(true, marker);
+    return true;
+}
+
+void JXKit::relaunch(RelaunchOptions options) {
+    relauncher_.relaunch(options);
+}
+
+void JXKit::quit(bool force) {
+    platform_.mainQueue.async([this, force] {
+        if (force)
+            platform_.application.exitNow();
+        else
+            platform_.application.terminate();
+    });
+}
+
+void JXKit::showSettingsWindow() {
+    platform_.mainQueue.async([this] { platform_.settingsWindow.open(); });
+}

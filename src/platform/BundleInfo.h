@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+#include <utility>
+
+namespace platform {
+
+// Who the running application is and where it was started from. The identity
+// is fixed when the program is built (one place: the top CMakeLists.txt); the
+// location is the executable that this process runs.
+struct BundleInfo {
+    QString identifier;
+    QString name;
+    QString version;
+    QString build;
+    // Absolute path of the executable; starting it again starts the application.
+    QString location;
+
+    // The identity compiled into this program, at the given location.
+    static BundleInfo compiledIn(QString executablePath) {
+        return BundleInfo{QStringLiteral(GAPSEL_BUNDLE_ID), QStringLiteral(GAPSEL_BUNDLE_NAME),
+                          QStringLiteral(GAPSEL_VERSION), QString::number(GAPSEL_BUILD_NUMBER),
+                          std::move(executablePath)};
+    }
+};
+
+} // namespace platform

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "platform/BundleInfo.h"
+#include "platform/Platform.h"
+#include "platform/SettingsWindow.h"
+#include "platform/linux/QtAlerts.h"
+#include "platform/linux/QtApplication.h"
+#include "platform/linux/QtMainQueue.h"
+#include "platform/linux/QtModifiers.h"
+#include "platform/linux/XdgWorkspace.h"
+
+#include <QCoreApplication>
+
+namespace platform::xdg {
+
+// The real desktop: every service backed by Qt and the XDG conventions.
+// Create it after the QApplication and keep it for as long as the program runs.
+class LinuxPlatform {
+public:
+    LinuxPlatform()
+        : bundle_(BundleInfo::compiledIn(QCoreApplication::applicationFilePath())) {}
+
+    Platform platform() {
+        return Platform{queue_,  bundle_,      modifiers_,     workspace_,
+                        alerts_, application_, settingsWindow_};
+    }
+
+private:
+    QtMainQueue queue_;
+    BundleInfo bundle_;
+    QtModifiers modifiers_;
+    XdgWorkspace workspace_{queue_};
+    QtAlerts alerts_;
+    QtApplication application_;
+    SettingsWindow settingsWindow_;
+};
+
+} // namespace platform::xdg

@@ -1,0 +1,50 @@
+#include "platform/linux/TerminationSignals.h"
+
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace platform::xdg {
+
+namespace {
+
+int signalPipe[2] = {-1, -1};
+constexpr int handledSignals[] = {SIGTERM, SIGINT, SIGHUP};
+
+void writeToPipe(int) {
+    const char byte = 1;
+    [[maybe_unused]] const auto written = ::write(signalPipe[0], &byte, 1);
+}
+
+} // namespace
+
+TerminationSignals::TerminationSignals(std::function<void()> onTermination)
+    : onTermination_(std::move(onTermination)) {
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0)
+        qFatal("Gapsel/JXKit: cannot create the signal pipe");
+    notifier_ = std::make_unique<QSocketNotifier>(signalPipe[1], QSocketNotifier::Read);
+    QObject::connect(notifier_.get(), &QSocketNotifier::activated, notifier_.get(), [this] {
+        char byte = 0;
+        [[maybe_unused]] const auto received = ::read(signalPipe[1], &byte, 1);
+        onTermination_();
+    });
+    struct sigaction action = {};
+    action.sa_handler = writeToPipe;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int number : handledSignals)
+        ::sigaction(number, &action, nullptr);
+}
+
+TerminationSignals::~TerminationSignals() {
+    struct sigaction action = {};
+    action.sa_handler = SIG_DFL;
+    for (int number : handledSignals)
+        ::sigaction(number, &action, nullptr);
+    notifier_.reset();
+    ::close(signalPipe[0]);
+    ::close(signalPipe[1]);
+    signalPipe[0] = signalPipe[1] = -1;
+}
+
+} // namespace platform::xdg

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "platform/Modifiers.h"
+
+namespace platform::sim {
+
+// Modifier keys that a test presses and releases by hand.
+class SimModifiers final : public Modifiers {
+public:
+    ModifierFlags held() const override { return held_; }
+    void hold(ModifierFlags keys) { held_ = keys; }
+
+private:
+    ModifierFlags held_;
+};
+
+} // namespace platform::sim

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/BundleInfo.h"
+#include "platform/Platform.h"
+#include "platform/SettingsWindow.h"
+#include "platform/sim/SimAlerts.h"
+#include "platform/sim/SimApplication.h"
+#include "platform/sim/SimMainQueue.h"
+#include "platform/sim/SimModifiers.h"
+#include "platform/sim/SimWorkspace.h"
+
+namespace platform::sim {
+
+// The whole simulated desktop in one object, for tests: every service is a
+// public member to script and inspect, and platform() hands them out together.
+struct SimPlatform {
+    SimMainQueue queue;
+    BundleInfo bundle = BundleInfo::compiledIn(QStringLiteral("/opt/gapsel/bin/gapsel"));
+    SimModifiers modifiers;
+    SimWorkspace workspace{queue};
+    SimAlerts alerts;
+    SimApplication application;
+    SettingsWindow settingsWindow;
+
+    Platform platform() {
+        return Platform{queue, bundle, modifiers, workspace, alerts, application, settingsWindow};
+    }
+};
+
+} // namespace platform::sim

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "defaults/UserDefaults.h"
+#include "kit/JXKit.h"
+#include "platform/sim/SimPlatform.h"
+#include "support/TestEnvironment.h"
+
+#include <memory>
+#include <vector>
+
+namespace kit_testing {
+
+// One user's preferences file and a simulated desktop, started as often as a
+// test likes: each launch() is a new process's kit over the same file, read
+// afresh from disk.
+class Launches {
+public:
+    Launches()
+        : path_(testing_support::freshFolder(QStringLiteral("kit")) +
+                QStringLiteral("/com.gapsel.Gapsel.plist")) {}
+
+    // Earlier launches' kits stay alive, as work they queued may still be waiting.
+    JXKit& launch(StartupGestureHandlers gestures = {}) {
+        suite_ = UserDefaults::open(QStringLiteral("com.gapsel.Gapsel"), path_);
+        kits_.push_back(std::make_unique<JXKit>(sim.platform(), suite_, std::move(gestures)));
+        return *kits_.back();
+    }
+    // The preferences as the last launch sees them.
+    UserDefaults& suite() {
+        if (!suite_)
+            suite_ = UserDefaults::open(QStringLiteral("com.gapsel.Gapsel"), path_);
+        return *suite_;
+    }
+
+    platform::sim::SimPlatform sim;
+
+private:
+    QString path_;
+    std::shared_ptr<UserDefaults> suite_;
+    std::vector<std::unique_ptr<JXKit>> kits_;
+};
+
+} // namespace kit_testing
