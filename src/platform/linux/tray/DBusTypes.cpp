@@ -1,0 +1,160 @@
+#include "platform/linux/tray/DBusTypes.h"
+
+#include <QDBusMetaType>
+#include <QtEndian>
+
+namespace platform::xdg {
+
+namespace {
+template <typename T> void registerUnder(const char* name) {
+    qRegisterMetaType<T>(name);
+    qDBusRegisterMetaType<T>();
+}
+} // namespace
+
+void registerDBusTypes() {
+    registerUnder<DBusImage>("DBusImage");
+    registerUnder<DBusImageList>("DBusImageList");
+    registerUnder<DBusToolTip>("DBusToolTip");
+    registerUnder<DBusMenuLayoutItem>("DBusMenuLayoutItem");
+    registerUnder<DBusMenuItem>("DBusMenuItem");
+    registerUnder<DBusMenuItemList>("DBusMenuItemList");
+    registerUnder<DBusMenuItemKeys>("DBusMenuItemKeys");
+    registerUnder<DBusMenuItemKeysList>("DBusMenuItemKeysList");
+    registerUnder<DBusMenuEvent>("DBusMenuEvent");
+    registerUnder<DBusMenuEventList>("DBusMenuEventList");
+    // A menu entry's "shortcut" property: aas.
+    qDBusRegisterMetaType<QList<QStringList>>();
+}
+
+DBusImage toDBusImage(const QImage& image) {
+    const QImage straight = image.convertToFormat(QImage::Format_ARGB32);
+    DBusImage result{straight.width(), straight.height(), {}};
+    result.pixels.resize(qsizetype{4} * straight.width() * straight.height());
+    auto* out = reinterpret_cast<quint32*>(result.pixels.data());
+    for (int y = 0; y < straight.height(); ++y) {
+        const auto* line = reinterpret_cast<const quint32*>(straight.constScanLine(y));
+        for (int x = 0; x < straight.width(); ++x)
+            qToBigEndian(line[x], out++);
+    }
+    return result;
+}
+
+QImage fromDBusImage(const DBusImage& image) {
+    if (image.width <= 0 || image.height <= 0 ||
+        image.pixels.size() != qsizetype{4} * image.width * image.height)
+        return {};
+    QImage result(image.width, image.height, QImage::Format_ARGB32);
+    const auto* in = reinterpret_cast<const uchar*>(image.pixels.constData());
+    for (int y = 0; y < image.height; ++y) {
+        auto* line = reinterpret_cast<quint32*>(result.scanLine(y));
+        for (int x = 0; x < image.width; ++x, in += 4)
+            line[x] = qFromBigEndian<quint32>(in);
+    }
+    return result;
+}
+
+QDBusArgument& operator<<(QDBusArgument& argument, const DBusImage& image) {
+    argument.beginStructure();
+    argument << image.width << image.height << image.pixels;
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument& operator>>(const QDBusArgument& argument, DBusImage& image) {
+    argument.beginStructure();
+    argument >> image.width >> image.height >> image.pixels;
+    argument.endStructure();
+    return argument;
+}
+
+QDBusArgument& operator<<(QDBusArgument& argument, const DBusToolTip& toolTip) {
+    argument.beginStructure();
+    argument << toolTip.iconName << toolTip.images << toolTip.title << toolTip.description;
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument& operator>>(const QDBusArgument& argument, DBusToolTip& toolTip) {
+    argument.beginStructure();
+    argument >> toolTip.iconName >> toolTip.images >> toolTip.title >> toolTip.description;
+    argument.endStructure();
+    return argument;
+}
+
+QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenuLayoutItem& item) {
+    argument.beginStructure();
+    argument << item.id << item.properties;
+    argument.beginArray(QMetaType::fromType<QDBusVariant>());
+    for (const DBusMenuLayoutItem& child : item.children)
+        argument << QDBusVariant(QVariant::fromValue(child));
+    argument.endArray();
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenuLayoutItem& item) {
+    argument.beginStructure();
+    argument >> item.id >> item.properties;
+    item.children.clear();
+    argument.beginArray();
+    while (!argument.atEnd()) {
+        QDBusVariant wrapped;
+        argument >> wrapped;
+        const QVariant child = wrapped.variant();
+        if (child.metaType() == QMetaType::fromType<DBusMenuLayoutItem>()) {
+            item.children.append(child.value<DBusMenuLayoutItem>());
+            continue;
+        }
+        DBusMenuLayoutItem childItem;
+        child.value<QDBusArgument>() >> childItem;
+        item.children.append(childItem);
+    }
+    argument.endArray();
+    argument.endStructure();
+    return argument;
+}
+
+QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenuItem& item) {
+    argument.beginStructure();
+    argument << item.id << item.properties;
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenuItem& item) {
+    argument.beginStructure();
+    argument >> item.id >> item.properties;
+    argument.endStructure();
+    return argument;
+}
+
+QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenuItemKeys& keys) {
+    argument.beginStructure();
+    argument << keys.id << keys.names;
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenuItemKeys& keys) {
+    argument.beginStructure();
+    argument >> keys.id >> keys.names;
+    argument.endStructure();
+    return argument;
+}
+
+QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenuEvent& event) {
+    argument.beginStructure();
+    argument << event.id << event.eventId << event.data << event.timestamp;
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenuEvent& event) {
+    argument.beginStructure();
+    argument >> event.id >> event.eventId >> event.data >> event.timestamp;
+    argument.endStructure();
+    return argument;
+}
+
+} // namespace platform::xdg

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "platform/linux/tray/DBusTypes.h"
+
+#include <QDBusObjectPath>
+#include <QObject>
+
+namespace platform::xdg {
+
+// What one tray item tells the hosts through org.kde.StatusNotifierItem: the
+// properties they read and the signals that tell them to read again. The
+// generated adaptor exports it; the owner fills it.
+class NotifierItemObject : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(QString Category READ category)
+    Q_PROPERTY(QString Id READ id)
+    Q_PROPERTY(QString Title READ title)
+    Q_PROPERTY(QString Status READ status)
+    Q_PROPERTY(int WindowId READ windowId)
+    Q_PROPERTY(QString IconThemePath READ noName)
+    Q_PROPERTY(QString IconName READ noName)
+    Q_PROPERTY(DBusImageList IconPixmap READ iconPixmap)
+    Q_PROPERTY(QString OverlayIconName READ noName)
+    Q_PROPERTY(DBusImageList OverlayIconPixmap READ noImages)
+    Q_PROPERTY(QString AttentionIconName READ noName)
+    Q_PROPERTY(DBusImageList AttentionIconPixmap READ noImages)
+    Q_PROPERTY(QString AttentionMovieName READ noName)
+    Q_PROPERTY(DBusToolTip ToolTip READ toolTip)
+    Q_PROPERTY(bool ItemIsMenu READ itemIsMenu)
+    Q_PROPERTY(QDBusObjectPath Menu READ menu)
+    Q_PROPERTY(QString XAyatanaLabel READ label)
+    Q_PROPERTY(QString XAyatanaLabelGuide READ label)
+    Q_PROPERTY(uint XAyatanaOrderingIndex READ orderingIndex)
+
+public:
+    // Where the item's menu is exported, and the path that says "no menu".
+    static QString menuPath() { return QStringLiteral("/MenuBar"); }
+    static QString noMenuPath() { return QStringLiteral("/NO_DBUSMENU"); }
+
+    explicit NotifierItemObject(QObject* parent = nullptr)
+        : QObject(parent) {}
+
+    QString category() const { return QStringLiteral("ApplicationStatus"); }
+    // Hosts such as GNOME's hide items that are not Active.
+    QString status() const { return QStringLiteral("Active"); }
+    int windowId() const { return 0; }
+    QString noName() const { return {}; }
+    DBusImageList noImages() const { return {}; }
+    uint orderingIndex() const { return 0; }
+
+    QString id() const { return id_; }
+    QString title() const { return title_; }
+    DBusImageList iconPixmap() const { return icons_; }
+    DBusToolTip toolTip() const { return DBusToolTip{{}, {}, toolTipText_, {}}; }
+    bool itemIsMenu() const { return hasMenu_; }
+    QDBusObjectPath menu() const { return QDBusObjectPath(hasMenu_ ? menuPath() : noMenuPath()); }
+    QString label() const { return label_; }
+
+    // Each setter tells the hosts only when the value changed.
+    void setId(const QString& id) { id_ = id; }
+    void setTitle(const QString& title);
+    void setIcons(const DBusImageList& icons);
+    void setToolTip(const QString& text);
+    void setLabel(const QString& label);
+    void setHasMenu(bool hasMenu) { hasMenu_ = hasMenu; }
+
+Q_SIGNALS:
+    void NewTitle();
+    void NewIcon();
+    void NewAttentionIcon();
+    void NewOverlayIcon();
+    void NewToolTip();
+    void NewStatus(const QString& status);
+    void XAyatanaNewLabel(const QString& label, const QString& guide);
+
+private:
+    QString id_;
+    QString title_;
+    DBusImageList icons_;
+    QString toolTipText_;
+    QString label_;
+    bool hasMenu_ = false;
+};
+
+} // namespace platform::xdg

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QList>
+#include <QString>
+
+#include <utility>
+
+namespace platform::xdg {
+
+// A status item's title drawn as the icon a tray shows. Trays that show
+// icons only see the title this way: its glyphs centred in a transparent
+// image as tall as the tray asks for. A title of blanks (a space, a tab) draws
+// an empty gap; a tab's gap is twice as wide, for trays that keep the
+// image's aspect ratio.
+class TitleIcon {
+public:
+    // Trays recolour nothing: a mid-grey reads on light and dark panels alike.
+    static QColor glyphColour() { return QColor(128, 128, 128); }
+    // The heights drawn for a tray to choose from.
+    static QList<int> heights() { return {16, 22, 24, 32, 48}; }
+    // How strongly a dimmed title is drawn.
+    static constexpr double dimmedOpacity = 0.35;
+
+    TitleIcon(QString title, bool dimmed)
+        : title_(std::move(title))
+        , dimmed_(dimmed) {}
+
+    // The title at one height.
+    QImage render(int height) const;
+    // The title at every height of heights().
+    QList<QImage> renderAll() const;
+
+    // The image drawn at dimmedOpacity, as a dimmed title is.
+    static QImage dimmed(const QImage& image);
+
+    // The width of the image at `height`: for blanks one square each (two
+    // for a tab), for glyphs a square or wider when they need more room.
+    int width(int height) const;
+
+private:
+    bool isBlank() const { return title_.trimmed().isEmpty(); }
+
+    QString title_;
+    bool dimmed_;
+};
+
+} // namespace platform::xdg

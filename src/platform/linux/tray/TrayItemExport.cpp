@@ -1,0 +1,56 @@
+#include "platform/linux/tray/TrayItemExport.h"
+
+#include "dbusmenuadaptor.h"
+#include "notifieritemadaptor.h"
+
+namespace platform::xdg {
+
+BusConnector sessionBusConnector() {
+    return [](const QString& connectionName) {
+        return QDBusConnection::connectToBus(QDBusConnection::SessionBus, connectionName);
+    };
+}
+
+TrayItemExport::TrayItemExport(BusConnector connector, QString serviceName, QObject* parent)
+    : QObject(parent)
+    , connector_(std::move(connector))
+    , serviceName_(std::move(serviceName))
+    , item_(new NotifierItemObject(this))
+    , menu_(new DBusMenuExporter(this)) {
+    registerDBusTypes();
+    new NotifierItemAdaptor(item_);
+    new DBusMenuAdaptor(menu_);
+}
+
+TrayItemExport::~TrayItemExport() {
+    withdraw();
+}
+
+void TrayItemExport::start() {
+    if (started_)
+        return;
+    started_ = true;
+    connection_ = std::make_unique<QDBusConnection>(connector_(serviceName_));
+    if (!connection_->isConnected())
+        return;
+    connection_->registerObject(itemPath(), item_, QDBusConnection::ExportAdaptors);
+    connection_->registerObject(NotifierItemObject::menuPath(), menu_,
+                                QDBusConnection::ExportAdaptors);
+    connection_->registerService(serviceName_);
+    registration_ = new WatcherRegistration(*connection_, serviceName_, this);
+    connect(registration_, &WatcherRegistration::visibilityChanged, this,
+            &TrayItemExport::visibilityChanged);
+    registration_->start();
+}
+
+void TrayItemExport::withdraw() {
+    if (!connection_)
+        return;
+    delete registration_;
+    registration_ = nullptr;
+    const QString name = connection_->name();
+    connection_.reset();
+    QDBusConnection::disconnectFromBus(name);
+}
+
+} // namespace platform::xdg

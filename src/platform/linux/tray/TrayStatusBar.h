@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/StatusBar.h"
+#include "platform/linux/tray/TrayItemExport.h"
+
+namespace platform::xdg {
+
+// The system tray of a freedesktop desktop (KDE Plasma, GNOME with the
+// AppIndicator extension, XFCE, LXQt, Waybar): each status item becomes a
+// StatusNotifierItem with its own bus connection. Without a session bus or a
+// tray the items are made all the same and count as not visible.
+class TrayStatusBar final : public StatusBar {
+public:
+    // `appName` starts each item's title.
+    explicit TrayStatusBar(QString appName, BusConnector connector = sessionBusConnector());
+
+    std::shared_ptr<StatusItem> statusItem(double length) override;
+
+private:
+    QString appName_;
+    BusConnector connector_;
+};
+
+} // namespace platform::xdg

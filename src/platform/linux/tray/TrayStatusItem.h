@@ -1,0 +1,55 @@
+#pragma once
+
+#include "platform/StatusBar.h"
+#include "platform/linux/tray/TrayItemExport.h"
+#include "platform/linux/tray/TrayStatusBarButton.h"
+
+#include <QPointer>
+
+namespace platform::xdg {
+
+// A status item shown in the tray as a StatusNotifierItem: the title becomes
+// the label and the icon, the autosave name the item's Id (hosts keep an
+// item's place and settings under it), the menu a dbusmenu. Releasing it takes
+// the item out of the tray at once.
+class TrayStatusItem final : public StatusItem {
+public:
+    // `serviceName` is the unique bus name for this item; `appName` starts the
+    // item's title.
+    TrayStatusItem(BusConnector connector, QString serviceName, QString appName);
+    ~TrayStatusItem() override;
+    TrayStatusItem(const TrayStatusItem&) = delete;
+    TrayStatusItem& operator=(const TrayStatusItem&) = delete;
+
+    StatusBarButton& button() override { return button_; }
+    void setMenu(std::shared_ptr<Menu> menu) override;
+    // Hosts size their items themselves; the length the program asks for has
+    // no effect on them.
+    void setLength(double) override {}
+    void setAutosaveName(const std::optional<QString>& name) override;
+
+    // A host shows the item: the watcher took it and reports a host.
+    bool isVisible() const { return export_->isVisible(); }
+    // The well-known bus name the item is exported under.
+    const QString& serviceName() const { return export_->serviceName(); }
+
+private:
+    // Shows the button's current state to the hosts and has the menu rebuilt,
+    // since what changed the item may change the menu too.
+    void show();
+    QString itemTitle() const;
+
+    QPointer<TrayItemExport> export_;
+    QString appName_;
+    std::optional<QString> autosaveName_;
+    std::shared_ptr<Menu> menu_;
+    TrayStatusBarButton button_;
+    // What the icon was last drawn from, so that an unchanged title is not
+    // drawn again.
+    QString drawnTitle_;
+    bool drawnDimmed_ = false;
+    QImage drawnImage_;
+    bool hasDrawn_ = false;
+};
+
+} // namespace platform::xdg

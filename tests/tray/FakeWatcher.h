@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QDBusConnection>
+#include <QObject>
+#include <QStringList>
+
+// The tray's watcher as a test needs it: it takes registrations, says whether
+// a host is there, and can leave the bus as a crashing panel would. Outside
+// any namespace, as the generated adaptor names it.
+class FakeWatcher : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(QStringList RegisteredStatusNotifierItems READ items)
+    Q_PROPERTY(bool IsStatusNotifierHostRegistered READ isHostRegistered)
+    Q_PROPERTY(int ProtocolVersion READ protocolVersion)
+
+public:
+    // Connects to the bus at `address` and takes the watcher's name.
+    FakeWatcher(const QString& address, bool hostRegistered);
+    // Leaves the bus.
+    ~FakeWatcher() override;
+
+    QStringList items() const { return items_; }
+    bool isHostRegistered() const { return hostRegistered_; }
+    int protocolVersion() const { return 0; }
+    void setHostRegistered(bool registered);
+
+public Q_SLOTS:
+    void RegisterStatusNotifierItem(const QString& service);
+    void RegisterStatusNotifierHost(const QString& service);
+
+Q_SIGNALS:
+    void StatusNotifierItemRegistered(const QString& service);
+    void StatusNotifierItemUnregistered(const QString& service);
+    void StatusNotifierHostRegistered();
+    void StatusNotifierHostUnregistered();
+
+private:
+    QString connectionName_;
+    QStringList items_;
+    bool hostRegistered_;
+};

@@ -1,0 +1,161 @@
+#include "platform/linux/tray/MenuLayout.h"
+#include "TrayTestMenus.h"
+
+#include <gtest/gtest.h>
+
+using platform::xdg::DBusMenuLayoutItem;
+using platform::xdg::MenuLayout;
+using namespace tray_testing;
+
+namespace {
+
+QStringList labelsOf(const DBusMenuLayoutItem& parent) {
+    QStringList labels;
+    for (const DBusMenuLayoutItem& child : parent.children)
+        labels.append(child.properties.value(QStringLiteral("type")).toString() ==
+                              QLatin1String("separator")
+                          ? QStringLiteral("---")
+                          : child.properties.value(QStringLiteral("label")).toString());
+    return labels;
+}
+
+const DBusMenuLayoutItem& childLabelled(const DBusMenuLayoutItem& parent, const QString& label) {
+    for (const DBusMenuLayoutItem& child : parent.children)
+        if (child.properties.value(QStringLiteral("label")).toString() == label)
+            return child;
+    throw std::runtime_error("no such entry");
+}
+
+std::shared_ptr<platform::Menu> separatorMenu(bool canRemove, const QString& checked) {
+    auto menu = std::make_shared<platform::Menu>();
+    buildSeparatorMenu(*menu, canRemove, checked);
+    return menu;
+}
+
+TEST(MenuLayout, ShowsEveryItemInOrderWithItsLookAndBehaviour) {
+    MenuLayout layout;
+    layout.update(separatorMenu(false, QStringLiteral("—")));
+    const DBusMenuLayoutItem root = layout.layout(MenuLayout::rootId, -1, {});
+
+    EXPECT_EQ(root.id, 0);
+    EXPECT_EQ(root.properties.value(QStringLiteral("children-display")), QStringLiteral("submenu"));
+    EXPECT_EQ(labelsOf(root), texts({"New", "Remove", "---", "Separator", "space", "·", "—", "---",
+                                     "Settings…", "More", "Quit Gapsel"}));
+
+    const auto& remove = childLabelled(root, QStringLiteral("Remove"));
+    EXPECT_EQ(remove.properties.value(QStringLiteral("enabled")), false);
+    EXPECT_FALSE(
+        childLabelled(root, QStringLiteral("New")).properties.contains(QStringLiteral("enabled")));
+    EXPECT_EQ(childLabelled(root, QStringLiteral("Separator"))
+                  .properties.value(QStringLiteral("enabled")),
+              false);
+
+    const auto& checked = childLabelled(root, QStringLiteral("—"));
+    EXPECT_EQ(checked.properties.value(QStringLiteral("toggle-type")), QStringLiteral("checkmark"));
+    EXPECT_EQ(checked.properties.value(QStringLiteral("toggle-state")), 1);
+    EXPECT_FALSE(childLabelled(root, QStringLiteral("·"))
+                     .properties.contains(QStringLiteral("toggle-state")));
+
+    const auto& more = childLabelled(root, QStringLiteral("More"));
+    EXPECT_EQ(more.properties.value(QStringLiteral("children-display")), QStringLiteral("submenu"));
+    EXPECT_EQ(labelsOf(more), texts({"About", "---", "Send Feedback…"}));
+
+    const auto quitShortcut = childLabelled(root, QStringLiteral("Quit Gapsel"))
+                                  .properties.value(QStringLiteral("shortcut"))
+                                  .value<QList<QStringList>>();
+    EXPECT_EQ(quitShortcut, QList<QStringList>{texts({"Control", "Q"})});
+}
+
+TEST(MenuLayout, LayoutDepthAndPropertyNamesLimitTheAnswer) {
+    MenuLayout layout;
+    layout.update(separatorMenu(true, QStringLiteral("·")));
+    const DBusMenuLayoutItem top = layout.layout(MenuLayout::rootId, 1, {QStringLiteral("label")});
+    const auto& more = childLabelled(top, QStringLiteral("More"));
+    EXPECT_TRUE(more.children.isEmpty());
+    EXPECT_EQ(more.properties.keys(), QStringList{QStringLiteral("label")});
+    EXPECT_TRUE(layout.layout(MenuLayout::rootId, 0, {}).children.isEmpty());
+    EXPECT_EQ(labelsOf(layout.layout(more.id, -1, {})).size(), 3);
+}
+
+TEST(MenuLayout, RebuildingKeepsIdsAndReportsOnlyChangedProperties) {
+    MenuLayout layout;
+    layout.update(separatorMenu(false, QStringLiteral("—")));
+    const DBusMenuLayoutItem before = layout.layout(MenuLayout::rootId, -1, {});
+    const uint revision = layout.revision();
+
+    const MenuLayout::Changes same = layout.update(separatorMenu(false, QStringLiteral("—")));
+    EXPECT_FALSE(same.layoutChanged);
+    EXPECT_TRUE(same.updated.isEmpty());
+    EXPECT_TRUE(same.removed.isEmpty());
+
+    const MenuLayout::Changes changed = layout.update(separatorMenu(true, QStringLiteral("·")));
+    const DBusMenuLayoutItem after = layout.layout(MenuLayout::rootId, -1, {});
+    EXPECT_FALSE(changed.layoutChanged);
+    EXPECT_EQ(layout.revision(), revision);
+    EXPECT_EQ(after.children.size(), before.children.size());
+    for (qsizetype i = 0; i < after.children.size(); ++i)
+        EXPECT_EQ(after.children[i].id, before.children[i].id);
+
+    const int removeId = childLabelled(after, QStringLiteral("Remove")).id;
+    const int dotId = childLabelled(after, QStringLiteral("·")).id;
+    const int dashId = childLabelled(after, QStringLiteral("—")).id;
+    QMap<int, QVariantMap> updated;
+    for (const auto& entry : changed.updated)
+        updated.insert(entry.id, entry.properties);
+    EXPECT_EQ(updated.keys(), (QList<int>{dotId}));
+    EXPECT_EQ(updated[dotId].value(QStringLiteral("toggle-state")), 1);
+    ASSERT_EQ(changed.removed.size(), 2);
+    EXPECT_EQ(changed.removed[0].id, removeId);
+    EXPECT_EQ(changed.removed[0].names, texts({"enabled"}));
+    EXPECT_EQ(changed.removed[1].id, dashId);
+    EXPECT_EQ(changed.removed[1].names, texts({"toggle-state", "toggle-type"}));
+}
+
+TEST(MenuLayout, AnInsertedItemChangesTheTreeButNotTheIdsOfTheOthers) {
+    MenuLayout layout;
+    auto menu = separatorMenu(true, QStringLiteral("—"));
+    layout.update(menu);
+    const DBusMenuLayoutItem before = layout.layout(MenuLayout::rootId, -1, {});
+    const uint revision = layout.revision();
+
+    auto longer = std::make_shared<platform::Menu>();
+    longer->addItem(item(QStringLiteral("Tip")));
+    for (const auto& entry : menu->items())
+        longer->addItem(entry);
+    const MenuLayout::Changes changes = layout.update(longer);
+    const DBusMenuLayoutItem after = layout.layout(MenuLayout::rootId, -1, {});
+
+    EXPECT_TRUE(changes.layoutChanged);
+    EXPECT_EQ(layout.revision(), revision + 1);
+    for (qsizetype i = 0; i < before.children.size(); ++i)
+        EXPECT_EQ(after.children[i + 1].id, before.children[i].id);
+    EXPECT_FALSE(layout.entry(after.children[0].id) == nullptr);
+}
+
+TEST(MenuLayout, EntriesThatLeftAreGoneForGood) {
+    MenuLayout layout;
+    auto menu = std::make_shared<platform::Menu>();
+    menu->addItem(item(QStringLiteral("Remove")));
+    layout.update(menu);
+    const int removeId = layout.layout(MenuLayout::rootId, 1, {}).children.at(0).id;
+
+    menu->removeAllItems();
+    EXPECT_TRUE(layout.update(menu).layoutChanged);
+    EXPECT_EQ(layout.entry(removeId), nullptr);
+
+    menu->addItem(item(QStringLiteral("Other")));
+    layout.update(menu);
+    EXPECT_NE(layout.layout(MenuLayout::rootId, 1, {}).children.at(0).id, removeId);
+}
+
+TEST(MenuLayout, LabelsKeepLiteralUnderscoresAndHiddenItemsAreInvisible) {
+    auto hidden = item(QStringLiteral("snake_case"));
+    hidden->setHidden(true);
+    const QVariantMap properties = MenuLayout::propertiesOf(*hidden);
+    EXPECT_EQ(properties.value(QStringLiteral("label")), QStringLiteral("snake__case"));
+    EXPECT_EQ(properties.value(QStringLiteral("visible")), false);
+    EXPECT_EQ(MenuLayout::propertiesOf(*platform::MenuItem::separator()),
+              (QVariantMap{{QStringLiteral("type"), QStringLiteral("separator")}}));
+}
+
+} // namespace

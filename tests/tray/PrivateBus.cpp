@@ -1,0 +1,38 @@
+#include "PrivateBus.h"
+
+#include "support/TestEnvironment.h"
+
+#include <QDBusPendingCallWatcher>
+
+namespace tray_testing {
+
+PrivateBus::PrivateBus() {
+    daemon_.start(QStringLiteral("dbus-daemon"),
+                  {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                   QStringLiteral("--print-address=1")});
+    if (daemon_.waitForStarted() && daemon_.waitForReadyRead())
+        address_ = QString::fromUtf8(daemon_.readLine()).trimmed();
+}
+
+PrivateBus::~PrivateBus() {
+    daemon_.terminate();
+    daemon_.waitForFinished();
+}
+
+QDBusConnection PrivateBus::connect(const QString& name) const {
+    return QDBusConnection::connectToBus(address_, name);
+}
+
+platform::xdg::BusConnector PrivateBus::connector() const {
+    return [address = address_](const QString& name) {
+        return QDBusConnection::connectToBus(address, name);
+    };
+}
+
+QDBusMessage callAndWait(const QDBusConnection& connection, const QDBusMessage& call) {
+    QDBusPendingCallWatcher pending(connection.asyncCall(call));
+    testing_support::processEventsUntil([&] { return pending.isFinished(); });
+    return pending.reply();
+}
+
+} // namespace tray_testing
