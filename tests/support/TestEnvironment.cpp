@@ -16,6 +16,15 @@ QTemporaryDir& homeDir() {
 
 QString testHome() { return homeDir().path(); }
 
+void isolateUserFolders() {
+    for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"}) {
+        const QString path = testHome() + QLatin1Char('/') + QString::fromLatin1(name).toLower();
+        QDir().mkpath(path);
+        qputenv(name, path.toUtf8());
+    }
+    qputenv("HOME", testHome().toUtf8());
+}
+
 QString freshFolder(const QString& purpose) {
     static std::atomic<int> counter{0};
     const QString path =

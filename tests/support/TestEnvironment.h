@@ -9,6 +9,10 @@ namespace testing_support {
 // all point below it, so no test touches the real user's files.
 QString testHome();
 
+// Points XDG_CONFIG_HOME, XDG_DATA_HOME, XDG_CACHE_HOME, XDG_STATE_HOME and
+// HOME at testHome(); called by the test mains before anything reads them.
+void isolateUserFolders();
+
 // A fresh, empty folder below testHome() for one test.
 QString freshFolder(const QString& purpose);
 

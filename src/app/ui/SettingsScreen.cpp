@@ -1,0 +1,31 @@
+#include "app/ui/SettingsScreen.h"
+
+#include "defaults/ui/Toggle.h"
+#include "kit/ui/LaunchAtLoginToggle.h"
+
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QVBoxLayout>
+
+namespace app {
+
+SettingsScreen::SettingsScreen(JXApp::LaunchAtLoginObservable& launchAtLogin,
+                               const Defaults::Key<bool>& reducedOpacity, platform::MainQueue& queue,
+                               QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint) {
+    setWindowTitle(QStringLiteral("Gapsel Settings"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(size);
+
+    auto* group = new QGroupBox;
+    auto* form = new QFormLayout(group);
+    form->addRow(new kit::LaunchAtLoginToggle(launchAtLogin, queue));
+    form->addRow(new Defaults::Toggle(QStringLiteral("Reduced opacity"), reducedOpacity, queue));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addStretch();
+    layout->addWidget(group, 0, Qt::AlignHCenter);
+    layout->addStretch();
+}
+
+} // namespace app

@@ -1,0 +1,109 @@
+#include "platform/linux/DesktopEntry.h"
+
+namespace platform::xdg::DesktopEntry {
+
+namespace {
+// Value escapes of the desktop entry format (\s \n \t \r \\).
+QString unescapeValue(const QString& raw) {
+    QString value;
+    value.reserve(raw.size());
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        if (raw[i] != QLatin1Char('\\') || i + 1 == raw.size()) {
+            value += raw[i];
+            continue;
+        }
+        const QChar next = raw[++i];
+        if (next == QLatin1Char('s'))
+            value += QLatin1Char(' ');
+        else if (next == QLatin1Char('n'))
+            value += QLatin1Char('\n');
+        else if (next == QLatin1Char('t'))
+            value += QLatin1Char('\t');
+        else if (next == QLatin1Char('r'))
+            value += QLatin1Char('\r');
+        else if (next == QLatin1Char('\\'))
+            value += QLatin1Char('\\');
+        else
+            value += QLatin1Char('\\') + next;
+    }
+    return value;
+}
+} // namespace
+
+std::optional<QMap<QString, QString>> parseMainGroup(const QByteArray& text) {
+    QMap<QString, QString> keys;
+    bool inMainGroup = false;
+    bool sawMainGroup = false;
+    for (const QByteArray& rawLine : text.split('\n')) {
+        const QString line = QString::fromUtf8(rawLine).trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+        if (line.startsWith(QLatin1Char('['))) {
+            if (!line.endsWith(QLatin1Char(']')))
+                return std::nullopt;
+            inMainGroup = line == QLatin1String("[Desktop Entry]");
+            sawMainGroup = sawMainGroup || inMainGroup;
+            continue;
+        }
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        if (equals <= 0)
+            return std::nullopt;
+        if (inMainGroup)
+            keys.insert(line.left(equals).trimmed(), unescapeValue(line.mid(equals + 1).trimmed()));
+    }
+    if (!sawMainGroup)
+        return std::nullopt;
+    return keys;
+}
+
+QString quoteArgument(const QString& argument) {
+    static const QString reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
+    QString doubled = argument;
+    doubled.replace(QLatin1Char('%'), QStringLiteral("%%"));
+    const bool plain = !doubled.isEmpty() &&
+                       std::none_of(doubled.begin(), doubled.end(), [](QChar c) { return reserved.contains(c); });
+    if (plain)
+        return doubled;
+    QString quoted = QStringLiteral("\"");
+    for (const QChar c : doubled) {
+        if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$') || c == QLatin1Char('\\'))
+            quoted += QLatin1Char('\\');
+        quoted += c;
+    }
+    return quoted + QLatin1Char('"');
+}
+
+std::optional<QStringList> splitCommand(const QString& exec) {
+    QStringList arguments;
+    QString current;
+    bool inQuotes = false;
+    bool hasArgument = false;
+    for (qsizetype i = 0; i < exec.size(); ++i) {
+        const QChar c = exec[i];
+        if (inQuotes && c == QLatin1Char('\\') && i + 1 < exec.size()) {
+            current += exec[++i];
+        } else if (c == QLatin1Char('"')) {
+            inQuotes = !inQuotes;
+            hasArgument = true;
+        } else if (!inQuotes && c.isSpace()) {
+            if (hasArgument)
+                arguments << current;
+            current.clear();
+            hasArgument = false;
+        } else if (c == QLatin1Char('%') && i + 1 < exec.size() && exec[i + 1] == QLatin1Char('%')) {
+            current += c;
+            ++i;
+            hasArgument = true;
+        } else {
+            current += c;
+            hasArgument = true;
+        }
+    }
+    if (inQuotes)
+        return std::nullopt;
+    if (hasArgument)
+        arguments << current;
+    return arguments;
+}
+
+} // namespace platform::xdg::DesktopEntry

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QByteArray>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace platform::xdg {
+
+// The parts of the freedesktop desktop entry format that autostart entries
+// use: the [Desktop Entry] group's keys, and the quoting of a command line.
+namespace DesktopEntry {
+
+// The keys of the [Desktop Entry] group, or none when the text has no such
+// group or a line in it is not "Key=Value", a comment or blank.
+std::optional<QMap<QString, QString>> parseMainGroup(const QByteArray& text);
+
+// One argument of an Exec line: quoted when it holds anything but plain
+// characters, with ", `, $ and \ escaped inside the quotes and % doubled.
+QString quoteArgument(const QString& argument);
+
+// The arguments of an Exec line, undoing quoteArgument; none when the quotes
+// do not close.
+std::optional<QStringList> splitCommand(const QString& exec);
+
+} // namespace DesktopEntry
+
+} // namespace platform::xdg

@@ -1,0 +1,126 @@
+#include "app/ui/SettingsScreen.h"
+#include "defaults/Defaults.h"
+#include "defaults/ui/Toggle.h"
+#include "kit/ui/SingleWindow.h"
+#include "platform/sim/SimAlerts.h"
+#include "platform/sim/SimLoginItems.h"
+#include "platform/sim/SimMainQueue.h"
+#include "support/TestEnvironment.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QProcess>
+#include <QUuid>
+
+#include <gtest/gtest.h>
+
+using platform::LoginItemStatus;
+
+namespace {
+
+struct Settings : ::testing::Test {
+    platform::sim::SimMainQueue queue;
+    platform::sim::SimLoginItems loginItems;
+    platform::sim::SimAlerts alerts;
+    JXApp::LaunchAtLoginObservable launchAtLogin{loginItems, alerts, queue};
+    // A suite of its own in the test's configuration folder, so another process
+    // (the command-line tool) can find it by name.
+    QString suiteName = QStringLiteral("settings-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
+    std::shared_ptr<UserDefaults> suite = UserDefaults::suite(suiteName);
+    Defaults::Key<bool> reducedOpacity{QStringLiteral("reducedOpacity"), false, suite};
+    kit::SingleWindow window{[this] { return new app::SettingsScreen(launchAtLogin, reducedOpacity, queue); }};
+
+    QList<QCheckBox*> switches() { return window.open()->findChildren<QCheckBox*>(); }
+};
+
+} // namespace
+
+TEST_F(Settings, ShowsTwoSwitchesInOrderInASmallWindowAboveOthers) {
+    const auto boxes = switches();
+    ASSERT_EQ(boxes.size(), 2);
+    EXPECT_EQ(boxes[0]->text(), QStringLiteral("Launch at login"));
+    EXPECT_EQ(boxes[1]->text(), QStringLiteral("Reduced opacity"));
+    QWidget* screen = window.window();
+    EXPECT_EQ(screen->size(), QSize(300, 200));
+    EXPECT_TRUE(screen->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_FALSE(boxes[0]->isChecked());
+    EXPECT_FALSE(boxes[1]->isChecked());
+}
+
+TEST_F(Settings, OpeningAgainBringsBackTheSameWindow) {
+    QWidget* first = window.open();
+    EXPECT_EQ(window.open(), first);
+    first->close(); // closing destroys it; the next opening makes a new one
+    queue.runUntilIdle();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_NE(window.open(), nullptr);
+}
+
+TEST_F(Settings, FlippingReducedOpacityStoresTrueExplicitly) {
+    QCheckBox* reduced = switches()[1];
+    reduced->click();
+    queue.runUntilIdle();
+    EXPECT_TRUE(reduced->isChecked());
+    EXPECT_EQ(suite->persistentDomain().value(QStringLiteral("reducedOpacity")), QVariant(true));
+    reduced->click();
+    EXPECT_EQ(suite->persistentDomain().value(QStringLiteral("reducedOpacity")), QVariant(false))
+        << "off is stored too, not removed";
+}
+
+TEST_F(Settings, TheSwitchFollowsAChangeMadeByAnotherProcess) {
+    QCheckBox* reduced = switches()[1];
+    suite->watchForExternalChanges(queue);
+    QProcess tool;
+    tool.start(QStringLiteral(GAPSEL_DEFAULTS_BINARY),
+               {QStringLiteral("write"), suiteName, QStringLiteral("reducedOpacity"), QStringLiteral("-bool"),
+                QStringLiteral("true")});
+    ASSERT_TRUE(tool.waitForFinished(30000));
+    ASSERT_EQ(tool.exitCode(), 0);
+    EXPECT_TRUE(testing_support::processEventsUntil([&] {
+        queue.runUntilIdle();
+        return reduced->isChecked();
+    }));
+}
+
+TEST_F(Settings, LaunchAtLoginThatFailsToTurnOnShowsOneAlertAndStaysOff) {
+    loginItems.registerFailure = platform::Error::failure(QStringLiteral("Read-only file system"));
+    QCheckBox* atLogin = switches()[0];
+    atLogin->click();
+    queue.runUntilIdle();
+    EXPECT_FALSE(atLogin->isChecked());
+    EXPECT_EQ(alerts.presentedErrors().size(), 1);
+
+    loginItems.registerFailure.reset();
+    atLogin->click();
+    queue.runUntilIdle();
+    EXPECT_TRUE(atLogin->isChecked());
+    EXPECT_EQ(loginItems.currentStatus, LoginItemStatus::Enabled);
+}
+
+TEST_F(Settings, TheLaunchAtLoginSwitchLooksAgainWhenShown) {
+    loginItems.currentStatus = LoginItemStatus::Enabled;
+    EXPECT_TRUE(switches()[0]->isChecked());
+    window.window()->hide();
+    loginItems.currentStatus = LoginItemStatus::NotRegistered; // changed outside the application
+    EXPECT_FALSE(switches()[0]->isChecked());
+}
+
+TEST(Toggle, RunsItsChangeActionOncePerNewValueWhoeverChangesIt) {
+    platform::sim::SimMainQueue queue;
+    Defaults::Key<bool> key(QStringLiteral("flag"), false,
+                            UserDefaults::open(QStringLiteral("t"), testing_support::freshFolder(QStringLiteral("toggle")) +
+                                                                        QStringLiteral("/t.plist")));
+    Defaults::Toggle toggle(QStringLiteral("Flag"), key, queue);
+    std::vector<bool> changes;
+    toggle.onChange([&](bool value) { changes.push_back(value); });
+    queue.runUntilIdle();
+    EXPECT_TRUE(changes.empty()) << "showing the initial value is no change";
+    toggle.click();
+    queue.runUntilIdle();
+    Defaults::set(key, false);
+    queue.runUntilIdle();
+    Defaults::set(key, false);
+    queue.runUntilIdle();
+    EXPECT_EQ(changes, (std::vector<bool>{true, false}));
+    EXPECT_FALSE(toggle.isChecked());
+}

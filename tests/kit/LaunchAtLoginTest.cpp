@@ -1,0 +1,80 @@
+#include "debug/InMemoryLog.h"
+#include "kit/LaunchAtLogin.h"
+#include "platform/sim/SimAlerts.h"
+#include "platform/sim/SimLoginItems.h"
+#include "platform/sim/SimMainQueue.h"
+
+#include <gtest/gtest.h>
+
+using platform::LoginItemStatus;
+
+namespace {
+struct LaunchAtLogin : ::testing::Test {
+    platform::sim::SimLoginItems loginItems;
+    platform::sim::SimAlerts alerts;
+    platform::sim::SimMainQueue queue;
+    JXApp::LaunchAtLoginObservable launchAtLogin{loginItems, alerts, queue};
+
+    int logLinesContaining(const QString& text) {
+        const QStringList lines = debug::InMemoryLog::shared().lines();
+        return static_cast<int>(std::count_if(lines.begin(), lines.end(),
+                                              [&](const QString& line) { return line.contains(text); }));
+    }
+};
+} // namespace
+
+TEST_F(LaunchAtLogin, IsOnOnlyWhenTheServiceReportsItEnabled) {
+    const std::pair<LoginItemStatus, bool> cases[] = {{LoginItemStatus::NotRegistered, false},
+                                                      {LoginItemStatus::Enabled, true},
+                                                      {LoginItemStatus::RequiresApproval, false},
+                                                      {LoginItemStatus::NotFound, false}};
+    for (const auto& [status, expected] : cases) {
+        loginItems.currentStatus = status;
+        EXPECT_EQ(launchAtLogin.isEnabled(), expected) << static_cast<int>(status);
+    }
+}
+
+TEST_F(LaunchAtLogin, AnItemSwitchedOffElsewhereIsLoggedOnEveryReadAndNeverShown) {
+    loginItems.currentStatus = LoginItemStatus::RequiresApproval;
+    const int before = logLinesContaining(QStringLiteral("SMAppService#status == .requiresApproval"));
+    launchAtLogin.isEnabled();
+    launchAtLogin.isEnabled();
+    EXPECT_EQ(logLinesContaining(QStringLiteral("SMAppService#status == .requiresApproval")), before + 2);
+    queue.runUntilIdle();
+    EXPECT_TRUE(alerts.presentedErrors().isEmpty());
+}
+
+TEST_F(LaunchAtLogin, SwitchingSignalsFirstThenRegistersOrUnregisters) {
+    std::vector<LoginItemStatus> statusAtSignal;
+    launchAtLogin.objectWillChange.connect([&] { statusAtSignal.push_back(loginItems.currentStatus); });
+    launchAtLogin.setEnabled(true);
+    EXPECT_TRUE(launchAtLogin.isEnabled());
+    launchAtLogin.setEnabled(false);
+    EXPECT_FALSE(launchAtLogin.isEnabled());
+    EXPECT_EQ(statusAtSignal, (std::vector{LoginItemStatus::NotRegistered, LoginItemStatus::Enabled}));
+}
+
+TEST_F(LaunchAtLogin, TurningOnWhileOnRegistersAgainAndIgnoresAFailedUnregister) {
+    loginItems.currentStatus = LoginItemStatus::Enabled;
+    loginItems.unregisterFailure = platform::Error::failure(QStringLiteral("busy"));
+    launchAtLogin.setEnabled(true);
+    EXPECT_EQ(loginItems.unregisterCalls, 1);
+    EXPECT_EQ(loginItems.registerCalls, 1);
+    EXPECT_TRUE(launchAtLogin.isEnabled());
+    queue.runUntilIdle();
+    EXPECT_TRUE(alerts.presentedErrors().isEmpty());
+}
+
+TEST_F(LaunchAtLogin, AFailedRegisterIsLoggedShownOnceAndReadsOff) {
+    loginItems.registerFailure = platform::Error::failure(QStringLiteral("Permission denied"));
+    launchAtLogin.setEnabled(true);
+    EXPECT_TRUE(alerts.presentedErrors().isEmpty()) << "the alert waits for the main queue";
+    queue.runUntilIdle();
+    ASSERT_EQ(alerts.presentedErrors().size(), 1);
+    EXPECT_EQ(alerts.presentedErrors().first().description, QStringLiteral("Permission denied"));
+    EXPECT_FALSE(launchAtLogin.isEnabled());
+    const QStringList lines = debug::InMemoryLog::shared().lines();
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_TRUE(lines.last().contains(QStringLiteral("Permission denied")));
+    EXPECT_TRUE(lines.last().contains(QStringLiteral("newValue")));
+}

@@ -1,0 +1,112 @@
+#include "platform/linux/DesktopEntry.h"
+#include "platform/linux/XdgAutostart.h"
+#include "support/TestEnvironment.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+using platform::LoginItemStatus;
+using platform::xdg::XdgAutostart;
+namespace DesktopEntry = platform::xdg::DesktopEntry;
+
+namespace {
+
+struct Autostart : ::testing::Test {
+    QString folder = testing_support::freshFolder(QStringLiteral("autostart"));
+    QString executable = folder + QStringLiteral("/my \"odd\" $dir/gapsel");
+    // Each test has its own application id, so entries never meet.
+    QString id = QStringLiteral("com.gapsel.Test%1").arg(QFileInfo(folder).fileName().section(QLatin1Char('-'), -1));
+    XdgAutostart autostart{id, QStringLiteral("Gapsel"), executable, {}};
+
+    void SetUp() override {
+        QDir().mkpath(QFileInfo(executable).absolutePath());
+        QFile program(executable);
+        ASSERT_TRUE(program.open(QIODevice::WriteOnly));
+        program.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    void TearDown() override { QFile::remove(autostart.entryPath()); }
+
+    void writeEntry(const QByteArray& text) {
+        QDir().mkpath(QFileInfo(autostart.entryPath()).absolutePath());
+        QFile file(autostart.entryPath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+};
+
+} // namespace
+
+TEST_F(Autostart, RegisteringWritesAnEntryThatStartsThisExecutableAtLogin) {
+    EXPECT_EQ(autostart.status(), LoginItemStatus::NotRegistered);
+    ASSERT_EQ(autostart.registerApplication(), std::nullopt);
+    EXPECT_EQ(autostart.status(), LoginItemStatus::Enabled);
+
+    QFile file(autostart.entryPath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const auto keys = DesktopEntry::parseMainGroup(file.readAll());
+    ASSERT_TRUE(keys);
+    EXPECT_EQ(keys->value(QStringLiteral("Type")), QStringLiteral("Application"));
+    const auto command = DesktopEntry::splitCommand(keys->value(QStringLiteral("Exec")));
+    ASSERT_TRUE(command);
+    EXPECT_EQ(*command, (QStringList{executable, QString::fromLatin1(XdgAutostart::loginLaunchArgument)}));
+
+    ASSERT_EQ(autostart.unregisterApplication(), std::nullopt);
+    EXPECT_FALSE(QFile::exists(autostart.entryPath()));
+    EXPECT_EQ(autostart.status(), LoginItemStatus::NotRegistered);
+    EXPECT_EQ(autostart.unregisterApplication(), std::nullopt) << "nothing to remove is not a failure";
+}
+
+TEST_F(Autostart, AnEntryTheDesktopSwitchedOffRequiresApproval) {
+    const QByteArray exec = "Exec=" + DesktopEntry::quoteArgument(executable).toUtf8() + "\n";
+    writeEntry("[Desktop Entry]\nType=Application\n" + exec + "Hidden=true\n");
+    EXPECT_EQ(autostart.status(), LoginItemStatus::RequiresApproval);
+    writeEntry("[Desktop Entry]\n" + exec + "X-GNOME-Autostart-enabled=false\n");
+    EXPECT_EQ(autostart.status(), LoginItemStatus::RequiresApproval);
+}
+
+TEST_F(Autostart, AnEntryWhoseProgramIsGoneIsNotFound) {
+    writeEntry("[Desktop Entry]\nExec=/nonexistent/gapsel --launched-at-login\n");
+    EXPECT_EQ(autostart.status(), LoginItemStatus::NotFound);
+}
+
+TEST_F(Autostart, AnUnreadableEntryCountsAsNoneAndIsReplaced) {
+    for (const QByteArray& junk : {QByteArray("\x00\xff garbage"), QByteArray("[Desktop Entry\nExec=x"),
+                                   QByteArray("[Desktop Entry]\nExec=\"unclosed\n"), QByteArray("[Other]\nExec=x\n")}) {
+        writeEntry(junk);
+        EXPECT_EQ(autostart.status(), LoginItemStatus::NotRegistered) << junk.constData();
+    }
+    ASSERT_EQ(autostart.registerApplication(), std::nullopt);
+    EXPECT_EQ(autostart.status(), LoginItemStatus::Enabled);
+}
+
+TEST_F(Autostart, AFolderThatCannotBeWrittenFailsWithTheSystemsWords) {
+    // The entry's path is taken by a folder, which even root cannot replace with a file.
+    QDir().mkpath(autostart.entryPath() + QStringLiteral("/blocker"));
+    const auto failure = autostart.registerApplication();
+    ASSERT_TRUE(failure);
+    EXPECT_TRUE(failure->description.contains(autostart.entryPath())) << failure->description.toStdString();
+    EXPECT_NE(autostart.status(), LoginItemStatus::Enabled);
+    QDir(autostart.entryPath()).removeRecursively();
+}
+
+TEST_F(Autostart, KnowsWhetherThisRunWasStartedAtLogin) {
+    EXPECT_FALSE(autostart.wasLaunchedAtLogin());
+    XdgAutostart atLogin(id, QStringLiteral("Gapsel"), executable,
+                         {QStringLiteral("gapsel"), QString::fromLatin1(XdgAutostart::loginLaunchArgument)});
+    EXPECT_TRUE(atLogin.wasLaunchedAtLogin());
+}
+
+TEST(DesktopEntryCommand, QuotingAndSplittingAreInverse) {
+    const QStringList arguments = {QStringLiteral("/plain/path"), QStringLiteral("with space"),
+                                   QStringLiteral("q\"uote"), QStringLiteral("$HOME`x`\\"),
+                                   QStringLiteral("100%"), QString()};
+    QStringList quoted;
+    for (const QString& argument : arguments)
+        quoted << DesktopEntry::quoteArgument(argument);
+    EXPECT_EQ(quoted[0], QStringLiteral("/plain/path"));
+    EXPECT_EQ(quoted[4], QStringLiteral("100%%"));
+    EXPECT_EQ(DesktopEntry::splitCommand(quoted.join(QLatin1Char(' '))), arguments);
+}
