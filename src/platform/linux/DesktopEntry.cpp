@@ -1,5 +1,8 @@
 #include "platform/linux/DesktopEntry.h"
 
+#include <QFileInfo>
+#include <QStandardPaths>
+
 namespace platform::xdg::DesktopEntry {
 
 namespace {
@@ -104,6 +107,20 @@ std::optional<QStringList> splitCommand(const QString& exec) {
     if (hasArgument)
         arguments << current;
     return arguments;
+}
+
+std::optional<QString> resolvedProgram(const QMap<QString, QString>& keys) {
+    QString program = keys.value(QStringLiteral("TryExec"));
+    if (program.isEmpty())
+        program = splitCommand(keys.value(QStringLiteral("Exec"))).value_or(QStringList()).value(0);
+    if (program.isEmpty())
+        return std::nullopt;
+    if (!program.contains(QLatin1Char('/')))
+        program = QStandardPaths::findExecutable(program);
+    const QFileInfo info(program);
+    if (program.isEmpty() || !info.isFile() || !info.isExecutable())
+        return std::nullopt;
+    return program;
 }
 
 } // namespace platform::xdg::DesktopEntry

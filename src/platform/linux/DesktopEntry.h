@@ -25,6 +25,10 @@ QString quoteArgument(const QString& argument);
 // do not close.
 std::optional<QStringList> splitCommand(const QString& exec);
 
+// The program an entry starts (TryExec when given, else the first word of
+// Exec), as an executable file's path; none when there is no such file.
+std::optional<QString> resolvedProgram(const QMap<QString, QString>& keys);
+
 } // namespace DesktopEntry
 
 } // namespace platform::xdg

@@ -52,13 +52,7 @@ LoginItemStatus XdgAutostart::status() {
     const auto command = DesktopEntry::splitCommand(keys->value(QStringLiteral("Exec")));
     if (!command || command->isEmpty())
         return LoginItemStatus::NotRegistered;
-    const QString program = command->first().contains(QLatin1Char('/'))
-                                ? command->first()
-                                : QStandardPaths::findExecutable(command->first());
-    const QFileInfo info(program);
-    if (program.isEmpty() || !info.isFile() || !info.isExecutable())
-        return LoginItemStatus::NotFound;
-    return LoginItemStatus::Enabled;
+    return DesktopEntry::resolvedProgram(*keys) ? LoginItemStatus::Enabled : LoginItemStatus::NotFound;
 }
 
 std::optional<Error> XdgAutostart::registerApplication() {

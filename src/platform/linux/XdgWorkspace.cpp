@@ -1,6 +1,7 @@
 #include "platform/linux/XdgWorkspace.h"
 
 #include "platform/MainQueue.h"
+#include "platform/linux/DesktopEntry.h"
 
 #include <QDesktopServices>
 #include <QFile>
@@ -8,38 +9,6 @@
 #include <QStandardPaths>
 
 namespace platform::xdg {
-
-namespace {
-
-// The program a desktop entry starts: TryExec when given, else the first word
-// of Exec (field codes and arguments follow it), resolved through PATH.
-std::optional<QString> programOfDesktopEntry(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return std::nullopt;
-    QString tryExec, exec;
-    bool inMainGroup = false;
-    while (!file.atEnd()) {
-        const QString line = QString::fromUtf8(file.readLine()).trimmed();
-        if (line.startsWith(QLatin1Char('[')))
-            inMainGroup = line == QLatin1String("[Desktop Entry]");
-        else if (inMainGroup && line.startsWith(QLatin1String("TryExec=")))
-            tryExec = line.mid(8).trimmed();
-        else if (inMainGroup && line.startsWith(QLatin1String("Exec=")))
-            exec = line.mid(5).trimmed();
-    }
-    QString program = tryExec;
-    if (program.isEmpty() && !exec.isEmpty())
-        program = QProcess::splitCommand(exec).value(0);
-    if (program.isEmpty())
-        return std::nullopt;
-    const QString resolved = QStandardPaths::findExecutable(program);
-    if (resolved.isEmpty())
-        return std::nullopt;
-    return resolved;
-}
-
-} // namespace
 
 bool XdgWorkspace::openUrl(const QUrl& url) {
     return QDesktopServices::openUrl(url);
@@ -53,9 +22,11 @@ void XdgWorkspace::launchNewInstance(const QString& location, Completion complet
 std::optional<QString> XdgWorkspace::applicationLocation(const QString& identifier) const {
     const QString entry = QStandardPaths::locate(QStandardPaths::ApplicationsLocation,
                                                  identifier + QLatin1String(".desktop"));
-    if (entry.isEmpty())
+    QFile file(entry);
+    if (entry.isEmpty() || !file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    return programOfDesktopEntry(entry);
+    const auto keys = DesktopEntry::parseMainGroup(file.read(64 * 1024));
+    return keys ? DesktopEntry::resolvedProgram(*keys) : std::nullopt;
 }
 
 std::optional<Error> XdgWorkspace::startProgram(const QString& program,
