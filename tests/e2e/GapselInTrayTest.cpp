@@ -1,0 +1,186 @@
+#include "TrayHost.h"
+#include "VirtualDesktop.h"
+#include "defaults/PropertyList.h"
+#include "support/TestEnvironment.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+using testing_support::processEventsUntil;
+
+namespace {
+
+struct StoredSeparator {
+    QString id;
+    QString character;
+};
+
+// The separators as Gapsel stored them in its preferences file.
+QList<StoredSeparator> storedSeparators(const QString& configHome) {
+    QFile file(configHome + QStringLiteral("/" GAPSEL_BUNDLE_ID ".plist"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const auto root = PropertyList::parse(file.readAll());
+    QList<StoredSeparator> separators;
+    if (!root)
+        return separators;
+    for (const QVariant& record : root->value(QStringLiteral("separators")).toList()) {
+        const QJsonObject object = QJsonDocument::fromJson(record.toString().toUtf8()).object();
+        separators.append({object.value(QStringLiteral("id")).toString(),
+                           object.value(QStringLiteral("character")).toString()});
+    }
+    return separators;
+}
+
+// How many pixels of the panel along the top differ clearly from its
+// background (the colour most of it has): the ink of the tray's items.
+int inkInPanel(const QImage& screen, int panelHeight) {
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < panelHeight; ++y)
+        for (int x = 0; x < screen.width(); ++x)
+            ++counts[screen.pixel(x, y)];
+    QRgb background = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        if (it.value() > counts.value(background))
+            background = it.key();
+    int ink = 0;
+    for (int y = 0; y < panelHeight; ++y)
+        for (int x = 0; x < screen.width(); ++x) {
+            const QRgb pixel = screen.pixel(x, y);
+            if (std::abs(qGray(pixel) - qGray(background)) > 40)
+                ++ink;
+        }
+    return ink;
+}
+
+void saveScreenshot(const QImage& image, const QString& name) {
+    const QString folder = QStringLiteral(GAPSEL_E2E_OUTPUT_DIR);
+    QDir().mkpath(folder);
+    image.save(folder + QLatin1Char('/') + name);
+}
+
+// Gapsel and a real tray host on a desktop of the test's own.
+class GapselInTray : public ::testing::Test {
+protected:
+    void SetUp() override {
+#ifdef GAPSEL_E2E_SKIP
+        GTEST_SKIP() << "The end-to-end test runs in the default build; the sanitizer build "
+                        "covers the unit and bus tests.";
+#endif
+        const QString failure = desktop.start();
+        ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
+        host.emplace(desktop.bus());
+        gapsel.setProcessEnvironment(desktop.environment());
+        gapsel.setProcessChannelMode(QProcess::ForwardedChannels);
+        gapsel.start(QStringLiteral(GAPSEL_EXECUTABLE), {});
+        ASSERT_TRUE(gapsel.waitForStarted());
+    }
+
+    void TearDown() override {
+        if (gapsel.state() == QProcess::NotRunning)
+            return;
+        gapsel.terminate();
+        if (!gapsel.waitForFinished(10000))
+            gapsel.kill();
+        gapsel.waitForFinished();
+    }
+
+    bool eventually(const std::function<bool()>& condition) {
+        return processEventsUntil(condition, 20000);
+    }
+
+    QList<StoredSeparator> stored() const {
+        return storedSeparators(desktop.configHome());
+    }
+
+    e2e::VirtualDesktop desktop{testing_support::freshFolder(QStringLiteral("desktop"))};
+    // Made once the desktop's bus runs.
+    std::optional<e2e::TrayHost> host;
+    QProcess gapsel;
+};
+
+constexpr int panelHeight = 32;
+
+TEST_F(GapselInTray, SeparatorsAppearInTheTrayAndFollowTheirMenus) {
+    // First start: one em-dash separator, stored and shown under its UUID.
+    ASSERT_TRUE(
+        eventually([&] { return host->itemServices().size() == 1 && stored().size() == 1; }));
+    const QString first = host->itemServices().at(0);
+    const StoredSeparator firstStored = stored().at(0);
+    EXPECT_EQ(firstStored.character, QStringLiteral("—"));
+    EXPECT_EQ(host->itemProperty(first, QStringLiteral("Id")).toString(), firstStored.id);
+    EXPECT_EQ(host->itemProperty(first, QStringLiteral("XAyatanaLabel")).toString(),
+              QStringLiteral("—"));
+    EXPECT_EQ(host->itemProperty(first, QStringLiteral("Status")).toString(),
+              QStringLiteral("Active"));
+    EXPECT_TRUE(host->itemProperty(first, QStringLiteral("ItemIsMenu")).toBool());
+
+    const auto firstMenu = host->menu(first);
+    ASSERT_GE(firstMenu.children.size(), 2);
+    EXPECT_EQ(firstMenu.children[0].properties.value(QStringLiteral("label")),
+              QStringLiteral("New"));
+    EXPECT_EQ(firstMenu.children[1].properties.value(QStringLiteral("label")),
+              QStringLiteral("Remove"));
+    EXPECT_EQ(firstMenu.children[1].properties.value(QStringLiteral("enabled")), false);
+
+    ASSERT_TRUE(eventually([&] { return inkInPanel(desktop.screenshot(), panelHeight) > 0; }));
+    const QImage oneSeparator = desktop.screenshot();
+    saveScreenshot(oneSeparator, QStringLiteral("panel-one-separator.png"));
+    const int inkOfOne = inkInPanel(oneSeparator, panelHeight);
+
+    // "New" adds a second em-dash separator at the end.
+    ASSERT_TRUE(host->choose(first, QStringLiteral("New")));
+    ASSERT_TRUE(
+        eventually([&] { return host->itemServices().size() == 2 && stored().size() == 2; }));
+    const QString second = host->itemServices().at(1);
+    const StoredSeparator secondStored = stored().at(1);
+    EXPECT_EQ(secondStored.character, QStringLiteral("—"));
+    EXPECT_NE(secondStored.id, firstStored.id);
+    EXPECT_EQ(host->itemProperty(second, QStringLiteral("Id")).toString(), secondStored.id);
+
+    // Choosing a character changes the stored separator and its item in place.
+    ASSERT_TRUE(host->choose(second, QStringLiteral("·")));
+    ASSERT_TRUE(eventually([&] {
+        return !stored().isEmpty() && stored().size() == 2 &&
+               stored().at(1).character == QStringLiteral("·") &&
+               host->itemProperty(second, QStringLiteral("XAyatanaLabel")).toString() ==
+                   QStringLiteral("·");
+    }));
+    EXPECT_EQ(host->itemServices().size(), 2);
+
+    // Both separators are drawn: more ink than one alone.
+    ASSERT_TRUE(
+        eventually([&] { return inkInPanel(desktop.screenshot(), panelHeight) > inkOfOne; }));
+    saveScreenshot(desktop.screenshot(), QStringLiteral("panel.png"));
+
+    // "Remove", chosen as XFCE chooses, takes the second one away again.
+    ASSERT_TRUE(eventually([&] {
+        return !host->menu(first).children.isEmpty() &&
+               !host->menu(first).children[1].properties.contains(QStringLiteral("enabled"));
+    }));
+    ASSERT_TRUE(host->chooseInGroups(second, QStringLiteral("Remove")));
+    ASSERT_TRUE(
+        eventually([&] { return host->itemServices().size() == 1 && stored().size() == 1; }));
+    EXPECT_EQ(host->itemServices().at(0), first);
+    EXPECT_EQ(stored().at(0).id, firstStored.id);
+    EXPECT_EQ(gapsel.state(), QProcess::Running);
+}
+
+TEST_F(GapselInTray, GapselKeepsRunningWhenTheTrayGoesAwayAndComesBackToIt) {
+    ASSERT_TRUE(eventually([&] { return host->itemServices().size() == 1; }));
+    const QString id = stored().value(0).id;
+    const QString failure = desktop.restartPanel();
+    ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
+    ASSERT_TRUE(eventually([&] { return host->itemServices().size() == 1; }));
+    EXPECT_EQ(host->itemProperty(host->itemServices().at(0), QStringLiteral("Id")).toString(), id);
+    EXPECT_EQ(gapsel.state(), QProcess::Running);
+}
+
+} // namespace

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "platform/linux/tray/DBusTypes.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QStringList>
+#include <QVariant>
+
+namespace e2e {
+
+// Talks to tray items the way a tray host does: it finds them through the
+// watcher, reads their properties, and opens their menus and chooses entries,
+// either entry by entry (as LXQt does) or in groups (as XFCE does).
+class TrayHost {
+public:
+    explicit TrayHost(QDBusConnection bus);
+
+    // The bus names of the items the watcher knows, in its order.
+    QStringList itemServices() const;
+    QVariant itemProperty(const QString& service, const QString& name) const;
+
+    // Opens the item's menu, chooses the top-level entry with this label and
+    // closes the menu: AboutToShow, GetLayout, then the "opened", "clicked"
+    // and "closed" events. False when the entry is not there or a call fails.
+    bool choose(const QString& service, const QString& label) const;
+    // The same with AboutToShowGroup and one EventGroup.
+    bool chooseInGroups(const QString& service, const QString& label) const;
+    // The labels and enabled states of the menu's top-level entries.
+    platform::xdg::DBusMenuLayoutItem menu(const QString& service) const;
+
+private:
+    QDBusMessage callMenu(const QString& service, const QString& method,
+                          const QVariantList& arguments) const;
+    int idOf(const QString& service, const QString& label) const;
+
+    QDBusConnection bus_;
+};
+
+} // namespace e2e

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+
+namespace e2e {
+
+// The image in an X window dump, as `xwd` writes it: true-colour pixels of
+// three or four bytes. Anything else gives a null image.
+QImage fromXwd(const QByteArray& dump);
+
+} // namespace e2e
