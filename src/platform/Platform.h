@@ -7,6 +7,7 @@ class Application;
 class MainQueue;
 class Modifiers;
 class SettingsWindow;
+class StatusBar;
 class Workspace;
 struct BundleInfo;
 
@@ -20,6 +21,7 @@ struct Platform {
     Alerts& alerts;
     Application& application;
     SettingsWindow& settingsWindow;
+    StatusBar& statusBar;
 };
 
 } // namespace platform

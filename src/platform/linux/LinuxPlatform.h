@@ -8,6 +8,7 @@
 #include "platform/linux/QtMainQueue.h"
 #include "platform/linux/QtModifiers.h"
 #include "platform/linux/XdgWorkspace.h"
+#include "platform/linux/tray/TrayStatusBar.h"
 
 #include <QCoreApplication>
 
@@ -21,8 +22,8 @@ public:
         : bundle_(BundleInfo::compiledIn(QCoreApplication::applicationFilePath())) {}
 
     Platform platform() {
-        return Platform{queue_,  bundle_,      modifiers_,     workspace_,
-                        alerts_, application_, settingsWindow_};
+        return Platform{queue_,  bundle_,      modifiers_,      workspace_,
+                        alerts_, application_, settingsWindow_, statusBar_};
     }
 
 private:
@@ -33,6 +34,7 @@ private:
     QtAlerts alerts_;
     QtApplication application_;
     SettingsWindow settingsWindow_;
+    TrayStatusBar statusBar_{QStringLiteral(GAPSEL_BUNDLE_NAME)};
 };
 
 } // namespace platform::xdg

@@ -7,6 +7,7 @@
 #include "platform/sim/SimApplication.h"
 #include "platform/sim/SimMainQueue.h"
 #include "platform/sim/SimModifiers.h"
+#include "platform/sim/SimStatusBar.h"
 #include "platform/sim/SimWorkspace.h"
 
 namespace platform::sim {
@@ -21,9 +22,11 @@ struct SimPlatform {
     SimAlerts alerts;
     SimApplication application;
     SettingsWindow settingsWindow;
+    SimStatusBar statusBar;
 
     Platform platform() {
-        return Platform{queue, bundle, modifiers, workspace, alerts, application, settingsWindow};
+        return Platform{queue,  bundle,      modifiers,      workspace,
+                        alerts, application, settingsWindow, statusBar};
     }
 };
 
