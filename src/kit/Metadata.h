@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+#include <optional>
+
+namespace kit {
+
+// What the application tells the kit about itself beyond its bundle: its page
+// on the maker's website and its identifier in the app store. The website and
+// FAQ menu items and the share screen read it.
+struct Metadata {
+    std::optional<QUrl> website;
+    std::optional<QString> appStoreId;
+};
+
+} // namespace kit
