@@ -1,0 +1,66 @@
+#include "menubar/ReadyMadeItems.h"
+
+#include "kit/JXKit.h"
+#include "kit/MakerApps.h"
+#include "kit/PendingServices.h"
+#include "platform/Workspace.h"
+
+namespace menubar {
+
+namespace {
+
+CallbackMenuItem* addUrlItem(JXMenu& menu, const MenuServices& services, QString title, QUrl url) {
+    platform::Workspace& workspace = services.workspace;
+    return &menu.addCallbackItem(std::move(title),
+                                 [&workspace, url = std::move(url)] { workspace.openUrl(url); });
+}
+
+} // namespace
+
+CallbackMenuItem* addMoreAppsItem(JXMenu& menu, const MenuServices& services) {
+    const QUrl page = kit::ownStoreRecord(services.metadata) ? kit::makerDeveloperPage()
+                                                             : kit::makerAppsWebPage();
+    return addUrlItem(menu, services, QStringLiteral("More Apps by Me"), page);
+}
+
+CallbackMenuItem* addWebsiteItem(JXMenu& menu, const MenuServices& services) {
+    if (!services.metadata.website)
+        return nullptr;
+    return addUrlItem(menu, services, QStringLiteral("Website"), *services.metadata.website);
+}
+
+CallbackMenuItem* addFAQItem(JXMenu& menu, const MenuServices& services,
+                             const std::optional<QUrl>& url) {
+    if (url)
+        return addUrlItem(menu, services, QStringLiteral("FAQ"), *url);
+    if (!services.metadata.website)
+        return nullptr;
+    QUrl faq = *services.metadata.website;
+    faq.setFragment(QStringLiteral("faq"));
+    return addUrlItem(menu, services, QStringLiteral("FAQ"), faq);
+}
+
+CallbackMenuItem* addRateAppItem(JXMenu& menu, const MenuServices& services) {
+    const auto record = kit::ownStoreRecord(services.metadata);
+    if (!record || services.kit.isFirstLaunch())
+        return nullptr;
+    kit::PendingServices& pending = services.pending;
+    return &menu.addCallbackItem(QStringLiteral("Rate App"),
+                                 [&pending, app = *record] { pending.rateApp(app); });
+}
+
+CallbackMenuItem* addQuitItem(JXMenu& menu, const MenuServices& services) {
+    JXKit& kit = services.kit;
+    return &menu.addCallbackItem(QStringLiteral("Quit ") + kit.identity().name(),
+                                 {.key = QStringLiteral("q")}, [&kit] { kit.quit(false); });
+}
+
+void showAboutPanel(const MenuServices& services) {
+    services.pending.showAboutPanel();
+}
+
+void sendFeedback(const MenuServices& services) {
+    services.pending.sendFeedback();
+}
+
+} // namespace menubar

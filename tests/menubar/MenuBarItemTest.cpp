@@ -1,0 +1,216 @@
+// A status item kept in step with its description: what each field does to
+// the live item, how clicks are routed, the open-menu binding both ways, and
+// teardown.
+
+#include "menubar/JXMenu.h"
+#include "menubar/MenuBarItemCoordinator.h"
+#include "platform/sim/SimMainQueue.h"
+#include "platform/sim/SimMenuDescription.h"
+#include "platform/sim/SimStatusBar.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using platform::Event;
+using platform::EventType;
+using platform::sim::SimStatusItem;
+
+namespace {
+
+class MenuBarItemTest : public ::testing::Test {
+protected:
+    std::unique_ptr<MenuBarItem::Coordinator> show(const MenuBarItem& description) {
+        auto coordinator = std::make_unique<MenuBarItem::Coordinator>(description, bar, queue);
+        return coordinator;
+    }
+    SimStatusItem& item() { return *bar.items().back(); }
+
+    static MenuBarItem withMenu(QString entry) {
+        MenuBarItem description;
+        description.buildMenu = [entry](JXMenu& menu) { menu.addCallbackItem(entry, [] {}); };
+        return description;
+    }
+
+    platform::sim::SimMainQueue queue;
+    platform::sim::SimStatusBar bar;
+};
+
+TEST_F(MenuBarItemTest, AppliesTheDescriptionToTheLiveItem) {
+    MenuBarItem description;
+    description.id = QStringLiteral("ITEM-1");
+    description.title = QStringLiteral("—");
+    description.width = StatusItemWidth::fixed(22);
+    description.appearsDisabled = true;
+    description.accessibilityLabel = QStringLiteral("Separator");
+    ::testing::internal::CaptureStdout();
+    auto coordinator = show(description);
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(),
+              "StatusItemView - INIT - Optional(\"ITEM-1\")\n");
+
+    EXPECT_EQ(item().autosaveName(), QStringLiteral("ITEM-1"));
+    EXPECT_EQ(item().length(), 22.0);
+    EXPECT_EQ(item().simButton().title(), QStringLiteral("—"));
+    EXPECT_TRUE(item().simButton().appearsDisabled());
+    EXPECT_EQ(item().simButton().accessibilityLabel(), QStringLiteral("Separator"));
+    EXPECT_EQ(item().menu(), nullptr);
+
+    // Every update sets everything again: what the new description leaves out is cleared.
+    MenuBarItem bare;
+    bare.width = StatusItemWidth::square();
+    bare.attributedTitle =
+        platform::AttributedText{QStringLiteral("b"), platform::FontStyle::Italic};
+    coordinator->update(bare);
+    EXPECT_EQ(item().autosaveName(), std::nullopt);
+    EXPECT_EQ(item().length(), -2.0);
+    EXPECT_EQ(item().simButton().attributedTitle(), bare.attributedTitle);
+    EXPECT_FALSE(item().simButton().appearsDisabled());
+    EXPECT_EQ(item().simButton().accessibilityLabel(), std::nullopt);
+
+    coordinator->update(MenuBarItem{});
+    EXPECT_EQ(item().length(), -1.0);
+    EXPECT_EQ(item().simButton().title(), QString());
+    EXPECT_EQ(bar.createdCount(), 1);
+}
+
+TEST_F(MenuBarItemTest, AnIconLeadsATitleOrStandsAloneAndItsPositionOutlivesIt) {
+    MenuBarItem description;
+    description.icon = QImage(16, 16, QImage::Format_ARGB32);
+    description.title = QStringLiteral("x");
+    auto coordinator = show(description);
+    EXPECT_EQ(item().simButton().imagePosition(), platform::ImagePosition::ImageLeading);
+    description.title.reset();
+    coordinator->update(description);
+    EXPECT_EQ(item().simButton().imagePosition(), platform::ImagePosition::ImageOnly);
+    EXPECT_FALSE(item().simButton().image().isNull());
+    description.icon.reset();
+    coordinator->update(description);
+    EXPECT_TRUE(item().simButton().image().isNull());
+    EXPECT_EQ(item().simButton().imagePosition(), platform::ImagePosition::ImageOnly);
+}
+
+TEST_F(MenuBarItemTest, ClicksFollowTheClickTable) {
+    int actions = 0;
+    MenuBarItem plain;
+    auto nothing = show(plain);
+    item().simButton().click();
+    EXPECT_FALSE(item().isMenuOpen());
+
+    MenuBarItem actionOnly;
+    actionOnly.action = [&](const Event& event) {
+        EXPECT_EQ(event.type, EventType::LeftMouseUp);
+        ++actions;
+        return true;
+    };
+    auto action = show(actionOnly);
+    item().simButton().click();
+    EXPECT_EQ(actions, 1);
+    EXPECT_FALSE(item().isMenuOpen());
+
+    auto menuOnly = show(withMenu(QStringLiteral("Entry")));
+    item().simButton().click();
+    ASSERT_TRUE(item().isMenuOpen());
+    EXPECT_EQ(platform::sim::describeMenu(*item().shownMenu()),
+              QStringList{QStringLiteral("Entry")});
+}
+
+TEST_F(MenuBarItemTest, WithBothTheActionDecidesWhetherTheMenuOpens) {
+    bool letThrough = false;
+    QList<EventType> seen;
+    MenuBarItem description = withMenu(QStringLiteral("Entry"));
+    description.action = [&](const Event& event) {
+        seen.append(event.type);
+        return letThrough;
+    };
+    auto coordinator = show(description);
+    EXPECT_EQ(item().simButton().sendActionOn(), platform::leftMouseDownOrRightMouseUpMask);
+
+    item().simButton().click();
+    EXPECT_FALSE(item().isMenuOpen());
+    EXPECT_EQ(item().menu(), nullptr);
+
+    // The stray end of a right click elsewhere never reaches the action.
+    item().simButton().receive(Event{EventType::RightMouseUp, false});
+    EXPECT_EQ(seen, QList<EventType>{EventType::LeftMouseDown});
+
+    letThrough = true;
+    item().simButton().click(true);
+    EXPECT_EQ(seen, (QList<EventType>{EventType::LeftMouseDown, EventType::RightMouseUp}));
+    ASSERT_TRUE(item().isMenuOpen());
+    EXPECT_NE(item().menu(), nullptr);
+    item().closeMenu();
+    EXPECT_EQ(item().menu(), nullptr);
+}
+
+TEST_F(MenuBarItemTest, TheMenuIsBuiltByTheNewestBuilderAtEachOpening) {
+    auto coordinator = show(withMenu(QStringLiteral("First")));
+    coordinator->update(withMenu(QStringLiteral("Second")));
+    item().openMenu();
+    EXPECT_EQ(platform::sim::describeMenu(*item().shownMenu()),
+              QStringList{QStringLiteral("Second")});
+    item().closeMenu();
+    coordinator->update(withMenu(QStringLiteral("Third")));
+    item().openMenu();
+    EXPECT_EQ(platform::sim::describeMenu(*item().shownMenu()),
+              QStringList{QStringLiteral("Third")});
+}
+
+TEST_F(MenuBarItemTest, TheOpenMenuBindingWorksBothWays) {
+    bool isOpen = false;
+    MenuBarItem description = withMenu(QStringLiteral("Entry"));
+    description.isMenuOpen =
+        Defaults::Binding<bool>([&] { return isOpen; }, [&](const bool& open) { isOpen = open; });
+    auto coordinator = show(description);
+
+    item().simButton().click();
+    EXPECT_FALSE(isOpen) << "copied on a later turn";
+    queue.runUntilIdle();
+    EXPECT_TRUE(isOpen);
+    item().closeMenu();
+    queue.runUntilIdle();
+    EXPECT_FALSE(isOpen);
+
+    isOpen = true;
+    coordinator->update(description);
+    EXPECT_TRUE(item().isMenuOpen());
+    EXPECT_TRUE(item().simButton().isHighlighted());
+    coordinator->update(description);
+    EXPECT_TRUE(item().isMenuOpen());
+
+    isOpen = false;
+    coordinator->update(description);
+    EXPECT_FALSE(item().isMenuOpen());
+    EXPECT_FALSE(item().simButton().isHighlighted());
+    queue.runUntilIdle();
+    EXPECT_FALSE(isOpen);
+}
+
+TEST_F(MenuBarItemTest, TeardownRemovesTheItemAndThenItsRegistryEntry) {
+    MenuBarItem description;
+    description.id = QStringLiteral("GOING");
+    auto coordinator = show(description);
+    const std::weak_ptr<platform::StatusItem> created = coordinator->statusItem();
+    const auto registered = [&] {
+        const auto& entries = MenuBarItem::statusItems();
+        return std::count_if(entries.begin(), entries.end(), [&](const auto& entry) {
+            return !entry.owner_before(created) && !created.owner_before(entry);
+        });
+    };
+    EXPECT_EQ(registered(), 1);
+    EXPECT_EQ(MenuBarItem::liveStatusItems().back(), created.lock());
+
+    ::testing::internal::CaptureStdout();
+    coordinator.reset();
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "StatusItemView - DEINIT\n");
+    EXPECT_TRUE(created.expired());
+    EXPECT_TRUE(bar.items().empty());
+    EXPECT_EQ(registered(), 1) << "the entry goes on a later turn";
+
+    queue.runUntilIdle();
+    EXPECT_EQ(registered(), 0);
+    const auto& entries = MenuBarItem::statusItems();
+    EXPECT_TRUE(std::none_of(entries.begin(), entries.end(),
+                             [](const auto& entry) { return entry.expired(); }));
+}
+
+} // namespace

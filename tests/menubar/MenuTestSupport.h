@@ -1,0 +1,80 @@
+#pragma once
+
+#include "kit/JXKit.h"
+#include "kit/PendingServices.h"
+#include "menubar/MenuServices.h"
+#include "platform/StatusBar.h"
+#include "platform/sim/SimPlatform.h"
+#include "support/TestEnvironment.h"
+
+#include <QStringList>
+
+#include <memory>
+
+namespace menubar_testing {
+
+// Remembers which pending kit services were asked for, in order.
+class RecordingServices final : public kit::PendingServices {
+public:
+    void showAboutPanel() override { calls.append(QStringLiteral("about")); }
+    void sendFeedback() override { calls.append(QStringLiteral("feedback")); }
+    void showShareAppScreen() override { calls.append(QStringLiteral("share")); }
+    void showDebugWindow() override { calls.append(QStringLiteral("debug")); }
+    void rateApp(const kit::StoreApp& app) override {
+        calls.append(QStringLiteral("rate ") + app.appStoreId);
+    }
+    void requestReviewIfNeeded(const QList<int>& milestones) override {
+        QStringList numbers;
+        for (int milestone : milestones)
+            numbers.append(QString::number(milestone));
+        calls.append(QStringLiteral("review ") + numbers.join(QLatin1Char(',')));
+    }
+    void showWelcomePopover(const std::shared_ptr<platform::StatusItem>& item,
+                            std::function<void()> completion) override {
+        calls.append(QStringLiteral("popover"));
+        greeted = item;
+        popoverCompletion = std::move(completion);
+    }
+    void ensureVisibility(const std::shared_ptr<platform::StatusItem>& item,
+                          const kit::VisibilityCheckOptions& options) override {
+        calls.append(QStringLiteral("visibility"));
+        checked = item;
+        visibilityOptions = options;
+    }
+
+    QStringList calls;
+    std::shared_ptr<platform::StatusItem> greeted;
+    std::function<void()> popoverCompletion;
+    std::shared_ptr<platform::StatusItem> checked;
+    kit::VisibilityCheckOptions visibilityOptions;
+};
+
+// A simulated desktop, the kit of one launch over a fresh preferences file,
+// and the services menus act through.
+class KitFixture {
+public:
+    // `earlierLaunches` launches are counted before this one.
+    explicit KitFixture(qint64 earlierLaunches = 0)
+        : suite(UserDefaults::open(QStringLiteral("com.gapsel.Gapsel"),
+                                   testing_support::freshFolder(QStringLiteral("menus")) +
+                                       QStringLiteral("/com.gapsel.Gapsel.plist"))) {
+        if (earlierLaunches > 0)
+            suite->set(earlierLaunches, QStringLiteral("JX_launchCount"));
+        kit = std::make_unique<JXKit>(sim.platform(), suite);
+    }
+
+    menubar::MenuServices services(kit::Metadata metadata = defaultMetadata()) {
+        return menubar::MenuServices{*kit, sim.workspace, std::move(metadata), pending};
+    }
+    static kit::Metadata defaultMetadata() {
+        return kit::Metadata{QUrl(QStringLiteral("https://gapsel.app/")),
+                             QStringLiteral("2873401956")};
+    }
+
+    platform::sim::SimPlatform sim;
+    std::shared_ptr<UserDefaults> suite;
+    std::unique_ptr<JXKit> kit;
+    RecordingServices pending;
+};
+
+} // namespace menubar_testing
