@@ -4,8 +4,17 @@
 #include "platform/MainQueue.h"
 
 AppMain::AppMain(platform::Platform platform)
-    : jxkit_(JXKit::shared(platform)) {
-    platform.mainQueue.async([this] { runPostLaunchStep(); });
+    : jxkit_(JXKit::shared(platform))
+    , postLaunchStep_(jxkit_, pendingServices_, platform.mainQueue) {
+    platform.mainQueue.async([this] { postLaunchStep_.run(); });
+    // Changes that other programs make to the preferences file reach the
+    // separators at once.
+    UserDefaults::standard()->watchForExternalChanges(platform.mainQueue);
+    separators_ = std::make_unique<app::SeparatorsView>(
+        platform.statusBar, platform.mainQueue,
+        menubar::MenuServices{jxkit_, platform.workspace, metadata(), pendingServices_});
 }
 
-void AppMain::runPostLaunchStep() {}
+kit::Metadata AppMain::metadata() {
+    return kit::Metadata{QUrl(QStringLiteral("https://gapsel.app/")), QStringLiteral("2873401956")};
+}

@@ -1,12 +1,19 @@
 #pragma once
 
+#include "app/PostLaunchStep.h"
+#include "app/SeparatorsView.h"
+#include "kit/Metadata.h"
+#include "kit/PendingServices.h"
 #include "platform/Platform.h"
+
+#include <memory>
 
 class JXKit;
 
 // The application as a whole: brings the kit up first (its creation is the
 // launch bookkeeping), then queues the application's own post-launch step,
-// which therefore runs after the kit's start-up work.
+// which therefore runs after the kit's start-up work, and shows the
+// separators, whose status items thus exist when that step runs.
 class AppMain {
 public:
     explicit AppMain(platform::Platform platform);
@@ -15,10 +22,12 @@ public:
 
     JXKit& jxkit() const { return jxkit_; }
 
-private:
-    // Greeting and checks once the application is up; empty until the
-    // separators' status items exist.
-    void runPostLaunchStep();
+    // What Gapsel tells the kit about itself: its website and store identifier.
+    static kit::Metadata metadata();
 
+private:
     JXKit& jxkit_;
+    kit::PendingServices pendingServices_;
+    app::PostLaunchStep postLaunchStep_;
+    std::unique_ptr<app::SeparatorsView> separators_;
 };

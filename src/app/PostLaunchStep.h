@@ -1,0 +1,39 @@
+#pragma once
+
+class JXKit;
+
+namespace kit {
+class PendingServices;
+}
+
+namespace platform {
+class MainQueue;
+}
+
+namespace app {
+
+// What the application does once it is up, run once per process on the main
+// queue: it consults the review request, and on the very first launch greets
+// the user from the first separator's status item, a second after start-up,
+// and then checks that the item really appeared.
+class PostLaunchStep {
+public:
+    static constexpr double greetingDelay = 1.0;
+    static constexpr double visibilityCheckDelay = 0.2;
+
+    PostLaunchStep(JXKit& kit, kit::PendingServices& services, platform::MainQueue& queue)
+        : kit_(kit)
+        , services_(services)
+        , queue_(queue) {}
+
+    void run();
+
+private:
+    void greetFirstSeparator();
+
+    JXKit& kit_;
+    kit::PendingServices& services_;
+    platform::MainQueue& queue_;
+};
+
+} // namespace app

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/Menu.h"
+
+#include <QString>
+
+#include <array>
+
+namespace app {
+
+// A character a separator can take, as the menu offers it: the space and the
+// tab by name in italics (they would be invisible), the others as themselves
+// in the fixed-width font.
+struct SeparatorCharacter {
+    QString character;
+    QString label;
+    platform::FontStyle labelFont;
+
+    platform::AttributedText menuLabel() const { return {label, labelFont}; }
+};
+
+// In the order the menu offers them.
+const std::array<SeparatorCharacter, 7>& separatorCharacters();
+
+// For the separator made when the list is empty, and for a new separator made
+// from a blank one.
+QString defaultSeparatorCharacter();
+
+// A space or a tab: a separator that shows blank space.
+bool isBlankSeparatorCharacter(const QString& character);
+
+} // namespace app

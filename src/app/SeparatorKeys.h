@@ -1,0 +1,27 @@
+#pragma once
+
+#include "app/SeparatorItem.h"
+#include "defaults/Key.h"
+
+#include <QList>
+
+#include <memory>
+
+// The two preferences of the separator feature, in the user's standard domain
+// unless a test hands in another.
+namespace app::keys {
+
+// The separators in the order they were added; each stored as the JSON text
+// of one SeparatorItem.
+inline Defaults::Key<QList<SeparatorItem>>
+separators(std::shared_ptr<UserDefaults> suite = UserDefaults::standard()) {
+    return {QStringLiteral("separators"), {}, std::move(suite)};
+}
+
+// Every separator drawn dimmed.
+inline Defaults::Key<bool>
+reducedOpacity(std::shared_ptr<UserDefaults> suite = UserDefaults::standard()) {
+    return {QStringLiteral("reducedOpacity"), false, std::move(suite)};
+}
+
+} // namespace app::keys

@@ -1,0 +1,30 @@
+#include "app/SeparatorListEdits.h"
+
+#include "app/SeparatorCharacters.h"
+
+#include <algorithm>
+
+namespace app::separatorListEdits {
+
+QList<SeparatorItem> appendingCopyOf(QList<SeparatorItem> list, const SeparatorItem& source) {
+    list.append(SeparatorItem::make(isBlankSeparatorCharacter(source.character)
+                                        ? defaultSeparatorCharacter()
+                                        : source.character));
+    return list;
+}
+
+QList<SeparatorItem> removing(QList<SeparatorItem> list, const QUuid& id) {
+    list.removeIf([&id](const SeparatorItem& item) { return item.id == id; });
+    return list;
+}
+
+QList<SeparatorItem> withCharacter(QList<SeparatorItem> list, const QUuid& id,
+                                   const QString& character) {
+    const auto found = std::find_if(list.begin(), list.end(),
+                                    [&id](const SeparatorItem& item) { return item.id == id; });
+    if (found != list.end())
+        found->character = character;
+    return list;
+}
+
+} // namespace app::separatorListEdits

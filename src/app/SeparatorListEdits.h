@@ -1,0 +1,23 @@
+#pragma once
+
+#include "app/SeparatorItem.h"
+
+#include <QList>
+
+// The changes a separator's menu makes to the list, as functions of the list
+// as it is when the user acts.
+namespace app::separatorListEdits {
+
+// Appends a new separator showing what `source` shows, or the default
+// character when `source` is blank.
+QList<SeparatorItem> appendingCopyOf(QList<SeparatorItem> list, const SeparatorItem& source);
+
+// Removes every element with this identity; the list comes back unchanged
+// when there is none.
+QList<SeparatorItem> removing(QList<SeparatorItem> list, const QUuid& id);
+
+// Gives the first element with this identity a new character, in place.
+QList<SeparatorItem> withCharacter(QList<SeparatorItem> list, const QUuid& id,
+                                   const QString& character);
+
+} // namespace app::separatorListEdits

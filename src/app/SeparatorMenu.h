@@ -1,0 +1,28 @@
+#pragma once
+
+#include "app/SeparatorItem.h"
+#include "menubar/JXMenu.h"
+#include "menubar/MenuServices.h"
+
+#include <functional>
+
+namespace app {
+
+// What the items of a separator's menu do to the separator list.
+struct SeparatorMenuActions {
+    // New: another separator after the last one.
+    std::function<void()> addSeparator;
+    // Remove: this separator.
+    std::function<void()> removeSeparator;
+    // This separator shows the given character from now on.
+    std::function<void(const QString&)> chooseCharacter;
+};
+
+// Fills a separator's (emptied) menu from the state at this moment: New and
+// Remove (offered with two or more separators), the tip during the first
+// launch, the characters with the current one checked, Settings…, the More
+// submenu, Debug in debug mode, and Quit.
+void buildSeparatorMenu(JXMenu& menu, const SeparatorItem& separator, qsizetype separatorCount,
+                        const SeparatorMenuActions& actions, const menubar::MenuServices& services);
+
+} // namespace app

@@ -1,0 +1,84 @@
+#include "app/SeparatorView.h"
+
+#include "app/SeparatorListEdits.h"
+#include "app/SeparatorMenu.h"
+
+#include <algorithm>
+
+namespace app {
+
+SeparatorView::SeparatorView(const SeparatorItem& separator, bool dimmed,
+                             const SeparatorViewContext& context)
+    : separator_(separator)
+    , dimmed_(dimmed)
+    , context_(context)
+    , alive_(std::make_shared<SeparatorView*>(this))
+    , coordinator_(std::make_unique<MenuBarItem::Coordinator>(description(), context.statusBar,
+                                                              context.queue)) {}
+
+void SeparatorView::update(const SeparatorItem& separator, bool dimmed) {
+    separator_ = separator;
+    dimmed_ = dimmed;
+    coordinator_->update(description());
+}
+
+MenuBarItem SeparatorView::description() {
+    MenuBarItem item;
+    item.id = separator_.idString();
+    item.title = separator_.character;
+    item.width = StatusItemWidth::variable();
+    item.appearsDisabled = dimmed_;
+    // The coordinator that calls the builder lives inside this view.
+    item.buildMenu = [this](JXMenu& menu) { buildMenu(menu); };
+    return item;
+}
+
+void SeparatorView::buildMenu(JXMenu& menu) const {
+    const QList<SeparatorItem> list = context_.separators.value();
+    // Duplicated identities show one separator, so they count once.
+    QSet<QUuid> identities;
+    for (const SeparatorItem& element : list)
+        identities.insert(element.id);
+
+    // Menu items may outlive this view (a menu still on screen); then they do nothing.
+    const std::weak_ptr<SeparatorView*> weakSelf = alive_;
+    const auto ifAlive = [weakSelf](auto action) {
+        return [weakSelf, action](auto&&... arguments) {
+            if (const auto self = weakSelf.lock())
+                ((**self).*action)(arguments...);
+        };
+    };
+    const SeparatorMenuActions actions{
+        ifAlive(&SeparatorView::addSeparator),
+        ifAlive(&SeparatorView::removeSeparator),
+        ifAlive(&SeparatorView::chooseCharacter),
+    };
+    buildSeparatorMenu(menu, currentSeparator(list), identities.size(), actions, context_.services);
+}
+
+SeparatorItem SeparatorView::currentSeparator(const QList<SeparatorItem>& list) const {
+    const auto found = std::find_if(list.begin(), list.end(), [this](const SeparatorItem& item) {
+        return item.id == separator_.id;
+    });
+    return found == list.end() ? separator_ : *found;
+}
+
+// Each action reads the list as it is now and writes it back whole.
+void SeparatorView::addSeparator() {
+    auto& separators = context_.separators;
+    const QList<SeparatorItem> list = separators.value();
+    separators.setValue(separatorListEdits::appendingCopyOf(list, currentSeparator(list)));
+}
+
+void SeparatorView::removeSeparator() {
+    auto& separators = context_.separators;
+    separators.setValue(separatorListEdits::removing(separators.value(), separator_.id));
+}
+
+void SeparatorView::chooseCharacter(const QString& character) {
+    auto& separators = context_.separators;
+    separators.setValue(
+        separatorListEdits::withCharacter(separators.value(), separator_.id, character));
+}
+
+} // namespace app

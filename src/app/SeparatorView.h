@@ -1,0 +1,55 @@
+#pragma once
+
+#include "app/SeparatorItem.h"
+#include "defaults/Default.h"
+#include "menubar/MenuBarItemCoordinator.h"
+#include "menubar/MenuServices.h"
+
+#include <memory>
+
+namespace app {
+
+// What every separator's view shares: the binding to the whole list, which
+// its menu reads and writes, the services its menu reaches, and the desktop.
+struct SeparatorViewContext {
+    Defaults::Default<QList<SeparatorItem>>& separators;
+    const menubar::MenuServices& services;
+    platform::StatusBar& statusBar;
+    platform::MainQueue& queue;
+};
+
+// One separator in the menu bar: describes its status item (the character as
+// title, as wide as the title, dimmed with reduced opacity, the separator's
+// menu) and keeps a coordinator applying that description for as long as the
+// separator is in the list.
+class SeparatorView {
+public:
+    SeparatorView(const SeparatorItem& separator, bool dimmed, const SeparatorViewContext& context);
+    SeparatorView(const SeparatorView&) = delete;
+    SeparatorView& operator=(const SeparatorView&) = delete;
+
+    // The same separator (same identity) with its current character and the
+    // current reduced-opacity setting.
+    void update(const SeparatorItem& separator, bool dimmed);
+
+    const QUuid& id() const { return separator_.id; }
+    const MenuBarItem::Coordinator& coordinator() const { return *coordinator_; }
+
+private:
+    MenuBarItem description();
+    void buildMenu(JXMenu& menu) const;
+    SeparatorItem currentSeparator(const QList<SeparatorItem>& list) const;
+
+    void addSeparator();
+    void removeSeparator();
+    void chooseCharacter(const QString& character);
+
+    SeparatorItem separator_;
+    bool dimmed_;
+    SeparatorViewContext context_;
+    std::shared_ptr<SeparatorView*> alive_;
+    // Last: made once everything above is set, gone before any of it.
+    std::unique_ptr<MenuBarItem::Coordinator> coordinator_;
+};
+
+} // namespace app

@@ -1,0 +1,109 @@
+#include "app/SeparatorsView.h"
+
+#include "app/SeparatorCharacters.h"
+#include "app/SeparatorKeys.h"
+#include "kit/ErrorLog.h"
+#include "platform/MainQueue.h"
+
+#include <QHash>
+
+namespace app {
+
+SeparatorsView::SeparatorsView(platform::StatusBar& statusBar, platform::MainQueue& queue,
+                               menubar::MenuServices services, std::shared_ptr<UserDefaults> suite)
+    : queue_(queue)
+    , services_(std::move(services))
+    , separators_(keys::separators(suite), queue)
+    , reducedOpacity_(keys::reducedOpacity(suite), queue)
+    , context_{separators_, services_, statusBar, queue}
+    , alive_(std::make_shared<SeparatorsView*>(this)) {
+    separators_.objectWillChange().connect([this] { scheduleRender(); });
+    reducedOpacity_.objectWillChange().connect([this] { scheduleRender(); });
+    // The status items exist as soon as the view does.
+    render();
+}
+
+SeparatorsView::~SeparatorsView() {
+    alive_.reset();
+    // Teardown in list order, like creation.
+    for (auto& view : views_)
+        view.reset();
+}
+
+// A will-change signal comes before the write it announces; the render, on a
+// later turn, sees the written value.
+void SeparatorsView::scheduleRender() {
+    if (renderScheduled_)
+        return;
+    renderScheduled_ = true;
+    queue_.async([weakSelf = std::weak_ptr<SeparatorsView*>(alive_)] {
+        if (const auto self = weakSelf.lock())
+            (*self)->render();
+    });
+}
+
+void SeparatorsView::render() {
+    renderScheduled_ = false;
+    QList<SeparatorItem> list = separators_.value();
+    if (list.isEmpty())
+        list = repairedList();
+    reconcile(list, reducedOpacity_.value());
+}
+
+// A stored list that reads as empty only because nothing in it can be read is
+// recorded before it is replaced, so that what it held is not lost without trace.
+QList<SeparatorItem> SeparatorsView::repairedList() {
+    const QVariant stored = separators_.key().suite().object(separators_.key().name());
+    const bool heldSomething = stored.isValid() && (stored.typeId() != QMetaType::QVariantList ||
+                                                    !stored.toList().isEmpty());
+    if (heldSomething) {
+        kit::logError(
+            platform::Error::failure(QStringLiteral("The stored separators could not be read; "
+                                                    "replacing them with one separator")),
+            {{QStringLiteral("stored"), stored}});
+    }
+    const QList<SeparatorItem> repaired{SeparatorItem::make(defaultSeparatorCharacter())};
+    separators_.setValue(repaired);
+    return repaired;
+}
+
+void SeparatorsView::reconcile(const QList<SeparatorItem>& list, bool dimmed) {
+    std::vector<std::unique_ptr<SeparatorView>> previous = std::move(views_);
+    views_.clear();
+    QHash<QUuid, std::size_t> previousIndex;
+    previousIndex.reserve(static_cast<qsizetype>(previous.size()));
+    for (std::size_t index = 0; index < previous.size(); ++index)
+        previousIndex.insert(previous[index]->id(), index);
+
+    QSet<QUuid> shown;
+    shown.reserve(list.size());
+    views_.reserve(static_cast<std::size_t>(list.size()));
+    for (const SeparatorItem& separator : list) {
+        if (shown.contains(separator.id)) {
+            noteDuplicate(separator);
+            continue;
+        }
+        shown.insert(separator.id);
+        if (const auto kept = previousIndex.constFind(separator.id); kept != previousIndex.cend()) {
+            auto& view = previous[*kept];
+            view->update(separator, dimmed);
+            views_.push_back(std::move(view));
+        } else {
+            views_.push_back(std::make_unique<SeparatorView>(separator, dimmed, context_));
+        }
+    }
+    // What is left in `previous` are the separators that went: their status
+    // items leave the menu bar here.
+}
+
+void SeparatorsView::noteDuplicate(const SeparatorItem& separator) {
+    if (reportedDuplicates_.contains(separator.id))
+        return;
+    reportedDuplicates_.insert(separator.id);
+    kit::logError(platform::Error::failure(
+                      QStringLiteral("A separator is listed more than once; showing it once")),
+                  {{QStringLiteral("id"), separator.idString()},
+                   {QStringLiteral("character"), separator.character}});
+}
+
+} // namespace app

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "app/SeparatorItem.h"
+#include "app/SeparatorView.h"
+#include "defaults/Default.h"
+#include "menubar/MenuServices.h"
+
+#include <QSet>
+
+#include <memory>
+#include <vector>
+
+namespace app {
+
+// The separators in the menu bar: one SeparatorView, and so one status item,
+// per separator identity in the "separators" list, in list order. Whenever the
+// list or "reducedOpacity" changes, whoever changed it, the views follow on
+// the main queue (several changes in one turn are shown once): views whose
+// separator stayed are updated in place, so their status items keep their
+// identity; only separators that came or went create or remove a status item.
+//
+// The list is never left empty while this view exists: an empty list is
+// replaced by one em-dash separator. A list that cannot be read in part shows
+// what can be read and is not rewritten until the user changes it; an
+// identity listed twice shows once and is noted in the error log.
+class SeparatorsView {
+public:
+    SeparatorsView(platform::StatusBar& statusBar, platform::MainQueue& queue,
+                   menubar::MenuServices services,
+                   std::shared_ptr<UserDefaults> suite = UserDefaults::standard());
+    ~SeparatorsView();
+    SeparatorsView(const SeparatorsView&) = delete;
+    SeparatorsView& operator=(const SeparatorsView&) = delete;
+
+    // One per distinct separator identity, in list order.
+    const std::vector<std::unique_ptr<SeparatorView>>& views() const { return views_; }
+
+private:
+    void scheduleRender();
+    void render();
+    QList<SeparatorItem> repairedList();
+    void reconcile(const QList<SeparatorItem>& list, bool dimmed);
+    void noteDuplicate(const SeparatorItem& separator);
+
+    platform::MainQueue& queue_;
+    menubar::MenuServices services_;
+    Defaults::Default<QList<SeparatorItem>> separators_;
+    Defaults::Default<bool> reducedOpacity_;
+    SeparatorViewContext context_;
+    std::vector<std::unique_ptr<SeparatorView>> views_;
+    QSet<QUuid> reportedDuplicates_;
+    bool renderScheduled_ = false;
+    std::shared_ptr<SeparatorsView*> alive_;
+};
+
+} // namespace app

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "app/SeparatorKeys.h"
+#include "app/SeparatorsView.h"
+#include "menubar/MenuTestSupport.h"
+#include "platform/sim/SimMenuDescription.h"
+
+#include <gtest/gtest.h>
+
+namespace separators_testing {
+
+using platform::sim::SimStatusItem;
+
+// The separators over the simulated desktop, the kit of one launch and a
+// fresh preferences file.
+class SeparatorsTest : public ::testing::Test, public menubar_testing::KitFixture {
+protected:
+    explicit SeparatorsTest(qint64 earlierLaunches = 0)
+        : KitFixture(earlierLaunches) {}
+
+    // Shows the separators, as the application does at start-up.
+    void start() {
+        view = std::make_unique<app::SeparatorsView>(sim.statusBar, sim.queue, services(), suite);
+        sim.queue.runUntilIdle();
+    }
+
+    QList<app::SeparatorItem> stored() { return Defaults::get(app::keys::separators(suite)); }
+    void store(const QList<app::SeparatorItem>& list) {
+        Defaults::set(app::keys::separators(suite), list);
+    }
+    QVariant storedObject() { return suite->object(QStringLiteral("separators")); }
+
+    std::vector<SimStatusItem*> items() { return sim.statusBar.items(); }
+    SimStatusItem& item(std::size_t index) { return *items().at(index); }
+    QStringList titles() {
+        QStringList result;
+        for (SimStatusItem* shown : items())
+            result.append(shown->simButton().title());
+        return result;
+    }
+    // Opens the separator's menu and reads it line by line.
+    QStringList menuOf(std::size_t index) {
+        const platform::Menu* menu = item(index).openMenu();
+        return menu ? platform::sim::describeMenu(*menu) : QStringList();
+    }
+    QStringList submenuOf(std::size_t index, const QString& title) {
+        item(index).openMenu();
+        for (const auto& entry : item(index).shownMenu()->items()) {
+            if (entry->displayedText() == title && entry->submenu())
+                return platform::sim::describeMenu(*entry->submenu());
+        }
+        return {};
+    }
+    // Opens the separator's menu, chooses along `path` and lets the main
+    // queue catch up.
+    void choose(std::size_t index, const QStringList& path) {
+        item(index).openMenu();
+        ASSERT_TRUE(item(index).choose(path)) << path.join(QStringLiteral(" > ")).toStdString();
+        sim.queue.runUntilIdle();
+    }
+
+    std::unique_ptr<app::SeparatorsView> view;
+};
+
+inline app::SeparatorItem separator(const char16_t* character) {
+    return app::SeparatorItem::make(QString::fromUtf16(character));
+}
+
+} // namespace separators_testing
