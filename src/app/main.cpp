@@ -1,4 +1,5 @@
 #include "app/AppMain.h"
+#include "app/ui/AppWindows.h"
 #include "debug/InMemoryLog.h"
 #include "platform/Workspace.h"
 #include "platform/linux/LinuxPlatform.h"
@@ -28,5 +29,6 @@ int main(int argc, char** argv) {
     const platform::xdg::TerminationSignals termination([] { QCoreApplication::quit(); });
     platform::xdg::LinuxPlatform desktop;
     const AppMain app(desktop.platform());
+    const app::AppWindows windows(app.jxkit(), desktop.platform());
     return QApplication::exec();
 }

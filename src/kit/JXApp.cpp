@@ -61,4 +61,12 @@ void showSettingsWindow() {
     JXKit::shared().showSettingsWindow();
 }
 
+void showAboutPanel() {
+    JXKit::shared().showAboutPanel();
+}
+
+bool wasLaunchedAtLogin() {
+    return JXKit::shared().wasLaunchedAtLogin();
+}
+
 } // namespace JXApp

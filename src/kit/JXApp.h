@@ -26,10 +26,12 @@ QDateTime firstLaunchDate();
 QDateTime launchDate();
 bool wasRelaunched();
 bool isDebugMode();
+bool wasLaunchedAtLogin();
 
 bool runOnce(const QString& identifier);
 void relaunch(RelaunchOptions options = {});
 void quit(bool force = false);
 void showSettingsWindow();
+void showAboutPanel();
 
 } // namespace JXApp

@@ -4,9 +4,10 @@
 #include "kit/LaunchKeys.h"
 #include "kit/ModifierGesture.h"
 #include "platform/Application.h"
+#include "platform/LoginItems.h"
 #include "platform/MainQueue.h"
 #include "platform/Modifiers.h"
-#include "platform/SettingsWindow.h"
+#include "platform/WindowOpener.h"
 
 #include <limits>
 
@@ -20,6 +21,7 @@ JXKit::JXKit(platform::Platform platform, std::shared_ptr<UserDefaults> defaults
     , defaults_(std::move(defaults))
     , gestures_(std::move(gestures))
     , identity_(platform.bundle)
+    , launchAtLogin_(platform.loginItems, platform.alerts, platform.mainQueue)
     , relauncher_(platform, identity_, defaults_, [this](bool force) { quit(force); }) {
     launchCount_ = countThisLaunch();
     firstLaunchDate_ = settleFirstLaunchDate();
@@ -106,8 +108,10 @@ void JXKit::scheduleSettingsAfterRelaunch() {
 // The command line tells how this run began (at login or by the user); it is
 // kept for whoever needs to know later.
 void JXKit::captureLaunchWhenFinished() {
-    platform_.application.whenFinishedLaunching(
-        [this] { launchArguments_ = platform_.application.launchArguments(); });
+    platform_.application.whenFinishedLaunching([this] {
+        launchArguments_ = platform_.application.launchArguments();
+        wasLaunchedAtLogin_ = platform_.loginItems.wasLaunchedAtLogin();
+    });
 }
 
 bool JXKit::isDebugMode() const {
@@ -139,4 +143,8 @@ void JXKit::quit(bool force) {
 
 void JXKit::showSettingsWindow() {
     platform_.mainQueue.async([this] { platform_.settingsWindow.open(); });
+}
+
+void JXKit::showAboutPanel() {
+    platform_.mainQueue.async([this] { platform_.aboutPanel.open(); });
 }

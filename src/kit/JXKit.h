@@ -2,6 +2,7 @@
 
 #include "defaults/UserDefaults.h"
 #include "kit/AppIdentity.h"
+#include "kit/LaunchAtLogin.h"
 #include "kit/RelaunchOptions.h"
 #include "kit/Relauncher.h"
 #include "kit/StartupGestureHandlers.h"
@@ -46,6 +47,11 @@ public:
     bool isDebugMode() const;
     // The command line, captured once launching has finished (none before).
     const std::optional<QStringList>& launchArguments() const { return launchArguments_; }
+    // Whether the login mechanism started this run; known once launching has
+    // finished (false before).
+    bool wasLaunchedAtLogin() const { return wasLaunchedAtLogin_; }
+    // Launch at login, as the settings window shows and changes it.
+    JXApp::LaunchAtLoginObservable& launchAtLogin() { return launchAtLogin_; }
 
     // True the first time it is asked for `identifier`, over the whole life of
     // the user's preferences; false ever after.
@@ -57,6 +63,8 @@ public:
     void quit(bool force = false);
     // Opens the settings window or brings it to the front, from the main queue.
     void showSettingsWindow();
+    // Shows the About panel (one at most), from the main queue.
+    void showAboutPanel();
 
 private:
     qint64 countThisLaunch();
@@ -78,5 +86,7 @@ private:
     bool wasRelaunched_ = false;
     mutable std::optional<bool> isDebugMode_;
     std::optional<QStringList> launchArguments_;
+    bool wasLaunchedAtLogin_ = false;
+    JXApp::LaunchAtLoginObservable launchAtLogin_;
     kit::Relauncher relauncher_;
 };

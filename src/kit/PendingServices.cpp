@@ -4,7 +4,6 @@ namespace kit {
 
 PendingServices::~PendingServices() = default;
 
-void PendingServices::showAboutPanel() {}
 void PendingServices::sendFeedback() {}
 void PendingServices::showShareAppScreen() {}
 void PendingServices::showDebugWindow() {}

@@ -23,9 +23,9 @@ struct VisibilityCheckOptions {
 };
 
 // The kit's services that menus and the post-launch step already call but
-// whose features are built later: the About panel, feedback, the share
-// screen, the debug window, rating and the review request, the welcome
-// popover and the status-item visibility check. Every entry point exists so
+// whose features are built later: feedback, the share screen, the debug
+// window, rating and the review request, the welcome popover and the
+// status-item visibility check. Every entry point exists so
 // that its callers are complete and wired; until its feature lands, it does
 // nothing (the welcome popover completes at once). A feature replaces its
 // entry point here when it is built.
@@ -33,8 +33,6 @@ class PendingServices {
 public:
     virtual ~PendingServices();
 
-    // Brings the application to the front and shows its About panel.
-    virtual void showAboutPanel();
     // Opens the feedback page with the application's debug metadata.
     virtual void sendFeedback();
     // Shows the share-app screen.

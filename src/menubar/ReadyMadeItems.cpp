@@ -56,7 +56,7 @@ CallbackMenuItem* addQuitItem(JXMenu& menu, const MenuServices& services) {
 }
 
 void showAboutPanel(const MenuServices& services) {
-    services.pending.showAboutPanel();
+    services.kit.showAboutPanel();
 }
 
 void sendFeedback(const MenuServices& services) {

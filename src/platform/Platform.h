@@ -6,7 +6,8 @@ class Alerts;
 class Application;
 class MainQueue;
 class Modifiers;
-class SettingsWindow;
+class LoginItems;
+class WindowOpener;
 class StatusBar;
 class Workspace;
 struct BundleInfo;
@@ -20,7 +21,9 @@ struct Platform {
     Workspace& workspace;
     Alerts& alerts;
     Application& application;
-    SettingsWindow& settingsWindow;
+    WindowOpener& settingsWindow;
+    WindowOpener& aboutPanel;
+    LoginItems& loginItems;
     StatusBar& statusBar;
 };
 

@@ -86,7 +86,9 @@ TEST_F(LaterLaunchMenuTest, DebugModeAddsTheDebugItem) {
 
 TEST_F(LaterLaunchMenuTest, AppServiceItemsReachTheKit) {
     int settingsOpened = 0;
+    int aboutOpened = 0;
     sim.settingsWindow.installOpener([&] { ++settingsOpened; });
+    sim.aboutPanel.installOpener([&] { ++aboutOpened; });
     start();
     choose(0, {QStringLiteral("More"), QStringLiteral("About")});
     choose(0, {QStringLiteral("More"), QStringLiteral("Send Feedback…")});
@@ -94,7 +96,7 @@ TEST_F(LaterLaunchMenuTest, AppServiceItemsReachTheKit) {
     choose(0, {QStringLiteral("More"), QStringLiteral("Rate App")});
     choose(0, {QStringLiteral("More"), QStringLiteral("FAQ")});
     EXPECT_EQ(pending.calls,
-              (QStringList{QStringLiteral("about"), QStringLiteral("feedback"),
+              (QStringList{QStringLiteral("feedback"),
                            QStringLiteral("share"), QStringLiteral("rate 2873401956")}));
     EXPECT_EQ(sim.workspace.openedUrls(),
               QList<QUrl>{QUrl(QStringLiteral("https://gapsel.app/#faq"))});
@@ -104,6 +106,7 @@ TEST_F(LaterLaunchMenuTest, AppServiceItemsReachTheKit) {
     EXPECT_EQ(settingsOpened, 0);
     sim.queue.runUntilIdle();
     EXPECT_EQ(settingsOpened, 1);
+    EXPECT_EQ(aboutOpened, 1);
 
     item(0).openMenu();
     ASSERT_TRUE(item(0).choose({QStringLiteral("Quit Gapsel")}));

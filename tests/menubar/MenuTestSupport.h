@@ -16,7 +16,6 @@ namespace menubar_testing {
 // Remembers which pending kit services were asked for, in order.
 class RecordingServices final : public kit::PendingServices {
 public:
-    void showAboutPanel() override { calls.append(QStringLiteral("about")); }
     void sendFeedback() override { calls.append(QStringLiteral("feedback")); }
     void showShareAppScreen() override { calls.append(QStringLiteral("share")); }
     void showDebugWindow() override { calls.append(QStringLiteral("debug")); }

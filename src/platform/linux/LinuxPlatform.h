@@ -2,11 +2,12 @@
 
 #include "platform/BundleInfo.h"
 #include "platform/Platform.h"
-#include "platform/SettingsWindow.h"
+#include "platform/WindowOpener.h"
 #include "platform/linux/QtAlerts.h"
 #include "platform/linux/QtApplication.h"
 #include "platform/linux/QtMainQueue.h"
 #include "platform/linux/QtModifiers.h"
+#include "platform/linux/XdgAutostart.h"
 #include "platform/linux/XdgWorkspace.h"
 #include "platform/linux/tray/TrayStatusBar.h"
 
@@ -22,8 +23,8 @@ public:
         : bundle_(BundleInfo::compiledIn(QCoreApplication::applicationFilePath())) {}
 
     Platform platform() {
-        return Platform{queue_,  bundle_,      modifiers_,      workspace_,
-                        alerts_, application_, settingsWindow_, statusBar_};
+        return Platform{queue_,       bundle_,          modifiers_,  workspace_,  alerts_,
+                        application_, settingsWindow_, aboutPanel_, loginItems_, statusBar_};
     }
 
 private:
@@ -33,7 +34,9 @@ private:
     XdgWorkspace workspace_{queue_};
     QtAlerts alerts_;
     QtApplication application_;
-    SettingsWindow settingsWindow_;
+    WindowOpener settingsWindow_;
+    WindowOpener aboutPanel_;
+    XdgAutostart loginItems_{bundle_.identifier, bundle_.name, bundle_.location, QCoreApplication::arguments()};
     TrayStatusBar statusBar_{QStringLiteral(GAPSEL_BUNDLE_NAME)};
 };
 

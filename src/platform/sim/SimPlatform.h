@@ -2,9 +2,10 @@
 
 #include "platform/BundleInfo.h"
 #include "platform/Platform.h"
-#include "platform/SettingsWindow.h"
+#include "platform/WindowOpener.h"
 #include "platform/sim/SimAlerts.h"
 #include "platform/sim/SimApplication.h"
+#include "platform/sim/SimLoginItems.h"
 #include "platform/sim/SimMainQueue.h"
 #include "platform/sim/SimModifiers.h"
 #include "platform/sim/SimStatusBar.h"
@@ -21,12 +22,14 @@ struct SimPlatform {
     SimWorkspace workspace{queue};
     SimAlerts alerts;
     SimApplication application;
-    SettingsWindow settingsWindow;
+    WindowOpener settingsWindow;
+    WindowOpener aboutPanel;
+    SimLoginItems loginItems;
     SimStatusBar statusBar;
 
     Platform platform() {
         return Platform{queue,  bundle,      modifiers,      workspace,
-                        alerts, application, settingsWindow, statusBar};
+                        alerts, application, settingsWindow, aboutPanel, loginItems, statusBar};
     }
 };
 

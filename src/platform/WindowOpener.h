@@ -4,10 +4,11 @@
 
 namespace platform {
 
-// Where the settings window is opened from. The application installs the code
-// that opens its window (or brings it to the front); until it does, asking to
-// open it does nothing.
-class SettingsWindow {
+// Where one of the application's windows (settings, About) is opened from. The
+// user-interface layer installs the code that opens the window or brings it to
+// the front; until it does, asking to open it does nothing, as in a run
+// without windows.
+class WindowOpener {
 public:
     void installOpener(std::function<void()> opener) { opener_ = std::move(opener); }
     void open() const {

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "kit/ui/SingleWindow.h"
+#include "platform/Platform.h"
+
+class JXKit;
+
+namespace app {
+
+// Gapsel's windows: the settings window and the About panel, each at most
+// once, opened through the desktop's window openers that the kit calls.
+class AppWindows {
+public:
+    AppWindows(JXKit& kit, platform::Platform platform);
+    AppWindows(const AppWindows&) = delete;
+    AppWindows& operator=(const AppWindows&) = delete;
+
+    kit::SingleWindow& settings() { return settings_; }
+    kit::SingleWindow& about() { return about_; }
+
+private:
+    kit::SingleWindow settings_;
+    kit::SingleWindow about_;
+};
+
+} // namespace app
