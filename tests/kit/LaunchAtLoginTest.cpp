@@ -1,3 +1,4 @@
+#include "KitTestSupport.h"
 #include "debug/InMemoryLog.h"
 #include "kit/LaunchAtLogin.h"
 #include "platform/sim/SimAlerts.h"
@@ -77,4 +78,17 @@ TEST_F(LaunchAtLogin, AFailedRegisterIsLoggedShownOnceAndReadsOff) {
     ASSERT_FALSE(lines.isEmpty());
     EXPECT_TRUE(lines.last().contains(QStringLiteral("Permission denied")));
     EXPECT_TRUE(lines.last().contains(QStringLiteral("newValue")));
+}
+
+TEST(WasLaunchedAtLogin, IsKnownOnceLaunchingFinishedAndOnlyForALoginStart) {
+    kit_testing::Launches launches;
+    JXKit& ordinary = launches.launch();
+    launches.sim.application.finishLaunching();
+    EXPECT_FALSE(ordinary.wasLaunchedAtLogin());
+
+    launches.sim.loginItems.launchedAtLogin = true;
+    JXKit& atLogin = launches.launch();
+    EXPECT_FALSE(atLogin.wasLaunchedAtLogin()) << "not known before launching has finished";
+    launches.sim.application.finishLaunching();
+    EXPECT_TRUE(atLogin.wasLaunchedAtLogin());
 }
