@@ -95,9 +95,8 @@ TEST_F(LaterLaunchMenuTest, AppServiceItemsReachTheKit) {
     choose(0, {QStringLiteral("More"), QStringLiteral("Share App")});
     choose(0, {QStringLiteral("More"), QStringLiteral("Rate App")});
     choose(0, {QStringLiteral("More"), QStringLiteral("FAQ")});
-    EXPECT_EQ(pending.calls,
-              (QStringList{QStringLiteral("feedback"),
-                           QStringLiteral("share"), QStringLiteral("rate 2873401956")}));
+    EXPECT_EQ(pending.calls, (QStringList{QStringLiteral("feedback"), QStringLiteral("share"),
+                                          QStringLiteral("rate 2873401956")}));
     EXPECT_EQ(sim.workspace.openedUrls(),
               QList<QUrl>{QUrl(QStringLiteral("https://gapsel.app/#faq"))});
 
