@@ -237,6 +237,21 @@ TEST_F(TrayOnBus, AHostOpensTheMenuEntryByEntryAndChoosesAnItem) {
     EXPECT_EQ(removeItem->performed, 0);
 }
 
+TEST_F(TrayOnBus, AMenuIsBuiltOnlyOnceAHostAsksForIt) {
+    watcher = std::make_unique<FakeWatcher>(bus.address(), true);
+    bool canRemove = true;
+    auto menu = separatorMenu(canRemove);
+    auto item = addItem(QStringLiteral("—"), menu);
+    ASSERT_TRUE(processEventsUntil([&] { return item->isVisible(); }));
+    item->button().setTitle(QStringLiteral("·"));
+    processEventsUntil([] { return false; }, 50);
+    EXPECT_TRUE(menu->events.isEmpty());
+    EXPECT_TRUE(menu->items().empty());
+
+    EXPECT_EQ(layout(item->serviceName()).children.size(), 11);
+    EXPECT_EQ(menu->events, texts({"update"}));
+}
+
 TEST_F(TrayOnBus, AHostThatAsksInGroupsGetsTheSameAndHearsOfUnknownEntries) {
     watcher = std::make_unique<FakeWatcher>(bus.address(), true);
     bool canRemove = true;

@@ -24,7 +24,7 @@ void DBusMenuExporter::setMenu(std::shared_ptr<Menu> menu) {
 }
 
 void DBusMenuExporter::scheduleRebuild() {
-    if (rebuildScheduled_)
+    if (rebuildScheduled_ || !hostHasAsked_)
         return;
     rebuildScheduled_ = true;
     QMetaObject::invokeMethod(
@@ -40,6 +40,14 @@ void DBusMenuExporter::scheduleRebuild() {
 QString DBusMenuExporter::textDirection() const {
     return QGuiApplication::layoutDirection() == Qt::RightToLeft ? QStringLiteral("rtl")
                                                                  : QStringLiteral("ltr");
+}
+
+void DBusMenuExporter::buildOnFirstRequest() {
+    if (hostHasAsked_)
+        return;
+    hostHasAsked_ = true;
+    askForUpdate(MenuLayout::rootId);
+    layout_.update(menu_);
 }
 
 bool DBusMenuExporter::askForUpdate(int id) {
@@ -72,6 +80,7 @@ void DBusMenuExporter::replyUnknownId(int id) {
 
 uint DBusMenuExporter::GetLayout(int parentId, int recursionDepth, const QStringList& propertyNames,
                                  DBusMenuLayoutItem& layout) {
+    buildOnFirstRequest();
     if (!layout_.entry(parentId)) {
         replyUnknownId(parentId);
         return layout_.revision();
@@ -82,6 +91,7 @@ uint DBusMenuExporter::GetLayout(int parentId, int recursionDepth, const QString
 
 DBusMenuItemList DBusMenuExporter::GetGroupProperties(const QList<int>& ids,
                                                       const QStringList& propertyNames) {
+    buildOnFirstRequest();
     DBusMenuItemList result;
     for (int id : ids)
         if (layout_.entry(id))
@@ -90,6 +100,7 @@ DBusMenuItemList DBusMenuExporter::GetGroupProperties(const QList<int>& ids,
 }
 
 QDBusVariant DBusMenuExporter::GetProperty(int id, const QString& name) {
+    buildOnFirstRequest();
     const QVariantMap properties = layout_.properties(id, {name});
     if (!properties.contains(name)) {
         if (calledFromDBus())
@@ -102,11 +113,13 @@ QDBusVariant DBusMenuExporter::GetProperty(int id, const QString& name) {
 }
 
 void DBusMenuExporter::Event(int id, const QString& eventId, const QDBusVariant&, uint) {
+    buildOnFirstRequest();
     if (!handleEvent(id, eventId))
         replyUnknownId(id);
 }
 
 QList<int> DBusMenuExporter::EventGroup(const DBusMenuEventList& events) {
+    buildOnFirstRequest();
     QList<int> idErrors;
     for (const DBusMenuEvent& event : events)
         if (!handleEvent(event.id, event.eventId))
@@ -115,6 +128,8 @@ QList<int> DBusMenuExporter::EventGroup(const DBusMenuEventList& events) {
 }
 
 bool DBusMenuExporter::AboutToShow(int id) {
+    // These make the menu afresh themselves.
+    hostHasAsked_ = true;
     if (!askForUpdate(id)) {
         replyUnknownId(id);
         return false;
@@ -123,6 +138,8 @@ bool DBusMenuExporter::AboutToShow(int id) {
 }
 
 QList<int> DBusMenuExporter::AboutToShowGroup(const QList<int>& ids, QList<int>& idErrors) {
+    // These make the menu afresh themselves.
+    hostHasAsked_ = true;
     QList<int> asked;
     for (int id : ids)
         (askForUpdate(id) ? asked : idErrors).append(id);

@@ -16,7 +16,9 @@ namespace platform::xdg {
 // others only the Group forms; some wait for AboutToShow before showing,
 // others show the layout they fetched last. So the menu is rebuilt both when
 // a host is about to show it and whenever the item it belongs to changes,
-// and LayoutUpdated goes out only when the tree really changed.
+// and LayoutUpdated goes out only when the tree really changed. Until a host
+// first asks about the menu it is not built at all: a tray of fifty items
+// whose menus nobody opens holds no fifty menus.
 class DBusMenuExporter : public QObject, protected QDBusContext {
     Q_OBJECT
     Q_PROPERTY(uint Version READ version)
@@ -29,8 +31,8 @@ public:
 
     // The menu shown from now on; null for none.
     void setMenu(std::shared_ptr<Menu> menu);
-    // Rebuilds the menu on a later turn of the event loop; several requests
-    // before then rebuild it once.
+    // Rebuilds the menu on a later turn of the event loop, if a host has seen
+    // it; several requests before then rebuild it once.
     void scheduleRebuild();
 
     // Whether a host has said that it shows the menu and not yet that it
@@ -57,6 +59,8 @@ Q_SIGNALS:
     void LayoutUpdated(uint revision, int parent);
 
 private:
+    // Builds the menu the first time a host asks about it.
+    void buildOnFirstRequest();
     // Asks the menu of an entry (the root or a submenu) to make its items
     // afresh. False when there is no such entry.
     bool askForUpdate(int id);
@@ -74,6 +78,7 @@ private:
     MenuLayout layout_;
     bool isOpen_ = false;
     bool rebuildScheduled_ = false;
+    bool hostHasAsked_ = false;
 };
 
 } // namespace platform::xdg

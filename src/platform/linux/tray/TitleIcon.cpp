@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <optional>
 
 namespace platform::xdg {
 
@@ -18,6 +19,53 @@ QFont glyphFont(int height) {
     return font;
 }
 
+enum class Shape { Dot, Bullet, VerticalLine, Hyphen, EmDash };
+
+std::optional<Shape> shapeOf(const QString& title) {
+    if (title == QStringLiteral("·"))
+        return Shape::Dot;
+    if (title == QStringLiteral("•"))
+        return Shape::Bullet;
+    if (title == QStringLiteral("|"))
+        return Shape::VerticalLine;
+    if (title == QStringLiteral("-"))
+        return Shape::Hyphen;
+    if (title == QStringLiteral("—"))
+        return Shape::EmDash;
+    return std::nullopt;
+}
+
+// A rectangle of whole pixels, centred in a square of `side` pixels.
+QRect centred(int side, int width, int height) {
+    return QRect((side - width) / 2, (side - height) / 2, width, height);
+}
+
+// Proportions follow the glyphs of a sans-serif face at three quarters of the
+// height, as the font path draws other text.
+void drawShape(QPainter& painter, Shape shape, int side) {
+    const int stroke = std::max(1, (side + 5) / 11);
+    const auto share = [side](double fraction) {
+        return std::max(1, static_cast<int>(side * fraction + 0.5));
+    };
+    switch (shape) {
+    case Shape::Dot:
+        painter.drawEllipse(centred(side, share(0.18), share(0.18)));
+        break;
+    case Shape::Bullet:
+        painter.drawEllipse(centred(side, share(0.36), share(0.36)));
+        break;
+    case Shape::VerticalLine:
+        painter.fillRect(centred(side, stroke, share(0.75)), painter.brush());
+        break;
+    case Shape::Hyphen:
+        painter.fillRect(centred(side, share(0.3), stroke), painter.brush());
+        break;
+    case Shape::EmDash:
+        painter.fillRect(centred(side, share(0.75), stroke), painter.brush());
+        break;
+    }
+}
+
 int tabCount(const QString& title) {
     return static_cast<int>(title.count(QLatin1Char('\t')));
 }
@@ -29,6 +77,8 @@ int TitleIcon::width(int height) const {
         const auto otherBlanks = static_cast<int>(title_.size()) - tabs;
         return height * std::max(1, 2 * tabs + otherBlanks);
     }
+    if (shapeOf(title_))
+        return height;
     const QFontMetrics metrics(glyphFont(height));
     return std::max(height, metrics.horizontalAdvance(title_) + height / 4);
 }
@@ -39,12 +89,19 @@ QImage TitleIcon::render(int height) const {
     if (isBlank())
         return image;
     QPainter painter(&image);
+    painter.setOpacity(dimmed_ ? dimmedOpacity : 1.0);
+    if (const auto shape = shapeOf(title_)) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(glyphColour());
+        drawShape(painter, *shape, height);
+        return image;
+    }
     painter.setRenderHint(QPainter::TextAntialiasing);
     const QFont font = glyphFont(height);
     const QFontMetrics metrics(font);
     painter.setFont(font);
     painter.setPen(glyphColour());
-    painter.setOpacity(dimmed_ ? dimmedOpacity : 1.0);
     // Whole-pixel origins, for the same reason as the hinting.
     const int x = (image.width() - metrics.horizontalAdvance(title_)) / 2;
     const int baseline = (height + metrics.ascent() - metrics.descent()) / 2;

@@ -13,7 +13,10 @@ namespace platform::xdg {
 // icons only see the title this way: its glyphs centred in a transparent
 // image as tall as the tray asks for. A title of blanks (a space, a tab) draws
 // an empty gap; a tab's gap is twice as wide, for trays that keep the
-// image's aspect ratio.
+// image's aspect ratio. The separator characters (a dot, a bullet, a vertical
+// line, a hyphen, an em dash) are drawn as shapes on whole pixels: crisp at
+// tray sizes, and without loading any font. Other text is drawn in the
+// application font.
 class TitleIcon {
 public:
     // Trays recolour nothing: a mid-grey reads on light and dark panels alike.

@@ -3,7 +3,14 @@
 #include "dbusmenuadaptor.h"
 #include "notifieritemadaptor.h"
 
+#include <QDBusMessage>
+
 namespace platform::xdg {
+
+namespace {
+// RequestName's flag: fail rather than wait for the name.
+constexpr uint doNotQueue = 4;
+} // namespace
 
 BusConnector sessionBusConnector() {
     return [](const QString& connectionName) {
@@ -36,7 +43,13 @@ void TrayItemExport::start() {
     connection_->registerObject(itemPath(), item_, QDBusConnection::ExportAdaptors);
     connection_->registerObject(NotifierItemObject::menuPath(), menu_,
                                 QDBusConnection::ExportAdaptors);
-    connection_->registerService(serviceName_);
+    // Asked for without waiting: the bus handles a connection's messages in
+    // order, so the name is taken before the watcher hears of it.
+    QDBusMessage requestName = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("RequestName"));
+    requestName << serviceName_ << doNotQueue;
+    connection_->send(requestName);
     registration_ = new WatcherRegistration(*connection_, serviceName_, this);
     connect(registration_, &WatcherRegistration::visibilityChanged, this,
             &TrayItemExport::visibilityChanged);

@@ -24,7 +24,7 @@ std::shared_ptr<StatusItem> TrayStatusBar::statusItem(double length) {
     const QString service = QStringLiteral("org.kde.StatusNotifierItem-%1-%2")
                                 .arg(QCoreApplication::applicationPid())
                                 .arg(nextItemNumber());
-    auto item = std::make_shared<TrayStatusItem>(connector_, service, appName_);
+    auto item = std::make_shared<TrayStatusItem>(connector_, service, appName_, icons_);
     item->setLength(length);
     return item;
 }

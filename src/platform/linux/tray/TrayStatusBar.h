@@ -1,7 +1,10 @@
 #pragma once
 
 #include "platform/StatusBar.h"
+#include "platform/linux/tray/TitleIconCache.h"
 #include "platform/linux/tray/TrayItemExport.h"
+
+#include <memory>
 
 namespace platform::xdg {
 
@@ -19,6 +22,7 @@ public:
 private:
     QString appName_;
     BusConnector connector_;
+    std::shared_ptr<TitleIconCache> icons_ = std::make_shared<TitleIconCache>();
 };
 
 } // namespace platform::xdg

@@ -22,9 +22,11 @@ DBusImageList toDBusImages(const QList<QImage>& images) {
 }
 } // namespace
 
-TrayStatusItem::TrayStatusItem(BusConnector connector, QString serviceName, QString appName)
+TrayStatusItem::TrayStatusItem(BusConnector connector, QString serviceName, QString appName,
+                               std::shared_ptr<TitleIconCache> icons)
     : export_(new TrayItemExport(std::move(connector), std::move(serviceName)))
     , appName_(std::move(appName))
+    , icons_(std::move(icons))
     , button_([this] { show(); }, [this] { return menu_ != nullptr; }) {
     show();
     // On the next turn: by then the program has told the new item what it
@@ -65,19 +67,21 @@ void TrayStatusItem::show() {
     const bool imageOnly = button_.imagePosition() == ImagePosition::ImageOnly;
     item.setTitle(itemTitle());
     item.setLabel(!button_.image().isNull() && imageOnly ? QString() : button_.title());
-    const bool unchanged = hasDrawn_ && drawnTitle_ == button_.title() &&
-                           drawnDimmed_ == button_.appearsDisabled() &&
-                           drawnImage_ == button_.image();
-    if (!unchanged) {
-        drawnTitle_ = button_.title();
-        drawnDimmed_ = button_.appearsDisabled();
-        drawnImage_ = button_.image();
-        hasDrawn_ = true;
-        item.setIcons(toDBusImages(button_.image().isNull()
-                                       ? TitleIcon(drawnTitle_, drawnDimmed_).renderAll()
-                                       : scaledToHeights(button_.image(), drawnDimmed_)));
-    }
+    item.setIcons(button_.image().isNull()
+                      ? icons_->iconsFor(button_.title(), button_.appearsDisabled())
+                      : imageIcons());
     export_->menu().scheduleRebuild();
+}
+
+DBusImageList TrayStatusItem::imageIcons() {
+    const bool unchanged =
+        drawnImage_ == button_.image() && drawnDimmed_ == button_.appearsDisabled();
+    if (!unchanged) {
+        drawnImage_ = button_.image();
+        drawnDimmed_ = button_.appearsDisabled();
+        drawnImageIcons_ = toDBusImages(scaledToHeights(drawnImage_, drawnDimmed_));
+    }
+    return drawnImageIcons_;
 }
 
 } // namespace platform::xdg

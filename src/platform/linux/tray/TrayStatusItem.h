@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/StatusBar.h"
+#include "platform/linux/tray/TitleIconCache.h"
 #include "platform/linux/tray/TrayItemExport.h"
 #include "platform/linux/tray/TrayStatusBarButton.h"
 
@@ -15,8 +16,9 @@ namespace platform::xdg {
 class TrayStatusItem final : public StatusItem {
 public:
     // `serviceName` is the unique bus name for this item; `appName` starts the
-    // item's title.
-    TrayStatusItem(BusConnector connector, QString serviceName, QString appName);
+    // item's title; `icons` is shared with the other items of the tray.
+    TrayStatusItem(BusConnector connector, QString serviceName, QString appName,
+                   std::shared_ptr<TitleIconCache> icons);
     ~TrayStatusItem() override;
     TrayStatusItem(const TrayStatusItem&) = delete;
     TrayStatusItem& operator=(const TrayStatusItem&) = delete;
@@ -38,18 +40,19 @@ private:
     // since what changed the item may change the menu too.
     void show();
     QString itemTitle() const;
+    DBusImageList imageIcons();
 
     QPointer<TrayItemExport> export_;
     QString appName_;
+    std::shared_ptr<TitleIconCache> icons_;
     std::optional<QString> autosaveName_;
     std::shared_ptr<Menu> menu_;
     TrayStatusBarButton button_;
-    // What the icon was last drawn from, so that an unchanged title is not
-    // drawn again.
-    QString drawnTitle_;
-    bool drawnDimmed_ = false;
+    // The button's image at the tray's heights, kept until the image or the
+    // dimming changes.
     QImage drawnImage_;
-    bool hasDrawn_ = false;
+    bool drawnDimmed_ = false;
+    DBusImageList drawnImageIcons_;
 };
 
 } // namespace platform::xdg
