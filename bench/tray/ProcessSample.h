@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QtGlobal>
+
+// What the kernel tells about a running process, read from /proc.
+struct ProcessSample {
+    // Resident memory in KiB.
+    qint64 residentKiB = 0;
+    // Times any of its threads went to sleep and was woken again: the sum of
+    // the threads' voluntary context switches.
+    qint64 wakeUps = 0;
+
+    static ProcessSample of(qint64 pid);
+};
