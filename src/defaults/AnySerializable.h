@@ -14,10 +14,11 @@ public:
     AnySerializable() = default;
     // Holds `value`'s stored form, or no value when it has none.
     template <DefaultsSerializable T>
-        requires(!std::same_as<T, AnySerializable>)
-    AnySerializable(const T& value) // NOLINT(google-explicit-constructor): literals read naturally
+    requires(!std::same_as<T, AnySerializable>) AnySerializable(
+        const T& value) // NOLINT(google-explicit-constructor): literals read naturally
         : value_(canonical(toStoredForm(value))) {}
-    AnySerializable(const char* text) : AnySerializable(QString::fromUtf8(text)) {}
+    AnySerializable(const char* text)
+        : AnySerializable(QString::fromUtf8(text)) {}
     static AnySerializable fromStored(QVariant stored);
 
     const QVariant& value() const { return value_; }

@@ -90,18 +90,15 @@ template <DefaultsSerializable E> struct ArrayBridge {
 template <DefaultsSerializable E> struct Serializable<QList<E>> {
     static constexpr bool isNativelyStored = Serializable<E>::isNativelyStored;
     using Bridge = ArrayBridge<E>;
-    static QVariant toNative(const QList<E>& value)
-        requires Serializable<E>::isNativelyStored
-    {
+    static QVariant toNative(const QList<E>& value) requires Serializable<E>::isNativelyStored {
         QVariantList stored;
         stored.reserve(value.size());
         for (const E& element : value)
             stored.push_back(Serializable<E>::toNative(element));
         return stored;
     }
-    static std::optional<QList<E>> fromNative(const QVariant& stored)
-        requires Serializable<E>::isNativelyStored
-    {
+    static std::optional<QList<E>>
+    fromNative(const QVariant& stored) requires Serializable<E>::isNativelyStored {
         if (stored.typeId() != QMetaType::QVariantList)
             return std::nullopt;
         return detail::allNative<E>(stored.toList());
@@ -156,17 +153,13 @@ template <class Map> struct MapSerializable {
     static constexpr bool isNativelyStored =
         std::same_as<K, QString> && Serializable<V>::isNativelyStored;
     using Bridge = DictionaryBridge<Map>;
-    static QVariant toNative(const Map& value)
-        requires isNativelyStored
-    {
+    static QVariant toNative(const Map& value) requires isNativelyStored {
         QVariantMap stored;
         for (auto it = value.cbegin(); it != value.cend(); ++it)
             stored.insert(it.key(), Serializable<V>::toNative(it.value()));
         return stored;
     }
-    static std::optional<Map> fromNative(const QVariant& stored)
-        requires isNativelyStored
-    {
+    static std::optional<Map> fromNative(const QVariant& stored) requires isNativelyStored {
         if (stored.typeId() != QMetaType::QVariantMap)
             return std::nullopt;
         Map map;
@@ -182,11 +175,15 @@ template <class Map> struct MapSerializable {
 };
 
 template <class K, DefaultsSerializable V>
-    requires requires { detail::MapKey<K>::toString; }
+requires requires {
+    detail::MapKey<K>::toString;
+}
 struct Serializable<QMap<K, V>> : MapSerializable<QMap<K, V>> {};
 
 template <class K, DefaultsSerializable V>
-    requires requires { detail::MapKey<K>::toString; }
+requires requires {
+    detail::MapKey<K>::toString;
+}
 struct Serializable<QHash<K, V>> : MapSerializable<QHash<K, V>> {};
 
 // --- Sets --------------------------------------------------------------------
@@ -194,7 +191,9 @@ struct Serializable<QHash<K, V>> : MapSerializable<QHash<K, V>> {};
 // A set is stored as a list; duplicates in a stored list merge on reading.
 template <DefaultsSerializable E> struct SetBridge {
     using Value = QSet<E>;
-    static bool accepts(const QVariant& stored) { return stored.typeId() == QMetaType::QVariantList; }
+    static bool accepts(const QVariant& stored) {
+        return stored.typeId() == QMetaType::QVariantList;
+    }
     static std::optional<QVariant> serialize(const std::optional<Value>& value) {
         if (!value)
             return std::nullopt;

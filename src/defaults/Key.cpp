@@ -3,7 +3,8 @@
 namespace Defaults {
 
 Keys::Keys(QString name, std::shared_ptr<UserDefaults> suite)
-    : name_(std::move(name)), suite_(std::move(suite)) {
+    : name_(std::move(name))
+    , suite_(std::move(suite)) {
     Q_ASSERT(suite_);
 }
 
@@ -11,7 +12,9 @@ size_t qHash(const Keys& key, size_t seed) {
     return qHashMulti(seed, key.name(), reinterpret_cast<quintptr>(key.suitePointer().get()));
 }
 
-void reset(const Keys& key) { key.suite().removeObject(key.name()); }
+void reset(const Keys& key) {
+    key.suite().removeObject(key.name());
+}
 
 void reset(std::initializer_list<std::reference_wrapper<const Keys>> keys) {
     for (const Keys& key : keys)

@@ -41,9 +41,15 @@ template <class W> inline constexpr bool isOptional<std::optional<W>> = true;
 
 // Values that stand for "nothing": an empty optional, an AnySerializable
 // without a value. Writing one removes the entry.
-template <class T> bool isNilValue(const T&) { return false; }
-template <class W> bool isNilValue(const std::optional<W>& value) { return !value.has_value(); }
-inline bool isNilValue(const AnySerializable& value) { return value.isNilValue(); }
+template <class T> bool isNilValue(const T&) {
+    return false;
+}
+template <class W> bool isNilValue(const std::optional<W>& value) {
+    return !value.has_value();
+}
+inline bool isNilValue(const AnySerializable& value) {
+    return value.isNilValue();
+}
 } // namespace detail
 
 template <DefaultsSerializable V> class Key : public Keys {
@@ -51,8 +57,10 @@ public:
     // Registers the default's stored form with the domain, so that every
     // reader of the domain sees it, unless the default is nothing or has no
     // stored form.
-    Key(QString name, V defaultValue, std::shared_ptr<UserDefaults> suite = UserDefaults::standard())
-        : Keys(std::move(name), std::move(suite)), defaultValue_(std::move(defaultValue)) {
+    Key(QString name, V defaultValue,
+        std::shared_ptr<UserDefaults> suite = UserDefaults::standard())
+        : Keys(std::move(name), std::move(suite))
+        , defaultValue_(std::move(defaultValue)) {
         if (detail::isNilValue(defaultValue_))
             return;
         if (auto stored = toStoredForm(defaultValue_))
@@ -60,8 +68,8 @@ public:
     }
 
     // An optional key whose default is none.
-    explicit Key(QString name, std::shared_ptr<UserDefaults> suite = UserDefaults::standard())
-        requires detail::isOptional<V>
+    explicit Key(QString name, std::shared_ptr<UserDefaults> suite =
+                                   UserDefaults::standard()) requires detail::isOptional<V>
         : Key(std::move(name), V(), std::move(suite)) {}
 
     const V& defaultValue() const { return defaultValue_; }
@@ -104,7 +112,9 @@ template <class V, class Mutation> void modify(const Key<V>& key, Mutation&& mut
 
 // True when reading the key gives its default (nothing stored, something
 // unreadable stored, or the default stored explicitly).
-template <class V> bool isAtDefault(const Key<V>& key) { return get(key) == key.defaultValue(); }
+template <class V> bool isAtDefault(const Key<V>& key) {
+    return get(key) == key.defaultValue();
+}
 
 // Removes the stored entry, so reads give the registered default again.
 void reset(const Keys& key);

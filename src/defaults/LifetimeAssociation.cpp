@@ -4,7 +4,9 @@ namespace Defaults {
 
 class LifetimeAssociation::Tracker final : public QObject {
 public:
-    Tracker(QObject* owner, std::function<void()> handler) : QObject(owner), handler_(std::move(handler)) {}
+    Tracker(QObject* owner, std::function<void()> handler)
+        : QObject(owner)
+        , handler_(std::move(handler)) {}
     ~Tracker() override {
         dying_ = true;
         if (auto handler = std::move(handler_))
@@ -21,7 +23,9 @@ private:
 LifetimeAssociation::LifetimeAssociation(QObject* owner, std::function<void()> onOwnerGone)
     : tracker_(new Tracker(owner, std::move(onOwnerGone))) {}
 
-LifetimeAssociation::~LifetimeAssociation() { cancel(); }
+LifetimeAssociation::~LifetimeAssociation() {
+    cancel();
+}
 
 void LifetimeAssociation::cancel() {
     // A tracker that is being destroyed is running the handler; it goes by itself.

@@ -20,6 +20,8 @@ template <class V> void migrate(const Key<V>& key, Version = Version::v5) {
         set(key, *value);
 }
 
-template <class... V> void migrate(Version version, const Key<V>&... keys) { (migrate(keys, version), ...); }
+template <class... V> void migrate(Version version, const Key<V>&... keys) {
+    (migrate(keys, version), ...);
+}
 
 } // namespace Defaults

@@ -13,7 +13,8 @@ namespace Defaults {
 template <class V> class Observable {
 public:
     Observable(Key<V> key, platform::MainQueue& queue)
-        : key_(std::move(key)), alive_(std::make_shared<Observable*>(this)) {
+        : key_(std::move(key))
+        , alive_(std::make_shared<Observable*>(this)) {
         std::weak_ptr<Observable*> weakSelf = alive_;
         observation_ = std::make_unique<UserDefaultsKeyObservation>(
             key_.suitePointer(), key_.name(), [weakSelf, &queue](const BaseChange&) {

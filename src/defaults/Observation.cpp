@@ -17,7 +17,9 @@ void withoutChangeNotifications(const std::function<void()>& work) {
     work();
 }
 
-bool changeNotificationsSuppressed() { return suppressingChangeNotifications; }
+bool changeNotificationsSuppressed() {
+    return suppressingChangeNotifications;
+}
 
 UserDefaults::Options ObservationOptions::forSuite() const {
     if (initial)
@@ -29,7 +31,8 @@ UserDefaults::Options ObservationOptions::forSuite() const {
 
 // --- Observation ------------------------------------------------------------
 
-Observation::Observation() : self_(std::make_shared<Observation*>(this)) {}
+Observation::Observation()
+    : self_(std::make_shared<Observation*>(this)) {}
 
 Observation::~Observation() = default;
 
@@ -42,7 +45,9 @@ Observation& Observation::bindToLifetime(QObject* owner) {
     return *this;
 }
 
-void Observation::unbindLifetime() { lifetime_.reset(); }
+void Observation::unbindLifetime() {
+    lifetime_.reset();
+}
 
 void Observation::dropLifetime() {
     // The association may be running its handler right now (the owner is being
@@ -53,18 +58,22 @@ void Observation::dropLifetime() {
 
 // --- One key ----------------------------------------------------------------
 
-UserDefaultsKeyObservation::UserDefaultsKeyObservation(const std::shared_ptr<UserDefaults>& suite, QString key,
-                                                       Callback callback)
-    : suite_(suite), key_(std::move(key)), callback_(std::move(callback)) {}
+UserDefaultsKeyObservation::UserDefaultsKeyObservation(const std::shared_ptr<UserDefaults>& suite,
+                                                       QString key, Callback callback)
+    : suite_(suite)
+    , key_(std::move(key))
+    , callback_(std::move(callback)) {}
 
-UserDefaultsKeyObservation::~UserDefaultsKeyObservation() { invalidate(); }
+UserDefaultsKeyObservation::~UserDefaultsKeyObservation() {
+    invalidate();
+}
 
 void UserDefaultsKeyObservation::start(ObservationOptions options) {
     auto suite = suite_.lock();
     if (!suite || registration_)
         return;
-    registration_ = suite->addObserver(key_, options.forSuite(),
-                                       [this](const UserDefaults::Change& change) { handle(change); });
+    registration_ = suite->addObserver(
+        key_, options.forSuite(), [this](const UserDefaults::Change& change) { handle(change); });
 }
 
 void UserDefaultsKeyObservation::handle(const UserDefaults::Change& change) {
@@ -84,23 +93,27 @@ void UserDefaultsKeyObservation::invalidate() {
 // --- Several keys -----------------------------------------------------------
 
 CompositeUserDefaultsKeyObservation::CompositeUserDefaultsKeyObservation(
-    std::vector<std::reference_wrapper<const Keys>> keys, std::function<void(const BaseChange&)> callback)
+    std::vector<std::reference_wrapper<const Keys>> keys,
+    std::function<void(const BaseChange&)> callback)
     : callback_(std::move(callback)) {
     for (const Keys& key : keys)
         observables_.push_back({key.suitePointer(), key.name(), std::nullopt});
 }
 
-CompositeUserDefaultsKeyObservation::~CompositeUserDefaultsKeyObservation() { invalidate(); }
+CompositeUserDefaultsKeyObservation::~CompositeUserDefaultsKeyObservation() {
+    invalidate();
+}
 
 void CompositeUserDefaultsKeyObservation::start(ObservationOptions options) {
     for (auto& pair : observables_) {
         auto suite = pair.suite.lock();
         if (!suite || pair.registration)
             continue;
-        pair.registration = suite->addObserver(pair.key, options.forSuite(), [this](const auto& change) {
-            if (!changeNotificationsSuppressed())
-                callback_(BaseChange{change.isPrior, change.newValue, change.oldValue});
-        });
+        pair.registration =
+            suite->addObserver(pair.key, options.forSuite(), [this](const auto& change) {
+                if (!changeNotificationsSuppressed())
+                    callback_(BaseChange{change.isPrior, change.newValue, change.oldValue});
+            });
     }
 }
 

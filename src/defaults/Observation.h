@@ -77,7 +77,8 @@ private:
 class UserDefaultsKeyObservation final : public Observation {
 public:
     using Callback = std::function<void(const BaseChange&)>;
-    UserDefaultsKeyObservation(const std::shared_ptr<UserDefaults>& suite, QString key, Callback callback);
+    UserDefaultsKeyObservation(const std::shared_ptr<UserDefaults>& suite, QString key,
+                               Callback callback);
     ~UserDefaultsKeyObservation() override;
 
     void start(ObservationOptions options);
@@ -116,12 +117,12 @@ private:
 // ends the observation.
 template <class V>
 [[nodiscard]] std::unique_ptr<UserDefaultsKeyObservation>
-observe(const Key<V>& key, ObservationOptions options, std::function<void(const KeyChange<V>&)> handler) {
+observe(const Key<V>& key, ObservationOptions options,
+        std::function<void(const KeyChange<V>&)> handler) {
     auto observation = std::make_unique<UserDefaultsKeyObservation>(
         key.suitePointer(), key.name(),
-        [handler = std::move(handler), defaultValue = key.defaultValue()](const BaseChange& change) {
-            handler(KeyChange<V>(change, defaultValue));
-        });
+        [handler = std::move(handler), defaultValue = key.defaultValue()](
+            const BaseChange& change) { handler(KeyChange<V>(change, defaultValue)); });
     observation->start(options);
     return observation;
 }

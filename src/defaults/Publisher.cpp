@@ -2,14 +2,16 @@
 
 namespace Defaults {
 
-DefaultsSubscription::DefaultsSubscription(const std::shared_ptr<UserDefaults>& suite, const QString& key,
+DefaultsSubscription::DefaultsSubscription(const std::shared_ptr<UserDefaults>& suite,
+                                           const QString& key,
                                            std::function<void(const BaseChange&)> subscriber)
     : subscriber_(std::make_shared<std::function<void(const BaseChange&)>>(std::move(subscriber))) {
     std::weak_ptr<std::function<void(const BaseChange&)>> weakSubscriber = subscriber_;
-    observation_ = std::make_unique<UserDefaultsKeyObservation>(suite, key, [weakSubscriber](const auto& change) {
-        if (auto live = weakSubscriber.lock())
-            (*live)(change);
-    });
+    observation_ = std::make_unique<UserDefaultsKeyObservation>(
+        suite, key, [weakSubscriber](const auto& change) {
+            if (auto live = weakSubscriber.lock())
+                (*live)(change);
+        });
 }
 
 void DefaultsSubscription::cancel() {
@@ -17,11 +19,13 @@ void DefaultsSubscription::cancel() {
     subscriber_.reset();
 }
 
-Publisher<BaseChange> defaultsPublisher(const std::shared_ptr<UserDefaults>& suite, const QString& key,
-                                        ObservationOptions options) {
+Publisher<BaseChange> defaultsPublisher(const std::shared_ptr<UserDefaults>& suite,
+                                        const QString& key, ObservationOptions options) {
     std::weak_ptr<UserDefaults> weakSuite = suite;
-    return Publisher<BaseChange>([weakSuite, key, options](Publisher<BaseChange>::Subscriber subscriber) {
-        auto subscription = std::make_unique<DefaultsSubscription>(weakSuite.lock(), key, std::move(subscriber));
+    return Publisher<BaseChange>([weakSuite, key,
+                                  options](Publisher<BaseChange>::Subscriber subscriber) {
+        auto subscription =
+            std::make_unique<DefaultsSubscription>(weakSuite.lock(), key, std::move(subscriber));
         subscription->start(options);
         return subscription;
     });
@@ -31,8 +35,10 @@ Publisher<std::monostate> changePublisher(std::vector<std::reference_wrapper<con
                                           ObservationOptions options) {
     std::vector<Publisher<std::monostate>> perKey;
     for (const Keys& key : keys) {
-        perKey.push_back(defaultsPublisher(key.suitePointer(), key.name(), options)
-                             .map([](const BaseChange&) { return std::monostate{}; }));
+        perKey.push_back(
+            defaultsPublisher(key.suitePointer(), key.name(), options).map([](const BaseChange&) {
+                return std::monostate{};
+            }));
     }
     return Publisher<std::monostate>::merge(std::move(perKey));
 }

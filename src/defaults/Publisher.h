@@ -24,7 +24,8 @@ public:
     using Subscriber = std::function<void(const T&)>;
     using Attach = std::function<std::unique_ptr<Cancellable>(Subscriber)>;
 
-    explicit Publisher(Attach attach) : attach_(std::move(attach)) {}
+    explicit Publisher(Attach attach)
+        : attach_(std::move(attach)) {}
 
     [[nodiscard]] std::unique_ptr<Cancellable> sink(Subscriber subscriber) const {
         return attach_(std::move(subscriber));
@@ -32,11 +33,12 @@ public:
 
     template <class F> auto map(F transform) const {
         using U = std::invoke_result_t<F, const T&>;
-        return Publisher<U>([attach = attach_, transform](typename Publisher<U>::Subscriber subscriber) {
-            return attach([transform, subscriber = std::move(subscriber)](const T& value) {
-                subscriber(transform(value));
+        return Publisher<U>(
+            [attach = attach_, transform](typename Publisher<U>::Subscriber subscriber) {
+                return attach([transform, subscriber = std::move(subscriber)](const T& value) {
+                    subscriber(transform(value));
+                });
             });
-        });
     }
 
     // One publisher that passes on what any of `publishers` publishes.
@@ -71,12 +73,13 @@ private:
 };
 
 // Changes of one entry, untyped.
-Publisher<BaseChange> defaultsPublisher(const std::shared_ptr<UserDefaults>& suite, const QString& key,
-                                        ObservationOptions options);
+Publisher<BaseChange> defaultsPublisher(const std::shared_ptr<UserDefaults>& suite,
+                                        const QString& key, ObservationOptions options);
 
 // Every change of `key`, read as its kind.
 template <class V>
-Publisher<KeyChange<V>> changePublisher(const Key<V>& key, ObservationOptions options = {.initial = true}) {
+Publisher<KeyChange<V>> changePublisher(const Key<V>& key,
+                                        ObservationOptions options = {.initial = true}) {
     return defaultsPublisher(key.suitePointer(), key.name(), options)
         .map([defaultValue = key.defaultValue()](const BaseChange& change) {
             return KeyChange<V>(change, defaultValue);

@@ -49,10 +49,13 @@ template <class T> using BridgeOf = typename Serializable<T>::Bridge;
 // A bridge: Value is the in-memory kind; `accepts` tests whether a stored
 // object is of the bridge's serialized type.
 template <class B>
-concept DefaultsBridge = requires(const QVariant& stored, const std::optional<typename B::Value>& value) {
+concept DefaultsBridge = requires(const QVariant& stored,
+                                  const std::optional<typename B::Value>& value) {
     { B::accepts(stored) } -> std::same_as<bool>;
     { B::serialize(value) } -> std::same_as<std::optional<QVariant>>;
-    { B::deserialize(std::optional<QVariant>(stored)) } -> std::same_as<std::optional<typename B::Value>>;
+    {
+        B::deserialize(std::optional<QVariant>(stored))
+        } -> std::same_as<std::optional<typename B::Value>>;
 };
 
 // --- The JSON text bridge ----------------------------------------------------
@@ -149,8 +152,10 @@ template <class T, QMetaType::Type Id> struct NativeScalar {
 
 template <> struct Serializable<QString> : detail::NativeScalar<QString, QMetaType::QString> {};
 template <> struct Serializable<bool> : detail::NativeScalar<bool, QMetaType::Bool> {};
-template <> struct Serializable<QByteArray> : detail::NativeScalar<QByteArray, QMetaType::QByteArray> {};
-template <> struct Serializable<QDateTime> : detail::NativeScalar<QDateTime, QMetaType::QDateTime> {};
+template <>
+struct Serializable<QByteArray> : detail::NativeScalar<QByteArray, QMetaType::QByteArray> {};
+template <>
+struct Serializable<QDateTime> : detail::NativeScalar<QDateTime, QMetaType::QDateTime> {};
 
 template <detail::Integer I> struct Serializable<I> {
     static constexpr bool isNativelyStored = true;
@@ -161,14 +166,18 @@ template <detail::Integer I> struct Serializable<I> {
         else
             return QVariant(static_cast<quint64>(value));
     }
-    static std::optional<I> fromNative(const QVariant& stored) { return detail::integerFrom<I>(stored); }
+    static std::optional<I> fromNative(const QVariant& stored) {
+        return detail::integerFrom<I>(stored);
+    }
 };
 
 template <std::floating_point F> struct Serializable<F> {
     static constexpr bool isNativelyStored = true;
     using Bridge = TopLevelCodableBridge<F>;
     static QVariant toNative(F value) { return QVariant(static_cast<double>(value)); }
-    static std::optional<F> fromNative(const QVariant& stored) { return detail::realFrom<F>(stored); }
+    static std::optional<F> fromNative(const QVariant& stored) {
+        return detail::realFrom<F>(stored);
+    }
 };
 
 // --- Conversion between a value and its stored form --------------------------
@@ -180,7 +189,8 @@ template <DefaultsSerializable T> std::optional<QVariant> toStoredForm(const T& 
         return BridgeOf<T>::serialize(value);
 }
 
-template <DefaultsSerializable T> std::optional<T> fromStoredForm(const std::optional<QVariant>& stored) {
+template <DefaultsSerializable T>
+std::optional<T> fromStoredForm(const std::optional<QVariant>& stored) {
     if constexpr (Serializable<T>::isNativelyStored) {
         if (stored) {
             if (auto native = Serializable<T>::fromNative(*stored))
@@ -215,14 +225,12 @@ template <DefaultsSerializable W> struct OptionalBridge {
 template <DefaultsSerializable W> struct Serializable<std::optional<W>> {
     static constexpr bool isNativelyStored = Serializable<W>::isNativelyStored;
     using Bridge = OptionalBridge<W>;
-    static QVariant toNative(const std::optional<W>& value)
-        requires Serializable<W>::isNativelyStored
-    {
+    static QVariant
+    toNative(const std::optional<W>& value) requires Serializable<W>::isNativelyStored {
         return value ? Serializable<W>::toNative(*value) : QVariant();
     }
-    static std::optional<std::optional<W>> fromNative(const QVariant& stored)
-        requires Serializable<W>::isNativelyStored
-    {
+    static std::optional<std::optional<W>>
+    fromNative(const QVariant& stored) requires Serializable<W>::isNativelyStored {
         if (auto value = Serializable<W>::fromNative(stored))
             return std::optional<W>(std::move(*value));
         return std::nullopt;

@@ -31,12 +31,15 @@ void logError(const QString& message) {
     std::fprintf(stderr, "Gapsel preferences: %s\n", message.toUtf8().constData());
 }
 
-QString systemError() { return QString::fromLocal8Bit(std::strerror(errno)); }
+QString systemError() {
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
 
 // Holds the cross-process lock on a suite's lock file for one scope.
 class FileLock {
 public:
-    explicit FileLock(int fd) : fd_(fd) {
+    explicit FileLock(int fd)
+        : fd_(fd) {
         while (fd_ >= 0 && ::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
         }
     }
@@ -67,7 +70,8 @@ bool writeAll(int fd, const QByteArray& bytes) {
 }
 
 void syncFolder(const QString& folder) {
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd);
         ::close(fd);
@@ -88,7 +92,8 @@ bool UserDefaults::isValidSuiteName(const QString& name) {
 }
 
 std::shared_ptr<UserDefaults> UserDefaults::standard() {
-    static const std::shared_ptr<UserDefaults> standardSuite = suite(QStringLiteral(GAPSEL_BUNDLE_ID));
+    static const std::shared_ptr<UserDefaults> standardSuite =
+        suite(QStringLiteral(GAPSEL_BUNDLE_ID));
     return standardSuite;
 }
 
@@ -108,7 +113,9 @@ std::shared_ptr<UserDefaults> UserDefaults::open(const QString& name, const QStr
     return std::shared_ptr<UserDefaults>(new UserDefaults(name, filePath));
 }
 
-UserDefaults::UserDefaults(QString name, QString path) : name_(std::move(name)), path_(std::move(path)) {
+UserDefaults::UserDefaults(QString name, QString path)
+    : name_(std::move(name))
+    , path_(std::move(path)) {
     QDir().mkpath(QFileInfo(path_).absolutePath());
     const QByteArray lockPath = QFile::encodeName(path_ + QStringLiteral(".lock"));
     lockFd_ = ::open(lockPath.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
@@ -169,7 +176,8 @@ void UserDefaults::registerDefaults(const QVariantMap& defaults) {
         if (auto value = PropertyList::normalized(it.value(), &error))
             registered_.insert(it.key(), *value);
         else
-            logError(QStringLiteral("cannot register a default for \"%1\": %2").arg(it.key(), error));
+            logError(
+                QStringLiteral("cannot register a default for \"%1\": %2").arg(it.key(), error));
     }
 }
 
@@ -187,7 +195,9 @@ bool UserDefaults::set(const QVariant& value, const QString& key) {
     return store(key, stored);
 }
 
-bool UserDefaults::removeObject(const QString& key) { return store(key, std::nullopt); }
+bool UserDefaults::removeObject(const QString& key) {
+    return store(key, std::nullopt);
+}
 
 bool UserDefaults::store(const QString& key, const std::optional<QVariant>& value) {
     if (key.isEmpty() || !PropertyList::normalized(key)) {
@@ -203,9 +213,9 @@ bool UserDefaults::store(const QString& key, const std::optional<QVariant>& valu
         external = refreshLocked(Unreadable::KeepAside);
         change.oldValue = visibleLocked(key);
         const auto current = persistent_.constFind(key);
-        const bool unchanged = value ? current != persistent_.constEnd() &&
-                                           PropertyList::identical(*current, *value)
-                                     : current == persistent_.constEnd();
+        const bool unchanged =
+            value ? current != persistent_.constEnd() && PropertyList::identical(*current, *value)
+                  : current == persistent_.constEnd();
         QVariantMap next = persistent_;
         if (value)
             next.insert(key, *value);
@@ -228,7 +238,8 @@ bool UserDefaults::writeFileLocked(const QVariantMap& contents, QString* error) 
     const QByteArray xml = PropertyList::toXml(contents);
     const QString temporary = QStringLiteral("%1.tmp-%2").arg(path_).arg(::getpid());
     const QByteArray temporaryName = QFile::encodeName(temporary);
-    const int fd = ::open(temporaryName.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    const int fd =
+        ::open(temporaryName.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     if (fd < 0) {
         *error = systemError();
         return false;
@@ -236,7 +247,8 @@ bool UserDefaults::writeFileLocked(const QVariantMap& contents, QString* error) 
     const bool written = writeAll(fd, xml) && ::fsync(fd) == 0;
     const QString writeError = written ? QString() : systemError();
     ::close(fd);
-    if (!written || ::rename(temporaryName.constData(), QFile::encodeName(path_).constData()) != 0) {
+    if (!written ||
+        ::rename(temporaryName.constData(), QFile::encodeName(path_).constData()) != 0) {
         *error = written ? systemError() : writeError;
         ::unlink(temporaryName.constData());
         return false;
@@ -254,7 +266,8 @@ UserDefaults::FileStamp UserDefaults::currentStamp() const {
         return {};
     return {static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino),
             static_cast<std::uint64_t>(info.st_size),
-            static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec, true};
+            static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec,
+            true};
 }
 
 std::optional<QVariantMap> UserDefaults::readFileLocked(Unreadable policy) {
@@ -281,15 +294,18 @@ std::optional<QVariantMap> UserDefaults::readFileLocked(Unreadable policy) {
 }
 
 void UserDefaults::keepAsideLocked(const QString& reason) {
-    const QString stamp = QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    const QString stamp =
+        QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString aside = QStringLiteral("%1.corrupt-%2").arg(path_, stamp);
     for (int n = 2; QFile::exists(aside); ++n)
         aside = QStringLiteral("%1.corrupt-%2-%3").arg(path_, stamp).arg(n);
     if (QFile::rename(path_, aside))
-        logError(QStringLiteral("%1 cannot be read (%2); it was kept as %3 and the preferences start empty")
+        logError(QStringLiteral(
+                     "%1 cannot be read (%2); it was kept as %3 and the preferences start empty")
                      .arg(path_, reason, aside));
     else
-        logError(QStringLiteral("%1 cannot be read (%2) and could not be moved aside").arg(path_, reason));
+        logError(QStringLiteral("%1 cannot be read (%2) and could not be moved aside")
+                     .arg(path_, reason));
 }
 
 std::vector<UserDefaults::ExternalChange> UserDefaults::refreshLocked(Unreadable policy) {
@@ -305,7 +321,8 @@ std::vector<UserDefaults::ExternalChange> UserDefaults::refreshLocked(Unreadable
     keys.removeDuplicates();
     for (const QString& key : keys) {
         const QVariant before = visibleLocked(key);
-        const QVariant after = contents->contains(key) ? contents->value(key) : registered_.value(key);
+        const QVariant after =
+            contents->contains(key) ? contents->value(key) : registered_.value(key);
         if (!PropertyList::identical(before, after))
             changes.push_back({key, before, after});
     }
@@ -368,7 +385,8 @@ void UserDefaults::watchForExternalChanges(platform::MainQueue& queue) {
 
 // --- Observers --------------------------------------------------------------
 
-UserDefaults::ObserverId UserDefaults::addObserver(const QString& key, Options options, Observer observer) {
+UserDefaults::ObserverId UserDefaults::addObserver(const QString& key, Options options,
+                                                   Observer observer) {
     auto entry = std::make_shared<ObserverEntry>();
     entry->options = options;
     entry->callback = std::move(observer);

@@ -48,7 +48,8 @@ std::optional<QColor> ColorBridge::deserialize(const std::optional<QVariant>& st
     quint32 magic = 0;
     QColor color;
     in >> magic >> color;
-    if (in.status() != QDataStream::Ok || magic != colorArchiveMagic || !in.atEnd() || !color.isValid())
+    if (in.status() != QDataStream::Ok || magic != colorArchiveMagic || !in.atEnd() ||
+        !color.isValid())
         return std::nullopt;
     return color;
 }

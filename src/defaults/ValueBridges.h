@@ -50,7 +50,7 @@ template <> struct Serializable<QColor> {
 // A struct with `static constexpr auto jsonFields()` (see JsonCoding.h) is
 // stored as the JSON text of one object.
 template <class T>
-    requires Json::HasJsonFields<T>
+requires Json::HasJsonFields<T>
 struct Serializable<T> {
     static constexpr bool isNativelyStored = false;
     using Bridge = TopLevelCodableBridge<T>;
@@ -84,7 +84,7 @@ template <class E> struct RawRepresentableBridge {
 };
 
 template <class E>
-    requires Json::RawRepresentable<E>
+requires Json::RawRepresentable<E>
 struct Serializable<E> {
     static constexpr bool isNativelyStored = false;
     using Bridge = std::conditional_t<storesRawValueAsJsonText<E>, TopLevelCodableBridge<E>,

@@ -13,7 +13,8 @@ namespace Defaults {
 // destroying it) ends its observation.
 template <class V> class ValueStream {
 public:
-    ValueStream(const Key<V>& key, bool initial) : buffer_(std::make_shared<Buffer>()) {
+    ValueStream(const Key<V>& key, bool initial)
+        : buffer_(std::make_shared<Buffer>()) {
         std::weak_ptr<Buffer> weakBuffer = buffer_;
         observation_ = std::make_unique<UserDefaultsKeyObservation>(
             key.suitePointer(), key.name(),
@@ -78,7 +79,8 @@ private:
     std::unique_ptr<UserDefaultsKeyObservation> observation_;
 };
 
-template <class V> std::unique_ptr<ValueStream<V>> valueStream(const Key<V>& key, bool initial = true) {
+template <class V>
+std::unique_ptr<ValueStream<V>> valueStream(const Key<V>& key, bool initial = true) {
     return std::make_unique<ValueStream<V>>(key, initial);
 }
 

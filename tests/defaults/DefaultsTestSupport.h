@@ -17,11 +17,15 @@ struct Record {
 };
 
 enum class Shade { light = 1, dark = 2 };
-template <> struct Defaults::Json::RawValue<Shade> : Defaults::Json::IntegerRawValue<Shade, Shade::light, Shade::dark> {};
+template <>
+struct Defaults::Json::RawValue<Shade>
+    : Defaults::Json::IntegerRawValue<Shade, Shade::light, Shade::dark> {};
 
 inline std::shared_ptr<UserDefaults> freshSuite() {
     return UserDefaults::open(QStringLiteral("test"),
-                              testing_support::freshFolder(QStringLiteral("suite")) + QStringLiteral("/test.plist"));
+                              testing_support::freshFolder(QStringLiteral("suite")) +
+                                  QStringLiteral("/test.plist"));
 }
 
-inline const QUuid exampleId = QUuid::fromString(QStringLiteral("3F2504E0-4F89-41D3-9A0C-0305E82C3301"));
+inline const QUuid exampleId =
+    QUuid::fromString(QStringLiteral("3F2504E0-4F89-41D3-9A0C-0305E82C3301"));

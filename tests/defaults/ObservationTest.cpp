@@ -22,7 +22,8 @@ using Observe = Fixture;
 TEST_F(Observe, InitialDeliversTheCurrentValueBeforeObserveReturns) {
     set(key, 3);
     std::vector<KeyChange<int>> changes;
-    auto observation = observe<int>(key, {.initial = true}, [&](const auto& change) { changes.push_back(change); });
+    auto observation = observe<int>(key, {.initial = true},
+                                    [&](const auto& change) { changes.push_back(change); });
     ASSERT_EQ(changes.size(), 1u);
     EXPECT_EQ(changes[0].newValue, 3);
     EXPECT_EQ(changes[0].oldValue, 10) << "the old value of the first delivery is the default";
@@ -47,7 +48,8 @@ TEST_F(Observe, PriorAddsADeliveryBeforeEachChangeUnlessInitialIsAsked) {
 
 TEST_F(Observe, RemovingAnOptionalReportsTheDefault) {
     std::vector<KeyChange<std::optional<QString>>> changes;
-    auto observation = observe<std::optional<QString>>(optional, {}, [&](const auto& c) { changes.push_back(c); });
+    auto observation =
+        observe<std::optional<QString>>(optional, {}, [&](const auto& c) { changes.push_back(c); });
     set(optional, std::optional(QStringLiteral("x")));
     set(optional, std::optional<QString>());
     ASSERT_EQ(changes.size(), 2u);
@@ -106,7 +108,8 @@ TEST_F(Observe, AnObservationBoundToAnOwnerEndsWithIt) {
 
 TEST_F(Observe, PublishersDeliverTypedChangesUntilCancelled) {
     std::vector<int> values;
-    auto subscription = changePublisher(key).sink([&](const KeyChange<int>& c) { values.push_back(c.newValue); });
+    auto subscription =
+        changePublisher(key).sink([&](const KeyChange<int>& c) { values.push_back(c.newValue); });
     set(key, 5);
     subscription->cancel();
     set(key, 6);

@@ -16,10 +16,13 @@ TEST(StoredForm, ARecordIsTheJsonTextOfOneObject) {
 }
 
 TEST(StoredForm, ScalarsThroughTheJsonBridgeAreBareFragments) {
-    EXPECT_EQ(TopLevelCodableBridge<QUrl>::serialize(QUrl::fromLocalFile(QStringLiteral("/tmp/a.txt")))->toString(),
-              QStringLiteral(R"("file:\/\/\/tmp\/a.txt")"));
+    EXPECT_EQ(
+        TopLevelCodableBridge<QUrl>::serialize(QUrl::fromLocalFile(QStringLiteral("/tmp/a.txt")))
+            ->toString(),
+        QStringLiteral(R"("file:\/\/\/tmp\/a.txt")"));
     EXPECT_EQ(TopLevelCodableBridge<int>::serialize(5)->toString(), QStringLiteral("5"));
-    const QString abc = TopLevelCodableBridge<QString>::serialize(QStringLiteral("abc"))->toString();
+    const QString abc =
+        TopLevelCodableBridge<QString>::serialize(QStringLiteral("abc"))->toString();
     EXPECT_EQ(abc, QStringLiteral("\"abc\""));
     EXPECT_EQ(TopLevelCodableBridge<QString>::deserialize(QVariant(abc)), QStringLiteral("abc"));
     EXPECT_EQ(TopLevelCodableBridge<int>::deserialize(QVariant(QString())), std::nullopt);
@@ -72,7 +75,8 @@ TEST(StoredForm, UuidsAreUpperCaseAndReadInEitherCase) {
     auto suite = freshSuite();
     Key<std::optional<QUuid>> key(QStringLiteral("uuid"), suite);
     set(key, std::optional(exampleId));
-    EXPECT_EQ(suite->object(QStringLiteral("uuid")).toString(), QStringLiteral("3F2504E0-4F89-41D3-9A0C-0305E82C3301"));
+    EXPECT_EQ(suite->object(QStringLiteral("uuid")).toString(),
+              QStringLiteral("3F2504E0-4F89-41D3-9A0C-0305E82C3301"));
     suite->set(QStringLiteral("3f2504e0-4f89-41d3-9a0c-0305e82c3301"), QStringLiteral("uuid"));
     EXPECT_EQ(get(key), exampleId);
     suite->set(QStringLiteral("{3f2504e0-4f89-41d3-9a0c-0305e82c3301}"), QStringLiteral("uuid"));
@@ -85,7 +89,8 @@ TEST(StoredForm, MapsWithIntegerKeysUseDecimalKeysAndDropEntriesThatDoNotRead) {
     set(key, QMap<int, QUuid>{{7, exampleId}, {-1, exampleId}});
     const QVariantMap stored = suite->object(QStringLiteral("map")).toMap();
     EXPECT_EQ(stored.keys(), (QStringList{QStringLiteral("-1"), QStringLiteral("7")}));
-    EXPECT_EQ(stored.value(QStringLiteral("7")).toString(), QStringLiteral("3F2504E0-4F89-41D3-9A0C-0305E82C3301"));
+    EXPECT_EQ(stored.value(QStringLiteral("7")).toString(),
+              QStringLiteral("3F2504E0-4F89-41D3-9A0C-0305E82C3301"));
 
     suite->set(QVariantMap{{QStringLiteral("7"), stored.value(QStringLiteral("7"))},
                            {QStringLiteral("seven"), stored.value(QStringLiteral("7"))},
@@ -99,7 +104,8 @@ TEST(StoredForm, SetsAreListsAndDuplicatesMergeOnReading) {
     Key<QSet<QString>> key(QStringLiteral("set"), {}, suite);
     set(key, QSet<QString>{QStringLiteral("a")});
     EXPECT_EQ(suite->object(QStringLiteral("set")), QVariant(QVariantList{QStringLiteral("a")}));
-    suite->set(QVariantList{QStringLiteral("b"), QStringLiteral("b"), QStringLiteral("c")}, QStringLiteral("set"));
+    suite->set(QVariantList{QStringLiteral("b"), QStringLiteral("b"), QStringLiteral("c")},
+               QStringLiteral("set"));
     EXPECT_EQ(get(key), (QSet<QString>{QStringLiteral("b"), QStringLiteral("c")}));
 }
 
@@ -148,7 +154,8 @@ TEST(StoredForm, MigrationRewritesOldJsonDocumentsInTodaysForm) {
     suite->set(QStringLiteral("true"), QStringLiteral("flag"));
     suite->set(QStringLiteral("plain words"), QStringLiteral("text"));
     migrate(Version::v5, numbers, flag, text);
-    EXPECT_EQ(suite->object(QStringLiteral("numbers")), QVariant(QVariantList{qint64(1), qint64(2), qint64(3)}));
+    EXPECT_EQ(suite->object(QStringLiteral("numbers")),
+              QVariant(QVariantList{qint64(1), qint64(2), qint64(3)}));
     EXPECT_EQ(suite->object(QStringLiteral("flag")), QVariant(true));
     EXPECT_EQ(suite->object(QStringLiteral("text")), QVariant(QStringLiteral("plain words")));
 }

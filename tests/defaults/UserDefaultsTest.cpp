@@ -1,5 +1,5 @@
-#include "defaults/PropertyList.h"
 #include "defaults/UserDefaults.h"
+#include "defaults/PropertyList.h"
 #include "platform/sim/SimMainQueue.h"
 #include "support/TestEnvironment.h"
 
@@ -21,7 +21,9 @@ namespace {
 struct Suite {
     QString folder = freshFolder(QStringLiteral("suite"));
     QString path = folder + QStringLiteral("/test.plist");
-    std::shared_ptr<UserDefaults> open() const { return UserDefaults::open(QStringLiteral("test"), path); }
+    std::shared_ptr<UserDefaults> open() const {
+        return UserDefaults::open(QStringLiteral("test"), path);
+    }
 };
 
 QString runChild(const QStringList& arguments) {
@@ -52,8 +54,10 @@ TEST(UserDefaults, EveryValueKindComesBackExactlyInAnotherProcess) {
     ASSERT_TRUE(defaults->set(1.0, QStringLiteral("wholeReal")));
     ASSERT_TRUE(defaults->set(date, QStringLiteral("date")));
     ASSERT_TRUE(defaults->set(QByteArray("\x00\xff\x10", 3), QStringLiteral("data")));
-    ASSERT_TRUE(defaults->set(QVariantList{1, QStringLiteral("a"), QVariantList{}}, QStringLiteral("array")));
-    ASSERT_TRUE(defaults->set(QVariantMap{{QStringLiteral("k"), QVariantMap{}}}, QStringLiteral("dict")));
+    ASSERT_TRUE(defaults->set(QVariantList{1, QStringLiteral("a"), QVariantList{}},
+                              QStringLiteral("array")));
+    ASSERT_TRUE(
+        defaults->set(QVariantMap{{QStringLiteral("k"), QVariantMap{}}}, QStringLiteral("dict")));
 
     const QString dump = runChild({QStringLiteral("dump"), suite.path});
     EXPECT_EQ(dump, QStringLiteral("array [int:1,string:a,[]]\n"
@@ -105,7 +109,8 @@ TEST(UserDefaults, RefusesWhatAPropertyListCannotHoldAndChangesNothing) {
     defaults->set(QStringLiteral("kept"), QStringLiteral("other"));
     const QByteArray before = fileBytes(suite.path);
     EXPECT_FALSE(defaults->set(QVariant::fromValue(QPoint(1, 2)), QStringLiteral("point")));
-    EXPECT_FALSE(defaults->set(QVariantList{QVariant::fromValue(QPoint())}, QStringLiteral("list")));
+    EXPECT_FALSE(
+        defaults->set(QVariantList{QVariant::fromValue(QPoint())}, QStringLiteral("list")));
     EXPECT_FALSE(defaults->set(QStringLiteral("bell\a"), QStringLiteral("control")));
     EXPECT_FALSE(defaults->object(QStringLiteral("point")).isValid());
     EXPECT_EQ(fileBytes(suite.path), before);
@@ -145,8 +150,9 @@ TEST(UserDefaults, TwoWritersOnOneFileLoseNothing) {
     auto first = suite.open();
     auto second = suite.open();
     std::vector<QVariant> seenByFirst;
-    first->addObserver(QStringLiteral("b"), 0,
-                       [&](const UserDefaults::Change& change) { seenByFirst.push_back(change.newValue); });
+    first->addObserver(QStringLiteral("b"), 0, [&](const UserDefaults::Change& change) {
+        seenByFirst.push_back(change.newValue);
+    });
     first->set(1, QStringLiteral("a"));
     second->set(2, QStringLiteral("b"));
     first->set(3, QStringLiteral("c"));
@@ -163,8 +169,9 @@ TEST(UserDefaults, ObserversHearEveryWriteWithOldAndNewValues) {
     auto defaults = suite.open();
     defaults->set(1, QStringLiteral("k"));
     std::vector<UserDefaults::Change> changes;
-    const auto id = defaults->addObserver(QStringLiteral("k"), UserDefaults::Prior,
-                                          [&](const UserDefaults::Change& change) { changes.push_back(change); });
+    const auto id = defaults->addObserver(
+        QStringLiteral("k"), UserDefaults::Prior,
+        [&](const UserDefaults::Change& change) { changes.push_back(change); });
     defaults->set(2, QStringLiteral("k"));
     defaults->set(2, QStringLiteral("k"));
     defaults->set(3, QStringLiteral("other"));
@@ -246,7 +253,8 @@ TEST(UserDefaults, AWriterKilledAtAnyMomentLeavesTheOldOrTheNewFile) {
     qint64 lastReported = 0;
     for (int round = 0; round < 200; ++round) {
         QProcess child;
-        child.start(QStringLiteral(DEFAULTS_CHILD), {QStringLiteral("count"), suite.path, QStringLiteral("n")});
+        child.start(QStringLiteral(DEFAULTS_CHILD),
+                    {QStringLiteral("count"), suite.path, QStringLiteral("n")});
         ASSERT_TRUE(child.waitForStarted());
         const int writesBeforeKill = std::uniform_int_distribution<int>(1, 8)(random);
         for (int seen = 0; seen < writesBeforeKill;) {

@@ -1,6 +1,6 @@
+#include "kit/LaunchAtLogin.h"
 #include "KitTestSupport.h"
 #include "debug/InMemoryLog.h"
-#include "kit/LaunchAtLogin.h"
 #include "platform/sim/SimAlerts.h"
 #include "platform/sim/SimLoginItems.h"
 #include "platform/sim/SimMainQueue.h"
@@ -18,8 +18,8 @@ struct LaunchAtLogin : ::testing::Test {
 
     int logLinesContaining(const QString& text) {
         const QStringList lines = debug::InMemoryLog::shared().lines();
-        return static_cast<int>(std::count_if(lines.begin(), lines.end(),
-                                              [&](const QString& line) { return line.contains(text); }));
+        return static_cast<int>(std::count_if(
+            lines.begin(), lines.end(), [&](const QString& line) { return line.contains(text); }));
     }
 };
 } // namespace
@@ -37,22 +37,26 @@ TEST_F(LaunchAtLogin, IsOnOnlyWhenTheServiceReportsItEnabled) {
 
 TEST_F(LaunchAtLogin, AnItemSwitchedOffElsewhereIsLoggedOnEveryReadAndNeverShown) {
     loginItems.currentStatus = LoginItemStatus::RequiresApproval;
-    const int before = logLinesContaining(QStringLiteral("SMAppService#status == .requiresApproval"));
+    const int before =
+        logLinesContaining(QStringLiteral("SMAppService#status == .requiresApproval"));
     launchAtLogin.isEnabled();
     launchAtLogin.isEnabled();
-    EXPECT_EQ(logLinesContaining(QStringLiteral("SMAppService#status == .requiresApproval")), before + 2);
+    EXPECT_EQ(logLinesContaining(QStringLiteral("SMAppService#status == .requiresApproval")),
+              before + 2);
     queue.runUntilIdle();
     EXPECT_TRUE(alerts.presentedErrors().isEmpty());
 }
 
 TEST_F(LaunchAtLogin, SwitchingSignalsFirstThenRegistersOrUnregisters) {
     std::vector<LoginItemStatus> statusAtSignal;
-    launchAtLogin.objectWillChange.connect([&] { statusAtSignal.push_back(loginItems.currentStatus); });
+    launchAtLogin.objectWillChange.connect(
+        [&] { statusAtSignal.push_back(loginItems.currentStatus); });
     launchAtLogin.setEnabled(true);
     EXPECT_TRUE(launchAtLogin.isEnabled());
     launchAtLogin.setEnabled(false);
     EXPECT_FALSE(launchAtLogin.isEnabled());
-    EXPECT_EQ(statusAtSignal, (std::vector{LoginItemStatus::NotRegistered, LoginItemStatus::Enabled}));
+    EXPECT_EQ(statusAtSignal,
+              (std::vector{LoginItemStatus::NotRegistered, LoginItemStatus::Enabled}));
 }
 
 TEST_F(LaunchAtLogin, TurningOnWhileOnRegistersAgainAndIgnoresAFailedUnregister) {

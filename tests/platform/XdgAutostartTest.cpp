@@ -1,5 +1,5 @@
-#include "platform/linux/DesktopEntry.h"
 #include "platform/linux/XdgAutostart.h"
+#include "platform/linux/DesktopEntry.h"
 #include "support/TestEnvironment.h"
 
 #include <QDir>
@@ -18,7 +18,8 @@ struct Autostart : ::testing::Test {
     QString folder = testing_support::freshFolder(QStringLiteral("autostart"));
     QString executable = folder + QStringLiteral("/my \"odd\" $dir/gapsel");
     // Each test has its own application id, so entries never meet.
-    QString id = QStringLiteral("com.gapsel.Test%1").arg(QFileInfo(folder).fileName().section(QLatin1Char('-'), -1));
+    QString id = QStringLiteral("com.gapsel.Test%1")
+                     .arg(QFileInfo(folder).fileName().section(QLatin1Char('-'), -1));
     XdgAutostart autostart{id, QStringLiteral("Gapsel"), executable, {}};
 
     void SetUp() override {
@@ -51,12 +52,14 @@ TEST_F(Autostart, RegisteringWritesAnEntryThatStartsThisExecutableAtLogin) {
     EXPECT_EQ(keys->value(QStringLiteral("Type")), QStringLiteral("Application"));
     const auto command = DesktopEntry::splitCommand(keys->value(QStringLiteral("Exec")));
     ASSERT_TRUE(command);
-    EXPECT_EQ(*command, (QStringList{executable, QString::fromLatin1(XdgAutostart::loginLaunchArgument)}));
+    EXPECT_EQ(*command,
+              (QStringList{executable, QString::fromLatin1(XdgAutostart::loginLaunchArgument)}));
 
     ASSERT_EQ(autostart.unregisterApplication(), std::nullopt);
     EXPECT_FALSE(QFile::exists(autostart.entryPath()));
     EXPECT_EQ(autostart.status(), LoginItemStatus::NotRegistered);
-    EXPECT_EQ(autostart.unregisterApplication(), std::nullopt) << "nothing to remove is not a failure";
+    EXPECT_EQ(autostart.unregisterApplication(), std::nullopt)
+        << "nothing to remove is not a failure";
 }
 
 TEST_F(Autostart, AnEntryTheDesktopSwitchedOffRequiresApproval) {
@@ -73,8 +76,9 @@ TEST_F(Autostart, AnEntryWhoseProgramIsGoneIsNotFound) {
 }
 
 TEST_F(Autostart, AnUnreadableEntryCountsAsNoneAndIsReplaced) {
-    for (const QByteArray& junk : {QByteArray("\x00\xff garbage"), QByteArray("[Desktop Entry\nExec=x"),
-                                   QByteArray("[Desktop Entry]\nExec=\"unclosed\n"), QByteArray("[Other]\nExec=x\n")}) {
+    for (const QByteArray& junk :
+         {QByteArray("\x00\xff garbage"), QByteArray("[Desktop Entry\nExec=x"),
+          QByteArray("[Desktop Entry]\nExec=\"unclosed\n"), QByteArray("[Other]\nExec=x\n")}) {
         writeEntry(junk);
         EXPECT_EQ(autostart.status(), LoginItemStatus::NotRegistered) << junk.constData();
     }
@@ -87,22 +91,24 @@ TEST_F(Autostart, AFolderThatCannotBeWrittenFailsWithTheSystemsWords) {
     QDir().mkpath(autostart.entryPath() + QStringLiteral("/blocker"));
     const auto failure = autostart.registerApplication();
     ASSERT_TRUE(failure);
-    EXPECT_TRUE(failure->description.contains(autostart.entryPath())) << failure->description.toStdString();
+    EXPECT_TRUE(failure->description.contains(autostart.entryPath()))
+        << failure->description.toStdString();
     EXPECT_NE(autostart.status(), LoginItemStatus::Enabled);
     QDir(autostart.entryPath()).removeRecursively();
 }
 
 TEST_F(Autostart, KnowsWhetherThisRunWasStartedAtLogin) {
     EXPECT_FALSE(autostart.wasLaunchedAtLogin());
-    XdgAutostart atLogin(id, QStringLiteral("Gapsel"), executable,
-                         {QStringLiteral("gapsel"), QString::fromLatin1(XdgAutostart::loginLaunchArgument)});
+    XdgAutostart atLogin(
+        id, QStringLiteral("Gapsel"), executable,
+        {QStringLiteral("gapsel"), QString::fromLatin1(XdgAutostart::loginLaunchArgument)});
     EXPECT_TRUE(atLogin.wasLaunchedAtLogin());
 }
 
 TEST(DesktopEntryCommand, QuotingAndSplittingAreInverse) {
     const QStringList arguments = {QStringLiteral("/plain/path"), QStringLiteral("with space"),
-                                   QStringLiteral("q\"uote"), QStringLiteral("$HOME`x`\\"),
-                                   QStringLiteral("100%"), QString()};
+                                   QStringLiteral("q\"uote"),     QStringLiteral("$HOME`x`\\"),
+                                   QStringLiteral("100%"),        QString()};
     QStringList quoted;
     for (const QString& argument : arguments)
         quoted << DesktopEntry::quoteArgument(argument);

@@ -14,10 +14,13 @@ QTemporaryDir& homeDir() {
 }
 } // namespace
 
-QString testHome() { return homeDir().path(); }
+QString testHome() {
+    return homeDir().path();
+}
 
 void isolateUserFolders() {
-    for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"}) {
+    for (const char* name :
+         {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"}) {
         const QString path = testHome() + QLatin1Char('/') + QString::fromLatin1(name).toLower();
         QDir().mkpath(path);
         qputenv(name, path.toUtf8());

@@ -1,6 +1,6 @@
+#include "tools/defaults/DefaultsTool.h"
 #include "defaults/PropertyList.h"
 #include "defaults/UserDefaults.h"
-#include "tools/defaults/DefaultsTool.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -25,9 +25,13 @@ ToolRun run(const QStringList& arguments) {
 }
 
 // Each test works in a suite of its own.
-QString freshSuiteName() { return QStringLiteral("tool-") + QUuid::createUuid().toString(QUuid::WithoutBraces); }
+QString freshSuiteName() {
+    return QStringLiteral("tool-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
+}
 
-QString suitePath(const QString& name) { return UserDefaults::folder() + QLatin1Char('/') + name + QStringLiteral(".plist"); }
+QString suitePath(const QString& name) {
+    return UserDefaults::folder() + QLatin1Char('/') + name + QStringLiteral(".plist");
+}
 
 QVariantMap storedIn(const QString& name) {
     QFile file(suitePath(name));
@@ -44,20 +48,25 @@ TEST(DefaultsTool, WritesEveryTypeAndReadsItBack) {
         {{QStringLiteral("plain words")}, QStringLiteral("plain words")},
         {{QStringLiteral("-string"), QStringLiteral("-int")}, QStringLiteral("-int")},
         {{QStringLiteral("-int"), QStringLiteral("-42")}, qint64(-42)},
-        {{QStringLiteral("-int"), QStringLiteral("18446744073709551615")}, quint64(18446744073709551615ull)},
+        {{QStringLiteral("-int"), QStringLiteral("18446744073709551615")},
+         quint64(18446744073709551615ull)},
         {{QStringLiteral("-float"), QStringLiteral("0.5")}, 0.5},
         {{QStringLiteral("-bool"), QStringLiteral("YES")}, true},
         {{QStringLiteral("-date"), QStringLiteral("2026-12-06T18:00:00Z")},
          QDateTime(QDate(2026, 12, 6), QTime(18, 0), Qt::UTC)},
         {{QStringLiteral("-data"), QStringLiteral("00ff")}, QByteArray("\x00\xff", 2)},
-        {{QStringLiteral("-array"), QStringLiteral("a"), QStringLiteral("-int"), QStringLiteral("1")},
+        {{QStringLiteral("-array"), QStringLiteral("a"), QStringLiteral("-int"),
+          QStringLiteral("1")},
          QVariantList{QStringLiteral("a"), qint64(1)}},
-        {{QStringLiteral("-dict"), QStringLiteral("k"), QStringLiteral("-bool"), QStringLiteral("no")},
+        {{QStringLiteral("-dict"), QStringLiteral("k"), QStringLiteral("-bool"),
+          QStringLiteral("no")},
          QVariantMap{{QStringLiteral("k"), false}}},
     };
     for (const auto& [value, expected] : cases) {
-        const ToolRun result = run(QStringList{QStringLiteral("write"), suite, QStringLiteral("key")} + value);
-        ASSERT_EQ(result.status, 0) << value.join(QLatin1Char(' ')).toStdString() << result.err.toStdString();
+        const ToolRun result =
+            run(QStringList{QStringLiteral("write"), suite, QStringLiteral("key")} + value);
+        ASSERT_EQ(result.status, 0)
+            << value.join(QLatin1Char(' ')).toStdString() << result.err.toStdString();
         EXPECT_TRUE(PropertyList::identical(storedIn(suite).value(QStringLiteral("key")), expected))
             << value.join(QLatin1Char(' ')).toStdString();
     }
@@ -65,7 +74,8 @@ TEST(DefaultsTool, WritesEveryTypeAndReadsItBack) {
     const ToolRun read = run({QStringLiteral("read"), suite, QStringLiteral("name")});
     EXPECT_EQ(read.status, 0);
     EXPECT_EQ(read.out, QStringLiteral("Gapsel\n"));
-    EXPECT_TRUE(run({QStringLiteral("read"), suite}).out.contains(QStringLiteral("name = Gapsel;")));
+    EXPECT_TRUE(
+        run({QStringLiteral("read"), suite}).out.contains(QStringLiteral("name = Gapsel;")));
 }
 
 TEST(DefaultsTool, BadArgumentsExitWithTwoAndWriteNothing) {
@@ -75,17 +85,25 @@ TEST(DefaultsTool, BadArgumentsExitWithTwoAndWriteNothing) {
         {QStringLiteral("frobnicate")},
         {QStringLiteral("write"), suite},
         {QStringLiteral("write"), suite, QStringLiteral("k")},
-        {QStringLiteral("write"), suite, QStringLiteral("k"), QStringLiteral("-int"), QStringLiteral("12abc")},
+        {QStringLiteral("write"), suite, QStringLiteral("k"), QStringLiteral("-int"),
+         QStringLiteral("12abc")},
         {QStringLiteral("write"), suite, QStringLiteral("k"), QStringLiteral("-int")},
-        {QStringLiteral("write"), suite, QStringLiteral("k"), QStringLiteral("-bool"), QStringLiteral("maybe")},
-        {QStringLiteral("write"), suite, QStringLiteral("k"), QStringLiteral("-float"), QStringLiteral("nan")},
-        {QStringLiteral("write"), suite, QStringLiteral("k"), QStringLiteral("-data"), QStringLiteral("abc")},
-        {QStringLiteral("write"), suite, QStringLiteral("k"), QStringLiteral("-date"), QStringLiteral("tomorrow")},
-        {QStringLiteral("write"), suite, QStringLiteral("k"), QStringLiteral("-dict"), QStringLiteral("lonely")},
-        {QStringLiteral("write"), suite, QStringLiteral("k"), QStringLiteral("-colour"), QStringLiteral("red")},
-        {QStringLiteral("write"), suite, QStringLiteral("k"), QStringLiteral("-int"), QStringLiteral("1"),
-         QStringLiteral("extra")},
-        {QStringLiteral("write"), QStringLiteral("../escape"), QStringLiteral("k"), QStringLiteral("v")},
+        {QStringLiteral("write"), suite, QStringLiteral("k"), QStringLiteral("-bool"),
+         QStringLiteral("maybe")},
+        {QStringLiteral("write"), suite, QStringLiteral("k"), QStringLiteral("-float"),
+         QStringLiteral("nan")},
+        {QStringLiteral("write"), suite, QStringLiteral("k"), QStringLiteral("-data"),
+         QStringLiteral("abc")},
+        {QStringLiteral("write"), suite, QStringLiteral("k"), QStringLiteral("-date"),
+         QStringLiteral("tomorrow")},
+        {QStringLiteral("write"), suite, QStringLiteral("k"), QStringLiteral("-dict"),
+         QStringLiteral("lonely")},
+        {QStringLiteral("write"), suite, QStringLiteral("k"), QStringLiteral("-colour"),
+         QStringLiteral("red")},
+        {QStringLiteral("write"), suite, QStringLiteral("k"), QStringLiteral("-int"),
+         QStringLiteral("1"), QStringLiteral("extra")},
+        {QStringLiteral("write"), QStringLiteral("../escape"), QStringLiteral("k"),
+         QStringLiteral("v")},
         {QStringLiteral("read"), QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")},
         {QStringLiteral("delete")},
     };

@@ -16,9 +16,10 @@ AppWindows::AppWindows(JXKit& kit, platform::Platform platform)
         return new SettingsScreen(kit.launchAtLogin(), keys::reducedOpacity(), platform.mainQueue);
     })
     , about_([&kit] {
-        return new kit::AboutPanel({kit.identity().name(), kit.identity().versionWithBuild(),
-                                    QStringLiteral("Separators for your system tray, to divide its icons "
-                                                   "into groups.")});
+        return new kit::AboutPanel(
+            {kit.identity().name(), kit.identity().versionWithBuild(),
+             QStringLiteral("Separators for your system tray, to divide its icons "
+                            "into groups.")});
     }) {
     QApplication::setWindowIcon(appIcon());
     platform.settingsWindow.installOpener([this] { settings_.open(); });

@@ -10,8 +10,8 @@
 namespace app {
 
 SettingsScreen::SettingsScreen(JXApp::LaunchAtLoginObservable& launchAtLogin,
-                               const Defaults::Key<bool>& reducedOpacity, platform::MainQueue& queue,
-                               QWidget* parent)
+                               const Defaults::Key<bool>& reducedOpacity,
+                               platform::MainQueue& queue, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint) {
     setWindowTitle(QStringLiteral("Gapsel Settings"));
     setAttribute(Qt::WA_DeleteOnClose);

@@ -13,8 +13,9 @@ class SettingsScreen : public QWidget {
 public:
     static constexpr QSize size{300, 200};
 
-    SettingsScreen(JXApp::LaunchAtLoginObservable& launchAtLogin, const Defaults::Key<bool>& reducedOpacity,
-                   platform::MainQueue& queue, QWidget* parent = nullptr);
+    SettingsScreen(JXApp::LaunchAtLoginObservable& launchAtLogin,
+                   const Defaults::Key<bool>& reducedOpacity, platform::MainQueue& queue,
+                   QWidget* parent = nullptr);
 };
 
 } // namespace app

@@ -2,7 +2,8 @@
 
 namespace Defaults {
 
-BoundSwitch::BoundSwitch(const QString& title, Source source, platform::MainQueue& queue, QWidget* parent)
+BoundSwitch::BoundSwitch(const QString& title, Source source, platform::MainQueue& queue,
+                         QWidget* parent)
     : QCheckBox(title, parent)
     , source_(std::move(source))
     , queue_(queue)
@@ -13,7 +14,9 @@ BoundSwitch::BoundSwitch(const QString& title, Source source, platform::MainQueu
     connect(this, &QCheckBox::clicked, this, [this](bool checked) { source_.write(checked); });
 }
 
-BoundSwitch::~BoundSwitch() { source_.willChange.disconnect(connection_); }
+BoundSwitch::~BoundSwitch() {
+    source_.willChange.disconnect(connection_);
+}
 
 BoundSwitch& BoundSwitch::onChange(std::function<void(bool)> action) {
     onChange_ = std::move(action);

@@ -22,7 +22,8 @@ public:
         Signal<>& willChange;
     };
 
-    BoundSwitch(const QString& title, Source source, platform::MainQueue& queue, QWidget* parent = nullptr);
+    BoundSwitch(const QString& title, Source source, platform::MainQueue& queue,
+                QWidget* parent = nullptr);
     ~BoundSwitch() override;
 
     // Runs `action` with the new value whenever the shown value changes.

@@ -2,10 +2,12 @@
 
 namespace Defaults {
 
-Toggle::Toggle(const QString& title, const Key<bool>& key, platform::MainQueue& queue, QWidget* parent)
+Toggle::Toggle(const QString& title, const Key<bool>& key, platform::MainQueue& queue,
+               QWidget* parent)
     : ToggleObservable{std::make_unique<Observable<bool>>(key, queue)}
     , BoundSwitch(title,
-                  {[this] { return observable->value(); }, [this](bool value) { observable->setValue(value); },
+                  {[this] { return observable->value(); },
+                   [this](bool value) { observable->setValue(value); },
                    observable->objectWillChange},
                   queue, parent) {}
 

@@ -18,7 +18,8 @@ struct ToggleObservable {
 // follows changes made anywhere else.
 class Toggle : private detail::ToggleObservable, public BoundSwitch {
 public:
-    Toggle(const QString& title, const Key<bool>& key, platform::MainQueue& queue, QWidget* parent = nullptr);
+    Toggle(const QString& title, const Key<bool>& key, platform::MainQueue& queue,
+           QWidget* parent = nullptr);
 };
 
 } // namespace Defaults

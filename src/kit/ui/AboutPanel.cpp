@@ -7,7 +7,8 @@
 
 namespace kit {
 
-AboutPanel::AboutPanel(const AboutInfo& info, QWidget* parent) : QDialog(parent) {
+AboutPanel::AboutPanel(const AboutInfo& info, QWidget* parent)
+    : QDialog(parent) {
     setWindowTitle(QStringLiteral("About %1").arg(info.name));
     setAttribute(Qt::WA_DeleteOnClose);
 

@@ -2,8 +2,9 @@
 
 namespace kit {
 
-LaunchAtLoginToggle::LaunchAtLoginToggle(JXApp::LaunchAtLoginObservable& launchAtLogin, platform::MainQueue& queue,
-                                         QWidget* parent, const QString& title)
+LaunchAtLoginToggle::LaunchAtLoginToggle(JXApp::LaunchAtLoginObservable& launchAtLogin,
+                                         platform::MainQueue& queue, QWidget* parent,
+                                         const QString& title)
     : BoundSwitch(title,
                   {[&launchAtLogin] { return launchAtLogin.isEnabled(); },
                    [&launchAtLogin](bool enabled) { launchAtLogin.setEnabled(enabled); },

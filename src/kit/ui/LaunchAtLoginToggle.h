@@ -9,7 +9,8 @@ namespace kit {
 class LaunchAtLoginToggle : public Defaults::BoundSwitch {
 public:
     LaunchAtLoginToggle(JXApp::LaunchAtLoginObservable& launchAtLogin, platform::MainQueue& queue,
-                        QWidget* parent = nullptr, const QString& title = QStringLiteral("Launch at login"));
+                        QWidget* parent = nullptr,
+                        const QString& title = QStringLiteral("Launch at login"));
 
 protected:
     // The registration can change outside the application; look again

@@ -11,7 +11,8 @@ namespace kit {
 // brings the existing one to the front instead of making another.
 class SingleWindow {
 public:
-    explicit SingleWindow(std::function<QWidget*()> make) : make_(std::move(make)) {}
+    explicit SingleWindow(std::function<QWidget*()> make)
+        : make_(std::move(make)) {}
     ~SingleWindow() { delete window_.data(); }
     SingleWindow(const SingleWindow&) = delete;
     SingleWindow& operator=(const SingleWindow&) = delete;

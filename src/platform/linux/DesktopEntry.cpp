@@ -63,13 +63,15 @@ QString quoteArgument(const QString& argument) {
     static const QString reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
     QString doubled = argument;
     doubled.replace(QLatin1Char('%'), QStringLiteral("%%"));
-    const bool plain = !doubled.isEmpty() &&
-                       std::none_of(doubled.begin(), doubled.end(), [](QChar c) { return reserved.contains(c); });
+    const bool plain =
+        !doubled.isEmpty() &&
+        std::none_of(doubled.begin(), doubled.end(), [](QChar c) { return reserved.contains(c); });
     if (plain)
         return doubled;
     QString quoted = QStringLiteral("\"");
     for (const QChar c : doubled) {
-        if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$') || c == QLatin1Char('\\'))
+        if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$') ||
+            c == QLatin1Char('\\'))
             quoted += QLatin1Char('\\');
         quoted += c;
     }
@@ -93,7 +95,8 @@ std::optional<QStringList> splitCommand(const QString& exec) {
                 arguments << current;
             current.clear();
             hasArgument = false;
-        } else if (c == QLatin1Char('%') && i + 1 < exec.size() && exec[i + 1] == QLatin1Char('%')) {
+        } else if (c == QLatin1Char('%') && i + 1 < exec.size() &&
+                   exec[i + 1] == QLatin1Char('%')) {
             current += c;
             ++i;
             hasArgument = true;

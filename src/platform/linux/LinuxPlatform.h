@@ -23,7 +23,7 @@ public:
         : bundle_(BundleInfo::compiledIn(QCoreApplication::applicationFilePath())) {}
 
     Platform platform() {
-        return Platform{queue_,       bundle_,          modifiers_,  workspace_,  alerts_,
+        return Platform{queue_,       bundle_,         modifiers_,  workspace_,  alerts_,
                         application_, settingsWindow_, aboutPanel_, loginItems_, statusBar_};
     }
 
@@ -36,7 +36,8 @@ private:
     QtApplication application_;
     WindowOpener settingsWindow_;
     WindowOpener aboutPanel_;
-    XdgAutostart loginItems_{bundle_.identifier, bundle_.name, bundle_.location, QCoreApplication::arguments()};
+    XdgAutostart loginItems_{bundle_.identifier, bundle_.name, bundle_.location,
+                             QCoreApplication::arguments()};
     TrayStatusBar statusBar_{QStringLiteral(GAPSEL_BUNDLE_NAME)};
 };
 

@@ -6,9 +6,12 @@
 
 namespace platform::xdg {
 
-QtMainQueue::QtMainQueue() : context_(new QObject) {}
+QtMainQueue::QtMainQueue()
+    : context_(new QObject) {}
 
-QtMainQueue::~QtMainQueue() { delete context_; }
+QtMainQueue::~QtMainQueue() {
+    delete context_;
+}
 
 void QtMainQueue::async(std::function<void()> work) {
     QMetaObject::invokeMethod(context_, std::move(work), Qt::QueuedConnection);
@@ -19,6 +22,8 @@ void QtMainQueue::asyncAfter(double seconds, std::function<void()> work) {
     QTimer::singleShot(ms, Qt::PreciseTimer, context_, std::move(work));
 }
 
-QDateTime QtMainQueue::now() const { return QDateTime::currentDateTimeUtc(); }
+QDateTime QtMainQueue::now() const {
+    return QDateTime::currentDateTimeUtc();
+}
 
 } // namespace platform::xdg

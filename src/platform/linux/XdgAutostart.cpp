@@ -52,13 +52,15 @@ LoginItemStatus XdgAutostart::status() {
     const auto command = DesktopEntry::splitCommand(keys->value(QStringLiteral("Exec")));
     if (!command || command->isEmpty())
         return LoginItemStatus::NotRegistered;
-    return DesktopEntry::resolvedProgram(*keys) ? LoginItemStatus::Enabled : LoginItemStatus::NotFound;
+    return DesktopEntry::resolvedProgram(*keys) ? LoginItemStatus::Enabled
+                                                : LoginItemStatus::NotFound;
 }
 
 std::optional<Error> XdgAutostart::registerApplication() {
     const QString path = entryPath();
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return Error::failure(QStringLiteral("The folder %1 could not be created.").arg(QFileInfo(path).absolutePath()));
+        return Error::failure(QStringLiteral("The folder %1 could not be created.")
+                                  .arg(QFileInfo(path).absolutePath()));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(entryText()) < 0 || !file.commit())
         return Error::failure(QStringLiteral("%1: %2").arg(path, file.errorString()));

@@ -16,7 +16,8 @@ public:
     // started at login.
     static constexpr const char* loginLaunchArgument = "--launched-at-login";
 
-    XdgAutostart(QString applicationId, QString applicationName, QString executable, QStringList arguments);
+    XdgAutostart(QString applicationId, QString applicationName, QString executable,
+                 QStringList arguments);
 
     LoginItemStatus status() override;
     std::optional<Error> registerApplication() override;

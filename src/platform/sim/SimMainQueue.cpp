@@ -4,16 +4,21 @@
 
 namespace platform::sim {
 
-SimMainQueue::SimMainQueue(QDateTime start) : start_(std::move(start)) {}
+SimMainQueue::SimMainQueue(QDateTime start)
+    : start_(std::move(start)) {}
 
-void SimMainQueue::async(std::function<void()> work) { asyncAfter(0, std::move(work)); }
+void SimMainQueue::async(std::function<void()> work) {
+    asyncAfter(0, std::move(work));
+}
 
 void SimMainQueue::asyncAfter(double seconds, std::function<void()> work) {
     const auto delay = static_cast<std::int64_t>(std::llround(std::max(seconds, 0.0) * 1e6));
     queue_.emplace(Due{nowMicros_ + delay, sequence_++}, std::move(work));
 }
 
-QDateTime SimMainQueue::now() const { return start_.addMSecs(nowMicros_ / 1000); }
+QDateTime SimMainQueue::now() const {
+    return start_.addMSecs(nowMicros_ / 1000);
+}
 
 bool SimMainQueue::runNextDueBy(std::int64_t limitMicros) {
     if (queue_.empty() || queue_.begin()->first.first > limitMicros)

@@ -28,8 +28,8 @@ struct SimPlatform {
     SimStatusBar statusBar;
 
     Platform platform() {
-        return Platform{queue,  bundle,      modifiers,      workspace,
-                        alerts, application, settingsWindow, aboutPanel, loginItems, statusBar};
+        return Platform{queue,       bundle,         modifiers,  workspace,  alerts,
+                        application, settingsWindow, aboutPanel, loginItems, statusBar};
     }
 };
 

@@ -22,7 +22,8 @@ struct Failure {
 // Reads values from the argument list, front to back.
 class ValueReader {
 public:
-    explicit ValueReader(QStringList words) : words_(std::move(words)) {}
+    explicit ValueReader(QStringList words)
+        : words_(std::move(words)) {}
 
     bool atEnd() const { return position_ >= words_.size(); }
 
@@ -51,7 +52,8 @@ public:
             value = flag;
         }
         if (!atEnd())
-            throw Failure{QStringLiteral("unexpected \"%1\" after the value").arg(words_[position_])};
+            throw Failure{
+                QStringLiteral("unexpected \"%1\" after the value").arg(words_[position_])};
         return value;
     }
 
@@ -109,9 +111,11 @@ private:
 
     static QVariant boolean(const QString& text) {
         const QString word = text.toLower();
-        if (word == QLatin1String("true") || word == QLatin1String("yes") || word == QLatin1String("1"))
+        if (word == QLatin1String("true") || word == QLatin1String("yes") ||
+            word == QLatin1String("1"))
             return true;
-        if (word == QLatin1String("false") || word == QLatin1String("no") || word == QLatin1String("0"))
+        if (word == QLatin1String("false") || word == QLatin1String("no") ||
+            word == QLatin1String("0"))
             return false;
         throw Failure{QStringLiteral("\"%1\" is not true, false, yes, no, 1 or 0").arg(text)};
     }
@@ -119,7 +123,8 @@ private:
     static QVariant date(const QString& text) {
         const QDateTime value = QDateTime::fromString(text, Qt::ISODate);
         if (!value.isValid())
-            throw Failure{QStringLiteral("\"%1\" is not a date like 2026-12-06T18:00:00Z").arg(text)};
+            throw Failure{
+                QStringLiteral("\"%1\" is not a date like 2026-12-06T18:00:00Z").arg(text)};
         return value.toUTC();
     }
 
@@ -145,7 +150,8 @@ DefaultsCommand parse(const QStringList& arguments) {
         throw Failure{QStringLiteral("no command given")};
     const QString& verb = arguments.first();
     const QStringList rest = arguments.mid(1);
-    if (verb == QLatin1String("help") || verb == QLatin1String("-h") || verb == QLatin1String("--help"))
+    if (verb == QLatin1String("help") || verb == QLatin1String("-h") ||
+        verb == QLatin1String("--help"))
         return {};
     if (verb == QLatin1String("read") && rest.size() <= 2)
         return {Verb::Read, rest.isEmpty() ? QString() : checkedSuite(rest[0]), rest.value(1), {}};
@@ -156,7 +162,8 @@ DefaultsCommand parse(const QStringList& arguments) {
             throw Failure{QStringLiteral("the key is empty")};
         return {Verb::Write, checkedSuite(rest[0]), rest[1], ValueReader(rest.mid(2)).topLevel()};
     }
-    throw Failure{QStringLiteral("\"%1\" with %2 argument(s) is not a command").arg(verb).arg(rest.size())};
+    throw Failure{
+        QStringLiteral("\"%1\" with %2 argument(s) is not a command").arg(verb).arg(rest.size())};
 }
 
 } // namespace

@@ -13,12 +13,14 @@ namespace tools {
 namespace {
 
 bool suiteExists(const QString& name) {
-    return QFileInfo::exists(UserDefaults::folder() + QLatin1Char('/') + name + QStringLiteral(".plist"));
+    return QFileInfo::exists(UserDefaults::folder() + QLatin1Char('/') + name +
+                             QStringLiteral(".plist"));
 }
 
 QStringList allSuites() {
     QStringList names;
-    const QStringList files = QDir(UserDefaults::folder()).entryList({QStringLiteral("*.plist")}, QDir::Files);
+    const QStringList files =
+        QDir(UserDefaults::folder()).entryList({QStringLiteral("*.plist")}, QDir::Files);
     for (const QString& file : files)
         names << file.chopped(static_cast<qsizetype>(sizeof(".plist") - 1));
     return names;
@@ -28,7 +30,8 @@ int missing(const DefaultsCommand& command, QTextStream& err) {
     if (command.key.isEmpty())
         err << QStringLiteral("Suite %1 does not exist\n").arg(command.suite);
     else
-        err << QStringLiteral("The suite/key pair of (%1, %2) does not exist\n").arg(command.suite, command.key);
+        err << QStringLiteral("The suite/key pair of (%1, %2) does not exist\n")
+                   .arg(command.suite, command.key);
     return 1;
 }
 
@@ -36,7 +39,8 @@ int read(const DefaultsCommand& command, QTextStream& out, QTextStream& err) {
     if (command.suite.isEmpty()) {
         for (const QString& name : allSuites())
             out << name << QStringLiteral(" = ")
-                << describeValue(UserDefaults::suite(name)->persistentDomain()) << QStringLiteral(";\n");
+                << describeValue(UserDefaults::suite(name)->persistentDomain())
+                << QStringLiteral(";\n");
         return 0;
     }
     if (!suiteExists(command.suite))

@@ -20,7 +20,9 @@ QString quotedIfNeeded(const QString& text) {
     return QLatin1Char('"') + escaped + QLatin1Char('"');
 }
 
-QString pad(int indent) { return QString(indent * 4, QLatin1Char(' ')); }
+QString pad(int indent) {
+    return QString(indent * 4, QLatin1Char(' '));
+}
 
 QString describeList(const QVariantList& list, int indent) {
     if (list.isEmpty())
@@ -35,7 +37,8 @@ QString describeMap(const QVariantMap& map, int indent) {
     QString text = QStringLiteral("{\n");
     for (auto it = map.cbegin(); it != map.cend(); ++it)
         text += QStringLiteral("%1%2 = %3;\n")
-                    .arg(pad(indent + 1), quotedIfNeeded(it.key()), describeValue(it.value(), indent + 1));
+                    .arg(pad(indent + 1), quotedIfNeeded(it.key()),
+                         describeValue(it.value(), indent + 1));
     return text + pad(indent) + QLatin1Char('}');
 }
 

@@ -25,10 +25,12 @@ struct Settings : ::testing::Test {
     JXApp::LaunchAtLoginObservable launchAtLogin{loginItems, alerts, queue};
     // A suite of its own in the test's configuration folder, so another process
     // (the command-line tool) can find it by name.
-    QString suiteName = QStringLiteral("settings-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
+    QString suiteName =
+        QStringLiteral("settings-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
     std::shared_ptr<UserDefaults> suite = UserDefaults::suite(suiteName);
     Defaults::Key<bool> reducedOpacity{QStringLiteral("reducedOpacity"), false, suite};
-    kit::SingleWindow window{[this] { return new app::SettingsScreen(launchAtLogin, reducedOpacity, queue); }};
+    kit::SingleWindow window{
+        [this] { return new app::SettingsScreen(launchAtLogin, reducedOpacity, queue); }};
 
     QList<QCheckBox*> switches() { return window.open()->findChildren<QCheckBox*>(); }
 };
@@ -72,8 +74,8 @@ TEST_F(Settings, TheSwitchFollowsAChangeMadeByAnotherProcess) {
     suite->watchForExternalChanges(queue);
     QProcess tool;
     tool.start(QStringLiteral(GAPSEL_DEFAULTS_BINARY),
-               {QStringLiteral("write"), suiteName, QStringLiteral("reducedOpacity"), QStringLiteral("-bool"),
-                QStringLiteral("true")});
+               {QStringLiteral("write"), suiteName, QStringLiteral("reducedOpacity"),
+                QStringLiteral("-bool"), QStringLiteral("true")});
     ASSERT_TRUE(tool.waitForFinished(30000));
     ASSERT_EQ(tool.exitCode(), 0);
     EXPECT_TRUE(testing_support::processEventsUntil([&] {
@@ -107,9 +109,11 @@ TEST_F(Settings, TheLaunchAtLoginSwitchLooksAgainWhenShown) {
 
 TEST(Toggle, RunsItsChangeActionOncePerNewValueWhoeverChangesIt) {
     platform::sim::SimMainQueue queue;
-    Defaults::Key<bool> key(QStringLiteral("flag"), false,
-                            UserDefaults::open(QStringLiteral("t"), testing_support::freshFolder(QStringLiteral("toggle")) +
-                                                                        QStringLiteral("/t.plist")));
+    Defaults::Key<bool> key(
+        QStringLiteral("flag"), false,
+        UserDefaults::open(QStringLiteral("t"),
+                           testing_support::freshFolder(QStringLiteral("toggle")) +
+                               QStringLiteral("/t.plist")));
     Defaults::Toggle toggle(QStringLiteral("Flag"), key, queue);
     std::vector<bool> changes;
     toggle.onChange([&](bool value) { changes.push_back(value); });
