@@ -1,8 +1,10 @@
 #include "TrayHost.h"
 #include "VirtualDesktop.h"
 #include "defaults/PropertyList.h"
+#include "platform/linux/tray/DBusTypes.h"
 #include "support/TestEnvironment.h"
 
+#include <QDBusArgument>
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
@@ -180,6 +182,42 @@ TEST_F(GapselInTray, SeparatorsAppearInTheTrayAndFollowTheirMenus) {
     EXPECT_EQ(host->itemServices().at(0), first);
     EXPECT_EQ(stored().at(0).id, firstStored.id);
     EXPECT_EQ(gapsel.state(), QProcess::Running);
+}
+
+// The strongest alpha in an item's icon at its largest size.
+int strongestAlpha(const QVariant& iconPixmap) {
+    platform::xdg::DBusImageList icons;
+    iconPixmap.value<QDBusArgument>() >> icons;
+    if (icons.isEmpty())
+        return -1;
+    const QImage image = platform::xdg::fromDBusImage(icons.back());
+    int strongest = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            strongest = std::max(strongest, qAlpha(image.pixel(x, y)));
+    return strongest;
+}
+
+TEST_F(GapselInTray, ReducedOpacitySetFromOutsideDimsTheSeparator) {
+    ASSERT_TRUE(eventually([&] { return host->itemServices().size() == 1; }));
+    const QString service = host->itemServices().at(0);
+    const int full = strongestAlpha(host->itemProperty(service, QStringLiteral("IconPixmap")));
+    ASSERT_GT(full, 0);
+
+    QProcess defaults;
+    defaults.setProcessEnvironment(desktop.environment());
+    defaults.start(QStringLiteral(GAPSEL_DEFAULTS_EXECUTABLE),
+                   {QStringLiteral("write"), QStringLiteral(GAPSEL_BUNDLE_ID),
+                    QStringLiteral("reducedOpacity"), QStringLiteral("-bool"),
+                    QStringLiteral("true")});
+    ASSERT_TRUE(defaults.waitForFinished(20000));
+    ASSERT_EQ(defaults.exitCode(), 0);
+
+    ASSERT_TRUE(eventually([&] {
+        const int dimmed =
+            strongestAlpha(host->itemProperty(service, QStringLiteral("IconPixmap")));
+        return dimmed > 0 && dimmed < full;
+    }));
 }
 
 TEST_F(GapselInTray, GapselKeepsRunningWhenTheTrayGoesAwayAndComesBackToIt) {
