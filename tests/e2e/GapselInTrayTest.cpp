@@ -19,6 +19,9 @@ using testing_support::processEventsUntil;
 
 namespace {
 
+// The panel's height, as its configuration (xfce4-panel.xml) sets it.
+constexpr int panelHeight = 32;
+
 struct StoredSeparator {
     QString id;
     QString character;
@@ -43,7 +46,7 @@ QList<StoredSeparator> storedSeparators(const QString& configHome) {
 
 // How many pixels of the panel along the top differ clearly from its
 // background (the colour most of it has): the ink of the tray's items.
-int inkInPanel(const QImage& screen, int panelHeight) {
+int inkInPanel(const QImage& screen) {
     QHash<QRgb, int> counts;
     for (int y = 0; y < panelHeight; ++y)
         for (int x = 0; x < screen.width(); ++x)
@@ -62,20 +65,22 @@ int inkInPanel(const QImage& screen, int panelHeight) {
     return ink;
 }
 
-void saveScreenshot(const QImage& image, const QString& name) {
+// Saves the whole screen as `<name>-screen.png` and, as `<name>.png`, the
+// panel's tray end enlarged four times, where the separators are easy to see.
+void saveScreenshot(const QImage& screen, const QString& name) {
     const QString folder = QStringLiteral(GAPSEL_E2E_OUTPUT_DIR);
     QDir().mkpath(folder);
-    image.save(folder + QLatin1Char('/') + name);
+    screen.save(folder + QLatin1Char('/') + name + QStringLiteral("-screen.png"));
+    constexpr int scale = 4;
+    screen.copy(0, 0, 160, panelHeight)
+        .scaled(160 * scale, panelHeight * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+        .save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
 // Gapsel and a real tray host on a desktop of the test's own.
 class GapselInTray : public ::testing::Test {
 protected:
     void SetUp() override {
-#ifdef GAPSEL_E2E_SKIP
-        GTEST_SKIP() << "The end-to-end test runs in the default build; the sanitizer build "
-                        "covers the unit and bus tests.";
-#endif
         const QString failure = desktop.start();
         ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
         host.emplace(desktop.bus());
@@ -105,17 +110,13 @@ protected:
         return {};
     }
 
-    QList<StoredSeparator> stored() const {
-        return storedSeparators(desktop.configHome());
-    }
+    QList<StoredSeparator> stored() const { return storedSeparators(desktop.configHome()); }
 
     e2e::VirtualDesktop desktop{testing_support::freshFolder(QStringLiteral("desktop"))};
     // Made once the desktop's bus runs.
     std::optional<e2e::TrayHost> host;
     QProcess gapsel;
 };
-
-constexpr int panelHeight = 32;
 
 TEST_F(GapselInTray, SeparatorsAppearInTheTrayAndFollowTheirMenus) {
     // First start: one em-dash separator, stored and shown under its UUID.
@@ -139,10 +140,10 @@ TEST_F(GapselInTray, SeparatorsAppearInTheTrayAndFollowTheirMenus) {
               QStringLiteral("Remove"));
     EXPECT_EQ(firstMenu.children[1].properties.value(QStringLiteral("enabled")), false);
 
-    ASSERT_TRUE(eventually([&] { return inkInPanel(desktop.screenshot(), panelHeight) > 0; }));
+    ASSERT_TRUE(eventually([&] { return inkInPanel(desktop.screenshot()) > 0; }));
     const QImage oneSeparator = desktop.screenshot();
-    saveScreenshot(oneSeparator, QStringLiteral("panel-one-separator.png"));
-    const int inkOfOne = inkInPanel(oneSeparator, panelHeight);
+    saveScreenshot(oneSeparator, QStringLiteral("panel-one-separator"));
+    const int inkOfOne = inkInPanel(oneSeparator);
 
     // "New" adds a second em-dash separator at the end.
     ASSERT_TRUE(host->choose(first, QStringLiteral("New")));
@@ -167,9 +168,8 @@ TEST_F(GapselInTray, SeparatorsAppearInTheTrayAndFollowTheirMenus) {
     EXPECT_EQ(host->itemServices().size(), 2);
 
     // Both separators are drawn: more ink than one alone.
-    ASSERT_TRUE(
-        eventually([&] { return inkInPanel(desktop.screenshot(), panelHeight) > inkOfOne; }));
-    saveScreenshot(desktop.screenshot(), QStringLiteral("panel.png"));
+    ASSERT_TRUE(eventually([&] { return inkInPanel(desktop.screenshot()) > inkOfOne; }));
+    saveScreenshot(desktop.screenshot(), QStringLiteral("panel"));
 
     // "Remove", chosen as XFCE chooses, takes the second one away again.
     ASSERT_TRUE(eventually([&] {
