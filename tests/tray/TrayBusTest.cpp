@@ -237,6 +237,38 @@ TEST_F(TrayOnBus, AHostOpensTheMenuEntryByEntryAndChoosesAnItem) {
     EXPECT_EQ(removeItem->performed, 0);
 }
 
+TEST_F(TrayOnBus, AHostOpensASubmenuOnItsOwn) {
+    watcher = std::make_unique<FakeWatcher>(bus.address(), true);
+    auto submenu = std::make_shared<RecordingMenu>();
+    submenu->build = [](RecordingMenu& self) { self.addItem(item(QStringLiteral("About"))); };
+    auto menu = std::make_shared<RecordingMenu>();
+    menu->build = [&](RecordingMenu& self) {
+        auto more = item(QStringLiteral("More"));
+        more->setSubmenu(submenu);
+        self.addItem(more);
+    };
+    auto trayItem = addItem(QStringLiteral("—"), menu);
+    ASSERT_TRUE(processEventsUntil([&] { return trayItem->isVisible(); }));
+    const QString service = trayItem->serviceName();
+    const int moreId = idOf(service, QStringLiteral("More"));
+    ASSERT_GT(moreId, 0);
+
+    EXPECT_EQ(
+        call(service, menuPath, menuInterface, QStringLiteral("AboutToShow"), {moreId}).type(),
+        QDBusMessage::ReplyMessage);
+    const QDBusMessage reply = call(service, menuPath, menuInterface, QStringLiteral("GetLayout"),
+                                    {moreId, -1, QStringList()});
+    DBusMenuLayoutItem more;
+    reply.arguments().value(1).value<QDBusArgument>() >> more;
+    ASSERT_EQ(more.children.size(), 1);
+    EXPECT_EQ(more.children[0].properties.value(QStringLiteral("label")), QStringLiteral("About"));
+    call(service, menuPath, menuInterface, QStringLiteral("Event"),
+         {moreId, QStringLiteral("opened"), QVariant::fromValue(QDBusVariant(0)), 0u});
+    call(service, menuPath, menuInterface, QStringLiteral("Event"),
+         {moreId, QStringLiteral("closed"), QVariant::fromValue(QDBusVariant(0)), 0u});
+    EXPECT_EQ(submenu->events, texts({"update", "open", "close"}));
+}
+
 TEST_F(TrayOnBus, AMenuIsBuiltOnlyOnceAHostAsksForIt) {
     watcher = std::make_unique<FakeWatcher>(bus.address(), true);
     bool canRemove = true;
