@@ -35,10 +35,6 @@ public:
     // it; several requests before then rebuild it once.
     void scheduleRebuild();
 
-    // Whether a host has said that it shows the menu and not yet that it
-    // closed it.
-    bool isOpen() const { return isOpen_; }
-
     uint version() const { return 3; }
     QString textDirection() const;
     QString status() const { return QStringLiteral("normal"); }

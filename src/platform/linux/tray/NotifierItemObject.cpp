@@ -27,13 +27,6 @@ void NotifierItemObject::setIcons(const DBusImageList& icons) {
     Q_EMIT NewIcon();
 }
 
-void NotifierItemObject::setToolTip(const QString& text) {
-    if (text == toolTipText_)
-        return;
-    toolTipText_ = text;
-    Q_EMIT NewToolTip();
-}
-
 void NotifierItemObject::setLabel(const QString& label) {
     if (label == label_)
         return;

@@ -51,7 +51,8 @@ public:
     QString id() const { return id_; }
     QString title() const { return title_; }
     DBusImageList iconPixmap() const { return icons_; }
-    DBusToolTip toolTip() const { return DBusToolTip{{}, {}, toolTipText_, {}}; }
+    // Separators have no tool tip: it would cover the neighbouring items.
+    DBusToolTip toolTip() const { return {}; }
     bool itemIsMenu() const { return hasMenu_; }
     QDBusObjectPath menu() const { return QDBusObjectPath(hasMenu_ ? menuPath() : noMenuPath()); }
     QString label() const { return label_; }
@@ -60,7 +61,6 @@ public:
     void setId(const QString& id) { id_ = id; }
     void setTitle(const QString& title);
     void setIcons(const DBusImageList& icons);
-    void setToolTip(const QString& text);
     void setLabel(const QString& label);
     void setHasMenu(bool hasMenu) { hasMenu_ = hasMenu; }
 
@@ -77,7 +77,6 @@ private:
     QString id_;
     QString title_;
     DBusImageList icons_;
-    QString toolTipText_;
     QString label_;
     bool hasMenu_ = false;
 };

@@ -51,8 +51,6 @@ void TrayItemExport::start() {
     requestName << serviceName_ << doNotQueue;
     connection_->send(requestName);
     registration_ = new WatcherRegistration(*connection_, serviceName_, this);
-    connect(registration_, &WatcherRegistration::visibilityChanged, this,
-            &TrayItemExport::visibilityChanged);
     registration_->start();
 }
 

@@ -42,9 +42,6 @@ public:
     const QString& serviceName() const { return serviceName_; }
     bool isVisible() const { return registration_ && registration_->isVisible(); }
 
-Q_SIGNALS:
-    void visibilityChanged(bool visible);
-
 private:
     BusConnector connector_;
     QString serviceName_;

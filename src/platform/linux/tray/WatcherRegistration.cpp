@@ -67,12 +67,4 @@ void WatcherRegistration::readHostRegistered() {
             });
 }
 
-void WatcherRegistration::setState(bool registered, bool hostRegistered) {
-    const bool wasVisible = isVisible();
-    isRegistered_ = registered;
-    isHostRegistered_ = hostRegistered;
-    if (isVisible() != wasVisible)
-        Q_EMIT visibilityChanged(isVisible());
-}
-
 } // namespace platform::xdg

@@ -27,16 +27,16 @@ public:
     // The watcher took the item and reports at least one host that shows items.
     bool isVisible() const { return isRegistered_ && isHostRegistered_; }
 
-Q_SIGNALS:
-    void visibilityChanged(bool visible);
-
 private Q_SLOTS:
     void readHostRegistered();
 
 private:
     void registerItem();
     void watcherOwnerChanged(const QString& newOwner);
-    void setState(bool registered, bool hostRegistered);
+    void setState(bool registered, bool hostRegistered) {
+        isRegistered_ = registered;
+        isHostRegistered_ = hostRegistered;
+    }
 
     QDBusConnection connection_;
     QString itemService_;
