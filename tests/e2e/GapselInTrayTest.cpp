@@ -220,6 +220,50 @@ TEST_F(GapselInTray, ReducedOpacitySetFromOutsideDimsTheSeparator) {
     }));
 }
 
+// Runs xdotool on the test's desktop and returns what it printed.
+QString xdotool(const QProcessEnvironment& environment, const QStringList& arguments) {
+    QProcess tool;
+    tool.setProcessEnvironment(environment);
+    tool.start(QStringLiteral("xdotool"), arguments);
+    if (!tool.waitForFinished(10000))
+        tool.kill();
+    return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
+}
+
+TEST_F(GapselInTray, SettingsOpenFromTheMenuAndLaunchAtLoginWritesTheAutostartEntry) {
+    ASSERT_TRUE(eventually([&] { return host->itemServices().size() == 1; }));
+    const QImage before = desktop.screenshot();
+    ASSERT_TRUE(host->choose(host->itemServices().at(0), QStringLiteral("Settings…")));
+
+    QString window;
+    ASSERT_TRUE(eventually([&] {
+        window = xdotool(desktop.environment(),
+                         {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                          QStringLiteral("--name"), QStringLiteral("Gapsel Settings")});
+        return !window.isEmpty();
+    }));
+    ASSERT_TRUE(eventually([&] { return desktop.screenshot() != before; }))
+        << "the window is drawn";
+    desktop.screenshot().save(QStringLiteral(GAPSEL_E2E_OUTPUT_DIR "/settings-window.png"));
+
+    // The first switch, "Launch at login", has the keyboard focus.
+    const QString entry =
+        desktop.configHome() + QStringLiteral("/autostart/" GAPSEL_BUNDLE_ID ".desktop");
+    xdotool(desktop.environment(),
+            {QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
+    xdotool(desktop.environment(), {QStringLiteral("key"), QStringLiteral("space")});
+    ASSERT_TRUE(eventually([&] { return QFile::exists(entry); }));
+    QFile file(entry);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    EXPECT_TRUE(text.contains("Exec=" + QByteArray(GAPSEL_EXECUTABLE) + " --launched-at-login"))
+        << text.constData();
+
+    xdotool(desktop.environment(), {QStringLiteral("key"), QStringLiteral("space")});
+    EXPECT_TRUE(eventually([&] { return !QFile::exists(entry); }));
+    EXPECT_EQ(gapsel.state(), QProcess::Running);
+}
+
 TEST_F(GapselInTray, GapselKeepsRunningWhenTheTrayGoesAwayAndComesBackToIt) {
     ASSERT_TRUE(eventually([&] { return host->itemServices().size() == 1; }));
     const QString id = stored().value(0).id;

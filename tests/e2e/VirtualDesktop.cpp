@@ -88,7 +88,7 @@ QString VirtualDesktop::startDisplay() {
     displayServer_.start(QStringLiteral("Xvfb"),
                          {QStringLiteral("-displayfd"), QStringLiteral("1"),
                           QStringLiteral("-screen"), QStringLiteral("0"),
-                          QStringLiteral("640x120x24"), QStringLiteral("-nolisten"),
+                          QStringLiteral("640x360x24"), QStringLiteral("-nolisten"),
                           QStringLiteral("tcp")});
     if (!displayServer_.waitForStarted())
         return QStringLiteral("Xvfb does not start (is it installed? scripts/setup installs it)");
