@@ -123,7 +123,18 @@ UserDefaults::UserDefaults(QString name, QString path)
         logError(QStringLiteral("cannot open the lock file of %1: %2").arg(path_, systemError()));
     std::lock_guard lock(mutex_);
     FileLock fileLock(lockFd_);
+    removeAbandonedTemporariesLocked();
     refreshLocked(Unreadable::KeepAside);
+}
+
+// Every writer holds the file lock while its temporary file exists, so one
+// found while we hold the lock was left by a writer that died mid-write.
+void UserDefaults::removeAbandonedTemporariesLocked() {
+    const QFileInfo file(path_);
+    const QStringList leftovers = file.absoluteDir().entryList(
+        {file.fileName() + QStringLiteral(".tmp-*")}, QDir::Files | QDir::Hidden);
+    for (const QString& leftover : leftovers)
+        QFile::remove(file.absoluteDir().filePath(leftover));
 }
 
 UserDefaults::~UserDefaults() {

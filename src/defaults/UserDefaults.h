@@ -119,6 +119,7 @@ private:
 
     bool store(const QString& key, const std::optional<QVariant>& value);
     QVariant visibleLocked(const QString& key) const;
+    void removeAbandonedTemporariesLocked();
     std::vector<ExternalChange> refreshLocked(Unreadable policy);
     std::optional<QVariantMap> readFileLocked(Unreadable policy);
     bool writeFileLocked(const QVariantMap& contents, QString* error);

@@ -278,4 +278,8 @@ TEST(UserDefaults, AWriterKilledAtAnyMomentLeavesTheOldOrTheNewFile) {
         // The next child counts on from one again.
         QFile::remove(suite.path);
     }
+    // What the killed writers left half-written is cleared by the next one to open the file.
+    suite.open();
+    EXPECT_EQ(QDir(suite.folder).entryList({QStringLiteral("test.plist.tmp-*")}, QDir::Files),
+              QStringList());
 }
