@@ -47,12 +47,16 @@ void SeparatorsView::render() {
     QList<SeparatorItem> list = separators_.value();
     if (list.isEmpty())
         list = repairedList();
+    else
+        repaired_.reset();
     reconcile(list, reducedOpacity_.value());
 }
 
 // A stored list that reads as empty only because nothing in it can be read is
 // recorded before it is replaced, so that what it held is not lost without trace.
 QList<SeparatorItem> SeparatorsView::repairedList() {
+    if (repaired_)
+        return *repaired_;
     const QVariant stored = separators_.key().suite().object(separators_.key().name());
     const bool heldSomething = stored.isValid() && (stored.typeId() != QMetaType::QVariantList ||
                                                     !stored.toList().isEmpty());
@@ -62,9 +66,12 @@ QList<SeparatorItem> SeparatorsView::repairedList() {
                                                     "replacing them with one separator")),
             {{QStringLiteral("stored"), stored}});
     }
-    const QList<SeparatorItem> repaired{SeparatorItem::make(defaultSeparatorCharacter())};
-    separators_.setValue(repaired);
-    return repaired;
+    repaired_ = QList<SeparatorItem>{SeparatorItem::make(defaultSeparatorCharacter())};
+    // A plain write: the change comes back through the observation like any
+    // other, and a write that fails (a full disk) schedules nothing, so the
+    // view does not try again and again.
+    Defaults::set(separators_.key(), *repaired_);
+    return *repaired_;
 }
 
 void SeparatorsView::reconcile(const QList<SeparatorItem>& list, bool dimmed) {

@@ -8,6 +8,7 @@
 #include <QSet>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace app {
@@ -49,6 +50,10 @@ private:
     SeparatorViewContext context_;
     std::vector<std::unique_ptr<SeparatorView>> views_;
     QSet<QUuid> reportedDuplicates_;
+    // The separator that stands in for an empty list, kept while the list
+    // stays empty (also when it could not be stored) so that its status item
+    // keeps its identity.
+    std::optional<QList<SeparatorItem>> repaired_;
     bool renderScheduled_ = false;
     std::shared_ptr<SeparatorsView*> alive_;
 };

@@ -6,6 +6,10 @@
 
 #include "debug/InMemoryLog.h"
 
+#include <QDir>
+
+#include <unistd.h>
+
 using separators_testing::separator;
 using separators_testing::SeparatorsTest;
 using separators_testing::SimStatusItem;
@@ -118,6 +122,22 @@ TEST_F(SeparatorsTest, AListEmptiedByAnotherProcessIsRepairedAtOnce) {
     EXPECT_EQ(list[0].character, QStringLiteral("—"));
     ASSERT_EQ(items().size(), 1u);
     EXPECT_EQ(item(0).autosaveName(), list[0].idString());
+}
+
+TEST_F(SeparatorsTest, ARepairThatCannotBeStoredShowsOneSeparatorAndDoesNotRetryForEver) {
+    // A folder where the temporary file goes makes every write fail, as a
+    // full disk would.
+    ASSERT_TRUE(
+        QDir().mkpath(suite->filePath() + QStringLiteral(".tmp-") + QString::number(::getpid())));
+    start();
+    EXPECT_EQ(sim.queue.pendingCount(), 0);
+    ASSERT_EQ(items().size(), 1u);
+    EXPECT_EQ(item(0).simButton().title(), QStringLiteral("—"));
+    EXPECT_TRUE(stored().isEmpty());
+
+    Defaults::set(app::keys::reducedOpacity(suite), true); // fails too; renders again
+    sim.queue.runUntilIdle();
+    EXPECT_EQ(sim.statusBar.createdCount(), 1) << "the stand-in keeps its identity";
 }
 
 TEST_F(SeparatorsTest, ChangesWithinOneTurnAreShownOnce) {
