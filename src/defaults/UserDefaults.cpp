@@ -221,7 +221,14 @@ bool UserDefaults::store(const QString& key, const std::optional<QVariant>& valu
     {
         std::lock_guard lock(mutex_);
         FileLock fileLock(lockFd_);
-        external = refreshLocked(Unreadable::KeepAside);
+        auto refreshed = refreshLocked(Unreadable::KeepAside);
+        // A file that is there but cannot be read is never written over.
+        if (!refreshed) {
+            logError(QStringLiteral("did not save \"%1\": %2 is there but cannot be read")
+                         .arg(key, path_));
+            return false;
+        }
+        external = std::move(*refreshed);
         change.oldValue = visibleLocked(key);
         const auto current = persistent_.constFind(key);
         const bool unchanged =
@@ -291,41 +298,48 @@ std::optional<QVariantMap> UserDefaults::readFileLocked(Unreadable policy) {
     }
     const QByteArray bytes = file.readAll();
     // An empty file holds nothing to lose; while watching it is most likely an
-    // editor in the middle of saving, so wait for the next change.
+    // editor in the middle of saving, so wait for the next change. Before a
+    // write, the values in use stand (and are written over it).
     if (bytes.isEmpty())
-        return policy == Unreadable::KeepAside ? std::optional(QVariantMap()) : std::nullopt;
+        return policy == Unreadable::KeepAside ? std::optional(persistent_) : std::nullopt;
     QString error;
     auto contents = PropertyList::parse(bytes, &error);
-    if (!contents && policy == Unreadable::KeepAside)
-        keepAsideLocked(error);
-    else if (!contents)
+    if (contents)
+        return contents;
+    if (policy == Unreadable::Ignore) {
         logError(QStringLiteral("%1 changed but cannot be read (%2); keeping the values in use")
                      .arg(path_, error));
-    return contents;
+        return std::nullopt;
+    }
+    // Once the bad file is safely aside, the values in use stand.
+    return keepAsideLocked(error) ? std::optional(persistent_) : std::nullopt;
 }
 
-void UserDefaults::keepAsideLocked(const QString& reason) {
+bool UserDefaults::keepAsideLocked(const QString& reason) {
     const QString stamp =
         QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString aside = QStringLiteral("%1.corrupt-%2").arg(path_, stamp);
     for (int n = 2; QFile::exists(aside); ++n)
         aside = QStringLiteral("%1.corrupt-%2-%3").arg(path_, stamp).arg(n);
-    if (QFile::rename(path_, aside))
-        logError(QStringLiteral(
-                     "%1 cannot be read (%2); it was kept as %3 and the preferences start empty")
-                     .arg(path_, reason, aside));
-    else
+    if (!QFile::rename(path_, aside)) {
         logError(QStringLiteral("%1 cannot be read (%2) and could not be moved aside")
                      .arg(path_, reason));
+        return false;
+    }
+    logError(
+        QStringLiteral("%1 cannot be read (%2); it was kept as %3 and the preferences start empty")
+            .arg(path_, reason, aside));
+    return true;
 }
 
-std::vector<UserDefaults::ExternalChange> UserDefaults::refreshLocked(Unreadable policy) {
+std::optional<std::vector<UserDefaults::ExternalChange>>
+UserDefaults::refreshLocked(Unreadable policy) {
     const FileStamp now = currentStamp();
     if (now == stamp_ && stamp_.exists)
-        return {};
+        return std::vector<ExternalChange>();
     auto contents = readFileLocked(policy);
     if (!contents)
-        return {};
+        return std::nullopt;
     stamp_ = currentStamp();
     std::vector<ExternalChange> changes;
     QStringList keys = persistent_.keys() + contents->keys();
@@ -346,7 +360,7 @@ void UserDefaults::synchronize() {
     {
         std::lock_guard lock(mutex_);
         FileLock fileLock(lockFd_);
-        changes = refreshLocked(Unreadable::Ignore);
+        changes = refreshLocked(Unreadable::Ignore).value_or(std::vector<ExternalChange>());
     }
     for (const auto& change : changes) {
         deliverPrior(change.key, change.oldValue);

@@ -120,10 +120,12 @@ private:
     bool store(const QString& key, const std::optional<QVariant>& value);
     QVariant visibleLocked(const QString& key) const;
     void removeAbandonedTemporariesLocked();
-    std::vector<ExternalChange> refreshLocked(Unreadable policy);
+    // The changes found in the file since it was last seen; none when the file
+    // is there but cannot be read (and is still in place).
+    std::optional<std::vector<ExternalChange>> refreshLocked(Unreadable policy);
     std::optional<QVariantMap> readFileLocked(Unreadable policy);
     bool writeFileLocked(const QVariantMap& contents, QString* error);
-    void keepAsideLocked(const QString& reason);
+    bool keepAsideLocked(const QString& reason);
     FileStamp currentStamp() const;
 
     void notify(const QString& key, const Change& change) const;

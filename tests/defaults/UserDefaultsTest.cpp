@@ -7,12 +7,14 @@
 #include <QFile>
 #include <QPoint>
 #include <QProcess>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <csignal>
 #include <random>
 #include <thread>
+#include <unistd.h>
 
 using testing_support::freshFolder;
 
@@ -143,6 +145,40 @@ TEST(UserDefaults, ACorruptFileIsKeptAsideAndNeverOverwritten) {
     defaults->set(1, QStringLiteral("fresh"));
     EXPECT_EQ(fileBytes(suite.folder + QLatin1Char('/') + aside.first()), garbage);
     EXPECT_EQ(suite.open()->object(QStringLiteral("fresh")).toLongLong(), 1);
+}
+
+TEST(UserDefaults, AFileThatIsThereButCannotBeReadIsNeverWrittenOver) {
+    // A folder anyone may write in, holding a file that only its owner may
+    // read; a writer who is not its owner must not replace it.
+    QTemporaryDir shared(QDir::tempPath() + QStringLiteral("/gapsel-shared-XXXXXX"));
+    QFile::setPermissions(shared.path(), QFileDevice::Permissions(0x7777));
+    const QString path = shared.path() + QStringLiteral("/test.plist");
+    UserDefaults::open(QStringLiteral("test"), path)
+        ->set(QStringLiteral("keep me"), QStringLiteral("precious"));
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+
+    QProcess child;
+    QStringList arguments = {QStringLiteral("set"), path, QStringLiteral("k"), QStringLiteral("v")};
+    if (::geteuid() == 0) {
+        // Root reads everything: run the writer as nobody instead.
+        arguments = QStringList{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                                QStringLiteral("--clear-groups"), QStringLiteral(DEFAULTS_CHILD)} +
+                    arguments;
+        child.start(QStringLiteral("setpriv"), arguments);
+    } else {
+        QFile::setPermissions(path, QFileDevice::WriteOwner);
+        child.start(QStringLiteral(DEFAULTS_CHILD), arguments);
+    }
+    ASSERT_TRUE(child.waitForFinished(30000));
+    const QByteArray said = child.readAllStandardOutput().trimmed();
+    if (said.isEmpty())
+        GTEST_SKIP() << "the writer could not be started as another user";
+    EXPECT_EQ(said, "refused");
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    const auto contents = PropertyList::parse(fileBytes(path));
+    ASSERT_TRUE(contents);
+    EXPECT_EQ(contents->value(QStringLiteral("precious")).toString(), QStringLiteral("keep me"));
+    EXPECT_FALSE(contents->contains(QStringLiteral("k")));
 }
 
 TEST(UserDefaults, TwoWritersOnOneFileLoseNothing) {

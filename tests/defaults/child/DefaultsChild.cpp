@@ -2,7 +2,8 @@
 // the way another Gapsel (or the command-line tool) would.
 //
 //   defaults_child dump PATH              prints every stored entry, one a line
-//   defaults_child set PATH KEY TEXT      stores a string
+//   defaults_child set PATH KEY TEXT      stores a string; prints "saved" or
+//                                          "refused"
 //   defaults_child count PATH KEY         stores 1, 2, 3, ... forever, printing
 //                                          each number once it is on disk
 
@@ -74,8 +75,11 @@ int main(int argc, char** argv) {
             out << it.key() << QLatin1Char(' ') << describe(it.value()) << Qt::endl;
         return 0;
     }
-    if (args[0] == QLatin1String("set") && args.size() == 4)
-        return suite->set(args[3], args[2]) ? 0 : 1;
+    if (args[0] == QLatin1String("set") && args.size() == 4) {
+        const bool saved = suite->set(args[3], args[2]);
+        out << (saved ? "saved" : "refused") << Qt::endl;
+        return saved ? 0 : 1;
+    }
     if (args[0] == QLatin1String("count") && args.size() == 3) {
         for (qint64 n = 1;; ++n) {
             if (!suite->set(n, args[2]))
