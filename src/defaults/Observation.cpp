@@ -72,8 +72,13 @@ void UserDefaultsKeyObservation::start(ObservationOptions options) {
     auto suite = suite_.lock();
     if (!suite || registration_)
         return;
-    registration_ = suite->addObserver(
-        key_, options.forSuite(), [this](const UserDefaults::Change& change) { handle(change); });
+    // Registered before the initial value is told, so that a callback that
+    // ends the observation right away finds a registration to remove.
+    registration_ =
+        suite->addObserver(key_, options.forSuite() & ~UserDefaults::Initial,
+                           [this](const UserDefaults::Change& change) { handle(change); });
+    if (options.initial)
+        handle({false, suite->object(key_), QVariant()});
 }
 
 void UserDefaultsKeyObservation::handle(const UserDefaults::Change& change) {
@@ -105,15 +110,22 @@ CompositeUserDefaultsKeyObservation::~CompositeUserDefaultsKeyObservation() {
 }
 
 void CompositeUserDefaultsKeyObservation::start(ObservationOptions options) {
+    auto deliver = [this](const auto& change) {
+        if (!changeNotificationsSuppressed())
+            callback_(BaseChange{change.isPrior, change.newValue, change.oldValue});
+    };
     for (auto& pair : observables_) {
         auto suite = pair.suite.lock();
-        if (!suite || pair.registration)
-            continue;
-        pair.registration =
-            suite->addObserver(pair.key, options.forSuite(), [this](const auto& change) {
-                if (!changeNotificationsSuppressed())
-                    callback_(BaseChange{change.isPrior, change.newValue, change.oldValue});
-            });
+        if (suite && !pair.registration)
+            pair.registration =
+                suite->addObserver(pair.key, options.forSuite() & ~UserDefaults::Initial, deliver);
+    }
+    if (!options.initial)
+        return;
+    // Told once everything is registered; a callback may end the observation.
+    for (const auto& pair : observables_) {
+        if (auto suite = pair.suite.lock(); suite && pair.registration)
+            deliver(UserDefaults::Change{false, suite->object(pair.key), QVariant()});
     }
 }
 

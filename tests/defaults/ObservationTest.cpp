@@ -33,6 +33,21 @@ TEST_F(Observe, InitialDeliversTheCurrentValueBeforeObserveReturns) {
     EXPECT_EQ(changes[1].newValue, 4);
 }
 
+TEST_F(Observe, AnObservationEndedFromItsInitialDeliveryHearsNothingMore) {
+    int calls = 0;
+    std::unique_ptr<UserDefaultsKeyObservation> observation;
+    observation =
+        std::make_unique<UserDefaultsKeyObservation>(suite, key.name(), [&](const BaseChange&) {
+            ++calls;
+            observation->invalidate();
+        });
+    observation->start({.initial = true});
+    set(key, 1);
+    observation.reset();
+    set(key, 2);
+    EXPECT_EQ(calls, 1);
+}
+
 TEST_F(Observe, PriorAddsADeliveryBeforeEachChangeUnlessInitialIsAsked) {
     std::vector<bool> priors;
     auto record = [&](const KeyChange<int>& change) { priors.push_back(change.isPrior); };
