@@ -378,6 +378,10 @@ void UserDefaults::deliverExternal(std::vector<ExternalChange> changes) {
         if (!self)
             return;
         for (const auto& change : changes) {
+            // A later write of the same key has been told already; telling
+            // this older value now would leave observers with a stale one.
+            if (!PropertyList::identical(self->object(change.key), change.newValue))
+                continue;
             self->deliverPrior(change.key, change.oldValue);
             self->notify(change.key, {false, change.newValue, change.oldValue});
         }

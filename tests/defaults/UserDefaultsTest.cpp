@@ -283,6 +283,23 @@ TEST(UserDefaults, ChangesByAnotherProcessReachObserversOnTheMainQueue) {
     EXPECT_EQ(defaults->string(QStringLiteral("k")), QStringLiteral("theirs"));
 }
 
+TEST(UserDefaults, AChangeFromAnotherProcessOvertakenByOurOwnWriteIsNotToldLate) {
+    Suite suite;
+    auto defaults = suite.open();
+    platform::sim::SimMainQueue queue;
+    defaults->watchForExternalChanges(queue);
+    std::vector<QVariant> told;
+    defaults->addObserver(QStringLiteral("k"), 0, [&](const UserDefaults::Change& change) {
+        told.push_back(change.newValue);
+    });
+    suite.open()->set(true, QStringLiteral("k")); // another writer
+    defaults->set(false, QStringLiteral("k"));    // ours, before the main queue ran
+    queue.runUntilIdle();
+    ASSERT_FALSE(told.empty());
+    EXPECT_EQ(told.back(), QVariant(false));
+    EXPECT_EQ(defaults->object(QStringLiteral("k")), QVariant(false));
+}
+
 TEST(UserDefaults, AWriterKilledAtAnyMomentLeavesTheOldOrTheNewFile) {
     Suite suite;
     std::mt19937 random(20261206);
