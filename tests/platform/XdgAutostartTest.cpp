@@ -16,7 +16,7 @@ namespace {
 
 struct Autostart : ::testing::Test {
     QString folder = testing_support::freshFolder(QStringLiteral("autostart"));
-    QString executable = folder + QStringLiteral("/my \"odd\" $dir/gapsel");
+    QString executable = folder + QStringLiteral("/my \"odd\" $dir\\with\\backslashes/gapsel");
     // Each test has its own application id, so entries never meet.
     QString id = QStringLiteral("com.gapsel.Test%1")
                      .arg(QFileInfo(folder).fileName().section(QLatin1Char('-'), -1));

@@ -17,6 +17,10 @@ namespace DesktopEntry {
 // group or a line in it is not "Key=Value", a comment or blank.
 std::optional<QMap<QString, QString>> parseMainGroup(const QByteArray& text);
 
+// A string value as the file holds it: backslash, newline, tab and carriage
+// return escaped (the reading side of parseMainGroup).
+QString escapeValue(const QString& value);
+
 // One argument of an Exec line: quoted when it holds anything but plain
 // characters, with ", `, $ and \ escaped inside the quotes and % doubled.
 QString quoteArgument(const QString& argument);

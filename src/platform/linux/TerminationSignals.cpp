@@ -1,5 +1,6 @@
 #include "platform/linux/TerminationSignals.h"
 
+#include <cerrno>
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -11,16 +12,20 @@ namespace {
 int signalPipe[2] = {-1, -1};
 constexpr int handledSignals[] = {SIGTERM, SIGINT, SIGHUP};
 
+// Runs inside the signal: it must neither block (a full pipe already says
+// enough) nor disturb errno for the code it interrupted.
 void writeToPipe(int) {
+    const int savedErrno = errno;
     const char byte = 1;
     [[maybe_unused]] const auto written = ::write(signalPipe[0], &byte, 1);
+    errno = savedErrno;
 }
 
 } // namespace
 
 TerminationSignals::TerminationSignals(std::function<void()> onTermination)
     : onTermination_(std::move(onTermination)) {
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0)
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, signalPipe) != 0)
         qFatal("Gapsel/JXKit: cannot create the signal pipe");
     notifier_ = std::make_unique<QSocketNotifier>(signalPipe[1], QSocketNotifier::Read);
     QObject::connect(notifier_.get(), &QSocketNotifier::activated, notifier_.get(), [this] {

@@ -33,7 +33,7 @@ QByteArray XdgAutostart::entryText() const {
                           "Icon=%3\n"
                           "Terminal=false\n"
                           "X-GNOME-Autostart-enabled=true\n")
-        .arg(applicationName_, exec, applicationId_)
+        .arg(applicationName_, DesktopEntry::escapeValue(exec), applicationId_)
         .toUtf8();
 }
 
