@@ -3,10 +3,21 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <algorithm>
+#include <iterator>
+#include <span>
+#include <utility>
+
 namespace platform::xdg::DesktopEntry {
 
 namespace {
-// Value escapes of the desktop entry format (\s \n \t \r \\).
+// Value escapes of the desktop entry format: the letter after the backslash
+// and the character it stands for.
+constexpr std::pair<char, char> valueEscapes[] = {
+    {'\\', '\\'}, {'n', '\n'}, {'t', '\t'}, {'r', '\r'}, {'s', ' '}};
+// All but "\s", which writing has no need for.
+constexpr auto writtenEscapes = std::span(valueEscapes).first<4>();
+
 QString unescapeValue(const QString& raw) {
     QString value;
     value.reserve(raw.size());
@@ -16,16 +27,11 @@ QString unescapeValue(const QString& raw) {
             continue;
         }
         const QChar next = raw[++i];
-        if (next == QLatin1Char('s'))
-            value += QLatin1Char(' ');
-        else if (next == QLatin1Char('n'))
-            value += QLatin1Char('\n');
-        else if (next == QLatin1Char('t'))
-            value += QLatin1Char('\t');
-        else if (next == QLatin1Char('r'))
-            value += QLatin1Char('\r');
-        else if (next == QLatin1Char('\\'))
-            value += QLatin1Char('\\');
+        const auto* escape =
+            std::find_if(std::begin(valueEscapes), std::end(valueEscapes),
+                         [next](const auto& e) { return next == QLatin1Char(e.first); });
+        if (escape != std::end(valueEscapes))
+            value += QLatin1Char(escape->second);
         else
             value += QLatin1Char('\\') + next;
     }
@@ -63,16 +69,14 @@ QString escapeValue(const QString& value) {
     QString escaped;
     escaped.reserve(value.size());
     for (const QChar c : value) {
-        if (c == QLatin1Char('\\'))
-            escaped += QStringLiteral("\\\\");
-        else if (c == QLatin1Char('\n'))
-            escaped += QStringLiteral("\\n");
-        else if (c == QLatin1Char('\t'))
-            escaped += QStringLiteral("\\t");
-        else if (c == QLatin1Char('\r'))
-            escaped += QStringLiteral("\\r");
-        else
+        const auto escape = std::find_if(writtenEscapes.begin(), writtenEscapes.end(),
+                                         [c](const auto& e) { return c == QLatin1Char(e.second); });
+        if (escape != writtenEscapes.end()) {
+            escaped += QLatin1Char('\\');
+            escaped += QLatin1Char(escape->first);
+        } else {
             escaped += c;
+        }
     }
     return escaped;
 }
