@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Gapsel developers
+
 // How fast the separator list moves between memory and the preferences file.
 
 #include "defaults/Defaults.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Gapsel developers
+
 // How fast the separators follow the user: rebuilding one separator's menu as
 // it opens, and showing a change of a list of 100 separators. Status items
 // and menus are the simulated desktop's, so the figures are Gapsel's own work.

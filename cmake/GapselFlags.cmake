@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: The Gapsel developers
+
 # Every target of the project links gapsel_flags: one place for the language
 # level, the warnings (as errors) and Qt's stricter string handling.
 add_library(gapsel_flags INTERFACE)

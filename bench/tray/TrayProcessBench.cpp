@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Gapsel developers
+
 // Gapsel as a whole process in a tray: for 1 and for 50 separators, the time
 // from starting the program until every separator's item has registered with
 // the tray's watcher, the resident memory once it has settled, and how often

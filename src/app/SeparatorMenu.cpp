@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Gapsel developers
+
 #include "app/SeparatorMenu.h"
 
 #include "app/SeparatorCharacters.h"

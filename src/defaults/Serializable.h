@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Gapsel developers
+
 #pragma once
 
 // How each value kind is kept in a preferences domain. Kinds that are

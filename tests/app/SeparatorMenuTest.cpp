@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Gapsel developers
+
 // A separator's menu, item by item, during the first launch and afterwards,
 // and where its app-service items lead.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Gapsel developers
+
 // The separator record, its two preferences and how they are stored; the list
 // edits behind New, Remove and the characters; the tip's wrapping.
 

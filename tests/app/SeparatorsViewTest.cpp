@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Gapsel developers
+
 // The separators in the menu bar: one status item per separator, following
 // every change of the list and of reduced opacity, and what the menu's New,
 // Remove and characters do.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Gapsel developers
+
 // What each kind of value looks like in the preferences file: other programs
 // and older versions read these forms, so they must not drift.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Gapsel developers
+
 // Menus built in code: their notifications, the building operations and the
 // kit's ready-made items.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Gapsel developers
+
 // A status item kept in step with its description: what each field does to
 // the live item, how clicks are routed, the open-menu binding both ways, and
 // teardown.

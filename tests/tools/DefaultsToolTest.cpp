@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Gapsel developers
+
 #include "tools/defaults/DefaultsTool.h"
 #include "defaults/PropertyList.h"
 #include "defaults/UserDefaults.h"

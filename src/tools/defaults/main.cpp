@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Gapsel developers
+
 // gapsel-defaults: reads and writes Gapsel's preferences from the command line.
 
 #include "tools/defaults/DefaultsTool.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Gapsel developers
+
 // The settings window's "Reduced opacity" switch and the separators in the
 // menu bar, together on the simulated desktop.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Gapsel developers
+
 // A second process for the preferences tests: it reads or writes a suite file
 // the way another Gapsel (or the command-line tool) would.
 //
