@@ -12,6 +12,7 @@ class Modifiers;
 class LoginItems;
 class WindowOpener;
 class StatusBar;
+class TrayHosts;
 class Workspace;
 struct BundleInfo;
 
@@ -28,6 +29,7 @@ struct Platform {
     WindowOpener& aboutPanel;
     LoginItems& loginItems;
     StatusBar& statusBar;
+    TrayHosts& trayHosts;
 };
 
 } // namespace platform

@@ -12,6 +12,7 @@
 #include "platform/linux/QtModifiers.h"
 #include "platform/linux/XdgAutostart.h"
 #include "platform/linux/XdgWorkspace.h"
+#include "platform/linux/tray/DesktopTrayHosts.h"
 #include "platform/linux/tray/TrayStatusBar.h"
 
 #include <QCoreApplication>
@@ -26,8 +27,9 @@ public:
         : bundle_(BundleInfo::compiledIn(QCoreApplication::applicationFilePath())) {}
 
     Platform platform() {
-        return Platform{queue_,       bundle_,         modifiers_,  workspace_,  alerts_,
-                        application_, settingsWindow_, aboutPanel_, loginItems_, statusBar_};
+        return Platform{queue_,      bundle_,      modifiers_,      workspace_,
+                        alerts_,     application_, settingsWindow_, aboutPanel_,
+                        loginItems_, statusBar_,   trayHosts_};
     }
 
 private:
@@ -42,6 +44,7 @@ private:
     XdgAutostart loginItems_{bundle_.identifier, bundle_.name, bundle_.location,
                              QCoreApplication::arguments()};
     TrayStatusBar statusBar_{QStringLiteral(GAPSEL_BUNDLE_NAME)};
+    DesktopTrayHosts trayHosts_;
 };
 
 } // namespace platform::xdg

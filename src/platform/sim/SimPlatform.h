@@ -12,6 +12,7 @@
 #include "platform/sim/SimMainQueue.h"
 #include "platform/sim/SimModifiers.h"
 #include "platform/sim/SimStatusBar.h"
+#include "platform/sim/SimTrayHosts.h"
 #include "platform/sim/SimWorkspace.h"
 
 namespace platform::sim {
@@ -29,10 +30,11 @@ struct SimPlatform {
     WindowOpener aboutPanel;
     SimLoginItems loginItems;
     SimStatusBar statusBar;
+    SimTrayHosts trayHosts;
 
     Platform platform() {
-        return Platform{queue,       bundle,         modifiers,  workspace,  alerts,
-                        application, settingsWindow, aboutPanel, loginItems, statusBar};
+        return Platform{queue,          bundle,     modifiers,  workspace, alerts,   application,
+                        settingsWindow, aboutPanel, loginItems, statusBar, trayHosts};
     }
 };
 
