@@ -3,9 +3,6 @@
 
 #include "kit/AppIdentity.h"
 
-#include <QDir>
-#include <QFileInfo>
-
 namespace kit {
 
 AppIdentity::AppIdentity(const platform::BundleInfo& bundle)
@@ -13,16 +10,14 @@ AppIdentity::AppIdentity(const platform::BundleInfo& bundle)
     , name_(bundle.name)
     , version_(bundle.version)
     , location_(bundle.location)
-    , isSandboxed_(qEnvironmentVariableIsSet("APP_SANDBOX_CONTAINER_ID")) {
+    , isSandboxed_(bundle.isSandboxed)
+    , isInstalledFromAppStore_(bundle.isInstalledFromStore) {
     if (id_.isEmpty())
         qFatal("Gapsel/JXKit: the application has no bundle identifier");
     bool isNumber = false;
     build_ = bundle.build.toLongLong(&isNumber, 10);
     if (!isNumber)
         qFatal("Gapsel/JXKit: the build \"%s\" is not an integer", qPrintable(bundle.build));
-    const QDir folder = QFileInfo(location_).dir();
-    isInstalledFromAppStore_ =
-        QFileInfo::exists(folder.filePath(QStringLiteral("Contents/_MASReceipt/receipt")));
 }
 
 QString AppIdentity::versionWithBuild() const {

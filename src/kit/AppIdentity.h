@@ -26,9 +26,9 @@ public:
     // The executable that starts the application.
     const QString& location() const { return location_; }
     QUrl url() const { return QUrl::fromLocalFile(location_); }
-    // Running inside an application sandbox (its container names itself in the environment).
+    // Running inside an application sandbox.
     bool isSandboxed() const { return isSandboxed_; }
-    // A store receipt lies in the bundle, beside the executable.
+    // Installed from the store the application is published in.
     bool isInstalledFromAppStore() const { return isInstalledFromAppStore_; }
 
 private:

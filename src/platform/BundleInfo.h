@@ -19,12 +19,20 @@ struct BundleInfo {
     QString build;
     // Absolute path of the executable; starting it again starts the application.
     QString location;
+    // Running confined by a sandbox.
+    bool isSandboxed = false;
+    // Installed from the store the application is published in.
+    bool isInstalledFromStore = false;
 
     // The identity compiled into this program, at the given location.
     static BundleInfo compiledIn(QString executablePath) {
-        return BundleInfo{QStringLiteral(GAPSEL_BUNDLE_ID), QStringLiteral(GAPSEL_BUNDLE_NAME),
-                          QStringLiteral(GAPSEL_VERSION), QString::number(GAPSEL_BUILD_NUMBER),
-                          std::move(executablePath)};
+        return BundleInfo{QStringLiteral(GAPSEL_BUNDLE_ID),
+                          QStringLiteral(GAPSEL_BUNDLE_NAME),
+                          QStringLiteral(GAPSEL_VERSION),
+                          QString::number(GAPSEL_BUILD_NUMBER),
+                          std::move(executablePath),
+                          false,
+                          false};
     }
 };
 

@@ -10,6 +10,7 @@
 #include "platform/linux/QtApplication.h"
 #include "platform/linux/QtMainQueue.h"
 #include "platform/linux/QtModifiers.h"
+#include "platform/linux/SandboxFacts.h"
 #include "platform/linux/XdgAutostart.h"
 #include "platform/linux/XdgWorkspace.h"
 #include "platform/linux/tray/DesktopTrayHosts.h"
@@ -24,7 +25,11 @@ namespace platform::xdg {
 class LinuxPlatform {
 public:
     LinuxPlatform()
-        : bundle_(BundleInfo::compiledIn(QCoreApplication::applicationFilePath())) {}
+        : bundle_(BundleInfo::compiledIn(QCoreApplication::applicationFilePath())) {
+        const SandboxFacts sandbox = readSandboxFacts();
+        bundle_.isSandboxed = sandbox.isSandboxed;
+        bundle_.isInstalledFromStore = sandbox.isInstalledFromStore;
+    }
 
     Platform platform() {
         return Platform{queue_,      bundle_,      modifiers_,      workspace_,
