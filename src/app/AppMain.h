@@ -32,5 +32,6 @@ private:
     JXKit& jxkit_;
     kit::PendingServices pendingServices_;
     app::PostLaunchStep postLaunchStep_;
+    app::SeparatorPlacement placement_;
     std::unique_ptr<app::SeparatorsView> separators_;
 };
