@@ -57,6 +57,13 @@ void TrayItemExport::start() {
     registration_->start();
 }
 
+void TrayItemExport::startAs(QString serviceName) {
+    withdraw();
+    serviceName_ = std::move(serviceName);
+    started_ = false;
+    start();
+}
+
 void TrayItemExport::withdraw() {
     if (!connection_)
         return;

@@ -39,6 +39,8 @@ public:
     // Leaves the bus at once, so that hosts drop the item now rather than
     // when this object is finally deleted.
     void withdraw();
+    // Leaves the bus and comes back under the well-known name `serviceName`.
+    void startAs(QString serviceName);
 
     NotifierItemObject& item() { return *item_; }
     DBusMenuExporter& menu() { return *menu_; }

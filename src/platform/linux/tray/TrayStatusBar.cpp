@@ -22,13 +22,18 @@ TrayStatusBar::TrayStatusBar(QString appName, BusConnector connector)
     : appName_(std::move(appName))
     , connector_(std::move(connector)) {}
 
+// The name hosts know the item by on the bus, unique for this process's life.
+QString newItemServiceName() {
+    return QStringLiteral("org.kde.StatusNotifierItem-%1-%2")
+        .arg(QCoreApplication::applicationPid())
+        .arg(nextItemNumber());
+}
+
 std::shared_ptr<StatusItem> TrayStatusBar::statusItem(double length) {
-    // The name hosts know the item by on the bus, unique for this process's life.
-    const QString service = QStringLiteral("org.kde.StatusNotifierItem-%1-%2")
-                                .arg(QCoreApplication::applicationPid())
-                                .arg(nextItemNumber());
-    auto item = std::make_shared<TrayStatusItem>(connector_, service, appName_, icons_);
+    auto item =
+        std::make_shared<TrayStatusItem>(connector_, newItemServiceName(), appName_, icons_);
     item->setLength(length);
+    items_.add(item);
     return item;
 }
 

@@ -5,6 +5,7 @@
 
 #include "platform/StatusBar.h"
 #include "platform/linux/tray/TitleIconCache.h"
+#include "platform/linux/tray/TrayItemDirectory.h"
 #include "platform/linux/tray/TrayItemExport.h"
 
 #include <memory>
@@ -22,10 +23,17 @@ public:
 
     std::shared_ptr<StatusItem> statusItem(double length) override;
 
+    // The items made here that are still shown.
+    TrayItemDirectory& items() { return items_; }
+
 private:
     QString appName_;
     BusConnector connector_;
     std::shared_ptr<TitleIconCache> icons_ = std::make_shared<TitleIconCache>();
+    TrayItemDirectory items_;
 };
+
+// A bus name for a tray item that no item of this process had before.
+QString newItemServiceName();
 
 } // namespace platform::xdg

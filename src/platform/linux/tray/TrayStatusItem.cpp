@@ -58,7 +58,19 @@ void TrayStatusItem::setAutosaveName(const std::optional<QString>& name) {
     show();
 }
 
+void TrayStatusItem::setSortKey(const QString& category, const QString& title) {
+    export_->item().setCategory(category);
+    sortTitle_ = title;
+    show();
+}
+
+void TrayStatusItem::arriveAgain(const QString& serviceName) {
+    export_->startAs(serviceName);
+}
+
 QString TrayStatusItem::itemTitle() const {
+    if (sortTitle_)
+        return *sortTitle_;
     const QString text = button_.accessibilityText();
     if (!text.isEmpty())
         return text;

@@ -37,6 +37,12 @@ public:
     bool isVisible() const { return export_->isVisible(); }
     // The well-known bus name the item is exported under.
     const QString& serviceName() const { return export_->serviceName(); }
+    const std::optional<QString>& autosaveName() const { return autosaveName_; }
+
+    // Hosts that sort items by category and title place this one by these.
+    void setSortKey(const QString& category, const QString& title);
+    // Leaves the tray and comes back under `serviceName`, as a new arrival.
+    void arriveAgain(const QString& serviceName);
 
 private:
     // Shows the button's current state to the hosts and has the menu rebuilt,
@@ -49,6 +55,7 @@ private:
     QString appName_;
     std::shared_ptr<TitleIconCache> icons_;
     std::optional<QString> autosaveName_;
+    std::optional<QString> sortTitle_;
     std::shared_ptr<Menu> menu_;
     TrayStatusBarButton button_;
     // The button's image at the tray's heights, kept until the image or the
