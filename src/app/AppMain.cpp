@@ -10,7 +10,8 @@ AppMain::AppMain(platform::Platform platform)
     : jxkit_(JXKit::shared(platform))
     , postLaunchStep_(jxkit_, pendingServices_, platform.mainQueue)
     , placement_(platform.trayHosts, platform.trayPlacement, platform.pasteboard,
-                 platform.mainQueue) {
+                 platform.mainQueue)
+    , noTrayNotice_(platform.trayHosts, platform.mainQueue) {
     platform.mainQueue.async([this] { postLaunchStep_.run(); });
     // Changes that other programs make to the preferences file reach the
     // separators at once.

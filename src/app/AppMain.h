@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "app/NoTrayNotice.h"
 #include "app/PostLaunchStep.h"
 #include "app/SeparatorsView.h"
 #include "kit/Metadata.h"
@@ -34,4 +35,5 @@ private:
     app::PostLaunchStep postLaunchStep_;
     app::SeparatorPlacement placement_;
     std::unique_ptr<app::SeparatorsView> separators_;
+    app::NoTrayNotice noTrayNotice_;
 };

@@ -9,6 +9,7 @@
 #include "platform/linux/QtAlerts.h"
 #include "platform/linux/QtApplication.h"
 #include "platform/linux/QtMainQueue.h"
+#include "platform/linux/QtMenuPopup.h"
 #include "platform/linux/QtModifiers.h"
 #include "platform/linux/QtPasteboard.h"
 #include "platform/linux/XdgAutostart.h"
@@ -45,8 +46,12 @@ private:
     WindowOpener aboutPanel_;
     XdgAutostart loginItems_{bundle_.identifier, bundle_.name, bundle_.location,
                              QCoreApplication::arguments()};
-    TrayStatusBar statusBar_{QStringLiteral(GAPSEL_BUNDLE_NAME)};
+    // Built before the hosts and the popup it is handed: it only keeps them.
+    TrayStatusBar statusBar_{
+        QStringLiteral(GAPSEL_BUNDLE_NAME " separator"), trayHosts_, sessionBusConnector(),
+        [this](const std::shared_ptr<Menu>& menu, QPoint at) { popup_.show(menu, at); }};
     DesktopTrayHosts trayHosts_;
+    QtMenuPopup popup_;
     DBusTrayPlacement trayPlacement_{statusBar_.items()};
     QtPasteboard pasteboard_;
 };

@@ -22,7 +22,7 @@ std::vector<std::shared_ptr<TrayStatusItem>> TrayItemDirectory::live() {
 
 std::shared_ptr<TrayStatusItem> TrayItemDirectory::find(const QString& id) {
     for (auto& item : live())
-        if (item->autosaveName() == id)
+        if (item->itemId() == id)
             return item;
     return nullptr;
 }
@@ -30,7 +30,7 @@ std::shared_ptr<TrayStatusItem> TrayItemDirectory::find(const QString& id) {
 QStringList TrayItemDirectory::serviceNames() {
     QStringList names;
     for (const auto& item : live())
-        names.append(item->serviceName());
+        names << item->serviceName() << item->uniqueName();
     return names;
 }
 

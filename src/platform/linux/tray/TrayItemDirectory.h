@@ -20,7 +20,7 @@ public:
     void add(const std::shared_ptr<TrayStatusItem>& item);
     // The live item with Id `id`, if any.
     std::shared_ptr<TrayStatusItem> find(const QString& id);
-    // The bus names of the live items.
+    // The bus names of the live items: well-known and unique.
     QStringList serviceNames();
 
 private:

@@ -3,7 +3,7 @@
 
 #include "platform/linux/tray/TrayStatusBar.h"
 
-#include "platform/linux/tray/TrayStatusItem.h"
+#include "platform/linux/tray/TrayItemRepresentation.h"
 
 #include <QCoreApplication>
 
@@ -18,9 +18,18 @@ int nextItemNumber() {
 }
 } // namespace
 
-TrayStatusBar::TrayStatusBar(QString appName, BusConnector connector)
-    : appName_(std::move(appName))
-    , connector_(std::move(connector)) {}
+TrayStatusBar::TrayStatusBar(QString itemKind, const TrayHosts& hosts, BusConnector connector,
+                             MenuPopup popup)
+    : itemKind_(std::move(itemKind))
+    , hosts_(hosts)
+    , connector_(std::move(connector))
+    , popup_(std::move(popup))
+    , scheduler_(new RegistrationScheduler(connector_, hosts_)) {}
+
+TrayStatusBar::~TrayStatusBar() {
+    // Items deleted later still tell it when they go.
+    scheduler_->deleteLater();
+}
 
 // The name hosts know the item by on the bus, unique for this process's life.
 QString newItemServiceName() {
@@ -30,8 +39,11 @@ QString newItemServiceName() {
 }
 
 std::shared_ptr<StatusItem> TrayStatusBar::statusItem(double length) {
-    auto item =
-        std::make_shared<TrayStatusItem>(connector_, newItemServiceName(), appName_, icons_);
+    const TrayItemRepresentation representation = representationFor(hosts_.primary().kind);
+    auto* itemExport = new TrayItemExport(connector_, newItemServiceName(),
+                                          representation.answersActivate, scheduler_);
+    auto item = std::make_shared<TrayStatusItem>(itemExport, itemKind_, representation.sendsLabel,
+                                                 icons_, popup_);
     item->setLength(length);
     items_.add(item);
     return item;
