@@ -9,6 +9,8 @@
 AppMain::AppMain(platform::Platform platform)
     : jxkit_(JXKit::shared(platform))
     , postLaunchStep_(jxkit_, pendingServices_, platform.mainQueue)
+    , placement_(platform.trayHosts, platform.trayPlacement, platform.pasteboard,
+                 platform.mainQueue)
     , noTrayNotice_(platform.trayHosts, platform.mainQueue) {
     platform.mainQueue.async([this] { postLaunchStep_.run(); });
     // Changes that other programs make to the preferences file reach the
@@ -16,7 +18,8 @@ AppMain::AppMain(platform::Platform platform)
     UserDefaults::standard()->watchForExternalChanges(platform.mainQueue);
     separators_ = std::make_unique<app::SeparatorsView>(
         platform.statusBar, platform.mainQueue,
-        menubar::MenuServices{jxkit_, platform.workspace, metadata(), pendingServices_});
+        menubar::MenuServices{jxkit_, platform.workspace, metadata(), pendingServices_},
+        UserDefaults::standard(), &placement_);
 }
 
 kit::Metadata AppMain::metadata() {

@@ -33,6 +33,7 @@ private:
     JXKit& jxkit_;
     kit::PendingServices pendingServices_;
     app::PostLaunchStep postLaunchStep_;
+    app::SeparatorPlacement placement_;
     std::unique_ptr<app::SeparatorsView> separators_;
     app::NoTrayNotice noTrayNotice_;
 };

@@ -14,10 +14,10 @@ namespace app {
 namespace {
 
 // A disabled line of text that only informs.
-void addTip(JXMenu& menu, int width) {
+void addTip(JXMenu& menu, const QString& text, int width) {
     platform::MenuItem& tip = menu.addPlainItem(QString());
     tip.setEnabled(false);
-    tip.setAttributedTitle({wrappedToWidth(moveSeparatorTip(), width), std::nullopt});
+    tip.setAttributedTitle({wrappedToWidth(text, width), std::nullopt});
 }
 
 void addCharacterSection(JXMenu& menu, const SeparatorItem& separator,
@@ -34,13 +34,13 @@ void addCharacterSection(JXMenu& menu, const SeparatorItem& separator,
     }
 }
 
-std::shared_ptr<JXMenu> tipsSubmenu() {
+std::shared_ptr<JXMenu> tipsSubmenu(const QString& tip) {
     auto tips = std::make_shared<JXMenu>();
-    addTip(*tips, 40);
+    addTip(*tips, tip, 40);
     return tips;
 }
 
-std::shared_ptr<JXMenu> moreSubmenu(const menubar::MenuServices& services) {
+std::shared_ptr<JXMenu> moreSubmenu(const menubar::MenuServices& services, const QString& tip) {
     auto more = std::make_shared<JXMenu>();
     more->addCallbackItem(QStringLiteral("About"),
                           [services] { menubar::showAboutPanel(services); });
@@ -49,7 +49,7 @@ std::shared_ptr<JXMenu> moreSubmenu(const menubar::MenuServices& services) {
                           [services] { menubar::sendFeedback(services); });
     more->addSeparator();
     if (!services.kit.isFirstLaunch())
-        more->addSubmenuItem(QStringLiteral("Tips"), true, tipsSubmenu);
+        more->addSubmenuItem(QStringLiteral("Tips"), true, [tip] { return tipsSubmenu(tip); });
     menubar::addFAQItem(*more, services);
     menubar::addWebsiteItem(*more, services);
     more->addSeparator();
@@ -70,16 +70,18 @@ void buildSeparatorMenu(JXMenu& menu, const SeparatorItem& separator, qsizetype 
     menu.addCallbackItem(QStringLiteral("New"), actions.addSeparator);
     menu.addCallbackItem(QStringLiteral("Remove"), {.isEnabled = separatorCount >= 2},
                          actions.removeSeparator);
+    if (actions.addPlacementItems)
+        actions.addPlacementItems(menu);
     menu.addSeparator();
     if (kit.isFirstLaunch())
-        addTip(menu, 30);
+        addTip(menu, actions.tip, 30);
     menu.addSeparator();
     addCharacterSection(menu, separator, actions);
     menu.addSeparator();
     menu.addCallbackItem(QStringLiteral("Settings\u2026"), {.key = QStringLiteral(",")},
                          [&kit] { kit.showSettingsWindow(); });
     menu.addSubmenuItem(QStringLiteral("More"), true,
-                        [&services] { return moreSubmenu(services); });
+                        [&services, tip = actions.tip] { return moreSubmenu(services, tip); });
     menu.addSeparator();
     if (kit.isDebugMode()) {
         kit::PendingServices& pending = services.pending;

@@ -19,10 +19,15 @@ struct SeparatorMenuActions {
     std::function<void()> removeSeparator;
     // This separator shows the given character from now on.
     std::function<void(const QString&)> chooseCharacter;
+    // Adds the entries that place this separator on this desktop, if any.
+    std::function<void(JXMenu&)> addPlacementItems;
+    // How separators are moved on this desktop.
+    QString tip;
 };
 
 // Fills a separator's (emptied) menu from the state at this moment: New and
-// Remove (offered with two or more separators), the tip during the first
+// Remove (offered with two or more separators), the placement entries of this
+// desktop, the tip during the first
 // launch, the characters with the current one checked, Settings…, the More
 // submenu, Debug in debug mode, and Quit.
 void buildSeparatorMenu(JXMenu& menu, const SeparatorItem& separator, qsizetype separatorCount,

@@ -5,6 +5,7 @@
 
 #include "app/SeparatorListEdits.h"
 #include "app/SeparatorMenu.h"
+#include "app/TipText.h"
 
 #include <algorithm>
 
@@ -51,11 +52,19 @@ void SeparatorView::buildMenu(JXMenu& menu) const {
                 ((**self).*action)(arguments...);
         };
     };
-    const SeparatorMenuActions actions{
+    SeparatorMenuActions actions{
         ifAlive(&SeparatorView::addSeparator),
         ifAlive(&SeparatorView::removeSeparator),
         ifAlive(&SeparatorView::chooseCharacter),
+        {},
+        moveSeparatorTip(),
     };
+    if (SeparatorPlacement* placement = context_.placement) {
+        actions.addPlacementItems = [placement, id = separator_.idString()](JXMenu& placing) {
+            placement->addMenuItems(placing, id);
+        };
+        actions.tip = placement->tip();
+    }
     buildSeparatorMenu(menu, currentSeparator(list), identities.size(), actions, context_.services);
 }
 
@@ -70,11 +79,18 @@ SeparatorItem SeparatorView::currentSeparator(const QList<SeparatorItem>& list) 
 void SeparatorView::addSeparator() {
     auto& separators = context_.separators;
     const QList<SeparatorItem> list = separators.value();
-    separators.setValue(separatorListEdits::appendingCopyOf(list, currentSeparator(list)));
+    const QList<SeparatorItem> added =
+        separatorListEdits::appendingCopyOf(list, currentSeparator(list));
+    // Placed before it shows, so that it appears in its place at once.
+    if (context_.placement && !added.isEmpty())
+        context_.placement->separatorAdded(separator_.idString(), added.last().idString());
+    separators.setValue(added);
 }
 
 void SeparatorView::removeSeparator() {
     auto& separators = context_.separators;
+    if (context_.placement)
+        context_.placement->separatorRemoved(separator_.idString());
     separators.setValue(separatorListEdits::removing(separators.value(), separator_.id));
 }
 

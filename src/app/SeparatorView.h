@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/SeparatorItem.h"
+#include "app/SeparatorPlacement.h"
 #include "defaults/Default.h"
 #include "menubar/MenuBarItemCoordinator.h"
 #include "menubar/MenuServices.h"
@@ -19,6 +20,9 @@ struct SeparatorViewContext {
     const menubar::MenuServices& services;
     platform::StatusBar& statusBar;
     platform::MainQueue& queue;
+    // How separators are placed on this desktop; none on a menu bar where
+    // the user drags them.
+    SeparatorPlacement* placement = nullptr;
 };
 
 // One separator in the menu bar: describes its status item (the character as
@@ -36,6 +40,8 @@ public:
     void update(const SeparatorItem& separator, bool dimmed);
 
     const QUuid& id() const { return separator_.id; }
+    // The identity as the tray sees it.
+    QString idString() const { return separator_.idString(); }
     const MenuBarItem::Coordinator& coordinator() const { return *coordinator_; }
 
 private:

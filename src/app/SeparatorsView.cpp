@@ -10,15 +10,18 @@
 
 #include <QHash>
 
+#include <algorithm>
+
 namespace app {
 
 SeparatorsView::SeparatorsView(platform::StatusBar& statusBar, platform::MainQueue& queue,
-                               menubar::MenuServices services, std::shared_ptr<UserDefaults> suite)
+                               menubar::MenuServices services, std::shared_ptr<UserDefaults> suite,
+                               SeparatorPlacement* placement)
     : queue_(queue)
     , services_(std::move(services))
     , separators_(keys::separators(suite), queue)
     , reducedOpacity_(keys::reducedOpacity(suite), queue)
-    , context_{separators_, services_, statusBar, queue}
+    , context_{separators_, services_, statusBar, queue, placement}
     , alive_(std::make_shared<SeparatorsView*>(this)) {
     separators_.objectWillChange().connect([this] { scheduleRender(); });
     reducedOpacity_.objectWillChange().connect([this] { scheduleRender(); });
@@ -53,6 +56,18 @@ void SeparatorsView::render() {
     else
         repaired_.reset();
     reconcile(list, reducedOpacity_.value());
+    arrange();
+}
+
+// The status items just made have not reached the tray yet: they do on the
+// next turn, in the order they were made.
+void SeparatorsView::arrange() {
+    if (!context_.placement)
+        return;
+    QStringList ids;
+    for (const auto& view : views_)
+        ids.append(view->idString());
+    context_.placement->arrange(ids);
 }
 
 // A stored list that reads as empty only because nothing in it can be read is
@@ -88,6 +103,7 @@ void SeparatorsView::reconcile(const QList<SeparatorItem>& list, bool dimmed) {
     QSet<QUuid> shown;
     shown.reserve(list.size());
     views_.reserve(static_cast<std::size_t>(list.size()));
+    std::vector<std::pair<std::size_t, SeparatorItem>> fresh;
     for (const SeparatorItem& separator : list) {
         if (shown.contains(separator.id)) {
             noteDuplicate(separator);
@@ -99,9 +115,16 @@ void SeparatorsView::reconcile(const QList<SeparatorItem>& list, bool dimmed) {
             view->update(separator, dimmed);
             views_.push_back(std::move(view));
         } else {
-            views_.push_back(std::make_unique<SeparatorView>(separator, dimmed, context_));
+            fresh.emplace_back(views_.size(), separator);
+            views_.push_back(nullptr);
         }
     }
+    // On trays where the newest item goes leftmost, the last separator
+    // arrives first.
+    if (context_.placement && context_.placement->createsNewestFirst())
+        std::reverse(fresh.begin(), fresh.end());
+    for (const auto& [index, separator] : fresh)
+        views_[index] = std::make_unique<SeparatorView>(separator, dimmed, context_);
     // What is left in `previous` are the separators that went: their status
     // items leave the menu bar here.
 }

@@ -29,9 +29,12 @@ namespace app {
 // identity listed twice shows once and is noted in the error log.
 class SeparatorsView {
 public:
+    // With `placement`, the separators stand in list order where the tray
+    // lets Gapsel decide, and their menus place them on this desktop.
     SeparatorsView(platform::StatusBar& statusBar, platform::MainQueue& queue,
                    menubar::MenuServices services,
-                   std::shared_ptr<UserDefaults> suite = UserDefaults::standard());
+                   std::shared_ptr<UserDefaults> suite = UserDefaults::standard(),
+                   SeparatorPlacement* placement = nullptr);
     ~SeparatorsView();
     SeparatorsView(const SeparatorsView&) = delete;
     SeparatorsView& operator=(const SeparatorsView&) = delete;
@@ -44,6 +47,7 @@ private:
     void render();
     QList<SeparatorItem> repairedList();
     void reconcile(const QList<SeparatorItem>& list, bool dimmed);
+    void arrange();
     void noteDuplicate(const SeparatorItem& separator);
 
     platform::MainQueue& queue_;

@@ -3,13 +3,16 @@
 
 #pragma once
 
+#include "platform/TrayHosts.h"
+
 #include <QString>
 
 namespace app {
 
-// How to move a separator, shown in its menu during the first launch and
-// under More ▸ Tips afterwards.
-QString moveSeparatorTip();
+// How to move a separator on `host`'s tray, shown in its menu during the
+// first launch and under More ▸ Tips afterwards. Each host gets its own true
+// instruction; the draggable menu bar is moved by dragging.
+QString moveSeparatorTip(platform::TrayHostKind host = platform::TrayHostKind::DraggableMenuBar);
 
 // `text` broken into lines of at most `width` user-perceived characters where
 // words allow: words are split at spaces and tabs (two in a row make an empty

@@ -13,6 +13,8 @@ class LoginItems;
 class WindowOpener;
 class StatusBar;
 class TrayHosts;
+class TrayPlacement;
+class Pasteboard;
 class Workspace;
 struct BundleInfo;
 
@@ -30,6 +32,8 @@ struct Platform {
     LoginItems& loginItems;
     StatusBar& statusBar;
     TrayHosts& trayHosts;
+    TrayPlacement& trayPlacement;
+    Pasteboard& pasteboard;
 };
 
 } // namespace platform

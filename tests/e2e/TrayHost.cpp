@@ -90,6 +90,29 @@ bool TrayHost::choose(const QString& service, const QString& label) const {
            event(0, QStringLiteral("closed"));
 }
 
+bool TrayHost::chooseInSubmenu(const QString& service, const QString& submenu,
+                               const QString& label) const {
+    if (!succeeded(callMenu(service, QStringLiteral("AboutToShow"), {0})))
+        return false;
+    const int parent = idOf(service, submenu);
+    if (parent < 0 || !succeeded(callMenu(service, QStringLiteral("AboutToShow"), {parent})))
+        return false;
+    platform::xdg::DBusMenuLayoutItem layout;
+    const QDBusMessage reply =
+        callMenu(service, QStringLiteral("GetLayout"), {parent, -1, QStringList()});
+    if (!succeeded(reply))
+        return false;
+    reply.arguments().value(1).value<QDBusArgument>() >> layout;
+    for (const auto& entry : layout.children) {
+        if (entry.properties.value(QStringLiteral("label")).toString() != label)
+            continue;
+        return succeeded(callMenu(
+            service, QStringLiteral("Event"),
+            {entry.id, QStringLiteral("clicked"), QVariant::fromValue(QDBusVariant(0)), 0u}));
+    }
+    return false;
+}
+
 bool TrayHost::chooseInGroups(const QString& service, const QString& label) const {
     if (!succeeded(callMenu(service, QStringLiteral("AboutToShowGroup"),
                             {QVariant::fromValue(QList<int>{0})})))

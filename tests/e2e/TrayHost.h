@@ -29,6 +29,10 @@ public:
     bool choose(const QString& service, const QString& label) const;
     // The same with AboutToShowGroup and one EventGroup.
     bool chooseInGroups(const QString& service, const QString& label) const;
+    // Opens the item's menu and the submenu `submenu`, chooses the entry
+    // `label` in it and closes the menu.
+    bool chooseInSubmenu(const QString& service, const QString& submenu,
+                         const QString& label) const;
     // The labels and enabled states of the menu's top-level entries.
     platform::xdg::DBusMenuLayoutItem menu(const QString& service) const;
 

@@ -12,8 +12,10 @@
 #include "platform/linux/QtMenuPopup.h"
 #include "platform/linux/QtModifiers.h"
 #include "platform/linux/SandboxFacts.h"
+#include "platform/linux/QtPasteboard.h"
 #include "platform/linux/XdgAutostart.h"
 #include "platform/linux/XdgWorkspace.h"
+#include "platform/linux/tray/DBusTrayPlacement.h"
 #include "platform/linux/tray/DesktopTrayHosts.h"
 #include "platform/linux/tray/TrayStatusBar.h"
 
@@ -33,9 +35,9 @@ public:
     }
 
     Platform platform() {
-        return Platform{queue_,      bundle_,      modifiers_,      workspace_,
-                        alerts_,     application_, settingsWindow_, aboutPanel_,
-                        loginItems_, statusBar_,   trayHosts_};
+        return Platform{queue_,       bundle_,         modifiers_,  workspace_,  alerts_,
+                        application_, settingsWindow_, aboutPanel_, loginItems_, statusBar_,
+                        trayHosts_,   trayPlacement_,  pasteboard_};
     }
 
 private:
@@ -55,6 +57,8 @@ private:
         [this](const std::shared_ptr<Menu>& menu, QPoint at) { popup_.show(menu, at); }};
     DesktopTrayHosts trayHosts_;
     QtMenuPopup popup_;
+    DBusTrayPlacement trayPlacement_{statusBar_.items()};
+    QtPasteboard pasteboard_;
 };
 
 } // namespace platform::xdg

@@ -45,7 +45,7 @@ public:
     explicit NotifierItemObject(QObject* parent = nullptr)
         : QObject(parent) {}
 
-    QString category() const { return QStringLiteral("ApplicationStatus"); }
+    QString category() const { return category_; }
     // Hosts such as GNOME's hide items that are not Active.
     QString status() const { return QStringLiteral("Active"); }
     int windowId() const { return 0; }
@@ -64,6 +64,8 @@ public:
 
     // Each setter tells the hosts only when the value changed.
     void setId(const QString& id) { id_ = id; }
+    // Hosts read it again with the title.
+    void setCategory(const QString& category) { category_ = category; }
     void setTitle(const QString& title);
     void setIcons(const DBusImageList& icons);
     void setLabel(const QString& label);
@@ -98,6 +100,7 @@ private:
 
     std::function<void(int, int)> onClick_;
     QString id_;
+    QString category_ = QStringLiteral("ApplicationStatus");
     QString title_;
     DBusImageList icons_;
     QString label_;

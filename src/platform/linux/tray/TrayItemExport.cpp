@@ -94,6 +94,13 @@ void TrayItemExport::registerAnew(std::function<void()> answered) {
     registerWithWatcher(std::move(answered));
 }
 
+void TrayItemExport::startAs(QString serviceName) {
+    withdraw();
+    serviceName_ = std::move(serviceName);
+    started_ = false;
+    start();
+}
+
 void TrayItemExport::withdraw() {
     if (scheduler_)
         scheduler_->forget(this);

@@ -46,6 +46,8 @@ public:
     // Leaves the bus at once, so that hosts drop the item now rather than
     // when this object is finally deleted.
     void withdraw();
+    // Leaves the bus and comes back under the well-known name `serviceName`.
+    void startAs(QString serviceName);
 
     // For the scheduler: registers with the watcher now, or first leaves the
     // bus and comes back on a new connection. `answered` runs once the

@@ -31,17 +31,21 @@ TrayStatusBar::~TrayStatusBar() {
     scheduler_->deleteLater();
 }
 
+// The name hosts know the item by on the bus, unique for this process's life.
+QString newItemServiceName() {
+    return QStringLiteral("org.kde.StatusNotifierItem-%1-%2")
+        .arg(QCoreApplication::applicationPid())
+        .arg(nextItemNumber());
+}
+
 std::shared_ptr<StatusItem> TrayStatusBar::statusItem(double length) {
-    // The name hosts know the item by on the bus, unique for this process's life.
-    const QString service = QStringLiteral("org.kde.StatusNotifierItem-%1-%2")
-                                .arg(QCoreApplication::applicationPid())
-                                .arg(nextItemNumber());
     const TrayItemRepresentation representation = representationFor(hosts_.primary().kind);
-    auto* itemExport =
-        new TrayItemExport(connector_, service, representation.answersActivate, scheduler_);
+    auto* itemExport = new TrayItemExport(connector_, newItemServiceName(),
+                                          representation.answersActivate, scheduler_);
     auto item = std::make_shared<TrayStatusItem>(itemExport, itemKind_, representation.sendsLabel,
                                                  icons_, popup_);
     item->setLength(length);
+    items_.add(item);
     return item;
 }
 

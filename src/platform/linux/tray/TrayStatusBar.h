@@ -7,6 +7,7 @@
 #include "platform/TrayHosts.h"
 #include "platform/linux/tray/RegistrationScheduler.h"
 #include "platform/linux/tray/TitleIconCache.h"
+#include "platform/linux/tray/TrayItemDirectory.h"
 #include "platform/linux/tray/TrayItemExport.h"
 #include "platform/linux/tray/TrayStatusItem.h"
 
@@ -33,6 +34,9 @@ public:
 
     std::shared_ptr<StatusItem> statusItem(double length) override;
 
+    // The items made here that are still shown.
+    TrayItemDirectory& items() { return items_; }
+
 private:
     QString itemKind_;
     const TrayHosts& hosts_;
@@ -40,6 +44,10 @@ private:
     MenuPopup popup_;
     std::shared_ptr<TitleIconCache> icons_ = std::make_shared<TitleIconCache>();
     RegistrationScheduler* scheduler_;
+    TrayItemDirectory items_;
 };
+
+// A bus name for a tray item that no item of this process had before.
+QString newItemServiceName();
 
 } // namespace platform::xdg

@@ -62,6 +62,16 @@ void TrayStatusItem::setAutosaveName(const std::optional<QString>& name) {
     export_->item().setId(name.value_or(QString()));
 }
 
+void TrayStatusItem::setSortKey(const QString& category, const QString& title) {
+    export_->item().setCategory(category);
+    sortTitle_ = title;
+    show();
+}
+
+void TrayStatusItem::arriveAgain(const QString& serviceName) {
+    export_->startAs(serviceName);
+}
+
 void TrayStatusItem::clicked(QPoint at) {
     if (menu_ && popup_)
         popup_(menu_, at);
@@ -72,6 +82,8 @@ void TrayStatusItem::clicked(QPoint at) {
 // Hosts show the title to users and read it out: what the item is and which
 // glyph it shows, never an identifier.
 QString TrayStatusItem::itemTitle() const {
+    if (sortTitle_)
+        return *sortTitle_;
     const QString text = button_.accessibilityText();
     return text.isEmpty() ? trayItemTitle(itemKind_, TitleIcon::bounded(button_.title())) : text;
 }

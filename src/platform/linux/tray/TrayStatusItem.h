@@ -46,6 +46,16 @@ public:
     bool isVisible() const { return export_->isVisible(); }
     // The well-known bus name the item is exported under.
     const QString& serviceName() const { return export_->serviceName(); }
+    // The Id hosts know the item by (its autosave name).
+    QString itemId() const { return export_->item().id(); }
+    // The connection's own name, by which watchers list the item; empty
+    // while it is not on the bus.
+    QString uniqueName() const { return export_->uniqueName(); }
+
+    // Hosts that sort items by category and title place this one by these.
+    void setSortKey(const QString& category, const QString& title);
+    // Leaves the tray and comes back under `serviceName`, as a new arrival.
+    void arriveAgain(const QString& serviceName);
 
 private:
     // Shows the button's current state to the hosts and has the menu rebuilt,
@@ -60,6 +70,7 @@ private:
     bool sendsLabel_;
     MenuPopup popup_;
     std::shared_ptr<TitleIconCache> icons_;
+    std::optional<QString> sortTitle_;
     std::shared_ptr<Menu> menu_;
     TrayStatusBarButton button_;
     // The button's image at the tray's heights, kept until the image or the

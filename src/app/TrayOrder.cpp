@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Gapsel developers
+
+#include "app/TrayOrder.h"
+
+namespace app {
+
+using platform::TrayHostKind;
+
+TrayOrder trayOrderOf(const platform::TrayHost& host) {
+    switch (host.kind) {
+    case TrayHostKind::DraggableMenuBar:
+        return TrayOrder::Dragged;
+    case TrayHostKind::Xfce:
+        return host.xfcePlugin >= 0 ? TrayOrder::KnownItems : TrayOrder::Fixed;
+    case TrayHostKind::Plasma:
+    case TrayHostKind::Cinnamon:
+        return TrayOrder::SortedByTitle;
+    case TrayHostKind::Gnome:
+    case TrayHostKind::Budgie:
+        return TrayOrder::NewestLeftmost;
+    case TrayHostKind::Lxqt:
+    case TrayHostKind::Waybar:
+        return TrayOrder::NewestRightmost;
+    case TrayHostKind::Mate:
+    case TrayHostKind::Unknown:
+        break;
+    }
+    return TrayOrder::Fixed;
+}
+
+QList<PlacementAction> placementActionsFor(TrayOrder order) {
+    using enum PlacementAction;
+    switch (order) {
+    case TrayOrder::Dragged:
+        return {};
+    case TrayOrder::KnownItems:
+    case TrayOrder::SortedByTitle:
+        return {MoveLeft, MoveRight, PlaceAfter, CopyId};
+    case TrayOrder::NewestLeftmost:
+        return {MoveToLeftEnd, CopyId};
+    case TrayOrder::NewestRightmost:
+        return {MoveToRightEnd, CopyId};
+    case TrayOrder::Fixed:
+        break;
+    }
+    return {CopyId};
+}
+
+} // namespace app

@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Gapsel developers
+
+#include "app/TraySortKeys.h"
+
+#include <QCollator>
+
+#include <algorithm>
+
+namespace app::traySortKeys {
+
+namespace {
+
+// Plasma's order of categories; anything else ranks as unknown, first.
+int categoryRank(const QString& category) {
+    static const QStringList order{QStringLiteral("ApplicationStatus"),
+                                   QStringLiteral("Communications"),
+                                   QStringLiteral("SystemServices"), QStringLiteral("Hardware")};
+    return static_cast<int>(order.indexOf(category)) + 1;
+}
+
+int collated(const QString& a, const QString& b) {
+    static const QCollator collator;
+    return collator.compare(a, b);
+}
+
+QString separatorTitle(qsizetype index) {
+    return QStringLiteral("Gapsel separator %1").arg(index + 1, 2, 10, QLatin1Char('0'));
+}
+
+bool sortsBetween(platform::TrayHostKind host, const Item& candidate, const Item& anchor,
+                  const QList<Item>& others) {
+    if (!sortsBefore(host, anchor, candidate))
+        return false;
+    return std::all_of(others.begin(), others.end(), [&](const Item& other) {
+        return !sortsBefore(host, anchor, other) || sortsBefore(host, candidate, other);
+    });
+}
+
+} // namespace
+
+bool sortsBefore(platform::TrayHostKind host, const Item& a, const Item& b) {
+    if (host == platform::TrayHostKind::Cinnamon)
+        return collated(a.title.toLower(), b.title.toLower()) < 0;
+    const int rankA = categoryRank(a.category);
+    const int rankB = categoryRank(b.category);
+    if (rankA != rankB)
+        return rankA < rankB;
+    return collated(a.title, b.title) < 0;
+}
+
+Item inSequence(qsizetype index) {
+    return Item{{}, separatorTitle(index), QStringLiteral("ApplicationStatus")};
+}
+
+// Collations differ in which characters they weigh, so a few titles are
+// tried; when none fits, the anchor's own title ties with it, and the host
+// keeps the two in arrival order.
+Item rightAfter(platform::TrayHostKind host, const Item& anchor, const QList<Item>& others,
+                qsizetype index) {
+    const QString own = separatorTitle(index);
+    // Digits sort before letters everywhere, which helps when the next item's
+    // title starts with the anchor's.
+    for (const QString& title :
+         {anchor.title + QLatin1Char(' ') + own, anchor.title + QStringLiteral(" 0 ") + own,
+          anchor.title + QStringLiteral("0 ") + own}) {
+        const Item candidate{{}, title, anchor.category};
+        if (sortsBetween(host, candidate, anchor, others))
+            return candidate;
+    }
+    return Item{{}, anchor.title, anchor.category};
+}
+
+Item atStart(platform::TrayHostKind host, const QList<Item>& others) {
+    if (others.isEmpty())
+        return inSequence(0);
+    const Item first =
+        *std::min_element(others.begin(), others.end(),
+                          [host](const Item& a, const Item& b) { return sortsBefore(host, a, b); });
+    // An empty title sorts before every other in the first item's category.
+    return Item{{}, QString(), first.category};
+}
+
+} // namespace app::traySortKeys

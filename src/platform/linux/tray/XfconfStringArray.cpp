@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Gapsel developers
+
+#include "platform/linux/tray/XfconfStringArray.h"
+
+#include <QDBusArgument>
+#include <QDBusMessage>
+#include <QDBusVariant>
+#include <QLoggingCategory>
+
+Q_LOGGING_CATEGORY(xfconfLog, "gapsel.tray")
+
+namespace platform::xdg {
+
+namespace {
+
+QDBusMessage xfconfCall(const char* method) {
+    return QDBusMessage::createMethodCall(
+        QStringLiteral("org.xfce.Xfconf"), QStringLiteral("/org/xfce/Xfconf"),
+        QStringLiteral("org.xfce.Xfconf"), QString::fromLatin1(method));
+}
+
+// The daemon answers at once; a hung one must not freeze the menu.
+constexpr int timeoutMs = 2000;
+
+} // namespace
+
+XfconfStringArray::XfconfStringArray(QDBusConnection bus, QString channel, QString property)
+    : bus_(std::move(bus))
+    , channel_(std::move(channel))
+    , property_(std::move(property)) {}
+
+std::optional<QStringList> XfconfStringArray::read() const {
+    QDBusMessage call = xfconfCall("GetProperty");
+    call << channel_ << property_;
+    const QDBusMessage reply = bus_.call(call, QDBus::Block, timeoutMs);
+    if (reply.type() == QDBusMessage::ErrorMessage) {
+        if (reply.errorName() == QStringLiteral("org.xfce.Xfconf.Error.PropertyNotFound"))
+            return QStringList{};
+        qCWarning(xfconfLog) << "Reading" << property_ << "failed:" << reply.errorMessage();
+        return std::nullopt;
+    }
+    const QVariant value = reply.arguments().value(0).value<QDBusVariant>().variant();
+    QStringList ids;
+    if (value.userType() == qMetaTypeId<QDBusArgument>()) {
+        const auto array = value.value<QDBusArgument>();
+        array.beginArray();
+        while (!array.atEnd()) {
+            QDBusVariant element;
+            array >> element;
+            ids.append(element.variant().toString());
+        }
+        array.endArray();
+    } else {
+        for (const QVariant& element : value.toList())
+            ids.append(element.toString());
+    }
+    return ids;
+}
+
+// Arrays go over the bus as arrays of variants.
+bool XfconfStringArray::write(const QStringList& ids) const {
+    QVariantList elements;
+    for (const QString& id : ids)
+        elements.append(id);
+    QDBusMessage call = xfconfCall("SetProperty");
+    call << channel_ << property_ << QVariant::fromValue(QDBusVariant(QVariant(elements)));
+    const QDBusMessage reply = bus_.call(call, QDBus::Block, timeoutMs);
+    if (reply.type() == QDBusMessage::ErrorMessage) {
+        qCWarning(xfconfLog) << "Writing" << property_ << "failed:" << reply.errorMessage();
+        return false;
+    }
+    return true;
+}
+
+} // namespace platform::xdg

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Gapsel developers
+
+#pragma once
+
+#include <QDBusConnection>
+#include <QStringList>
+
+#include <optional>
+
+namespace platform::xdg {
+
+// One xfconf setting that holds a list of strings (such as the Ids XFCE's
+// status tray shows, in order, in xfce4-panel's /plugins/plugin-N/known-items),
+// read and written at once through the xfconf daemon, which tells the panel.
+class XfconfStringArray {
+public:
+    XfconfStringArray(QDBusConnection bus, QString channel, QString property);
+
+    // Absent when the daemon does not answer; empty when the list is not set.
+    std::optional<QStringList> read() const;
+    bool write(const QStringList& ids) const;
+
+private:
+    QDBusConnection bus_;
+    QString channel_;
+    QString property_;
+};
+
+} // namespace platform::xdg
