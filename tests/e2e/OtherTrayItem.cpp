@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDBusServiceWatcher>
 #include <QImage>
 
 namespace e2e {
@@ -14,20 +15,22 @@ namespace {
 const QString watcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
 } // namespace
 
-OtherTrayItem::OtherTrayItem(const QString& busAddress, QString id, QString title)
+OtherTrayItem::OtherTrayItem(const QString& busAddress, QString id, QString title, QThread& thread)
     : id_(std::move(id))
     , title_(std::move(title))
     , service_(QStringLiteral("org.kde.StatusNotifierItem-%1-other")
                    .arg(QCoreApplication::applicationPid()))
     , bus_(QDBusConnection::connectToBus(busAddress, service_))
-    , watcher_(watcherService, bus_, QDBusServiceWatcher::WatchForRegistration) {
+    , watcher_(new QDBusServiceWatcher(watcherService, bus_,
+                                       QDBusServiceWatcher::WatchForRegistration, this)) {
     platform::xdg::registerDBusTypes();
     bus_.registerObject(QStringLiteral("/StatusNotifierItem"), this,
                         QDBusConnection::ExportAllProperties | QDBusConnection::ExportAllSlots);
     bus_.interface()->registerService(service_);
-    connect(&watcher_, &QDBusServiceWatcher::serviceRegistered, this,
+    connect(watcher_, &QDBusServiceWatcher::serviceRegistered, this,
             [this] { registerWithWatcher(); });
     registerWithWatcher();
+    moveToThread(&thread);
 }
 
 OtherTrayItem::~OtherTrayItem() {

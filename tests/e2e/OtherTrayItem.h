@@ -7,13 +7,17 @@
 
 #include <QDBusConnection>
 #include <QDBusObjectPath>
-#include <QDBusServiceWatcher>
 #include <QObject>
+#include <QThread>
+
+class QDBusServiceWatcher;
 
 namespace e2e {
 
 // Another program's item in the tray: a plain red square with an Id and a
-// title, registered with the watcher now and whenever a watcher appears.
+// title, registered with the watcher now and whenever a watcher appears. It
+// answers from a thread of its own, so that the test's blocking calls (and
+// Gapsel's calls while the test waits on Gapsel) never wait on themselves.
 class OtherTrayItem : public QObject {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierItem")
@@ -29,8 +33,9 @@ class OtherTrayItem : public QObject {
 public:
     static QRgb colour() { return qRgb(255, 0, 0); }
 
-    // Joins the bus at `busAddress` under a name of its own.
-    OtherTrayItem(const QString& busAddress, QString id, QString title);
+    // Joins the bus at `busAddress` under a name of its own and moves to
+    // `thread`, which runs until the item is gone.
+    OtherTrayItem(const QString& busAddress, QString id, QString title, QThread& thread);
     ~OtherTrayItem() override;
 
     QString category() const { return QStringLiteral("ApplicationStatus"); }
@@ -52,7 +57,7 @@ private:
     QString title_;
     QString service_;
     QDBusConnection bus_;
-    QDBusServiceWatcher watcher_;
+    QDBusServiceWatcher* watcher_;
 };
 
 } // namespace e2e

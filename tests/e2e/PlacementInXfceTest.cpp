@@ -100,8 +100,10 @@ protected:
         const QString failure = desktop.start();
         ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
         host.emplace(desktop.bus());
-        other.emplace(desktop.environment().value(QStringLiteral("DBUS_SESSION_BUS_ADDRESS")),
-                      otherId, otherTitle);
+        otherThread.start();
+        other = std::make_unique<e2e::OtherTrayItem>(
+            desktop.environment().value(QStringLiteral("DBUS_SESSION_BUS_ADDRESS")), otherId,
+            otherTitle, otherThread);
         ASSERT_TRUE(eventually([&] { return known().contains(otherId); }));
         gapsel.setProcessEnvironment(desktop.environment());
         gapsel.setProcessChannelMode(QProcess::ForwardedChannels);
@@ -114,6 +116,9 @@ protected:
         if (!gapsel.waitForFinished(10000))
             gapsel.kill();
         gapsel.waitForFinished();
+        otherThread.quit();
+        otherThread.wait();
+        other.reset();
     }
 
     bool eventually(const std::function<bool()>& condition) {
@@ -142,7 +147,8 @@ protected:
 
     e2e::VirtualDesktop desktop{testing_support::freshFolder(QStringLiteral("placement"))};
     std::optional<e2e::TrayHost> host;
-    std::optional<e2e::OtherTrayItem> other;
+    QThread otherThread;
+    std::unique_ptr<e2e::OtherTrayItem> other;
     QProcess gapsel;
 };
 
@@ -150,7 +156,11 @@ TEST_F(PlacementInXfce, MenuEntriesReorderKnownItemsAndTheOrderOutlivesThePanel)
     ASSERT_TRUE(eventually([&] { return stored().size() == 1 && known().size() == 2; }));
     // "New" places each new separator right after the one whose menu was used.
     for (int made = 1; made < 3; ++made) {
-        const QString source = serviceWithId(stored().last());
+        QString source;
+        ASSERT_TRUE(eventually([&] {
+            source = serviceWithId(stored().last());
+            return !source.isEmpty();
+        }));
         ASSERT_TRUE(host->choose(source, QStringLiteral("New")));
         ASSERT_TRUE(eventually([&] { return stored().size() == made + 1; }));
     }
