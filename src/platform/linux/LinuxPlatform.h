@@ -9,6 +9,7 @@
 #include "platform/linux/QtAlerts.h"
 #include "platform/linux/QtApplication.h"
 #include "platform/linux/QtMainQueue.h"
+#include "platform/linux/QtMenuPopup.h"
 #include "platform/linux/QtModifiers.h"
 #include "platform/linux/XdgAutostart.h"
 #include "platform/linux/XdgWorkspace.h"
@@ -43,8 +44,12 @@ private:
     WindowOpener aboutPanel_;
     XdgAutostart loginItems_{bundle_.identifier, bundle_.name, bundle_.location,
                              QCoreApplication::arguments()};
-    TrayStatusBar statusBar_{QStringLiteral(GAPSEL_BUNDLE_NAME)};
+    // Built before the hosts and the popup it is handed: it only keeps them.
+    TrayStatusBar statusBar_{
+        QStringLiteral(GAPSEL_BUNDLE_NAME " separator"), trayHosts_, sessionBusConnector(),
+        [this](const std::shared_ptr<Menu>& menu, QPoint at) { popup_.show(menu, at); }};
     DesktopTrayHosts trayHosts_;
+    QtMenuPopup popup_;
 };
 
 } // namespace platform::xdg
