@@ -24,16 +24,16 @@ enum class ItemOrder {
 // A real tray host as the tests run it on a virtual display: the program, what
 // it needs around it, and where on the 1280×800 screen it draws its panel.
 struct Host {
-    QString name;
-    QString program;
-    QStringList arguments;
+    QString name{};
+    QString program{};
+    QStringList arguments{};
     // Debian packages that bring the host; the tests skip a host whose
     // program is not installed and name these.
-    QString packages;
+    QString packages{};
     // The band of the screen the panel covers, and the part of it where the
     // host draws status items (nothing else in it changes by itself).
-    QRect panel;
-    QRect tray;
+    QRect panel{};
+    QRect tray{};
     ItemOrder order = ItemOrder::OwnRule;
     // Writes the host's configuration below the desktop's home and adds to
     // the desktop's environment, before the bus starts (services the bus
@@ -42,7 +42,7 @@ struct Host {
     // Runs once the bus is up, just before the host starts.
     std::function<QString(VirtualDesktop&)> prepare = [](VirtualDesktop&) { return QString(); };
     // The user the host runs as; empty: the test's own.
-    QString user;
+    QString user{};
 
     bool installed() const;
 };

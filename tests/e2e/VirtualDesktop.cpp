@@ -38,8 +38,11 @@ void stop(QProcess& process) {
     if (process.state() == QProcess::NotRunning)
         return;
     signalGroup(process, SIGTERM);
-    if (!process.waitForFinished(5000))
+    process.terminate();
+    if (!process.waitForFinished(5000)) {
         signalGroup(process, SIGKILL);
+        process.kill();
+    }
     process.waitForFinished();
 }
 
