@@ -106,9 +106,7 @@ protected:
         host.emplace(desktop.bus());
         seeded = e2e::seedSeparators(desktop.configHome(), seededCharacters);
         ASSERT_EQ(seeded.size(), seededCharacters.size());
-        // The host draws its empty panel before Gapsel comes.
-        processEventsUntil([] { return false; }, 2000);
-        empty = desktop.screenshot();
+        empty = desktop.settledScreen();
         ASSERT_TRUE(gapsel.start(desktop.environment()));
     }
 
@@ -359,8 +357,7 @@ TEST(GnomeShell, ShowsTheSeparatorWithAMenuAtEveryStart) {
     ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
     const e2e::TrayHost host(desktop.bus());
     ASSERT_EQ(e2e::seedSeparators(desktop.configHome(), {QStringLiteral("—")}).size(), 1);
-    processEventsUntil([] { return false; }, 2000);
-    const QImage empty = desktop.screenshot();
+    const QImage empty = desktop.settledScreen();
     const int starts = qEnvironmentVariableIsSet("GAPSEL_E2E_GNOME_STARTS")
                            ? std::max(1, qEnvironmentVariableIntValue("GAPSEL_E2E_GNOME_STARTS"))
                            : 3;

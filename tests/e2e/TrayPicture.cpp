@@ -24,14 +24,37 @@ bool differs(QRgb a, QRgb b) {
            std::abs(qBlue(a) - qBlue(b)) > noise;
 }
 
-// The rows of `column` within `area` that changed, as a vertical span; an
-// invalid rectangle when none did.
-QRect changedSpan(const QImage& before, const QImage& now, const QRect& area, int column) {
+// The rows of `column` within `area` whose colour is not `background`, as a
+// vertical span; an invalid rectangle when there are none.
+QRect inkSpan(const QImage& now, QRgb background, const QRect& area, int column) {
     QRect span;
     for (int y = area.top(); y <= area.bottom(); ++y)
-        if (differs(before.pixel(column, y), now.pixel(column, y)))
+        if (differs(now.pixel(column, y), background))
             span |= QRect(column, y, 1, 1);
     return span;
+}
+
+// The columns of `area` in which something changed, at the area's full height.
+QRect changedColumns(const QImage& before, const QImage& now, const QRect& area) {
+    QRect changed;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (differs(before.pixel(x, y), now.pixel(x, y)))
+                changed |= QRect(x, area.top(), 1, area.height());
+    return changed;
+}
+
+QRgb commonColour(const QImage& screen, const QRect& area, const QRect& except = {}) {
+    QHash<QRgb, int> counts;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (!except.contains(x, y))
+                ++counts[screen.pixel(x, y)];
+    QRgb common = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        if (it.value() > counts.value(common))
+            common = it.key();
+    return common;
 }
 
 double channelLuminance(int value) {
@@ -44,37 +67,28 @@ double relativeLuminance(QRgb colour) {
            0.0722 * channelLuminance(qBlue(colour));
 }
 
-QRgb commonColourAround(const QImage& screen, const QRect& glyph, const QRect& panel) {
-    const QRect around =
-        glyph.adjusted(-surroundings, -surroundings, surroundings, surroundings) & panel;
-    QHash<QRgb, int> counts;
-    for (int y = around.top(); y <= around.bottom(); ++y)
-        for (int x = around.left(); x <= around.right(); ++x)
-            if (!glyph.contains(x, y))
-                ++counts[screen.pixel(x, y)];
-    QRgb common = 0;
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
-        if (it.value() > counts.value(common))
-            common = it.key();
-    return common;
-}
 } // namespace
 
 QList<QRect> glyphsIn(const QImage& before, const QImage& now, const QRect& area) {
     QList<QRect> glyphs;
     if (before.size() != now.size())
         return glyphs;
-    const QRect inside = area & now.rect();
-    int lastChanged = -glyphGap - 2;
-    for (int x = inside.left(); x <= inside.right(); ++x) {
-        const QRect span = changedSpan(before, now, inside, x);
+    // Where something changed, the colour most pixels have is the panel's
+    // (a host may also have changed it, as GNOME's does when leaving its
+    // overview, or have drawn a box of its own around the items, as Waybar's);
+    // anything else there is ink.
+    const QRect changed = changedColumns(before, now, area & now.rect());
+    const QRgb background = commonColour(now, changed);
+    int lastInk = -glyphGap - 2;
+    for (int x = changed.left(); x <= changed.right(); ++x) {
+        const QRect span = inkSpan(now, background, changed, x);
         if (!span.isValid())
             continue;
-        if (x - lastChanged > glyphGap + 1 || glyphs.isEmpty())
+        if (x - lastInk > glyphGap + 1 || glyphs.isEmpty())
             glyphs.append(span);
         else
             glyphs.back() |= span;
-        lastChanged = x;
+        lastInk = x;
     }
     return glyphs;
 }
@@ -105,7 +119,9 @@ double contrastRatio(QRgb a, QRgb b) {
 }
 
 double glyphContrast(const QImage& screen, const QRect& glyph, const QRect& panel) {
-    const QRgb background = commonColourAround(screen, glyph, panel);
+    const QRect around =
+        glyph.adjusted(-surroundings, -surroundings, surroundings, surroundings) & panel;
+    const QRgb background = commonColour(screen, around, glyph);
     double best = 1.0;
     for (int y = glyph.top(); y <= glyph.bottom(); ++y)
         for (int x = glyph.left(); x <= glyph.right(); ++x)

@@ -13,8 +13,9 @@ namespace e2e {
 // What a screenshot of a tray shows, found by comparing it with one taken
 // before: the glyphs that appeared, and whether a menu came up.
 
-// The boxes of what appeared in `area` between `before` and `now`, left to
-// right: runs of columns with changed pixels, a few pixels apart at most.
+// The boxes of the glyphs that appeared in `area` between `before` and `now`,
+// left to right: runs of columns, a few pixels apart at most, with pixels
+// other than the background where something changed.
 QList<QRect> glyphsIn(const QImage& before, const QImage& now, const QRect& area);
 
 // Which separator character a glyph's box has the shape of: "|" (tall),

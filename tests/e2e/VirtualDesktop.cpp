@@ -21,6 +21,8 @@ namespace {
 const QString watcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
 // Hosts (plasmashell, gnome-shell) may take this long on a busy machine.
 constexpr int hostStartTimeoutMs = 90000;
+// A screen that stays the same this long has settled.
+constexpr int settlingMs = 1000;
 
 // Starts programs in a process group of their own, so that whatever they
 // start in turn (Plasma's helpers, sway's bar, services the bus starts) ends
@@ -193,6 +195,24 @@ QString VirtualDesktop::startHost() {
                QStringLiteral(" never registered as a StatusNotifierItem host; its log:\n") +
                hostLog();
     return {};
+}
+
+QImage VirtualDesktop::settledScreen() const {
+    // Escape leaves what a host shows at its start (GNOME's overview).
+    QProcess key;
+    key.setProcessEnvironment(environment_);
+    key.start(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("Escape")});
+    key.waitForFinished(10000);
+    QImage last = screenshot();
+    testing_support::processEventsUntil(
+        [&] {
+            testing_support::processEventsUntil([] { return false; }, settlingMs);
+            QImage now = screenshot();
+            std::swap(now, last);
+            return now == last;
+        },
+        10 * settlingMs);
+    return last;
 }
 
 QString VirtualDesktop::restartHost() {

@@ -47,6 +47,8 @@ public:
     QDBusConnection bus() const;
     // The whole screen, as `xwd` dumps it; null if that fails.
     QImage screenshot() const;
+    // The screen once the host has finished its start: no more animations.
+    QImage settledScreen() const;
     // What the host and the services the bus started for it wrote so far.
     QString hostLog() const;
 
