@@ -1,17 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Gapsel developers
 
+#include "StoredSeparators.h"
 #include "TrayHost.h"
 #include "VirtualDesktop.h"
-#include "defaults/PropertyList.h"
 #include "platform/linux/tray/DBusTypes.h"
 #include "support/TestEnvironment.h"
 
 #include <QDBusArgument>
 #include <QDir>
 #include <QFile>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QProcess>
 
 #include <gtest/gtest.h>
@@ -24,28 +22,6 @@ namespace {
 
 // The panel's height, as its configuration (xfce4-panel.xml) sets it.
 constexpr int panelHeight = 32;
-
-struct StoredSeparator {
-    QString id;
-    QString character;
-};
-
-// The separators as Gapsel stored them in its preferences file.
-QList<StoredSeparator> storedSeparators(const QString& configHome) {
-    QFile file(configHome + QStringLiteral("/" GAPSEL_BUNDLE_ID ".plist"));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const auto root = PropertyList::parse(file.readAll());
-    QList<StoredSeparator> separators;
-    if (!root)
-        return separators;
-    for (const QVariant& record : root->value(QStringLiteral("separators")).toList()) {
-        const QJsonObject object = QJsonDocument::fromJson(record.toString().toUtf8()).object();
-        separators.append({object.value(QStringLiteral("id")).toString(),
-                           object.value(QStringLiteral("character")).toString()});
-    }
-    return separators;
-}
 
 // How many pixels of the panel along the top differ clearly from its
 // background (the colour most of it has): the ink of the tray's items.
@@ -71,7 +47,7 @@ int inkInPanel(const QImage& screen) {
 // Saves the whole screen as `<name>-screen.png` and, as `<name>.png`, the
 // panel's tray end enlarged four times, where the separators are easy to see.
 void saveScreenshot(const QImage& screen, const QString& name) {
-    const QString folder = QStringLiteral(GAPSEL_E2E_OUTPUT_DIR);
+    const QString folder = QStringLiteral(GAPSEL_E2E_OUTPUT_DIR "/xfce");
     QDir().mkpath(folder);
     screen.save(folder + QLatin1Char('/') + name + QStringLiteral("-screen.png"));
     constexpr int scale = 4;
@@ -113,9 +89,12 @@ protected:
         return {};
     }
 
-    QList<StoredSeparator> stored() const { return storedSeparators(desktop.configHome()); }
+    QList<e2e::StoredSeparator> stored() const {
+        return e2e::storedSeparators(desktop.configHome());
+    }
 
-    e2e::VirtualDesktop desktop{testing_support::freshFolder(QStringLiteral("desktop"))};
+    e2e::VirtualDesktop desktop{testing_support::freshFolder(QStringLiteral("desktop")),
+                                e2e::hostNamed(QStringLiteral("xfce"))};
     // Made once the desktop's bus runs.
     std::optional<e2e::TrayHost> host;
     QProcess gapsel;
@@ -126,7 +105,7 @@ TEST_F(GapselInTray, SeparatorsAppearInTheTrayAndFollowTheirMenus) {
     ASSERT_TRUE(
         eventually([&] { return host->itemServices().size() == 1 && stored().size() == 1; }));
     const QString first = host->itemServices().at(0);
-    const StoredSeparator firstStored = stored().at(0);
+    const e2e::StoredSeparator firstStored = stored().at(0);
     EXPECT_EQ(firstStored.character, QStringLiteral("—"));
     EXPECT_EQ(host->itemProperty(first, QStringLiteral("Id")).toString(), firstStored.id);
     EXPECT_EQ(host->itemProperty(first, QStringLiteral("XAyatanaLabel")).toString(),
@@ -152,7 +131,7 @@ TEST_F(GapselInTray, SeparatorsAppearInTheTrayAndFollowTheirMenus) {
     ASSERT_TRUE(host->choose(first, QStringLiteral("New")));
     ASSERT_TRUE(
         eventually([&] { return host->itemServices().size() == 2 && stored().size() == 2; }));
-    const StoredSeparator secondStored = stored().at(1);
+    const e2e::StoredSeparator secondStored = stored().at(1);
     EXPECT_EQ(secondStored.character, QStringLiteral("—"));
     EXPECT_NE(secondStored.id, firstStored.id);
     // The watcher lists items in an order of its own; the Id tells them apart.
@@ -247,7 +226,7 @@ TEST_F(GapselInTray, SettingsOpenFromTheMenuAndLaunchAtLoginWritesTheAutostartEn
     }));
     ASSERT_TRUE(eventually([&] { return desktop.screenshot() != before; }))
         << "the window is drawn";
-    desktop.screenshot().save(QStringLiteral(GAPSEL_E2E_OUTPUT_DIR "/settings-window.png"));
+    desktop.screenshot().save(QStringLiteral(GAPSEL_E2E_OUTPUT_DIR "/xfce/settings-window.png"));
 
     // The first switch, "Launch at login", has the keyboard focus.
     const QString entry =
@@ -270,7 +249,7 @@ TEST_F(GapselInTray, SettingsOpenFromTheMenuAndLaunchAtLoginWritesTheAutostartEn
 TEST_F(GapselInTray, GapselKeepsRunningWhenTheTrayGoesAwayAndComesBackToIt) {
     ASSERT_TRUE(eventually([&] { return host->itemServices().size() == 1; }));
     const QString id = stored().value(0).id;
-    const QString failure = desktop.restartPanel();
+    const QString failure = desktop.restartHost();
     ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
     ASSERT_TRUE(eventually([&] { return host->itemServices().size() == 1; }));
     EXPECT_EQ(host->itemProperty(host->itemServices().at(0), QStringLiteral("Id")).toString(), id);

@@ -37,13 +37,18 @@ TrayHost::TrayHost(QDBusConnection bus)
 }
 
 QStringList TrayHost::itemServices() const {
-    // Entries are a bus name, or a bus name followed by the item's object path.
+    // Entries are a bus name, or a bus name followed by the item's object path
+    // (GNOME's extension puts an "@" between them).
     QStringList services;
     for (const QString& entry :
          readProperty(bus_, watcherService, QStringLiteral("/StatusNotifierWatcher"),
                       watcherService, QStringLiteral("RegisteredStatusNotifierItems"))
-             .toStringList())
-        services.append(entry.section(QLatin1Char('/'), 0, 0));
+             .toStringList()) {
+        QString service = entry.section(QLatin1Char('/'), 0, 0);
+        if (service.endsWith(QLatin1Char('@')))
+            service.chop(1);
+        services.append(service);
+    }
     return services;
 }
 

@@ -3,56 +3,77 @@
 
 #pragma once
 
+#include "Host.h"
+
 #include <QDBusConnection>
 #include <QImage>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QString>
 
+#include <memory>
+#include <vector>
+
 namespace e2e {
 
 // A desktop of the test's own: an X server without a screen (Xvfb), a private
-// session bus and XFCE's panel holding only its tray, which hosts
-// StatusNotifierItems. Everything lives below one folder and ends with this
-// object; the user's own session is never touched.
+// session bus and one real tray host, which shows StatusNotifierItems.
+// Everything lives below one folder and ends with this object; the user's own
+// session is never touched.
 class VirtualDesktop {
 public:
-    // `home` is a fresh folder: HOME, XDG_CONFIG_HOME (with the panel's
+    // `home` is a fresh folder: HOME, XDG_CONFIG_HOME (with the host's
     // configuration) and XDG_RUNTIME_DIR go below it.
-    explicit VirtualDesktop(QString home);
+    VirtualDesktop(QString home, Host host);
     ~VirtualDesktop();
     VirtualDesktop(const VirtualDesktop&) = delete;
     VirtualDesktop& operator=(const VirtualDesktop&) = delete;
 
-    // Starts the display, the bus and the panel, and waits until the tray's
+    // Starts the display, the bus and the host, and waits until the tray's
     // watcher reports a host. Returns what failed, or an empty string.
     QString start();
 
-    // Ends the panel at once, as a crash would, and starts it again. Returns
+    // Ends the host at once, as a crash would, and starts it again. Returns
     // what failed, or an empty string.
-    QString restartPanel();
+    QString restartHost();
 
+    const Host& host() const { return host_; }
     // The environment for a program that is to run on this desktop.
     QProcessEnvironment environment() const { return environment_; }
+    void setVariable(const QString& name, const QString& value);
+    QString home() const { return home_; }
     QString configHome() const;
     // A connection of the test's own to the desktop's bus.
     QDBusConnection bus() const;
     // The whole screen, as `xwd` dumps it; null if that fails.
     QImage screenshot() const;
+    // The screen once the host has finished its start: no more animations.
+    QImage settledScreen() const;
+    // What the host and the services the bus started for it wrote so far.
+    QString hostLog() const;
+
+    // Starts a program that runs beside the host until the desktop ends and
+    // returns the first line it prints (an address, a number).
+    QString startService(const QString& program, const QStringList& arguments);
+    // Runs a program on the desktop to its end. Returns what failed, or an
+    // empty string.
+    QString run(const QString& program, const QStringList& arguments) const;
 
 private:
     QString startDisplay();
     QString startBus();
-    QString startPanel();
+    QString startHost();
     QString hostConnectionName() const;
 
     QString home_;
+    Host host_;
     QProcessEnvironment environment_;
     QString display_;
     QString busAddress_;
     QProcess displayServer_;
     QProcess busDaemon_;
-    QProcess panel_;
+    QProcess hostProcess_;
+    std::vector<std::unique_ptr<QProcess>> services_;
 };
 
 } // namespace e2e

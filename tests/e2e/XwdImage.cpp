@@ -16,6 +16,7 @@ enum Field : int {
     Width = 4,
     Height = 5,
     ByteOrder = 7,
+    BitsPerPixel = 11,
     BytesPerLine = 12,
     RedMask = 14,
     GreenMask = 15,
@@ -43,7 +44,8 @@ QImage fromXwd(const QByteArray& dump) {
     const qsizetype bytesPerLine = headerField(dump, BytesPerLine);
     const qsizetype pixelsStart =
         headerField(dump, HeaderSize) + colourEntrySize * headerField(dump, ColourCount);
-    const qsizetype bytesPerPixel = width > 0 ? bytesPerLine / width : 0;
+    // Lines may be padded beyond their pixels: a pixel's size is its own field.
+    const qsizetype bytesPerPixel = headerField(dump, BitsPerPixel) / 8;
     if (width <= 0 || height <= 0 || (bytesPerPixel != 3 && bytesPerPixel != 4) ||
         dump.size() < pixelsStart + bytesPerLine * height)
         return {};

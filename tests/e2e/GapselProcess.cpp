@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Gapsel developers
+
+#include "GapselProcess.h"
+
+namespace e2e {
+
+bool GapselProcess::start(const QProcessEnvironment& environment) {
+    process_.setProcessEnvironment(environment);
+    process_.setProcessChannelMode(QProcess::ForwardedChannels);
+    process_.start(QStringLiteral(GAPSEL_EXECUTABLE), {});
+    return process_.waitForStarted();
+}
+
+void GapselProcess::stop() {
+    if (process_.state() == QProcess::NotRunning)
+        return;
+    process_.terminate();
+    if (!process_.waitForFinished(10000))
+        process_.kill();
+    process_.waitForFinished();
+}
+
+bool runDefaultsTool(const QProcessEnvironment& environment, const QStringList& arguments) {
+    QProcess defaults;
+    defaults.setProcessEnvironment(environment);
+    defaults.start(QStringLiteral(GAPSEL_DEFAULTS_EXECUTABLE), arguments);
+    return defaults.waitForFinished(20000) && defaults.exitStatus() == QProcess::NormalExit &&
+           defaults.exitCode() == 0;
+}
+
+} // namespace e2e

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Gapsel developers
+
+#pragma once
+
+#include <QProcess>
+#include <QProcessEnvironment>
+
+namespace e2e {
+
+// Gapsel itself, started on a test's desktop and ended with the test.
+class GapselProcess {
+public:
+    GapselProcess() = default;
+    ~GapselProcess() { stop(); }
+    GapselProcess(const GapselProcess&) = delete;
+    GapselProcess& operator=(const GapselProcess&) = delete;
+
+    bool start(const QProcessEnvironment& environment);
+    // Ends it as a session's end does (SIGTERM).
+    void stop();
+    bool running() const { return process_.state() == QProcess::Running; }
+
+private:
+    QProcess process_;
+};
+
+// Runs `gapsel-defaults` with these arguments on the desktop; whether it succeeded.
+bool runDefaultsTool(const QProcessEnvironment& environment, const QStringList& arguments);
+
+} // namespace e2e

@@ -1,0 +1,181 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Gapsel developers
+
+#include "Host.h"
+
+#include "VirtualDesktop.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+
+namespace e2e {
+
+namespace {
+constexpr int screenWidth = 1280;
+constexpr int screenHeight = 800;
+
+QString sourceFile(const char* name) {
+    return QStringLiteral(GAPSEL_E2E_SOURCE_DIR "/") + QString::fromLatin1(name);
+}
+
+// Copies `source` to `target` below the desktop's configuration folder.
+QString copyConfiguration(VirtualDesktop& desktop, const QString& source, const QString& target) {
+    const QString path = desktop.configHome() + QLatin1Char('/') + target;
+    QDir().mkpath(path.section(QLatin1Char('/'), 0, -2));
+    return QFile::copy(source, path) ? QString() : QStringLiteral("cannot copy ") + source;
+}
+
+Host xfce() {
+    return {.name = QStringLiteral("xfce"),
+            .program = QStringLiteral("xfce4-panel"),
+            // Without the flag the panel first waits some seconds for a window manager.
+            .arguments = {QStringLiteral("--disable-wm-check")},
+            .packages = QStringLiteral("xfce4-panel"),
+            .panel = {0, 0, screenWidth, 32},
+            .tray = {0, 0, screenWidth, 32},
+            .configure = [](VirtualDesktop& desktop) {
+                return copyConfiguration(
+                    desktop, sourceFile("xfce4-panel.xml"),
+                    QStringLiteral("xfce4/xfconf/xfce-perchannel-xml/xfce4-panel.xml"));
+            }};
+}
+
+Host lxqt() {
+    return {.name = QStringLiteral("lxqt"),
+            .program = QStringLiteral("lxqt-panel"),
+            .packages = QStringLiteral("lxqt-panel"),
+            .panel = {0, 0, screenWidth, 32},
+            .tray = {0, 0, screenWidth, 32},
+            .order = ItemOrder::ArrivalNewestLast,
+            .configure = [](VirtualDesktop& desktop) {
+                // Without LXQt's own settings the panel draws black.
+                const QString failure =
+                    copyConfiguration(desktop, QStringLiteral("/usr/share/lxqt/lxqt.conf"),
+                                      QStringLiteral("lxqt/lxqt.conf"));
+                return failure.isEmpty() ? copyConfiguration(desktop, sourceFile("lxqt-panel.conf"),
+                                                             QStringLiteral("lxqt/panel.conf"))
+                                         : failure;
+            }};
+}
+
+Host gnome() {
+    return {
+        .name = QStringLiteral("gnome"),
+        .program = QStringLiteral("gnome-shell"),
+        .arguments = {QStringLiteral("--x11"), QStringLiteral("--replace"),
+                      QStringLiteral("--sm-disable")},
+        .packages = QStringLiteral("gnome-shell gnome-shell-extension-appindicator"),
+        .panel = {0, 0, screenWidth, 32},
+        // Right of the clock, left of the system menu.
+        .tray = {screenWidth * 2 / 3, 0, screenWidth / 3 - 36, 32},
+        .order = ItemOrder::ArrivalNewestFirst,
+        .configure =
+            [](VirtualDesktop& desktop) {
+                desktop.setVariable(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("x11"));
+                desktop.setVariable(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("GNOME"));
+                // The shell crashes in its login manager without a system bus.
+                const QString systemBus =
+                    desktop.startService(QStringLiteral("dbus-daemon"),
+                                         {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                                          QStringLiteral("--print-address=1")});
+                if (systemBus.isEmpty())
+                    return QStringLiteral("the second bus does not start");
+                desktop.setVariable(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"), systemBus);
+                return QString();
+            },
+        .prepare =
+            [](VirtualDesktop& desktop) {
+                for (const auto& [key, value] :
+                     {std::pair{"enabled-extensions", "['ubuntu-appindicators@ubuntu.com']"},
+                      std::pair{"welcome-dialog-last-shown-version", "'999'"}}) {
+                    const QString failure =
+                        desktop.run(QStringLiteral("gsettings"),
+                                    {QStringLiteral("set"), QStringLiteral("org.gnome.shell"),
+                                     QString::fromLatin1(key), QString::fromLatin1(value)});
+                    if (!failure.isEmpty())
+                        return failure;
+                }
+                return QString();
+            }};
+}
+
+Host plasma() {
+    return {.name = QStringLiteral("plasma"),
+            .program = QStringLiteral("plasmashell"),
+            .arguments = {QStringLiteral("--no-respawn")},
+            .packages = QStringLiteral("plasma-workspace plasma-desktop"),
+            .panel = {0, screenHeight - 44, screenWidth, 44},
+            // Left of the clock.
+            .tray = {screenWidth / 2, screenHeight - 44, screenWidth / 2 - 120, 44},
+            .configure = [](VirtualDesktop& desktop) {
+                for (const auto& [name, value] :
+                     {std::pair{"XDG_CURRENT_DESKTOP", "KDE"},
+                      std::pair{"KDE_FULL_SESSION", "true"}, std::pair{"KDE_SESSION_VERSION", "5"},
+                      std::pair{"QT_QUICK_BACKEND", "software"}})
+                    desktop.setVariable(QString::fromLatin1(name), QString::fromLatin1(value));
+                return QString();
+            }};
+}
+
+// sway refuses to run as root, so it and Waybar run as a user of their own.
+const QString waybarUser = QStringLiteral("gapsel-e2e");
+
+Host waybar() {
+    return {
+        .name = QStringLiteral("waybar"),
+        .program = QStringLiteral("sway"),
+        .arguments = {QStringLiteral("--config"), sourceFile("sway.config")},
+        .packages = QStringLiteral("sway waybar"),
+        .panel = {0, 0, screenWidth, 30},
+        .tray = {screenWidth / 2, 0, screenWidth / 2, 30},
+        .order = ItemOrder::ArrivalNewestLast,
+        .configure =
+            [](VirtualDesktop& desktop) {
+                // sway draws into a window on the virtual display, which the
+                // tests' screenshots and clicks reach.
+                for (const auto& [name, value] :
+                     {std::pair{"WLR_BACKENDS", "x11"}, std::pair{"WLR_RENDERER", "pixman"},
+                      std::pair{"WLR_X11_OUTPUTS", "1"}, std::pair{"XDG_CURRENT_DESKTOP", "sway"}})
+                    desktop.setVariable(QString::fromLatin1(name), QString::fromLatin1(value));
+                const QString failure = copyConfiguration(desktop, sourceFile("waybar.jsonc"),
+                                                          QStringLiteral("waybar/config"));
+                if (!failure.isEmpty() || desktop.run(QStringLiteral("id"), {waybarUser}).isEmpty())
+                    return failure;
+                return desktop.run(
+                    QStringLiteral("useradd"),
+                    {QStringLiteral("--system"), QStringLiteral("--no-create-home"), waybarUser});
+            },
+        .prepare =
+            [](VirtualDesktop& desktop) {
+                return desktop.run(QStringLiteral("chown"),
+                                   {QStringLiteral("-R"), waybarUser, desktop.home()});
+            },
+        .user = waybarUser};
+}
+} // namespace
+
+bool Host::installed() const {
+    return !QStandardPaths::findExecutable(program).isEmpty();
+}
+
+const QList<Host>& knownHosts() {
+    static const QList<Host> hosts{xfce(), lxqt(), gnome(), plasma(), waybar()};
+    return hosts;
+}
+
+const Host& hostNamed(const QString& name) {
+    for (const Host& host : knownHosts())
+        if (host.name == name)
+            return host;
+    return knownHosts().front();
+}
+
+QStringList chosenHosts() {
+    const QString chosen = qEnvironmentVariable("GAPSEL_E2E_HOSTS");
+    return chosen.isEmpty() ? QStringList{QStringLiteral("xfce"), QStringLiteral("lxqt"),
+                                          QStringLiteral("gnome")}
+                            : chosen.split(QLatin1Char(','), Qt::SkipEmptyParts);
+}
+
+} // namespace e2e

@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Gapsel developers
+
+#pragma once
+
+#include <QList>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+namespace e2e {
+
+class VirtualDesktop;
+
+// How a host lines up the items it shows, as far as an app can rely on it.
+enum class ItemOrder {
+    OwnRule,            // by a rule or memory of its own (XFCE's known items, Plasma's titles)
+    ArrivalNewestLast,  // LXQt, Waybar
+    ArrivalNewestFirst, // GNOME's AppIndicator extension
+};
+
+// A real tray host as the tests run it on a virtual display: the program, what
+// it needs around it, and where on the 1280×800 screen it draws its panel.
+struct Host {
+    QString name{};
+    QString program{};
+    QStringList arguments{};
+    // Debian packages that bring the host; the tests skip a host whose
+    // program is not installed and name these.
+    QString packages{};
+    // The band of the screen the panel covers, and the part of it where the
+    // host draws status items (nothing else in it changes by itself).
+    QRect panel{};
+    QRect tray{};
+    ItemOrder order = ItemOrder::OwnRule;
+    // Writes the host's configuration below the desktop's home and adds to
+    // the desktop's environment, before the bus starts (services the bus
+    // starts inherit the environment).
+    std::function<QString(VirtualDesktop&)> configure = [](VirtualDesktop&) { return QString(); };
+    // Runs once the bus is up, just before the host starts.
+    std::function<QString(VirtualDesktop&)> prepare = [](VirtualDesktop&) { return QString(); };
+    // The user the host runs as; empty: the test's own.
+    QString user{};
+
+    bool installed() const;
+};
+
+// Every host the tests know, by name: xfce, lxqt, gnome, plasma, waybar.
+const QList<Host>& knownHosts();
+const Host& hostNamed(const QString& name);
+
+// The hosts this run is to try: GAPSEL_E2E_HOSTS (comma-separated names),
+// by default those CI installs (xfce, lxqt, gnome).
+QStringList chosenHosts();
+
+} // namespace e2e

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Gapsel developers
+
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace e2e {
+
+// A separator as Gapsel keeps it in its preferences file.
+struct StoredSeparator {
+    QString id;
+    QString character;
+};
+
+// The separators in the preferences file below `configHome`, in list order.
+QList<StoredSeparator> storedSeparators(const QString& configHome);
+
+// Writes a preferences file that holds one separator per character, in this
+// order, as a user who set them up earlier has it. Returns them.
+QList<StoredSeparator> seedSeparators(const QString& configHome, const QStringList& characters);
+
+} // namespace e2e

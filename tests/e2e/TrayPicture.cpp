@@ -1,0 +1,132 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Gapsel developers
+
+#include "TrayPicture.h"
+
+#include <QHash>
+
+#include <cmath>
+
+namespace e2e {
+
+namespace {
+// Below this, a difference in a colour channel is the renderer's noise.
+constexpr int noise = 24;
+// Columns this far apart still belong to one glyph.
+constexpr int glyphGap = 2;
+// A menu covers at least this many pixels.
+constexpr int menuPixels = 400;
+// How far around a glyph its surroundings reach.
+constexpr int surroundings = 4;
+
+bool differs(QRgb a, QRgb b) {
+    return std::abs(qRed(a) - qRed(b)) > noise || std::abs(qGreen(a) - qGreen(b)) > noise ||
+           std::abs(qBlue(a) - qBlue(b)) > noise;
+}
+
+// The rows of `column` within `area` whose colour is not `background`, as a
+// vertical span; an invalid rectangle when there are none.
+QRect inkSpan(const QImage& now, QRgb background, const QRect& area, int column) {
+    QRect span;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        if (differs(now.pixel(column, y), background))
+            span |= QRect(column, y, 1, 1);
+    return span;
+}
+
+// The columns of `area` in which something changed, at the area's full height.
+QRect changedColumns(const QImage& before, const QImage& now, const QRect& area) {
+    QRect changed;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (differs(before.pixel(x, y), now.pixel(x, y)))
+                changed |= QRect(x, area.top(), 1, area.height());
+    return changed;
+}
+
+QRgb commonColour(const QImage& screen, const QRect& area, const QRect& except = {}) {
+    QHash<QRgb, int> counts;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (!except.contains(x, y))
+                ++counts[screen.pixel(x, y)];
+    QRgb common = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        if (it.value() > counts.value(common))
+            common = it.key();
+    return common;
+}
+
+double channelLuminance(int value) {
+    const double c = value / 255.0;
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+double relativeLuminance(QRgb colour) {
+    return 0.2126 * channelLuminance(qRed(colour)) + 0.7152 * channelLuminance(qGreen(colour)) +
+           0.0722 * channelLuminance(qBlue(colour));
+}
+
+} // namespace
+
+QList<QRect> glyphsIn(const QImage& before, const QImage& now, const QRect& area) {
+    QList<QRect> glyphs;
+    if (before.size() != now.size())
+        return glyphs;
+    // Where something changed, the colour most pixels have is the panel's
+    // (a host may also have changed it, as GNOME's does when leaving its
+    // overview, or have drawn a box of its own around the items, as Waybar's);
+    // anything else there is ink.
+    const QRect changed = changedColumns(before, now, area & now.rect());
+    const QRgb background = commonColour(now, changed);
+    int lastInk = -glyphGap - 2;
+    for (int x = changed.left(); x <= changed.right(); ++x) {
+        const QRect span = inkSpan(now, background, changed, x);
+        if (!span.isValid())
+            continue;
+        if (x - lastInk > glyphGap + 1 || glyphs.isEmpty())
+            glyphs.append(span);
+        else
+            glyphs.back() |= span;
+        lastInk = x;
+    }
+    return glyphs;
+}
+
+QString shapeOf(const QRect& glyph) {
+    if (glyph.height() >= 2 * glyph.width())
+        return QStringLiteral("|");
+    if (glyph.width() >= 2 * glyph.height())
+        return QStringLiteral("—");
+    return QStringLiteral("·");
+}
+
+bool menuShown(const QImage& before, const QImage& now, const QRect& panel) {
+    if (before.size() != now.size())
+        return false;
+    int changed = 0;
+    for (int y = 0; y < now.height(); ++y)
+        for (int x = 0; x < now.width(); ++x)
+            if (!panel.contains(x, y) && differs(before.pixel(x, y), now.pixel(x, y)))
+                ++changed;
+    return changed >= menuPixels;
+}
+
+double contrastRatio(QRgb a, QRgb b) {
+    const double la = relativeLuminance(a);
+    const double lb = relativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+double glyphContrast(const QImage& screen, const QRect& glyph, const QRect& panel) {
+    const QRect around =
+        glyph.adjusted(-surroundings, -surroundings, surroundings, surroundings) & panel;
+    const QRgb background = commonColour(screen, around, glyph);
+    double best = 1.0;
+    for (int y = glyph.top(); y <= glyph.bottom(); ++y)
+        for (int x = glyph.left(); x <= glyph.right(); ++x)
+            best = std::max(best, contrastRatio(screen.pixel(x, y), background));
+    return best;
+}
+
+} // namespace e2e

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Gapsel developers
+
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QRect>
+#include <QString>
+
+namespace e2e {
+
+// What a screenshot of a tray shows, found by comparing it with one taken
+// before: the glyphs that appeared, and whether a menu came up.
+
+// The boxes of the glyphs that appeared in `area` between `before` and `now`,
+// left to right: runs of columns, a few pixels apart at most, with pixels
+// other than the background where something changed.
+QList<QRect> glyphsIn(const QImage& before, const QImage& now, const QRect& area);
+
+// Which separator character a glyph's box has the shape of: "|" (tall),
+// "—" (wide) or "·" (neither).
+QString shapeOf(const QRect& glyph);
+
+// Whether something the size of a menu appeared outside the panel.
+bool menuShown(const QImage& before, const QImage& now, const QRect& panel);
+
+// The contrast ratio (WCAG 2: from 1:1 to 21:1, of relative luminances) of
+// two colours.
+double contrastRatio(QRgb a, QRgb b);
+
+// How well a glyph stands out from the panel around it: the contrast ratio of
+// its most distinct pixel against the colour most of its surroundings have.
+double glyphContrast(const QImage& screen, const QRect& glyph, const QRect& panel);
+
+} // namespace e2e
