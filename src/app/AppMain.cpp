@@ -8,6 +8,7 @@
 
 AppMain::AppMain(platform::Platform platform)
     : jxkit_(JXKit::shared(platform))
+    , saveFailureAlerts_(UserDefaults::standard(), platform.alerts, platform.mainQueue)
     , postLaunchStep_(jxkit_, pendingServices_, platform.mainQueue) {
     platform.mainQueue.async([this] { postLaunchStep_.run(); });
     // Changes that other programs make to the preferences file reach the

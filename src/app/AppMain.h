@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/PostLaunchStep.h"
+#include "app/SaveFailureAlerts.h"
 #include "app/SeparatorsView.h"
 #include "kit/Metadata.h"
 #include "kit/PendingServices.h"
@@ -30,6 +31,7 @@ public:
 
 private:
     JXKit& jxkit_;
+    app::SaveFailureAlerts saveFailureAlerts_;
     kit::PendingServices pendingServices_;
     app::PostLaunchStep postLaunchStep_;
     std::unique_ptr<app::SeparatorsView> separators_;

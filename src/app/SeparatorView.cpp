@@ -66,22 +66,25 @@ SeparatorItem SeparatorView::currentSeparator(const QList<SeparatorItem>& list) 
     return found == list.end() ? separator_ : *found;
 }
 
-// Each action reads the list as it is now and writes it back whole.
+// Each action edits the list as the file holds it at this moment, under its
+// lock, never the list as this view last saw it: another program may have
+// changed it since, and writing an older view back would undo that change.
 void SeparatorView::addSeparator() {
-    auto& separators = context_.separators;
-    const QList<SeparatorItem> list = separators.value();
-    separators.setValue(separatorListEdits::appendingCopyOf(list, currentSeparator(list)));
+    Defaults::modify(context_.separators.key(), [this](QList<SeparatorItem>& list) {
+        list = separatorListEdits::appendingCopyOf(list, currentSeparator(list));
+    });
 }
 
 void SeparatorView::removeSeparator() {
-    auto& separators = context_.separators;
-    separators.setValue(separatorListEdits::removing(separators.value(), separator_.id));
+    Defaults::modify(context_.separators.key(), [this](QList<SeparatorItem>& list) {
+        list = separatorListEdits::removing(list, separator_.id);
+    });
 }
 
 void SeparatorView::chooseCharacter(const QString& character) {
-    auto& separators = context_.separators;
-    separators.setValue(
-        separatorListEdits::withCharacter(separators.value(), separator_.id, character));
+    Defaults::modify(context_.separators.key(), [this, &character](QList<SeparatorItem>& list) {
+        list = separatorListEdits::withCharacter(list, separator_.id, character);
+    });
 }
 
 } // namespace app
