@@ -5,4 +5,5 @@
 
 #include <QLoggingCategory>
 
+// What the application logs ("gapsel.app"; switch it with QT_LOGGING_RULES).
 Q_DECLARE_LOGGING_CATEGORY(appLog)

@@ -8,6 +8,7 @@
 
 AppMain::AppMain(platform::Platform platform)
     : jxkit_(JXKit::shared(platform))
+    , saveFailureAlerts_(UserDefaults::standard(), platform.alerts, platform.mainQueue)
     , postLaunchStep_(jxkit_, pendingServices_, platform.mainQueue)
     , placement_(platform.trayHosts, platform.trayPlacement, platform.pasteboard,
                  platform.mainQueue)

@@ -5,6 +5,7 @@
 
 #include "app/NoTrayNotice.h"
 #include "app/PostLaunchStep.h"
+#include "app/SaveFailureAlerts.h"
 #include "app/SeparatorsView.h"
 #include "kit/Metadata.h"
 #include "kit/PendingServices.h"
@@ -31,6 +32,7 @@ public:
 
 private:
     JXKit& jxkit_;
+    app::SaveFailureAlerts saveFailureAlerts_;
     kit::PendingServices pendingServices_;
     app::PostLaunchStep postLaunchStep_;
     app::SeparatorPlacement placement_;

@@ -75,29 +75,33 @@ SeparatorItem SeparatorView::currentSeparator(const QList<SeparatorItem>& list) 
     return found == list.end() ? separator_ : *found;
 }
 
-// Each action reads the list as it is now and writes it back whole.
+// Each action edits the list as the file holds it at this moment, under its
+// lock, never the list as this view last saw it: another program may have
+// changed it since, and writing an older view back would undo that change.
 void SeparatorView::addSeparator() {
-    auto& separators = context_.separators;
-    const QList<SeparatorItem> list = separators.value();
-    const QList<SeparatorItem> added =
-        separatorListEdits::appendingCopyOf(list, currentSeparator(list));
-    // Placed before it shows, so that it appears in its place at once.
-    if (context_.placement && !added.isEmpty())
-        context_.placement->separatorAdded(separator_.idString(), added.last().idString());
-    separators.setValue(added);
+    QString addedId;
+    Defaults::modify(context_.separators.key(), [&](QList<SeparatorItem>& list) {
+        list = separatorListEdits::appendingCopyOf(list, currentSeparator(list));
+        addedId = list.last().idString();
+    });
+    // Placed before its view shows it (on a later turn), so that it appears in
+    // its place at once.
+    if (context_.placement)
+        context_.placement->separatorAdded(separator_.idString(), addedId);
 }
 
 void SeparatorView::removeSeparator() {
-    auto& separators = context_.separators;
     if (context_.placement)
         context_.placement->separatorRemoved(separator_.idString());
-    separators.setValue(separatorListEdits::removing(separators.value(), separator_.id));
+    Defaults::modify(context_.separators.key(), [this](QList<SeparatorItem>& list) {
+        list = separatorListEdits::removing(list, separator_.id);
+    });
 }
 
 void SeparatorView::chooseCharacter(const QString& character) {
-    auto& separators = context_.separators;
-    separators.setValue(
-        separatorListEdits::withCharacter(separators.value(), separator_.id, character));
+    Defaults::modify(context_.separators.key(), [this, &character](QList<SeparatorItem>& list) {
+        list = separatorListEdits::withCharacter(list, separator_.id, character);
+    });
 }
 
 } // namespace app

@@ -1,17 +1,44 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Gapsel developers
 
+#include "app/AppLog.h"
 #include "app/AppMain.h"
+#include "app/CommandLine.h"
 #include "app/ui/AppWindows.h"
-#include "debug/InMemoryLog.h"
-#include "platform/Workspace.h"
+#include "debug/MessageHandler.h"
+#include "defaults/UserDefaults.h"
 #include "platform/linux/LinuxPlatform.h"
 #include "platform/linux/SingleInstance.h"
 #include "platform/linux/TerminationSignals.h"
 
 #include <QApplication>
+#include <QTextStream>
+
+namespace {
+
+QStringList argumentsOf(int argc, char** argv) {
+    QStringList arguments;
+    for (int index = 0; index < argc; ++index)
+        arguments.append(QString::fromLocal8Bit(argv[index]));
+    return arguments;
+}
+
+// The command line's own answer (help, version, a mistake), written before
+// anything connects to a display or a bus.
+int leave(const app::CommandLine::Exit& exit) {
+    QTextStream(stdout) << exit.standardOutput;
+    QTextStream(stderr) << exit.standardError;
+    return exit.code;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
+    debug::installMessageHandler();
+    const app::CommandLine commandLine = app::CommandLine::parse(argumentsOf(argc, argv));
+    if (commandLine.exit)
+        return leave(*commandLine.exit);
+
     QApplication application(argc, argv);
     // A tray utility has no main window: closing the last window (settings,
     // debug) must not end it.
@@ -19,15 +46,16 @@ int main(int argc, char** argv) {
 
     // Starting Gapsel while it runs changes nothing: the new process tells the
     // running one and leaves. Only a relaunch waits for its predecessor.
-    platform::xdg::SingleInstance instance(QStringLiteral(GAPSEL_BUNDLE_ID));
-    const bool isNewInstance =
-        QCoreApplication::arguments().contains(QString::fromLatin1(platform::newInstanceArgument));
-    if (instance.claim(isNewInstance) == platform::xdg::SingleInstance::Claim::AnotherIsRunning)
+    platform::xdg::SingleInstance instance(QStringLiteral(GAPSEL_BUNDLE_ID),
+                                           UserDefaults::standard()->filePath());
+    const bool isNewInstance = commandLine.has("new-instance"); // platform::newInstanceArgument
+    if (instance.claim(isNewInstance) == platform::xdg::SingleInstance::Claim::AnotherIsRunning) {
+        QTextStream(stderr) << QStringLiteral("Gapsel is already running (pid %1)\n")
+                                   .arg(instance.runningProcessId());
         return 0;
-    instance.onStartedAgain([] {
-        debug::InMemoryLog::shared().append(
-            QStringLiteral("Gapsel was started again while running; nothing to open."));
-    });
+    }
+    instance.onStartedAgain(
+        [] { qCInfo(appLog, "Gapsel was started again while running; nothing to open."); });
 
     const platform::xdg::TerminationSignals termination([] { QCoreApplication::quit(); });
     platform::xdg::LinuxPlatform desktop;

@@ -59,11 +59,12 @@ template <Integer K> struct MapKey<K> {
 
 // --- Lists -------------------------------------------------------------------
 
+// A stored list reads as the elements that can be read, in their order: one
+// element of the wrong kind does not cost the user all the others.
 template <DefaultsSerializable E> struct ArrayBridge {
     using Value = QList<E>;
     static bool accepts(const QVariant& stored) {
-        return stored.typeId() == QMetaType::QVariantList &&
-               detail::allAcceptedByBridge<E>(stored.toList());
+        return stored.typeId() == QMetaType::QVariantList;
     }
     // Elements that cannot be stored are left out; the others keep their order.
     static std::optional<QVariant> serialize(const std::optional<Value>& value) {
@@ -83,6 +84,8 @@ template <DefaultsSerializable E> struct ArrayBridge {
             return std::nullopt;
         Value elements;
         for (const QVariant& item : stored->toList()) {
+            if (!BridgeOf<E>::accepts(item))
+                continue;
             if (auto element = BridgeOf<E>::deserialize(item))
                 elements.push_back(std::move(*element));
         }

@@ -3,10 +3,11 @@
 
 #include "defaults/JsonCoding.h"
 
+#include "defaults/DefaultsLog.h"
+
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
-#include <iostream>
 
 namespace Defaults::Json {
 namespace {
@@ -203,7 +204,7 @@ std::optional<std::string> fragmentText(const std::optional<Value>& element, std
     if (element)
         text = write(*element, &error);
     if (!text)
-        std::cout << error << std::endl;
+        qCWarning(defaultsLog).noquote() << QString::fromStdString(error);
     return text;
 }
 

@@ -81,15 +81,20 @@ private:
     V defaultValue_;
 };
 
-// The stored value, or the key's default when nothing is stored or what is
-// stored does not read as V. Never writes.
-template <class V> V get(const Key<V>& key) {
-    const QVariant stored = key.suite().object(key.name());
+// What `stored` reads as under this key: the key's default when it is nothing
+// or does not read as V.
+template <class V> V valueOf(const Key<V>& key, const QVariant& stored) {
     if (!stored.isValid())
         return key.defaultValue();
     if (auto value = fromStoredForm<V>(stored))
         return std::move(*value);
     return key.defaultValue();
+}
+
+// The stored value, or the key's default when nothing is stored or what is
+// stored does not read as V. Never writes.
+template <class V> V get(const Key<V>& key) {
+    return valueOf(key, key.suite().object(key.name()));
 }
 
 // Stores `value` explicitly, also when it equals the default. A value that is
@@ -106,11 +111,18 @@ template <class V> void set(const Key<V>& key, const V& value) {
 }
 
 // Reads, lets `mutate` change the value in place, and writes it back: exactly
-// one write, also when nothing changed. Not atomic against other writers.
+// one write, also when nothing changed. Atomic against other writers, in this
+// process or another (see UserDefaults::update): the value `mutate` is given
+// is the one in the file now, never an older view of it. `mutate` must not
+// touch the domain.
 template <class V, class Mutation> void modify(const Key<V>& key, Mutation&& mutate) {
-    V value = get(key);
-    std::forward<Mutation>(mutate)(value);
-    set(key, value);
+    key.suite().update(key.name(), [&](const QVariant& current) -> std::optional<QVariant> {
+        V value = valueOf(key, current);
+        mutate(value);
+        if (detail::isNilValue(value))
+            return std::nullopt;
+        return toStoredForm(value);
+    });
 }
 
 // True when reading the key gives its default (nothing stored, something

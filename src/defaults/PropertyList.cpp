@@ -249,6 +249,8 @@ bool identical(const QVariant& a, const QVariant& b) {
     if (a.typeId() != b.typeId())
         return false;
     switch (a.typeId()) {
+    case QMetaType::UnknownType:
+        return true; // both say "no value"
     case QMetaType::QString:
         return a.toString() == b.toString();
     case QMetaType::Bool:

@@ -30,6 +30,7 @@ std::optional<QVariant> normalized(const QVariant& value, QString* error = nullp
 // True when both values are canonical and equal in type and value: a Boolean is
 // never equal to an integer, nor an integer to a real. Reals compare as stored:
 // NaN equals NaN (so a stored NaN is not a change), -0.0 differs from 0.0.
+// Two invalid QVariants ("no value") are identical.
 bool identical(const QVariant& a, const QVariant& b);
 
 // The XML property-list text of a dictionary of canonical values, readable by

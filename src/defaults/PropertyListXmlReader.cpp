@@ -63,7 +63,7 @@ std::optional<QVariant> parseInteger(const QString& text, QString& problem) {
     return signedOrUnsigned(negative, magnitude);
 }
 
-// Decimal reals as printf or Apple write them, and "nan", "inf", "infinity"
+// Decimal reals as C's formatted output or Apple write them, and "nan", "inf", "infinity"
 // with either sign in any letter case.
 std::optional<QVariant> parseReal(const QString& text, QString& problem) {
     const QByteArray ascii = QStringView(text).trimmed().toLatin1();

@@ -3,6 +3,7 @@
 
 #include "defaults/PropertyList.h"
 
+#include "defaults/DefaultsLog.h"
 #include "defaults/PropertyListDetail.h"
 
 #include <QDateTime>
@@ -60,8 +61,12 @@ QByteArray dateText(const QDateTime& date) {
     const QDateTime utc = date.toUTC();
     const QDate day = utc.date();
     const QTime time = utc.time();
-    return QString::asprintf("%04d-%02d-%02dT%02d:%02d:%02dZ", day.year(), day.month(), day.day(),
-                             time.hour(), time.minute(), time.second())
+    const auto two = [](int number) {
+        return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));
+    };
+    return QStringLiteral("%1-%2-%3T%4:%5:%6Z")
+        .arg(QStringLiteral("%1").arg(day.year(), 4, 10, QLatin1Char('0')), two(day.month()),
+             two(day.day()), two(time.hour()), two(time.minute()), two(time.second()))
         .toLatin1();
 }
 
@@ -93,8 +98,8 @@ private:
     static bool isWritable(const QVariant& value) {
         if (detail::hasCanonicalType(value))
             return true;
-        qWarning("PropertyList: left out a value of type %s, which is not canonical",
-                 value.metaType().name());
+        qCWarning(defaultsLog, "PropertyList: left out a value of type %s, which is not canonical",
+                  value.metaType().name());
         return false;
     }
 

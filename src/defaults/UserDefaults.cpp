@@ -3,82 +3,17 @@
 
 #include "defaults/UserDefaults.h"
 
+#include "defaults/DefaultsLog.h"
+#include "defaults/FileChangeWatcher.h"
 #include "defaults/PropertyList.h"
 #include "platform/MainQueue.h"
 
-#include <QDateTime>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QFileSystemWatcher>
-#include <QStandardPaths>
-
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-struct UserDefaults::ObserverEntry {
-    ObserverId id = 0;
-    Options options = 0;
-    Observer callback;
-    std::atomic<bool> active{true};
-};
+#include <map>
 
 namespace {
 
 void logError(const QString& message) {
-    std::fprintf(stderr, "Gapsel preferences: %s\n", message.toUtf8().constData());
-}
-
-QString systemError() {
-    return QString::fromLocal8Bit(std::strerror(errno));
-}
-
-// Holds the cross-process lock on a suite's lock file for one scope.
-class FileLock {
-public:
-    explicit FileLock(int fd)
-        : fd_(fd) {
-        while (fd_ >= 0 && ::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
-        }
-    }
-    ~FileLock() {
-        if (fd_ >= 0)
-            ::flock(fd_, LOCK_UN);
-    }
-    FileLock(const FileLock&) = delete;
-    FileLock& operator=(const FileLock&) = delete;
-
-private:
-    int fd_;
-};
-
-bool writeAll(int fd, const QByteArray& bytes) {
-    const char* data = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t written = ::write(fd, data, static_cast<size_t>(left));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        data += written;
-        left -= written;
-    }
-    return true;
-}
-
-void syncFolder(const QString& folder) {
-    const int fd =
-        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
+    qCWarning(defaultsLog).noquote() << QStringLiteral("Gapsel preferences: ") + message;
 }
 
 } // namespace
@@ -86,7 +21,7 @@ void syncFolder(const QString& folder) {
 // --- Finding suites ---------------------------------------------------------
 
 QString UserDefaults::folder() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return PreferencesFile::configFolder();
 }
 
 bool UserDefaults::isValidSuiteName(const QString& name) {
@@ -107,8 +42,15 @@ std::shared_ptr<UserDefaults> UserDefaults::suite(const QString& name) {
     static std::map<QString, std::shared_ptr<UserDefaults>> registry;
     std::lock_guard lock(registryMutex);
     auto& slot = registry[name];
-    if (!slot)
-        slot = open(name, folder() + QLatin1Char('/') + name + QStringLiteral(".plist"));
+    if (!slot) {
+        const QString home = folder();
+        if (home.isEmpty())
+            logError(
+                QStringLiteral("there is no home folder: \"%1\" is kept in memory only").arg(name));
+        slot =
+            open(name, home.isEmpty() ? QString()
+                                      : home + QLatin1Char('/') + name + QStringLiteral(".plist"));
+    }
     return slot;
 }
 
@@ -118,33 +60,15 @@ std::shared_ptr<UserDefaults> UserDefaults::open(const QString& name, const QStr
 
 UserDefaults::UserDefaults(QString name, QString path)
     : name_(std::move(name))
-    , path_(std::move(path)) {
-    QDir().mkpath(QFileInfo(path_).absolutePath());
-    const QByteArray lockPath = QFile::encodeName(path_ + QStringLiteral(".lock"));
-    lockFd_ = ::open(lockPath.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (lockFd_ < 0)
-        logError(QStringLiteral("cannot open the lock file of %1: %2").arg(path_, systemError()));
+    , file_(std::move(path)) {
     std::lock_guard lock(mutex_);
-    FileLock fileLock(lockFd_);
-    removeAbandonedTemporariesLocked();
+    const auto fileLock = file_.lock();
+    file_.removeAbandonedTemporaries();
     refreshLocked(Unreadable::KeepAside);
+    loaded_ = true;
 }
 
-// Every writer holds the file lock while its temporary file exists, so one
-// found while we hold the lock was left by a writer that died mid-write.
-void UserDefaults::removeAbandonedTemporariesLocked() {
-    const QFileInfo file(path_);
-    const QStringList leftovers = file.absoluteDir().entryList(
-        {file.fileName() + QStringLiteral(".tmp-*")}, QDir::Files | QDir::Hidden);
-    for (const QString& leftover : leftovers)
-        QFile::remove(file.absoluteDir().filePath(leftover));
-}
-
-UserDefaults::~UserDefaults() {
-    delete watcher_;
-    if (lockFd_ >= 0)
-        ::close(lockFd_);
-}
+UserDefaults::~UserDefaults() = default;
 
 // --- Reading ----------------------------------------------------------------
 
@@ -206,144 +130,167 @@ bool UserDefaults::set(const QVariant& value, const QString& key) {
         logError(QStringLiteral("refused to store \"%1\" in %2: %3").arg(key, name_, error));
         return false;
     }
-    return store(key, stored);
+    return store(key, [&stored](const QVariant&, std::optional<QVariant>& next) {
+        next = stored;
+        return true;
+    });
 }
 
 bool UserDefaults::removeObject(const QString& key) {
-    return store(key, std::nullopt);
+    return store(key, [](const QVariant&, std::optional<QVariant>& next) {
+        next.reset();
+        return true;
+    });
 }
 
-bool UserDefaults::store(const QString& key, const std::optional<QVariant>& value) {
+bool UserDefaults::update(const QString& key, const Edit& edit) {
+    QString error;
+    const bool stored = store(key, [&](const QVariant& current, std::optional<QVariant>& next) {
+        next = edit(current);
+        if (!next || !next->isValid()) {
+            next.reset();
+            return true;
+        }
+        next = PropertyList::normalized(*next, &error);
+        return next.has_value();
+    });
+    if (!error.isEmpty())
+        logError(QStringLiteral("refused to store \"%1\" in %2: %3").arg(key, name_, error));
+    return stored;
+}
+
+void UserDefaults::onSaveFailure(SaveFailureHandler handler) {
+    std::lock_guard lock(mutex_);
+    saveFailureHandler_ = std::move(handler);
+}
+
+void UserDefaults::saveFailed(const QString& reason) const {
+    SaveFailureHandler handler;
+    {
+        std::lock_guard lock(mutex_);
+        handler = saveFailureHandler_;
+    }
+    if (handler)
+        handler(file_.path(), reason);
+}
+
+bool UserDefaults::store(const QString& key, const Decision& decide) {
     if (key.isEmpty() || !PropertyList::normalized(key)) {
         logError(QStringLiteral("refused a key that a property list cannot hold in %1").arg(name_));
         return false;
     }
-    deliverPrior(key, object(key));
+    observers_.notify(key, {true, QVariant(), object(key)});
     Change change;
     std::vector<ExternalChange> external;
+    QString failure;
+    bool refused = false;
     {
         std::lock_guard lock(mutex_);
-        FileLock fileLock(lockFd_);
+        const auto fileLock = file_.lock();
         auto refreshed = refreshLocked(Unreadable::KeepAside);
         // A file that is there but cannot be read is never written over.
         if (!refreshed) {
-            logError(QStringLiteral("did not save \"%1\": %2 is there but cannot be read")
-                         .arg(key, path_));
-            return false;
+            failure = QStringLiteral("it cannot be read (%1)").arg(readProblem_);
+        } else {
+            external = std::move(*refreshed);
+            change.oldValue = visibleLocked(key);
+            std::optional<QVariant> value;
+            refused = !decide(change.oldValue, value);
+            if (!refused && writeLocked(key, value, &failure))
+                change.newValue = visibleLocked(key);
         }
-        external = std::move(*refreshed);
-        change.oldValue = visibleLocked(key);
-        const auto current = persistent_.constFind(key);
-        const bool unchanged =
-            value ? current != persistent_.constEnd() && PropertyList::identical(*current, *value)
-                  : current == persistent_.constEnd();
-        QVariantMap next = persistent_;
-        if (value)
-            next.insert(key, *value);
-        else
-            next.remove(key);
-        QString error;
-        if (!unchanged && !writeFileLocked(next, &error)) {
-            logError(QStringLiteral("could not save \"%1\" to %2: %3").arg(key, path_, error));
-            return false;
-        }
-        persistent_ = std::move(next);
-        change.newValue = visibleLocked(key);
     }
     deliverExternal(std::move(external));
-    notify(key, change);
+    if (refused)
+        return false;
+    if (!failure.isEmpty()) {
+        logError(QStringLiteral("could not save \"%1\" to %2: %3").arg(key, file_.path(), failure));
+        saveFailed(failure);
+        return false;
+    }
+    observers_.notify(key, change);
     return true;
 }
 
-bool UserDefaults::writeFileLocked(const QVariantMap& contents, QString* error) {
-    const QByteArray xml = PropertyList::toXml(contents);
-    const QString temporary = QStringLiteral("%1.tmp-%2").arg(path_).arg(::getpid());
-    const QByteArray temporaryName = QFile::encodeName(temporary);
-    const int fd =
-        ::open(temporaryName.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-    if (fd < 0) {
-        *error = systemError();
-        return false;
+bool UserDefaults::writeLocked(const QString& key, const std::optional<QVariant>& value,
+                               QString* failure) {
+    const auto current = persistent_.constFind(key);
+    const bool unchanged =
+        value ? current != persistent_.constEnd() && PropertyList::identical(*current, *value)
+              : current == persistent_.constEnd();
+    QVariantMap next = persistent_;
+    if (value)
+        next.insert(key, *value);
+    else
+        next.remove(key);
+    if (!unchanged) {
+        if (!file_.write(next, failure)) {
+            if (failure->isEmpty())
+                *failure = QStringLiteral("unknown error");
+            return false;
+        }
+        stamp_ = file_.stamp();
     }
-    const bool written = writeAll(fd, xml) && ::fsync(fd) == 0;
-    const QString writeError = written ? QString() : systemError();
-    ::close(fd);
-    if (!written ||
-        ::rename(temporaryName.constData(), QFile::encodeName(path_).constData()) != 0) {
-        *error = written ? systemError() : writeError;
-        ::unlink(temporaryName.constData());
-        return false;
-    }
-    syncFolder(QFileInfo(path_).absolutePath());
-    stamp_ = currentStamp();
+    persistent_ = std::move(next);
     return true;
 }
 
 // --- The file and other processes --------------------------------------------
 
-UserDefaults::FileStamp UserDefaults::currentStamp() const {
-    struct stat info {};
-    if (::stat(QFile::encodeName(path_).constData(), &info) != 0)
-        return {};
-    return {static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino),
-            static_cast<std::uint64_t>(info.st_size),
-            static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec,
-            true};
-}
-
 std::optional<QVariantMap> UserDefaults::readFileLocked(Unreadable policy) {
-    QFile file(path_);
-    if (!file.exists())
+    using Kind = PreferencesFile::Contents::Kind;
+    PreferencesFile::Contents contents = file_.read();
+    switch (contents.kind) {
+    case Kind::Missing:
         return QVariantMap();
-    if (!file.open(QIODevice::ReadOnly)) {
-        logError(QStringLiteral("cannot read %1: %2").arg(path_, file.errorString()));
+    case Kind::Parsed:
+        return std::move(contents.values);
+    case Kind::Unreadable:
+        readProblem_ = contents.problem;
+        logError(QStringLiteral("cannot read %1: %2").arg(file_.path(), contents.problem));
         return std::nullopt;
-    }
-    const QByteArray bytes = file.readAll();
-    // An empty file holds nothing to lose; while watching it is most likely an
-    // editor in the middle of saving, so wait for the next change. Before a
-    // write, the values in use stand (and are written over it).
-    if (bytes.isEmpty())
+    case Kind::Empty:
+        // An empty file holds nothing to lose; while watching it is most
+        // likely an editor in the middle of saving, so wait for the next
+        // change. Before a write, the values in use stand (and are written
+        // over it).
         return policy == Unreadable::KeepAside ? std::optional(persistent_) : std::nullopt;
-    QString error;
-    auto contents = PropertyList::parse(bytes, &error);
-    if (contents)
-        return contents;
+    case Kind::Unparsable:
+        readProblem_ = contents.problem;
+        break;
+    }
     if (policy == Unreadable::Ignore) {
         logError(QStringLiteral("%1 changed but cannot be read (%2); keeping the values in use")
-                     .arg(path_, error));
+                     .arg(file_.path(), contents.problem));
         return std::nullopt;
     }
     // Once the bad file is safely aside, the values in use stand.
-    return keepAsideLocked(error) ? std::optional(persistent_) : std::nullopt;
+    return keepAsideLocked(contents.problem) ? std::optional(persistent_) : std::nullopt;
 }
 
 bool UserDefaults::keepAsideLocked(const QString& reason) {
-    const QString stamp =
-        QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString aside = QStringLiteral("%1.corrupt-%2").arg(path_, stamp);
-    for (int n = 2; QFile::exists(aside); ++n)
-        aside = QStringLiteral("%1.corrupt-%2-%3").arg(path_, stamp).arg(n);
-    if (!QFile::rename(path_, aside)) {
+    const QString aside = file_.keepAside();
+    if (aside.isEmpty()) {
         logError(QStringLiteral("%1 cannot be read (%2) and could not be moved aside")
-                     .arg(path_, reason));
+                     .arg(file_.path(), reason));
         return false;
     }
-    logError(
-        QStringLiteral("%1 cannot be read (%2); it was kept as %3 and the preferences start empty")
-            .arg(path_, reason, aside));
+    const QString outcome = loaded_ ? QStringLiteral("the values in use are saved in its place")
+                                    : QStringLiteral("the preferences start empty");
+    logError(QStringLiteral("%1 cannot be read (%2); it was kept as %3 and %4")
+                 .arg(file_.path(), reason, aside, outcome));
     return true;
 }
 
 std::optional<std::vector<UserDefaults::ExternalChange>>
 UserDefaults::refreshLocked(Unreadable policy) {
-    const FileStamp now = currentStamp();
+    const PreferencesFile::Stamp now = file_.stamp();
     if (now == stamp_ && stamp_.exists)
         return std::vector<ExternalChange>();
     auto contents = readFileLocked(policy);
     if (!contents)
         return std::nullopt;
-    stamp_ = currentStamp();
+    stamp_ = file_.stamp();
     std::vector<ExternalChange> changes;
     QStringList keys = persistent_.keys() + contents->keys();
     keys.removeDuplicates();
@@ -362,15 +309,13 @@ void UserDefaults::synchronize() {
     std::vector<ExternalChange> changes;
     {
         std::lock_guard lock(mutex_);
-        FileLock fileLock(lockFd_);
+        const auto fileLock = file_.lock();
         changes = refreshLocked(Unreadable::Ignore).value_or(std::vector<ExternalChange>());
     }
-    for (const auto& change : changes) {
-        deliverPrior(change.key, change.oldValue);
-        notify(change.key, {false, change.newValue, change.oldValue});
-    }
-    if (watcher_ && QFile::exists(path_) && !watcher_->files().contains(path_))
-        watcher_->addPath(path_);
+    for (const auto& change : changes)
+        observers_.tell(change.key, change.oldValue, change.newValue);
+    if (watcher_)
+        watcher_->rewatch();
 }
 
 void UserDefaults::deliverExternal(std::vector<ExternalChange> changes) {
@@ -385,8 +330,7 @@ void UserDefaults::deliverExternal(std::vector<ExternalChange> changes) {
             // this older value now would leave observers with a stale one.
             if (!PropertyList::identical(self->object(change.key), change.newValue))
                 continue;
-            self->deliverPrior(change.key, change.oldValue);
-            self->notify(change.key, {false, change.newValue, change.oldValue});
+            self->observers_.tell(change.key, change.oldValue, change.newValue);
         }
     };
     if (queue_)
@@ -396,70 +340,22 @@ void UserDefaults::deliverExternal(std::vector<ExternalChange> changes) {
 }
 
 void UserDefaults::watchForExternalChanges(platform::MainQueue& queue) {
-    if (watcher_)
+    if (watcher_ || file_.path().isEmpty())
         return;
     queue_ = &queue;
-    watcher_ = new QFileSystemWatcher;
-    // The folder tells about the file being replaced (every atomic save renames
-    // a new file over it); the file itself about edits made in place.
-    watcher_->addPath(QFileInfo(path_).absolutePath());
-    if (QFile::exists(path_))
-        watcher_->addPath(path_);
-    auto onChange = [this, weak = weak_from_this()] {
-        queue_->async([weak] {
-            if (auto self = weak.lock())
-                self->synchronize();
-        });
-    };
-    QObject::connect(watcher_, &QFileSystemWatcher::directoryChanged, watcher_, onChange);
-    QObject::connect(watcher_, &QFileSystemWatcher::fileChanged, watcher_, onChange);
+    watcher_ = std::make_unique<FileChangeWatcher>(file_.path(), queue, [weak = weak_from_this()] {
+        if (auto self = weak.lock())
+            self->synchronize();
+    });
 }
 
 // --- Observers --------------------------------------------------------------
 
 UserDefaults::ObserverId UserDefaults::addObserver(const QString& key, Options options,
                                                    Observer observer) {
-    auto entry = std::make_shared<ObserverEntry>();
-    entry->options = options;
-    entry->callback = std::move(observer);
-    const ObserverId id = nextObserverId_++;
-    {
-        std::lock_guard lock(observersMutex_);
-        observers_.emplace(key, entry);
-        entry->id = id;
-    }
-    if (options & Initial)
-        entry->callback({false, object(key), QVariant()});
-    return id;
+    return observers_.add(key, options, std::move(observer), [this, &key] { return object(key); });
 }
 
 void UserDefaults::removeObserver(ObserverId id) {
-    std::lock_guard lock(observersMutex_);
-    for (auto it = observers_.begin(); it != observers_.end(); ++it) {
-        if (it->second->id == id) {
-            it->second->active = false;
-            observers_.erase(it);
-            return;
-        }
-    }
-}
-
-void UserDefaults::notify(const QString& key, const Change& change) const {
-    std::vector<std::shared_ptr<ObserverEntry>> targets;
-    {
-        std::lock_guard lock(observersMutex_);
-        for (auto [it, end] = observers_.equal_range(key); it != end; ++it)
-            targets.push_back(it->second);
-    }
-    for (const auto& entry : targets) {
-        if (!entry->active)
-            continue;
-        if (change.isPrior && !(entry->options & Prior))
-            continue;
-        entry->callback(change);
-    }
-}
-
-void UserDefaults::deliverPrior(const QString& key, const QVariant& currentValue) const {
-    notify(key, {true, QVariant(), currentValue});
+    observers_.remove(id);
 }

@@ -7,16 +7,16 @@
 #include <QVariant>
 #include <QVariantMap>
 
-#include <atomic>
-#include <cstdint>
+#include "defaults/KeyObservers.h"
+#include "defaults/PreferencesFile.h"
+
 #include <functional>
-#include <map>
 #include <memory>
 #include <mutex>
 #include <optional>
 #include <vector>
 
-class QFileSystemWatcher;
+class FileChangeWatcher;
 
 namespace platform {
 class MainQueue;
@@ -37,19 +37,20 @@ class MainQueue;
 // that other processes make to the file reach observers too, on the main queue,
 // once watchForExternalChanges() has been called.
 //
+// This class is the domain in memory; PreferencesFile keeps it on disk,
+// KeyObservers tells observers, FileChangeWatcher notices other processes.
+//
 // Any thread may read and write.
 class UserDefaults : public std::enable_shared_from_this<UserDefaults> {
 public:
-    // What observers are told. An invalid QVariant means "no value".
-    struct Change {
-        bool isPrior = false;
-        QVariant newValue;
-        QVariant oldValue;
-    };
-    enum Option : unsigned { Initial = 1u << 0, Prior = 1u << 1 };
-    using Options = unsigned;
-    using ObserverId = std::uint64_t;
-    using Observer = std::function<void(const Change&)>;
+    using Change = KeyObservers::Change;
+    enum Option : unsigned { Initial = KeyObservers::Initial, Prior = KeyObservers::Prior };
+    using Options = KeyObservers::Options;
+    using ObserverId = KeyObservers::Id;
+    using Observer = KeyObservers::Observer;
+    // Told on the writing thread, with no lock held, whenever a change could
+    // not be saved: the file and the reason.
+    using SaveFailureHandler = std::function<void(const QString& path, const QString& reason)>;
 
     // The user's own domain, named by the application's bundle identifier.
     static std::shared_ptr<UserDefaults> standard();
@@ -63,7 +64,9 @@ public:
     // Suite names must be usable as a file name: not empty, no '/', no NUL,
     // not "." or "..".
     static bool isValidSuiteName(const QString& name);
-    // Where suites live: $XDG_CONFIG_HOME, else ~/.config.
+    // Where suites live: $XDG_CONFIG_HOME, else ~/.config (see
+    // PreferencesFile::configFolder); empty when there is no home folder, and
+    // then suites live in memory only and every write fails.
     static QString folder();
 
     ~UserDefaults();
@@ -71,7 +74,7 @@ public:
     UserDefaults& operator=(const UserDefaults&) = delete;
 
     const QString& name() const { return name_; }
-    const QString& filePath() const { return path_; }
+    const QString& filePath() const { return file_.path(); }
 
     // The stored value, else the registered default, else an invalid QVariant.
     QVariant object(const QString& key) const;
@@ -84,6 +87,16 @@ public:
     // property list or the file cannot be written.
     bool set(const QVariant& value, const QString& key);
     bool removeObject(const QString& key);
+    // What an edit makes of the value now visible under a key: the value to
+    // store, or none to remove the entry.
+    using Edit = std::function<std::optional<QVariant>(const QVariant& current)>;
+    // A read-modify-write that no other writer, in this process or another,
+    // can slip between: the file is read again under its lock, `edit` is
+    // given the current value and what it returns is stored. `edit` runs
+    // under the domain's lock and must not touch the domain itself.
+    bool update(const QString& key, const Edit& edit);
+    // Replaces the handler told about failed saves.
+    void onSaveFailure(SaveFailureHandler handler);
 
     // Adds to the volatile registration layer (never written to the file).
     void registerDefaults(const QVariantMap& defaults);
@@ -104,50 +117,43 @@ public:
     void synchronize();
 
 private:
-    struct ObserverEntry;
     struct ExternalChange {
         QString key;
         QVariant oldValue;
         QVariant newValue;
     };
-    struct FileStamp {
-        std::uint64_t device = 0, inode = 0, size = 0;
-        std::int64_t modifiedNs = 0;
-        bool exists = false;
-        bool operator==(const FileStamp&) const = default;
-    };
     enum class Unreadable { KeepAside, Ignore };
 
     UserDefaults(QString name, QString path);
 
-    bool store(const QString& key, const std::optional<QVariant>& value);
+    // Decides, given the current value, what to store (none: remove); false
+    // refuses the write.
+    using Decision = std::function<bool(const QVariant& current, std::optional<QVariant>& next)>;
+    bool store(const QString& key, const Decision& decide);
+    // Stores the value (none: removes the entry) in memory and in the file.
+    bool writeLocked(const QString& key, const std::optional<QVariant>& value, QString* failure);
     QVariant visibleLocked(const QString& key) const;
-    void removeAbandonedTemporariesLocked();
     // The changes found in the file since it was last seen; none when the file
     // is there but cannot be read (and is still in place).
     std::optional<std::vector<ExternalChange>> refreshLocked(Unreadable policy);
     std::optional<QVariantMap> readFileLocked(Unreadable policy);
-    bool writeFileLocked(const QVariantMap& contents, QString* error);
     bool keepAsideLocked(const QString& reason);
-    FileStamp currentStamp() const;
-
-    void notify(const QString& key, const Change& change) const;
-    void deliverPrior(const QString& key, const QVariant& currentValue) const;
+    void saveFailed(const QString& reason) const;
     void deliverExternal(std::vector<ExternalChange> changes);
 
     const QString name_;
-    const QString path_;
-    int lockFd_ = -1;
+    const PreferencesFile file_;
 
     mutable std::mutex mutex_;
     QVariantMap persistent_;
     QVariantMap registered_;
-    FileStamp stamp_;
+    PreferencesFile::Stamp stamp_;
+    bool loaded_ = false;
+    QString readProblem_; // why the file could not be read, the last time it could not
 
-    mutable std::mutex observersMutex_;
-    std::multimap<QString, std::shared_ptr<ObserverEntry>> observers_;
-    std::atomic<ObserverId> nextObserverId_{1};
+    SaveFailureHandler saveFailureHandler_;
 
+    KeyObservers observers_;
     platform::MainQueue* queue_ = nullptr;
-    QFileSystemWatcher* watcher_ = nullptr;
+    std::unique_ptr<FileChangeWatcher> watcher_;
 };

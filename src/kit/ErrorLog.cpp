@@ -3,11 +3,9 @@
 
 #include "kit/ErrorLog.h"
 
-#include "debug/InMemoryLog.h"
+#include "kit/KitLog.h"
 
 #include <QFileInfo>
-
-#include <cstdio>
 
 namespace kit {
 
@@ -42,9 +40,7 @@ std::optional<QString> logError(const platform::Error& error, QVariantMap contex
 
     const QString record =
         QStringLiteral("[Error] %1 %2").arg(error.description, describe(context));
-    std::printf("%s\n", record.toUtf8().constData());
-    std::fflush(stdout);
-    debug::InMemoryLog::shared().append(record);
+    qCWarning(kitLog).noquote() << record;
     return record;
 }
 

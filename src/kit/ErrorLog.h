@@ -15,10 +15,10 @@ namespace kit {
 
 // Records an error that is not shown to the user, with named values that say
 // what was going on and the place in the source that saw it (also entered into
-// the context as "file", "line" and "fileLine"). The record is printed to
-// standard output and kept in the in-memory log, where the debug window and
-// the debug information find it. A cancellation is not a fault and is not
-// recorded.
+// the context as "file", "line" and "fileLine"). The record is logged as a
+// warning of "gapsel.kit", so it reaches standard error and the in-memory log,
+// where the debug window and the debug information find it. A cancellation is
+// not a fault and is not recorded.
 //
 // Returns the recorded line, or none when nothing was recorded.
 std::optional<QString> logError(const platform::Error& error, QVariantMap context = {},

@@ -4,11 +4,11 @@
 #include "menubar/MenuBarItemCoordinator.h"
 
 #include "menubar/ClickRouter.h"
+#include "menubar/MenuBarLog.h"
 #include "menubar/StatusItemRegistry.h"
 #include "platform/MainQueue.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace menubar {
 
@@ -22,8 +22,7 @@ std::vector<std::weak_ptr<platform::StatusItem>>& statusItemRegistry() {
 namespace {
 
 void logLine(const QString& line) {
-    std::printf("%s\n", line.toUtf8().constData());
-    std::fflush(stdout);
+    qCInfo(menuBarLog).noquote() << line;
 }
 
 // How an optional string reads in the log: Optional("…") with quotes and

@@ -55,13 +55,16 @@ protected:
     }
 
     QProcess& start(const QStringList& arguments = {},
-                    QProcess::ProcessChannelMode channels = QProcess::ForwardedChannels) {
+                    QProcess::ProcessChannelMode channels = QProcess::ForwardedChannels,
+                    const std::function<void(QProcessEnvironment&)>& adjust = {}) {
         auto process = std::make_unique<QProcess>();
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configFolder_);
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeFolder_);
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         environment.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
+        if (adjust)
+            adjust(environment);
         process->setProcessEnvironment(environment);
         process->setProcessChannelMode(channels);
         process->start(QStringLiteral(GAPSEL_EXECUTABLE), arguments);
@@ -115,6 +118,55 @@ TEST_F(GapselProcess, ASecondStartWhileRunningLeavesAndChangesNothing) {
     EXPECT_EQ(running.state(), QProcess::Running);
     EXPECT_EQ(launchCountOnDisk(), 1);
     endCleanly(running);
+}
+
+TEST_F(GapselProcess, OnePerPreferencesFileWhateverTheRuntimeFolder) {
+    QProcess& running = start();
+    ASSERT_TRUE(eventually([&] { return launchCountOnDisk() == 1; }));
+
+    const QString otherRuntime = testing_support::freshFolder(QStringLiteral("runtime"));
+    QFile::setPermissions(otherRuntime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QProcess& again = start({}, QProcess::SeparateChannels, [&](QProcessEnvironment& environment) {
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), otherRuntime);
+    });
+    ASSERT_TRUE(again.waitForFinished(deadlineMs));
+    EXPECT_EQ(again.exitCode(), 0);
+    EXPECT_EQ(
+        again.readAllStandardError(),
+        QStringLiteral("Gapsel is already running (pid %1)\n").arg(running.processId()).toUtf8());
+    EXPECT_EQ(launchCountOnDisk(), 1);
+    endCleanly(running);
+}
+
+// Answered before any connection to a display: there is none here.
+TEST_F(GapselProcess, TheCommandLineIsAnsweredWithoutADisplay) {
+    const struct {
+        QStringList arguments;
+        int exitCode;
+        QByteArray output;
+        QByteArray error;
+    } table[] = {
+        {{QStringLiteral("--help")}, 0, "Usage: gapsel", ""},
+        {{QStringLiteral("--version")}, 0, "Gapsel " GAPSEL_VERSION "\n", ""},
+        {{QStringLiteral("--bogus")}, 2, "", "Unknown option 'bogus'"},
+        {{QStringLiteral("stray")}, 2, "", "Usage: gapsel"},
+    };
+    for (const auto& row : table) {
+        QProcess& gapsel = start(row.arguments, QProcess::SeparateChannels, [](auto& environment) {
+            environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+            environment.remove(QStringLiteral("DISPLAY"));
+            environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        });
+        ASSERT_TRUE(gapsel.waitForFinished(deadlineMs));
+        const QByteArray output = gapsel.readAllStandardOutput();
+        const QByteArray error = gapsel.readAllStandardError();
+        EXPECT_EQ(gapsel.exitStatus(), QProcess::NormalExit) << row.arguments[0].toStdString();
+        EXPECT_EQ(gapsel.exitCode(), row.exitCode) << row.arguments[0].toStdString();
+        EXPECT_TRUE(output.contains(row.output)) << output.toStdString();
+        EXPECT_TRUE(error.contains(row.error)) << error.toStdString();
+        EXPECT_EQ(output.isEmpty(), row.output.isEmpty()) << output.toStdString();
+    }
+    EXPECT_EQ(launchCountOnDisk(), 0);
 }
 
 TEST_F(GapselProcess, ARelaunchedInstanceWaitsForTheRunningOneToEnd) {

@@ -165,6 +165,8 @@ TEST_F(SeparatorsTest, MalformedElementsAndUnknownCharactersShowWhatCanBeRead) {
         QStringLiteral(R"({"id":"not a uuid","character":"·"})"),
         QStringLiteral(R"({"character":"·"})"),
         QStringLiteral("not json"),
+        7, // elements of the wrong kind are skipped like undecodable ones
+        QVariantMap{},
         QStringLiteral(R"({"character":"|","id":"%1"})")
             .arg(QUuid::createUuid().toString(QUuid::WithoutBraces)),
     };
@@ -194,9 +196,19 @@ TEST_F(SeparatorsTest, ADuplicatedIdentityShowsOnceAndIsLoggedOnce) {
 
     EXPECT_EQ(titles(), (QStringList{QStringLiteral("·"), QStringLiteral("—")}));
     EXPECT_EQ(storedObject(), raw);
-    const QStringList logged = debug::InMemoryLog::shared().lines().filter(twin.idString());
+    const QStringList logged = debug::InMemoryLog::shared()
+                                   .lines()
+                                   .filter(QStringLiteral("[Error]"))
+                                   .filter(twin.idString());
     EXPECT_EQ(logged.size(), 1);
     EXPECT_EQ(menuOf(0).at(1), QStringLiteral("Remove"));
+}
+
+TEST_F(SeparatorsTest, OneIdentityStoredTwiceIsOneSeparatorThatCannotBeRemoved) {
+    const auto twin = separator(u"·");
+    store({twin, {twin.id, QStringLiteral("|")}});
+    start();
+    EXPECT_EQ(menuOf(0).at(1), QStringLiteral("Remove (disabled)"));
 }
 
 TEST_F(SeparatorsTest, AThousandSeparatorsAreAllShownAndKeptAsStored) {

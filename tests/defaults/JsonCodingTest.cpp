@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: The Gapsel developers
 
 #include "defaults/JsonCoding.h"
+#include "debug/InMemoryLog.h"
 
 #include <gtest/gtest.h>
 
@@ -116,19 +117,17 @@ TEST(JsonText, PrintsTheReasonWhenEncodingFails) {
         std::function<std::optional<std::string>()> encode;
         std::string printed;
     } table[] = {
-        {[] { return encodeText(std::nan("")); },
-         "Unable to encode Double.nan directly in JSON.\n"},
+        {[] { return encodeText(std::nan("")); }, "Unable to encode Double.nan directly in JSON."},
         {[] {
              return encodeText(QList<float>{1, -HUGE_VALF});
          },
-         "Unable to encode -Float.infinity directly in JSON.\n"},
-        {[] { return encodeText(QUrl()); }, "Unable to encode an invalid URL in JSON.\n"},
-        {[] { return encodeText(QDateTime()); }, "Unable to encode an invalid date in JSON.\n"},
+         "Unable to encode -Float.infinity directly in JSON."},
+        {[] { return encodeText(QUrl()); }, "Unable to encode an invalid URL in JSON."},
+        {[] { return encodeText(QDateTime()); }, "Unable to encode an invalid date in JSON."},
     };
     for (const auto& [encode, printed] : table) {
-        testing::internal::CaptureStdout();
         EXPECT_EQ(encode(), std::nullopt);
-        EXPECT_EQ(testing::internal::GetCapturedStdout(), printed);
+        EXPECT_EQ(debug::InMemoryLog::shared().lines().constLast().toStdString(), printed);
     }
 }
 

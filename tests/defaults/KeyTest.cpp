@@ -81,13 +81,6 @@ TEST(Key, KeysWithTheSameNameShareOneEntryAndTheLaterDefaultWins) {
     EXPECT_FALSE(first == Key<int>(QStringLiteral("k"), 1, freshSuite()));
 }
 
-TEST(Key, NamesAreNotValidated) {
-    auto suite = freshSuite();
-    Key<QString> key(QStringLiteral("a.b.ç.日本"), QString(), suite);
-    set(key, QStringLiteral("v"));
-    EXPECT_EQ(get(key), QStringLiteral("v"));
-}
-
 TEST(Key, ModifyWritesOnceEvenWhenNothingChanged) {
     auto suite = freshSuite();
     Key<QList<int>> key(QStringLiteral("list"), {1}, suite);

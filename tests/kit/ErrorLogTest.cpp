@@ -14,11 +14,9 @@ protected:
 };
 
 TEST_F(ErrorLog, RecordsTheErrorItsContextAndWhereItWasSeen) {
-    testing::internal::CaptureStdout();
     const auto record = kit::logError(platform::Error::failure(QStringLiteral("disk full")),
                                       {{QStringLiteral("path"), QStringLiteral("/var/x")}});
     const int line = __LINE__ - 2;
-    const std::string printed = testing::internal::GetCapturedStdout();
 
     ASSERT_TRUE(record);
     EXPECT_TRUE(record->contains(QLatin1String("disk full")));
@@ -26,14 +24,11 @@ TEST_F(ErrorLog, RecordsTheErrorItsContextAndWhereItWasSeen) {
     EXPECT_TRUE(record->contains(QLatin1String("file: ErrorLogTest.cpp")));
     EXPECT_TRUE(record->contains(QStringLiteral("line: %1").arg(line)));
     EXPECT_TRUE(record->contains(QStringLiteral("fileLine: ErrorLogTest.cpp:%1").arg(line)));
-    EXPECT_EQ(printed, record->toStdString() + "\n");
     EXPECT_EQ(debug::InMemoryLog::shared().lines(), QStringList{*record});
 }
 
 TEST_F(ErrorLog, LeavesCancellationsOut) {
-    testing::internal::CaptureStdout();
     const auto record = kit::logError(platform::Error::cancellation(QStringLiteral("cancelled")));
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
     EXPECT_FALSE(record);
     EXPECT_TRUE(debug::InMemoryLog::shared().lines().isEmpty());
 }

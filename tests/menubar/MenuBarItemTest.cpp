@@ -5,6 +5,7 @@
 // the live item, how clicks are routed, the open-menu binding both ways, and
 // teardown.
 
+#include "debug/InMemoryLog.h"
 #include "menubar/JXMenu.h"
 #include "menubar/MenuBarItemCoordinator.h"
 #include "platform/sim/SimMainQueue.h"
@@ -46,10 +47,9 @@ TEST_F(MenuBarItemTest, AppliesTheDescriptionToTheLiveItem) {
     description.width = StatusItemWidth::fixed(22);
     description.appearsDisabled = true;
     description.accessibilityLabel = QStringLiteral("Separator");
-    ::testing::internal::CaptureStdout();
     auto coordinator = show(description);
-    EXPECT_EQ(::testing::internal::GetCapturedStdout(),
-              "StatusItemView - INIT - Optional(\"ITEM-1\")\n");
+    EXPECT_EQ(debug::InMemoryLog::shared().lines().constLast(),
+              QStringLiteral("StatusItemView - INIT - Optional(\"ITEM-1\")"));
 
     EXPECT_EQ(item().autosaveName(), QStringLiteral("ITEM-1"));
     EXPECT_EQ(item().length(), 22.0);
@@ -202,9 +202,9 @@ TEST_F(MenuBarItemTest, TeardownRemovesTheItemAndThenItsRegistryEntry) {
     EXPECT_EQ(registered(), 1);
     EXPECT_EQ(MenuBarItem::liveStatusItems().back(), created.lock());
 
-    ::testing::internal::CaptureStdout();
     coordinator.reset();
-    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "StatusItemView - DEINIT\n");
+    EXPECT_EQ(debug::InMemoryLog::shared().lines().constLast(),
+              QStringLiteral("StatusItemView - DEINIT"));
     EXPECT_TRUE(created.expired());
     EXPECT_TRUE(bar.items().empty());
     EXPECT_EQ(registered(), 1) << "the entry goes on a later turn";

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Gapsel developers
 
+#include "debug/MessageHandler.h"
 #include "support/TestEnvironment.h"
 
 #include <QCoreApplication>
@@ -9,6 +10,7 @@
 
 int main(int argc, char** argv) {
     testing_support::isolateUserFolders();
+    debug::installMessageHandler();
     QCoreApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Gapsel developers
 
+#include "debug/MessageHandler.h"
 #include "support/TestEnvironment.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@
 // platform, so no display is needed.
 int main(int argc, char** argv) {
     testing_support::isolateUserFolders();
+    debug::installMessageHandler();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

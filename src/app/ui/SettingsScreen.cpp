@@ -8,6 +8,7 @@
 
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace app {
@@ -29,6 +30,11 @@ SettingsScreen::SettingsScreen(JXApp::LaunchAtLoginObservable& launchAtLogin,
     layout->addStretch();
     layout->addWidget(group, 0, Qt::AlignHCenter);
     layout->addStretch();
+
+    // Closes like the desktop's other small windows.
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
 }
 
 } // namespace app

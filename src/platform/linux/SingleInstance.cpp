@@ -3,6 +3,8 @@
 
 #include "platform/linux/SingleInstance.h"
 
+#include "platform/linux/PlatformLog.h"
+
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QLocalSocket>
@@ -18,11 +20,17 @@ QString runtimeFolder() {
     return folder.isEmpty() ? QDir::tempPath() : folder;
 }
 
+QString lockPath(const QString& identifier, const QString& preferencesFile) {
+    if (preferencesFile.isEmpty())
+        return runtimeFolder() + QLatin1Char('/') + identifier + QLatin1String(".lock");
+    return preferencesFile + QLatin1String(".instance");
+}
+
 } // namespace
 
-SingleInstance::SingleInstance(const QString& identifier)
+SingleInstance::SingleInstance(const QString& identifier, const QString& preferencesFile)
     : socketPath_(runtimeFolder() + QLatin1Char('/') + identifier + QLatin1String(".socket"))
-    , lock_(runtimeFolder() + QLatin1Char('/') + identifier + QLatin1String(".lock")) {
+    , lock_(lockPath(identifier, preferencesFile)) {
     // A running instance keeps its lock for as long as it runs; only a lock
     // whose process is gone is stale.
     lock_.setStaleLockTime(0);
@@ -42,7 +50,7 @@ SingleInstance::Claim SingleInstance::claim(bool isNewInstance, int patienceMs) 
         return Claim::Granted;
     }
     if (isNewInstance) {
-        qInfo("Waiting for the running instance to quit");
+        qCInfo(platformLog, "Waiting for the running instance to quit");
         if (lock_.tryLock(patienceMs)) {
             listen();
             return Claim::Granted;
@@ -52,13 +60,20 @@ SingleInstance::Claim SingleInstance::claim(bool isNewInstance, int patienceMs) 
     return Claim::AnotherIsRunning;
 }
 
+qint64 SingleInstance::runningProcessId() const {
+    qint64 pid = 0;
+    QString host, application;
+    return lock_.getLockInfo(&pid, &host, &application) ? pid : 0;
+}
+
 void SingleInstance::listen() {
     // We hold the lock, so a socket file left here belongs to an instance that
     // ended without cleaning up.
     QLocalServer::removeServer(socketPath_);
     server_.setSocketOptions(QLocalServer::UserAccessOption);
     if (!server_.listen(socketPath_))
-        qWarning("Later starts cannot reach this instance: %s", qPrintable(server_.errorString()));
+        qCWarning(platformLog, "Later starts cannot reach this instance: %s",
+                  qPrintable(server_.errorString()));
 }
 
 void SingleInstance::tellRunningInstance() const {

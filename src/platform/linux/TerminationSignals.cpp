@@ -14,11 +14,23 @@ namespace {
 
 int signalPipe[2] = {-1, -1};
 constexpr int handledSignals[] = {SIGTERM, SIGINT, SIGHUP};
+volatile std::sig_atomic_t receivedSignal = 0;
+
+// The watchdog: the event loop did not end the program within a second of the
+// signal (it is busy, or blocked), so end it here. Every change is on disk
+// before the call that makes it returns, so nothing consistent is lost.
+void endNow(int) {
+    ::_exit(128 + static_cast<int>(receivedSignal));
+}
 
 // Runs inside the signal: it must neither block (a full pipe already says
 // enough) nor disturb errno for the code it interrupted.
-void writeToPipe(int) {
+void writeToPipe(int number) {
     const int savedErrno = errno;
+    if (receivedSignal == 0) {
+        receivedSignal = number;
+        ::alarm(1);
+    }
     const char byte = 1;
     [[maybe_unused]] const auto written = ::write(signalPipe[0], &byte, 1);
     errno = savedErrno;
@@ -42,6 +54,10 @@ TerminationSignals::TerminationSignals(std::function<void()> onTermination)
     action.sa_flags = SA_RESTART;
     for (int number : handledSignals)
         ::sigaction(number, &action, nullptr);
+    struct sigaction watchdog = {};
+    watchdog.sa_handler = endNow;
+    sigemptyset(&watchdog.sa_mask);
+    ::sigaction(SIGALRM, &watchdog, nullptr);
 }
 
 TerminationSignals::~TerminationSignals() {
@@ -49,6 +65,9 @@ TerminationSignals::~TerminationSignals() {
     action.sa_handler = SIG_DFL;
     for (int number : handledSignals)
         ::sigaction(number, &action, nullptr);
+    // A watchdog already armed keeps watching the rest of the way out.
+    if (receivedSignal == 0)
+        ::sigaction(SIGALRM, &action, nullptr);
     notifier_.reset();
     ::close(signalPipe[0]);
     ::close(signalPipe[1]);

@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QProcess>
+#include <QTest>
 #include <QUuid>
 
 #include <gtest/gtest.h>
@@ -59,6 +60,17 @@ TEST_F(Settings, OpeningAgainBringsBackTheSameWindow) {
     queue.runUntilIdle();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_NE(window.open(), nullptr);
+}
+
+TEST_F(Settings, EscapeAndControlWCloseTheWindow) {
+    for (const auto& [key, modifiers] :
+         {std::pair{Qt::Key_Escape, Qt::NoModifier}, std::pair{Qt::Key_W, Qt::ControlModifier}}) {
+        QWidget* screen = window.open();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(screen));
+        QTest::keyClick(screen, key, modifiers);
+        EXPECT_FALSE(screen->isVisible()) << key;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 }
 
 TEST_F(Settings, FlippingReducedOpacityStoresTrueExplicitly) {

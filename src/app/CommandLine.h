@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Gapsel developers
+
+#pragma once
+
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace app {
+
+// An option Gapsel understands, besides --help and --version.
+struct CommandLineOption {
+    const char* name; // without the leading "--"
+    const char* description;
+};
+
+// Every option, in the order --help lists them. A feature that adds an option
+// adds one line here.
+inline constexpr CommandLineOption commandLineOptions[] = {
+    {"new-instance", "Start even while another Gapsel is still quitting (used to relaunch)."},
+};
+
+// What the command line asks for. It is read before anything connects to a
+// display or a bus, so that --help and --version work anywhere.
+struct CommandLine {
+    // Set when Gapsel is to print and leave instead of running.
+    struct Exit {
+        int code = 0;
+        QString standardOutput;
+        QString standardError;
+    };
+    std::optional<Exit> exit;
+    // The options given (names as in commandLineOptions).
+    QSet<QString> options;
+
+    bool has(const char* option) const { return options.contains(QString::fromLatin1(option)); }
+
+    // `arguments` as main() receives them, the program's name first.
+    static CommandLine parse(const QStringList& arguments);
+    static QString usage();
+};
+
+} // namespace app
