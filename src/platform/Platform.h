@@ -6,6 +6,7 @@
 namespace platform {
 
 class Alerts;
+class HotKeys;
 class Application;
 class MainQueue;
 class Modifiers;
@@ -30,6 +31,7 @@ struct Platform {
     LoginItems& loginItems;
     StatusBar& statusBar;
     TrayHosts& trayHosts;
+    HotKeys& hotKeys;
 };
 
 } // namespace platform

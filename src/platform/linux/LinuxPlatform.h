@@ -10,6 +10,7 @@
 #include "platform/linux/QtApplication.h"
 #include "platform/linux/QtMainQueue.h"
 #include "platform/linux/QtModifiers.h"
+#include "platform/linux/XcbHotKeys.h"
 #include "platform/linux/XdgAutostart.h"
 #include "platform/linux/XdgWorkspace.h"
 #include "platform/linux/tray/DesktopTrayHosts.h"
@@ -23,13 +24,16 @@ namespace platform::xdg {
 // Create it after the QApplication and keep it for as long as the program runs.
 class LinuxPlatform {
 public:
-    LinuxPlatform()
-        : bundle_(BundleInfo::compiledIn(QCoreApplication::applicationFilePath())) {}
+    // `commandLineGesture`: modifier keys the command line asks to treat as
+    // held at start-up, where the keyboard cannot be read (see QtModifiers).
+    explicit LinuxPlatform(ModifierFlags commandLineGesture = {})
+        : bundle_(BundleInfo::compiledIn(QCoreApplication::applicationFilePath()))
+        , modifiers_(commandLineGesture) {}
 
     Platform platform() {
         return Platform{queue_,      bundle_,      modifiers_,      workspace_,
                         alerts_,     application_, settingsWindow_, aboutPanel_,
-                        loginItems_, statusBar_,   trayHosts_};
+                        loginItems_, statusBar_,   trayHosts_,      hotKeys_};
     }
 
 private:
@@ -45,6 +49,7 @@ private:
                              QCoreApplication::arguments()};
     TrayStatusBar statusBar_{QStringLiteral(GAPSEL_BUNDLE_NAME)};
     DesktopTrayHosts trayHosts_;
+    XcbHotKeys hotKeys_;
 };
 
 } // namespace platform::xdg

@@ -8,6 +8,7 @@
 #include "platform/WindowOpener.h"
 #include "platform/sim/SimAlerts.h"
 #include "platform/sim/SimApplication.h"
+#include "platform/sim/SimHotKeys.h"
 #include "platform/sim/SimLoginItems.h"
 #include "platform/sim/SimMainQueue.h"
 #include "platform/sim/SimModifiers.h"
@@ -31,10 +32,11 @@ struct SimPlatform {
     SimLoginItems loginItems;
     SimStatusBar statusBar;
     SimTrayHosts trayHosts;
+    SimHotKeys hotKeys;
 
     Platform platform() {
-        return Platform{queue,          bundle,     modifiers,  workspace, alerts,   application,
-                        settingsWindow, aboutPanel, loginItems, statusBar, trayHosts};
+        return Platform{queue,          bundle,     modifiers,  workspace, alerts,    application,
+                        settingsWindow, aboutPanel, loginItems, statusBar, trayHosts, hotKeys};
     }
 };
 
