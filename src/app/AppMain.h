@@ -8,6 +8,7 @@
 #include "kit/Metadata.h"
 #include "kit/PendingServices.h"
 #include "platform/Platform.h"
+#include "shortcuts/KeyboardShortcuts.h"
 
 #include <memory>
 
@@ -24,6 +25,10 @@ public:
     AppMain& operator=(const AppMain&) = delete;
 
     JXKit& jxkit() const { return jxkit_; }
+    kit::PendingServices& pendingServices() { return pendingServices_; }
+    // Gapsel registers no global shortcut of its own; its menus keep the
+    // service informed, and the debug window tries shortcuts through it.
+    shortcuts::KeyboardShortcuts& keyboardShortcuts() { return keyboardShortcuts_; }
 
     // What Gapsel tells the kit about itself: its website and store identifier.
     static kit::Metadata metadata();
@@ -32,5 +37,6 @@ private:
     JXKit& jxkit_;
     kit::PendingServices pendingServices_;
     app::PostLaunchStep postLaunchStep_;
+    shortcuts::KeyboardShortcuts keyboardShortcuts_;
     std::unique_ptr<app::SeparatorsView> separators_;
 };

@@ -3,13 +3,32 @@
 
 #include "app/AppMain.h"
 #include "app/ui/AppWindows.h"
+#include "debug/DiagnosticSwitches.h"
 #include "debug/InMemoryLog.h"
+#include "kit/ModifierGesture.h"
 #include "platform/Workspace.h"
 #include "platform/linux/LinuxPlatform.h"
 #include "platform/linux/SingleInstance.h"
 #include "platform/linux/TerminationSignals.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+
+namespace {
+
+// Start-up gestures named on the command line, for desktops where the keys
+// held at start cannot be read (Wayland).
+platform::ModifierFlags gestureFromCommandLine() {
+    QCommandLineParser parser;
+    const QCommandLineOption debug(QStringLiteral("debug"),
+                                   QStringLiteral("Start in debug mode, as if Shift and Control "
+                                                  "were held."));
+    parser.addOption(debug);
+    parser.parse(QCoreApplication::arguments());
+    return parser.isSet(debug) ? kit::debugModeGesture : platform::ModifierFlags();
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -30,8 +49,9 @@ int main(int argc, char** argv) {
     });
 
     const platform::xdg::TerminationSignals termination([] { QCoreApplication::quit(); });
-    platform::xdg::LinuxPlatform desktop;
-    const AppMain app(desktop.platform());
-    const app::AppWindows windows(app.jxkit(), desktop.platform());
+    debug::applyDiagnostics(*UserDefaults::standard());
+    platform::xdg::LinuxPlatform desktop(gestureFromCommandLine());
+    AppMain app(desktop.platform());
+    const app::AppWindows windows(app, desktop.platform());
     return QApplication::exec();
 }

@@ -450,6 +450,8 @@ void UserDefaults::notify(const QString& key, const Change& change) const {
         std::lock_guard lock(observersMutex_);
         for (auto [it, end] = observers_.equal_range(key); it != end; ++it)
             targets.push_back(it->second);
+        for (auto [it, end] = observers_.equal_range(QString()); it != end && !key.isEmpty(); ++it)
+            targets.push_back(it->second);
     }
     for (const auto& entry : targets) {
         if (!entry->active)

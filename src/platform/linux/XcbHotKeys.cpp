@@ -151,13 +151,13 @@ std::optional<XcbHotKeys::Grab> XcbHotKeys::grabFor(std::uint32_t keyCode,
 // All four lock variants or none: a refused variant gives back the ones
 // already taken.
 bool XcbHotKeys::grab(const Grab& grab) {
-    const std::uint16_t numLock = numLockMask();
-    const std::array<std::uint16_t, 4> variants = {0, XCB_MOD_MASK_LOCK, numLock,
-                                                   std::uint16_t(XCB_MOD_MASK_LOCK | numLock)};
+    const auto variants = lockVariants();
     std::vector<xcb_void_cookie_t> cookies;
+    // Not owner events: the press comes to the root window even when one of
+    // our own windows has the focus, where the filter looks for it.
     for (std::uint16_t variant : variants)
         cookies.push_back(
-            xcb_grab_key_checked(connection_, 1, root_, std::uint16_t(grab.modifiers | variant),
+            xcb_grab_key_checked(connection_, 0, root_, std::uint16_t(grab.modifiers | variant),
                                  grab.keycode, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
     std::uint16_t taken = 0;
     bool refused = false;
@@ -175,15 +175,19 @@ bool XcbHotKeys::grab(const Grab& grab) {
     return !refused;
 }
 
-// `lockVariants` picks, bit by bit, which of the four variants to give back.
-void XcbHotKeys::ungrab(const Grab& grab, std::uint16_t lockVariants) {
-    const std::uint16_t numLock = numLockMask();
-    const std::array<std::uint16_t, 4> variants = {0, XCB_MOD_MASK_LOCK, numLock,
-                                                   std::uint16_t(XCB_MOD_MASK_LOCK | numLock)};
+// `which` picks, bit by bit, which of the four lock variants to give back.
+void XcbHotKeys::ungrab(const Grab& grab, std::uint16_t which) {
+    const auto variants = lockVariants();
     for (std::size_t index = 0; index < variants.size(); ++index)
-        if (lockVariants & (1u << index))
+        if (which & (1u << index))
             xcb_ungrab_key(connection_, grab.keycode, root_,
                            std::uint16_t(grab.modifiers | variants[index]));
+}
+
+// No lock, Caps Lock, Num Lock, both.
+std::array<std::uint16_t, 4> XcbHotKeys::lockVariants() const {
+    const std::uint16_t numLock = numLockMask();
+    return {0, XCB_MOD_MASK_LOCK, numLock, std::uint16_t(XCB_MOD_MASK_LOCK | numLock)};
 }
 
 // Num Lock is whichever modifier the keyboard's Num_Lock key is mapped to.

@@ -7,6 +7,7 @@
 
 #include <QAbstractNativeEventFilter>
 
+#include <array>
 #include <map>
 #include <set>
 
@@ -48,7 +49,8 @@ private:
 
     std::optional<Grab> grabFor(std::uint32_t keyCode, std::uint32_t modifiers) const;
     bool grab(const Grab& grab);
-    void ungrab(const Grab& grab, std::uint16_t lockVariants);
+    void ungrab(const Grab& grab, std::uint16_t which);
+    std::array<std::uint16_t, 4> lockVariants() const;
     std::uint16_t numLockMask() const;
     bool deliver(EventKind kind, const Grab& grab);
 
