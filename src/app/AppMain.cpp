@@ -12,6 +12,7 @@ AppMain::AppMain(platform::Platform platform)
     , postLaunchStep_(jxkit_, pendingServices_, platform.mainQueue)
     , placement_(platform.trayHosts, platform.trayPlacement, platform.pasteboard,
                  platform.mainQueue)
+    , keyboardShortcuts_(platform.hotKeys, UserDefaults::standard())
     , noTrayNotice_(platform.trayHosts, platform.mainQueue) {
     platform.mainQueue.async([this] { postLaunchStep_.run(); });
     // Changes that other programs make to the preferences file reach the

@@ -10,6 +10,7 @@
 #include "kit/Metadata.h"
 #include "kit/PendingServices.h"
 #include "platform/Platform.h"
+#include "shortcuts/KeyboardShortcuts.h"
 
 #include <memory>
 
@@ -26,6 +27,10 @@ public:
     AppMain& operator=(const AppMain&) = delete;
 
     JXKit& jxkit() const { return jxkit_; }
+    kit::PendingServices& pendingServices() { return pendingServices_; }
+    // Gapsel registers no global shortcut of its own; its menus keep the
+    // service informed, and the debug window tries shortcuts through it.
+    shortcuts::KeyboardShortcuts& keyboardShortcuts() { return keyboardShortcuts_; }
 
     // What Gapsel tells the kit about itself: its website and store identifier.
     static kit::Metadata metadata();
@@ -36,6 +41,7 @@ private:
     kit::PendingServices pendingServices_;
     app::PostLaunchStep postLaunchStep_;
     app::SeparatorPlacement placement_;
+    shortcuts::KeyboardShortcuts keyboardShortcuts_;
     std::unique_ptr<app::SeparatorsView> separators_;
     app::NoTrayNotice noTrayNotice_;
 };

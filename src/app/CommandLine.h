@@ -21,6 +21,8 @@ struct CommandLineOption {
 // adds one line here.
 inline constexpr CommandLineOption commandLineOptions[] = {
     {"new-instance", "Start even while another Gapsel is still quitting (used to relaunch)."},
+    {"launched-at-login", "Mark this start as made at login (used by the autostart entry)."},
+    {"debug", "Start in debug mode, as if Shift and Control were held."},
 };
 
 // What the command line asks for. It is read before anything connects to a

@@ -5,8 +5,10 @@
 #include "app/AppMain.h"
 #include "app/CommandLine.h"
 #include "app/ui/AppWindows.h"
+#include "debug/DiagnosticSwitches.h"
 #include "debug/MessageHandler.h"
 #include "defaults/UserDefaults.h"
+#include "kit/ModifierGesture.h"
 #include "platform/linux/LinuxPlatform.h"
 #include "platform/linux/SingleInstance.h"
 #include "platform/linux/TerminationSignals.h"
@@ -29,6 +31,12 @@ int leave(const app::CommandLine::Exit& exit) {
     QTextStream(stdout) << exit.standardOutput;
     QTextStream(stderr) << exit.standardError;
     return exit.code;
+}
+
+// Start-up gestures named on the command line, for desktops where the keys
+// held at start cannot be read (Wayland).
+platform::ModifierFlags gestureFrom(const app::CommandLine& commandLine) {
+    return commandLine.has("debug") ? kit::debugModeGesture : platform::ModifierFlags();
 }
 
 } // namespace
@@ -58,8 +66,9 @@ int main(int argc, char** argv) {
         [] { qCInfo(appLog, "Gapsel was started again while running; nothing to open."); });
 
     const platform::xdg::TerminationSignals termination([] { QCoreApplication::quit(); });
-    platform::xdg::LinuxPlatform desktop;
-    const AppMain app(desktop.platform());
-    const app::AppWindows windows(app.jxkit(), desktop.platform());
+    debug::applyDiagnostics(*UserDefaults::standard());
+    platform::xdg::LinuxPlatform desktop(gestureFrom(commandLine));
+    AppMain app(desktop.platform());
+    const app::AppWindows windows(app, desktop.platform());
     return QApplication::exec();
 }

@@ -38,6 +38,8 @@ void KeyObservers::notify(const QString& key, const Change& change) const {
         std::lock_guard lock(mutex_);
         for (auto [it, end] = entries_.equal_range(key); it != end; ++it)
             targets.push_back(it->second);
+        for (auto [it, end] = entries_.equal_range(QString()); it != end && !key.isEmpty(); ++it)
+            targets.push_back(it->second);
     }
     for (const auto& entry : targets) {
         if (!entry->active)

@@ -105,6 +105,10 @@ public:
     // Only the stored entries.
     QVariantMap persistentDomain() const;
 
+    // An observer of the empty key is told about the changes of every key
+    // (for listings of the whole domain).
+    // An observer of the empty key is told about the changes of every key
+    // (for listings of the whole domain).
     ObserverId addObserver(const QString& key, Options options, Observer observer);
     void removeObserver(ObserverId id);
 

@@ -9,7 +9,11 @@ PendingServices::~PendingServices() = default;
 
 void PendingServices::sendFeedback() {}
 void PendingServices::showShareAppScreen() {}
-void PendingServices::showDebugWindow() {}
+void PendingServices::showDebugWindow() {
+    debugWindow.open();
+}
+void PendingServices::copyDebugInfo() {}
+void PendingServices::deleteAllData() {}
 void PendingServices::rateApp(const StoreApp&) {}
 void PendingServices::requestReviewIfNeeded(const QList<int>&) {}
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "kit/MakerApps.h"
+#include "platform/WindowOpener.h"
 
 #include <QList>
 #include <QString>
@@ -40,8 +41,14 @@ public:
     virtual void sendFeedback();
     // Shows the share-app screen.
     virtual void showShareAppScreen();
-    // Opens the developer debug window.
+    // Opens the developer debug window, through the opener the window layer
+    // installs.
     virtual void showDebugWindow();
+    platform::WindowOpener debugWindow;
+    // Copies the debug information document to the clipboard.
+    virtual void copyDebugInfo();
+    // Deletes all of the application's data and settings, without asking.
+    virtual void deleteAllData();
     // Asks once for feedback instead, then opens the store's review page.
     virtual void rateApp(const StoreApp& app);
     // Counts this launch towards the milestones and may ask the desktop for

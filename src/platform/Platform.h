@@ -6,6 +6,7 @@
 namespace platform {
 
 class Alerts;
+class HotKeys;
 class Application;
 class MainQueue;
 class Modifiers;
@@ -34,6 +35,7 @@ struct Platform {
     TrayHosts& trayHosts;
     TrayPlacement& trayPlacement;
     Pasteboard& pasteboard;
+    HotKeys& hotKeys;
 };
 
 } // namespace platform

@@ -6,24 +6,27 @@
 #include "kit/ui/SingleWindow.h"
 #include "platform/Platform.h"
 
-class JXKit;
+class AppMain;
 
 namespace app {
 
-// Gapsel's windows: the settings window and the About panel, each at most
-// once, opened through the desktop's window openers that the kit calls.
+// Gapsel's windows: the settings window, the About panel and the debug
+// window, each at most once, opened through the openers that the kit and the
+// menus call.
 class AppWindows {
 public:
-    AppWindows(JXKit& kit, platform::Platform platform);
+    AppWindows(AppMain& app, platform::Platform platform);
     AppWindows(const AppWindows&) = delete;
     AppWindows& operator=(const AppWindows&) = delete;
 
     kit::SingleWindow& settings() { return settings_; }
     kit::SingleWindow& about() { return about_; }
+    kit::SingleWindow& debug() { return debug_; }
 
 private:
     kit::SingleWindow settings_;
     kit::SingleWindow about_;
+    kit::SingleWindow debug_;
 };
 
 } // namespace app

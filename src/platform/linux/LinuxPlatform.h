@@ -13,6 +13,7 @@
 #include "platform/linux/QtModifiers.h"
 #include "platform/linux/SandboxFacts.h"
 #include "platform/linux/QtPasteboard.h"
+#include "platform/linux/XcbHotKeys.h"
 #include "platform/linux/XdgAutostart.h"
 #include "platform/linux/XdgWorkspace.h"
 #include "platform/linux/tray/DBusTrayPlacement.h"
@@ -27,8 +28,11 @@ namespace platform::xdg {
 // Create it after the QApplication and keep it for as long as the program runs.
 class LinuxPlatform {
 public:
-    LinuxPlatform()
-        : bundle_(BundleInfo::compiledIn(QCoreApplication::applicationFilePath())) {
+    // `commandLineGesture`: modifier keys the command line asks to treat as
+    // held at start-up, where the keyboard cannot be read (see QtModifiers).
+    explicit LinuxPlatform(ModifierFlags commandLineGesture = {})
+        : bundle_(BundleInfo::compiledIn(QCoreApplication::applicationFilePath()))
+        , modifiers_(commandLineGesture) {
         const SandboxFacts sandbox = readSandboxFacts();
         bundle_.isSandboxed = sandbox.isSandboxed;
         bundle_.isInstalledFromStore = sandbox.isInstalledFromStore;
@@ -37,7 +41,7 @@ public:
     Platform platform() {
         return Platform{queue_,       bundle_,         modifiers_,  workspace_,  alerts_,
                         application_, settingsWindow_, aboutPanel_, loginItems_, statusBar_,
-                        trayHosts_,   trayPlacement_,  pasteboard_};
+                        trayHosts_,   trayPlacement_,  pasteboard_, hotKeys_};
     }
 
 private:
@@ -59,6 +63,7 @@ private:
     QtMenuPopup popup_;
     DBusTrayPlacement trayPlacement_{statusBar_.items()};
     QtPasteboard pasteboard_;
+    XcbHotKeys hotKeys_;
 };
 
 } // namespace platform::xdg

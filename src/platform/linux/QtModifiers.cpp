@@ -15,7 +15,7 @@ ModifierFlags QtModifiers::held() const {
     flags.setFlag(ModifierKey::Option, qt.testFlag(Qt::AltModifier));
     flags.setFlag(ModifierKey::Command, qt.testFlag(Qt::MetaModifier));
     flags.setFlag(ModifierKey::NumericPad, qt.testFlag(Qt::KeypadModifier));
-    return flags;
+    return flags | fromCommandLine_;
 }
 
 } // namespace platform::xdg

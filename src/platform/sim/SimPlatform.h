@@ -8,6 +8,7 @@
 #include "platform/WindowOpener.h"
 #include "platform/sim/SimAlerts.h"
 #include "platform/sim/SimApplication.h"
+#include "platform/sim/SimHotKeys.h"
 #include "platform/sim/SimLoginItems.h"
 #include "platform/sim/SimMainQueue.h"
 #include "platform/sim/SimModifiers.h"
@@ -35,11 +36,12 @@ struct SimPlatform {
     SimTrayHosts trayHosts;
     SimTrayPlacement trayPlacement;
     SimPasteboard pasteboard;
+    SimHotKeys hotKeys;
 
     Platform platform() {
         return Platform{queue,       bundle,         modifiers,  workspace,  alerts,
                         application, settingsWindow, aboutPanel, loginItems, statusBar,
-                        trayHosts,   trayPlacement,  pasteboard};
+                        trayHosts,   trayPlacement,  pasteboard, hotKeys};
     }
 };
 

@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Gapsel developers
+
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+namespace platform {
+
+// The desktop's system-wide hot keys: a key with modifiers (classic key code
+// and modifier mask, see KeyCodes.h) is registered under an identifier, and
+// its presses and releases come to one handler while the event kinds that
+// carry them are asked for.
+class HotKeys {
+public:
+    struct Id {
+        std::uint32_t signature = 0;
+        std::uint32_t id = 0;
+        bool operator==(const Id&) const = default;
+    };
+    // What a registration is known by until it is removed.
+    using Handle = std::uint64_t;
+
+    enum class EventKind { RawKeyDown = 1, RawKeyUp = 3, HotKeyPressed = 5, HotKeyReleased = 6 };
+    // A pressed or released hot key carries its identifier; a raw key its
+    // key code and modifiers.
+    struct Event {
+        EventKind kind = EventKind::HotKeyPressed;
+        Id hotKeyId;
+        std::uint32_t keyCode = 0;
+        std::uint32_t modifiers = 0;
+    };
+    // Returns whether the event was handled.
+    using Handler = std::function<bool(const Event&)>;
+
+    virtual ~HotKeys() = default;
+
+    // None when the desktop refuses the combination (another program owns it,
+    // or this desktop offers no hot keys); then nothing is registered.
+    virtual std::optional<Handle> registerHotKey(std::uint32_t keyCode, std::uint32_t modifiers,
+                                                 Id id) = 0;
+    virtual void unregisterHotKey(Handle handle) = 0;
+    // The one handler of this process; events reach it only for the kinds
+    // asked for below.
+    virtual void installHandler(Handler handler) = 0;
+    virtual void addEventKinds(std::initializer_list<EventKind> kinds) = 0;
+    virtual void removeEventKinds(std::initializer_list<EventKind> kinds) = 0;
+    // Whether the desktop or another program already uses the combination
+    // system-wide, so that a recorder can refuse it.
+    virtual bool isTakenBySystem(std::uint32_t keyCode, std::uint32_t modifiers) = 0;
+};
+
+} // namespace platform

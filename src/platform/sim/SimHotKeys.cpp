@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Gapsel developers
+
+#include "platform/sim/SimHotKeys.h"
+
+namespace platform::sim {
+
+std::optional<HotKeys::Handle> SimHotKeys::registerHotKey(std::uint32_t keyCode,
+                                                          std::uint32_t modifiers, Id id) {
+    if (taken_.contains({keyCode, modifiers}))
+        return std::nullopt;
+    const Handle handle = nextHandle_++;
+    registrations_.emplace(handle, Registration{keyCode, modifiers, id});
+    return handle;
+}
+
+void SimHotKeys::unregisterHotKey(Handle handle) {
+    registrations_.erase(handle);
+}
+
+void SimHotKeys::installHandler(Handler handler) {
+    handler_ = std::move(handler);
+    ++handlerInstalls_;
+}
+
+void SimHotKeys::addEventKinds(std::initializer_list<EventKind> kinds) {
+    for (EventKind kind : kinds) {
+        kinds_.insert(kind);
+        kindChanges_.emplace_back(true, kind);
+    }
+}
+
+void SimHotKeys::removeEventKinds(std::initializer_list<EventKind> kinds) {
+    for (EventKind kind : kinds) {
+        kinds_.erase(kind);
+        kindChanges_.emplace_back(false, kind);
+    }
+}
+
+bool SimHotKeys::isTakenBySystem(std::uint32_t keyCode, std::uint32_t modifiers) {
+    return taken_.contains({keyCode, modifiers});
+}
+
+void SimHotKeys::takeBySystem(std::uint32_t keyCode, std::uint32_t modifiers) {
+    taken_.insert({keyCode, modifiers});
+}
+
+bool SimHotKeys::press(std::uint32_t keyCode, std::uint32_t modifiers, bool down) {
+    for (const auto& [handle, registration] : registrations_) {
+        if (registration.keyCode == keyCode && registration.modifiers == modifiers)
+            return deliver({down ? EventKind::HotKeyPressed : EventKind::HotKeyReleased,
+                            registration.id, keyCode, modifiers});
+    }
+    return deliver({down ? EventKind::RawKeyDown : EventKind::RawKeyUp, {}, keyCode, modifiers});
+}
+
+bool SimHotKeys::deliver(const Event& event) {
+    if (!handler_ || !kinds_.contains(event.kind))
+        return false;
+    return handler_(event);
+}
+
+} // namespace platform::sim

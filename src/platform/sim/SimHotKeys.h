@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Gapsel developers
+
+#pragma once
+
+#include "platform/HotKeys.h"
+
+#include <map>
+#include <set>
+#include <utility>
+#include <vector>
+
+namespace platform::sim {
+
+// Hot keys a test inspects and presses. Combinations the test marks as taken
+// are refused, as another program's grab would be.
+class SimHotKeys final : public HotKeys {
+public:
+    struct Registration {
+        std::uint32_t keyCode = 0;
+        std::uint32_t modifiers = 0;
+        Id id;
+    };
+
+    std::optional<Handle> registerHotKey(std::uint32_t keyCode, std::uint32_t modifiers,
+                                         Id id) override;
+    void unregisterHotKey(Handle handle) override;
+    void installHandler(Handler handler) override;
+    void addEventKinds(std::initializer_list<EventKind> kinds) override;
+    void removeEventKinds(std::initializer_list<EventKind> kinds) override;
+    bool isTakenBySystem(std::uint32_t keyCode, std::uint32_t modifiers) override;
+
+    // Controls for tests.
+    void takeBySystem(std::uint32_t keyCode, std::uint32_t modifiers);
+    // Presses (down) or releases (!down) the combination: a registered hot key
+    // is reported as one, otherwise the key goes out as a raw key event; either
+    // only when its kind is asked for. Returns whether the handler took it.
+    bool press(std::uint32_t keyCode, std::uint32_t modifiers, bool down = true);
+
+    const std::map<Handle, Registration>& registrations() const { return registrations_; }
+    const std::set<EventKind>& eventKinds() const { return kinds_; }
+    bool hasHandler() const { return static_cast<bool>(handler_); }
+    int handlerInstallCount() const { return handlerInstalls_; }
+    // Each change of the asked-for kinds, in order: (added, kind).
+    const std::vector<std::pair<bool, EventKind>>& kindChanges() const { return kindChanges_; }
+
+private:
+    bool deliver(const Event& event);
+
+    std::map<Handle, Registration> registrations_;
+    std::set<std::pair<std::uint32_t, std::uint32_t>> taken_;
+    std::set<EventKind> kinds_;
+    std::vector<std::pair<bool, EventKind>> kindChanges_;
+    Handler handler_;
+    int handlerInstalls_ = 0;
+    Handle nextHandle_ = 1;
+};
+
+} // namespace platform::sim

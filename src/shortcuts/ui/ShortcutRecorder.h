@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Gapsel developers
+
+#pragma once
+
+#include "shortcuts/Shortcut.h"
+
+#include <QPushButton>
+
+#include <functional>
+#include <optional>
+
+namespace shortcuts {
+
+// A button that records a global shortcut: it reads "Record Shortcut" while
+// empty, "Press Shortcut" while listening (Escape cancels, Backspace clears),
+// and the shortcut once set. A shortcut the desktop or another program
+// already uses is refused with a message.
+class ShortcutRecorder : public QPushButton {
+public:
+    explicit ShortcutRecorder(std::function<bool(const Shortcut&)> isTakenBySystem = {},
+                              QWidget* parent = nullptr);
+
+    std::optional<Shortcut> shortcut() const { return shortcut_; }
+    void setShortcut(const std::optional<Shortcut>& shortcut);
+    // Called with each shortcut the user records or clears.
+    std::function<void(const std::optional<Shortcut>&)> onChange;
+
+    // The shortcut of a key press, or none for a lone modifier, a key without
+    // a modifier (function keys excepted) or a key Gapsel cannot name.
+    static std::optional<Shortcut> fromKeyEvent(int qtKey, Qt::KeyboardModifiers modifiers);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    void startRecording();
+    void stopRecording();
+    void record(const std::optional<Shortcut>& shortcut);
+    void showLabel();
+
+    std::function<bool(const Shortcut&)> isTakenBySystem_;
+    std::optional<Shortcut> shortcut_;
+    bool recording_ = false;
+};
+
+} // namespace shortcuts

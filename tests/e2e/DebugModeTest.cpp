@@ -1,0 +1,133 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Gapsel developers
+
+#include "TrayHost.h"
+#include "VirtualDesktop.h"
+#include "support/TestEnvironment.h"
+
+#include <QDir>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+
+using testing_support::processEventsUntil;
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+bool eventually(const std::function<bool()>& condition) {
+    return processEventsUntil(condition, 20000);
+}
+
+QString xdotool(const QProcessEnvironment& environment, const QStringList& arguments) {
+    QProcess tool;
+    tool.setProcessEnvironment(environment);
+    tool.start(QStringLiteral("xdotool"), arguments);
+    if (!tool.waitForFinished(10000))
+        tool.kill();
+    return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
+}
+
+// A program on the test's desktop whose standard output is collected.
+struct Program {
+    Program(const QProcessEnvironment& environment, const QString& executable,
+            const QStringList& arguments) {
+        process.setProcessEnvironment(environment);
+        QObject::connect(&process, &QProcess::readyReadStandardOutput,
+                         [this] { output += QString::fromUtf8(process.readAllStandardOutput()); });
+        process.start(executable, arguments);
+    }
+    ~Program() {
+        process.terminate();
+        if (!process.waitForFinished(10000))
+            process.kill();
+        process.waitForFinished();
+    }
+    QStringList lines() const { return output.split(u'\n', Qt::SkipEmptyParts); }
+    QProcess process;
+    QString output;
+};
+
+class DebugAndShortcuts : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const QString failure = desktop.start();
+        ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
+    }
+    QString xdo(const QStringList& arguments) { return xdotool(desktop.environment(), arguments); }
+
+    e2e::VirtualDesktop desktop{testing_support::freshFolder(QStringLiteral("desktop"))};
+};
+
+// Control+Shift+K: classic key code 0x28, control 0x1000 | shift 0x200.
+const QStringList ctrlShiftK = {QStringLiteral("40"), QStringLiteral("4608")};
+
+TEST_F(DebugAndShortcuts, AGrabbedShortcutFiresWhateverNumLockSaysAndIsRefusedToOthers) {
+    Program probe(desktop.environment(), QStringLiteral(HOTKEY_PROBE_EXECUTABLE), ctrlShiftK);
+    ASSERT_TRUE(eventually([&] { return probe.lines() == QStringList{u"registered"_s}; }))
+        << probe.output.toStdString();
+
+    xdo({QStringLiteral("key"), QStringLiteral("ctrl+shift+k")});
+    ASSERT_TRUE(eventually([&] { return probe.lines().size() == 3; }));
+    xdo({QStringLiteral("key"), QStringLiteral("Num_Lock")});
+    xdo({QStringLiteral("key"), QStringLiteral("ctrl+shift+k")});
+    ASSERT_TRUE(eventually([&] { return probe.lines().size() == 5; }));
+    xdo({QStringLiteral("key"), QStringLiteral("Num_Lock")});
+    // Without Shift it is another combination, which nobody registered.
+    xdo({QStringLiteral("key"), QStringLiteral("ctrl+k")});
+    EXPECT_FALSE(processEventsUntil([&] { return probe.lines().size() > 5; }, 1000));
+    EXPECT_EQ(probe.lines(),
+              (QStringList{u"registered"_s, u"down"_s, u"up"_s, u"down"_s, u"up"_s}));
+
+    Program other(desktop.environment(), QStringLiteral(HOTKEY_PROBE_EXECUTABLE), ctrlShiftK);
+    ASSERT_TRUE(eventually([&] { return !other.lines().isEmpty(); }));
+    EXPECT_EQ(other.lines(), QStringList{u"refused"_s});
+}
+
+TEST_F(DebugAndShortcuts, ShiftControlAtStartOffersTheDebugWindow) {
+    e2e::TrayHost host(desktop.bus());
+    xdo({QStringLiteral("keydown"), QStringLiteral("shift"), QStringLiteral("ctrl")});
+    Program gapsel(desktop.environment(), QStringLiteral(GAPSEL_EXECUTABLE), {});
+    ASSERT_TRUE(eventually([&] { return host.itemServices().size() == 1; }));
+    const QString item = host.itemServices().at(0);
+    QStringList labels;
+    ASSERT_TRUE(eventually([&] {
+        labels.clear();
+        for (const auto& entry : host.menu(item).children)
+            labels << entry.properties.value(QStringLiteral("label")).toString();
+        return labels.contains(QStringLiteral("Debug"));
+    })) << labels.join(u',').toStdString();
+    xdo({QStringLiteral("keyup"), QStringLiteral("shift"), QStringLiteral("ctrl")});
+
+    // Starting Gapsel again while it runs leaves a line in its log.
+    for (int again = 0; again < 3; ++again) {
+        QProcess second;
+        second.setProcessEnvironment(desktop.environment());
+        second.start(QStringLiteral(GAPSEL_EXECUTABLE), {});
+        ASSERT_TRUE(second.waitForFinished(20000));
+    }
+
+    ASSERT_TRUE(host.choose(item, QStringLiteral("Debug")));
+    QString window;
+    ASSERT_TRUE(eventually([&] {
+        window = xdo({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                      QStringLiteral("--name"), QStringLiteral("^Gapsel .* Debug$")});
+        return !window.isEmpty();
+    }));
+    xdo({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
+    ASSERT_TRUE(eventually([&] { return !desktop.screenshot().isNull(); }));
+    const QImage dashboard = desktop.screenshot();
+    // The sidebar has the focus: three down from "Dashboard" is "Logs".
+    xdo({QStringLiteral("key"), QStringLiteral("Down"), QStringLiteral("Down"),
+         QStringLiteral("Down")});
+    ASSERT_TRUE(eventually([&] { return desktop.screenshot() != dashboard; }));
+    QDir().mkpath(QStringLiteral(GAPSEL_E2E_OUTPUT_DIR));
+    desktop.screenshot().save(QStringLiteral(GAPSEL_E2E_OUTPUT_DIR "/debug-window-logs.png"));
+    EXPECT_EQ(gapsel.process.state(), QProcess::Running);
+}
+
+} // namespace

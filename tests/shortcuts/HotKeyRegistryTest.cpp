@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Gapsel developers
+
+#include "shortcuts/HotKeyRegistry.h"
+#include "platform/sim/SimHotKeys.h"
+
+#include <gtest/gtest.h>
+
+using namespace shortcuts;
+using Kind = platform::HotKeys::EventKind;
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr Shortcut ctrlK{0x28, 0x1000};
+
+struct Registry : testing::Test {
+    platform::sim::SimHotKeys hotKeys;
+    MenuOpenFlag menuOpen;
+    HotKeyRegistry registry{hotKeys, menuOpen};
+    QStringList calls;
+    std::optional<std::uint32_t> add(const Shortcut& shortcut, const QString& tag) {
+        return registry.registerShortcut(
+            shortcut, [this, tag](const Shortcut&) { calls << tag + QStringLiteral(" down"); },
+            [this, tag](const Shortcut&) { calls << tag + QStringLiteral(" up"); });
+    }
+};
+
+TEST_F(Registry, IdentifiersCountFromOneUnderTheSignatureAndTheHandlerIsInstalledOnce) {
+    EXPECT_FALSE(hotKeys.hasHandler());
+    EXPECT_EQ(add(ctrlK, u"a"_s), 1u);
+    EXPECT_EQ(add({0x00, 0x1000}, u"b"_s), 2u);
+    EXPECT_EQ(hotKeys.handlerInstallCount(), 1);
+    EXPECT_EQ(hotKeys.registrations().begin()->second.id, (platform::HotKeys::Id{0x4A584B53, 1}));
+    EXPECT_EQ(hotKeys.eventKinds(), (std::set{Kind::HotKeyPressed, Kind::HotKeyReleased}));
+}
+
+TEST_F(Registry, KeyDownAndUpReachTheirClosures) {
+    add(ctrlK, u"a"_s);
+    EXPECT_TRUE(hotKeys.press(0x28, 0x1000));
+    EXPECT_TRUE(hotKeys.press(0x28, 0x1000, false));
+    EXPECT_EQ(calls, (QStringList{u"a down"_s, u"a up"_s}));
+}
+
+TEST_F(Registry, ARefusedCombinationLeavesNothingBehind) {
+    hotKeys.takeBySystem(0x28, 0x1000);
+    EXPECT_EQ(add(ctrlK, u"a"_s), std::nullopt);
+    EXPECT_TRUE(hotKeys.registrations().empty());
+    EXPECT_FALSE(hotKeys.hasHandler());
+    EXPECT_EQ(add({0x00, 0}, u"b"_s), 2u);
+}
+
+TEST_F(Registry, EnabledAndMenuOpenReevaluateOncePerRealChange) {
+    add(ctrlK, u"a"_s);
+    const auto changesAfter = [&](auto step) {
+        const auto before = hotKeys.kindChanges().size();
+        step();
+        return hotKeys.kindChanges().size() - before;
+    };
+    EXPECT_EQ(changesAfter([&] { registry.setEnabled(true); }), 0u);
+    EXPECT_EQ(changesAfter([&] { registry.setEnabled(false); }), 4u);
+    EXPECT_TRUE(hotKeys.registrations().empty());
+    EXPECT_FALSE(hotKeys.press(0x28, 0x1000));
+    EXPECT_EQ(changesAfter([&] { registry.setEnabled(false); }), 0u);
+    EXPECT_EQ(changesAfter([&] { registry.setEnabled(true); }), 4u);
+    EXPECT_EQ(hotKeys.registrations().size(), 1u);
+
+    EXPECT_EQ(changesAfter([&] { menuOpen.set(true); }), 4u);
+    EXPECT_EQ(changesAfter([&] { menuOpen.set(true); }), 0u);
+    EXPECT_TRUE(hotKeys.registrations().empty());
+    EXPECT_EQ(hotKeys.eventKinds(), (std::set{Kind::RawKeyDown, Kind::RawKeyUp}));
+    // While a menu is open, raw keys reach the closures; lock and other bits
+    // in the modifiers are ignored.
+    EXPECT_TRUE(hotKeys.press(0x28, 0x1000 | 0x400));
+    EXPECT_FALSE(hotKeys.press(0x28, 0x200));
+    menuOpen.set(false);
+    EXPECT_EQ(hotKeys.registrations().size(), 1u);
+    EXPECT_EQ(calls, (QStringList{u"a down"_s}));
+}
+
+TEST_F(Registry, ARegistrationWhileSuspendedHoldsNoGrab) {
+    add(ctrlK, u"a"_s);
+    registry.setEnabled(false);
+    EXPECT_TRUE(add({0x00, 0x1000}, u"b"_s).has_value());
+    EXPECT_TRUE(hotKeys.registrations().empty());
+    registry.setEnabled(true);
+    EXPECT_EQ(hotKeys.registrations().size(), 2u);
+}
+
+} // namespace

@@ -1,0 +1,130 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Gapsel developers
+
+#include "platform/KeyCodes.h"
+#include "platform/sim/SimHotKeys.h"
+#include "shortcuts/KeyboardShortcuts.h"
+#include "shortcuts/RecorderCheck.h"
+#include "support/TestEnvironment.h"
+
+#include <gtest/gtest.h>
+
+using namespace shortcuts;
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr Shortcut ctrlShiftK{0x28, 0x1200};
+constexpr Shortcut optionF1{0x7A, 0x800};
+
+struct ShortcutStorage : testing::Test {
+    std::shared_ptr<UserDefaults> defaults = UserDefaults::open(
+        QStringLiteral("shortcuts"),
+        testing_support::freshFolder(QStringLiteral("shortcuts")) + QStringLiteral("/s.plist"));
+    platform::sim::SimHotKeys hotKeys;
+    MenuOpenFlag menuOpen;
+    KeyboardShortcuts shortcuts{hotKeys, defaults, menuOpen};
+    QVariant stored(const char* name) {
+        return defaults->object(QStringLiteral("KeyboardShortcuts_") + QLatin1String(name));
+    }
+};
+
+TEST_F(ShortcutStorage, StoredFormMovesThroughDefaultCustomAndRemoved) {
+    const Name withDefault{QStringLiteral("toggle"), ctrlShiftK};
+    shortcuts.declare(withDefault);
+    EXPECT_EQ(stored("toggle"),
+              QVariant(QStringLiteral(R"({"carbonKeyCode":40,"carbonModifiers":4608})")));
+    shortcuts.setShortcut(withDefault, optionF1);
+    EXPECT_EQ(shortcuts.shortcut(withDefault), optionF1);
+    shortcuts.setShortcut(withDefault, std::nullopt);
+    EXPECT_EQ(stored("toggle"), QVariant(false));
+    EXPECT_EQ(shortcuts.shortcut(withDefault), std::nullopt);
+    // A removed default stays removed at the next start.
+    KeyboardShortcuts nextStart{hotKeys, defaults, menuOpen};
+    nextStart.declare(withDefault);
+    EXPECT_EQ(stored("toggle"), QVariant(false));
+
+    const Name withoutDefault{QStringLiteral("plain"), std::nullopt};
+    shortcuts.setShortcut(withoutDefault, ctrlShiftK);
+    shortcuts.setShortcut(withoutDefault, std::nullopt);
+    EXPECT_FALSE(stored("plain").isValid());
+}
+
+TEST_F(ShortcutStorage, ForeignStoredTextReadsAsNoShortcut) {
+    const Name name{QStringLiteral("n"), std::nullopt};
+    for (const QVariant& value : {QVariant(QStringLiteral("{\"carbonKeyCode\":1}")),
+                                  QVariant(QStringLiteral("nonsense")), QVariant(7)}) {
+        defaults->set(value, KeyboardShortcuts::key(name));
+        EXPECT_EQ(shortcuts.shortcut(name), std::nullopt) << value.toString().toStdString();
+    }
+    defaults->set(QStringLiteral(R"({"carbonModifiers":256,"carbonKeyCode":0,"x":1})"),
+                  KeyboardShortcuts::key(name));
+    EXPECT_EQ(shortcuts.shortcut(name), (Shortcut{0, 256}));
+}
+
+TEST_F(ShortcutStorage, SettingPostsTheNotificationAndMovesTheRegistration) {
+    const Name name{QStringLiteral("n"), std::nullopt};
+    QStringList posted;
+    shortcuts.notifications.connect([&](const QString& notification, const QVariantMap& info) {
+        posted << notification + u' ' + info.value(QStringLiteral("name")).toString();
+    });
+    int downs = 0, ups = 0;
+    shortcuts.setShortcut(name, ctrlShiftK);
+    shortcuts.onKeyDown(name, [&] { ++downs; });
+    shortcuts.onKeyUp(name, [&] { ++ups; });
+    ASSERT_EQ(hotKeys.registrations().size(), 1u);
+
+    shortcuts.setShortcut(name, optionF1);
+    EXPECT_FALSE(hotKeys.press(0x28, 0x1200));
+    EXPECT_TRUE(hotKeys.press(0x7A, 0x800));
+    EXPECT_TRUE(hotKeys.press(0x7A, 0x800, false));
+    EXPECT_EQ(downs, 1);
+    EXPECT_EQ(ups, 1);
+    shortcuts.setShortcut(name, std::nullopt);
+    EXPECT_TRUE(hotKeys.registrations().empty());
+    EXPECT_EQ(posted,
+              QStringList(3, QStringLiteral("KeyboardShortcuts_shortcutByNameDidChange n")));
+}
+
+TEST(ShortcutConversion, ClassicMaskAndEventFlagsMapBitForBit) {
+    EXPECT_EQ(Shortcut::eventFlags(0x100), 0x100000u);
+    EXPECT_EQ(Shortcut::eventFlags(0x200), 0x20000u);
+    EXPECT_EQ(Shortcut::eventFlags(0x800), 0x80000u);
+    EXPECT_EQ(Shortcut::eventFlags(0x1000), 0x40000u);
+    EXPECT_EQ(Shortcut::eventFlags(0x1B00 | 0x400 | 0x1), 0x1E0000u);
+    EXPECT_EQ(Shortcut::normalized(0x1B00 | 0x400 | 0x1), 0x1B00);
+    EXPECT_EQ((Shortcut{0x28, 0x1200}).displayText(), QStringLiteral("Ctrl+Shift+K"));
+}
+
+TEST(KeyCodes, EveryKeyRoundTripsThroughKeysymAndQtKey) {
+    for (const platform::KeyCode& key : platform::keyCodes) {
+        EXPECT_EQ(platform::keyForKeysym(key.keysym)->classic, key.classic) << key.label;
+        EXPECT_EQ(platform::keyForQtKey(key.qtKey, key.keypad)->classic, key.classic) << key.label;
+        EXPECT_EQ(platform::keyForClassicCode(key.classic)->keysym, key.keysym) << key.label;
+    }
+    EXPECT_EQ(platform::keyForKeysym('K')->classic, 0x28u);
+    EXPECT_EQ(platform::keyForClassicCode(0x0A), std::nullopt);
+}
+
+TEST(RecorderCheck, MenuItemsComeBeforeSystemShortcuts) {
+    const auto taken = [](const Shortcut& shortcut) { return shortcut == ctrlShiftK; };
+    EXPECT_EQ(refusalFor(ctrlShiftK, {{QStringLiteral("Quit"), ctrlShiftK}}, taken,
+                         ShortcutSettingsPlace::MacSystemSettings),
+              (Refusal{QStringLiteral("This keyboard shortcut cannot be used as it's already used "
+                                      "by the “Quit” menu item."),
+                       {}}));
+    EXPECT_EQ(refusalFor(ctrlShiftK, {}, taken, ShortcutSettingsPlace::MacSystemSettings),
+              (Refusal{QStringLiteral("This keyboard shortcut cannot be used as it's already a "
+                                      "system-wide keyboard shortcut."),
+                       QStringLiteral("Most system-wide keyboard shortcuts can be changed in "
+                                      "“System Settings › Keyboard › Keyboard Shortcuts“.")}));
+    EXPECT_EQ(refusalFor(ctrlShiftK, {}, taken, ShortcutSettingsPlace::DesktopKeyboardSettings)
+                  ->informativeText,
+              QStringLiteral("Most system-wide keyboard shortcuts can be changed in the keyboard "
+                             "shortcut settings of your desktop."));
+    EXPECT_EQ(refusalFor(optionF1, {}, taken, ShortcutSettingsPlace::MacSystemSettings),
+              std::nullopt);
+}
+
+} // namespace
