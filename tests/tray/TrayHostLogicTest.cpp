@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 using namespace platform;
 using namespace platform::xdg;
 

@@ -3,6 +3,7 @@
 
 #include "platform/linux/tray/DesktopTrayHosts.h"
 
+#include "platform/linux/tray/TrayLog.h"
 #include "platform/linux/tray/WatcherRegistration.h"
 
 #include <QDBusConnectionInterface>
@@ -68,13 +69,16 @@ void DesktopTrayHosts::readIfStale() const {
         return;
     stale_ = false;
     hasWatcher_ = false;
-    hosts_.clear();
-    if (!bus_.isConnected())
+    if (!bus_.isConnected()) {
+        hosts_.clear();
         return;
+    }
     QDBusConnectionInterface& daemon = *bus_.interface();
     hasWatcher_ = daemon.isServiceRegistered(WatcherRegistration::watcherService());
-    if (!hasWatcher_)
+    if (!hasWatcher_) {
+        hosts_.clear();
         return;
+    }
     // A watcher whose process cannot be read (another user's, a sandbox's)
     // still counts: then the desktop's name tells the host.
     const std::optional<BusProcess> owner =
@@ -84,7 +88,12 @@ void DesktopTrayHosts::readIfStale() const {
         if (name.startsWith(hostNamePrefix))
             if (const auto process = processOwning(name))
                 hostProcesses.append(*process);
-    hosts_ = trayHostsOf(owner, hostProcesses, currentDesktop_);
+    const QList<TrayHost> found = trayHostsOf(owner, hostProcesses, currentDesktop_);
+    if (found != hosts_)
+        for (const TrayHost& host : found)
+            qCInfo(trayLog) << "Tray host:" << host.process << "kind" << static_cast<int>(host.kind)
+                            << "XFCE plugin" << host.xfcePlugin;
+    hosts_ = found;
 }
 
 } // namespace platform::xdg

@@ -47,6 +47,8 @@ TrayStatusItem::TrayStatusItem(TrayItemExport* itemExport, QString itemKind, boo
 TrayStatusItem::~TrayStatusItem() {
     if (!export_)
         return;
+    // Calls already on their way find no item behind the export.
+    export_->item().setOnClick({});
     export_->withdraw();
     // Deleted later: this item may go away while its own menu item runs.
     export_->deleteLater();

@@ -57,6 +57,10 @@ QStringList XfconfKnownItems::strings(const QVariant& value) {
         if (argument.currentType() != QDBusArgument::ArrayType)
             return {};
         QStringList result;
+        if (argument.currentSignature() == QLatin1String("as")) {
+            argument >> result;
+            return result;
+        }
         argument.beginArray();
         while (!argument.atEnd()) {
             QDBusVariant element;
