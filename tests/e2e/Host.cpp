@@ -106,8 +106,8 @@ Host plasma() {
             .arguments = {QStringLiteral("--no-respawn")},
             .packages = QStringLiteral("plasma-workspace plasma-desktop"),
             .panel = {0, screenHeight - 44, screenWidth, 44},
-            // Left of the clock.
-            .tray = {screenWidth / 2, screenHeight - 44, screenWidth / 2 - 120, 44},
+            // Below the panel's top edge, left of the clock.
+            .tray = {screenWidth / 2, screenHeight - 42, screenWidth / 2 - 140, 42},
             .configure = [](VirtualDesktop& desktop) {
                 for (const auto& [name, value] :
                      {std::pair{"XDG_CURRENT_DESKTOP", "KDE"},
@@ -148,6 +148,10 @@ Host waybar() {
             },
         .prepare =
             [](VirtualDesktop& desktop) {
+                // The user has to reach its runtime folder through the test's.
+                for (QDir folder(desktop.home()); folder.cdUp() && folder != QDir::temp();)
+                    QFile::setPermissions(folder.path(),
+                                          QFile::permissions(folder.path()) | QFile::ExeOther);
                 return desktop.run(QStringLiteral("chown"),
                                    {QStringLiteral("-R"), waybarUser, desktop.home()});
             },

@@ -67,6 +67,21 @@ double relativeLuminance(QRgb colour) {
            0.0722 * channelLuminance(qBlue(colour));
 }
 
+// Whether the pixels of `box` in `now` were all there before, somewhere
+// along the same rows of `area`: an item the host only moved to make room.
+bool movedFromBefore(const QImage& before, const QImage& now, const QRect& box, const QRect& area) {
+    for (int left = area.left(); left + box.width() <= area.right() + 1; ++left) {
+        if (left == box.left())
+            continue;
+        bool same = true;
+        for (int y = box.top(); same && y <= box.bottom(); ++y)
+            for (int x = 0; same && x < box.width(); ++x)
+                same = before.pixel(left + x, y) == now.pixel(box.left() + x, y);
+        if (same)
+            return true;
+    }
+    return false;
+}
 } // namespace
 
 QList<QRect> glyphsIn(const QImage& before, const QImage& now, const QRect& area) {
@@ -90,6 +105,8 @@ QList<QRect> glyphsIn(const QImage& before, const QImage& now, const QRect& area
             glyphs.back() |= span;
         lastInk = x;
     }
+    glyphs.removeIf(
+        [&](const QRect& glyph) { return movedFromBefore(before, now, glyph, changed); });
     return glyphs;
 }
 
