@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 
@@ -126,8 +127,36 @@ TEST_F(DebugAndShortcuts, ShiftControlAtStartOffersTheDebugWindow) {
          QStringLiteral("Down")});
     ASSERT_TRUE(eventually([&] { return desktop.screenshot() != dashboard; }));
     QDir().mkpath(QStringLiteral(GAPSEL_E2E_OUTPUT_DIR));
-    desktop.screenshot().save(QStringLiteral(GAPSEL_E2E_OUTPUT_DIR "/debug-window-logs.png"));
+    const QImage logs = desktop.screenshot();
+    logs.save(QStringLiteral(GAPSEL_E2E_OUTPUT_DIR "/debug-window-logs.png"));
+
+    // The preferences listing follows a change that another program makes.
+    xdo({QStringLiteral("key"), QStringLiteral("Up")});
+    ASSERT_TRUE(eventually([&] { return desktop.screenshot() != logs; }));
+    const QImage listing = desktop.screenshot();
+    QProcess tool;
+    tool.setProcessEnvironment(desktop.environment());
+    tool.start(QStringLiteral(GAPSEL_DEFAULTS_EXECUTABLE),
+               {QStringLiteral("write"), QStringLiteral(GAPSEL_BUNDLE_ID),
+                QStringLiteral("writtenElsewhere"), QStringLiteral("-string"),
+                QStringLiteral("by gapsel-defaults")});
+    ASSERT_TRUE(tool.waitForFinished(10000));
+    ASSERT_TRUE(eventually([&] { return desktop.screenshot() != listing; }));
+    desktop.screenshot().save(QStringLiteral(GAPSEL_E2E_OUTPUT_DIR "/debug-window-defaults.png"));
     EXPECT_EQ(gapsel.process.state(), QProcess::Running);
+}
+
+TEST_F(DebugAndShortcuts, TheDebugOptionStandsInForTheHeldKeys) {
+    e2e::TrayHost host(desktop.bus());
+    Program gapsel(desktop.environment(), QStringLiteral(GAPSEL_EXECUTABLE),
+                   {QStringLiteral("--debug")});
+    ASSERT_TRUE(eventually([&] { return host.itemServices().size() == 1; }));
+    ASSERT_TRUE(eventually([&] {
+        const auto entries = host.menu(host.itemServices().at(0)).children;
+        return std::any_of(entries.begin(), entries.end(), [](const auto& entry) {
+            return entry.properties.value(QStringLiteral("label")) == QStringLiteral("Debug");
+        });
+    }));
 }
 
 } // namespace
