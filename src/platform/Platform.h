@@ -10,9 +10,11 @@ class Application;
 class MainQueue;
 class Modifiers;
 class LoginItems;
+class Pasteboard;
 class WindowOpener;
 class StatusBar;
 class TrayHosts;
+class UrlSchemes;
 class Workspace;
 struct BundleInfo;
 
@@ -30,6 +32,9 @@ struct Platform {
     LoginItems& loginItems;
     StatusBar& statusBar;
     TrayHosts& trayHosts;
+    Pasteboard& pasteboard;
+    UrlSchemes& urlSchemes;
+    WindowOpener& shareWindow;
 };
 
 } // namespace platform

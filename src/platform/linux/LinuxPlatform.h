@@ -10,7 +10,9 @@
 #include "platform/linux/QtApplication.h"
 #include "platform/linux/QtMainQueue.h"
 #include "platform/linux/QtModifiers.h"
+#include "platform/linux/QtPasteboard.h"
 #include "platform/linux/XdgAutostart.h"
+#include "platform/linux/XdgUrlSchemes.h"
 #include "platform/linux/XdgWorkspace.h"
 #include "platform/linux/tray/DesktopTrayHosts.h"
 #include "platform/linux/tray/TrayStatusBar.h"
@@ -27,9 +29,9 @@ public:
         : bundle_(BundleInfo::compiledIn(QCoreApplication::applicationFilePath())) {}
 
     Platform platform() {
-        return Platform{queue_,      bundle_,      modifiers_,      workspace_,
-                        alerts_,     application_, settingsWindow_, aboutPanel_,
-                        loginItems_, statusBar_,   trayHosts_};
+        return Platform{queue_,       bundle_,         modifiers_,  workspace_,  alerts_,
+                        application_, settingsWindow_, aboutPanel_, loginItems_, statusBar_,
+                        trayHosts_,   pasteboard_,     urlSchemes_, shareWindow_};
     }
 
 private:
@@ -45,6 +47,9 @@ private:
                              QCoreApplication::arguments()};
     TrayStatusBar statusBar_{QStringLiteral(GAPSEL_BUNDLE_NAME)};
     DesktopTrayHosts trayHosts_;
+    QtPasteboard pasteboard_;
+    XdgUrlSchemes urlSchemes_;
+    WindowOpener shareWindow_;
 };
 
 } // namespace platform::xdg

@@ -11,8 +11,10 @@
 #include "platform/sim/SimLoginItems.h"
 #include "platform/sim/SimMainQueue.h"
 #include "platform/sim/SimModifiers.h"
+#include "platform/sim/SimPasteboard.h"
 #include "platform/sim/SimStatusBar.h"
 #include "platform/sim/SimTrayHosts.h"
+#include "platform/sim/SimUrlSchemes.h"
 #include "platform/sim/SimWorkspace.h"
 
 namespace platform::sim {
@@ -31,10 +33,14 @@ struct SimPlatform {
     SimLoginItems loginItems;
     SimStatusBar statusBar;
     SimTrayHosts trayHosts;
+    SimPasteboard pasteboard;
+    SimUrlSchemes urlSchemes;
+    WindowOpener shareWindow;
 
     Platform platform() {
-        return Platform{queue,          bundle,     modifiers,  workspace, alerts,   application,
-                        settingsWindow, aboutPanel, loginItems, statusBar, trayHosts};
+        return Platform{queue,       bundle,         modifiers,  workspace,  alerts,
+                        application, settingsWindow, aboutPanel, loginItems, statusBar,
+                        trayHosts,   pasteboard,     urlSchemes, shareWindow};
     }
 };
 
