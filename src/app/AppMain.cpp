@@ -8,6 +8,7 @@
 
 AppMain::AppMain(platform::Platform platform)
     : jxkit_(JXKit::shared(platform))
+    , pendingServices_(jxkit_, platform)
     , postLaunchStep_(jxkit_, pendingServices_, platform.mainQueue) {
     platform.mainQueue.async([this] { postLaunchStep_.run(); });
     // Changes that other programs make to the preferences file reach the
@@ -15,9 +16,11 @@ AppMain::AppMain(platform::Platform platform)
     UserDefaults::standard()->watchForExternalChanges(platform.mainQueue);
     separators_ = std::make_unique<app::SeparatorsView>(
         platform.statusBar, platform.mainQueue,
-        menubar::MenuServices{jxkit_, platform.workspace, metadata(), pendingServices_});
+        menubar::MenuServices{jxkit_, platform.workspace, metadata(), pendingServices_,
+                              platform.alerts});
 }
 
 kit::Metadata AppMain::metadata() {
-    return kit::Metadata{QUrl(QStringLiteral("https://gapsel.app/")), QStringLiteral("2873401956")};
+    return kit::Metadata{QUrl(QStringLiteral("https://gapsel.app/")),
+                         QStringLiteral(GAPSEL_BUNDLE_ID)};
 }

@@ -25,7 +25,8 @@ public:
 
     JXKit& jxkit() const { return jxkit_; }
 
-    // What Gapsel tells the kit about itself: its website and store identifier.
+    // What Gapsel tells the kit about itself: its website and store identifier
+    // (its AppStream component id).
     static kit::Metadata metadata();
 
 private:

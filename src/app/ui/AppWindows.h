@@ -10,8 +10,9 @@ class JXKit;
 
 namespace app {
 
-// Gapsel's windows: the settings window and the About panel, each at most
-// once, opened through the desktop's window openers that the kit calls.
+// Gapsel's windows, opened through the desktop's window openers that the kit
+// calls: the settings window and the About panel, each at most once, and a
+// new share window each time one is asked for.
 class AppWindows {
 public:
     AppWindows(JXKit& kit, platform::Platform platform);
