@@ -7,6 +7,8 @@
 #include <QDBusObjectPath>
 #include <QDBusVariant>
 
+#include <algorithm>
+
 namespace e2e {
 
 namespace {
@@ -104,6 +106,36 @@ bool TrayHost::chooseInGroups(const QString& service, const QString& label) cons
     const QDBusMessage reply =
         callMenu(service, QStringLiteral("EventGroup"), {QVariant::fromValue(events)});
     return succeeded(reply) && qdbus_cast<QList<int>>(reply.arguments().value(0)).isEmpty();
+}
+
+bool TrayHost::chooseNested(const QString& service, const QStringList& labels) const {
+    int parent = 0;
+    if (!succeeded(callMenu(service, QStringLiteral("AboutToShow"), {parent})))
+        return false;
+    for (const QString& label : labels) {
+        platform::xdg::DBusMenuLayoutItem level;
+        const QDBusMessage reply =
+            callMenu(service, QStringLiteral("GetLayout"), {parent, 1, QStringList()});
+        if (!succeeded(reply))
+            return false;
+        reply.arguments().value(1).value<QDBusArgument>() >> level;
+        const auto entry =
+            std::find_if(level.children.cbegin(), level.children.cend(), [&](const auto& child) {
+                return child.properties.value(QStringLiteral("label")).toString() == label;
+            });
+        if (entry == level.children.cend())
+            return false;
+        parent = entry->id;
+        if (label != labels.last() &&
+            !succeeded(callMenu(service, QStringLiteral("AboutToShow"), {parent})))
+            return false;
+    }
+    const auto event = [&](int entry, const QString& name) {
+        return succeeded(callMenu(service, QStringLiteral("Event"),
+                                  {entry, name, QVariant::fromValue(QDBusVariant(0)), 0u}));
+    };
+    return event(0, QStringLiteral("opened")) && event(parent, QStringLiteral("clicked")) &&
+           event(0, QStringLiteral("closed"));
 }
 
 } // namespace e2e
