@@ -34,8 +34,9 @@ struct Fixture {
             menubar::MenuServices{
                 kit,
                 sim.workspace,
-                {QUrl(QStringLiteral("https://gapsel.app/")), QStringLiteral("2873401956")},
-                pending},
+                {QUrl(QStringLiteral("https://gapsel.app/")), QStringLiteral("com.gapsel.Gapsel")},
+                pending,
+                sim.alerts},
             suite);
         sim.queue.runUntilIdle();
     }
@@ -45,7 +46,7 @@ struct Fixture {
         UserDefaults::open(QStringLiteral("bench"), folder.path() + QStringLiteral("/bench.plist"));
     platform::sim::SimPlatform sim;
     JXKit kit{sim.platform(), suite};
-    kit::PendingServices pending;
+    kit::PendingServices pending{kit, sim.platform(), suite};
     std::unique_ptr<app::SeparatorsView> view;
 };
 

@@ -9,6 +9,7 @@
 AppMain::AppMain(platform::Platform platform)
     : jxkit_(JXKit::shared(platform))
     , saveFailureAlerts_(UserDefaults::standard(), platform.alerts, platform.mainQueue)
+    , pendingServices_(jxkit_, platform)
     , postLaunchStep_(jxkit_, pendingServices_, platform.mainQueue)
     , placement_(platform.trayHosts, platform.trayPlacement, platform.pasteboard,
                  platform.mainQueue)
@@ -20,10 +21,12 @@ AppMain::AppMain(platform::Platform platform)
     UserDefaults::standard()->watchForExternalChanges(platform.mainQueue);
     separators_ = std::make_unique<app::SeparatorsView>(
         platform.statusBar, platform.mainQueue,
-        menubar::MenuServices{jxkit_, platform.workspace, metadata(), pendingServices_},
+        menubar::MenuServices{jxkit_, platform.workspace, metadata(), pendingServices_,
+                              platform.alerts},
         UserDefaults::standard(), &placement_);
 }
 
 kit::Metadata AppMain::metadata() {
-    return kit::Metadata{QUrl(QStringLiteral("https://gapsel.app/")), QStringLiteral("2873401956")};
+    return kit::Metadata{QUrl(QStringLiteral("https://gapsel.app/")),
+                         QStringLiteral(GAPSEL_BUNDLE_ID)};
 }

@@ -32,7 +32,8 @@ public:
     // service informed, and the debug window tries shortcuts through it.
     shortcuts::KeyboardShortcuts& keyboardShortcuts() { return keyboardShortcuts_; }
 
-    // What Gapsel tells the kit about itself: its website and store identifier.
+    // What Gapsel tells the kit about itself: its website and store identifier
+    // (its AppStream component id).
     static kit::Metadata metadata();
 
 private:

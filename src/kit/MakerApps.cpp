@@ -3,18 +3,21 @@
 
 #include "kit/MakerApps.h"
 
+#include "platform/UrlSchemes.h"
+
 #include <algorithm>
 
 namespace kit {
 
 namespace {
-constexpr char developerId[] = "471902635";
+const QString softwareCentreScheme = QStringLiteral("appstream");
 } // namespace
 
 // Only Gapsel is listed: the kit answers for this application's own record,
 // and listing other products here would be invented.
 const QList<StoreApp>& makerApps() {
-    static const QList<StoreApp> apps{{QStringLiteral("2873401956"), QStringLiteral("Gapsel")}};
+    static const QList<StoreApp> apps{
+        {QStringLiteral("com.gapsel.Gapsel"), QStringLiteral("Gapsel")}};
     return apps;
 }
 
@@ -30,9 +33,18 @@ std::optional<StoreApp> ownStoreRecord(const Metadata& metadata) {
     return *found;
 }
 
-QUrl makerDeveloperPage() {
-    return QUrl(QStringLiteral("macappstore://apps.apple.com/developer/id") +
-                QString::fromLatin1(developerId));
+QUrl storeProductPage(const StoreApp& app, const platform::UrlSchemes& schemes) {
+    if (schemes.hasHandler(softwareCentreScheme))
+        return QUrl(softwareCentreScheme + QLatin1Char(':') + app.appStoreId);
+    return storeWebPage(app);
+}
+
+QUrl storeReviewPage(const StoreApp& app, const platform::UrlSchemes& schemes) {
+    return storeProductPage(app, schemes);
+}
+
+QUrl storeWebPage(const StoreApp& app) {
+    return QUrl(QStringLiteral("https://flathub.org/apps/") + app.appStoreId);
 }
 
 QUrl makerAppsWebPage() {

@@ -3,19 +3,43 @@
 
 #include "kit/PendingServices.h"
 
+#include "kit/ReviewRequest.h"
+#include "platform/MainQueue.h"
+#include "platform/WindowOpener.h"
+
 namespace kit {
+
+PendingServices::PendingServices(JXKit& kit, platform::Platform platform,
+                                 std::shared_ptr<UserDefaults> suite)
+    : kit_(kit)
+    , platform_(platform)
+    , suite_(std::move(suite))
+    , rateAction_(kit, platform, [this] { sendFeedback(); }) {}
 
 PendingServices::~PendingServices() = default;
 
 void PendingServices::sendFeedback() {}
-void PendingServices::showShareAppScreen() {}
+
+// Each "Share App" opens a window of its own, from the main queue as the
+// other windows are.
+void PendingServices::showShareAppScreen() {
+    platform_.mainQueue.async([this] { platform_.shareWindow.open(); });
+}
+
 void PendingServices::showDebugWindow() {
     debugWindow.open();
 }
+
 void PendingServices::copyDebugInfo() {}
 void PendingServices::deleteAllData() {}
-void PendingServices::rateApp(const StoreApp&) {}
-void PendingServices::requestReviewIfNeeded(const QList<int>&) {}
+
+void PendingServices::rateApp(const StoreApp& app) {
+    rateAction_.run(app);
+}
+
+void PendingServices::requestReviewIfNeeded(const QList<int>& milestones) {
+    kit::requestReviewIfNeeded(kit_, suite_, platform_.mainQueue.now(), milestones);
+}
 
 void PendingServices::showWelcomePopover(const std::shared_ptr<platform::StatusItem>&,
                                          std::function<void()> completion) {

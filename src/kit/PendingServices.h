@@ -3,7 +3,10 @@
 
 #pragma once
 
+#include "defaults/UserDefaults.h"
 #include "kit/MakerApps.h"
+#include "kit/RateAction.h"
+#include "platform/Platform.h"
 #include "platform/WindowOpener.h"
 
 #include <QList>
@@ -12,6 +15,8 @@
 #include <functional>
 #include <memory>
 #include <optional>
+
+class JXKit;
 
 namespace platform {
 class StatusItem;
@@ -26,15 +31,15 @@ struct VisibilityCheckOptions {
     bool showsSuppressionButton = false;
 };
 
-// The kit's services that menus and the post-launch step already call but
-// whose features are built later: feedback, the share screen, the debug
-// window, rating and the review request, the welcome popover and the
-// status-item visibility check. Every entry point exists so
-// that its callers are complete and wired; until its feature lands, it does
-// nothing (the welcome popover completes at once). A feature replaces its
-// entry point here when it is built.
+// The kit's services that menus and the post-launch step call: feedback, the
+// share screen, the debug window, rating and the review request, the welcome
+// popover and the status-item visibility check. Every entry point exists so
+// that its callers are complete and wired; one whose feature is not built yet
+// does nothing (the welcome popover completes at once).
 class PendingServices {
 public:
+    PendingServices(JXKit& kit, platform::Platform platform,
+                    std::shared_ptr<UserDefaults> suite = UserDefaults::standard());
     virtual ~PendingServices();
 
     // Opens the feedback page with the application's debug metadata.
@@ -62,6 +67,12 @@ public:
     // and tells the user if it did not.
     virtual void ensureVisibility(const std::shared_ptr<platform::StatusItem>& item,
                                   const VisibilityCheckOptions& options);
+
+private:
+    JXKit& kit_;
+    platform::Platform platform_;
+    std::shared_ptr<UserDefaults> suite_;
+    RateAction rateAction_;
 };
 
 } // namespace kit

@@ -12,19 +12,21 @@ class PendingServices;
 }
 
 namespace platform {
+class Alerts;
 class Workspace;
-}
+} // namespace platform
 
 namespace menubar {
 
 // What the kit's ready-made menu items act through: the running application's
 // kit, the desktop's workspace for opening pages, the application's metadata,
-// and the kit services that later work completes.
+// the kit's services, and the desktop's alerts for a page that nothing opens.
 struct MenuServices {
     JXKit& kit;
     platform::Workspace& workspace;
     kit::Metadata metadata;
     kit::PendingServices& pending;
+    platform::Alerts& alerts;
 };
 
 } // namespace menubar

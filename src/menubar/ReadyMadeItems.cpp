@@ -5,8 +5,8 @@
 
 #include "kit/JXKit.h"
 #include "kit/MakerApps.h"
+#include "kit/OpenUrl.h"
 #include "kit/PendingServices.h"
-#include "platform/Workspace.h"
 
 namespace menubar {
 
@@ -14,16 +14,18 @@ namespace {
 
 CallbackMenuItem* addUrlItem(JXMenu& menu, const MenuServices& services, QString title, QUrl url) {
     platform::Workspace& workspace = services.workspace;
-    return &menu.addCallbackItem(std::move(title),
-                                 [&workspace, url = std::move(url)] { workspace.openUrl(url); });
+    platform::Alerts& alerts = services.alerts;
+    return &menu.addCallbackItem(std::move(title), [&workspace, &alerts, url = std::move(url)] {
+        kit::openUrlOrTell(workspace, alerts, url);
+    });
 }
 
 } // namespace
 
+// Software centres have no page per maker, so the maker's own page that lists
+// its applications serves whether or not this application is in the store.
 CallbackMenuItem* addMoreAppsItem(JXMenu& menu, const MenuServices& services) {
-    const QUrl page = kit::ownStoreRecord(services.metadata) ? kit::makerDeveloperPage()
-                                                             : kit::makerAppsWebPage();
-    return addUrlItem(menu, services, QStringLiteral("More Apps by Me"), page);
+    return addUrlItem(menu, services, QStringLiteral("More Apps by Me"), kit::makerAppsWebPage());
 }
 
 CallbackMenuItem* addWebsiteItem(JXMenu& menu, const MenuServices& services) {

@@ -11,11 +11,11 @@
 #include <optional>
 
 // The kit's menu items with fixed wording. Each appends to `menu` and returns
-// the item, or appends nothing and returns null when its condition fails.
+// the item, or appends nothing and returns null when its condition fails. A
+// page that no application opens is reported, never dropped silently.
 namespace menubar {
 
-// "More Apps by Me": the maker's developer page in the store when this
-// application has a store record, else the maker's page listing its apps.
+// "More Apps by Me": the maker's web page listing its applications.
 CallbackMenuItem* addMoreAppsItem(JXMenu& menu, const MenuServices& services);
 // "Website", when the application's website is known.
 CallbackMenuItem* addWebsiteItem(JXMenu& menu, const MenuServices& services);

@@ -11,11 +11,13 @@ class Application;
 class MainQueue;
 class Modifiers;
 class LoginItems;
+class Pasteboard;
 class WindowOpener;
 class StatusBar;
 class TrayHosts;
 class TrayPlacement;
 class Pasteboard;
+class UrlSchemes;
 class Workspace;
 struct BundleInfo;
 
@@ -36,6 +38,8 @@ struct Platform {
     TrayPlacement& trayPlacement;
     Pasteboard& pasteboard;
     HotKeys& hotKeys;
+    UrlSchemes& urlSchemes;
+    WindowOpener& shareWindow;
 };
 
 } // namespace platform

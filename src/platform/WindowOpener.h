@@ -7,7 +7,7 @@
 
 namespace platform {
 
-// Where one of the application's windows (settings, About) is opened from. The
+// Where one of the application's windows (settings, About, share) is opened from. The
 // user-interface layer installs the code that opens the window or brings it to
 // the front; until it does, asking to open it does nothing, as in a run
 // without windows.

@@ -99,7 +99,7 @@ TEST_F(LaterLaunchMenuTest, AppServiceItemsReachTheKit) {
     choose(0, {QStringLiteral("More"), QStringLiteral("Rate App")});
     choose(0, {QStringLiteral("More"), QStringLiteral("FAQ")});
     EXPECT_EQ(pending.calls, (QStringList{QStringLiteral("feedback"), QStringLiteral("share"),
-                                          QStringLiteral("rate 2873401956")}));
+                                          QStringLiteral("rate com.gapsel.Gapsel")}));
     EXPECT_EQ(sim.workspace.openedUrls(),
               QList<QUrl>{QUrl(QStringLiteral("https://gapsel.app/#faq"))});
 

@@ -78,7 +78,7 @@ TEST_F(PlacementTest, EachHostOffersOnlyWhatWorksThere) {
                   host.kind == TrayHostKind::DraggableMenuBar);
     }
     choose(0, {QStringLiteral("Copy Separator ID")});
-    EXPECT_EQ(sim.pasteboard.text, id(0));
+    EXPECT_EQ(sim.pasteboard.contents.value(QStringLiteral("text/plain")), id(0).toUtf8());
     EXPECT_TRUE(placement->tip().startsWith(QStringLiteral("Gapsel cannot move")));
 }
 

@@ -182,7 +182,7 @@ TEST_F(PlacementInXfce, MenuEntriesReorderKnownItemsAndTheOrderOutlivesThePanel)
     EXPECT_TRUE(showsInkRightOfOther(false));
     saveScreenshot(desktop.screenshot(), QStringLiteral("placement-moved-left"));
 
-    ASSERT_TRUE(host->chooseInSubmenu(serviceWithId(a), QStringLiteral("Place After"), otherTitle));
+    ASSERT_TRUE(host->chooseNested(serviceWithId(a), {QStringLiteral("Place After"), otherTitle}));
     EXPECT_TRUE(eventually([&] { return known() == QStringList{b, c, otherId, a}; }));
     EXPECT_TRUE(showsInkRightOfOther(true));
     saveScreenshot(desktop.screenshot(), QStringLiteral("placement-after-other"));

@@ -7,6 +7,8 @@
 #include <QDBusObjectPath>
 #include <QDBusVariant>
 
+#include <algorithm>
+
 namespace e2e {
 
 namespace {
@@ -95,29 +97,6 @@ bool TrayHost::choose(const QString& service, const QString& label) const {
            event(0, QStringLiteral("closed"));
 }
 
-bool TrayHost::chooseInSubmenu(const QString& service, const QString& submenu,
-                               const QString& label) const {
-    if (!succeeded(callMenu(service, QStringLiteral("AboutToShow"), {0})))
-        return false;
-    const int parent = idOf(service, submenu);
-    if (parent < 0 || !succeeded(callMenu(service, QStringLiteral("AboutToShow"), {parent})))
-        return false;
-    platform::xdg::DBusMenuLayoutItem layout;
-    const QDBusMessage reply =
-        callMenu(service, QStringLiteral("GetLayout"), {parent, -1, QStringList()});
-    if (!succeeded(reply))
-        return false;
-    reply.arguments().value(1).value<QDBusArgument>() >> layout;
-    for (const auto& entry : layout.children) {
-        if (entry.properties.value(QStringLiteral("label")).toString() != label)
-            continue;
-        return succeeded(callMenu(
-            service, QStringLiteral("Event"),
-            {entry.id, QStringLiteral("clicked"), QVariant::fromValue(QDBusVariant(0)), 0u}));
-    }
-    return false;
-}
-
 bool TrayHost::chooseInGroups(const QString& service, const QString& label) const {
     if (!succeeded(callMenu(service, QStringLiteral("AboutToShowGroup"),
                             {QVariant::fromValue(QList<int>{0})})))
@@ -132,6 +111,36 @@ bool TrayHost::chooseInGroups(const QString& service, const QString& label) cons
     const QDBusMessage reply =
         callMenu(service, QStringLiteral("EventGroup"), {QVariant::fromValue(events)});
     return succeeded(reply) && qdbus_cast<QList<int>>(reply.arguments().value(0)).isEmpty();
+}
+
+bool TrayHost::chooseNested(const QString& service, const QStringList& labels) const {
+    int parent = 0;
+    if (!succeeded(callMenu(service, QStringLiteral("AboutToShow"), {parent})))
+        return false;
+    for (const QString& label : labels) {
+        platform::xdg::DBusMenuLayoutItem level;
+        const QDBusMessage reply =
+            callMenu(service, QStringLiteral("GetLayout"), {parent, 1, QStringList()});
+        if (!succeeded(reply))
+            return false;
+        reply.arguments().value(1).value<QDBusArgument>() >> level;
+        const auto entry =
+            std::find_if(level.children.cbegin(), level.children.cend(), [&](const auto& child) {
+                return child.properties.value(QStringLiteral("label")).toString() == label;
+            });
+        if (entry == level.children.cend())
+            return false;
+        parent = entry->id;
+        if (label != labels.last() &&
+            !succeeded(callMenu(service, QStringLiteral("AboutToShow"), {parent})))
+            return false;
+    }
+    const auto event = [&](int entry, const QString& name) {
+        return succeeded(callMenu(service, QStringLiteral("Event"),
+                                  {entry, name, QVariant::fromValue(QDBusVariant(0)), 0u}));
+    };
+    return event(0, QStringLiteral("opened")) && event(parent, QStringLiteral("clicked")) &&
+           event(0, QStringLiteral("closed"));
 }
 
 } // namespace e2e

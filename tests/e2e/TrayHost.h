@@ -29,10 +29,10 @@ public:
     bool choose(const QString& service, const QString& label) const;
     // The same with AboutToShowGroup and one EventGroup.
     bool chooseInGroups(const QString& service, const QString& label) const;
-    // Opens the item's menu and the submenu `submenu`, chooses the entry
-    // `label` in it and closes the menu.
-    bool chooseInSubmenu(const QString& service, const QString& submenu,
-                         const QString& label) const;
+    // Opens the item's menu and the submenus along `labels` (as a host does
+    // when the pointer moves into them), chooses the last entry and closes the
+    // menu. False when an entry is not there or a call fails.
+    bool chooseNested(const QString& service, const QStringList& labels) const;
     // The labels and enabled states of the menu's top-level entries.
     platform::xdg::DBusMenuLayoutItem menu(const QString& service) const;
 

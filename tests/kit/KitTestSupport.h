@@ -34,6 +34,10 @@ public:
             suite_ = UserDefaults::open(QStringLiteral("com.gapsel.Gapsel"), path_);
         return *suite_;
     }
+    const std::shared_ptr<UserDefaults>& sharedSuite() {
+        suite();
+        return suite_;
+    }
 
     platform::sim::SimPlatform sim;
 

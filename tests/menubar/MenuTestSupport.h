@@ -19,6 +19,8 @@ namespace menubar_testing {
 // Remembers which pending kit services were asked for, in order.
 class RecordingServices final : public kit::PendingServices {
 public:
+    using kit::PendingServices::PendingServices;
+
     void sendFeedback() override { calls.append(QStringLiteral("feedback")); }
     void showShareAppScreen() override { calls.append(QStringLiteral("share")); }
     void showDebugWindow() override { calls.append(QStringLiteral("debug")); }
@@ -59,24 +61,29 @@ public:
     explicit KitFixture(qint64 earlierLaunches = 0)
         : suite(UserDefaults::open(QStringLiteral("com.gapsel.Gapsel"),
                                    testing_support::freshFolder(QStringLiteral("menus")) +
-                                       QStringLiteral("/com.gapsel.Gapsel.plist"))) {
-        if (earlierLaunches > 0)
-            suite->set(earlierLaunches, QStringLiteral("JX_launchCount"));
-        kit = std::make_unique<JXKit>(sim.platform(), suite);
-    }
+                                       QStringLiteral("/com.gapsel.Gapsel.plist")))
+        , kit(launch(earlierLaunches))
+        , pending(*kit, sim.platform(), suite) {}
 
     menubar::MenuServices services(kit::Metadata metadata = defaultMetadata()) {
-        return menubar::MenuServices{*kit, sim.workspace, std::move(metadata), pending};
+        return menubar::MenuServices{*kit, sim.workspace, std::move(metadata), pending, sim.alerts};
     }
     static kit::Metadata defaultMetadata() {
         return kit::Metadata{QUrl(QStringLiteral("https://gapsel.app/")),
-                             QStringLiteral("2873401956")};
+                             QStringLiteral("com.gapsel.Gapsel")};
     }
 
     platform::sim::SimPlatform sim;
     std::shared_ptr<UserDefaults> suite;
     std::unique_ptr<JXKit> kit;
     RecordingServices pending;
+
+private:
+    std::unique_ptr<JXKit> launch(qint64 earlierLaunches) {
+        if (earlierLaunches > 0)
+            suite->set(earlierLaunches, QStringLiteral("JX_launchCount"));
+        return std::make_unique<JXKit>(sim.platform(), suite);
+    }
 };
 
 } // namespace menubar_testing

@@ -9,25 +9,19 @@
 #include "app/ui/SettingsScreen.h"
 #include "debug/ui/DebugWindow.h"
 #include "kit/JXKit.h"
+#include "kit/OpenUrl.h"
+#include "kit/ShareLink.h"
 #include "kit/ui/AboutPanel.h"
+#include "kit/ui/ShareAppScreen.h"
 #include "platform/HotKeys.h"
+#include "platform/Pasteboard.h"
 #include "platform/WindowOpener.h"
 
 #include <QApplication>
-#include <QClipboard>
-#include <QMimeData>
 
 namespace app {
 
 namespace {
-
-// Text on the clipboard, marked with the application as its source.
-void copyText(const QString& text) {
-    auto* data = new QMimeData;
-    data->setText(text);
-    data->setData(QStringLiteral("org.nspasteboard.source"), QByteArrayLiteral(GAPSEL_BUNDLE_ID));
-    QGuiApplication::clipboard()->setMimeData(data);
-}
 
 debug::DebugServices debugServices(AppMain& app, platform::Platform platform) {
     JXKit& kit = app.jxkit();
@@ -38,7 +32,9 @@ debug::DebugServices debugServices(AppMain& app, platform::Platform platform) {
             {{QStringLiteral("Standard"), standard}},
             debug::InMemoryLog::shared(),
             platform.mainQueue,
-            copyText,
+            [&pasteboard = platform.pasteboard, id = kit.identity().id()](const QString& text) {
+                pasteboard.setText(text, id);
+            },
             [&pending] { pending.copyDebugInfo(); },
             [&pending] { pending.deleteAllData(); },
             [&kit] { kit.relaunch(); },
@@ -48,6 +44,23 @@ debug::DebugServices debugServices(AppMain& app, platform::Platform platform) {
                 return hotKeys.isTakenBySystem(std::uint32_t(shortcut.carbonKeyCode),
                                                std::uint32_t(shortcut.carbonModifiers));
             }};
+
+kit::AboutInfo aboutInfo(const JXKit& kit, platform::Platform platform) {
+    return {kit.identity().name(),
+            kit.identity().versionWithBuild(),
+            QStringLiteral("Separators for your system tray, to divide its icons into groups."),
+            AppMain::metadata().website.value_or(QUrl()),
+            QStringLiteral("Copyright \u00a9 The Gapsel developers"),
+            QStringLiteral("GNU General Public License v3.0 or later"),
+            QUrl(QStringLiteral("https://www.gnu.org/licenses/gpl-3.0.html")),
+            [platform](const QUrl& url) {
+                kit::openUrlOrTell(platform.workspace, platform.alerts, url);
+            }};
+}
+
+kit::ShareAppContext shareContext(const JXKit& kit, platform::Platform platform) {
+    return {kit.identity().name(), kit.identity().id(), kit::shareLink(AppMain::metadata()),
+            platform};
 }
 
 } // namespace
@@ -56,17 +69,15 @@ AppWindows::AppWindows(AppMain& app, platform::Platform platform)
     : settings_([&kit = app.jxkit(), platform] {
         return new SettingsScreen(kit.launchAtLogin(), keys::reducedOpacity(), platform.mainQueue);
     })
-    , about_([&kit = app.jxkit()] {
-        return new kit::AboutPanel(
-            {kit.identity().name(), kit.identity().versionWithBuild(),
-             QStringLiteral("Separators for your system tray, to divide its icons "
-                            "into groups.")});
-    })
+    , about_([&kit = app.jxkit(), platform] { return new kit::AboutPanel(aboutInfo(kit, platform)); })
     , debug_([&app, platform] { return new debug::DebugWindow(debugServices(app, platform)); }) {
     QApplication::setWindowIcon(appIcon());
     platform.settingsWindow.installOpener([this] { settings_.open(); });
     platform.aboutPanel.installOpener([this] { about_.open(); });
     app.pendingServices().debugWindow.installOpener([this] { debug_.open(); });
+    platform.shareWindow.installOpener([&kit = app.jxkit(), platform] {
+        kit::ShareAppScreen::open(shareContext(kit, platform));
+    });
 }
 
 } // namespace app

@@ -10,9 +10,9 @@ class AppMain;
 
 namespace app {
 
-// Gapsel's windows: the settings window, the About panel and the debug
-// window, each at most once, opened through the openers that the kit and the
-// menus call.
+// Gapsel's windows, opened through the openers that the kit and the menus
+// call: the settings window, the About panel and the debug window, each at
+// most once, and a new share window each time one is asked for.
 class AppWindows {
 public:
     AppWindows(AppMain& app, platform::Platform platform);

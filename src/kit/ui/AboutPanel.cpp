@@ -10,6 +10,31 @@
 
 namespace kit {
 
+namespace {
+
+QLabel* centredLine(const QString& text) {
+    auto* label = new QLabel(text);
+    label->setAlignment(Qt::AlignCenter);
+    label->setWordWrap(true);
+    return label;
+}
+
+QString link(const QUrl& url, const QString& text) {
+    return QStringLiteral("<a href=\"%1\">%2</a>")
+        .arg(url.toString(QUrl::FullyEncoded).toHtmlEscaped(), text.toHtmlEscaped());
+}
+
+QLabel* linkLine(const QString& html, const std::function<void(const QUrl&)>& openLink) {
+    auto* label = centredLine(html);
+    label->setTextFormat(Qt::RichText);
+    label->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    QObject::connect(label, &QLabel::linkActivated,
+                     [openLink](const QString& url) { openLink(QUrl(url)); });
+    return label;
+}
+
+} // namespace
+
 AboutPanel::AboutPanel(const AboutInfo& info, QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(QStringLiteral("About %1").arg(info.name));
@@ -18,21 +43,20 @@ AboutPanel::AboutPanel(const AboutInfo& info, QWidget* parent)
     auto* icon = new QLabel;
     icon->setPixmap(QApplication::windowIcon().pixmap(64, 64));
     icon->setAlignment(Qt::AlignCenter);
-    auto* name = new QLabel(QStringLiteral("<b>%1</b>").arg(info.name.toHtmlEscaped()));
-    name->setAlignment(Qt::AlignCenter);
+    auto* name = centredLine(QStringLiteral("<b>%1</b>").arg(info.name.toHtmlEscaped()));
     QFont bigger = name->font();
     bigger.setPointSizeF(bigger.pointSizeF() * 1.4);
     name->setFont(bigger);
-    auto* version = new QLabel(QStringLiteral("Version %1").arg(info.versionWithBuild));
-    version->setAlignment(Qt::AlignCenter);
-    auto* summary = new QLabel(info.summary);
-    summary->setAlignment(Qt::AlignCenter);
-    summary->setWordWrap(true);
+    auto* website = linkLine(link(info.website, info.website.host()), info.openLink);
+    auto* licence = linkLine(QStringLiteral("Licence: ") + link(info.licenceText, info.licenceName),
+                             info.openLink);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
 
     auto* layout = new QVBoxLayout(this);
-    for (QWidget* widget : std::initializer_list<QWidget*>{icon, name, version, summary, buttons})
+    for (QWidget* widget : std::initializer_list<QWidget*>{
+             icon, name, centredLine(QStringLiteral("Version %1").arg(info.versionWithBuild)),
+             centredLine(info.summary), website, centredLine(info.copyright), licence, buttons})
         layout->addWidget(widget);
     setFixedWidth(320);
 }

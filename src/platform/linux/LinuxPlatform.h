@@ -14,7 +14,9 @@
 #include "platform/linux/SandboxFacts.h"
 #include "platform/linux/QtPasteboard.h"
 #include "platform/linux/XcbHotKeys.h"
+#include "platform/linux/XdgUrlSchemes.h"
 #include "platform/linux/XdgAutostart.h"
+#include "platform/linux/XdgUrlSchemes.h"
 #include "platform/linux/XdgWorkspace.h"
 #include "platform/linux/tray/DBusTrayPlacement.h"
 #include "platform/linux/tray/DesktopTrayHosts.h"
@@ -41,7 +43,8 @@ public:
     Platform platform() {
         return Platform{queue_,       bundle_,         modifiers_,  workspace_,  alerts_,
                         application_, settingsWindow_, aboutPanel_, loginItems_, statusBar_,
-                        trayHosts_,   trayPlacement_,  pasteboard_, hotKeys_};
+                        trayHosts_,   trayPlacement_,  pasteboard_, hotKeys_,    urlSchemes_,
+                        shareWindow_};
     }
 
 private:
@@ -64,6 +67,8 @@ private:
     DBusTrayPlacement trayPlacement_{statusBar_.items()};
     QtPasteboard pasteboard_;
     XcbHotKeys hotKeys_;
+    XdgUrlSchemes urlSchemes_;
+    WindowOpener shareWindow_;
 };
 
 } // namespace platform::xdg

@@ -7,10 +7,11 @@
 
 namespace platform::xdg {
 
-// The desktop's clipboard through Qt.
+// The desktop's clipboard through Qt. Plain text is offered in every form
+// the window system knows for text, so that any program can paste it.
 class QtPasteboard final : public Pasteboard {
 public:
-    void setText(const QString& text) override;
+    void setContents(const QMap<QString, QByteArray>& dataByType) override;
 };
 
 } // namespace platform::xdg

@@ -7,12 +7,16 @@
 
 namespace platform::sim {
 
-// A clipboard a test reads.
+// A clipboard a test reads back.
 class SimPasteboard final : public Pasteboard {
 public:
-    void setText(const QString& text) override { this->text = text; }
+    void setContents(const QMap<QString, QByteArray>& dataByType) override {
+        contents = dataByType;
+        ++writeCount;
+    }
 
-    QString text;
+    QMap<QString, QByteArray> contents;
+    int writeCount = 0;
 };
 
 } // namespace platform::sim

@@ -16,6 +16,7 @@
 #include "platform/sim/SimStatusBar.h"
 #include "platform/sim/SimTrayHosts.h"
 #include "platform/sim/SimTrayPlacement.h"
+#include "platform/sim/SimUrlSchemes.h"
 #include "platform/sim/SimWorkspace.h"
 
 namespace platform::sim {
@@ -37,11 +38,14 @@ struct SimPlatform {
     SimTrayPlacement trayPlacement;
     SimPasteboard pasteboard;
     SimHotKeys hotKeys;
+    SimUrlSchemes urlSchemes;
+    WindowOpener shareWindow;
 
     Platform platform() {
         return Platform{queue,       bundle,         modifiers,  workspace,  alerts,
                         application, settingsWindow, aboutPanel, loginItems, statusBar,
-                        trayHosts,   trayPlacement,  pasteboard, hotKeys};
+                        trayHosts,   trayPlacement,  pasteboard, hotKeys,    urlSchemes,
+                        shareWindow};
     }
 };
 

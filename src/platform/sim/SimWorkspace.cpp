@@ -8,6 +8,8 @@
 namespace platform::sim {
 
 bool SimWorkspace::openUrl(const QUrl& url) {
+    if (refusedSchemes_.contains(url.scheme()))
+        return false;
     openedUrls_.append(url);
     return true;
 }

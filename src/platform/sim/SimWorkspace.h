@@ -39,6 +39,8 @@ public:
         installed_[identifier] = location;
     }
     void failProgramStarts(Error error) { programFailure_ = std::move(error); }
+    // URLs with this scheme are refused as if no application opened them.
+    void refuseScheme(const QString& scheme) { refusedSchemes_.append(scheme); }
 
     // Inspection.
     const QList<QUrl>& openedUrls() const { return openedUrls_; }
@@ -50,6 +52,7 @@ private:
     QHash<QString, Error> launchFailures_;
     QHash<QString, QString> installed_;
     std::optional<Error> programFailure_;
+    QStringList refusedSchemes_;
     QList<QUrl> openedUrls_;
     QStringList launchRequests_;
     QList<ProgramStart> programStarts_;

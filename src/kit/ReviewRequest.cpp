@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Gapsel developers
+
+#include "kit/ReviewRequest.h"
+
+#include "debug/InMemoryLog.h"
+#include "kit/JXKit.h"
+
+namespace kit {
+
+namespace {
+constexpr qint64 quietPeriodSeconds = 7 * 24 * 60 * 60;
+} // namespace
+
+bool requestReviewIfNeeded(const JXKit& kit, const std::shared_ptr<UserDefaults>& suite,
+                           const QDateTime& now, const QList<int>& milestones) {
+    if (kit.isFirstLaunch() || kit.isSecondLaunch())
+        return false;
+    if (kit.firstLaunchDate().secsTo(now) <= quietPeriodSeconds)
+        return false;
+    const auto key = reviewRequestCount(suite);
+    const qint64 count = Defaults::get(key) + 1;
+    Defaults::set(key, count);
+    if (!milestones.contains(count))
+        return false;
+    debug::InMemoryLog::shared().append(
+        QStringLiteral("Review request: launch milestone %1 reached; this desktop has no "
+                       "rating prompt to show.")
+            .arg(count));
+    return true;
+}
+
+} // namespace kit

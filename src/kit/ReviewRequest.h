@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Gapsel developers
+
+#pragma once
+
+#include "defaults/Key.h"
+
+#include <QDateTime>
+#include <QList>
+
+#include <memory>
+
+class JXKit;
+
+namespace kit {
+
+// How many launches passed the review request's guards; it only grows.
+inline Defaults::Key<qint64> reviewRequestCount(const std::shared_ptr<UserDefaults>& suite) {
+    return {QStringLiteral("JXApp_requestReview"), 0, suite};
+}
+
+// Counts this launch towards the review milestones, unless it is one of the
+// first two or falls within a week of the first launch (a first launch dated
+// in the future, after the clock was set back, keeps it silent until a week
+// after that date). Reaching a milestone is where a store would ask for a
+// rating; no Linux desktop has such a prompt, so the moment is only noted in
+// the in-memory log. Returns whether a milestone was reached.
+bool requestReviewIfNeeded(const JXKit& kit, const std::shared_ptr<UserDefaults>& suite,
+                           const QDateTime& now, const QList<int>& milestones);
+
+} // namespace kit

@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Gapsel developers
+
+#include "kit/ShareLink.h"
+
+#include "kit/MakerApps.h"
+
+namespace kit {
+
+QUrl shareLink(const Metadata& metadata) {
+    if (const auto record = ownStoreRecord(metadata))
+        return storeWebPage(*record);
+    if (metadata.website)
+        return *metadata.website;
+    return makerAppsWebPage();
+}
+
+} // namespace kit

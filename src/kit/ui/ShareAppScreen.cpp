@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Gapsel developers
+
+#include "kit/ui/ShareAppScreen.h"
+
+#include "kit/CopyUrl.h"
+#include "kit/ErrorLog.h"
+#include "kit/OpenUrl.h"
+#include "kit/ui/QrCodeView.h"
+#include "platform/Alerts.h"
+#include "platform/Workspace.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+namespace kit {
+
+namespace {
+constexpr int windowWidth = 340;
+constexpr int codeSide = 300;
+} // namespace
+
+ShareAppScreen::ShareAppScreen(ShareAppContext context, QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , context_(std::move(context)) {
+    setWindowTitle(QStringLiteral("Share ") + context_.appName);
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    auto* code =
+        new QrCodeView(context_.link.toString(QUrl::FullyEncoded), QrErrorCorrection::Medium);
+    code->setFixedSize(codeSide, codeSide);
+    auto* address = new QLabel(context_.link.toString());
+    address->setAlignment(Qt::AlignCenter);
+    address->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(code, 0, Qt::AlignHCenter);
+    layout->addWidget(address);
+    layout->addWidget(makeButtons());
+    setFixedWidth(windowWidth);
+
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
+}
+
+ShareAppScreen* ShareAppScreen::open(ShareAppContext context) {
+    auto* window = new ShareAppScreen(std::move(context));
+    window->adjustSize();
+    if (const QScreen* screen = window->screen())
+        window->move(screen->availableGeometry().center() - window->rect().center());
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+QWidget* ShareAppScreen::makeButtons() {
+    auto* copy = new QPushButton(QStringLiteral("Copy Link"));
+    connect(copy, &QPushButton::clicked, this, &ShareAppScreen::copyLink);
+    // Linux has no system share sheet: the ways this desktop offers to pass
+    // a link on.
+    auto* share = new QPushButton(QStringLiteral("Share Link"));
+    auto* ways = new QMenu(share);
+    ways->addAction(QStringLiteral("E-mail Link\u2026"), this, &ShareAppScreen::emailLink);
+    ways->addAction(QStringLiteral("Copy Link"), this, &ShareAppScreen::copyLink);
+    share->setMenu(ways);
+    auto* open = new QPushButton(QStringLiteral("Open Link"));
+    connect(open, &QPushButton::clicked, this, &ShareAppScreen::openLink);
+
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (QPushButton* button : {copy, share, open})
+        layout->addWidget(button);
+    return row;
+}
+
+void ShareAppScreen::copyLink() {
+    copyUrl(context_.platform.pasteboard, context_.link, context_.appId);
+}
+
+void ShareAppScreen::emailLink() {
+    const auto failure = context_.platform.workspace.startProgram(
+        QStringLiteral("xdg-email"), {QStringLiteral("--subject"), context_.appName,
+                                      QStringLiteral("--body"), context_.link.toString()});
+    if (!failure)
+        return;
+    logError(*failure, {{QStringLiteral("link"), context_.link.toString()}});
+    context_.platform.alerts.presentError(*failure);
+}
+
+void ShareAppScreen::openLink() {
+    openUrlOrTell(context_.platform.workspace, context_.platform.alerts, context_.link);
+}
+
+} // namespace kit

@@ -1,0 +1,153 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Gapsel developers
+
+#include "TrayHost.h"
+#include "VirtualDesktop.h"
+#include "support/TestEnvironment.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+using testing_support::processEventsUntil;
+
+namespace {
+
+const QString shareLink = QStringLiteral("https://flathub.org/apps/" GAPSEL_BUNDLE_ID);
+
+// Runs a program on the test's desktop and returns what it printed.
+QString run(const QProcessEnvironment& environment, const QString& program,
+            const QStringList& arguments) {
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    if (!process.waitForFinished(20000))
+        process.kill();
+    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+}
+
+void writeScript(const QString& path, const QByteArray& text) {
+    QFile script(path);
+    script.open(QIODevice::WriteOnly);
+    script.write("#!/bin/sh\n" + text);
+    script.close();
+    script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+}
+
+// Gapsel in a real tray on a desktop of the test's own, on which the programs
+// that open addresses only write down what they were given, and on which no
+// software centre opens appstream: addresses.
+class ShareAndRate : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const QString failure = desktop.start();
+        ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
+        host.emplace(desktop.bus());
+        const QString bin = desktop.configHome() + QStringLiteral("/fake-bin");
+        QDir().mkpath(bin);
+        writeScript(bin + QStringLiteral("/xdg-open"),
+                    "printf '%s\\n' \"$1\" >> '" + opened().toUtf8() + "'\n");
+        writeScript(bin + QStringLiteral("/xdg-mime"), "exit 0\n");
+        environment = desktop.environment();
+        environment.insert(QStringLiteral("PATH"),
+                           bin + QLatin1Char(':') + environment.value(QStringLiteral("PATH")));
+    }
+
+    void TearDown() override {
+        if (gapsel.state() == QProcess::NotRunning)
+            return;
+        gapsel.terminate();
+        if (!gapsel.waitForFinished(10000))
+            gapsel.kill();
+        gapsel.waitForFinished();
+    }
+
+    // Starts Gapsel after `earlierLaunches` launches and waits for its item.
+    QString start(int earlierLaunches) {
+        if (earlierLaunches > 0)
+            run(environment, QStringLiteral(GAPSEL_DEFAULTS_EXECUTABLE),
+                {QStringLiteral("write"), QStringLiteral(GAPSEL_BUNDLE_ID),
+                 QStringLiteral("JX_launchCount"), QStringLiteral("-int"),
+                 QString::number(earlierLaunches)});
+        gapsel.setProcessEnvironment(environment);
+        gapsel.setProcessChannelMode(QProcess::ForwardedChannels);
+        gapsel.start(QStringLiteral(GAPSEL_EXECUTABLE), {});
+        if (!gapsel.waitForStarted() ||
+            !eventually([&] { return host->itemServices().size() == 1; }))
+            return {};
+        return host->itemServices().at(0);
+    }
+
+    bool eventually(const std::function<bool()>& condition) {
+        return processEventsUntil(condition, 20000);
+    }
+
+    QString visibleWindow(const QStringList& search) const {
+        QStringList arguments{QStringLiteral("search"), QStringLiteral("--onlyvisible")};
+        return run(environment, QStringLiteral("xdotool"), arguments + search)
+            .section(QLatin1Char('\n'), 0, 0);
+    }
+
+    // What the desktop's screen shows as a QR code, read as zbarimg reads it.
+    QString qrCodeOnScreen() const {
+        const QString shot = QStringLiteral(GAPSEL_E2E_OUTPUT_DIR "/share-window.png");
+        QDir().mkpath(QStringLiteral(GAPSEL_E2E_OUTPUT_DIR));
+        if (!desktop.screenshot().save(shot))
+            return {};
+        return run(environment, QStringLiteral("zbarimg"),
+                   {QStringLiteral("--quiet"), QStringLiteral("--raw"), shot});
+    }
+
+    QString opened() const { return desktop.configHome() + QStringLiteral("/opened-urls"); }
+    QStringList openedUrls() const {
+        QFile file(opened());
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+
+    e2e::VirtualDesktop desktop{testing_support::freshFolder(QStringLiteral("desktop"))};
+    std::optional<e2e::TrayHost> host;
+    QProcessEnvironment environment;
+    QProcess gapsel;
+};
+
+TEST_F(ShareAndRate, ShareAppOpensAWindowWhoseQrCodeIsTheShareLink) {
+    const QString item = start(0);
+    ASSERT_FALSE(item.isEmpty());
+    ASSERT_TRUE(host->chooseNested(item, {QStringLiteral("More"), QStringLiteral("Share App")}));
+    ASSERT_TRUE(eventually([&] {
+        return !visibleWindow({QStringLiteral("--name"), QStringLiteral("^Share Gapsel$")})
+                    .isEmpty();
+    }));
+    QString decoded;
+    EXPECT_TRUE(eventually([&] { return (decoded = qrCodeOnScreen()) == shareLink; }))
+        << decoded.toStdString();
+}
+
+TEST_F(ShareAndRate, RateAppAsksFirstAndItsFirstButtonOpensTheReviewPage) {
+    const QString item = start(1);
+    ASSERT_FALSE(item.isEmpty());
+    ASSERT_TRUE(host->chooseNested(item, {QStringLiteral("More"), QStringLiteral("Rate App")}));
+    const QString pid = QString::number(gapsel.processId());
+    QString alert;
+    ASSERT_TRUE(eventually([&] {
+        alert = visibleWindow({QStringLiteral("--pid"), pid});
+        return !alert.isEmpty();
+    }));
+    desktop.screenshot().save(QStringLiteral(GAPSEL_E2E_OUTPUT_DIR "/rate-alert.png"));
+
+    // Return presses the first button, "Rate in Software Centre".
+    run(environment, QStringLiteral("xdotool"),
+        {QStringLiteral("windowfocus"), QStringLiteral("--sync"), alert});
+    run(environment, QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("Return")});
+    EXPECT_TRUE(eventually([&] { return openedUrls() == QStringList{shareLink}; }))
+        << openedUrls().join(QLatin1Char(' ')).toStdString();
+    EXPECT_EQ(gapsel.state(), QProcess::Running);
+}
+
+} // namespace
