@@ -14,6 +14,11 @@ class WindowOpener;
 class StatusBar;
 class TrayHosts;
 class Workspace;
+class DeviceFacts;
+class Pasteboard;
+class Mail;
+class FileManager;
+class CrashReports;
 struct BundleInfo;
 
 // Every desktop service the program uses, handed to it at start-up. main() fills
@@ -30,6 +35,12 @@ struct Platform {
     LoginItems& loginItems;
     StatusBar& statusBar;
     TrayHosts& trayHosts;
+    DeviceFacts& deviceFacts;
+    Pasteboard& pasteboard;
+    Mail& mail;
+    FileManager& fileManager;
+    CrashReports& crashReports;
+    WindowOpener& supportWindow;
 };
 
 } // namespace platform

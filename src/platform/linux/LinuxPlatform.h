@@ -6,11 +6,16 @@
 #include "platform/BundleInfo.h"
 #include "platform/Platform.h"
 #include "platform/WindowOpener.h"
+#include "platform/linux/LinuxDeviceFacts.h"
 #include "platform/linux/QtAlerts.h"
 #include "platform/linux/QtApplication.h"
 #include "platform/linux/QtMainQueue.h"
 #include "platform/linux/QtModifiers.h"
+#include "platform/linux/QtPasteboard.h"
+#include "platform/linux/SystemCrashReports.h"
 #include "platform/linux/XdgAutostart.h"
+#include "platform/linux/XdgFileManager.h"
+#include "platform/linux/XdgMail.h"
 #include "platform/linux/XdgWorkspace.h"
 #include "platform/linux/tray/DesktopTrayHosts.h"
 #include "platform/linux/tray/TrayStatusBar.h"
@@ -27,9 +32,10 @@ public:
         : bundle_(BundleInfo::compiledIn(QCoreApplication::applicationFilePath())) {}
 
     Platform platform() {
-        return Platform{queue_,      bundle_,      modifiers_,      workspace_,
-                        alerts_,     application_, settingsWindow_, aboutPanel_,
-                        loginItems_, statusBar_,   trayHosts_};
+        return Platform{queue_,        bundle_,         modifiers_,  workspace_,  alerts_,
+                        application_,  settingsWindow_, aboutPanel_, loginItems_, statusBar_,
+                        trayHosts_,    deviceFacts_,    pasteboard_, mail_,       fileManager_,
+                        crashReports_, supportWindow_};
     }
 
 private:
@@ -45,6 +51,12 @@ private:
                              QCoreApplication::arguments()};
     TrayStatusBar statusBar_{QStringLiteral(GAPSEL_BUNDLE_NAME)};
     DesktopTrayHosts trayHosts_;
+    LinuxDeviceFacts deviceFacts_;
+    QtPasteboard pasteboard_;
+    XdgMail mail_;
+    XdgFileManager fileManager_;
+    SystemCrashReports crashReports_;
+    WindowOpener supportWindow_;
 };
 
 } // namespace platform::xdg

@@ -8,9 +8,14 @@
 #include "platform/WindowOpener.h"
 #include "platform/sim/SimAlerts.h"
 #include "platform/sim/SimApplication.h"
+#include "platform/sim/SimCrashReports.h"
+#include "platform/sim/SimDeviceFacts.h"
+#include "platform/sim/SimFileManager.h"
 #include "platform/sim/SimLoginItems.h"
+#include "platform/sim/SimMail.h"
 #include "platform/sim/SimMainQueue.h"
 #include "platform/sim/SimModifiers.h"
+#include "platform/sim/SimPasteboard.h"
 #include "platform/sim/SimStatusBar.h"
 #include "platform/sim/SimTrayHosts.h"
 #include "platform/sim/SimWorkspace.h"
@@ -31,10 +36,18 @@ struct SimPlatform {
     SimLoginItems loginItems;
     SimStatusBar statusBar;
     SimTrayHosts trayHosts;
+    SimDeviceFacts deviceFacts;
+    SimPasteboard pasteboard;
+    SimMail mail;
+    SimFileManager fileManager;
+    SimCrashReports crashReports;
+    WindowOpener supportWindow;
 
     Platform platform() {
-        return Platform{queue,          bundle,     modifiers,  workspace, alerts,   application,
-                        settingsWindow, aboutPanel, loginItems, statusBar, trayHosts};
+        return Platform{queue,        bundle,         modifiers,  workspace,  alerts,
+                        application,  settingsWindow, aboutPanel, loginItems, statusBar,
+                        trayHosts,    deviceFacts,    pasteboard, mail,       fileManager,
+                        crashReports, supportWindow};
     }
 };
 
