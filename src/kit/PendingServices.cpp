@@ -7,7 +7,6 @@ namespace kit {
 
 PendingServices::~PendingServices() = default;
 
-void PendingServices::sendFeedback() {}
 void PendingServices::showShareAppScreen() {}
 void PendingServices::showDebugWindow() {}
 void PendingServices::rateApp(const StoreApp&) {}

@@ -26,7 +26,7 @@ struct VisibilityCheckOptions {
 };
 
 // The kit's services that menus and the post-launch step already call but
-// whose features are built later: feedback, the share screen, the debug
+// whose features are built later: the share screen, the debug
 // window, rating and the review request, the welcome popover and the
 // status-item visibility check. Every entry point exists so
 // that its callers are complete and wired; until its feature lands, it does
@@ -36,8 +36,6 @@ class PendingServices {
 public:
     virtual ~PendingServices();
 
-    // Opens the feedback page with the application's debug metadata.
-    virtual void sendFeedback();
     // Shows the share-app screen.
     virtual void showShareAppScreen();
     // Opens the developer debug window.

@@ -3,6 +3,7 @@
 
 #include "menubar/ReadyMadeItems.h"
 
+#include "kit/Feedback.h"
 #include "kit/JXKit.h"
 #include "kit/MakerApps.h"
 #include "kit/PendingServices.h"
@@ -63,7 +64,7 @@ void showAboutPanel(const MenuServices& services) {
 }
 
 void sendFeedback(const MenuServices& services) {
-    services.pending.sendFeedback();
+    kit::sendFeedback(services.kit);
 }
 
 } // namespace menubar
