@@ -4,10 +4,11 @@
 #include "app/AppMain.h"
 
 #include "kit/JXKit.h"
+#include "kit/SupportGestures.h"
 #include "platform/MainQueue.h"
 
 AppMain::AppMain(platform::Platform platform)
-    : jxkit_(JXKit::shared(platform))
+    : jxkit_(JXKit::shared(platform, kit::supportGestureHandlers(platform)))
     , postLaunchStep_(jxkit_, pendingServices_, platform.mainQueue) {
     platform.mainQueue.async([this] { postLaunchStep_.run(); });
     // Changes that other programs make to the preferences file reach the

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: The Gapsel developers
 
 #include "app/AppMain.h"
+#include "app/CommandLine.h"
 #include "app/ui/AppWindows.h"
 #include "debug/InMemoryLog.h"
 #include "platform/Workspace.h"
@@ -11,7 +12,20 @@
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char** argv) {
+    // Help and version need no display: answered before Qt connects to one.
+    QStringList arguments;
+    for (int index = 0; index < argc; ++index)
+        arguments.append(QString::fromLocal8Bit(argv[index]));
+    const app::CommandLine commandLine = app::parseCommandLine(arguments);
+    if (commandLine.showsHelp || commandLine.showsVersion) {
+        const QString text = commandLine.showsHelp ? commandLine.helpText : commandLine.versionText;
+        std::fputs(text.toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+
     QApplication application(argc, argv);
     // A tray utility has no main window: closing the last window (settings,
     // debug) must not end it.
@@ -33,5 +47,6 @@ int main(int argc, char** argv) {
     platform::xdg::LinuxPlatform desktop;
     const AppMain app(desktop.platform());
     const app::AppWindows windows(app.jxkit(), desktop.platform());
+    app::scheduleRequests(commandLine, desktop.platform());
     return QApplication::exec();
 }

@@ -8,6 +8,7 @@
 #include "app/ui/SettingsScreen.h"
 #include "kit/JXKit.h"
 #include "kit/ui/AboutPanel.h"
+#include "kit/ui/SupportWindow.h"
 #include "platform/WindowOpener.h"
 
 #include <QApplication>
@@ -23,10 +24,12 @@ AppWindows::AppWindows(JXKit& kit, platform::Platform platform)
             {kit.identity().name(), kit.identity().versionWithBuild(),
              QStringLiteral("Separators for your system tray, to divide its icons "
                             "into groups.")});
-    }) {
+    })
+    , support_([&kit] { return new kit::SupportWindow(kit); }) {
     QApplication::setWindowIcon(appIcon());
     platform.settingsWindow.installOpener([this] { settings_.open(); });
     platform.aboutPanel.installOpener([this] { about_.open(); });
+    platform.supportWindow.installOpener([this] { support_.open(); });
 }
 
 } // namespace app

@@ -10,8 +10,9 @@ class JXKit;
 
 namespace app {
 
-// Gapsel's windows: the settings window and the About panel, each at most
-// once, opened through the desktop's window openers that the kit calls.
+// Gapsel's windows: the settings window, the About panel and the support
+// window, each at most once, opened through the desktop's window openers that
+// the kit calls.
 class AppWindows {
 public:
     AppWindows(JXKit& kit, platform::Platform platform);
@@ -20,10 +21,12 @@ public:
 
     kit::SingleWindow& settings() { return settings_; }
     kit::SingleWindow& about() { return about_; }
+    kit::SingleWindow& support() { return support_; }
 
 private:
     kit::SingleWindow settings_;
     kit::SingleWindow about_;
+    kit::SingleWindow support_;
 };
 
 } // namespace app
