@@ -29,6 +29,17 @@ QVariant readProperty(const QDBusConnection& bus, const QString& service, const 
 bool succeeded(const QDBusMessage& reply) {
     return reply.type() == QDBusMessage::ReplyMessage;
 }
+
+// The entry with `id` anywhere in the layout below `node`, or null.
+const platform::xdg::DBusMenuLayoutItem* findEntry(const platform::xdg::DBusMenuLayoutItem& node,
+                                                   int id) {
+    if (node.id == id)
+        return &node;
+    for (const auto& child : node.children)
+        if (const auto* found = findEntry(child, id))
+            return found;
+    return nullptr;
+}
 } // namespace
 
 TrayHost::TrayHost(QDBusConnection bus)
@@ -104,6 +115,30 @@ bool TrayHost::chooseInGroups(const QString& service, const QString& label) cons
     const QDBusMessage reply =
         callMenu(service, QStringLiteral("EventGroup"), {QVariant::fromValue(events)});
     return succeeded(reply) && qdbus_cast<QList<int>>(reply.arguments().value(0)).isEmpty();
+}
+
+bool TrayHost::choosePath(const QString& service, const QStringList& path) const {
+    int id = 0;
+    for (const QString& label : path) {
+        if (!succeeded(callMenu(service, QStringLiteral("AboutToShow"), {id})))
+            return false;
+        const platform::xdg::DBusMenuLayoutItem layout = menu(service);
+        const auto* parent = findEntry(layout, id);
+        if (!parent)
+            return false;
+        id = -1;
+        for (const auto& child : parent->children)
+            if (child.properties.value(QStringLiteral("label")).toString() == label)
+                id = child.id;
+        if (id < 0)
+            return false;
+    }
+    const auto event = [&](int entry, const QString& name) {
+        return succeeded(callMenu(service, QStringLiteral("Event"),
+                                  {entry, name, QVariant::fromValue(QDBusVariant(0)), 0u}));
+    };
+    return event(0, QStringLiteral("opened")) && event(id, QStringLiteral("clicked")) &&
+           event(0, QStringLiteral("closed"));
 }
 
 } // namespace e2e

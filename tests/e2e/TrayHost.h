@@ -29,6 +29,9 @@ public:
     bool choose(const QString& service, const QString& label) const;
     // The same with AboutToShowGroup and one EventGroup.
     bool chooseInGroups(const QString& service, const QString& label) const;
+    // Opens the menu and the submenus along `path` (labels, top level first),
+    // each announced with AboutToShow, and chooses the last entry.
+    bool choosePath(const QString& service, const QStringList& path) const;
     // The labels and enabled states of the menu's top-level entries.
     platform::xdg::DBusMenuLayoutItem menu(const QString& service) const;
 

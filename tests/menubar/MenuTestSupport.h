@@ -19,7 +19,6 @@ namespace menubar_testing {
 // Remembers which pending kit services were asked for, in order.
 class RecordingServices final : public kit::PendingServices {
 public:
-    void sendFeedback() override { calls.append(QStringLiteral("feedback")); }
     void showShareAppScreen() override { calls.append(QStringLiteral("share")); }
     void showDebugWindow() override { calls.append(QStringLiteral("debug")); }
     void rateApp(const kit::StoreApp& app) override {
