@@ -9,6 +9,7 @@
 #include "platform/Workspace.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 
 namespace app {
 
@@ -47,7 +48,9 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     commandLine.showsVersion = parser.isSet(version);
     commandLine.opensSupportWindow = parser.isSet(support);
     commandLine.asksToDeleteData = parser.isSet(deleteData);
-    commandLine.helpText = parser.helpText();
+    // Without an application object yet, Qt cannot name the program itself.
+    commandLine.helpText = parser.helpText().replace(QStringLiteral("<executable_name>"),
+                                                     QFileInfo(arguments.value(0)).fileName());
     commandLine.versionText = QStringLiteral(GAPSEL_BUNDLE_NAME " " GAPSEL_VERSION "\n");
     return commandLine;
 }
