@@ -4,10 +4,11 @@
 #include "app/AppMain.h"
 
 #include "kit/JXKit.h"
+#include "kit/SupportGestures.h"
 #include "platform/MainQueue.h"
 
 AppMain::AppMain(platform::Platform platform)
-    : jxkit_(JXKit::shared(platform))
+    : jxkit_(JXKit::shared(platform, kit::supportGestureHandlers(platform)))
     , saveFailureAlerts_(UserDefaults::standard(), platform.alerts, platform.mainQueue)
     , pendingServices_(jxkit_, platform)
     , postLaunchStep_(jxkit_, pendingServices_, platform.mainQueue)

@@ -3,6 +3,10 @@
 
 #include "app/CommandLine.h"
 
+#include "kit/SupportGestures.h"
+#include "platform/MainQueue.h"
+#include "platform/WindowOpener.h"
+
 #include <QCommandLineParser>
 
 namespace app {
@@ -57,6 +61,13 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
             result.options.insert(QString::fromLatin1(option.name));
     }
     return result;
+}
+
+void scheduleRequests(const CommandLine& commandLine, platform::Platform platform) {
+    if (commandLine.has("support"))
+        platform.mainQueue.async([&opener = platform.supportWindow] { opener.open(); });
+    if (commandLine.has("delete-data"))
+        platform.mainQueue.async(kit::confirmDataDeletionAtStartup);
 }
 
 } // namespace app

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "platform/Platform.h"
+
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -23,6 +25,9 @@ inline constexpr CommandLineOption commandLineOptions[] = {
     {"new-instance", "Start even while another Gapsel is still quitting (used to relaunch)."},
     {"launched-at-login", "Mark this start as made at login (used by the autostart entry)."},
     {"debug", "Start in debug mode, as if Shift and Control were held."},
+    {"support", "Open the support window (as holding Shift+Control+Alt at start does)."},
+    {"delete-data", "Ask whether to delete all of Gapsel's data and settings, then start "
+                    "afresh (as holding Shift+Control+Alt+Super at start does)."},
 };
 
 // What the command line asks for. It is read before anything connects to a
@@ -44,5 +49,9 @@ struct CommandLine {
     static CommandLine parse(const QStringList& arguments);
     static QString usage();
 };
+
+// Queues what the options ask for (--support, --delete-data), after the
+// kit's own start-up work.
+void scheduleRequests(const CommandLine& commandLine, platform::Platform platform);
 
 } // namespace app

@@ -41,6 +41,7 @@ platform::ModifierFlags gestureFrom(const app::CommandLine& commandLine) {
 
 } // namespace
 
+
 int main(int argc, char** argv) {
     debug::installMessageHandler();
     const app::CommandLine commandLine = app::CommandLine::parse(argumentsOf(argc, argv));
@@ -70,5 +71,6 @@ int main(int argc, char** argv) {
     platform::xdg::LinuxPlatform desktop(gestureFrom(commandLine));
     AppMain app(desktop.platform());
     const app::AppWindows windows(app, desktop.platform());
+    app::scheduleRequests(commandLine, desktop.platform());
     return QApplication::exec();
 }

@@ -37,6 +37,9 @@ public:
     static JXKit& shared();
 
     const kit::AppIdentity& identity() const { return identity_; }
+    // The desktop and the preferences domain this kit was made with.
+    platform::Platform platform() const { return platform_; }
+    const std::shared_ptr<UserDefaults>& defaults() const { return defaults_; }
     // The number of this run, counting from 1.
     qint64 launchCount() const { return launchCount_; }
     bool isFirstLaunch() const { return launchCount_ == 1; }

@@ -18,8 +18,6 @@ PendingServices::PendingServices(JXKit& kit, platform::Platform platform,
 
 PendingServices::~PendingServices() = default;
 
-void PendingServices::sendFeedback() {}
-
 // Each "Share App" opens a window of its own, from the main queue as the
 // other windows are.
 void PendingServices::showShareAppScreen() {
@@ -30,8 +28,13 @@ void PendingServices::showDebugWindow() {
     debugWindow.open();
 }
 
-void PendingServices::copyDebugInfo() {}
-void PendingServices::deleteAllData() {}
+void PendingServices::copyDebugInfo() {
+    kit::copyDebugInfo(kit_);
+}
+
+void PendingServices::deleteAllData() {
+    kit::deleteAllData(kit_);
+}
 
 void PendingServices::rateApp(const StoreApp& app) {
     rateAction_.run(app);

@@ -31,19 +31,17 @@ struct VisibilityCheckOptions {
     bool showsSuppressionButton = false;
 };
 
-// The kit's services that menus and the post-launch step call: feedback, the
-// share screen, the debug window, rating and the review request, the welcome
-// popover and the status-item visibility check. Every entry point exists so
-// that its callers are complete and wired; one whose feature is not built yet
-// does nothing (the welcome popover completes at once).
+// The kit's services that menus and the post-launch step call: the share
+// screen, the debug window and what it offers, rating and the review request,
+// the welcome popover and the status-item visibility check. Every entry point
+// exists so that its callers are complete and wired; one whose feature is not
+// built yet does nothing (the welcome popover completes at once).
 class PendingServices {
 public:
     PendingServices(JXKit& kit, platform::Platform platform,
                     std::shared_ptr<UserDefaults> suite = UserDefaults::standard());
     virtual ~PendingServices();
 
-    // Opens the feedback page with the application's debug metadata.
-    virtual void sendFeedback();
     // Shows the share-app screen.
     virtual void showShareAppScreen();
     // Opens the developer debug window, through the opener the window layer

@@ -3,6 +3,7 @@
 
 #include "menubar/ReadyMadeItems.h"
 
+#include "kit/Feedback.h"
 #include "kit/JXKit.h"
 #include "kit/MakerApps.h"
 #include "kit/OpenUrl.h"
@@ -65,7 +66,7 @@ void showAboutPanel(const MenuServices& services) {
 }
 
 void sendFeedback(const MenuServices& services) {
-    services.pending.sendFeedback();
+    kit::sendFeedback(services.kit);
 }
 
 } // namespace menubar

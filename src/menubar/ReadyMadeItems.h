@@ -29,7 +29,8 @@ CallbackMenuItem* addRateAppItem(JXMenu& menu, const MenuServices& services);
 // of the main queue.
 CallbackMenuItem* addQuitItem(JXMenu& menu, const MenuServices& services);
 
-// Actions without an item of their own.
+// Actions without an item of their own. "Send Feedback…" opens the feedback
+// page with the debug summary.
 void showAboutPanel(const MenuServices& services);
 void sendFeedback(const MenuServices& services);
 

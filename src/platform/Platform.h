@@ -19,6 +19,11 @@ class TrayPlacement;
 class Pasteboard;
 class UrlSchemes;
 class Workspace;
+class DeviceFacts;
+class Pasteboard;
+class Mail;
+class FileManager;
+class CrashReports;
 struct BundleInfo;
 
 // Every desktop service the program uses, handed to it at start-up. main() fills
@@ -40,6 +45,11 @@ struct Platform {
     HotKeys& hotKeys;
     UrlSchemes& urlSchemes;
     WindowOpener& shareWindow;
+    DeviceFacts& deviceFacts;
+    Mail& mail;
+    FileManager& fileManager;
+    CrashReports& crashReports;
+    WindowOpener& supportWindow;
 };
 
 } // namespace platform

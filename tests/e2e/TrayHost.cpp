@@ -31,6 +31,7 @@ QVariant readProperty(const QDBusConnection& bus, const QString& service, const 
 bool succeeded(const QDBusMessage& reply) {
     return reply.type() == QDBusMessage::ReplyMessage;
 }
+
 } // namespace
 
 TrayHost::TrayHost(QDBusConnection bus)

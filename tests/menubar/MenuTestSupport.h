@@ -21,7 +21,6 @@ class RecordingServices final : public kit::PendingServices {
 public:
     using kit::PendingServices::PendingServices;
 
-    void sendFeedback() override { calls.append(QStringLiteral("feedback")); }
     void showShareAppScreen() override { calls.append(QStringLiteral("share")); }
     void showDebugWindow() override { calls.append(QStringLiteral("debug")); }
     void rateApp(const kit::StoreApp& app) override {

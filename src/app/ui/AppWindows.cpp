@@ -15,6 +15,7 @@
 #include "kit/ui/ShareAppScreen.h"
 #include "platform/HotKeys.h"
 #include "platform/Pasteboard.h"
+#include "kit/ui/SupportWindow.h"
 #include "platform/WindowOpener.h"
 
 #include <QApplication>
@@ -70,11 +71,13 @@ AppWindows::AppWindows(AppMain& app, platform::Platform platform)
         return new SettingsScreen(kit.launchAtLogin(), keys::reducedOpacity(), platform.mainQueue);
     })
     , about_([&kit = app.jxkit(), platform] { return new kit::AboutPanel(aboutInfo(kit, platform)); })
-    , debug_([&app, platform] { return new debug::DebugWindow(debugServices(app, platform)); }) {
+    , debug_([&app, platform] { return new debug::DebugWindow(debugServices(app, platform)); })
+    , support_([&kit = app.jxkit()] { return new kit::SupportWindow(kit); }) {
     QApplication::setWindowIcon(appIcon());
     platform.settingsWindow.installOpener([this] { settings_.open(); });
     platform.aboutPanel.installOpener([this] { about_.open(); });
     app.pendingServices().debugWindow.installOpener([this] { debug_.open(); });
+    platform.supportWindow.installOpener([this] { support_.open(); });
     platform.shareWindow.installOpener([&kit = app.jxkit(), platform] {
         kit::ShareAppScreen::open(shareContext(kit, platform));
     });

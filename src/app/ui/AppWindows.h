@@ -11,8 +11,9 @@ class AppMain;
 namespace app {
 
 // Gapsel's windows, opened through the openers that the kit and the menus
-// call: the settings window, the About panel and the debug window, each at
-// most once, and a new share window each time one is asked for.
+// call: the settings window, the About panel, the debug window and the
+// support window, each at most once, and a new share window each time one is
+// asked for.
 class AppWindows {
 public:
     AppWindows(AppMain& app, platform::Platform platform);
@@ -22,11 +23,13 @@ public:
     kit::SingleWindow& settings() { return settings_; }
     kit::SingleWindow& about() { return about_; }
     kit::SingleWindow& debug() { return debug_; }
+    kit::SingleWindow& support() { return support_; }
 
 private:
     kit::SingleWindow settings_;
     kit::SingleWindow about_;
     kit::SingleWindow debug_;
+    kit::SingleWindow support_;
 };
 
 } // namespace app

@@ -6,6 +6,7 @@
 #include "platform/BundleInfo.h"
 #include "platform/Platform.h"
 #include "platform/WindowOpener.h"
+#include "platform/linux/LinuxDeviceFacts.h"
 #include "platform/linux/QtAlerts.h"
 #include "platform/linux/QtApplication.h"
 #include "platform/linux/QtMainQueue.h"
@@ -13,9 +14,11 @@
 #include "platform/linux/QtModifiers.h"
 #include "platform/linux/SandboxFacts.h"
 #include "platform/linux/QtPasteboard.h"
+#include "platform/linux/SystemCrashReports.h"
 #include "platform/linux/XcbHotKeys.h"
-#include "platform/linux/XdgUrlSchemes.h"
 #include "platform/linux/XdgAutostart.h"
+#include "platform/linux/XdgFileManager.h"
+#include "platform/linux/XdgMail.h"
 #include "platform/linux/XdgUrlSchemes.h"
 #include "platform/linux/XdgWorkspace.h"
 #include "platform/linux/tray/DBusTrayPlacement.h"
@@ -41,10 +44,11 @@ public:
     }
 
     Platform platform() {
-        return Platform{queue_,       bundle_,         modifiers_,  workspace_,  alerts_,
-                        application_, settingsWindow_, aboutPanel_, loginItems_, statusBar_,
-                        trayHosts_,   trayPlacement_,  pasteboard_, hotKeys_,    urlSchemes_,
-                        shareWindow_};
+        return Platform{queue_,        bundle_,         modifiers_,    workspace_,  alerts_,
+                        application_,  settingsWindow_, aboutPanel_,   loginItems_, statusBar_,
+                        trayHosts_,    trayPlacement_,  pasteboard_,   hotKeys_,    urlSchemes_,
+                        shareWindow_,  deviceFacts_,    mail_,         fileManager_, crashReports_,
+                        supportWindow_};
     }
 
 private:
@@ -69,6 +73,11 @@ private:
     XcbHotKeys hotKeys_;
     XdgUrlSchemes urlSchemes_;
     WindowOpener shareWindow_;
+    LinuxDeviceFacts deviceFacts_;
+    XdgMail mail_;
+    XdgFileManager fileManager_;
+    SystemCrashReports crashReports_;
+    WindowOpener supportWindow_;
 };
 
 } // namespace platform::xdg

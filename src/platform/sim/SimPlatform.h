@@ -9,7 +9,11 @@
 #include "platform/sim/SimAlerts.h"
 #include "platform/sim/SimApplication.h"
 #include "platform/sim/SimHotKeys.h"
+#include "platform/sim/SimCrashReports.h"
+#include "platform/sim/SimDeviceFacts.h"
+#include "platform/sim/SimFileManager.h"
 #include "platform/sim/SimLoginItems.h"
+#include "platform/sim/SimMail.h"
 #include "platform/sim/SimMainQueue.h"
 #include "platform/sim/SimModifiers.h"
 #include "platform/sim/SimPasteboard.h"
@@ -40,12 +44,18 @@ struct SimPlatform {
     SimHotKeys hotKeys;
     SimUrlSchemes urlSchemes;
     WindowOpener shareWindow;
+    SimDeviceFacts deviceFacts;
+    SimMail mail;
+    SimFileManager fileManager;
+    SimCrashReports crashReports;
+    WindowOpener supportWindow;
 
     Platform platform() {
-        return Platform{queue,       bundle,         modifiers,  workspace,  alerts,
-                        application, settingsWindow, aboutPanel, loginItems, statusBar,
-                        trayHosts,   trayPlacement,  pasteboard, hotKeys,    urlSchemes,
-                        shareWindow};
+        return Platform{queue,        bundle,         modifiers,  workspace,   alerts,
+                        application,  settingsWindow, aboutPanel, loginItems,  statusBar,
+                        trayHosts,    trayPlacement,  pasteboard, hotKeys,     urlSchemes,
+                        shareWindow,  deviceFacts,    mail,       fileManager, crashReports,
+                        supportWindow};
     }
 };
 

@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Gapsel developers
+
+#include "kit/DataDeletion.h"
+
+#include "defaults/UserDefaults.h"
+#include "kit/JXKit.h"
+
+#include <QDir>
+
+namespace kit {
+
+void deleteAllData(UserDefaults& defaults, platform::FileManager& files, AppFolders& folders,
+                   bool isSandboxed) {
+    const QStringList keys = defaults.dictionaryRepresentation().keys();
+    for (const QString& key : keys)
+        defaults.removeObject(key);
+    if (isSandboxed) {
+        // Two levels above the data folder is the sandbox's own, which holds
+        // the preferences, the caches and the data.
+        files.moveToTrash(
+            QDir::cleanPath(folders.applicationSupportDirectory() + QStringLiteral("/../..")));
+        return;
+    }
+    files.moveToTrash(folders.applicationSupportDirectory());
+    files.moveToTrash(folders.cachesDirectory());
+}
+
+void deleteAllData(const JXKit& kit) {
+    AppFolders folders(kit.platform().fileManager, kit.identity().name());
+    deleteAllData(*kit.defaults(), kit.platform().fileManager, folders,
+                  kit.identity().isSandboxed());
+}
+
+platform::Alert startupDeletionAlert(const QString& appName) {
+    platform::Alert alert;
+    alert.message = QStringLiteral("Are you sure you want to delete the settings and data for ") +
+                    appName + QLatin1Char('?');
+    alert.buttons = {QStringLiteral("Delete"), QStringLiteral("Cancel")};
+    alert.destructiveButton = 0;
+    return alert;
+}
+
+platform::Alert supportWindowDeletionAlert(const QString& appName) {
+    platform::Alert alert;
+    alert.message =
+        QStringLiteral("Delete all data and settings for ") + appName + QLatin1Char('?');
+    alert.buttons = {QStringLiteral("Delete"), QStringLiteral("Cancel")};
+    alert.destructiveButton = 0;
+    return alert;
+}
+
+void confirmDataDeletion(JXKit& kit, const platform::Alert& alert) {
+    if (kit.platform().alerts.run(alert).buttonIndex() != 0)
+        return;
+    deleteAllData(kit);
+    kit.relaunch();
+}
+
+} // namespace kit
+
+namespace JXApp {
+
+namespace {
+kit::AppFolders& folders() {
+    static kit::AppFolders folders(JXKit::shared().platform().fileManager,
+                                   JXKit::shared().identity().name());
+    return folders;
+}
+} // namespace
+
+QString applicationSupportDirectory() {
+    return folders().applicationSupportDirectory();
+}
+QString cachesDirectory() {
+    return folders().cachesDirectory();
+}
+void deleteAllData() {
+    const JXKit& kit = JXKit::shared();
+    kit::deleteAllData(*kit.defaults(), kit.platform().fileManager, folders(),
+                       kit.identity().isSandboxed());
+}
+
+} // namespace JXApp

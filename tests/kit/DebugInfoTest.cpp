@@ -1,0 +1,202 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Gapsel developers
+
+#include "KitTestSupport.h"
+#include "debug/InMemoryLog.h"
+#include "kit/DebugReport.h"
+#include "kit/EmailAddress.h"
+#include "kit/Feedback.h"
+#include "kit/Mailto.h"
+#include "kit/QuantityText.h"
+#include "kit/QueryEncoding.h"
+#include "kit/SupportActions.h"
+
+#include <QFile>
+#include <QUrlQuery>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+kit::DebugReport sampleReport() {
+    kit::DebugReport report;
+    report.appName = QStringLiteral("Gapsel");
+    report.versionWithBuild = QStringLiteral("1.0.0 (1)");
+    report.bundleIdentifier = QStringLiteral("com.gapsel.Gapsel");
+    report.launchCount = 3;
+    report.runningSeconds = 3723;
+    report.device = platform::sim::SimDeviceFacts().description;
+    report.device.residentBytes.reset();
+    report.device.systemBuild.reset();
+    report.device.desktopName = QStringLiteral("XFCE");
+    report.device.sessionType = QStringLiteral("x11");
+    report.device.windowSystem = QStringLiteral("xcb");
+    report.trayHosts = QStringLiteral("XFCE panel-1-systray");
+    return report;
+}
+
+const QString device = QStringLiteral(
+    "OS: macOS 13.3.1 (<Unknown build>)\nModel: Mac14,2\nArchitecture: arm64\n"
+    "Locale: en_US (English)\nScreens: 1\nPrimary Screen Scale: 2\n"
+    "Keyboard: U.S. (com.apple.keylayout.US)\nDesktop: XFCE (tray: XFCE panel-1-systray)\n"
+    "Session: x11 (xcb)");
+const QString head = QStringLiteral(
+    "# Gapsel 1.0.0 (1)\n\nBundle Identifier: com.gapsel.Gapsel\nLaunch Count: 3\n"
+    "Running Time: 1h 2m 3s\nMemory Usage: <Unavailable>\nRemaining Available Memory: 3.2 GB\n"
+    "Is Installed from App Store: false\n\n# Device\n\n");
+
+TEST(DebugInfo, DocumentWithoutAndWithSettingsAndLogLines) {
+    kit::DebugReport report = sampleReport();
+    EXPECT_EQ(kit::debugInfoText(report),
+              head + device +
+                  QStringLiteral("\n\n# Settings\n\n<Empty>\n\n# Custom\n\n\n\n# Logs\n\n```\n"
+                                 "<Empty>\n```"));
+
+    report.settings = {{QStringLiteral("JX_launchCount"), QStringLiteral("3")},
+                       {QStringLiteral("reducedOpacity"), QStringLiteral("true")}};
+    report.logLines = {QStringLiteral("first"), QStringLiteral("second")};
+    EXPECT_EQ(kit::debugInfoText(report),
+              head + device +
+                  QStringLiteral("\n\n# Settings\n\nJX_launchCount: 3\nreducedOpacity: true\n\n"
+                                 "# Custom\n\n\n\n# Logs\n\n```\nfirst\nsecond\n```"));
+}
+
+TEST(DebugInfo, MetadataHasTheSummaryLinesInOrder) {
+    kit::DebugReport report = sampleReport();
+    report.device.keyboard.reset();
+    report.device.model.reset();
+    EXPECT_EQ(
+        kit::debugMetadataText(report),
+        QStringLiteral("App: Gapsel 1.0.0 (1)\nBundle Identifier: com.gapsel.Gapsel\n"
+                       "OS: macOS 13.3.1 (<Unknown build>)\nModel: <Unknown model>\n"
+                       "Architecture: arm64\nLocale: en_US (English)\nScreens: 1\n"
+                       "Primary Screen Scale: 2\nApp Memory Usage: <Unavailable>\n"
+                       "Remaining Available Memory: 3.2 GB\nApp Store: false\nKeyboard: <Unknown>\n"
+                       "Desktop: XFCE (tray: XFCE panel-1-systray)\nSession: x11 (xcb)"));
+}
+
+TEST(DebugInfo, MemoryAndDurationTexts) {
+    const std::pair<qint64, const char*> memory[] = {
+        {0, "Zero KB"},      {1, "1 byte"},           {1023, "1023 bytes"},
+        {1024, "1 KB"},      {1536, "2 KB"},          {1024 * 1024, "1 MB"},
+        {1572864, "1.5 MB"}, {8460000000, "7.88 GB"}, {qint64(1) << 50, "1 PB"}};
+    for (const auto& [bytes, text] : memory)
+        EXPECT_EQ(kit::memoryText(bytes), QString::fromUtf8(text)) << bytes;
+    const std::pair<qint64, const char*> durations[] = {
+        {-5, "0s"}, {0, "0s"}, {45, "45s"}, {3603, "1h 3s"}, {1314306, "2w 1d 5h 5m 6s"}};
+    for (const auto& [seconds, text] : durations)
+        EXPECT_EQ(kit::durationText(seconds), QString::fromUtf8(text)) << seconds;
+}
+
+TEST(DebugInfo, PercentEncodingLeavesOnlyAsciiLettersDigitsAndFourMarks) {
+    EXPECT_EQ(kit::percentEncoded(QStringLiteral("aZ09-._~ /?&=+:é\n")),
+              QStringLiteral("aZ09-._~%20%2F%3F%26%3D%2B%3A%C3%A9%0A"));
+}
+
+TEST(DebugInfo, EmailAddressesAreOneWholeAddress) {
+    EXPECT_EQ(kit::EmailAddress::parse(QStringLiteral(" \n support@gapsel.app\t"))->text(),
+              QStringLiteral("support@gapsel.app"));
+    for (const char* invalid :
+         {"", "support", "@gapsel.app", "a@b", "a@b.c", "a b@gapsel.app", "a..b@gapsel.app",
+          "a@gapsel.app b@gapsel.app", "mail a@gapsel.app", "a@-gapsel.app"})
+        EXPECT_FALSE(kit::EmailAddress::parse(QString::fromUtf8(invalid))) << invalid;
+}
+
+TEST(DebugInfo, MailtoWithItsInlineAttachmentBody) {
+    const auto support = kit::EmailAddress::constant(QStringLiteral("support@gapsel.app"));
+    const auto other = kit::EmailAddress::constant(QStringLiteral("a+b@gapsel.app"));
+    EXPECT_EQ(kit::mailtoURL({support}).toString(QUrl::FullyEncoded),
+              QStringLiteral("mailto:support@gapsel.app"));
+    const QString body = kit::bodyWithInlineAttachment(
+        std::nullopt, QStringLiteral("debug-info.txt"), QStringLiteral("# Gapsel"));
+    EXPECT_EQ(body, QStringLiteral("\n\n\n\ndebug-info.txt\n------------------------------\n\n"
+                                   "# Gapsel"));
+    EXPECT_EQ(kit::mailtoURL({support, other}, QStringLiteral("Gapsel — Debug info"), body, {other},
+                             {support})
+                  .toString(QUrl::FullyEncoded),
+              QStringLiteral("mailto:support@gapsel.app,a+b@gapsel.app"
+                             "?subject=Gapsel%20%E2%80%94%20Debug%20info"
+                             "&body=%0A%0A%0A%0Adebug-info.txt%0A------------------------------"
+                             "%0A%0A%23%20Gapsel&cc=a%2Bb%40gapsel.app&bcc=support%40gapsel.app"));
+}
+
+class FeedbackTest : public ::testing::Test {
+protected:
+    void SetUp() override { debug::InMemoryLog::shared().clear(); }
+    kit_testing::Launches launches;
+};
+
+TEST_F(FeedbackTest, UrlCarriesProductAndMetadataAndAMessageOnlyWhenGiven) {
+    const JXKit& kit = launches.launch();
+    const QUrl bare = kit::feedbackURL(kit);
+    const QString metadata = kit::debugMetadataText(kit::gatherDebugReport(kit));
+    EXPECT_EQ(bare.toString(QUrl::FullyEncoded),
+              QStringLiteral("https://gapsel.app/feedback?product=Gapsel&metadata=") +
+                  kit::percentEncoded(metadata));
+    EXPECT_TRUE(metadata.contains(QStringLiteral("\nOS: macOS 13.3.1 (22E261)\n")));
+
+    const QUrlQuery query(kit::feedbackURL(kit, QStringLiteral("Hi & bye"), QStringLiteral("x")));
+    EXPECT_EQ(query.queryItemValue(QStringLiteral("messageField"), QUrl::FullyDecoded),
+              QStringLiteral("Hi & bye"));
+    EXPECT_EQ(query.queryItemValue(QStringLiteral("extraInfo")), QStringLiteral("x"));
+}
+
+TEST_F(FeedbackTest, CopyPutsTheDocumentAndTheSourceMarkerOnTheClipboard) {
+    const JXKit& kit = launches.launch();
+    kit::copyDebugInfo(kit);
+    const auto& contents = launches.sim.pasteboard.contents;
+    EXPECT_EQ(contents.value(QStringLiteral("org.nspasteboard.source")), "com.gapsel.Gapsel");
+    EXPECT_TRUE(contents.value(QStringLiteral("text/plain"))
+                    .startsWith("# Gapsel 1.0.0 (1)\n\nBundle Identifier: com.gapsel.Gapsel\n"
+                                "Launch Count: 1\nRunning Time: 0s\n"));
+}
+
+TEST_F(FeedbackTest, EmailGoesAsAttachmentWhereTakenElseInline) {
+    const JXKit& kit = launches.launch();
+    kit::emailDebugInfo(kit);
+    ASSERT_EQ(launches.sim.mail.composed.size(), 1);
+    const platform::MailMessage& message = launches.sim.mail.composed.first();
+    EXPECT_EQ(message.subject, QStringLiteral("Gapsel — Debug info"));
+    EXPECT_EQ(message.recipients, QStringList{QStringLiteral("support@gapsel.app")});
+    QFile attachment(message.attachmentPath);
+    ASSERT_TRUE(attachment.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(attachment.readAll().startsWith("# Gapsel"));
+    EXPECT_TRUE(message.attachmentPath.endsWith(QStringLiteral("/debug-info.txt")));
+    EXPECT_TRUE(launches.sim.workspace.openedUrls().isEmpty());
+
+    launches.sim.mail.acceptsAttachments = false;
+    kit::emailDebugInfo(kit);
+    ASSERT_EQ(launches.sim.workspace.openedUrls().size(), 1);
+    const QUrlQuery query(launches.sim.workspace.openedUrls().first());
+    EXPECT_TRUE(query.queryItemValue(QStringLiteral("body"), QUrl::FullyDecoded)
+                    .startsWith(QStringLiteral("\n\n\n\ndebug-info.txt\n") + QString(30, u'-') +
+                                QStringLiteral("\n\n# Gapsel")));
+}
+
+TEST_F(FeedbackTest, CrashLogAlertKeepsItsShapeAndTellsWhereReportsAreKept) {
+    const auto address = kit::EmailAddress::constant(QStringLiteral("support@gapsel.app"));
+    const platform::Alert original =
+        kit::crashLogAlert(QStringLiteral("Gapsel"), QStringLiteral("gapsel"), address,
+                           {platform::CrashReportStore::DiagnosticReports,
+                            QStringLiteral("/Library/Logs/DiagnosticReports/")});
+    EXPECT_EQ(original.message, QStringLiteral("How to send crash log"));
+    EXPECT_EQ(original.informativeText,
+              QStringLiteral("Find the files that start with “Gapsel” in the “DiagnosticReports” "
+                             "directory and email them to support@gapsel.app"));
+    EXPECT_EQ(original.buttons.first(), QStringLiteral("Reveal “DiagnosticReports” Directory"));
+
+    const platform::Alert journal = kit::crashLogAlert(
+        QStringLiteral("Gapsel"), QStringLiteral("gapsel"), address,
+        {platform::CrashReportStore::Coredumpctl, QStringLiteral("/var/lib/systemd/coredump")});
+    EXPECT_TRUE(journal.informativeText.contains(QStringLiteral("“coredumpctl list gapsel”")));
+    EXPECT_TRUE(journal.informativeText.contains(QStringLiteral("“coredumpctl info gapsel”")));
+    EXPECT_EQ(journal.buttons.first(), QStringLiteral("Reveal “coredump” Directory"));
+
+    JXKit& kit = launches.launch();
+    launches.sim.alerts.answerNext({platform::AlertAnswer::firstButtonResponse, false});
+    kit::showCrashLogInstructions(kit);
+    EXPECT_EQ(launches.sim.workspace.openedUrls(),
+              QList<QUrl>{QUrl::fromLocalFile(QStringLiteral("/Library/Logs/DiagnosticReports/"))});
+}
+
+} // namespace
