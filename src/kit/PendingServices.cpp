@@ -3,6 +3,7 @@
 
 #include "kit/PendingServices.h"
 
+#include "kit/Feedback.h"
 #include "kit/ReviewRequest.h"
 #include "platform/MainQueue.h"
 #include "platform/WindowOpener.h"
@@ -14,7 +15,7 @@ PendingServices::PendingServices(JXKit& kit, platform::Platform platform,
     : kit_(kit)
     , platform_(platform)
     , suite_(std::move(suite))
-    , rateAction_(kit, platform, [this] { sendFeedback(); }) {}
+    , rateAction_(kit, platform, [&kit] { kit::sendFeedback(kit); }) {}
 
 PendingServices::~PendingServices() = default;
 
