@@ -14,6 +14,10 @@ class WindowOpener;
 class StatusBar;
 class TrayHosts;
 class Workspace;
+class Popover;
+class MotionPreference;
+class ItemVisibility;
+class Uptime;
 struct BundleInfo;
 
 // Every desktop service the program uses, handed to it at start-up. main() fills
@@ -30,6 +34,10 @@ struct Platform {
     LoginItems& loginItems;
     StatusBar& statusBar;
     TrayHosts& trayHosts;
+    Popover& popover;
+    MotionPreference& motion;
+    ItemVisibility& itemVisibility;
+    Uptime& uptime;
 };
 
 } // namespace platform

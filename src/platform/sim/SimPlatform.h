@@ -8,11 +8,15 @@
 #include "platform/WindowOpener.h"
 #include "platform/sim/SimAlerts.h"
 #include "platform/sim/SimApplication.h"
+#include "platform/sim/SimItemVisibility.h"
 #include "platform/sim/SimLoginItems.h"
 #include "platform/sim/SimMainQueue.h"
 #include "platform/sim/SimModifiers.h"
+#include "platform/sim/SimMotionPreference.h"
+#include "platform/sim/SimPopover.h"
 #include "platform/sim/SimStatusBar.h"
 #include "platform/sim/SimTrayHosts.h"
+#include "platform/sim/SimUptime.h"
 #include "platform/sim/SimWorkspace.h"
 
 namespace platform::sim {
@@ -31,10 +35,15 @@ struct SimPlatform {
     SimLoginItems loginItems;
     SimStatusBar statusBar;
     SimTrayHosts trayHosts;
+    SimPopover popover;
+    SimMotionPreference motion;
+    SimItemVisibility itemVisibility;
+    SimUptime uptime;
 
     Platform platform() {
-        return Platform{queue,          bundle,     modifiers,  workspace, alerts,   application,
-                        settingsWindow, aboutPanel, loginItems, statusBar, trayHosts};
+        return Platform{queue,       bundle,         modifiers,  workspace,      alerts,
+                        application, settingsWindow, aboutPanel, loginItems,     statusBar,
+                        trayHosts,   popover,        motion,     itemVisibility, uptime};
     }
 };
 
