@@ -8,7 +8,8 @@
 
 AppMain::AppMain(platform::Platform platform)
     : jxkit_(JXKit::shared(platform))
-    , postLaunchStep_(jxkit_, pendingServices_, platform.mainQueue) {
+    , firstLaunch_(jxkit_, platform, UserDefaults::standard())
+    , postLaunchStep_(jxkit_, pendingServices_, firstLaunch_, platform.mainQueue) {
     platform.mainQueue.async([this] { postLaunchStep_.run(); });
     // Changes that other programs make to the preferences file reach the
     // separators at once.

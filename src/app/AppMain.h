@@ -7,6 +7,7 @@
 #include "app/SeparatorsView.h"
 #include "kit/Metadata.h"
 #include "kit/PendingServices.h"
+#include "menubar/FirstLaunchServices.h"
 #include "platform/Platform.h"
 
 #include <memory>
@@ -31,6 +32,7 @@ public:
 private:
     JXKit& jxkit_;
     kit::PendingServices pendingServices_;
+    menubar::StatusItemFirstLaunch firstLaunch_;
     app::PostLaunchStep postLaunchStep_;
     std::unique_ptr<app::SeparatorsView> separators_;
 };

@@ -13,12 +13,4 @@ void PendingServices::showDebugWindow() {}
 void PendingServices::rateApp(const StoreApp&) {}
 void PendingServices::requestReviewIfNeeded(const QList<int>&) {}
 
-void PendingServices::showWelcomePopover(const std::shared_ptr<platform::StatusItem>&,
-                                         std::function<void()> completion) {
-    completion();
-}
-
-void PendingServices::ensureVisibility(const std::shared_ptr<platform::StatusItem>&,
-                                       const VisibilityCheckOptions&) {}
-
 } // namespace kit
