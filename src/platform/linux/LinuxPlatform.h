@@ -6,10 +6,14 @@
 #include "platform/BundleInfo.h"
 #include "platform/Platform.h"
 #include "platform/WindowOpener.h"
+#include "platform/linux/ClockUptime.h"
+#include "platform/linux/DesktopMotionPreference.h"
+#include "platform/linux/DesktopPopover.h"
 #include "platform/linux/QtAlerts.h"
 #include "platform/linux/QtApplication.h"
 #include "platform/linux/QtMainQueue.h"
 #include "platform/linux/QtModifiers.h"
+#include "platform/linux/TrayItemVisibility.h"
 #include "platform/linux/XdgAutostart.h"
 #include "platform/linux/XdgWorkspace.h"
 #include "platform/linux/tray/DesktopTrayHosts.h"
@@ -27,9 +31,9 @@ public:
         : bundle_(BundleInfo::compiledIn(QCoreApplication::applicationFilePath())) {}
 
     Platform platform() {
-        return Platform{queue_,      bundle_,      modifiers_,      workspace_,
-                        alerts_,     application_, settingsWindow_, aboutPanel_,
-                        loginItems_, statusBar_,   trayHosts_};
+        return Platform{queue_,       bundle_,         modifiers_,  workspace_,      alerts_,
+                        application_, settingsWindow_, aboutPanel_, loginItems_,     statusBar_,
+                        trayHosts_,   popover_,        motion_,     itemVisibility_, uptime_};
     }
 
 private:
@@ -45,6 +49,10 @@ private:
                              QCoreApplication::arguments()};
     TrayStatusBar statusBar_{QStringLiteral(GAPSEL_BUNDLE_NAME)};
     DesktopTrayHosts trayHosts_;
+    DesktopPopover popover_;
+    DesktopMotionPreference motion_;
+    TrayItemVisibility itemVisibility_{trayHosts_};
+    ClockUptime uptime_;
 };
 
 } // namespace platform::xdg

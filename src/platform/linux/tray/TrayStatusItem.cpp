@@ -32,6 +32,7 @@ TrayStatusItem::TrayStatusItem(BusConnector connector, QString serviceName, QStr
     , icons_(std::move(icons))
     , button_([this] { show(); }, [this] { return menu_ != nullptr; }) {
     show();
+    export_->menu().onRootOpening([this] { button_.recognizeClick(); });
     // On the next turn: by then the program has told the new item what it
     // shows, so hosts read the finished item.
     QMetaObject::invokeMethod(

@@ -37,6 +37,9 @@ public:
     bool isVisible() const { return export_->isVisible(); }
     // The well-known bus name the item is exported under.
     const QString& serviceName() const { return export_->serviceName(); }
+    // The Id and the Title hosts know the item by.
+    QString id() const { return autosaveName_.value_or(QString()); }
+    QString title() const { return itemTitle(); }
 
 private:
     // Shows the button's current state to the hosts and has the menu rebuilt,
