@@ -17,9 +17,11 @@ namespace e2e {
 namespace {
 const QString watcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
 
-QString panelConfiguration() {
-    return QStringLiteral(GAPSEL_E2E_SOURCE_DIR "/xfce4-panel.xml");
-}
+// The panel's height and the screen's size, as the configurations and
+// startDisplay() set them.
+constexpr int panelHeight = 32;
+constexpr int screenWidth = 640;
+constexpr int screenHeight = 360;
 
 void stop(QProcess& process) {
     if (process.state() == QProcess::NotRunning)
@@ -41,7 +43,7 @@ bool hostIsRegistered(const QDBusConnection& bus) {
 }
 } // namespace
 
-VirtualDesktop::VirtualDesktop(QString home)
+VirtualDesktop::VirtualDesktop(QString home, const QString& panelConfiguration)
     : home_(std::move(home))
     , environment_(QProcessEnvironment::systemEnvironment()) {
     const QString runtime = home_ + QStringLiteral("/runtime");
@@ -50,7 +52,10 @@ VirtualDesktop::VirtualDesktop(QString home)
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     const QString channels = configHome() + QStringLiteral("/xfce4/xfconf/xfce-perchannel-xml");
     QDir().mkpath(channels);
-    QFile::copy(panelConfiguration(), channels + QStringLiteral("/xfce4-panel.xml"));
+    QFile::copy(QStringLiteral(GAPSEL_E2E_SOURCE_DIR "/") + panelConfiguration,
+                panelConfigurationFile());
+    QFile::setPermissions(panelConfigurationFile(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     environment_.insert(QStringLiteral("HOME"), home_);
     environment_.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome());
     environment_.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
@@ -76,9 +81,15 @@ QString VirtualDesktop::configHome() const {
     return home_ + QStringLiteral("/config");
 }
 
-QString VirtualDesktop::start() {
+QString VirtualDesktop::panelConfigurationFile() const {
+    return configHome() + QStringLiteral("/xfce4/xfconf/xfce-perchannel-xml/xfce4-panel.xml");
+}
+
+QString VirtualDesktop::start(bool withTray) {
     for (const auto& step :
          {&VirtualDesktop::startDisplay, &VirtualDesktop::startBus, &VirtualDesktop::startPanel}) {
+        if (step == &VirtualDesktop::startPanel && !withTray)
+            break;
         const QString failure = (this->*step)();
         if (!failure.isEmpty())
             return failure;
@@ -86,13 +97,26 @@ QString VirtualDesktop::start() {
     return {};
 }
 
+void VirtualDesktop::reservePanelArea() const {
+    QProcess xprop;
+    xprop.setProcessEnvironment(environment_);
+    xprop.start(QStringLiteral("xprop"),
+                {QStringLiteral("-root"), QStringLiteral("-f"), QStringLiteral("_NET_WORKAREA"),
+                 QStringLiteral("32c"), QStringLiteral("-set"), QStringLiteral("_NET_WORKAREA"),
+                 QStringLiteral("0, %1, %2, %3")
+                     .arg(panelHeight)
+                     .arg(screenWidth)
+                     .arg(screenHeight - panelHeight)});
+    xprop.waitForFinished(10000);
+}
+
 QString VirtualDesktop::startDisplay() {
     // Xvfb picks a free display itself and writes its number to standard output.
     displayServer_.start(QStringLiteral("Xvfb"),
                          {QStringLiteral("-displayfd"), QStringLiteral("1"),
                           QStringLiteral("-screen"), QStringLiteral("0"),
-                          QStringLiteral("640x360x24"), QStringLiteral("-nolisten"),
-                          QStringLiteral("tcp")});
+                          QStringLiteral("%1x%2x24").arg(screenWidth).arg(screenHeight),
+                          QStringLiteral("-nolisten"), QStringLiteral("tcp")});
     if (!displayServer_.waitForStarted())
         return QStringLiteral("Xvfb does not start (is it installed? scripts/setup installs it)");
     if (!displayServer_.waitForReadyRead(20000))
@@ -128,6 +152,7 @@ QString VirtualDesktop::startPanel() {
     const QDBusConnection connection = bus();
     if (!testing_support::processEventsUntil([&] { return hostIsRegistered(connection); }, 30000))
         return QStringLiteral("xfce4-panel's tray never registered as a StatusNotifierItem host");
+    reservePanelArea();
     return {};
 }
 

@@ -18,15 +18,20 @@ namespace e2e {
 class VirtualDesktop {
 public:
     // `home` is a fresh folder: HOME, XDG_CONFIG_HOME (with the panel's
-    // configuration) and XDG_RUNTIME_DIR go below it.
-    explicit VirtualDesktop(QString home);
+    // configuration, the file of that name in the test's sources) and
+    // XDG_RUNTIME_DIR go below it.
+    explicit VirtualDesktop(QString home,
+                            const QString& panelConfiguration = QStringLiteral("xfce4-panel.xml"));
     ~VirtualDesktop();
     VirtualDesktop(const VirtualDesktop&) = delete;
     VirtualDesktop& operator=(const VirtualDesktop&) = delete;
 
     // Starts the display, the bus and the panel, and waits until the tray's
-    // watcher reports a host. Returns what failed, or an empty string.
-    QString start();
+    // watcher reports a host; without `withTray`, no panel. Returns what
+    // failed, or an empty string.
+    QString start(bool withTray = true);
+    // The panel's configuration file, to change before start().
+    QString panelConfigurationFile() const;
 
     // Ends the panel at once, as a crash would, and starts it again. Returns
     // what failed, or an empty string.
@@ -45,6 +50,9 @@ private:
     QString startBus();
     QString startPanel();
     QString hostConnectionName() const;
+    // Reserves the panel's strip of the screen, as a window manager does for
+    // a panel, so that programs see the work area a desktop has.
+    void reservePanelArea() const;
 
     QString home_;
     QProcessEnvironment environment_;
