@@ -9,7 +9,8 @@
 AppMain::AppMain(platform::Platform platform)
     : jxkit_(JXKit::shared(platform))
     , firstLaunch_(jxkit_, platform, UserDefaults::standard())
-    , postLaunchStep_(jxkit_, pendingServices_, firstLaunch_, platform.mainQueue) {
+    , postLaunchStep_(jxkit_, pendingServices_, firstLaunch_, platform.mainQueue)
+    , noTrayNotice_(platform.trayHosts, platform.mainQueue) {
     platform.mainQueue.async([this] { postLaunchStep_.run(); });
     // Changes that other programs make to the preferences file reach the
     // separators at once.

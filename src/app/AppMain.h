@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "app/NoTrayNotice.h"
 #include "app/PostLaunchStep.h"
 #include "app/SeparatorsView.h"
 #include "kit/Metadata.h"
@@ -35,4 +36,5 @@ private:
     menubar::StatusItemFirstLaunch firstLaunch_;
     app::PostLaunchStep postLaunchStep_;
     std::unique_ptr<app::SeparatorsView> separators_;
+    app::NoTrayNotice noTrayNotice_;
 };

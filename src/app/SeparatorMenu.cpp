@@ -30,6 +30,7 @@ void addCharacterSection(JXMenu& menu, const SeparatorItem& separator,
                                      choose(character);
                                  });
         item.setAttributedTitle(choice.menuLabel());
+        item.setChoice(true);
     }
 }
 

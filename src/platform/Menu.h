@@ -70,6 +70,11 @@ public:
     void setEnabled(bool enabled) { isEnabled_ = enabled; }
     bool isChecked() const { return isChecked_; }
     void setChecked(bool checked) { isChecked_ = checked; }
+    // One of a set of choices of which one is checked: shown with a radio
+    // mark, checked or not, so that a backend can keep the kind of mark
+    // fixed and change only the state.
+    bool isChoice() const { return isChoice_; }
+    void setChoice(bool choice) { isChoice_ = choice; }
     bool isHidden() const { return isHidden_; }
     void setHidden(bool hidden) { isHidden_ = hidden; }
     bool isSeparator() const { return isSeparator_; }
@@ -88,6 +93,7 @@ private:
     ModifierFlags keyModifiers_ = ModifierKey::Command;
     bool isEnabled_ = true;
     bool isChecked_ = false;
+    bool isChoice_ = false;
     bool isHidden_ = false;
     bool isSeparator_ = false;
     std::shared_ptr<Menu> submenu_;

@@ -58,6 +58,9 @@ public:
     // changed: a watcher came or went, a host registered or left. Replaces
     // any earlier one; an empty function stops the calls.
     virtual void onChanged(std::function<void()> changed) = 0;
+    // The desktop the session says it is, whether or not anything shows
+    // status items there: what to advise when nothing does.
+    virtual TrayHostKind desktop() const = 0;
 
     // The first host, or an Unknown one when there is none.
     TrayHost primary() const {

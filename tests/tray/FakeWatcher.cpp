@@ -31,9 +31,19 @@ void FakeWatcher::setHostRegistered(bool registered) {
         Q_EMIT StatusNotifierHostUnregistered();
 }
 
-void FakeWatcher::RegisterStatusNotifierItem(const QString& service) {
-    items_.append(service);
-    Q_EMIT StatusNotifierItemRegistered(service);
+// An item that gives its object path is known by its sender's unique name
+// and the path, as KDE's watcher lists it.
+void FakeWatcher::RegisterStatusNotifierItem(const QString& serviceOrPath) {
+    const QString item = serviceOrPath.startsWith(QLatin1Char('/'))
+                             ? message().service() + serviceOrPath
+                             : serviceOrPath;
+    items_.append(item);
+    Q_EMIT StatusNotifierItemRegistered(item);
+}
+
+void FakeWatcher::dropItem(const QString& item) {
+    items_.removeAll(item);
+    Q_EMIT StatusNotifierItemUnregistered(item);
 }
 
 void FakeWatcher::RegisterStatusNotifierHost(const QString&) {

@@ -4,13 +4,14 @@
 #pragma once
 
 #include <QDBusConnection>
+#include <QDBusContext>
 #include <QObject>
 #include <QStringList>
 
 // The tray's watcher as a test needs it: it takes registrations, says whether
 // a host is there, and can leave the bus as a crashing panel would. Outside
 // any namespace, as the generated adaptor names it.
-class FakeWatcher : public QObject {
+class FakeWatcher : public QObject, protected QDBusContext {
     Q_OBJECT
     Q_PROPERTY(QStringList RegisteredStatusNotifierItems READ items)
     Q_PROPERTY(bool IsStatusNotifierHostRegistered READ isHostRegistered)
@@ -26,6 +27,8 @@ public:
     bool isHostRegistered() const { return hostRegistered_; }
     int protocolVersion() const { return 0; }
     void setHostRegistered(bool registered);
+    // As a watcher does when it cannot read an item any more.
+    void dropItem(const QString& item);
 
 public Q_SLOTS:
     void RegisterStatusNotifierItem(const QString& service);

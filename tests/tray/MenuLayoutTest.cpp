@@ -42,8 +42,13 @@ TEST(MenuLayout, ShowsEveryItemInOrderWithItsLookAndBehaviour) {
 
     EXPECT_EQ(root.id, 0);
     EXPECT_EQ(root.properties.value(QStringLiteral("children-display")), QStringLiteral("submenu"));
-    EXPECT_EQ(labelsOf(root), texts({"New", "Remove", "---", "Separator", "space", "·", "—", "---",
-                                     "Settings…", "More", "Quit Gapsel"}));
+    // A tip of two lines is two disabled entries.
+    EXPECT_EQ(labelsOf(root),
+              texts({"New", "Remove", "---", "Drag it", "to move it", "Separator", "space", "·",
+                     "—", "---", "Settings…", "More", "Quit Gapsel"}));
+    EXPECT_EQ(childLabelled(root, QStringLiteral("to move it"))
+                  .properties.value(QStringLiteral("enabled")),
+              false);
 
     const auto& remove = childLabelled(root, QStringLiteral("Remove"));
     EXPECT_EQ(remove.properties.value(QStringLiteral("enabled")), false);
@@ -53,11 +58,12 @@ TEST(MenuLayout, ShowsEveryItemInOrderWithItsLookAndBehaviour) {
                   .properties.value(QStringLiteral("enabled")),
               false);
 
-    const auto& checked = childLabelled(root, QStringLiteral("—"));
-    EXPECT_EQ(checked.properties.value(QStringLiteral("toggle-type")), QStringLiteral("checkmark"));
-    EXPECT_EQ(checked.properties.value(QStringLiteral("toggle-state")), 1);
-    EXPECT_FALSE(childLabelled(root, QStringLiteral("·"))
-                     .properties.contains(QStringLiteral("toggle-state")));
+    // Every choice is a radio entry, checked or not.
+    for (const auto& [label, state] : {std::pair{"—", 1}, {"·", 0}}) {
+        const auto& choice = childLabelled(root, QString::fromUtf8(label));
+        EXPECT_EQ(choice.properties.value(QStringLiteral("toggle-type")), QStringLiteral("radio"));
+        EXPECT_EQ(choice.properties.value(QStringLiteral("toggle-state")), state) << label;
+    }
 
     const auto& more = childLabelled(root, QStringLiteral("More"));
     EXPECT_EQ(more.properties.value(QStringLiteral("children-display")), QStringLiteral("submenu"));
@@ -105,13 +111,13 @@ TEST(MenuLayout, RebuildingKeepsIdsAndReportsOnlyChangedProperties) {
     QMap<int, QVariantMap> updated;
     for (const auto& entry : changed.updated)
         updated.insert(entry.id, entry.properties);
-    EXPECT_EQ(updated.keys(), (QList<int>{dotId}));
-    EXPECT_EQ(updated[dotId].value(QStringLiteral("toggle-state")), 1);
-    ASSERT_EQ(changed.removed.size(), 2);
+    // Only the states change: hosts keep the toggle type they read first.
+    EXPECT_EQ(updated.keys(), (QList<int>{dotId, dashId}));
+    EXPECT_EQ(updated[dotId], (QVariantMap{{QStringLiteral("toggle-state"), 1}}));
+    EXPECT_EQ(updated[dashId], (QVariantMap{{QStringLiteral("toggle-state"), 0}}));
+    ASSERT_EQ(changed.removed.size(), 1);
     EXPECT_EQ(changed.removed[0].id, removeId);
     EXPECT_EQ(changed.removed[0].names, texts({"enabled"}));
-    EXPECT_EQ(changed.removed[1].id, dashId);
-    EXPECT_EQ(changed.removed[1].names, texts({"toggle-state", "toggle-type"}));
 }
 
 TEST(MenuLayout, AnInsertedItemChangesTheTreeButNotTheIdsOfTheOthers) {

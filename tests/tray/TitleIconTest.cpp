@@ -4,7 +4,11 @@
 #include "platform/linux/tray/TitleIcon.h"
 #include "platform/linux/tray/DBusTypes.h"
 
+#include <QPainter>
+
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 using platform::xdg::TitleIcon;
 
@@ -32,30 +36,63 @@ TEST(TitleIcon, BlanksDrawATransparentGapAndATabIsTwiceAsWide) {
     }
 }
 
-TEST(TitleIcon, EveryGlyphCharacterHasInkInTheGlyphColour) {
-    for (const QString& character : {QStringLiteral("·"), QStringLiteral("•"), QStringLiteral("|"),
-                                     QStringLiteral("-"), QStringLiteral("—")}) {
-        const QImage image = TitleIcon(character, false).render(22);
-        EXPECT_EQ(image.height(), 22) << character.toStdString();
-        EXPECT_GE(image.width(), 22) << character.toStdString();
-        EXPECT_GT(strongestAlpha(image), 200) << character.toStdString();
-        const QImage straight = image.convertToFormat(QImage::Format_ARGB32);
-        bool inkIsGrey = true;
-        for (int y = 0; y < straight.height(); ++y)
-            for (int x = 0; x < straight.width(); ++x)
-                if (qAlpha(straight.pixel(x, y)) == 255)
-                    inkIsGrey = inkIsGrey && QColor(straight.pixel(x, y)).rgb() ==
-                                                 TitleIcon::glyphColour().rgb();
-        EXPECT_TRUE(inkIsGrey) << character.toStdString();
-    }
+double luminance(QColor colour) {
+    const auto channel = [](double value) {
+        value /= 255.0;
+        return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(colour.red()) + 0.7152 * channel(colour.green()) +
+           0.0722 * channel(colour.blue());
 }
 
-TEST(TitleIcon, ADimmedTitleIsDrawnFainter) {
-    const int normal = strongestAlpha(TitleIcon(QStringLiteral("—"), false).render(32));
-    const int dimmed = strongestAlpha(TitleIcon(QStringLiteral("—"), true).render(32));
-    EXPECT_GT(dimmed, 0);
-    EXPECT_NEAR(dimmed, normal * TitleIcon::dimmedOpacity, 3);
+// The strongest contrast (WCAG ratio) of any pixel of the image laid on a
+// panel of the given colour.
+double contrastOn(const QImage& image, QColor panel) {
+    QImage onPanel(image.size(), QImage::Format_RGB32);
+    onPanel.fill(panel);
+    QPainter(&onPanel).drawImage(0, 0, image);
+    const double background = luminance(panel);
+    double strongest = 1.0;
+    for (int y = 0; y < onPanel.height(); ++y)
+        for (int x = 0; x < onPanel.width(); ++x) {
+            const double pixel = luminance(QColor(onPanel.pixel(x, y)));
+            strongest = std::max(strongest, (std::max(pixel, background) + 0.05) /
+                                                (std::min(pixel, background) + 0.05));
+        }
+    return strongest;
+}
+
+TEST(TitleIcon, EveryGlyphStandsOutFromDarkLightAndColouredPanelsDimmedOrNot) {
+    // XFCE's dark and light panels, a mid grey, Waybar's blue.
+    const QColor panels[] = {QColor(0x2b, 0x2b, 0x2b), QColor(0xf0, 0xf0, 0xf0),
+                             QColor(128, 128, 128), QColor(0x2b, 0x30, 0x3b)};
+    for (const QString& character : {QStringLiteral("·"), QStringLiteral("•"), QStringLiteral("|"),
+                                     QStringLiteral("-"), QStringLiteral("—"), QStringLiteral("x")})
+        for (int height : {16, 22}) {
+            const QImage normal = TitleIcon(character, false).render(height);
+            const QImage dimmed = TitleIcon(character, true).render(height);
+            EXPECT_EQ(normal.height(), height);
+            EXPECT_GE(normal.width(), height);
+            for (const QColor& panel : panels) {
+                const std::string what =
+                    character.toStdString() + " on " + panel.name().toStdString();
+                EXPECT_GE(contrastOn(normal, panel), 3.0) << what;
+                EXPECT_GE(contrastOn(dimmed, panel), 2.0) << what;
+                EXPECT_LT(contrastOn(dimmed, panel), contrastOn(normal, panel)) << what;
+            }
+        }
     EXPECT_EQ(TitleIcon(QStringLiteral(" "), true).renderAll().size(), TitleIcon::heights().size());
+}
+
+TEST(TitleIcon, ALongTitleIsCutToSixteenCharactersAndItsIconStaysSmall) {
+    const QString dashes(5000, QChar(0x2014));
+    EXPECT_EQ(TitleIcon::bounded(dashes), QString(16, QChar(0x2014)) + QChar(0x2026));
+    // A letter with its accent is one character.
+    const QString accented =
+        QString(20, QLatin1Char('e')).replace(QLatin1String("e"), QStringLiteral("e\u0301"));
+    EXPECT_EQ(TitleIcon::bounded(accented).size(), 33);
+    EXPECT_EQ(TitleIcon::bounded(QStringLiteral("|")), QStringLiteral("|"));
+    EXPECT_LE(TitleIcon(TitleIcon::bounded(dashes), false).render(48).width(), 48 * 17);
 }
 
 TEST(DBusImage, PixelsTravelAsStraightArgbInNetworkByteOrder) {

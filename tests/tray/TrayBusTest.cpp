@@ -7,6 +7,7 @@
 #include "platform/linux/tray/DBusTypes.h"
 #include "platform/linux/tray/TrayStatusBar.h"
 #include "platform/linux/tray/TrayStatusItem.h"
+#include "platform/sim/SimTrayHosts.h"
 #include "support/TestEnvironment.h"
 
 #include <QCoreApplication>
@@ -17,6 +18,8 @@
 #include <gtest/gtest.h>
 
 using namespace tray_testing;
+using platform::TrayHost;
+using platform::TrayHostKind;
 using platform::xdg::DBusImageList;
 using platform::xdg::DBusMenuLayoutItem;
 using platform::xdg::TrayStatusBar;
@@ -82,6 +85,15 @@ protected:
         return root;
     }
 
+    // The name the watcher knows the item by: its connection's, and the path.
+    QString registeredName(const QString& service) {
+        return host.interface()->serviceOwner(service).value() + itemPath;
+    }
+
+    // A round trip through the item's own connection: what the item was sent
+    // before has been handled when it returns.
+    void sync(const QString& service) { property(service, QStringLiteral("Id")); }
+
     int idOf(const QString& service, const QString& label) {
         for (const DBusMenuLayoutItem& child : layout(service).children)
             if (child.properties.value(QStringLiteral("label")).toString() == label)
@@ -100,7 +112,12 @@ protected:
     PrivateBus bus;
     QDBusConnection host = bus.connect(QStringLiteral("host-%1").arg(nextHostNumber()));
     std::unique_ptr<FakeWatcher> watcher;
-    TrayStatusBar bar{QStringLiteral("Gapsel"), bus.connector()};
+    platform::sim::SimTrayHosts hosts;
+    std::vector<std::pair<std::shared_ptr<platform::Menu>, QPoint>> popups;
+    TrayStatusBar bar{QStringLiteral("Gapsel separator"), hosts, bus.connector(),
+                      [this](std::shared_ptr<platform::Menu> menu, QPoint at) {
+                          popups.emplace_back(std::move(menu), at);
+                      }};
     std::vector<std::shared_ptr<TrayStatusItem>> items;
 
 private:
@@ -114,11 +131,15 @@ TEST_F(TrayOnBus, AnItemRegistersWithTheWatcherAndShowsWhatHostsRead) {
     watcher = std::make_unique<FakeWatcher>(bus.address(), true);
     auto item = addItem(QStringLiteral("—"), std::make_shared<RecordingMenu>());
     ASSERT_TRUE(processEventsUntil([&] { return item->isVisible(); }));
-    ASSERT_EQ(watcher->items(), QStringList{item->serviceName()});
     const QString service = item->serviceName();
+    ASSERT_EQ(watcher->items(), QStringList{registeredName(service)});
 
     EXPECT_EQ(property(service, QStringLiteral("Id")), uuid);
-    EXPECT_EQ(property(service, QStringLiteral("Title")), QStringLiteral("Gapsel ") + uuid);
+    const QString title = QStringLiteral("Gapsel separator: em dash");
+    EXPECT_EQ(property(service, QStringLiteral("Title")), title);
+    platform::xdg::DBusToolTip toolTip;
+    property(service, QStringLiteral("ToolTip")).value<QDBusArgument>() >> toolTip;
+    EXPECT_EQ(toolTip.title, title);
     EXPECT_EQ(property(service, QStringLiteral("Category")), QStringLiteral("ApplicationStatus"));
     EXPECT_EQ(property(service, QStringLiteral("Status")), QStringLiteral("Active"));
     EXPECT_EQ(property(service, QStringLiteral("ItemIsMenu")), true);
@@ -142,10 +163,9 @@ TEST_F(TrayOnBus, AnItemRegistersWithTheWatcherAndShowsWhatHostsRead) {
         EXPECT_TRUE(properties.contains(QString::fromLatin1(name))) << name;
 }
 
-TEST_F(TrayOnBus, IntrospectionListsEveryMemberThatUsesTheProtocolTypes) {
+TEST_F(TrayOnBus, EachHostGetsOneGlyphAndTheMethodsItCanUse) {
     watcher = std::make_unique<FakeWatcher>(bus.address(), true);
-    auto item = addItem(QStringLiteral("·"), std::make_shared<RecordingMenu>());
-    ASSERT_TRUE(processEventsUntil([&] { return item->isVisible(); }));
+    std::shared_ptr<TrayStatusItem> item;
     const auto introspect = [&](const QString& path) {
         return call(item->serviceName(), path,
                     QStringLiteral("org.freedesktop.DBus.Introspectable"),
@@ -154,10 +174,22 @@ TEST_F(TrayOnBus, IntrospectionListsEveryMemberThatUsesTheProtocolTypes) {
             .value(0)
             .toString();
     };
-    const QString itemXml = introspect(itemPath);
-    for (const char* member : {"IconPixmap", "ToolTip", "XAyatanaNewLabel", "NewIcon"})
-        EXPECT_TRUE(itemXml.contains(QStringLiteral("name=\"%1\"").arg(QLatin1String(member))))
-            << member;
+    const auto has = [](const QString& xml, const char* member) {
+        return xml.contains(QStringLiteral("name=\"%1\"").arg(QLatin1String(member)));
+    };
+    for (const auto& [kind, label, activates] :
+         {std::tuple{TrayHostKind::Xfce, "·", true}, {TrayHostKind::Gnome, "", false}}) {
+        hosts.setHosts({TrayHost{kind, {}, -1}});
+        item = addItem(QStringLiteral("·"), std::make_shared<RecordingMenu>());
+        ASSERT_TRUE(processEventsUntil([&] { return item->isVisible(); }));
+        EXPECT_EQ(property(item->serviceName(), QStringLiteral("XAyatanaLabel")),
+                  QString::fromUtf8(label));
+        const QString itemXml = introspect(itemPath);
+        for (const char* member : {"IconPixmap", "ToolTip", "XAyatanaNewLabel", "NewIcon"})
+            EXPECT_TRUE(has(itemXml, member)) << member;
+        EXPECT_EQ(has(itemXml, "Activate"), activates);
+        EXPECT_EQ(has(itemXml, "ContextMenu"), activates);
+    }
     const QString menuXml = introspect(menuPath);
     for (const char* member :
          {"GetLayout", "GetGroupProperties", "GetProperty", "Event", "EventGroup", "AboutToShow",
@@ -170,7 +202,7 @@ TEST_F(TrayOnBus, AnItemIsVisibleOnlyWhileTheWatcherReportsAHost) {
     watcher = std::make_unique<FakeWatcher>(bus.address(), false);
     auto item = addItem(QStringLiteral("|"));
     ASSERT_TRUE(processEventsUntil([&] { return watcher->items().size() == 1; }));
-    processEventsUntil([] { return false; }, 50);
+    sync(item->serviceName());
     EXPECT_FALSE(item->isVisible());
 
     watcher->setHostRegistered(true);
@@ -179,29 +211,46 @@ TEST_F(TrayOnBus, AnItemIsVisibleOnlyWhileTheWatcherReportsAHost) {
     EXPECT_TRUE(processEventsUntil([&] { return !item->isVisible(); }));
 }
 
-TEST_F(TrayOnBus, ItemsRegisterAgainWhenTheWatcherComesBackOrComesLate) {
-    auto item = addItem(QStringLiteral("-"));
-    processEventsUntil([] { return false; }, 50);
-    EXPECT_FALSE(item->isVisible());
+TEST_F(TrayOnBus, ItemsRegisterInOrderAndAgainWhenTheWatcherComesBackComesLateOrDropsOne) {
+    QList<std::shared_ptr<TrayStatusItem>> made;
+    for (const char* title : {"-", "|", "·"})
+        made.append(addItem(QString::fromUtf8(title)));
+    const auto allVisible = [&] {
+        return std::all_of(made.cbegin(), made.cend(),
+                           [](const auto& i) { return i->isVisible(); });
+    };
+    const auto names = [&] {
+        QStringList result;
+        for (const auto& one : made)
+            result.append(registeredName(one->serviceName()));
+        return result;
+    };
+    sync(made.back()->serviceName());
+    EXPECT_FALSE(made.front()->isVisible());
 
     watcher = std::make_unique<FakeWatcher>(bus.address(), true);
-    ASSERT_TRUE(processEventsUntil([&] { return item->isVisible(); }));
+    ASSERT_TRUE(processEventsUntil(allVisible));
+    EXPECT_EQ(watcher->items(), names());
 
     watcher.reset();
-    ASSERT_TRUE(processEventsUntil([&] { return !item->isVisible(); }));
+    ASSERT_TRUE(processEventsUntil([&] { return !made.front()->isVisible(); }));
     watcher = std::make_unique<FakeWatcher>(bus.address(), true);
-    ASSERT_TRUE(processEventsUntil([&] { return item->isVisible(); }));
-    EXPECT_EQ(watcher->items(), QStringList{item->serviceName()});
+    ASSERT_TRUE(processEventsUntil(allVisible));
+    EXPECT_EQ(watcher->items(), names());
+
+    watcher->dropItem(names().first());
+    EXPECT_TRUE(processEventsUntil([&] { return watcher->items().size() == 3; }));
+    EXPECT_EQ(watcher->items().last(), names().first());
 }
 
 TEST_F(TrayOnBus, WithoutABusItemsAreMadeAndStayInvisible) {
-    TrayStatusBar nowhere(QStringLiteral("Gapsel"), [](const QString& name) {
+    TrayStatusBar nowhere(QStringLiteral("Gapsel"), hosts, [](const QString& name) {
         return QDBusConnection::connectToBus(QStringLiteral("unix:path=/nonexistent/bus"), name);
     });
     auto item = nowhere.statusItem(platform::StatusBar::variableLength);
     item->button().setTitle(QStringLiteral("•"));
     item->setMenu(std::make_shared<RecordingMenu>());
-    processEventsUntil([] { return false; }, 50);
+    QCoreApplication::processEvents();
     EXPECT_FALSE(std::static_pointer_cast<TrayStatusItem>(item)->isVisible());
 }
 
@@ -217,7 +266,7 @@ TEST_F(TrayOnBus, AHostOpensTheMenuEntryByEntryAndChoosesAnItem) {
     call(service, menuPath, menuInterface, QStringLiteral("AboutToShow"), {0});
     EXPECT_EQ(menu->events, QStringList{QStringLiteral("update")});
     const DBusMenuLayoutItem root = layout(service);
-    ASSERT_EQ(root.children.size(), 11);
+    ASSERT_EQ(root.children.size(), 13);
     EXPECT_EQ(root.children[1].properties.value(QStringLiteral("enabled")), false);
 
     call(service, menuPath, menuInterface, QStringLiteral("Event"),
@@ -236,8 +285,16 @@ TEST_F(TrayOnBus, AHostOpensTheMenuEntryByEntryAndChoosesAnItem) {
     const auto removeItem = std::static_pointer_cast<CountingItem>(menu->items().at(1));
     call(service, menuPath, menuInterface, QStringLiteral("Event"),
          {removeId, QStringLiteral("clicked"), QVariant::fromValue(QDBusVariant(0)), 0u});
-    processEventsUntil([] { return false; }, 50);
+    sync(service);
     EXPECT_EQ(removeItem->performed, 0);
+
+    // Hosts that leave clicks to the item get the same menu where they ask.
+    call(service, itemPath, itemInterface, QStringLiteral("Activate"), {10, 20});
+    call(service, itemPath, itemInterface, QStringLiteral("ContextMenu"), {30, 40});
+    ASSERT_EQ(popups.size(), 2u);
+    EXPECT_EQ(popups[0].first, menu);
+    EXPECT_EQ(popups[0].second, QPoint(10, 20));
+    EXPECT_EQ(popups[1].second, QPoint(30, 40));
 }
 
 TEST_F(TrayOnBus, AHostOpensASubmenuOnItsOwn) {
@@ -270,21 +327,6 @@ TEST_F(TrayOnBus, AHostOpensASubmenuOnItsOwn) {
     call(service, menuPath, menuInterface, QStringLiteral("Event"),
          {moreId, QStringLiteral("closed"), QVariant::fromValue(QDBusVariant(0)), 0u});
     EXPECT_EQ(submenu->events, texts({"update", "open", "close"}));
-}
-
-TEST_F(TrayOnBus, AMenuIsBuiltOnlyOnceAHostAsksForIt) {
-    watcher = std::make_unique<FakeWatcher>(bus.address(), true);
-    bool canRemove = true;
-    auto menu = separatorMenu(canRemove);
-    auto item = addItem(QStringLiteral("—"), menu);
-    ASSERT_TRUE(processEventsUntil([&] { return item->isVisible(); }));
-    item->button().setTitle(QStringLiteral("·"));
-    processEventsUntil([] { return false; }, 50);
-    EXPECT_TRUE(menu->events.isEmpty());
-    EXPECT_TRUE(menu->items().empty());
-
-    EXPECT_EQ(layout(item->serviceName()).children.size(), 11);
-    EXPECT_EQ(menu->events, texts({"update"}));
 }
 
 TEST_F(TrayOnBus, AHostThatAsksInGroupsGetsTheSameAndHearsOfUnknownEntries) {
@@ -348,8 +390,10 @@ TEST_F(TrayOnBus, MalformedAndStaleCallsGetErrorRepliesAndChangeNothing) {
                    {goneId, QStringLiteral("no-such-property")})
                   .type(),
               QDBusMessage::ErrorMessage);
-    EXPECT_EQ(call(service, itemPath, itemInterface, QStringLiteral("Activate"), {0, 0}).type(),
-              QDBusMessage::ErrorMessage);
+    EXPECT_EQ(
+        call(service, itemPath, itemInterface, QStringLiteral("Activate"), {QStringLiteral("x")})
+            .type(),
+        QDBusMessage::ErrorMessage);
 
     menu->removeAllItems();
     call(service, menuPath, menuInterface, QStringLiteral("AboutToShow"), {0});
@@ -360,7 +404,7 @@ TEST_F(TrayOnBus, MalformedAndStaleCallsGetErrorRepliesAndChangeNothing) {
     EXPECT_TRUE(layout(service).children.isEmpty());
 }
 
-TEST_F(TrayOnBus, ChangesOfTheItemAnnounceANewLayoutOnlyWhenTheTreeChanged) {
+TEST_F(TrayOnBus, AMenuIsBuiltOnceAskedForAndAnnouncesANewLayoutOnlyWhenTheTreeChanged) {
     watcher = std::make_unique<FakeWatcher>(bus.address(), true);
     bool canRemove = false;
     bool withTip = false;
@@ -373,6 +417,11 @@ TEST_F(TrayOnBus, ChangesOfTheItemAnnounceANewLayoutOnlyWhenTheTreeChanged) {
     auto item = addItem(QStringLiteral("—"), menu);
     ASSERT_TRUE(processEventsUntil([&] { return item->isVisible(); }));
     const QString service = item->serviceName();
+    // Fifty items whose menus nobody opens hold no fifty menus.
+    item->button().setTitle(QStringLiteral("|"));
+    sync(service);
+    EXPECT_TRUE(menu->events.isEmpty());
+    EXPECT_TRUE(menu->items().empty());
     SignalCounter layouts;
     SignalCounter properties;
     host.connect(service, menuPath, menuInterface, QStringLiteral("LayoutUpdated"), &layouts,
@@ -380,7 +429,8 @@ TEST_F(TrayOnBus, ChangesOfTheItemAnnounceANewLayoutOnlyWhenTheTreeChanged) {
     host.connect(service, menuPath, menuInterface, QStringLiteral("ItemsPropertiesUpdated"),
                  &properties, SLOT(record()));
     // A round trip, so that the bus has the host's interest in the signals.
-    layout(service);
+    EXPECT_EQ(layout(service).children.size(), 13);
+    EXPECT_EQ(menu->events, texts({"update"}));
 
     canRemove = true;
     item->button().setTitle(QStringLiteral("·"));
@@ -390,7 +440,7 @@ TEST_F(TrayOnBus, ChangesOfTheItemAnnounceANewLayoutOnlyWhenTheTreeChanged) {
     withTip = true;
     item->button().setAppearsDisabled(true);
     ASSERT_TRUE(processEventsUntil([&] { return layouts.count == 1; }));
-    EXPECT_EQ(layout(service).children.size(), 12);
+    EXPECT_EQ(layout(service).children.size(), 14);
 }
 
 TEST_F(TrayOnBus, ReleasingAnItemTakesItOffTheBusAtOnce) {

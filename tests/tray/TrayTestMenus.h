@@ -54,15 +54,16 @@ inline std::shared_ptr<CountingItem> item(const QString& title, bool enabled = t
     return made;
 }
 
-// A separator's menu in small: New, Remove, a line, a header, three
-// characters with one checked, Settings… with a key, More with a submenu,
-// and Quit.
+// A separator's menu in small: New, Remove, a line, a tip of two lines, a
+// header, three characters to choose from with one checked, Settings… with a
+// key, More with a submenu, and Quit.
 inline void buildSeparatorMenu(platform::Menu& menu, bool canRemove, const QString& checked) {
     using platform::AttributedText;
     using platform::FontStyle;
     menu.addItem(item(QStringLiteral("New")));
     menu.addItem(item(QStringLiteral("Remove"), canRemove));
     menu.addItem(platform::MenuItem::separator());
+    menu.addItem(item(QStringLiteral("Drag it \nto move it "), false));
     auto header = item(QString(), false);
     header->setAttributedTitle(AttributedText{QStringLiteral("Separator"), FontStyle::SmallSystem});
     menu.addItem(header);
@@ -70,6 +71,7 @@ inline void buildSeparatorMenu(platform::Menu& menu, bool canRemove, const QStri
          {QStringLiteral("space"), QStringLiteral("·"), QStringLiteral("—")}) {
         auto choice = item(QString(), true, character == checked);
         choice->setAttributedTitle(AttributedText{character, FontStyle::Monospace});
+        choice->setChoice(true);
         menu.addItem(choice);
     }
     menu.addItem(platform::MenuItem::separator());

@@ -12,6 +12,7 @@
 #include "platform/linux/QtAlerts.h"
 #include "platform/linux/QtApplication.h"
 #include "platform/linux/QtMainQueue.h"
+#include "platform/linux/QtMenuPopup.h"
 #include "platform/linux/QtModifiers.h"
 #include "platform/linux/TrayItemVisibility.h"
 #include "platform/linux/XdgAutostart.h"
@@ -47,8 +48,12 @@ private:
     WindowOpener aboutPanel_;
     XdgAutostart loginItems_{bundle_.identifier, bundle_.name, bundle_.location,
                              QCoreApplication::arguments()};
-    TrayStatusBar statusBar_{QStringLiteral(GAPSEL_BUNDLE_NAME)};
+    // Built before the hosts and the popup it is handed: it only keeps them.
+    TrayStatusBar statusBar_{
+        QStringLiteral(GAPSEL_BUNDLE_NAME " separator"), trayHosts_, sessionBusConnector(),
+        [this](const std::shared_ptr<Menu>& menu, QPoint at) { popup_.show(menu, at); }};
     DesktopTrayHosts trayHosts_;
+    QtMenuPopup popup_;
     DesktopPopover popover_;
     DesktopMotionPreference motion_;
     TrayItemVisibility itemVisibility_{trayHosts_};

@@ -54,7 +54,9 @@ HiddenVerdict TrayItemVisibility::hiddenBySystem(StatusItem& item) const {
             watcherProperty(QStringLiteral("IsStatusNotifierHostRegistered")).toBool();
         state.registeredItems =
             watcherProperty(QStringLiteral("RegisteredStatusNotifierItems")).toStringList();
-        state.itemServices = {trayItem->serviceName()};
+        // Watchers list an item by the name it registered with, which may be
+        // its connection's unique name.
+        state.itemServices = {trayItem->serviceName(), trayItem->uniqueName()};
         state.hiddenByHostSetting =
             hostSettingHides(state.host, TrayItemNames{trayItem->id(), trayItem->title()});
     }

@@ -14,6 +14,7 @@ public:
     bool hasWatcher() const override { return hasWatcher_; }
     QList<TrayHost> hosts() const override { return hasWatcher_ ? hosts_ : QList<TrayHost>{}; }
     void onChanged(std::function<void()> changed) override { changed_ = std::move(changed); }
+    TrayHostKind desktop() const override { return desktop_; }
 
     // Scripting: each tells the observer, as a real desktop would.
     void setHosts(QList<TrayHost> hosts) {
@@ -25,6 +26,8 @@ public:
         tell();
     }
 
+    void setDesktop(TrayHostKind desktop) { desktop_ = desktop; }
+
 private:
     void tell() const {
         if (changed_)
@@ -32,6 +35,7 @@ private:
     }
 
     bool hasWatcher_ = true;
+    TrayHostKind desktop_ = TrayHostKind::DraggableMenuBar;
     QList<TrayHost> hosts_{TrayHost{TrayHostKind::DraggableMenuBar, {}, -1}};
     std::function<void()> changed_;
 };

@@ -3,39 +3,88 @@
 
 #include "platform/linux/tray/DesktopTrayHosts.h"
 
-#include <QDBusConnection>
+#include "platform/linux/tray/WatcherRegistration.h"
+
 #include <QDBusConnectionInterface>
+#include <QFile>
 
 namespace platform::xdg {
 
-TrayHostKind hostKindOfDesktop(const QString& currentDesktop) {
-    static const QList<std::pair<QString, TrayHostKind>> names{
-        {QStringLiteral("KDE"), TrayHostKind::Plasma},
-        {QStringLiteral("XFCE"), TrayHostKind::Xfce},
-        {QStringLiteral("GNOME"), TrayHostKind::Gnome},
-        {QStringLiteral("LXQt"), TrayHostKind::Lxqt},
-        {QStringLiteral("X-Cinnamon"), TrayHostKind::Cinnamon},
-        {QStringLiteral("MATE"), TrayHostKind::Mate},
-        {QStringLiteral("Budgie"), TrayHostKind::Budgie},
-    };
-    for (const QString& desktop : currentDesktop.split(QLatin1Char(':'), Qt::SkipEmptyParts))
-        for (const auto& [name, kind] : names)
-            if (desktop.compare(name, Qt::CaseInsensitive) == 0)
-                return kind;
-    return TrayHostKind::Unknown;
+namespace {
+const QString hostNamePrefix = QStringLiteral("org.kde.StatusNotifierHost-");
+
+QByteArray procFile(uint pid, const char* name) {
+    QFile file(QStringLiteral("/proc/%1/%2").arg(pid).arg(QLatin1String(name)));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+BusProcess processOf(uint pid) {
+    BusProcess process{QString::fromUtf8(procFile(pid, "comm")).trimmed(), {}};
+    for (const QByteArray& argument : procFile(pid, "cmdline").split('\0'))
+        if (!argument.isEmpty())
+            process.cmdline.append(QString::fromUtf8(argument));
+    return process;
+}
+} // namespace
+
+DesktopTrayHosts::DesktopTrayHosts(QDBusConnection bus, QString currentDesktop)
+    : bus_(std::move(bus))
+    , currentDesktop_(std::move(currentDesktop))
+    , watcherOwner_(WatcherRegistration::watcherService(), bus_,
+                    QDBusServiceWatcher::WatchForOwnerChange) {
+    connect(&watcherOwner_, &QDBusServiceWatcher::serviceOwnerChanged, this,
+            &DesktopTrayHosts::hostsChanged);
+    for (const char* signal : {"StatusNotifierHostRegistered", "StatusNotifierHostUnregistered"})
+        bus_.connect(WatcherRegistration::watcherService(), WatcherRegistration::watcherPath(),
+                     WatcherRegistration::watcherInterface(), QString::fromLatin1(signal), this,
+                     SLOT(hostsChanged()));
 }
 
 bool DesktopTrayHosts::hasWatcher() const {
-    const QDBusConnection bus = QDBusConnection::sessionBus();
-    return bus.isConnected() &&
-           bus.interface()->isServiceRegistered(QStringLiteral("org.kde.StatusNotifierWatcher"));
+    readIfStale();
+    return hasWatcher_;
 }
 
 QList<TrayHost> DesktopTrayHosts::hosts() const {
-    if (!hasWatcher())
-        return {};
-    const TrayHostKind kind = hostKindOfDesktop(qEnvironmentVariable("XDG_CURRENT_DESKTOP"));
-    return {TrayHost{kind, {}, -1}};
+    readIfStale();
+    return hosts_;
+}
+
+void DesktopTrayHosts::hostsChanged() {
+    stale_ = true;
+    if (changed_)
+        changed_();
+}
+
+std::optional<BusProcess> DesktopTrayHosts::processOwning(const QString& busName) const {
+    const QDBusReply<uint> pid = bus_.interface()->servicePid(busName);
+    if (!pid.isValid())
+        return std::nullopt;
+    return processOf(pid.value());
+}
+
+void DesktopTrayHosts::readIfStale() const {
+    if (!stale_)
+        return;
+    stale_ = false;
+    hasWatcher_ = false;
+    hosts_.clear();
+    if (!bus_.isConnected())
+        return;
+    QDBusConnectionInterface& daemon = *bus_.interface();
+    hasWatcher_ = daemon.isServiceRegistered(WatcherRegistration::watcherService());
+    if (!hasWatcher_)
+        return;
+    // A watcher whose process cannot be read (another user's, a sandbox's)
+    // still counts: then the desktop's name tells the host.
+    const std::optional<BusProcess> owner =
+        processOwning(WatcherRegistration::watcherService()).value_or(BusProcess{});
+    QList<BusProcess> hostProcesses;
+    for (const QString& name : daemon.registeredServiceNames().value())
+        if (name.startsWith(hostNamePrefix))
+            if (const auto process = processOwning(name))
+                hostProcesses.append(*process);
+    hosts_ = trayHostsOf(owner, hostProcesses, currentDesktop_);
 }
 
 } // namespace platform::xdg

@@ -4,22 +4,45 @@
 #pragma once
 
 #include "platform/TrayHosts.h"
+#include "platform/linux/tray/TrayHostClassification.h"
+
+#include <QDBusConnection>
+#include <QDBusServiceWatcher>
+#include <QObject>
 
 namespace platform::xdg {
 
-// The tray hosts of this desktop session, as far as they are known.
-class DesktopTrayHosts final : public TrayHosts {
+// The tray hosts of this desktop session, read from the session bus: the
+// process that owns the StatusNotifierWatcher name and those that own a
+// StatusNotifierHost name, each known by its name in /proc. What it read is
+// kept until the watcher changes hands or a host comes or goes.
+class DesktopTrayHosts final : public QObject, public TrayHosts {
+    Q_OBJECT
+
 public:
+    explicit DesktopTrayHosts(QDBusConnection bus = QDBusConnection::sessionBus(),
+                              QString currentDesktop = qEnvironmentVariable("XDG_CURRENT_DESKTOP"));
+
     bool hasWatcher() const override;
     QList<TrayHost> hosts() const override;
     void onChanged(std::function<void()> changed) override { changed_ = std::move(changed); }
 
-private:
-    std::function<void()> changed_;
-};
+    TrayHostKind desktop() const override { return hostKindOfDesktop(currentDesktop_); }
 
-// The host named by a desktop name as XDG_CURRENT_DESKTOP lists them
-// ("KDE", "XFCE", "ubuntu:GNOME", …); Unknown for any other.
-TrayHostKind hostKindOfDesktop(const QString& currentDesktop);
+private Q_SLOTS:
+    void hostsChanged();
+
+private:
+    void readIfStale() const;
+    std::optional<BusProcess> processOwning(const QString& busName) const;
+
+    QDBusConnection bus_;
+    QString currentDesktop_;
+    QDBusServiceWatcher watcherOwner_;
+    std::function<void()> changed_;
+    mutable bool stale_ = true;
+    mutable bool hasWatcher_ = false;
+    mutable QList<TrayHost> hosts_;
+};
 
 } // namespace platform::xdg

@@ -42,11 +42,10 @@ QList<QStringList> shortcutOf(const MenuItem& item) {
     return {keys};
 }
 
-QString signatureOf(const MenuItem& item) {
+QString signatureOf(const MenuItem& item, const QString& text) {
     if (item.isSeparator())
         return QStringLiteral("separator");
-    return (item.submenu() ? QStringLiteral("submenu:") : QStringLiteral("item:")) +
-           item.displayedText();
+    return (item.submenu() ? QStringLiteral("submenu:") : QStringLiteral("item:")) + text;
 }
 } // namespace
 
@@ -61,9 +60,12 @@ QVariantMap MenuLayout::propertiesOf(const MenuItem& item) {
     properties.insert(QStringLiteral("label"), labelText(item.displayedText()));
     if (!item.isEnabled())
         properties.insert(QStringLiteral("enabled"), false);
-    if (item.isChecked()) {
-        properties.insert(QStringLiteral("toggle-type"), QStringLiteral("checkmark"));
-        properties.insert(QStringLiteral("toggle-state"), 1);
+    // Hosts built on Qt's dbusmenu importer (Plasma, LXQt) read an entry's
+    // toggle-type once: choices keep theirs and change only the state.
+    if (item.isChoice() || item.isChecked()) {
+        properties.insert(QStringLiteral("toggle-type"),
+                          item.isChoice() ? QStringLiteral("radio") : QStringLiteral("checkmark"));
+        properties.insert(QStringLiteral("toggle-state"), item.isChecked() ? 1 : 0);
     }
     if (item.submenu())
         properties.insert(QStringLiteral("children-display"), QStringLiteral("submenu"));
@@ -93,18 +95,38 @@ MenuLayout::Changes MenuLayout::update(const std::shared_ptr<Menu>& menu) {
     return changes;
 }
 
+QStringList MenuLayout::linesOf(const MenuItem& item) {
+    const QString& text = item.displayedText();
+    if (item.isEnabled() || item.submenu() || !text.contains(QLatin1Char('\n')))
+        return {text};
+    QStringList lines;
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        qsizetype end = line.size();
+        while (end > 0 && line.at(end - 1).isSpace())
+            --end;
+        if (end > 0)
+            lines.append(line.left(end));
+    }
+    return lines;
+}
+
 void MenuLayout::addChildren(int parentId, const std::shared_ptr<Menu>& menu, int nesting) {
     QHash<QString, int> occurrences;
     for (const std::shared_ptr<MenuItem>& item : menu->items()) {
-        const QString signature = signatureOf(*item);
-        const int id = idFor(parentId, signature, occurrences[signature]++);
-        entries_[parentId].children.append(id);
-        Entry& child = entries_[id];
-        child.properties = propertiesOf(*item);
-        child.item = item;
-        child.submenu = item->submenu();
-        if (item->submenu() && nesting < maximumNesting)
-            addChildren(id, item->submenu(), nesting + 1);
+        const QStringList lines = linesOf(*item);
+        for (const QString& line : lines) {
+            const QString signature = signatureOf(*item, line);
+            const int id = idFor(parentId, signature, occurrences[signature]++);
+            entries_[parentId].children.append(id);
+            Entry& child = entries_[id];
+            child.properties = propertiesOf(*item);
+            if (lines.size() > 1)
+                child.properties.insert(QStringLiteral("label"), labelText(line));
+            child.item = item;
+            child.submenu = item->submenu();
+            if (item->submenu() && nesting < maximumNesting)
+                addChildren(id, item->submenu(), nesting + 1);
+        }
     }
 }
 

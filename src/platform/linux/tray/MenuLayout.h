@@ -8,6 +8,7 @@
 
 #include <QHash>
 #include <QList>
+#include <QStringList>
 #include <QVariantMap>
 
 #include <map>
@@ -59,6 +60,11 @@ public:
 
     // The dbusmenu properties that show one item.
     static QVariantMap propertiesOf(const MenuItem& item);
+    // The entries' texts for one item: hosts draw the line breaks inside one
+    // label as spaces or clip them, so a disabled item of several lines (a
+    // tip wrapped to the menu's width) becomes one entry per line, each
+    // without its trailing blanks. Any other item is one entry.
+    static QStringList linesOf(const MenuItem& item);
 
 private:
     void addChildren(int parentId, const std::shared_ptr<Menu>& menu, int nesting);

@@ -21,6 +21,7 @@ void NotifierItemObject::setTitle(const QString& title) {
         return;
     title_ = title;
     Q_EMIT NewTitle();
+    Q_EMIT NewToolTip();
 }
 
 void NotifierItemObject::setIcons(const DBusImageList& icons) {

@@ -8,6 +8,8 @@
 #include <QDBusObjectPath>
 #include <QObject>
 
+#include <functional>
+
 namespace platform::xdg {
 
 // What one tray item tells the hosts through org.kde.StatusNotifierItem: the
@@ -54,8 +56,8 @@ public:
     QString id() const { return id_; }
     QString title() const { return title_; }
     DBusImageList iconPixmap() const { return icons_; }
-    // Separators have no tool tip: it would cover the neighbouring items.
-    DBusToolTip toolTip() const { return {}; }
+    // The title again: hosts that show no titles show tool tips.
+    DBusToolTip toolTip() const { return DBusToolTip{{}, {}, title_, {}}; }
     bool itemIsMenu() const { return hasMenu_; }
     QDBusObjectPath menu() const { return QDBusObjectPath(hasMenu_ ? menuPath() : noMenuPath()); }
     QString label() const { return label_; }
@@ -66,6 +68,18 @@ public:
     void setIcons(const DBusImageList& icons);
     void setLabel(const QString& label);
     void setHasMenu(bool hasMenu) { hasMenu_ = hasMenu; }
+    // What a click that the host leaves to the item does: `x`, `y` is where
+    // the host asks for a menu, in screen coordinates.
+    void setOnClick(std::function<void(int x, int y)> onClick) { onClick_ = std::move(onClick); }
+
+public Q_SLOTS:
+    // org.kde.StatusNotifierItem's methods, for hosts that call them: a left
+    // or right click opens the item's menu at the place given.
+    void Activate(int x, int y) { click(x, y); }
+    void ContextMenu(int x, int y) { click(x, y); }
+    // Middle clicks and scrolling mean nothing to the items.
+    void SecondaryActivate(int, int) {}
+    void Scroll(int, const QString&) {}
 
 Q_SIGNALS:
     void NewTitle();
@@ -77,6 +91,12 @@ Q_SIGNALS:
     void XAyatanaNewLabel(const QString& label, const QString& guide);
 
 private:
+    void click(int x, int y) {
+        if (onClick_)
+            onClick_(x, y);
+    }
+
+    std::function<void(int, int)> onClick_;
     QString id_;
     QString title_;
     DBusImageList icons_;

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QTextBoundaryFinder>
 
 #include <algorithm>
 #include <optional>
@@ -86,13 +87,45 @@ int TitleIcon::width(int height) const {
     return std::max(height, metrics.horizontalAdvance(title_) + height / 4);
 }
 
+namespace {
+// The glyph in the outline colour, grown by `radius` pixels in every direction.
+QImage outlineOf(const QImage& glyph, int radius) {
+    QImage shape = glyph;
+    {
+        QPainter tint(&shape);
+        tint.setCompositionMode(QPainter::CompositionMode_SourceIn);
+        tint.fillRect(shape.rect(), TitleIcon::outlineColour());
+    }
+    QImage outline(glyph.size(), QImage::Format_ARGB32_Premultiplied);
+    outline.fill(Qt::transparent);
+    QPainter painter(&outline);
+    for (int dy = -radius; dy <= radius; ++dy)
+        for (int dx = -radius; dx <= radius; ++dx)
+            painter.drawImage(dx, dy, shape);
+    return outline;
+}
+} // namespace
+
 QImage TitleIcon::render(int height) const {
     QImage image(width(height), height, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     if (isBlank())
         return image;
+    const QImage glyph = renderGlyph(height);
     QPainter painter(&image);
     painter.setOpacity(dimmed_ ? dimmedOpacity : 1.0);
+    // Drawn apart and then together, so that a dimmed glyph's outline does
+    // not show through its core.
+    QImage whole = outlineOf(glyph, std::max(1, height / 24));
+    QPainter(&whole).drawImage(0, 0, glyph);
+    painter.drawImage(0, 0, whole);
+    return image;
+}
+
+QImage TitleIcon::renderGlyph(int height) const {
+    QImage image(width(height), height, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
     if (const auto shape = shapeOf(title_)) {
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(Qt::NoPen);
@@ -110,6 +143,15 @@ QImage TitleIcon::render(int height) const {
     const int baseline = (height + metrics.ascent() - metrics.descent()) / 2;
     painter.drawText(x, baseline, title_);
     return image;
+}
+
+QString TitleIcon::bounded(const QString& title) {
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, title);
+    for (int count = 0; count < maximumCharacters; ++count)
+        if (finder.toNextBoundary() < 0)
+            return title;
+    const qsizetype end = finder.position();
+    return end >= title.size() ? title : title.left(end) + QStringLiteral("\u2026");
 }
 
 QImage TitleIcon::dimmed(const QImage& image) {

@@ -3,7 +3,7 @@
 
 #include "platform/linux/tray/TrayStatusBar.h"
 
-#include "platform/linux/tray/TrayStatusItem.h"
+#include "platform/linux/tray/TrayItemRepresentation.h"
 
 #include <QCoreApplication>
 
@@ -18,16 +18,29 @@ int nextItemNumber() {
 }
 } // namespace
 
-TrayStatusBar::TrayStatusBar(QString appName, BusConnector connector)
-    : appName_(std::move(appName))
-    , connector_(std::move(connector)) {}
+TrayStatusBar::TrayStatusBar(QString itemKind, const TrayHosts& hosts, BusConnector connector,
+                             MenuPopup popup)
+    : itemKind_(std::move(itemKind))
+    , hosts_(hosts)
+    , connector_(std::move(connector))
+    , popup_(std::move(popup))
+    , scheduler_(new RegistrationScheduler(connector_, hosts_)) {}
+
+TrayStatusBar::~TrayStatusBar() {
+    // Items deleted later still tell it when they go.
+    scheduler_->deleteLater();
+}
 
 std::shared_ptr<StatusItem> TrayStatusBar::statusItem(double length) {
     // The name hosts know the item by on the bus, unique for this process's life.
     const QString service = QStringLiteral("org.kde.StatusNotifierItem-%1-%2")
                                 .arg(QCoreApplication::applicationPid())
                                 .arg(nextItemNumber());
-    auto item = std::make_shared<TrayStatusItem>(connector_, service, appName_, icons_);
+    const TrayItemRepresentation representation = representationFor(hosts_.primary().kind);
+    auto* itemExport =
+        new TrayItemExport(connector_, service, representation.answersActivate, scheduler_);
+    auto item = std::make_shared<TrayStatusItem>(itemExport, itemKind_, representation.sendsLabel,
+                                                 icons_, popup_);
     item->setLength(length);
     return item;
 }

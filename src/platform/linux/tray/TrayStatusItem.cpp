@@ -4,6 +4,7 @@
 #include "platform/linux/tray/TrayStatusItem.h"
 
 #include "platform/linux/tray/TitleIcon.h"
+#include "platform/linux/tray/TrayItemTitle.h"
 
 namespace platform::xdg {
 
@@ -11,7 +12,9 @@ namespace {
 QList<QImage> scaledToHeights(const QImage& image, bool dimmed) {
     QList<QImage> images;
     for (int height : TitleIcon::heights()) {
-        const QImage scaled = image.scaledToHeight(height, Qt::SmoothTransformation);
+        // As wide as the widest title at most, whatever the image's shape.
+        const QImage scaled = image.scaled(QSize(height * TitleIcon::maximumCharacters, height),
+                                           Qt::KeepAspectRatio, Qt::SmoothTransformation);
         images.append(dimmed ? TitleIcon::dimmed(scaled) : scaled);
     }
     return images;
@@ -25,12 +28,15 @@ DBusImageList toDBusImages(const QList<QImage>& images) {
 }
 } // namespace
 
-TrayStatusItem::TrayStatusItem(BusConnector connector, QString serviceName, QString appName,
-                               std::shared_ptr<TitleIconCache> icons)
-    : export_(new TrayItemExport(std::move(connector), std::move(serviceName)))
-    , appName_(std::move(appName))
+TrayStatusItem::TrayStatusItem(TrayItemExport* itemExport, QString itemKind, bool sendsLabel,
+                               std::shared_ptr<TitleIconCache> icons, MenuPopup popup)
+    : export_(itemExport)
+    , itemKind_(std::move(itemKind))
+    , sendsLabel_(sendsLabel)
+    , popup_(std::move(popup))
     , icons_(std::move(icons))
     , button_([this] { show(); }, [this] { return menu_ != nullptr; }) {
+    export_->item().setOnClick([this](int x, int y) { clicked(QPoint(x, y)); });
     show();
     export_->menu().onRootOpening([this] { button_.recognizeClick(); });
     // On the next turn: by then the program has told the new item what it
@@ -54,26 +60,33 @@ void TrayStatusItem::setMenu(std::shared_ptr<Menu> menu) {
 }
 
 void TrayStatusItem::setAutosaveName(const std::optional<QString>& name) {
-    autosaveName_ = name;
     export_->item().setId(name.value_or(QString()));
-    show();
 }
 
+void TrayStatusItem::clicked(QPoint at) {
+    button_.recognizeClick();
+    if (menu_ && popup_)
+        popup_(menu_, at);
+    else if (!menu_)
+        button_.performClick();
+}
+
+// Hosts show the title to users and read it out: what the item is and which
+// glyph it shows, never an identifier.
 QString TrayStatusItem::itemTitle() const {
     const QString text = button_.accessibilityText();
-    if (!text.isEmpty())
-        return text;
-    return appName_ + QLatin1Char(' ') + autosaveName_.value_or(export_->serviceName());
+    return text.isEmpty() ? trayItemTitle(itemKind_, TitleIcon::bounded(button_.title())) : text;
 }
 
 void TrayStatusItem::show() {
     NotifierItemObject& item = export_->item();
     const bool imageOnly = button_.imagePosition() == ImagePosition::ImageOnly;
+    const QString glyph = TitleIcon::bounded(button_.title());
     item.setTitle(itemTitle());
-    item.setLabel(!button_.image().isNull() && imageOnly ? QString() : button_.title());
-    item.setIcons(button_.image().isNull()
-                      ? icons_->iconsFor(button_.title(), button_.appearsDisabled())
-                      : imageIcons());
+    const bool labelled = sendsLabel_ && !(!button_.image().isNull() && imageOnly);
+    item.setLabel(labelled ? glyph : QString());
+    item.setIcons(button_.image().isNull() ? icons_->iconsFor(glyph, button_.appearsDisabled())
+                                           : imageIcons());
     export_->menu().scheduleRebuild();
 }
 

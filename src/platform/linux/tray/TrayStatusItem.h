@@ -8,20 +8,29 @@
 #include "platform/linux/tray/TrayItemExport.h"
 #include "platform/linux/tray/TrayStatusBarButton.h"
 
+#include <QPoint>
 #include <QPointer>
+
+#include <functional>
 
 namespace platform::xdg {
 
+// Shows a menu as a popup of the program's own at a point on the screen.
+using MenuPopup = std::function<void(std::shared_ptr<Menu> menu, QPoint at)>;
+
 // A status item shown in the tray as a StatusNotifierItem: the title becomes
-// the label and the icon, the autosave name the item's Id (hosts keep an
-// item's place and settings under it), the menu a dbusmenu. Releasing it takes
-// the item out of the tray at once.
+// the icon (and the label, for hosts that do not draw labels) and is named in
+// the item's Title and tool tip, the autosave name the item's Id (hosts keep
+// an item's place and settings under it), the menu a dbusmenu, which also
+// pops up where a host asks the item to open it. Releasing it takes the item
+// out of the tray at once.
 class TrayStatusItem final : public StatusItem {
 public:
-    // `serviceName` is the unique bus name for this item; `appName` starts the
-    // item's title; `icons` is shared with the other items of the tray.
-    TrayStatusItem(BusConnector connector, QString serviceName, QString appName,
-                   std::shared_ptr<TitleIconCache> icons);
+    // Takes over `itemExport`; `itemKind` starts the item's title;
+    // `sendsLabel`: the title goes out as the label too; `icons` is shared
+    // with the other items of the tray.
+    TrayStatusItem(TrayItemExport* itemExport, QString itemKind, bool sendsLabel,
+                   std::shared_ptr<TitleIconCache> icons, MenuPopup popup);
     ~TrayStatusItem() override;
     TrayStatusItem(const TrayStatusItem&) = delete;
     TrayStatusItem& operator=(const TrayStatusItem&) = delete;
@@ -35,10 +44,12 @@ public:
 
     // A host shows the item: the watcher took it and reports a host.
     bool isVisible() const { return export_->isVisible(); }
-    // The well-known bus name the item is exported under.
+    // The well-known bus name the item is exported under, and the unique
+    // name of its connection (empty while it has none).
     const QString& serviceName() const { return export_->serviceName(); }
+    QString uniqueName() const { return export_->uniqueName(); }
     // The Id and the Title hosts know the item by.
-    QString id() const { return autosaveName_.value_or(QString()); }
+    QString id() const { return export_->item().id(); }
     QString title() const { return itemTitle(); }
 
 private:
@@ -47,11 +58,13 @@ private:
     void show();
     QString itemTitle() const;
     DBusImageList imageIcons();
+    void clicked(QPoint at);
 
     QPointer<TrayItemExport> export_;
-    QString appName_;
+    QString itemKind_;
+    bool sendsLabel_;
+    MenuPopup popup_;
     std::shared_ptr<TitleIconCache> icons_;
-    std::optional<QString> autosaveName_;
     std::shared_ptr<Menu> menu_;
     TrayStatusBarButton button_;
     // The button's image at the tray's heights, kept until the image or the

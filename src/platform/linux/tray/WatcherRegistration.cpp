@@ -10,48 +10,57 @@
 
 namespace platform::xdg {
 
-WatcherRegistration::WatcherRegistration(QDBusConnection connection, QString itemService,
-                                         QObject* parent)
+WatcherRegistration::WatcherRegistration(QDBusConnection connection, QString itemPath,
+                                         std::function<void()> wantsRegistration, QObject* parent)
     : QObject(parent)
     , connection_(std::move(connection))
-    , itemService_(std::move(itemService))
+    , itemPath_(std::move(itemPath))
+    , wantsRegistration_(std::move(wantsRegistration))
     , ownerWatcher_(watcherService(), connection_, QDBusServiceWatcher::WatchForOwnerChange) {
-    connect(&ownerWatcher_, &QDBusServiceWatcher::serviceOwnerChanged, this,
-            [this](const QString&, const QString&, const QString& newOwner) {
-                watcherOwnerChanged(newOwner);
-            });
+    connect(&ownerWatcher_, &QDBusServiceWatcher::serviceOwnerChanged, this, [this] {
+        setState(false, false);
+        reRegistrations_ = 0;
+    });
     for (const char* signal : {"StatusNotifierHostRegistered", "StatusNotifierHostUnregistered"})
         connection_.connect(watcherService(), watcherPath(), watcherInterface(),
                             QString::fromLatin1(signal), this, SLOT(readHostRegistered()));
+    connection_.connect(watcherService(), watcherPath(), watcherInterface(),
+                        QStringLiteral("StatusNotifierItemUnregistered"), this,
+                        SLOT(itemUnregistered(QString)));
 }
 
-void WatcherRegistration::start() {
-    registerItem();
-}
-
-void WatcherRegistration::watcherOwnerChanged(const QString& newOwner) {
-    setState(false, false);
-    if (!newOwner.isEmpty())
-        registerItem();
-}
-
-void WatcherRegistration::registerItem() {
-    if (!connection_.isConnected())
+void WatcherRegistration::itemUnregistered(const QString& service) {
+    // Watchers name an item registered by path as its unique name, with or
+    // without the path after it.
+    const QString self = connection_.baseService();
+    const bool isThisItem = service == self || service == self + itemPath_;
+    if (!isThisItem || !isRegistered_ || reRegistrations_ >= maximumReRegistrations)
         return;
+    ++reRegistrations_;
+    setState(false, false);
+    wantsRegistration_();
+}
+
+void WatcherRegistration::registerItem(std::function<void()> answered) {
+    if (!connection_.isConnected()) {
+        answered();
+        return;
+    }
     QDBusMessage call =
         QDBusMessage::createMethodCall(watcherService(), watcherPath(), watcherInterface(),
                                        QStringLiteral("RegisterStatusNotifierItem"));
-    call << itemService_;
+    call << itemPath_;
     auto* pending = new QDBusPendingCallWatcher(connection_.asyncCall(call), this);
     connect(pending, &QDBusPendingCallWatcher::finished, this,
-            [this](QDBusPendingCallWatcher* done) {
+            [this, answered = std::move(answered)](QDBusPendingCallWatcher* done) {
                 done->deleteLater();
                 if (done->isError()) {
                     setState(false, false);
-                    return;
+                } else {
+                    setState(true, isHostRegistered_);
+                    readHostRegistered();
                 }
-                setState(true, isHostRegistered_);
-                readHostRegistered();
+                answered();
             });
 }
 

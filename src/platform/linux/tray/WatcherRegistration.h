@@ -7,11 +7,17 @@
 #include <QDBusServiceWatcher>
 #include <QObject>
 
+#include <functional>
+
 namespace platform::xdg {
 
-// Keeps one tray item registered with the StatusNotifierWatcher and knows
-// whether a host shows it. A watcher that appears later, or restarts (a panel
-// that crashed and came back), is registered with again; nothing polls.
+// One tray item's registration with the StatusNotifierWatcher, and whether a
+// host shows it. The item registers by its object path from its own
+// connection, so the watcher knows it by the connection's unique name: GNOME's
+// extension loses items that register by a well-known name now and then.
+// A watcher that drops the item while it is still there is asked again; a
+// watcher that appears or restarts is the scheduler's to register all items
+// with, in their order. Nothing polls.
 class WatcherRegistration : public QObject {
     Q_OBJECT
 
@@ -20,32 +26,39 @@ public:
     static QString watcherPath() { return QStringLiteral("/StatusNotifierWatcher"); }
     static QString watcherInterface() { return QStringLiteral("org.kde.StatusNotifierWatcher"); }
 
-    // `itemService` is the bus name under which the item is exported.
-    WatcherRegistration(QDBusConnection connection, QString itemService, QObject* parent = nullptr);
+    // `itemPath` is where the item is exported on `connection`;
+    // `wantsRegistration` runs when the watcher dropped the item.
+    WatcherRegistration(QDBusConnection connection, QString itemPath,
+                        std::function<void()> wantsRegistration, QObject* parent = nullptr);
 
-    // Registers now if a watcher is there, and from then on whenever one
-    // appears.
-    void start();
+    // Asks the watcher to take the item; `answered` runs once it replied
+    // (or failed to).
+    void registerItem(std::function<void()> answered);
 
     // The watcher took the item and reports at least one host that shows items.
     bool isVisible() const { return isRegistered_ && isHostRegistered_; }
 
 private Q_SLOTS:
     void readHostRegistered();
+    void itemUnregistered(const QString& service);
 
 private:
-    void registerItem();
-    void watcherOwnerChanged(const QString& newOwner);
+    // A watcher that drops an item it cannot read would drop it again:
+    // asking this often is enough.
+    static constexpr int maximumReRegistrations = 3;
+
     void setState(bool registered, bool hostRegistered) {
         isRegistered_ = registered;
         isHostRegistered_ = hostRegistered;
     }
 
     QDBusConnection connection_;
-    QString itemService_;
+    QString itemPath_;
+    std::function<void()> wantsRegistration_;
     QDBusServiceWatcher ownerWatcher_;
     bool isRegistered_ = false;
     bool isHostRegistered_ = false;
+    int reRegistrations_ = 0;
 };
 
 } // namespace platform::xdg

@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Gapsel developers
+
+#include "platform/linux/tray/TrayHostClassification.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace platform::xdg {
+
+namespace {
+
+TrayHostKind kindOfProgram(const QString& program) {
+    static const QList<std::pair<QString, TrayHostKind>> programs{
+        {QStringLiteral("kded5"), TrayHostKind::Plasma},
+        {QStringLiteral("kded6"), TrayHostKind::Plasma},
+        {QStringLiteral("plasmashell"), TrayHostKind::Plasma},
+        {QStringLiteral("xfce4-panel"), TrayHostKind::Xfce},
+        {QStringLiteral("gnome-shell"), TrayHostKind::Gnome},
+        {QStringLiteral("lxqt-panel"), TrayHostKind::Lxqt},
+        {QStringLiteral("waybar"), TrayHostKind::Waybar},
+        {QStringLiteral("xapp-sn-watcher"), TrayHostKind::Cinnamon},
+        {QStringLiteral("cinnamon"), TrayHostKind::Cinnamon},
+        {QStringLiteral("budgie-daemon"), TrayHostKind::Budgie},
+        {QStringLiteral("budgie-panel"), TrayHostKind::Budgie},
+        {QStringLiteral("mate-panel"), TrayHostKind::Mate},
+        {QStringLiteral("notification-area-applet"), TrayHostKind::Mate},
+    };
+    for (const auto& [name, kind] : programs)
+        if (program == name)
+            return kind;
+    return TrayHostKind::Unknown;
+}
+
+// XFCE 4.18 runs its status tray in a wrapper process that it names
+// panel-N-systray; the name is cut to 15 characters from N = 10 on, but the
+// wrapper's arguments carry N too (module, N, socket, "systray", …).
+std::optional<int> xfcePluginOf(const BusProcess& process) {
+    static const QRegularExpression wrapped(QStringLiteral("^panel-(\\d+)-systr"));
+    if (const auto match = wrapped.match(process.comm); match.hasMatch())
+        return match.captured(1).toInt();
+    const QStringList& arguments = process.cmdline;
+    if (arguments.size() > 4 && arguments[0].contains(QStringLiteral("xfce4/panel/wrapper")) &&
+        arguments[4] == QLatin1String("systray")) {
+        bool isNumber = false;
+        const int plugin = arguments[2].toInt(&isNumber);
+        if (isNumber)
+            return plugin;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+TrayHost trayHostOfProcess(const BusProcess& process) {
+    if (const auto plugin = xfcePluginOf(process))
+        return TrayHost{TrayHostKind::Xfce, process.comm, *plugin};
+    TrayHostKind kind = kindOfProgram(process.comm);
+    // The short name is cut at 15 characters; the program's file name is not.
+    if (kind == TrayHostKind::Unknown && !process.cmdline.isEmpty())
+        kind = kindOfProgram(QFileInfo(process.cmdline.first()).fileName());
+    return TrayHost{kind, process.comm, -1};
+}
+
+TrayHostKind hostKindOfDesktop(const QString& currentDesktop) {
+    static const QList<std::pair<QString, TrayHostKind>> names{
+        {QStringLiteral("KDE"), TrayHostKind::Plasma},
+        {QStringLiteral("XFCE"), TrayHostKind::Xfce},
+        {QStringLiteral("GNOME"), TrayHostKind::Gnome},
+        {QStringLiteral("LXQt"), TrayHostKind::Lxqt},
+        {QStringLiteral("X-Cinnamon"), TrayHostKind::Cinnamon},
+        {QStringLiteral("MATE"), TrayHostKind::Mate},
+        {QStringLiteral("Budgie"), TrayHostKind::Budgie},
+    };
+    for (const QString& desktop : currentDesktop.split(QLatin1Char(':'), Qt::SkipEmptyParts))
+        for (const auto& [name, kind] : names)
+            if (desktop.compare(name, Qt::CaseInsensitive) == 0)
+                return kind;
+    return TrayHostKind::Unknown;
+}
+
+QList<TrayHost> trayHostsOf(const std::optional<BusProcess>& watcherOwner,
+                            const QList<BusProcess>& hostProcesses, const QString& currentDesktop) {
+    if (!watcherOwner)
+        return {};
+    QList<TrayHost> known;
+    const auto add = [&known](const TrayHost& host) {
+        const bool seen = std::any_of(known.cbegin(), known.cend(), [&host](const TrayHost& other) {
+            return other.kind == host.kind && other.xfcePlugin == host.xfcePlugin;
+        });
+        if (host.kind != TrayHostKind::Unknown && !seen)
+            known.append(host);
+    };
+    add(trayHostOfProcess(*watcherOwner));
+    for (const BusProcess& process : hostProcesses)
+        add(trayHostOfProcess(process));
+    if (known.isEmpty())
+        known.append(TrayHost{hostKindOfDesktop(currentDesktop), watcherOwner->comm, -1});
+    return known;
+}
+
+} // namespace platform::xdg

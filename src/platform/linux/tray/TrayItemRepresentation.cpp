@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Gapsel developers
+
+#include "platform/linux/tray/TrayItemRepresentation.h"
+
+namespace platform::xdg {
+
+TrayItemRepresentation representationFor(TrayHostKind host) {
+    switch (host) {
+    case TrayHostKind::Gnome:
+        return {.sendsLabel = false, .answersActivate = false};
+    // Budgie's tray and hosts not known here may draw the label too.
+    case TrayHostKind::Budgie:
+    case TrayHostKind::Unknown:
+        return {.sendsLabel = false, .answersActivate = true};
+    case TrayHostKind::DraggableMenuBar:
+    case TrayHostKind::Xfce:
+    case TrayHostKind::Plasma:
+    case TrayHostKind::Lxqt:
+    case TrayHostKind::Waybar:
+    case TrayHostKind::Cinnamon:
+    case TrayHostKind::Mate:
+        break;
+    }
+    return {.sendsLabel = true, .answersActivate = true};
+}
+
+} // namespace platform::xdg

@@ -1,0 +1,166 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Gapsel developers
+
+#include "platform/linux/tray/RegistrationQueue.h"
+#include "platform/linux/tray/TrayHostClassification.h"
+#include "platform/linux/tray/TrayItemRepresentation.h"
+#include "platform/linux/tray/TrayItemTitle.h"
+
+#include <gtest/gtest.h>
+
+using namespace platform;
+using namespace platform::xdg;
+
+namespace {
+
+BusProcess process(const char* comm, QStringList cmdline = {}) {
+    return BusProcess{QString::fromLatin1(comm), std::move(cmdline)};
+}
+
+TEST(TrayHostClassification, ProcessesNameTheirHosts) {
+    const QString wrapper = QStringLiteral("/usr/lib/x86_64-linux-gnu/xfce4/panel/wrapper-2.0");
+    const struct {
+        BusProcess process;
+        TrayHostKind kind;
+        int xfcePlugin;
+    } cases[] = {
+        {process("kded5"), TrayHostKind::Plasma, -1},
+        {process("kded6"), TrayHostKind::Plasma, -1},
+        {process("panel-1-systray"), TrayHostKind::Xfce, 1},
+        // The short name is cut at 15 characters; the wrapper's arguments say N.
+        {process("panel-12-systra", {wrapper, QStringLiteral("libsystray.so"), QStringLiteral("12"),
+                                     QStringLiteral("123"), QStringLiteral("systray")}),
+         TrayHostKind::Xfce, 12},
+        {process("gnome-shell"), TrayHostKind::Gnome, -1},
+        {process("lxqt-panel"), TrayHostKind::Lxqt, -1},
+        {process("waybar"), TrayHostKind::Waybar, -1},
+        {process("xapp-sn-watcher"), TrayHostKind::Cinnamon, -1},
+        {process("budgie-daemon"), TrayHostKind::Budgie, -1},
+        {process("notification-ar", {QStringLiteral("/usr/libexec/notification-area-applet")}),
+         TrayHostKind::Mate, -1},
+        {process("snixembed"), TrayHostKind::Unknown, -1},
+    };
+    for (const auto& [given, kind, plugin] : cases) {
+        const TrayHost host = trayHostOfProcess(given);
+        EXPECT_EQ(host.kind, kind) << given.comm.toStdString();
+        EXPECT_EQ(host.xfcePlugin, plugin) << given.comm.toStdString();
+        EXPECT_EQ(host.process, given.comm);
+    }
+}
+
+TEST(TrayHostClassification, TheWatcherComesFirstEachHostOnceTheDesktopNameLast) {
+    const auto kinds = [](const QList<TrayHost>& hosts) {
+        QList<TrayHostKind> result;
+        for (const TrayHost& host : hosts)
+            result.append(host.kind);
+        return result;
+    };
+    const QString plasma = QStringLiteral("KDE");
+    EXPECT_TRUE(trayHostsOf(std::nullopt, {process("plasmashell")}, plasma).isEmpty());
+    // Plasma's watcher and its shell are one host; Waybar inside it another.
+    EXPECT_EQ(
+        kinds(trayHostsOf(process("kded5"), {process("plasmashell"), process("waybar")}, plasma)),
+        (QList{TrayHostKind::Plasma, TrayHostKind::Waybar}));
+    // A stand-alone watcher says nothing about the host; a host that
+    // registered does.
+    EXPECT_EQ(kinds(trayHostsOf(process("snixembed"), {process("lxqt-panel")}, plasma)),
+              QList{TrayHostKind::Lxqt});
+    for (const auto& [desktop, kind] : {std::pair{"ubuntu:GNOME", TrayHostKind::Gnome},
+                                        {"XFCE", TrayHostKind::Xfce},
+                                        {"X-Cinnamon", TrayHostKind::Cinnamon},
+                                        {"sway", TrayHostKind::Unknown}})
+        EXPECT_EQ(kinds(trayHostsOf(process("snixembed"), {}, QString::fromLatin1(desktop))),
+                  QList{kind})
+            << desktop;
+}
+
+TEST(TrayItemRepresentation, OnlyHostsThatDrawNoLabelGetOneAndGnomeOpensItsOwnMenuAtOnce) {
+    EXPECT_EQ(representationFor(TrayHostKind::Gnome), (TrayItemRepresentation{false, false}));
+    for (TrayHostKind kind : {TrayHostKind::Budgie, TrayHostKind::Unknown})
+        EXPECT_EQ(representationFor(kind), (TrayItemRepresentation{false, true}));
+    for (TrayHostKind kind : {TrayHostKind::Xfce, TrayHostKind::Plasma, TrayHostKind::Lxqt,
+                              TrayHostKind::Waybar, TrayHostKind::Cinnamon, TrayHostKind::Mate})
+        EXPECT_EQ(representationFor(kind), (TrayItemRepresentation{true, true}));
+}
+
+TEST(TrayItemTitle, NamesTheGlyphNeverAnIdentifier) {
+    const QString kind = QStringLiteral("Gapsel separator");
+    EXPECT_EQ(trayItemTitle(kind, QStringLiteral("\u2014")), kind + QStringLiteral(": em dash"));
+    EXPECT_EQ(trayItemTitle(kind, QStringLiteral("\t")), kind + QStringLiteral(": tab"));
+    EXPECT_EQ(trayItemTitle(kind, QStringLiteral("~~")), kind + QStringLiteral(": \u201C~~\u201D"));
+}
+
+// Drives the queue as the scheduler does and records what it asks for.
+class RegistrationQueueTest : public ::testing::Test {
+protected:
+    QStringList asked;
+    int waits = 0;
+    RegistrationQueue queue{{
+        [this](RegistrationQueue::Key key) {
+            asked.append(QStringLiteral("register %1").arg(key));
+        },
+        [this](RegistrationQueue::Key key) { asked.append(QStringLiteral("anew %1").arg(key)); },
+        [this] { ++waits; },
+    }};
+
+    QStringList take() { return std::exchange(asked, {}); }
+};
+
+TEST_F(RegistrationQueueTest, ItemsRegisterOneAtATimeInTheirOrder) {
+    queue.enqueue(1, QStringLiteral("A"));
+    queue.enqueue(2, QStringLiteral("B"));
+    queue.enqueue(2, QStringLiteral("B"));
+    EXPECT_EQ(take(), QStringList{QStringLiteral("register 1")});
+    queue.registrationAnswered(2);
+    EXPECT_EQ(take(), QStringList{});
+    queue.registrationAnswered(1);
+    EXPECT_EQ(take(), QStringList{QStringLiteral("register 2")});
+    // Waiting items keep the order they were made in; an item that goes
+    // while it registers lets the next one go.
+    queue.enqueue(4, QStringLiteral("D"));
+    queue.enqueue(3, QStringLiteral("C"));
+    queue.forget(2);
+    EXPECT_EQ(take(), QStringList{QStringLiteral("register 3")});
+    EXPECT_EQ(waits, 0);
+}
+
+TEST_F(RegistrationQueueTest, PacedItemsWaitForTheRecordAndUnrecordedOnesRegisterAnew) {
+    queue.setPacing(RegistrationQueue::Pacing::Undecided);
+    queue.enqueue(1, QStringLiteral("A"));
+    queue.enqueue(2, QStringLiteral("B"));
+    queue.enqueue(3, QStringLiteral("C"));
+    EXPECT_EQ(take(), QStringList{});
+    queue.setPacing(RegistrationQueue::Pacing::AwaitRecord);
+    EXPECT_EQ(take(), QStringList{QStringLiteral("register 1")});
+
+    queue.registrationAnswered(1);
+    EXPECT_EQ(waits, 1);
+    queue.recordedIdsChanged({QStringLiteral("other")});
+    EXPECT_EQ(take(), QStringList{});
+    queue.recordedIdsChanged({QStringLiteral("other"), QStringLiteral("A")});
+    EXPECT_EQ(take(), QStringList{QStringLiteral("register 2")});
+    // B's record was lost: after the wait the next goes all the same.
+    queue.registrationAnswered(2);
+    queue.recordWaitElapsed();
+    EXPECT_EQ(take(), QStringList{QStringLiteral("register 3")});
+    queue.registrationAnswered(3);
+    queue.recordedIdsChanged({QStringLiteral("A"), QStringLiteral("C")});
+    EXPECT_EQ(take(), QStringList{QStringLiteral("anew 2")});
+
+    // Given up after a few tries, so a host that never records ends it.
+    for (int retry = 1; retry < RegistrationQueue::maximumRetries; ++retry) {
+        queue.registrationAnswered(2);
+        queue.recordWaitElapsed();
+        EXPECT_EQ(take(), QStringList{QStringLiteral("anew 2")});
+    }
+    queue.registrationAnswered(2);
+    queue.recordWaitElapsed();
+    EXPECT_EQ(take(), QStringList{});
+    // An item the host has recorded already does not wait.
+    const int waitsBefore = waits;
+    queue.enqueue(1, QStringLiteral("A"));
+    queue.registrationAnswered(1);
+    EXPECT_EQ(waits, waitsBefore);
+}
+
+} // namespace
