@@ -9,6 +9,7 @@
 #include "app/SeparatorsView.h"
 #include "kit/Metadata.h"
 #include "kit/PendingServices.h"
+#include "menubar/FirstLaunchServices.h"
 #include "platform/Platform.h"
 #include "shortcuts/KeyboardShortcuts.h"
 
@@ -40,6 +41,7 @@ private:
     JXKit& jxkit_;
     app::SaveFailureAlerts saveFailureAlerts_;
     kit::PendingServices pendingServices_;
+    menubar::StatusItemFirstLaunch firstLaunch_;
     app::PostLaunchStep postLaunchStep_;
     app::SeparatorPlacement placement_;
     shortcuts::KeyboardShortcuts keyboardShortcuts_;

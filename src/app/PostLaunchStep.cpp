@@ -5,6 +5,7 @@
 
 #include "kit/JXKit.h"
 #include "kit/PendingServices.h"
+#include "menubar/FirstLaunchServices.h"
 #include "menubar/MenuBarItem.h"
 #include "platform/MainQueue.h"
 
@@ -28,12 +29,12 @@ void PostLaunchStep::greetFirstSeparator() {
         const auto item = first.lock();
         if (!item)
             return;
-        services_.showWelcomePopover(item, [this, first] {
+        firstLaunch_.showWelcomePopover(item, [this, first] {
             queue_.asyncAfter(visibilityCheckDelay, [this, first] {
                 if (const auto checked = first.lock())
-                    services_.ensureVisibility(checked, {.extraMessage = std::nullopt,
-                                                         .showsOpenSettingsButton = false,
-                                                         .showsSuppressionButton = true});
+                    firstLaunch_.ensureVisibility(checked, {.extraMessage = std::nullopt,
+                                                            .showsOpenSettingsButton = false,
+                                                            .showsSuppressionButton = true});
             });
         });
     });

@@ -9,6 +9,10 @@ namespace kit {
 class PendingServices;
 }
 
+namespace menubar {
+class FirstLaunchServices;
+}
+
 namespace platform {
 class MainQueue;
 }
@@ -24,9 +28,11 @@ public:
     static constexpr double greetingDelay = 1.0;
     static constexpr double visibilityCheckDelay = 0.2;
 
-    PostLaunchStep(JXKit& kit, kit::PendingServices& services, platform::MainQueue& queue)
+    PostLaunchStep(JXKit& kit, kit::PendingServices& services,
+                   menubar::FirstLaunchServices& firstLaunch, platform::MainQueue& queue)
         : kit_(kit)
         , services_(services)
+        , firstLaunch_(firstLaunch)
         , queue_(queue) {}
 
     void run();
@@ -36,6 +42,7 @@ private:
 
     JXKit& kit_;
     kit::PendingServices& services_;
+    menubar::FirstLaunchServices& firstLaunch_;
     platform::MainQueue& queue_;
 };
 

@@ -30,10 +30,15 @@ QString describe(const QVariantMap& context) {
 
 std::optional<QString> logError(const platform::Error& error, QVariantMap context,
                                 std::source_location where) {
+    return logError(error, std::move(context),
+                    QFileInfo(QString::fromUtf8(where.file_name())).fileName(),
+                    static_cast<qint64>(where.line()));
+}
+
+std::optional<QString> logError(const platform::Error& error, QVariantMap context,
+                                const QString& file, qint64 line) {
     if (error.isCancellation)
         return std::nullopt;
-    const QString file = QFileInfo(QString::fromUtf8(where.file_name())).fileName();
-    const auto line = static_cast<qint64>(where.line());
     context.insert(QStringLiteral("file"), file);
     context.insert(QStringLiteral("line"), line);
     context.insert(QStringLiteral("fileLine"), QStringLiteral("%1:%2").arg(file).arg(line));

@@ -23,5 +23,9 @@ namespace kit {
 // Returns the recorded line, or none when nothing was recorded.
 std::optional<QString> logError(const platform::Error& error, QVariantMap context = {},
                                 std::source_location where = std::source_location::current());
+// The same with the place named by hand: a report that must keep one fixed
+// place wherever the code that sends it moves to.
+std::optional<QString> logError(const platform::Error& error, QVariantMap context,
+                                const QString& file, qint64 line);
 
 } // namespace kit

@@ -45,12 +45,4 @@ void PendingServices::requestReviewIfNeeded(const QList<int>& milestones) {
     kit::requestReviewIfNeeded(kit_, suite_, platform_.mainQueue.now(), milestones);
 }
 
-void PendingServices::showWelcomePopover(const std::shared_ptr<platform::StatusItem>&,
-                                         std::function<void()> completion) {
-    completion();
-}
-
-void PendingServices::ensureVisibility(const std::shared_ptr<platform::StatusItem>&,
-                                       const VisibilityCheckOptions&) {}
-
 } // namespace kit

@@ -12,30 +12,14 @@
 #include <QList>
 #include <QString>
 
-#include <functional>
 #include <memory>
-#include <optional>
 
 class JXKit;
 
-namespace platform {
-class StatusItem;
-}
-
 namespace kit {
 
-// How the visibility check of a status item talks to the user.
-struct VisibilityCheckOptions {
-    std::optional<QString> extraMessage;
-    bool showsOpenSettingsButton = false;
-    bool showsSuppressionButton = false;
-};
-
 // The kit's services that menus and the post-launch step call: the share
-// screen, the debug window and what it offers, rating and the review request,
-// the welcome popover and the status-item visibility check. Every entry point
-// exists so that its callers are complete and wired; one whose feature is not
-// built yet does nothing (the welcome popover completes at once).
+// screen, the debug window and what it offers, rating and the review request.
 class PendingServices {
 public:
     PendingServices(JXKit& kit, platform::Platform platform,
@@ -57,14 +41,6 @@ public:
     // Counts this launch towards the milestones and may ask the desktop for
     // its rating prompt.
     virtual void requestReviewIfNeeded(const QList<int>& milestones);
-    // Greets the user from the item's button; `completion` runs once the
-    // greeting has been dealt with.
-    virtual void showWelcomePopover(const std::shared_ptr<platform::StatusItem>& item,
-                                    std::function<void()> completion);
-    // Checks, once the menu bar has settled, that the item really appeared,
-    // and tells the user if it did not.
-    virtual void ensureVisibility(const std::shared_ptr<platform::StatusItem>& item,
-                                  const VisibilityCheckOptions& options);
 
 private:
     JXKit& kit_;

@@ -26,6 +26,8 @@ struct Alert {
     std::optional<int> destructiveButton;
     bool showsSuppressionButton = false;
     QString suppressionButtonTitle = QStringLiteral("Do not show this message again");
+    // In points; none leaves the width to the text.
+    std::optional<int> minimumWidth;
 };
 
 // How the user answered an alert.

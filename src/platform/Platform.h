@@ -24,6 +24,10 @@ class Pasteboard;
 class Mail;
 class FileManager;
 class CrashReports;
+class Popover;
+class MotionPreference;
+class ItemVisibility;
+class Uptime;
 struct BundleInfo;
 
 // Every desktop service the program uses, handed to it at start-up. main() fills
@@ -50,6 +54,10 @@ struct Platform {
     FileManager& fileManager;
     CrashReports& crashReports;
     WindowOpener& supportWindow;
+    Popover& popover;
+    MotionPreference& motion;
+    ItemVisibility& itemVisibility;
+    Uptime& uptime;
 };
 
 } // namespace platform

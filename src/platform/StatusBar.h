@@ -69,6 +69,11 @@ public:
     // menu is still open.
     virtual void performClick() = 0;
     virtual void highlight(bool highlighted) = 0;
+    // Sees each click of the user on the item before it goes on as usual (in
+    // a tray: the host opening the item's menu or activating it), as a click
+    // recognizer added to the button would. Replaces the previous one; an
+    // empty one sees nothing.
+    virtual void setClickRecognizer(std::function<void()> recognizer) = 0;
     // Absent clears each.
     virtual void setAccessibilityTitle(const std::optional<QString>& title) = 0;
     virtual void setAccessibilityLabel(const std::optional<QString>& label) = 0;

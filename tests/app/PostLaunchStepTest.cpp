@@ -26,7 +26,7 @@ protected:
         sim.queue.runUntilIdle();
     }
 
-    app::PostLaunchStep step{*kit, pending, sim.queue};
+    app::PostLaunchStep step{*kit, pending, pending, sim.queue};
 };
 
 TEST_F(PostLaunchStepTest, TheFirstLaunchGreetsTheFirstSeparatorThenChecksIt) {

@@ -132,6 +132,19 @@ QString VirtualDesktop::start() {
     return {};
 }
 
+void VirtualDesktop::reservePanelArea() const {
+    QProcess xprop;
+    xprop.setProcessEnvironment(environment_);
+    xprop.start(QStringLiteral("xprop"),
+                {QStringLiteral("-root"), QStringLiteral("-f"), QStringLiteral("_NET_WORKAREA"),
+                 QStringLiteral("32c"), QStringLiteral("-set"), QStringLiteral("_NET_WORKAREA"),
+                 QStringLiteral("0, %1, %2, %3")
+                     .arg(panelHeight)
+                     .arg(screenWidth)
+                     .arg(screenHeight - panelHeight)});
+    xprop.waitForFinished(10000);
+}
+
 QString VirtualDesktop::startDisplay() {
     // Xvfb picks a free display itself and writes its number to standard output.
     displayServer_.start(QStringLiteral("Xvfb"),

@@ -64,6 +64,9 @@ private:
     QString startBus();
     QString startHost();
     QString hostConnectionName() const;
+    // Reserves the panel's strip of the screen, as a window manager does for
+    // a panel, so that programs see the work area a desktop has.
+    void reservePanelArea() const;
 
     QString home_;
     Host host_;

@@ -5,6 +5,7 @@
 
 #include "kit/JXKit.h"
 #include "kit/PendingServices.h"
+#include "menubar/FirstLaunchServices.h"
 #include "menubar/MenuServices.h"
 #include "platform/StatusBar.h"
 #include "platform/sim/SimPlatform.h"
@@ -16,8 +17,9 @@
 
 namespace menubar_testing {
 
-// Remembers which pending kit services were asked for, in order.
-class RecordingServices final : public kit::PendingServices {
+// Remembers which pending kit services and first-launch services were asked
+// for, in order.
+class RecordingServices final : public kit::PendingServices, public menubar::FirstLaunchServices {
 public:
     using kit::PendingServices::PendingServices;
 
@@ -39,7 +41,7 @@ public:
         popoverCompletion = std::move(completion);
     }
     void ensureVisibility(const std::shared_ptr<platform::StatusItem>& item,
-                          const kit::VisibilityCheckOptions& options) override {
+                          const menubar::VisibilityCheckOptions& options) override {
         calls.append(QStringLiteral("visibility"));
         checked = item;
         visibilityOptions = options;
@@ -49,7 +51,7 @@ public:
     std::shared_ptr<platform::StatusItem> greeted;
     std::function<void()> popoverCompletion;
     std::shared_ptr<platform::StatusItem> checked;
-    kit::VisibilityCheckOptions visibilityOptions;
+    menubar::VisibilityCheckOptions visibilityOptions;
 };
 
 // A simulated desktop, the kit of one launch over a fresh preferences file,

@@ -7,6 +7,9 @@
 #include "platform/Platform.h"
 #include "platform/WindowOpener.h"
 #include "platform/linux/LinuxDeviceFacts.h"
+#include "platform/linux/ClockUptime.h"
+#include "platform/linux/DesktopMotionPreference.h"
+#include "platform/linux/DesktopPopover.h"
 #include "platform/linux/QtAlerts.h"
 #include "platform/linux/QtApplication.h"
 #include "platform/linux/QtMainQueue.h"
@@ -16,6 +19,7 @@
 #include "platform/linux/QtPasteboard.h"
 #include "platform/linux/SystemCrashReports.h"
 #include "platform/linux/XcbHotKeys.h"
+#include "platform/linux/TrayItemVisibility.h"
 #include "platform/linux/XdgAutostart.h"
 #include "platform/linux/XdgFileManager.h"
 #include "platform/linux/XdgMail.h"
@@ -44,11 +48,11 @@ public:
     }
 
     Platform platform() {
-        return Platform{queue_,        bundle_,         modifiers_,    workspace_,  alerts_,
-                        application_,  settingsWindow_, aboutPanel_,   loginItems_, statusBar_,
-                        trayHosts_,    trayPlacement_,  pasteboard_,   hotKeys_,    urlSchemes_,
-                        shareWindow_,  deviceFacts_,    mail_,         fileManager_, crashReports_,
-                        supportWindow_};
+        return Platform{queue_,         bundle_,         modifiers_,     workspace_,   alerts_,
+                        application_,   settingsWindow_, aboutPanel_,    loginItems_,  statusBar_,
+                        trayHosts_,     trayPlacement_,  pasteboard_,    hotKeys_,     urlSchemes_,
+                        shareWindow_,   deviceFacts_,    mail_,          fileManager_, crashReports_,
+                        supportWindow_, popover_,        motion_,        itemVisibility_, uptime_};
     }
 
 private:
@@ -78,6 +82,10 @@ private:
     XdgFileManager fileManager_;
     SystemCrashReports crashReports_;
     WindowOpener supportWindow_;
+    DesktopPopover popover_;
+    DesktopMotionPreference motion_;
+    TrayItemVisibility itemVisibility_{trayHosts_};
+    ClockUptime uptime_;
 };
 
 } // namespace platform::xdg

@@ -4,11 +4,17 @@
 #include "platform/linux/QtAlerts.h"
 
 #include <QCheckBox>
+#include <QGridLayout>
+#include <QLoggingCategory>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpacerItem>
+#include <QTimer>
 
 #include <algorithm>
 #include <vector>
+
+Q_LOGGING_CATEGORY(alertsLog, "gapsel.platform")
 
 namespace platform::xdg {
 
@@ -32,9 +38,20 @@ QMessageBox::ButtonRole roleFor(const Alert& alert, int index) {
     return index == 0 ? QMessageBox::AcceptRole : QMessageBox::RejectRole;
 }
 
+// A message box sizes itself to its text; an empty spacer in its grid keeps
+// it from getting narrower.
+void keepAtLeast(QMessageBox& box, int width) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid)
+        return;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Expanding),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 } // namespace
 
 AlertAnswer QtAlerts::run(const Alert& alert) {
+    qCInfo(alertsLog).noquote() << "Alert:" << alert.message << "|" << alert.informativeText;
     QMessageBox box;
     box.setText(alert.message);
     box.setInformativeText(alert.informativeText);
@@ -53,6 +70,15 @@ AlertAnswer QtAlerts::run(const Alert& alert) {
         box.setEscapeButton(buttons.back());
     if (alert.showsSuppressionButton)
         box.setCheckBox(new QCheckBox(alert.suppressionButtonTitle));
+    if (alert.minimumWidth)
+        keepAtLeast(box, *alert.minimumWidth);
+    // A tray utility has no window of its own in front: the alert comes
+    // forward by itself, or the user may never see it.
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    QTimer::singleShot(0, &box, [&box] {
+        box.raise();
+        box.activateWindow();
+    });
     box.exec();
 
     AlertAnswer answer;

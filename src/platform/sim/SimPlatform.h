@@ -12,6 +12,7 @@
 #include "platform/sim/SimCrashReports.h"
 #include "platform/sim/SimDeviceFacts.h"
 #include "platform/sim/SimFileManager.h"
+#include "platform/sim/SimItemVisibility.h"
 #include "platform/sim/SimLoginItems.h"
 #include "platform/sim/SimMail.h"
 #include "platform/sim/SimMainQueue.h"
@@ -21,6 +22,9 @@
 #include "platform/sim/SimTrayHosts.h"
 #include "platform/sim/SimTrayPlacement.h"
 #include "platform/sim/SimUrlSchemes.h"
+#include "platform/sim/SimMotionPreference.h"
+#include "platform/sim/SimPopover.h"
+#include "platform/sim/SimUptime.h"
 #include "platform/sim/SimWorkspace.h"
 
 namespace platform::sim {
@@ -49,13 +53,17 @@ struct SimPlatform {
     SimFileManager fileManager;
     SimCrashReports crashReports;
     WindowOpener supportWindow;
+    SimPopover popover;
+    SimMotionPreference motion;
+    SimItemVisibility itemVisibility;
+    SimUptime uptime;
 
     Platform platform() {
         return Platform{queue,        bundle,         modifiers,  workspace,   alerts,
                         application,  settingsWindow, aboutPanel, loginItems,  statusBar,
                         trayHosts,    trayPlacement,  pasteboard, hotKeys,     urlSchemes,
                         shareWindow,  deviceFacts,    mail,       fileManager, crashReports,
-                        supportWindow};
+                        supportWindow, popover,       motion,     itemVisibility, uptime};
     }
 };
 

@@ -48,6 +48,9 @@ void SimStatusBarButton::receive(const Event& event) {
 }
 
 void SimStatusBarButton::click(bool rightButton) {
+    // The recognizer may remove itself while it runs.
+    if (const std::function<void()> recognizer = clickRecognizer_)
+        recognizer();
     const EventType press = rightButton ? EventType::RightMouseDown : EventType::LeftMouseDown;
     const EventType release = rightButton ? EventType::RightMouseUp : EventType::LeftMouseUp;
     receive(Event{press, true});

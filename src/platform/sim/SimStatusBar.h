@@ -34,6 +34,9 @@ public:
     void setAction(Action action) override { action_ = std::move(action); }
     void performClick() override;
     void highlight(bool highlighted) override { isHighlighted_ = highlighted; }
+    void setClickRecognizer(std::function<void()> recognizer) override {
+        clickRecognizer_ = std::move(recognizer);
+    }
     void setAccessibilityTitle(const std::optional<QString>& title) override {
         accessibilityTitle_ = title;
     }
@@ -57,13 +60,15 @@ public:
     const std::optional<QString>& accessibilityTitle() const { return accessibilityTitle_; }
     const std::optional<QString>& accessibilityLabel() const { return accessibilityLabel_; }
     const std::optional<QString>& accessibilityValue() const { return accessibilityValue_; }
+    bool hasClickRecognizer() const { return static_cast<bool>(clickRecognizer_); }
 
     // The user presses or releases a mouse button over the button. A press
     // opens the item's menu when it has one; otherwise the event calls the
     // action when the button sends its action on it.
     void receive(const Event& event);
-    // A whole click with the left or the right mouse button: press, then
-    // release unless the press opened the menu (which then takes the release).
+    // A whole click with the left or the right mouse button: the click
+    // recognizer sees it first; then press, and release unless the press
+    // opened the menu (which then takes the release).
     void click(bool rightButton = false);
 
 private:
@@ -75,6 +80,7 @@ private:
     bool appearsDisabled_ = false;
     EventMask sendActionOn_ = leftMouseUpMask;
     Action action_;
+    std::function<void()> clickRecognizer_;
     bool isHighlighted_ = false;
     std::optional<QString> accessibilityTitle_;
     std::optional<QString> accessibilityLabel_;

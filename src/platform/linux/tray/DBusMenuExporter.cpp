@@ -133,6 +133,7 @@ QList<int> DBusMenuExporter::EventGroup(const DBusMenuEventList& events) {
 bool DBusMenuExporter::AboutToShow(int id) {
     // These make the menu afresh themselves.
     hostHasAsked_ = true;
+    rootOpens(id);
     if (!askForUpdate(id)) {
         replyUnknownId(id);
         return false;
@@ -144,8 +145,10 @@ QList<int> DBusMenuExporter::AboutToShowGroup(const QList<int>& ids, QList<int>&
     // These make the menu afresh themselves.
     hostHasAsked_ = true;
     QList<int> asked;
-    for (int id : ids)
+    for (int id : ids) {
+        rootOpens(id);
         (askForUpdate(id) ? asked : idErrors).append(id);
+    }
     return rebuild() ? asked : QList<int>{};
 }
 
@@ -161,7 +164,14 @@ bool DBusMenuExporter::handleEvent(int id, const QString& eventId) {
     return true;
 }
 
+void DBusMenuExporter::rootOpens(int id) const {
+    // The handler may replace itself while it runs.
+    if (const std::function<void()> opening = id == MenuLayout::rootId ? rootOpening_ : nullptr)
+        opening();
+}
+
 void DBusMenuExporter::open(int id) {
+    rootOpens(id);
     if (id == MenuLayout::rootId) {
         if (isOpen_)
             return;

@@ -10,6 +10,7 @@
 #include <QDBusContext>
 #include <QObject>
 
+#include <functional>
 #include <memory>
 
 namespace platform::xdg {
@@ -37,6 +38,9 @@ public:
     // Rebuilds the menu on a later turn of the event loop, if a host has seen
     // it; several requests before then rebuild it once.
     void scheduleRebuild();
+    // Runs whenever a host is about to show the top menu or says it opened
+    // it: for a tray item, the user's click. Empty for none.
+    void onRootOpening(std::function<void()> opening) { rootOpening_ = std::move(opening); }
 
     uint version() const { return 3; }
     QString textDirection() const;
@@ -73,7 +77,11 @@ private:
     void choose(int id);
     void replyUnknownId(int id);
 
+    // Tells of a host opening the top menu.
+    void rootOpens(int id) const;
+
     std::shared_ptr<Menu> menu_;
+    std::function<void()> rootOpening_;
     MenuLayout layout_;
     bool isOpen_ = false;
     bool rebuildScheduled_ = false;

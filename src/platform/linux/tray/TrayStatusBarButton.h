@@ -36,6 +36,14 @@ public:
     void performClick() override;
     // Hosts draw the pressed look of their items themselves.
     void highlight(bool) override {}
+    void setClickRecognizer(std::function<void()> recognizer) override {
+        clickRecognizer_ = std::move(recognizer);
+    }
+    // A host is opening the item's menu or activating it: the user clicked.
+    void recognizeClick() const {
+        if (const std::function<void()> recognizer = clickRecognizer_)
+            recognizer();
+    }
     // The accessibility texts become the item's title, which hosts hand to
     // screen readers.
     void setAccessibilityTitle(const std::optional<QString>& title) override;
@@ -59,6 +67,7 @@ private:
     ImagePosition imagePosition_ = ImagePosition::NoImage;
     bool appearsDisabled_ = false;
     Action action_;
+    std::function<void()> clickRecognizer_;
     std::optional<QString> accessibilityTitle_;
     std::optional<QString> accessibilityLabel_;
     std::optional<QString> accessibilityValue_;

@@ -38,6 +38,7 @@ TrayStatusItem::TrayStatusItem(TrayItemExport* itemExport, QString itemKind, boo
     , button_([this] { show(); }, [this] { return menu_ != nullptr; }) {
     export_->item().setOnClick([this](int x, int y) { clicked(QPoint(x, y)); });
     show();
+    export_->menu().onRootOpening([this] { button_.recognizeClick(); });
     // On the next turn: by then the program has told the new item what it
     // shows, so hosts read the finished item.
     QMetaObject::invokeMethod(
@@ -75,6 +76,7 @@ void TrayStatusItem::arriveAgain(const QString& serviceName) {
 }
 
 void TrayStatusItem::clicked(QPoint at) {
+    button_.recognizeClick();
     if (menu_ && popup_)
         popup_(menu_, at);
     else if (!menu_)

@@ -44,7 +44,8 @@ public:
 
     // A host shows the item: the watcher took it and reports a host.
     bool isVisible() const { return export_->isVisible(); }
-    // The well-known bus name the item is exported under.
+    // The well-known bus name the item is exported under, and the unique
+    // name of its connection (empty while it has none).
     const QString& serviceName() const { return export_->serviceName(); }
     // The Id hosts know the item by (its autosave name).
     QString itemId() const { return export_->item().id(); }
@@ -56,6 +57,8 @@ public:
     void setSortKey(const QString& category, const QString& title);
     // Leaves the tray and comes back under `serviceName`, as a new arrival.
     void arriveAgain(const QString& serviceName);
+    // The Title hosts know the item by.
+    QString title() const { return itemTitle(); }
 
 private:
     // Shows the button's current state to the hosts and has the menu rebuilt,

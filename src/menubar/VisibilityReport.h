@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Gapsel developers
+
+#pragma once
+
+#include "platform/ItemVisibility.h"
+#include "platform/TrayHosts.h"
+
+#include <QList>
+#include <QVariantMap>
+
+namespace menubar {
+
+// What was going on when a status item started at login did not appear:
+// sent once per installation, to learn why items go missing at login.
+struct VisibilityReport {
+    static QString errorMessage() {
+        return QStringLiteral("NSStatusItem#ensureVisibility was shown 2");
+    }
+    static QString sourceFile() { return QStringLiteral("Gapsel/JXKit"); }
+    static constexpr qint64 sourceLine = 70785;
+
+    bool hasMainScreen = false;
+    bool isDarkWake = false;
+    double uptime = 0;
+    double uptimeIncludingSleep = 0;
+    double appUptime = 0;
+    bool wasLaunchedAtLogin = false;
+    // In place of the menu-bar organisers that hide items on other systems:
+    // the tray hosts found, and whether a watcher collects items at all.
+    QList<platform::TrayHost> trayHosts;
+    bool hasTrayWatcher = false;
+    platform::HiddenCause cause = platform::HiddenCause::None;
+    bool menuBarHidesAutomatically = false;
+
+    // Ten entries, the tray's three in the middle.
+    QVariantMap context() const;
+    // Hands the report to the kit's error log.
+    void send() const;
+};
+
+// "1h 2m 3s", "4m 0s", "59s": whole seconds, leading zero units left out.
+QString formattedDuration(double seconds);
+
+} // namespace menubar

@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Gapsel developers
+
+#pragma once
+
+#include "platform/ItemVisibility.h"
+
+#include <map>
+#include <optional>
+
+namespace platform::sim {
+
+// The simulated menu bar's view of its items: each item's window as a test
+// places it, judged the way a menu bar that leaves out items for want of room
+// is judged. An item nobody scripted sits visibly on the screen.
+class SimItemVisibility final : public ItemVisibility {
+public:
+    // The window that draws an item in the menu bar.
+    struct Window {
+        // Whether any part of it can be seen.
+        bool isOccludedVisible = true;
+        // Its left edge; a menu bar parks items it left out at 0 or right of it.
+        double originX = 1000;
+        bool isOnScreen = true;
+    };
+    struct ItemState {
+        // False once the user took the item out of the menu bar.
+        bool isVisible = true;
+        std::optional<Window> window = Window{};
+    };
+
+    HiddenVerdict hiddenBySystem(StatusItem& item) const override;
+    bool isOnScreen(StatusItem& item) const override {
+        const ItemState state = stateOf(item);
+        return state.window && state.window->isOnScreen;
+    }
+    bool menuBarHidesAutomatically() const override { return hidesAutomatically_; }
+    bool hasMainScreen() const override { return hasMainScreen_; }
+    bool isDarkWake() const override { return isDarkWake_; }
+
+    void setState(const StatusItem& item, ItemState state) { states_[&item] = state; }
+    void setMenuBarHidesAutomatically(bool hides) { hidesAutomatically_ = hides; }
+    void setHasMainScreen(bool has) { hasMainScreen_ = has; }
+    void setDarkWake(bool isDarkWake) { isDarkWake_ = isDarkWake; }
+
+private:
+    ItemState stateOf(const StatusItem& item) const {
+        const auto found = states_.find(&item);
+        return found == states_.end() ? ItemState{} : found->second;
+    }
+
+    std::map<const StatusItem*, ItemState> states_;
+    bool hidesAutomatically_ = false;
+    bool hasMainScreen_ = true;
+    bool isDarkWake_ = false;
+};
+
+} // namespace platform::sim

@@ -1,0 +1,208 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Gapsel developers
+
+// The first launch on a real desktop: the greeting near the tray, and the
+// warning when the separator does not appear.
+
+#include "TrayHost.h"
+#include "VirtualDesktop.h"
+#include "defaults/PropertyList.h"
+#include "support/TestEnvironment.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+using testing_support::processEventsUntil;
+
+namespace {
+
+const QString greeting = QStringLiteral("Hello, I'm Gapsel");
+const QString separatorId = QStringLiteral("0F3C2A51-7B6D-4E08-9A1C-5D2E8F4B7A90");
+
+void saveScreenshot(const QImage& screen, const QString& name) {
+    const QString folder = QStringLiteral(GAPSEL_E2E_OUTPUT_DIR);
+    QDir().mkpath(folder);
+    screen.save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
+}
+
+class FirstLaunch : public ::testing::Test {
+protected:
+    void TearDown() override { quit(); }
+
+    void start(bool withTray = true) {
+        const QString failure = desktop.start(withTray);
+        ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
+    }
+    void launch() {
+        QProcessEnvironment environment = desktop.environment();
+        environment.insert(QStringLiteral("QT_LOGGING_RULES"),
+                           QStringLiteral("gapsel.platform.info=true"));
+        environment.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("XFCE"));
+        gapsel.setProcessEnvironment(environment);
+        gapsel.setProcessChannelMode(QProcess::SeparateChannels);
+        gapsel.start(QStringLiteral(GAPSEL_EXECUTABLE), {});
+        ASSERT_TRUE(gapsel.waitForStarted());
+        launched.start();
+    }
+    void quit() {
+        if (gapsel.state() == QProcess::NotRunning)
+            return;
+        gapsel.terminate();
+        if (!gapsel.waitForFinished(10000))
+            gapsel.kill();
+        gapsel.waitForFinished();
+    }
+    // Everything Gapsel logged so far.
+    QString log() {
+        errors += QString::fromUtf8(gapsel.readAllStandardError());
+        return errors;
+    }
+    QString alertLine() {
+        static const QRegularExpression line(QStringLiteral("Alert: [^\\n]*"));
+        return line.match(log()).captured();
+    }
+    QString defaults(const QStringList& arguments) {
+        QProcess tool;
+        tool.setProcessEnvironment(desktop.environment());
+        tool.start(QStringLiteral(GAPSEL_DEFAULTS_EXECUTABLE), arguments);
+        tool.waitForFinished(20000);
+        return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
+    }
+    QVariant stored(const QString& key) {
+        QFile file(desktop.configHome() + QStringLiteral("/" GAPSEL_BUNDLE_ID ".plist"));
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        const auto root = PropertyList::parse(file.readAll());
+        return root ? root->value(key) : QVariant();
+    }
+    // Gapsel's visible window that is titled `name`: "X=… Y=… WIDTH=…", or
+    // empty.
+    QString windowGeometry(const QString& name) {
+        const QString window = gapselWindow();
+        if (window.isEmpty() || xdotool({QStringLiteral("getwindowname"), window}) != name)
+            return {};
+        return xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window});
+    }
+    // Gapsel's first visible window (with the greeting gone: its alert).
+    QString gapselWindow() {
+        return xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                        QStringLiteral("--pid"), QString::number(gapsel.processId())})
+            .section(QLatin1Char('\n'), 0, 0);
+    }
+    QString xdotool(const QStringList& arguments) {
+        QProcess tool;
+        tool.setProcessEnvironment(desktop.environment());
+        tool.start(QStringLiteral("xdotool"), arguments);
+        if (!tool.waitForFinished(10000))
+            tool.kill();
+        return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
+    }
+    static int field(const QString& shell, const char* name) {
+        const QRegularExpression line(QLatin1String(name) + QStringLiteral("=(\\d+)"));
+        return line.match(shell).captured(1).toInt();
+    }
+    bool within(int milliseconds, const std::function<bool()>& condition) {
+        return processEventsUntil(condition, milliseconds);
+    }
+
+    e2e::VirtualDesktop desktop{testing_support::freshFolder(QStringLiteral("first-launch")),
+                                QStringLiteral("xfce4-panel-tray-right.xml")};
+    QProcess gapsel;
+    QElapsedTimer launched;
+    QString errors;
+};
+
+TEST_F(FirstLaunch, GreetsNearTheTrayEndForFiveSeconds) {
+    start();
+    launch();
+    QString geometry;
+    ASSERT_TRUE(within(4000, [&] { return !(geometry = windowGeometry(greeting)).isEmpty(); }))
+        << "greeting shown within 2 s of the step, 1 s after start-up";
+    const qint64 shownAt = launched.elapsed();
+    saveScreenshot(desktop.screenshot(), QStringLiteral("greeting-shown"));
+    // Below the top panel, at its right end where the tray is.
+    EXPECT_GE(field(geometry, "X") + field(geometry, "WIDTH"), 640 - 160) << geometry.toStdString();
+    EXPECT_GE(field(geometry, "Y"), 32);
+    EXPECT_LE(field(geometry, "Y"), 80);
+
+    ASSERT_TRUE(within(8000, [&] { return windowGeometry(greeting).isEmpty(); }));
+    const qint64 goneAfter = launched.elapsed() - shownAt;
+    EXPECT_GE(goneAfter, 4000);
+    EXPECT_LE(goneAfter, 6500);
+    saveScreenshot(desktop.screenshot(), QStringLiteral("greeting-gone"));
+    EXPECT_EQ(stored(QStringLiteral("JX_Tooltip_statusBarButtonWelcomePopover")).toLongLong(), 1);
+
+    // The separator is shown, so no warning follows.
+    processEventsUntil([] { return false; }, 4500);
+    EXPECT_TRUE(alertLine().isEmpty()) << alertLine().toStdString();
+}
+
+TEST_F(FirstLaunch, ASeparatorTheTrayHidesIsWarnedAboutUntilTheUserSaysNoMore) {
+    QFile panel(desktop.panelConfigurationFile());
+    ASSERT_TRUE(panel.open(QIODevice::ReadOnly));
+    QByteArray configuration = panel.readAll();
+    panel.close();
+    configuration.replace(R"(value="systray">)",
+                          R"(value="systray"><property name="hidden-items" type="array">)"
+                          R"(<value type="string" value=")" +
+                              separatorId.toUtf8() + R"("/></property>)");
+    ASSERT_TRUE(panel.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    panel.write(configuration);
+    panel.close();
+    start();
+    defaults({QStringLiteral("write"), QStringLiteral(GAPSEL_BUNDLE_ID),
+              QStringLiteral("separators"), QStringLiteral("-array"),
+              QStringLiteral(R"({"id":"%1","character":"—"})").arg(separatorId)});
+
+    launch();
+    // Greeting (1 s, 0.1 s, 5 s), then 0.2 s and the check's 3 s.
+    ASSERT_TRUE(within(15000, [&] { return !gapselWindow().isEmpty(); }));
+    const qint64 alertAt = launched.elapsed();
+    EXPECT_GE(alertAt, 8500);
+    EXPECT_LE(alertAt, 11500);
+    saveScreenshot(desktop.screenshot(), QStringLiteral("alert-hidden-by-xfce"));
+    ASSERT_TRUE(within(2000, [&] { return !alertLine().isEmpty(); }));
+    const QString alert = alertLine();
+    EXPECT_TRUE(alert.contains(QStringLiteral("Menu Bar Item Did Not Appear")))
+        << alert.toStdString();
+    EXPECT_TRUE(alert.contains(QStringLiteral("Known Items"))) << alert.toStdString();
+    EXPECT_FALSE(alert.contains(QStringLiteral("macOS")));
+
+    // The focus goes from OK to the checkbox and back: tick it, then press OK.
+    xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), gapselWindow()});
+    xdotool({QStringLiteral("key"), QStringLiteral("Tab"), QStringLiteral("space")});
+    saveScreenshot(desktop.screenshot(), QStringLiteral("alert-checkbox-ticked"));
+    xdotool({QStringLiteral("key"), QStringLiteral("Tab"), QStringLiteral("space")});
+    ASSERT_TRUE(within(5000, [&] {
+        return stored(QStringLiteral("JX_NSStatusItem_ensureVisibility_shouldNotShowAgain"))
+            .toBool();
+    }));
+
+    // A launch that counts as first again, the flag kept: no warning.
+    quit();
+    errors.clear();
+    defaults({QStringLiteral("delete"), QStringLiteral(GAPSEL_BUNDLE_ID),
+              QStringLiteral("JX_launchCount")});
+    launch();
+    processEventsUntil([] { return false; }, 12000);
+    EXPECT_TRUE(alertLine().isEmpty()) << alertLine().toStdString();
+    EXPECT_EQ(stored(QStringLiteral("JX_Tooltip_statusBarButtonWelcomePopover")).toLongLong(), 0)
+        << "a hidden separator is not greeted";
+}
+
+TEST_F(FirstLaunch, WithoutATrayTheWarningNamesIt) {
+    start(false);
+    launch();
+    ASSERT_TRUE(within(15000, [&] { return !alertLine().isEmpty(); }));
+    const QString alert = alertLine();
+    EXPECT_TRUE(alert.contains(QStringLiteral("Nothing on this desktop shows tray items")))
+        << alert.toStdString();
+    saveScreenshot(desktop.screenshot(), QStringLiteral("alert-no-tray"));
+}
+
+} // namespace

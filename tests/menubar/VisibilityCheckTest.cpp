@@ -1,0 +1,198 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Gapsel developers
+
+// The check that a status item really appeared: when it warns, which alert it
+// shows, what the answer stores, and the report sent for a launch at login.
+
+#include "MenuTestSupport.h"
+
+#include "debug/InMemoryLog.h"
+#include "menubar/VisibilityCheck.h"
+#include "menubar/VisibilityMessages.h"
+
+#include <gtest/gtest.h>
+
+using menubar::VisibilityCheck;
+using menubar::VisibilityCheckOptions;
+using menubar::VisibilityMessages;
+using menubar_testing::KitFixture;
+using platform::AlertAnswer;
+using platform::sim::SimItemVisibility;
+using Window = SimItemVisibility::Window;
+
+namespace {
+
+const VisibilityCheckOptions separatorOptions{std::nullopt, false, true};
+
+class VisibilityCheckTest : public ::testing::Test, public KitFixture {
+protected:
+    explicit VisibilityCheckTest(bool atLogin = false) {
+        sim.loginItems.launchedAtLogin = atLogin;
+        sim.application.finishLaunching();
+        debug::InMemoryLog::shared().clear();
+    }
+
+    // The menu bar left the item out: its window is covered, right of 0.
+    void hideItem() { sim.itemVisibility.setState(*item, {true, Window{false, 10, false}}); }
+    void check(const VisibilityCheckOptions& options = separatorOptions, double wait = 3) {
+        checker.ensureVisibility(item, options);
+        sim.queue.advance(wait);
+    }
+    bool flag() { return Defaults::get(VisibilityCheck::shouldNotShowAgain(suite)); }
+    int reports() {
+        return static_cast<int>(
+            debug::InMemoryLog::shared()
+                .lines()
+                .filter(QStringLiteral("NSStatusItem#ensureVisibility was shown 2"))
+                .size());
+    }
+
+    std::shared_ptr<platform::StatusItem> item = sim.statusBar.statusItem(-1);
+    VisibilityCheck checker{*kit, sim.platform(), suite};
+};
+
+TEST_F(VisibilityCheckTest, WarnsOnlyForAnItemTheMenuBarLeftOut) {
+    struct Case {
+        const char* name;
+        SimItemVisibility::ItemState state;
+        bool darkWake;
+        bool warns;
+    };
+    const QList<Case> cases{
+        {"visible", {true, Window{}}, false, false},
+        {"removed by the user", {false, Window{false, 10, false}}, false, false},
+        {"no window", {true, std::nullopt}, false, false},
+        {"covered left of the origin", {true, Window{false, -1, false}}, false, false},
+        {"covered at the origin", {true, Window{false, 0, false}}, false, true},
+        {"covered, in a dark wake", {true, Window{false, 10, false}}, true, false},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.name);
+        const auto before = sim.alerts.shownAlerts().size();
+        sim.itemVisibility.setState(*item, test.state);
+        sim.itemVisibility.setDarkWake(test.darkWake);
+        check();
+        EXPECT_EQ(sim.alerts.shownAlerts().size() - before, test.warns ? 1 : 0);
+    }
+}
+
+TEST_F(VisibilityCheckTest, WaitsThreeSecondsThenWarnsWithTheCheckbox) {
+    hideItem();
+    check(separatorOptions, 2.999);
+    EXPECT_TRUE(sim.alerts.shownAlerts().isEmpty());
+    sim.queue.advance(0.001);
+    ASSERT_EQ(sim.alerts.shownAlerts().size(), 1);
+    const platform::Alert& alert = sim.alerts.shownAlerts()[0];
+    const VisibilityMessages texts = VisibilityMessages::forVerdict(
+        {platform::HiddenCause::NoRoom, platform::TrayHostKind::DraggableMenuBar});
+    EXPECT_EQ(alert.message, QStringLiteral("Menu Bar Item Did Not Appear"));
+    EXPECT_EQ(alert.informativeText, texts.otherwise);
+    EXPECT_EQ(texts.otherwise.size(), 256);
+    EXPECT_EQ(texts.whenHidingAutomatically.size(), 182);
+    EXPECT_EQ(alert.style, platform::AlertStyle::Warning);
+    EXPECT_EQ(alert.buttons, QStringList{QStringLiteral("OK")});
+    EXPECT_TRUE(alert.showsSuppressionButton);
+    EXPECT_EQ(alert.suppressionButtonTitle, QStringLiteral("Do not show this again"));
+    EXPECT_EQ(alert.minimumWidth, std::nullopt);
+    EXPECT_FALSE(flag()) << "the checkbox was left off";
+}
+
+TEST_F(VisibilityCheckTest, TheCheckboxStopsEveryLaterCheck) {
+    hideItem();
+    sim.alerts.answerNext(AlertAnswer{AlertAnswer::firstButtonResponse, true});
+    check();
+    EXPECT_TRUE(flag());
+    check(separatorOptions, 20);
+    EXPECT_EQ(sim.alerts.shownAlerts().size(), 1);
+}
+
+TEST_F(VisibilityCheckTest, AMenuBarThatHidesItselfIsToldOnceWithoutCheckbox) {
+    hideItem();
+    sim.itemVisibility.setMenuBarHidesAutomatically(true);
+    check({QStringLiteral("Extra."), true, true});
+    ASSERT_EQ(sim.alerts.shownAlerts().size(), 1);
+    const platform::Alert& alert = sim.alerts.shownAlerts()[0];
+    EXPECT_FALSE(alert.showsSuppressionButton);
+    EXPECT_EQ(alert.minimumWidth, 260);
+    EXPECT_TRUE(alert.informativeText.startsWith(QStringLiteral("macOS hides")));
+    EXPECT_TRUE(alert.informativeText.endsWith(QStringLiteral("shown again.\n\nExtra.")));
+    EXPECT_TRUE(flag()) << "set whatever the answer";
+}
+
+TEST_F(VisibilityCheckTest, OpenSettingsIsOfferedOnlyWhenAskedFor) {
+    int settingsOpened = 0;
+    sim.settingsWindow.installOpener([&] { ++settingsOpened; });
+    hideItem();
+    sim.alerts.answerNext(AlertAnswer{AlertAnswer::firstButtonResponse + 1, false});
+    check({std::nullopt, true, false});
+    ASSERT_EQ(sim.alerts.shownAlerts().size(), 1);
+    EXPECT_EQ(sim.alerts.shownAlerts()[0].buttons,
+              (QStringList{QStringLiteral("OK"), QStringLiteral("Open Settings")}));
+    EXPECT_FALSE(sim.alerts.shownAlerts()[0].showsSuppressionButton);
+    sim.queue.runUntilIdle();
+    EXPECT_EQ(settingsOpened, 1);
+}
+
+TEST_F(VisibilityCheckTest, NoReportForALaunchByTheUser) {
+    hideItem();
+    check();
+    EXPECT_EQ(reports(), 0);
+}
+
+class VisibilityCheckAtLoginTest : public VisibilityCheckTest {
+protected:
+    VisibilityCheckAtLoginTest()
+        : VisibilityCheckTest(true) {}
+};
+
+TEST_F(VisibilityCheckAtLoginTest, WaitsTenSecondsAndReportsOncePerInstallation) {
+    hideItem();
+    check(separatorOptions, 9.999);
+    EXPECT_TRUE(sim.alerts.shownAlerts().isEmpty());
+    sim.queue.advance(0.001);
+    EXPECT_EQ(sim.alerts.shownAlerts().size(), 1);
+    ASSERT_EQ(reports(), 1);
+    const QString record = debug::InMemoryLog::shared().lines().last();
+    for (const char* entry :
+         {"hasMainScreen: true", "isDarkWake: false", "uptime: 1h 0m 0s",
+          "uptimeIncludingSleep: 2h 0m 0s", "wasLaunchedAtLogin: true",
+          "trayHosts: ", "hasTrayWatcher: true", "hiddenCause: 5",
+          "NSStatusBar.isAutomaticallyToggled: false", "fileLine: Gapsel/JXKit:70785"})
+        EXPECT_TRUE(record.contains(QLatin1String(entry)))
+            << entry << " in " << record.toStdString();
+
+    check(separatorOptions, 10);
+    EXPECT_EQ(sim.alerts.shownAlerts().size(), 2);
+    EXPECT_EQ(reports(), 1);
+}
+
+// On a Linux tray the text names the cause found and keeps the structure:
+// a paragraph, a blank line, the advice about the warning itself.
+TEST(VisibilityMessagesTest, TrayHostsGetTheCauseFound) {
+    using platform::HiddenCause;
+    using platform::TrayHostKind;
+    struct Case {
+        platform::HiddenVerdict verdict;
+        const char* names;
+    };
+    const QList<Case> cases{
+        {{HiddenCause::NoTray, TrayHostKind::Gnome}, "gnome-shell-extension-appindicator"},
+        {{HiddenCause::NoTray, TrayHostKind::Unknown}, "Add a system tray"},
+        {{HiddenCause::NoTrayHost, TrayHostKind::Xfce}, "Status Tray"},
+        {{HiddenCause::HiddenByHostSetting, TrayHostKind::Xfce}, "Known Items"},
+        {{HiddenCause::HiddenByHostSetting, TrayHostKind::Plasma}, "System Tray Settings"},
+        {{HiddenCause::NotTaken, TrayHostKind::Lxqt}, "did not take"},
+    };
+    for (const Case& test : cases) {
+        const VisibilityMessages texts = VisibilityMessages::forVerdict(test.verdict);
+        for (const QString& text : {texts.otherwise, texts.whenHidingAutomatically}) {
+            SCOPED_TRACE(text.toStdString());
+            EXPECT_TRUE(text.contains(QLatin1String(test.names)));
+            EXPECT_FALSE(text.contains(QStringLiteral("macOS")));
+            EXPECT_EQ(text.count(QStringLiteral("\n\n")), 1);
+        }
+        EXPECT_TRUE(texts.otherwise.contains(QStringLiteral("\u201CDo not show this again\u201D")));
+    }
+}
+
+} // namespace

@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Gapsel developers
+
+// The first-launch greeting: what it says, how it bounces, the three ways it
+// ends and the show counter.
+
+#include "MenuTestSupport.h"
+
+#include "defaults/Key.h"
+#include "menubar/JXMenu.h"
+#include "menubar/WelcomePopover.h"
+
+#include <gtest/gtest.h>
+
+using menubar_testing::KitFixture;
+
+namespace {
+
+class WelcomePopoverTest : public ::testing::Test, public KitFixture {
+protected:
+    WelcomePopoverTest() { item->setMenu(menu); }
+
+    platform::sim::SimStatusItem& simItem() {
+        return static_cast<platform::sim::SimStatusItem&>(*item);
+    }
+    // Greets and lets the 0.1 s wait pass.
+    void greet() {
+        popover.show(item, [this] { ++completions; });
+        sim.queue.advance(menubar::WelcomePopover::showDelay);
+    }
+    qint64 counter() {
+        return suite->object(QStringLiteral("JX_Tooltip_statusBarButtonWelcomePopover"))
+            .toLongLong();
+    }
+
+    std::shared_ptr<platform::StatusItem> item = sim.statusBar.statusItem(-1);
+    std::shared_ptr<JXMenu> menu = std::make_shared<JXMenu>();
+    menubar::WelcomePopover popover{sim.platform(), suite};
+    int completions = 0;
+};
+
+TEST_F(WelcomePopoverTest, SaysHelloWithTheBundleNameAfterATenthOfASecondAndBounces) {
+    popover.show(item, [] {});
+    sim.queue.advance(0.099);
+    EXPECT_FALSE(sim.popover.isShown());
+    sim.queue.advance(0.001);
+    ASSERT_TRUE(sim.popover.isShown());
+    EXPECT_EQ(sim.popover.anchor(), item.get());
+    const platform::PopoverContent& content = sim.popover.content();
+    EXPECT_EQ(content.text, QStringLiteral("Hello, I'm ") + sim.bundle.name);
+    EXPECT_EQ(content.insets, 15);
+    EXPECT_EQ(content.maxWidth, 1000);
+    EXPECT_TRUE(content.animates);
+    ASSERT_EQ(sim.popover.shakes().size(), 1);
+    EXPECT_EQ(sim.popover.shakes()[0].duration, 0.3);
+    EXPECT_EQ(sim.popover.shakes()[0].amount, 2);
+}
+
+TEST_F(WelcomePopoverTest, ReducedMotionShowsWithoutAnimationOrBounce) {
+    sim.motion.setReducesMotion(true);
+    greet();
+    ASSERT_TRUE(sim.popover.isShown());
+    EXPECT_FALSE(sim.popover.content().animates);
+    EXPECT_TRUE(sim.popover.shakes().isEmpty());
+}
+
+// Each way to end it completes exactly once, on a later turn, and leaves no
+// recognizer on the button; the timer still running later changes nothing.
+TEST_F(WelcomePopoverTest, EachEndingCompletesOnceAndCleansUp) {
+    struct Case {
+        const char* name;
+        std::function<void()> end;
+        bool menuOpens;
+    };
+    const QList<Case> cases{
+        {"click on the greeting", [this] { sim.popover.click(); }, false},
+        {"click on the item", [this] { simItem().simButton().click(); }, true},
+        {"five seconds pass", [this] { sim.queue.advance(4.9); }, false},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.name);
+        completions = 0;
+        simItem().closeMenu();
+        greet();
+        test.end();
+        EXPECT_EQ(completions, 0) << "completes on a later turn";
+        sim.queue.advance(5);
+        EXPECT_EQ(completions, 1);
+        EXPECT_FALSE(sim.popover.isShown());
+        EXPECT_FALSE(simItem().simButton().hasClickRecognizer());
+        EXPECT_EQ(simItem().isMenuOpen(), test.menuOpens);
+    }
+    EXPECT_EQ(counter(), 3);
+}
+
+TEST_F(WelcomePopoverTest, TheTimerEndsItAlsoWhileTheItemsMenuIsOpen) {
+    greet();
+    simItem().openMenu();
+    sim.queue.advance(5);
+    EXPECT_EQ(completions, 1);
+    EXPECT_FALSE(sim.popover.isShown());
+    EXPECT_TRUE(simItem().isMenuOpen());
+}
+
+TEST_F(WelcomePopoverTest, AnItemOnNoScreenGetsNoGreetingButTheCallStillReturns) {
+    sim.itemVisibility.setState(*item,
+                                {true, platform::sim::SimItemVisibility::Window{false, 0, false}});
+    greet();
+    EXPECT_EQ(sim.popover.showCount(), 0);
+    EXPECT_EQ(counter(), 0);
+    sim.queue.advance(5);
+    EXPECT_EQ(completions, 1);
+}
+
+TEST_F(WelcomePopoverTest, AnItemGoneBeforeTheGreetingCompletesAtOnce) {
+    popover.show(item, [this] { ++completions; });
+    item.reset();
+    sim.queue.advance(0.1);
+    EXPECT_EQ(completions, 1);
+    EXPECT_EQ(sim.popover.showCount(), 0);
+}
+
+} // namespace

@@ -1,0 +1,165 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Gapsel developers
+
+// Whether a tray item is seen on a Linux desktop, from scripted states of the
+// watcher and of the hosts' settings; where the greeting goes; and how the
+// desktop's reduce-motion settings are read.
+
+#include "platform/linux/DesktopMotionPreference.h"
+#include "platform/linux/GreetingPlacement.h"
+#include "platform/linux/HostHiddenItems.h"
+#include "platform/linux/VisibilityJudgement.h"
+#include "support/TestEnvironment.h"
+
+#include <QFile>
+#include <QHash>
+
+#include <gtest/gtest.h>
+
+using namespace platform;
+using namespace platform::xdg;
+
+namespace {
+
+const QString service = QStringLiteral("org.kde.StatusNotifierItem-42-1");
+
+TEST(TrayVisibilityTest, AsksTheBusThenTheHostsSettingsInOrder) {
+    const TrayItemState shown{true,      true,  {service + QStringLiteral("/StatusNotifierItem")},
+                              {service}, false, TrayHostKind::Xfce};
+    struct Case {
+        const char* name;
+        std::function<void(TrayItemState&)> change;
+        HiddenCause cause;
+    };
+    const QList<Case> cases{
+        {"shown", [](TrayItemState&) {}, HiddenCause::None},
+        {"no watcher, though a host setting would hide it too",
+         [](TrayItemState& s) {
+             s.hasWatcher = false;
+             s.hiddenByHostSetting = true;
+         },
+         HiddenCause::NoTray},
+        {"no host", [](TrayItemState& s) { s.isHostRegistered = false; }, HiddenCause::NoTrayHost},
+        {"not registered",
+         [](TrayItemState& s) { s.registeredItems = {QStringLiteral("org.other/Item")}; },
+         HiddenCause::NotTaken},
+        {"a prefix of the name is not the name",
+         [](TrayItemState& s) { s.registeredItems = {service + QStringLiteral("0/Item")}; },
+         HiddenCause::NotTaken},
+        {"registered by name alone", [](TrayItemState& s) { s.registeredItems = {service}; },
+         HiddenCause::None},
+        {"hidden by the host", [](TrayItemState& s) { s.hiddenByHostSetting = true; },
+         HiddenCause::HiddenByHostSetting},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.name);
+        TrayItemState state = shown;
+        test.change(state);
+        const HiddenVerdict verdict = judgeVisibility(state);
+        EXPECT_EQ(verdict.cause, test.cause);
+        EXPECT_EQ(verdict.host, TrayHostKind::Xfce);
+    }
+}
+
+TEST(TrayVisibilityTest, PlasmaHidesByIdInItsSystemTrayUnlessShowingAll) {
+    const QString appletsrc = QStringLiteral(
+        "[Containments][3]\nplugin=org.kde.panel\n\n[Containments][3][General]\n"
+        "hiddenItems=panel-only\n\n"
+        "[Containments][8]\nplugin=org.kde.plasma.private.systemtray\n\n"
+        "[Containments][8][General]\nhiddenItems=a,ID-1, b\ndisabledStatusNotifiers=ID-2\n"
+        "shownItems=c\n");
+    EXPECT_TRUE(plasmaHides(appletsrc, QStringLiteral("ID-1")));
+    EXPECT_TRUE(plasmaHides(appletsrc, QStringLiteral("b")));
+    EXPECT_TRUE(plasmaHides(appletsrc, QStringLiteral("ID-2")));
+    EXPECT_FALSE(plasmaHides(appletsrc, QStringLiteral("panel-only")));
+    EXPECT_FALSE(plasmaHides(appletsrc, QStringLiteral("ID")));
+    EXPECT_FALSE(
+        plasmaHides(appletsrc + QStringLiteral("showAllItems=true\n"), QStringLiteral("ID-1")));
+    EXPECT_FALSE(plasmaHides(QString(), QStringLiteral("ID-1")));
+}
+
+TEST(TrayVisibilityTest, XfceAndLxqtHideByTheirOwnLists) {
+    EXPECT_TRUE(
+        xfceHides({{}, {QStringLiteral("x"), QStringLiteral("ID-1")}}, QStringLiteral("ID-1")));
+    EXPECT_FALSE(xfceHides({{QStringLiteral("ID-10")}}, QStringLiteral("ID-1")));
+
+    const QString path =
+        testing_support::freshFolder(QStringLiteral("lxqt")) + QStringLiteral("/panel.conf");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[quicklaunch]\ntype=quicklaunch\nhideList=Gapsel A\n\n"
+               "[statusnotifier]\ntype=statusnotifier\nhideList=Other, Gapsel \\x2014\n");
+    file.close();
+    EXPECT_TRUE(lxqtHides(path, QStringLiteral("Gapsel \u2014")));
+    EXPECT_FALSE(lxqtHides(path, QStringLiteral("Gapsel A")));
+    EXPECT_FALSE(lxqtHides(path + QStringLiteral(".missing"), QStringLiteral("Other")));
+}
+
+TEST(GreetingPlacementTest, GoesToTheTrayEndOfThePanelEdge) {
+    const QRect screen(0, 0, 1280, 800);
+    const QSize size(120, 40);
+    struct Case {
+        const char* name;
+        QRect available;
+        QPoint expected;
+    };
+    const QList<Case> cases{
+        {"top panel", QRect(0, 32, 1280, 768), QPoint(1279 - 60 - 60, 37)},
+        {"bottom panel", QRect(0, 0, 1280, 760), QPoint(1279 - 60 - 60, 759 - 40 - 5)},
+        {"left panel", QRect(48, 0, 1232, 800), QPoint(53, 799 - 60 - 20)},
+        {"right panel", QRect(0, 0, 1232, 800), QPoint(1231 - 120 - 5, 799 - 60 - 20)},
+        {"nothing reserved", screen, QPoint(1279 - 60 - 60, 5)},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.name);
+        EXPECT_EQ(greetingPosition(screen, test.available, size), test.expected);
+    }
+}
+
+TEST(MotionPreferenceTest, AnySettingThatAsksForLessMotionIsHeeded) {
+    using Values = QHash<QString, QVariant>;
+    const auto reader = [](Values values) {
+        return [values](const MotionSetting& setting) -> std::optional<QVariant> {
+            const auto found = values.constFind(setting.key);
+            return found == values.cend() ? std::nullopt : std::optional<QVariant>(*found);
+        };
+    };
+    struct Case {
+        const char* name;
+        Values portal;
+        Values direct;
+        bool reduces;
+    };
+    const QList<Case> cases{
+        {"nothing set anywhere", {}, {}, false},
+        {"portal: reduced motion", {{QStringLiteral("reduced-motion"), 1u}}, {}, true},
+        {"portal: no preference, GNOME animations off",
+         {{QStringLiteral("reduced-motion"), 0u}, {QStringLiteral("enable-animations"), false}},
+         {},
+         true},
+        {"portal: KDE factor 0", {{QStringLiteral("AnimationDurationFactor"), 0.0}}, {}, true},
+        {"portal answers, direct settings not asked",
+         {{QStringLiteral("reduced-motion"), 0u}},
+         {{QStringLiteral("enable-animations"), QStringLiteral("false")}},
+         false},
+        {"gsettings without a portal",
+         {},
+         {{QStringLiteral("enable-animations"), QStringLiteral("false")}},
+         true},
+        {"kdeglobals without a portal",
+         {},
+         {{QStringLiteral("AnimationDurationFactor"), QStringLiteral("0.5")}},
+         false},
+        {"an unreadable factor is no wish",
+         {},
+         {{QStringLiteral("AnimationDurationFactor"), QStringLiteral("fast")}},
+         false},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.name);
+        EXPECT_EQ(DesktopMotionPreference(reader(test.portal), reader(test.direct)).reducesMotion(),
+                  test.reduces);
+    }
+}
+
+} // namespace
