@@ -135,7 +135,7 @@ TEST_F(SupportEndToEnd, SendFeedbackHandsXdgOpenTheFeedbackPageWithThisMachinesS
     start();
     ASSERT_TRUE(eventually([&] { return host->itemServices().size() == 1; }));
     ASSERT_TRUE(host->chooseNested(host->itemServices().at(0),
-                                 {QStringLiteral("More"), QStringLiteral("Send Feedback…")}));
+                                   {QStringLiteral("More"), QStringLiteral("Send Feedback…")}));
     ASSERT_TRUE(eventually([&] { return !opened().isEmpty(); }));
 
     const QUrl url(opened().first());
