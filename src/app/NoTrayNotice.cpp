@@ -3,7 +3,6 @@
 
 #include "app/NoTrayNotice.h"
 
-#include "app/AppLog.h"
 #include "kit/ErrorLog.h"
 #include "platform/MainQueue.h"
 
@@ -78,9 +77,8 @@ void NoTrayNotice::check() {
     if (told_ || hosts_.hasWatcher())
         return;
     told_ = true;
-    const QString message = noTrayMessage(hosts_.desktop());
-    qCWarning(appLog).noquote() << message;
-    kit::logError(platform::Error::failure(message));
+    // The error log prints the line as well, so it reaches stderr once.
+    kit::logError(platform::Error::failure(noTrayMessage(hosts_.desktop())));
 }
 
 } // namespace app
