@@ -3,6 +3,8 @@
 
 #include "menubar/VisibilityMessages.h"
 
+#include "menubar/TrayRemedy.h"
+
 namespace menubar {
 
 namespace {
@@ -19,29 +21,6 @@ VisibilityMessages menuBarMessages() {
                            "\n\nThis check can have false-positives, so if you can see the menu "
                            "bar item, enable \u201CDo not show this again\u201D, and click "
                            "\u201COK\u201D.")};
-}
-
-QString addTrayRemedy(TrayHostKind host) {
-    switch (host) {
-    case TrayHostKind::Gnome:
-        return QStringLiteral(
-            "GNOME shows tray items only with the \u201CAppIndicator and KStatusNotifierItem "
-            "Support\u201D extension: install it (package gnome-shell-extension-appindicator), "
-            "turn it on in Extensions, then log out and in again.");
-    case TrayHostKind::Xfce:
-        return QStringLiteral("Add the \u201CStatus Tray\u201D item to a panel in Panel "
-                              "Preferences \u25B8 Items.");
-    case TrayHostKind::Lxqt:
-        return QStringLiteral("Add the \u201CStatus Notifier\u201D widget to a panel in Panel "
-                              "Settings \u25B8 Widgets.");
-    case TrayHostKind::Plasma:
-        return QStringLiteral("Add the \u201CSystem Tray\u201D widget to a panel.");
-    case TrayHostKind::Waybar:
-        return QStringLiteral("Add the \u201Ctray\u201D module to Waybar's configuration.");
-    default:
-        return QStringLiteral("Add a system tray (one that shows StatusNotifierItems) to your "
-                              "panel.");
-    }
 }
 
 QString hostSettingPlace(TrayHostKind host) {
@@ -62,10 +41,10 @@ QString reason(const platform::HiddenVerdict& verdict) {
     case HiddenCause::NoTray:
         return QStringLiteral("Nothing on this desktop shows tray items, so Gapsel's separators "
                               "cannot appear. ") +
-               addTrayRemedy(verdict.host);
+               trayRemedy(verdict.host);
     case HiddenCause::NoTrayHost:
         return QStringLiteral("This desktop collects tray items, but no panel shows them. ") +
-               addTrayRemedy(verdict.host);
+               trayRemedy(verdict.host);
     case HiddenCause::HiddenByHostSetting:
         return QStringLiteral("The tray's own settings hide this separator. Show it again in ") +
                hostSettingPlace(verdict.host) + QLatin1Char('.');

@@ -46,9 +46,10 @@ TEST(NoTrayNotice, SaysOnceAfterAGraceWhenNoTrayIsThereAndAgainAfterOneCameAndWe
 }
 
 TEST(NoTrayNotice, AdvisesWhatMakesATrayOnThisDesktop) {
-    for (const auto& [desktop, advice] : {std::pair{TrayHostKind::Gnome, "AppIndicator extension"},
-                                          {TrayHostKind::Xfce, "Status Tray plugin"},
-                                          {TrayHostKind::Unknown, "StatusNotifierItem tray"}}) {
+    for (const auto& [desktop, advice] :
+         {std::pair{TrayHostKind::Gnome, "gnome-shell-extension-appindicator"},
+          {TrayHostKind::Xfce, "Status Tray"},
+          {TrayHostKind::Unknown, "snixembed"}}) {
         const QString message = app::noTrayMessage(desktop);
         EXPECT_TRUE(message.startsWith(
             QStringLiteral("No system tray is running that shows StatusNotifierItems: ")));
