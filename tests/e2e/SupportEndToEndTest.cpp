@@ -118,14 +118,8 @@ protected:
     QString openedLog() const { return home + QStringLiteral("/opened.txt"); }
     QString dataHome() const { return home + QStringLiteral("/data"); }
 
-    void saveScreenshot(const QString& name) const {
-        const QString folder = QStringLiteral(GAPSEL_E2E_OUTPUT_DIR);
-        QDir().mkpath(folder);
-        desktop.screenshot().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
-    }
-
     QString home = testing_support::freshFolder(QStringLiteral("support-desktop"));
-    e2e::VirtualDesktop desktop{home};
+    e2e::VirtualDesktop desktop{home, e2e::hostNamed(QStringLiteral("xfce"))};
     std::optional<e2e::TrayHost> host;
     QProcessEnvironment environment;
     QProcess gapsel;
@@ -135,7 +129,7 @@ TEST_F(SupportEndToEnd, SendFeedbackHandsXdgOpenTheFeedbackPageWithThisMachinesS
     start();
     ASSERT_TRUE(eventually([&] { return host->itemServices().size() == 1; }));
     ASSERT_TRUE(host->chooseNested(host->itemServices().at(0),
-                                 {QStringLiteral("More"), QStringLiteral("Send Feedback…")}));
+                                   {QStringLiteral("More"), QStringLiteral("Send Feedback…")}));
     ASSERT_TRUE(eventually([&] { return !opened().isEmpty(); }));
 
     const QUrl url(opened().first());
@@ -168,7 +162,7 @@ TEST_F(SupportEndToEnd, HoldingShiftControlAltAtStartShowsTheSupportWindow) {
     ASSERT_TRUE(shown);
     // Give it a moment to be drawn before the picture is taken.
     processEventsUntil([] { return false; }, 1500);
-    saveScreenshot(QStringLiteral("support-window"));
+    desktop.saveScreenshot(QStringLiteral("support-window"));
     EXPECT_EQ(gapsel.state(), QProcess::Running);
 }
 
@@ -198,7 +192,7 @@ TEST_F(SupportEndToEnd, DeleteDataAndSettingsTrashesEverythingAndStartsAfresh) {
     const bool asked =
         eventually([&] { return visibleWindow(QStringLiteral(".*")) != windowsBefore; });
     processEventsUntil([] { return false; }, 1500);
-    saveScreenshot(QStringLiteral("support-delete-question"));
+    desktop.saveScreenshot(QStringLiteral("support-delete-question"));
     ASSERT_TRUE(asked);
     xdotool({QStringLiteral("key"), QStringLiteral("Tab")});
     xdotool({QStringLiteral("key"), QStringLiteral("space")});
