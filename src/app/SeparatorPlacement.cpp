@@ -87,7 +87,9 @@ void SeparatorPlacement::addMenuItems(JXMenu& menu, const QString& id) {
             break;
         case PlacementAction::CopyId:
             addCallback(menu, QStringLiteral("Copy Separator ID"), true,
-                        [id](SeparatorPlacement& self) { self.pasteboard_.setText(id, QStringLiteral(GAPSEL_BUNDLE_ID)); });
+                        [id](SeparatorPlacement& self) {
+                            self.pasteboard_.setText(id, QStringLiteral(GAPSEL_BUNDLE_ID));
+                        });
             break;
         }
     }

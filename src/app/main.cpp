@@ -41,7 +41,6 @@ platform::ModifierFlags gestureFrom(const app::CommandLine& commandLine) {
 
 } // namespace
 
-
 int main(int argc, char** argv) {
     debug::installMessageHandler();
     const app::CommandLine commandLine = app::CommandLine::parse(argumentsOf(argc, argv));

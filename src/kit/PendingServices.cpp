@@ -3,8 +3,10 @@
 
 #include "kit/PendingServices.h"
 
+#include "kit/DataDeletion.h"
 #include "kit/Feedback.h"
 #include "kit/ReviewRequest.h"
+#include "kit/SupportActions.h"
 #include "platform/MainQueue.h"
 #include "platform/WindowOpener.h"
 

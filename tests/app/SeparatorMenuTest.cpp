@@ -98,8 +98,8 @@ TEST_F(LaterLaunchMenuTest, AppServiceItemsReachTheKit) {
     choose(0, {QStringLiteral("More"), QStringLiteral("Share App")});
     choose(0, {QStringLiteral("More"), QStringLiteral("Rate App")});
     choose(0, {QStringLiteral("More"), QStringLiteral("FAQ")});
-    EXPECT_EQ(pending.calls, (QStringList{QStringLiteral("share"),
-                                          QStringLiteral("rate com.gapsel.Gapsel")}));
+    EXPECT_EQ(pending.calls,
+              (QStringList{QStringLiteral("share"), QStringLiteral("rate com.gapsel.Gapsel")}));
     ASSERT_EQ(sim.workspace.openedUrls().size(), 2);
     EXPECT_TRUE(sim.workspace.openedUrls()[0].toString().startsWith(
         QStringLiteral("https://gapsel.app/feedback?product=Gapsel&metadata=")));

@@ -13,9 +13,9 @@
 #include "kit/ShareLink.h"
 #include "kit/ui/AboutPanel.h"
 #include "kit/ui/ShareAppScreen.h"
+#include "kit/ui/SupportWindow.h"
 #include "platform/HotKeys.h"
 #include "platform/Pasteboard.h"
-#include "kit/ui/SupportWindow.h"
 #include "platform/WindowOpener.h"
 
 #include <QApplication>
@@ -45,6 +45,7 @@ debug::DebugServices debugServices(AppMain& app, platform::Platform platform) {
                 return hotKeys.isTakenBySystem(std::uint32_t(shortcut.carbonKeyCode),
                                                std::uint32_t(shortcut.carbonModifiers));
             }};
+}
 
 kit::AboutInfo aboutInfo(const JXKit& kit, platform::Platform platform) {
     return {kit.identity().name(),
@@ -70,7 +71,8 @@ AppWindows::AppWindows(AppMain& app, platform::Platform platform)
     : settings_([&kit = app.jxkit(), platform] {
         return new SettingsScreen(kit.launchAtLogin(), keys::reducedOpacity(), platform.mainQueue);
     })
-    , about_([&kit = app.jxkit(), platform] { return new kit::AboutPanel(aboutInfo(kit, platform)); })
+    , about_(
+          [&kit = app.jxkit(), platform] { return new kit::AboutPanel(aboutInfo(kit, platform)); })
     , debug_([&app, platform] { return new debug::DebugWindow(debugServices(app, platform)); })
     , support_([&kit = app.jxkit()] { return new kit::SupportWindow(kit); }) {
     QApplication::setWindowIcon(appIcon());
@@ -78,9 +80,8 @@ AppWindows::AppWindows(AppMain& app, platform::Platform platform)
     platform.aboutPanel.installOpener([this] { about_.open(); });
     app.pendingServices().debugWindow.installOpener([this] { debug_.open(); });
     platform.supportWindow.installOpener([this] { support_.open(); });
-    platform.shareWindow.installOpener([&kit = app.jxkit(), platform] {
-        kit::ShareAppScreen::open(shareContext(kit, platform));
-    });
+    platform.shareWindow.installOpener(
+        [&kit = app.jxkit(), platform] { kit::ShareAppScreen::open(shareContext(kit, platform)); });
 }
 
 } // namespace app

@@ -6,20 +6,20 @@
 #include "platform/BundleInfo.h"
 #include "platform/Platform.h"
 #include "platform/WindowOpener.h"
-#include "platform/linux/LinuxDeviceFacts.h"
 #include "platform/linux/ClockUptime.h"
 #include "platform/linux/DesktopMotionPreference.h"
 #include "platform/linux/DesktopPopover.h"
+#include "platform/linux/LinuxDeviceFacts.h"
 #include "platform/linux/QtAlerts.h"
 #include "platform/linux/QtApplication.h"
 #include "platform/linux/QtMainQueue.h"
 #include "platform/linux/QtMenuPopup.h"
 #include "platform/linux/QtModifiers.h"
-#include "platform/linux/SandboxFacts.h"
 #include "platform/linux/QtPasteboard.h"
+#include "platform/linux/SandboxFacts.h"
 #include "platform/linux/SystemCrashReports.h"
-#include "platform/linux/XcbHotKeys.h"
 #include "platform/linux/TrayItemVisibility.h"
+#include "platform/linux/XcbHotKeys.h"
 #include "platform/linux/XdgAutostart.h"
 #include "platform/linux/XdgFileManager.h"
 #include "platform/linux/XdgMail.h"
@@ -48,11 +48,12 @@ public:
     }
 
     Platform platform() {
-        return Platform{queue_,         bundle_,         modifiers_,     workspace_,   alerts_,
-                        application_,   settingsWindow_, aboutPanel_,    loginItems_,  statusBar_,
-                        trayHosts_,     trayPlacement_,  pasteboard_,    hotKeys_,     urlSchemes_,
-                        shareWindow_,   deviceFacts_,    mail_,          fileManager_, crashReports_,
-                        supportWindow_, popover_,        motion_,        itemVisibility_, uptime_};
+        return Platform{
+            queue_,         bundle_,         modifiers_,  workspace_,      alerts_,
+            application_,   settingsWindow_, aboutPanel_, loginItems_,     statusBar_,
+            trayHosts_,     trayPlacement_,  pasteboard_, hotKeys_,        urlSchemes_,
+            shareWindow_,   deviceFacts_,    mail_,       fileManager_,    crashReports_,
+            supportWindow_, popover_,        motion_,     itemVisibility_, uptime_};
     }
 
 private:

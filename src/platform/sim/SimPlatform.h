@@ -8,23 +8,23 @@
 #include "platform/WindowOpener.h"
 #include "platform/sim/SimAlerts.h"
 #include "platform/sim/SimApplication.h"
-#include "platform/sim/SimHotKeys.h"
 #include "platform/sim/SimCrashReports.h"
 #include "platform/sim/SimDeviceFacts.h"
 #include "platform/sim/SimFileManager.h"
+#include "platform/sim/SimHotKeys.h"
 #include "platform/sim/SimItemVisibility.h"
 #include "platform/sim/SimLoginItems.h"
 #include "platform/sim/SimMail.h"
 #include "platform/sim/SimMainQueue.h"
 #include "platform/sim/SimModifiers.h"
+#include "platform/sim/SimMotionPreference.h"
 #include "platform/sim/SimPasteboard.h"
+#include "platform/sim/SimPopover.h"
 #include "platform/sim/SimStatusBar.h"
 #include "platform/sim/SimTrayHosts.h"
 #include "platform/sim/SimTrayPlacement.h"
-#include "platform/sim/SimUrlSchemes.h"
-#include "platform/sim/SimMotionPreference.h"
-#include "platform/sim/SimPopover.h"
 #include "platform/sim/SimUptime.h"
+#include "platform/sim/SimUrlSchemes.h"
 #include "platform/sim/SimWorkspace.h"
 
 namespace platform::sim {
@@ -59,11 +59,11 @@ struct SimPlatform {
     SimUptime uptime;
 
     Platform platform() {
-        return Platform{queue,        bundle,         modifiers,  workspace,   alerts,
-                        application,  settingsWindow, aboutPanel, loginItems,  statusBar,
-                        trayHosts,    trayPlacement,  pasteboard, hotKeys,     urlSchemes,
-                        shareWindow,  deviceFacts,    mail,       fileManager, crashReports,
-                        supportWindow, popover,       motion,     itemVisibility, uptime};
+        return Platform{queue,         bundle,         modifiers,  workspace,      alerts,
+                        application,   settingsWindow, aboutPanel, loginItems,     statusBar,
+                        trayHosts,     trayPlacement,  pasteboard, hotKeys,        urlSchemes,
+                        shareWindow,   deviceFacts,    mail,       fileManager,    crashReports,
+                        supportWindow, popover,        motion,     itemVisibility, uptime};
     }
 };
 
