@@ -95,7 +95,8 @@ protected:
     }
 
     std::optional<qint64> relaunchedPid() const {
-        QFile lock(home + QStringLiteral("/runtime/" GAPSEL_BUNDLE_ID ".lock"));
+        // The running instance's lock lies beside its preferences.
+        QFile lock(preferencesPath() + QStringLiteral(".instance"));
         if (!lock.open(QIODevice::ReadOnly))
             return std::nullopt;
         bool isNumber = false;
@@ -205,7 +206,10 @@ TEST_F(SupportEndToEnd, DeleteDataAndSettingsTrashesEverythingAndStartsAfresh) {
         return relaunchedPid() && stored.value(QStringLiteral("JX_launchCount")) == 1 &&
                stored.contains(QStringLiteral("separators")) &&
                !stored.contains(QStringLiteral("JXApp_wasRelaunched"));
-    }));
+    })) << "relaunched: "
+        << relaunchedPid().has_value()
+        << ", preferences: " << QStringList(preferences().keys()).join(u' ').toStdString()
+        << ", launch count " << preferences().value(QStringLiteral("JX_launchCount")).toInt();
     EXPECT_NE(preferences().value(QStringLiteral("separators")), separatorsBefore);
     EXPECT_FALSE(preferences().contains(QStringLiteral("JXApp_requestReview")));
 
