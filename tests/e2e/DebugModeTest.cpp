@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Gapsel developers
 
+#include "GapselProcess.h"
 #include "TrayHost.h"
 #include "VirtualDesktop.h"
 #include "support/TestEnvironment.h"
 
-#include <QDir>
 #include <QProcess>
 
 #include <gtest/gtest.h>
@@ -61,7 +61,8 @@ protected:
     }
     QString xdo(const QStringList& arguments) { return xdotool(desktop.environment(), arguments); }
 
-    e2e::VirtualDesktop desktop{testing_support::freshFolder(QStringLiteral("desktop"))};
+    e2e::VirtualDesktop desktop{testing_support::freshFolder(QStringLiteral("desktop")),
+                                e2e::hostNamed(QStringLiteral("xfce"))};
 };
 
 // Control+Shift+K: classic key code 0x28, control 0x1000 | shift 0x200.
@@ -126,23 +127,19 @@ TEST_F(DebugAndShortcuts, ShiftControlAtStartOffersTheDebugWindow) {
     xdo({QStringLiteral("key"), QStringLiteral("Down"), QStringLiteral("Down"),
          QStringLiteral("Down")});
     ASSERT_TRUE(eventually([&] { return desktop.screenshot() != dashboard; }));
-    QDir().mkpath(QStringLiteral(GAPSEL_E2E_OUTPUT_DIR));
     const QImage logs = desktop.screenshot();
-    logs.save(QStringLiteral(GAPSEL_E2E_OUTPUT_DIR "/debug-window-logs.png"));
+    desktop.saveScreenshot(QStringLiteral("debug-window-logs"));
 
     // The preferences listing follows a change that another program makes.
     xdo({QStringLiteral("key"), QStringLiteral("Up")});
     ASSERT_TRUE(eventually([&] { return desktop.screenshot() != logs; }));
     const QImage listing = desktop.screenshot();
-    QProcess tool;
-    tool.setProcessEnvironment(desktop.environment());
-    tool.start(QStringLiteral(GAPSEL_DEFAULTS_EXECUTABLE),
-               {QStringLiteral("write"), QStringLiteral(GAPSEL_BUNDLE_ID),
-                QStringLiteral("writtenElsewhere"), QStringLiteral("-string"),
-                QStringLiteral("by gapsel-defaults")});
-    ASSERT_TRUE(tool.waitForFinished(10000));
+    ASSERT_TRUE(e2e::runDefaultsTool(desktop.environment(),
+                                     {QStringLiteral("write"), QStringLiteral(GAPSEL_BUNDLE_ID),
+                                      QStringLiteral("writtenElsewhere"), QStringLiteral("-string"),
+                                      QStringLiteral("by gapsel-defaults")}));
     ASSERT_TRUE(eventually([&] { return desktop.screenshot() != listing; }));
-    desktop.screenshot().save(QStringLiteral(GAPSEL_E2E_OUTPUT_DIR "/debug-window-defaults.png"));
+    desktop.saveScreenshot(QStringLiteral("debug-window-defaults"));
     EXPECT_EQ(gapsel.process.state(), QProcess::Running);
 }
 

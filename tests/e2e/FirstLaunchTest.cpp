@@ -4,18 +4,20 @@
 // The first launch on a real desktop: the greeting near the tray, and the
 // warning when the separator does not appear.
 
+#include "GapselProcess.h"
 #include "TrayHost.h"
 #include "VirtualDesktop.h"
 #include "defaults/PropertyList.h"
 #include "support/TestEnvironment.h"
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 using testing_support::processEventsUntil;
 
@@ -24,10 +26,26 @@ namespace {
 const QString greeting = QStringLiteral("Hello, I'm Gapsel");
 const QString separatorId = QStringLiteral("0F3C2A51-7B6D-4E08-9A1C-5D2E8F4B7A90");
 
-void saveScreenshot(const QImage& screen, const QString& name) {
-    const QString folder = QStringLiteral(GAPSEL_E2E_OUTPUT_DIR);
-    QDir().mkpath(folder);
-    screen.save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
+// Makes XFCE's tray hide the separator, as a user who unticked it in the
+// tray's settings has it, before the panel reads its layout.
+QString hideSeparatorInXfce(e2e::VirtualDesktop& desktop) {
+    QFile panel(e2e::xfcePanelConfiguration(desktop));
+    if (!panel.open(QIODevice::ReadOnly))
+        return QStringLiteral("no panel configuration to edit");
+    QByteArray configuration = panel.readAll();
+    panel.close();
+    configuration.replace(R"(value="systray">)",
+                          R"(value="systray"><property name="hidden-items" type="array">)"
+                          R"(<value type="string" value=")" +
+                              separatorId.toUtf8() + R"("/></property>)");
+    if (!panel.open(QIODevice::WriteOnly | QIODevice::Truncate) || panel.write(configuration) < 0)
+        return QStringLiteral("cannot write the panel configuration");
+    return {};
+}
+
+// XFCE's default layout: one panel along the top, its tray at the right end.
+e2e::Host xfceWithTrayRight() {
+    return e2e::xfceWithPanel(QStringLiteral("xfce4-panel-tray-right.xml"));
 }
 
 class FirstLaunch : public ::testing::Test {
@@ -35,11 +53,11 @@ protected:
     void TearDown() override { quit(); }
 
     void start(bool withTray = true) {
-        const QString failure = desktop.start(withTray);
+        const QString failure = withTray ? desktop->start() : desktop->startWithoutHost();
         ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
     }
     void launch() {
-        QProcessEnvironment environment = desktop.environment();
+        QProcessEnvironment environment = desktop->environment();
         environment.insert(QStringLiteral("QT_LOGGING_RULES"),
                            QStringLiteral("gapsel.platform.info=true"));
         environment.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("XFCE"));
@@ -66,15 +84,8 @@ protected:
         static const QRegularExpression line(QStringLiteral("Alert: [^\\n]*"));
         return line.match(log()).captured();
     }
-    QString defaults(const QStringList& arguments) {
-        QProcess tool;
-        tool.setProcessEnvironment(desktop.environment());
-        tool.start(QStringLiteral(GAPSEL_DEFAULTS_EXECUTABLE), arguments);
-        tool.waitForFinished(20000);
-        return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
-    }
     QVariant stored(const QString& key) {
-        QFile file(desktop.configHome() + QStringLiteral("/" GAPSEL_BUNDLE_ID ".plist"));
+        QFile file(desktop->configHome() + QStringLiteral("/" GAPSEL_BUNDLE_ID ".plist"));
         if (!file.open(QIODevice::ReadOnly))
             return {};
         const auto root = PropertyList::parse(file.readAll());
@@ -96,7 +107,7 @@ protected:
     }
     QString xdotool(const QStringList& arguments) {
         QProcess tool;
-        tool.setProcessEnvironment(desktop.environment());
+        tool.setProcessEnvironment(desktop->environment());
         tool.start(QStringLiteral("xdotool"), arguments);
         if (!tool.waitForFinished(10000))
             tool.kill();
@@ -110,23 +121,30 @@ protected:
         return processEventsUntil(condition, milliseconds);
     }
 
-    e2e::VirtualDesktop desktop{testing_support::freshFolder(QStringLiteral("first-launch")),
-                                QStringLiteral("xfce4-panel-tray-right.xml")};
+    // Built by the test, which may first change how the host is set up.
+    void makeDesktop(e2e::Host host) {
+        desktop.emplace(testing_support::freshFolder(QStringLiteral("first-launch")),
+                        std::move(host));
+    }
+
+    std::optional<e2e::VirtualDesktop> desktop;
     QProcess gapsel;
     QElapsedTimer launched;
     QString errors;
 };
 
 TEST_F(FirstLaunch, GreetsNearTheTrayEndForFiveSeconds) {
+    makeDesktop(xfceWithTrayRight());
     start();
     launch();
     QString geometry;
     ASSERT_TRUE(within(4000, [&] { return !(geometry = windowGeometry(greeting)).isEmpty(); }))
         << "greeting shown within 2 s of the step, 1 s after start-up";
     const qint64 shownAt = launched.elapsed();
-    saveScreenshot(desktop.screenshot(), QStringLiteral("greeting-shown"));
+    desktop->saveScreenshot(QStringLiteral("greeting-shown"));
     // Below the top panel, at its right end where the tray is.
-    EXPECT_GE(field(geometry, "X") + field(geometry, "WIDTH"), 640 - 160) << geometry.toStdString();
+    EXPECT_GE(field(geometry, "X") + field(geometry, "WIDTH"), e2e::screenWidth - 160)
+        << geometry.toStdString();
     EXPECT_GE(field(geometry, "Y"), 32);
     EXPECT_LE(field(geometry, "Y"), 80);
 
@@ -134,7 +152,7 @@ TEST_F(FirstLaunch, GreetsNearTheTrayEndForFiveSeconds) {
     const qint64 goneAfter = launched.elapsed() - shownAt;
     EXPECT_GE(goneAfter, 4000);
     EXPECT_LE(goneAfter, 6500);
-    saveScreenshot(desktop.screenshot(), QStringLiteral("greeting-gone"));
+    desktop->saveScreenshot(QStringLiteral("greeting-gone"));
     EXPECT_EQ(stored(QStringLiteral("JX_Tooltip_statusBarButtonWelcomePopover")).toLongLong(), 1);
 
     // The separator is shown, so no warning follows.
@@ -143,21 +161,15 @@ TEST_F(FirstLaunch, GreetsNearTheTrayEndForFiveSeconds) {
 }
 
 TEST_F(FirstLaunch, ASeparatorTheTrayHidesIsWarnedAboutUntilTheUserSaysNoMore) {
-    QFile panel(desktop.panelConfigurationFile());
-    ASSERT_TRUE(panel.open(QIODevice::ReadOnly));
-    QByteArray configuration = panel.readAll();
-    panel.close();
-    configuration.replace(R"(value="systray">)",
-                          R"(value="systray"><property name="hidden-items" type="array">)"
-                          R"(<value type="string" value=")" +
-                              separatorId.toUtf8() + R"("/></property>)");
-    ASSERT_TRUE(panel.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    panel.write(configuration);
-    panel.close();
+    e2e::Host host = xfceWithTrayRight();
+    host.prepare = hideSeparatorInXfce;
+    makeDesktop(std::move(host));
     start();
-    defaults({QStringLiteral("write"), QStringLiteral(GAPSEL_BUNDLE_ID),
-              QStringLiteral("separators"), QStringLiteral("-array"),
-              QStringLiteral(R"({"id":"%1","character":"—"})").arg(separatorId)});
+    ASSERT_TRUE(
+        e2e::runDefaultsTool(desktop->environment(),
+                             {QStringLiteral("write"), QStringLiteral(GAPSEL_BUNDLE_ID),
+                              QStringLiteral("separators"), QStringLiteral("-array"),
+                              QStringLiteral(R"({"id":"%1","character":"—"})").arg(separatorId)}));
 
     launch();
     // Greeting (1 s, 0.1 s, 5 s), then 0.2 s and the check's 3 s.
@@ -165,7 +177,7 @@ TEST_F(FirstLaunch, ASeparatorTheTrayHidesIsWarnedAboutUntilTheUserSaysNoMore) {
     const qint64 alertAt = launched.elapsed();
     EXPECT_GE(alertAt, 8500);
     EXPECT_LE(alertAt, 11500);
-    saveScreenshot(desktop.screenshot(), QStringLiteral("alert-hidden-by-xfce"));
+    desktop->saveScreenshot(QStringLiteral("alert-hidden-by-xfce"));
     ASSERT_TRUE(within(2000, [&] { return !alertLine().isEmpty(); }));
     const QString alert = alertLine();
     EXPECT_TRUE(alert.contains(QStringLiteral("Menu Bar Item Did Not Appear")))
@@ -176,7 +188,7 @@ TEST_F(FirstLaunch, ASeparatorTheTrayHidesIsWarnedAboutUntilTheUserSaysNoMore) {
     // The focus goes from OK to the checkbox and back: tick it, then press OK.
     xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), gapselWindow()});
     xdotool({QStringLiteral("key"), QStringLiteral("Tab"), QStringLiteral("space")});
-    saveScreenshot(desktop.screenshot(), QStringLiteral("alert-checkbox-ticked"));
+    desktop->saveScreenshot(QStringLiteral("alert-checkbox-ticked"));
     xdotool({QStringLiteral("key"), QStringLiteral("Tab"), QStringLiteral("space")});
     ASSERT_TRUE(within(5000, [&] {
         return stored(QStringLiteral("JX_NSStatusItem_ensureVisibility_shouldNotShowAgain"))
@@ -186,8 +198,9 @@ TEST_F(FirstLaunch, ASeparatorTheTrayHidesIsWarnedAboutUntilTheUserSaysNoMore) {
     // A launch that counts as first again, the flag kept: no warning.
     quit();
     errors.clear();
-    defaults({QStringLiteral("delete"), QStringLiteral(GAPSEL_BUNDLE_ID),
-              QStringLiteral("JX_launchCount")});
+    ASSERT_TRUE(e2e::runDefaultsTool(desktop->environment(),
+                                     {QStringLiteral("delete"), QStringLiteral(GAPSEL_BUNDLE_ID),
+                                      QStringLiteral("JX_launchCount")}));
     launch();
     processEventsUntil([] { return false; }, 12000);
     EXPECT_TRUE(alertLine().isEmpty()) << alertLine().toStdString();
@@ -196,13 +209,14 @@ TEST_F(FirstLaunch, ASeparatorTheTrayHidesIsWarnedAboutUntilTheUserSaysNoMore) {
 }
 
 TEST_F(FirstLaunch, WithoutATrayTheWarningNamesIt) {
+    makeDesktop(xfceWithTrayRight());
     start(false);
     launch();
     ASSERT_TRUE(within(15000, [&] { return !alertLine().isEmpty(); }));
     const QString alert = alertLine();
     EXPECT_TRUE(alert.contains(QStringLiteral("Nothing on this desktop shows tray items")))
         << alert.toStdString();
-    saveScreenshot(desktop.screenshot(), QStringLiteral("alert-no-tray"));
+    desktop->saveScreenshot(QStringLiteral("alert-no-tray"));
 }
 
 } // namespace

@@ -12,11 +12,10 @@
 namespace e2e {
 
 namespace {
-constexpr int screenWidth = 1280;
-constexpr int screenHeight = 800;
+const QString xfcePanelFile = QStringLiteral("xfce4/xfconf/xfce-perchannel-xml/xfce4-panel.xml");
 
-QString sourceFile(const char* name) {
-    return QStringLiteral(GAPSEL_E2E_SOURCE_DIR "/") + QString::fromLatin1(name);
+QString sourceFile(const QString& name) {
+    return QStringLiteral(GAPSEL_E2E_SOURCE_DIR "/") + name;
 }
 
 // Copies `source` to `target` below the desktop's configuration folder.
@@ -27,18 +26,7 @@ QString copyConfiguration(VirtualDesktop& desktop, const QString& source, const 
 }
 
 Host xfce() {
-    return {.name = QStringLiteral("xfce"),
-            .program = QStringLiteral("xfce4-panel"),
-            // Without the flag the panel first waits some seconds for a window manager.
-            .arguments = {QStringLiteral("--disable-wm-check")},
-            .packages = QStringLiteral("xfce4-panel"),
-            .panel = {0, 0, screenWidth, 32},
-            .tray = {0, 0, screenWidth, 32},
-            .configure = [](VirtualDesktop& desktop) {
-                return copyConfiguration(
-                    desktop, sourceFile("xfce4-panel.xml"),
-                    QStringLiteral("xfce4/xfconf/xfce-perchannel-xml/xfce4-panel.xml"));
-            }};
+    return xfceWithPanel(QStringLiteral("xfce4-panel.xml"));
 }
 
 Host lxqt() {
@@ -53,9 +41,11 @@ Host lxqt() {
                 const QString failure =
                     copyConfiguration(desktop, QStringLiteral("/usr/share/lxqt/lxqt.conf"),
                                       QStringLiteral("lxqt/lxqt.conf"));
-                return failure.isEmpty() ? copyConfiguration(desktop, sourceFile("lxqt-panel.conf"),
-                                                             QStringLiteral("lxqt/panel.conf"))
-                                         : failure;
+                return failure.isEmpty()
+                           ? copyConfiguration(desktop,
+                                               sourceFile(QStringLiteral("lxqt-panel.conf")),
+                                               QStringLiteral("lxqt/panel.conf"))
+                           : failure;
             }};
 }
 
@@ -125,7 +115,7 @@ Host waybar() {
     return {
         .name = QStringLiteral("waybar"),
         .program = QStringLiteral("sway"),
-        .arguments = {QStringLiteral("--config"), sourceFile("sway.config")},
+        .arguments = {QStringLiteral("--config"), sourceFile(QStringLiteral("sway.config"))},
         .packages = QStringLiteral("sway waybar"),
         .panel = {0, 0, screenWidth, 30},
         .tray = {screenWidth / 2, 0, screenWidth / 2, 30},
@@ -138,8 +128,9 @@ Host waybar() {
                      {std::pair{"WLR_BACKENDS", "x11"}, std::pair{"WLR_RENDERER", "pixman"},
                       std::pair{"WLR_X11_OUTPUTS", "1"}, std::pair{"XDG_CURRENT_DESKTOP", "sway"}})
                     desktop.setVariable(QString::fromLatin1(name), QString::fromLatin1(value));
-                const QString failure = copyConfiguration(desktop, sourceFile("waybar.jsonc"),
-                                                          QStringLiteral("waybar/config"));
+                const QString failure =
+                    copyConfiguration(desktop, sourceFile(QStringLiteral("waybar.jsonc")),
+                                      QStringLiteral("waybar/config"));
                 if (!failure.isEmpty() || desktop.run(QStringLiteral("id"), {waybarUser}).isEmpty())
                     return failure;
                 return desktop.run(
@@ -158,6 +149,23 @@ Host waybar() {
         .user = waybarUser};
 }
 } // namespace
+
+Host xfceWithPanel(const QString& configurationFile) {
+    return {.name = QStringLiteral("xfce"),
+            .program = QStringLiteral("xfce4-panel"),
+            // Without the flag the panel first waits some seconds for a window manager.
+            .arguments = {QStringLiteral("--disable-wm-check")},
+            .packages = QStringLiteral("xfce4-panel"),
+            .panel = {0, 0, screenWidth, 32},
+            .tray = {0, 0, screenWidth, 32},
+            .configure = [configurationFile](VirtualDesktop& desktop) {
+                return copyConfiguration(desktop, sourceFile(configurationFile), xfcePanelFile);
+            }};
+}
+
+QString xfcePanelConfiguration(const VirtualDesktop& desktop) {
+    return desktop.configHome() + QLatin1Char('/') + xfcePanelFile;
+}
 
 bool Host::installed() const {
     return !QStandardPaths::findExecutable(program).isEmpty();

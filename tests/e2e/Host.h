@@ -14,6 +14,10 @@ namespace e2e {
 
 class VirtualDesktop;
 
+// The virtual display every test desktop has.
+inline constexpr int screenWidth = 1280;
+inline constexpr int screenHeight = 800;
+
 // How a host lines up the items it shows, as far as an app can rely on it.
 enum class ItemOrder {
     OwnRule,            // by a rule or memory of its own (XFCE's known items, Plasma's titles)
@@ -50,6 +54,12 @@ struct Host {
 // Every host the tests know, by name: xfce, lxqt, gnome, plasma, waybar.
 const QList<Host>& knownHosts();
 const Host& hostNamed(const QString& name);
+
+// XFCE with the panel laid out by this file of tests/e2e instead of the
+// usual one, which holds only the tray.
+Host xfceWithPanel(const QString& configurationFile);
+// Where XFCE's panel reads its layout, below the desktop's configuration folder.
+QString xfcePanelConfiguration(const VirtualDesktop& desktop);
 
 // The hosts this run is to try: GAPSEL_E2E_HOSTS (comma-separated names),
 // by default those CI installs (xfce, lxqt, gnome).

@@ -5,6 +5,7 @@
 // reorder the panel's known items, the panel shows the new order, and the
 // order outlives the panel.
 
+#include "GapselProcess.h"
 #include "OtherTrayItem.h"
 #include "TrayHost.h"
 #include "VirtualDesktop.h"
@@ -105,17 +106,11 @@ protected:
             desktop.environment().value(QStringLiteral("DBUS_SESSION_BUS_ADDRESS")), otherId,
             otherTitle, otherThread);
         ASSERT_TRUE(eventually([&] { return known().contains(otherId); }));
-        gapsel.setProcessEnvironment(desktop.environment());
-        gapsel.setProcessChannelMode(QProcess::ForwardedChannels);
-        gapsel.start(QStringLiteral(GAPSEL_EXECUTABLE), {});
-        ASSERT_TRUE(gapsel.waitForStarted());
+        ASSERT_TRUE(gapsel.start(desktop.environment()));
     }
 
     void TearDown() override {
-        gapsel.terminate();
-        if (!gapsel.waitForFinished(10000))
-            gapsel.kill();
-        gapsel.waitForFinished();
+        gapsel.stop();
         otherThread.quit();
         otherThread.wait();
         other.reset();
@@ -145,11 +140,12 @@ protected:
         });
     }
 
-    e2e::VirtualDesktop desktop{testing_support::freshFolder(QStringLiteral("placement"))};
+    e2e::VirtualDesktop desktop{testing_support::freshFolder(QStringLiteral("placement")),
+                                e2e::hostNamed(QStringLiteral("xfce"))};
     std::optional<e2e::TrayHost> host;
     QThread otherThread;
     std::unique_ptr<e2e::OtherTrayItem> other;
-    QProcess gapsel;
+    e2e::GapselProcess gapsel;
 };
 
 TEST_F(PlacementInXfce, MenuEntriesReorderKnownItemsAndTheOrderOutlivesThePanel) {
@@ -187,13 +183,13 @@ TEST_F(PlacementInXfce, MenuEntriesReorderKnownItemsAndTheOrderOutlivesThePanel)
     EXPECT_TRUE(showsInkRightOfOther(true));
     saveScreenshot(desktop.screenshot(), QStringLiteral("placement-after-other"));
 
-    const QString failure = desktop.restartPanel();
+    const QString failure = desktop.restartHost();
     ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
     ASSERT_TRUE(eventually([&] { return host->itemServices().size() == 4; }));
     EXPECT_EQ(known(), (QStringList{b, c, otherId, a}));
     EXPECT_TRUE(showsInkRightOfOther(true));
     saveScreenshot(desktop.screenshot(), QStringLiteral("placement-after-panel-restart"));
-    EXPECT_EQ(gapsel.state(), QProcess::Running);
+    EXPECT_TRUE(gapsel.running());
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Gapsel developers
 
+#include "GapselProcess.h"
 #include "TrayHost.h"
 #include "VirtualDesktop.h"
 #include "support/TestEnvironment.h"
@@ -69,10 +70,10 @@ protected:
     // Starts Gapsel after `earlierLaunches` launches and waits for its item.
     QString start(int earlierLaunches) {
         if (earlierLaunches > 0)
-            run(environment, QStringLiteral(GAPSEL_DEFAULTS_EXECUTABLE),
-                {QStringLiteral("write"), QStringLiteral(GAPSEL_BUNDLE_ID),
-                 QStringLiteral("JX_launchCount"), QStringLiteral("-int"),
-                 QString::number(earlierLaunches)});
+            e2e::runDefaultsTool(environment,
+                                 {QStringLiteral("write"), QStringLiteral(GAPSEL_BUNDLE_ID),
+                                  QStringLiteral("JX_launchCount"), QStringLiteral("-int"),
+                                  QString::number(earlierLaunches)});
         gapsel.setProcessEnvironment(environment);
         gapsel.setProcessChannelMode(QProcess::ForwardedChannels);
         gapsel.start(QStringLiteral(GAPSEL_EXECUTABLE), {});
@@ -110,7 +111,8 @@ protected:
         return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     }
 
-    e2e::VirtualDesktop desktop{testing_support::freshFolder(QStringLiteral("desktop"))};
+    e2e::VirtualDesktop desktop{testing_support::freshFolder(QStringLiteral("desktop")),
+                                e2e::hostNamed(QStringLiteral("xfce"))};
     std::optional<e2e::TrayHost> host;
     QProcessEnvironment environment;
     QProcess gapsel;
@@ -139,7 +141,7 @@ TEST_F(ShareAndRate, RateAppAsksFirstAndItsFirstButtonOpensTheReviewPage) {
         alert = visibleWindow({QStringLiteral("--pid"), pid});
         return !alert.isEmpty();
     }));
-    desktop.screenshot().save(QStringLiteral(GAPSEL_E2E_OUTPUT_DIR "/rate-alert.png"));
+    desktop.saveScreenshot(QStringLiteral("rate-alert"));
 
     // Return presses the first button, "Rate in Software Centre".
     run(environment, QStringLiteral("xdotool"),

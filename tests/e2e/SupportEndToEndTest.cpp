@@ -95,7 +95,8 @@ protected:
     }
 
     std::optional<qint64> relaunchedPid() const {
-        QFile lock(home + QStringLiteral("/runtime/" GAPSEL_BUNDLE_ID ".lock"));
+        // The running instance's lock lies beside its preferences.
+        QFile lock(preferencesPath() + QStringLiteral(".instance"));
         if (!lock.open(QIODevice::ReadOnly))
             return std::nullopt;
         bool isNumber = false;
@@ -118,14 +119,8 @@ protected:
     QString openedLog() const { return home + QStringLiteral("/opened.txt"); }
     QString dataHome() const { return home + QStringLiteral("/data"); }
 
-    void saveScreenshot(const QString& name) const {
-        const QString folder = QStringLiteral(GAPSEL_E2E_OUTPUT_DIR);
-        QDir().mkpath(folder);
-        desktop.screenshot().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
-    }
-
     QString home = testing_support::freshFolder(QStringLiteral("support-desktop"));
-    e2e::VirtualDesktop desktop{home};
+    e2e::VirtualDesktop desktop{home, e2e::hostNamed(QStringLiteral("xfce"))};
     std::optional<e2e::TrayHost> host;
     QProcessEnvironment environment;
     QProcess gapsel;
@@ -168,7 +163,7 @@ TEST_F(SupportEndToEnd, HoldingShiftControlAltAtStartShowsTheSupportWindow) {
     ASSERT_TRUE(shown);
     // Give it a moment to be drawn before the picture is taken.
     processEventsUntil([] { return false; }, 1500);
-    saveScreenshot(QStringLiteral("support-window"));
+    desktop.saveScreenshot(QStringLiteral("support-window"));
     EXPECT_EQ(gapsel.state(), QProcess::Running);
 }
 
@@ -198,7 +193,7 @@ TEST_F(SupportEndToEnd, DeleteDataAndSettingsTrashesEverythingAndStartsAfresh) {
     const bool asked =
         eventually([&] { return visibleWindow(QStringLiteral(".*")) != windowsBefore; });
     processEventsUntil([] { return false; }, 1500);
-    saveScreenshot(QStringLiteral("support-delete-question"));
+    desktop.saveScreenshot(QStringLiteral("support-delete-question"));
     ASSERT_TRUE(asked);
     xdotool({QStringLiteral("key"), QStringLiteral("Tab")});
     xdotool({QStringLiteral("key"), QStringLiteral("space")});
@@ -211,7 +206,10 @@ TEST_F(SupportEndToEnd, DeleteDataAndSettingsTrashesEverythingAndStartsAfresh) {
         return relaunchedPid() && stored.value(QStringLiteral("JX_launchCount")) == 1 &&
                stored.contains(QStringLiteral("separators")) &&
                !stored.contains(QStringLiteral("JXApp_wasRelaunched"));
-    }));
+    })) << "relaunched: "
+        << relaunchedPid().has_value()
+        << ", preferences: " << QStringList(preferences().keys()).join(u' ').toStdString()
+        << ", launch count " << preferences().value(QStringLiteral("JX_launchCount")).toInt();
     EXPECT_NE(preferences().value(QStringLiteral("separators")), separatorsBefore);
     EXPECT_FALSE(preferences().contains(QStringLiteral("JXApp_requestReview")));
 

@@ -132,16 +132,23 @@ QString VirtualDesktop::start() {
     return {};
 }
 
+QString VirtualDesktop::startWithoutHost() {
+    const QString failure = startDisplay();
+    return failure.isEmpty() ? startBus() : failure;
+}
+
 void VirtualDesktop::reservePanelArea() const {
+    const QRect& panel = host_.panel;
+    const int top = panel.top() == 0 ? panel.height() : 0;
     QProcess xprop;
     xprop.setProcessEnvironment(environment_);
     xprop.start(QStringLiteral("xprop"),
                 {QStringLiteral("-root"), QStringLiteral("-f"), QStringLiteral("_NET_WORKAREA"),
                  QStringLiteral("32c"), QStringLiteral("-set"), QStringLiteral("_NET_WORKAREA"),
                  QStringLiteral("0, %1, %2, %3")
-                     .arg(panelHeight)
+                     .arg(top)
                      .arg(screenWidth)
-                     .arg(screenHeight - panelHeight)});
+                     .arg(screenHeight - panel.height())});
     xprop.waitForFinished(10000);
 }
 
@@ -150,8 +157,8 @@ QString VirtualDesktop::startDisplay() {
     displayServer_.start(QStringLiteral("Xvfb"),
                          {QStringLiteral("-displayfd"), QStringLiteral("1"),
                           QStringLiteral("-screen"), QStringLiteral("0"),
-                          QStringLiteral("1280x800x24"), QStringLiteral("-nolisten"),
-                          QStringLiteral("tcp")});
+                          QStringLiteral("%1x%2x24").arg(screenWidth).arg(screenHeight),
+                          QStringLiteral("-nolisten"), QStringLiteral("tcp")});
     if (!displayServer_.waitForStarted())
         return QStringLiteral("Xvfb does not start (is it installed? scripts/setup installs it)");
     if (!displayServer_.waitForReadyRead(20000))
@@ -207,6 +214,7 @@ QString VirtualDesktop::startHost() {
         return host_.program +
                QStringLiteral(" never registered as a StatusNotifierItem host; its log:\n") +
                hostLog();
+    reservePanelArea();
     return {};
 }
 
@@ -273,6 +281,12 @@ QImage VirtualDesktop::screenshot() const {
     if (!dump.waitForFinished(20000) || dump.exitCode() != 0)
         return {};
     return fromXwd(dump.readAllStandardOutput());
+}
+
+void VirtualDesktop::saveScreenshot(const QString& name) const {
+    const QString folder = QStringLiteral(GAPSEL_E2E_OUTPUT_DIR);
+    QDir().mkpath(folder);
+    screenshot().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
 QString VirtualDesktop::hostLog() const {

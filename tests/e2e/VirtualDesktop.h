@@ -32,6 +32,9 @@ public:
     // Starts the display, the bus and the host, and waits until the tray's
     // watcher reports a host. Returns what failed, or an empty string.
     QString start();
+    // Starts only the display and the bus: a desktop on which nothing shows
+    // tray items. Returns what failed, or an empty string.
+    QString startWithoutHost();
 
     // Ends the host at once, as a crash would, and starts it again. Returns
     // what failed, or an empty string.
@@ -47,6 +50,8 @@ public:
     QDBusConnection bus() const;
     // The whole screen, as `xwd` dumps it; null if that fails.
     QImage screenshot() const;
+    // Keeps the screen as it is now in the tests' output folder, as `name`.png.
+    void saveScreenshot(const QString& name) const;
     // The screen once the host has finished its start: no more animations.
     QImage settledScreen() const;
     // What the host and the services the bus started for it wrote so far.
@@ -64,8 +69,8 @@ private:
     QString startBus();
     QString startHost();
     QString hostConnectionName() const;
-    // Reserves the panel's strip of the screen, as a window manager does for
-    // a panel, so that programs see the work area a desktop has.
+    // Reserves the host's panel band of the screen, as a window manager does
+    // for a panel, so that programs see the work area a desktop has.
     void reservePanelArea() const;
 
     QString home_;
