@@ -193,9 +193,10 @@ void SeparatorsOnHost::checkOrder(const QImage& screen) {
         check("order", true, QStringLiteral("n/a: the host orders by a rule of its own"));
         return;
     }
-    QString expected = seededCharacters.join(QString());
-    if (order == e2e::ItemOrder::ArrivalNewestFirst)
-        std::reverse(expected.begin(), expected.end());
+    // Where the host orders by arrival, Gapsel registers its separators so
+    // that they stand in list order from left to right, whichever end the
+    // newest takes.
+    const QString expected = seededCharacters.join(QString());
     const QString drawn = shapes(glyphs(screen));
     QStringList registered = idsInWatcher();
     QStringList seededIds;
