@@ -103,6 +103,21 @@ protected:
                    {QStringLiteral("--quiet"), QStringLiteral("--raw"), shot});
     }
 
+    // Chooses More ▸ Rate App and gives the alert that follows the focus.
+    bool openRateAlert(const QString& item) {
+        if (!host->chooseNested(item, {QStringLiteral("More"), QStringLiteral("Rate App")}))
+            return false;
+        const QString pid = QString::number(gapsel.processId());
+        QString alert;
+        if (!eventually([&] {
+                alert = visibleWindow({QStringLiteral("--pid"), pid});
+                return !alert.isEmpty();
+            }))
+            return false;
+        run(environment, QStringLiteral("xdotool"),
+            {QStringLiteral("windowfocus"), QStringLiteral("--sync"), alert});
+        return true;
+    }
     QString opened() const { return desktop.configHome() + QStringLiteral("/opened-urls"); }
     QStringList openedUrls() const {
         QFile file(opened());
@@ -131,25 +146,30 @@ TEST_F(ShareAndRate, ShareAppOpensAWindowWhoseQrCodeIsTheShareLink) {
         << decoded.toStdString();
 }
 
-TEST_F(ShareAndRate, RateAppAsksFirstAndItsFirstButtonOpensTheReviewPage) {
+TEST_F(ShareAndRate, RateAppAsksOnceAndItsFirstButtonOpensTheReviewPage) {
     const QString item = start(1);
     ASSERT_FALSE(item.isEmpty());
-    ASSERT_TRUE(host->chooseNested(item, {QStringLiteral("More"), QStringLiteral("Rate App")}));
-    const QString pid = QString::number(gapsel.processId());
-    QString alert;
-    ASSERT_TRUE(eventually([&] {
-        alert = visibleWindow({QStringLiteral("--pid"), pid});
-        return !alert.isEmpty();
-    }));
+    ASSERT_TRUE(openRateAlert(item));
     desktop.saveScreenshot(QStringLiteral("rate-alert"));
-
     // Return presses the first button, "Rate in Software Centre".
-    run(environment, QStringLiteral("xdotool"),
-        {QStringLiteral("windowfocus"), QStringLiteral("--sync"), alert});
     run(environment, QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("Return")});
     EXPECT_TRUE(eventually([&] { return openedUrls() == QStringList{shareLink}; }))
         << openedUrls().join(QLatin1Char(' ')).toStdString();
     EXPECT_EQ(gapsel.state(), QProcess::Running);
+}
+
+TEST_F(ShareAndRate, RateAlertsSecondButtonOpensTheFeedbackPage) {
+    const QString item = start(1);
+    ASSERT_FALSE(item.isEmpty());
+    ASSERT_TRUE(openRateAlert(item));
+    // Tab moves to "Send Feedback to Developer", space presses it.
+    run(environment, QStringLiteral("xdotool"),
+        {QStringLiteral("key"), QStringLiteral("Tab"), QStringLiteral("space")});
+    EXPECT_TRUE(eventually([&] {
+        const QStringList urls = openedUrls();
+        return urls.size() == 1 &&
+               urls.first().startsWith(QStringLiteral("https://gapsel.app/feedback?"));
+    })) << openedUrls().join(QLatin1Char(' ')).toStdString();
 }
 
 } // namespace
