@@ -42,12 +42,7 @@ struct Program {
                          [this] { output += QString::fromUtf8(process.readAllStandardOutput()); });
         process.start(executable, arguments);
     }
-    ~Program() {
-        process.terminate();
-        if (!process.waitForFinished(10000))
-            process.kill();
-        process.waitForFinished();
-    }
+    ~Program() { e2e::endProcess(process); }
     QStringList lines() const { return output.split(u'\n', Qt::SkipEmptyParts); }
     QProcess process;
     QString output;

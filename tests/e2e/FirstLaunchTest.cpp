@@ -67,14 +67,7 @@ protected:
         ASSERT_TRUE(gapsel.waitForStarted());
         launched.start();
     }
-    void quit() {
-        if (gapsel.state() == QProcess::NotRunning)
-            return;
-        gapsel.terminate();
-        if (!gapsel.waitForFinished(10000))
-            gapsel.kill();
-        gapsel.waitForFinished();
-    }
+    void quit() { e2e::endProcess(gapsel); }
     // Everything Gapsel logged so far.
     QString log() {
         errors += QString::fromUtf8(gapsel.readAllStandardError());

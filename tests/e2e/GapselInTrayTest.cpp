@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Gapsel developers
 
+#include "GapselProcess.h"
 #include "StoredSeparators.h"
 #include "TrayHost.h"
 #include "VirtualDesktop.h"
@@ -69,14 +70,7 @@ protected:
         ASSERT_TRUE(gapsel.waitForStarted());
     }
 
-    void TearDown() override {
-        if (gapsel.state() == QProcess::NotRunning)
-            return;
-        gapsel.terminate();
-        if (!gapsel.waitForFinished(10000))
-            gapsel.kill();
-        gapsel.waitForFinished();
-    }
+    void TearDown() override { e2e::endProcess(gapsel); }
 
     bool eventually(const std::function<bool()>& condition) {
         return processEventsUntil(condition, 20000);

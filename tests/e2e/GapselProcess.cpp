@@ -12,13 +12,17 @@ bool GapselProcess::start(const QProcessEnvironment& environment) {
     return process_.waitForStarted();
 }
 
-void GapselProcess::stop() {
-    if (process_.state() == QProcess::NotRunning)
+void endProcess(QProcess& process) {
+    if (process.state() == QProcess::NotRunning)
         return;
-    process_.terminate();
-    if (!process_.waitForFinished(10000))
-        process_.kill();
-    process_.waitForFinished();
+    process.terminate();
+    if (!process.waitForFinished(10000))
+        process.kill();
+    process.waitForFinished();
+}
+
+void GapselProcess::stop() {
+    endProcess(process_);
 }
 
 bool runDefaultsTool(const QProcessEnvironment& environment, const QStringList& arguments) {

@@ -25,6 +25,10 @@ private:
     QProcess process_;
 };
 
+// Ends `process` as a session's end does (SIGTERM), killing it if it has not
+// ended after ten seconds; nothing when it is not running.
+void endProcess(QProcess& process);
+
 // Runs `gapsel-defaults` with these arguments on the desktop; whether it succeeded.
 bool runDefaultsTool(const QProcessEnvironment& environment, const QStringList& arguments);
 

@@ -58,14 +58,7 @@ protected:
                            bin + QLatin1Char(':') + environment.value(QStringLiteral("PATH")));
     }
 
-    void TearDown() override {
-        if (gapsel.state() == QProcess::NotRunning)
-            return;
-        gapsel.terminate();
-        if (!gapsel.waitForFinished(10000))
-            gapsel.kill();
-        gapsel.waitForFinished();
-    }
+    void TearDown() override { e2e::endProcess(gapsel); }
 
     // Starts Gapsel after `earlierLaunches` launches and waits for its item.
     QString start(int earlierLaunches) {

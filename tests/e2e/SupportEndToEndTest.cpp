@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Gapsel developers
 
+#include "GapselProcess.h"
 #include "TrayHost.h"
 #include "VirtualDesktop.h"
 #include "defaults/PropertyList.h"
@@ -52,12 +53,7 @@ protected:
         // A relaunched Gapsel is no child of the test: its lock file names it.
         if (const auto pid = relaunchedPid())
             ::kill(*pid, SIGTERM);
-        if (gapsel.state() == QProcess::NotRunning)
-            return;
-        gapsel.terminate();
-        if (!gapsel.waitForFinished(10000))
-            gapsel.kill();
-        gapsel.waitForFinished();
+        e2e::endProcess(gapsel);
     }
 
     void start(const QStringList& arguments = {}) {
