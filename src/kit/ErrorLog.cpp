@@ -11,17 +11,16 @@ namespace kit {
 
 namespace {
 
-QString describe(const QVariantMap& context) {
+QString describe(const ErrorContext& context) {
     QStringList entries;
-    for (auto entry = context.cbegin(); entry != context.cend(); ++entry) {
-        const QVariant& value = entry.value();
+    for (const auto& [name, value] : context) {
         const bool isList =
             value.typeId() == QMetaType::QStringList || value.typeId() == QMetaType::QVariantList;
         const QString text = isList ? QLatin1Char('[') +
                                           value.toStringList().join(QLatin1String(", ")) +
                                           QLatin1Char(']')
                                     : value.toString();
-        entries.append(entry.key() + QLatin1String(": ") + text);
+        entries.append(name + QLatin1String(": ") + text);
     }
     return QLatin1Char('{') + entries.join(QLatin1String(", ")) + QLatin1Char('}');
 }
@@ -30,18 +29,21 @@ QString describe(const QVariantMap& context) {
 
 std::optional<QString> logError(const platform::Error& error, QVariantMap context,
                                 std::source_location where) {
-    return logError(error, std::move(context),
+    ErrorContext ordered;
+    for (auto [name, value] : context.asKeyValueRange())
+        ordered.append({name, value});
+    return logError(error, std::move(ordered),
                     QFileInfo(QString::fromUtf8(where.file_name())).fileName(),
                     static_cast<qint64>(where.line()));
 }
 
-std::optional<QString> logError(const platform::Error& error, QVariantMap context,
+std::optional<QString> logError(const platform::Error& error, ErrorContext context,
                                 const QString& file, qint64 line) {
     if (error.isCancellation)
         return std::nullopt;
-    context.insert(QStringLiteral("file"), file);
-    context.insert(QStringLiteral("line"), line);
-    context.insert(QStringLiteral("fileLine"), QStringLiteral("%1:%2").arg(file).arg(line));
+    context.append({QStringLiteral("file"), file});
+    context.append({QStringLiteral("line"), line});
+    context.append({QStringLiteral("fileLine"), QStringLiteral("%1:%2").arg(file).arg(line)});
 
     const QString record =
         QStringLiteral("[Error] %1 %2").arg(error.description, describe(context));

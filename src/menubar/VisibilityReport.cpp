@@ -35,7 +35,7 @@ QString formattedDuration(double seconds) {
     return QStringLiteral("%1s").arg(rest);
 }
 
-QVariantMap VisibilityReport::context() const {
+kit::ErrorContext VisibilityReport::context() const {
     return {
         {QStringLiteral("hasMainScreen"), hasMainScreen},
         {QStringLiteral("isDarkWake"), isDarkWake},

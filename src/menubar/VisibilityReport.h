@@ -3,11 +3,11 @@
 
 #pragma once
 
+#include "kit/ErrorLog.h"
 #include "platform/ItemVisibility.h"
 #include "platform/TrayHosts.h"
 
 #include <QList>
-#include <QVariantMap>
 
 namespace menubar {
 
@@ -33,8 +33,8 @@ struct VisibilityReport {
     platform::HiddenCause cause = platform::HiddenCause::None;
     bool menuBarHidesAutomatically = false;
 
-    // Ten entries, the tray's three in the middle.
-    QVariantMap context() const;
+    // Ten entries in this order, the tray's three in the middle.
+    kit::ErrorContext context() const;
     // Hands the report to the kit's error log.
     void send() const;
 };

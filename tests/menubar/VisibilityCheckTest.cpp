@@ -153,13 +153,17 @@ TEST_F(VisibilityCheckAtLoginTest, WaitsTenSecondsAndReportsOncePerInstallation)
     EXPECT_EQ(sim.alerts.shownAlerts().size(), 1);
     ASSERT_EQ(reports(), 1);
     const QString record = debug::InMemoryLog::shared().lines().last();
+    // Every entry, in the order the report lists them.
+    qsizetype previous = -1;
     for (const char* entry :
          {"hasMainScreen: true", "isDarkWake: false", "uptime: 1h 0m 0s",
-          "uptimeIncludingSleep: 2h 0m 0s", "wasLaunchedAtLogin: true",
+          "uptimeIncludingSleep: 2h 0m 0s", "appUptime: ", "wasLaunchedAtLogin: true",
           "trayHosts: ", "hasTrayWatcher: true", "hiddenCause: 5",
-          "NSStatusBar.isAutomaticallyToggled: false", "fileLine: Gapsel/JXKit:70785"})
-        EXPECT_TRUE(record.contains(QLatin1String(entry)))
-            << entry << " in " << record.toStdString();
+          "NSStatusBar.isAutomaticallyToggled: false", "fileLine: Gapsel/JXKit:70785"}) {
+        const qsizetype at = record.indexOf(QLatin1String(entry));
+        EXPECT_GT(at, previous) << entry << " in " << record.toStdString();
+        previous = at;
+    }
 
     check(separatorOptions, 10);
     EXPECT_EQ(sim.alerts.shownAlerts().size(), 2);
