@@ -63,9 +63,10 @@ double contrastOn(const QImage& image, QColor panel) {
 }
 
 TEST(TitleIcon, EveryGlyphStandsOutFromDarkLightAndColouredPanelsDimmedOrNot) {
-    // XFCE's dark and light panels, a mid grey, Waybar's blue.
+    // XFCE's dark and light panels, a mid grey, Waybar's bar and its blue tray.
     const QColor panels[] = {QColor(0x2b, 0x2b, 0x2b), QColor(0xf0, 0xf0, 0xf0),
-                             QColor(128, 128, 128), QColor(0x2b, 0x30, 0x3b)};
+                             QColor(128, 128, 128), QColor(0x2b, 0x30, 0x3b),
+                             QColor(0x29, 0x80, 0xb9)};
     for (const QString& character : {QStringLiteral("·"), QStringLiteral("•"), QStringLiteral("|"),
                                      QStringLiteral("-"), QStringLiteral("—"), QStringLiteral("x")})
         for (int height : {16, 22}) {

@@ -81,8 +81,11 @@ TEST(TrayItemRepresentation, OnlyHostsThatDrawNoLabelGetOneAndGnomeOpensItsOwnMe
     for (TrayHostKind kind : {TrayHostKind::Budgie, TrayHostKind::Unknown})
         EXPECT_EQ(representationFor(kind), (TrayItemRepresentation{false, true}));
     for (TrayHostKind kind : {TrayHostKind::Xfce, TrayHostKind::Plasma, TrayHostKind::Lxqt,
-                              TrayHostKind::Waybar, TrayHostKind::Cinnamon, TrayHostKind::Mate})
+                              TrayHostKind::Cinnamon, TrayHostKind::Mate})
         EXPECT_EQ(representationFor(kind), (TrayItemRepresentation{true, true}));
+    // Waybar scales the largest icon to the height it draws, blurring the glyph.
+    EXPECT_EQ(representationFor(TrayHostKind::Waybar),
+              (TrayItemRepresentation{true, true, QList{16}}));
 }
 
 TEST(TrayItemTitle, NamesTheGlyphNeverAnIdentifier) {

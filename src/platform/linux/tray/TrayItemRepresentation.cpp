@@ -5,6 +5,11 @@
 
 namespace platform::xdg {
 
+namespace {
+// The height Waybar's tray draws icons at, unless its configuration says otherwise.
+constexpr int waybarIconSize = 16;
+} // namespace
+
 TrayItemRepresentation representationFor(TrayHostKind host) {
     switch (host) {
     case TrayHostKind::Gnome:
@@ -13,11 +18,12 @@ TrayItemRepresentation representationFor(TrayHostKind host) {
     case TrayHostKind::Budgie:
     case TrayHostKind::Unknown:
         return {.sendsLabel = false, .answersActivate = true};
+    case TrayHostKind::Waybar:
+        return {.sendsLabel = true, .answersActivate = true, .iconHeights = {waybarIconSize}};
     case TrayHostKind::DraggableMenuBar:
     case TrayHostKind::Xfce:
     case TrayHostKind::Plasma:
     case TrayHostKind::Lxqt:
-    case TrayHostKind::Waybar:
     case TrayHostKind::Cinnamon:
     case TrayHostKind::Mate:
         break;

@@ -4,6 +4,9 @@
 #pragma once
 
 #include "platform/TrayHosts.h"
+#include "platform/linux/tray/TitleIcon.h"
+
+#include <QList>
 
 namespace platform::xdg {
 
@@ -18,6 +21,11 @@ struct TrayItemRepresentation {
     // on a click whatever ItemIsMenu says (LXQt) need them; GNOME's extension
     // delays its own menu by a double click's time for items that offer them.
     bool answersActivate = true;
+    // The heights of the icons the host chooses from. Waybar draws the
+    // largest, scaled down to its icon size (16 pixels unless configured)
+    // with a box filter, which blends a glyph's near-white core and its dark
+    // outline into one grey; it gets the height it draws and nothing to scale.
+    QList<int> iconHeights = TitleIcon::heights();
 
     friend bool operator==(const TrayItemRepresentation&, const TrayItemRepresentation&) = default;
 };

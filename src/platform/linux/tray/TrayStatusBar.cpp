@@ -42,8 +42,8 @@ std::shared_ptr<StatusItem> TrayStatusBar::statusItem(double length) {
     const TrayItemRepresentation representation = representationFor(hosts_.primary().kind);
     auto* itemExport = new TrayItemExport(connector_, newItemServiceName(),
                                           representation.answersActivate, scheduler_);
-    auto item = std::make_shared<TrayStatusItem>(itemExport, itemKind_, representation.sendsLabel,
-                                                 icons_, popup_);
+    auto item =
+        std::make_shared<TrayStatusItem>(itemExport, itemKind_, representation, icons_, popup_);
     item->setLength(length);
     items_.add(item);
     return item;

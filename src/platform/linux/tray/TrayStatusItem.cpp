@@ -9,9 +9,9 @@
 namespace platform::xdg {
 
 namespace {
-QList<QImage> scaledToHeights(const QImage& image, bool dimmed) {
+QList<QImage> scaledToHeights(const QImage& image, bool dimmed, const QList<int>& heights) {
     QList<QImage> images;
-    for (int height : TitleIcon::heights()) {
+    for (int height : heights) {
         // As wide as the widest title at most, whatever the image's shape.
         const QImage scaled = image.scaled(QSize(height * TitleIcon::maximumCharacters, height),
                                            Qt::KeepAspectRatio, Qt::SmoothTransformation);
@@ -26,13 +26,23 @@ DBusImageList toDBusImages(const QList<QImage>& images) {
         result.append(toDBusImage(image));
     return result;
 }
+
+DBusImageList onlyAt(const DBusImageList& icons, const QList<int>& heights) {
+    DBusImageList result;
+    for (const DBusImage& icon : icons)
+        if (heights.contains(icon.height))
+            result.append(icon);
+    return result;
+}
 } // namespace
 
-TrayStatusItem::TrayStatusItem(TrayItemExport* itemExport, QString itemKind, bool sendsLabel,
+TrayStatusItem::TrayStatusItem(TrayItemExport* itemExport, QString itemKind,
+                               const TrayItemRepresentation& representation,
                                std::shared_ptr<TitleIconCache> icons, MenuPopup popup)
     : export_(itemExport)
     , itemKind_(std::move(itemKind))
-    , sendsLabel_(sendsLabel)
+    , sendsLabel_(representation.sendsLabel)
+    , iconHeights_(representation.iconHeights)
     , popup_(std::move(popup))
     , icons_(std::move(icons))
     , button_([this] { show(); }, [this] { return menu_ != nullptr; }) {
@@ -99,8 +109,9 @@ void TrayStatusItem::show() {
     item.setTitle(itemTitle());
     const bool labelled = sendsLabel_ && !(!button_.image().isNull() && imageOnly);
     item.setLabel(labelled ? glyph : QString());
-    item.setIcons(button_.image().isNull() ? icons_->iconsFor(glyph, button_.appearsDisabled())
-                                           : imageIcons());
+    item.setIcons(button_.image().isNull()
+                      ? onlyAt(icons_->iconsFor(glyph, button_.appearsDisabled()), iconHeights_)
+                      : imageIcons());
     export_->menu().scheduleRebuild();
 }
 
@@ -110,7 +121,7 @@ DBusImageList TrayStatusItem::imageIcons() {
     if (!unchanged) {
         drawnImage_ = button_.image();
         drawnDimmed_ = button_.appearsDisabled();
-        drawnImageIcons_ = toDBusImages(scaledToHeights(drawnImage_, drawnDimmed_));
+        drawnImageIcons_ = toDBusImages(scaledToHeights(drawnImage_, drawnDimmed_, iconHeights_));
     }
     return drawnImageIcons_;
 }

@@ -6,6 +6,7 @@
 #include "platform/StatusBar.h"
 #include "platform/linux/tray/TitleIconCache.h"
 #include "platform/linux/tray/TrayItemExport.h"
+#include "platform/linux/tray/TrayItemRepresentation.h"
 #include "platform/linux/tray/TrayStatusBarButton.h"
 
 #include <QPoint>
@@ -27,9 +28,10 @@ using MenuPopup = std::function<void(std::shared_ptr<Menu> menu, QPoint at)>;
 class TrayStatusItem final : public StatusItem {
 public:
     // Takes over `itemExport`; `itemKind` starts the item's title;
-    // `sendsLabel`: the title goes out as the label too; `icons` is shared
-    // with the other items of the tray.
-    TrayStatusItem(TrayItemExport* itemExport, QString itemKind, bool sendsLabel,
+    // `representation`: how the host gets to see it; `icons` is shared with
+    // the other items of the tray.
+    TrayStatusItem(TrayItemExport* itemExport, QString itemKind,
+                   const TrayItemRepresentation& representation,
                    std::shared_ptr<TitleIconCache> icons, MenuPopup popup);
     ~TrayStatusItem() override;
     TrayStatusItem(const TrayStatusItem&) = delete;
@@ -71,6 +73,7 @@ private:
     QPointer<TrayItemExport> export_;
     QString itemKind_;
     bool sendsLabel_;
+    QList<int> iconHeights_;
     MenuPopup popup_;
     std::shared_ptr<TitleIconCache> icons_;
     std::optional<QString> sortTitle_;
