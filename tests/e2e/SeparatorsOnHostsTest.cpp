@@ -373,6 +373,7 @@ TEST(GnomeShell, ShowsTheSeparatorWithAMenuAtEveryStart) {
                            ? std::max(1, qEnvironmentVariableIntValue("GAPSEL_E2E_GNOME_STARTS"))
                            : 3;
     int missing = 0;
+    int placeholders = 0;
     int dead = 0;
     for (int start = 0; start < starts; ++start) {
         e2e::GapselProcess gapsel;
@@ -387,7 +388,18 @@ TEST(GnomeShell, ShowsTheSeparatorWithAMenuAtEveryStart) {
                 },
                 20000))
             ++missing;
-        else if (!menuOpensOnClick(desktop, screen, drawn.front()))
+        // The extension shows a stand-in picture until it has the icon.
+        else if (!processEventsUntil(
+                     [&] {
+                         screen = desktop.screenshot();
+                         drawn = e2e::glyphsIn(empty, screen, gnome.tray);
+                         return drawn.size() == 1 &&
+                                e2e::shapeOf(drawn.front()) == QStringLiteral("—");
+                     },
+                     5000)) {
+            ++placeholders;
+            savePanel(screen, gnome, drawn, QStringLiteral("placeholder-%1").arg(start));
+        } else if (!menuOpensOnClick(desktop, screen, drawn.front()))
             ++dead;
         gapsel.stop();
         processEventsUntil(
@@ -397,10 +409,12 @@ TEST(GnomeShell, ShowsTheSeparatorWithAMenuAtEveryStart) {
             },
             10000);
     }
-    std::printf("[host-check] gnome starts %s %d starts: %d without the item, %d without a menu\n",
-                missing + dead == 0 ? "pass" : "FAIL", starts, missing, dead);
+    std::printf("[host-check] gnome starts %s %d starts: %d without the item, %d with another "
+                "picture, %d without a menu\n",
+                missing + placeholders + dead == 0 ? "pass" : "FAIL", starts, missing, placeholders,
+                dead);
     std::fflush(stdout);
-    EXPECT_EQ(missing + dead, 0);
+    EXPECT_EQ(missing + placeholders + dead, 0);
 }
 
 } // namespace

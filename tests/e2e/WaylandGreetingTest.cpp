@@ -1,0 +1,110 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Gapsel developers
+
+// The first launch in a Wayland session (sway with Waybar), where no client
+// can place a window beside the tray: the greeting arrives as a desktop
+// notification, which a real notification daemon (mako) shows and expires.
+
+#include "GapselProcess.h"
+#include "Host.h"
+#include "VirtualDesktop.h"
+#include "support/TestEnvironment.h"
+
+#include <QDBusArgument>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QStandardPaths>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+using testing_support::processEventsUntil;
+
+namespace {
+
+const QString greeting = QStringLiteral("Hello, I'm Gapsel");
+
+// The socket the compositor listens on, as a path: the test runs as another
+// user than the compositor, so its runtime folder is not the test's own.
+QString waylandSocket(const e2e::VirtualDesktop& desktop) {
+    const QDir runtime(desktop.environment().value(QStringLiteral("XDG_RUNTIME_DIR")));
+    for (const QString& name : runtime.entryList({QStringLiteral("wayland-*")}, QDir::System))
+        if (!name.endsWith(QLatin1String(".lock")))
+            return runtime.filePath(name);
+    return {};
+}
+
+// The texts of the notifications mako shows now.
+QStringList shownNotifications(const QDBusConnection& bus) {
+    const QDBusMessage reply = bus.call(QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("/fr/emersion/Mako"),
+        QStringLiteral("fr.emersion.Mako"), QStringLiteral("ListNotifications")));
+    QStringList texts;
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+        return texts;
+    const auto list = reply.arguments().constFirst().value<QDBusArgument>();
+    list.beginArray();
+    while (!list.atEnd()) {
+        QVariantMap notification;
+        list >> notification;
+        texts.append(notification.value(QStringLiteral("summary")).toString() +
+                     notification.value(QStringLiteral("body")).toString());
+    }
+    list.endArray();
+    return texts;
+}
+
+TEST(WaybarGreeting, ArrivesAsANotificationThatExpiresAfterFiveSeconds) {
+    const e2e::Host& waybar = e2e::hostNamed(QStringLiteral("waybar"));
+    if (!e2e::chosenHosts().contains(waybar.name) || !waybar.installed())
+        GTEST_SKIP() << "Waybar is not chosen or not installed";
+    if (QStandardPaths::findExecutable(QStringLiteral("mako")).isEmpty())
+        GTEST_SKIP() << "mako is not installed (Debian: mako-notifier)";
+    e2e::VirtualDesktop desktop{testing_support::freshFolder(QStringLiteral("waybar-greeting")),
+                                waybar};
+    const QString failure = desktop.start();
+    ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
+    const QString socket = waylandSocket(desktop);
+    ASSERT_FALSE(socket.isEmpty()) << "sway opened no Wayland socket";
+    desktop.setVariable(QStringLiteral("WAYLAND_DISPLAY"), socket);
+    const QDBusConnection bus = desktop.bus();
+    QProcess mako;
+    mako.setProcessEnvironment(desktop.environment());
+    mako.start(QStringLiteral("mako"), {});
+    ASSERT_TRUE(processEventsUntil([&] {
+        return bus.interface()
+            ->isServiceRegistered(QStringLiteral("org.freedesktop.Notifications"))
+            .value();
+    })) << "mako did not take the notification service";
+
+    desktop.setVariable(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
+    e2e::GapselProcess gapsel;
+    ASSERT_TRUE(gapsel.start(desktop.environment()));
+    QElapsedTimer launched;
+    launched.start();
+    const auto greeted = [&] { return shownNotifications(bus).contains(greeting); };
+    const bool shown = processEventsUntil(greeted, 10000);
+    const qint64 shownAt = launched.elapsed();
+    const QString folder = QStringLiteral(GAPSEL_E2E_OUTPUT_DIR "/waybar");
+    QDir().mkpath(folder);
+    desktop.screenshot().save(folder + QStringLiteral("/greeting.png"));
+    const bool gone = shown && processEventsUntil([&] { return !greeted(); }, 10000);
+    const qint64 shownFor = launched.elapsed() - shownAt;
+    // Polling and a busy machine stretch the five seconds a little.
+    const bool passed = gone && shownFor >= 4000 && shownFor <= 7500;
+    std::printf("[host-check] waybar greeting %s %s\n", passed ? "pass" : "FAIL",
+                shown ? qPrintable(QStringLiteral("\"%1\" shown %2 ms after the start, for %3 ms")
+                                       .arg(greeting)
+                                       .arg(shownAt)
+                                       .arg(gone ? QString::number(shownFor)
+                                                 : QStringLiteral("more than 10000")))
+                      : "no notification within 10 s");
+    std::fflush(stdout);
+    EXPECT_TRUE(passed);
+    e2e::endProcess(mako);
+}
+
+} // namespace
