@@ -80,6 +80,9 @@ TEST(WaybarGreeting, ArrivesAsANotificationThatExpiresAfterFiveSeconds) {
             .value();
     })) << "mako did not take the notification service";
 
+    // Where mako draws: the top right corner, below the bar.
+    const QRect corner(e2e::screenWidth - 400, waybar.panel.bottom() + 1, 400, 200);
+    const QImage before = desktop.screenshot().copy(corner);
     desktop.setVariable(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
     e2e::GapselProcess gapsel;
     ASSERT_TRUE(gapsel.start(desktop.environment()));
@@ -90,7 +93,15 @@ TEST(WaybarGreeting, ArrivesAsANotificationThatExpiresAfterFiveSeconds) {
     const qint64 shownAt = launched.elapsed();
     const QString folder = QStringLiteral(GAPSEL_E2E_OUTPUT_DIR "/waybar");
     QDir().mkpath(folder);
-    desktop.screenshot().save(folder + QStringLiteral("/greeting.png"));
+    // The daemon draws it a moment after it lists it.
+    QImage screen;
+    processEventsUntil(
+        [&] {
+            screen = desktop.screenshot();
+            return screen.copy(corner) != before;
+        },
+        3000);
+    screen.save(folder + QStringLiteral("/greeting.png"));
     const bool gone = shown && processEventsUntil([&] { return !greeted(); }, 10000);
     const qint64 shownFor = launched.elapsed() - shownAt;
     // Polling and a busy machine stretch the five seconds a little.
