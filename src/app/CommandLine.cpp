@@ -63,6 +63,24 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
     return result;
 }
 
+QStringList CommandLine::forwardedOptions() const {
+    QStringList names;
+    for (const CommandLineOption& option : commandLineOptions) {
+        if (option.forwarded && has(option.name))
+            names << QString::fromLatin1(option.name);
+    }
+    return names;
+}
+
+CommandLine CommandLine::fromForwarded(const QStringList& names) {
+    CommandLine result;
+    for (const CommandLineOption& option : commandLineOptions) {
+        if (option.forwarded && names.contains(QString::fromLatin1(option.name)))
+            result.options.insert(QString::fromLatin1(option.name));
+    }
+    return result;
+}
+
 void scheduleRequests(const CommandLine& commandLine, platform::Platform platform) {
     if (commandLine.has("support"))
         platform.mainQueue.async([&opener = platform.supportWindow] { opener.open(); });

@@ -17,6 +17,8 @@ namespace app {
 struct CommandLineOption {
     const char* name; // without the leading "--"
     const char* description;
+    // Handed on to the Gapsel already running, when there is one.
+    bool forwarded = false;
 };
 
 // Every option, in the order --help lists them. A feature that adds an option
@@ -25,9 +27,11 @@ inline constexpr CommandLineOption commandLineOptions[] = {
     {"new-instance", "Start even while another Gapsel is still quitting (used to relaunch)."},
     {"launched-at-login", "Mark this start as made at login (used by the autostart entry)."},
     {"debug", "Start in debug mode, as if Shift and Control were held."},
-    {"support", "Open the support window (as holding Shift+Control+Alt at start does)."},
-    {"delete-data", "Ask whether to delete all of Gapsel's data and settings, then start "
-                    "afresh (as holding Shift+Control+Alt+Super at start does)."},
+    {"support", "Open the support window (as holding Shift+Control+Alt at start does).", true},
+    {"delete-data",
+     "Ask whether to delete all of Gapsel's data and settings, then start "
+     "afresh (as holding Shift+Control+Alt+Super at start does).",
+     true},
 };
 
 // What the command line asks for. It is read before anything connects to a
@@ -45,8 +49,14 @@ struct CommandLine {
 
     bool has(const char* option) const { return options.contains(QString::fromLatin1(option)); }
 
+    // The options given that the Gapsel already running is to act on.
+    QStringList forwardedOptions() const;
+
     // `arguments` as main() receives them, the program's name first.
     static CommandLine parse(const QStringList& arguments);
+    // The options a later start handed on; names that are not forwarded
+    // options are left out.
+    static CommandLine fromForwarded(const QStringList& names);
     static QString usage();
 };
 

@@ -57,13 +57,12 @@ int main(int argc, char** argv) {
     platform::xdg::SingleInstance instance(QStringLiteral(GAPSEL_BUNDLE_ID),
                                            UserDefaults::standard()->filePath());
     const bool isNewInstance = commandLine.has("new-instance"); // platform::newInstanceArgument
-    if (instance.claim(isNewInstance) == platform::xdg::SingleInstance::Claim::AnotherIsRunning) {
+    if (instance.claim(isNewInstance, commandLine.forwardedOptions()) ==
+        platform::xdg::SingleInstance::Claim::AnotherIsRunning) {
         QTextStream(stderr) << QStringLiteral("Gapsel is already running (pid %1)\n")
                                    .arg(instance.runningProcessId());
         return 0;
     }
-    instance.onStartedAgain(
-        [] { qCInfo(appLog, "Gapsel was started again while running; nothing to open."); });
 
     const platform::xdg::TerminationSignals termination([] { QCoreApplication::quit(); });
     debug::applyDiagnostics(*UserDefaults::standard());
@@ -71,5 +70,12 @@ int main(int argc, char** argv) {
     AppMain app(desktop.platform());
     const app::AppWindows windows(app, desktop.platform());
     app::scheduleRequests(commandLine, desktop.platform());
+    // A later start that asks for something (--support, --delete-data) has
+    // it done here.
+    instance.onStartedAgain([platform = desktop.platform()](const QStringList& requests) {
+        qCInfo(appLog, "Gapsel was started again while running, asked for: %s",
+               requests.isEmpty() ? "nothing" : qPrintable(requests.join(QStringLiteral(", "))));
+        app::scheduleRequests(app::CommandLine::fromForwarded(requests), platform);
+    });
     return QApplication::exec();
 }

@@ -120,20 +120,28 @@ TEST_F(GapselProcess, ASecondStartWhileRunningLeavesAndChangesNothing) {
     endCleanly(running);
 }
 
+// The later start reaches the running one, which does what it was asked.
 TEST_F(GapselProcess, OnePerPreferencesFileWhateverTheRuntimeFolder) {
-    QProcess& running = start();
+    QProcess& running = start({}, QProcess::SeparateChannels);
     ASSERT_TRUE(eventually([&] { return launchCountOnDisk() == 1; }));
 
     const QString otherRuntime = testing_support::freshFolder(QStringLiteral("runtime"));
     QFile::setPermissions(otherRuntime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QProcess& again = start({}, QProcess::SeparateChannels, [&](QProcessEnvironment& environment) {
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), otherRuntime);
-    });
+    QProcess& again = start({QStringLiteral("--support")}, QProcess::SeparateChannels,
+                            [&](QProcessEnvironment& environment) {
+                                environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), otherRuntime);
+                            });
     ASSERT_TRUE(again.waitForFinished(deadlineMs));
     EXPECT_EQ(again.exitCode(), 0);
     EXPECT_EQ(
         again.readAllStandardError(),
         QStringLiteral("Gapsel is already running (pid %1)\n").arg(running.processId()).toUtf8());
+    QByteArray log;
+    EXPECT_TRUE(eventually([&] {
+        running.waitForReadyRead(50);
+        log += running.readAllStandardError();
+        return log.contains("asked for: support");
+    })) << log.toStdString();
     EXPECT_EQ(launchCountOnDisk(), 1);
     endCleanly(running);
 }

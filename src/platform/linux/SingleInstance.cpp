@@ -5,15 +5,23 @@
 
 #include "platform/linux/PlatformLog.h"
 
+#include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QLocalSocket>
 #include <QStandardPaths>
 #include <QThread>
 
+#include <sys/un.h>
+
 namespace platform::xdg {
 
 namespace {
+
+const QByteArray greeting = QByteArrayLiteral("started-again");
+// A message longer than this is no later start of ours.
+constexpr qint64 maximumMessage = 4096;
 
 QString runtimeFolder() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
@@ -26,25 +34,42 @@ QString lockPath(const QString& identifier, const QString& preferencesFile) {
     return preferencesFile + QLatin1String(".instance");
 }
 
+// Beside the lock, where every start over the same preferences looks, unless
+// the path is too long for a socket address; then in the runtime folder,
+// under a name that only starts over the same preferences file share.
+QStringList socketPaths(const QString& identifier, const QString& lock) {
+    QStringList paths;
+    const QString beside = lock + QLatin1String(".socket");
+    if (QFile::encodeName(beside).size() < qsizetype(sizeof(sockaddr_un::sun_path)))
+        paths << beside;
+    const QByteArray key =
+        QCryptographicHash::hash(QFile::encodeName(lock), QCryptographicHash::Sha1)
+            .toHex()
+            .left(16);
+    paths << QStringLiteral("%1/%2-%3.socket")
+                 .arg(runtimeFolder(), identifier, QString::fromLatin1(key));
+    return paths;
+}
+
 } // namespace
 
 SingleInstance::SingleInstance(const QString& identifier, const QString& preferencesFile)
-    : socketPath_(runtimeFolder() + QLatin1Char('/') + identifier + QLatin1String(".socket"))
+    : socketPaths_(socketPaths(identifier, lockPath(identifier, preferencesFile)))
     , lock_(lockPath(identifier, preferencesFile)) {
     // A running instance keeps its lock for as long as it runs; only a lock
     // whose process is gone is stale.
     lock_.setStaleLockTime(0);
     QObject::connect(&server_, &QLocalServer::newConnection, &server_, [this] {
         while (QLocalSocket* socket = server_.nextPendingConnection()) {
-            socket->disconnectFromServer();
-            socket->deleteLater();
-            if (startedAgain_)
-                startedAgain_();
+            QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+            QObject::connect(socket, &QLocalSocket::readyRead, socket,
+                             [this, socket] { receive(*socket); });
         }
     });
 }
 
-SingleInstance::Claim SingleInstance::claim(bool isNewInstance, int patienceMs) {
+SingleInstance::Claim SingleInstance::claim(bool isNewInstance, const QStringList& requests,
+                                            int patienceMs) {
     if (lock_.tryLock(0)) {
         listen();
         return Claim::Granted;
@@ -56,7 +81,7 @@ SingleInstance::Claim SingleInstance::claim(bool isNewInstance, int patienceMs) 
             return Claim::Granted;
         }
     }
-    tellRunningInstance();
+    tellRunningInstance(requests);
     return Claim::AnotherIsRunning;
 }
 
@@ -67,30 +92,58 @@ qint64 SingleInstance::runningProcessId() const {
 }
 
 void SingleInstance::listen() {
-    // We hold the lock, so a socket file left here belongs to an instance that
-    // ended without cleaning up.
-    QLocalServer::removeServer(socketPath_);
     server_.setSocketOptions(QLocalServer::UserAccessOption);
-    if (!server_.listen(socketPath_))
-        qCWarning(platformLog, "Later starts cannot reach this instance: %s",
-                  qPrintable(server_.errorString()));
+    for (const QString& path : socketPaths_) {
+        // We hold the lock, so a socket file left here belongs to an instance
+        // that ended without cleaning up.
+        QLocalServer::removeServer(path);
+        if (server_.listen(path))
+            return;
+        qCInfo(platformLog, "Cannot listen on %s: %s", qPrintable(path),
+               qPrintable(server_.errorString()));
+    }
+    qCWarning(platformLog, "Later starts cannot reach this instance");
 }
 
-void SingleInstance::tellRunningInstance() const {
+// One line: the greeting, then the requests, separated by spaces.
+void SingleInstance::receive(QLocalSocket& socket) {
+    if (!socket.canReadLine()) {
+        if (socket.bytesAvailable() > maximumMessage)
+            socket.abort();
+        return;
+    }
+    const QList<QByteArray> words = socket.readLine(maximumMessage).trimmed().split(' ');
+    socket.disconnectFromServer();
+    if (words.value(0) != greeting || !startedAgain_)
+        return;
+    QStringList requests;
+    for (const QByteArray& word : words.mid(1))
+        requests << QString::fromUtf8(word);
+    startedAgain_(requests);
+}
+
+void SingleInstance::tellRunningInstance(const QStringList& requests) const {
+    QByteArray message = greeting;
+    for (const QString& request : requests)
+        message += ' ' + request.toUtf8();
+    message += '\n';
     // The running instance may have taken the lock a moment ago and not be
     // listening yet: try again for a short while.
-    const QDeadlineTimer deadline(5000);
+    const QDeadlineTimer deadline(1000);
     while (!deadline.hasExpired()) {
-        QLocalSocket socket;
-        socket.connectToServer(socketPath_);
-        if (socket.waitForConnected(500)) {
-            socket.write("started-again\n");
-            socket.waitForBytesWritten(500);
-            socket.disconnectFromServer();
-            return;
+        for (const QString& path : socketPaths_) {
+            QLocalSocket socket;
+            socket.connectToServer(path);
+            if (socket.waitForConnected(200)) {
+                socket.write(message);
+                socket.waitForBytesWritten(500);
+                socket.disconnectFromServer();
+                return;
+            }
         }
         QThread::msleep(50);
     }
+    qCWarning(platformLog, "The running instance could not be told that Gapsel was started again");
 }
 
 } // namespace platform::xdg

@@ -6,46 +6,56 @@
 #include <QLocalServer>
 #include <QLockFile>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
+
+class QLocalSocket;
 
 namespace platform::xdg {
 
 // At most one instance of the application per preferences file. The instance
 // that holds a lock file beside the preferences file is the running one, so two
 // sessions with different runtime folders still cannot run two over the same
-// preferences. It listens on a local socket in the runtime folder, so that a
-// later start can tell it it was started again before giving way.
+// preferences. It listens on a local socket found from the preferences file
+// too (beside the lock, else in the runtime folder under a name taken from
+// the lock's path), so that a later start reaches it at once, whatever its
+// runtime folder, and tells it it was started again, with what was asked of
+// that start, before giving way.
 class SingleInstance {
 public:
     enum class Claim { Granted, AnotherIsRunning };
+    // What a later start asked for (options it hands on), in its order.
+    using StartedAgain = std::function<void(const QStringList& requests)>;
 
-    // `identifier` names the socket (the bundle identifier); the lock is
-    // `preferencesFile` with ".instance" appended (in the runtime folder,
-    // named by `identifier`, when there is no preferences file).
+    // `identifier` names the runtime folder's socket (the bundle identifier);
+    // the lock is `preferencesFile` with ".instance" appended (in the runtime
+    // folder, named by `identifier`, when there is no preferences file).
     SingleInstance(const QString& identifier, const QString& preferencesFile);
 
     // Becomes the running instance, or finds another one. An ordinary start
-    // tells the running instance and gives way. A new instance started on
-    // purpose (a relaunch) waits for the running one to finish quitting; only
-    // if it never does within `patienceMs` does it give way too.
-    Claim claim(bool isNewInstance, int patienceMs = 15000);
+    // tells the running instance, handing on `requests`, and gives way. A new
+    // instance started on purpose (a relaunch) waits for the running one to
+    // finish quitting; only if it never does within `patienceMs` does it give
+    // way too.
+    Claim claim(bool isNewInstance, const QStringList& requests = {}, int patienceMs = 15000);
 
     // The process that runs the other instance, once claim() found one (0 when
     // it cannot be told).
     qint64 runningProcessId() const;
 
     // What the running instance does when a later start tells it so.
-    void onStartedAgain(std::function<void()> handler) { startedAgain_ = std::move(handler); }
+    void onStartedAgain(StartedAgain handler) { startedAgain_ = std::move(handler); }
 
 private:
     void listen();
-    void tellRunningInstance() const;
+    void receive(QLocalSocket& socket);
+    void tellRunningInstance(const QStringList& requests) const;
 
-    QString socketPath_;
+    QStringList socketPaths_; // where to listen, in order of preference
     QLockFile lock_;
     QLocalServer server_;
-    std::function<void()> startedAgain_;
+    StartedAgain startedAgain_;
 };
 
 } // namespace platform::xdg

@@ -10,6 +10,7 @@
 #include <QVariantList>
 #include <QVariantMap>
 
+#include <algorithm>
 #include <cmath>
 
 namespace tools {
@@ -58,6 +59,13 @@ public:
             throw Failure{
                 QStringLiteral("unexpected \"%1\" after the value").arg(words_[position_])};
         return value;
+    }
+
+    // The items of -array-add: at least one.
+    QVariantList items() {
+        if (atEnd())
+            throw Failure{QStringLiteral("-array-add needs at least one item")};
+        return list();
     }
 
 private:
@@ -142,31 +150,80 @@ private:
     qsizetype position_ = 0;
 };
 
-QString checkedSuite(const QString& name) {
+QString checkedDomain(const QString& name) {
     if (!UserDefaults::isValidSuiteName(name))
-        throw Failure{QStringLiteral("\"%1\" cannot name a suite").arg(name)};
+        throw Failure{QStringLiteral("\"%1\" cannot name a domain").arg(name)};
     return name;
+}
+
+QString checkedKey(const QString& key) {
+    if (key.isEmpty())
+        throw Failure{QStringLiteral("the key is empty")};
+    return key;
+}
+
+// A verb, the number of words it takes after it (-1: any number from `least`
+// on) and how --help shows it.
+struct VerbForm {
+    const char* word;
+    Verb verb;
+    int least;
+    int most;
+    const char* synopsis;
+};
+
+constexpr VerbForm verbForms[] = {
+    {"domains", Verb::Domains, 0, 0, "domains"},
+    {"read", Verb::Read, 0, 2, "read [DOMAIN [KEY]]"},
+    {"read-type", Verb::ReadType, 2, 2, "read-type DOMAIN KEY"},
+    {"write", Verb::Write, 3, -1, "write DOMAIN KEY VALUE"},
+    {"delete", Verb::Delete, 1, 2, "delete DOMAIN [KEY]"},
+    {"export", Verb::Export, 2, 2, "export DOMAIN FILE|-"},
+    {"import", Verb::Import, 2, 2, "import DOMAIN FILE|-"},
+};
+
+const VerbForm& formOf(const QString& word, qsizetype words) {
+    const auto* form =
+        std::find_if(std::begin(verbForms), std::end(verbForms),
+                     [&](const VerbForm& f) { return word == QLatin1String(f.word); });
+    if (form == std::end(verbForms))
+        throw Failure{QStringLiteral("\"%1\" is not a command").arg(word)};
+    if (words < form->least || (form->most >= 0 && words > form->most))
+        throw Failure{QStringLiteral("the command is: %1").arg(QLatin1String(form->synopsis))};
+    return *form;
+}
+
+DefaultsCommand writeCommand(const QStringList& rest) {
+    const QString domain = checkedDomain(rest[0]);
+    const QString key = checkedKey(rest[1]);
+    if (rest[2] == QLatin1String("-array-add"))
+        return {Verb::ArrayAdd, domain, key, ValueReader(rest.mid(3)).items(), {}};
+    return {Verb::Write, domain, key, ValueReader(rest.mid(2)).topLevel(), {}};
 }
 
 DefaultsCommand parse(const QStringList& arguments) {
     if (arguments.isEmpty())
         throw Failure{QStringLiteral("no command given")};
     const QString& verb = arguments.first();
-    const QStringList rest = arguments.mid(1);
     if (verb == QLatin1String("help") || verb == QLatin1String("-h") ||
         verb == QLatin1String("--help"))
         return {};
-    if (verb == QLatin1String("read") && rest.size() <= 2)
-        return {Verb::Read, rest.isEmpty() ? QString() : checkedSuite(rest[0]), rest.value(1), {}};
-    if (verb == QLatin1String("delete") && (rest.size() == 1 || rest.size() == 2))
-        return {Verb::Delete, checkedSuite(rest[0]), rest.value(1), {}};
-    if (verb == QLatin1String("write") && rest.size() >= 3) {
-        if (rest[1].isEmpty())
-            throw Failure{QStringLiteral("the key is empty")};
-        return {Verb::Write, checkedSuite(rest[0]), rest[1], ValueReader(rest.mid(2)).topLevel()};
+    if (verb == QLatin1String("--version"))
+        return {Verb::Version, {}, {}, {}, {}};
+    const QStringList rest = arguments.mid(1);
+    const VerbForm& form = formOf(verb, rest.size());
+    switch (form.verb) {
+    case Verb::Write:
+        return writeCommand(rest);
+    case Verb::ReadType:
+        return {Verb::ReadType, checkedDomain(rest[0]), checkedKey(rest[1]), {}, {}};
+    case Verb::Export:
+    case Verb::Import:
+        return {form.verb, checkedDomain(rest[0]), {}, {}, rest[1]};
+    default: // domains, read, delete
+        return {
+            form.verb, rest.isEmpty() ? QString() : checkedDomain(rest[0]), rest.value(1), {}, {}};
     }
-    throw Failure{
-        QStringLiteral("\"%1\" with %2 argument(s) is not a command").arg(verb).arg(rest.size())};
 }
 
 } // namespace
@@ -180,19 +237,27 @@ ParsedCommand parseDefaultsCommand(const QStringList& arguments) {
 }
 
 QString defaultsUsage() {
-    return QStringLiteral(
-        "usage: gapsel-defaults read [SUITE [KEY]]\n"
-        "       gapsel-defaults write SUITE KEY VALUE\n"
-        "       gapsel-defaults delete SUITE [KEY]\n"
-        "\n"
-        "VALUE is a word (a string) or one of:\n"
-        "  -string TEXT   -int N   -float X   -bool true|false|yes|no|1|0\n"
-        "  -date 2026-12-06T18:00:00Z   -data HEX\n"
-        "  -array ITEM...          items are words or typed values (-int 3)\n"
-        "  -dict KEY ITEM ...      pairs of a key and an item\n"
-        "\n"
-        "Suites live in $XDG_CONFIG_HOME (~/.config) as SUITE.plist; Gapsel's own\n"
-        "suite is " GAPSEL_BUNDLE_ID ". A running Gapsel sees changes at once.\n");
+    QString text;
+    for (const VerbForm& form : verbForms)
+        text += QStringLiteral("%1gapsel-defaults %2\n")
+                    .arg(text.isEmpty() ? QStringLiteral("usage: ") : QStringLiteral("       "),
+                         QLatin1String(form.synopsis));
+    return text + QStringLiteral(
+                      "       gapsel-defaults write DOMAIN KEY -array-add ITEM...\n"
+                      "       gapsel-defaults --help | --version\n"
+                      "\n"
+                      "VALUE is a word (a string) or one of:\n"
+                      "  -string TEXT   -int N   -float X   -bool true|false|yes|no|1|0\n"
+                      "  -date 2026-12-06T18:00:00Z   -data HEX\n"
+                      "  -array ITEM...          items are words or typed values (-int 3)\n"
+                      "  -dict KEY ITEM ...      pairs of a key and an item\n"
+                      "-array-add appends the items to the array stored under KEY.\n"
+                      "\n"
+                      "Domains live in $XDG_CONFIG_HOME (~/.config) as DOMAIN.plist; Gapsel's own\n"
+                      "domain is " GAPSEL_BUNDLE_ID ". A running Gapsel sees changes at once.\n"
+                      "export writes a domain as an XML property list, import replaces a domain\n"
+                      "with one (XML or binary); \"-\" is standard output or input.\n"
+                      "delete DOMAIN removes the domain's file.\n");
 }
 
 } // namespace tools

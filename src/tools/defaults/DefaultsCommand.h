@@ -13,14 +13,26 @@ namespace tools {
 
 // One invocation of gapsel-defaults, understood but not yet carried out.
 struct DefaultsCommand {
-    enum class Verb { Help, Read, Write, Delete };
+    enum class Verb {
+        Help,
+        Version,
+        Domains,
+        Read,
+        ReadType,
+        Write,
+        ArrayAdd,
+        Delete,
+        Export,
+        Import
+    };
     Verb verb = Verb::Help;
-    QString suite; // empty: every suite (read only)
-    QString key;   // empty: the whole suite
-    QVariant value;
+    QString domain; // empty: every domain (read only)
+    QString key;    // empty: the whole domain
+    QVariant value; // Write: the value; ArrayAdd: the list of items to append
+    QString file;   // Export, Import: a path, or "-" for standard output or input
 };
 
-// Either a command or the reason the arguments make none.
+// Either a command or the reason the arguments make none, in one line.
 struct ParsedCommand {
     std::optional<DefaultsCommand> command;
     QString error;

@@ -3,106 +3,159 @@
 
 #include "tools/defaults/DefaultsTool.h"
 
-#include "defaults/Key.h"
 #include "defaults/UserDefaults.h"
 #include "tools/defaults/DefaultsCommand.h"
+#include "tools/defaults/DomainFiles.h"
+#include "tools/defaults/OwnKeys.h"
 #include "tools/defaults/ValueText.h"
-
-#include <QDir>
-#include <QFileInfo>
 
 namespace tools {
 
 namespace {
 
-bool suiteExists(const QString& name) {
-    return QFileInfo::exists(UserDefaults::folder() + QLatin1Char('/') + name +
-                             QStringLiteral(".plist"));
-}
-
-QStringList allSuites() {
-    QStringList names;
-    const QStringList files =
-        QDir(UserDefaults::folder()).entryList({QStringLiteral("*.plist")}, QDir::Files);
-    for (const QString& file : files)
-        names << file.chopped(static_cast<qsizetype>(sizeof(".plist") - 1));
-    return names;
-}
+constexpr int usageError = 2;
 
 int missing(const DefaultsCommand& command, QTextStream& err) {
     if (command.key.isEmpty())
-        err << QStringLiteral("Suite %1 does not exist\n").arg(command.suite);
+        err << QStringLiteral("Domain %1 does not exist\n").arg(command.domain);
     else
-        err << QStringLiteral("The suite/key pair of (%1, %2) does not exist\n")
-                   .arg(command.suite, command.key);
+        err << QStringLiteral("The domain/default pair of (%1, %2) does not exist\n")
+                   .arg(command.domain, command.key);
     return 1;
 }
 
-int read(const DefaultsCommand& command, QTextStream& out, QTextStream& err) {
-    if (command.suite.isEmpty()) {
-        for (const QString& name : allSuites())
-            out << name << QStringLiteral(" = ")
-                << describeValue(UserDefaults::suite(name)->persistentDomain())
-                << QStringLiteral(";\n");
-        return 0;
+// The stored value of the command's key; none (and the message said) when
+// the domain or the key is not there.
+std::optional<QVariant> storedValue(const DefaultsCommand& command, QTextStream& err) {
+    if (!domainExists(command.domain)) {
+        missing(command, err);
+        return std::nullopt;
     }
-    if (!suiteExists(command.suite))
-        return missing(command, err);
-    const QVariantMap stored = UserDefaults::suite(command.suite)->persistentDomain();
-    if (command.key.isEmpty()) {
-        out << describeValue(stored) << '\n';
-        return 0;
+    const QVariantMap stored = UserDefaults::suite(command.domain)->persistentDomain();
+    if (!stored.contains(command.key)) {
+        missing(command, err);
+        return std::nullopt;
     }
-    if (!stored.contains(command.key))
-        return missing(command, err);
-    const QVariant value = stored.value(command.key);
-    // A string on its own is printed as it is, for scripts.
-    out << (value.typeId() == QMetaType::QString ? value.toString() : describeValue(value)) << '\n';
+    return stored.value(command.key);
+}
+
+int readAll(QTextStream& out) {
+    for (const QString& name : domainNames())
+        out << name << QStringLiteral(" = ")
+            << describeValue(UserDefaults::suite(name)->persistentDomain())
+            << QStringLiteral(";\n");
     return 0;
 }
 
+int read(const DefaultsCommand& command, QTextStream& out, QTextStream& err) {
+    if (command.domain.isEmpty())
+        return readAll(out);
+    if (command.key.isEmpty()) {
+        if (!domainExists(command.domain))
+            return missing(command, err);
+        out << describeValue(UserDefaults::suite(command.domain)->persistentDomain()) << '\n';
+        return 0;
+    }
+    const auto value = storedValue(command, err);
+    if (!value)
+        return 1;
+    // A string on its own is printed as it is, for scripts.
+    out << (value->typeId() == QMetaType::QString ? value->toString() : describeValue(*value))
+        << '\n';
+    return 0;
+}
+
+int readType(const DefaultsCommand& command, QTextStream& out, QTextStream& err) {
+    const auto value = storedValue(command, err);
+    if (!value)
+        return 1;
+    out << QStringLiteral("Type is %1\n").arg(typeName(*value));
+    return 0;
+}
+
+int couldNotWrite(const DefaultsCommand& command, QTextStream& err) {
+    err << QStringLiteral("Could not write %1 in %2\n").arg(command.key, command.domain);
+    return 1;
+}
+
 int write(const DefaultsCommand& command, QTextStream& err) {
-    if (!UserDefaults::suite(command.suite)->set(command.value, command.key)) {
-        err << QStringLiteral("Could not write %1 in %2\n").arg(command.key, command.suite);
+    warnAboutOwnKeys(command.domain, {{command.key, command.value}}, err);
+    return UserDefaults::suite(command.domain)->set(command.value, command.key)
+               ? 0
+               : couldNotWrite(command, err);
+}
+
+// Appends under the domain's lock, to the array in the file at that moment.
+int arrayAdd(const DefaultsCommand& command, QTextStream& err) {
+    bool notAnArray = false;
+    QVariantList appended;
+    const bool stored =
+        UserDefaults::suite(command.domain)->update(command.key, [&](const QVariant& current) {
+            notAnArray = current.isValid() && current.typeId() != QMetaType::QVariantList;
+            if (notAnArray)
+                return std::optional<QVariant>(current);
+            appended = current.toList() + command.value.toList();
+            return std::optional<QVariant>(appended);
+        });
+    if (notAnArray) {
+        err << QStringLiteral("The value of %1 is not an array; nothing was added\n")
+                   .arg(command.key);
         return 1;
     }
+    if (!stored)
+        return couldNotWrite(command, err);
+    warnAboutOwnKeys(command.domain, {{command.key, appended}}, err);
     return 0;
 }
 
 int remove(const DefaultsCommand& command, QTextStream& err) {
-    if (!suiteExists(command.suite))
-        return missing(command, err);
-    auto suite = UserDefaults::suite(command.suite);
-    if (command.key.isEmpty()) {
-        Defaults::removeAll(*suite);
+    if (command.key.isEmpty())
+        return deleteDomain(command.domain, err);
+    if (!storedValue(command, err))
+        return 1;
+    return UserDefaults::suite(command.domain)->removeObject(command.key) ? 0 : 1;
+}
+
+int run(const DefaultsCommand& command, QTextStream& out, QTextStream& err, QIODevice* in) {
+    using Verb = DefaultsCommand::Verb;
+    switch (command.verb) {
+    case Verb::Help:
+        out << defaultsUsage();
         return 0;
+    case Verb::Version:
+        out << QStringLiteral("gapsel-defaults %1\n").arg(QStringLiteral(GAPSEL_VERSION));
+        return 0;
+    case Verb::Domains:
+        out << domainNames().join(QStringLiteral(", ")) << '\n';
+        return 0;
+    case Verb::Read:
+        return read(command, out, err);
+    case Verb::ReadType:
+        return readType(command, out, err);
+    case Verb::Write:
+        return write(command, err);
+    case Verb::ArrayAdd:
+        return arrayAdd(command, err);
+    case Verb::Delete:
+        return remove(command, err);
+    case Verb::Export:
+        return exportDomain(command.domain, command.file, out, err);
+    case Verb::Import:
+        return importDomain(command.domain, command.file, in, err);
     }
-    if (!suite->persistentDomain().contains(command.key))
-        return missing(command, err);
-    return suite->removeObject(command.key) ? 0 : 1;
+    return usageError;
 }
 
 } // namespace
 
-int runDefaultsTool(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+int runDefaultsTool(const QStringList& arguments, QTextStream& out, QTextStream& err,
+                    QIODevice* in) {
     const ParsedCommand parsed = parseDefaultsCommand(arguments);
     if (!parsed.command) {
-        err << "gapsel-defaults: " << parsed.error << "\n\n" << defaultsUsage();
-        return 2;
+        err << QStringLiteral("gapsel-defaults: %1; see --help\n").arg(parsed.error);
+        return usageError;
     }
-    const DefaultsCommand& command = *parsed.command;
-    switch (command.verb) {
-    case DefaultsCommand::Verb::Help:
-        out << defaultsUsage();
-        return 0;
-    case DefaultsCommand::Verb::Read:
-        return read(command, out, err);
-    case DefaultsCommand::Verb::Write:
-        return write(command, err);
-    case DefaultsCommand::Verb::Delete:
-        return remove(command, err);
-    }
-    return 2;
+    return run(*parsed.command, out, err, in);
 }
 
 } // namespace tools

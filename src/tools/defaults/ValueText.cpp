@@ -76,4 +76,28 @@ QString describeValue(const QVariant& value, int indent) {
     }
 }
 
+QString typeName(const QVariant& value) {
+    switch (value.typeId()) {
+    case QMetaType::QString:
+        return QStringLiteral("string");
+    case QMetaType::Bool:
+        return QStringLiteral("boolean");
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+        return QStringLiteral("integer");
+    case QMetaType::Double:
+        return QStringLiteral("float");
+    case QMetaType::QDateTime:
+        return QStringLiteral("date");
+    case QMetaType::QByteArray:
+        return QStringLiteral("data");
+    case QMetaType::QVariantList:
+        return QStringLiteral("array");
+    case QMetaType::QVariantMap:
+        return QStringLiteral("dictionary");
+    default:
+        return QStringLiteral("unknown");
+    }
+}
+
 } // namespace tools

@@ -13,4 +13,8 @@ namespace tools {
 // lists in ( ), dictionaries in { } with "key = value;" lines.
 QString describeValue(const QVariant& value, int indent = 0);
 
+// The name of a value's property-list type: string, boolean, integer, float,
+// date, data, array or dictionary.
+QString typeName(const QVariant& value);
+
 } // namespace tools

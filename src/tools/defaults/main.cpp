@@ -6,6 +6,7 @@
 #include "tools/defaults/DefaultsTool.h"
 
 #include <QCoreApplication>
+#include <QFile>
 
 #include <cstdio>
 
@@ -13,5 +14,7 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return tools::runDefaultsTool(app.arguments().mid(1), out, err);
+    QFile in;
+    const bool hasInput = in.open(stdin, QIODevice::ReadOnly);
+    return tools::runDefaultsTool(app.arguments().mid(1), out, err, hasInput ? &in : nullptr);
 }
