@@ -98,7 +98,9 @@ protected:
 TEST_F(PlacementOnLxqt, MoveToRightEndPutsTheSeparatorAtTheRightEnd) {
     ASSERT_EQ(awaitOrder(QStringLiteral("R|—·"), QStringLiteral("arrival-order")),
               QStringLiteral("R|—·"));
-    ASSERT_TRUE(host->choose(serviceOf(0), QStringLiteral("Move to Right End")));
+    // The item leaves the bus as the entry is clicked, so the menu's closing
+    // finds no one to tell: what counts is the order after.
+    host->choose(serviceOf(0), QStringLiteral("Move to Right End"));
     const QString moved = awaitOrder(QStringLiteral("R—·|"), QStringLiteral("moved-to-right-end"));
     e2e::hostCheck(desktop.host().name, "move-to-end", moved == QStringLiteral("R—·|"),
                    QStringLiteral("shown %1 after moving \"|\", expected R—·|").arg(moved));
