@@ -21,12 +21,12 @@ NoTrayNotice::NoTrayNotice(platform::TrayHosts& hosts, platform::MainQueue& queu
     : hosts_(hosts)
     , queue_(queue)
     , alive_(std::make_shared<NoTrayNotice*>(this)) {
-    hosts_.onChanged([this] { hostsChanged(); });
+    hosts_.onChanged(this, [this] { hostsChanged(); });
     hostsChanged();
 }
 
 NoTrayNotice::~NoTrayNotice() {
-    hosts_.onChanged({});
+    hosts_.onChanged(this, {});
 }
 
 void NoTrayNotice::hostsChanged() {

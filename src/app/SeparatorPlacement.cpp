@@ -37,9 +37,16 @@ SeparatorPlacement::SeparatorPlacement(platform::TrayHosts& hosts, platform::Tra
     // An anchor that arrives, leaves or is renamed moves the separators
     // placed after it.
     tray_.onItemsChanged([this] { arrangeLater(); });
+    // A host that becomes known only after the separators arrived (its
+    // watcher started late) gets them in its order too.
+    hosts_.onChanged(this, [this] {
+        if (hostChangedSinceArranged())
+            arrangeLater();
+    });
 }
 
 SeparatorPlacement::~SeparatorPlacement() {
+    hosts_.onChanged(this, {});
     tray_.onItemsChanged({});
 }
 
@@ -167,7 +174,12 @@ void SeparatorPlacement::separatorRemoved(const QString& id) {
 
 void SeparatorPlacement::arrange(const QStringList& ids) {
     ids_ = ids;
-    switch (order()) {
+    const TrayOrder now = order();
+    const bool hostChanged = hostChangedSinceArranged();
+    const bool orderChanged = hostChanged && trayOrderOf(*arrangedFor_) != now;
+    if (!arrangedFor_ || hostChanged)
+        arrangedFor_ = host();
+    switch (now) {
     case TrayOrder::KnownItems:
         editKnownItems(
             [this](const QStringList& known) { return knownItemsWithSeparators(known); });
@@ -175,9 +187,31 @@ void SeparatorPlacement::arrange(const QStringList& ids) {
     case TrayOrder::SortedByTitle:
         applySortKeys();
         break;
+    case TrayOrder::NewestLeftmost:
+    case TrayOrder::NewestRightmost:
+        if (orderChanged)
+            arriveInListOrder(now);
+        break;
     default:
         break;
     }
+}
+
+// The separators were made for another order than this host's: they arrive
+// again one by one, so that the list reads left to right once more.
+void SeparatorPlacement::arriveInListOrder(TrayOrder order) {
+    QStringList arriving = ids_;
+    if (order == TrayOrder::NewestLeftmost)
+        std::reverse(arriving.begin(), arriving.end());
+    for (const QString& id : arriving)
+        tray_.arriveAgain(id);
+}
+
+// While no host is known (the watcher went away) the items wait for one; the
+// host they were arranged for stays what they are arranged for.
+bool SeparatorPlacement::hostChangedSinceArranged() const {
+    const platform::TrayHost now = host();
+    return arrangedFor_ && now.kind != platform::TrayHostKind::Unknown && *arrangedFor_ != now;
 }
 
 void SeparatorPlacement::arrangeLater() {

@@ -80,7 +80,9 @@ private:
 
     void moveBy(const QString& id, int step);
     void placeAfterItem(const QString& id, const Item& item);
+    bool hostChangedSinceArranged() const;
     void arrangeLater();
+    void arriveInListOrder(TrayOrder order);
 
     platform::TrayHosts& hosts_;
     platform::TrayPlacement& tray_;
@@ -88,6 +90,8 @@ private:
     platform::MainQueue& queue_;
     std::shared_ptr<UserDefaults> suite_;
     QStringList ids_;
+    // The host the separators were last arranged for.
+    std::optional<platform::TrayHost> arrangedFor_;
     bool arrangeScheduled_ = false;
     std::shared_ptr<SeparatorPlacement*> alive_;
 };

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QList>
+#include <QMap>
 #include <QString>
 
 #include <functional>
@@ -55,9 +56,14 @@ public:
     // none is known.
     virtual QList<TrayHost> hosts() const = 0;
     // `changed` runs (on the main queue) whenever the answers above may have
-    // changed: a watcher came or went, a host registered or left. Replaces
-    // any earlier one; an empty function stops the calls.
-    virtual void onChanged(std::function<void()> changed) = 0;
+    // changed: a watcher came or went, a host registered or left. One
+    // observer per `owner`: a later call replaces the owner's, an empty
+    // function ends its calls.
+    void onChanged(const void* owner, std::function<void()> changed) {
+        observers_.remove(owner);
+        if (changed)
+            observers_.insert(owner, std::move(changed));
+    }
     // The desktop the session says it is, whether or not anything shows
     // status items there: what to advise when nothing does.
     virtual TrayHostKind desktop() const = 0;
@@ -67,6 +73,18 @@ public:
         const QList<TrayHost> all = hosts();
         return all.isEmpty() ? TrayHost{} : all.first();
     }
+
+protected:
+    // Tells every observer; one may end its calls, or another's, meanwhile.
+    void tellObservers() const {
+        const auto observers = observers_;
+        for (auto observer = observers.cbegin(); observer != observers.cend(); ++observer)
+            if (observers_.contains(observer.key()))
+                observer.value()();
+    }
+
+private:
+    QMap<const void*, std::function<void()>> observers_;
 };
 
 } // namespace platform

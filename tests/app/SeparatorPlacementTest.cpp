@@ -11,6 +11,9 @@
 #include "app/TipText.h"
 #include "app/TraySortKeys.h"
 
+#include <functional>
+#include <tuple>
+
 using platform::TrayHost;
 using platform::TrayHostKind;
 using platform::TrayItemDescription;
@@ -172,6 +175,47 @@ TEST_F(PlacementTest, ArrivalHostsMoveByArrivingAgainAndShowTheListInOrder) {
     EXPECT_EQ(item(0).autosaveName(), id(1));
     choose(0, {QStringLiteral("Move to Left End")});
     EXPECT_EQ(sim.trayPlacement.arrivals, QStringList{id(1)});
+}
+
+// The watcher came only after the separators had started: once its host is
+// known, it gets them in list order by its own means.
+TEST_F(PlacementTest, AHostKnownOnlyLaterStillGetsTheListInOrder) {
+    store({separator(u"—"), separator(u"|"), separator(u"•")});
+    const QStringList ids{id(0), id(1), id(2)};
+    const QStringList reversed{id(2), id(1), id(0)};
+    auto& tray = sim.trayPlacement;
+    const auto arrivals = [&] { return tray.arrivals; };
+    const auto titles = [&] {
+        QStringList result;
+        for (const QString& each : ids)
+            result.append(tray.sortKeys.value(each).title);
+        return result;
+    };
+    const QList<std::tuple<TrayHost, std::function<QStringList()>, QStringList>> cases{
+        {{TrayHostKind::Gnome, QStringLiteral("gnome-shell"), -1}, arrivals, reversed},
+        {{TrayHostKind::Lxqt, QStringLiteral("lxqt-panel"), -1}, arrivals, ids},
+        {xfce, [&] { return known(); }, ids + QStringList{chat}},
+        {plasma, titles,
+         QStringList{QStringLiteral("Gapsel separator 01"), QStringLiteral("Gapsel separator 02"),
+                     QStringLiteral("Gapsel separator 03")}},
+    };
+    for (const auto& [host, observed, expected] : cases) {
+        tray.arrivals.clear();
+        tray.sortKeys.clear();
+        tray.setKnownItemsOf(xfce.xfcePlugin, {chat});
+        sim.trayHosts.setHasWatcher(false);
+        restart(host);
+        sim.trayHosts.setHasWatcher(true);
+        sim.queue.runUntilIdle();
+        EXPECT_EQ(observed(), expected) << host.process.toStdString();
+        // The watcher goes and comes back with the same host: nothing moves.
+        tray.arrivals.clear();
+        sim.trayHosts.setHasWatcher(false);
+        sim.queue.runUntilIdle();
+        sim.trayHosts.setHasWatcher(true);
+        sim.queue.runUntilIdle();
+        EXPECT_TRUE(tray.arrivals.isEmpty()) << host.process.toStdString();
+    }
 }
 
 } // namespace

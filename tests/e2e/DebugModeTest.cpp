@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Gapsel developers
 
+#include "DesktopTest.h"
 #include "GapselProcess.h"
-#include "TrayHost.h"
-#include "VirtualDesktop.h"
-#include "support/TestEnvironment.h"
 
 #include <QProcess>
 
@@ -12,17 +10,9 @@
 
 #include <algorithm>
 #include <memory>
-#include <optional>
-
-using testing_support::processEventsUntil;
-
 using namespace Qt::StringLiterals;
 
 namespace {
-
-bool eventually(const std::function<bool()>& condition) {
-    return processEventsUntil(condition, 20000);
-}
 
 QString xdotool(const QProcessEnvironment& environment, const QStringList& arguments) {
     QProcess tool;
@@ -48,16 +38,9 @@ struct Program {
     QString output;
 };
 
-class DebugAndShortcuts : public ::testing::Test {
+class DebugAndShortcuts : public e2e::DesktopTest {
 protected:
-    void SetUp() override {
-        const QString failure = desktop.start();
-        ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
-    }
     QString xdo(const QStringList& arguments) { return xdotool(desktop.environment(), arguments); }
-
-    e2e::VirtualDesktop desktop{testing_support::freshFolder(QStringLiteral("desktop")),
-                                e2e::hostNamed(QStringLiteral("xfce"))};
 };
 
 // Control+Shift+K: classic key code 0x28, control 0x1000 | shift 0x200.
@@ -76,7 +59,7 @@ TEST_F(DebugAndShortcuts, AGrabbedShortcutFiresWhateverNumLockSaysAndIsRefusedTo
     xdo({QStringLiteral("key"), QStringLiteral("Num_Lock")});
     // Without Shift it is another combination, which nobody registered.
     xdo({QStringLiteral("key"), QStringLiteral("ctrl+k")});
-    EXPECT_FALSE(processEventsUntil([&] { return probe.lines().size() > 5; }, 1000));
+    EXPECT_FALSE(eventually([&] { return probe.lines().size() > 5; }, 1000));
     EXPECT_EQ(probe.lines(),
               (QStringList{u"registered"_s, u"down"_s, u"up"_s, u"down"_s, u"up"_s}));
 
@@ -86,15 +69,14 @@ TEST_F(DebugAndShortcuts, AGrabbedShortcutFiresWhateverNumLockSaysAndIsRefusedTo
 }
 
 TEST_F(DebugAndShortcuts, ShiftControlAtStartOffersTheDebugWindow) {
-    e2e::TrayHost host(desktop.bus());
     xdo({QStringLiteral("keydown"), QStringLiteral("shift"), QStringLiteral("ctrl")});
     Program gapsel(desktop.environment(), QStringLiteral(GAPSEL_EXECUTABLE), {});
-    ASSERT_TRUE(eventually([&] { return host.itemServices().size() == 1; }));
-    const QString item = host.itemServices().at(0);
+    ASSERT_TRUE(eventually([&] { return host->itemServices().size() == 1; }));
+    const QString item = host->itemServices().at(0);
     QStringList labels;
     ASSERT_TRUE(eventually([&] {
         labels.clear();
-        for (const auto& entry : host.menu(item).children)
+        for (const auto& entry : host->menu(item).children)
             labels << entry.properties.value(QStringLiteral("label")).toString();
         return labels.contains(QStringLiteral("Debug"));
     })) << labels.join(u',').toStdString();
@@ -108,7 +90,7 @@ TEST_F(DebugAndShortcuts, ShiftControlAtStartOffersTheDebugWindow) {
         ASSERT_TRUE(second.waitForFinished(20000));
     }
 
-    ASSERT_TRUE(host.choose(item, QStringLiteral("Debug")));
+    ASSERT_TRUE(host->choose(item, QStringLiteral("Debug")));
     QString window;
     ASSERT_TRUE(eventually([&] {
         window = xdo({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
@@ -139,12 +121,11 @@ TEST_F(DebugAndShortcuts, ShiftControlAtStartOffersTheDebugWindow) {
 }
 
 TEST_F(DebugAndShortcuts, TheDebugOptionStandsInForTheHeldKeys) {
-    e2e::TrayHost host(desktop.bus());
     Program gapsel(desktop.environment(), QStringLiteral(GAPSEL_EXECUTABLE),
                    {QStringLiteral("--debug")});
-    ASSERT_TRUE(eventually([&] { return host.itemServices().size() == 1; }));
+    ASSERT_TRUE(eventually([&] { return host->itemServices().size() == 1; }));
     ASSERT_TRUE(eventually([&] {
-        const auto entries = host.menu(host.itemServices().at(0)).children;
+        const auto entries = host->menu(host->itemServices().at(0)).children;
         return std::any_of(entries.begin(), entries.end(), [](const auto& entry) {
             return entry.properties.value(QStringLiteral("label")) == QStringLiteral("Debug");
         });

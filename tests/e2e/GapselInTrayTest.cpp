@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Gapsel developers
 
+#include "DesktopTest.h"
 #include "GapselProcess.h"
 #include "StoredSeparators.h"
-#include "TrayHost.h"
-#include "VirtualDesktop.h"
 #include "platform/linux/tray/DBusTypes.h"
-#include "support/TestEnvironment.h"
 
 #include <QDBusArgument>
 #include <QDir>
@@ -14,10 +12,6 @@
 #include <QProcess>
 
 #include <gtest/gtest.h>
-
-#include <optional>
-
-using testing_support::processEventsUntil;
 
 namespace {
 
@@ -58,12 +52,12 @@ void saveScreenshot(const QImage& screen, const QString& name) {
 }
 
 // Gapsel and a real tray host on a desktop of the test's own.
-class GapselInTray : public ::testing::Test {
+class GapselInTray : public e2e::DesktopTest {
 protected:
     void SetUp() override {
-        const QString failure = desktop.start();
-        ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
-        host.emplace(desktop.bus());
+        DesktopTest::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
         gapsel.setProcessEnvironment(desktop.environment());
         gapsel.setProcessChannelMode(QProcess::ForwardedChannels);
         gapsel.start(QStringLiteral(GAPSEL_EXECUTABLE), {});
@@ -72,25 +66,10 @@ protected:
 
     void TearDown() override { e2e::endProcess(gapsel); }
 
-    bool eventually(const std::function<bool()>& condition) {
-        return processEventsUntil(condition, 20000);
-    }
-
-    QString serviceWithId(const QString& id) const {
-        for (const QString& service : host->itemServices())
-            if (host->itemProperty(service, QStringLiteral("Id")).toString() == id)
-                return service;
-        return {};
-    }
-
     QList<e2e::StoredSeparator> stored() const {
         return e2e::storedSeparators(desktop.configHome());
     }
 
-    e2e::VirtualDesktop desktop{testing_support::freshFolder(QStringLiteral("desktop")),
-                                e2e::hostNamed(QStringLiteral("xfce"))};
-    // Made once the desktop's bus runs.
-    std::optional<e2e::TrayHost> host;
     QProcess gapsel;
 };
 

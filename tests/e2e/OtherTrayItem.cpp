@@ -51,4 +51,15 @@ void OtherTrayItem::registerWithWatcher() {
     bus_.asyncCall(call);
 }
 
+OtherProgram::OtherProgram(const QString& busAddress, const QString& id, const QString& title) {
+    thread_.start();
+    item_ = std::make_unique<OtherTrayItem>(busAddress, id, title, thread_);
+}
+
+OtherProgram::~OtherProgram() {
+    thread_.quit();
+    thread_.wait();
+    item_.reset();
+}
+
 } // namespace e2e

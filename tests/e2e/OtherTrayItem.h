@@ -10,6 +10,8 @@
 #include <QObject>
 #include <QThread>
 
+#include <memory>
+
 class QDBusServiceWatcher;
 
 namespace e2e {
@@ -58,6 +60,20 @@ private:
     QString service_;
     QDBusConnection bus_;
     QDBusServiceWatcher* watcher_;
+};
+
+// Another program's item on a desktop's bus, and the thread it answers from:
+// both run until this ends.
+class OtherProgram {
+public:
+    OtherProgram(const QString& busAddress, const QString& id, const QString& title);
+    ~OtherProgram();
+    OtherProgram(const OtherProgram&) = delete;
+    OtherProgram& operator=(const OtherProgram&) = delete;
+
+private:
+    QThread thread_;
+    std::unique_ptr<OtherTrayItem> item_;
 };
 
 } // namespace e2e

@@ -5,13 +5,11 @@
 // reorder the panel's known items, the panel shows the new order, and the
 // order outlives the panel.
 
+#include "DesktopTest.h"
 #include "GapselProcess.h"
 #include "OtherTrayItem.h"
-#include "TrayHost.h"
-#include "VirtualDesktop.h"
 #include "defaults/PropertyList.h"
 #include "platform/linux/tray/XfconfStringArray.h"
-#include "support/TestEnvironment.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,8 +19,6 @@
 #include <gtest/gtest.h>
 
 #include <optional>
-
-using testing_support::processEventsUntil;
 
 namespace {
 
@@ -95,30 +91,23 @@ void saveScreenshot(const QImage& screen, const QString& name) {
         .save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
-class PlacementInXfce : public ::testing::Test {
+class PlacementInXfce : public e2e::DesktopTest {
 protected:
     void SetUp() override {
-        const QString failure = desktop.start();
-        ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
-        host.emplace(desktop.bus());
-        otherThread.start();
-        other = std::make_unique<e2e::OtherTrayItem>(
-            desktop.environment().value(QStringLiteral("DBUS_SESSION_BUS_ADDRESS")), otherId,
-            otherTitle, otherThread);
+        DesktopTest::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        other.emplace(desktop.environment().value(QStringLiteral("DBUS_SESSION_BUS_ADDRESS")),
+                      otherId, otherTitle);
         ASSERT_TRUE(eventually([&] { return known().contains(otherId); }));
         ASSERT_TRUE(gapsel.start(desktop.environment()));
     }
 
     void TearDown() override {
         gapsel.stop();
-        otherThread.quit();
-        otherThread.wait();
         other.reset();
     }
 
-    bool eventually(const std::function<bool()>& condition) {
-        return processEventsUntil(condition, 20000);
-    }
     QStringList known() const {
         return platform::xdg::XfconfStringArray(desktop.bus(), QStringLiteral("xfce4-panel"),
                                                 QStringLiteral("/plugins/plugin-1/known-items"))
@@ -126,12 +115,6 @@ protected:
             .value_or(QStringList());
     }
     QStringList stored() const { return storedIds(desktop.configHome()); }
-    QString serviceWithId(const QString& id) const {
-        for (const QString& service : host->itemServices())
-            if (host->itemProperty(service, QStringLiteral("Id")).toString() == id)
-                return service;
-        return {};
-    }
     // The panel shows the other item with this much separator ink on its right.
     bool showsInkRightOfOther(bool expected) {
         return eventually([&] {
@@ -140,11 +123,7 @@ protected:
         });
     }
 
-    e2e::VirtualDesktop desktop{testing_support::freshFolder(QStringLiteral("placement")),
-                                e2e::hostNamed(QStringLiteral("xfce"))};
-    std::optional<e2e::TrayHost> host;
-    QThread otherThread;
-    std::unique_ptr<e2e::OtherTrayItem> other;
+    std::optional<e2e::OtherProgram> other;
     e2e::GapselProcess gapsel;
 };
 

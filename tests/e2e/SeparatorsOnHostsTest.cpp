@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Gapsel developers
 
+#include "DesktopTest.h"
 #include "GapselProcess.h"
-#include "Host.h"
 #include "StoredSeparators.h"
-#include "TrayHost.h"
 #include "TrayPicture.h"
-#include "VirtualDesktop.h"
 #include "support/TestEnvironment.h"
 
 #include <QDir>
@@ -104,16 +102,18 @@ bool menuOpensOnClick(const e2e::VirtualDesktop& desktop, const QImage& screen, 
 }
 
 // Gapsel with three seeded separators in one real tray host.
-class SeparatorsOnHost : public ::testing::TestWithParam<std::string> {
+class SeparatorsOnHost : public e2e::DesktopTest,
+                         public ::testing::WithParamInterface<std::string> {
 protected:
+    SeparatorsOnHost()
+        : DesktopTest(hostName()) {}
+
     void SetUp() override {
         if (!e2e::chosenHosts().contains(hostName()))
             GTEST_SKIP() << "not chosen in GAPSEL_E2E_HOSTS";
-        if (!desktop.host().installed())
-            GTEST_SKIP() << desktop.host().program.toStdString() << " is not installed";
-        const QString failure = desktop.start();
-        ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
-        host.emplace(desktop.bus());
+        DesktopTest::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
         seeded = e2e::seedSeparators(desktop.configHome(), seededCharacters);
         ASSERT_EQ(seeded.size(), seededCharacters.size());
         empty = desktop.settledScreen();
@@ -130,22 +130,6 @@ protected:
         EXPECT_TRUE(passed) << name << ": " << detail.toStdString();
     }
 
-    bool eventually(const std::function<bool()>& condition, int timeoutMs = 20000) {
-        return processEventsUntil(condition, timeoutMs);
-    }
-
-    QStringList idsInWatcher() const {
-        QStringList ids;
-        for (const QString& service : host->itemServices())
-            ids.append(host->itemProperty(service, QStringLiteral("Id")).toString());
-        return ids;
-    }
-    QString serviceWithId(const QString& id) const {
-        for (const QString& service : host->itemServices())
-            if (host->itemProperty(service, QStringLiteral("Id")).toString() == id)
-                return service;
-        return {};
-    }
     QList<QRect> glyphs(const QImage& screen) const {
         return e2e::glyphsIn(empty, screen, desktop.host().tray);
     }
@@ -164,9 +148,6 @@ protected:
     void openContextMenuOfNewGlyph();
     void checkContrast(const char* name, const QImage& screen, double least);
 
-    e2e::VirtualDesktop desktop{testing_support::freshFolder(QStringLiteral("desktop")),
-                                e2e::hostNamed(hostName())};
-    std::optional<e2e::TrayHost> host;
     QList<e2e::StoredSeparator> seeded;
     QImage empty;
     // The screen with the three seeded separators.

@@ -1,20 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Gapsel developers
 
+#include "DesktopTest.h"
 #include "GapselProcess.h"
-#include "TrayHost.h"
-#include "VirtualDesktop.h"
-#include "support/TestEnvironment.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 
 #include <gtest/gtest.h>
-
-#include <optional>
-
-using testing_support::processEventsUntil;
 
 namespace {
 
@@ -31,31 +25,18 @@ QString run(const QProcessEnvironment& environment, const QString& program,
     return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
 }
 
-void writeScript(const QString& path, const QByteArray& text) {
-    QFile script(path);
-    script.open(QIODevice::WriteOnly);
-    script.write("#!/bin/sh\n" + text);
-    script.close();
-    script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
-}
-
 // Gapsel in a real tray on a desktop of the test's own, on which the programs
 // that open addresses only write down what they were given, and on which no
 // software centre opens appstream: addresses.
-class ShareAndRate : public ::testing::Test {
+class ShareAndRate : public e2e::DesktopTest {
 protected:
     void SetUp() override {
-        const QString failure = desktop.start();
-        ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
-        host.emplace(desktop.bus());
+        DesktopTest::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
         const QString bin = desktop.configHome() + QStringLiteral("/fake-bin");
-        QDir().mkpath(bin);
-        writeScript(bin + QStringLiteral("/xdg-open"),
-                    "printf '%s\\n' \"$1\" >> '" + opened().toUtf8() + "'\n");
-        writeScript(bin + QStringLiteral("/xdg-mime"), "exit 0\n");
-        environment = desktop.environment();
-        environment.insert(QStringLiteral("PATH"),
-                           bin + QLatin1Char(':') + environment.value(QStringLiteral("PATH")));
+        environment = e2e::withRecordingOpener(desktop.environment(), bin, opened());
+        e2e::writeScript(bin + QStringLiteral("/xdg-mime"), "exit 0\n");
     }
 
     void TearDown() override { e2e::endProcess(gapsel); }
@@ -74,10 +55,6 @@ protected:
             !eventually([&] { return host->itemServices().size() == 1; }))
             return {};
         return host->itemServices().at(0);
-    }
-
-    bool eventually(const std::function<bool()>& condition) {
-        return processEventsUntil(condition, 20000);
     }
 
     QString visibleWindow(const QStringList& search) const {
@@ -119,9 +96,6 @@ protected:
         return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     }
 
-    e2e::VirtualDesktop desktop{testing_support::freshFolder(QStringLiteral("desktop")),
-                                e2e::hostNamed(QStringLiteral("xfce"))};
-    std::optional<e2e::TrayHost> host;
     QProcessEnvironment environment;
     QProcess gapsel;
 };

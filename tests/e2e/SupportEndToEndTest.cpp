@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Gapsel developers
 
+#include "DesktopTest.h"
 #include "GapselProcess.h"
-#include "TrayHost.h"
-#include "VirtualDesktop.h"
 #include "defaults/PropertyList.h"
 #include "defaults/UserDefaults.h"
 #include "support/TestEnvironment.h"
@@ -25,24 +24,14 @@ namespace {
 // Gapsel on a desktop of the test's own, with its own data and cache folders
 // and, first on its PATH, an xdg-open that only writes down what it was asked
 // to open.
-class SupportEndToEnd : public ::testing::Test {
+class SupportEndToEnd : public e2e::DesktopTest {
 protected:
     void SetUp() override {
-        const QString failure = desktop.start();
-        ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
-        host.emplace(desktop.bus());
-        const QString bin = home + QStringLiteral("/bin");
-        QDir().mkpath(bin);
-        QFile opener(bin + QStringLiteral("/xdg-open"));
-        ASSERT_TRUE(opener.open(QIODevice::WriteOnly));
-        opener.write("#!/bin/sh\nprintf '%s\\n' \"$1\" >> \"$GAPSEL_TEST_OPENED\"\n");
-        opener.close();
-        opener.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                              QFileDevice::ExeOwner);
-        environment = desktop.environment();
-        environment.insert(QStringLiteral("PATH"),
-                           bin + QLatin1Char(':') + environment.value(QStringLiteral("PATH")));
-        environment.insert(QStringLiteral("GAPSEL_TEST_OPENED"), openedLog());
+        DesktopTest::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        environment = e2e::withRecordingOpener(desktop.environment(), home + QStringLiteral("/bin"),
+                                               openedLog());
         environment.insert(QStringLiteral("XDG_DATA_HOME"), dataHome());
         environment.insert(QStringLiteral("XDG_CACHE_HOME"), home + QStringLiteral("/cache"));
         gapsel.setProcessEnvironment(environment);
@@ -59,10 +48,6 @@ protected:
     void start(const QStringList& arguments = {}) {
         gapsel.start(QStringLiteral(GAPSEL_EXECUTABLE), arguments);
         ASSERT_TRUE(gapsel.waitForStarted());
-    }
-
-    bool eventually(const std::function<bool()>& condition) {
-        return processEventsUntil(condition, 20000);
     }
 
     QString xdotool(const QStringList& arguments) const {
@@ -115,9 +100,7 @@ protected:
     QString openedLog() const { return home + QStringLiteral("/opened.txt"); }
     QString dataHome() const { return home + QStringLiteral("/data"); }
 
-    QString home = testing_support::freshFolder(QStringLiteral("support-desktop"));
-    e2e::VirtualDesktop desktop{home, e2e::hostNamed(QStringLiteral("xfce"))};
-    std::optional<e2e::TrayHost> host;
+    const QString home = desktop.home();
     QProcessEnvironment environment;
     QProcess gapsel;
 };

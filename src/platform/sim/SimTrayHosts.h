@@ -13,7 +13,6 @@ class SimTrayHosts final : public TrayHosts {
 public:
     bool hasWatcher() const override { return hasWatcher_; }
     QList<TrayHost> hosts() const override { return hasWatcher_ ? hosts_ : QList<TrayHost>{}; }
-    void onChanged(std::function<void()> changed) override { changed_ = std::move(changed); }
     TrayHostKind desktop() const override { return desktop_; }
 
     // Scripting: each tells the observer, as a real desktop would.
@@ -29,15 +28,11 @@ public:
     void setDesktop(TrayHostKind desktop) { desktop_ = desktop; }
 
 private:
-    void tell() const {
-        if (changed_)
-            changed_();
-    }
+    void tell() const { tellObservers(); }
 
     bool hasWatcher_ = true;
     TrayHostKind desktop_ = TrayHostKind::DraggableMenuBar;
     QList<TrayHost> hosts_{TrayHost{TrayHostKind::DraggableMenuBar, {}, -1}};
-    std::function<void()> changed_;
 };
 
 } // namespace platform::sim

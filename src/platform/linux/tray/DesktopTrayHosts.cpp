@@ -53,8 +53,7 @@ QList<TrayHost> DesktopTrayHosts::hosts() const {
 
 void DesktopTrayHosts::hostsChanged() {
     stale_ = true;
-    if (changed_)
-        changed_();
+    tellObservers();
 }
 
 std::optional<BusProcess> DesktopTrayHosts::processOwning(const QString& busName) const {

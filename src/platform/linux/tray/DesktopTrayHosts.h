@@ -25,7 +25,6 @@ public:
 
     bool hasWatcher() const override;
     QList<TrayHost> hosts() const override;
-    void onChanged(std::function<void()> changed) override { changed_ = std::move(changed); }
 
     TrayHostKind desktop() const override { return hostKindOfDesktop(currentDesktop_); }
 
@@ -39,7 +38,6 @@ private:
     QDBusConnection bus_;
     QString currentDesktop_;
     QDBusServiceWatcher watcherOwner_;
-    std::function<void()> changed_;
     mutable bool stale_ = true;
     mutable bool hasWatcher_ = false;
     mutable QList<TrayHost> hosts_;

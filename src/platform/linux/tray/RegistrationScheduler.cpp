@@ -56,6 +56,9 @@ void RegistrationScheduler::watcherOwnerChanged(const QString& newOwner) {
     knownItems_ = nullptr;
     if (!hasWatcher_)
         return;
+    // Items that waited for a watcher go as its host needs them to: on XFCE
+    // paced, or it records only some of them.
+    decidePacing();
     for (auto item = items_.cbegin(); item != items_.cend(); ++item)
         if (item.value())
             queue_.enqueue(item.key(), item.value()->item().id());

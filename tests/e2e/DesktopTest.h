@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Gapsel developers
+
+#pragma once
+
+#include "TrayHost.h"
+#include "VirtualDesktop.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <optional>
+
+namespace e2e {
+
+// A test on a desktop of its own with one real tray host, which SetUp
+// starts, and a tray host's view of the items there. A host that is not
+// installed skips the test.
+class DesktopTest : public ::testing::Test {
+protected:
+    explicit DesktopTest(const QString& hostName = QStringLiteral("xfce"));
+    void SetUp() override;
+
+    // Handles events until `condition` holds; whether it came to hold.
+    static bool eventually(const std::function<bool()>& condition, int timeoutMs = 20000);
+    // The Ids of the items the watcher knows, in its order.
+    QStringList idsInWatcher() const;
+    // The bus name of the item with this Id; empty when there is none.
+    QString serviceWithId(const QString& id) const;
+
+    VirtualDesktop desktop;
+    // Made once the desktop's bus runs.
+    std::optional<TrayHost> host;
+};
+
+// One line for the table scripts/hosts prints ("[host-check] <host> <check>
+// pass|FAIL <detail>"), and a test failure when the check did not pass.
+void hostCheck(const QString& host, const char* check, bool passed, const QString& detail);
+
+// Keeps `screen` in the tests' output folder as <host>/<name>.png.
+void saveScreen(const QImage& screen, const QString& host, const QString& name);
+
+// Writes an executable shell script.
+void writeScript(const QString& path, const QByteArray& body);
+
+// `environment` with `folder` first on its PATH, and there an xdg-open that
+// only writes each address it is asked to open as a line of the file `log`.
+QProcessEnvironment withRecordingOpener(QProcessEnvironment environment, const QString& folder,
+                                        const QString& log);
+
+} // namespace e2e

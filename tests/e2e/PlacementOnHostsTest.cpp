@@ -1,0 +1,135 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Gapsel developers
+
+// Separators placed beside another program's item on hosts that order items
+// by a rule of their own: LXQt by arrival (newest rightmost), Plasma by
+// category and title. The order is read from the screen.
+
+#include "DesktopTest.h"
+#include "GapselProcess.h"
+#include "OtherTrayItem.h"
+#include "StoredSeparators.h"
+#include "TrayPicture.h"
+
+#include <optional>
+
+namespace {
+
+const QString otherId = QStringLiteral("e2e-other");
+const QString otherTitle = QStringLiteral("Other Program");
+
+bool isRed(QRgb pixel) {
+    return qRed(pixel) > 200 && qGreen(pixel) < 80 && qBlue(pixel) < 80;
+}
+
+bool showsRed(const QImage& screen, const QRect& glyph) {
+    for (int y = glyph.top(); y <= glyph.bottom(); ++y)
+        for (int x = glyph.left(); x <= glyph.right(); ++x)
+            if (isRed(screen.pixel(x, y)))
+                return true;
+    return false;
+}
+
+// Three stored separators, "|", "—" and "·", and another program's red item,
+// which is in the tray before Gapsel starts.
+class PlacementBesideOtherItem : public e2e::DesktopTest {
+protected:
+    explicit PlacementBesideOtherItem(const QString& hostName)
+        : DesktopTest(hostName) {}
+
+    void SetUp() override {
+        if (!e2e::chosenHosts().contains(desktop.host().name))
+            GTEST_SKIP() << "not chosen in GAPSEL_E2E_HOSTS";
+        DesktopTest::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        empty = desktop.settledScreen();
+        other.emplace(desktop.environment().value(QStringLiteral("DBUS_SESSION_BUS_ADDRESS")),
+                      otherId, otherTitle);
+        ASSERT_TRUE(eventually([&] { return idsInWatcher().contains(otherId); }));
+        separators = e2e::seedSeparators(
+            desktop.configHome(), {QStringLiteral("|"), QStringLiteral("—"), QStringLiteral("·")});
+        ASSERT_EQ(separators.size(), 3);
+        ASSERT_TRUE(gapsel.start(desktop.environment()));
+    }
+
+    void TearDown() override {
+        gapsel.stop();
+        other.reset();
+    }
+
+    // The tray's new items from left to right: each separator by its shape,
+    // the other program's item as "R".
+    QString orderShown(const QImage& screen) const {
+        QString order;
+        for (const QRect& glyph : e2e::glyphsIn(empty, screen, desktop.host().tray))
+            order += showsRed(screen, glyph) ? QStringLiteral("R") : e2e::shapeOf(glyph);
+        return order;
+    }
+    // Waits until the tray shows the items in `expected` order and keeps the
+    // screen as `name`; what it showed last.
+    QString awaitOrder(const QString& expected, const QString& name) {
+        QImage screen;
+        QString shown;
+        eventually([&] {
+            screen = desktop.screenshot();
+            shown = orderShown(screen);
+            return shown == expected && idsInWatcher().size() == 4;
+        });
+        e2e::saveScreen(screen, desktop.host().name, name);
+        return shown;
+    }
+    QString serviceOf(int separator) const { return serviceWithId(separators.at(separator).id); }
+
+    QImage empty;
+    QList<e2e::StoredSeparator> separators;
+    std::optional<e2e::OtherProgram> other;
+    e2e::GapselProcess gapsel;
+};
+
+class PlacementOnLxqt : public PlacementBesideOtherItem {
+protected:
+    PlacementOnLxqt()
+        : PlacementBesideOtherItem(QStringLiteral("lxqt")) {}
+};
+
+// The newest item goes rightmost: "Move to Right End" makes the separator the
+// newest.
+TEST_F(PlacementOnLxqt, MoveToRightEndPutsTheSeparatorAtTheRightEnd) {
+    ASSERT_EQ(awaitOrder(QStringLiteral("R|—·"), QStringLiteral("arrival-order")),
+              QStringLiteral("R|—·"));
+    // The item leaves the bus as the entry is clicked, so the menu's closing
+    // finds no one to tell: what counts is the order after.
+    host->choose(serviceOf(0), QStringLiteral("Move to Right End"));
+    const QString moved = awaitOrder(QStringLiteral("R—·|"), QStringLiteral("moved-to-right-end"));
+    e2e::hostCheck(desktop.host().name, "move-to-end", moved == QStringLiteral("R—·|"),
+                   QStringLiteral("shown %1 after moving \"|\", expected R—·|").arg(moved));
+    EXPECT_EQ(idsInWatcher().last(), separators.at(0).id);
+    EXPECT_TRUE(gapsel.running());
+}
+
+class PlacementOnPlasma : public PlacementBesideOtherItem {
+protected:
+    PlacementOnPlasma()
+        : PlacementBesideOtherItem(QStringLiteral("plasma")) {}
+};
+
+// Plasma sorts by title: the separator gets one that sorts right after the
+// other item's, and gets it again at its next start.
+TEST_F(PlacementOnPlasma, PlaceAfterPutsTheSeparatorRightAfterTheItemAcrossRestarts) {
+    const QString sorted = awaitOrder(QStringLiteral("|—·R"), QStringLiteral("sorted-by-title"));
+    ASSERT_TRUE(host->chooseNested(serviceOf(0), {QStringLiteral("Place After"), otherTitle}));
+    const QString expected = QStringLiteral("—·R|");
+    const QString placed = awaitOrder(expected, QStringLiteral("placed-after-other"));
+    gapsel.stop();
+    eventually([&] { return idsInWatcher() == QStringList{otherId}; });
+    ASSERT_TRUE(gapsel.start(desktop.environment()));
+    const QString restarted = awaitOrder(expected, QStringLiteral("placed-after-restart"));
+    e2e::hostCheck(desktop.host().name, "place-after", placed == expected && restarted == expected,
+                   QStringLiteral("shown %1 at start, %2 after Place After ▸ %3, %4 after a "
+                                  "restart; expected %5")
+                       .arg(sorted, placed, otherTitle, restarted, expected));
+    EXPECT_TRUE(gapsel.running());
+}
+
+} // namespace
