@@ -4,16 +4,19 @@
 #include "defaults/PropertyList.h"
 #include "support/TestEnvironment.h"
 
-#include <QDeadlineTimer>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
+#include <QFileSystemWatcher>
 #include <QProcess>
-#include <QThread>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
+
+using namespace Qt::StringLiterals;
 
 // The real gapsel executable, started headless over a private configuration
 // and runtime folder, as a user would start it.
@@ -21,23 +24,12 @@ namespace {
 
 constexpr int deadlineMs = 20000;
 
-// Polls `condition` until it holds or the deadline passes.
-bool eventually(const std::function<bool()>& condition) {
-    const QDeadlineTimer deadline(deadlineMs);
-    while (!condition()) {
-        if (deadline.hasExpired())
-            return false;
-        QThread::msleep(20);
-    }
-    return true;
-}
-
 class GapselProcess : public ::testing::Test {
 protected:
     void SetUp() override {
-        const QString home = testing_support::freshFolder(QStringLiteral("gapsel"));
-        configFolder_ = home + QStringLiteral("/config");
-        runtimeFolder_ = home + QStringLiteral("/runtime");
+        const QString home = testing_support::freshFolder(u"gapsel"_s);
+        configFolder_ = home + u"/config"_s;
+        runtimeFolder_ = home + u"/runtime"_s;
         QDir().mkpath(configFolder_);
         QDir().mkpath(runtimeFolder_);
         // The runtime folder must be private, or Qt will not use it.
@@ -59,10 +51,10 @@ protected:
                     const std::function<void(QProcessEnvironment&)>& adjust = {}) {
         auto process = std::make_unique<QProcess>();
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configFolder_);
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeFolder_);
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        environment.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
+        environment.insert(u"XDG_CONFIG_HOME"_s, configFolder_);
+        environment.insert(u"XDG_RUNTIME_DIR"_s, runtimeFolder_);
+        environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+        environment.remove(u"DBUS_SESSION_BUS_ADDRESS"_s);
         if (adjust)
             adjust(environment);
         process->setProcessEnvironment(environment);
@@ -80,7 +72,23 @@ protected:
         if (!file.open(QIODevice::ReadOnly))
             return 0;
         const auto contents = PropertyList::parse(file.readAll());
-        return contents ? contents->value(QStringLiteral("JX_launchCount")).toLongLong() : 0;
+        return contents ? contents->value(u"JX_launchCount"_s).toLongLong() : 0;
+    }
+
+    // Waits until the preferences file holds `count` launches. It is written
+    // by renaming a new file into its folder, so each write is a change of the
+    // folder; nothing is looked at between changes.
+    bool waitForLaunchCount(qint64 count) {
+        QFileSystemWatcher folder({configFolder_});
+        QEventLoop loop;
+        QObject::connect(&folder, &QFileSystemWatcher::directoryChanged, &loop, [&] {
+            if (launchCountOnDisk() == count)
+                loop.quit();
+        });
+        QTimer::singleShot(deadlineMs, &loop, &QEventLoop::quit);
+        if (launchCountOnDisk() != count)
+            loop.exec();
+        return launchCountOnDisk() == count;
     }
 
     static void endCleanly(QProcess& process) {
@@ -96,53 +104,32 @@ private:
     std::vector<std::unique_ptr<QProcess>> processes_;
 };
 
-TEST_F(GapselProcess, EachStartCountsOneLaunchInThePreferencesFile) {
-    QProcess& first = start();
-    ASSERT_TRUE(eventually([&] { return launchCountOnDisk() == 1; }));
-    endCleanly(first);
-
-    QProcess& second = start();
-    ASSERT_TRUE(eventually([&] { return launchCountOnDisk() == 2; }));
-    endCleanly(second);
-}
-
+// Whichever runtime folder it is given, a second start finds the first by its
+// preferences file, says so and leaves without counting a launch.
 TEST_F(GapselProcess, ASecondStartWhileRunningLeavesAndChangesNothing) {
-    QProcess& running = start();
-    ASSERT_TRUE(eventually([&] { return launchCountOnDisk() == 1; }));
-
-    QProcess& again = start();
-    ASSERT_TRUE(again.waitForFinished(deadlineMs));
-    EXPECT_EQ(again.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(again.exitCode(), 0);
-
-    EXPECT_EQ(running.state(), QProcess::Running);
-    EXPECT_EQ(launchCountOnDisk(), 1);
-    endCleanly(running);
-}
-
-// The later start reaches the running one, which does what it was asked.
-TEST_F(GapselProcess, OnePerPreferencesFileWhateverTheRuntimeFolder) {
     QProcess& running = start({}, QProcess::SeparateChannels);
-    ASSERT_TRUE(eventually([&] { return launchCountOnDisk() == 1; }));
+    ASSERT_TRUE(waitForLaunchCount(1));
 
-    const QString otherRuntime = testing_support::freshFolder(QStringLiteral("runtime"));
+    const QString otherRuntime = testing_support::freshFolder(u"runtime"_s);
     QFile::setPermissions(otherRuntime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QProcess& again = start({QStringLiteral("--support")}, QProcess::SeparateChannels,
-                            [&](QProcessEnvironment& environment) {
-                                environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), otherRuntime);
-                            });
-    ASSERT_TRUE(again.waitForFinished(deadlineMs));
-    EXPECT_EQ(again.exitCode(), 0);
-    EXPECT_EQ(
-        again.readAllStandardError(),
-        QStringLiteral("Gapsel is already running (pid %1)\n").arg(running.processId()).toUtf8());
-    QByteArray log;
-    EXPECT_TRUE(eventually([&] {
-        running.waitForReadyRead(50);
+    for (const QString& runtime : {QString(), otherRuntime}) {
+        QProcess& again = start({u"--support"_s}, QProcess::SeparateChannels, [&](auto& environment) {
+            if (!runtime.isEmpty())
+                environment.insert(u"XDG_RUNTIME_DIR"_s, runtime);
+        });
+        ASSERT_TRUE(again.waitForFinished(deadlineMs));
+        EXPECT_EQ(again.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(again.exitCode(), 0);
+        EXPECT_EQ(again.readAllStandardError(),
+                  u"Gapsel is already running (pid %1)\n"_s.arg(running.processId()).toUtf8());
+        EXPECT_EQ(running.state(), QProcess::Running);
+        EXPECT_EQ(launchCountOnDisk(), 1);
+    }
+    // The running one does what the later starts asked for.
+    QByteArray log = running.readAllStandardError();
+    while (!log.contains("asked for: support") && running.waitForReadyRead(deadlineMs))
         log += running.readAllStandardError();
-        return log.contains("asked for: support");
-    })) << log.toStdString();
-    EXPECT_EQ(launchCountOnDisk(), 1);
+    EXPECT_TRUE(log.contains("asked for: support")) << log.toStdString();
     endCleanly(running);
 }
 
@@ -154,16 +141,16 @@ TEST_F(GapselProcess, TheCommandLineIsAnsweredWithoutADisplay) {
         QByteArray output;
         QByteArray error;
     } table[] = {
-        {{QStringLiteral("--help")}, 0, "Usage: gapsel", ""},
-        {{QStringLiteral("--version")}, 0, "Gapsel " GAPSEL_VERSION "\n", ""},
-        {{QStringLiteral("--bogus")}, 2, "", "Unknown option 'bogus'"},
-        {{QStringLiteral("stray")}, 2, "", "Usage: gapsel"},
+        {{u"--help"_s}, 0, "Usage: gapsel", ""},
+        {{u"--version"_s}, 0, "Gapsel " GAPSEL_VERSION "\n", ""},
+        {{u"--bogus"_s}, 2, "", "Unknown option 'bogus'"},
+        {{u"stray"_s}, 2, "", "Usage: gapsel"},
     };
     for (const auto& row : table) {
         QProcess& gapsel = start(row.arguments, QProcess::SeparateChannels, [](auto& environment) {
-            environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-            environment.remove(QStringLiteral("DISPLAY"));
-            environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+            environment.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
+            environment.remove(u"DISPLAY"_s);
+            environment.remove(u"WAYLAND_DISPLAY"_s);
         });
         ASSERT_TRUE(gapsel.waitForFinished(deadlineMs));
         const QByteArray output = gapsel.readAllStandardOutput();
@@ -177,23 +164,29 @@ TEST_F(GapselProcess, TheCommandLineIsAnsweredWithoutADisplay) {
     EXPECT_EQ(launchCountOnDisk(), 0);
 }
 
+// Each start counts one launch, a relaunched one too once the instance it
+// replaces has ended.
 TEST_F(GapselProcess, ARelaunchedInstanceWaitsForTheRunningOneToEnd) {
     QProcess& running = start();
-    ASSERT_TRUE(eventually([&] { return launchCountOnDisk() == 1; }));
+    ASSERT_TRUE(waitForLaunchCount(1));
 
-    QProcess& relaunched = start({QStringLiteral("--new-instance")}, QProcess::MergedChannels);
+    QProcess& relaunched = start({u"--new-instance"_s}, QProcess::MergedChannels);
     QByteArray output;
-    ASSERT_TRUE(eventually([&] {
-        relaunched.waitForReadyRead(20);
+    while (!output.contains("Waiting for the running instance to quit") &&
+           relaunched.waitForReadyRead(deadlineMs))
         output += relaunched.readAll();
-        return output.contains("Waiting for the running instance to quit");
-    })) << output.toStdString();
+    ASSERT_TRUE(output.contains("Waiting for the running instance to quit"))
+        << output.toStdString();
     EXPECT_EQ(launchCountOnDisk(), 1);
 
     endCleanly(running);
-    ASSERT_TRUE(eventually([&] { return launchCountOnDisk() == 2; }));
+    ASSERT_TRUE(waitForLaunchCount(2));
     EXPECT_EQ(relaunched.state(), QProcess::Running);
     endCleanly(relaunched);
+
+    QProcess& next = start();
+    ASSERT_TRUE(waitForLaunchCount(3));
+    endCleanly(next);
 }
 
 } // namespace

@@ -8,15 +8,14 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using platform::TrayHostKind;
 
 namespace {
 
 qsizetype noticesLogged() {
-    return debug::InMemoryLog::shared()
-        .lines()
-        .filter(QStringLiteral("No system tray is running"))
-        .size();
+    return debug::InMemoryLog::shared().lines().filter(u"No system tray is running"_s).size();
 }
 
 TEST(NoTrayNotice, SaysOnceAfterAGraceWhenNoTrayIsThereAndAgainAfterOneCameAndWent) {
@@ -51,8 +50,8 @@ TEST(NoTrayNotice, AdvisesWhatMakesATrayOnThisDesktop) {
           {TrayHostKind::Xfce, "Status Tray"},
           {TrayHostKind::Unknown, "snixembed"}}) {
         const QString message = app::noTrayMessage(desktop);
-        EXPECT_TRUE(message.startsWith(
-            QStringLiteral("No system tray is running that shows StatusNotifierItems: ")));
+        EXPECT_TRUE(
+            message.startsWith(u"No system tray is running that shows StatusNotifierItems: "_s));
         EXPECT_TRUE(message.contains(QLatin1String(advice))) << message.toStdString();
     }
 }

@@ -9,6 +9,8 @@
 
 #include "app/PostLaunchStep.h"
 
+using namespace Qt::StringLiterals;
+
 using separators_testing::separator;
 using separators_testing::SeparatorsTest;
 
@@ -32,7 +34,7 @@ protected:
 TEST_F(PostLaunchStepTest, TheFirstLaunchGreetsTheFirstSeparatorThenChecksIt) {
     store({separator(u"·"), separator(u"|")});
     launch();
-    EXPECT_EQ(pending.calls, QStringList{QStringLiteral("review 6,100,500")});
+    EXPECT_EQ(pending.calls, QStringList{u"review 6,100,500"_s});
 
     sim.queue.advance(0.999);
     EXPECT_EQ(pending.calls.size(), 1);
@@ -47,7 +49,7 @@ TEST_F(PostLaunchStepTest, TheFirstLaunchGreetsTheFirstSeparatorThenChecksIt) {
     sim.queue.advance(0.199);
     EXPECT_EQ(pending.calls.size(), 2);
     sim.queue.advance(0.001);
-    EXPECT_EQ(pending.calls.last(), QStringLiteral("visibility"));
+    EXPECT_EQ(pending.calls.last(), u"visibility"_s);
     EXPECT_EQ(pending.checked, pending.greeted);
     EXPECT_EQ(pending.visibilityOptions.extraMessage, std::nullopt);
     EXPECT_FALSE(pending.visibilityOptions.showsOpenSettingsButton);
@@ -58,7 +60,7 @@ TEST_F(PostLaunchStepTest, ASeparatorGoneBeforeTheGreetingIsNeitherGreetedNorChe
     launch();
     view.reset();
     sim.queue.advance(10);
-    EXPECT_EQ(pending.calls, QStringList{QStringLiteral("review 6,100,500")});
+    EXPECT_EQ(pending.calls, QStringList{u"review 6,100,500"_s});
 }
 
 class LaterPostLaunchStepTest : public PostLaunchStepTest {
@@ -70,7 +72,7 @@ protected:
 TEST_F(LaterPostLaunchStepTest, LaterLaunchesOnlyConsultTheReviewRequest) {
     launch();
     sim.queue.advance(10);
-    EXPECT_EQ(pending.calls, QStringList{QStringLiteral("review 6,100,500")});
+    EXPECT_EQ(pending.calls, QStringList{u"review 6,100,500"_s});
 }
 
 } // namespace

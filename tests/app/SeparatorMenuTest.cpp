@@ -6,6 +6,8 @@
 
 #include "SeparatorsTestSupport.h"
 
+using namespace Qt::StringLiterals;
+
 using separators_testing::SeparatorsTest;
 
 namespace {
@@ -17,14 +19,14 @@ const QString laterTip = QStringLiteral("Drag the menu bar item while pressing \
                                         "to move it to a \ndifferent position in the menu bar. ");
 
 QStringList characterSection() {
-    return {QStringLiteral("Separator (disabled, small)"),
-            QStringLiteral("space (italic)"),
-            QStringLiteral("tab (italic)"),
-            QStringLiteral("· (monospace)"),
-            QStringLiteral("• (monospace)"),
-            QStringLiteral("| (monospace)"),
-            QStringLiteral("- (monospace)"),
-            QStringLiteral("— (checked, monospace)")};
+    return {u"Separator (disabled, small)"_s,
+            u"space (italic)"_s,
+            u"tab (italic)"_s,
+            u"· (monospace)"_s,
+            u"• (monospace)"_s,
+            u"| (monospace)"_s,
+            u"- (monospace)"_s,
+            u"— (checked, monospace)"_s};
 }
 
 QStringList lines(std::initializer_list<QStringList> parts) {
@@ -34,20 +36,18 @@ QStringList lines(std::initializer_list<QStringList> parts) {
     return all;
 }
 
-const QString line = QStringLiteral("---");
+const QString line = u"---"_s;
 
 TEST_F(SeparatorsTest, TheFirstLaunchMenuCarriesTheTip) {
     start();
-    EXPECT_EQ(menuOf(0),
-              lines({{QStringLiteral("New"), QStringLiteral("Remove (disabled)"), line,
-                      firstLaunchTip + QStringLiteral(" (disabled)"), line, line},
-                     characterSection(),
-                     {line, QStringLiteral("Settings… (⌘,)"), QStringLiteral("More (submenu)"),
-                      line, line, QStringLiteral("Quit Gapsel (⌘q)")}}));
-    EXPECT_EQ(submenuOf(0, QStringLiteral("More")),
-              (QStringList{QStringLiteral("About"), line, QStringLiteral("Send Feedback…"), line,
-                           QStringLiteral("FAQ"), QStringLiteral("Website"), line,
-                           QStringLiteral("Share App"), QStringLiteral("More Apps by Me")}));
+    EXPECT_EQ(menuOf(0), lines({{u"New"_s, u"Remove (disabled)"_s, line,
+                                 firstLaunchTip + u" (disabled)"_s, line, line},
+                                characterSection(),
+                                {line, u"Settings… (⌘,)"_s, u"More (submenu)"_s, line, line,
+                                 u"Quit Gapsel (⌘q)"_s}}));
+    EXPECT_EQ(submenuOf(0, u"More"_s),
+              (QStringList{u"About"_s, line, u"Send Feedback…"_s, line, u"FAQ"_s, u"Website"_s,
+                           line, u"Share App"_s, u"More Apps by Me"_s}));
 }
 
 class LaterLaunchMenuTest : public SeparatorsTest {
@@ -58,21 +58,18 @@ protected:
 
 TEST_F(LaterLaunchMenuTest, LaterMenusKeepTheTipUnderMoreAndOfferRating) {
     start();
-    EXPECT_EQ(menuOf(0),
-              lines({{QStringLiteral("New"), QStringLiteral("Remove (disabled)"), line, line, line},
-                     characterSection(),
-                     {line, QStringLiteral("Settings… (⌘,)"), QStringLiteral("More (submenu)"),
-                      line, line, QStringLiteral("Quit Gapsel (⌘q)")}}));
-    EXPECT_EQ(submenuOf(0, QStringLiteral("More")),
-              (QStringList{QStringLiteral("About"), line, QStringLiteral("Send Feedback…"), line,
-                           QStringLiteral("Tips (submenu)"), QStringLiteral("FAQ"),
-                           QStringLiteral("Website"), line, QStringLiteral("Rate App"),
-                           QStringLiteral("Share App"), QStringLiteral("More Apps by Me")}));
+    EXPECT_EQ(menuOf(0), lines({{u"New"_s, u"Remove (disabled)"_s, line, line, line},
+                                characterSection(),
+                                {line, u"Settings… (⌘,)"_s, u"More (submenu)"_s, line, line,
+                                 u"Quit Gapsel (⌘q)"_s}}));
+    EXPECT_EQ(
+        submenuOf(0, u"More"_s),
+        (QStringList{u"About"_s, line, u"Send Feedback…"_s, line, u"Tips (submenu)"_s, u"FAQ"_s,
+                     u"Website"_s, line, u"Rate App"_s, u"Share App"_s, u"More Apps by Me"_s}));
 
     const auto& more = *item(0).shownMenu()->items().at(15)->submenu();
     const auto& tips = *more.items().at(4)->submenu();
-    EXPECT_EQ(platform::sim::describeMenu(tips),
-              QStringList{laterTip + QStringLiteral(" (disabled)")});
+    EXPECT_EQ(platform::sim::describeMenu(tips), QStringList{laterTip + u" (disabled)"_s});
 }
 
 TEST_F(LaterLaunchMenuTest, DebugModeAddsTheDebugItem) {
@@ -80,11 +77,11 @@ TEST_F(LaterLaunchMenuTest, DebugModeAddsTheDebugItem) {
                        platform::ModifierKey::CapsLock);
     start();
     const QStringList menu = menuOf(0);
-    EXPECT_EQ(menu.mid(menu.size() - 4), (QStringList{line, QStringLiteral("Debug"), line,
-                                                      QStringLiteral("Quit Gapsel (⌘q)")}));
+    EXPECT_EQ(menu.mid(menu.size() - 4),
+              (QStringList{line, u"Debug"_s, line, u"Quit Gapsel (⌘q)"_s}));
     item(0).closeMenu();
-    choose(0, {QStringLiteral("Debug")});
-    EXPECT_EQ(pending.calls, QStringList{QStringLiteral("debug")});
+    choose(0, {u"Debug"_s});
+    EXPECT_EQ(pending.calls, QStringList{u"debug"_s});
 }
 
 TEST_F(LaterLaunchMenuTest, AppServiceItemsReachTheKit) {
@@ -93,27 +90,26 @@ TEST_F(LaterLaunchMenuTest, AppServiceItemsReachTheKit) {
     sim.settingsWindow.installOpener([&] { ++settingsOpened; });
     sim.aboutPanel.installOpener([&] { ++aboutOpened; });
     start();
-    choose(0, {QStringLiteral("More"), QStringLiteral("About")});
-    choose(0, {QStringLiteral("More"), QStringLiteral("Send Feedback…")});
-    choose(0, {QStringLiteral("More"), QStringLiteral("Share App")});
-    choose(0, {QStringLiteral("More"), QStringLiteral("Rate App")});
-    choose(0, {QStringLiteral("More"), QStringLiteral("FAQ")});
-    EXPECT_EQ(pending.calls,
-              (QStringList{QStringLiteral("share"), QStringLiteral("rate com.gapsel.Gapsel")}));
+    choose(0, {u"More"_s, u"About"_s});
+    choose(0, {u"More"_s, u"Send Feedback…"_s});
+    choose(0, {u"More"_s, u"Share App"_s});
+    choose(0, {u"More"_s, u"Rate App"_s});
+    choose(0, {u"More"_s, u"FAQ"_s});
+    EXPECT_EQ(pending.calls, (QStringList{u"share"_s, u"rate com.gapsel.Gapsel"_s}));
     ASSERT_EQ(sim.workspace.openedUrls().size(), 2);
     EXPECT_TRUE(sim.workspace.openedUrls()[0].toString().startsWith(
-        QStringLiteral("https://gapsel.app/feedback?product=Gapsel&metadata=")));
-    EXPECT_EQ(sim.workspace.openedUrls()[1], QUrl(QStringLiteral("https://gapsel.app/#faq")));
+        u"https://gapsel.app/feedback?product=Gapsel&metadata="_s));
+    EXPECT_EQ(sim.workspace.openedUrls()[1], QUrl(u"https://gapsel.app/#faq"_s));
 
     item(0).openMenu();
-    ASSERT_TRUE(item(0).choose({QStringLiteral("Settings…")}));
+    ASSERT_TRUE(item(0).choose({u"Settings…"_s}));
     EXPECT_EQ(settingsOpened, 0);
     sim.queue.runUntilIdle();
     EXPECT_EQ(settingsOpened, 1);
     EXPECT_EQ(aboutOpened, 1);
 
     item(0).openMenu();
-    ASSERT_TRUE(item(0).choose({QStringLiteral("Quit Gapsel")}));
+    ASSERT_TRUE(item(0).choose({u"Quit Gapsel"_s}));
     EXPECT_EQ(sim.application.terminateRequests(), 0);
     sim.queue.runUntilIdle();
     EXPECT_EQ(sim.application.terminateRequests(), 1);

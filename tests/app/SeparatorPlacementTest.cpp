@@ -14,6 +14,8 @@
 #include <functional>
 #include <tuple>
 
+using namespace Qt::StringLiterals;
+
 using platform::TrayHost;
 using platform::TrayHostKind;
 using platform::TrayItemDescription;
@@ -21,9 +23,9 @@ using separators_testing::separator;
 
 namespace {
 
-const QString line = QStringLiteral("---");
-const QString chat = QStringLiteral("chat");
-const QString volume = QStringLiteral("volume");
+const QString line = u"---"_s;
+const QString chat = u"chat"_s;
+const QString volume = u"volume"_s;
 
 class PlacementTest : public separators_testing::SeparatorsTest {
 protected:
@@ -49,78 +51,71 @@ protected:
     QString id(qsizetype index) { return stored().at(index).idString(); }
     QStringList known() { return *sim.trayPlacement.knownItems(xfce.xfcePlugin); }
 
-    const TrayHost xfce{TrayHostKind::Xfce, QStringLiteral("panel-3-systray"), 3};
-    const TrayHost plasma{TrayHostKind::Plasma, QStringLiteral("kded5"), -1};
+    const TrayHost xfce{TrayHostKind::Xfce, u"panel-3-systray"_s, 3};
+    const TrayHost plasma{TrayHostKind::Plasma, u"kded5"_s, -1};
     std::unique_ptr<app::SeparatorPlacement> placement;
 };
 
 TEST_F(PlacementTest, EachHostOffersOnlyWhatWorksThere) {
-    sim.trayPlacement.setOtherItems(
-        {{volume, QStringLiteral("Volume"), QStringLiteral("Hardware")}});
+    sim.trayPlacement.setOtherItems({{volume, u"Volume"_s, u"Hardware"_s}});
     const QString sorted = QStringLiteral("Move Left (disabled),Move Right,Place After (submenu),"
                                           "Copy Separator ID");
     const QList<std::pair<TrayHost, QString>> cases{
         {{TrayHostKind::DraggableMenuBar, {}, -1}, QString()},
         {{TrayHostKind::Plasma, {}, -1}, sorted},
         {{TrayHostKind::Cinnamon, {}, -1}, sorted},
-        {{TrayHostKind::Gnome, {}, -1}, QStringLiteral("Move to Left End,Copy Separator ID")},
-        {{TrayHostKind::Budgie, {}, -1}, QStringLiteral("Move to Left End,Copy Separator ID")},
-        {{TrayHostKind::Lxqt, {}, -1}, QStringLiteral("Move to Right End,Copy Separator ID")},
-        {{TrayHostKind::Waybar, {}, -1}, QStringLiteral("Move to Right End,Copy Separator ID")},
-        {{TrayHostKind::Mate, {}, -1}, QStringLiteral("Copy Separator ID")},
-        {{TrayHostKind::Unknown, {}, -1}, QStringLiteral("Copy Separator ID")},
+        {{TrayHostKind::Gnome, {}, -1}, u"Move to Left End,Copy Separator ID"_s},
+        {{TrayHostKind::Budgie, {}, -1}, u"Move to Left End,Copy Separator ID"_s},
+        {{TrayHostKind::Lxqt, {}, -1}, u"Move to Right End,Copy Separator ID"_s},
+        {{TrayHostKind::Waybar, {}, -1}, u"Move to Right End,Copy Separator ID"_s},
+        {{TrayHostKind::Mate, {}, -1}, u"Copy Separator ID"_s},
+        {{TrayHostKind::Unknown, {}, -1}, u"Copy Separator ID"_s},
         // An XFCE whose status tray is not known cannot be reordered.
-        {{TrayHostKind::Xfce, {}, -1}, QStringLiteral("Copy Separator ID")},
+        {{TrayHostKind::Xfce, {}, -1}, u"Copy Separator ID"_s},
     };
     for (const auto& [host, entries] : cases) {
         restart(host);
         EXPECT_EQ(placementEntries().join(QLatin1Char(',')), entries)
             << host.process.toStdString() << int(host.kind);
         const QString tip = app::moveSeparatorTip(host.kind);
-        EXPECT_EQ(tip.contains(QStringLiteral("Command key")),
-                  host.kind == TrayHostKind::DraggableMenuBar);
+        EXPECT_EQ(tip.contains(u"Command key"_s), host.kind == TrayHostKind::DraggableMenuBar);
     }
-    choose(0, {QStringLiteral("Copy Separator ID")});
-    EXPECT_EQ(sim.pasteboard.contents.value(QStringLiteral("text/plain")), id(0).toUtf8());
-    EXPECT_TRUE(placement->tip().startsWith(QStringLiteral("Gapsel cannot move")));
+    choose(0, {u"Copy Separator ID"_s});
+    EXPECT_EQ(sim.pasteboard.contents.value(u"text/plain"_s), id(0).toUtf8());
+    EXPECT_TRUE(placement->tip().startsWith(u"Gapsel cannot move"_s));
 }
 
 TEST(KnownItemsOrderTest, OnlyTheMovedIdChangesPlace) {
     using namespace app::knownItemsOrder;
-    const QStringList ids{QStringLiteral("a"), QStringLiteral("gone"),  QStringLiteral("s"),
-                          QStringLiteral("b"), QStringLiteral("gone2"), QStringLiteral("c")};
-    const IsShown shown = [](const QString& id) { return !id.startsWith(QStringLiteral("gone")); };
-    EXPECT_EQ(steppingPast(ids, QStringLiteral("s"), 1, shown)->join(QString()), u"agonebsgone2c");
-    EXPECT_EQ(steppingPast(ids, QStringLiteral("s"), -1, shown)->join(QString()), u"sagonebgone2c");
-    EXPECT_FALSE(steppingPast(ids, QStringLiteral("c"), 1, shown));
-    EXPECT_FALSE(steppingPast(ids, QStringLiteral("x"), 1, shown));
-    EXPECT_EQ(placingAfter(ids, QStringLiteral("s"), QStringLiteral("c"))->join(QString()),
-              u"agonebgone2cs");
-    EXPECT_EQ(placingAfter(ids, QStringLiteral("new"), QStringLiteral("a"))->join(QString()),
-              u"anewgonesbgone2c");
-    EXPECT_FALSE(placingAfter(ids, QStringLiteral("s"), QStringLiteral("x")));
+    const QStringList ids{u"a"_s, u"gone"_s, u"s"_s, u"b"_s, u"gone2"_s, u"c"_s};
+    const IsShown shown = [](const QString& id) { return !id.startsWith(u"gone"_s); };
+    EXPECT_EQ(steppingPast(ids, u"s"_s, 1, shown)->join(QString()), u"agonebsgone2c");
+    EXPECT_EQ(steppingPast(ids, u"s"_s, -1, shown)->join(QString()), u"sagonebgone2c");
+    EXPECT_FALSE(steppingPast(ids, u"c"_s, 1, shown));
+    EXPECT_FALSE(steppingPast(ids, u"x"_s, 1, shown));
+    EXPECT_EQ(placingAfter(ids, u"s"_s, u"c"_s)->join(QString()), u"agonebgone2cs");
+    EXPECT_EQ(placingAfter(ids, u"new"_s, u"a"_s)->join(QString()), u"anewgonesbgone2c");
+    EXPECT_FALSE(placingAfter(ids, u"s"_s, u"x"_s));
 }
 
 TEST_F(PlacementTest, XfceMovesOwnIdsInKnownItemsAndPlacesNewOnesAfterTheirSource) {
     store({separator(u"—"), separator(u"|"), separator(u"•")});
-    sim.trayPlacement.setKnownItemsOf(xfce.xfcePlugin, {QStringLiteral("old"), chat, volume});
-    sim.trayPlacement.setOtherItems(
-        {{chat, QStringLiteral("Chat"), {}}, {volume, QStringLiteral("Volume"), {}}});
+    sim.trayPlacement.setKnownItemsOf(xfce.xfcePlugin, {u"old"_s, chat, volume});
+    sim.trayPlacement.setOtherItems({{chat, u"Chat"_s, {}}, {volume, u"Volume"_s, {}}});
     startOn(xfce);
     // Unknown to the panel, they are listed in list order where it would put them.
-    EXPECT_EQ(known(), (QStringList{id(0), id(1), id(2), QStringLiteral("old"), chat, volume}));
+    EXPECT_EQ(known(), (QStringList{id(0), id(1), id(2), u"old"_s, chat, volume}));
 
-    choose(2, {QStringLiteral("Move Right")});
-    EXPECT_EQ(known(), (QStringList{id(0), id(1), QStringLiteral("old"), chat, id(2), volume}));
+    choose(2, {u"Move Right"_s});
+    EXPECT_EQ(known(), (QStringList{id(0), id(1), u"old"_s, chat, id(2), volume}));
     // Entries of programs not running are passed over.
-    choose(2, {QStringLiteral("Move Left")});
-    EXPECT_EQ(known(), (QStringList{id(0), id(1), QStringLiteral("old"), id(2), chat, volume}));
-    choose(0, {QStringLiteral("Place After"), QStringLiteral("Volume")});
-    EXPECT_EQ(known(), (QStringList{id(1), QStringLiteral("old"), id(2), chat, volume, id(0)}));
+    choose(2, {u"Move Left"_s});
+    EXPECT_EQ(known(), (QStringList{id(0), id(1), u"old"_s, id(2), chat, volume}));
+    choose(0, {u"Place After"_s, u"Volume"_s});
+    EXPECT_EQ(known(), (QStringList{id(1), u"old"_s, id(2), chat, volume, id(0)}));
 
-    choose(1, {QStringLiteral("New")});
-    EXPECT_EQ(known(),
-              (QStringList{id(1), id(3), QStringLiteral("old"), id(2), chat, volume, id(0)}));
+    choose(1, {u"New"_s});
+    EXPECT_EQ(known(), (QStringList{id(1), id(3), u"old"_s, id(2), chat, volume, id(0)}));
     const int writes = sim.trayPlacement.knownItemsWrites;
     restart(xfce);
     EXPECT_EQ(sim.trayPlacement.knownItemsWrites, writes);
@@ -128,10 +123,9 @@ TEST_F(PlacementTest, XfceMovesOwnIdsInKnownItemsAndPlacesNewOnesAfterTheirSourc
 
 TEST(TraySortKeysTest, TitlesSortRightAfterTheAnchor) {
     using namespace app::traySortKeys;
-    const Item chatItem{chat, QStringLiteral("Chat"), QStringLiteral("Communications")};
-    const QList<Item> others{chatItem,
-                             {QStringLiteral("b"), QStringLiteral("Chat b"), chatItem.category},
-                             {volume, QStringLiteral("Volume"), QStringLiteral("Hardware")}};
+    const Item chatItem{chat, u"Chat"_s, u"Communications"_s};
+    const QList<Item> others{
+        chatItem, {u"b"_s, u"Chat b"_s, chatItem.category}, {volume, u"Volume"_s, u"Hardware"_s}};
     for (const TrayHostKind host : {TrayHostKind::Plasma, TrayHostKind::Cinnamon}) {
         const Item after = rightAfter(host, chatItem, others, 0);
         EXPECT_TRUE(sortsBefore(host, chatItem, after));
@@ -145,16 +139,15 @@ TEST(TraySortKeysTest, TitlesSortRightAfterTheAnchor) {
 
 TEST_F(PlacementTest, SortingHostsKeepThePlaceTheUserChoseAcrossRestartsAndRenames) {
     store({separator(u"—"), separator(u"|")});
-    const TrayItemDescription chatItem{chat, QStringLiteral("Chat"),
-                                       QStringLiteral("Communications")};
+    const TrayItemDescription chatItem{chat, u"Chat"_s, u"Communications"_s};
     sim.trayPlacement.setOtherItems({chatItem});
     startOn(plasma);
     EXPECT_EQ(sim.trayPlacement.sortKeys.value(id(0)).title, u"Gapsel separator 01");
     EXPECT_EQ(sim.trayPlacement.sortKeys.value(id(1)).title, u"Gapsel separator 02");
 
-    choose(1, {QStringLiteral("Place After"), QStringLiteral("Chat")});
+    choose(1, {u"Place After"_s, u"Chat"_s});
     const QString after = sim.trayPlacement.sortKeys.value(id(1)).title;
-    EXPECT_TRUE(after.startsWith(QStringLiteral("Chat")));
+    EXPECT_TRUE(after.startsWith(u"Chat"_s));
     EXPECT_EQ(sim.trayPlacement.sortKeys.value(id(1)).category, chatItem.category);
 
     sim.trayPlacement.sortKeys.clear();
@@ -162,7 +155,7 @@ TEST_F(PlacementTest, SortingHostsKeepThePlaceTheUserChoseAcrossRestartsAndRenam
     restart(plasma);
     EXPECT_EQ(sim.trayPlacement.sortKeys.value(id(1)).title, after);
     // The anchor comes back renamed: the separator follows it.
-    sim.trayPlacement.setOtherItems({{chat, QStringLiteral("Messages"), chatItem.category}});
+    sim.trayPlacement.setOtherItems({{chat, u"Messages"_s, chatItem.category}});
     sim.queue.runUntilIdle();
     EXPECT_TRUE(sim.trayPlacement.sortKeys.value(id(1)).title.startsWith(u"Messages"));
     EXPECT_EQ(Defaults::get(app::keys::separatorPlacements(suite)).value(id(1)).title, u"Messages");
@@ -170,10 +163,10 @@ TEST_F(PlacementTest, SortingHostsKeepThePlaceTheUserChoseAcrossRestartsAndRenam
 
 TEST_F(PlacementTest, ArrivalHostsMoveByArrivingAgainAndShowTheListInOrder) {
     store({separator(u"—"), separator(u"|")});
-    startOn({TrayHostKind::Gnome, QStringLiteral("gnome-shell"), -1});
+    startOn({TrayHostKind::Gnome, u"gnome-shell"_s, -1});
     // The newest goes leftmost there, so the last separator is made first.
     EXPECT_EQ(item(0).autosaveName(), id(1));
-    choose(0, {QStringLiteral("Move to Left End")});
+    choose(0, {u"Move to Left End"_s});
     EXPECT_EQ(sim.trayPlacement.arrivals, QStringList{id(1)});
 }
 

@@ -10,6 +10,8 @@
 
 #include <cstring>
 
+using namespace Qt::StringLiterals;
+
 namespace separators_testing {
 namespace {
 
@@ -27,7 +29,7 @@ TEST_F(SeparatorsTest, AnActionEditsTheListInTheFileNotAnOlderView) {
     const struct {
         QString action;
         qsizetype change;
-    } table[] = {{QStringLiteral("New"), +1}, {QStringLiteral("Remove"), -1}};
+    } table[] = {{u"New"_s, +1}, {u"Remove"_s, -1}};
     for (const auto& row : table) {
         const auto theirs = separator(u"·");
         Defaults::modify(theirList, [&](QList<app::SeparatorItem>& list) { list.append(theirs); });
@@ -40,26 +42,22 @@ TEST_F(SeparatorsTest, AnActionEditsTheListInTheFileNotAnOlderView) {
 }
 
 TEST_F(SeparatorsTest, ASaveThatFailsIsLoggedAndAlertedOncePerCause) {
-    const QString blocker =
-        testing_support::freshFolder(QStringLiteral("blocked")) + QStringLiteral("/not-a-folder");
+    const QString blocker = testing_support::freshFolder(u"blocked"_s) + u"/not-a-folder"_s;
     QFile(blocker).open(QIODevice::WriteOnly);
-    const QString path = blocker + QStringLiteral("/com.gapsel.Gapsel.plist");
-    const auto unsavable = UserDefaults::open(QStringLiteral("com.gapsel.Gapsel"), path);
+    const QString path = blocker + u"/com.gapsel.Gapsel.plist"_s;
+    const auto unsavable = UserDefaults::open(u"com.gapsel.Gapsel"_s, path);
     const app::SaveFailureAlerts alerts(unsavable, sim.alerts, sim.queue);
     debug::InMemoryLog::shared().clear();
 
     for (int click = 0; click < 3; ++click)
-        EXPECT_FALSE(unsavable->set(click, QStringLiteral("k")));
+        EXPECT_FALSE(unsavable->set(click, u"k"_s));
     sim.queue.runUntilIdle();
 
     ASSERT_EQ(sim.alerts.presentedErrors().size(), 1);
     EXPECT_EQ(sim.alerts.presentedErrors()[0].description,
-              QStringLiteral("Gapsel cannot save its settings: %1: it cannot be read (%2)")
-                  .arg(path, QString::fromLocal8Bit(std::strerror(ENOTDIR))));
-    EXPECT_EQ(debug::InMemoryLog::shared()
-                  .lines()
-                  .filter(QStringLiteral("[Error] Gapsel cannot save"))
-                  .size(),
+              u"Gapsel cannot save its settings: %1: it cannot be read (%2)"_s.arg(
+                  path, QString::fromLocal8Bit(std::strerror(ENOTDIR))));
+    EXPECT_EQ(debug::InMemoryLog::shared().lines().filter(u"[Error] Gapsel cannot save"_s).size(),
               3);
 }
 

@@ -12,6 +12,8 @@
 
 namespace separators_testing {
 
+using namespace Qt::StringLiterals;
+
 using platform::sim::SimStatusItem;
 
 // The separators over the simulated desktop, the kit of one launch and a
@@ -31,7 +33,7 @@ protected:
     void store(const QList<app::SeparatorItem>& list) {
         Defaults::set(app::keys::separators(suite), list);
     }
-    QVariant storedObject() { return suite->object(QStringLiteral("separators")); }
+    QVariant storedObject() { return suite->object(u"separators"_s); }
 
     std::vector<SimStatusItem*> items() { return sim.statusBar.items(); }
     SimStatusItem& item(std::size_t index) { return *items().at(index); }
@@ -58,7 +60,7 @@ protected:
     // queue catch up.
     void choose(std::size_t index, const QStringList& path) {
         item(index).openMenu();
-        ASSERT_TRUE(item(index).choose(path)) << path.join(QStringLiteral(" > ")).toStdString();
+        ASSERT_TRUE(item(index).choose(path)) << path.join(u" > "_s).toStdString();
         sim.queue.runUntilIdle();
     }
 

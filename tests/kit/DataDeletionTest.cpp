@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using platform::AlertAnswer;
 
 namespace {
@@ -16,24 +18,23 @@ namespace {
 class DataDeletionTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        root = testing_support::freshFolder(QStringLiteral("folders"));
+        root = testing_support::freshFolder(u"folders"_s);
         launches.sim.fileManager.folders = {
-            {platform::UserFolder::ApplicationSupport, root + QStringLiteral("/data")},
-            {platform::UserFolder::Caches, root + QStringLiteral("/cache")}};
-        dataFolder = root + QStringLiteral("/data/Gapsel");
-        cacheFolder = root + QStringLiteral("/cache/Gapsel");
+            {platform::UserFolder::ApplicationSupport, root + u"/data"_s},
+            {platform::UserFolder::Caches, root + u"/cache"_s}};
+        dataFolder = root + u"/data/Gapsel"_s;
+        cacheFolder = root + u"/cache/Gapsel"_s;
     }
 
     // Asks at start-up as the application does, answering `response`.
     JXKit& launchWithDeletionGesture(int response) {
         launches.sim.modifiers.hold(kit::dataDeletionGesture | platform::ModifierKey::CapsLock);
         launches.sim.alerts.answerNext({response, false});
-        kit = &launches.launch({{}, [this] {
-                                    kit::confirmDataDeletion(
-                                        *kit, kit::startupDeletionAlert(QStringLiteral("Gapsel")));
-                                }});
-        launches.suite().set(QStringLiteral("·"), QStringLiteral("tooltipShown_welcome"));
-        launches.suite().set(5, QStringLiteral("JXApp_requestReview"));
+        kit = &launches.launch(
+            {{},
+             [this] { kit::confirmDataDeletion(*kit, kit::startupDeletionAlert(u"Gapsel"_s)); }});
+        launches.suite().set(u"·"_s, u"tooltipShown_welcome"_s);
+        launches.suite().set(5, u"JXApp_requestReview"_s);
         launches.sim.queue.runUntilIdle();
         return *kit;
     }
@@ -51,17 +52,15 @@ TEST_F(DataDeletionTest, DeleteRemovesEveryKeyTrashesBothFoldersAndRelaunches) {
     ASSERT_EQ(launches.sim.alerts.shownAlerts().size(), 1);
     const platform::Alert& alert = launches.sim.alerts.shownAlerts().first();
     EXPECT_EQ(alert.message,
-              QStringLiteral("Are you sure you want to delete the settings and data for Gapsel?"));
-    EXPECT_EQ(alert.buttons, (QStringList{QStringLiteral("Delete"), QStringLiteral("Cancel")}));
+              u"Are you sure you want to delete the settings and data for Gapsel?"_s);
+    EXPECT_EQ(alert.buttons, (QStringList{u"Delete"_s, u"Cancel"_s}));
     EXPECT_EQ(alert.destructiveButton, 0) << "so that Return does not press it";
 
     EXPECT_EQ(launches.sim.fileManager.trashed, (QStringList{dataFolder, cacheFolder}));
     EXPECT_TRUE(QDir(dataFolder).exists()) << "made on first use";
-    EXPECT_EQ(launches.sim.workspace.launchRequests(),
-              QStringList{QStringLiteral("/opt/gapsel/bin/gapsel")});
+    EXPECT_EQ(launches.sim.workspace.launchRequests(), QStringList{u"/opt/gapsel/bin/gapsel"_s});
     // What is left is only the relaunch's own note to the next start.
-    EXPECT_EQ(launches.suite().persistentDomain().keys(),
-              QStringList{QStringLiteral("JXApp_wasRelaunched")});
+    EXPECT_EQ(launches.suite().persistentDomain().keys(), QStringList{u"JXApp_wasRelaunched"_s});
     EXPECT_EQ(launches.launch().launchCount(), 1);
 }
 
@@ -70,27 +69,23 @@ TEST_F(DataDeletionTest, CancelOrAnyOtherAnswerKeepsEverything) {
     EXPECT_EQ(launches.sim.alerts.shownAlerts().size(), 1);
     EXPECT_TRUE(launches.sim.fileManager.trashed.isEmpty());
     EXPECT_TRUE(launches.sim.workspace.launchRequests().isEmpty());
-    EXPECT_EQ(launches.suite().object(QStringLiteral("JXApp_requestReview")), 5);
+    EXPECT_EQ(launches.suite().object(u"JXApp_requestReview"_s), 5);
     EXPECT_EQ(launches.launch().launchCount(), 2);
 }
 
-TEST_F(DataDeletionTest, SupportWindowQuestionAndSandboxedDeletion) {
-    const platform::Alert alert = kit::supportWindowDeletionAlert(QStringLiteral("Gapsel"));
-    EXPECT_EQ(alert.message, QStringLiteral("Delete all data and settings for Gapsel?"));
-    EXPECT_EQ(alert.buttons.first(), QStringLiteral("Delete"));
-    EXPECT_EQ(alert.destructiveButton, 0);
-
+TEST_F(DataDeletionTest, InsideASandboxItsWholeFolderGoes) {
+    EXPECT_EQ(kit::supportWindowDeletionAlert(u"Gapsel"_s).destructiveButton, 0);
     // Inside a sandbox its whole folder goes, two levels above the data folder.
-    kit::AppFolders folders(launches.sim.fileManager, QStringLiteral("Gapsel"));
+    kit::AppFolders folders(launches.sim.fileManager, u"Gapsel"_s);
     kit::deleteAllData(launches.suite(), launches.sim.fileManager, folders, true);
     EXPECT_EQ(launches.sim.fileManager.trashed, QStringList{QFileInfo(root).canonicalFilePath()});
 }
 
 TEST_F(DataDeletionTest, FoldersFallBackToTheTemporaryFolderWhenTheDesktopNamesNone) {
     launches.sim.fileManager.folders[platform::UserFolder::Caches] = std::nullopt;
-    kit::AppFolders folders(launches.sim.fileManager, QStringLiteral("Gapsel"));
+    kit::AppFolders folders(launches.sim.fileManager, u"Gapsel"_s);
     EXPECT_EQ(folders.cachesDirectory(),
-              QFileInfo(QDir::tempPath()).canonicalFilePath() + QStringLiteral("/Gapsel"));
+              QFileInfo(QDir::tempPath()).canonicalFilePath() + u"/Gapsel"_s);
     EXPECT_EQ(folders.applicationSupportDirectory(), dataFolder);
 }
 

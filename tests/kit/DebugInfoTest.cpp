@@ -16,22 +16,24 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 kit::DebugReport sampleReport() {
     kit::DebugReport report;
-    report.appName = QStringLiteral("Gapsel");
-    report.versionWithBuild = QStringLiteral("1.0.0 (1)");
-    report.bundleIdentifier = QStringLiteral("com.gapsel.Gapsel");
+    report.appName = u"Gapsel"_s;
+    report.versionWithBuild = u"1.0.0 (1)"_s;
+    report.bundleIdentifier = u"com.gapsel.Gapsel"_s;
     report.launchCount = 3;
     report.runningSeconds = 3723;
     report.device = platform::sim::SimDeviceFacts().description;
     report.device.residentBytes.reset();
     report.device.systemBuild.reset();
-    report.device.desktopName = QStringLiteral("XFCE");
-    report.device.sessionType = QStringLiteral("x11");
-    report.device.windowSystem = QStringLiteral("xcb");
-    report.trayHosts = QStringLiteral("XFCE panel-1-systray");
+    report.device.desktopName = u"XFCE"_s;
+    report.device.sessionType = u"x11"_s;
+    report.device.windowSystem = u"xcb"_s;
+    report.trayHosts = u"XFCE panel-1-systray"_s;
     return report;
 }
 
@@ -52,9 +54,8 @@ TEST(DebugInfo, DocumentWithoutAndWithSettingsAndLogLines) {
                   QStringLiteral("\n\n# Settings\n\n<Empty>\n\n# Custom\n\n\n\n# Logs\n\n```\n"
                                  "<Empty>\n```"));
 
-    report.settings = {{QStringLiteral("JX_launchCount"), QStringLiteral("3")},
-                       {QStringLiteral("reducedOpacity"), QStringLiteral("true")}};
-    report.logLines = {QStringLiteral("first"), QStringLiteral("second")};
+    report.settings = {{u"JX_launchCount"_s, u"3"_s}, {u"reducedOpacity"_s, u"true"_s}};
+    report.logLines = {u"first"_s, u"second"_s};
     EXPECT_EQ(kit::debugInfoText(report),
               head + device +
                   QStringLiteral("\n\n# Settings\n\nJX_launchCount: 3\nreducedOpacity: true\n\n"
@@ -89,13 +90,13 @@ TEST(DebugInfo, MemoryAndDurationTexts) {
 }
 
 TEST(DebugInfo, PercentEncodingLeavesOnlyAsciiLettersDigitsAndFourMarks) {
-    EXPECT_EQ(kit::percentEncoded(QStringLiteral("aZ09-._~ /?&=+:é\n")),
-              QStringLiteral("aZ09-._~%20%2F%3F%26%3D%2B%3A%C3%A9%0A"));
+    EXPECT_EQ(kit::percentEncoded(u"aZ09-._~ /?&=+:é\n"_s),
+              u"aZ09-._~%20%2F%3F%26%3D%2B%3A%C3%A9%0A"_s);
 }
 
 TEST(DebugInfo, EmailAddressesAreOneWholeAddress) {
-    EXPECT_EQ(kit::EmailAddress::parse(QStringLiteral(" \n support@gapsel.app\t"))->text(),
-              QStringLiteral("support@gapsel.app"));
+    EXPECT_EQ(kit::EmailAddress::parse(u" \n support@gapsel.app\t"_s)->text(),
+              u"support@gapsel.app"_s);
     for (const char* invalid :
          {"", "support", "@gapsel.app", "a@b", "a@b.c", "a b@gapsel.app", "a..b@gapsel.app",
           "a@gapsel.app b@gapsel.app", "mail a@gapsel.app", "a@-gapsel.app"})
@@ -103,16 +104,15 @@ TEST(DebugInfo, EmailAddressesAreOneWholeAddress) {
 }
 
 TEST(DebugInfo, MailtoWithItsInlineAttachmentBody) {
-    const auto support = kit::EmailAddress::constant(QStringLiteral("support@gapsel.app"));
-    const auto other = kit::EmailAddress::constant(QStringLiteral("a+b@gapsel.app"));
+    const auto support = kit::EmailAddress::constant(u"support@gapsel.app"_s);
+    const auto other = kit::EmailAddress::constant(u"a+b@gapsel.app"_s);
     EXPECT_EQ(kit::mailtoURL({support}).toString(QUrl::FullyEncoded),
-              QStringLiteral("mailto:support@gapsel.app"));
-    const QString body = kit::bodyWithInlineAttachment(
-        std::nullopt, QStringLiteral("debug-info.txt"), QStringLiteral("# Gapsel"));
+              u"mailto:support@gapsel.app"_s);
+    const QString body =
+        kit::bodyWithInlineAttachment(std::nullopt, u"debug-info.txt"_s, u"# Gapsel"_s);
     EXPECT_EQ(body, QStringLiteral("\n\n\n\ndebug-info.txt\n------------------------------\n\n"
                                    "# Gapsel"));
-    EXPECT_EQ(kit::mailtoURL({support, other}, QStringLiteral("Gapsel — Debug info"), body, {other},
-                             {support})
+    EXPECT_EQ(kit::mailtoURL({support, other}, u"Gapsel — Debug info"_s, body, {other}, {support})
                   .toString(QUrl::FullyEncoded),
               QStringLiteral("mailto:support@gapsel.app,a+b@gapsel.app"
                              "?subject=Gapsel%20%E2%80%94%20Debug%20info"
@@ -131,22 +131,21 @@ TEST_F(FeedbackTest, UrlCarriesProductAndMetadataAndAMessageOnlyWhenGiven) {
     const QUrl bare = kit::feedbackURL(kit);
     const QString metadata = kit::debugMetadataText(kit::gatherDebugReport(kit));
     EXPECT_EQ(bare.toString(QUrl::FullyEncoded),
-              QStringLiteral("https://gapsel.app/feedback?product=Gapsel&metadata=") +
+              u"https://gapsel.app/feedback?product=Gapsel&metadata="_s +
                   kit::percentEncoded(metadata));
-    EXPECT_TRUE(metadata.contains(QStringLiteral("\nOS: macOS 13.3.1 (22E261)\n")));
+    EXPECT_TRUE(metadata.contains(u"\nOS: macOS 13.3.1 (22E261)\n"_s));
 
-    const QUrlQuery query(kit::feedbackURL(kit, QStringLiteral("Hi & bye"), QStringLiteral("x")));
-    EXPECT_EQ(query.queryItemValue(QStringLiteral("messageField"), QUrl::FullyDecoded),
-              QStringLiteral("Hi & bye"));
-    EXPECT_EQ(query.queryItemValue(QStringLiteral("extraInfo")), QStringLiteral("x"));
+    const QUrlQuery query(kit::feedbackURL(kit, u"Hi & bye"_s, u"x"_s));
+    EXPECT_EQ(query.queryItemValue(u"messageField"_s, QUrl::FullyDecoded), u"Hi & bye"_s);
+    EXPECT_EQ(query.queryItemValue(u"extraInfo"_s), u"x"_s);
 }
 
 TEST_F(FeedbackTest, CopyPutsTheDocumentAndTheSourceMarkerOnTheClipboard) {
     const JXKit& kit = launches.launch();
     kit::copyDebugInfo(kit);
     const auto& contents = launches.sim.pasteboard.contents;
-    EXPECT_EQ(contents.value(QStringLiteral("org.nspasteboard.source")), "com.gapsel.Gapsel");
-    EXPECT_TRUE(contents.value(QStringLiteral("text/plain"))
+    EXPECT_EQ(contents.value(u"org.nspasteboard.source"_s), "com.gapsel.Gapsel");
+    EXPECT_TRUE(contents.value(u"text/plain"_s)
                     .startsWith("# Gapsel 1.0.0 (1)\n\nBundle Identifier: com.gapsel.Gapsel\n"
                                 "Launch Count: 1\nRunning Time: 0s\n"));
 }
@@ -156,47 +155,45 @@ TEST_F(FeedbackTest, EmailGoesAsAttachmentWhereTakenElseInline) {
     kit::emailDebugInfo(kit);
     ASSERT_EQ(launches.sim.mail.composed.size(), 1);
     const platform::MailMessage& message = launches.sim.mail.composed.first();
-    EXPECT_EQ(message.subject, QStringLiteral("Gapsel — Debug info"));
-    EXPECT_EQ(message.recipients, QStringList{QStringLiteral("support@gapsel.app")});
+    EXPECT_EQ(message.subject, u"Gapsel — Debug info"_s);
+    EXPECT_EQ(message.recipients, QStringList{u"support@gapsel.app"_s});
     QFile attachment(message.attachmentPath);
     ASSERT_TRUE(attachment.open(QIODevice::ReadOnly));
     EXPECT_TRUE(attachment.readAll().startsWith("# Gapsel"));
-    EXPECT_TRUE(message.attachmentPath.endsWith(QStringLiteral("/debug-info.txt")));
+    EXPECT_TRUE(message.attachmentPath.endsWith(u"/debug-info.txt"_s));
     EXPECT_TRUE(launches.sim.workspace.openedUrls().isEmpty());
 
     launches.sim.mail.acceptsAttachments = false;
     kit::emailDebugInfo(kit);
     ASSERT_EQ(launches.sim.workspace.openedUrls().size(), 1);
     const QUrlQuery query(launches.sim.workspace.openedUrls().first());
-    EXPECT_TRUE(query.queryItemValue(QStringLiteral("body"), QUrl::FullyDecoded)
-                    .startsWith(QStringLiteral("\n\n\n\ndebug-info.txt\n") + QString(30, u'-') +
-                                QStringLiteral("\n\n# Gapsel")));
+    EXPECT_TRUE(
+        query.queryItemValue(u"body"_s, QUrl::FullyDecoded)
+            .startsWith(u"\n\n\n\ndebug-info.txt\n"_s + QString(30, u'-') + u"\n\n# Gapsel"_s));
 }
 
 TEST_F(FeedbackTest, CrashLogAlertKeepsItsShapeAndTellsWhereReportsAreKept) {
-    const auto address = kit::EmailAddress::constant(QStringLiteral("support@gapsel.app"));
-    const platform::Alert original =
-        kit::crashLogAlert(QStringLiteral("Gapsel"), QStringLiteral("gapsel"), address,
-                           {platform::CrashReportStore::DiagnosticReports,
-                            QStringLiteral("/Library/Logs/DiagnosticReports/")});
-    EXPECT_EQ(original.message, QStringLiteral("How to send crash log"));
+    const auto address = kit::EmailAddress::constant(u"support@gapsel.app"_s);
+    const platform::Alert original = kit::crashLogAlert(
+        u"Gapsel"_s, u"gapsel"_s, address,
+        {platform::CrashReportStore::DiagnosticReports, u"/Library/Logs/DiagnosticReports/"_s});
     EXPECT_EQ(original.informativeText,
               QStringLiteral("Find the files that start with “Gapsel” in the “DiagnosticReports” "
                              "directory and email them to support@gapsel.app"));
-    EXPECT_EQ(original.buttons.first(), QStringLiteral("Reveal “DiagnosticReports” Directory"));
+    EXPECT_EQ(original.buttons.first(), u"Reveal “DiagnosticReports” Directory"_s);
 
     const platform::Alert journal = kit::crashLogAlert(
-        QStringLiteral("Gapsel"), QStringLiteral("gapsel"), address,
-        {platform::CrashReportStore::Coredumpctl, QStringLiteral("/var/lib/systemd/coredump")});
-    EXPECT_TRUE(journal.informativeText.contains(QStringLiteral("“coredumpctl list gapsel”")));
-    EXPECT_TRUE(journal.informativeText.contains(QStringLiteral("“coredumpctl info gapsel”")));
-    EXPECT_EQ(journal.buttons.first(), QStringLiteral("Reveal “coredump” Directory"));
+        u"Gapsel"_s, u"gapsel"_s, address,
+        {platform::CrashReportStore::Coredumpctl, u"/var/lib/systemd/coredump"_s});
+    EXPECT_TRUE(journal.informativeText.contains(u"“coredumpctl list gapsel”"_s));
+    EXPECT_TRUE(journal.informativeText.contains(u"“coredumpctl info gapsel”"_s));
+    EXPECT_EQ(journal.buttons.first(), u"Reveal “coredump” Directory"_s);
 
     JXKit& kit = launches.launch();
     launches.sim.alerts.answerNext({platform::AlertAnswer::firstButtonResponse, false});
     kit::showCrashLogInstructions(kit);
     EXPECT_EQ(launches.sim.workspace.openedUrls(),
-              QList<QUrl>{QUrl::fromLocalFile(QStringLiteral("/Library/Logs/DiagnosticReports/"))});
+              QList<QUrl>{QUrl::fromLocalFile(u"/Library/Logs/DiagnosticReports/"_s)});
 }
 
 } // namespace

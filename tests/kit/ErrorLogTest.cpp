@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 class ErrorLog : public ::testing::Test {
@@ -14,21 +16,21 @@ protected:
 };
 
 TEST_F(ErrorLog, RecordsTheErrorItsContextAndWhereItWasSeen) {
-    const auto record = kit::logError(platform::Error::failure(QStringLiteral("disk full")),
-                                      {{QStringLiteral("path"), QStringLiteral("/var/x")}});
-    const int line = __LINE__ - 2;
+    const auto record =
+        kit::logError(platform::Error::failure(u"disk full"_s), {{u"path"_s, u"/var/x"_s}});
+    const int line = __LINE__ - 1;
 
     ASSERT_TRUE(record);
     EXPECT_TRUE(record->contains(QLatin1String("disk full")));
     EXPECT_TRUE(record->contains(QLatin1String("path: /var/x")));
     EXPECT_TRUE(record->contains(QLatin1String("file: ErrorLogTest.cpp")));
-    EXPECT_TRUE(record->contains(QStringLiteral("line: %1").arg(line)));
-    EXPECT_TRUE(record->contains(QStringLiteral("fileLine: ErrorLogTest.cpp:%1").arg(line)));
+    EXPECT_TRUE(record->contains(u"line: %1"_s.arg(line)));
+    EXPECT_TRUE(record->contains(u"fileLine: ErrorLogTest.cpp:%1"_s.arg(line)));
     EXPECT_EQ(debug::InMemoryLog::shared().lines(), QStringList{*record});
 }
 
 TEST_F(ErrorLog, LeavesCancellationsOut) {
-    const auto record = kit::logError(platform::Error::cancellation(QStringLiteral("cancelled")));
+    const auto record = kit::logError(platform::Error::cancellation(u"cancelled"_s));
     EXPECT_FALSE(record);
     EXPECT_TRUE(debug::InMemoryLog::shared().lines().isEmpty());
 }

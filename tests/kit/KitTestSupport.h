@@ -13,25 +13,26 @@
 
 namespace kit_testing {
 
+using namespace Qt::StringLiterals;
+
 // One user's preferences file and a simulated desktop, started as often as a
 // test likes: each launch() is a new process's kit over the same file, read
 // afresh from disk.
 class Launches {
 public:
     Launches()
-        : path_(testing_support::freshFolder(QStringLiteral("kit")) +
-                QStringLiteral("/com.gapsel.Gapsel.plist")) {}
+        : path_(testing_support::freshFolder(u"kit"_s) + u"/com.gapsel.Gapsel.plist"_s) {}
 
     // Earlier launches' kits stay alive, as work they queued may still be waiting.
     JXKit& launch(StartupGestureHandlers gestures = {}) {
-        suite_ = UserDefaults::open(QStringLiteral("com.gapsel.Gapsel"), path_);
+        suite_ = UserDefaults::open(u"com.gapsel.Gapsel"_s, path_);
         kits_.push_back(std::make_unique<JXKit>(sim.platform(), suite_, std::move(gestures)));
         return *kits_.back();
     }
     // The preferences as the last launch sees them.
     UserDefaults& suite() {
         if (!suite_)
-            suite_ = UserDefaults::open(QStringLiteral("com.gapsel.Gapsel"), path_);
+            suite_ = UserDefaults::open(u"com.gapsel.Gapsel"_s, path_);
         return *suite_;
     }
     const std::shared_ptr<UserDefaults>& sharedSuite() {

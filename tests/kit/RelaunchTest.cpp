@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using kit_testing::Launches;
 using platform::Error;
 
@@ -25,6 +27,14 @@ protected:
     }
     QStringList loggedErrors() const { return debug::InMemoryLog::shared().lines(); }
     const platform::sim::SimApplication& application() const { return launches.sim.application; }
+    void failLaunchesOf(const QString& location, const QString& reason) {
+        launches.sim.workspace.failLaunchesOf(location, Error::failure(reason));
+    }
+    void installElsewhere() {
+        launches.sim.workspace.installApplication(launches.sim.bundle.identifier, installed);
+    }
+
+    const QString installed = u"/usr/bin/gapsel"_s;
 
     Launches launches;
 };
@@ -55,8 +65,12 @@ TEST_F(Relaunch, ForceExitsAtOnceAndSettingsCanBeAskedFor) {
     EXPECT_EQ(settingsOpened, 0);
 
     launches.launch();
+    EXPECT_EQ(settingsOpened, 0) << "opening waits for the main queue";
     launches.sim.queue.runUntilIdle();
     EXPECT_EQ(settingsOpened, 1);
+    launches.launch();
+    launches.sim.queue.runUntilIdle();
+    EXPECT_EQ(settingsOpened, 1) << "only the launch after the relaunch";
 }
 
 TEST_F(Relaunch, CalledTwiceStartsOneInstance) {
@@ -69,16 +83,14 @@ TEST_F(Relaunch, CalledTwiceStartsOneInstance) {
 }
 
 TEST_F(Relaunch, FailedLaunchTriesTheInstalledApplication) {
-    launches.sim.workspace.failLaunchesOf(launches.sim.bundle.location,
-                                          Error::failure(QStringLiteral("executable gone")));
-    launches.sim.workspace.installApplication(launches.sim.bundle.identifier,
-                                              QStringLiteral("/usr/bin/gapsel"));
+    failLaunchesOf(launches.sim.bundle.location, u"executable gone"_s);
+    installElsewhere();
     JXKit& kit = launches.launch();
     kit.relaunch();
     launches.sim.queue.runUntilIdle();
 
     EXPECT_EQ(launches.sim.workspace.launchRequests(),
-              QStringList({launches.sim.bundle.location, QStringLiteral("/usr/bin/gapsel")}));
+              QStringList({launches.sim.bundle.location, installed}));
     EXPECT_EQ(application().terminateRequests(), 1);
     ASSERT_EQ(loggedErrors().size(), 1);
     EXPECT_TRUE(loggedErrors()[0].contains(QLatin1String("executable gone")));
@@ -86,12 +98,9 @@ TEST_F(Relaunch, FailedLaunchTriesTheInstalledApplication) {
 }
 
 TEST_F(Relaunch, WhenBothAttemptsFailThisInstanceRunsOnWithTheFlagsCleared) {
-    launches.sim.workspace.failLaunchesOf(launches.sim.bundle.location,
-                                          Error::failure(QStringLiteral("executable gone")));
-    launches.sim.workspace.installApplication(launches.sim.bundle.identifier,
-                                              QStringLiteral("/usr/bin/gapsel"));
-    launches.sim.workspace.failLaunchesOf(QStringLiteral("/usr/bin/gapsel"),
-                                          Error::failure(QStringLiteral("not executable")));
+    failLaunchesOf(launches.sim.bundle.location, u"executable gone"_s);
+    installElsewhere();
+    failLaunchesOf(installed, u"not executable"_s);
     JXKit& kit = launches.launch();
     kit.relaunch({.showSettingsAfterRelaunch = true});
     launches.sim.queue.runUntilIdle();
@@ -110,8 +119,7 @@ TEST_F(Relaunch, WhenBothAttemptsFailThisInstanceRunsOnWithTheFlagsCleared) {
 }
 
 TEST_F(Relaunch, WhenNoApplicationIsInstalledTheFallbackFailureIsRecorded) {
-    launches.sim.workspace.failLaunchesOf(launches.sim.bundle.location,
-                                          Error::failure(QStringLiteral("executable gone")));
+    failLaunchesOf(launches.sim.bundle.location, u"executable gone"_s);
     JXKit& kit = launches.launch();
     kit.relaunch();
     launches.sim.queue.runUntilIdle();
@@ -124,16 +132,16 @@ TEST_F(Relaunch, WhenNoApplicationIsInstalledTheFallbackFailureIsRecorded) {
 }
 
 TEST_F(Relaunch, ThroughTheShellThePathIsAnArgumentNotCommandText) {
-    launches.sim.bundle.location = QStringLiteral("/opt/a\"b/$(reboot)/`id`/gapsel");
+    launches.sim.bundle.location = u"/opt/a\"b/$(reboot)/`id`/gapsel"_s;
     JXKit& kit = launches.launch();
     kit.relaunch({.useShell = true});
     launches.sim.queue.runUntilIdle();
 
     ASSERT_EQ(launches.sim.workspace.programStarts().size(), 1);
     const auto& start = launches.sim.workspace.programStarts()[0];
-    EXPECT_EQ(start.program, QStringLiteral("/bin/sh"));
+    EXPECT_EQ(start.program, u"/bin/sh"_s);
     ASSERT_EQ(start.arguments.size(), 4);
-    EXPECT_EQ(start.arguments[0], QStringLiteral("-c"));
+    EXPECT_EQ(start.arguments[0], u"-c"_s);
     EXPECT_FALSE(start.arguments[1].contains(QLatin1String("reboot")));
     EXPECT_EQ(start.arguments[3], launches.sim.bundle.location);
     EXPECT_EQ(application().terminateRequests(), 1);
@@ -142,10 +150,10 @@ TEST_F(Relaunch, ThroughTheShellThePathIsAnArgumentNotCommandText) {
 // The shell command run for real against an executable whose folder name
 // would run code if it were ever parsed.
 TEST(ShellRelaunchCommand, StartsAHostilePathVerbatimAndRunsNothingElse) {
-    const QString work = testing_support::freshFolder(QStringLiteral("shell"));
-    const QString folder = work + QStringLiteral("/it's \"$(touch pwned)\" `touch pwned2` $HOME");
+    const QString work = testing_support::freshFolder(u"shell"_s);
+    const QString folder = work + u"/it's \"$(touch pwned)\" `touch pwned2` $HOME"_s;
     ASSERT_TRUE(QDir().mkpath(folder));
-    const QString executable = folder + QStringLiteral("/gapsel");
+    const QString executable = folder + u"/gapsel"_s;
     QFile script(executable);
     ASSERT_TRUE(script.open(QIODevice::WriteOnly));
     script.write("#!/bin/sh\nprintf '%s\\n' \"$0\" \"$@\" > \"$(dirname \"$0\")/../started\"\n");
@@ -154,19 +162,18 @@ TEST(ShellRelaunchCommand, StartsAHostilePathVerbatimAndRunsNothingElse) {
 
     QProcess shell;
     shell.setWorkingDirectory(work);
-    shell.start(QStringLiteral("/bin/sh"), kit::Relauncher::shellArguments(executable));
+    shell.start(u"/bin/sh"_s, kit::Relauncher::shellArguments(executable));
     ASSERT_TRUE(shell.waitForFinished(10000));
     EXPECT_EQ(shell.exitCode(), 0) << shell.readAllStandardError().toStdString();
 
-    QFile started(work + QStringLiteral("/started"));
+    QFile started(work + u"/started"_s);
     ASSERT_TRUE(started.open(QIODevice::ReadOnly));
-    EXPECT_EQ(QString::fromUtf8(started.readAll()),
-              executable + QStringLiteral("\n--new-instance\n"));
-    EXPECT_EQ(QDir(work).entryList(QDir::Files), QStringList{QStringLiteral("started")});
+    EXPECT_EQ(QString::fromUtf8(started.readAll()), executable + u"\n--new-instance\n"_s);
+    EXPECT_EQ(QDir(work).entryList(QDir::Files), QStringList{u"started"_s});
 }
 
 TEST_F(Relaunch, ShellFailureIsRecordedAndShownAndTheInstanceRunsOn) {
-    launches.sim.workspace.failProgramStarts(Error::failure(QStringLiteral("no shell")));
+    launches.sim.workspace.failProgramStarts(Error::failure(u"no shell"_s));
     JXKit& kit = launches.launch();
     kit.relaunch({.useShell = true});
     launches.sim.queue.runUntilIdle();
@@ -174,7 +181,7 @@ TEST_F(Relaunch, ShellFailureIsRecordedAndShownAndTheInstanceRunsOn) {
     ASSERT_EQ(loggedErrors().size(), 1);
     EXPECT_TRUE(loggedErrors()[0].contains(QLatin1String("no shell")));
     ASSERT_EQ(launches.sim.alerts.presentedErrors().size(), 1);
-    EXPECT_EQ(launches.sim.alerts.presentedErrors()[0].description, QStringLiteral("no shell"));
+    EXPECT_EQ(launches.sim.alerts.presentedErrors()[0].description, u"no shell"_s);
     EXPECT_EQ(application().terminateRequests() + application().exitRequests(), 0);
     // The flags stay as written, so the next start by hand counts as the relaunch.
     EXPECT_EQ(stored("JXApp_wasRelaunched"), QVariant(true));
@@ -185,7 +192,7 @@ TEST_F(Relaunch, ShellFailureIsRecordedAndShownAndTheInstanceRunsOn) {
 }
 
 TEST_F(Relaunch, ShellFailureReportingFollowsTheFlags) {
-    launches.sim.workspace.failProgramStarts(Error::failure(QStringLiteral("no shell")));
+    launches.sim.workspace.failProgramStarts(Error::failure(u"no shell"_s));
     JXKit& logOnly = launches.launch();
     logOnly.relaunch({.logFailureOnly = true, .useShell = true});
     launches.sim.queue.runUntilIdle();

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using kit_testing::Launches;
 
 namespace {
@@ -33,8 +35,7 @@ TEST_F(ReviewRequest, TheFirstTwoLaunchesNeverCountWhateverTheDate) {
     EXPECT_FALSE(launch(0));
     EXPECT_FALSE(launch(30));
     EXPECT_EQ(count(), 0);
-    EXPECT_FALSE(
-        launches.suite().persistentDomain().contains(QStringLiteral("JXApp_requestReview")));
+    EXPECT_FALSE(launches.suite().persistentDomain().contains(u"JXApp_requestReview"_s));
 }
 
 TEST_F(ReviewRequest, TheFirstWeekNeverCountsThenTheSixthCountedLaunchIsAMilestone) {
@@ -50,10 +51,8 @@ TEST_F(ReviewRequest, TheFirstWeekNeverCountsThenTheSixthCountedLaunchIsAMilesto
     EXPECT_TRUE(debug::InMemoryLog::shared().lines().isEmpty());
     EXPECT_TRUE(launch(1));
     EXPECT_EQ(count(), 6);
-    EXPECT_TRUE(debug::InMemoryLog::shared()
-                    .lines()
-                    .join(QLatin1Char('\n'))
-                    .contains(QStringLiteral("milestone 6")));
+    EXPECT_TRUE(
+        debug::InMemoryLog::shared().lines().join(QLatin1Char('\n')).contains(u"milestone 6"_s));
     EXPECT_FALSE(launch(1));
 }
 

@@ -7,36 +7,36 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 TEST(ShareLink, TakesTheStorePageThenTheWebsiteThenTheMakersAppsPage) {
-    const QUrl website(QStringLiteral("https://gapsel.app/"));
-    const QString storeId = QStringLiteral("com.gapsel.Gapsel");
+    const QUrl website(u"https://gapsel.app/"_s);
+    const QString storeId = u"com.gapsel.Gapsel"_s;
     struct Case {
         kit::Metadata metadata;
         QString link;
     };
     for (const Case& c : {
-             Case{{website, storeId}, QStringLiteral("https://flathub.org/apps/com.gapsel.Gapsel")},
-             Case{{website, QStringLiteral("org.example.Unknown")}, website.toString()},
+             Case{{website, storeId}, u"https://flathub.org/apps/com.gapsel.Gapsel"_s},
+             Case{{website, u"org.example.Unknown"_s}, website.toString()},
              Case{{website, std::nullopt}, website.toString()},
-             Case{{std::nullopt, std::nullopt}, QStringLiteral("https://gapsel.app/apps")},
+             Case{{std::nullopt, std::nullopt}, u"https://gapsel.app/apps"_s},
          })
         EXPECT_EQ(kit::shareLink(c.metadata).toString(), c.link);
 }
 
 TEST(QrCode, EncodesLatin1TextOnlyAndLeavesAnythingElseEmpty) {
-    const QString link = QStringLiteral("https://flathub.org/apps/com.gapsel.Gapsel");
+    const QString link = u"https://flathub.org/apps/com.gapsel.Gapsel"_s;
     const auto medium = kit::QrCode::encode(link, kit::QrErrorCorrection::Medium);
     EXPECT_EQ(medium.size(), 29);
     EXPECT_GT(kit::QrCode::encode(link, kit::QrErrorCorrection::High).size(), medium.size());
     // The finder pattern's corner modules are dark.
     EXPECT_TRUE(medium.isDark(0, 0));
     EXPECT_TRUE(medium.isDark(28, 0));
-    EXPECT_FALSE(
-        kit::QrCode::encode(QStringLiteral("caf\u00e9"), kit::QrErrorCorrection::Medium).isEmpty());
-    EXPECT_TRUE(
-        kit::QrCode::encode(QStringLiteral("5 \u20ac"), kit::QrErrorCorrection::Medium).isEmpty());
+    EXPECT_FALSE(kit::QrCode::encode(u"caf\u00e9"_s, kit::QrErrorCorrection::Medium).isEmpty());
+    EXPECT_TRUE(kit::QrCode::encode(u"5 \u20ac"_s, kit::QrErrorCorrection::Medium).isEmpty());
     EXPECT_TRUE(kit::QrCode::encode(QString(), kit::QrErrorCorrection::Medium).isEmpty());
 }
 
@@ -48,18 +48,17 @@ TEST(QrCode, WholePixelModulesWithTheQuietZoneCentredInTheSquare) {
 }
 
 TEST(CopyUrl, OffersTheAddressAsUriAndTextMarkedWithItsSource) {
-    const QString id = QStringLiteral("com.gapsel.Gapsel");
+    const QString id = u"com.gapsel.Gapsel"_s;
     const QString source = QString::fromLatin1(platform::pasteboardType::source);
-    const auto web = kit::pasteboardItem(QUrl(QStringLiteral("https://gapsel.app/a b")), id);
-    EXPECT_EQ(web, (QMap<QString, QByteArray>{
-                       {QStringLiteral("text/uri-list"), "https://gapsel.app/a%20b\r\n"},
-                       {QStringLiteral("text/plain"), "https://gapsel.app/a%20b"},
-                       {source, "com.gapsel.Gapsel"}}));
-    const auto mail = kit::pasteboardItem(QUrl(QStringLiteral("mailto:hi@gapsel.app")), id);
-    EXPECT_EQ(mail.value(QStringLiteral("text/plain")), "hi@gapsel.app");
-    const auto file = kit::pasteboardItem(QUrl::fromLocalFile(QStringLiteral("/tmp/x y")), id);
-    EXPECT_EQ(file.value(QStringLiteral("text/plain")), "/tmp/x y");
-    EXPECT_EQ(file.value(QStringLiteral("text/uri-list")), "file:///tmp/x%20y\r\n");
+    const auto web = kit::pasteboardItem(QUrl(u"https://gapsel.app/a b"_s), id);
+    EXPECT_EQ(web, (QMap<QString, QByteArray>{{u"text/uri-list"_s, "https://gapsel.app/a%20b\r\n"},
+                                              {u"text/plain"_s, "https://gapsel.app/a%20b"},
+                                              {source, "com.gapsel.Gapsel"}}));
+    const auto mail = kit::pasteboardItem(QUrl(u"mailto:hi@gapsel.app"_s), id);
+    EXPECT_EQ(mail.value(u"text/plain"_s), "hi@gapsel.app");
+    const auto file = kit::pasteboardItem(QUrl::fromLocalFile(u"/tmp/x y"_s), id);
+    EXPECT_EQ(file.value(u"text/plain"_s), "/tmp/x y");
+    EXPECT_EQ(file.value(u"text/uri-list"_s), "file:///tmp/x%20y\r\n");
 }
 
 } // namespace

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using kit_testing::Launches;
 using platform::ModifierFlags;
 using Key = platform::ModifierKey;
@@ -28,55 +30,47 @@ TEST(ModifierGesture, OnlyTheExactSetCountsWithLockAndPadFlagsIgnored) {
 struct Journal {
     QStringList entries;
     StartupGestureHandlers handlers() {
-        return {[this] { entries.append(QStringLiteral("support")); },
-                [this] { entries.append(QStringLiteral("deletion")); }};
+        return {[this] { entries.append(u"support"_s); },
+                [this] { entries.append(u"deletion"_s); }};
     }
 };
 
-TEST(StartupGestures, SupportWindowOpensForItsGestureEvenWithCapsLock) {
-    Launches launches;
-    Journal journal;
-    launches.sim.modifiers.hold(kit::supportWindowGesture | Key::CapsLock);
-    launches.launch(journal.handlers());
-    EXPECT_TRUE(journal.entries.isEmpty()) << "gestures wait for the main queue";
-    launches.sim.queue.runUntilIdle();
-    EXPECT_EQ(journal.entries, QStringList{QStringLiteral("support")});
-}
-
-TEST(StartupGestures, HelpBreaksTheSupportWindowGesture) {
-    Launches launches;
-    Journal journal;
-    launches.sim.modifiers.hold(kit::supportWindowGesture | Key::Help);
-    launches.launch(journal.handlers());
-    launches.sim.queue.runUntilIdle();
-    EXPECT_TRUE(journal.entries.isEmpty());
-}
-
-TEST(StartupGestures, DeletionNeedsAllFourKeys) {
-    Launches launches;
-    Journal journal;
-    launches.sim.modifiers.hold(kit::dataDeletionGesture | Key::CapsLock);
-    launches.launch(journal.handlers());
-    launches.sim.queue.runUntilIdle();
-    EXPECT_EQ(journal.entries, QStringList{QStringLiteral("deletion")});
+TEST(StartupGestures, EachStepWaitsForTheMainQueueAndNeedsExactlyItsKeys) {
+    const struct {
+        ModifierFlags held;
+        QStringList ran;
+    } table[] = {
+        {kit::supportWindowGesture | Key::CapsLock, {u"support"_s}},
+        {kit::supportWindowGesture | Key::Help, {}},
+        {kit::dataDeletionGesture | Key::CapsLock, {u"deletion"_s}},
+    };
+    for (const auto& row : table) {
+        Launches launches;
+        Journal journal;
+        launches.sim.modifiers.hold(row.held);
+        launches.launch(journal.handlers());
+        EXPECT_TRUE(journal.entries.isEmpty()) << "gestures wait for the main queue";
+        launches.sim.queue.runUntilIdle();
+        EXPECT_EQ(journal.entries, row.ran) << row.ran.join(QLatin1Char(' ')).toStdString();
+    }
 }
 
 TEST(StartupGestures, ScheduledWorkRunsInItsOrderAndSettlesDebugModeOnce) {
     Launches launches;
-    launches.suite().set(true, QStringLiteral("JX_isShowingSettingsAfterRelaunch"));
+    launches.suite().set(true, u"JX_isShowingSettingsAfterRelaunch"_s);
     Journal journal;
     // Each step changes the keys held, so each later step shows by what it
     // sees that it ran after the earlier one.
     StartupGestureHandlers handlers{[&] {
-                                        journal.entries.append(QStringLiteral("support"));
+                                        journal.entries.append(u"support"_s);
                                         launches.sim.modifiers.hold(kit::dataDeletionGesture);
                                     },
                                     [&] {
-                                        journal.entries.append(QStringLiteral("deletion"));
+                                        journal.entries.append(u"deletion"_s);
                                         launches.sim.modifiers.hold(kit::debugModeGesture);
                                     }};
     launches.sim.settingsWindow.installOpener([&] {
-        journal.entries.append(QStringLiteral("settings"));
+        journal.entries.append(u"settings"_s);
         launches.sim.modifiers.hold({});
     });
     launches.sim.modifiers.hold(kit::supportWindowGesture);
@@ -84,8 +78,7 @@ TEST(StartupGestures, ScheduledWorkRunsInItsOrderAndSettlesDebugModeOnce) {
     JXKit& kit = launches.launch(handlers);
     launches.sim.queue.runUntilIdle();
 
-    EXPECT_EQ(journal.entries, QStringList({QStringLiteral("support"), QStringLiteral("deletion"),
-                                            QStringLiteral("settings")}));
+    EXPECT_EQ(journal.entries, QStringList({u"support"_s, u"deletion"_s, u"settings"_s}));
     EXPECT_TRUE(kit.isDebugMode()) << "settled after the deletion step, before the settings";
 }
 

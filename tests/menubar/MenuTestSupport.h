@@ -17,32 +17,32 @@
 
 namespace menubar_testing {
 
+using namespace Qt::StringLiterals;
+
 // Remembers which pending kit services and first-launch services were asked
 // for, in order.
 class RecordingServices final : public kit::PendingServices, public menubar::FirstLaunchServices {
 public:
     using kit::PendingServices::PendingServices;
 
-    void showShareAppScreen() override { calls.append(QStringLiteral("share")); }
-    void showDebugWindow() override { calls.append(QStringLiteral("debug")); }
-    void rateApp(const kit::StoreApp& app) override {
-        calls.append(QStringLiteral("rate ") + app.appStoreId);
-    }
+    void showShareAppScreen() override { calls.append(u"share"_s); }
+    void showDebugWindow() override { calls.append(u"debug"_s); }
+    void rateApp(const kit::StoreApp& app) override { calls.append(u"rate "_s + app.appStoreId); }
     void requestReviewIfNeeded(const QList<int>& milestones) override {
         QStringList numbers;
         for (int milestone : milestones)
             numbers.append(QString::number(milestone));
-        calls.append(QStringLiteral("review ") + numbers.join(QLatin1Char(',')));
+        calls.append(u"review "_s + numbers.join(QLatin1Char(',')));
     }
     void showWelcomePopover(const std::shared_ptr<platform::StatusItem>& item,
                             std::function<void()> completion) override {
-        calls.append(QStringLiteral("popover"));
+        calls.append(u"popover"_s);
         greeted = item;
         popoverCompletion = std::move(completion);
     }
     void ensureVisibility(const std::shared_ptr<platform::StatusItem>& item,
                           const menubar::VisibilityCheckOptions& options) override {
-        calls.append(QStringLiteral("visibility"));
+        calls.append(u"visibility"_s);
         checked = item;
         visibilityOptions = options;
     }
@@ -60,9 +60,9 @@ class KitFixture {
 public:
     // `earlierLaunches` launches are counted before this one.
     explicit KitFixture(qint64 earlierLaunches = 0)
-        : suite(UserDefaults::open(QStringLiteral("com.gapsel.Gapsel"),
-                                   testing_support::freshFolder(QStringLiteral("menus")) +
-                                       QStringLiteral("/com.gapsel.Gapsel.plist")))
+        : suite(
+              UserDefaults::open(u"com.gapsel.Gapsel"_s, testing_support::freshFolder(u"menus"_s) +
+                                                             u"/com.gapsel.Gapsel.plist"_s))
         , kit(launch(earlierLaunches))
         , pending(*kit, sim.platform(), suite) {}
 
@@ -70,8 +70,7 @@ public:
         return menubar::MenuServices{*kit, sim.workspace, std::move(metadata), pending, sim.alerts};
     }
     static kit::Metadata defaultMetadata() {
-        return kit::Metadata{QUrl(QStringLiteral("https://gapsel.app/")),
-                             QStringLiteral("com.gapsel.Gapsel")};
+        return kit::Metadata{QUrl(u"https://gapsel.app/"_s), u"com.gapsel.Gapsel"_s};
     }
 
     platform::sim::SimPlatform sim;
@@ -82,7 +81,7 @@ public:
 private:
     std::unique_ptr<JXKit> launch(qint64 earlierLaunches) {
         if (earlierLaunches > 0)
-            suite->set(earlierLaunches, QStringLiteral("JX_launchCount"));
+            suite->set(earlierLaunches, u"JX_launchCount"_s);
         return std::make_unique<JXKit>(sim.platform(), suite);
     }
 };

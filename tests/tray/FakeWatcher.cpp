@@ -5,18 +5,19 @@
 
 #include "fakewatcheradaptor.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 int watcherCount = 0;
 }
 
 FakeWatcher::FakeWatcher(const QString& address, bool hostRegistered)
-    : connectionName_(QStringLiteral("fake-watcher-%1").arg(++watcherCount))
+    : connectionName_(u"fake-watcher-%1"_s.arg(++watcherCount))
     , hostRegistered_(hostRegistered) {
     new FakeWatcherAdaptor(this);
     QDBusConnection connection = QDBusConnection::connectToBus(address, connectionName_);
-    connection.registerObject(QStringLiteral("/StatusNotifierWatcher"), this,
-                              QDBusConnection::ExportAdaptors);
-    connection.registerService(QStringLiteral("org.kde.StatusNotifierWatcher"));
+    connection.registerObject(u"/StatusNotifierWatcher"_s, this, QDBusConnection::ExportAdaptors);
+    connection.registerService(u"org.kde.StatusNotifierWatcher"_s);
 }
 
 FakeWatcher::~FakeWatcher() {

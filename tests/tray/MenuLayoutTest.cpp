@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using platform::xdg::DBusMenuLayoutItem;
 using platform::xdg::MenuLayout;
 using namespace tray_testing;
@@ -15,16 +17,15 @@ namespace {
 QStringList labelsOf(const DBusMenuLayoutItem& parent) {
     QStringList labels;
     for (const DBusMenuLayoutItem& child : parent.children)
-        labels.append(child.properties.value(QStringLiteral("type")).toString() ==
-                              QLatin1String("separator")
-                          ? QStringLiteral("---")
-                          : child.properties.value(QStringLiteral("label")).toString());
+        labels.append(child.properties.value(u"type"_s).toString() == QLatin1String("separator")
+                          ? u"---"_s
+                          : child.properties.value(u"label"_s).toString());
     return labels;
 }
 
 const DBusMenuLayoutItem& childLabelled(const DBusMenuLayoutItem& parent, const QString& label) {
     for (const DBusMenuLayoutItem& child : parent.children)
-        if (child.properties.value(QStringLiteral("label")).toString() == label)
+        if (child.properties.value(u"label"_s).toString() == label)
             return child;
     throw std::runtime_error("no such entry");
 }
@@ -37,67 +38,62 @@ std::shared_ptr<platform::Menu> separatorMenu(bool canRemove, const QString& che
 
 TEST(MenuLayout, ShowsEveryItemInOrderWithItsLookAndBehaviour) {
     MenuLayout layout;
-    layout.update(separatorMenu(false, QStringLiteral("—")));
+    layout.update(separatorMenu(false, u"—"_s));
     const DBusMenuLayoutItem root = layout.layout(MenuLayout::rootId, -1, {});
 
     EXPECT_EQ(root.id, 0);
-    EXPECT_EQ(root.properties.value(QStringLiteral("children-display")), QStringLiteral("submenu"));
+    EXPECT_EQ(root.properties.value(u"children-display"_s), u"submenu"_s);
     // A tip of two lines is two disabled entries.
     EXPECT_EQ(labelsOf(root),
               texts({"New", "Remove", "---", "Drag it", "to move it", "Separator", "space", "·",
                      "—", "---", "Settings…", "More", "Quit Gapsel"}));
-    EXPECT_EQ(childLabelled(root, QStringLiteral("to move it"))
-                  .properties.value(QStringLiteral("enabled")),
-              false);
+    EXPECT_EQ(childLabelled(root, u"to move it"_s).properties.value(u"enabled"_s), false);
 
-    const auto& remove = childLabelled(root, QStringLiteral("Remove"));
-    EXPECT_EQ(remove.properties.value(QStringLiteral("enabled")), false);
-    EXPECT_FALSE(
-        childLabelled(root, QStringLiteral("New")).properties.contains(QStringLiteral("enabled")));
-    EXPECT_EQ(childLabelled(root, QStringLiteral("Separator"))
-                  .properties.value(QStringLiteral("enabled")),
-              false);
+    const auto& remove = childLabelled(root, u"Remove"_s);
+    EXPECT_EQ(remove.properties.value(u"enabled"_s), false);
+    EXPECT_FALSE(childLabelled(root, u"New"_s).properties.contains(u"enabled"_s));
+    EXPECT_EQ(childLabelled(root, u"Separator"_s).properties.value(u"enabled"_s), false);
 
     // Every choice is a radio entry, checked or not.
     for (const auto& [label, state] : {std::pair{"—", 1}, {"·", 0}}) {
         const auto& choice = childLabelled(root, QString::fromUtf8(label));
-        EXPECT_EQ(choice.properties.value(QStringLiteral("toggle-type")), QStringLiteral("radio"));
-        EXPECT_EQ(choice.properties.value(QStringLiteral("toggle-state")), state) << label;
+        EXPECT_EQ(choice.properties.value(u"toggle-type"_s), u"radio"_s);
+        EXPECT_EQ(choice.properties.value(u"toggle-state"_s), state) << label;
     }
 
-    const auto& more = childLabelled(root, QStringLiteral("More"));
-    EXPECT_EQ(more.properties.value(QStringLiteral("children-display")), QStringLiteral("submenu"));
+    const auto& more = childLabelled(root, u"More"_s);
+    EXPECT_EQ(more.properties.value(u"children-display"_s), u"submenu"_s);
     EXPECT_EQ(labelsOf(more), texts({"About", "---", "Send Feedback…"}));
 
-    const auto quitShortcut = childLabelled(root, QStringLiteral("Quit Gapsel"))
-                                  .properties.value(QStringLiteral("shortcut"))
+    const auto quitShortcut = childLabelled(root, u"Quit Gapsel"_s)
+                                  .properties.value(u"shortcut"_s)
                                   .value<QList<QStringList>>();
     EXPECT_EQ(quitShortcut, QList<QStringList>{texts({"Control", "Q"})});
 }
 
 TEST(MenuLayout, LayoutDepthAndPropertyNamesLimitTheAnswer) {
     MenuLayout layout;
-    layout.update(separatorMenu(true, QStringLiteral("·")));
-    const DBusMenuLayoutItem top = layout.layout(MenuLayout::rootId, 1, {QStringLiteral("label")});
-    const auto& more = childLabelled(top, QStringLiteral("More"));
+    layout.update(separatorMenu(true, u"·"_s));
+    const DBusMenuLayoutItem top = layout.layout(MenuLayout::rootId, 1, {u"label"_s});
+    const auto& more = childLabelled(top, u"More"_s);
     EXPECT_TRUE(more.children.isEmpty());
-    EXPECT_EQ(more.properties.keys(), QStringList{QStringLiteral("label")});
+    EXPECT_EQ(more.properties.keys(), QStringList{u"label"_s});
     EXPECT_TRUE(layout.layout(MenuLayout::rootId, 0, {}).children.isEmpty());
     EXPECT_EQ(labelsOf(layout.layout(more.id, -1, {})).size(), 3);
 }
 
 TEST(MenuLayout, RebuildingKeepsIdsAndReportsOnlyChangedProperties) {
     MenuLayout layout;
-    layout.update(separatorMenu(false, QStringLiteral("—")));
+    layout.update(separatorMenu(false, u"—"_s));
     const DBusMenuLayoutItem before = layout.layout(MenuLayout::rootId, -1, {});
     const uint revision = layout.revision();
 
-    const MenuLayout::Changes same = layout.update(separatorMenu(false, QStringLiteral("—")));
+    const MenuLayout::Changes same = layout.update(separatorMenu(false, u"—"_s));
     EXPECT_FALSE(same.layoutChanged);
     EXPECT_TRUE(same.updated.isEmpty());
     EXPECT_TRUE(same.removed.isEmpty());
 
-    const MenuLayout::Changes changed = layout.update(separatorMenu(true, QStringLiteral("·")));
+    const MenuLayout::Changes changed = layout.update(separatorMenu(true, u"·"_s));
     const DBusMenuLayoutItem after = layout.layout(MenuLayout::rootId, -1, {});
     EXPECT_FALSE(changed.layoutChanged);
     EXPECT_EQ(layout.revision(), revision);
@@ -105,16 +101,16 @@ TEST(MenuLayout, RebuildingKeepsIdsAndReportsOnlyChangedProperties) {
     for (qsizetype i = 0; i < after.children.size(); ++i)
         EXPECT_EQ(after.children[i].id, before.children[i].id);
 
-    const int removeId = childLabelled(after, QStringLiteral("Remove")).id;
-    const int dotId = childLabelled(after, QStringLiteral("·")).id;
-    const int dashId = childLabelled(after, QStringLiteral("—")).id;
+    const int removeId = childLabelled(after, u"Remove"_s).id;
+    const int dotId = childLabelled(after, u"·"_s).id;
+    const int dashId = childLabelled(after, u"—"_s).id;
     QMap<int, QVariantMap> updated;
     for (const auto& entry : changed.updated)
         updated.insert(entry.id, entry.properties);
     // Only the states change: hosts keep the toggle type they read first.
     EXPECT_EQ(updated.keys(), (QList<int>{dotId, dashId}));
-    EXPECT_EQ(updated[dotId], (QVariantMap{{QStringLiteral("toggle-state"), 1}}));
-    EXPECT_EQ(updated[dashId], (QVariantMap{{QStringLiteral("toggle-state"), 0}}));
+    EXPECT_EQ(updated[dotId], (QVariantMap{{u"toggle-state"_s, 1}}));
+    EXPECT_EQ(updated[dashId], (QVariantMap{{u"toggle-state"_s, 0}}));
     ASSERT_EQ(changed.removed.size(), 1);
     EXPECT_EQ(changed.removed[0].id, removeId);
     EXPECT_EQ(changed.removed[0].names, texts({"enabled"}));
@@ -122,13 +118,13 @@ TEST(MenuLayout, RebuildingKeepsIdsAndReportsOnlyChangedProperties) {
 
 TEST(MenuLayout, AnInsertedItemChangesTheTreeButNotTheIdsOfTheOthers) {
     MenuLayout layout;
-    auto menu = separatorMenu(true, QStringLiteral("—"));
+    auto menu = separatorMenu(true, u"—"_s);
     layout.update(menu);
     const DBusMenuLayoutItem before = layout.layout(MenuLayout::rootId, -1, {});
     const uint revision = layout.revision();
 
     auto longer = std::make_shared<platform::Menu>();
-    longer->addItem(item(QStringLiteral("Tip")));
+    longer->addItem(item(u"Tip"_s));
     for (const auto& entry : menu->items())
         longer->addItem(entry);
     const MenuLayout::Changes changes = layout.update(longer);
@@ -144,7 +140,7 @@ TEST(MenuLayout, AnInsertedItemChangesTheTreeButNotTheIdsOfTheOthers) {
 TEST(MenuLayout, EntriesThatLeftAreGoneForGood) {
     MenuLayout layout;
     auto menu = std::make_shared<platform::Menu>();
-    menu->addItem(item(QStringLiteral("Remove")));
+    menu->addItem(item(u"Remove"_s));
     layout.update(menu);
     const int removeId = layout.layout(MenuLayout::rootId, 1, {}).children.at(0).id;
 
@@ -152,19 +148,19 @@ TEST(MenuLayout, EntriesThatLeftAreGoneForGood) {
     EXPECT_TRUE(layout.update(menu).layoutChanged);
     EXPECT_EQ(layout.entry(removeId), nullptr);
 
-    menu->addItem(item(QStringLiteral("Other")));
+    menu->addItem(item(u"Other"_s));
     layout.update(menu);
     EXPECT_NE(layout.layout(MenuLayout::rootId, 1, {}).children.at(0).id, removeId);
 }
 
 TEST(MenuLayout, LabelsKeepLiteralUnderscoresAndHiddenItemsAreInvisible) {
-    auto hidden = item(QStringLiteral("snake_case"));
+    auto hidden = item(u"snake_case"_s);
     hidden->setHidden(true);
     const QVariantMap properties = MenuLayout::propertiesOf(*hidden);
-    EXPECT_EQ(properties.value(QStringLiteral("label")), QStringLiteral("snake__case"));
-    EXPECT_EQ(properties.value(QStringLiteral("visible")), false);
+    EXPECT_EQ(properties.value(u"label"_s), u"snake__case"_s);
+    EXPECT_EQ(properties.value(u"visible"_s), false);
     EXPECT_EQ(MenuLayout::propertiesOf(*platform::MenuItem::separator()),
-              (QVariantMap{{QStringLiteral("type"), QStringLiteral("separator")}}));
+              (QVariantMap{{u"type"_s, u"separator"_s}}));
 }
 
 } // namespace

@@ -7,12 +7,12 @@
 
 #include <QDBusPendingCallWatcher>
 
+using namespace Qt::StringLiterals;
+
 namespace tray_testing {
 
 PrivateBus::PrivateBus() {
-    daemon_.start(QStringLiteral("dbus-daemon"),
-                  {QStringLiteral("--session"), QStringLiteral("--nofork"),
-                   QStringLiteral("--print-address=1")});
+    daemon_.start(u"dbus-daemon"_s, {u"--session"_s, u"--nofork"_s, u"--print-address=1"_s});
     if (daemon_.waitForStarted() && daemon_.waitForReadyRead())
         address_ = QString::fromUtf8(daemon_.readLine()).trimmed();
 }

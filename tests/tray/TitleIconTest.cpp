@@ -10,6 +10,8 @@
 
 #include <cmath>
 
+using namespace Qt::StringLiterals;
+
 using platform::xdg::TitleIcon;
 
 namespace {
@@ -26,8 +28,8 @@ int strongestAlpha(const QImage& image) {
 
 TEST(TitleIcon, BlanksDrawATransparentGapAndATabIsTwiceAsWide) {
     for (int height : TitleIcon::heights()) {
-        const QImage space = TitleIcon(QStringLiteral(" "), false).render(height);
-        const QImage tab = TitleIcon(QStringLiteral("\t"), false).render(height);
+        const QImage space = TitleIcon(u" "_s, false).render(height);
+        const QImage tab = TitleIcon(u"\t"_s, false).render(height);
         EXPECT_EQ(space.height(), height);
         EXPECT_EQ(space.width(), height);
         EXPECT_EQ(tab.width(), 2 * height);
@@ -67,8 +69,7 @@ TEST(TitleIcon, EveryGlyphStandsOutFromDarkLightAndColouredPanelsDimmedOrNot) {
     const QColor panels[] = {QColor(0x2b, 0x2b, 0x2b), QColor(0xf0, 0xf0, 0xf0),
                              QColor(128, 128, 128), QColor(0x2b, 0x30, 0x3b),
                              QColor(0x29, 0x80, 0xb9)};
-    for (const QString& character : {QStringLiteral("·"), QStringLiteral("•"), QStringLiteral("|"),
-                                     QStringLiteral("-"), QStringLiteral("—"), QStringLiteral("x")})
+    for (const QString& character : {u"·"_s, u"•"_s, u"|"_s, u"-"_s, u"—"_s, u"x"_s})
         for (int height : {16, 22}) {
             const QImage normal = TitleIcon(character, false).render(height);
             const QImage dimmed = TitleIcon(character, true).render(height);
@@ -82,7 +83,7 @@ TEST(TitleIcon, EveryGlyphStandsOutFromDarkLightAndColouredPanelsDimmedOrNot) {
                 EXPECT_LT(contrastOn(dimmed, panel), contrastOn(normal, panel)) << what;
             }
         }
-    EXPECT_EQ(TitleIcon(QStringLiteral(" "), true).renderAll().size(), TitleIcon::heights().size());
+    EXPECT_EQ(TitleIcon(u" "_s, true).renderAll().size(), TitleIcon::heights().size());
 }
 
 TEST(TitleIcon, ALongTitleIsCutToSixteenCharactersAndItsIconStaysSmall) {
@@ -90,9 +91,9 @@ TEST(TitleIcon, ALongTitleIsCutToSixteenCharactersAndItsIconStaysSmall) {
     EXPECT_EQ(TitleIcon::bounded(dashes), QString(16, QChar(0x2014)) + QChar(0x2026));
     // A letter with its accent is one character.
     const QString accented =
-        QString(20, QLatin1Char('e')).replace(QLatin1String("e"), QStringLiteral("e\u0301"));
+        QString(20, QLatin1Char('e')).replace(QLatin1String("e"), u"e\u0301"_s);
     EXPECT_EQ(TitleIcon::bounded(accented).size(), 33);
-    EXPECT_EQ(TitleIcon::bounded(QStringLiteral("|")), QStringLiteral("|"));
+    EXPECT_EQ(TitleIcon::bounded(u"|"_s), u"|"_s);
     EXPECT_LE(TitleIcon(TitleIcon::bounded(dashes), false).render(48).width(), 48 * 17);
 }
 

@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 
 using namespace tray_testing;
+using namespace Qt::StringLiterals;
 using platform::TrayHost;
 using platform::TrayHostKind;
 using platform::xdg::DBusImageList;
@@ -28,13 +29,15 @@ using testing_support::processEventsUntil;
 
 namespace {
 
-const QString itemInterface = QStringLiteral("org.kde.StatusNotifierItem");
-const QString menuInterface = QStringLiteral("com.canonical.dbusmenu");
-const QString itemPath = QStringLiteral("/StatusNotifierItem");
-const QString menuPath = QStringLiteral("/MenuBar");
-const QString uuid = QStringLiteral("6F1D2C3B-0A9E-4B8D-9C7F-123456789ABC");
+const QString itemInterface = u"org.kde.StatusNotifierItem"_s;
+const QString menuInterface = u"com.canonical.dbusmenu"_s;
+const QString propertiesInterface = u"org.freedesktop.DBus.Properties"_s;
+const QString itemPath = u"/StatusNotifierItem"_s;
+const QString menuPath = u"/MenuBar"_s;
+const QString uuid = u"6F1D2C3B-0A9E-4B8D-9C7F-123456789ABC"_s;
 
-// A tray host on a private bus, with Gapsel's status bar beside it.
+// A tray host on a private bus, with Gapsel's status bar beside it. The calls
+// go to the item in `service`.
 class TrayOnBus : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -60,43 +63,57 @@ protected:
         return item;
     }
 
-    QDBusMessage call(const QString& service, const QString& path, const QString& interface,
-                      const QString& method, const QVariantList& arguments = {}) {
+    // An item with `menu` that a present tray host shows; calls go to it.
+    std::shared_ptr<TrayStatusItem> show(std::shared_ptr<platform::Menu> menu = nullptr,
+                                         const QString& title = u"—"_s) {
+        if (!watcher)
+            watcher = std::make_unique<FakeWatcher>(bus.address(), true);
+        auto item = addItem(title, std::move(menu));
+        EXPECT_TRUE(processEventsUntil([&] { return item->isVisible(); }));
+        service = item->serviceName();
+        return item;
+    }
+
+    QDBusMessage call(const QString& path, const QString& interface, const QString& method,
+                      const QVariantList& arguments = {}) {
         QDBusMessage message = QDBusMessage::createMethodCall(service, path, interface, method);
         message.setArguments(arguments);
         return callAndWait(host, message);
     }
-
-    QVariant property(const QString& service, const QString& name) {
-        const QDBusMessage reply =
-            call(service, itemPath, QStringLiteral("org.freedesktop.DBus.Properties"),
-                 QStringLiteral("Get"), {itemInterface, name});
-        return reply.type() == QDBusMessage::ReplyMessage
-                   ? reply.arguments().value(0).value<QDBusVariant>().variant()
-                   : QVariant();
+    QDBusMessage menuCall(const QString& method, const QVariantList& arguments = {}) {
+        return call(menuPath, menuInterface, method, arguments);
+    }
+    QDBusMessage event(int id, const QString& kind) {
+        return menuCall(u"Event"_s, {id, kind, QVariant::fromValue(QDBusVariant(0)), 0u});
     }
 
-    DBusMenuLayoutItem layout(const QString& service) {
-        const QDBusMessage reply = call(service, menuPath, menuInterface,
-                                        QStringLiteral("GetLayout"), {0, -1, QStringList()});
+    QVariant property(const QString& name) {
+        const QDBusMessage reply =
+            call(itemPath, propertiesInterface, u"Get"_s, {itemInterface, name});
+        return reply.arguments().value(0).value<QDBusVariant>().variant();
+    }
+
+    DBusMenuLayoutItem layout(int id = 0) {
+        const QDBusMessage reply = menuCall(u"GetLayout"_s, {id, -1, QStringList()});
         DBusMenuLayoutItem root;
         if (reply.type() == QDBusMessage::ReplyMessage)
             reply.arguments().value(1).value<QDBusArgument>() >> root;
         return root;
     }
 
-    // The name the watcher knows the item by: its connection's, and the path.
-    QString registeredName(const QString& service) {
-        return host.interface()->serviceOwner(service).value() + itemPath;
+    // The name the watcher knows an item by: its connection's, and the path.
+    QString registeredName(const QString& itemService) {
+        return host.interface()->serviceOwner(itemService).value() + itemPath;
     }
 
     // A round trip through the item's own connection: what the item was sent
-    // before has been handled when it returns.
-    void sync(const QString& service) { property(service, QStringLiteral("Id")); }
+    // before has been handled when it returns, so what did not happen by then
+    // will not.
+    void sync() { property(u"Id"_s); }
 
-    int idOf(const QString& service, const QString& label) {
-        for (const DBusMenuLayoutItem& child : layout(service).children)
-            if (child.properties.value(QStringLiteral("label")).toString() == label)
+    int idOf(const QString& label) {
+        for (const DBusMenuLayoutItem& child : layout().children)
+            if (child.properties.value(u"label"_s).toString() == label)
                 return child.id;
         return -1;
     }
@@ -104,21 +121,22 @@ protected:
     static std::shared_ptr<RecordingMenu> separatorMenu(const bool& canRemove) {
         auto menu = std::make_shared<RecordingMenu>();
         menu->build = [&canRemove](RecordingMenu& self) {
-            buildSeparatorMenu(self, canRemove, QStringLiteral("—"));
+            buildSeparatorMenu(self, canRemove, u"—"_s);
         };
         return menu;
     }
 
     PrivateBus bus;
-    QDBusConnection host = bus.connect(QStringLiteral("host-%1").arg(nextHostNumber()));
+    QDBusConnection host = bus.connect(u"host-%1"_s.arg(nextHostNumber()));
     std::unique_ptr<FakeWatcher> watcher;
     platform::sim::SimTrayHosts hosts;
     std::vector<std::pair<std::shared_ptr<platform::Menu>, QPoint>> popups;
-    TrayStatusBar bar{QStringLiteral("Gapsel separator"), hosts, bus.connector(),
+    TrayStatusBar bar{u"Gapsel separator"_s, hosts, bus.connector(),
                       [this](std::shared_ptr<platform::Menu> menu, QPoint at) {
                           popups.emplace_back(std::move(menu), at);
                       }};
     std::vector<std::shared_ptr<TrayStatusItem>> items;
+    QString service;
 
 private:
     static int nextHostNumber() {
@@ -127,70 +145,66 @@ private:
     }
 };
 
-TEST_F(TrayOnBus, AnItemRegistersIsVisibleWhileAHostIsAndShowsWhatHostsRead) {
+TEST_F(TrayOnBus, AnItemRegistersShowsWhatHostsReadWhileAHostIsAndLeavesWhenReleased) {
     watcher = std::make_unique<FakeWatcher>(bus.address(), false);
-    auto item = addItem(QStringLiteral("—"), std::make_shared<RecordingMenu>());
+    auto item = addItem(u"—"_s, std::make_shared<RecordingMenu>());
     ASSERT_TRUE(processEventsUntil([&] { return watcher->items().size() == 1; }));
-    const QString service = item->serviceName();
+    service = item->serviceName();
     EXPECT_EQ(watcher->items(), QStringList{registeredName(service)});
-    sync(service);
+    sync();
     EXPECT_FALSE(item->isVisible());
     watcher->setHostRegistered(true);
     EXPECT_TRUE(processEventsUntil([&] { return item->isVisible(); }));
 
-    EXPECT_EQ(property(service, QStringLiteral("Id")), uuid);
-    const QString title = QStringLiteral("Gapsel separator: em dash");
-    EXPECT_EQ(property(service, QStringLiteral("Title")), title);
+    // All a host reads comes in one answer, as hosts ask for it.
+    const QDBusMessage all = call(itemPath, propertiesInterface, u"GetAll"_s, {itemInterface});
+    ASSERT_EQ(all.type(), QDBusMessage::ReplyMessage) << all.errorMessage().toStdString();
+    QVariantMap properties;
+    all.arguments().value(0).value<QDBusArgument>() >> properties;
+    const QString title = u"Gapsel separator: em dash"_s;
+    for (const auto& [name, value] : {std::pair{"Id", QVariant(uuid)},
+                                      {"Title", title},
+                                      {"Category", u"ApplicationStatus"_s},
+                                      {"Status", u"Active"_s},
+                                      {"ItemIsMenu", true},
+                                      {"XAyatanaLabel", u"—"_s}})
+        EXPECT_EQ(properties.value(QString::fromLatin1(name)), value) << name;
+    for (const char* name : {"OverlayIconPixmap", "AttentionIconPixmap", "WindowId"})
+        EXPECT_TRUE(properties.contains(QString::fromLatin1(name))) << name;
+    EXPECT_EQ(properties.value(u"Menu"_s).value<QDBusObjectPath>().path(), menuPath);
     platform::xdg::DBusToolTip toolTip;
-    property(service, QStringLiteral("ToolTip")).value<QDBusArgument>() >> toolTip;
+    properties.value(u"ToolTip"_s).value<QDBusArgument>() >> toolTip;
     EXPECT_EQ(toolTip.title, title);
-    EXPECT_EQ(property(service, QStringLiteral("Category")), QStringLiteral("ApplicationStatus"));
-    EXPECT_EQ(property(service, QStringLiteral("Status")), QStringLiteral("Active"));
-    EXPECT_EQ(property(service, QStringLiteral("ItemIsMenu")), true);
-    EXPECT_EQ(property(service, QStringLiteral("Menu")).value<QDBusObjectPath>().path(), menuPath);
-    EXPECT_EQ(property(service, QStringLiteral("XAyatanaLabel")), QStringLiteral("—"));
-
     DBusImageList icons;
-    property(service, QStringLiteral("IconPixmap")).value<QDBusArgument>() >> icons;
+    property(u"IconPixmap"_s).value<QDBusArgument>() >> icons;
     ASSERT_EQ(icons.size(), 5);
     EXPECT_EQ(icons.front().height, 16);
     EXPECT_EQ(icons.front().pixels.size(), 4 * icons.front().width * icons.front().height);
 
-    const QDBusMessage all =
-        call(service, itemPath, QStringLiteral("org.freedesktop.DBus.Properties"),
-             QStringLiteral("GetAll"), {itemInterface});
-    ASSERT_EQ(all.type(), QDBusMessage::ReplyMessage) << all.errorMessage().toStdString();
-    QVariantMap properties;
-    all.arguments().value(0).value<QDBusArgument>() >> properties;
-    for (const char* name : {"IconPixmap", "ToolTip", "OverlayIconPixmap", "AttentionIconPixmap",
-                             "XAyatanaLabel", "WindowId"})
-        EXPECT_TRUE(properties.contains(QString::fromLatin1(name))) << name;
-
     watcher->setHostRegistered(false);
     EXPECT_TRUE(processEventsUntil([&] { return !item->isVisible(); }));
+    // Released, it leaves the bus at once.
+    items.clear();
+    item.reset();
+    EXPECT_TRUE(processEventsUntil(
+        [&] { return !host.interface()->isServiceRegistered(service).value(); }));
 }
 
 TEST_F(TrayOnBus, EachHostGetsOneGlyphAndTheMethodsItCanUse) {
-    watcher = std::make_unique<FakeWatcher>(bus.address(), true);
-    std::shared_ptr<TrayStatusItem> item;
     const auto introspect = [&](const QString& path) {
-        return call(item->serviceName(), path,
-                    QStringLiteral("org.freedesktop.DBus.Introspectable"),
-                    QStringLiteral("Introspect"))
+        return call(path, u"org.freedesktop.DBus.Introspectable"_s, u"Introspect"_s)
             .arguments()
             .value(0)
             .toString();
     };
     const auto has = [](const QString& xml, const char* member) {
-        return xml.contains(QStringLiteral("name=\"%1\"").arg(QLatin1String(member)));
+        return xml.contains(u"name=\"%1\""_s.arg(QLatin1String(member)));
     };
     for (const auto& [kind, label, activates] :
          {std::tuple{TrayHostKind::Xfce, "·", true}, {TrayHostKind::Gnome, "", false}}) {
         hosts.setHosts({TrayHost{kind, {}, -1}});
-        item = addItem(QStringLiteral("·"), std::make_shared<RecordingMenu>());
-        ASSERT_TRUE(processEventsUntil([&] { return item->isVisible(); }));
-        EXPECT_EQ(property(item->serviceName(), QStringLiteral("XAyatanaLabel")),
-                  QString::fromUtf8(label));
+        show(std::make_shared<RecordingMenu>(), u"·"_s);
+        EXPECT_EQ(property(u"XAyatanaLabel"_s), QString::fromUtf8(label));
         const QString itemXml = introspect(itemPath);
         for (const char* member : {"IconPixmap", "ToolTip", "XAyatanaNewLabel", "NewIcon"})
             EXPECT_TRUE(has(itemXml, member)) << member;
@@ -201,8 +215,7 @@ TEST_F(TrayOnBus, EachHostGetsOneGlyphAndTheMethodsItCanUse) {
     for (const char* member :
          {"GetLayout", "GetGroupProperties", "GetProperty", "Event", "EventGroup", "AboutToShow",
           "AboutToShowGroup", "LayoutUpdated", "ItemsPropertiesUpdated"})
-        EXPECT_TRUE(menuXml.contains(QStringLiteral("name=\"%1\"").arg(QLatin1String(member))))
-            << member;
+        EXPECT_TRUE(has(menuXml, member)) << member;
 }
 
 TEST_F(TrayOnBus, ItemsRegisterInOrderAndAgainWhenTheWatcherComesBackComesLateOrDropsOne) {
@@ -219,72 +232,60 @@ TEST_F(TrayOnBus, ItemsRegisterInOrderAndAgainWhenTheWatcherComesBackComesLateOr
             result.append(registeredName(one->serviceName()));
         return result;
     };
-    sync(made.back()->serviceName());
+    service = made.back()->serviceName();
+    sync();
     EXPECT_FALSE(made.front()->isVisible());
 
-    watcher = std::make_unique<FakeWatcher>(bus.address(), true);
-    ASSERT_TRUE(processEventsUntil(allVisible));
-    EXPECT_EQ(watcher->items(), names());
-
-    watcher.reset();
-    ASSERT_TRUE(processEventsUntil([&] { return !made.front()->isVisible(); }));
-    watcher = std::make_unique<FakeWatcher>(bus.address(), true);
-    ASSERT_TRUE(processEventsUntil(allVisible));
-    EXPECT_EQ(watcher->items(), names());
-
+    for (int round = 0; round < 2; ++round) {
+        watcher = std::make_unique<FakeWatcher>(bus.address(), true);
+        ASSERT_TRUE(processEventsUntil(allVisible));
+        EXPECT_EQ(watcher->items(), names()) << round;
+        if (round == 0) {
+            watcher.reset();
+            ASSERT_TRUE(processEventsUntil([&] { return !made.front()->isVisible(); }));
+        }
+    }
     watcher->dropItem(names().first());
     EXPECT_TRUE(processEventsUntil([&] { return watcher->items().size() == 3; }));
     EXPECT_EQ(watcher->items().last(), names().first());
 }
 
 TEST_F(TrayOnBus, WithoutABusItemsAreMadeAndStayInvisible) {
-    TrayStatusBar nowhere(QStringLiteral("Gapsel"), hosts, [](const QString& name) {
-        return QDBusConnection::connectToBus(QStringLiteral("unix:path=/nonexistent/bus"), name);
+    TrayStatusBar nowhere(u"Gapsel"_s, hosts, [](const QString& name) {
+        return QDBusConnection::connectToBus(u"unix:path=/nonexistent/bus"_s, name);
     });
     auto item = nowhere.statusItem(platform::StatusBar::variableLength);
-    item->button().setTitle(QStringLiteral("•"));
+    item->button().setTitle(u"•"_s);
     item->setMenu(std::make_shared<RecordingMenu>());
     QCoreApplication::processEvents();
     EXPECT_FALSE(std::static_pointer_cast<TrayStatusItem>(item)->isVisible());
 }
 
 TEST_F(TrayOnBus, AHostOpensTheMenuEntryByEntryAndChoosesAnItem) {
-    watcher = std::make_unique<FakeWatcher>(bus.address(), true);
     bool canRemove = false;
     auto menu = separatorMenu(canRemove);
-    auto item = addItem(QStringLiteral("—"), menu);
-    ASSERT_TRUE(processEventsUntil([&] { return item->isVisible(); }));
-    const QString service = item->serviceName();
+    show(menu);
 
     menu->events.clear();
-    call(service, menuPath, menuInterface, QStringLiteral("AboutToShow"), {0});
-    EXPECT_EQ(menu->events, QStringList{QStringLiteral("update")});
-    const DBusMenuLayoutItem root = layout(service);
-    ASSERT_EQ(root.children.size(), 13);
-    EXPECT_EQ(root.children[1].properties.value(QStringLiteral("enabled")), false);
+    menuCall(u"AboutToShow"_s, {0});
+    EXPECT_EQ(menu->events, QStringList{u"update"_s});
+    ASSERT_EQ(layout().children.size(), 13);
 
-    call(service, menuPath, menuInterface, QStringLiteral("Event"),
-         {0, QStringLiteral("opened"), QVariant::fromValue(QDBusVariant(0)), 0u});
-    const int newId = idOf(service, QStringLiteral("New"));
+    event(0, u"opened"_s);
     const auto newItem = std::static_pointer_cast<CountingItem>(menu->items().front());
-    const QDBusMessage clicked =
-        call(service, menuPath, menuInterface, QStringLiteral("Event"),
-             {newId, QStringLiteral("clicked"), QVariant::fromValue(QDBusVariant(0)), 0u});
-    EXPECT_EQ(clicked.type(), QDBusMessage::ReplyMessage);
+    EXPECT_EQ(event(idOf(u"New"_s), u"clicked"_s).type(), QDBusMessage::ReplyMessage);
     EXPECT_TRUE(processEventsUntil([&] { return newItem->performed == 1; }));
     EXPECT_EQ(menu->events.mid(1, 2), texts({"open", "close"}));
 
     // A disabled entry cannot be chosen.
-    const int removeId = idOf(service, QStringLiteral("Remove"));
     const auto removeItem = std::static_pointer_cast<CountingItem>(menu->items().at(1));
-    call(service, menuPath, menuInterface, QStringLiteral("Event"),
-         {removeId, QStringLiteral("clicked"), QVariant::fromValue(QDBusVariant(0)), 0u});
-    sync(service);
+    event(idOf(u"Remove"_s), u"clicked"_s);
+    sync();
     EXPECT_EQ(removeItem->performed, 0);
 
     // Hosts that leave clicks to the item get the same menu where they ask.
-    call(service, itemPath, itemInterface, QStringLiteral("Activate"), {10, 20});
-    call(service, itemPath, itemInterface, QStringLiteral("ContextMenu"), {30, 40});
+    call(itemPath, itemInterface, u"Activate"_s, {10, 20});
+    call(itemPath, itemInterface, u"ContextMenu"_s, {30, 40});
     ASSERT_EQ(popups.size(), 2u);
     EXPECT_EQ(popups[0].first, menu);
     EXPECT_EQ(popups[0].second, QPoint(10, 20));
@@ -292,160 +293,112 @@ TEST_F(TrayOnBus, AHostOpensTheMenuEntryByEntryAndChoosesAnItem) {
 }
 
 TEST_F(TrayOnBus, AHostOpensASubmenuOnItsOwn) {
-    watcher = std::make_unique<FakeWatcher>(bus.address(), true);
     auto submenu = std::make_shared<RecordingMenu>();
-    submenu->build = [](RecordingMenu& self) { self.addItem(item(QStringLiteral("About"))); };
+    submenu->build = [](RecordingMenu& self) { self.addItem(item(u"About"_s)); };
     auto menu = std::make_shared<RecordingMenu>();
     menu->build = [&](RecordingMenu& self) {
-        auto more = item(QStringLiteral("More"));
+        auto more = item(u"More"_s);
         more->setSubmenu(submenu);
         self.addItem(more);
     };
-    auto trayItem = addItem(QStringLiteral("—"), menu);
-    ASSERT_TRUE(processEventsUntil([&] { return trayItem->isVisible(); }));
-    const QString service = trayItem->serviceName();
-    const int moreId = idOf(service, QStringLiteral("More"));
+    show(menu);
+    const int moreId = idOf(u"More"_s);
     ASSERT_GT(moreId, 0);
 
-    EXPECT_EQ(
-        call(service, menuPath, menuInterface, QStringLiteral("AboutToShow"), {moreId}).type(),
-        QDBusMessage::ReplyMessage);
-    const QDBusMessage reply = call(service, menuPath, menuInterface, QStringLiteral("GetLayout"),
-                                    {moreId, -1, QStringList()});
-    DBusMenuLayoutItem more;
-    reply.arguments().value(1).value<QDBusArgument>() >> more;
+    EXPECT_EQ(menuCall(u"AboutToShow"_s, {moreId}).type(), QDBusMessage::ReplyMessage);
+    const DBusMenuLayoutItem more = layout(moreId);
     ASSERT_EQ(more.children.size(), 1);
-    EXPECT_EQ(more.children[0].properties.value(QStringLiteral("label")), QStringLiteral("About"));
-    call(service, menuPath, menuInterface, QStringLiteral("Event"),
-         {moreId, QStringLiteral("opened"), QVariant::fromValue(QDBusVariant(0)), 0u});
-    call(service, menuPath, menuInterface, QStringLiteral("Event"),
-         {moreId, QStringLiteral("closed"), QVariant::fromValue(QDBusVariant(0)), 0u});
+    EXPECT_EQ(more.children[0].properties.value(u"label"_s), u"About"_s);
+    event(moreId, u"opened"_s);
+    event(moreId, u"closed"_s);
     EXPECT_EQ(submenu->events, texts({"update", "open", "close"}));
 }
 
 TEST_F(TrayOnBus, AHostThatAsksInGroupsGetsTheSameAndHearsOfUnknownEntries) {
-    watcher = std::make_unique<FakeWatcher>(bus.address(), true);
     bool canRemove = true;
     auto menu = separatorMenu(canRemove);
-    auto item = addItem(QStringLiteral("—"), menu);
-    ASSERT_TRUE(processEventsUntil([&] { return item->isVisible(); }));
-    const QString service = item->serviceName();
+    show(menu);
 
     const QDBusMessage shown =
-        call(service, menuPath, menuInterface, QStringLiteral("AboutToShowGroup"),
-             {QVariant::fromValue(QList<int>{0, 999})});
+        menuCall(u"AboutToShowGroup"_s, {QVariant::fromValue(QList<int>{0, 999})});
     ASSERT_EQ(shown.type(), QDBusMessage::ReplyMessage) << shown.errorMessage().toStdString();
     EXPECT_EQ(qdbus_cast<QList<int>>(shown.arguments().value(1)), QList<int>{999});
 
-    const int removeId = idOf(service, QStringLiteral("Remove"));
+    const int removeId = idOf(u"Remove"_s);
     // Taken now: choosing it has the menu rebuilt with new items.
     const auto removeItem = std::static_pointer_cast<CountingItem>(menu->items().at(1));
-    platform::xdg::DBusMenuEventList events{
-        {0, QStringLiteral("opened"), QDBusVariant(0), 0},
-        {removeId, QStringLiteral("clicked"), QDBusVariant(0), 0},
-        {999, QStringLiteral("clicked"), QDBusVariant(0), 0},
-        {0, QStringLiteral("closed"), QDBusVariant(0), 0}};
-    const QDBusMessage handled = call(service, menuPath, menuInterface,
-                                      QStringLiteral("EventGroup"), {QVariant::fromValue(events)});
+    platform::xdg::DBusMenuEventList events{{0, u"opened"_s, QDBusVariant(0), 0},
+                                            {removeId, u"clicked"_s, QDBusVariant(0), 0},
+                                            {999, u"clicked"_s, QDBusVariant(0), 0},
+                                            {0, u"closed"_s, QDBusVariant(0), 0}};
+    const QDBusMessage handled = menuCall(u"EventGroup"_s, {QVariant::fromValue(events)});
     ASSERT_EQ(handled.type(), QDBusMessage::ReplyMessage) << handled.errorMessage().toStdString();
     EXPECT_EQ(qdbus_cast<QList<int>>(handled.arguments().value(0)), QList<int>{999});
     EXPECT_TRUE(processEventsUntil([&] { return removeItem->performed == 1; }));
 
-    const QDBusMessage properties = call(
-        service, menuPath, menuInterface, QStringLiteral("GetGroupProperties"),
-        {QVariant::fromValue(QList<int>{removeId, 999}), QStringList{QStringLiteral("label")}});
-    ASSERT_EQ(properties.type(), QDBusMessage::ReplyMessage)
-        << properties.errorMessage().toStdString();
+    const QDBusMessage properties =
+        menuCall(u"GetGroupProperties"_s,
+                 {QVariant::fromValue(QList<int>{removeId, 999}), QStringList{u"label"_s}});
     platform::xdg::DBusMenuItemList found;
     properties.arguments().value(0).value<QDBusArgument>() >> found;
     ASSERT_EQ(found.size(), 1);
-    EXPECT_EQ(found[0].properties.value(QStringLiteral("label")), QStringLiteral("Remove"));
+    EXPECT_EQ(found[0].properties.value(u"label"_s), u"Remove"_s);
 }
 
 TEST_F(TrayOnBus, MalformedAndStaleCallsGetErrorRepliesAndChangeNothing) {
-    watcher = std::make_unique<FakeWatcher>(bus.address(), true);
     auto menu = std::make_shared<RecordingMenu>();
-    menu->addItem(item(QStringLiteral("Gone soon")));
-    auto item = addItem(QStringLiteral("—"), menu);
-    ASSERT_TRUE(processEventsUntil([&] { return item->isVisible(); }));
-    const QString service = item->serviceName();
-    const int goneId = idOf(service, QStringLiteral("Gone soon"));
+    menu->addItem(item(u"Gone soon"_s));
+    show(menu);
+    const int goneId = idOf(u"Gone soon"_s);
     ASSERT_GT(goneId, 0);
 
-    EXPECT_EQ(call(service, menuPath, menuInterface, QStringLiteral("GetLayout"),
-                   {999, -1, QStringList()})
-                  .type(),
-              QDBusMessage::ErrorMessage);
-    EXPECT_EQ(call(service, menuPath, menuInterface, QStringLiteral("Event"),
-                   {QStringLiteral("not an id")})
-                  .type(),
-              QDBusMessage::ErrorMessage);
-    EXPECT_EQ(call(service, menuPath, menuInterface, QStringLiteral("GetProperty"),
-                   {goneId, QStringLiteral("no-such-property")})
-                  .type(),
-              QDBusMessage::ErrorMessage);
-    EXPECT_EQ(
-        call(service, itemPath, itemInterface, QStringLiteral("Activate"), {QStringLiteral("x")})
-            .type(),
-        QDBusMessage::ErrorMessage);
+    const auto fails = [&](const QDBusMessage& reply) {
+        return reply.type() == QDBusMessage::ErrorMessage;
+    };
+    EXPECT_TRUE(fails(menuCall(u"GetLayout"_s, {999, -1, QStringList()})));
+    EXPECT_TRUE(fails(menuCall(u"Event"_s, {u"not an id"_s})));
+    EXPECT_TRUE(fails(menuCall(u"GetProperty"_s, {goneId, u"no-such-property"_s})));
+    EXPECT_TRUE(fails(call(itemPath, itemInterface, u"Activate"_s, {u"x"_s})));
 
     menu->removeAllItems();
-    call(service, menuPath, menuInterface, QStringLiteral("AboutToShow"), {0});
-    EXPECT_EQ(call(service, menuPath, menuInterface, QStringLiteral("Event"),
-                   {goneId, QStringLiteral("clicked"), QVariant::fromValue(QDBusVariant(0)), 0u})
-                  .type(),
-              QDBusMessage::ErrorMessage);
-    EXPECT_TRUE(layout(service).children.isEmpty());
+    menuCall(u"AboutToShow"_s, {0});
+    EXPECT_TRUE(fails(event(goneId, u"clicked"_s)));
+    EXPECT_TRUE(layout().children.isEmpty());
 }
 
 TEST_F(TrayOnBus, AMenuIsBuiltOnceAskedForAndAnnouncesANewLayoutOnlyWhenTheTreeChanged) {
-    watcher = std::make_unique<FakeWatcher>(bus.address(), true);
     bool canRemove = false;
     bool withTip = false;
     auto menu = std::make_shared<RecordingMenu>();
     menu->build = [&](RecordingMenu& self) {
         if (withTip)
-            self.addItem(tray_testing::item(QStringLiteral("Tip"), false));
-        buildSeparatorMenu(self, canRemove, QStringLiteral("—"));
+            self.addItem(tray_testing::item(u"Tip"_s, false));
+        buildSeparatorMenu(self, canRemove, u"—"_s);
     };
-    auto item = addItem(QStringLiteral("—"), menu);
-    ASSERT_TRUE(processEventsUntil([&] { return item->isVisible(); }));
-    const QString service = item->serviceName();
+    auto item = show(menu);
     // Fifty items whose menus nobody opens hold no fifty menus.
-    item->button().setTitle(QStringLiteral("|"));
-    sync(service);
+    item->button().setTitle(u"|"_s);
+    sync();
     EXPECT_TRUE(menu->events.isEmpty());
     EXPECT_TRUE(menu->items().empty());
     SignalCounter layouts;
     SignalCounter properties;
-    host.connect(service, menuPath, menuInterface, QStringLiteral("LayoutUpdated"), &layouts,
+    host.connect(service, menuPath, menuInterface, u"LayoutUpdated"_s, &layouts, SLOT(record()));
+    host.connect(service, menuPath, menuInterface, u"ItemsPropertiesUpdated"_s, &properties,
                  SLOT(record()));
-    host.connect(service, menuPath, menuInterface, QStringLiteral("ItemsPropertiesUpdated"),
-                 &properties, SLOT(record()));
     // A round trip, so that the bus has the host's interest in the signals.
-    EXPECT_EQ(layout(service).children.size(), 13);
+    EXPECT_EQ(layout().children.size(), 13);
     EXPECT_EQ(menu->events, texts({"update"}));
 
     canRemove = true;
-    item->button().setTitle(QStringLiteral("·"));
+    item->button().setTitle(u"·"_s);
     ASSERT_TRUE(processEventsUntil([&] { return properties.count == 1; }));
     EXPECT_EQ(layouts.count, 0);
 
     withTip = true;
     item->button().setAppearsDisabled(true);
     ASSERT_TRUE(processEventsUntil([&] { return layouts.count == 1; }));
-    EXPECT_EQ(layout(service).children.size(), 14);
-}
-
-TEST_F(TrayOnBus, ReleasingAnItemTakesItOffTheBusAtOnce) {
-    watcher = std::make_unique<FakeWatcher>(bus.address(), true);
-    auto item = addItem(QStringLiteral("—"));
-    ASSERT_TRUE(processEventsUntil([&] { return item->isVisible(); }));
-    const QString service = item->serviceName();
-    items.clear();
-    item.reset();
-    EXPECT_TRUE(processEventsUntil(
-        [&] { return !host.interface()->isServiceRegistered(service).value(); }));
+    EXPECT_EQ(layout().children.size(), 14);
 }
 
 } // namespace

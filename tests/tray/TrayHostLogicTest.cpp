@@ -3,12 +3,13 @@
 
 #include "platform/linux/tray/RegistrationQueue.h"
 #include "platform/linux/tray/TrayHostClassification.h"
-#include "platform/linux/tray/TrayItemRepresentation.h"
 #include "platform/linux/tray/TrayItemTitle.h"
 
 #include <gtest/gtest.h>
 
 #include <utility>
+
+using namespace Qt::StringLiterals;
 
 using namespace platform;
 using namespace platform::xdg;
@@ -20,7 +21,7 @@ BusProcess process(const char* comm, QStringList cmdline = {}) {
 }
 
 TEST(TrayHostClassification, ProcessesNameTheirHosts) {
-    const QString wrapper = QStringLiteral("/usr/lib/x86_64-linux-gnu/xfce4/panel/wrapper-2.0");
+    const QString wrapper = u"/usr/lib/x86_64-linux-gnu/xfce4/panel/wrapper-2.0"_s;
     const struct {
         BusProcess process;
         TrayHostKind kind;
@@ -30,15 +31,14 @@ TEST(TrayHostClassification, ProcessesNameTheirHosts) {
         {process("kded6"), TrayHostKind::Plasma, -1},
         {process("panel-1-systray"), TrayHostKind::Xfce, 1},
         // The short name is cut at 15 characters; the wrapper's arguments say N.
-        {process("panel-12-systra", {wrapper, QStringLiteral("libsystray.so"), QStringLiteral("12"),
-                                     QStringLiteral("123"), QStringLiteral("systray")}),
+        {process("panel-12-systra", {wrapper, u"libsystray.so"_s, u"12"_s, u"123"_s, u"systray"_s}),
          TrayHostKind::Xfce, 12},
         {process("gnome-shell"), TrayHostKind::Gnome, -1},
         {process("lxqt-panel"), TrayHostKind::Lxqt, -1},
         {process("waybar"), TrayHostKind::Waybar, -1},
         {process("xapp-sn-watcher"), TrayHostKind::Cinnamon, -1},
         {process("budgie-daemon"), TrayHostKind::Budgie, -1},
-        {process("notification-ar", {QStringLiteral("/usr/libexec/notification-area-applet")}),
+        {process("notification-ar", {u"/usr/libexec/notification-area-applet"_s}),
          TrayHostKind::Mate, -1},
         {process("snixembed"), TrayHostKind::Unknown, -1},
     };
@@ -57,7 +57,7 @@ TEST(TrayHostClassification, TheWatcherComesFirstEachHostOnceTheDesktopNameLast)
             result.append(host.kind);
         return result;
     };
-    const QString plasma = QStringLiteral("KDE");
+    const QString plasma = u"KDE"_s;
     EXPECT_TRUE(trayHostsOf(std::nullopt, {process("plasmashell")}, plasma).isEmpty());
     // Plasma's watcher and its shell are one host; Waybar inside it another.
     EXPECT_EQ(
@@ -76,23 +76,11 @@ TEST(TrayHostClassification, TheWatcherComesFirstEachHostOnceTheDesktopNameLast)
             << desktop;
 }
 
-TEST(TrayItemRepresentation, OnlyHostsThatDrawNoLabelGetOneAndGnomeOpensItsOwnMenuAtOnce) {
-    EXPECT_EQ(representationFor(TrayHostKind::Gnome), (TrayItemRepresentation{false, false}));
-    for (TrayHostKind kind : {TrayHostKind::Budgie, TrayHostKind::Unknown})
-        EXPECT_EQ(representationFor(kind), (TrayItemRepresentation{false, true}));
-    for (TrayHostKind kind : {TrayHostKind::Xfce, TrayHostKind::Plasma, TrayHostKind::Lxqt,
-                              TrayHostKind::Cinnamon, TrayHostKind::Mate})
-        EXPECT_EQ(representationFor(kind), (TrayItemRepresentation{true, true}));
-    // Waybar scales the largest icon to the height it draws, blurring the glyph.
-    EXPECT_EQ(representationFor(TrayHostKind::Waybar),
-              (TrayItemRepresentation{true, true, QList{16}}));
-}
-
 TEST(TrayItemTitle, NamesTheGlyphNeverAnIdentifier) {
-    const QString kind = QStringLiteral("Gapsel separator");
-    EXPECT_EQ(trayItemTitle(kind, QStringLiteral("\u2014")), kind + QStringLiteral(": em dash"));
-    EXPECT_EQ(trayItemTitle(kind, QStringLiteral("\t")), kind + QStringLiteral(": tab"));
-    EXPECT_EQ(trayItemTitle(kind, QStringLiteral("~~")), kind + QStringLiteral(": \u201C~~\u201D"));
+    const QString kind = u"Gapsel separator"_s;
+    EXPECT_EQ(trayItemTitle(kind, u"\u2014"_s), kind + u": em dash"_s);
+    EXPECT_EQ(trayItemTitle(kind, u"\t"_s), kind + u": tab"_s);
+    EXPECT_EQ(trayItemTitle(kind, u"~~"_s), kind + u": \u201C~~\u201D"_s);
 }
 
 // Drives the queue as the scheduler does and records what it asks for.
@@ -101,10 +89,8 @@ protected:
     QStringList asked;
     int waits = 0;
     RegistrationQueue queue{{
-        [this](RegistrationQueue::Key key) {
-            asked.append(QStringLiteral("register %1").arg(key));
-        },
-        [this](RegistrationQueue::Key key) { asked.append(QStringLiteral("anew %1").arg(key)); },
+        [this](RegistrationQueue::Key key) { asked.append(u"register %1"_s.arg(key)); },
+        [this](RegistrationQueue::Key key) { asked.append(u"anew %1"_s.arg(key)); },
         [this] { ++waits; },
     }};
 
@@ -112,58 +98,58 @@ protected:
 };
 
 TEST_F(RegistrationQueueTest, ItemsRegisterOneAtATimeInTheirOrder) {
-    queue.enqueue(1, QStringLiteral("A"));
-    queue.enqueue(2, QStringLiteral("B"));
-    queue.enqueue(2, QStringLiteral("B"));
-    EXPECT_EQ(take(), QStringList{QStringLiteral("register 1")});
+    queue.enqueue(1, u"A"_s);
+    queue.enqueue(2, u"B"_s);
+    queue.enqueue(2, u"B"_s);
+    EXPECT_EQ(take(), QStringList{u"register 1"_s});
     queue.registrationAnswered(2);
     EXPECT_EQ(take(), QStringList{});
     queue.registrationAnswered(1);
-    EXPECT_EQ(take(), QStringList{QStringLiteral("register 2")});
+    EXPECT_EQ(take(), QStringList{u"register 2"_s});
     // Waiting items keep the order they were made in; an item that goes
     // while it registers lets the next one go.
-    queue.enqueue(4, QStringLiteral("D"));
-    queue.enqueue(3, QStringLiteral("C"));
+    queue.enqueue(4, u"D"_s);
+    queue.enqueue(3, u"C"_s);
     queue.forget(2);
-    EXPECT_EQ(take(), QStringList{QStringLiteral("register 3")});
+    EXPECT_EQ(take(), QStringList{u"register 3"_s});
     EXPECT_EQ(waits, 0);
 }
 
 TEST_F(RegistrationQueueTest, PacedItemsWaitForTheRecordAndUnrecordedOnesRegisterAnew) {
     queue.setPacing(RegistrationQueue::Pacing::Undecided);
-    queue.enqueue(1, QStringLiteral("A"));
-    queue.enqueue(2, QStringLiteral("B"));
-    queue.enqueue(3, QStringLiteral("C"));
+    queue.enqueue(1, u"A"_s);
+    queue.enqueue(2, u"B"_s);
+    queue.enqueue(3, u"C"_s);
     EXPECT_EQ(take(), QStringList{});
     queue.setPacing(RegistrationQueue::Pacing::AwaitRecord);
-    EXPECT_EQ(take(), QStringList{QStringLiteral("register 1")});
+    EXPECT_EQ(take(), QStringList{u"register 1"_s});
 
     queue.registrationAnswered(1);
     EXPECT_EQ(waits, 1);
-    queue.recordedIdsChanged({QStringLiteral("other")});
+    queue.recordedIdsChanged({u"other"_s});
     EXPECT_EQ(take(), QStringList{});
-    queue.recordedIdsChanged({QStringLiteral("other"), QStringLiteral("A")});
-    EXPECT_EQ(take(), QStringList{QStringLiteral("register 2")});
+    queue.recordedIdsChanged({u"other"_s, u"A"_s});
+    EXPECT_EQ(take(), QStringList{u"register 2"_s});
     // B's record was lost: after the wait the next goes all the same.
     queue.registrationAnswered(2);
     queue.recordWaitElapsed();
-    EXPECT_EQ(take(), QStringList{QStringLiteral("register 3")});
+    EXPECT_EQ(take(), QStringList{u"register 3"_s});
     queue.registrationAnswered(3);
-    queue.recordedIdsChanged({QStringLiteral("A"), QStringLiteral("C")});
-    EXPECT_EQ(take(), QStringList{QStringLiteral("anew 2")});
+    queue.recordedIdsChanged({u"A"_s, u"C"_s});
+    EXPECT_EQ(take(), QStringList{u"anew 2"_s});
 
     // Given up after a few tries, so a host that never records ends it.
     for (int retry = 1; retry < RegistrationQueue::maximumRetries; ++retry) {
         queue.registrationAnswered(2);
         queue.recordWaitElapsed();
-        EXPECT_EQ(take(), QStringList{QStringLiteral("anew 2")});
+        EXPECT_EQ(take(), QStringList{u"anew 2"_s});
     }
     queue.registrationAnswered(2);
     queue.recordWaitElapsed();
     EXPECT_EQ(take(), QStringList{});
     // An item the host has recorded already does not wait.
     const int waitsBefore = waits;
-    queue.enqueue(1, QStringLiteral("A"));
+    queue.enqueue(1, u"A"_s);
     queue.registrationAnswered(1);
     EXPECT_EQ(waits, waitsBefore);
 }

@@ -12,6 +12,8 @@
 
 namespace tray_testing {
 
+using namespace Qt::StringLiterals;
+
 // A menu item that counts how often it was chosen.
 class CountingItem : public platform::MenuItem {
 public:
@@ -28,14 +30,14 @@ public:
     QStringList events;
 
     void menuNeedsUpdate() override {
-        events.append(QStringLiteral("update"));
+        events.append(u"update"_s);
         if (build) {
             removeAllItems();
             build(*this);
         }
     }
-    void menuWillOpen() override { events.append(QStringLiteral("open")); }
-    void menuDidClose() override { events.append(QStringLiteral("close")); }
+    void menuWillOpen() override { events.append(u"open"_s); }
+    void menuDidClose() override { events.append(u"close"_s); }
 };
 
 // A list of texts written as plain string literals.
@@ -60,31 +62,29 @@ inline std::shared_ptr<CountingItem> item(const QString& title, bool enabled = t
 inline void buildSeparatorMenu(platform::Menu& menu, bool canRemove, const QString& checked) {
     using platform::AttributedText;
     using platform::FontStyle;
-    menu.addItem(item(QStringLiteral("New")));
-    menu.addItem(item(QStringLiteral("Remove"), canRemove));
+    menu.addItem(item(u"New"_s));
+    menu.addItem(item(u"Remove"_s, canRemove));
     menu.addItem(platform::MenuItem::separator());
-    menu.addItem(item(QStringLiteral("Drag it \nto move it "), false));
+    menu.addItem(item(u"Drag it \nto move it "_s, false));
     auto header = item(QString(), false);
-    header->setAttributedTitle(AttributedText{QStringLiteral("Separator"), FontStyle::SmallSystem});
+    header->setAttributedTitle(AttributedText{u"Separator"_s, FontStyle::SmallSystem});
     menu.addItem(header);
-    for (const QString& character :
-         {QStringLiteral("space"), QStringLiteral("·"), QStringLiteral("—")}) {
+    for (const QString& character : {u"space"_s, u"·"_s, u"—"_s}) {
         auto choice = item(QString(), true, character == checked);
         choice->setAttributedTitle(AttributedText{character, FontStyle::Monospace});
         choice->setChoice(true);
         menu.addItem(choice);
     }
     menu.addItem(platform::MenuItem::separator());
-    menu.addItem(std::make_shared<CountingItem>(QStringLiteral("Settings…"), QStringLiteral(",")));
-    auto more = item(QStringLiteral("More"));
+    menu.addItem(std::make_shared<CountingItem>(u"Settings…"_s, u","_s));
+    auto more = item(u"More"_s);
     auto submenu = std::make_shared<platform::Menu>();
-    submenu->addItem(item(QStringLiteral("About")));
+    submenu->addItem(item(u"About"_s));
     submenu->addItem(platform::MenuItem::separator());
-    submenu->addItem(item(QStringLiteral("Send Feedback…")));
+    submenu->addItem(item(u"Send Feedback…"_s));
     more->setSubmenu(submenu);
     menu.addItem(more);
-    menu.addItem(
-        std::make_shared<CountingItem>(QStringLiteral("Quit Gapsel"), QStringLiteral("q")));
+    menu.addItem(std::make_shared<CountingItem>(u"Quit Gapsel"_s, u"q"_s));
 }
 
 } // namespace tray_testing

@@ -18,6 +18,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using platform::LoginItemStatus;
 
 namespace {
@@ -29,10 +31,9 @@ struct Settings : ::testing::Test {
     JXApp::LaunchAtLoginObservable launchAtLogin{loginItems, alerts, queue};
     // A suite of its own in the test's configuration folder, so another process
     // (the command-line tool) can find it by name.
-    QString suiteName =
-        QStringLiteral("settings-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
+    QString suiteName = u"settings-"_s + QUuid::createUuid().toString(QUuid::WithoutBraces);
     std::shared_ptr<UserDefaults> suite = UserDefaults::suite(suiteName);
-    Defaults::Key<bool> reducedOpacity{QStringLiteral("reducedOpacity"), false, suite};
+    Defaults::Key<bool> reducedOpacity{u"reducedOpacity"_s, false, suite};
     kit::SingleWindow window{
         [this] { return new app::SettingsScreen(launchAtLogin, reducedOpacity, queue); }};
 
@@ -41,14 +42,11 @@ struct Settings : ::testing::Test {
 
 } // namespace
 
-TEST_F(Settings, ShowsTwoSwitchesInOrderInASmallWindowAboveOthers) {
+TEST_F(Settings, ShowsTwoSwitchesInOrderBothOffAtFirst) {
     const auto boxes = switches();
     ASSERT_EQ(boxes.size(), 2);
-    EXPECT_EQ(boxes[0]->text(), QStringLiteral("Launch at login"));
-    EXPECT_EQ(boxes[1]->text(), QStringLiteral("Reduced opacity"));
-    QWidget* screen = window.window();
-    EXPECT_EQ(screen->size(), QSize(300, 200));
-    EXPECT_TRUE(screen->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_EQ(boxes[0]->text(), u"Launch at login"_s);
+    EXPECT_EQ(boxes[1]->text(), u"Reduced opacity"_s);
     EXPECT_FALSE(boxes[0]->isChecked());
     EXPECT_FALSE(boxes[1]->isChecked());
 }
@@ -78,9 +76,9 @@ TEST_F(Settings, FlippingReducedOpacityStoresTrueExplicitly) {
     reduced->click();
     queue.runUntilIdle();
     EXPECT_TRUE(reduced->isChecked());
-    EXPECT_EQ(suite->persistentDomain().value(QStringLiteral("reducedOpacity")), QVariant(true));
+    EXPECT_EQ(suite->persistentDomain().value(u"reducedOpacity"_s), QVariant(true));
     reduced->click();
-    EXPECT_EQ(suite->persistentDomain().value(QStringLiteral("reducedOpacity")), QVariant(false))
+    EXPECT_EQ(suite->persistentDomain().value(u"reducedOpacity"_s), QVariant(false))
         << "off is stored too, not removed";
 }
 
@@ -89,8 +87,7 @@ TEST_F(Settings, TheSwitchFollowsAChangeMadeByAnotherProcess) {
     suite->watchForExternalChanges(queue);
     QProcess tool;
     tool.start(QStringLiteral(GAPSEL_DEFAULTS_BINARY),
-               {QStringLiteral("write"), suiteName, QStringLiteral("reducedOpacity"),
-                QStringLiteral("-bool"), QStringLiteral("true")});
+               {u"write"_s, suiteName, u"reducedOpacity"_s, u"-bool"_s, u"true"_s});
     ASSERT_TRUE(tool.waitForFinished(30000));
     ASSERT_EQ(tool.exitCode(), 0);
     EXPECT_TRUE(testing_support::processEventsUntil([&] {
@@ -100,7 +97,7 @@ TEST_F(Settings, TheSwitchFollowsAChangeMadeByAnotherProcess) {
 }
 
 TEST_F(Settings, LaunchAtLoginThatFailsToTurnOnShowsOneAlertAndStaysOff) {
-    loginItems.registerFailure = platform::Error::failure(QStringLiteral("Read-only file system"));
+    loginItems.registerFailure = platform::Error::failure(u"Read-only file system"_s);
     QCheckBox* atLogin = switches()[0];
     atLogin->click();
     queue.runUntilIdle();
@@ -125,11 +122,9 @@ TEST_F(Settings, TheLaunchAtLoginSwitchLooksAgainWhenShown) {
 TEST(Toggle, RunsItsChangeActionOncePerNewValueWhoeverChangesIt) {
     platform::sim::SimMainQueue queue;
     Defaults::Key<bool> key(
-        QStringLiteral("flag"), false,
-        UserDefaults::open(QStringLiteral("t"),
-                           testing_support::freshFolder(QStringLiteral("toggle")) +
-                               QStringLiteral("/t.plist")));
-    Defaults::Toggle toggle(QStringLiteral("Flag"), key, queue);
+        u"flag"_s, false,
+        UserDefaults::open(u"t"_s, testing_support::freshFolder(u"toggle"_s) + u"/t.plist"_s));
+    Defaults::Toggle toggle(u"Flag"_s, key, queue);
     std::vector<bool> changes;
     toggle.onChange([&](bool value) { changes.push_back(value); });
     queue.runUntilIdle();

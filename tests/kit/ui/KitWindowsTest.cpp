@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QStringList labelTexts(const QWidget& window) {
@@ -24,43 +26,40 @@ QStringList labelTexts(const QWidget& window) {
 
 TEST(AboutPanel, NamesTheWebsiteTheCopyrightAndTheLicenceWithLinks) {
     QList<QUrl> opened;
-    kit::AboutPanel panel({QStringLiteral("Gapsel"), QStringLiteral("1.0.0 (1)"),
-                           QStringLiteral("Separators."),
-                           QUrl(QStringLiteral("https://gapsel.app/")),
-                           QStringLiteral("Copyright \u00a9 The Gapsel developers"),
-                           QStringLiteral("GNU General Public License v3.0 or later"),
-                           QUrl(QStringLiteral("https://www.gnu.org/licenses/gpl-3.0.html")),
-                           [&opened](const QUrl& url) { opened.append(url); }});
+    kit::AboutPanel panel(
+        {u"Gapsel"_s, u"1.0.0 (1)"_s, u"Separators."_s, QUrl(u"https://gapsel.app/"_s),
+         u"Copyright \u00a9 The Gapsel developers"_s, u"GNU General Public License v3.0 or later"_s,
+         QUrl(u"https://www.gnu.org/licenses/gpl-3.0.html"_s),
+         [&opened](const QUrl& url) { opened.append(url); }});
     const QStringList texts = labelTexts(panel);
-    EXPECT_TRUE(texts.contains(QStringLiteral("Copyright \u00a9 The Gapsel developers")));
-    EXPECT_TRUE(texts.contains(QStringLiteral("<a href=\"https://gapsel.app/\">gapsel.app</a>")));
+    EXPECT_TRUE(texts.contains(u"Copyright \u00a9 The Gapsel developers"_s));
+    EXPECT_TRUE(texts.contains(u"<a href=\"https://gapsel.app/\">gapsel.app</a>"_s));
     EXPECT_TRUE(texts.contains(QStringLiteral(
         "Licence: <a href=\"https://www.gnu.org/licenses/gpl-3.0.html\">GNU General Public "
         "License v3.0 or later</a>")));
 
     for (QLabel* label : panel.findChildren<QLabel*>()) {
-        if (label->text().startsWith(QStringLiteral("Licence")))
-            emit label->linkActivated(QStringLiteral("https://www.gnu.org/licenses/gpl-3.0.html"));
+        if (label->text().startsWith(u"Licence"_s))
+            emit label->linkActivated(u"https://www.gnu.org/licenses/gpl-3.0.html"_s);
     }
-    EXPECT_EQ(opened,
-              QList<QUrl>{QUrl(QStringLiteral("https://www.gnu.org/licenses/gpl-3.0.html"))});
+    EXPECT_EQ(opened, QList<QUrl>{QUrl(u"https://www.gnu.org/licenses/gpl-3.0.html"_s)});
 }
 
 TEST(ShareAppScreen, CopiesAndOpensTheLinkAndClosesOnEscapeOrCtrlW) {
     platform::sim::SimPlatform sim;
-    const QUrl link(QStringLiteral("https://flathub.org/apps/com.gapsel.Gapsel"));
-    QPointer<kit::ShareAppScreen> screen = kit::ShareAppScreen::open(
-        {QStringLiteral("Gapsel"), QStringLiteral("com.gapsel.Gapsel"), link, sim.platform()});
-    EXPECT_EQ(screen->windowTitle(), QStringLiteral("Share Gapsel"));
+    const QUrl link(u"https://flathub.org/apps/com.gapsel.Gapsel"_s);
+    QPointer<kit::ShareAppScreen> screen =
+        kit::ShareAppScreen::open({u"Gapsel"_s, u"com.gapsel.Gapsel"_s, link, sim.platform()});
+    EXPECT_EQ(screen->windowTitle(), u"Share Gapsel"_s);
     EXPECT_EQ(screen->width(), 340);
 
     for (QPushButton* button : screen->findChildren<QPushButton*>()) {
-        if (button->text() == QStringLiteral("Copy Link"))
+        if (button->text() == u"Copy Link"_s)
             button->click();
-        if (button->text() == QStringLiteral("Open Link"))
+        if (button->text() == u"Open Link"_s)
             button->click();
     }
-    EXPECT_EQ(sim.pasteboard.contents.value(QStringLiteral("text/plain")), link.toEncoded());
+    EXPECT_EQ(sim.pasteboard.contents.value(u"text/plain"_s), link.toEncoded());
     EXPECT_EQ(sim.workspace.openedUrls(), QList<QUrl>{link});
 
     QList<QKeySequence> closingKeys;
