@@ -3,11 +3,12 @@
 
 #pragma once
 
-#include <QLocalServer>
 #include <QLockFile>
+#include <QSocketNotifier>
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 namespace platform::xdg {
 
@@ -15,7 +16,9 @@ namespace platform::xdg {
 // that holds a lock file beside the preferences file is the running one, so two
 // sessions with different runtime folders still cannot run two over the same
 // preferences. It listens on a local socket in the runtime folder, so that a
-// later start can tell it it was started again before giving way.
+// later start can tell it it was started again before giving way. The socket
+// is a plain Unix socket: a tray utility need not load a network library at
+// every start for this one message.
 class SingleInstance {
 public:
     enum class Claim { Granted, AnotherIsRunning };
@@ -24,6 +27,9 @@ public:
     // `preferencesFile` with ".instance" appended (in the runtime folder,
     // named by `identifier`, when there is no preferences file).
     SingleInstance(const QString& identifier, const QString& preferencesFile);
+    ~SingleInstance();
+    SingleInstance(const SingleInstance&) = delete;
+    SingleInstance& operator=(const SingleInstance&) = delete;
 
     // Becomes the running instance, or finds another one. An ordinary start
     // tells the running instance and gives way. A new instance started on
@@ -40,11 +46,13 @@ public:
 
 private:
     void listen();
+    void acceptStarts();
     void tellRunningInstance() const;
 
     QString socketPath_;
     QLockFile lock_;
-    QLocalServer server_;
+    int listener_ = -1;
+    std::unique_ptr<QSocketNotifier> listening_;
     std::function<void()> startedAgain_;
 };
 
