@@ -9,6 +9,7 @@
 #include <QDBusPendingCall>
 #include <QDBusVariant>
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QSaveFile>
 #include <QSet>
@@ -16,6 +17,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <random>
 
 // The real gapsel executable on a private bus while another program swaps in
@@ -29,6 +32,7 @@ constexpr int deadlineMs = 20000;
 const QString itemPath = QStringLiteral("/StatusNotifierItem");
 const QString properties = QStringLiteral("org.freedesktop.DBus.Properties");
 const QString itemInterface = QStringLiteral("org.kde.StatusNotifierItem");
+const QString menuPath = QStringLiteral("/MenuBar");
 const QString menuInterface = QStringLiteral("com.canonical.dbusmenu");
 
 QStringList separatorIds(int count) {
@@ -74,10 +78,10 @@ protected:
         ASSERT_TRUE(file.commit());
     }
 
-    // Calls every item in `items` at once and waits until each call is
-    // answered, by the item or by the bus for an item already gone.
-    QList<QDBusMessage> ask(const QStringList& items, const QString& path, const QString& interface,
-                            const QString& method, const QVariantList& arguments) {
+    // Calls every item at once and waits until each call is answered, by the
+    // item or by the bus for an item already gone; the Ids of those that answer.
+    QSet<QString> ask(const QStringList& items, const QString& path, const QString& interface,
+                      const QString& method, const QVariantList& arguments) {
         QList<QDBusPendingCall> pending;
         for (const QString& item : items) {
             QDBusMessage call = QDBusMessage::createMethodCall(item.section(QLatin1Char('/'), 0, 0),
@@ -85,39 +89,26 @@ protected:
             call.setArguments(arguments);
             pending.append(host_.asyncCall(call));
         }
-        const auto answered = [&] {
-            return std::all_of(pending.cbegin(), pending.cend(),
-                               [](const QDBusPendingCall& call) { return call.isFinished(); });
-        };
-        EXPECT_TRUE(testing_support::processEventsUntil(answered, deadlineMs));
-        QList<QDBusMessage> replies;
+        EXPECT_TRUE(testing_support::processEventsUntil(
+            [&] {
+                return std::all_of(pending.cbegin(), pending.cend(),
+                                   std::mem_fn(&QDBusPendingCall::isFinished));
+            },
+            deadlineMs));
+        QSet<QString> answers;
         for (const QDBusPendingCall& call : pending)
-            replies.append(call.reply());
-        return replies;
-    }
-
-    // What a host does when it shows the newest items and opens their menus.
-    void askNewestItems() {
-        const QStringList newest =
-            watcher_.items().mid(std::max(0, int(watcher_.items().size()) - 6));
-        ask(newest, itemPath, properties, QStringLiteral("GetAll"), {itemInterface});
-        ask(newest, QStringLiteral("/MenuBar"), menuInterface, QStringLiteral("AboutToShow"), {0});
-        ask(newest, QStringLiteral("/MenuBar"), menuInterface, QStringLiteral("GetLayout"),
-            {0, -1, QStringList()});
+            if (call.reply().type() == QDBusMessage::ReplyMessage)
+                answers.insert(
+                    call.reply().arguments().value(0).value<QDBusVariant>().variant().toString());
+        return answers;
     }
 
     bool eventuallyShows(const QStringList& ids) {
         const QSet<QString> expected(ids.cbegin(), ids.cend());
         return testing_support::processEventsUntil(
             [&] {
-                QSet<QString> shown;
-                for (const QDBusMessage& reply :
-                     ask(watcher_.items(), itemPath, properties, QStringLiteral("Get"),
-                         {itemInterface, QStringLiteral("Id")}))
-                    if (reply.type() == QDBusMessage::ReplyMessage)
-                        shown.insert(
-                            reply.arguments().value(0).value<QDBusVariant>().variant().toString());
-                return shown == expected;
+                return ask(watcher_.items(), itemPath, properties, QStringLiteral("Get"),
+                           {itemInterface, QStringLiteral("Id")}) == expected;
             },
             deadlineMs);
     }
@@ -144,7 +135,12 @@ TEST_F(SeparatorStorm, OutsideAddsAndRemovesWhileHostsAskCrashNothingAndLeaveNoS
             if (round % 25 != 0 && random() % 2)
                 ids.append(id);
         writeSeparators(ids);
-        askNewestItems();
+        // What a host does when it shows the newest items and opens their menus.
+        const QStringList newest =
+            watcher_.items().mid(std::max(0, int(watcher_.items().size()) - 6));
+        ask(newest, itemPath, properties, QStringLiteral("GetAll"), {itemInterface});
+        ask(newest, menuPath, menuInterface, QStringLiteral("AboutToShow"), {0});
+        ask(newest, menuPath, menuInterface, QStringLiteral("GetLayout"), {0, -1, QStringList()});
         ASSERT_EQ(gapsel_.state(), QProcess::Running) << "round " << round;
     }
 
