@@ -22,6 +22,8 @@ ProcessSample ProcessSample::of(qint64 pid) {
     const QString process = QStringLiteral("/proc/%1").arg(pid);
     ProcessSample sample;
     sample.residentKiB = field(process + QStringLiteral("/status"), QStringLiteral("VmRSS"));
+    sample.openFiles =
+        QDir(process + QStringLiteral("/fd")).entryList(QDir::Files | QDir::System).size();
     const QDir tasks(process + QStringLiteral("/task"));
     for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
         sample.wakeUps += field(tasks.filePath(task) + QStringLiteral("/status"),

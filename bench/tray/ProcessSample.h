@@ -12,6 +12,8 @@ struct ProcessSample {
     // Times any of its threads went to sleep and was woken again: the sum of
     // the threads' voluntary context switches.
     qint64 wakeUps = 0;
+    // Open file descriptors (each tray item's bus connection is one).
+    qint64 openFiles = 0;
 
     static ProcessSample of(qint64 pid);
 };

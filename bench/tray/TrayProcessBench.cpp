@@ -1,17 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Gapsel developers
 
-// Gapsel as a whole process in a tray: for 1 and for 50 separators, the time
-// from starting the program until every separator's item has registered with
-// the tray's watcher, the resident memory once it has settled, and how often
-// it wakes up while nobody touches it.
+// Gapsel as a whole process in a tray, side by side with the anchor (the
+// plainest QSystemTrayIcon program with as many items and menus): for 1, 50
+// and 100 separators, the time from starting the program until every item has
+// registered with the tray's watcher and the resident memory once it has
+// settled, with Gapsel's figures divided by the anchor's; and how often Gapsel
+// wakes up while nobody touches it.
 //
-// `gapsel_tray_bench [--runs N] [--idle-seconds S]`: each count is started N
-// times (default 5, after one start that is not counted) for the start-up
-// time (median and best are reported);
-// memory and wake-ups come from the last run. Needs Xvfb and dbus-daemon
-// (scripts/setup installs them); the watcher is this program's own, so a
-// panel's speed is not part of the figures.
+// `gapsel_tray_bench [--runs N] [--idle-seconds S] [--gapsel PATH]`: PATH
+// is another build of Gapsel to measure (this build's by default); each
+// count is started N
+// times per program (default 5, after one start of each that is not
+// counted), the two programs taking turns so that a busy machine weighs on
+// both alike; medians are reported. Wake-ups come from Gapsel's last run.
+// Needs Xvfb and dbus-daemon (scripts/setup installs them); the watcher is
+// this program's own, so a panel's speed is not part of the figures.
 
 #include "ProcessSample.h"
 #include "TimingWatcher.h"
@@ -29,10 +33,11 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 
 namespace {
 
-constexpr int settleMs = 5000;
+constexpr int settleMs = 2000;
 
 void waitMs(int milliseconds) {
     QEventLoop loop;
@@ -69,17 +74,31 @@ QString firstLineOf(QProcess& process) {
                                            : QString();
 }
 
+double median(QList<qint64> values) {
+    std::sort(values.begin(), values.end());
+    const qsizetype middle = values.size() / 2;
+    return values.size() % 2 ? values.at(middle)
+                             : (values.at(middle - 1) + values.at(middle)) / 2.0;
+}
+
+// One program's figures at one count, a value per counted run.
 struct Figures {
     QList<qint64> startMs;
-    qint64 residentKiB = 0;
-    qint64 idleWakeUps = 0;
+    QList<qint64> residentKiB;
+    qint64 openFiles = 0;
+};
+
+struct Program {
+    QString executable;
+    QStringList arguments;
 };
 
 class Bench {
 public:
-    Bench(int runs, int idleSeconds)
+    Bench(int runs, int idleSeconds, QString gapsel)
         : runs_(runs)
-        , idleSeconds_(idleSeconds) {}
+        , idleSeconds_(idleSeconds)
+        , gapsel_(std::move(gapsel)) {}
 
     bool startDesktop() {
         display_.start(QStringLiteral("Xvfb"),
@@ -113,44 +132,60 @@ public:
         }
     }
 
-    Figures measure(int count) {
-        Figures figures;
-        // Run 0 only warms the caches (the program's pages, the X server's
-        // first client) and is not counted.
+    // Gapsel's figures and the anchor's, the two taking turns. Run 0 only
+    // warms the caches (the programs' pages, the X server's first client)
+    // and is not counted.
+    std::optional<std::pair<Figures, Figures>> measure(int count) {
+        const Program gapsel{gapsel_, {}};
+        const Program anchor{QStringLiteral(ANCHOR_EXECUTABLE), {QString::number(count)}};
+        Figures gapselFigures;
+        Figures anchorFigures;
         for (int run = 0; run <= runs_; ++run) {
             writePreferences(environment_.value(QStringLiteral("XDG_CONFIG_HOME")), count);
-            watcher_->forget();
-            QProcess gapsel;
-            gapsel.setProcessEnvironment(environment_);
-            gapsel.setStandardOutputFile(QProcess::nullDevice());
-            clock_.start();
-            gapsel.start(QStringLiteral(GAPSEL_EXECUTABLE), {});
-            if (!waitUntil([&] { return watcher_->items().size() >= count; }, 20000)) {
-                std::fprintf(stderr, "%d separators: the items never all registered\n", count);
-                return figures;
-            }
-            if (run > 0)
-                figures.startMs.append(watcher_->lastRegistrationMs());
-            if (run == runs_)
-                sampleIdle(gapsel.processId(), figures);
-            gapsel.terminate();
-            gapsel.waitForFinished();
+            const bool last = run == runs_;
+            if (!runOnce(gapsel, count, run > 0 ? &gapselFigures : nullptr, last) ||
+                !runOnce(anchor, count, run > 0 ? &anchorFigures : nullptr, false))
+                return std::nullopt;
         }
-        return figures;
+        return std::pair{gapselFigures, anchorFigures};
     }
 
+    qint64 idleWakeUps() const { return idleWakeUps_; }
+
 private:
-    void sampleIdle(qint64 pid, Figures& figures) {
+    bool runOnce(const Program& program, int count, Figures* figures, bool sampleIdle) {
+        watcher_->forget();
+        QProcess process;
+        process.setProcessEnvironment(environment_);
+        process.setStandardOutputFile(QProcess::nullDevice());
+        clock_.start();
+        process.start(program.executable, program.arguments);
+        if (!waitUntil([&] { return watcher_->items().size() >= count; }, 20000)) {
+            std::fprintf(stderr, "%s, %d items: the items never all registered\n",
+                         qPrintable(program.executable), count);
+            return false;
+        }
+        const qint64 startMs = watcher_->lastRegistrationMs();
         waitMs(settleMs);
-        const ProcessSample settled = ProcessSample::of(pid);
-        waitMs(idleSeconds_ * 1000);
-        const ProcessSample idle = ProcessSample::of(pid);
-        figures.residentKiB = settled.residentKiB;
-        figures.idleWakeUps = idle.wakeUps - settled.wakeUps;
+        const ProcessSample settled = ProcessSample::of(process.processId());
+        if (figures) {
+            figures->startMs.append(startMs);
+            figures->residentKiB.append(settled.residentKiB);
+            figures->openFiles = settled.openFiles;
+        }
+        if (sampleIdle) {
+            waitMs(idleSeconds_ * 1000);
+            idleWakeUps_ = ProcessSample::of(process.processId()).wakeUps - settled.wakeUps;
+        }
+        process.terminate();
+        process.waitForFinished();
+        return true;
     }
 
     int runs_;
     int idleSeconds_;
+    QString gapsel_;
+    qint64 idleWakeUps_ = 0;
     QTemporaryDir home_;
     QProcess display_;
     QProcess bus_;
@@ -171,24 +206,34 @@ int main(int argc, char** argv) {
     const QStringList arguments = QCoreApplication::arguments();
     const int runs = std::max(1, optionValue(arguments, QStringLiteral("--runs"), 5));
     const int idleSeconds = optionValue(arguments, QStringLiteral("--idle-seconds"), 30);
-    Bench bench(runs, idleSeconds);
+    const qsizetype gapselAt = arguments.indexOf(QStringLiteral("--gapsel"));
+    Bench bench(runs, idleSeconds,
+                gapselAt > 0 ? arguments.value(gapselAt + 1) : QStringLiteral(GAPSEL_EXECUTABLE));
     if (!bench.startDesktop()) {
         std::fprintf(stderr, "Xvfb or dbus-daemon did not start (scripts/setup installs them)\n");
         return 1;
     }
     QTextStream out(stdout);
-    out << "separators  start→registered median/best (ms)  resident after settling (MB)  "
-        << "wake-ups in " << idleSeconds << " s idle\n";
-    for (int count : {1, 50}) {
-        Figures figures = bench.measure(count);
-        if (figures.startMs.isEmpty())
+    out << "items  start→registered ms: Gapsel  anchor  ratio   resident MB: Gapsel  anchor  "
+           "ratio   Gapsel's open files\n";
+    for (int count : {1, 50, 100}) {
+        const auto figures = bench.measure(count);
+        if (!figures)
             return 1;
-        std::sort(figures.startMs.begin(), figures.startMs.end());
-        out << qSetFieldWidth(10) << count << qSetFieldWidth(0) << "  "
-            << figures.startMs.at(figures.startMs.size() / 2) << " / " << figures.startMs.front()
-            << "                          " << QString::number(figures.residentKiB / 1024.0, 'f', 1)
-            << "                          " << figures.idleWakeUps << '\n';
+        const auto& [gapsel, anchor] = *figures;
+        const double gapselMs = median(gapsel.startMs);
+        const double anchorMs = median(anchor.startMs);
+        const double gapselMB = median(gapsel.residentKiB) / 1024.0;
+        const double anchorMB = median(anchor.residentKiB) / 1024.0;
+        out << qSetFieldWidth(5) << count << qSetFieldWidth(0) << "  " << qSetFieldWidth(29)
+            << gapselMs << qSetFieldWidth(8) << anchorMs
+            << QString::number(gapselMs / anchorMs, 'f', 2) << qSetFieldWidth(21)
+            << QString::number(gapselMB, 'f', 1) << qSetFieldWidth(8)
+            << QString::number(anchorMB, 'f', 1) << QString::number(gapselMB / anchorMB, 'f', 2)
+            << qSetFieldWidth(14) << gapsel.openFiles << qSetFieldWidth(0) << '\n';
         out.flush();
     }
+    out << "Gapsel's wake-ups in " << idleSeconds << " s idle (100 items): " << bench.idleWakeUps()
+        << '\n';
     return 0;
 }

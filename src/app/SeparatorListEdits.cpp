@@ -5,11 +5,23 @@
 
 #include "app/SeparatorCharacters.h"
 
+#include <QSet>
+
 #include <algorithm>
 
 namespace app::separatorListEdits {
 
+qsizetype distinctCount(const QList<SeparatorItem>& list) {
+    QSet<QUuid> identities;
+    identities.reserve(list.size());
+    for (const SeparatorItem& element : list)
+        identities.insert(element.id);
+    return identities.size();
+}
+
 QList<SeparatorItem> appendingCopyOf(QList<SeparatorItem> list, const SeparatorItem& source) {
+    if (distinctCount(list) >= maximumSeparators)
+        return list;
     list.append(SeparatorItem::make(isBlankSeparatorCharacter(source.character)
                                         ? defaultSeparatorCharacter()
                                         : source.character));

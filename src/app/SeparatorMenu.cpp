@@ -4,6 +4,7 @@
 #include "app/SeparatorMenu.h"
 
 #include "app/SeparatorCharacters.h"
+#include "app/SeparatorListEdits.h"
 #include "app/TipText.h"
 #include "kit/JXKit.h"
 #include "kit/PendingServices.h"
@@ -67,7 +68,9 @@ void buildSeparatorMenu(JXMenu& menu, const SeparatorItem& separator, qsizetype 
                         const SeparatorMenuActions& actions,
                         const menubar::MenuServices& services) {
     JXKit& kit = services.kit;
-    menu.addCallbackItem(QStringLiteral("New"), actions.addSeparator);
+    menu.addCallbackItem(QStringLiteral("New"),
+                         {.isEnabled = separatorCount < separatorListEdits::maximumSeparators},
+                         actions.addSeparator);
     menu.addCallbackItem(QStringLiteral("Remove"), {.isEnabled = separatorCount >= 2},
                          actions.removeSeparator);
     if (actions.addPlacementItems)

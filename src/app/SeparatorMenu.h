@@ -25,8 +25,9 @@ struct SeparatorMenuActions {
     QString tip;
 };
 
-// Fills a separator's (emptied) menu from the state at this moment: New and
-// Remove (offered with two or more separators), the placement entries of this
+// Fills a separator's (emptied) menu from the state at this moment: New
+// (offered below the maximum number of separators) and Remove (offered with
+// two or more separators), the placement entries of this
 // desktop, the tip during the first
 // launch, the characters with the current one checked, Settings…, the More
 // submenu, Debug in debug mode, and Quit.

@@ -39,10 +39,6 @@ MenuBarItem SeparatorView::description() {
 
 void SeparatorView::buildMenu(JXMenu& menu) const {
     const QList<SeparatorItem> list = context_.separators.value();
-    // Duplicated identities show one separator, so they count once.
-    QSet<QUuid> identities;
-    for (const SeparatorItem& element : list)
-        identities.insert(element.id);
 
     // Menu items may outlive this view (a menu still on screen); then they do nothing.
     const std::weak_ptr<SeparatorView*> weakSelf = alive_;
@@ -65,7 +61,9 @@ void SeparatorView::buildMenu(JXMenu& menu) const {
         };
         actions.tip = placement->tip();
     }
-    buildSeparatorMenu(menu, currentSeparator(list), identities.size(), actions, context_.services);
+    // Duplicated identities show one separator, so they count once.
+    buildSeparatorMenu(menu, currentSeparator(list), separatorListEdits::distinctCount(list),
+                       actions, context_.services);
 }
 
 SeparatorItem SeparatorView::currentSeparator(const QList<SeparatorItem>& list) const {
@@ -79,14 +77,20 @@ SeparatorItem SeparatorView::currentSeparator(const QList<SeparatorItem>& list) 
 // lock, never the list as this view last saw it: another program may have
 // changed it since, and writing an older view back would undo that change.
 void SeparatorView::addSeparator() {
+    // Clicks that keep coming at the maximum cost no file access.
+    using separatorListEdits::maximumSeparators;
+    if (separatorListEdits::distinctCount(context_.separators.value()) >= maximumSeparators)
+        return;
     QString addedId;
     Defaults::modify(context_.separators.key(), [&](QList<SeparatorItem>& list) {
+        const qsizetype before = list.size();
         list = separatorListEdits::appendingCopyOf(list, currentSeparator(list));
-        addedId = list.last().idString();
+        if (list.size() > before)
+            addedId = list.last().idString();
     });
     // Placed before its view shows it (on a later turn), so that it appears in
     // its place at once.
-    if (context_.placement)
+    if (context_.placement && !addedId.isEmpty())
         context_.placement->separatorAdded(separator_.idString(), addedId);
 }
 

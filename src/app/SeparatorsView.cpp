@@ -5,6 +5,7 @@
 
 #include "app/SeparatorCharacters.h"
 #include "app/SeparatorKeys.h"
+#include "app/SeparatorListEdits.h"
 #include "kit/ErrorLog.h"
 #include "platform/MainQueue.h"
 
@@ -85,10 +86,17 @@ QList<SeparatorItem> SeparatorsView::repairedList() {
             {{QStringLiteral("stored"), stored}});
     }
     repaired_ = QList<SeparatorItem>{SeparatorItem::make(defaultSeparatorCharacter())};
-    // A plain write: the change comes back through the observation like any
+    // Written only if the file still holds no separator: another program may
+    // have filled the list since this view saw it empty, and its list stays
+    // as it wrote it. The change comes back through the observation like any
     // other, and a write that fails (a full disk) schedules nothing, so the
     // view does not try again and again.
-    Defaults::set(separators_.key(), *repaired_);
+    const auto& key = separators_.key();
+    key.suite().update(key.name(), [&](const QVariant& current) -> std::optional<QVariant> {
+        if (!Defaults::valueOf(key, current).isEmpty())
+            return current;
+        return Defaults::toStoredForm(*repaired_);
+    });
     return *repaired_;
 }
 
@@ -104,10 +112,15 @@ void SeparatorsView::reconcile(const QList<SeparatorItem>& list, bool dimmed) {
     shown.reserve(list.size());
     views_.reserve(static_cast<std::size_t>(list.size()));
     std::vector<std::pair<std::size_t, SeparatorItem>> fresh;
+    bool beyondMaximum = false;
     for (const SeparatorItem& separator : list) {
         if (shown.contains(separator.id)) {
             noteDuplicate(separator);
             continue;
+        }
+        if (shown.size() >= separatorListEdits::maximumSeparators) {
+            beyondMaximum = true;
+            break;
         }
         shown.insert(separator.id);
         if (const auto kept = previousIndex.constFind(separator.id); kept != previousIndex.cend()) {
@@ -125,6 +138,9 @@ void SeparatorsView::reconcile(const QList<SeparatorItem>& list, bool dimmed) {
         std::reverse(fresh.begin(), fresh.end());
     for (const auto& [index, separator] : fresh)
         views_[index] = std::make_unique<SeparatorView>(separator, dimmed, context_);
+    if (beyondMaximum)
+        noteBeyondMaximum(list);
+    reportedBeyondMaximum_ = beyondMaximum;
     // What is left in `previous` are the separators that went: their status
     // items leave the menu bar here.
 }
@@ -137,6 +153,18 @@ void SeparatorsView::noteDuplicate(const SeparatorItem& separator) {
                       QStringLiteral("A separator is listed more than once; showing it once")),
                   {{QStringLiteral("id"), separator.idString()},
                    {QStringLiteral("character"), separator.character}});
+}
+
+void SeparatorsView::noteBeyondMaximum(const QList<SeparatorItem>& list) {
+    if (reportedBeyondMaximum_)
+        return;
+    const qsizetype count = separatorListEdits::distinctCount(list);
+    kit::logError(
+        platform::Error::failure(QStringLiteral("There are %1 separators; showing the first %2")
+                                     .arg(count)
+                                     .arg(separatorListEdits::maximumSeparators)),
+        {{QStringLiteral("count"), count},
+         {QStringLiteral("maximum"), separatorListEdits::maximumSeparators}});
 }
 
 } // namespace app

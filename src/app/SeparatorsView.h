@@ -26,7 +26,9 @@ namespace app {
 // The list is never left empty while this view exists: an empty list is
 // replaced by one em-dash separator. A list that cannot be read in part shows
 // what can be read and is not rewritten until the user changes it; an
-// identity listed twice shows once and is noted in the error log.
+// identity listed twice shows once and is noted in the error log. Beyond the
+// maximum number of separators the rest are not shown, noted in the error
+// log once, and left in the list as they are.
 class SeparatorsView {
 public:
     // With `placement`, the separators stand in list order where the tray
@@ -49,6 +51,7 @@ private:
     void reconcile(const QList<SeparatorItem>& list, bool dimmed);
     void arrange();
     void noteDuplicate(const SeparatorItem& separator);
+    void noteBeyondMaximum(const QList<SeparatorItem>& list);
 
     platform::MainQueue& queue_;
     menubar::MenuServices services_;
@@ -57,6 +60,9 @@ private:
     SeparatorViewContext context_;
     std::vector<std::unique_ptr<SeparatorView>> views_;
     QSet<QUuid> reportedDuplicates_;
+    // Set while the list holds more separators than are shown, so that the
+    // error log hears of it once.
+    bool reportedBeyondMaximum_ = false;
     // The separator that stands in for an empty list, kept while the list
     // stays empty (also when it could not be stored) so that its status item
     // keeps its identity.

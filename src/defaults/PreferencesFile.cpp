@@ -216,10 +216,12 @@ QString PreferencesFile::keepAside() const {
 void PreferencesFile::removeAbandonedTemporaries() const {
     if (path_.isEmpty())
         return;
+    // Matched by prefix: a name filter is a regular expression, which would
+    // cost every start the pattern engine's memory.
     for (const QFileInfo& file : {QFileInfo(path_), QFileInfo(writeTarget())}) {
-        const QStringList leftovers = file.absoluteDir().entryList(
-            {file.fileName() + QStringLiteral(".tmp-*")}, QDir::Files | QDir::Hidden);
-        for (const QString& leftover : leftovers)
-            QFile::remove(file.absoluteDir().filePath(leftover));
+        const QString prefix = file.fileName() + QStringLiteral(".tmp-");
+        for (const QString& name : file.absoluteDir().entryList(QDir::Files | QDir::Hidden))
+            if (name.startsWith(prefix))
+                QFile::remove(file.absoluteDir().filePath(name));
     }
 }

@@ -3,9 +3,10 @@
 
 #include "defaults/PropertyListDetail.h"
 
-#include <QRegularExpression>
 #include <QXmlStreamReader>
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <limits>
 
@@ -77,16 +78,40 @@ std::optional<QVariant> parseReal(const QString& text, QString& problem) {
     return QVariant(value);
 }
 
-// YYYY-MM-DDTHH:MM:SSZ, with or without a fraction of a second, which is
-// dropped: dates are kept to whole seconds.
+bool isAsciiDigit(QChar character) {
+    return character >= u'0' && character <= u'9';
+}
+
+// Year, month, day, hour, minute and second of YYYY-MM-DDTHH:MM:SSZ, with or
+// without a fraction of a second, which is dropped: dates are kept to whole
+// seconds. Read by hand rather than with a regular expression, which would
+// cost every start the pattern engine's memory.
+std::optional<std::array<int, 6>> dateFields(QStringView text) {
+    static constexpr QStringView shape = u"dddd-dd-ddTdd:dd:dd";
+    if (text.size() <= shape.size() || !text.endsWith(u'Z'))
+        return std::nullopt;
+    for (qsizetype index = 0; index < shape.size(); ++index) {
+        const bool matches =
+            shape[index] == u'd' ? isAsciiDigit(text[index]) : text[index] == shape[index];
+        if (!matches)
+            return std::nullopt;
+    }
+    const QStringView fraction = text.sliced(shape.size(), text.size() - shape.size() - 1);
+    if (!fraction.isEmpty() && (fraction.size() < 2 || fraction[0] != u'.' ||
+                                !std::all_of(fraction.begin() + 1, fraction.end(), isAsciiDigit)))
+        return std::nullopt;
+    const auto field = [text](qsizetype at, qsizetype length) {
+        return text.sliced(at, length).toInt();
+    };
+    return std::array<int, 6>{field(0, 4),  field(5, 2),  field(8, 2),
+                              field(11, 2), field(14, 2), field(17, 2)};
+}
+
 std::optional<QVariant> parseDate(const QString& text, QString& problem) {
-    static const QRegularExpression pattern(QStringLiteral(
-        "^([0-9]{4})-([0-9]{2})-([0-9]{2})T([0-9]{2}):([0-9]{2}):([0-9]{2})(?:\\.[0-9]+)?Z$"));
-    const QRegularExpressionMatch match = pattern.match(QStringView(text).trimmed());
-    const auto field = [&match](int index) { return match.capturedView(index).toInt(); };
-    const QDate day(field(1), field(2), field(3));
-    const QTime time(field(4), field(5), field(6));
-    if (!match.hasMatch() || !day.isValid() || !time.isValid())
+    const auto fields = dateFields(QStringView(text).trimmed());
+    const QDate day = fields ? QDate((*fields)[0], (*fields)[1], (*fields)[2]) : QDate();
+    const QTime time = fields ? QTime((*fields)[3], (*fields)[4], (*fields)[5]) : QTime();
+    if (!day.isValid() || !time.isValid())
         return reject(problem, QStringLiteral("\"%1\" is not a date of the form "
                                               "YYYY-MM-DDTHH:MM:SSZ")
                                    .arg(text));

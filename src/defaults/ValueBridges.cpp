@@ -5,9 +5,27 @@
 
 #include <QDataStream>
 #include <QIODevice>
-#include <QRegularExpression>
 
 namespace Defaults {
+
+namespace {
+// 8-4-4-4-12 hexadecimal digits. Checked by hand rather than with a regular
+// expression, which would cost every start the pattern engine's memory.
+bool isCanonicalUuid(QStringView text) {
+    if (text.size() != 36)
+        return false;
+    for (qsizetype index = 0; index < text.size(); ++index) {
+        const char16_t character = text[index].unicode();
+        const bool isHyphen = index == 8 || index == 13 || index == 18 || index == 23;
+        const bool isHex = (character >= u'0' && character <= u'9') ||
+                           (character >= u'a' && character <= u'f') ||
+                           (character >= u'A' && character <= u'F');
+        if (isHyphen ? character != u'-' : !isHex)
+            return false;
+    }
+    return true;
+}
+} // namespace
 
 std::optional<QVariant> UUIDBridge::serialize(const std::optional<QUuid>& value) {
     if (!value)
@@ -18,10 +36,8 @@ std::optional<QVariant> UUIDBridge::serialize(const std::optional<QUuid>& value)
 std::optional<QUuid> UUIDBridge::deserialize(const std::optional<QVariant>& stored) {
     if (!stored || !accepts(*stored))
         return std::nullopt;
-    static const QRegularExpression canonical(QStringLiteral(
-        "^[0-9A-Fa-f]{8}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{12}$"));
     const QString text = stored->toString();
-    if (!canonical.match(text).hasMatch())
+    if (!isCanonicalUuid(text))
         return std::nullopt;
     return QUuid::fromString(text);
 }

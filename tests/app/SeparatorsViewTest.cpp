@@ -198,23 +198,6 @@ TEST_F(SeparatorsTest, ADuplicatedIdentityShowsOnceAndIsLoggedOnce) {
     EXPECT_EQ(menuOf(0).at(1), u"Remove (disabled)"_s);
 }
 
-TEST_F(SeparatorsTest, AThousandSeparatorsAreAllShownAndKeptAsStored) {
-    QList<app::SeparatorItem> list;
-    for (int index = 0; index < 1000; ++index)
-        list.append(separator(index % 2 ? u"·" : u"—"));
-    store(list);
-    const QVariant raw = storedObject();
-    start();
-    Defaults::set(app::keys::reducedOpacity(suite), true);
-    sim.queue.runUntilIdle();
-
-    ASSERT_EQ(items().size(), 1000u);
-    EXPECT_EQ(sim.statusBar.createdCount(), 1000);
-    EXPECT_EQ(item(999).autosaveName(), list[999].idString());
-    EXPECT_TRUE(item(999).simButton().appearsDisabled());
-    EXPECT_EQ(storedObject(), raw);
-}
-
 TEST_F(SeparatorsTest, LongAndMultiLineCharactersAreShownAsTheyAre) {
     const QString family = u"👩‍👩‍👧 and more"_s;
     const QString twoLines = u"a\nb"_s;

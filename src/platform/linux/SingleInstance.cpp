@@ -9,11 +9,18 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
-#include <QLocalSocket>
 #include <QStandardPaths>
 #include <QThread>
 
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/time.h>
 #include <sys/un.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <optional>
 
 namespace platform::xdg {
 
@@ -21,7 +28,7 @@ namespace {
 
 const QByteArray greeting = QByteArrayLiteral("started-again");
 // A message longer than this is no later start of ours.
-constexpr qint64 maximumMessage = 4096;
+constexpr qsizetype maximumMessage = 4096;
 
 QString runtimeFolder() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
@@ -34,13 +41,24 @@ QString lockPath(const QString& identifier, const QString& preferencesFile) {
     return preferencesFile + QLatin1String(".instance");
 }
 
+// The socket's address; none when the path does not fit in one.
+std::optional<sockaddr_un> addressOf(const QString& path) {
+    const QByteArray encoded = QFile::encodeName(path);
+    sockaddr_un address{};
+    if (encoded.size() >= qsizetype(sizeof(address.sun_path)))
+        return std::nullopt;
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, encoded.constData(), std::size_t(encoded.size()));
+    return address;
+}
+
 // Beside the lock, where every start over the same preferences looks, unless
 // the path is too long for a socket address; then in the runtime folder,
 // under a name that only starts over the same preferences file share.
 QStringList socketPaths(const QString& identifier, const QString& lock) {
     QStringList paths;
     const QString beside = lock + QLatin1String(".socket");
-    if (QFile::encodeName(beside).size() < qsizetype(sizeof(sockaddr_un::sun_path)))
+    if (addressOf(beside))
         paths << beside;
     const QByteArray key =
         QCryptographicHash::hash(QFile::encodeName(lock), QCryptographicHash::Sha1)
@@ -51,6 +69,50 @@ QStringList socketPaths(const QString& identifier, const QString& lock) {
     return paths;
 }
 
+// A listening socket bound to `path`, readable by this user only; -1 when
+// that fails (the reason is in errno).
+int listenOn(const QString& path) {
+    const std::optional<sockaddr_un> address = addressOf(path);
+    if (!address) {
+        errno = ENAMETOOLONG;
+        return -1;
+    }
+    const int listener = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    // We hold the lock, so a socket file left here belongs to an instance that
+    // ended without cleaning up.
+    QFile::remove(path);
+    if (listener >= 0 &&
+        ::bind(listener, reinterpret_cast<const sockaddr*>(&*address), sizeof(*address)) == 0 &&
+        ::chmod(QFile::encodeName(path).constData(), S_IRUSR | S_IWUSR) == 0 &&
+        ::listen(listener, SOMAXCONN) == 0)
+        return listener;
+    const int reason = errno;
+    if (listener >= 0)
+        ::close(listener);
+    errno = reason;
+    return -1;
+}
+
+// Connects to `path` and hands `message` over; false when nobody listens.
+bool sendTo(const QString& path, const QByteArray& message) {
+    const std::optional<sockaddr_un> address = addressOf(path);
+    if (!address)
+        return false;
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const bool told =
+        socket >= 0 &&
+        ::connect(socket, reinterpret_cast<const sockaddr*>(&*address), sizeof(*address)) == 0 &&
+        ::send(socket, message.constData(), std::size_t(message.size()), MSG_NOSIGNAL) ==
+            ssize_t(message.size());
+    if (socket >= 0)
+        ::close(socket);
+    return told;
+}
+
+QString lastError() {
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
 } // namespace
 
 SingleInstance::SingleInstance(const QString& identifier, const QString& preferencesFile)
@@ -59,13 +121,14 @@ SingleInstance::SingleInstance(const QString& identifier, const QString& prefere
     // A running instance keeps its lock for as long as it runs; only a lock
     // whose process is gone is stale.
     lock_.setStaleLockTime(0);
-    QObject::connect(&server_, &QLocalServer::newConnection, &server_, [this] {
-        while (QLocalSocket* socket = server_.nextPendingConnection()) {
-            QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            QObject::connect(socket, &QLocalSocket::readyRead, socket,
-                             [this, socket] { receive(*socket); });
-        }
-    });
+}
+
+SingleInstance::~SingleInstance() {
+    if (listener_ < 0)
+        return;
+    listening_.reset();
+    ::close(listener_);
+    QFile::remove(socketPath_);
 }
 
 SingleInstance::Claim SingleInstance::claim(bool isNewInstance, const QStringList& requests,
@@ -92,29 +155,47 @@ qint64 SingleInstance::runningProcessId() const {
 }
 
 void SingleInstance::listen() {
-    server_.setSocketOptions(QLocalServer::UserAccessOption);
     for (const QString& path : socketPaths_) {
-        // We hold the lock, so a socket file left here belongs to an instance
-        // that ended without cleaning up.
-        QLocalServer::removeServer(path);
-        if (server_.listen(path))
+        listener_ = listenOn(path);
+        if (listener_ >= 0) {
+            socketPath_ = path;
+            listening_ = std::make_unique<QSocketNotifier>(listener_, QSocketNotifier::Read);
+            QObject::connect(listening_.get(), &QSocketNotifier::activated, listening_.get(),
+                             [this] { acceptStarts(); });
             return;
+        }
         qCInfo(platformLog, "Cannot listen on %s: %s", qPrintable(path),
-               qPrintable(server_.errorString()));
+               qPrintable(lastError()));
     }
     qCWarning(platformLog, "Later starts cannot reach this instance");
 }
 
-// One line: the greeting, then the requests, separated by spaces.
-void SingleInstance::receive(QLocalSocket& socket) {
-    if (!socket.canReadLine()) {
-        if (socket.bytesAvailable() > maximumMessage)
-            socket.abort();
-        return;
+// Each connection is one later start.
+void SingleInstance::acceptStarts() {
+    for (int start; (start = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC)) >= 0;) {
+        receive(start);
+        ::close(start);
     }
-    const QList<QByteArray> words = socket.readLine(maximumMessage).trimmed().split(' ');
-    socket.disconnectFromServer();
-    if (words.value(0) != greeting || !startedAgain_)
+}
+
+// One line: the greeting, then the requests, separated by spaces. A later
+// start writes it at once after connecting, so a short wait is enough; a
+// peer that says nothing cannot hold the loop for longer than that.
+void SingleInstance::receive(int connection) {
+    const timeval patience{0, 200000};
+    ::setsockopt(connection, SOL_SOCKET, SO_RCVTIMEO, &patience, sizeof(patience));
+    QByteArray line;
+    char buffer[512];
+    while (!line.contains('\n') && line.size() <= maximumMessage) {
+        const ssize_t got = ::recv(connection, buffer, sizeof(buffer), 0);
+        if (got <= 0)
+            break;
+        line.append(buffer, got);
+    }
+    if (!line.contains('\n') || !startedAgain_)
+        return;
+    const QList<QByteArray> words = line.left(line.indexOf('\n')).trimmed().split(' ');
+    if (words.value(0) != greeting)
         return;
     QStringList requests;
     for (const QByteArray& word : words.mid(1))
@@ -131,16 +212,9 @@ void SingleInstance::tellRunningInstance(const QStringList& requests) const {
     // listening yet: try again for a short while.
     const QDeadlineTimer deadline(1000);
     while (!deadline.hasExpired()) {
-        for (const QString& path : socketPaths_) {
-            QLocalSocket socket;
-            socket.connectToServer(path);
-            if (socket.waitForConnected(200)) {
-                socket.write(message);
-                socket.waitForBytesWritten(500);
-                socket.disconnectFromServer();
+        for (const QString& path : socketPaths_)
+            if (sendTo(path, message))
                 return;
-            }
-        }
         QThread::msleep(50);
     }
     qCWarning(platformLog, "The running instance could not be told that Gapsel was started again");

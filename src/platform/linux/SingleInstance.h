@@ -3,14 +3,13 @@
 
 #pragma once
 
-#include <QLocalServer>
 #include <QLockFile>
+#include <QSocketNotifier>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
-
-class QLocalSocket;
+#include <memory>
 
 namespace platform::xdg {
 
@@ -21,7 +20,8 @@ namespace platform::xdg {
 // too (beside the lock, else in the runtime folder under a name taken from
 // the lock's path), so that a later start reaches it at once, whatever its
 // runtime folder, and tells it it was started again, with what was asked of
-// that start, before giving way.
+// that start, before giving way. The socket is a plain Unix socket: a tray
+// utility need not load a network library at every start for this one message.
 class SingleInstance {
 public:
     enum class Claim { Granted, AnotherIsRunning };
@@ -32,6 +32,9 @@ public:
     // the lock is `preferencesFile` with ".instance" appended (in the runtime
     // folder, named by `identifier`, when there is no preferences file).
     SingleInstance(const QString& identifier, const QString& preferencesFile);
+    ~SingleInstance();
+    SingleInstance(const SingleInstance&) = delete;
+    SingleInstance& operator=(const SingleInstance&) = delete;
 
     // Becomes the running instance, or finds another one. An ordinary start
     // tells the running instance, handing on `requests`, and gives way. A new
@@ -49,12 +52,15 @@ public:
 
 private:
     void listen();
-    void receive(QLocalSocket& socket);
+    void acceptStarts();
+    void receive(int connection);
     void tellRunningInstance(const QStringList& requests) const;
 
     QStringList socketPaths_; // where to listen, in order of preference
+    QString socketPath_;      // where this instance listens
     QLockFile lock_;
-    QLocalServer server_;
+    int listener_ = -1;
+    std::unique_ptr<QSocketNotifier> listening_;
     StartedAgain startedAgain_;
 };
 

@@ -4,7 +4,8 @@
 #include "platform/linux/tray/TrayHostClassification.h"
 
 #include <QFileInfo>
-#include <QRegularExpression>
+
+#include <algorithm>
 
 namespace platform::xdg {
 
@@ -36,9 +37,16 @@ TrayHostKind kindOfProgram(const QString& program) {
 // panel-N-systray; the name is cut to 15 characters from N = 10 on, but the
 // wrapper's arguments carry N too (module, N, socket, "systray", …).
 std::optional<int> xfcePluginOf(const BusProcess& process) {
-    static const QRegularExpression wrapped(QStringLiteral("^panel-(\\d+)-systr"));
-    if (const auto match = wrapped.match(process.comm); match.hasMatch())
-        return match.captured(1).toInt();
+    const QStringView comm = process.comm;
+    const QStringView prefix = u"panel-";
+    if (comm.startsWith(prefix)) {
+        const QStringView rest = comm.sliced(prefix.size());
+        const qsizetype digits =
+            std::find_if(rest.begin(), rest.end(), [](QChar c) { return c < u'0' || c > u'9'; }) -
+            rest.begin();
+        if (digits > 0 && rest.sliced(digits).startsWith(u"-systr"))
+            return rest.first(digits).toInt();
+    }
     const QStringList& arguments = process.cmdline;
     if (arguments.size() > 4 && arguments[0].contains(QStringLiteral("xfce4/panel/wrapper")) &&
         arguments[4] == QLatin1String("systray")) {

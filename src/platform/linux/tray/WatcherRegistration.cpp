@@ -21,10 +21,13 @@ WatcherRegistration::WatcherRegistration(QDBusConnection connection, QString ite
         setState(false, false);
         reRegistrations_ = 0;
     });
+    // Matched by path and interface, whoever sends: naming the watcher's
+    // service would cost every new item a blocking look-up of its owner, and
+    // a start of many items as many round trips.
     for (const char* signal : {"StatusNotifierHostRegistered", "StatusNotifierHostUnregistered"})
-        connection_.connect(watcherService(), watcherPath(), watcherInterface(),
+        connection_.connect(QString(), watcherPath(), watcherInterface(),
                             QString::fromLatin1(signal), this, SLOT(readHostRegistered()));
-    connection_.connect(watcherService(), watcherPath(), watcherInterface(),
+    connection_.connect(QString(), watcherPath(), watcherInterface(),
                         QStringLiteral("StatusNotifierItemUnregistered"), this,
                         SLOT(itemUnregistered(QString)));
 }
