@@ -22,6 +22,8 @@ struct SeparatorCharacter {
 
     // The names are translated where shown; the characters stay themselves.
     platform::AttributedText menuLabel() const {
+        if (label == character)
+            return {label, labelFont};
         return {QCoreApplication::translate("SeparatorCharacters", label.toUtf8().constData()),
                 labelFont};
     }
