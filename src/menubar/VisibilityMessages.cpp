@@ -45,6 +45,10 @@ QString hostSettingPlace(TrayHostKind host) {
     }
 }
 
+QString shownRemedy(TrayHostKind host) {
+    return QCoreApplication::translate("TrayRemedy", trayRemedy(host).toUtf8().constData());
+}
+
 QString reason(const platform::HiddenVerdict& verdict) {
     switch (verdict.cause) {
     case HiddenCause::NoTray:
@@ -52,12 +56,12 @@ QString reason(const platform::HiddenVerdict& verdict) {
                    "VisibilityMessages",
                    "Nothing on this desktop shows tray items, so Gapsel's separators "
                    "cannot appear. %1")
-            .arg(trayRemedy(verdict.host));
+            .arg(shownRemedy(verdict.host));
     case HiddenCause::NoTrayHost:
         return QCoreApplication::translate(
                    "VisibilityMessages",
                    "This desktop collects tray items, but no panel shows them. %1")
-            .arg(trayRemedy(verdict.host));
+            .arg(shownRemedy(verdict.host));
     case HiddenCause::HiddenByHostSetting:
         return QCoreApplication::translate(
                    "VisibilityMessages",
