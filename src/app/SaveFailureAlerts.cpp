@@ -8,6 +8,8 @@
 #include "platform/Alerts.h"
 #include "platform/MainQueue.h"
 
+#include <QCoreApplication>
+
 namespace app {
 
 SaveFailureAlerts::SaveFailureAlerts(std::shared_ptr<UserDefaults> suite, platform::Alerts& alerts,
@@ -36,9 +38,13 @@ void SaveFailureAlerts::report(const QString& path, const QString& reason) {
             return;
         told_.insert(message);
     }
-    queue_.async([weak = std::weak_ptr<SaveFailureAlerts*>(alive_), message] {
+    // The log keeps the English line; the user reads it in their language.
+    const QString shown =
+        QCoreApplication::translate("SaveFailureAlerts", "Gapsel cannot save its settings: %1: %2")
+            .arg(path, reason);
+    queue_.async([weak = std::weak_ptr<SaveFailureAlerts*>(alive_), shown] {
         if (const auto self = weak.lock())
-            (**self).alerts_.presentError(platform::Error::failure(message));
+            (**self).alerts_.presentError(platform::Error::failure(shown));
     });
 }
 

@@ -3,6 +3,8 @@
 
 #include "app/SeparatorCharacters.h"
 
+#include <QtGlobal>
+
 namespace app {
 
 namespace {
@@ -20,8 +22,13 @@ SeparatorCharacter shown(const char16_t* character) {
 
 const std::array<SeparatorCharacter, 7>& separatorCharacters() {
     static const std::array<SeparatorCharacter, 7> characters{
-        named(u" ", "space"), named(u"\t", "tab"), shown(u"\u00B7"), shown(u"\u2022"),
-        shown(u"|"),          shown(u"-"),         shown(u"\u2014"),
+        named(u" ", QT_TRANSLATE_NOOP("SeparatorCharacters", "space")),
+        named(u"\t", QT_TRANSLATE_NOOP("SeparatorCharacters", "tab")),
+        shown(u"\u00B7"),
+        shown(u"\u2022"),
+        shown(u"|"),
+        shown(u"-"),
+        shown(u"\u2014"),
     };
     return characters;
 }

@@ -5,6 +5,7 @@
 
 #include "platform/Menu.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <array>
@@ -19,7 +20,13 @@ struct SeparatorCharacter {
     QString label;
     platform::FontStyle labelFont;
 
-    platform::AttributedText menuLabel() const { return {label, labelFont}; }
+    // The names are translated where shown; the characters stay themselves.
+    platform::AttributedText menuLabel() const {
+        if (label == character)
+            return {label, labelFont};
+        return {QCoreApplication::translate("SeparatorCharacters", label.toUtf8().constData()),
+                labelFont};
+    }
 };
 
 // In the order the menu offers them.

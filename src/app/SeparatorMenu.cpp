@@ -10,6 +10,8 @@
 #include "kit/PendingServices.h"
 #include "menubar/ReadyMadeItems.h"
 
+#include <QCoreApplication>
+
 namespace app {
 
 namespace {
@@ -23,7 +25,7 @@ void addTip(JXMenu& menu, const QString& text, int width) {
 
 void addCharacterSection(JXMenu& menu, const SeparatorItem& separator,
                          const SeparatorMenuActions& actions) {
-    menu.addHeader(QStringLiteral("Separator"), true);
+    menu.addHeader(QCoreApplication::translate("SeparatorMenu", "Separator"), true);
     for (const SeparatorCharacter& choice : separatorCharacters()) {
         CallbackMenuItem& item =
             menu.addCallbackItem(QString(), {.isChecked = separator.character == choice.character},
@@ -43,20 +45,21 @@ std::shared_ptr<JXMenu> tipsSubmenu(const QString& tip) {
 
 std::shared_ptr<JXMenu> moreSubmenu(const menubar::MenuServices& services, const QString& tip) {
     auto more = std::make_shared<JXMenu>();
-    more->addCallbackItem(QStringLiteral("About"),
+    more->addCallbackItem(QCoreApplication::translate("SeparatorMenu", "About"),
                           [services] { menubar::showAboutPanel(services); });
     more->addSeparator();
-    more->addCallbackItem(QStringLiteral("Send Feedback\u2026"),
+    more->addCallbackItem(QCoreApplication::translate("SeparatorMenu", "Send Feedback\u2026"),
                           [services] { menubar::sendFeedback(services); });
     more->addSeparator();
     if (!services.kit.isFirstLaunch())
-        more->addSubmenuItem(QStringLiteral("Tips"), true, [tip] { return tipsSubmenu(tip); });
+        more->addSubmenuItem(QCoreApplication::translate("SeparatorMenu", "Tips"), true,
+                             [tip] { return tipsSubmenu(tip); });
     menubar::addFAQItem(*more, services);
     menubar::addWebsiteItem(*more, services);
     more->addSeparator();
     menubar::addRateAppItem(*more, services);
     kit::PendingServices& pending = services.pending;
-    more->addCallbackItem(QStringLiteral("Share App"),
+    more->addCallbackItem(QCoreApplication::translate("SeparatorMenu", "Share App"),
                           [&pending] { pending.showShareAppScreen(); });
     menubar::addMoreAppsItem(*more, services);
     return more;
@@ -68,11 +71,11 @@ void buildSeparatorMenu(JXMenu& menu, const SeparatorItem& separator, qsizetype 
                         const SeparatorMenuActions& actions,
                         const menubar::MenuServices& services) {
     JXKit& kit = services.kit;
-    menu.addCallbackItem(QStringLiteral("New"),
+    menu.addCallbackItem(QCoreApplication::translate("SeparatorMenu", "New"),
                          {.isEnabled = separatorCount < separatorListEdits::maximumSeparators},
                          actions.addSeparator);
-    menu.addCallbackItem(QStringLiteral("Remove"), {.isEnabled = separatorCount >= 2},
-                         actions.removeSeparator);
+    menu.addCallbackItem(QCoreApplication::translate("SeparatorMenu", "Remove"),
+                         {.isEnabled = separatorCount >= 2}, actions.removeSeparator);
     if (actions.addPlacementItems)
         actions.addPlacementItems(menu);
     menu.addSeparator();
@@ -81,14 +84,15 @@ void buildSeparatorMenu(JXMenu& menu, const SeparatorItem& separator, qsizetype 
     menu.addSeparator();
     addCharacterSection(menu, separator, actions);
     menu.addSeparator();
-    menu.addCallbackItem(QStringLiteral("Settings\u2026"), {.key = QStringLiteral(",")},
-                         [&kit] { kit.showSettingsWindow(); });
-    menu.addSubmenuItem(QStringLiteral("More"), true,
+    menu.addCallbackItem(QCoreApplication::translate("SeparatorMenu", "Settings\u2026"),
+                         {.key = QStringLiteral(",")}, [&kit] { kit.showSettingsWindow(); });
+    menu.addSubmenuItem(QCoreApplication::translate("SeparatorMenu", "More"), true,
                         [&services, tip = actions.tip] { return moreSubmenu(services, tip); });
     menu.addSeparator();
     if (kit.isDebugMode()) {
         kit::PendingServices& pending = services.pending;
-        menu.addCallbackItem(QStringLiteral("Debug"), [&pending] { pending.showDebugWindow(); });
+        menu.addCallbackItem(QCoreApplication::translate("SeparatorMenu", "Debug"),
+                             [&pending] { pending.showDebugWindow(); });
     }
     menu.addSeparator();
     menubar::addQuitItem(menu, services);

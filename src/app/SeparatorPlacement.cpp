@@ -11,6 +11,7 @@
 #include "platform/MainQueue.h"
 #include "platform/Pasteboard.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 #include <algorithm>
@@ -76,25 +77,27 @@ void SeparatorPlacement::addMenuItems(JXMenu& menu, const QString& id) {
     for (const PlacementAction action : placementActionsFor(order())) {
         switch (action) {
         case PlacementAction::MoveLeft:
-            addMove(menu, QStringLiteral("Move Left"), id, -1);
+            addMove(menu, QCoreApplication::translate("SeparatorPlacement", "Move Left"), id, -1);
             break;
         case PlacementAction::MoveRight:
-            addMove(menu, QStringLiteral("Move Right"), id, 1);
+            addMove(menu, QCoreApplication::translate("SeparatorPlacement", "Move Right"), id, 1);
             break;
         case PlacementAction::PlaceAfter:
             addPlaceAfter(menu, id);
             break;
         case PlacementAction::MoveToLeftEnd:
         case PlacementAction::MoveToRightEnd:
-            addCallback(menu,
-                        action == PlacementAction::MoveToLeftEnd
-                            ? QStringLiteral("Move to Left End")
-                            : QStringLiteral("Move to Right End"),
-                        true, [id](SeparatorPlacement& self) { self.tray_.arriveAgain(id); });
+            addCallback(
+                menu,
+                action == PlacementAction::MoveToLeftEnd
+                    ? QCoreApplication::translate("SeparatorPlacement", "Move to Left End")
+                    : QCoreApplication::translate("SeparatorPlacement", "Move to Right End"),
+                true, [id](SeparatorPlacement& self) { self.tray_.arriveAgain(id); });
             break;
         case PlacementAction::CopyId:
-            addCallback(menu, QStringLiteral("Copy Separator ID"), true,
-                        [id](SeparatorPlacement& self) {
+            addCallback(menu,
+                        QCoreApplication::translate("SeparatorPlacement", "Copy Separator ID"),
+                        true, [id](SeparatorPlacement& self) {
                             self.pasteboard_.setText(id, QStringLiteral(GAPSEL_BUNDLE_ID));
                         });
             break;
@@ -134,7 +137,8 @@ void SeparatorPlacement::addPlaceAfter(JXMenu& menu, const QString& id) {
     for (const Item& item : others)
         addCallback(*submenu, menuTitle(item), true,
                     [id, item](SeparatorPlacement& self) { self.placeAfterItem(id, item); });
-    menu.addSubmenuItem(QStringLiteral("Place After"), true, [submenu] { return submenu; });
+    menu.addSubmenuItem(QCoreApplication::translate("SeparatorPlacement", "Place After"), true,
+                        [submenu] { return submenu; });
 }
 
 void SeparatorPlacement::moveBy(const QString& id, int step) {

@@ -3,6 +3,7 @@
 
 #include "app/TipText.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <QTextBoundaryFinder>
 
@@ -45,31 +46,37 @@ QString moveSeparatorTip(platform::TrayHostKind host) {
     using platform::TrayHostKind;
     switch (host) {
     case TrayHostKind::DraggableMenuBar:
-        return QStringLiteral("Drag the menu bar item while pressing the Command key to move it "
-                              "to a different position in the menu bar.");
+        return QCoreApplication::translate(
+            "TipText", "Drag the menu bar item while pressing the Command key to move it "
+                       "to a different position in the menu bar.");
     case TrayHostKind::Xfce:
-        return QStringLiteral("Use Move Left, Move Right or Place After to move this separator, "
-                              "or order all items in Panel Preferences \u25B8 Status Tray "
-                              "\u25B8 Known Items. The panel remembers the order.");
+        return QCoreApplication::translate(
+            "TipText", "Use Move Left, Move Right or Place After to move this separator, "
+                       "or order all items in Panel Preferences \u25B8 Status Tray "
+                       "\u25B8 Known Items. The panel remembers the order.");
     case TrayHostKind::Plasma:
     case TrayHostKind::Cinnamon:
-        return QStringLiteral("The tray sorts its items by title. Place After puts this separator "
-                              "right after the item you choose, Move Left and Move Right past "
-                              "its neighbour. Gapsel keeps the place.");
+        return QCoreApplication::translate(
+            "TipText", "The tray sorts its items by title. Place After puts this separator "
+                       "right after the item you choose, Move Left and Move Right past "
+                       "its neighbour. Gapsel keeps the place.");
     case TrayHostKind::Gnome:
     case TrayHostKind::Budgie:
-        return QStringLiteral("The newest icon goes leftmost, and the order is forgotten at every "
-                              "screen lock. Move to Left End puts this separator there.");
+        return QCoreApplication::translate(
+            "TipText", "The newest icon goes leftmost, and the order is forgotten at every "
+                       "screen lock. Move to Left End puts this separator there.");
     case TrayHostKind::Lxqt:
     case TrayHostKind::Waybar:
-        return QStringLiteral("The newest icon goes rightmost, and the order is forgotten when the "
-                              "panel restarts. Move to Right End puts this separator there.");
+        return QCoreApplication::translate(
+            "TipText", "The newest icon goes rightmost, and the order is forgotten when the "
+                       "panel restarts. Move to Right End puts this separator there.");
     case TrayHostKind::Mate:
     case TrayHostKind::Unknown:
         break;
     }
-    return QStringLiteral("Gapsel cannot move this separator on this desktop. Copy Separator ID "
-                          "gives its Id, to place it in the tray's own configuration by hand.");
+    return QCoreApplication::translate(
+        "TipText", "Gapsel cannot move this separator on this desktop. Copy Separator ID "
+                   "gives its Id, to place it in the tray's own configuration by hand.");
 }
 
 QString wrappedToWidth(const QString& text, int width) {

@@ -14,7 +14,10 @@
 #include "platform/linux/TerminationSignals.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QTextStream>
+#include <QTranslator>
 
 namespace {
 
@@ -39,6 +42,24 @@ platform::ModifierFlags gestureFrom(const app::CommandLine& commandLine) {
     return commandLine.has("debug") ? kit::debugModeGesture : platform::ModifierFlags();
 }
 
+// Installs the catalogue `name` for the user's language from `folder`, if
+// there is one; English, the language of the source, needs none.
+void installCatalogue(QApplication& application, const QString& name, const QString& folder) {
+    auto* translator = new QTranslator(&application);
+    if (translator->load(QLocale(), name, QStringLiteral("_"), folder))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
+}
+
+// Gapsel's texts from the catalogues built into the program, and Qt's own
+// (its dialogs' buttons) from where Qt keeps them.
+void installTranslations(QApplication& application) {
+    installCatalogue(application, QStringLiteral("gapsel"), QStringLiteral(":/i18n"));
+    installCatalogue(application, QStringLiteral("qtbase"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -51,6 +72,7 @@ int main(int argc, char** argv) {
     // A tray utility has no main window: closing the last window (settings,
     // debug) must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
+    installTranslations(application);
 
     // Starting Gapsel while it runs changes nothing: the new process tells the
     // running one and leaves. Only a relaunch waits for its predecessor.

@@ -8,22 +8,28 @@
 namespace debug {
 
 namespace {
-const QString noEffect = QStringLiteral("No effect on this platform.");
+const QString noEffect =
+    QStringLiteral(QT_TRANSLATE_NOOP("DiagnosticSwitches", "No effect on this platform."));
 const QString drawingKey = QStringLiteral("NSShowAllDrawing");
 const QString eventsKey = QStringLiteral("NSTraceEvents");
 } // namespace
 
 const std::array<DiagnosticSwitch, 5>& diagnosticSwitches() {
     static const std::array<DiagnosticSwitch, 5> switches = {
-        DiagnosticSwitch{QStringLiteral("Highlight Drawn Rectangles"), drawingKey, noEffect},
-        {QStringLiteral("Draw Outlines Around Views"), QStringLiteral("NSShowAllViews"), noEffect},
-        {QStringLiteral("Visualize Mutually Exclusive Constraints"),
+        DiagnosticSwitch{
+            QStringLiteral(QT_TRANSLATE_NOOP("DiagnosticSwitches", "Highlight Drawn Rectangles")),
+            drawingKey, noEffect},
+        {QStringLiteral(QT_TRANSLATE_NOOP("DiagnosticSwitches", "Draw Outlines Around Views")),
+         QStringLiteral("NSShowAllViews"), noEffect},
+        {QStringLiteral(
+             QT_TRANSLATE_NOOP("DiagnosticSwitches", "Visualize Mutually Exclusive Constraints")),
          QStringLiteral("NSConstraintBasedLayoutVisualizeMutuallyExclusiveConstraints"), noEffect},
-        {QStringLiteral("Log AppKit Events"), eventsKey,
-         QStringLiteral("Here: logs Qt's input and window-system events (qt.qpa.input, "
-                        "qt.qpa.events) from the next start.")},
-        {QStringLiteral("Show Internal AppKit Debug Menu"), QStringLiteral("_NS_4445425547"),
-         noEffect},
+        {QStringLiteral(QT_TRANSLATE_NOOP("DiagnosticSwitches", "Log AppKit Events")), eventsKey,
+         QStringLiteral(QT_TRANSLATE_NOOP(
+             "DiagnosticSwitches", "Here: logs Qt's input and window-system events (qt.qpa.input, "
+                                   "qt.qpa.events) from the next start."))},
+        {QStringLiteral(QT_TRANSLATE_NOOP("DiagnosticSwitches", "Show Internal AppKit Debug Menu")),
+         QStringLiteral("_NS_4445425547"), noEffect},
     };
     return switches;
 }

@@ -16,7 +16,7 @@ namespace debug {
 // the macOS toolkit's own settings, kept so that a shared preferences file
 // means the same on both platforms. On Linux a switch does what its label
 // says where Qt can, from the next start; `effectHere` says what that is, or
-// that there is nothing.
+// that there is nothing. Both texts are in English, translated where shown.
 struct DiagnosticSwitch {
     QString label;
     QString key;

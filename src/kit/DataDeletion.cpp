@@ -6,6 +6,7 @@
 #include "defaults/UserDefaults.h"
 #include "kit/JXKit.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace kit {
@@ -34,9 +35,12 @@ void deleteAllData(const JXKit& kit) {
 
 platform::Alert startupDeletionAlert(const QString& appName) {
     platform::Alert alert;
-    alert.message = QStringLiteral("Are you sure you want to delete the settings and data for ") +
-                    appName + QLatin1Char('?');
-    alert.buttons = {QStringLiteral("Delete"), QStringLiteral("Cancel")};
+    alert.message =
+        QCoreApplication::translate("DataDeletion",
+                                    "Are you sure you want to delete the settings and data for %1?")
+            .arg(appName);
+    alert.buttons = {QCoreApplication::translate("DataDeletion", "Delete"),
+                     QCoreApplication::translate("DataDeletion", "Cancel")};
     alert.destructiveButton = 0;
     return alert;
 }
@@ -44,8 +48,10 @@ platform::Alert startupDeletionAlert(const QString& appName) {
 platform::Alert supportWindowDeletionAlert(const QString& appName) {
     platform::Alert alert;
     alert.message =
-        QStringLiteral("Delete all data and settings for ") + appName + QLatin1Char('?');
-    alert.buttons = {QStringLiteral("Delete"), QStringLiteral("Cancel")};
+        QCoreApplication::translate("DataDeletion", "Delete all data and settings for %1?")
+            .arg(appName);
+    alert.buttons = {QCoreApplication::translate("DataDeletion", "Delete"),
+                     QCoreApplication::translate("DataDeletion", "Cancel")};
     alert.destructiveButton = 0;
     return alert;
 }

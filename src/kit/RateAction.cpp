@@ -8,12 +8,14 @@
 #include "platform/Alerts.h"
 #include "platform/MainQueue.h"
 
+#include <QCoreApplication>
+
 namespace kit {
 
 QString rateInStoreButtonTitle(platform::TrayHostKind host) {
     if (host == platform::TrayHostKind::DraggableMenuBar)
-        return QStringLiteral("Rate on the App Store");
-    return QStringLiteral("Rate in Software Centre");
+        return QCoreApplication::translate("RateAction", "Rate on the App Store");
+    return QCoreApplication::translate("RateAction", "Rate in Software Centre");
 }
 
 RateAction::RateAction(JXKit& kit, platform::Platform platform, std::function<void()> sendFeedback)
@@ -31,13 +33,15 @@ void RateAction::run(const StoreApp& app) {
 
 void RateAction::askFirst(const StoreApp& app) {
     platform::Alert alert;
-    alert.message = QStringLiteral("Thanks for wanting to rate ") + kit_.identity().name();
-    alert.informativeText = QStringLiteral(
+    alert.message = QCoreApplication::translate("RateAction", "Thanks for wanting to rate %1")
+                        .arg(kit_.identity().name());
+    alert.informativeText = QCoreApplication::translate(
+        "RateAction",
         "If this is about a bug or a feature request, it's recommended to instead send feedback "
         "directly to the developer. All feedback submissions will receive a quick response.");
     alert.style = platform::AlertStyle::Informational;
     alert.buttons = {rateInStoreButtonTitle(platform_.trayHosts.primary().kind),
-                     QStringLiteral("Send Feedback to Developer")};
+                     QCoreApplication::translate("RateAction", "Send Feedback to Developer")};
     switch (platform_.alerts.run(alert).buttonIndex()) {
     case 0:
         openReviewPage(app);

@@ -10,6 +10,7 @@
 #include "platform/Pasteboard.h"
 #include "platform/Workspace.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -30,22 +31,24 @@ QString crashLogMessage(const QString& appName, const QString& programName,
     using platform::CrashReportStore;
     switch (place.store) {
     case CrashReportStore::DiagnosticReports:
-        return QStringLiteral("Find the files that start with ") + quoted(appName) +
-               QStringLiteral(" in the ") + quoted(folderName(place.folder)) +
-               QStringLiteral(" directory and email them to ") + address.text();
+        return QCoreApplication::translate(
+                   "SupportActions",
+                   "Find the files that start with %1 in the %2 directory and email them to %3")
+            .arg(quoted(appName), quoted(folderName(place.folder)), address.text());
     case CrashReportStore::Coredumpctl:
-        return QStringLiteral("Find the crashes of ") + quoted(appName) + QStringLiteral(" with ") +
-               quoted(QStringLiteral("coredumpctl list ") + programName) +
-               QStringLiteral(" in a terminal, save the report of the latest with ") +
-               quoted(QStringLiteral("coredumpctl info ") + programName) +
-               QStringLiteral(" and email it to ") + address.text();
+        return QCoreApplication::translate("SupportActions",
+                                           "Find the crashes of %1 with %2 in a terminal, save the "
+                                           "report of the latest with %3 and email it to %4")
+            .arg(quoted(appName), quoted(QStringLiteral("coredumpctl list ") + programName),
+                 quoted(QStringLiteral("coredumpctl info ") + programName), address.text());
     case CrashReportStore::CoreFile:
         break;
     }
-    return QStringLiteral("Find the files that start with ") + quoted(QStringLiteral("core")) +
-           QStringLiteral(" in the ") + quoted(folderName(place.folder)) +
-           QStringLiteral(" directory, where ") + appName +
-           QStringLiteral(" was started, and email them to ") + address.text();
+    return QCoreApplication::translate("SupportActions",
+                                       "Find the files that start with %1 in the %2 directory, "
+                                       "where %3 was started, and email them to %4")
+        .arg(quoted(QStringLiteral("core")), quoted(folderName(place.folder)), appName,
+             address.text());
 }
 
 } // namespace
@@ -67,12 +70,12 @@ platform::Alert crashLogAlert(const QString& appName, const QString& programName
                               const EmailAddress& address,
                               const platform::CrashReportPlace& place) {
     platform::Alert alert;
-    alert.message = QStringLiteral("How to send crash log");
+    alert.message = QCoreApplication::translate("SupportActions", "How to send crash log");
     alert.informativeText = crashLogMessage(appName, programName, address, place);
     alert.style = platform::AlertStyle::Informational;
-    alert.buttons = {QStringLiteral("Reveal ") + quoted(folderName(place.folder)) +
-                         QStringLiteral(" Directory"),
-                     QStringLiteral("OK")};
+    alert.buttons = {QCoreApplication::translate("SupportActions", "Reveal %1 Directory")
+                         .arg(quoted(folderName(place.folder))),
+                     QCoreApplication::translate("SupportActions", "OK")};
     return alert;
 }
 

@@ -9,6 +9,8 @@
 #include "kit/OpenUrl.h"
 #include "kit/PendingServices.h"
 
+#include <QCoreApplication>
+
 namespace menubar {
 
 namespace {
@@ -26,24 +28,28 @@ CallbackMenuItem* addUrlItem(JXMenu& menu, const MenuServices& services, QString
 // Software centres have no page per maker, so the maker's own page that lists
 // its applications serves whether or not this application is in the store.
 CallbackMenuItem* addMoreAppsItem(JXMenu& menu, const MenuServices& services) {
-    return addUrlItem(menu, services, QStringLiteral("More Apps by Me"), kit::makerAppsWebPage());
+    return addUrlItem(menu, services,
+                      QCoreApplication::translate("ReadyMadeItems", "More Apps by Me"),
+                      kit::makerAppsWebPage());
 }
 
 CallbackMenuItem* addWebsiteItem(JXMenu& menu, const MenuServices& services) {
     if (!services.metadata.website)
         return nullptr;
-    return addUrlItem(menu, services, QStringLiteral("Website"), *services.metadata.website);
+    return addUrlItem(menu, services, QCoreApplication::translate("ReadyMadeItems", "Website"),
+                      *services.metadata.website);
 }
 
 CallbackMenuItem* addFAQItem(JXMenu& menu, const MenuServices& services,
                              const std::optional<QUrl>& url) {
     if (url)
-        return addUrlItem(menu, services, QStringLiteral("FAQ"), *url);
+        return addUrlItem(menu, services, QCoreApplication::translate("ReadyMadeItems", "FAQ"),
+                          *url);
     if (!services.metadata.website)
         return nullptr;
     QUrl faq = *services.metadata.website;
     faq.setFragment(QStringLiteral("faq"));
-    return addUrlItem(menu, services, QStringLiteral("FAQ"), faq);
+    return addUrlItem(menu, services, QCoreApplication::translate("ReadyMadeItems", "FAQ"), faq);
 }
 
 CallbackMenuItem* addRateAppItem(JXMenu& menu, const MenuServices& services) {
@@ -51,14 +57,15 @@ CallbackMenuItem* addRateAppItem(JXMenu& menu, const MenuServices& services) {
     if (!record || services.kit.isFirstLaunch())
         return nullptr;
     kit::PendingServices& pending = services.pending;
-    return &menu.addCallbackItem(QStringLiteral("Rate App"),
+    return &menu.addCallbackItem(QCoreApplication::translate("ReadyMadeItems", "Rate App"),
                                  [&pending, app = *record] { pending.rateApp(app); });
 }
 
 CallbackMenuItem* addQuitItem(JXMenu& menu, const MenuServices& services) {
     JXKit& kit = services.kit;
-    return &menu.addCallbackItem(QStringLiteral("Quit ") + kit.identity().name(),
-                                 {.key = QStringLiteral("q")}, [&kit] { kit.quit(false); });
+    return &menu.addCallbackItem(
+        QCoreApplication::translate("ReadyMadeItems", "Quit %1").arg(kit.identity().name()),
+        {.key = QStringLiteral("q")}, [&kit] { kit.quit(false); });
 }
 
 void showAboutPanel(const MenuServices& services) {

@@ -9,33 +9,42 @@ QString trayRemedy(platform::TrayHostKind desktop) {
     using platform::TrayHostKind;
     switch (desktop) {
     case TrayHostKind::Gnome:
-        return QStringLiteral(
-            "GNOME shows tray items only with the \u201CAppIndicator and KStatusNotifierItem "
+        return QStringLiteral(QT_TRANSLATE_NOOP(
+            "TrayRemedy",
+            "GNOME shows tray items only with the “AppIndicator and KStatusNotifierItem "
             "Support\u201D extension: install it (package gnome-shell-extension-appindicator), "
-            "turn it on in Extensions, then log out and in again.");
+            "turn it on in Extensions, then log out and in again."));
     case TrayHostKind::Xfce:
-        return QStringLiteral("Add the \u201CStatus Tray\u201D item to a panel in Panel "
-                              "Preferences \u25B8 Items.");
+        return QStringLiteral(QT_TRANSLATE_NOOP(
+            "TrayRemedy", "Add the \u201CStatus Tray\u201D item to a panel in Panel "
+                          "Preferences \u25B8 Items."));
     case TrayHostKind::Lxqt:
-        return QStringLiteral("Add the \u201CStatus Notifier\u201D widget to a panel in Panel "
-                              "Settings \u25B8 Widgets.");
+        return QStringLiteral(QT_TRANSLATE_NOOP(
+            "TrayRemedy", "Add the \u201CStatus Notifier\u201D widget to a panel in Panel "
+                          "Settings \u25B8 Widgets."));
     case TrayHostKind::Plasma:
-        return QStringLiteral("Add the \u201CSystem Tray\u201D widget to a panel.");
+        return QStringLiteral(
+            QT_TRANSLATE_NOOP("TrayRemedy", "Add the \u201CSystem Tray\u201D widget to a panel."));
     case TrayHostKind::Waybar:
-        return QStringLiteral("Add the \u201Ctray\u201D module to Waybar's configuration.");
+        return QStringLiteral(QT_TRANSLATE_NOOP(
+            "TrayRemedy", "Add the \u201Ctray\u201D module to Waybar's configuration."));
     case TrayHostKind::Cinnamon:
-        return QStringLiteral("Make sure the XApp status icon service (xapp-sn-watcher) runs.");
+        return QStringLiteral(QT_TRANSLATE_NOOP(
+            "TrayRemedy", "Make sure the XApp status icon service (xapp-sn-watcher) runs."));
     case TrayHostKind::Mate:
-        return QStringLiteral("Add the \u201CNotification Area\u201D applet to a panel.");
+        return QStringLiteral(QT_TRANSLATE_NOOP(
+            "TrayRemedy", "Add the \u201CNotification Area\u201D applet to a panel."));
     case TrayHostKind::Budgie:
-        return QStringLiteral("Add the \u201CSystem Tray\u201D applet to a panel.");
+        return QStringLiteral(
+            QT_TRANSLATE_NOOP("TrayRemedy", "Add the \u201CSystem Tray\u201D applet to a panel."));
     case TrayHostKind::DraggableMenuBar:
     case TrayHostKind::Unknown:
         break;
     }
-    return QStringLiteral("Add a system tray that shows StatusNotifierItems to your panel, or "
-                          "start a bridge such as snixembed for a tray that shows only XEmbed "
-                          "icons.");
+    return QStringLiteral(QT_TRANSLATE_NOOP(
+        "TrayRemedy", "Add a system tray that shows StatusNotifierItems to your panel, or "
+                      "start a bridge such as snixembed for a tray that shows only XEmbed "
+                      "icons."));
 }
 
 } // namespace menubar

@@ -10,7 +10,8 @@
 namespace menubar {
 
 // What makes a tray that shows status items appear on `desktop`, as one or
-// two sentences for the user.
+// two sentences for the user, in English for the log; where the user reads it,
+// it is translated in the context "TrayRemedy".
 QString trayRemedy(platform::TrayHostKind desktop);
 
 } // namespace menubar

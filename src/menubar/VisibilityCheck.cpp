@@ -11,6 +11,7 @@
 #include "platform/TrayHosts.h"
 #include "platform/Uptime.h"
 
+#include <QCoreApplication>
 #include <QLoggingCategory>
 
 Q_LOGGING_CATEGORY(visibilityLog, "gapsel.menubar")
@@ -72,9 +73,9 @@ void VisibilityCheck::warn(const platform::HiddenVerdict& verdict,
     platform::Alert alert;
     alert.message = VisibilityMessages::title();
     alert.style = platform::AlertStyle::Warning;
-    alert.buttons = {QStringLiteral("OK")};
+    alert.buttons = {QCoreApplication::translate("VisibilityCheck", "OK")};
     if (options.showsOpenSettingsButton)
-        alert.buttons.append(QStringLiteral("Open Settings"));
+        alert.buttons.append(QCoreApplication::translate("VisibilityCheck", "Open Settings"));
 
     // A menu bar that hides itself makes every item look missing; it is told
     // once, whatever the answer.

@@ -5,6 +5,7 @@
 
 #include "platform/ItemVisibility.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace menubar {
@@ -14,8 +15,12 @@ namespace menubar {
 // Each is a paragraph saying why, a blank line, and what to do about the
 // warning itself.
 struct VisibilityMessages {
-    static QString title() { return QStringLiteral("Menu Bar Item Did Not Appear"); }
-    static QString checkboxTitle() { return QStringLiteral("Do not show this again"); }
+    static QString title() {
+        return QCoreApplication::translate("VisibilityMessages", "Menu Bar Item Did Not Appear");
+    }
+    static QString checkboxTitle() {
+        return QCoreApplication::translate("VisibilityMessages", "Do not show this again");
+    }
 
     QString whenHidingAutomatically;
     QString otherwise;

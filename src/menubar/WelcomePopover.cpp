@@ -10,6 +10,8 @@
 #include "platform/Popover.h"
 #include "platform/StatusBar.h"
 
+#include <QCoreApplication>
+
 namespace menubar {
 
 namespace {
@@ -54,15 +56,15 @@ void WelcomePopover::present(const std::shared_ptr<platform::StatusItem>& item,
     const std::weak_ptr<platform::StatusItem> weakItem = item;
     const std::weak_ptr<Greeting> weakGreeting = greeting;
 
-    greeting->tooltip->configure(
-        Tooltip::Content{QStringLiteral("Hello, I'm ") + platform_.bundle.name, insets, maxWidth,
-                         true, [&queue, weakItem, weakGreeting] {
-                             removeRecognizer(weakItem);
-                             if (const auto live = weakGreeting.lock()) {
-                                 live->timerValid = false;
-                                 queue.async([once = live->completion] { (*once)(); });
-                             }
-                         }});
+    greeting->tooltip->configure(Tooltip::Content{
+        QCoreApplication::translate("WelcomePopover", "Hello, I'm %1").arg(platform_.bundle.name),
+        insets, maxWidth, true, [&queue, weakItem, weakGreeting] {
+            removeRecognizer(weakItem);
+            if (const auto live = weakGreeting.lock()) {
+                live->timerValid = false;
+                queue.async([once = live->completion] { (*once)(); });
+            }
+        }});
     // A click on the item itself goes on to the item by itself (its menu
     // opens), so the recognizer only closes the greeting and completes.
     item->button().setClickRecognizer([&queue, weakItem, weakGreeting] {

@@ -5,6 +5,7 @@
 
 #include "platform/Error.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -25,7 +26,8 @@ struct Alert {
     // never the one that Return presses.
     std::optional<int> destructiveButton;
     bool showsSuppressionButton = false;
-    QString suppressionButtonTitle = QStringLiteral("Do not show this message again");
+    QString suppressionButtonTitle =
+        QCoreApplication::translate("Alerts", "Do not show this message again");
     // In points; none leaves the width to the text.
     std::optional<int> minimumWidth;
 };

@@ -3,6 +3,8 @@
 
 #include "shortcuts/RecorderCheck.h"
 
+#include <QCoreApplication>
+
 namespace shortcuts {
 
 namespace {
@@ -10,13 +12,15 @@ namespace {
 QString settingsHint(ShortcutSettingsPlace place) {
     switch (place) {
     case ShortcutSettingsPlace::MacSystemSettings:
-        return QStringLiteral("Most system-wide keyboard shortcuts can be changed in "
-                              "“System Settings › Keyboard › Keyboard Shortcuts“.");
+        return QCoreApplication::translate("RecorderCheck",
+                                           "Most system-wide keyboard shortcuts can be changed in "
+                                           "“System Settings › Keyboard › Keyboard Shortcuts“.");
     case ShortcutSettingsPlace::DesktopKeyboardSettings:
         break;
     }
-    return QStringLiteral("Most system-wide keyboard shortcuts can be changed in the keyboard "
-                          "shortcut settings of your desktop.");
+    return QCoreApplication::translate(
+        "RecorderCheck", "Most system-wide keyboard shortcuts can be changed in the keyboard "
+                         "shortcut settings of your desktop.");
 }
 
 } // namespace
@@ -27,14 +31,18 @@ std::optional<Refusal> refusalFor(const Shortcut& shortcut,
                                   ShortcutSettingsPlace settingsPlace) {
     for (const MenuItemShortcut& item : menuItems)
         if (item.shortcut == shortcut)
-            return Refusal{QStringLiteral("This keyboard shortcut cannot be used as it's already "
-                                          "used by the “%1” menu item.")
-                               .arg(item.title),
-                           {}};
+            return Refusal{
+                QCoreApplication::translate("RecorderCheck",
+                                            "This keyboard shortcut cannot be used as it's already "
+                                            "used by the “%1” menu item.")
+                    .arg(item.title),
+                {}};
     if (isTakenBySystem && isTakenBySystem(shortcut))
-        return Refusal{QStringLiteral("This keyboard shortcut cannot be used as it's already a "
-                                      "system-wide keyboard shortcut."),
-                       settingsHint(settingsPlace)};
+        return Refusal{
+            QCoreApplication::translate("RecorderCheck",
+                                        "This keyboard shortcut cannot be used as it's already a "
+                                        "system-wide keyboard shortcut."),
+            settingsHint(settingsPlace)};
     return std::nullopt;
 }
 

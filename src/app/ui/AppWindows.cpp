@@ -19,6 +19,7 @@
 #include "platform/WindowOpener.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 
 namespace app {
 
@@ -50,9 +51,10 @@ debug::DebugServices debugServices(AppMain& app, platform::Platform platform) {
 kit::AboutInfo aboutInfo(const JXKit& kit, platform::Platform platform) {
     return {kit.identity().name(),
             kit.identity().versionWithBuild(),
-            QStringLiteral("Separators for your system tray, to divide its icons into groups."),
+            QCoreApplication::translate(
+                "AppWindows", "Separators for your system tray, to divide its icons into groups."),
             AppMain::metadata().website.value_or(QUrl()),
-            QStringLiteral("Copyright \u00a9 The Gapsel developers"),
+            QCoreApplication::translate("AppWindows", "Copyright \u00a9 The Gapsel developers"),
             QStringLiteral("GNU General Public License v3.0 or later"),
             QUrl(QStringLiteral("https://www.gnu.org/licenses/gpl-3.0.html")),
             [platform](const QUrl& url) {

@@ -6,6 +6,7 @@
 #include "defaults/ui/Toggle.h"
 #include "kit/ui/LaunchAtLoginToggle.h"
 
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QShortcut>
@@ -17,14 +18,15 @@ SettingsScreen::SettingsScreen(JXApp::LaunchAtLoginObservable& launchAtLogin,
                                const Defaults::Key<bool>& reducedOpacity,
                                platform::MainQueue& queue, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint) {
-    setWindowTitle(QStringLiteral("Gapsel Settings"));
+    setWindowTitle(QCoreApplication::translate("SettingsScreen", "Gapsel Settings"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(size);
 
     auto* group = new QGroupBox;
     auto* form = new QFormLayout(group);
     form->addRow(new kit::LaunchAtLoginToggle(launchAtLogin, queue));
-    form->addRow(new Defaults::Toggle(QStringLiteral("Reduced opacity"), reducedOpacity, queue));
+    form->addRow(new Defaults::Toggle(
+        QCoreApplication::translate("SettingsScreen", "Reduced opacity"), reducedOpacity, queue));
 
     auto* layout = new QVBoxLayout(this);
     layout->addStretch();

@@ -3,6 +3,7 @@
 
 #include "debug/ui/DashboardPage.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -10,13 +11,13 @@ namespace debug {
 
 DashboardPage::DashboardPage(const DebugServices& services, QWidget* parent)
     : QWidget(parent) {
-    auto* copy = new QPushButton(QStringLiteral("Copy Debug Info"));
+    auto* copy = new QPushButton(QCoreApplication::translate("DashboardPage", "Copy Debug Info"));
     connect(copy, &QPushButton::clicked, this, [copyDebugInfo = services.copyDebugInfo] {
         if (copyDebugInfo)
             copyDebugInfo();
     });
     // A developer's tool: no confirmation, then a fresh start.
-    auto* remove = new QPushButton(QStringLiteral("Delete App Data"));
+    auto* remove = new QPushButton(QCoreApplication::translate("DashboardPage", "Delete App Data"));
     remove->setStyleSheet(QStringLiteral("color: #c0392b;"));
     connect(remove, &QPushButton::clicked, this,
             [deleteAllData = services.deleteAllData, relaunch = services.relaunch] {

@@ -9,6 +9,7 @@
 #include "debug/ui/LogsPage.h"
 #include "debug/ui/UserDefaultsPage.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -23,7 +24,7 @@ namespace {
 
 QWidget* settingsPage(const std::function<void()>& showSettings) {
     auto* page = new QWidget;
-    auto* open = new QPushButton(QStringLiteral("Open Settings"));
+    auto* open = new QPushButton(QCoreApplication::translate("DebugWindow", "Open Settings"));
     QObject::connect(open, &QPushButton::clicked, page, [showSettings] { showSettings(); });
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(open, 0, Qt::AlignLeft);
@@ -43,11 +44,13 @@ DebugWindow::DebugWindow(DebugServices services, QWidget* parent)
     resize(620, 420);
     sidebar_->setFixedWidth(150);
 
-    addPage(QStringLiteral("Dashboard"), new DashboardPage(services_));
-    addPage(QStringLiteral("Debug"), new DiagnosticsPage(services_));
-    addPage(QStringLiteral("User Defaults"), new UserDefaultsPage(services_));
-    addPage(QStringLiteral("Logs"), new LogsPage(services_));
-    addPage(QStringLiteral("Settings"), settingsPage(services_.showSettings));
+    addPage(QCoreApplication::translate("DebugWindow", "Dashboard"), new DashboardPage(services_));
+    addPage(QCoreApplication::translate("DebugWindow", "Debug"), new DiagnosticsPage(services_));
+    addPage(QCoreApplication::translate("DebugWindow", "User Defaults"),
+            new UserDefaultsPage(services_));
+    addPage(QCoreApplication::translate("DebugWindow", "Logs"), new LogsPage(services_));
+    addPage(QCoreApplication::translate("DebugWindow", "Settings"),
+            settingsPage(services_.showSettings));
 
     connect(sidebar_, &QListWidget::currentRowChanged, this, [this](int row) {
         pages_->setCurrentIndex(row);

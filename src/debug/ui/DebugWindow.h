@@ -5,6 +5,7 @@
 
 #include "debug/ui/DebugServices.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 class QListWidget;
@@ -19,7 +20,7 @@ public:
     explicit DebugWindow(DebugServices services, QWidget* parent = nullptr);
 
     static QString titleFor(const QString& name, const QString& version) {
-        return name + u' ' + version + QStringLiteral(" — Debug");
+        return QCoreApplication::translate("DebugWindow", "%1 %2 \u2014 Debug").arg(name, version);
     }
     QStringList pageTitles() const;
     void showPage(int index);

@@ -9,6 +9,7 @@
 #include "shortcuts/ui/ShortcutRecorder.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -25,6 +26,12 @@ QLabel* note(const QString& text) {
     return label;
 }
 
+// The switches' texts are kept in English beside their keys and translated
+// where shown.
+QString shown(const QString& text) {
+    return QCoreApplication::translate("DiagnosticSwitches", text.toUtf8().constData());
+}
+
 const shortcuts::Name trialName{QStringLiteral("debugWindowTrial"), std::nullopt};
 
 } // namespace
@@ -34,13 +41,13 @@ DiagnosticsPage::DiagnosticsPage(const DebugServices& services, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     const auto& switches = diagnosticSwitches();
     layout->addWidget(drawingSwitch(services));
-    layout->addWidget(note(switches[0].effectHere));
+    layout->addWidget(note(shown(switches[0].effectHere)));
     for (std::size_t index = 1; index < switches.size(); ++index) {
         auto* toggle = new Defaults::Toggle(
-            switches[index].label,
+            shown(switches[index].label),
             Defaults::Key<bool>(switches[index].key, false, services.standard), services.queue);
         layout->addWidget(toggle);
-        layout->addWidget(note(switches[index].effectHere));
+        layout->addWidget(note(shown(switches[index].effectHere)));
     }
     if (services.shortcuts)
         layout->addWidget(shortcutTrial(services));
@@ -48,7 +55,7 @@ DiagnosticsPage::DiagnosticsPage(const DebugServices& services, QWidget* parent)
 }
 
 QCheckBox* DiagnosticsPage::drawingSwitch(const DebugServices& services) {
-    auto* box = new QCheckBox(diagnosticSwitches()[0].label);
+    auto* box = new QCheckBox(shown(diagnosticSwitches()[0].label));
     box->setChecked(isDrawingHighlighted(*services.standard));
     connect(box, &QCheckBox::toggled, this,
             [standard = services.standard, relaunch = services.relaunch](bool on) {
@@ -60,14 +67,18 @@ QCheckBox* DiagnosticsPage::drawingSwitch(const DebugServices& services) {
 // A shortcut recorded here is registered with the desktop at once; its
 // presses and releases show beside it.
 QWidget* DiagnosticsPage::shortcutTrial(const DebugServices& services) {
-    auto* group = new QGroupBox(QStringLiteral("Global shortcut"));
+    auto* group = new QGroupBox(QCoreApplication::translate("DiagnosticsPage", "Global shortcut"));
     auto* recorder = new shortcuts::ShortcutRecorder(services.isTakenBySystem);
-    auto* seen = new QLabel(QStringLiteral("Nothing pressed yet."));
+    auto* seen = new QLabel(QCoreApplication::translate("DiagnosticsPage", "Nothing pressed yet."));
     shortcuts::KeyboardShortcuts& registry = *services.shortcuts;
     recorder->setShortcut(registry.shortcut(trialName));
     registry.removeHandlers(trialName);
-    registry.onKeyDown(trialName, [seen] { seen->setText(QStringLiteral("Key down")); });
-    registry.onKeyUp(trialName, [seen] { seen->setText(QStringLiteral("Key up")); });
+    registry.onKeyDown(trialName, [seen] {
+        seen->setText(QCoreApplication::translate("DiagnosticsPage", "Key down"));
+    });
+    registry.onKeyUp(trialName, [seen] {
+        seen->setText(QCoreApplication::translate("DiagnosticsPage", "Key up"));
+    });
     recorder->onChange = [&registry](const std::optional<shortcuts::Shortcut>& shortcut) {
         registry.setShortcut(trialName, shortcut);
     };

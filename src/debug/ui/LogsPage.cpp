@@ -5,6 +5,7 @@
 
 #include "debug/ui/PageMenu.h"
 
+#include <QCoreApplication>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
@@ -22,7 +23,7 @@ LogsPage::LogsPage(const DebugServices& services, QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pageMenu(
-        QStringLiteral("Action"),
+        QCoreApplication::translate("LogsPage", "Action"),
         [this, copyText = services.copyText] {
             if (copyText)
                 copyText(log_.lines().join(u'\n'));

@@ -3,6 +3,7 @@
 
 #include "debug/ui/PageMenu.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QToolButton>
@@ -18,9 +19,9 @@ QWidget* pageMenu(const QString& label, std::function<void()> copy, std::functio
     button->setAutoRaise(true);
     button->setPopupMode(QToolButton::InstantPopup);
     auto* menu = new QMenu(button);
-    menu->addAction(QStringLiteral("Copy"), std::move(copy));
+    menu->addAction(QCoreApplication::translate("PageMenu", "Copy"), std::move(copy));
     menu->addSeparator();
-    menu->addAction(QStringLiteral("Clear"), std::move(clear));
+    menu->addAction(QCoreApplication::translate("PageMenu", "Clear"), std::move(clear));
     button->setMenu(menu);
     auto* layout = new QHBoxLayout(bar);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -6,6 +6,7 @@
 #include "debug/ui/PageMenu.h"
 #include "defaults/Key.h"
 
+#include <QCoreApplication>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -20,7 +21,7 @@ UserDefaultsPage::UserDefaultsPage(const DebugServices& services, QWidget* paren
     view_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pageMenu(
-        QStringLiteral("More"),
+        QCoreApplication::translate("UserDefaultsPage", "More"),
         [this, copyText = services.copyText] {
             if (copyText)
                 copyText(listingText(suites_));

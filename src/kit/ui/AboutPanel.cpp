@@ -4,6 +4,7 @@
 #include "kit/ui/AboutPanel.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -37,7 +38,7 @@ QLabel* linkLine(const QString& html, const std::function<void(const QUrl&)>& op
 
 AboutPanel::AboutPanel(const AboutInfo& info, QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QStringLiteral("About %1").arg(info.name));
+    setWindowTitle(QCoreApplication::translate("AboutPanel", "About %1").arg(info.name));
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto* icon = new QLabel;
@@ -48,14 +49,17 @@ AboutPanel::AboutPanel(const AboutInfo& info, QWidget* parent)
     bigger.setPointSizeF(bigger.pointSizeF() * 1.4);
     name->setFont(bigger);
     auto* website = linkLine(link(info.website, info.website.host()), info.openLink);
-    auto* licence = linkLine(QStringLiteral("Licence: ") + link(info.licenceText, info.licenceName),
+    auto* licence = linkLine(QCoreApplication::translate("AboutPanel", "Licence: %1")
+                                 .arg(link(info.licenceText, info.licenceName)),
                              info.openLink);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
 
     auto* layout = new QVBoxLayout(this);
     for (QWidget* widget : std::initializer_list<QWidget*>{
-             icon, name, centredLine(QStringLiteral("Version %1").arg(info.versionWithBuild)),
+             icon, name,
+             centredLine(QCoreApplication::translate("AboutPanel", "Version %1")
+                             .arg(info.versionWithBuild)),
              centredLine(info.summary), website, centredLine(info.copyright), licence, buttons})
         layout->addWidget(widget);
     setFixedWidth(320);

@@ -6,6 +6,8 @@
 #include "defaults/ui/BoundSwitch.h"
 #include "kit/LaunchAtLogin.h"
 
+#include <QCoreApplication>
+
 namespace kit {
 
 // The "Launch at login" switch: shows and changes the login-item registration.
@@ -13,7 +15,8 @@ class LaunchAtLoginToggle : public Defaults::BoundSwitch {
 public:
     LaunchAtLoginToggle(JXApp::LaunchAtLoginObservable& launchAtLogin, platform::MainQueue& queue,
                         QWidget* parent = nullptr,
-                        const QString& title = QStringLiteral("Launch at login"));
+                        const QString& title = QCoreApplication::translate("LaunchAtLoginToggle",
+                                                                           "Launch at login"));
 
 protected:
     // The registration can change outside the application; look again

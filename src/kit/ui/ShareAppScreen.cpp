@@ -10,6 +10,7 @@
 #include "platform/Alerts.h"
 #include "platform/Workspace.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
@@ -28,7 +29,7 @@ constexpr int codeSide = 300;
 ShareAppScreen::ShareAppScreen(ShareAppContext context, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , context_(std::move(context)) {
-    setWindowTitle(QStringLiteral("Share ") + context_.appName);
+    setWindowTitle(QCoreApplication::translate("ShareAppScreen", "Share %1").arg(context_.appName));
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto* code =
@@ -61,16 +62,18 @@ ShareAppScreen* ShareAppScreen::open(ShareAppContext context) {
 }
 
 QWidget* ShareAppScreen::makeButtons() {
-    auto* copy = new QPushButton(QStringLiteral("Copy Link"));
+    auto* copy = new QPushButton(QCoreApplication::translate("ShareAppScreen", "Copy Link"));
     connect(copy, &QPushButton::clicked, this, &ShareAppScreen::copyLink);
     // Linux has no system share sheet: the ways this desktop offers to pass
     // a link on.
-    auto* share = new QPushButton(QStringLiteral("Share Link"));
+    auto* share = new QPushButton(QCoreApplication::translate("ShareAppScreen", "Share Link"));
     auto* ways = new QMenu(share);
-    ways->addAction(QStringLiteral("E-mail Link\u2026"), this, &ShareAppScreen::emailLink);
-    ways->addAction(QStringLiteral("Copy Link"), this, &ShareAppScreen::copyLink);
+    ways->addAction(QCoreApplication::translate("ShareAppScreen", "E-mail Link\u2026"), this,
+                    &ShareAppScreen::emailLink);
+    ways->addAction(QCoreApplication::translate("ShareAppScreen", "Copy Link"), this,
+                    &ShareAppScreen::copyLink);
     share->setMenu(ways);
-    auto* open = new QPushButton(QStringLiteral("Open Link"));
+    auto* open = new QPushButton(QCoreApplication::translate("ShareAppScreen", "Open Link"));
     connect(open, &QPushButton::clicked, this, &ShareAppScreen::openLink);
 
     auto* row = new QWidget;

@@ -7,6 +7,7 @@
 #include "kit/JXKit.h"
 #include "kit/SupportActions.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -45,26 +46,30 @@ void markDestructive(QPushButton* pushButton) {
 
 SupportWindow::SupportWindow(JXKit& kit, QWidget* parent)
     : QWidget(parent, Qt::Window) {
-    setWindowTitle(kit.identity().name() + QStringLiteral(" Support"));
+    setWindowTitle(
+        QCoreApplication::translate("SupportWindow", "%1 Support").arg(kit.identity().name()));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    QPushButton* deleteData = button(QStringLiteral("Delete Data & Settings"), [&kit] {
-        confirmDataDeletion(kit, supportWindowDeletionAlert(kit.identity().name()));
-    });
+    QPushButton* deleteData =
+        button(QCoreApplication::translate("SupportWindow", "Delete Data & Settings"), [&kit] {
+            confirmDataDeletion(kit, supportWindowDeletionAlert(kit.identity().name()));
+        });
     markDestructive(deleteData);
     deleteData->setAutoDefault(false);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(deleteData);
     layout->addWidget(divider());
-    layout->addWidget(button(QStringLiteral("Copy Debug Info"), [&kit] { copyDebugInfo(kit); }));
-    layout->addWidget(button(QStringLiteral("Email Debug Info"), [&kit] { emailDebugInfo(kit); }));
+    layout->addWidget(button(QCoreApplication::translate("SupportWindow", "Copy Debug Info"),
+                             [&kit] { copyDebugInfo(kit); }));
+    layout->addWidget(button(QCoreApplication::translate("SupportWindow", "Email Debug Info"),
+                             [&kit] { emailDebugInfo(kit); }));
     layout->addWidget(divider());
-    layout->addWidget(
-        button(QStringLiteral("Send Crash Log"), [&kit] { showCrashLogInstructions(kit); }));
+    layout->addWidget(button(QCoreApplication::translate("SupportWindow", "Send Crash Log"),
+                             [&kit] { showCrashLogInstructions(kit); }));
     layout->addWidget(divider());
-    layout->addWidget(
-        button(QStringLiteral("Feedback & Support"), [&kit] { openFeedbackAndQuit(kit); }));
+    layout->addWidget(button(QCoreApplication::translate("SupportWindow", "Feedback & Support"),
+                             [&kit] { openFeedbackAndQuit(kit); }));
     setMinimumWidth(280);
 }
 

@@ -69,7 +69,9 @@ private:
                              QCoreApplication::arguments()};
     // Built before the hosts and the popup it is handed: it only keeps them.
     TrayStatusBar statusBar_{
-        QStringLiteral(GAPSEL_BUNDLE_NAME " separator"), trayHosts_, sessionBusConnector(),
+        QCoreApplication::translate("LinuxPlatform", "%1 separator")
+            .arg(QStringLiteral(GAPSEL_BUNDLE_NAME)),
+        trayHosts_, sessionBusConnector(),
         [this](const std::shared_ptr<Menu>& menu, QPoint at) { popup_.show(menu, at); }};
     DesktopTrayHosts trayHosts_;
     QtMenuPopup popup_;

@@ -3,6 +3,7 @@
 
 #include "platform/linux/NotificationPopover.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -35,7 +36,9 @@ void NotificationPopover::show(StatusItem&, const PopoverContent& content,
     QDBusMessage notify =
         QDBusMessage::createMethodCall(service, path, interface, QStringLiteral("Notify"));
     notify << QStringLiteral(GAPSEL_BUNDLE_NAME) << uint(0) << QString() << content.text
-           << QString() << QStringList{QStringLiteral("default"), QStringLiteral("OK")}
+           << QString()
+           << QStringList{QStringLiteral("default"),
+                          QCoreApplication::translate("NotificationPopover", "OK")}
            << QVariantMap() << expireMilliseconds;
     auto* pending =
         new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(notify), this);

@@ -6,6 +6,7 @@
 #include "platform/KeyCodes.h"
 #include "shortcuts/RecorderCheck.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
 
@@ -68,7 +69,7 @@ void ShortcutRecorder::focusOutEvent(QFocusEvent* event) {
 
 void ShortcutRecorder::startRecording() {
     recording_ = true;
-    setText(QStringLiteral("Press Shortcut"));
+    setText(QCoreApplication::translate("ShortcutRecorder", "Press Shortcut"));
     setFocus();
 }
 
@@ -97,7 +98,8 @@ void ShortcutRecorder::record(const std::optional<Shortcut>& shortcut) {
 }
 
 void ShortcutRecorder::showLabel() {
-    setText(shortcut_ ? shortcut_->displayText() : QStringLiteral("Record Shortcut"));
+    setText(shortcut_ ? shortcut_->displayText()
+                      : QCoreApplication::translate("ShortcutRecorder", "Record Shortcut"));
 }
 
 } // namespace shortcuts
