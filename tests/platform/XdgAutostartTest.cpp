@@ -65,25 +65,24 @@ TEST_F(Autostart, RegisteringWritesAnEntryThatStartsThisExecutableAtLogin) {
         << "nothing to remove is not a failure";
 }
 
-TEST_F(Autostart, AnEntryTheDesktopSwitchedOffRequiresApproval) {
+TEST_F(Autostart, ReadsTheEntryFoundAtItsPathAndReplacesOneItCannotRead) {
     const QByteArray exec = "Exec=" + DesktopEntry::quoteArgument(executable).toUtf8() + "\n";
-    writeEntry("[Desktop Entry]\nType=Application\n" + exec + "Hidden=true\n");
-    EXPECT_EQ(autostart.status(), LoginItemStatus::RequiresApproval);
-    writeEntry("[Desktop Entry]\n" + exec + "X-GNOME-Autostart-enabled=false\n");
-    EXPECT_EQ(autostart.status(), LoginItemStatus::RequiresApproval);
-}
-
-TEST_F(Autostart, AnEntryWhoseProgramIsGoneIsNotFound) {
-    writeEntry("[Desktop Entry]\nExec=/nonexistent/gapsel --launched-at-login\n");
-    EXPECT_EQ(autostart.status(), LoginItemStatus::NotFound);
-}
-
-TEST_F(Autostart, AnUnreadableEntryCountsAsNoneAndIsReplaced) {
-    for (const QByteArray& junk :
-         {QByteArray("\x00\xff garbage"), QByteArray("[Desktop Entry\nExec=x"),
-          QByteArray("[Desktop Entry]\nExec=\"unclosed\n"), QByteArray("[Other]\nExec=x\n")}) {
-        writeEntry(junk);
-        EXPECT_EQ(autostart.status(), LoginItemStatus::NotRegistered) << junk.constData();
+    const std::pair<QByteArray, LoginItemStatus> cases[] = {
+        {"[Desktop Entry]\nType=Application\n" + exec + "Hidden=true\n",
+         LoginItemStatus::RequiresApproval},
+        {"[Desktop Entry]\n" + exec + "X-GNOME-Autostart-enabled=false\n",
+         LoginItemStatus::RequiresApproval},
+        {"[Desktop Entry]\nExec=/nonexistent/gapsel --launched-at-login\n",
+         LoginItemStatus::NotFound},
+        {QByteArray("\x00\xff garbage"), LoginItemStatus::NotRegistered},
+        {"[Desktop Entry\nExec=x", LoginItemStatus::NotRegistered},
+        {"[Desktop Entry]\nExec=\"unclosed\n", LoginItemStatus::NotRegistered},
+        {"[Other]\nExec=x\n", LoginItemStatus::NotRegistered},
+    };
+    for (const auto& [entry, status] : cases) {
+        SCOPED_TRACE(entry.constData());
+        writeEntry(entry);
+        EXPECT_EQ(autostart.status(), status);
     }
     ASSERT_EQ(autostart.registerApplication(), std::nullopt);
     EXPECT_EQ(autostart.status(), LoginItemStatus::Enabled);
