@@ -43,7 +43,7 @@ struct Autostart : ::testing::Test {
 
 } // namespace
 
-TEST_F(Autostart, RegisteringWritesAnEntryThatStartsThisExecutableAtLogin) {
+TEST_F(Autostart, RegisteringWritesAnEntryWhoseRunKnowsItWasStartedAtLogin) {
     EXPECT_EQ(autostart.status(), LoginItemStatus::NotRegistered);
     ASSERT_EQ(autostart.registerApplication(), std::nullopt);
     EXPECT_EQ(autostart.status(), LoginItemStatus::Enabled);
@@ -57,6 +57,10 @@ TEST_F(Autostart, RegisteringWritesAnEntryThatStartsThisExecutableAtLogin) {
     ASSERT_TRUE(command);
     EXPECT_EQ(*command,
               (QStringList{executable, QString::fromLatin1(XdgAutostart::loginLaunchArgument)}));
+    EXPECT_FALSE(autostart.wasLaunchedAtLogin());
+    EXPECT_TRUE(
+        XdgAutostart(id, QStringLiteral("Gapsel"), executable, *command).wasLaunchedAtLogin())
+        << "a run the entry started knows it";
 
     ASSERT_EQ(autostart.unregisterApplication(), std::nullopt);
     EXPECT_FALSE(QFile::exists(autostart.entryPath()));
@@ -97,14 +101,6 @@ TEST_F(Autostart, AFolderThatCannotBeWrittenFailsWithTheSystemsWords) {
         << failure->description.toStdString();
     EXPECT_NE(autostart.status(), LoginItemStatus::Enabled);
     QDir(autostart.entryPath()).removeRecursively();
-}
-
-TEST_F(Autostart, KnowsWhetherThisRunWasStartedAtLogin) {
-    EXPECT_FALSE(autostart.wasLaunchedAtLogin());
-    XdgAutostart atLogin(
-        id, QStringLiteral("Gapsel"), executable,
-        {QStringLiteral("gapsel"), QString::fromLatin1(XdgAutostart::loginLaunchArgument)});
-    EXPECT_TRUE(atLogin.wasLaunchedAtLogin());
 }
 
 TEST(DesktopEntryCommand, QuotingAndSplittingAreInverse) {
