@@ -6,51 +6,38 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-// How this process comes to see the other writer's deletion.
-enum class Path { Synchronize, DuringOurWrite };
+// Another writer deletes a key; this process comes to see it when it
+// synchronises or during a write of its own, with the key's default or without.
+TEST(ExternalDeletion, ReachesObserversWithOldAndNewValuesOnEitherPath) {
+    for (const bool duringOurWrite : {false, true}) {
+        for (const QVariant& registered : {QVariant(), QVariant(u"default"_s)}) {
+            SCOPED_TRACE(duringOurWrite ? "during our write" : "synchronize");
+            SCOPED_TRACE(registered.isValid() ? "with default" : "without default");
+            const QString path = testing_support::freshFolder(u"deletion"_s) + u"/test.plist"_s;
+            auto ours = UserDefaults::open(u"test"_s, path);
+            auto theirs = UserDefaults::open(u"test"_s, path);
+            if (registered.isValid())
+                ours->registerDefaults({{u"k"_s, registered}});
+            ours->set(u"stored"_s, u"k"_s);
+            std::vector<UserDefaults::Change> told;
+            ours->addObserver(u"k"_s, 0, [&](const auto& change) { told.push_back(change); });
 
-struct Deletion {
-    Path path;
-    QVariant registered; // the key's default, or none
-};
+            theirs->removeObject(u"k"_s);
+            if (duringOurWrite)
+                ours->set(true, u"other"_s);
+            else
+                ours->synchronize();
 
-class ExternalDeletion : public testing::TestWithParam<Deletion> {};
-
-TEST_P(ExternalDeletion, ReachesObserversWithOldAndNewValues) {
-    const QString path =
-        testing_support::freshFolder(QStringLiteral("deletion")) + QStringLiteral("/test.plist");
-    auto ours = UserDefaults::open(QStringLiteral("test"), path);
-    auto theirs = UserDefaults::open(QStringLiteral("test"), path);
-    if (GetParam().registered.isValid())
-        ours->registerDefaults({{QStringLiteral("k"), GetParam().registered}});
-    ours->set(QStringLiteral("stored"), QStringLiteral("k"));
-    std::vector<UserDefaults::Change> told;
-    ours->addObserver(QStringLiteral("k"), 0,
-                      [&](const UserDefaults::Change& change) { told.push_back(change); });
-
-    theirs->removeObject(QStringLiteral("k"));
-    if (GetParam().path == Path::Synchronize)
-        ours->synchronize();
-    else
-        ours->set(true, QStringLiteral("other"));
-
-    ASSERT_EQ(told.size(), 1u);
-    EXPECT_EQ(told[0].oldValue, QVariant(QStringLiteral("stored")));
-    EXPECT_EQ(told[0].newValue, GetParam().registered);
-    EXPECT_EQ(ours->object(QStringLiteral("k")), GetParam().registered);
+            ASSERT_EQ(told.size(), 1u);
+            EXPECT_EQ(told[0].oldValue, QVariant(u"stored"_s));
+            EXPECT_EQ(told[0].newValue, registered);
+            EXPECT_EQ(ours->object(u"k"_s), registered);
+        }
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    BothPaths, ExternalDeletion,
-    testing::Values(Deletion{Path::Synchronize, QVariant()},
-                    Deletion{Path::DuringOurWrite, QVariant()},
-                    Deletion{Path::Synchronize, QVariant(QStringLiteral("default"))},
-                    Deletion{Path::DuringOurWrite, QVariant(QStringLiteral("default"))}),
-    [](const auto& row) {
-        return std::string(row.param.path == Path::Synchronize ? "Synchronize" : "DuringOurWrite") +
-               (row.param.registered.isValid() ? "WithDefault" : "WithoutDefault");
-    });
 
 } // namespace

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <limits>
 
+using Defaults::Json::read;
 using Defaults::Json::Value;
 using Defaults::Json::write;
 
@@ -20,46 +21,38 @@ struct Written {
     std::string text;
 };
 
+// Each value is written as exactly its text, which reads back as the same value.
 void expectWritten(const std::vector<Written>& table) {
-    for (const auto& [value, text] : table)
-        EXPECT_EQ(write(value), text) << "expected " << text;
+    for (const auto& [value, text] : table) {
+        SCOPED_TRACE(text);
+        EXPECT_EQ(write(value), text);
+        const auto back = read(text);
+        ASSERT_NE(back, std::nullopt);
+        EXPECT_EQ(write(*back), text);
+    }
 }
 
-TEST(JsonWriter, WritesIntegersInFull) {
+// Positional form reaches from 10^-4 up to 2^53 inclusive; beyond either end the
+// exponent is signed and at least two digits long. Every double is written in
+// the fewest digits that read back as itself.
+TEST(JsonWriter, WritesIntegersInFullAndDoublesInTheirShortestForm) {
     expectWritten({
         {Value(0), "0"},
         {Value(-1), "-1"},
         {Value(std::numeric_limits<std::int64_t>::min()), "-9223372036854775808"},
         {Value(std::numeric_limits<std::int64_t>::max()), "9223372036854775807"},
         {Value(std::numeric_limits<std::uint64_t>::max()), "18446744073709551615"},
-    });
-}
-
-TEST(JsonWriter, WritesDoublesPositionallyWithoutTrailingZero) {
-    expectWritten({
         {Value(1.0), "1"},
-        {Value(0.0), "0"},
         {Value(-0.0), "-0"},
-        {Value(100.0), "100"},
         {Value(0.1), "0.1"},
         {Value(-2.25), "-2.25"},
         {Value(0.1 + 0.2), "0.30000000000000004"},
         {Value(1.0 / 3.0), "0.3333333333333333"},
         {Value(0x1p51 + 0.5), "2251799813685248.5"},
-        {Value(1e15), "1000000000000000"},
-        {Value(0.00012), "0.00012"},
-    });
-}
-
-// Positional form reaches from 10^-4 up to 2^53 inclusive; beyond either end the
-// exponent is signed and at least two digits long.
-TEST(JsonWriter, SwitchesToExponentFormAtTheBoundaries) {
-    expectWritten({
         {Value(0x1p53), "9007199254740992"},
         {Value(-0x1p53), "-9007199254740992"},
         {Value(0x1p53 + 2), "9.007199254740994e+15"},
         {Value(1e16), "1e+16"},
-        {Value(1e20), "1e+20"},
         {Value(-1e100), "-1e+100"},
         {Value(DBL_MAX), "1.7976931348623157e+308"},
         {Value(0.0001), "0.0001"},
@@ -72,25 +65,17 @@ TEST(JsonWriter, SwitchesToExponentFormAtTheBoundaries) {
     });
 }
 
-TEST(JsonWriter, EscapesOnlyWhatTheEncoderEscapes) {
+TEST(JsonWriter, EscapesOnlyWhatTheEncoderEscapesAndWritesContainersCompactly) {
+    Value object = Value::object();
+    object["z"] = 1;
+    object["a/b"] = Value::array({true, false, nullptr, "x", Value::array(), Value::object()});
     expectWritten({
-        {Value("abc"), R"("abc")"},
         {Value(R"(" \ /)"), R"("\" \\ \/")"},
         {Value("\b\t\n\f\r"), R"("\b\t\n\f\r")"},
         {Value(std::string("\x00\x01\x1f", 3)), R"("\u0000\u0001\u001f")"},
         {Value("\x7f"), "\"\x7f\""},
         {Value("\u2028 \u2014 \u00e9 \U0001F600"), "\"\u2028 \u2014 \u00e9 \U0001F600\""},
-    });
-}
-
-TEST(JsonWriter, WritesContainersCompactlyInInsertionOrder) {
-    Value object = Value::object();
-    object["z"] = 1;
-    object["a/b"] = Value::array({true, false, nullptr, "x", Value::array(), Value::object()});
-    expectWritten({
         {object, R"({"z":1,"a\/b":[true,false,null,"x",[],{}]})"},
-        {Value::array(), "[]"},
-        {Value::object(), "{}"},
     });
 }
 

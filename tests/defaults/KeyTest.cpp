@@ -42,34 +42,6 @@ TEST(Key, WritingTheDefaultStoresItAndResetRemovesIt) {
     EXPECT_EQ(get(count), 0);
 }
 
-TEST(Key, AStoredObjectOfAnotherKindReadsAsTheDefaultAndStays) {
-    auto suite = freshSuite();
-    Key<QList<Record>> key(QStringLiteral("separators"), {}, suite);
-    Key<bool> flag(QStringLiteral("flag"), true, suite);
-    suite->set(42, QStringLiteral("separators"));
-    suite->set(1, QStringLiteral("flag"));
-    EXPECT_TRUE(get(key).isEmpty());
-    EXPECT_TRUE(get(flag)) << "an integer is not a Boolean";
-    EXPECT_EQ(suite->object(QStringLiteral("separators")), QVariant(qint64(42)));
-}
-
-TEST(Key, NumbersReadOnlyWhenTheyFitExactly) {
-    auto suite = freshSuite();
-    Key<qint8> small(QStringLiteral("small"), 0, suite);
-    Key<float> single(QStringLiteral("single"), 0.f, suite);
-    Key<quint64> big(QStringLiteral("big"), 0, suite);
-    suite->set(300, QStringLiteral("small"));
-    EXPECT_EQ(get(small), 0);
-    suite->set(5.0, QStringLiteral("small"));
-    EXPECT_EQ(get(small), 5);
-    suite->set(0.1, QStringLiteral("single"));
-    EXPECT_EQ(get(single), 0.f);
-    set(single, 0.5f);
-    EXPECT_EQ(get(single), 0.5f);
-    set(big, std::numeric_limits<quint64>::max());
-    EXPECT_EQ(get(big), std::numeric_limits<quint64>::max());
-}
-
 TEST(Key, KeysWithTheSameNameShareOneEntryAndTheLaterDefaultWins) {
     auto suite = freshSuite();
     Key<int> first(QStringLiteral("k"), 1, suite);

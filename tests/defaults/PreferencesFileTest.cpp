@@ -17,85 +17,81 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QString freshPath() {
-    return testing_support::freshFolder(QStringLiteral("file")) + QStringLiteral("/test.plist");
+    return testing_support::freshFolder(u"file"_s) + u"/test.plist"_s;
 }
 
 bool logged(const QString& text) {
     return !debug::InMemoryLog::shared().lines().filter(text).isEmpty();
 }
 
-// What is put where the preferences file belongs, and what the refusal says.
-struct Hostile {
-    const char* name;
-    std::function<void(const QString& path)> put;
-    const char* said;
-};
-
-class HostileFile : public testing::TestWithParam<Hostile> {};
-
 // None of these is read (a FIFO would block, /dev/zero never ends), nor
 // replaced: the user put it there.
-TEST_P(HostileFile, IsRefusedBeforeAnyReadAndNeverReplaced) {
-    const QString path = freshPath();
-    GetParam().put(path);
-    const QFileInfo before(path);
-    auto defaults = UserDefaults::open(QStringLiteral("test"), path);
-    EXPECT_TRUE(defaults->persistentDomain().isEmpty());
-    EXPECT_TRUE(logged(QString::fromLatin1(GetParam().said)));
-    EXPECT_FALSE(defaults->set(1, QStringLiteral("k")));
-    const QFileInfo after(path);
-    EXPECT_EQ(after.isSymLink(), before.isSymLink());
-    EXPECT_EQ(after.isFile(), before.isFile());
-    EXPECT_EQ(after.size(), before.size());
+TEST(PreferencesFile, AHostileFileIsRefusedBeforeAnyReadAndNeverReplaced) {
+    const struct {
+        const char* name;
+        std::function<void(const QString& path)> put;
+        const char* said;
+    } cases[] = {
+        {"fifo", [](const QString& path) { ::mkfifo(QFile::encodeName(path), 0600); },
+         "not a regular file"},
+        {"device", [](const QString& path) { QFile::link(u"/dev/zero"_s, path); },
+         "not a regular file"},
+        {"folder", [](const QString& path) { QDir().mkpath(path); }, "a folder"},
+        {"huge",
+         [](const QString& path) {
+             QFile file(path);
+             file.open(QIODevice::WriteOnly);
+             file.resize(64 * 1024 * 1024 + 1);
+         },
+         "larger than 64 MB"},
+    };
+    for (const auto& [name, put, said] : cases) {
+        SCOPED_TRACE(name);
+        const QString path = freshPath();
+        put(path);
+        const QFileInfo before(path);
+        auto defaults = UserDefaults::open(u"test"_s, path);
+        EXPECT_TRUE(defaults->persistentDomain().isEmpty());
+        EXPECT_TRUE(logged(QString::fromLatin1(said)));
+        EXPECT_FALSE(defaults->set(1, u"k"_s));
+        const QFileInfo after(path);
+        EXPECT_EQ(after.isSymLink(), before.isSymLink());
+        EXPECT_EQ(after.isFile(), before.isFile());
+        EXPECT_EQ(after.size(), before.size());
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Store, HostileFile,
-    testing::Values(
-        Hostile{"Fifo", [](const QString& path) { ::mkfifo(QFile::encodeName(path), 0600); },
-                "not a regular file"},
-        Hostile{"Device",
-                [](const QString& path) { QFile::link(QStringLiteral("/dev/zero"), path); },
-                "not a regular file"},
-        Hostile{"Folder", [](const QString& path) { QDir().mkpath(path); }, "a folder"},
-        Hostile{"Huge",
-                [](const QString& path) {
-                    QFile file(path);
-                    file.open(QIODevice::WriteOnly);
-                    file.resize(64 * 1024 * 1024 + 1);
-                },
-                "larger than 64 MB"}),
-    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(PreferencesFile, ASymbolicLinkIsWrittenThroughToItsTarget) {
     const QString target = freshPath();
     const QString link = freshPath();
-    UserDefaults::open(QStringLiteral("test"), target)->set(1, QStringLiteral("old"));
+    UserDefaults::open(u"test"_s, target)->set(1, u"old"_s);
     ASSERT_TRUE(QFile::link(target, link));
-    ASSERT_TRUE(UserDefaults::open(QStringLiteral("test"), link)->set(2, QStringLiteral("new")));
+    ASSERT_TRUE(UserDefaults::open(u"test"_s, link)->set(2, u"new"_s));
     EXPECT_TRUE(QFileInfo(link).isSymLink());
-    const auto stored = UserDefaults::open(QStringLiteral("test"), target)->persistentDomain();
-    EXPECT_EQ(stored.value(QStringLiteral("old")).toLongLong(), 1);
-    EXPECT_EQ(stored.value(QStringLiteral("new")).toLongLong(), 2);
+    const auto stored = UserDefaults::open(u"test"_s, target)->persistentDomain();
+    EXPECT_EQ(stored.value(u"old"_s).toLongLong(), 1);
+    EXPECT_EQ(stored.value(u"new"_s).toLongLong(), 2);
 }
 
 TEST(PreferencesFile, AFileCorruptedWhileRunningLogsThatTheValuesInUseAreSaved) {
     const QString path = freshPath();
-    auto defaults = UserDefaults::open(QStringLiteral("test"), path);
-    defaults->set(1, QStringLiteral("kept"));
+    auto defaults = UserDefaults::open(u"test"_s, path);
+    defaults->set(1, u"kept"_s);
     {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write("<plist><dict><key>");
     }
     debug::InMemoryLog::shared().clear();
-    ASSERT_TRUE(defaults->set(2, QStringLiteral("fresh")));
-    EXPECT_TRUE(logged(QStringLiteral("the values in use are saved in its place")));
-    EXPECT_FALSE(logged(QStringLiteral("start empty")));
-    EXPECT_EQ(UserDefaults::open(QStringLiteral("test"), path)->persistentDomain().size(), 2);
+    ASSERT_TRUE(defaults->set(2, u"fresh"_s));
+    EXPECT_TRUE(logged(u"the values in use are saved in its place"_s));
+    EXPECT_FALSE(logged(u"start empty"_s));
+    EXPECT_EQ(UserDefaults::open(u"test"_s, path)->persistentDomain().size(), 2);
 }
 
 // Sets the variables for one scope, and puts the test's own values back.
@@ -121,15 +117,15 @@ TEST(PreferencesFile, TheFolderNeverFallsBackToTheRootFolder) {
     const QString databaseHome = user ? QFile::decodeName(user->pw_dir) : QString();
     const QString fromDatabase = databaseHome.isEmpty() || databaseHome == QLatin1String("/")
                                      ? QString()
-                                     : QDir::cleanPath(databaseHome) + QStringLiteral("/.config");
+                                     : QDir::cleanPath(databaseHome) + u"/.config"_s;
     const struct {
         const char* config;
         const char* home;
         QString folder;
     } table[] = {
-        {"/x/config", "/home/a", QStringLiteral("/x/config")},
-        {"relative", "/home/a", QStringLiteral("/home/a/.config")},
-        {nullptr, "/home/a/", QStringLiteral("/home/a/.config")},
+        {"/x/config", "/home/a", u"/x/config"_s},
+        {"relative", "/home/a", u"/home/a/.config"_s},
+        {nullptr, "/home/a/", u"/home/a/.config"_s},
         {nullptr, "/", QString()},
         {nullptr, nullptr, fromDatabase},
         {"", "", fromDatabase},
@@ -141,11 +137,11 @@ TEST(PreferencesFile, TheFolderNeverFallsBackToTheRootFolder) {
 }
 
 TEST(PreferencesFile, WithoutAFolderEveryWriteFailsAndSaysWhy) {
-    auto defaults = UserDefaults::open(QStringLiteral("test"), QString());
+    auto defaults = UserDefaults::open(u"test"_s, QString());
     QStringList reasons;
     defaults->onSaveFailure([&](const QString&, const QString& reason) { reasons.append(reason); });
-    EXPECT_FALSE(defaults->set(1, QStringLiteral("k")));
-    EXPECT_EQ(reasons, QStringList{QStringLiteral("there is no home folder to keep them in")});
+    EXPECT_FALSE(defaults->set(1, u"k"_s));
+    EXPECT_EQ(reasons, QStringList{u"there is no home folder to keep them in"_s});
 }
 
 } // namespace

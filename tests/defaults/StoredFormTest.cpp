@@ -6,159 +6,114 @@
 
 #include "DefaultsTestSupport.h"
 
+#include "defaults/PropertyList.h"
+
 #include <gtest/gtest.h>
 
 using namespace Defaults;
+using namespace Qt::StringLiterals;
 
-TEST(StoredForm, ARecordIsTheJsonTextOfOneObject) {
-    auto suite = freshSuite();
-    Key<Record> key(QStringLiteral("record"), Record{}, suite);
-    set(key, Record{exampleId, QStringLiteral("|")});
-    EXPECT_EQ(suite->object(QStringLiteral("record")).toString(),
-              QStringLiteral(R"({"id":"3F2504E0-4F89-41D3-9A0C-0305E82C3301","character":"|"})"));
+namespace {
+
+const QString exampleText = u"3F2504E0-4F89-41D3-9A0C-0305E82C3301"_s;
+
+QString recordText(const QString& character) {
+    return uR"({"id":")"_s + exampleText + uR"(","character":")"_s + character + uR"("})"_s;
 }
 
-TEST(StoredForm, ScalarsThroughTheJsonBridgeAreBareFragments) {
-    EXPECT_EQ(
-        TopLevelCodableBridge<QUrl>::serialize(QUrl::fromLocalFile(QStringLiteral("/tmp/a.txt")))
-            ->toString(),
-        QStringLiteral(R"("file:\/\/\/tmp\/a.txt")"));
-    EXPECT_EQ(TopLevelCodableBridge<int>::serialize(5)->toString(), QStringLiteral("5"));
-    const QString abc =
-        TopLevelCodableBridge<QString>::serialize(QStringLiteral("abc"))->toString();
-    EXPECT_EQ(abc, QStringLiteral("\"abc\""));
-    EXPECT_EQ(TopLevelCodableBridge<QString>::deserialize(QVariant(abc)), QStringLiteral("abc"));
-    EXPECT_EQ(TopLevelCodableBridge<int>::deserialize(QVariant(QString())), std::nullopt);
+// `value` is stored as exactly `stored`, and reads back as itself.
+template <class T> void expectStoredAs(const T& value, const QVariant& stored, T fallback = {}) {
+    auto suite = freshSuite();
+    Key<T> key(u"k"_s, fallback, suite);
+    set(key, value);
+    EXPECT_TRUE(PropertyList::identical(suite->object(u"k"_s), stored))
+        << suite->object(u"k"_s).toString().toStdString();
+    EXPECT_EQ(get(key), value);
 }
 
-TEST(StoredForm, AListOfRecordsIsOneJsonStringPerElementAndBadElementsAreSkipped) {
+// `stored`, as another program or an older version left it, reads as `read`
+// and stays as it is.
+template <class T> void expectReadAs(const QVariant& stored, const T& read, T fallback = {}) {
     auto suite = freshSuite();
-    Key<QList<Record>> key(QStringLiteral("separators"), {}, suite);
-    const QList<Record> three{{QUuid::createUuid(), QStringLiteral("—")},
-                              {QUuid::createUuid(), QStringLiteral("\t")},
-                              {QUuid::createUuid(), QStringLiteral("·")}};
-    set(key, three);
-    QVariantList stored = suite->object(QStringLiteral("separators")).toList();
-    ASSERT_EQ(stored.size(), 3);
-    for (const QVariant& element : stored)
-        EXPECT_EQ(element.typeId(), QMetaType::QString);
-    EXPECT_TRUE(stored[1].toString().contains(QStringLiteral(R"("character":"\t")")));
-    EXPECT_TRUE(stored[0].toString().contains(QStringLiteral("\"—\"")));
-
-    stored[1] = QStringLiteral(R"({"id":"not a uuid","character":"x"})");
-    suite->set(stored, QStringLiteral("separators"));
-    EXPECT_EQ(get(key), (QList<Record>{three[0], three[2]}));
+    Key<T> key(u"k"_s, fallback, suite);
+    ASSERT_TRUE(suite->set(stored, u"k"_s));
+    EXPECT_EQ(get(key), read);
+    EXPECT_TRUE(PropertyList::identical(suite->object(u"k"_s), *PropertyList::normalized(stored)));
 }
 
-TEST(StoredForm, AnEmptyListIsStoredAndReadAsEmptyNotAsTheDefault) {
-    auto suite = freshSuite();
-    Key<QList<Record>> key(QStringLiteral("list"), {Record{exampleId, QStringLiteral("x")}}, suite);
-    set(key, QList<Record>{});
-    EXPECT_EQ(suite->object(QStringLiteral("list")), QVariant(QVariantList{}));
-    EXPECT_TRUE(get(key).isEmpty());
+const Record example{exampleId, u"|"_s};
+
+TEST(StoredForm, EachKindIsStoredInItsOwnForm) {
+    expectStoredAs(example, recordText(u"|"_s));
+    // One JSON text per element, not one for the whole list.
+    expectStoredAs(QList<Record>{example, {exampleId, u"\t"_s}, {exampleId, u"—"_s}},
+                   QVariantList{recordText(u"|"_s), recordText(u"\\t"_s), recordText(u"—"_s)});
+    expectStoredAs(QList<Record>{}, QVariantList{}, {example});
+    expectStoredAs(5, qint64(5));
+    expectStoredAs(0.5f, 0.5);
+    expectStoredAs(std::numeric_limits<quint64>::max(), std::numeric_limits<quint64>::max());
+    expectStoredAs(std::optional(exampleId), exampleText);
+    expectStoredAs(QMap<int, QUuid>{{7, exampleId}, {-1, exampleId}},
+                   QVariantMap{{u"-1"_s, exampleText}, {u"7"_s, exampleText}});
+    expectStoredAs(QSet<QString>{u"a"_s}, QVariantList{u"a"_s});
+    expectStoredAs(Shade::dark, qint64(2), Shade::light);
+    expectStoredAs(QUrl::fromLocalFile(u"/tmp/a.txt"_s), uR"("file:\/\/\/tmp\/a.txt")"_s);
+    expectStoredAs(QColor(10, 20, 30, 40),
+                   QByteArray::fromHex("47534331"
+                                       "01"
+                                       "28280a0a14141e1e0000"),
+                   QColor(Qt::black));
 }
 
-TEST(StoredForm, NativeKindsAreStoredAsThemselvesAndReadOlderJsonForms) {
-    auto suite = freshSuite();
-    Key<int> number(QStringLiteral("number"), 0, suite);
-    Key<QDateTime> date(QStringLiteral("date"), QDateTime(), suite);
-    Key<QList<int>> numbers(QStringLiteral("numbers"), {}, suite);
-    set(number, 5);
-    EXPECT_EQ(suite->object(QStringLiteral("number")).typeId(), QMetaType::LongLong);
-
-    suite->set(QStringLiteral("6"), QStringLiteral("number"));
-    EXPECT_EQ(get(number), 6);
-    suite->set(QStringLiteral("1"), QStringLiteral("date"));
-    EXPECT_EQ(get(date), QDateTime(QDate(2001, 1, 1), QTime(0, 0, 1), Qt::UTC));
-    suite->set(QVariantList{QStringLiteral("1"), QStringLiteral("2")}, QStringLiteral("numbers"));
-    EXPECT_EQ(get(numbers), (QList<int>{1, 2}));
-}
-
-TEST(StoredForm, UuidsAreUpperCaseAndReadInEitherCase) {
-    auto suite = freshSuite();
-    Key<std::optional<QUuid>> key(QStringLiteral("uuid"), suite);
-    set(key, std::optional(exampleId));
-    EXPECT_EQ(suite->object(QStringLiteral("uuid")).toString(),
-              QStringLiteral("3F2504E0-4F89-41D3-9A0C-0305E82C3301"));
-    suite->set(QStringLiteral("3f2504e0-4f89-41d3-9a0c-0305e82c3301"), QStringLiteral("uuid"));
-    EXPECT_EQ(get(key), exampleId);
-    suite->set(QStringLiteral("{3f2504e0-4f89-41d3-9a0c-0305e82c3301}"), QStringLiteral("uuid"));
-    EXPECT_EQ(get(key), std::nullopt);
-}
-
-TEST(StoredForm, MapsWithIntegerKeysUseDecimalKeysAndDropEntriesThatDoNotRead) {
-    auto suite = freshSuite();
-    Key<QMap<int, QUuid>> key(QStringLiteral("map"), {}, suite);
-    set(key, QMap<int, QUuid>{{7, exampleId}, {-1, exampleId}});
-    const QVariantMap stored = suite->object(QStringLiteral("map")).toMap();
-    EXPECT_EQ(stored.keys(), (QStringList{QStringLiteral("-1"), QStringLiteral("7")}));
-    EXPECT_EQ(stored.value(QStringLiteral("7")).toString(),
-              QStringLiteral("3F2504E0-4F89-41D3-9A0C-0305E82C3301"));
-
-    suite->set(QVariantMap{{QStringLiteral("7"), stored.value(QStringLiteral("7"))},
-                           {QStringLiteral("seven"), stored.value(QStringLiteral("7"))},
-                           {QStringLiteral("8"), QStringLiteral("not a uuid")}},
-               QStringLiteral("map"));
-    EXPECT_EQ(get(key), (QMap<int, QUuid>{{7, exampleId}}));
-}
-
-TEST(StoredForm, SetsAreListsAndDuplicatesMergeOnReading) {
-    auto suite = freshSuite();
-    Key<QSet<QString>> key(QStringLiteral("set"), {}, suite);
-    set(key, QSet<QString>{QStringLiteral("a")});
-    EXPECT_EQ(suite->object(QStringLiteral("set")), QVariant(QVariantList{QStringLiteral("a")}));
-    suite->set(QVariantList{QStringLiteral("b"), QStringLiteral("b"), QStringLiteral("c")},
-               QStringLiteral("set"));
-    EXPECT_EQ(get(key), (QSet<QString>{QStringLiteral("b"), QStringLiteral("c")}));
-}
-
-TEST(StoredForm, EnumerationsAreStoredAsTheirRawValue) {
-    auto suite = freshSuite();
-    Key<Shade> key(QStringLiteral("shade"), Shade::light, suite);
-    set(key, Shade::dark);
-    EXPECT_EQ(suite->object(QStringLiteral("shade")), QVariant(qint64(2)));
-    suite->set(9, QStringLiteral("shade"));
-    EXPECT_EQ(get(key), Shade::light) << "a raw value that names no case reads as the default";
-}
-
-TEST(StoredForm, ColoursAndUrlsComeBack) {
-    auto suite = freshSuite();
-    Key<QColor> colour(QStringLiteral("colour"), QColor(Qt::black), suite);
-    Key<QUrl> url(QStringLiteral("url"), QUrl(), suite);
-    set(colour, QColor(10, 20, 30, 40));
-    set(url, QUrl(QStringLiteral("https://example.org/a?b=c")));
-    EXPECT_EQ(suite->object(QStringLiteral("colour")).typeId(), QMetaType::QByteArray);
-    EXPECT_EQ(get(colour), QColor(10, 20, 30, 40));
-    EXPECT_EQ(get(url), QUrl(QStringLiteral("https://example.org/a?b=c")));
-    suite->set(QByteArray("junk"), QStringLiteral("colour"));
-    EXPECT_EQ(get(colour), QColor(Qt::black));
+TEST(StoredForm, WhatDoesNotReadAsTheKindGivesTheDefaultOrSkipsTheElement) {
+    const QString badRecord = uR"({"id":"not a uuid","character":"x"})"_s;
+    expectReadAs(QVariantList{recordText(u"a"_s), badRecord, recordText(u"b"_s)},
+                 QList<Record>{{exampleId, u"a"_s}, {exampleId, u"b"_s}});
+    expectReadAs(qint64(42), QList<Record>{});
+    expectReadAs(1, true, true); // an integer is not a Boolean
+    expectReadAs(300, qint8(0));
+    expectReadAs(5.0, qint8(5));
+    expectReadAs(0.1, 0.f);
+    expectReadAs(u"3f2504e0-4f89-41d3-9a0c-0305e82c3301"_s, std::optional(exampleId));
+    expectReadAs(u"{3f2504e0-4f89-41d3-9a0c-0305e82c3301}"_s, std::optional<QUuid>());
+    expectReadAs(QVariantMap{{u"7"_s, exampleText}, {u"seven"_s, exampleText}, {u"8"_s, u"x"_s}},
+                 QMap<int, QUuid>{{7, exampleId}});
+    expectReadAs(QVariantList{u"b"_s, u"b"_s, u"c"_s}, QSet<QString>{u"b"_s, u"c"_s});
+    expectReadAs(9, Shade::light, Shade::light); // a raw value that names no case
+    expectReadAs(QByteArray("junk"), QColor(Qt::black), QColor(Qt::black));
+    expectReadAs(u""_s, QUrl(u"https://example.org"_s), QUrl(u"https://example.org"_s));
+    // Forms that older versions wrote as JSON text.
+    expectReadAs(u"6"_s, 6);
+    expectReadAs(u"1"_s, QDateTime(QDate(2001, 1, 1), QTime(0, 0, 1), Qt::UTC));
+    expectReadAs(QVariantList{u"1"_s, u"2"_s}, QList<int>{1, 2});
 }
 
 TEST(StoredForm, AnySerializableHoldsTheStoredObjectItself) {
     auto suite = freshSuite();
-    Key<AnySerializable> key(QStringLiteral("any"), AnySerializable(1), suite);
-    set(key, AnySerializable(QStringLiteral("text")));
-    EXPECT_EQ(suite->object(QStringLiteral("any")), QVariant(QStringLiteral("text")));
-    EXPECT_EQ(get(key).get<QString>(), QStringLiteral("text"));
+    Key<AnySerializable> key(u"any"_s, AnySerializable(1), suite);
+    set(key, AnySerializable(u"text"_s));
+    EXPECT_EQ(suite->object(u"any"_s), QVariant(u"text"_s));
+    EXPECT_EQ(get(key).get<QString>(), u"text"_s);
     EXPECT_FALSE(AnySerializable(true) == AnySerializable(1)) << "a Boolean is not an integer";
     EXPECT_TRUE(AnySerializable(2.5) == AnySerializable(2.5));
 
     set(key, AnySerializable());
-    EXPECT_FALSE(suite->persistentDomain().contains(QStringLiteral("any")));
+    EXPECT_FALSE(suite->persistentDomain().contains(u"any"_s));
     EXPECT_EQ(get(key).get<int>(), 1);
 }
 
 TEST(StoredForm, MigrationRewritesOldJsonDocumentsInTodaysForm) {
     auto suite = freshSuite();
-    Key<QList<int>> numbers(QStringLiteral("numbers"), {}, suite);
-    Key<bool> flag(QStringLiteral("flag"), false, suite);
-    Key<QString> text(QStringLiteral("text"), QString(), suite);
-    suite->set(QStringLiteral("[1,2,3]"), QStringLiteral("numbers"));
-    suite->set(QStringLiteral("true"), QStringLiteral("flag"));
-    suite->set(QStringLiteral("plain words"), QStringLiteral("text"));
+    Key<QList<int>> numbers(u"numbers"_s, {}, suite);
+    Key<bool> flag(u"flag"_s, false, suite);
+    Key<QString> text(u"text"_s, QString(), suite);
+    suite->set(u"[1,2,3]"_s, u"numbers"_s);
+    suite->set(u"true"_s, u"flag"_s);
+    suite->set(u"plain words"_s, u"text"_s);
     migrate(Version::v5, numbers, flag, text);
-    EXPECT_EQ(suite->object(QStringLiteral("numbers")),
-              QVariant(QVariantList{qint64(1), qint64(2), qint64(3)}));
-    EXPECT_EQ(suite->object(QStringLiteral("flag")), QVariant(true));
-    EXPECT_EQ(suite->object(QStringLiteral("text")), QVariant(QStringLiteral("plain words")));
+    EXPECT_EQ(suite->object(u"numbers"_s), QVariant(QVariantList{qint64(1), qint64(2), qint64(3)}));
+    EXPECT_EQ(suite->object(u"flag"_s), QVariant(true));
+    EXPECT_EQ(suite->object(u"text"_s), QVariant(u"plain words"_s));
 }
+
+} // namespace

@@ -16,15 +16,17 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace platform;
 using namespace platform::xdg;
 
 namespace {
 
-const QString service = QStringLiteral("org.kde.StatusNotifierItem-42-1");
+const QString service = u"org.kde.StatusNotifierItem-42-1"_s;
 
 TEST(TrayVisibilityTest, AsksTheBusThenTheHostsSettingsInOrder) {
-    const TrayItemState shown{true,      true,  {service + QStringLiteral("/StatusNotifierItem")},
+    const TrayItemState shown{true,      true,  {service + u"/StatusNotifierItem"_s},
                               {service}, false, TrayHostKind::Xfce};
     struct Case {
         const char* name;
@@ -40,11 +42,10 @@ TEST(TrayVisibilityTest, AsksTheBusThenTheHostsSettingsInOrder) {
          },
          HiddenCause::NoTray},
         {"no host", [](TrayItemState& s) { s.isHostRegistered = false; }, HiddenCause::NoTrayHost},
-        {"not registered",
-         [](TrayItemState& s) { s.registeredItems = {QStringLiteral("org.other/Item")}; },
+        {"not registered", [](TrayItemState& s) { s.registeredItems = {u"org.other/Item"_s}; },
          HiddenCause::NotTaken},
         {"a prefix of the name is not the name",
-         [](TrayItemState& s) { s.registeredItems = {service + QStringLiteral("0/Item")}; },
+         [](TrayItemState& s) { s.registeredItems = {service + u"0/Item"_s}; },
          HiddenCause::NotTaken},
         {"registered by name alone", [](TrayItemState& s) { s.registeredItems = {service}; },
          HiddenCause::None},
@@ -68,31 +69,28 @@ TEST(TrayVisibilityTest, PlasmaHidesByIdInItsSystemTrayUnlessShowingAll) {
         "[Containments][8]\nplugin=org.kde.plasma.private.systemtray\n\n"
         "[Containments][8][General]\nhiddenItems=a,ID-1, b\ndisabledStatusNotifiers=ID-2\n"
         "shownItems=c\n");
-    EXPECT_TRUE(plasmaHides(appletsrc, QStringLiteral("ID-1")));
-    EXPECT_TRUE(plasmaHides(appletsrc, QStringLiteral("b")));
-    EXPECT_TRUE(plasmaHides(appletsrc, QStringLiteral("ID-2")));
-    EXPECT_FALSE(plasmaHides(appletsrc, QStringLiteral("panel-only")));
-    EXPECT_FALSE(plasmaHides(appletsrc, QStringLiteral("ID")));
-    EXPECT_FALSE(
-        plasmaHides(appletsrc + QStringLiteral("showAllItems=true\n"), QStringLiteral("ID-1")));
-    EXPECT_FALSE(plasmaHides(QString(), QStringLiteral("ID-1")));
+    EXPECT_TRUE(plasmaHides(appletsrc, u"ID-1"_s));
+    EXPECT_TRUE(plasmaHides(appletsrc, u"b"_s));
+    EXPECT_TRUE(plasmaHides(appletsrc, u"ID-2"_s));
+    EXPECT_FALSE(plasmaHides(appletsrc, u"panel-only"_s));
+    EXPECT_FALSE(plasmaHides(appletsrc, u"ID"_s));
+    EXPECT_FALSE(plasmaHides(appletsrc + u"showAllItems=true\n"_s, u"ID-1"_s));
+    EXPECT_FALSE(plasmaHides(QString(), u"ID-1"_s));
 }
 
 TEST(TrayVisibilityTest, XfceAndLxqtHideByTheirOwnLists) {
-    EXPECT_TRUE(
-        xfceHides({{}, {QStringLiteral("x"), QStringLiteral("ID-1")}}, QStringLiteral("ID-1")));
-    EXPECT_FALSE(xfceHides({{QStringLiteral("ID-10")}}, QStringLiteral("ID-1")));
+    EXPECT_TRUE(xfceHides({{}, {u"x"_s, u"ID-1"_s}}, u"ID-1"_s));
+    EXPECT_FALSE(xfceHides({{u"ID-10"_s}}, u"ID-1"_s));
 
-    const QString path =
-        testing_support::freshFolder(QStringLiteral("lxqt")) + QStringLiteral("/panel.conf");
+    const QString path = testing_support::freshFolder(u"lxqt"_s) + u"/panel.conf"_s;
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("[quicklaunch]\ntype=quicklaunch\nhideList=Gapsel A\n\n"
                "[statusnotifier]\ntype=statusnotifier\nhideList=Other, Gapsel \\x2014\n");
     file.close();
-    EXPECT_TRUE(lxqtHides(path, QStringLiteral("Gapsel \u2014")));
-    EXPECT_FALSE(lxqtHides(path, QStringLiteral("Gapsel A")));
-    EXPECT_FALSE(lxqtHides(path + QStringLiteral(".missing"), QStringLiteral("Other")));
+    EXPECT_TRUE(lxqtHides(path, u"Gapsel \u2014"_s));
+    EXPECT_FALSE(lxqtHides(path, u"Gapsel A"_s));
+    EXPECT_FALSE(lxqtHides(path + u".missing"_s, u"Other"_s));
 }
 
 TEST(GreetingPlacementTest, GoesToTheTrayEndOfThePanelEdge) {
@@ -132,28 +130,19 @@ TEST(MotionPreferenceTest, AnySettingThatAsksForLessMotionIsHeeded) {
     };
     const QList<Case> cases{
         {"nothing set anywhere", {}, {}, false},
-        {"portal: reduced motion", {{QStringLiteral("reduced-motion"), 1u}}, {}, true},
+        {"portal: reduced motion", {{u"reduced-motion"_s, 1u}}, {}, true},
         {"portal: no preference, GNOME animations off",
-         {{QStringLiteral("reduced-motion"), 0u}, {QStringLiteral("enable-animations"), false}},
+         {{u"reduced-motion"_s, 0u}, {u"enable-animations"_s, false}},
          {},
          true},
-        {"portal: KDE factor 0", {{QStringLiteral("AnimationDurationFactor"), 0.0}}, {}, true},
+        {"portal: KDE factor 0", {{u"AnimationDurationFactor"_s, 0.0}}, {}, true},
         {"portal answers, direct settings not asked",
-         {{QStringLiteral("reduced-motion"), 0u}},
-         {{QStringLiteral("enable-animations"), QStringLiteral("false")}},
+         {{u"reduced-motion"_s, 0u}},
+         {{u"enable-animations"_s, u"false"_s}},
          false},
-        {"gsettings without a portal",
-         {},
-         {{QStringLiteral("enable-animations"), QStringLiteral("false")}},
-         true},
-        {"kdeglobals without a portal",
-         {},
-         {{QStringLiteral("AnimationDurationFactor"), QStringLiteral("0.5")}},
-         false},
-        {"an unreadable factor is no wish",
-         {},
-         {{QStringLiteral("AnimationDurationFactor"), QStringLiteral("fast")}},
-         false},
+        {"gsettings without a portal", {}, {{u"enable-animations"_s, u"false"_s}}, true},
+        {"kdeglobals without a portal", {}, {{u"AnimationDurationFactor"_s, u"0.5"_s}}, false},
+        {"an unreadable factor is no wish", {}, {{u"AnimationDurationFactor"_s, u"fast"_s}}, false},
     };
     for (const Case& test : cases) {
         SCOPED_TRACE(test.name);

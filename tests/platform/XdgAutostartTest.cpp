@@ -43,7 +43,7 @@ struct Autostart : ::testing::Test {
 
 } // namespace
 
-TEST_F(Autostart, RegisteringWritesAnEntryThatStartsThisExecutableAtLogin) {
+TEST_F(Autostart, RegisteringWritesAnEntryWhoseRunKnowsItWasStartedAtLogin) {
     EXPECT_EQ(autostart.status(), LoginItemStatus::NotRegistered);
     ASSERT_EQ(autostart.registerApplication(), std::nullopt);
     EXPECT_EQ(autostart.status(), LoginItemStatus::Enabled);
@@ -57,6 +57,10 @@ TEST_F(Autostart, RegisteringWritesAnEntryThatStartsThisExecutableAtLogin) {
     ASSERT_TRUE(command);
     EXPECT_EQ(*command,
               (QStringList{executable, QString::fromLatin1(XdgAutostart::loginLaunchArgument)}));
+    EXPECT_FALSE(autostart.wasLaunchedAtLogin());
+    EXPECT_TRUE(
+        XdgAutostart(id, QStringLiteral("Gapsel"), executable, *command).wasLaunchedAtLogin())
+        << "a run the entry started knows it";
 
     ASSERT_EQ(autostart.unregisterApplication(), std::nullopt);
     EXPECT_FALSE(QFile::exists(autostart.entryPath()));
@@ -65,25 +69,24 @@ TEST_F(Autostart, RegisteringWritesAnEntryThatStartsThisExecutableAtLogin) {
         << "nothing to remove is not a failure";
 }
 
-TEST_F(Autostart, AnEntryTheDesktopSwitchedOffRequiresApproval) {
+TEST_F(Autostart, ReadsTheEntryFoundAtItsPathAndReplacesOneItCannotRead) {
     const QByteArray exec = "Exec=" + DesktopEntry::quoteArgument(executable).toUtf8() + "\n";
-    writeEntry("[Desktop Entry]\nType=Application\n" + exec + "Hidden=true\n");
-    EXPECT_EQ(autostart.status(), LoginItemStatus::RequiresApproval);
-    writeEntry("[Desktop Entry]\n" + exec + "X-GNOME-Autostart-enabled=false\n");
-    EXPECT_EQ(autostart.status(), LoginItemStatus::RequiresApproval);
-}
-
-TEST_F(Autostart, AnEntryWhoseProgramIsGoneIsNotFound) {
-    writeEntry("[Desktop Entry]\nExec=/nonexistent/gapsel --launched-at-login\n");
-    EXPECT_EQ(autostart.status(), LoginItemStatus::NotFound);
-}
-
-TEST_F(Autostart, AnUnreadableEntryCountsAsNoneAndIsReplaced) {
-    for (const QByteArray& junk :
-         {QByteArray("\x00\xff garbage"), QByteArray("[Desktop Entry\nExec=x"),
-          QByteArray("[Desktop Entry]\nExec=\"unclosed\n"), QByteArray("[Other]\nExec=x\n")}) {
-        writeEntry(junk);
-        EXPECT_EQ(autostart.status(), LoginItemStatus::NotRegistered) << junk.constData();
+    const std::pair<QByteArray, LoginItemStatus> cases[] = {
+        {"[Desktop Entry]\nType=Application\n" + exec + "Hidden=true\n",
+         LoginItemStatus::RequiresApproval},
+        {"[Desktop Entry]\n" + exec + "X-GNOME-Autostart-enabled=false\n",
+         LoginItemStatus::RequiresApproval},
+        {"[Desktop Entry]\nExec=/nonexistent/gapsel --launched-at-login\n",
+         LoginItemStatus::NotFound},
+        {QByteArray("\x00\xff garbage"), LoginItemStatus::NotRegistered},
+        {"[Desktop Entry\nExec=x", LoginItemStatus::NotRegistered},
+        {"[Desktop Entry]\nExec=\"unclosed\n", LoginItemStatus::NotRegistered},
+        {"[Other]\nExec=x\n", LoginItemStatus::NotRegistered},
+    };
+    for (const auto& [entry, status] : cases) {
+        SCOPED_TRACE(entry.constData());
+        writeEntry(entry);
+        EXPECT_EQ(autostart.status(), status);
     }
     ASSERT_EQ(autostart.registerApplication(), std::nullopt);
     EXPECT_EQ(autostart.status(), LoginItemStatus::Enabled);
@@ -98,14 +101,6 @@ TEST_F(Autostart, AFolderThatCannotBeWrittenFailsWithTheSystemsWords) {
         << failure->description.toStdString();
     EXPECT_NE(autostart.status(), LoginItemStatus::Enabled);
     QDir(autostart.entryPath()).removeRecursively();
-}
-
-TEST_F(Autostart, KnowsWhetherThisRunWasStartedAtLogin) {
-    EXPECT_FALSE(autostart.wasLaunchedAtLogin());
-    XdgAutostart atLogin(
-        id, QStringLiteral("Gapsel"), executable,
-        {QStringLiteral("gapsel"), QString::fromLatin1(XdgAutostart::loginLaunchArgument)});
-    EXPECT_TRUE(atLogin.wasLaunchedAtLogin());
 }
 
 TEST(DesktopEntryCommand, QuotingAndSplittingAreInverse) {

@@ -27,17 +27,13 @@ struct Registry : testing::Test {
     }
 };
 
-TEST_F(Registry, IdentifiersCountFromOneUnderTheSignatureAndTheHandlerIsInstalledOnce) {
+TEST_F(Registry, IdentifiersCountFromOneUnderOneHandlerAndKeysReachTheirClosures) {
     EXPECT_FALSE(hotKeys.hasHandler());
     EXPECT_EQ(add(ctrlK, u"a"_s), 1u);
     EXPECT_EQ(add({0x00, 0x1000}, u"b"_s), 2u);
     EXPECT_EQ(hotKeys.handlerInstallCount(), 1);
     EXPECT_EQ(hotKeys.registrations().begin()->second.id, (platform::HotKeys::Id{0x4A584B53, 1}));
     EXPECT_EQ(hotKeys.eventKinds(), (std::set{Kind::HotKeyPressed, Kind::HotKeyReleased}));
-}
-
-TEST_F(Registry, KeyDownAndUpReachTheirClosures) {
-    add(ctrlK, u"a"_s);
     EXPECT_TRUE(hotKeys.press(0x28, 0x1000));
     EXPECT_TRUE(hotKeys.press(0x28, 0x1000, false));
     EXPECT_EQ(calls, (QStringList{u"a down"_s, u"a up"_s}));

@@ -20,21 +20,19 @@ constexpr Shortcut optionF1{0x7A, 0x800};
 
 struct ShortcutStorage : testing::Test {
     std::shared_ptr<UserDefaults> defaults = UserDefaults::open(
-        QStringLiteral("shortcuts"),
-        testing_support::freshFolder(QStringLiteral("shortcuts")) + QStringLiteral("/s.plist"));
+        u"shortcuts"_s, testing_support::freshFolder(u"shortcuts"_s) + u"/s.plist"_s);
     platform::sim::SimHotKeys hotKeys;
     MenuOpenFlag menuOpen;
     KeyboardShortcuts shortcuts{hotKeys, defaults, menuOpen};
     QVariant stored(const char* name) {
-        return defaults->object(QStringLiteral("KeyboardShortcuts_") + QLatin1String(name));
+        return defaults->object(u"KeyboardShortcuts_"_s + QLatin1String(name));
     }
 };
 
 TEST_F(ShortcutStorage, StoredFormMovesThroughDefaultCustomAndRemoved) {
-    const Name withDefault{QStringLiteral("toggle"), ctrlShiftK};
+    const Name withDefault{u"toggle"_s, ctrlShiftK};
     shortcuts.declare(withDefault);
-    EXPECT_EQ(stored("toggle"),
-              QVariant(QStringLiteral(R"({"carbonKeyCode":40,"carbonModifiers":4608})")));
+    EXPECT_EQ(stored("toggle"), QVariant(uR"({"carbonKeyCode":40,"carbonModifiers":4608})"_s));
     shortcuts.setShortcut(withDefault, optionF1);
     EXPECT_EQ(shortcuts.shortcut(withDefault), optionF1);
     shortcuts.setShortcut(withDefault, std::nullopt);
@@ -45,29 +43,29 @@ TEST_F(ShortcutStorage, StoredFormMovesThroughDefaultCustomAndRemoved) {
     nextStart.declare(withDefault);
     EXPECT_EQ(stored("toggle"), QVariant(false));
 
-    const Name withoutDefault{QStringLiteral("plain"), std::nullopt};
+    const Name withoutDefault{u"plain"_s, std::nullopt};
     shortcuts.setShortcut(withoutDefault, ctrlShiftK);
     shortcuts.setShortcut(withoutDefault, std::nullopt);
     EXPECT_FALSE(stored("plain").isValid());
 }
 
 TEST_F(ShortcutStorage, ForeignStoredTextReadsAsNoShortcut) {
-    const Name name{QStringLiteral("n"), std::nullopt};
-    for (const QVariant& value : {QVariant(QStringLiteral("{\"carbonKeyCode\":1}")),
-                                  QVariant(QStringLiteral("nonsense")), QVariant(7)}) {
+    const Name name{u"n"_s, std::nullopt};
+    for (const QVariant& value :
+         {QVariant(u"{\"carbonKeyCode\":1}"_s), QVariant(u"nonsense"_s), QVariant(7)}) {
         defaults->set(value, KeyboardShortcuts::key(name));
         EXPECT_EQ(shortcuts.shortcut(name), std::nullopt) << value.toString().toStdString();
     }
-    defaults->set(QStringLiteral(R"({"carbonModifiers":256,"carbonKeyCode":0,"x":1})"),
+    defaults->set(uR"({"carbonModifiers":256,"carbonKeyCode":0,"x":1})"_s,
                   KeyboardShortcuts::key(name));
     EXPECT_EQ(shortcuts.shortcut(name), (Shortcut{0, 256}));
 }
 
 TEST_F(ShortcutStorage, SettingPostsTheNotificationAndMovesTheRegistration) {
-    const Name name{QStringLiteral("n"), std::nullopt};
+    const Name name{u"n"_s, std::nullopt};
     QStringList posted;
     shortcuts.notifications.connect([&](const QString& notification, const QVariantMap& info) {
-        posted << notification + u' ' + info.value(QStringLiteral("name")).toString();
+        posted << notification + u' ' + info.value(u"name"_s).toString();
     });
     int downs = 0, ups = 0;
     shortcuts.setShortcut(name, ctrlShiftK);
@@ -83,8 +81,7 @@ TEST_F(ShortcutStorage, SettingPostsTheNotificationAndMovesTheRegistration) {
     EXPECT_EQ(ups, 1);
     shortcuts.setShortcut(name, std::nullopt);
     EXPECT_TRUE(hotKeys.registrations().empty());
-    EXPECT_EQ(posted,
-              QStringList(3, QStringLiteral("KeyboardShortcuts_shortcutByNameDidChange n")));
+    EXPECT_EQ(posted, QStringList(3, u"KeyboardShortcuts_shortcutByNameDidChange n"_s));
 }
 
 TEST(ShortcutConversion, ClassicMaskAndEventFlagsMapBitForBit) {
@@ -94,7 +91,7 @@ TEST(ShortcutConversion, ClassicMaskAndEventFlagsMapBitForBit) {
     EXPECT_EQ(Shortcut::eventFlags(0x1000), 0x40000u);
     EXPECT_EQ(Shortcut::eventFlags(0x1B00 | 0x400 | 0x1), 0x1E0000u);
     EXPECT_EQ(Shortcut::normalized(0x1B00 | 0x400 | 0x1), 0x1B00);
-    EXPECT_EQ((Shortcut{0x28, 0x1200}).displayText(), QStringLiteral("Ctrl+Shift+K"));
+    EXPECT_EQ((Shortcut{0x28, 0x1200}).displayText(), u"Ctrl+Shift+K"_s);
 }
 
 TEST(KeyCodes, EveryKeyRoundTripsThroughKeysymAndQtKey) {
@@ -109,7 +106,7 @@ TEST(KeyCodes, EveryKeyRoundTripsThroughKeysymAndQtKey) {
 
 TEST(RecorderCheck, MenuItemsComeBeforeSystemShortcuts) {
     const auto taken = [](const Shortcut& shortcut) { return shortcut == ctrlShiftK; };
-    EXPECT_EQ(refusalFor(ctrlShiftK, {{QStringLiteral("Quit"), ctrlShiftK}}, taken,
+    EXPECT_EQ(refusalFor(ctrlShiftK, {{u"Quit"_s, ctrlShiftK}}, taken,
                          ShortcutSettingsPlace::MacSystemSettings),
               (Refusal{QStringLiteral("This keyboard shortcut cannot be used as it's already used "
                                       "by the “Quit” menu item."),

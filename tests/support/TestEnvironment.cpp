@@ -3,6 +3,8 @@
 
 #include "support/TestEnvironment.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -10,15 +12,9 @@
 
 namespace testing_support {
 
-namespace {
-QTemporaryDir& homeDir() {
-    static QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/gapsel-test-XXXXXX"));
-    return dir;
-}
-} // namespace
-
 QString testHome() {
-    return homeDir().path();
+    static QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/gapsel-test-XXXXXX"));
+    return dir.path();
 }
 
 void isolateUserFolders() {
@@ -38,13 +34,6 @@ QString freshFolder(const QString& purpose) {
     QDir().mkpath(path);
     return path;
 }
-
-} // namespace testing_support
-
-#include <QCoreApplication>
-#include <QDeadlineTimer>
-
-namespace testing_support {
 
 bool processEventsUntil(const std::function<bool()>& done, int timeoutMs) {
     QDeadlineTimer deadline(timeoutMs);

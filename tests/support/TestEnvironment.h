@@ -5,25 +5,19 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace testing_support {
 
 // The temporary folder that stands in for the user's home during this test
-// process: XDG_CONFIG_HOME, XDG_DATA_HOME, XDG_CACHE_HOME and XDG_STATE_HOME
-// all point below it, so no test touches the real user's files.
+// process: XDG_CONFIG_HOME, XDG_DATA_HOME, XDG_CACHE_HOME, XDG_STATE_HOME and
+// HOME point at or below it (set by isolateUserFolders(), which the test mains
+// call before anything reads them), so no test touches the real user's files.
 QString testHome();
-
-// Points XDG_CONFIG_HOME, XDG_DATA_HOME, XDG_CACHE_HOME, XDG_STATE_HOME and
-// HOME at testHome(); called by the test mains before anything reads them.
 void isolateUserFolders();
 
 // A fresh, empty folder below testHome() for one test.
 QString freshFolder(const QString& purpose);
-
-} // namespace testing_support
-
-#include <functional>
-
-namespace testing_support {
 
 // Runs the Qt event loop until `done` holds or `timeoutMs` passes; returns
 // whether it holds. For events that come from outside the process (a file

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 struct ToolRun {
@@ -36,6 +38,11 @@ QString suitePath(const QString& name) {
     return UserDefaults::folder() + QLatin1Char('/') + name + QStringLiteral(".plist");
 }
 
+// The words of a command line that quotes nothing.
+QStringList words(const char* line) {
+    return QString::fromUtf8(line).split(u' ', Qt::SkipEmptyParts);
+}
+
 QVariantMap storedIn(const QString& name) {
     QFile file(suitePath(name));
     if (!file.open(QIODevice::ReadOnly))
@@ -47,88 +54,61 @@ QVariantMap storedIn(const QString& name) {
 
 TEST(DefaultsTool, WritesEveryTypeAndReadsItBack) {
     const QString suite = freshSuiteName();
-    const std::vector<std::pair<QStringList, QVariant>> cases = {
-        {{QStringLiteral("plain words")}, QStringLiteral("plain words")},
-        {{QStringLiteral("-string"), QStringLiteral("-int")}, QStringLiteral("-int")},
-        {{QStringLiteral("-int"), QStringLiteral("-42")}, qint64(-42)},
-        {{QStringLiteral("-int"), QStringLiteral("18446744073709551615")},
-         quint64(18446744073709551615ull)},
-        {{QStringLiteral("-float"), QStringLiteral("0.5")}, 0.5},
-        {{QStringLiteral("-bool"), QStringLiteral("YES")}, true},
-        {{QStringLiteral("-date"), QStringLiteral("2026-12-06T18:00:00Z")},
-         QDateTime(QDate(2026, 12, 6), QTime(18, 0), Qt::UTC)},
-        {{QStringLiteral("-data"), QStringLiteral("00ff")}, QByteArray("\x00\xff", 2)},
-        {{QStringLiteral("-array"), QStringLiteral("a"), QStringLiteral("-int"),
-          QStringLiteral("1")},
-         QVariantList{QStringLiteral("a"), qint64(1)}},
-        {{QStringLiteral("-dict"), QStringLiteral("k"), QStringLiteral("-bool"),
-          QStringLiteral("no")},
-         QVariantMap{{QStringLiteral("k"), false}}},
+    const std::vector<std::pair<const char*, QVariant>> cases = {
+        {"plain words", u"plain words"_s},
+        {"-string -int", u"-int"_s},
+        {"-int -42", qint64(-42)},
+        {"-int 18446744073709551615", quint64(18446744073709551615ull)},
+        {"-float 0.5", 0.5},
+        {"-bool YES", true},
+        {"-date 2026-12-06T18:00:00Z", QDateTime(QDate(2026, 12, 6), QTime(18, 0), Qt::UTC)},
+        {"-data 00ff", QByteArray("\x00\xff", 2)},
+        {"-array a -int 1", QVariantList{u"a"_s, qint64(1)}},
+        {"-dict k -bool no", QVariantMap{{u"k"_s, false}}},
     };
     for (const auto& [value, expected] : cases) {
-        const ToolRun result =
-            run(QStringList{QStringLiteral("write"), suite, QStringLiteral("key")} + value);
-        ASSERT_EQ(result.status, 0)
-            << value.join(QLatin1Char(' ')).toStdString() << result.err.toStdString();
-        EXPECT_TRUE(PropertyList::identical(storedIn(suite).value(QStringLiteral("key")), expected))
-            << value.join(QLatin1Char(' ')).toStdString();
+        SCOPED_TRACE(value);
+        // A value without a type option is one argument, spaces and all.
+        const QStringList typed =
+            value[0] == '-' ? words(value) : QStringList{QString::fromUtf8(value)};
+        const ToolRun result = run(QStringList{u"write"_s, suite, u"key"_s} + typed);
+        ASSERT_EQ(result.status, 0) << result.err.toStdString();
+        EXPECT_TRUE(PropertyList::identical(storedIn(suite).value(u"key"_s), expected));
     }
-    run({QStringLiteral("write"), suite, QStringLiteral("name"), QStringLiteral("Gapsel")});
-    const ToolRun read = run({QStringLiteral("read"), suite, QStringLiteral("name")});
+    run({u"write"_s, suite, u"name"_s, u"Gapsel"_s});
+    const ToolRun read = run({u"read"_s, suite, u"name"_s});
     EXPECT_EQ(read.status, 0);
-    EXPECT_EQ(read.out, QStringLiteral("Gapsel\n"));
-    EXPECT_TRUE(
-        run({QStringLiteral("read"), suite}).out.contains(QStringLiteral("name = Gapsel;")));
+    EXPECT_EQ(read.out, u"Gapsel\n"_s);
+    EXPECT_TRUE(run({u"read"_s, suite}).out.contains(u"name = Gapsel;"_s));
 }
 
 TEST(DefaultsTool, BadArgumentsExitWithTwoAndWriteNothing) {
     const QString suite = freshSuiteName();
-    const std::vector<QStringList> bad = {
-        {},
-        {QStringLiteral("frobnicate")},
-        {QStringLiteral("write"), suite},
-        {QStringLiteral("write"), suite, QStringLiteral("k")},
-        {QStringLiteral("write"), suite, QStringLiteral("k"), QStringLiteral("-int"),
-         QStringLiteral("12abc")},
-        {QStringLiteral("write"), suite, QStringLiteral("k"), QStringLiteral("-int")},
-        {QStringLiteral("write"), suite, QStringLiteral("k"), QStringLiteral("-bool"),
-         QStringLiteral("maybe")},
-        {QStringLiteral("write"), suite, QStringLiteral("k"), QStringLiteral("-float"),
-         QStringLiteral("nan")},
-        {QStringLiteral("write"), suite, QStringLiteral("k"), QStringLiteral("-data"),
-         QStringLiteral("abc")},
-        {QStringLiteral("write"), suite, QStringLiteral("k"), QStringLiteral("-date"),
-         QStringLiteral("tomorrow")},
-        {QStringLiteral("write"), suite, QStringLiteral("k"), QStringLiteral("-dict"),
-         QStringLiteral("lonely")},
-        {QStringLiteral("write"), suite, QStringLiteral("k"), QStringLiteral("-colour"),
-         QStringLiteral("red")},
-        {QStringLiteral("write"), suite, QStringLiteral("k"), QStringLiteral("-int"),
-         QStringLiteral("1"), QStringLiteral("extra")},
-        {QStringLiteral("write"), QStringLiteral("../escape"), QStringLiteral("k"),
-         QStringLiteral("v")},
-        {QStringLiteral("read"), QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")},
-        {QStringLiteral("delete")},
-    };
-    for (const QStringList& arguments : bad) {
-        const ToolRun result = run(arguments);
-        EXPECT_EQ(result.status, 2) << arguments.join(QLatin1Char(' ')).toStdString();
-        EXPECT_TRUE(result.err.contains(QStringLiteral("see --help")));
+    for (const char* arguments :
+         {"", "frobnicate", "write SUITE", "write SUITE k", "write SUITE k -int 12abc",
+          "write SUITE k -int", "write SUITE k -bool maybe", "write SUITE k -float nan",
+          "write SUITE k -data abc", "write SUITE k -date tomorrow", "write SUITE k -dict lonely",
+          "write SUITE k -colour red", "write SUITE k -int 1 extra", "write ../escape k v",
+          "read a b c", "delete"}) {
+        SCOPED_TRACE(arguments);
+        const ToolRun result = run(words(arguments).replaceInStrings(u"SUITE"_s, suite));
+        EXPECT_EQ(result.status, 2);
+        EXPECT_TRUE(result.err.contains(u"see --help"_s));
     }
     EXPECT_FALSE(QFile::exists(suitePath(suite)));
 }
 
 TEST(DefaultsTool, DeletesAKeyOrAWholeSuiteAndSaysWhenNothingIsThere) {
     const QString suite = freshSuiteName();
-    run({QStringLiteral("write"), suite, QStringLiteral("a"), QStringLiteral("1")});
-    run({QStringLiteral("write"), suite, QStringLiteral("b"), QStringLiteral("2")});
-    EXPECT_EQ(run({QStringLiteral("delete"), suite, QStringLiteral("a")}).status, 0);
-    EXPECT_EQ(storedIn(suite).keys(), QStringList{QStringLiteral("b")});
-    EXPECT_EQ(run({QStringLiteral("delete"), suite, QStringLiteral("a")}).status, 1);
-    EXPECT_EQ(run({QStringLiteral("read"), suite, QStringLiteral("a")}).status, 1);
-    EXPECT_EQ(run({QStringLiteral("delete"), suite}).status, 0);
+    run({u"write"_s, suite, u"a"_s, u"1"_s});
+    run({u"write"_s, suite, u"b"_s, u"2"_s});
+    EXPECT_EQ(run({u"delete"_s, suite, u"a"_s}).status, 0);
+    EXPECT_EQ(storedIn(suite).keys(), QStringList{u"b"_s});
+    EXPECT_EQ(run({u"delete"_s, suite, u"a"_s}).status, 1);
+    EXPECT_EQ(run({u"read"_s, suite, u"a"_s}).status, 1);
+    EXPECT_EQ(run({u"delete"_s, suite}).status, 0);
     EXPECT_TRUE(storedIn(suite).isEmpty());
-    EXPECT_EQ(run({QStringLiteral("read"), freshSuiteName()}).status, 1);
+    EXPECT_EQ(run({u"read"_s, freshSuiteName()}).status, 1);
 }
 
 TEST(DefaultsTool, TheInstalledCommandExitsWithTheSameStatus) {

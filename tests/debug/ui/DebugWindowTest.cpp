@@ -20,16 +20,15 @@ using namespace Qt::StringLiterals;
 namespace {
 
 struct DebugWindowFixture : testing::Test {
-    std::shared_ptr<UserDefaults> standard = UserDefaults::open(
-        QStringLiteral("standard"),
-        testing_support::freshFolder(QStringLiteral("debug")) + QStringLiteral("/s.plist"));
+    std::shared_ptr<UserDefaults> standard =
+        UserDefaults::open(u"standard"_s, testing_support::freshFolder(u"debug"_s) + u"/s.plist"_s);
     debug::InMemoryLog log;
     platform::sim::SimMainQueue queue;
     int relaunches = 0;
     debug::DebugServices services() {
-        return {debug::DebugWindow::titleFor(QStringLiteral("Gapsel"), QStringLiteral("1.0.0")),
+        return {debug::DebugWindow::titleFor(u"Gapsel"_s, u"1.0.0"_s),
                 standard,
-                {{QStringLiteral("Standard"), standard}},
+                {{u"Standard"_s, standard}},
                 log,
                 queue,
                 {},
@@ -49,52 +48,52 @@ struct DebugWindowFixture : testing::Test {
 
 TEST_F(DebugWindowFixture, TitleAndPagesInOrder) {
     debug::DebugWindow window(services());
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Gapsel 1.0.0 — Debug"));
+    EXPECT_EQ(window.windowTitle(), u"Gapsel 1.0.0 — Debug"_s);
     EXPECT_EQ(window.pageTitles(), (QStringList{u"Dashboard"_s, u"Debug"_s, u"User Defaults"_s,
                                                 u"Logs"_s, u"Settings"_s}));
 }
 
 TEST_F(DebugWindowFixture, DrawingHighlightReadsOnOnlyForTheText200AndRelaunches) {
-    const QString key = QStringLiteral("NSShowAllDrawing");
+    const QString key = u"NSShowAllDrawing"_s;
     for (const auto& [stored, on] :
          std::vector<std::pair<QVariant, bool>>{{QVariant(), false},
-                                                {QStringLiteral("200"), true},
-                                                {QStringLiteral("20"), false},
-                                                {QStringLiteral("YES"), false},
+                                                {u"200"_s, true},
+                                                {u"20"_s, false},
+                                                {u"YES"_s, false},
                                                 {QVariant(200), false}}) {
         standard->set(stored, key);
         EXPECT_EQ(debug::isDrawingHighlighted(*standard), on) << stored.toString().toStdString();
     }
     debug::setDrawingHighlighted(*standard, true, [this] { ++relaunches; });
-    EXPECT_EQ(standard->string(key), QStringLiteral("200"));
-    EXPECT_EQ(standard->string(QStringLiteral("NSShowAllDrawingColor")), QStringLiteral("cycle"));
+    EXPECT_EQ(standard->string(key), u"200"_s);
+    EXPECT_EQ(standard->string(u"NSShowAllDrawingColor"_s), u"cycle"_s);
     debug::setDrawingHighlighted(*standard, false, [this] { ++relaunches; });
-    EXPECT_EQ(standard->string(key), QStringLiteral("no"));
+    EXPECT_EQ(standard->string(key), u"no"_s);
     EXPECT_EQ(relaunches, 2);
 }
 
 TEST_F(DebugWindowFixture, LogsClearEmptiesTheLogAndShowsOneTrimmedEntryPerLine) {
-    log.append(QStringLiteral("  first \n"));
-    log.append(QStringLiteral("second\nhalf"));
+    log.append(u"  first \n"_s);
+    log.append(u"second\nhalf"_s);
     debug::LogsPage page(services());
     page.refresh();
-    EXPECT_EQ(page.shownText(), QStringLiteral("first\nsecond half"));
-    chooseFromMenu(&page, QStringLiteral("Clear"));
+    EXPECT_EQ(page.shownText(), u"first\nsecond half"_s);
+    chooseFromMenu(&page, u"Clear"_s);
     EXPECT_TRUE(log.lines().isEmpty());
     EXPECT_EQ(page.shownText(), QString());
 }
 
 TEST_F(DebugWindowFixture, UserDefaultsListFollowsTheStoreAndClearRemovesAll) {
-    standard->set(true, QStringLiteral("reducedOpacity"));
+    standard->set(true, u"reducedOpacity"_s);
     debug::UserDefaultsPage page(services());
-    EXPECT_TRUE(page.shownText().contains(QStringLiteral("reducedOpacity: 1")));
-    standard->set(QVariantList{1, QStringLiteral("a")}, QStringLiteral("list"));
+    EXPECT_TRUE(page.shownText().contains(u"reducedOpacity: 1"_s));
+    standard->set(QVariantList{1, u"a"_s}, u"list"_s);
     queue.runUntilIdle();
-    EXPECT_TRUE(page.shownText().contains(QStringLiteral("list: (1, a)")));
-    chooseFromMenu(&page, QStringLiteral("Clear"));
+    EXPECT_TRUE(page.shownText().contains(u"list: (1, a)"_s));
+    chooseFromMenu(&page, u"Clear"_s);
     queue.runUntilIdle();
     EXPECT_TRUE(standard->persistentDomain().isEmpty());
-    EXPECT_EQ(page.shownText().trimmed(), QStringLiteral("Standard"));
+    EXPECT_EQ(page.shownText().trimmed(), u"Standard"_s);
 }
 
 TEST(DebugWindowPlacement, CentredAndRaisedWithinTheAvailableArea) {
