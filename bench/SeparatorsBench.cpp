@@ -30,14 +30,14 @@ struct Fixture {
         suite->set(qint64(1), QStringLiteral("JX_launchCount"));
         Defaults::set(app::keys::separators(suite), separators(count));
         view = std::make_unique<app::SeparatorsView>(
-            sim.statusBar, sim.queue,
+            sim.statusBar, statusItems, sim.queue,
             menubar::MenuServices{
                 kit,
                 sim.workspace,
                 {QUrl(QStringLiteral("https://gapsel.app/")), QStringLiteral("com.gapsel.Gapsel")},
                 pending,
                 sim.alerts},
-            suite);
+            app::SeparatorKeys(suite));
         sim.queue.runUntilIdle();
     }
 
@@ -47,6 +47,7 @@ struct Fixture {
     platform::sim::SimPlatform sim;
     JXKit kit{sim.platform(), suite};
     kit::PendingServices pending{kit, sim.platform(), suite};
+    menubar::StatusItemRegistry statusItems;
     std::unique_ptr<app::SeparatorsView> view;
 };
 

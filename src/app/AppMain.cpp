@@ -6,26 +6,28 @@
 #include "kit/JXKit.h"
 #include "kit/SupportGestures.h"
 #include "platform/MainQueue.h"
+#include "shortcuts/MenuOpenFlag.h"
 
 AppMain::AppMain(platform::Platform platform)
-    : jxkit_(JXKit::shared(platform, kit::supportGestureHandlers(platform)))
-    , saveFailureAlerts_(UserDefaults::standard(), platform.alerts, platform.mainQueue)
-    , pendingServices_(jxkit_, platform)
-    , firstLaunch_(jxkit_, platform, UserDefaults::standard())
-    , postLaunchStep_(jxkit_, pendingServices_, firstLaunch_, platform.mainQueue)
+    : defaults_(UserDefaults::standard())
+    , jxkit_(JXKit::shared(platform, defaults_, kit::supportGestureHandlers(platform)))
+    , saveFailureAlerts_(defaults_, platform.alerts, platform.mainQueue)
+    , pendingServices_(jxkit_, platform, defaults_)
+    , firstLaunch_(jxkit_, platform, defaults_)
+    , postLaunchStep_(jxkit_, pendingServices_, firstLaunch_, statusItems_, platform.mainQueue)
     , placement_(platform.trayHosts, platform.trayPlacement, platform.pasteboard,
-                 platform.mainQueue)
-    , keyboardShortcuts_(platform.hotKeys, UserDefaults::standard())
+                 platform.mainQueue, app::SeparatorKeys::standard())
+    , keyboardShortcuts_(platform.hotKeys, defaults_, shortcuts::MenuOpenFlag::shared())
     , noTrayNotice_(platform.trayHosts, platform.mainQueue) {
     platform.mainQueue.async([this] { postLaunchStep_.run(); });
     // Changes that other programs make to the preferences file reach the
     // separators at once.
-    UserDefaults::standard()->watchForExternalChanges(platform.mainQueue);
+    defaults_->watchForExternalChanges(platform.mainQueue);
     separators_ = std::make_unique<app::SeparatorsView>(
-        platform.statusBar, platform.mainQueue,
+        platform.statusBar, statusItems_, platform.mainQueue,
         menubar::MenuServices{jxkit_, platform.workspace, metadata(), pendingServices_,
                               platform.alerts},
-        UserDefaults::standard(), &placement_);
+        app::SeparatorKeys::standard(), &placement_);
 }
 
 kit::Metadata AppMain::metadata() {

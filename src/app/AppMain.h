@@ -10,6 +10,7 @@
 #include "kit/Metadata.h"
 #include "kit/PendingServices.h"
 #include "menubar/FirstLaunchServices.h"
+#include "menubar/StatusItemRegistry.h"
 #include "platform/Platform.h"
 #include "shortcuts/KeyboardShortcuts.h"
 
@@ -17,10 +18,13 @@
 
 class JXKit;
 
-// The application as a whole: brings the kit up first (its creation is the
-// launch bookkeeping), then queues the application's own post-launch step,
-// which therefore runs after the kit's start-up work, and shows the
-// separators, whose status items thus exist when that step runs.
+// The application as a whole, and the one place where it is wired together:
+// the process-wide objects (the user's standard preferences domain, the kit,
+// the registry of status items, the separators' keys) are made or fetched
+// here and handed to the parts that use them. Brings the kit up first (its
+// creation is the launch bookkeeping), then queues the application's own
+// post-launch step, which therefore runs after the kit's start-up work, and
+// shows the separators, whose status items thus exist when that step runs.
 class AppMain {
 public:
     explicit AppMain(platform::Platform platform);
@@ -38,9 +42,11 @@ public:
     static kit::Metadata metadata();
 
 private:
+    std::shared_ptr<UserDefaults> defaults_;
     JXKit& jxkit_;
     app::SaveFailureAlerts saveFailureAlerts_;
     kit::PendingServices pendingServices_;
+    menubar::StatusItemRegistry statusItems_;
     menubar::StatusItemFirstLaunch firstLaunch_;
     app::PostLaunchStep postLaunchStep_;
     app::SeparatorPlacement placement_;

@@ -6,7 +6,7 @@
 #include "kit/JXKit.h"
 #include "kit/PendingServices.h"
 #include "menubar/FirstLaunchServices.h"
-#include "menubar/MenuBarItem.h"
+#include "menubar/StatusItemRegistry.h"
 #include "platform/MainQueue.h"
 
 namespace app {
@@ -21,7 +21,7 @@ void PostLaunchStep::run() {
 // The item is held weakly across the waits: a separator removed in the
 // meantime is neither greeted nor checked.
 void PostLaunchStep::greetFirstSeparator() {
-    const auto items = MenuBarItem::liveStatusItems();
+    const auto items = statusItems_.liveItems();
     if (items.empty())
         return;
     const std::weak_ptr<platform::StatusItem> first = items.front();

@@ -12,29 +12,40 @@
 
 #include <memory>
 
-// The preferences of the separator feature, in the user's standard domain
-// unless a test hands in another.
+// The preferences of the separator feature, as keys over a given domain.
 namespace app::keys {
 
 // The separators in the order they were added; each stored as the JSON text
 // of one SeparatorItem.
-inline Defaults::Key<QList<SeparatorItem>>
-separators(std::shared_ptr<UserDefaults> suite = UserDefaults::standard()) {
-    return {QStringLiteral("separators"), {}, std::move(suite)};
-}
+Defaults::Key<QList<SeparatorItem>> separators(std::shared_ptr<UserDefaults> suite);
 
 // Every separator drawn dimmed.
-inline Defaults::Key<bool>
-reducedOpacity(std::shared_ptr<UserDefaults> suite = UserDefaults::standard()) {
-    return {QStringLiteral("reducedOpacity"), false, std::move(suite)};
-}
+Defaults::Key<bool> reducedOpacity(std::shared_ptr<UserDefaults> suite);
 
 // Where the user placed separators on trays that sort their items: the
 // separator's Id (as the tray sees it) to the item it follows. Kept apart
 // from "separators", whose stored form other versions read.
-inline Defaults::Key<QMap<QString, PlacementAnchor>>
-separatorPlacements(std::shared_ptr<UserDefaults> suite = UserDefaults::standard()) {
-    return {QStringLiteral("separatorPlacements"), {}, std::move(suite)};
-}
+Defaults::Key<QMap<QString, PlacementAnchor>>
+separatorPlacements(std::shared_ptr<UserDefaults> suite);
 
 } // namespace app::keys
+
+namespace app {
+
+// The separator feature's keys over one domain, for the views that read them.
+struct SeparatorKeys {
+    explicit SeparatorKeys(const std::shared_ptr<UserDefaults>& suite)
+        : separators(keys::separators(suite))
+        , reducedOpacity(keys::reducedOpacity(suite))
+        , separatorPlacements(keys::separatorPlacements(suite)) {}
+
+    // The application's keys, in the user's standard domain: made once, the
+    // first time they are used, and kept for the whole run.
+    static const SeparatorKeys& standard();
+
+    Defaults::Key<QList<SeparatorItem>> separators;
+    Defaults::Key<bool> reducedOpacity;
+    Defaults::Key<QMap<QString, PlacementAnchor>> separatorPlacements;
+};
+
+} // namespace app

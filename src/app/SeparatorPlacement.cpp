@@ -28,12 +28,12 @@ QString menuTitle(const platform::TrayItemDescription& item) {
 
 SeparatorPlacement::SeparatorPlacement(platform::TrayHosts& hosts, platform::TrayPlacement& tray,
                                        platform::Pasteboard& pasteboard, platform::MainQueue& queue,
-                                       std::shared_ptr<UserDefaults> suite)
+                                       const SeparatorKeys& keys)
     : hosts_(hosts)
     , tray_(tray)
     , pasteboard_(pasteboard)
     , queue_(queue)
-    , suite_(std::move(suite))
+    , anchorsKey_(keys.separatorPlacements)
     , alive_(std::make_shared<SeparatorPlacement*>(this)) {
     // An anchor that arrives, leaves or is renamed moves the separators
     // placed after it.
@@ -170,10 +170,9 @@ void SeparatorPlacement::separatorAdded(const QString& source, const QString& ad
 }
 
 void SeparatorPlacement::separatorRemoved(const QString& id) {
-    const auto key = keys::separatorPlacements(suite_);
-    QMap<QString, PlacementAnchor> anchors = Defaults::get(key);
+    QMap<QString, PlacementAnchor> anchors = Defaults::get(anchorsKey_);
     if (anchors.remove(id) > 0)
-        Defaults::set(key, anchors);
+        Defaults::set(anchorsKey_, anchors);
 }
 
 void SeparatorPlacement::arrange(const QStringList& ids) {
@@ -275,8 +274,7 @@ SeparatorPlacement::knownItemsWithSeparators(const QStringList& known) const {
 QMap<QString, platform::TrayItemDescription>
 SeparatorPlacement::sortKeys(const QList<Item>& others) {
     const platform::TrayHostKind kind = host().kind;
-    const auto key = keys::separatorPlacements(suite_);
-    QMap<QString, PlacementAnchor> anchors = Defaults::get(key);
+    QMap<QString, PlacementAnchor> anchors = Defaults::get(anchorsKey_);
     const QMap<QString, PlacementAnchor> stored = anchors;
     QMap<QString, Item> result;
     for (qsizetype index = 0; index < ids_.size(); ++index) {
@@ -302,7 +300,7 @@ SeparatorPlacement::sortKeys(const QList<Item>& others) {
     }
     // A renamed anchor is remembered by its new title.
     if (anchors != stored)
-        Defaults::set(key, anchors);
+        Defaults::set(anchorsKey_, anchors);
     return result;
 }
 
@@ -313,10 +311,9 @@ void SeparatorPlacement::applySortKeys() {
 }
 
 void SeparatorPlacement::placeAfter(const QString& id, const PlacementAnchor& anchor) {
-    const auto key = keys::separatorPlacements(suite_);
-    QMap<QString, PlacementAnchor> anchors = Defaults::get(key);
+    QMap<QString, PlacementAnchor> anchors = Defaults::get(anchorsKey_);
     anchors.insert(id, anchor);
-    Defaults::set(key, anchors);
+    Defaults::set(anchorsKey_, anchors);
     applySortKeys();
 }
 

@@ -4,8 +4,8 @@
 #pragma once
 
 #include "app/PlacementAnchor.h"
+#include "app/SeparatorKeys.h"
 #include "app/TrayOrder.h"
-#include "defaults/UserDefaults.h"
 #include "platform/TrayPlacement.h"
 
 #include <QMap>
@@ -31,7 +31,7 @@ class SeparatorPlacement {
 public:
     SeparatorPlacement(platform::TrayHosts& hosts, platform::TrayPlacement& tray,
                        platform::Pasteboard& pasteboard, platform::MainQueue& queue,
-                       std::shared_ptr<UserDefaults> suite = UserDefaults::standard());
+                       const SeparatorKeys& keys);
     ~SeparatorPlacement();
     SeparatorPlacement(const SeparatorPlacement&) = delete;
     SeparatorPlacement& operator=(const SeparatorPlacement&) = delete;
@@ -88,7 +88,7 @@ private:
     platform::TrayPlacement& tray_;
     platform::Pasteboard& pasteboard_;
     platform::MainQueue& queue_;
-    std::shared_ptr<UserDefaults> suite_;
+    Defaults::Key<QMap<QString, PlacementAnchor>> anchorsKey_;
     QStringList ids_;
     // The host the separators were last arranged for.
     std::optional<platform::TrayHost> arrangedFor_;

@@ -18,7 +18,8 @@ SeparatorView::SeparatorView(const SeparatorItem& separator, bool dimmed,
     , context_(context)
     , alive_(std::make_shared<SeparatorView*>(this))
     , coordinator_(std::make_unique<MenuBarItem::Coordinator>(description(), context.statusBar,
-                                                              context.queue)) {}
+                                                              context.statusItems, context.queue)) {
+}
 
 void SeparatorView::update(const SeparatorItem& separator, bool dimmed) {
     separator_ = separator;

@@ -8,17 +8,20 @@
 #include "defaults/Default.h"
 #include "menubar/MenuBarItemCoordinator.h"
 #include "menubar/MenuServices.h"
+#include "menubar/StatusItemRegistry.h"
 
 #include <memory>
 
 namespace app {
 
 // What every separator's view shares: the binding to the whole list, which
-// its menu reads and writes, the services its menu reaches, and the desktop.
+// its menu reads and writes, the services its menu reaches, the desktop and
+// the registry of the status items shown.
 struct SeparatorViewContext {
     Defaults::Default<QList<SeparatorItem>>& separators;
     const menubar::MenuServices& services;
     platform::StatusBar& statusBar;
+    menubar::StatusItemRegistry& statusItems;
     platform::MainQueue& queue;
     // How separators are placed on this desktop; none on a menu bar where
     // the user drags them.

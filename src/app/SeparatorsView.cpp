@@ -15,14 +15,15 @@
 
 namespace app {
 
-SeparatorsView::SeparatorsView(platform::StatusBar& statusBar, platform::MainQueue& queue,
-                               menubar::MenuServices services, std::shared_ptr<UserDefaults> suite,
+SeparatorsView::SeparatorsView(platform::StatusBar& statusBar,
+                               menubar::StatusItemRegistry& statusItems, platform::MainQueue& queue,
+                               menubar::MenuServices services, const SeparatorKeys& keys,
                                SeparatorPlacement* placement)
     : queue_(queue)
     , services_(std::move(services))
-    , separators_(keys::separators(suite), queue)
-    , reducedOpacity_(keys::reducedOpacity(suite), queue)
-    , context_{separators_, services_, statusBar, queue, placement}
+    , separators_(keys.separators, queue)
+    , reducedOpacity_(keys.reducedOpacity, queue)
+    , context_{separators_, services_, statusBar, statusItems, queue, placement}
     , alive_(std::make_shared<SeparatorsView*>(this)) {
     separators_.objectWillChange().connect([this] { scheduleRender(); });
     reducedOpacity_.objectWillChange().connect([this] { scheduleRender(); });

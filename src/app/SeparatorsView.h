@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/SeparatorItem.h"
+#include "app/SeparatorKeys.h"
 #include "app/SeparatorView.h"
 #include "defaults/Default.h"
 #include "menubar/MenuServices.h"
@@ -31,12 +32,13 @@ namespace app {
 // log once, and left in the list as they are.
 class SeparatorsView {
 public:
-    // With `placement`, the separators stand in list order where the tray
-    // lets Gapsel decide, and their menus place them on this desktop.
-    SeparatorsView(platform::StatusBar& statusBar, platform::MainQueue& queue,
-                   menubar::MenuServices services,
-                   std::shared_ptr<UserDefaults> suite = UserDefaults::standard(),
-                   SeparatorPlacement* placement = nullptr);
+    // The separators are read through `keys`; their status items are added
+    // to `statusItems`. With `placement`, the separators stand in list order
+    // where the tray lets Gapsel decide, and their menus place them on this
+    // desktop.
+    SeparatorsView(platform::StatusBar& statusBar, menubar::StatusItemRegistry& statusItems,
+                   platform::MainQueue& queue, menubar::MenuServices services,
+                   const SeparatorKeys& keys, SeparatorPlacement* placement = nullptr);
     ~SeparatorsView();
     SeparatorsView(const SeparatorsView&) = delete;
     SeparatorsView& operator=(const SeparatorsView&) = delete;

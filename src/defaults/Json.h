@@ -3,15 +3,18 @@
 
 #pragma once
 
+// The JSON layer's own view of a document. Only its sources and tests include
+// this header: everyone else goes through JsonCoding.h and never compiles the
+// JSON library behind it.
+
+#include "defaults/JsonNode.h"
+
 #include <nlohmann/json.hpp>
 
 #include <optional>
 #include <string>
 #include <string_view>
 
-// JSON text exactly as the macOS encoder writes it in its default
-// configuration, and read as leniently as its decoder reads it, so that stored
-// preferences move between the two platforms unchanged.
 namespace Defaults::Json {
 
 // A JSON value whose object members keep the order they were added in, which
@@ -20,7 +23,10 @@ using Value = nlohmann::ordered_json;
 
 // The compact JSON text of `value`, or none when the value has no JSON form (a
 // non-finite number, a binary value, a string that is not UTF-8); `error` then
-// says why.
+// says why. The text is byte for byte the stored form other versions of the
+// preferences read and write: no spaces; '/' escaped; \b \t \n \f \r and
+// \u00xx for the other control characters; everything else as raw UTF-8;
+// numbers in their shortest exact digits.
 std::optional<std::string> write(const Value& value, std::string* error = nullptr);
 
 // Reads one JSON document. Besides strict JSON it accepts a leading UTF-8
@@ -29,5 +35,20 @@ std::optional<std::string> write(const Value& value, std::string* error = nullpt
 // number_integer, larger non-negative ones that fit a uint64 number_unsigned,
 // every other number (and -0) number_float. Returns none for anything else.
 std::optional<Value> read(std::string_view text);
+
+// A Node is a Value seen through the opaque handle of JsonNode.h: the handle
+// type is never defined, so these casts are the only way between the two.
+inline Value& valueOf(Node& node) {
+    return reinterpret_cast<Value&>(node);
+}
+inline const Value& valueOf(const Node& node) {
+    return reinterpret_cast<const Value&>(node);
+}
+inline Node& nodeOf(Value& value) {
+    return reinterpret_cast<Node&>(value);
+}
+inline const Node& nodeOf(const Value& value) {
+    return reinterpret_cast<const Node&>(value);
+}
 
 } // namespace Defaults::Json

@@ -4,6 +4,7 @@
 #include "defaults/JsonCoding.h"
 
 #include "defaults/DefaultsLog.h"
+#include "defaults/Json.h"
 
 #include <algorithm>
 #include <cfloat>
@@ -12,7 +13,7 @@
 namespace Defaults::Json {
 namespace {
 
-// Dates count from 2001-01-01T00:00:00Z, the macOS reference date.
+// Dates count seconds from 2001-01-01T00:00:00Z.
 constexpr qint64 referenceDateMSecsSinceEpoch = 978'307'200'000;
 // Beyond this many seconds a date no longer fits QDateTime's milliseconds.
 constexpr double largestDateSeconds = 9e15;
@@ -20,13 +21,13 @@ constexpr double largestDateSeconds = 9e15;
 // infinity when read as a float, smaller ones to a finite float.
 constexpr double floatOverflowThreshold = 0x1.ffffffp127;
 
-std::nullopt_t fail(std::string* error, std::string message) {
+bool fail(std::string* error, std::string message) {
     if (error)
         *error = std::move(message);
-    return std::nullopt;
+    return false;
 }
 
-// The message the macOS encoder gives for a number JSON cannot hold.
+// The reason a number has no JSON form, named by its kind.
 std::string nonFiniteMessage(std::string_view kind, double value) {
     std::string name = std::isnan(value) ? ".nan" : ".infinity";
     std::string sign = !std::isnan(value) && value < 0 ? "-" : "";
@@ -50,58 +51,54 @@ bool isCanonicalUuid(std::string_view text) {
     return true;
 }
 
-const std::string* stringIn(const Value& json) {
-    return json.is_string() ? &json.get_ref<const std::string&>() : nullptr;
-}
-
 } // namespace
 
-std::optional<Value> Coding<QString>::encode(const QString& value, std::string*) {
-    return Value(value.toStdString());
+bool Coding<QString>::encode(const QString& value, Node& json, std::string*) {
+    setString(json, value.toStdString());
+    return true;
 }
 
-std::optional<QString> Coding<QString>::decode(const Value& json) {
+std::optional<QString> Coding<QString>::decode(const Node& json) {
     if (const auto* text = stringIn(json))
         return QString::fromStdString(*text);
     return std::nullopt;
 }
 
-std::optional<Value> Coding<bool>::encode(const bool& value, std::string*) {
-    return Value(value);
+bool Coding<bool>::encode(const bool& value, Node& json, std::string*) {
+    setBoolean(json, value);
+    return true;
 }
 
-std::optional<bool> Coding<bool>::decode(const Value& json) {
-    if (!json.is_boolean())
-        return std::nullopt;
-    return json.get<bool>();
+std::optional<bool> Coding<bool>::decode(const Node& json) {
+    return booleanIn(json);
 }
 
-std::optional<Value> Coding<double>::encode(const double& value, std::string* error) {
+bool Coding<double>::encode(const double& value, Node& json, std::string* error) {
     if (!std::isfinite(value))
         return fail(error, nonFiniteMessage("Double", value));
-    return Value(value);
+    setNumber(json, value);
+    return true;
 }
 
-std::optional<double> Coding<double>::decode(const Value& json) {
-    if (!json.is_number())
-        return std::nullopt;
-    return json.get<double>();
+std::optional<double> Coding<double>::decode(const Node& json) {
+    return numberIn(json);
 }
 
 // A float is written with its own shortest digits (0.1f as 0.1, not as the
 // double 0.10000000149011612): the double nearest to those digits is stored,
 // and it prints with the same digits.
-std::optional<Value> Coding<float>::encode(const float& value, std::string* error) {
+bool Coding<float>::encode(const float& value, Node& json, std::string* error) {
     if (!std::isfinite(value))
         return fail(error, nonFiniteMessage("Float", value));
     char buffer[32];
     const auto end = std::to_chars(std::begin(buffer), std::end(buffer), value).ptr;
     double widened = 0;
     std::from_chars(buffer, end, widened);
-    return Value(widened);
+    setNumber(json, widened);
+    return true;
 }
 
-std::optional<float> Coding<float>::decode(const Value& json) {
+std::optional<float> Coding<float>::decode(const Node& json) {
     const auto value = Coding<double>::decode(json);
     if (!value || !(std::fabs(*value) < floatOverflowThreshold))
         return std::nullopt;
@@ -109,14 +106,15 @@ std::optional<float> Coding<float>::decode(const Value& json) {
         std::clamp(*value, -static_cast<double>(FLT_MAX), static_cast<double>(FLT_MAX)));
 }
 
-std::optional<Value> Coding<QDateTime>::encode(const QDateTime& value, std::string* error) {
+bool Coding<QDateTime>::encode(const QDateTime& value, Node& json, std::string* error) {
     if (!value.isValid())
         return fail(error, "Unable to encode an invalid date in JSON.");
-    return Value(static_cast<double>(value.toMSecsSinceEpoch() - referenceDateMSecsSinceEpoch) /
-                 1000.0);
+    setNumber(json, static_cast<double>(value.toMSecsSinceEpoch() - referenceDateMSecsSinceEpoch) /
+                        1000.0);
+    return true;
 }
 
-std::optional<QDateTime> Coding<QDateTime>::decode(const Value& json) {
+std::optional<QDateTime> Coding<QDateTime>::decode(const Node& json) {
     const auto seconds = Coding<double>::decode(json);
     if (!seconds || !(std::fabs(*seconds) < largestDateSeconds))
         return std::nullopt;
@@ -125,13 +123,14 @@ std::optional<QDateTime> Coding<QDateTime>::decode(const Value& json) {
     return date.isValid() ? std::optional<QDateTime>(date) : std::nullopt;
 }
 
-std::optional<Value> Coding<QByteArray>::encode(const QByteArray& value, std::string*) {
-    return Value(value.toBase64().toStdString());
+bool Coding<QByteArray>::encode(const QByteArray& value, Node& json, std::string*) {
+    setString(json, value.toBase64().toStdString());
+    return true;
 }
 
-// Only padded Base64 without spaces reads, as on macOS; Qt alone would also
-// take text without its padding.
-std::optional<QByteArray> Coding<QByteArray>::decode(const Value& json) {
+// Only padded Base64 without spaces reads; Qt alone would also take text
+// without its padding.
+std::optional<QByteArray> Coding<QByteArray>::decode(const Node& json) {
     const auto* text = stringIn(json);
     if (!text || text->size() % 4 != 0)
         return std::nullopt;
@@ -142,24 +141,26 @@ std::optional<QByteArray> Coding<QByteArray>::decode(const Value& json) {
     return std::move(result.decoded);
 }
 
-std::optional<Value> Coding<QUuid>::encode(const QUuid& value, std::string*) {
-    return Value(value.toByteArray(QUuid::WithoutBraces).toUpper().toStdString());
+bool Coding<QUuid>::encode(const QUuid& value, Node& json, std::string*) {
+    setString(json, value.toByteArray(QUuid::WithoutBraces).toUpper().toStdString());
+    return true;
 }
 
-std::optional<QUuid> Coding<QUuid>::decode(const Value& json) {
+std::optional<QUuid> Coding<QUuid>::decode(const Node& json) {
     const auto* text = stringIn(json);
     if (!text || !isCanonicalUuid(*text))
         return std::nullopt;
     return QUuid::fromString(QLatin1StringView(text->data(), static_cast<qsizetype>(text->size())));
 }
 
-std::optional<Value> Coding<QUrl>::encode(const QUrl& value, std::string* error) {
+bool Coding<QUrl>::encode(const QUrl& value, Node& json, std::string* error) {
     if (value.isEmpty() || !value.isValid())
         return fail(error, "Unable to encode an invalid URL in JSON.");
-    return Value(value.toEncoded(QUrl::FullyEncoded).toStdString());
+    setString(json, value.toEncoded(QUrl::FullyEncoded).toStdString());
+    return true;
 }
 
-std::optional<QUrl> Coding<QUrl>::decode(const Value& json) {
+std::optional<QUrl> Coding<QUrl>::decode(const Node& json) {
     const auto* text = stringIn(json);
     if (!text)
         return std::nullopt;
@@ -171,50 +172,36 @@ std::optional<QUrl> Coding<QUrl>::decode(const Value& json) {
 
 namespace detail {
 
-std::optional<std::int64_t> exactInt64(const Value& json) {
-    constexpr double limit = 0x1p63;
-    if (json.is_number_integer() && !json.is_number_unsigned())
-        return json.get<std::int64_t>();
-    if (json.is_number_unsigned() && std::in_range<std::int64_t>(json.get<std::uint64_t>()))
-        return static_cast<std::int64_t>(json.get<std::uint64_t>());
-    if (!json.is_number_float())
-        return std::nullopt;
-    const double value = json.get<double>();
-    if (std::trunc(value) != value || value < -limit || value >= limit)
-        return std::nullopt;
-    return static_cast<std::int64_t>(value);
-}
-
-std::optional<std::uint64_t> exactUInt64(const Value& json) {
-    constexpr double limit = 0x1p64;
-    if (json.is_number_unsigned())
-        return json.get<std::uint64_t>();
-    if (json.is_number_integer() && std::in_range<std::uint64_t>(json.get<std::int64_t>()))
-        return static_cast<std::uint64_t>(json.get<std::int64_t>());
-    if (!json.is_number_float())
-        return std::nullopt;
-    const double value = json.get<double>();
-    if (std::trunc(value) != value || value < 0 || value >= limit)
-        return std::nullopt;
-    return static_cast<std::uint64_t>(value);
-}
-
-std::optional<std::string> fragmentText(const std::optional<Value>& element, std::string error) {
+std::optional<std::string> encodedText(const Encoder& encode) {
+    Value element;
+    std::string error;
     std::optional<std::string> text;
-    if (element)
-        text = write(*element, &error);
+    if (encode(nodeOf(element), &error))
+        text = write(element, &error);
     if (!text)
         qCWarning(defaultsLog).noquote() << QString::fromStdString(error);
     return text;
 }
 
-std::optional<Value> fragmentArray(std::string_view text) {
+bool decodeElements(std::string_view text, const Decoder& decode) {
     std::string wrapped;
     wrapped.reserve(text.size() + 2);
     wrapped += '[';
     wrapped += text;
     wrapped += ']';
-    return read(wrapped);
+    const auto array = read(wrapped);
+    if (!array)
+        return false;
+    for (const Value& element : *array) {
+        if (!decode(nodeOf(element)))
+            return false;
+    }
+    return true;
+}
+
+bool decodeDocument(std::string_view text, const Decoder& decode) {
+    const auto document = read(text);
+    return document && decode(nodeOf(*document));
 }
 
 } // namespace detail

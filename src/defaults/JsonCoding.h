@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "defaults/Json.h"
+#include "defaults/JsonNode.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -19,6 +19,7 @@
 #include <charconv>
 #include <concepts>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,20 +27,19 @@
 #include <type_traits>
 #include <utility>
 
-// How C++ values become JSON values and back, following what the macOS coders
-// do with the matching Swift kinds, and the JSON text form of a single value
-// that preferences store for kinds they cannot hold natively.
+// How C++ values become JSON values and back, and the JSON text form of a
+// single value that preferences store for kinds they cannot hold natively.
 namespace Defaults::Json {
 
-// Coding<T> has `static std::optional<Value> encode(const T&, std::string* error)`
-// (none, with a reason in `error`, when the value has no JSON form) and
-// `static std::optional<T> decode(const Value&)` (none when the JSON does not
+// Coding<T> has `static bool encode(const T&, Node& json, std::string* error)`
+// (false, with a reason in `error`, when the value has no JSON form) and
+// `static std::optional<T> decode(const Node&)` (none when the JSON does not
 // describe a T). Kinds without a JSON form get the empty primary template.
 template <class T> struct Coding {};
 
 template <class T>
-concept Codable = requires(const T& value, const Value& json, std::string* error) {
-    { Coding<T>::encode(value, error) } -> std::same_as<std::optional<Value>>;
+concept Codable = requires(const T& value, Node& out, const Node& json, std::string* error) {
+    { Coding<T>::encode(value, out, error) } -> std::same_as<bool>;
     { Coding<T>::decode(json) } -> std::same_as<std::optional<T>>;
 };
 
@@ -55,47 +55,41 @@ concept Integer = std::integral<T> && !std::same_as<T, bool> && !std::same_as<T,
 // as its upper-case string (read in either case); a URL as its fully encoded
 // absolute string.
 template <> struct Coding<QString> {
-    static std::optional<Value> encode(const QString& value, std::string* error);
-    static std::optional<QString> decode(const Value& json);
+    static bool encode(const QString& value, Node& json, std::string* error);
+    static std::optional<QString> decode(const Node& json);
 };
 template <> struct Coding<bool> {
-    static std::optional<Value> encode(const bool& value, std::string* error);
-    static std::optional<bool> decode(const Value& json);
+    static bool encode(const bool& value, Node& json, std::string* error);
+    static std::optional<bool> decode(const Node& json);
 };
 template <> struct Coding<double> {
-    static std::optional<Value> encode(const double& value, std::string* error);
-    static std::optional<double> decode(const Value& json);
+    static bool encode(const double& value, Node& json, std::string* error);
+    static std::optional<double> decode(const Node& json);
 };
 template <> struct Coding<float> {
-    static std::optional<Value> encode(const float& value, std::string* error);
-    static std::optional<float> decode(const Value& json);
+    static bool encode(const float& value, Node& json, std::string* error);
+    static std::optional<float> decode(const Node& json);
 };
 template <> struct Coding<QDateTime> {
-    static std::optional<Value> encode(const QDateTime& value, std::string* error);
-    static std::optional<QDateTime> decode(const Value& json);
+    static bool encode(const QDateTime& value, Node& json, std::string* error);
+    static std::optional<QDateTime> decode(const Node& json);
 };
 template <> struct Coding<QByteArray> {
-    static std::optional<Value> encode(const QByteArray& value, std::string* error);
-    static std::optional<QByteArray> decode(const Value& json);
+    static bool encode(const QByteArray& value, Node& json, std::string* error);
+    static std::optional<QByteArray> decode(const Node& json);
 };
 template <> struct Coding<QUuid> {
-    static std::optional<Value> encode(const QUuid& value, std::string* error);
-    static std::optional<QUuid> decode(const Value& json);
+    static bool encode(const QUuid& value, Node& json, std::string* error);
+    static std::optional<QUuid> decode(const Node& json);
 };
 template <> struct Coding<QUrl> {
-    static std::optional<Value> encode(const QUrl& value, std::string* error);
-    static std::optional<QUrl> decode(const Value& json);
+    static bool encode(const QUrl& value, Node& json, std::string* error);
+    static std::optional<QUrl> decode(const Node& json);
 };
 
 namespace detail {
 
-// A JSON number as an exact integer of the given range: integers as they are,
-// floating numbers only when they have no fraction (5.0 and 1e2 do, 5.5 not).
-std::optional<std::int64_t> exactInt64(const Value& json);
-std::optional<std::uint64_t> exactUInt64(const Value& json);
-
-// An integer key as the decimal text Swift's Int reads: an optional sign, then
-// digits, nothing else.
+// An integer from decimal text: an optional sign, then digits, nothing else.
 template <Integer T> std::optional<T> integerFromText(std::string_view text) {
     if (text.size() > 1 && text.front() == '+' && text[1] != '-')
         text.remove_prefix(1);
@@ -109,20 +103,21 @@ template <Integer T> std::optional<T> integerFromText(std::string_view text) {
 } // namespace detail
 
 template <Integer T> struct Coding<T> {
-    static std::optional<Value> encode(const T& value, std::string*) {
+    static bool encode(const T& value, Node& json, std::string*) {
         if constexpr (std::is_signed_v<T>)
-            return Value(static_cast<std::int64_t>(value));
+            setInteger(json, static_cast<std::int64_t>(value));
         else
-            return Value(static_cast<std::uint64_t>(value));
+            setUnsigned(json, static_cast<std::uint64_t>(value));
+        return true;
     }
 
-    static std::optional<T> decode(const Value& json) {
+    static std::optional<T> decode(const Node& json) {
         if constexpr (std::is_signed_v<T>) {
-            const auto exact = detail::exactInt64(json);
+            const auto exact = exactInt64(json);
             if (exact && std::in_range<T>(*exact))
                 return static_cast<T>(*exact);
         } else {
-            const auto exact = detail::exactUInt64(json);
+            const auto exact = exactUInt64(json);
             if (exact && std::in_range<T>(*exact))
                 return static_cast<T>(*exact);
         }
@@ -132,14 +127,16 @@ template <Integer T> struct Coding<T> {
 
 // None is written as null; null reads as none, anything else must decode as T.
 template <Codable T> struct Coding<std::optional<T>> {
-    static std::optional<Value> encode(const std::optional<T>& value, std::string* error) {
-        if (!value)
-            return Value(nullptr);
-        return Coding<T>::encode(*value, error);
+    static bool encode(const std::optional<T>& value, Node& json, std::string* error) {
+        if (!value) {
+            setNull(json);
+            return true;
+        }
+        return Coding<T>::encode(*value, json, error);
     }
 
-    static std::optional<std::optional<T>> decode(const Value& json) {
-        if (json.is_null())
+    static std::optional<std::optional<T>> decode(const Node& json) {
+        if (isNull(json))
             return std::optional<std::optional<T>>(std::in_place);
         auto value = Coding<T>::decode(json);
         if (!value)
@@ -150,28 +147,27 @@ template <Codable T> struct Coding<std::optional<T>> {
 
 namespace detail {
 
-template <class Range> std::optional<Value> encodeArray(const Range& elements, std::string* error) {
+template <class Range> bool encodeArray(const Range& elements, Node& json, std::string* error) {
     using Element = std::remove_cvref_t<decltype(*std::begin(elements))>;
-    Value array = Value::array();
+    setArray(json);
     for (const auto& element : elements) {
-        auto json = Coding<Element>::encode(element, error);
-        if (!json)
-            return std::nullopt;
-        array.push_back(std::move(*json));
+        if (!Coding<Element>::encode(element, appendElement(json), error))
+            return false;
     }
-    return array;
+    return true;
 }
 
 // Decodes every element of a JSON array into `collection`; one element that
-// does not decode spoils the whole collection, as it does for Swift arrays.
-template <class Collection> std::optional<Collection> decodeArray(const Value& json) {
+// does not decode spoils the whole collection.
+template <class Collection> std::optional<Collection> decodeArray(const Node& json) {
     using Element = typename Collection::value_type;
-    if (!json.is_array())
+    if (!isArray(json))
         return std::nullopt;
     Collection collection;
-    collection.reserve(static_cast<qsizetype>(json.size()));
-    for (const auto& element : json) {
-        auto value = Coding<Element>::decode(element);
+    const std::size_t count = countOf(json);
+    collection.reserve(static_cast<qsizetype>(count));
+    for (std::size_t index = 0; index < count; ++index) {
+        auto value = Coding<Element>::decode(elementAt(json, index));
         if (!value)
             return std::nullopt;
         collection.insert(collection.end(), std::move(*value));
@@ -182,27 +178,27 @@ template <class Collection> std::optional<Collection> decodeArray(const Value& j
 } // namespace detail
 
 template <Codable T> struct Coding<QList<T>> {
-    static std::optional<Value> encode(const QList<T>& list, std::string* error) {
-        return detail::encodeArray(list, error);
+    static bool encode(const QList<T>& list, Node& json, std::string* error) {
+        return detail::encodeArray(list, json, error);
     }
-    static std::optional<QList<T>> decode(const Value& json) {
+    static std::optional<QList<T>> decode(const Node& json) {
         return detail::decodeArray<QList<T>>(json);
     }
 };
 
 // A set is an array in the set's own order; duplicates merge on reading.
 template <Codable T> struct Coding<QSet<T>> {
-    static std::optional<Value> encode(const QSet<T>& set, std::string* error) {
-        return detail::encodeArray(set, error);
+    static bool encode(const QSet<T>& set, Node& json, std::string* error) {
+        return detail::encodeArray(set, json, error);
     }
-    static std::optional<QSet<T>> decode(const Value& json) {
+    static std::optional<QSet<T>> decode(const Node& json) {
         return detail::decodeArray<QSet<T>>(json);
     }
 };
 
-// Dictionary keys Swift writes as object member names: strings as they are,
-// integers as decimal text. (Swift writes other key kinds as a flat array of
-// keys and values, which nothing here needs.)
+// Map keys that are written as object member names: strings as they are,
+// integers as decimal text. (Other key kinds would need another form, which
+// nothing here needs.)
 template <class T>
 concept MemberNameKey = std::same_as<T, QString> || Integer<T>;
 
@@ -229,25 +225,23 @@ template <class Map> struct MapCoding {
     using Key = typename Map::key_type;
     using Mapped = typename Map::mapped_type;
 
-    static std::optional<Value> encode(const Map& map, std::string* error) {
-        Value object = Value::object();
-        auto& members = object.get_ref<Value::object_t&>();
+    static bool encode(const Map& map, Node& json, std::string* error) {
+        setObject(json);
         for (auto entry = map.cbegin(); entry != map.cend(); ++entry) {
-            auto json = Coding<Mapped>::encode(entry.value(), error);
-            if (!json)
-                return std::nullopt;
-            members.emplace_back(memberName(entry.key()), std::move(*json));
+            if (!Coding<Mapped>::encode(entry.value(), appendMember(json, memberName(entry.key())),
+                                        error))
+                return false;
         }
-        return object;
+        return true;
     }
 
-    static std::optional<Map> decode(const Value& json) {
-        if (!json.is_object())
+    static std::optional<Map> decode(const Node& json) {
+        if (!isObject(json))
             return std::nullopt;
         Map map;
-        for (const auto& [name, member] : json.get_ref<const Value::object_t&>()) {
-            auto key = keyFromMemberName<Key>(name);
-            auto value = Coding<Mapped>::decode(member);
+        for (std::size_t index = 0; index < countOf(json); ++index) {
+            auto key = keyFromMemberName<Key>(nameAt(json, index));
+            auto value = Coding<Mapped>::decode(valueAt(json, index));
             if (!key || !value)
                 return std::nullopt;
             if (!map.contains(*key))
@@ -263,7 +257,7 @@ template <MemberNameKey K, Codable V> struct Coding<QMap<K, V>> : detail::MapCod
 template <MemberNameKey K, Codable V>
 struct Coding<QHash<K, V>> : detail::MapCoding<QHash<K, V>> {};
 
-// A kind coded as its raw value, like a Swift enum with raw values. Specialise
+// A kind coded as its raw value (an enumeration's number, say). Specialise
 // RawValue<T> with `using Raw = ...;`, `static Raw raw(const T&)` and
 // `static std::optional<T> fromRaw(const Raw&)` (none for a raw value that names
 // no T); IntegerRawValue below does this for enums whose raw values are their
@@ -292,10 +286,10 @@ template <RawRepresentable T>
 requires Codable<typename RawValue<T>::Raw>
 struct Coding<T> {
     using Raw = typename RawValue<T>::Raw;
-    static std::optional<Value> encode(const T& value, std::string* error) {
-        return Coding<Raw>::encode(RawValue<T>::raw(value), error);
+    static bool encode(const T& value, Node& json, std::string* error) {
+        return Coding<Raw>::encode(RawValue<T>::raw(value), json, error);
     }
-    static std::optional<T> decode(const Value& json) {
+    static std::optional<T> decode(const Node& json) {
         const auto raw = Coding<Raw>::decode(json);
         return raw ? RawValue<T>::fromRaw(*raw) : std::nullopt;
     }
@@ -314,10 +308,9 @@ constexpr Field<Owner, Member> field(std::string_view name, Member Owner::*membe
 
 // A record (default-constructible) that lists its members as
 // `static constexpr auto jsonFields() { return std::tuple{field("id", &Item::id), ...}; }`
-// is coded as a JSON object with those members in that order, like a Swift
-// struct with synthesized Codable: a std::optional member is left out when
-// none and may be missing or null when read; every other member is required;
-// unknown members are ignored.
+// is coded as a JSON object with those members in that order: a
+// std::optional member is left out when none and may be missing or null when
+// read; every other member is required; unknown members are ignored.
 template <class T>
 concept HasJsonFields = requires {
     T::jsonFields();
@@ -329,7 +322,7 @@ template <class T> struct IsOptional : std::false_type {};
 template <class T> struct IsOptional<std::optional<T>> : std::true_type {};
 
 template <class Owner, class Member>
-bool encodeField(Value::object_t& members, const Owner& record, Field<Owner, Member> field,
+bool encodeField(Node& object, const Owner& record, Field<Owner, Member> field,
                  std::string* error) {
     static_assert(Codable<Member>, "every field of a JSON record needs a Coding");
     const Member& value = record.*field.member;
@@ -337,18 +330,13 @@ bool encodeField(Value::object_t& members, const Owner& record, Field<Owner, Mem
         if (!value)
             return true;
     }
-    auto json = Coding<Member>::encode(value, error);
-    if (json)
-        members.emplace_back(std::string(field.name), std::move(*json));
-    return json.has_value();
+    return Coding<Member>::encode(value, appendMember(object, std::string(field.name)), error);
 }
 
 template <class Owner, class Member>
-bool decodeField(const Value::object_t& members, Owner& record, Field<Owner, Member> field) {
-    for (const auto& [name, json] : members) {
-        if (name != field.name)
-            continue;
-        auto value = Coding<Member>::decode(json);
+bool decodeField(const Node& object, Owner& record, Field<Owner, Member> field) {
+    if (const Node* json = memberNamed(object, field.name)) {
+        auto value = Coding<Member>::decode(*json);
         if (value)
             record.*field.member = std::move(*value);
         return value.has_value();
@@ -363,25 +351,22 @@ bool decodeField(const Value::object_t& members, Owner& record, Field<Owner, Mem
 } // namespace detail
 
 template <HasJsonFields T> struct Coding<T> {
-    static std::optional<Value> encode(const T& record, std::string* error) {
-        Value object = Value::object();
-        auto& members = object.get_ref<Value::object_t&>();
-        const bool encoded = std::apply(
+    static bool encode(const T& record, Node& json, std::string* error) {
+        setObject(json);
+        return std::apply(
             [&](const auto&... fields) {
-                return (detail::encodeField(members, record, fields, error) && ...);
+                return (detail::encodeField(json, record, fields, error) && ...);
             },
             T::jsonFields());
-        return encoded ? std::optional<Value>(std::move(object)) : std::nullopt;
     }
 
-    static std::optional<T> decode(const Value& json) {
-        if (!json.is_object())
+    static std::optional<T> decode(const Node& json) {
+        if (!isObject(json))
             return std::nullopt;
-        const auto& members = json.get_ref<const Value::object_t&>();
         T record{};
         const bool decoded = std::apply(
             [&](const auto&... fields) {
-                return (detail::decodeField(members, record, fields) && ...);
+                return (detail::decodeField(json, record, fields) && ...);
             },
             T::jsonFields());
         return decoded ? std::optional<T>(std::move(record)) : std::nullopt;
@@ -390,40 +375,55 @@ template <HasJsonFields T> struct Coding<T> {
 
 namespace detail {
 
-// The text of [element] without its brackets, which is the element's own
-// text. When there is none it prints `error`, or the writer's reason, to
-// standard output, the one message the JSON text form ever gives.
-std::optional<std::string> fragmentText(const std::optional<Value>& element, std::string error);
+using Encoder = std::function<bool(Node& json, std::string* error)>;
+using Decoder = std::function<bool(const Node& json)>;
 
-// "[" + text + "]" read as a JSON array, or none.
-std::optional<Value> fragmentArray(std::string_view text);
+// The text of what `encode` builds, without the brackets an array around it
+// would add: the value's own text. When there is none, the reason is logged,
+// the one message the JSON text form ever gives.
+std::optional<std::string> encodedText(const Encoder& encode);
+
+// Reads "[" + text + "]" and hands each element to `decode`; false when the
+// text does not read or `decode` refuses an element.
+bool decodeElements(std::string_view text, const Decoder& decode);
+
+// Reads one JSON document and hands it to `decode`; false when the text does
+// not read or `decode` refuses it.
+bool decodeDocument(std::string_view text, const Decoder& decode);
 
 } // namespace detail
 
 // The JSON text of one value as preferences store it: a string with its
 // quotes, a number as digits, a record as an object. None when the value has
-// no JSON form (the reason is printed to standard output).
+// no JSON form (the reason is logged).
 template <Codable T> std::optional<std::string> encodeText(const T& value) {
-    std::string error;
-    auto element = Coding<T>::encode(value, &error);
-    return detail::fragmentText(element, std::move(error));
+    return detail::encodedText(
+        [&value](Node& json, std::string* error) { return Coding<T>::encode(value, json, error); });
 }
 
 // Reads what encodeText writes. The text is read as the elements of an array,
 // which must all be T's; the first is returned ("1,2" gives 1, "" gives none).
 template <Codable T> std::optional<T> decodeText(std::string_view text) {
-    const auto array = detail::fragmentArray(text);
-    if (!array)
-        return std::nullopt;
     std::optional<T> first;
-    for (const auto& element : *array) {
+    const bool decoded = detail::decodeElements(text, [&first](const Node& element) {
         auto value = Coding<T>::decode(element);
         if (!value)
-            return std::nullopt;
+            return false;
         if (!first)
             first = std::move(value);
-    }
-    return first;
+        return true;
+    });
+    return decoded ? std::move(first) : std::nullopt;
+}
+
+// A whole JSON document (with the reader's leniency) as a T, or none.
+template <Codable T> std::optional<T> decodeDocument(std::string_view text) {
+    std::optional<T> result;
+    detail::decodeDocument(text, [&result](const Node& json) {
+        result = Coding<T>::decode(json);
+        return result.has_value();
+    });
+    return result;
 }
 
 } // namespace Defaults::Json

@@ -14,7 +14,7 @@ namespace Defaults::Json {
 namespace {
 
 // Deeper nesting is refused rather than followed, so hostile text cannot
-// exhaust the stack; the macOS decoder draws the line at the same depth.
+// exhaust the stack; 512 levels are far beyond any stored preference.
 constexpr int maximumDepth = 512;
 constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
 

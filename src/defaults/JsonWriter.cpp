@@ -11,14 +11,13 @@
 namespace Defaults::Json {
 namespace {
 
-// The macOS encoder prints a Double through Swift's `description` and drops a
-// trailing ".0". `description` gives the shortest digits that read back to the
-// same value (std::to_chars gives the same digits) and switches to exponential
-// form when the value's first significant digit lies below 10^-4, or when the
-// magnitude is strictly above 2^53, beyond which not every integer is exact:
-// 0.0001 and 9007199254740992 stay positional, 9.9999999999999991e-05 and
-// 9007199254740994 do not. The exponential form is C's: a signed exponent of
-// at least two digits ("1e+16", "1.5e-07"), as std::to_chars writes it.
+// A double is written in the shortest digits that read back to the same
+// value (as std::to_chars gives them), without a trailing ".0". It is written
+// in exponential form when its first significant digit lies below 10^-4, or
+// when its magnitude is strictly above 2^53, beyond which not every integer is
+// exact: 0.0001 and 9007199254740992 stay positional, 9.9999999999999991e-05
+// and 9007199254740994 do not. The exponent has a sign and at least two
+// digits ("1e+16", "1.5e-07"), as std::to_chars writes it.
 constexpr int smallestPositionalExponent = -4;
 constexpr double largestPositionalMagnitude = 0x1p53;
 
@@ -81,8 +80,8 @@ template <class Integer> void appendInteger(std::string& out, Integer value) {
 }
 
 // The escape for a byte that cannot appear raw in a JSON string, or an empty
-// view for a byte that is written as it is. '/' is escaped because the macOS
-// encoder does so by default.
+// view for a byte that is written as it is. '/' is escaped too: the stored
+// form that other versions of the preferences write and compare has it so.
 std::string_view escapeFor(unsigned char byte, char (&scratch)[7]) {
     switch (byte) {
     case '"':

@@ -60,8 +60,7 @@ public:
     // Registers the default's stored form with the domain, so that every
     // reader of the domain sees it, unless the default is nothing or has no
     // stored form.
-    Key(QString name, V defaultValue,
-        std::shared_ptr<UserDefaults> suite = UserDefaults::standard())
+    Key(QString name, V defaultValue, std::shared_ptr<UserDefaults> suite)
         : Keys(std::move(name), std::move(suite))
         , defaultValue_(std::move(defaultValue)) {
         if (detail::isNilValue(defaultValue_))
@@ -71,8 +70,7 @@ public:
     }
 
     // An optional key whose default is none.
-    explicit Key(QString name, std::shared_ptr<UserDefaults> suite =
-                                   UserDefaults::standard()) requires detail::isOptional<V>
+    explicit Key(QString name, std::shared_ptr<UserDefaults> suite) requires detail::isOptional<V>
         : Key(std::move(name), V(), std::move(suite)) {}
 
     const V& defaultValue() const { return defaultValue_; }

@@ -16,10 +16,7 @@ template <class V> void migrate(const Key<V>& key, Version = Version::v5) {
     const auto text = key.suite().string(key.name());
     if (!text)
         return;
-    const auto document = Json::read(text->toStdString());
-    if (!document)
-        return;
-    if (auto value = Json::Coding<V>::decode(*document))
+    if (auto value = Json::decodeDocument<V>(text->toStdString()))
         set(key, *value);
 }
 

@@ -12,9 +12,9 @@
 #include <charconv>
 #include <cmath>
 
-// Writes the XML form exactly as CoreFoundation lays it out (tab indentation,
-// keys in sorted order, empty containers as <dict/> and <array/>), so files
-// look familiar and diff cleanly, and Python's plistlib reads them.
+// Writes the XML form in one fixed layout (tab indentation, keys in sorted
+// order, empty containers as <dict/> and <array/>), the one property-list
+// tools write, so files diff cleanly and Python's plistlib reads them.
 namespace PropertyList {
 
 namespace {

@@ -38,11 +38,13 @@ JXKit::JXKit(platform::Platform platform, std::shared_ptr<UserDefaults> defaults
     captureLaunchWhenFinished();
 }
 
-JXKit& JXKit::shared(platform::Platform platform, StartupGestureHandlers gestures) {
+JXKit& JXKit::shared(platform::Platform platform, std::shared_ptr<UserDefaults> defaults,
+                     StartupGestureHandlers gestures) {
+    if (sharedKit)
+        qFatal("Gapsel/JXKit: the application created its kit a second time");
     // Never destroyed: the kit lives as long as the process, and nothing of it
     // must run while the process is being torn down.
-    if (!sharedKit)
-        sharedKit = new JXKit(platform, UserDefaults::standard(), std::move(gestures));
+    sharedKit = new JXKit(platform, std::move(defaults), std::move(gestures));
     return *sharedKit;
 }
 

@@ -23,15 +23,17 @@
 // facts about this run that the rest of the program asks for.
 class JXKit {
 public:
-    JXKit(platform::Platform platform,
-          std::shared_ptr<UserDefaults> defaults = UserDefaults::standard(),
+    JXKit(platform::Platform platform, std::shared_ptr<UserDefaults> defaults,
           StartupGestureHandlers gestures = {});
     JXKit(const JXKit&) = delete;
     JXKit& operator=(const JXKit&) = delete;
 
-    // The process's kit: created by the first call (with the desktop and the
-    // gesture handlers given then) and kept until the process ends.
-    static JXKit& shared(platform::Platform platform, StartupGestureHandlers gestures = {});
+    // Creates the process's kit, kept until the process ends. The application
+    // calls it once, where it wires itself together; a second call is a
+    // programming error and ends the process, since its arguments could not
+    // take effect.
+    static JXKit& shared(platform::Platform platform, std::shared_ptr<UserDefaults> defaults,
+                         StartupGestureHandlers gestures);
     // The process's kit once it exists; asking before it was created is a
     // programming error.
     static JXKit& shared();

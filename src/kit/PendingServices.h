@@ -22,8 +22,7 @@ namespace kit {
 // screen, the debug window and what it offers, rating and the review request.
 class PendingServices {
 public:
-    PendingServices(JXKit& kit, platform::Platform platform,
-                    std::shared_ptr<UserDefaults> suite = UserDefaults::standard());
+    PendingServices(JXKit& kit, platform::Platform platform, std::shared_ptr<UserDefaults> suite);
     virtual ~PendingServices();
 
     // Shows the share-app screen.

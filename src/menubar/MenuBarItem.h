@@ -45,11 +45,4 @@ struct MenuBarItem {
     std::optional<QString> accessibilityLabel;
     std::optional<QString> accessibilityValue;
     Action action;
-
-    // The status items that coordinators created, in creation order, held
-    // weakly: an entry whose item is gone stays until a coordinator's
-    // teardown sweeps it out. Main thread only.
-    static const std::vector<std::weak_ptr<platform::StatusItem>>& statusItems();
-    // The entries of statusItems() whose item still exists, in order.
-    static std::vector<std::shared_ptr<platform::StatusItem>> liveStatusItems();
 };

@@ -8,17 +8,6 @@
 #include "menubar/StatusItemRegistry.h"
 #include "platform/MainQueue.h"
 
-#include <algorithm>
-
-namespace menubar {
-
-std::vector<std::weak_ptr<platform::StatusItem>>& statusItemRegistry() {
-    static std::vector<std::weak_ptr<platform::StatusItem>> registry;
-    return registry;
-}
-
-} // namespace menubar
-
 namespace {
 
 void logLine(const QString& line) {
@@ -55,32 +44,20 @@ QString debugForm(const std::optional<QString>& text) {
     return QStringLiteral("Optional(\"") + escaped + QStringLiteral("\")");
 }
 
-// Drops the entries whose item is gone, then the first entry of `item` if it
-// still exists.
-void sweepRegistry(const std::weak_ptr<platform::StatusItem>& item) {
-    auto& registry = menubar::statusItemRegistry();
-    std::erase_if(registry, [](const auto& entry) { return entry.expired(); });
-    const auto stillThere = item.lock();
-    if (!stillThere)
-        return;
-    const auto entry = std::find_if(registry.begin(), registry.end(), [&](const auto& candidate) {
-        return candidate.lock() == stillThere;
-    });
-    if (entry != registry.end())
-        registry.erase(entry);
-}
-
 } // namespace
 
 MenuBarItem::Coordinator::Coordinator(const MenuBarItem& description,
-                                      platform::StatusBar& statusBar, platform::MainQueue& queue)
+                                      platform::StatusBar& statusBar,
+                                      menubar::StatusItemRegistry& registry,
+                                      platform::MainQueue& queue)
     : parent_(description)
+    , registry_(registry)
     , queue_(queue)
     , statusItem_(statusBar.statusItem(platform::StatusBar::variableLength))
     , menu_(std::make_shared<JXMenu>())
     , alive_(std::make_shared<Coordinator*>(this)) {
     logLine(QStringLiteral("StatusItemView - INIT - ") + debugForm(description.id));
-    menubar::statusItemRegistry().push_back(statusItem_);
+    registry_.add(statusItem_);
 
     const std::weak_ptr<Coordinator*> weakSelf = alive_;
     menu_->onOpenClose = [weakSelf, &queue](bool isOpen) {
@@ -103,8 +80,7 @@ MenuBarItem::Coordinator::Coordinator(const MenuBarItem& description,
 MenuBarItem::Coordinator::~Coordinator() {
     alive_.reset();
     logLine(QStringLiteral("StatusItemView - DEINIT"));
-    const std::weak_ptr<platform::StatusItem> item = statusItem_;
-    queue_.async([item] { sweepRegistry(item); });
+    registry_.removeLater(statusItem_, queue_);
 }
 
 void MenuBarItem::Coordinator::update(const MenuBarItem& description) {
@@ -124,7 +100,7 @@ void MenuBarItem::Coordinator::update(const MenuBarItem& description) {
             action(event);
     });
     if (parent_.icon) {
-        button.setImagePosition(parent_.title ? platform::ImagePosition::ImageLeading
+        button.setImagePosition(parent_.title ? platform::ImagePosition::ImageBesideTitle
                                               : platform::ImagePosition::ImageOnly);
     }
     button.setAccessibilityTitle(parent_.accessibilityTitle);

@@ -10,14 +10,19 @@ namespace platform {
 class MainQueue;
 }
 
+namespace menubar {
+class StatusItemRegistry;
+}
+
 // Owns one live status item and its menu for as long as its description is
 // shown, and applies every new description to them. It holds the only strong
 // reference to the status item, so the item leaves the menu bar with it.
 class MenuBarItem::Coordinator {
 public:
-    // Creates the status item and applies `description` to it.
+    // Creates the status item, adds it to `registry` and applies
+    // `description` to it.
     Coordinator(const MenuBarItem& description, platform::StatusBar& statusBar,
-                platform::MainQueue& queue);
+                menubar::StatusItemRegistry& registry, platform::MainQueue& queue);
     ~Coordinator();
     Coordinator(const Coordinator&) = delete;
     Coordinator& operator=(const Coordinator&) = delete;
@@ -35,6 +40,7 @@ private:
     void copyOpenStateToBinding(bool isOpen);
 
     MenuBarItem parent_;
+    menubar::StatusItemRegistry& registry_;
     platform::MainQueue& queue_;
     std::shared_ptr<platform::StatusItem> statusItem_;
     std::shared_ptr<JXMenu> menu_;

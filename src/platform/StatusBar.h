@@ -41,8 +41,9 @@ inline constexpr EventMask leftMouseUpMask = eventMask(EventType::LeftMouseUp);
 inline constexpr EventMask leftMouseDownOrRightMouseUpMask =
     eventMask(EventType::LeftMouseDown) | eventMask(EventType::RightMouseUp);
 
-// Where a button draws its image relative to its title.
-enum class ImagePosition { NoImage = 0, ImageOnly = 1, ImageLeading = 7 };
+// Whether a button with an image shows its title too: beside the image where
+// the tray draws labels, or the image alone.
+enum class ImagePosition { ImageBesideTitle, ImageOnly };
 
 // The clickable face of a status item.
 class StatusBarButton {

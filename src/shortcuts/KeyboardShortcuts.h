@@ -26,7 +26,7 @@ public:
     static constexpr auto shortcutByNameDidChange = "KeyboardShortcuts_shortcutByNameDidChange";
 
     KeyboardShortcuts(platform::HotKeys& hotKeys, std::shared_ptr<UserDefaults> defaults,
-                      MenuOpenFlag& menuOpen = MenuOpenFlag::shared());
+                      MenuOpenFlag& menuOpen);
     KeyboardShortcuts(const KeyboardShortcuts&) = delete;
     KeyboardShortcuts& operator=(const KeyboardShortcuts&) = delete;
 

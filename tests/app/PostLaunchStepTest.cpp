@@ -24,11 +24,12 @@ protected:
     // As the application does it: the step is queued, the separators shown.
     void launch() {
         sim.queue.async([this] { step.run(); });
-        view = std::make_unique<app::SeparatorsView>(sim.statusBar, sim.queue, services(), suite);
+        view = std::make_unique<app::SeparatorsView>(sim.statusBar, statusItems, sim.queue,
+                                                     services(), app::SeparatorKeys(suite));
         sim.queue.runUntilIdle();
     }
 
-    app::PostLaunchStep step{*kit, pending, pending, sim.queue};
+    app::PostLaunchStep step{*kit, pending, pending, statusItems, sim.queue};
 };
 
 TEST_F(PostLaunchStepTest, TheFirstLaunchGreetsTheFirstSeparatorThenChecksIt) {

@@ -31,10 +31,11 @@ class PlacementTest : public separators_testing::SeparatorsTest {
 protected:
     void startOn(TrayHost host) {
         sim.trayHosts.setHosts({host});
-        placement = std::make_unique<app::SeparatorPlacement>(sim.trayHosts, sim.trayPlacement,
-                                                              sim.pasteboard, sim.queue, suite);
-        view = std::make_unique<app::SeparatorsView>(sim.statusBar, sim.queue, services(), suite,
-                                                     placement.get());
+        placement = std::make_unique<app::SeparatorPlacement>(
+            sim.trayHosts, sim.trayPlacement, sim.pasteboard, sim.queue, app::SeparatorKeys(suite));
+        view =
+            std::make_unique<app::SeparatorsView>(sim.statusBar, statusItems, sim.queue, services(),
+                                                  app::SeparatorKeys(suite), placement.get());
         sim.queue.runUntilIdle();
     }
     void restart(TrayHost host) {

@@ -25,7 +25,8 @@ protected:
 
     // Shows the separators, as the application does at start-up.
     void start() {
-        view = std::make_unique<app::SeparatorsView>(sim.statusBar, sim.queue, services(), suite);
+        view = std::make_unique<app::SeparatorsView>(sim.statusBar, statusItems, sim.queue,
+                                                     services(), app::SeparatorKeys(suite));
         sim.queue.runUntilIdle();
     }
 
@@ -64,6 +65,7 @@ protected:
         sim.queue.runUntilIdle();
     }
 
+    menubar::StatusItemRegistry statusItems;
     std::unique_ptr<app::SeparatorsView> view;
 };
 

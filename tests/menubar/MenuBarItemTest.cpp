@@ -8,6 +8,7 @@
 #include "debug/InMemoryLog.h"
 #include "menubar/JXMenu.h"
 #include "menubar/MenuBarItemCoordinator.h"
+#include "menubar/StatusItemRegistry.h"
 #include "platform/sim/SimMainQueue.h"
 #include "platform/sim/SimMenuDescription.h"
 #include "platform/sim/SimStatusBar.h"
@@ -27,7 +28,8 @@ namespace {
 class MenuBarItemTest : public ::testing::Test {
 protected:
     std::unique_ptr<MenuBarItem::Coordinator> show(const MenuBarItem& description) {
-        auto coordinator = std::make_unique<MenuBarItem::Coordinator>(description, bar, queue);
+        auto coordinator =
+            std::make_unique<MenuBarItem::Coordinator>(description, bar, registry, queue);
         return coordinator;
     }
     SimStatusItem& item() { return *bar.items().back(); }
@@ -40,6 +42,7 @@ protected:
 
     platform::sim::SimMainQueue queue;
     platform::sim::SimStatusBar bar;
+    menubar::StatusItemRegistry registry;
 };
 
 TEST_F(MenuBarItemTest, AppliesTheDescriptionToTheLiveItem) {
@@ -82,7 +85,7 @@ TEST_F(MenuBarItemTest, AnIconLeadsATitleOrStandsAloneAndItsPositionOutlivesIt) 
     description.icon = QImage(16, 16, QImage::Format_ARGB32);
     description.title = u"x"_s;
     auto coordinator = show(description);
-    EXPECT_EQ(item().simButton().imagePosition(), platform::ImagePosition::ImageLeading);
+    EXPECT_EQ(item().simButton().imagePosition(), platform::ImagePosition::ImageBesideTitle);
     description.title.reset();
     coordinator->update(description);
     EXPECT_EQ(item().simButton().imagePosition(), platform::ImagePosition::ImageOnly);
@@ -192,13 +195,13 @@ TEST_F(MenuBarItemTest, TeardownRemovesTheItemAndThenItsRegistryEntry) {
     auto coordinator = show(description);
     const std::weak_ptr<platform::StatusItem> created = coordinator->statusItem();
     const auto registered = [&] {
-        const auto& entries = MenuBarItem::statusItems();
+        const auto& entries = registry.entries();
         return std::count_if(entries.begin(), entries.end(), [&](const auto& entry) {
             return !entry.owner_before(created) && !created.owner_before(entry);
         });
     };
     EXPECT_EQ(registered(), 1);
-    EXPECT_EQ(MenuBarItem::liveStatusItems().back(), created.lock());
+    EXPECT_EQ(registry.liveItems().back(), created.lock());
 
     coordinator.reset();
     EXPECT_EQ(debug::InMemoryLog::shared().lines().constLast(), u"StatusItemView - DEINIT"_s);
@@ -208,7 +211,7 @@ TEST_F(MenuBarItemTest, TeardownRemovesTheItemAndThenItsRegistryEntry) {
 
     queue.runUntilIdle();
     EXPECT_EQ(registered(), 0);
-    const auto& entries = MenuBarItem::statusItems();
+    const auto& entries = registry.entries();
     EXPECT_TRUE(std::none_of(entries.begin(), entries.end(),
                              [](const auto& entry) { return entry.expired(); }));
 }

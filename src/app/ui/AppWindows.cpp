@@ -71,7 +71,8 @@ kit::ShareAppContext shareContext(const JXKit& kit, platform::Platform platform)
 
 AppWindows::AppWindows(AppMain& app, platform::Platform platform)
     : settings_([&kit = app.jxkit(), platform] {
-        return new SettingsScreen(kit.launchAtLogin(), keys::reducedOpacity(), platform.mainQueue);
+        return new SettingsScreen(kit.launchAtLogin(), SeparatorKeys::standard().reducedOpacity,
+                                  platform.mainQueue);
     })
     , about_(
           [&kit = app.jxkit(), platform] { return new kit::AboutPanel(aboutInfo(kit, platform)); })

@@ -76,7 +76,7 @@ private:
     AttributedText title_;
     int titleWrites_ = 0;
     QImage image_;
-    ImagePosition imagePosition_ = ImagePosition::NoImage;
+    ImagePosition imagePosition_ = ImagePosition::ImageBesideTitle;
     bool appearsDisabled_ = false;
     EventMask sendActionOn_ = leftMouseUpMask;
     Action action_;

@@ -64,7 +64,7 @@ private:
     std::function<bool()> hasMenu_;
     AttributedText title_;
     QImage image_;
-    ImagePosition imagePosition_ = ImagePosition::NoImage;
+    ImagePosition imagePosition_ = ImagePosition::ImageBesideTitle;
     bool appearsDisabled_ = false;
     Action action_;
     std::function<void()> clickRecognizer_;
