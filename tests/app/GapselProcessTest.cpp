@@ -126,6 +126,7 @@ TEST_F(GapselProcess, ASecondStartWhileRunningLeavesAndChangesNothing) {
         EXPECT_EQ(launchCountOnDisk(), 1);
     }
     // The running one does what the later starts asked for.
+    running.setReadChannel(QProcess::StandardError);
     QByteArray log = running.readAllStandardError();
     while (!log.contains("asked for: support") && running.waitForReadyRead(deadlineMs))
         log += running.readAllStandardError();
