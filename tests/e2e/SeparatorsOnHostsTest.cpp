@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <numeric>
@@ -298,10 +299,17 @@ void SeparatorsOnHost::checkContrast(const char* name, const QImage& screen, dou
 }
 
 TEST_P(SeparatorsOnHost, ShowSeparatorsInOrderWithMenusAndLegibleGlyphs) {
+    // Every seeded glyph drawn as itself, in whatever order: a host may show a
+    // placeholder until it has read an item's icon.
+    const auto sorted = [](QString text) {
+        std::sort(text.begin(), text.end());
+        return text;
+    };
+    const QString everyGlyph = sorted(seededCharacters.join(QString()));
     QImage screen;
     eventually([&] {
         screen = desktop.screenshot();
-        return idsInWatcher().size() == 3 && glyphs(screen).size() >= 3;
+        return idsInWatcher().size() == 3 && sorted(shapes(glyphs(screen))) == everyGlyph;
     });
     // The host may still be laying the items out.
     processEventsUntil([] { return false; }, 1000);

@@ -9,6 +9,7 @@
 #include "platform/linux/tray/RegistrationScheduler.h"
 
 #include <QDBusMessage>
+#include <QTimer>
 
 namespace platform::xdg {
 
@@ -82,10 +83,17 @@ void TrayItemExport::connectAndExport() {
 }
 
 void TrayItemExport::registerWithWatcher(std::function<void()> answered) {
-    if (registration_)
-        registration_->registerItem(std::move(answered));
-    else
+    if (!registration_) {
         answered();
+        return;
+    }
+    registration_->registerItem(std::move(answered));
+    // A host that read the icon while the item was still settling keeps the
+    // empty picture it got: GNOME's AppIndicator extension then shows its
+    // placeholder until told the icon changed. Telling every host once more,
+    // a moment later, costs each one read.
+    constexpr int iconReminderDelayMs = 1500;
+    QTimer::singleShot(iconReminderDelayMs, item_, &NotifierItemObject::NewIcon);
 }
 
 void TrayItemExport::registerAnew(std::function<void()> answered) {
