@@ -60,6 +60,7 @@ TrayStatusItem::~TrayStatusItem() {
         return;
     // Calls already on their way find no item behind the export.
     export_->item().setOnClick({});
+    export_->menu().onRootOpening({});
     export_->withdraw();
     // Deleted later: this item may go away while its own menu item runs.
     export_->deleteLater();
