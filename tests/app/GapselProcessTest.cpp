@@ -113,10 +113,11 @@ TEST_F(GapselProcess, ASecondStartWhileRunningLeavesAndChangesNothing) {
     const QString otherRuntime = testing_support::freshFolder(u"runtime"_s);
     QFile::setPermissions(otherRuntime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     for (const QString& runtime : {QString(), otherRuntime}) {
-        QProcess& again = start({u"--support"_s}, QProcess::SeparateChannels, [&](auto& environment) {
-            if (!runtime.isEmpty())
-                environment.insert(u"XDG_RUNTIME_DIR"_s, runtime);
-        });
+        QProcess& again =
+            start({u"--support"_s}, QProcess::SeparateChannels, [&](auto& environment) {
+                if (!runtime.isEmpty())
+                    environment.insert(u"XDG_RUNTIME_DIR"_s, runtime);
+            });
         ASSERT_TRUE(again.waitForFinished(deadlineMs));
         EXPECT_EQ(again.exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(again.exitCode(), 0);

@@ -164,8 +164,7 @@ void SingleInstance::listen() {
                              [this] { acceptStarts(); });
             return;
         }
-        qCInfo(platformLog, "Cannot listen on %s: %s", qPrintable(path),
-               qPrintable(lastError()));
+        qCInfo(platformLog, "Cannot listen on %s: %s", qPrintable(path), qPrintable(lastError()));
     }
     qCWarning(platformLog, "Later starts cannot reach this instance");
 }
