@@ -6,7 +6,6 @@
 #include "kit/JXKit.h"
 #include "kit/SupportGestures.h"
 #include "platform/MainQueue.h"
-#include "shortcuts/MenuOpenFlag.h"
 
 AppMain::AppMain(platform::Platform platform)
     : defaults_(UserDefaults::standard())
@@ -17,8 +16,9 @@ AppMain::AppMain(platform::Platform platform)
     , postLaunchStep_(jxkit_, pendingServices_, firstLaunch_, statusItems_, platform.mainQueue)
     , placement_(platform.trayHosts, platform.trayPlacement, platform.pasteboard,
                  platform.mainQueue, app::SeparatorKeys::standard())
-    , keyboardShortcuts_(platform.hotKeys, defaults_, shortcuts::MenuOpenFlag::shared())
+    , keyboardShortcuts_(platform.hotKeys, defaults_, menuOpen_)
     , noTrayNotice_(platform.trayHosts, platform.mainQueue) {
+    statusItems_.onMenuOpenClose([this](bool isOpen) { menuOpen_.set(isOpen); });
     platform.mainQueue.async([this] { postLaunchStep_.run(); });
     // Changes that other programs make to the preferences file reach the
     // separators at once.

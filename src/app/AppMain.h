@@ -13,6 +13,7 @@
 #include "menubar/StatusItemRegistry.h"
 #include "platform/Platform.h"
 #include "shortcuts/KeyboardShortcuts.h"
+#include "shortcuts/MenuOpenFlag.h"
 
 #include <memory>
 
@@ -50,6 +51,7 @@ private:
     menubar::StatusItemFirstLaunch firstLaunch_;
     app::PostLaunchStep postLaunchStep_;
     app::SeparatorPlacement placement_;
+    shortcuts::MenuOpenFlag menuOpen_;
     shortcuts::KeyboardShortcuts keyboardShortcuts_;
     std::unique_ptr<app::SeparatorsView> separators_;
     app::NoTrayNotice noTrayNotice_;

@@ -3,8 +3,6 @@
 
 #include "menubar/JXMenu.h"
 
-#include "shortcuts/MenuOpenFlag.h"
-
 void JXMenu::whenClosed(std::function<void()> work) {
     if (isOpen_)
         closeWork_.push_back(std::move(work));
@@ -35,8 +33,6 @@ void JXMenu::setOpen(bool open) {
     isOpenSubject_.send(open);
     if (onOpenClose)
         onOpenClose(open);
-    // Global shortcuts are matched differently while a menu is open.
-    shortcuts::MenuOpenFlag::shared().set(open);
 }
 
 CallbackMenuItem& JXMenu::addCallbackItem(QString title, const CallbackMenuItem::Options& options,

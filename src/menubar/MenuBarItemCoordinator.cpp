@@ -60,7 +60,8 @@ MenuBarItem::Coordinator::Coordinator(const MenuBarItem& description,
     registry_.add(statusItem_);
 
     const std::weak_ptr<Coordinator*> weakSelf = alive_;
-    menu_->onOpenClose = [weakSelf, &queue](bool isOpen) {
+    menu_->onOpenClose = [weakSelf, &queue, tell = registry_.menuOpenCloseNotifier()](bool isOpen) {
+        tell(isOpen);
         queue.async([weakSelf, isOpen] {
             if (const auto self = weakSelf.lock())
                 (*self)->copyOpenStateToBinding(isOpen);

@@ -28,7 +28,19 @@ void sweep(Entries& entries, const std::weak_ptr<platform::StatusItem>& item) {
 } // namespace
 
 StatusItemRegistry::StatusItemRegistry()
-    : entries_(std::make_shared<Entries>()) {}
+    : entries_(std::make_shared<Entries>())
+    , menuOpenClose_(std::make_shared<std::function<void(bool)>>()) {}
+
+void StatusItemRegistry::onMenuOpenClose(std::function<void(bool isOpen)> observer) {
+    *menuOpenClose_ = std::move(observer);
+}
+
+std::function<void(bool isOpen)> StatusItemRegistry::menuOpenCloseNotifier() const {
+    return [observer = std::weak_ptr(menuOpenClose_)](bool isOpen) {
+        if (const auto alive = observer.lock(); alive && *alive)
+            (*alive)(isOpen);
+    };
+}
 
 void StatusItemRegistry::add(const std::weak_ptr<platform::StatusItem>& item) {
     entries_->push_back(item);

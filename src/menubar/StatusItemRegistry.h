@@ -5,6 +5,7 @@
 
 #include "platform/StatusBar.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -34,9 +35,18 @@ public:
     // The entries whose item still exists, in order.
     std::vector<std::shared_ptr<platform::StatusItem>> liveItems() const;
 
+    // Told whenever one of the items' menus opens or closes: the application
+    // hands this on to its global shortcuts, which are matched differently
+    // while a menu is open.
+    void onMenuOpenClose(std::function<void(bool isOpen)> observer);
+    // What a coordinator's menu calls as it opens and closes. A menu may
+    // outlive the registry (the tray can hold it): then it tells no one.
+    std::function<void(bool isOpen)> menuOpenCloseNotifier() const;
+
 private:
     // Shared with the removals still queued, which must not outlive it.
     std::shared_ptr<std::vector<std::weak_ptr<platform::StatusItem>>> entries_;
+    std::shared_ptr<std::function<void(bool)>> menuOpenClose_;
 };
 
 } // namespace menubar

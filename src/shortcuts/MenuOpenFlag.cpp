@@ -5,11 +5,6 @@
 
 namespace shortcuts {
 
-MenuOpenFlag& MenuOpenFlag::shared() {
-    static MenuOpenFlag flag;
-    return flag;
-}
-
 void MenuOpenFlag::set(bool open) {
     if (open == isOpen_)
         return;

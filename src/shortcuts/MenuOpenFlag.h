@@ -7,9 +7,9 @@
 
 namespace shortcuts {
 
-// Whether one of the application's menus is open. Menus set it as they open
-// and close; the hot-key registry listens, because while a menu is tracked
-// the desktop would hand keys to the menu rather than to hot keys.
+// Whether one of the application's menus is open. The application sets it as
+// its status items' menus open and close; the hot-key registry listens, because while a menu is
+// tracked the desktop would hand keys to the menu rather than to hot keys.
 //
 // On Linux the tray host draws Gapsel's menus in its own process, so no key
 // reaches Gapsel while one is open and the raw-key path that this flag turns
@@ -17,9 +17,6 @@ namespace shortcuts {
 // behaviour is the same wherever keys do arrive.
 class MenuOpenFlag {
 public:
-    // The flag of this process, which every menu sets.
-    static MenuOpenFlag& shared();
-
     bool isOpen() const { return isOpen_; }
     // Tells listeners only when the value really changes.
     void set(bool open);
