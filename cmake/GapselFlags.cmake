@@ -16,26 +16,28 @@ target_compile_definitions(gapsel_flags INTERFACE
     GAPSEL_BUILD_NUMBER=${GAPSEL_BUILD_NUMBER})
 
 # Gives a library the include root of its own source folder only: a folder
-# in the build tree holding one link, src/<folder> under its own name, so
-# that "defaults/Key.h" is found by the library's own sources and by what
-# links it, and by nothing else: a layer that includes a header of a library
-# it does not link fails to compile (tests/layering proves it). With HEADERS,
-# the root links just these headers of the folder, for a folder whose
-# subfolders are libraries of their own.
+# in the build tree under the library's name, where "defaults/Key.h" is found
+# by the library's own sources and by what links it, and by nothing else: a
+# layer that includes a header of a library it does not link fails to compile
+# (tests/layering proves it). The root links the whole source folder, or,
+# when subfolders are libraries of their own (kit/ui, platform/sim), each of
+# the folder's headers by name, so that theirs stay out of sight.
 function(gapsel_include_root name scope)
-    cmake_parse_arguments(ARG "" "" "HEADERS" ${ARGN})
     file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR}/src ${CMAKE_CURRENT_SOURCE_DIR})
     set(root ${PROJECT_BINARY_DIR}/include/${name})
-    # A root of the other kind left by an earlier configuration goes first:
-    # links must never be made inside the source folder behind a link.
-    if(ARG_HEADERS AND IS_SYMLINK ${root}/${folder})
+    # What an earlier configuration linked goes first. A link to the source
+    # folder is removed as a link: nothing is ever deleted behind it.
+    if(IS_SYMLINK ${root}/${folder})
         file(REMOVE ${root}/${folder})
-    elseif(NOT ARG_HEADERS AND IS_DIRECTORY ${root}/${folder} AND NOT IS_SYMLINK ${root}/${folder})
+    elseif(IS_DIRECTORY ${root}/${folder})
         file(REMOVE_RECURSE ${root}/${folder})
     endif()
-    if(ARG_HEADERS)
+    file(GLOB sublibraries ${CMAKE_CURRENT_SOURCE_DIR}/*/CMakeLists.txt)
+    if(sublibraries)
+        file(GLOB headers CONFIGURE_DEPENDS RELATIVE ${CMAKE_CURRENT_SOURCE_DIR}
+            ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
         file(MAKE_DIRECTORY ${root}/${folder})
-        foreach(header IN LISTS ARG_HEADERS)
+        foreach(header IN LISTS headers)
             file(CREATE_LINK ${CMAKE_CURRENT_SOURCE_DIR}/${header} ${root}/${folder}/${header}
                 SYMBOLIC)
         endforeach()
