@@ -16,6 +16,8 @@ DesktopTest::DesktopTest(const QString& hostName)
     : desktop(testing_support::freshFolder(QStringLiteral("desktop")), hostNamed(hostName)) {}
 
 void DesktopTest::SetUp() {
+    if (!chosenHosts().contains(desktop.host().name))
+        GTEST_SKIP() << "not chosen in GAPSEL_E2E_HOSTS";
     if (!desktop.host().installed())
         GTEST_SKIP() << desktop.host().program.toStdString() << " is not installed ("
                      << desktop.host().packages.toStdString() << ")";
@@ -49,12 +51,13 @@ void hostCheck(const QString& host, const char* check, bool passed, const QStrin
     EXPECT_TRUE(passed) << check << ": " << detail.toStdString();
 }
 
-void saveScreen(const QImage& screen, const QString& host, const QString& name) {
-    const QString folder = QStringLiteral(GAPSEL_E2E_OUTPUT_DIR "/") + host;
-    QDir().mkpath(folder);
-    screen.save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
+int repetitions(const char* variable) {
+    return qEnvironmentVariableIsSet(variable) ? std::max(1, qEnvironmentVariableIntValue(variable))
+                                               : 3;
 }
 
+namespace {
+// Writes an executable shell script.
 void writeScript(const QString& path, const QByteArray& body) {
     QFile script(path);
     if (!script.open(QIODevice::WriteOnly))
@@ -63,12 +66,21 @@ void writeScript(const QString& path, const QByteArray& body) {
     script.close();
     script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
 }
+} // namespace
+
+QStringList linesOf(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
 
 QProcessEnvironment withRecordingOpener(QProcessEnvironment environment, const QString& folder,
                                         const QString& log) {
     QDir().mkpath(folder);
     writeScript(folder + QStringLiteral("/xdg-open"),
                 "printf '%s\\n' \"$1\" >> '" + log.toUtf8() + "'\n");
+    writeScript(folder + QStringLiteral("/xdg-mime"), "exit 0\n");
     environment.insert(QStringLiteral("PATH"),
                        folder + QLatin1Char(':') + environment.value(QStringLiteral("PATH")));
     return environment;

@@ -55,11 +55,10 @@ struct Host {
 const QList<Host>& knownHosts();
 const Host& hostNamed(const QString& name);
 
-// XFCE with the panel laid out by this file of tests/e2e instead of the
-// usual one, which holds only the tray.
-Host xfceWithPanel(const QString& configurationFile);
-// Where XFCE's panel reads its layout, below the desktop's configuration folder.
-QString xfcePanelConfiguration(const VirtualDesktop& desktop);
+// XFCE with its default layout: the tray at the right end of the panel,
+// behind an empty stretch. The tray hides the items with these Ids, as a user
+// who unticked them in its settings has it.
+Host xfceWithTrayAtRightEnd(const QStringList& hiddenIds = {});
 
 // The hosts this run is to try: GAPSEL_E2E_HOSTS (comma-separated names),
 // by default those CI installs (xfce, lxqt, gnome).
