@@ -5,9 +5,6 @@
 
 #include "support/TestEnvironment.h"
 
-#include <QDir>
-#include <QFile>
-
 #include <cstdio>
 
 namespace e2e {
@@ -54,36 +51,6 @@ void hostCheck(const QString& host, const char* check, bool passed, const QStrin
 int repetitions(const char* variable) {
     return qEnvironmentVariableIsSet(variable) ? std::max(1, qEnvironmentVariableIntValue(variable))
                                                : 3;
-}
-
-namespace {
-// Writes an executable shell script.
-void writeScript(const QString& path, const QByteArray& body) {
-    QFile script(path);
-    if (!script.open(QIODevice::WriteOnly))
-        return;
-    script.write("#!/bin/sh\n" + body);
-    script.close();
-    script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
-}
-} // namespace
-
-QStringList linesOf(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-}
-
-QProcessEnvironment withRecordingOpener(QProcessEnvironment environment, const QString& folder,
-                                        const QString& log) {
-    QDir().mkpath(folder);
-    writeScript(folder + QStringLiteral("/xdg-open"),
-                "printf '%s\\n' \"$1\" >> '" + log.toUtf8() + "'\n");
-    writeScript(folder + QStringLiteral("/xdg-mime"), "exit 0\n");
-    environment.insert(QStringLiteral("PATH"),
-                       folder + QLatin1Char(':') + environment.value(QStringLiteral("PATH")));
-    return environment;
 }
 
 } // namespace e2e

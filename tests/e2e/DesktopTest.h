@@ -6,9 +6,6 @@
 #include "TrayHost.h"
 #include "VirtualDesktop.h"
 
-#include <QByteArray>
-#include <QImage>
-#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
@@ -46,14 +43,5 @@ void hostCheck(const QString& host, const char* check, bool passed, const QStrin
 // How many starts a test that repeats them makes: the environment variable's
 // value (scripts/hosts sets it high), 3 without it.
 int repetitions(const char* variable);
-
-// The lines of the file at `path`; none when it is missing.
-QStringList linesOf(const QString& path);
-
-// `environment` with `folder` first on its PATH, and there an xdg-open that
-// only writes each address it is asked to open as a line of the file `log`,
-// and an xdg-mime that knows no program for anything.
-QProcessEnvironment withRecordingOpener(QProcessEnvironment environment, const QString& folder,
-                                        const QString& log);
 
 } // namespace e2e

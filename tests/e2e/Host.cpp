@@ -44,7 +44,7 @@ Host lxqt() {
             .packages = QStringLiteral("lxqt-panel"),
             .panel = {0, 0, screenWidth, 32},
             .tray = {0, 0, screenWidth, 32},
-            .order = ItemOrder::ArrivalNewestLast,
+            .ordersByArrival = true,
             .configure = [](VirtualDesktop& desktop) {
                 // Without LXQt's own settings the panel draws black.
                 const QString failure =
@@ -68,7 +68,7 @@ Host gnome() {
         .panel = {0, 0, screenWidth, 32},
         // Right of the clock, left of the system menu.
         .tray = {screenWidth * 2 / 3, 0, screenWidth / 3 - 36, 32},
-        .order = ItemOrder::ArrivalNewestFirst,
+        .ordersByArrival = true,
         .configure =
             [](VirtualDesktop& desktop) {
                 desktop.setVariable(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("x11"));
@@ -128,7 +128,7 @@ Host waybar() {
         .packages = QStringLiteral("sway waybar"),
         .panel = {0, 0, screenWidth, 30},
         .tray = {screenWidth / 2, 0, screenWidth / 2, 30},
-        .order = ItemOrder::ArrivalNewestLast,
+        .ordersByArrival = true,
         .configure =
             [](VirtualDesktop& desktop) {
                 // sway draws into a window on the virtual display, which the

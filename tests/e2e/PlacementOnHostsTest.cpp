@@ -20,14 +20,11 @@ namespace {
 const QString otherId = QStringLiteral("e2e-other");
 const QString otherTitle = QStringLiteral("Other Program");
 
-bool isRed(QRgb pixel) {
-    return qRed(pixel) > 200 && qGreen(pixel) < 80 && qBlue(pixel) < 80;
-}
-
 bool showsRed(const QImage& screen, const QRect& glyph) {
     for (int y = glyph.top(); y <= glyph.bottom(); ++y)
         for (int x = glyph.left(); x <= glyph.right(); ++x)
-            if (isRed(screen.pixel(x, y)))
+            if (const QRgb pixel = screen.pixel(x, y);
+                qRed(pixel) > 200 && qGreen(pixel) < 80 && qBlue(pixel) < 80)
                 return true;
     return false;
 }

@@ -139,8 +139,7 @@ void SeparatorsOnHost::checkAppearance(const QImage& screen) {
 }
 
 void SeparatorsOnHost::checkOrder(const QImage& screen) {
-    const e2e::ItemOrder order = desktop.host().order;
-    if (order == e2e::ItemOrder::OwnRule) {
+    if (!desktop.host().ordersByArrival) {
         check("order", true, QStringLiteral("n/a: the host orders by a rule of its own"));
         return;
     }

@@ -37,6 +37,12 @@ TrayHost::TrayHost(QDBusConnection bus)
     platform::xdg::registerDBusTypes();
 }
 
+bool TrayHost::hostRegistered() const {
+    return readProperty(bus_, watcherService, QStringLiteral("/StatusNotifierWatcher"),
+                        watcherService, QStringLiteral("IsStatusNotifierHostRegistered"))
+        .toBool();
+}
+
 QStringList TrayHost::itemServices() const {
     // Entries are a bus name, or a bus name followed by the item's object path
     // (GNOME's extension puts an "@" between them).

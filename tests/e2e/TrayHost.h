@@ -19,6 +19,8 @@ class TrayHost {
 public:
     explicit TrayHost(QDBusConnection bus);
 
+    // Whether the watcher knows a host; false while there is no watcher.
+    bool hostRegistered() const;
     // The bus names of the items the watcher knows, in its order.
     QStringList itemServices() const;
     QVariant itemProperty(const QString& service, const QString& name) const;

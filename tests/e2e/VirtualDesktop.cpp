@@ -3,12 +3,11 @@
 
 #include "VirtualDesktop.h"
 
+#include "TrayHost.h"
 #include "XwdImage.h"
 #include "support/TestEnvironment.h"
 
 #include <QDBusConnectionInterface>
-#include <QDBusMessage>
-#include <QDBusVariant>
 #include <QDir>
 #include <QFile>
 
@@ -46,16 +45,6 @@ void stop(QProcess& process) {
         process.kill();
     }
     process.waitForFinished();
-}
-
-bool hostIsRegistered(const QDBusConnection& bus) {
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        watcherService, QStringLiteral("/StatusNotifierWatcher"),
-        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
-    call << watcherService << QStringLiteral("IsStatusNotifierHostRegistered");
-    const QDBusMessage reply = bus.call(call);
-    return reply.type() == QDBusMessage::ReplyMessage &&
-           reply.arguments().value(0).value<QDBusVariant>().variant().toBool();
 }
 
 // A session bus that lets every local user in, for hosts that run as a user
@@ -205,8 +194,8 @@ QString VirtualDesktop::startHost() {
                                host_.arguments);
     if (!hostProcess_.waitForStarted())
         return host_.program + QStringLiteral(" does not start");
-    const QDBusConnection connection = bus();
-    if (!testing_support::processEventsUntil([&] { return hostIsRegistered(connection); },
+    const TrayHost tray(bus());
+    if (!testing_support::processEventsUntil([&] { return tray.hostRegistered(); },
                                              hostStartTimeoutMs))
         return host_.program +
                QStringLiteral(" never registered as a StatusNotifierItem host; its log:\n") +
