@@ -38,16 +38,24 @@ QImage fromXwd(const QByteArray& dump) {
     const auto height = static_cast<int>(field(Height));
     const qsizetype bytesPerLine = field(BytesPerLine);
     const qsizetype pixelsStart = field(HeaderSize) + colourEntrySize * field(ColourCount);
-    // 32-bit pixels 0x00RRGGBB in this machine's byte order are Qt's RGB32.
-    const bool nativeOrder = (field(ByteOrder) == leastSignificantFirst) ==
-                             (QSysInfo::ByteOrder == QSysInfo::LittleEndian);
-    if (width <= 0 || height <= 0 || field(BitsPerPixel) != 32 || !nativeOrder ||
+    // Pixels 0x00RRGGBB in this machine's byte order are Qt's RGB32; packed
+    // three-byte ones its BGR888 when the least significant byte comes first.
+    const bool leastFirst = field(ByteOrder) == leastSignificantFirst;
+    QImage::Format format = QImage::Format_Invalid;
+    if (field(BitsPerPixel) == 24)
+        format = leastFirst ? QImage::Format_BGR888 : QImage::Format_RGB888;
+    else if (field(BitsPerPixel) == 32 &&
+             leastFirst == (QSysInfo::ByteOrder == QSysInfo::LittleEndian))
+        format = QImage::Format_RGB32;
+    if (width <= 0 || height <= 0 || format == QImage::Format_Invalid ||
         field(RedMask) != 0xff0000 || field(GreenMask) != 0xff00 || field(BlueMask) != 0xff ||
         dump.size() < pixelsStart + bytesPerLine * height)
         return {};
-    return QImage(reinterpret_cast<const uchar*>(dump.constData() + pixelsStart), width, height,
-                  bytesPerLine, QImage::Format_RGB32)
-        .copy();
+    const QImage image(reinterpret_cast<const uchar*>(dump.constData() + pixelsStart), width,
+                       height, bytesPerLine, format);
+    // Copied either way: the dump's buffer ends here.
+    return format == QImage::Format_RGB32 ? image.copy()
+                                          : image.convertToFormat(QImage::Format_RGB32);
 }
 
 } // namespace e2e

@@ -9,7 +9,7 @@
 namespace e2e {
 
 // The image in an X window dump, as `xwd` writes it of the tests' 24-bit
-// screens: pixels of four bytes, 0x00RRGGBB. Anything else gives a null image.
+// screens: pixels of three or four bytes. Anything else gives a null image.
 QImage fromXwd(const QByteArray& dump);
 
 } // namespace e2e
