@@ -5,9 +5,6 @@
 
 #include "support/TestEnvironment.h"
 
-#include <QDir>
-#include <QFile>
-
 #include <cstdio>
 
 namespace e2e {
@@ -16,6 +13,8 @@ DesktopTest::DesktopTest(const QString& hostName)
     : desktop(testing_support::freshFolder(QStringLiteral("desktop")), hostNamed(hostName)) {}
 
 void DesktopTest::SetUp() {
+    if (!chosenHosts().contains(desktop.host().name))
+        GTEST_SKIP() << "not chosen in GAPSEL_E2E_HOSTS";
     if (!desktop.host().installed())
         GTEST_SKIP() << desktop.host().program.toStdString() << " is not installed ("
                      << desktop.host().packages.toStdString() << ")";
@@ -49,29 +48,9 @@ void hostCheck(const QString& host, const char* check, bool passed, const QStrin
     EXPECT_TRUE(passed) << check << ": " << detail.toStdString();
 }
 
-void saveScreen(const QImage& screen, const QString& host, const QString& name) {
-    const QString folder = QStringLiteral(GAPSEL_E2E_OUTPUT_DIR "/") + host;
-    QDir().mkpath(folder);
-    screen.save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
-}
-
-void writeScript(const QString& path, const QByteArray& body) {
-    QFile script(path);
-    if (!script.open(QIODevice::WriteOnly))
-        return;
-    script.write("#!/bin/sh\n" + body);
-    script.close();
-    script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
-}
-
-QProcessEnvironment withRecordingOpener(QProcessEnvironment environment, const QString& folder,
-                                        const QString& log) {
-    QDir().mkpath(folder);
-    writeScript(folder + QStringLiteral("/xdg-open"),
-                "printf '%s\\n' \"$1\" >> '" + log.toUtf8() + "'\n");
-    environment.insert(QStringLiteral("PATH"),
-                       folder + QLatin1Char(':') + environment.value(QStringLiteral("PATH")));
-    return environment;
+int repetitions(const char* variable) {
+    return qEnvironmentVariableIsSet(variable) ? std::max(1, qEnvironmentVariableIntValue(variable))
+                                               : 3;
 }
 
 } // namespace e2e

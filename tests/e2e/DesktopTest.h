@@ -6,9 +6,6 @@
 #include "TrayHost.h"
 #include "VirtualDesktop.h"
 
-#include <QByteArray>
-#include <QImage>
-#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
@@ -21,7 +18,7 @@ namespace e2e {
 
 // A test on a desktop of its own with one real tray host, which SetUp
 // starts, and a tray host's view of the items there. A host that is not
-// installed skips the test.
+// installed or not chosen (GAPSEL_E2E_HOSTS) skips the test.
 class DesktopTest : public ::testing::Test {
 protected:
     explicit DesktopTest(const QString& hostName = QStringLiteral("xfce"));
@@ -43,15 +40,8 @@ protected:
 // pass|FAIL <detail>"), and a test failure when the check did not pass.
 void hostCheck(const QString& host, const char* check, bool passed, const QString& detail);
 
-// Keeps `screen` in the tests' output folder as <host>/<name>.png.
-void saveScreen(const QImage& screen, const QString& host, const QString& name);
-
-// Writes an executable shell script.
-void writeScript(const QString& path, const QByteArray& body);
-
-// `environment` with `folder` first on its PATH, and there an xdg-open that
-// only writes each address it is asked to open as a line of the file `log`.
-QProcessEnvironment withRecordingOpener(QProcessEnvironment environment, const QString& folder,
-                                        const QString& log);
+// How many starts a test that repeats them makes: the environment variable's
+// value (scripts/hosts sets it high), 3 without it.
+int repetitions(const char* variable);
 
 } // namespace e2e

@@ -5,13 +5,11 @@
 // warning when the separator does not appear.
 
 #include "GapselProcess.h"
-#include "TrayHost.h"
+#include "StoredSeparators.h"
 #include "VirtualDesktop.h"
-#include "defaults/PropertyList.h"
 #include "support/TestEnvironment.h"
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 
@@ -26,33 +24,15 @@ namespace {
 const QString greeting = QStringLiteral("Hello, I'm Gapsel");
 const QString separatorId = QStringLiteral("0F3C2A51-7B6D-4E08-9A1C-5D2E8F4B7A90");
 
-// Makes XFCE's tray hide the separator, as a user who unticked it in the
-// tray's settings has it, before the panel reads its layout.
-QString hideSeparatorInXfce(e2e::VirtualDesktop& desktop) {
-    QFile panel(e2e::xfcePanelConfiguration(desktop));
-    if (!panel.open(QIODevice::ReadOnly))
-        return QStringLiteral("no panel configuration to edit");
-    QByteArray configuration = panel.readAll();
-    panel.close();
-    configuration.replace(R"(value="systray">)",
-                          R"(value="systray"><property name="hidden-items" type="array">)"
-                          R"(<value type="string" value=")" +
-                              separatorId.toUtf8() + R"("/></property>)");
-    if (!panel.open(QIODevice::WriteOnly | QIODevice::Truncate) || panel.write(configuration) < 0)
-        return QStringLiteral("cannot write the panel configuration");
-    return {};
-}
-
-// XFCE's default layout: one panel along the top, its tray at the right end.
-e2e::Host xfceWithTrayRight() {
-    return e2e::xfceWithPanel(QStringLiteral("xfce4-panel-tray-right.xml"));
-}
-
 class FirstLaunch : public ::testing::Test {
 protected:
-    void TearDown() override { quit(); }
+    void TearDown() override { e2e::endProcess(gapsel); }
 
-    void start(bool withTray = true) {
+    // A desktop with XFCE's default layout, whose tray hides the items with
+    // `hiddenIds`; with `withTray` false, without the panel.
+    void start(const QStringList& hiddenIds = {}, bool withTray = true) {
+        desktop.emplace(testing_support::freshFolder(QStringLiteral("first-launch")),
+                        e2e::xfceWithTrayAtRightEnd(hiddenIds));
         const QString failure = withTray ? desktop->start() : desktop->startWithoutHost();
         ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
     }
@@ -67,7 +47,6 @@ protected:
         ASSERT_TRUE(gapsel.waitForStarted());
         launched.start();
     }
-    void quit() { e2e::endProcess(gapsel); }
     // Everything Gapsel logged so far.
     QString log() {
         errors += QString::fromUtf8(gapsel.readAllStandardError());
@@ -78,33 +57,23 @@ protected:
         return line.match(log()).captured();
     }
     QVariant stored(const QString& key) {
-        QFile file(desktop->configHome() + QStringLiteral("/" GAPSEL_BUNDLE_ID ".plist"));
-        if (!file.open(QIODevice::ReadOnly))
-            return {};
-        const auto root = PropertyList::parse(file.readAll());
-        return root ? root->value(key) : QVariant();
+        return e2e::preferences(desktop->configHome()).value(key);
     }
     // Gapsel's visible window that is titled `name`: "X=… Y=… WIDTH=…", or
     // empty.
     QString windowGeometry(const QString& name) {
         const QString window = gapselWindow();
-        if (window.isEmpty() || xdotool({QStringLiteral("getwindowname"), window}) != name)
+        if (window.isEmpty() || desktop->xdotool({QStringLiteral("getwindowname"), window}) != name)
             return {};
-        return xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window});
+        return desktop->xdotool(
+            {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window});
     }
     // Gapsel's first visible window (with the greeting gone: its alert).
     QString gapselWindow() {
-        return xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                        QStringLiteral("--pid"), QString::number(gapsel.processId())})
+        return desktop
+            ->xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                       QStringLiteral("--pid"), QString::number(gapsel.processId())})
             .section(QLatin1Char('\n'), 0, 0);
-    }
-    QString xdotool(const QStringList& arguments) {
-        QProcess tool;
-        tool.setProcessEnvironment(desktop->environment());
-        tool.start(QStringLiteral("xdotool"), arguments);
-        if (!tool.waitForFinished(10000))
-            tool.kill();
-        return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
     }
     static int field(const QString& shell, const char* name) {
         const QRegularExpression line(QLatin1String(name) + QStringLiteral("=(\\d+)"));
@@ -114,12 +83,6 @@ protected:
         return processEventsUntil(condition, milliseconds);
     }
 
-    // Built by the test, which may first change how the host is set up.
-    void makeDesktop(e2e::Host host) {
-        desktop.emplace(testing_support::freshFolder(QStringLiteral("first-launch")),
-                        std::move(host));
-    }
-
     std::optional<e2e::VirtualDesktop> desktop;
     QProcess gapsel;
     QElapsedTimer launched;
@@ -127,7 +90,6 @@ protected:
 };
 
 TEST_F(FirstLaunch, GreetsNearTheTrayEndForFiveSeconds) {
-    makeDesktop(xfceWithTrayRight());
     start();
     launch();
     QString geometry;
@@ -147,6 +109,10 @@ TEST_F(FirstLaunch, GreetsNearTheTrayEndForFiveSeconds) {
     EXPECT_LE(goneAfter, 6500);
     desktop->saveScreenshot(QStringLiteral("greeting-gone"));
     EXPECT_EQ(stored(QStringLiteral("JX_Tooltip_statusBarButtonWelcomePopover")).toLongLong(), 1);
+    // The first launch makes one em-dash separator.
+    const auto separators = e2e::storedSeparators(desktop->configHome());
+    ASSERT_EQ(separators.size(), 1);
+    EXPECT_EQ(separators.front().character, QStringLiteral("—"));
 
     // The separator is shown, so no warning follows.
     processEventsUntil([] { return false; }, 4500);
@@ -154,10 +120,7 @@ TEST_F(FirstLaunch, GreetsNearTheTrayEndForFiveSeconds) {
 }
 
 TEST_F(FirstLaunch, ASeparatorTheTrayHidesIsWarnedAboutUntilTheUserSaysNoMore) {
-    e2e::Host host = xfceWithTrayRight();
-    host.prepare = hideSeparatorInXfce;
-    makeDesktop(std::move(host));
-    start();
+    start({separatorId});
     ASSERT_TRUE(
         e2e::runDefaultsTool(desktop->environment(),
                              {QStringLiteral("write"), QStringLiteral(GAPSEL_BUNDLE_ID),
@@ -179,31 +142,20 @@ TEST_F(FirstLaunch, ASeparatorTheTrayHidesIsWarnedAboutUntilTheUserSaysNoMore) {
     EXPECT_FALSE(alert.contains(QStringLiteral("macOS")));
 
     // The focus goes from OK to the checkbox and back: tick it, then press OK.
-    xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), gapselWindow()});
-    xdotool({QStringLiteral("key"), QStringLiteral("Tab"), QStringLiteral("space")});
+    desktop->xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), gapselWindow()});
+    desktop->xdotool({QStringLiteral("key"), QStringLiteral("Tab"), QStringLiteral("space")});
     desktop->saveScreenshot(QStringLiteral("alert-checkbox-ticked"));
-    xdotool({QStringLiteral("key"), QStringLiteral("Tab"), QStringLiteral("space")});
+    desktop->xdotool({QStringLiteral("key"), QStringLiteral("Tab"), QStringLiteral("space")});
     ASSERT_TRUE(within(5000, [&] {
         return stored(QStringLiteral("JX_NSStatusItem_ensureVisibility_shouldNotShowAgain"))
             .toBool();
     }));
-
-    // A launch that counts as first again, the flag kept: no warning.
-    quit();
-    errors.clear();
-    ASSERT_TRUE(e2e::runDefaultsTool(desktop->environment(),
-                                     {QStringLiteral("delete"), QStringLiteral(GAPSEL_BUNDLE_ID),
-                                      QStringLiteral("JX_launchCount")}));
-    launch();
-    processEventsUntil([] { return false; }, 12000);
-    EXPECT_TRUE(alertLine().isEmpty()) << alertLine().toStdString();
     EXPECT_EQ(stored(QStringLiteral("JX_Tooltip_statusBarButtonWelcomePopover")).toLongLong(), 0)
         << "a hidden separator is not greeted";
 }
 
 TEST_F(FirstLaunch, WithoutATrayTheWarningNamesIt) {
-    makeDesktop(xfceWithTrayRight());
-    start(false);
+    start({}, false);
     launch();
     ASSERT_TRUE(within(15000, [&] { return !alertLine().isEmpty(); }));
     const QString alert = alertLine();

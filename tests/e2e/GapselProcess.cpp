@@ -5,10 +5,10 @@
 
 namespace e2e {
 
-bool GapselProcess::start(const QProcessEnvironment& environment) {
+bool GapselProcess::start(const QProcessEnvironment& environment, const QStringList& arguments) {
     process_.setProcessEnvironment(environment);
     process_.setProcessChannelMode(QProcess::ForwardedChannels);
-    process_.start(QStringLiteral(GAPSEL_EXECUTABLE), {});
+    process_.start(QStringLiteral(GAPSEL_EXECUTABLE), arguments);
     return process_.waitForStarted();
 }
 

@@ -16,10 +16,11 @@ public:
     GapselProcess(const GapselProcess&) = delete;
     GapselProcess& operator=(const GapselProcess&) = delete;
 
-    bool start(const QProcessEnvironment& environment);
+    bool start(const QProcessEnvironment& environment, const QStringList& arguments = {});
     // Ends it as a session's end does (SIGTERM).
     void stop();
     bool running() const { return process_.state() == QProcess::Running; }
+    qint64 processId() const { return process_.processId(); }
 
 private:
     QProcess process_;

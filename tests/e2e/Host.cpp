@@ -12,8 +12,6 @@
 namespace e2e {
 
 namespace {
-const QString xfcePanelFile = QStringLiteral("xfce4/xfconf/xfce-perchannel-xml/xfce4-panel.xml");
-
 QString sourceFile(const QString& name) {
     return QStringLiteral(GAPSEL_E2E_SOURCE_DIR "/") + name;
 }
@@ -26,7 +24,18 @@ QString copyConfiguration(VirtualDesktop& desktop, const QString& source, const 
 }
 
 Host xfce() {
-    return xfceWithPanel(QStringLiteral("xfce4-panel.xml"));
+    return {.name = QStringLiteral("xfce"),
+            .program = QStringLiteral("xfce4-panel"),
+            // Without the flag the panel first waits some seconds for a window manager.
+            .arguments = {QStringLiteral("--disable-wm-check")},
+            .packages = QStringLiteral("xfce4-panel"),
+            .panel = {0, 0, screenWidth, 32},
+            .tray = {0, 0, screenWidth, 32},
+            .configure = [](VirtualDesktop& desktop) {
+                return copyConfiguration(
+                    desktop, sourceFile(QStringLiteral("xfce4-panel.xml")),
+                    QStringLiteral("xfce4/xfconf/xfce-perchannel-xml/xfce4-panel.xml"));
+            }};
 }
 
 Host lxqt() {
@@ -35,7 +44,7 @@ Host lxqt() {
             .packages = QStringLiteral("lxqt-panel"),
             .panel = {0, 0, screenWidth, 32},
             .tray = {0, 0, screenWidth, 32},
-            .order = ItemOrder::ArrivalNewestLast,
+            .ordersByArrival = true,
             .configure = [](VirtualDesktop& desktop) {
                 // Without LXQt's own settings the panel draws black.
                 const QString failure =
@@ -59,7 +68,7 @@ Host gnome() {
         .panel = {0, 0, screenWidth, 32},
         // Right of the clock, left of the system menu.
         .tray = {screenWidth * 2 / 3, 0, screenWidth / 3 - 36, 32},
-        .order = ItemOrder::ArrivalNewestFirst,
+        .ordersByArrival = true,
         .configure =
             [](VirtualDesktop& desktop) {
                 desktop.setVariable(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("x11"));
@@ -119,7 +128,7 @@ Host waybar() {
         .packages = QStringLiteral("sway waybar"),
         .panel = {0, 0, screenWidth, 30},
         .tray = {screenWidth / 2, 0, screenWidth / 2, 30},
-        .order = ItemOrder::ArrivalNewestLast,
+        .ordersByArrival = true,
         .configure =
             [](VirtualDesktop& desktop) {
                 // sway draws into a window on the virtual display, which the
@@ -150,21 +159,27 @@ Host waybar() {
 }
 } // namespace
 
-Host xfceWithPanel(const QString& configurationFile) {
-    return {.name = QStringLiteral("xfce"),
-            .program = QStringLiteral("xfce4-panel"),
-            // Without the flag the panel first waits some seconds for a window manager.
-            .arguments = {QStringLiteral("--disable-wm-check")},
-            .packages = QStringLiteral("xfce4-panel"),
-            .panel = {0, 0, screenWidth, 32},
-            .tray = {0, 0, screenWidth, 32},
-            .configure = [configurationFile](VirtualDesktop& desktop) {
-                return copyConfiguration(desktop, sourceFile(configurationFile), xfcePanelFile);
-            }};
-}
-
-QString xfcePanelConfiguration(const VirtualDesktop& desktop) {
-    return desktop.configHome() + QLatin1Char('/') + xfcePanelFile;
+Host xfceWithTrayAtRightEnd(const QStringList& hiddenIds) {
+    Host host = xfce();
+    // Set through xfconf, from which the panel reads its layout as it starts.
+    host.prepare = [hiddenIds](VirtualDesktop& desktop) {
+        QStringList settings{
+            QStringLiteral("/panels/panel-1/plugin-ids -a -t int -s 2 -t int -s 1"),
+            QStringLiteral("/plugins/plugin-2 -t string -s separator"),
+            QStringLiteral("/plugins/plugin-2/expand -t bool -s true")};
+        if (!hiddenIds.isEmpty())
+            settings.append(QStringLiteral("/plugins/plugin-1/hidden-items -a -t string -s ") +
+                            hiddenIds.join(QStringLiteral(" -t string -s ")));
+        for (const QString& setting : settings) {
+            const QString failure =
+                desktop.run(QStringLiteral("xfconf-query"),
+                            (QStringLiteral("-c xfce4-panel -n -p ") + setting).split(u' '));
+            if (!failure.isEmpty())
+                return failure;
+        }
+        return QString();
+    };
+    return host;
 }
 
 bool Host::installed() const {

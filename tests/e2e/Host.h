@@ -18,13 +18,6 @@ class VirtualDesktop;
 inline constexpr int screenWidth = 1280;
 inline constexpr int screenHeight = 800;
 
-// How a host lines up the items it shows, as far as an app can rely on it.
-enum class ItemOrder {
-    OwnRule,            // by a rule or memory of its own (XFCE's known items, Plasma's titles)
-    ArrivalNewestLast,  // LXQt, Waybar
-    ArrivalNewestFirst, // GNOME's AppIndicator extension
-};
-
 // A real tray host as the tests run it on a virtual display: the program, what
 // it needs around it, and where on the 1280×800 screen it draws its panel.
 struct Host {
@@ -38,7 +31,10 @@ struct Host {
     // host draws status items (nothing else in it changes by itself).
     QRect panel{};
     QRect tray{};
-    ItemOrder order = ItemOrder::OwnRule;
+    // Whether the host lines its items up by their arrival (LXQt and Waybar
+    // put the newest last, GNOME's extension first), which an app can rely
+    // on, rather than by a rule or memory of its own (XFCE, Plasma).
+    bool ordersByArrival = false;
     // Writes the host's configuration below the desktop's home and adds to
     // the desktop's environment, before the bus starts (services the bus
     // starts inherit the environment).
@@ -55,11 +51,10 @@ struct Host {
 const QList<Host>& knownHosts();
 const Host& hostNamed(const QString& name);
 
-// XFCE with the panel laid out by this file of tests/e2e instead of the
-// usual one, which holds only the tray.
-Host xfceWithPanel(const QString& configurationFile);
-// Where XFCE's panel reads its layout, below the desktop's configuration folder.
-QString xfcePanelConfiguration(const VirtualDesktop& desktop);
+// XFCE with its default layout: the tray at the right end of the panel,
+// behind an empty stretch. The tray hides the items with these Ids, as a user
+// who unticked them in its settings has it.
+Host xfceWithTrayAtRightEnd(const QStringList& hiddenIds = {});
 
 // The hosts this run is to try: GAPSEL_E2E_HOSTS (comma-separated names),
 // by default those CI installs (xfce, lxqt, gnome).

@@ -2,15 +2,18 @@
 // SPDX-FileCopyrightText: The Gapsel developers
 
 // Separators placed beside another program's item on hosts that order items
-// by a rule of their own: LXQt by arrival (newest rightmost), Plasma by
-// category and title. The order is read from the screen.
+// by a rule of their own: XFCE by its record of known items, LXQt by arrival
+// (newest rightmost), Plasma by category and title. The order is read from
+// the screen.
 
 #include "DesktopTest.h"
 #include "GapselProcess.h"
 #include "OtherTrayItem.h"
 #include "StoredSeparators.h"
 #include "TrayPicture.h"
+#include "platform/linux/tray/XfconfStringArray.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -30,26 +33,30 @@ bool showsRed(const QImage& screen, const QRect& glyph) {
     return false;
 }
 
-// Three stored separators, "|", "—" and "·", and another program's red item,
-// which is in the tray before Gapsel starts.
+// Stored separators (by default "|", "—" and "·"; with none, Gapsel makes its
+// first) and another program's red item, which the tray shows before Gapsel
+// starts.
 class PlacementBesideOtherItem : public e2e::DesktopTest {
 protected:
-    explicit PlacementBesideOtherItem(const QString& hostName)
-        : DesktopTest(hostName) {}
+    explicit PlacementBesideOtherItem(const QString& hostName,
+                                      QStringList characters = {QStringLiteral("|"),
+                                                                QStringLiteral("—"),
+                                                                QStringLiteral("·")})
+        : DesktopTest(hostName)
+        , characters(std::move(characters)) {}
 
     void SetUp() override {
-        if (!e2e::chosenHosts().contains(desktop.host().name))
-            GTEST_SKIP() << "not chosen in GAPSEL_E2E_HOSTS";
         DesktopTest::SetUp();
         if (IsSkipped() || HasFatalFailure())
             return;
         empty = desktop.settledScreen();
         other.emplace(desktop.environment().value(QStringLiteral("DBUS_SESSION_BUS_ADDRESS")),
                       otherId, otherTitle);
-        ASSERT_TRUE(eventually([&] { return idsInWatcher().contains(otherId); }));
-        separators = e2e::seedSeparators(
-            desktop.configHome(), {QStringLiteral("|"), QStringLiteral("—"), QStringLiteral("·")});
-        ASSERT_EQ(separators.size(), 3);
+        ASSERT_TRUE(
+            eventually([&] { return orderShown(desktop.screenshot()) == QStringLiteral("R"); }));
+        if (!characters.isEmpty())
+            separators = e2e::seedSeparators(desktop.configHome(), characters);
+        ASSERT_EQ(separators.size(), characters.size());
         ASSERT_TRUE(gapsel.start(desktop.environment()));
     }
 
@@ -81,11 +88,91 @@ protected:
     }
     QString serviceOf(int separator) const { return serviceWithId(separators.at(separator).id); }
 
+    const QStringList characters;
     QImage empty;
     QList<e2e::StoredSeparator> separators;
     std::optional<e2e::OtherProgram> other;
     e2e::GapselProcess gapsel;
 };
+
+class PlacementInXfce : public PlacementBesideOtherItem {
+protected:
+    PlacementInXfce()
+        : PlacementBesideOtherItem(QStringLiteral("xfce"), {}) {}
+
+    QStringList known() const {
+        return platform::xdg::XfconfStringArray(desktop.bus(), QStringLiteral("xfce4-panel"),
+                                                QStringLiteral("/plugins/plugin-1/known-items"))
+            .read()
+            .value_or(QStringList());
+    }
+    // The panel as the other item's red ("R") with light separator ink ("—")
+    // left and right of it: XFCE draws its items too close together to tell
+    // equal glyphs apart.
+    QString inkAroundOther(const QImage& screen) const {
+        const QRect panel = desktop.host().panel & screen.rect();
+        QRect red;
+        QList<int> ink;
+        for (int y = panel.top(); y <= panel.bottom(); ++y)
+            for (int x = panel.left(); x <= panel.right(); ++x)
+                if (isRed(screen.pixel(x, y)))
+                    red |= QRect(x, y, 1, 1);
+                else if (qGray(screen.pixel(x, y)) > 128)
+                    ink.append(x);
+        if (red.isEmpty())
+            return {};
+        QString shown = QStringLiteral("R");
+        if (std::ranges::any_of(ink, [&](int x) { return x < red.left(); }))
+            shown.prepend(QStringLiteral("—"));
+        if (std::ranges::any_of(ink, [&](int x) { return x > red.right(); }))
+            shown.append(QStringLiteral("—"));
+        return shown;
+    }
+    // Whether XFCE comes to record the items as `ids` and to show `ink`
+    // around the other item; keeps the screen as `name`.
+    bool placed(const QStringList& ids, const QString& ink, const QString& name) {
+        QImage screen;
+        const bool shown = eventually([&] {
+            screen = desktop.screenshot();
+            return known() == ids && inkAroundOther(screen) == ink;
+        });
+        e2e::saveScreen(screen, desktop.host().name, name);
+        return shown;
+    }
+};
+
+// The menu's placement entries rewrite XFCE's known items, which the panel
+// follows, and the order outlives the panel.
+TEST_F(PlacementInXfce, MenuEntriesReorderKnownItemsAndTheOrderOutlivesThePanel) {
+    // "New" places each new separator right after the one whose menu was used.
+    QList<e2e::StoredSeparator> stored;
+    for (int made = 1; made <= 3; ++made) {
+        ASSERT_TRUE(eventually([&] {
+            stored = e2e::storedSeparators(desktop.configHome());
+            return stored.size() == made && !serviceWithId(stored.last().id).isEmpty();
+        }));
+        if (made < 3) {
+            ASSERT_TRUE(host->choose(serviceWithId(stored.last().id), QStringLiteral("New")));
+        }
+    }
+    const QString a = stored[0].id, b = stored[1].id, c = stored[2].id;
+    const QString before = QStringLiteral("—R"), after = QStringLiteral("—R—");
+    EXPECT_TRUE(placed({a, b, c, otherId}, before, QStringLiteral("placement-new")))
+        << known().join(QLatin1Char(' ')).toStdString();
+    ASSERT_TRUE(host->choose(serviceWithId(c), QStringLiteral("Move Right")));
+    EXPECT_TRUE(placed({a, b, otherId, c}, after, QStringLiteral("placement-moved-right")));
+    ASSERT_TRUE(host->choose(serviceWithId(c), QStringLiteral("Move Left")));
+    EXPECT_TRUE(placed({a, b, c, otherId}, before, QStringLiteral("placement-moved-left")));
+    ASSERT_TRUE(host->chooseNested(serviceWithId(a), {QStringLiteral("Place After"), otherTitle}));
+    EXPECT_TRUE(placed({b, c, otherId, a}, after, QStringLiteral("placement-after-other")));
+
+    const QString failure = desktop.restartHost();
+    ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
+    ASSERT_TRUE(eventually([&] { return host->itemServices().size() == 4; }));
+    EXPECT_EQ(known(), (QStringList{b, c, otherId, a}));
+    EXPECT_TRUE(placed({b, c, otherId, a}, after, QStringLiteral("placement-after-panel-restart")));
+    EXPECT_TRUE(gapsel.running());
+}
 
 class PlacementOnLxqt : public PlacementBesideOtherItem {
 protected:

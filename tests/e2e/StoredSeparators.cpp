@@ -14,21 +14,22 @@ namespace e2e {
 
 namespace {
 const QString key = QStringLiteral("separators");
+} // namespace
 
 QString preferencesFile(const QString& configHome) {
     return configHome + QStringLiteral("/" GAPSEL_BUNDLE_ID ".plist");
 }
-} // namespace
 
-QList<StoredSeparator> storedSeparators(const QString& configHome) {
+QVariantMap preferences(const QString& configHome) {
     QFile file(preferencesFile(configHome));
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    const auto root = PropertyList::parse(file.readAll());
+    return PropertyList::parse(file.readAll()).value_or(QVariantMap());
+}
+
+QList<StoredSeparator> storedSeparators(const QString& configHome) {
     QList<StoredSeparator> separators;
-    if (!root)
-        return separators;
-    for (const QVariant& record : root->value(key).toList()) {
+    for (const QVariant& record : preferences(configHome).value(key).toList()) {
         const QJsonObject object = QJsonDocument::fromJson(record.toString().toUtf8()).object();
         separators.append({object.value(QStringLiteral("id")).toString(),
                            object.value(QStringLiteral("character")).toString()});
@@ -49,7 +50,9 @@ QList<StoredSeparator> seedSeparators(const QString& configHome, const QStringLi
                 .toJson(QJsonDocument::Compact)));
     }
     QFile file(preferencesFile(configHome));
-    if (!file.open(QIODevice::WriteOnly) || file.write(PropertyList::toXml({{key, records}})) < 0)
+    const QVariantMap stored{
+        {key, records}, {QStringLiteral("JX_Tooltip_statusBarButtonWelcomePopover"), qint64{1}}};
+    if (!file.open(QIODevice::WriteOnly) || file.write(PropertyList::toXml(stored)) < 0)
         return {};
     return separators;
 }

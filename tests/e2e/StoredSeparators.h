@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QVariantMap>
 
 namespace e2e {
 
@@ -15,11 +16,17 @@ struct StoredSeparator {
     QString character;
 };
 
+// Gapsel's preferences file below `configHome`, and what it holds (empty
+// when it is missing or unreadable).
+QString preferencesFile(const QString& configHome);
+QVariantMap preferences(const QString& configHome);
+
 // The separators in the preferences file below `configHome`, in list order.
 QList<StoredSeparator> storedSeparators(const QString& configHome);
 
 // Writes a preferences file that holds one separator per character, in this
-// order, as a user who set them up earlier has it. Returns them.
+// order, as a user who set them up earlier has it (the first-launch greeting
+// shown, which would otherwise stand over the tray). Returns them.
 QList<StoredSeparator> seedSeparators(const QString& configHome, const QStringList& characters);
 
 } // namespace e2e

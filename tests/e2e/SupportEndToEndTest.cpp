@@ -3,7 +3,7 @@
 
 #include "DesktopTest.h"
 #include "GapselProcess.h"
-#include "defaults/PropertyList.h"
+#include "StoredSeparators.h"
 #include "defaults/UserDefaults.h"
 #include "support/TestEnvironment.h"
 
@@ -21,59 +21,67 @@ using testing_support::processEventsUntil;
 
 namespace {
 
+const QString shareLink = QStringLiteral("https://flathub.org/apps/" GAPSEL_BUNDLE_ID);
+
+void writeScript(const QString& path, const QByteArray& body) {
+    QFile script(path);
+    if (script.open(QIODevice::WriteOnly) && script.write("#!/bin/sh\n" + body) > 0)
+        script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+}
+
 // Gapsel on a desktop of the test's own, with its own data and cache folders
 // and, first on its PATH, an xdg-open that only writes down what it was asked
-// to open.
+// to open and an xdg-mime that knows no software centre.
 class SupportEndToEnd : public e2e::DesktopTest {
 protected:
     void SetUp() override {
         DesktopTest::SetUp();
         if (IsSkipped() || HasFatalFailure())
             return;
-        environment = e2e::withRecordingOpener(desktop.environment(), home + QStringLiteral("/bin"),
-                                               openedLog());
+        const QString bin = home + QStringLiteral("/bin");
+        QDir().mkpath(bin);
+        writeScript(bin + QStringLiteral("/xdg-open"),
+                    "printf '%s\\n' \"$1\" >> '" + openedLog().toUtf8() + "'\n");
+        writeScript(bin + QStringLiteral("/xdg-mime"), "exit 0\n");
+        environment = desktop.environment();
+        environment.insert(QStringLiteral("PATH"),
+                           bin + QLatin1Char(':') + environment.value(QStringLiteral("PATH")));
         environment.insert(QStringLiteral("XDG_DATA_HOME"), dataHome());
         environment.insert(QStringLiteral("XDG_CACHE_HOME"), home + QStringLiteral("/cache"));
-        gapsel.setProcessEnvironment(environment);
-        gapsel.setProcessChannelMode(QProcess::ForwardedChannels);
     }
 
     void TearDown() override {
         // A relaunched Gapsel is no child of the test: its lock file names it.
         if (const auto pid = relaunchedPid())
             ::kill(*pid, SIGTERM);
-        e2e::endProcess(gapsel);
     }
 
-    void start(const QStringList& arguments = {}) {
-        gapsel.start(QStringLiteral(GAPSEL_EXECUTABLE), arguments);
-        ASSERT_TRUE(gapsel.waitForStarted());
-    }
-
-    QString xdotool(const QStringList& arguments) const {
-        QProcess tool;
-        tool.setProcessEnvironment(environment);
-        tool.start(QStringLiteral("xdotool"), arguments);
-        if (!tool.waitForFinished(10000))
-            tool.kill();
-        return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
-    }
-
-    QString visibleWindow(const QString& name) const {
-        return xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                        QStringLiteral("--name"), name});
-    }
-
-    QString preferencesPath() const {
-        return desktop.configHome() + QStringLiteral("/" GAPSEL_BUNDLE_ID ".plist");
-    }
-
-    QVariantMap preferences() const {
-        QFile file(preferencesPath());
-        if (!file.open(QIODevice::ReadOnly))
+    // Starts Gapsel after `earlierLaunches` launches; its item, once shown.
+    QString start(int earlierLaunches = 0) {
+        if (earlierLaunches > 0)
+            e2e::runDefaultsTool(environment,
+                                 {QStringLiteral("write"), QStringLiteral(GAPSEL_BUNDLE_ID),
+                                  QStringLiteral("JX_launchCount"), QStringLiteral("-int"),
+                                  QString::number(earlierLaunches)});
+        if (!gapsel.start(environment) ||
+            !eventually([&] { return host->itemServices().size() == 1; }))
             return {};
-        return PropertyList::parse(file.readAll()).value_or(QVariantMap());
+        return host->itemServices().at(0);
     }
+
+    // The first visible window that `search` (xdotool's terms) finds.
+    QString visibleWindow(const QStringList& search) const {
+        return desktop
+            .xdotool(QStringList{QStringLiteral("search"), QStringLiteral("--onlyvisible")} +
+                     search)
+            .section(QLatin1Char('\n'), 0, 0);
+    }
+    QString namedWindow(const QString& name) const {
+        return visibleWindow({QStringLiteral("--name"), name});
+    }
+
+    QString preferencesPath() const { return e2e::preferencesFile(desktop.configHome()); }
+    QVariantMap preferences() const { return e2e::preferences(desktop.configHome()); }
 
     std::optional<qint64> relaunchedPid() const {
         // The running instance's lock lies beside its preferences.
@@ -90,34 +98,31 @@ protected:
         return pid;
     }
 
+    QString openedLog() const { return home + QStringLiteral("/opened.txt"); }
     QStringList opened() const {
         QFile file(openedLog());
         if (!file.open(QIODevice::ReadOnly))
             return {};
         return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     }
-
-    QString openedLog() const { return home + QStringLiteral("/opened.txt"); }
     QString dataHome() const { return home + QStringLiteral("/data"); }
 
     const QString home = desktop.home();
     QProcessEnvironment environment;
-    QProcess gapsel;
+    e2e::GapselProcess gapsel;
 };
 
 TEST_F(SupportEndToEnd, SendFeedbackHandsXdgOpenTheFeedbackPageWithThisMachinesSystem) {
-    start();
-    ASSERT_TRUE(eventually([&] { return host->itemServices().size() == 1; }));
-    ASSERT_TRUE(host->chooseNested(host->itemServices().at(0),
-                                   {QStringLiteral("More"), QStringLiteral("Send Feedback…")}));
+    const QString item = start();
+    ASSERT_FALSE(item.isEmpty());
+    ASSERT_TRUE(
+        host->chooseNested(item, {QStringLiteral("More"), QStringLiteral("Send Feedback…")}));
     ASSERT_TRUE(eventually([&] { return !opened().isEmpty(); }));
 
     const QUrl url(opened().first());
     EXPECT_EQ(url.toString(QUrl::RemoveQuery), QStringLiteral("https://gapsel.app/feedback"));
-    const QUrlQuery query(url);
-    EXPECT_EQ(query.queryItemValue(QStringLiteral("product")), QStringLiteral("Gapsel"));
     const QStringList metadata =
-        query.queryItemValue(QStringLiteral("metadata"), QUrl::FullyDecoded).split(u'\n');
+        QUrlQuery(url).queryItemValue(QStringLiteral("metadata"), QUrl::FullyDecoded).split(u'\n');
     const auto line = [&](const QString& key) {
         for (const QString& entry : metadata)
             if (entry.startsWith(key + QStringLiteral(": ")))
@@ -128,22 +133,42 @@ TEST_F(SupportEndToEnd, SendFeedbackHandsXdgOpenTheFeedbackPageWithThisMachinesS
                     .startsWith(QSysInfo::prettyProductName() + QStringLiteral(" (Linux ")))
         << metadata.join(u'\n').toStdString();
     EXPECT_EQ(line(QStringLiteral("Session")).section(u' ', 1), QStringLiteral("(xcb)"));
-    EXPECT_FALSE(query.hasQueryItem(QStringLiteral("messageField")));
-    EXPECT_EQ(gapsel.state(), QProcess::Running);
+    EXPECT_TRUE(gapsel.running());
 }
 
-TEST_F(SupportEndToEnd, HoldingShiftControlAltAtStartShowsTheSupportWindow) {
-    const QStringList keys{QStringLiteral("shift"), QStringLiteral("ctrl"), QStringLiteral("alt")};
-    xdotool(QStringList{QStringLiteral("keydown")} + keys);
-    start();
-    const bool shown =
-        eventually([&] { return !visibleWindow(QStringLiteral("Gapsel Support")).isEmpty(); });
-    xdotool(QStringList{QStringLiteral("keyup")} + keys);
-    ASSERT_TRUE(shown);
-    // Give it a moment to be drawn before the picture is taken.
-    processEventsUntil([] { return false; }, 1500);
-    desktop.saveScreenshot(QStringLiteral("support-window"));
-    EXPECT_EQ(gapsel.state(), QProcess::Running);
+TEST_F(SupportEndToEnd, ShareAppOpensAWindowWhoseQrCodeIsTheShareLink) {
+    const QString item = start();
+    ASSERT_FALSE(item.isEmpty());
+    ASSERT_TRUE(host->chooseNested(item, {QStringLiteral("More"), QStringLiteral("Share App")}));
+    ASSERT_TRUE(
+        eventually([&] { return !namedWindow(QStringLiteral("^Share Gapsel$")).isEmpty(); }));
+    // What the screen shows as a QR code, read as zbarimg reads it.
+    QString decoded;
+    EXPECT_TRUE(eventually([&] {
+        desktop.saveScreenshot(QStringLiteral("share-window"));
+        decoded = desktop.output(QStringLiteral("zbarimg"),
+                                 {QStringLiteral("--quiet"), QStringLiteral("--raw"),
+                                  QStringLiteral(GAPSEL_E2E_OUTPUT_DIR "/xfce/share-window.png")});
+        return decoded == shareLink;
+    })) << decoded.toStdString();
+}
+
+TEST_F(SupportEndToEnd, RateAppAsksOnceAndItsFirstButtonOpensTheReviewPage) {
+    const QString item = start(1);
+    ASSERT_FALSE(item.isEmpty());
+    ASSERT_TRUE(host->chooseNested(item, {QStringLiteral("More"), QStringLiteral("Rate App")}));
+    QString alert;
+    ASSERT_TRUE(eventually([&] {
+        alert = visibleWindow({QStringLiteral("--pid"), QString::number(gapsel.processId())});
+        return !alert.isEmpty();
+    }));
+    desktop.xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), alert});
+    desktop.saveScreenshot(QStringLiteral("rate-alert"));
+    // Return presses the first button, "Rate in Software Centre".
+    desktop.xdotool({QStringLiteral("key"), QStringLiteral("Return")});
+    EXPECT_TRUE(eventually([&] { return opened() == QStringList{shareLink}; }))
+        << opened().join(QLatin1Char(' ')).toStdString();
+    EXPECT_TRUE(gapsel.running());
 }
 
 TEST_F(SupportEndToEnd, DeleteDataAndSettingsTrashesEverythingAndStartsAfresh) {
@@ -151,7 +176,7 @@ TEST_F(SupportEndToEnd, DeleteDataAndSettingsTrashesEverythingAndStartsAfresh) {
     QFile kept(dataHome() + QStringLiteral("/Gapsel/kept.txt"));
     ASSERT_TRUE(kept.open(QIODevice::WriteOnly));
     kept.close();
-    start({QStringLiteral("--support")});
+    ASSERT_TRUE(gapsel.start(environment, {QStringLiteral("--support")}));
     ASSERT_TRUE(eventually([&] { return preferences().contains(QStringLiteral("separators")); }));
     const QVariant separatorsBefore = preferences().value(QStringLiteral("separators"));
     // A counter of the kit's, written as another process would.
@@ -160,24 +185,27 @@ TEST_F(SupportEndToEnd, DeleteDataAndSettingsTrashesEverythingAndStartsAfresh) {
 
     QString window;
     ASSERT_TRUE(eventually([&] {
-        window = visibleWindow(QStringLiteral("Gapsel Support"));
+        window = namedWindow(QStringLiteral("Gapsel Support"));
         return !window.isEmpty();
     }));
     // The first button, "Delete Data & Settings", has the focus; in the
     // question, Cancel has it and Tab moves it to Delete.
-    const QString windowsBefore = visibleWindow(QStringLiteral(".*"));
-    xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
-    xdotool({QStringLiteral("key"), QStringLiteral("space")});
+    const auto windows = [&] {
+        return desktop.xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                QStringLiteral("--name"), QStringLiteral(".*")});
+    };
+    const QString windowsBefore = windows();
+    desktop.xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
+    desktop.xdotool({QStringLiteral("key"), QStringLiteral("space")});
     // The question is a window of its own.
-    const bool asked =
-        eventually([&] { return visibleWindow(QStringLiteral(".*")) != windowsBefore; });
+    const bool asked = eventually([&] { return windows() != windowsBefore; });
     processEventsUntil([] { return false; }, 1500);
     desktop.saveScreenshot(QStringLiteral("support-delete-question"));
     ASSERT_TRUE(asked);
-    xdotool({QStringLiteral("key"), QStringLiteral("Tab")});
-    xdotool({QStringLiteral("key"), QStringLiteral("space")});
+    desktop.xdotool({QStringLiteral("key"), QStringLiteral("Tab")});
+    desktop.xdotool({QStringLiteral("key"), QStringLiteral("space")});
 
-    ASSERT_TRUE(eventually([&] { return gapsel.state() == QProcess::NotRunning; }));
+    ASSERT_TRUE(eventually([&] { return !gapsel.running(); }));
     // The new instance counts launch 1, and reads and takes away the
     // relaunch's note.
     ASSERT_TRUE(eventually([&] {
@@ -197,10 +225,6 @@ TEST_F(SupportEndToEnd, DeleteDataAndSettingsTrashesEverythingAndStartsAfresh) {
         QDir(trash.filePath(QStringLiteral("files"))).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     EXPECT_EQ(trashed.size(), 2) << trashed.join(u' ').toStdString();
     EXPECT_TRUE(QFileInfo::exists(trash.filePath(QStringLiteral("files/Gapsel/kept.txt"))));
-    EXPECT_EQ(QDir(trash.filePath(QStringLiteral("info")))
-                  .entryList({QStringLiteral("*.trashinfo")})
-                  .size(),
-              2);
     EXPECT_FALSE(QFileInfo::exists(dataHome() + QStringLiteral("/Gapsel/kept.txt")));
 }
 

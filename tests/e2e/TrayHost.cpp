@@ -7,8 +7,6 @@
 #include <QDBusObjectPath>
 #include <QDBusVariant>
 
-#include <algorithm>
-
 namespace e2e {
 
 namespace {
@@ -37,6 +35,12 @@ bool succeeded(const QDBusMessage& reply) {
 TrayHost::TrayHost(QDBusConnection bus)
     : bus_(std::move(bus)) {
     platform::xdg::registerDBusTypes();
+}
+
+bool TrayHost::hostRegistered() const {
+    return readProperty(bus_, watcherService, QStringLiteral("/StatusNotifierWatcher"),
+                        watcherService, QStringLiteral("IsStatusNotifierHostRegistered"))
+        .toBool();
 }
 
 QStringList TrayHost::itemServices() const {
@@ -68,41 +72,31 @@ QDBusMessage TrayHost::callMenu(const QString& service, const QString& method,
     return bus_.call(call);
 }
 
-platform::xdg::DBusMenuLayoutItem TrayHost::menu(const QString& service) const {
+platform::xdg::DBusMenuLayoutItem TrayHost::menu(const QString& service, int parent) const {
     platform::xdg::DBusMenuLayoutItem root;
     const QDBusMessage reply =
-        callMenu(service, QStringLiteral("GetLayout"), {0, -1, QStringList()});
+        callMenu(service, QStringLiteral("GetLayout"), {parent, -1, QStringList()});
     if (succeeded(reply))
         reply.arguments().value(1).value<QDBusArgument>() >> root;
     return root;
 }
 
-int TrayHost::idOf(const QString& service, const QString& label) const {
-    for (const auto& entry : menu(service).children)
+int TrayHost::idOf(const QString& service, int parent, const QString& label) const {
+    for (const auto& entry : menu(service, parent).children)
         if (entry.properties.value(QStringLiteral("label")).toString() == label)
             return entry.id;
     return -1;
 }
 
 bool TrayHost::choose(const QString& service, const QString& label) const {
-    if (!succeeded(callMenu(service, QStringLiteral("AboutToShow"), {0})))
-        return false;
-    const int id = idOf(service, label);
-    if (id < 0)
-        return false;
-    const auto event = [&](int entry, const QString& name) {
-        return succeeded(callMenu(service, QStringLiteral("Event"),
-                                  {entry, name, QVariant::fromValue(QDBusVariant(0)), 0u}));
-    };
-    return event(0, QStringLiteral("opened")) && event(id, QStringLiteral("clicked")) &&
-           event(0, QStringLiteral("closed"));
+    return chooseNested(service, {label});
 }
 
 bool TrayHost::chooseInGroups(const QString& service, const QString& label) const {
     if (!succeeded(callMenu(service, QStringLiteral("AboutToShowGroup"),
                             {QVariant::fromValue(QList<int>{0})})))
         return false;
-    const int id = idOf(service, label);
+    const int id = idOf(service, 0, label);
     if (id < 0)
         return false;
     const platform::xdg::DBusMenuEventList events{
@@ -116,24 +110,11 @@ bool TrayHost::chooseInGroups(const QString& service, const QString& label) cons
 
 bool TrayHost::chooseNested(const QString& service, const QStringList& labels) const {
     int parent = 0;
-    if (!succeeded(callMenu(service, QStringLiteral("AboutToShow"), {parent})))
-        return false;
     for (const QString& label : labels) {
-        platform::xdg::DBusMenuLayoutItem level;
-        const QDBusMessage reply =
-            callMenu(service, QStringLiteral("GetLayout"), {parent, 1, QStringList()});
-        if (!succeeded(reply))
+        if (!succeeded(callMenu(service, QStringLiteral("AboutToShow"), {parent})))
             return false;
-        reply.arguments().value(1).value<QDBusArgument>() >> level;
-        const auto entry =
-            std::find_if(level.children.cbegin(), level.children.cend(), [&](const auto& child) {
-                return child.properties.value(QStringLiteral("label")).toString() == label;
-            });
-        if (entry == level.children.cend())
-            return false;
-        parent = entry->id;
-        if (label != labels.last() &&
-            !succeeded(callMenu(service, QStringLiteral("AboutToShow"), {parent})))
+        parent = idOf(service, parent, label);
+        if (parent < 0)
             return false;
     }
     const auto event = [&](int entry, const QString& name) {

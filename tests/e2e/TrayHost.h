@@ -19,6 +19,8 @@ class TrayHost {
 public:
     explicit TrayHost(QDBusConnection bus);
 
+    // Whether the watcher knows a host; false while there is no watcher.
+    bool hostRegistered() const;
     // The bus names of the items the watcher knows, in its order.
     QStringList itemServices() const;
     QVariant itemProperty(const QString& service, const QString& name) const;
@@ -33,13 +35,13 @@ public:
     // when the pointer moves into them), chooses the last entry and closes the
     // menu. False when an entry is not there or a call fails.
     bool chooseNested(const QString& service, const QStringList& labels) const;
-    // The labels and enabled states of the menu's top-level entries.
-    platform::xdg::DBusMenuLayoutItem menu(const QString& service) const;
+    // The menu's entries below `parent` (0: the whole menu), with their properties.
+    platform::xdg::DBusMenuLayoutItem menu(const QString& service, int parent = 0) const;
 
 private:
     QDBusMessage callMenu(const QString& service, const QString& method,
                           const QVariantList& arguments) const;
-    int idOf(const QString& service, const QString& label) const;
+    int idOf(const QString& service, int parent, const QString& label) const;
 
     QDBusConnection bus_;
 };

@@ -67,6 +67,14 @@ double relativeLuminance(QRgb colour) {
            0.0722 * channelLuminance(qBlue(colour));
 }
 
+// The contrast ratio (WCAG 2: from 1:1 to 21:1, of relative luminances) of
+// two colours.
+double contrastRatio(QRgb a, QRgb b) {
+    const double la = relativeLuminance(a);
+    const double lb = relativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
 // Whether the pixels of `box` in `now` were all there before, somewhere
 // along the same rows of `area`: an item the host only moved to make room.
 bool movedFromBefore(const QImage& before, const QImage& now, const QRect& box, const QRect& area) {
@@ -127,12 +135,6 @@ bool menuShown(const QImage& before, const QImage& now, const QRect& panel) {
             if (!panel.contains(x, y) && differs(before.pixel(x, y), now.pixel(x, y)))
                 ++changed;
     return changed >= menuPixels;
-}
-
-double contrastRatio(QRgb a, QRgb b) {
-    const double la = relativeLuminance(a);
-    const double lb = relativeLuminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 double glyphContrast(const QImage& screen, const QRect& glyph, const QRect& panel) {

@@ -25,10 +25,6 @@ QString shapeOf(const QRect& glyph);
 // Whether something the size of a menu appeared outside the panel.
 bool menuShown(const QImage& before, const QImage& now, const QRect& panel);
 
-// The contrast ratio (WCAG 2: from 1:1 to 21:1, of relative luminances) of
-// two colours.
-double contrastRatio(QRgb a, QRgb b);
-
 // How well a glyph stands out from the panel around it: the contrast ratio of
 // its most distinct pixel against the colour most of its surroundings have.
 double glyphContrast(const QImage& screen, const QRect& glyph, const QRect& panel);

@@ -3,12 +3,11 @@
 
 #include "VirtualDesktop.h"
 
+#include "TrayHost.h"
 #include "XwdImage.h"
 #include "support/TestEnvironment.h"
 
 #include <QDBusConnectionInterface>
-#include <QDBusMessage>
-#include <QDBusVariant>
 #include <QDir>
 #include <QFile>
 
@@ -46,16 +45,6 @@ void stop(QProcess& process) {
         process.kill();
     }
     process.waitForFinished();
-}
-
-bool hostIsRegistered(const QDBusConnection& bus) {
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        watcherService, QStringLiteral("/StatusNotifierWatcher"),
-        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
-    call << watcherService << QStringLiteral("IsStatusNotifierHostRegistered");
-    const QDBusMessage reply = bus.call(call);
-    return reply.type() == QDBusMessage::ReplyMessage &&
-           reply.arguments().value(0).value<QDBusVariant>().variant().toBool();
 }
 
 // A session bus that lets every local user in, for hosts that run as a user
@@ -140,16 +129,13 @@ QString VirtualDesktop::startWithoutHost() {
 void VirtualDesktop::reservePanelArea() const {
     const QRect& panel = host_.panel;
     const int top = panel.top() == 0 ? panel.height() : 0;
-    QProcess xprop;
-    xprop.setProcessEnvironment(environment_);
-    xprop.start(QStringLiteral("xprop"),
-                {QStringLiteral("-root"), QStringLiteral("-f"), QStringLiteral("_NET_WORKAREA"),
-                 QStringLiteral("32c"), QStringLiteral("-set"), QStringLiteral("_NET_WORKAREA"),
-                 QStringLiteral("0, %1, %2, %3")
-                     .arg(top)
-                     .arg(screenWidth)
-                     .arg(screenHeight - panel.height())});
-    xprop.waitForFinished(10000);
+    run(QStringLiteral("xprop"),
+        {QStringLiteral("-root"), QStringLiteral("-f"), QStringLiteral("_NET_WORKAREA"),
+         QStringLiteral("32c"), QStringLiteral("-set"), QStringLiteral("_NET_WORKAREA"),
+         QStringLiteral("0, %1, %2, %3")
+             .arg(top)
+             .arg(screenWidth)
+             .arg(screenHeight - panel.height())});
 }
 
 QString VirtualDesktop::startDisplay() {
@@ -208,8 +194,8 @@ QString VirtualDesktop::startHost() {
                                host_.arguments);
     if (!hostProcess_.waitForStarted())
         return host_.program + QStringLiteral(" does not start");
-    const QDBusConnection connection = bus();
-    if (!testing_support::processEventsUntil([&] { return hostIsRegistered(connection); },
+    const TrayHost tray(bus());
+    if (!testing_support::processEventsUntil([&] { return tray.hostRegistered(); },
                                              hostStartTimeoutMs))
         return host_.program +
                QStringLiteral(" never registered as a StatusNotifierItem host; its log:\n") +
@@ -220,10 +206,7 @@ QString VirtualDesktop::startHost() {
 
 QImage VirtualDesktop::settledScreen() const {
     // Escape leaves what a host shows at its start (GNOME's overview).
-    QProcess key;
-    key.setProcessEnvironment(environment_);
-    key.start(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("Escape")});
-    key.waitForFinished(10000);
+    xdotool({QStringLiteral("key"), QStringLiteral("Escape")});
     QImage last = screenshot();
     testing_support::processEventsUntil(
         [&] {
@@ -269,6 +252,19 @@ QString VirtualDesktop::run(const QString& program, const QStringList& arguments
     return {};
 }
 
+QString VirtualDesktop::output(const QString& program, const QStringList& arguments) const {
+    QProcess process;
+    process.setProcessEnvironment(environment_);
+    process.start(program, arguments);
+    if (!process.waitForFinished(20000))
+        process.kill();
+    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+}
+
+QString VirtualDesktop::xdotool(const QStringList& arguments) const {
+    return output(QStringLiteral("xdotool"), arguments);
+}
+
 QDBusConnection VirtualDesktop::bus() const {
     return QDBusConnection::connectToBus(busAddress_, hostConnectionName());
 }
@@ -284,14 +280,18 @@ QImage VirtualDesktop::screenshot() const {
 }
 
 void VirtualDesktop::saveScreenshot(const QString& name) const {
-    const QString folder = QStringLiteral(GAPSEL_E2E_OUTPUT_DIR);
-    QDir().mkpath(folder);
-    screenshot().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
+    saveScreen(screenshot(), host_.name, name);
 }
 
 QString VirtualDesktop::hostLog() const {
     return readAll(home_ + QStringLiteral("/host.log")) +
            readAll(home_ + QStringLiteral("/bus.log"));
+}
+
+void saveScreen(const QImage& screen, const QString& host, const QString& name) {
+    const QString folder = QStringLiteral(GAPSEL_E2E_OUTPUT_DIR "/") + host;
+    QDir().mkpath(folder);
+    screen.save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
 } // namespace e2e

@@ -50,7 +50,7 @@ public:
     QDBusConnection bus() const;
     // The whole screen, as `xwd` dumps it; null if that fails.
     QImage screenshot() const;
-    // Keeps the screen as it is now in the tests' output folder, as `name`.png.
+    // Keeps the screen as it is now in the tests' output folder, as <host>/<name>.png.
     void saveScreenshot(const QString& name) const;
     // The screen once the host has finished its start: no more animations.
     QImage settledScreen() const;
@@ -63,6 +63,9 @@ public:
     // Runs a program on the desktop to its end. Returns what failed, or an
     // empty string.
     QString run(const QString& program, const QStringList& arguments) const;
+    // Runs a program on the desktop to its end and returns what it printed.
+    QString output(const QString& program, const QStringList& arguments) const;
+    QString xdotool(const QStringList& arguments) const;
 
 private:
     QString startDisplay();
@@ -83,5 +86,8 @@ private:
     QProcess hostProcess_;
     std::vector<std::unique_ptr<QProcess>> services_;
 };
+
+// Keeps `screen` in the tests' output folder as <host>/<name>.png.
+void saveScreen(const QImage& screen, const QString& host, const QString& name);
 
 } // namespace e2e

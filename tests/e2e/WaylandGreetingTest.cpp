@@ -5,9 +5,8 @@
 // can place a window beside the tray: the greeting arrives as a desktop
 // notification, which a real notification daemon (mako) shows and expires.
 
+#include "DesktopTest.h"
 #include "GapselProcess.h"
-#include "Host.h"
-#include "VirtualDesktop.h"
 #include "support/TestEnvironment.h"
 
 #include <QDBusArgument>
@@ -18,8 +17,6 @@
 #include <QStandardPaths>
 
 #include <gtest/gtest.h>
-
-#include <cstdio>
 
 using testing_support::processEventsUntil;
 
@@ -57,16 +54,16 @@ QStringList shownNotifications(const QDBusConnection& bus) {
     return texts;
 }
 
-TEST(WaybarGreeting, ArrivesAsANotificationThatExpiresAfterFiveSeconds) {
-    const e2e::Host& waybar = e2e::hostNamed(QStringLiteral("waybar"));
-    if (!e2e::chosenHosts().contains(waybar.name) || !waybar.installed())
-        GTEST_SKIP() << "Waybar is not chosen or not installed";
+class WaybarGreeting : public e2e::DesktopTest {
+protected:
+    WaybarGreeting()
+        : DesktopTest(QStringLiteral("waybar")) {}
+};
+
+TEST_F(WaybarGreeting, ArrivesAsANotificationThatExpiresAfterFiveSeconds) {
     if (QStandardPaths::findExecutable(QStringLiteral("mako")).isEmpty())
         GTEST_SKIP() << "mako is not installed (Debian: mako-notifier)";
-    e2e::VirtualDesktop desktop{testing_support::freshFolder(QStringLiteral("waybar-greeting")),
-                                waybar};
-    const QString failure = desktop.start();
-    ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
+    const e2e::Host& waybar = desktop.host();
     const QString socket = waylandSocket(desktop);
     ASSERT_FALSE(socket.isEmpty()) << "sway opened no Wayland socket";
     desktop.setVariable(QStringLiteral("WAYLAND_DISPLAY"), socket);
@@ -91,8 +88,6 @@ TEST(WaybarGreeting, ArrivesAsANotificationThatExpiresAfterFiveSeconds) {
     const auto greeted = [&] { return shownNotifications(bus).contains(greeting); };
     const bool shown = processEventsUntil(greeted, 10000);
     const qint64 shownAt = launched.elapsed();
-    const QString folder = QStringLiteral(GAPSEL_E2E_OUTPUT_DIR "/waybar");
-    QDir().mkpath(folder);
     // The daemon draws it a moment after it lists it.
     QImage screen;
     processEventsUntil(
@@ -101,20 +96,18 @@ TEST(WaybarGreeting, ArrivesAsANotificationThatExpiresAfterFiveSeconds) {
             return screen.copy(corner) != before;
         },
         3000);
-    screen.save(folder + QStringLiteral("/greeting.png"));
+    e2e::saveScreen(screen, waybar.name, QStringLiteral("greeting"));
     const bool gone = shown && processEventsUntil([&] { return !greeted(); }, 10000);
     const qint64 shownFor = launched.elapsed() - shownAt;
     // Polling and a busy machine stretch the five seconds a little.
     const bool passed = gone && shownFor >= 4000 && shownFor <= 7500;
-    std::printf("[host-check] waybar greeting %s %s\n", passed ? "pass" : "FAIL",
-                shown ? qPrintable(QStringLiteral("\"%1\" shown %2 ms after the start, for %3 ms")
-                                       .arg(greeting)
-                                       .arg(shownAt)
-                                       .arg(gone ? QString::number(shownFor)
-                                                 : QStringLiteral("more than 10000")))
-                      : "no notification within 10 s");
-    std::fflush(stdout);
-    EXPECT_TRUE(passed);
+    e2e::hostCheck(
+        waybar.name, "greeting", passed,
+        shown ? QStringLiteral("\"%1\" shown %2 ms after the start, for %3 ms")
+                    .arg(greeting)
+                    .arg(shownAt)
+                    .arg(gone ? QString::number(shownFor) : QStringLiteral("more than 10000"))
+              : QStringLiteral("no notification within 10 s"));
     e2e::endProcess(mako);
 }
 

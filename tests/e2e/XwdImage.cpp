@@ -3,9 +3,8 @@
 
 #include "XwdImage.h"
 
+#include <QSysInfo>
 #include <QtEndian>
-
-#include <bit>
 
 namespace e2e {
 
@@ -26,49 +25,37 @@ enum Field : int {
 };
 
 constexpr qsizetype colourEntrySize = 12;
-
-quint32 headerField(const QByteArray& dump, int field) {
-    return qFromBigEndian<quint32>(dump.constData() + 4 * field);
-}
-
-int channel(quint32 pixel, quint32 mask) {
-    return mask ? static_cast<int>((pixel & mask) >> std::countr_zero(mask)) : 0;
-}
+constexpr int leastSignificantFirst = 0;
 } // namespace
 
 QImage fromXwd(const QByteArray& dump) {
     if (dump.size() < 4 * FieldCount)
         return {};
-    const auto width = static_cast<int>(headerField(dump, Width));
-    const auto height = static_cast<int>(headerField(dump, Height));
-    const qsizetype bytesPerLine = headerField(dump, BytesPerLine);
-    const qsizetype pixelsStart =
-        headerField(dump, HeaderSize) + colourEntrySize * headerField(dump, ColourCount);
-    // Lines may be padded beyond their pixels: a pixel's size is its own field.
-    const qsizetype bytesPerPixel = headerField(dump, BitsPerPixel) / 8;
-    if (width <= 0 || height <= 0 || (bytesPerPixel != 3 && bytesPerPixel != 4) ||
+    const auto field = [&](Field index) {
+        return qFromBigEndian<quint32>(dump.constData() + 4 * index);
+    };
+    const auto width = static_cast<int>(field(Width));
+    const auto height = static_cast<int>(field(Height));
+    const qsizetype bytesPerLine = field(BytesPerLine);
+    const qsizetype pixelsStart = field(HeaderSize) + colourEntrySize * field(ColourCount);
+    // Pixels 0x00RRGGBB in this machine's byte order are Qt's RGB32; packed
+    // three-byte ones its BGR888 when the least significant byte comes first.
+    const bool leastFirst = field(ByteOrder) == leastSignificantFirst;
+    QImage::Format format = QImage::Format_Invalid;
+    if (field(BitsPerPixel) == 24)
+        format = leastFirst ? QImage::Format_BGR888 : QImage::Format_RGB888;
+    else if (field(BitsPerPixel) == 32 &&
+             leastFirst == (QSysInfo::ByteOrder == QSysInfo::LittleEndian))
+        format = QImage::Format_RGB32;
+    if (width <= 0 || height <= 0 || format == QImage::Format_Invalid ||
+        field(RedMask) != 0xff0000 || field(GreenMask) != 0xff00 || field(BlueMask) != 0xff ||
         dump.size() < pixelsStart + bytesPerLine * height)
         return {};
-    const bool mostSignificantFirst = headerField(dump, ByteOrder) == 1;
-    const quint32 masks[] = {headerField(dump, RedMask), headerField(dump, GreenMask),
-                             headerField(dump, BlueMask)};
-
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y) {
-        const auto* line =
-            reinterpret_cast<const uchar*>(dump.constData() + pixelsStart + y * bytesPerLine);
-        for (int x = 0; x < width; ++x) {
-            quint32 pixel = 0;
-            for (qsizetype byte = 0; byte < bytesPerPixel; ++byte) {
-                const qsizetype shift = mostSignificantFirst ? bytesPerPixel - 1 - byte : byte;
-                pixel |= quint32{line[x * bytesPerPixel + byte]} << (8 * shift);
-            }
-            image.setPixel(
-                x, y,
-                qRgb(channel(pixel, masks[0]), channel(pixel, masks[1]), channel(pixel, masks[2])));
-        }
-    }
-    return image;
+    const QImage image(reinterpret_cast<const uchar*>(dump.constData() + pixelsStart), width,
+                       height, bytesPerLine, format);
+    // Copied either way: the dump's buffer ends here.
+    return format == QImage::Format_RGB32 ? image.copy()
+                                          : image.convertToFormat(QImage::Format_RGB32);
 }
 
 } // namespace e2e

@@ -8,8 +8,8 @@
 
 namespace e2e {
 
-// The image in an X window dump, as `xwd` writes it: true-colour pixels of
-// three or four bytes. Anything else gives a null image.
+// The image in an X window dump, as `xwd` writes it of the tests' 24-bit
+// screens: pixels of three or four bytes. Anything else gives a null image.
 QImage fromXwd(const QByteArray& dump);
 
 } // namespace e2e
