@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: The Gapsel developers
 
 #include "shortcuts/HotKeyRegistry.h"
+#include "menubar/JXMenu.h"
 #include "platform/sim/SimHotKeys.h"
 
 #include <gtest/gtest.h>
@@ -59,8 +60,11 @@ TEST_F(Registry, EnabledAndMenuOpenReevaluateOncePerRealChange) {
     EXPECT_TRUE(hotKeys.registrations().empty());
     EXPECT_FALSE(hotKeys.press(0x28, 0x1000));
     EXPECT_EQ(changesAfter([&] { registry.setEnabled(false); }), 0u);
+    // A registration while suspended holds no grab until the grabs come back.
+    EXPECT_TRUE(add({0x00, 0x1000}, u"b"_s).has_value());
+    EXPECT_TRUE(hotKeys.registrations().empty());
     EXPECT_EQ(changesAfter([&] { registry.setEnabled(true); }), 4u);
-    EXPECT_EQ(hotKeys.registrations().size(), 1u);
+    EXPECT_EQ(hotKeys.registrations().size(), 2u);
 
     EXPECT_EQ(changesAfter([&] { menuOpen.set(true); }), 4u);
     EXPECT_EQ(changesAfter([&] { menuOpen.set(true); }), 0u);
@@ -71,17 +75,21 @@ TEST_F(Registry, EnabledAndMenuOpenReevaluateOncePerRealChange) {
     EXPECT_TRUE(hotKeys.press(0x28, 0x1000 | 0x400));
     EXPECT_FALSE(hotKeys.press(0x28, 0x200));
     menuOpen.set(false);
-    EXPECT_EQ(hotKeys.registrations().size(), 1u);
+    EXPECT_EQ(hotKeys.registrations().size(), 2u);
     EXPECT_EQ(calls, (QStringList{u"a down"_s}));
 }
 
-TEST_F(Registry, ARegistrationWhileSuspendedHoldsNoGrab) {
-    add(ctrlK, u"a"_s);
-    registry.setEnabled(false);
-    EXPECT_TRUE(add({0x00, 0x1000}, u"b"_s).has_value());
-    EXPECT_TRUE(hotKeys.registrations().empty());
-    registry.setEnabled(true);
-    EXPECT_EQ(hotKeys.registrations().size(), 2u);
+TEST(MenuNotice, MenusTellTheShortcutServiceWhenTheyOpenAndClose) {
+    auto& flag = MenuOpenFlag::shared();
+    std::vector<bool> told;
+    const auto connection = flag.changed.connect([&](bool open) { told.push_back(open); });
+    JXMenu menu;
+    menu.menuWillOpen();
+    EXPECT_TRUE(flag.isOpen());
+    menu.menuDidClose();
+    menu.menuDidClose();
+    flag.changed.disconnect(connection);
+    EXPECT_EQ(told, (std::vector<bool>{true, false}));
 }
 
 } // namespace
