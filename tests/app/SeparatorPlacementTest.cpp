@@ -33,10 +33,7 @@ protected:
         sim.trayHosts.setHosts({host});
         placement = std::make_unique<app::SeparatorPlacement>(
             sim.trayHosts, sim.trayPlacement, sim.pasteboard, sim.queue, app::SeparatorKeys(suite));
-        view =
-            std::make_unique<app::SeparatorsView>(sim.statusBar, statusItems, sim.queue, services(),
-                                                  app::SeparatorKeys(suite), placement.get());
-        sim.queue.runUntilIdle();
+        start(placement.get());
     }
     void restart(TrayHost host) {
         view.reset();
