@@ -24,30 +24,23 @@ namespace {
 
 constexpr int deadlineMs = 20000;
 
-class GapselProcess : public ::testing::Test {
-protected:
+// A runtime folder must be private, or Qt will not use it.
+QString privateFolder(const QString& path) {
+    QDir().mkpath(path);
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return path;
+}
+
+// Processes still running at the end are killed as the test's QProcesses go.
+struct GapselProcess : ::testing::Test {
     void SetUp() override {
         const QString home = testing_support::freshFolder(u"gapsel"_s);
         configFolder_ = home + u"/config"_s;
-        runtimeFolder_ = home + u"/runtime"_s;
         QDir().mkpath(configFolder_);
-        QDir().mkpath(runtimeFolder_);
-        // The runtime folder must be private, or Qt will not use it.
-        QFile::setPermissions(runtimeFolder_,
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        runtimeFolder_ = privateFolder(home + u"/runtime"_s);
     }
 
-    void TearDown() override {
-        for (auto& process : processes_) {
-            if (process->state() != QProcess::NotRunning) {
-                process->kill();
-                process->waitForFinished(deadlineMs);
-            }
-        }
-    }
-
-    QProcess& start(const QStringList& arguments = {},
-                    QProcess::ProcessChannelMode channels = QProcess::ForwardedChannels,
+    QProcess& start(const QStringList& arguments,
                     const std::function<void(QProcessEnvironment&)>& adjust = {}) {
         auto process = std::make_unique<QProcess>();
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -58,7 +51,6 @@ protected:
         if (adjust)
             adjust(environment);
         process->setProcessEnvironment(environment);
-        process->setProcessChannelMode(channels);
         process->start(QStringLiteral(GAPSEL_EXECUTABLE), arguments);
         EXPECT_TRUE(process->waitForStarted(deadlineMs));
         processes_.push_back(std::move(process));
@@ -91,14 +83,6 @@ protected:
         return launchCountOnDisk() == count;
     }
 
-    static void endCleanly(QProcess& process) {
-        process.terminate();
-        ASSERT_TRUE(process.waitForFinished(deadlineMs));
-        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
-        EXPECT_EQ(process.exitCode(), 0);
-    }
-
-private:
     QString configFolder_;
     QString runtimeFolder_;
     std::vector<std::unique_ptr<QProcess>> processes_;
@@ -107,17 +91,15 @@ private:
 // Whichever runtime folder it is given, a second start finds the first by its
 // preferences file, says so and leaves without counting a launch.
 TEST_F(GapselProcess, ASecondStartWhileRunningLeavesAndChangesNothing) {
-    QProcess& running = start({}, QProcess::SeparateChannels);
+    QProcess& running = start({});
     ASSERT_TRUE(waitForLaunchCount(1));
 
-    const QString otherRuntime = testing_support::freshFolder(u"runtime"_s);
-    QFile::setPermissions(otherRuntime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QString otherRuntime = privateFolder(testing_support::freshFolder(u"runtime"_s));
     for (const QString& runtime : {QString(), otherRuntime}) {
-        QProcess& again =
-            start({u"--support"_s}, QProcess::SeparateChannels, [&](auto& environment) {
-                if (!runtime.isEmpty())
-                    environment.insert(u"XDG_RUNTIME_DIR"_s, runtime);
-            });
+        QProcess& again = start({u"--support"_s}, [&](auto& environment) {
+            if (!runtime.isEmpty())
+                environment.insert(u"XDG_RUNTIME_DIR"_s, runtime);
+        });
         ASSERT_TRUE(again.waitForFinished(deadlineMs));
         EXPECT_EQ(again.exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(again.exitCode(), 0);
@@ -132,7 +114,9 @@ TEST_F(GapselProcess, ASecondStartWhileRunningLeavesAndChangesNothing) {
     while (!log.contains("asked for: support") && running.waitForReadyRead(deadlineMs))
         log += running.readAllStandardError();
     EXPECT_TRUE(log.contains("asked for: support")) << log.toStdString();
-    endCleanly(running);
+    running.terminate();
+    ASSERT_TRUE(running.waitForFinished(deadlineMs));
+    EXPECT_EQ(running.exitCode(), 0);
 }
 
 // Answered before any connection to a display: there is none here.
@@ -149,7 +133,7 @@ TEST_F(GapselProcess, TheCommandLineIsAnsweredWithoutADisplay) {
         {{u"stray"_s}, 2, "", "Usage: gapsel"},
     };
     for (const auto& row : table) {
-        QProcess& gapsel = start(row.arguments, QProcess::SeparateChannels, [](auto& environment) {
+        QProcess& gapsel = start(row.arguments, [](auto& environment) {
             environment.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
             environment.remove(u"DISPLAY"_s);
             environment.remove(u"WAYLAND_DISPLAY"_s);
@@ -164,31 +148,6 @@ TEST_F(GapselProcess, TheCommandLineIsAnsweredWithoutADisplay) {
         EXPECT_EQ(output.isEmpty(), row.output.isEmpty()) << output.toStdString();
     }
     EXPECT_EQ(launchCountOnDisk(), 0);
-}
-
-// Each start counts one launch, a relaunched one too once the instance it
-// replaces has ended.
-TEST_F(GapselProcess, ARelaunchedInstanceWaitsForTheRunningOneToEnd) {
-    QProcess& running = start();
-    ASSERT_TRUE(waitForLaunchCount(1));
-
-    QProcess& relaunched = start({u"--new-instance"_s}, QProcess::MergedChannels);
-    QByteArray output;
-    while (!output.contains("Waiting for the running instance to quit") &&
-           relaunched.waitForReadyRead(deadlineMs))
-        output += relaunched.readAll();
-    ASSERT_TRUE(output.contains("Waiting for the running instance to quit"))
-        << output.toStdString();
-    EXPECT_EQ(launchCountOnDisk(), 1);
-
-    endCleanly(running);
-    ASSERT_TRUE(waitForLaunchCount(2));
-    EXPECT_EQ(relaunched.state(), QProcess::Running);
-    endCleanly(relaunched);
-
-    QProcess& next = start();
-    ASSERT_TRUE(waitForLaunchCount(3));
-    endCleanly(next);
 }
 
 } // namespace

@@ -24,9 +24,7 @@ protected:
     // As the application does it: the step is queued, the separators shown.
     void launch() {
         sim.queue.async([this] { step.run(); });
-        view = std::make_unique<app::SeparatorsView>(sim.statusBar, statusItems, sim.queue,
-                                                     services(), app::SeparatorKeys(suite));
-        sim.queue.runUntilIdle();
+        start();
     }
 
     app::PostLaunchStep step{*kit, pending, pending, statusItems, sim.queue};

@@ -29,19 +29,14 @@ const QString volume = u"volume"_s;
 
 class PlacementTest : public separators_testing::SeparatorsTest {
 protected:
+    // Starts, or starts again, on this host.
     void startOn(TrayHost host) {
+        view.reset();
+        placement.reset();
         sim.trayHosts.setHosts({host});
         placement = std::make_unique<app::SeparatorPlacement>(
             sim.trayHosts, sim.trayPlacement, sim.pasteboard, sim.queue, app::SeparatorKeys(suite));
-        view =
-            std::make_unique<app::SeparatorsView>(sim.statusBar, statusItems, sim.queue, services(),
-                                                  app::SeparatorKeys(suite), placement.get());
-        sim.queue.runUntilIdle();
-    }
-    void restart(TrayHost host) {
-        view.reset();
-        placement.reset();
-        startOn(host);
+        start(placement.get());
     }
     // The menu's entries between Remove and the first line.
     QStringList placementEntries() {
@@ -75,7 +70,7 @@ TEST_F(PlacementTest, EachHostOffersOnlyWhatWorksThere) {
         {{TrayHostKind::Xfce, {}, -1}, u"Copy Separator ID"_s},
     };
     for (const auto& [host, entries] : cases) {
-        restart(host);
+        startOn(host);
         EXPECT_EQ(placementEntries().join(QLatin1Char(',')), entries)
             << host.process.toStdString() << int(host.kind);
         const QString tip = app::moveSeparatorTip(host.kind);
@@ -118,7 +113,7 @@ TEST_F(PlacementTest, XfceMovesOwnIdsInKnownItemsAndPlacesNewOnesAfterTheirSourc
     choose(1, {u"New"_s});
     EXPECT_EQ(known(), (QStringList{id(1), id(3), u"old"_s, id(2), chat, volume, id(0)}));
     const int writes = sim.trayPlacement.knownItemsWrites;
-    restart(xfce);
+    startOn(xfce);
     EXPECT_EQ(sim.trayPlacement.knownItemsWrites, writes);
 }
 
@@ -153,7 +148,7 @@ TEST_F(PlacementTest, SortingHostsKeepThePlaceTheUserChoseAcrossRestartsAndRenam
 
     sim.trayPlacement.sortKeys.clear();
     sim.trayPlacement.setOtherItems({});
-    restart(plasma);
+    startOn(plasma);
     EXPECT_EQ(sim.trayPlacement.sortKeys.value(id(1)).title, after);
     // The anchor comes back renamed: the separator follows it.
     sim.trayPlacement.setOtherItems({{chat, u"Messages"_s, chatItem.category}});
@@ -198,7 +193,7 @@ TEST_F(PlacementTest, AHostKnownOnlyLaterStillGetsTheListInOrder) {
         tray.sortKeys.clear();
         tray.setKnownItemsOf(xfce.xfcePlugin, {chat});
         sim.trayHosts.setHasWatcher(false);
-        restart(host);
+        startOn(host);
         sim.trayHosts.setHasWatcher(true);
         sim.queue.runUntilIdle();
         EXPECT_EQ(observed(), expected) << host.process.toStdString();

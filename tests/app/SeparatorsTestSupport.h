@@ -24,9 +24,10 @@ protected:
         : KitFixture(earlierLaunches) {}
 
     // Shows the separators, as the application does at start-up.
-    void start() {
-        view = std::make_unique<app::SeparatorsView>(sim.statusBar, statusItems, sim.queue,
-                                                     services(), app::SeparatorKeys(suite));
+    void start(app::SeparatorPlacement* placement = nullptr) {
+        view =
+            std::make_unique<app::SeparatorsView>(sim.statusBar, statusItems, sim.queue, services(),
+                                                  app::SeparatorKeys(suite), placement);
         sim.queue.runUntilIdle();
     }
 

@@ -43,28 +43,28 @@ TEST_F(SeparatorsTest, AnEmptyListBecomesOneEmDashSeparatorStoredAndShown) {
     }
 }
 
+// Long and multi-line characters are shown and copied as they are.
 TEST_F(SeparatorsTest, NewCopiesTheCharacterOrMakesAnEmDashFromABlank) {
-    store({separator(u"—"), separator(u"•"), separator(u" "), separator(u"\t")});
+    const QString family = u"👩‍👩‍👧 and more"_s;
+    const QStringList characters{u"—"_s, u"•"_s, u" "_s, u"\t"_s, family, u"a\nb"_s};
+    QList<app::SeparatorItem> list;
+    for (const QString& character : characters)
+        list.append({QUuid::createUuid(), character});
+    store(list);
     start();
-    for (std::size_t index = 0; index < 4; ++index)
+    for (std::size_t index = 0; index < 6; ++index)
         choose(index, {u"New"_s});
 
-    const auto list = stored();
-    ASSERT_EQ(list.size(), 8);
-    QStringList added;
-    for (qsizetype index = 4; index < 8; ++index)
-        added.append(list[index].character);
-    EXPECT_EQ(added, (QStringList{u"—"_s, u"•"_s, u"—"_s, u"—"_s}));
-    EXPECT_EQ(titles(),
-              (QStringList{u"—"_s, u"•"_s, u" "_s, u"\t"_s, u"—"_s, u"•"_s, u"—"_s, u"—"_s}));
-    EXPECT_EQ(item(7).autosaveName(), list[7].idString());
-    EXPECT_EQ(sim.statusBar.createdCount(), 8);
+    const QStringList added{u"—"_s, u"•"_s, u"—"_s, u"—"_s, family, u"a\nb"_s};
+    EXPECT_EQ(titles(), characters + added);
+    ASSERT_EQ(stored().size(), 12);
+    EXPECT_EQ(stored().last().character, u"a\nb"_s);
+    EXPECT_EQ(item(11).autosaveName(), stored().last().idString());
+    EXPECT_EQ(sim.statusBar.createdCount(), 12);
 }
 
-TEST_F(SeparatorsTest, RemoveIsOfferedWithTwoOrMoreAndRemovesOnlyItsOwnSeparator) {
+TEST_F(SeparatorsTest, RemoveIsOfferedWithTwoAndRemovesOnlyItsOwnSeparator) {
     start();
-    EXPECT_EQ(menuOf(0).at(1), u"Remove (disabled)"_s);
-    item(0).closeMenu();
     choose(0, {u"New"_s});
     choose(1, {u"New"_s});
     const auto before = stored();
@@ -102,24 +102,6 @@ TEST_F(SeparatorsTest, ChoosingTabShowsATabAndChecksTabInTheSameStatusItem) {
     EXPECT_EQ(sim.statusBar.createdCount(), 1);
 }
 
-TEST_F(SeparatorsTest, ReducedOpacityDimsEverySeparatorAtOnce) {
-    store({separator(u"—"), separator(u"·"), separator(u"|")});
-    start();
-    const auto dimmed = [this] {
-        QList<bool> result;
-        for (SimStatusItem* shown : items())
-            result.append(shown->simButton().appearsDisabled());
-        return result;
-    };
-    Defaults::set(app::keys::reducedOpacity(suite), true);
-    sim.queue.runUntilIdle();
-    EXPECT_EQ(dimmed(), (QList<bool>{true, true, true}));
-    Defaults::set(app::keys::reducedOpacity(suite), false);
-    sim.queue.runUntilIdle();
-    EXPECT_EQ(dimmed(), (QList<bool>{false, false, false}));
-    EXPECT_EQ(sim.statusBar.createdCount(), 3);
-}
-
 TEST_F(SeparatorsTest, ARepairThatCannotBeStoredShowsOneSeparatorAndDoesNotRetryForEver) {
     // A folder where the temporary file goes makes every write fail, as a
     // full disk would.
@@ -146,6 +128,13 @@ TEST_F(SeparatorsTest, ChangesWithinOneTurnAreShownOnce) {
     EXPECT_EQ(titles(), (QStringList{u"—"_s, u"|"_s}));
     EXPECT_EQ(sim.statusBar.createdCount(), 2);
     EXPECT_EQ(item(0).simButton().titleWrites(), rendered + 1);
+    // Reduced opacity dims every separator and lifts from every one.
+    for (const bool reduced : {true, false}) {
+        Defaults::set(app::keys::reducedOpacity(suite), reduced);
+        sim.queue.runUntilIdle();
+        EXPECT_EQ(item(0).simButton().appearsDisabled(), reduced);
+        EXPECT_EQ(item(1).simButton().appearsDisabled(), reduced);
+    }
 }
 
 // --- Stored lists that are not what Gapsel writes -----------------------------
@@ -196,16 +185,6 @@ TEST_F(SeparatorsTest, ADuplicatedIdentityShowsOnceAndIsLoggedOnce) {
     store({twin, {twin.id, u"|"_s}});
     sim.queue.runUntilIdle();
     EXPECT_EQ(menuOf(0).at(1), u"Remove (disabled)"_s);
-}
-
-TEST_F(SeparatorsTest, LongAndMultiLineCharactersAreShownAsTheyAre) {
-    const QString family = u"👩‍👩‍👧 and more"_s;
-    const QString twoLines = u"a\nb"_s;
-    store({{QUuid::createUuid(), family}, {QUuid::createUuid(), twoLines}});
-    start();
-    EXPECT_EQ(titles(), (QStringList{family, twoLines}));
-    choose(0, {u"New"_s});
-    EXPECT_EQ(stored().last().character, family);
 }
 
 TEST_F(SeparatorsTest, AnUnreadableListIsRecordedBeforeItIsReplaced) {

@@ -10,12 +10,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-class ErrorLog : public ::testing::Test {
-protected:
-    void SetUp() override { debug::InMemoryLog::shared().clear(); }
-};
-
-TEST_F(ErrorLog, RecordsTheErrorItsContextAndWhereItWasSeen) {
+// Cancellations are left out.
+TEST(ErrorLog, RecordsTheErrorItsContextAndWhereItWasSeen) {
+    debug::InMemoryLog::shared().clear();
+    EXPECT_FALSE(kit::logError(platform::Error::cancellation(u"cancelled"_s)));
     const auto record =
         kit::logError(platform::Error::failure(u"disk full"_s), {{u"path"_s, u"/var/x"_s}});
     const int line = __LINE__ - 1;
@@ -27,12 +25,6 @@ TEST_F(ErrorLog, RecordsTheErrorItsContextAndWhereItWasSeen) {
     EXPECT_TRUE(record->contains(u"line: %1"_s.arg(line)));
     EXPECT_TRUE(record->contains(u"fileLine: ErrorLogTest.cpp:%1"_s.arg(line)));
     EXPECT_EQ(debug::InMemoryLog::shared().lines(), QStringList{*record});
-}
-
-TEST_F(ErrorLog, LeavesCancellationsOut) {
-    const auto record = kit::logError(platform::Error::cancellation(u"cancelled"_s));
-    EXPECT_FALSE(record);
-    EXPECT_TRUE(debug::InMemoryLog::shared().lines().isEmpty());
 }
 
 } // namespace

@@ -21,10 +21,8 @@ struct LaunchAtLogin : ::testing::Test {
     platform::sim::SimMainQueue queue;
     JXApp::LaunchAtLoginObservable launchAtLogin{loginItems, alerts, queue};
 
-    int logLinesContaining(const QString& text) {
-        const QStringList lines = debug::InMemoryLog::shared().lines();
-        return static_cast<int>(std::count_if(
-            lines.begin(), lines.end(), [&](const QString& line) { return line.contains(text); }));
+    qsizetype logLinesContaining(const QString& text) {
+        return debug::InMemoryLog::shared().lines().filter(text).size();
     }
 };
 } // namespace
@@ -40,7 +38,7 @@ TEST_F(LaunchAtLogin, IsOnOnlyWhenTheServiceReportsItEnabled) {
     for (const auto& [status, expected] : cases) {
         SCOPED_TRACE(static_cast<int>(status));
         loginItems.currentStatus = status;
-        const int before = logLinesContaining(approval);
+        const qsizetype before = logLinesContaining(approval);
         EXPECT_EQ(launchAtLogin.isEnabled(), expected);
         EXPECT_EQ(launchAtLogin.isEnabled(), expected);
         EXPECT_EQ(logLinesContaining(approval) - before,

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -18,50 +19,171 @@ using platform::Error;
 
 namespace {
 
-class Relaunch : public ::testing::Test {
-protected:
-    void SetUp() override { debug::InMemoryLog::shared().clear(); }
-
-    QVariant stored(const char* key) {
-        return launches.suite().persistentDomain().value(QString::fromLatin1(key));
-    }
-    QStringList loggedErrors() const { return debug::InMemoryLog::shared().lines(); }
-    const platform::sim::SimApplication& application() const { return launches.sim.application; }
-    void failLaunchesOf(const QString& location, const QString& reason) {
-        launches.sim.workspace.failLaunchesOf(location, Error::failure(reason));
-    }
-    void installElsewhere() {
-        launches.sim.workspace.installApplication(launches.sim.bundle.identifier, installed);
-    }
-
-    const QString installed = u"/usr/bin/gapsel"_s;
-
-    Launches launches;
-};
-
-TEST_F(Relaunch, StartsANewInstanceThenQuitsAndTheNextStartKnows) {
-    JXKit& kit = launches.launch();
-    kit.relaunch();
-    launches.sim.queue.runUntilIdle();
-
-    EXPECT_EQ(launches.sim.workspace.launchRequests(), QStringList{launches.sim.bundle.location});
-    EXPECT_EQ(application().terminateRequests(), 1);
-    EXPECT_EQ(application().exitRequests(), 0);
-    EXPECT_EQ(stored("JXApp_wasRelaunched"), QVariant(true));
-
-    EXPECT_TRUE(launches.launch().wasRelaunched());
-    EXPECT_FALSE(launches.launch().wasRelaunched());
+QVariant stored(Launches& launches, const char* key) {
+    return launches.suite().persistentDomain().value(QString::fromLatin1(key));
 }
 
-TEST_F(Relaunch, ForceExitsAtOnceAndSettingsCanBeAskedFor) {
+const QString bundle = u"/opt/gapsel/bin/gapsel"_s;
+const QString installed = u"/usr/bin/gapsel"_s;
+
+// Each launch a day after the last; the third follows a relaunch, which is a
+// launch like any other for the count and the first-launch date.
+TEST(LaunchBookkeeping, LaunchesCountOnAndKeepTheFirstDate) {
+    Launches launches;
+    const QDateTime firstDate = launches.sim.queue.now();
+    for (qint64 count = 1; count <= 3; ++count) {
+        SCOPED_TRACE(count);
+        if (count == 3)
+            launches.suite().set(true, u"JXApp_wasRelaunched"_s);
+        JXKit& kit = launches.launch();
+        EXPECT_EQ(kit.launchCount(), count);
+        EXPECT_EQ(kit.isFirstLaunch(), count == 1);
+        EXPECT_EQ(kit.isSecondLaunch(), count == 2);
+        EXPECT_EQ(kit.wasRelaunched(), count == 3);
+        EXPECT_EQ(kit.firstLaunchDate(), firstDate);
+        EXPECT_EQ(kit.launchDate(), launches.sim.queue.now());
+        EXPECT_EQ(stored(launches, "JX_launchCount"), QVariant(count));
+        EXPECT_EQ(stored(launches, "JX_firstLaunchDate").toDateTime(), firstDate);
+        launches.sim.queue.advance(86400);
+    }
+}
+
+TEST(LaunchBookkeeping, RunOnceAnswersTrueOncePerIdentifierAcrossLaunches) {
+    Launches launches;
+    JXKit& first = launches.launch();
+    EXPECT_TRUE(first.runOnce(u"rateOnTheAppStorePrompt"_s));
+    EXPECT_FALSE(first.runOnce(u"rateOnTheAppStorePrompt"_s));
+    JXKit& later = launches.launch();
+    EXPECT_FALSE(later.runOnce(u"rateOnTheAppStorePrompt"_s));
+    EXPECT_TRUE(later.runOnce(u"rateOnTheAppStorePrompt "_s));
+    EXPECT_EQ(stored(launches, "JX_App_runOnce__rateOnTheAppStorePrompt"), QVariant(true));
+}
+
+TEST(LaunchBookkeeping, WrongTypedBookkeepingReadsAsAbsentAndIsRepaired) {
+    Launches launches;
+    launches.suite().set(u"seven"_s, u"JX_launchCount"_s);
+    launches.suite().set(u"yesterday"_s, u"JX_firstLaunchDate"_s);
+    launches.suite().set(qint64(1), u"JX_App_runOnce__hint"_s);
+    launches.suite().set(u"yes"_s, u"JXApp_wasRelaunched"_s);
+    JXKit& kit = launches.launch();
+    EXPECT_EQ(stored(launches, "JX_launchCount"), QVariant(qint64(1)));
+    EXPECT_EQ(stored(launches, "JX_firstLaunchDate"), QVariant(launches.sim.queue.now()));
+    EXPECT_FALSE(kit.wasRelaunched());
+    EXPECT_TRUE(kit.runOnce(u"hint"_s));
+    EXPECT_EQ(stored(launches, "JX_App_runOnce__hint"), QVariant(true));
+}
+
+TEST(LaunchBookkeeping, LaunchArgumentsAreCapturedWhenLaunchingFinishes) {
+    Launches launches;
+    launches.sim.application.setLaunchArguments({u"gapsel"_s, u"--x"_s});
+    JXKit& kit = launches.launch();
+    EXPECT_FALSE(kit.launchArguments());
+    launches.sim.application.finishLaunching();
+    EXPECT_EQ(kit.launchArguments(), QStringList({u"gapsel"_s, u"--x"_s}));
+}
+
+TEST(LaunchBookkeeping, QuitEndsTheApplicationFromTheMainQueue) {
+    Launches launches;
+    JXKit& kit = launches.launch();
+    kit.quit(true);
+    EXPECT_EQ(launches.sim.application.exitRequests(), 0);
+    launches.sim.queue.runUntilIdle();
+    EXPECT_EQ(launches.sim.application.exitRequests(), 1);
+    EXPECT_EQ(launches.sim.application.terminateRequests(), 0);
+}
+
+enum class Broken { nothing, bundle, bundleWithCopy, bundleAndCopy, shell };
+enum class Ending { runsOn, terminated, exited };
+
+// Relaunched `calls` times with what is `broken` (the copy is installed
+// elsewhere): how many launches were asked for (the bundle, then the copy,
+// again and again), how this instance ended, whether the next start knows it
+// was relaunched, what was logged (a pattern per line, split by ';') and
+// whether the failure was shown.
+TEST(Relaunch, StartsANewInstanceThroughWhatWorksOrRunsOn) {
+    constexpr RelaunchOptions plain, forced{.force = true}, viaShell{.useShell = true};
+    constexpr RelaunchOptions withSettings{.showSettingsAfterRelaunch = true};
+    constexpr RelaunchOptions shellLogOnly{.logFailureOnly = true, .useShell = true};
+    constexpr RelaunchOptions shellForced{.force = true, .useShell = true};
+    const struct {
+        const char* name;
+        RelaunchOptions options;
+        Broken broken;
+        int calls;
+        qsizetype started;
+        Ending ending;
+        bool wasRelaunched;
+        const char* logged;
+        bool alerted;
+    } table[] = {
+        {"plain, twice", plain, Broken::nothing, 2, 1, Ending::terminated, true, "", false},
+        {"forced", forced, Broken::nothing, 1, 1, Ending::exited, true, "", false},
+        {"copy", plain, Broken::bundleWithCopy, 1, 2, Ending::terminated, true,
+         "executable gone.*isFallback: false", false},
+        // No longer in progress: the user may try again.
+        {"both, twice", withSettings, Broken::bundleAndCopy, 2, 4, Ending::runsOn, false,
+         "executable gone.*isFallback: false;not executable.*isFallback: true;"
+         "executable gone;not executable",
+         false},
+        {"no copy", plain, Broken::bundle, 1, 1, Ending::runsOn, false,
+         "executable gone;com.gapsel.Gapsel.*isFallback: true", false},
+        // The flags stay as written, so the next start by hand counts as the
+        // relaunch; still in progress, a second call does nothing.
+        {"shell, twice", viaShell, Broken::shell, 2, 0, Ending::runsOn, true, "no shell", true},
+        {"shell, log only", shellLogOnly, Broken::shell, 1, 0, Ending::runsOn, true, "no shell",
+         false},
+        {"shell, forced", shellForced, Broken::shell, 1, 0, Ending::runsOn, true, "", false},
+    };
+    for (const auto& row : table) {
+        SCOPED_TRACE(row.name);
+        debug::InMemoryLog::shared().clear();
+        Launches launches;
+        auto& sim = launches.sim;
+        if (row.broken != Broken::nothing && row.broken != Broken::shell)
+            sim.workspace.failLaunchesOf(bundle, Error::failure(u"executable gone"_s));
+        if (row.broken == Broken::bundleWithCopy || row.broken == Broken::bundleAndCopy)
+            sim.workspace.installApplication(sim.bundle.identifier, installed);
+        if (row.broken == Broken::bundleAndCopy)
+            sim.workspace.failLaunchesOf(installed, Error::failure(u"not executable"_s));
+        if (row.broken == Broken::shell)
+            sim.workspace.failProgramStarts(Error::failure(u"no shell"_s));
+        JXKit& kit = launches.launch();
+        for (int call = 0; call < row.calls; ++call) {
+            kit.relaunch(row.options);
+            sim.queue.runUntilIdle();
+        }
+
+        const QStringList alternating{bundle, installed, bundle, installed};
+        EXPECT_EQ(sim.workspace.launchRequests(), alternating.first(row.started));
+        EXPECT_EQ(sim.application.terminateRequests(), int(row.ending == Ending::terminated));
+        EXPECT_EQ(sim.application.exitRequests(), int(row.ending == Ending::exited));
+        EXPECT_EQ(stored(launches, "JXApp_wasRelaunched"), QVariant(row.wasRelaunched));
+        if (row.options.showSettingsAfterRelaunch) {
+            EXPECT_EQ(stored(launches, "JX_isShowingSettingsAfterRelaunch"), QVariant(false));
+        }
+        const QStringList lines = debug::InMemoryLog::shared().lines();
+        const QStringList patterns = QString::fromUtf8(row.logged).split(u';', Qt::SkipEmptyParts);
+        ASSERT_EQ(lines.size(), patterns.size()) << lines.join(u'\n').toStdString();
+        for (qsizetype index = 0; index < lines.size(); ++index) {
+            const QRegularExpression pattern(patterns[index],
+                                             QRegularExpression::DotMatchesEverythingOption);
+            EXPECT_TRUE(pattern.match(lines[index]).hasMatch()) << lines[index].toStdString();
+        }
+        QStringList shown;
+        for (const Error& error : sim.alerts.presentedErrors())
+            shown.append(error.description);
+        EXPECT_EQ(shown, row.alerted ? QStringList{u"no shell"_s} : QStringList());
+        EXPECT_EQ(launches.launch().wasRelaunched(), row.wasRelaunched);
+        EXPECT_FALSE(launches.launch().wasRelaunched());
+    }
+}
+
+TEST(Relaunch, SettingsOpenInTheNextLaunchOnlyOnceTheMainQueueRuns) {
+    Launches launches;
     int settingsOpened = 0;
     launches.sim.settingsWindow.installOpener([&] { ++settingsOpened; });
-    JXKit& kit = launches.launch();
-    kit.relaunch({.force = true, .showSettingsAfterRelaunch = true});
+    launches.launch().relaunch({.showSettingsAfterRelaunch = true});
     launches.sim.queue.runUntilIdle();
-
-    EXPECT_EQ(application().exitRequests(), 1);
-    EXPECT_EQ(application().terminateRequests(), 0);
     EXPECT_EQ(settingsOpened, 0);
 
     launches.launch();
@@ -73,78 +195,17 @@ TEST_F(Relaunch, ForceExitsAtOnceAndSettingsCanBeAskedFor) {
     EXPECT_EQ(settingsOpened, 1) << "only the launch after the relaunch";
 }
 
-TEST_F(Relaunch, CalledTwiceStartsOneInstance) {
-    JXKit& kit = launches.launch();
-    kit.relaunch();
-    kit.relaunch();
-    launches.sim.queue.runUntilIdle();
-    EXPECT_EQ(launches.sim.workspace.launchRequests().size(), 1);
-    EXPECT_EQ(application().terminateRequests(), 1);
-}
-
-TEST_F(Relaunch, FailedLaunchTriesTheInstalledApplication) {
-    failLaunchesOf(launches.sim.bundle.location, u"executable gone"_s);
-    installElsewhere();
-    JXKit& kit = launches.launch();
-    kit.relaunch();
-    launches.sim.queue.runUntilIdle();
-
-    EXPECT_EQ(launches.sim.workspace.launchRequests(),
-              QStringList({launches.sim.bundle.location, installed}));
-    EXPECT_EQ(application().terminateRequests(), 1);
-    ASSERT_EQ(loggedErrors().size(), 1);
-    EXPECT_TRUE(loggedErrors()[0].contains(QLatin1String("executable gone")));
-    EXPECT_TRUE(loggedErrors()[0].contains(QLatin1String("isFallback: false")));
-}
-
-TEST_F(Relaunch, WhenBothAttemptsFailThisInstanceRunsOnWithTheFlagsCleared) {
-    failLaunchesOf(launches.sim.bundle.location, u"executable gone"_s);
-    installElsewhere();
-    failLaunchesOf(installed, u"not executable"_s);
-    JXKit& kit = launches.launch();
-    kit.relaunch({.showSettingsAfterRelaunch = true});
-    launches.sim.queue.runUntilIdle();
-
-    EXPECT_EQ(application().terminateRequests() + application().exitRequests(), 0);
-    EXPECT_EQ(stored("JXApp_wasRelaunched"), QVariant(false));
-    EXPECT_EQ(stored("JX_isShowingSettingsAfterRelaunch"), QVariant(false));
-    ASSERT_EQ(loggedErrors().size(), 2);
-    EXPECT_TRUE(loggedErrors()[1].contains(QLatin1String("not executable")));
-    EXPECT_TRUE(loggedErrors()[1].contains(QLatin1String("isFallback: true")));
-
-    // No longer in progress: the user may try again.
-    kit.relaunch();
-    launches.sim.queue.runUntilIdle();
-    EXPECT_EQ(launches.sim.workspace.launchRequests().size(), 4);
-}
-
-TEST_F(Relaunch, WhenNoApplicationIsInstalledTheFallbackFailureIsRecorded) {
-    failLaunchesOf(launches.sim.bundle.location, u"executable gone"_s);
-    JXKit& kit = launches.launch();
-    kit.relaunch();
-    launches.sim.queue.runUntilIdle();
-
-    EXPECT_EQ(launches.sim.workspace.launchRequests().size(), 1);
-    EXPECT_EQ(stored("JXApp_wasRelaunched"), QVariant(false));
-    ASSERT_EQ(loggedErrors().size(), 2);
-    EXPECT_TRUE(loggedErrors()[1].contains(launches.sim.bundle.identifier));
-    EXPECT_TRUE(loggedErrors()[1].contains(QLatin1String("isFallback: true")));
-}
-
-TEST_F(Relaunch, ThroughTheShellThePathIsAnArgumentNotCommandText) {
+TEST(Relaunch, ThroughTheShellThePathIsAnArgumentNotCommandText) {
+    Launches launches;
     launches.sim.bundle.location = u"/opt/a\"b/$(reboot)/`id`/gapsel"_s;
-    JXKit& kit = launches.launch();
-    kit.relaunch({.useShell = true});
+    launches.launch().relaunch({.useShell = true});
     launches.sim.queue.runUntilIdle();
 
     ASSERT_EQ(launches.sim.workspace.programStarts().size(), 1);
     const auto& start = launches.sim.workspace.programStarts()[0];
     EXPECT_EQ(start.program, u"/bin/sh"_s);
-    ASSERT_EQ(start.arguments.size(), 4);
-    EXPECT_EQ(start.arguments[0], u"-c"_s);
-    EXPECT_FALSE(start.arguments[1].contains(QLatin1String("reboot")));
-    EXPECT_EQ(start.arguments[3], launches.sim.bundle.location);
-    EXPECT_EQ(application().terminateRequests(), 1);
+    EXPECT_EQ(start.arguments, kit::Relauncher::shellArguments(launches.sim.bundle.location));
+    EXPECT_EQ(launches.sim.application.terminateRequests(), 1);
 }
 
 // The shell command run for real against an executable whose folder name
@@ -170,40 +231,6 @@ TEST(ShellRelaunchCommand, StartsAHostilePathVerbatimAndRunsNothingElse) {
     ASSERT_TRUE(started.open(QIODevice::ReadOnly));
     EXPECT_EQ(QString::fromUtf8(started.readAll()), executable + u"\n--new-instance\n"_s);
     EXPECT_EQ(QDir(work).entryList(QDir::Files), QStringList{u"started"_s});
-}
-
-TEST_F(Relaunch, ShellFailureIsRecordedAndShownAndTheInstanceRunsOn) {
-    launches.sim.workspace.failProgramStarts(Error::failure(u"no shell"_s));
-    JXKit& kit = launches.launch();
-    kit.relaunch({.useShell = true});
-    launches.sim.queue.runUntilIdle();
-
-    ASSERT_EQ(loggedErrors().size(), 1);
-    EXPECT_TRUE(loggedErrors()[0].contains(QLatin1String("no shell")));
-    ASSERT_EQ(launches.sim.alerts.presentedErrors().size(), 1);
-    EXPECT_EQ(launches.sim.alerts.presentedErrors()[0].description, u"no shell"_s);
-    EXPECT_EQ(application().terminateRequests() + application().exitRequests(), 0);
-    // The flags stay as written, so the next start by hand counts as the relaunch.
-    EXPECT_EQ(stored("JXApp_wasRelaunched"), QVariant(true));
-
-    kit.relaunch({.useShell = true});
-    launches.sim.queue.runUntilIdle();
-    EXPECT_EQ(loggedErrors().size(), 1) << "still in progress: nothing more happens";
-}
-
-TEST_F(Relaunch, ShellFailureReportingFollowsTheFlags) {
-    launches.sim.workspace.failProgramStarts(Error::failure(u"no shell"_s));
-    JXKit& logOnly = launches.launch();
-    logOnly.relaunch({.logFailureOnly = true, .useShell = true});
-    launches.sim.queue.runUntilIdle();
-    EXPECT_EQ(loggedErrors().size(), 1);
-    EXPECT_TRUE(launches.sim.alerts.presentedErrors().isEmpty());
-
-    JXKit& forced = launches.launch();
-    forced.relaunch({.force = true, .useShell = true});
-    launches.sim.queue.runUntilIdle();
-    EXPECT_EQ(loggedErrors().size(), 1);
-    EXPECT_TRUE(launches.sim.alerts.presentedErrors().isEmpty());
 }
 
 } // namespace

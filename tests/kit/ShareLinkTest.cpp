@@ -27,14 +27,13 @@ TEST(ShareLink, TakesTheStorePageThenTheWebsiteThenTheMakersAppsPage) {
         EXPECT_EQ(kit::shareLink(c.metadata).toString(), c.link);
 }
 
+// What the code reads as is proven where the share window is read off the
+// screen; here, what it refuses.
 TEST(QrCode, EncodesLatin1TextOnlyAndLeavesAnythingElseEmpty) {
-    const QString link = u"https://flathub.org/apps/com.gapsel.Gapsel"_s;
-    const auto medium = kit::QrCode::encode(link, kit::QrErrorCorrection::Medium);
-    EXPECT_EQ(medium.size(), 29);
-    EXPECT_GT(kit::QrCode::encode(link, kit::QrErrorCorrection::High).size(), medium.size());
-    // The finder pattern's corner modules are dark.
-    EXPECT_TRUE(medium.isDark(0, 0));
-    EXPECT_TRUE(medium.isDark(28, 0));
+    EXPECT_EQ(kit::QrCode::encode(u"https://flathub.org/apps/com.gapsel.Gapsel"_s,
+                                  kit::QrErrorCorrection::Medium)
+                  .size(),
+              29);
     EXPECT_FALSE(kit::QrCode::encode(u"caf\u00e9"_s, kit::QrErrorCorrection::Medium).isEmpty());
     EXPECT_TRUE(kit::QrCode::encode(u"5 \u20ac"_s, kit::QrErrorCorrection::Medium).isEmpty());
     EXPECT_TRUE(kit::QrCode::encode(QString(), kit::QrErrorCorrection::Medium).isEmpty());

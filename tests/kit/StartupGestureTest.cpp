@@ -27,14 +27,6 @@ TEST(ModifierGesture, OnlyTheExactSetCountsWithLockAndPadFlagsIgnored) {
     EXPECT_FALSE(kit::holdsExactly({}, kit::debugModeGesture));
 }
 
-struct Journal {
-    QStringList entries;
-    StartupGestureHandlers handlers() {
-        return {[this] { entries.append(u"support"_s); },
-                [this] { entries.append(u"deletion"_s); }};
-    }
-};
-
 TEST(StartupGestures, EachStepWaitsForTheMainQueueAndNeedsExactlyItsKeys) {
     const struct {
         ModifierFlags held;
@@ -46,31 +38,31 @@ TEST(StartupGestures, EachStepWaitsForTheMainQueueAndNeedsExactlyItsKeys) {
     };
     for (const auto& row : table) {
         Launches launches;
-        Journal journal;
+        QStringList ran;
         launches.sim.modifiers.hold(row.held);
-        launches.launch(journal.handlers());
-        EXPECT_TRUE(journal.entries.isEmpty()) << "gestures wait for the main queue";
+        launches.launch({[&] { ran.append(u"support"_s); }, [&] { ran.append(u"deletion"_s); }});
+        EXPECT_TRUE(ran.isEmpty()) << "gestures wait for the main queue";
         launches.sim.queue.runUntilIdle();
-        EXPECT_EQ(journal.entries, row.ran) << row.ran.join(QLatin1Char(' ')).toStdString();
+        EXPECT_EQ(ran, row.ran) << row.ran.join(QLatin1Char(' ')).toStdString();
     }
 }
 
 TEST(StartupGestures, ScheduledWorkRunsInItsOrderAndSettlesDebugModeOnce) {
     Launches launches;
     launches.suite().set(true, u"JX_isShowingSettingsAfterRelaunch"_s);
-    Journal journal;
+    QStringList journal;
     // Each step changes the keys held, so each later step shows by what it
     // sees that it ran after the earlier one.
     StartupGestureHandlers handlers{[&] {
-                                        journal.entries.append(u"support"_s);
+                                        journal.append(u"support"_s);
                                         launches.sim.modifiers.hold(kit::dataDeletionGesture);
                                     },
                                     [&] {
-                                        journal.entries.append(u"deletion"_s);
+                                        journal.append(u"deletion"_s);
                                         launches.sim.modifiers.hold(kit::debugModeGesture);
                                     }};
     launches.sim.settingsWindow.installOpener([&] {
-        journal.entries.append(u"settings"_s);
+        journal.append(u"settings"_s);
         launches.sim.modifiers.hold({});
     });
     launches.sim.modifiers.hold(kit::supportWindowGesture);
@@ -78,7 +70,7 @@ TEST(StartupGestures, ScheduledWorkRunsInItsOrderAndSettlesDebugModeOnce) {
     JXKit& kit = launches.launch(handlers);
     launches.sim.queue.runUntilIdle();
 
-    EXPECT_EQ(journal.entries, QStringList({u"support"_s, u"deletion"_s, u"settings"_s}));
+    EXPECT_EQ(journal, QStringList({u"support"_s, u"deletion"_s, u"settings"_s}));
     EXPECT_TRUE(kit.isDebugMode()) << "settled after the deletion step, before the settings";
 }
 

@@ -2,7 +2,12 @@
 // SPDX-FileCopyrightText: The Gapsel developers
 
 #include "shortcuts/HotKeyRegistry.h"
+#include "menubar/JXMenu.h"
+#include "menubar/MenuBarItemCoordinator.h"
+#include "menubar/StatusItemRegistry.h"
 #include "platform/sim/SimHotKeys.h"
+#include "platform/sim/SimMainQueue.h"
+#include "platform/sim/SimStatusBar.h"
 
 #include <gtest/gtest.h>
 
@@ -59,8 +64,11 @@ TEST_F(Registry, EnabledAndMenuOpenReevaluateOncePerRealChange) {
     EXPECT_TRUE(hotKeys.registrations().empty());
     EXPECT_FALSE(hotKeys.press(0x28, 0x1000));
     EXPECT_EQ(changesAfter([&] { registry.setEnabled(false); }), 0u);
+    // A registration while suspended holds no grab until the grabs come back.
+    EXPECT_TRUE(add({0x00, 0x1000}, u"b"_s).has_value());
+    EXPECT_TRUE(hotKeys.registrations().empty());
     EXPECT_EQ(changesAfter([&] { registry.setEnabled(true); }), 4u);
-    EXPECT_EQ(hotKeys.registrations().size(), 1u);
+    EXPECT_EQ(hotKeys.registrations().size(), 2u);
 
     EXPECT_EQ(changesAfter([&] { menuOpen.set(true); }), 4u);
     EXPECT_EQ(changesAfter([&] { menuOpen.set(true); }), 0u);
@@ -71,17 +79,41 @@ TEST_F(Registry, EnabledAndMenuOpenReevaluateOncePerRealChange) {
     EXPECT_TRUE(hotKeys.press(0x28, 0x1000 | 0x400));
     EXPECT_FALSE(hotKeys.press(0x28, 0x200));
     menuOpen.set(false);
-    EXPECT_EQ(hotKeys.registrations().size(), 1u);
+    EXPECT_EQ(hotKeys.registrations().size(), 2u);
     EXPECT_EQ(calls, (QStringList{u"a down"_s}));
 }
 
-TEST_F(Registry, ARegistrationWhileSuspendedHoldsNoGrab) {
-    add(ctrlK, u"a"_s);
-    registry.setEnabled(false);
-    EXPECT_TRUE(add({0x00, 0x1000}, u"b"_s).has_value());
-    EXPECT_TRUE(hotKeys.registrations().empty());
-    registry.setEnabled(true);
-    EXPECT_EQ(hotKeys.registrations().size(), 2u);
+// The flag follows a status item's menu at once (not a turn later), tells
+// only real changes, and a menu that outlives the registry tells no one.
+TEST(MenuNotice, StatusItemMenusTellTheShortcutFlagWhenTheyOpenAndClose) {
+    platform::sim::SimMainQueue queue;
+    platform::sim::SimStatusBar bar;
+    MenuOpenFlag flag;
+    std::vector<bool> told;
+    const auto connection = flag.changed.connect([&](bool open) { told.push_back(open); });
+    auto registry = std::make_unique<menubar::StatusItemRegistry>();
+    registry->onMenuOpenClose([&](bool open) { flag.set(open); });
+    MenuBarItem description;
+    description.buildMenu = [](JXMenu& menu) {
+        menu.addCallbackItem(QStringLiteral("Entry"), [] {});
+    };
+    auto coordinator =
+        std::make_unique<MenuBarItem::Coordinator>(description, bar, *registry, queue);
+
+    auto& item = *bar.items().back();
+    item.openMenu();
+    EXPECT_TRUE(flag.isOpen());
+    item.closeMenu();
+    const std::shared_ptr<platform::Menu> menu = item.menu();
+    auto& jxMenu = dynamic_cast<JXMenu&>(*menu);
+    jxMenu.menuDidClose();
+    EXPECT_EQ(told, (std::vector<bool>{true, false}));
+
+    coordinator.reset();
+    registry.reset();
+    jxMenu.menuWillOpen();
+    EXPECT_FALSE(flag.isOpen());
+    flag.changed.disconnect(connection);
 }
 
 } // namespace

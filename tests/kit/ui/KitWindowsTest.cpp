@@ -17,13 +17,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QStringList labelTexts(const QWidget& window) {
-    QStringList texts;
-    for (const QLabel* label : window.findChildren<QLabel*>())
-        texts.append(label->text());
-    return texts;
-}
-
 TEST(AboutPanel, NamesTheWebsiteTheCopyrightAndTheLicenceWithLinks) {
     QList<QUrl> opened;
     kit::AboutPanel panel(
@@ -31,7 +24,9 @@ TEST(AboutPanel, NamesTheWebsiteTheCopyrightAndTheLicenceWithLinks) {
          u"Copyright \u00a9 The Gapsel developers"_s, u"GNU General Public License v3.0 or later"_s,
          QUrl(u"https://www.gnu.org/licenses/gpl-3.0.html"_s),
          [&opened](const QUrl& url) { opened.append(url); }});
-    const QStringList texts = labelTexts(panel);
+    QStringList texts;
+    for (const QLabel* label : panel.findChildren<QLabel*>())
+        texts.append(label->text());
     EXPECT_TRUE(texts.contains(u"Copyright \u00a9 The Gapsel developers"_s));
     EXPECT_TRUE(texts.contains(u"<a href=\"https://gapsel.app/\">gapsel.app</a>"_s));
     EXPECT_TRUE(texts.contains(QStringLiteral(
@@ -50,9 +45,6 @@ TEST(ShareAppScreen, CopiesAndOpensTheLinkAndClosesOnEscapeOrCtrlW) {
     const QUrl link(u"https://flathub.org/apps/com.gapsel.Gapsel"_s);
     QPointer<kit::ShareAppScreen> screen =
         kit::ShareAppScreen::open({u"Gapsel"_s, u"com.gapsel.Gapsel"_s, link, sim.platform()});
-    EXPECT_EQ(screen->windowTitle(), u"Share Gapsel"_s);
-    EXPECT_EQ(screen->width(), 340);
-
     for (QPushButton* button : screen->findChildren<QPushButton*>()) {
         if (button->text() == u"Copy Link"_s)
             button->click();

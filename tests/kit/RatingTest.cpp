@@ -1,0 +1,109 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Gapsel developers
+
+#include "KitTestSupport.h"
+#include "debug/InMemoryLog.h"
+#include "kit/LaunchKeys.h"
+#include "kit/PendingServices.h"
+#include "kit/ReviewRequest.h"
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+using kit_testing::Launches;
+
+namespace {
+
+struct RateAction : ::testing::Test {
+    Launches launches;
+    JXKit& secondLaunch = (launches.launch(), launches.launch());
+    kit::PendingServices services{secondLaunch, launches.sim.platform(), launches.sharedSuite()};
+    const kit::StoreApp gapsel = *kit::ownStoreRecord({std::nullopt, u"com.gapsel.Gapsel"_s});
+};
+
+// The first time asks which way, on a later turn; closed without a choice, it
+// opens nothing. Later times open the review page directly, in the software
+// centre when there is one.
+TEST_F(RateAction, AsksTheFirstTimeThenOpensTheReviewPage) {
+    launches.sim.alerts.answerNext({platform::AlertAnswer::firstButtonResponse + 2});
+    services.rateApp(gapsel);
+    EXPECT_TRUE(launches.sim.alerts.shownAlerts().isEmpty());
+    launches.sim.queue.runUntilIdle();
+    ASSERT_EQ(launches.sim.alerts.shownAlerts().size(), 1);
+    EXPECT_EQ(launches.sim.alerts.shownAlerts().first().buttons,
+              (QStringList{u"Rate on the App Store"_s, u"Send Feedback to Developer"_s}));
+    EXPECT_TRUE(launches.sim.workspace.openedUrls().isEmpty());
+    services.rateApp(gapsel);
+    launches.sim.urlSchemes.installHandler(u"appstream"_s);
+    services.rateApp(gapsel);
+    launches.sim.queue.runUntilIdle();
+
+    EXPECT_EQ(launches.sim.alerts.shownAlerts().size(), 1);
+    EXPECT_EQ(launches.sim.workspace.openedUrls(),
+              (QList<QUrl>{QUrl(u"https://flathub.org/apps/com.gapsel.Gapsel"_s),
+                           QUrl(u"appstream:com.gapsel.Gapsel"_s)}));
+}
+
+TEST_F(RateAction, AReviewPageThatNothingOpensIsLoggedAndShown) {
+    launches.sim.alerts.answerNext({platform::AlertAnswer::firstButtonResponse});
+    launches.sim.workspace.refuseScheme(u"https"_s);
+    services.rateApp(gapsel);
+    launches.sim.queue.runUntilIdle();
+
+    ASSERT_EQ(launches.sim.alerts.presentedErrors().size(), 1);
+    EXPECT_TRUE(launches.sim.alerts.presentedErrors().first().description.contains(
+        u"https://flathub.org/apps/com.gapsel.Gapsel"_s));
+}
+
+constexpr double day = 86400;
+const QList<int> milestones{6, 100, 500};
+
+struct ReviewRequest : ::testing::Test {
+    Launches launches;
+
+    // One launch `daysLater` after the previous one, consulting the service as
+    // the application does.
+    bool launch(double daysLater = 1) {
+        launches.sim.queue.advance(daysLater * day);
+        JXKit& kit = launches.launch();
+        return kit::requestReviewIfNeeded(kit, launches.sharedSuite(), launches.sim.queue.now(),
+                                          milestones);
+    }
+    qint64 count() { return Defaults::get(kit::reviewRequestCount(launches.sharedSuite())); }
+};
+
+TEST_F(ReviewRequest, TheFirstWeekNeverCountsThenTheSixthCountedLaunchIsAMilestone) {
+    launch(0);
+    launch(3);
+    EXPECT_FALSE(launch(4)); // exactly seven days after the first
+    EXPECT_EQ(count(), 0);
+    debug::InMemoryLog::shared().clear();
+    for (int counted = 1; counted <= 5; ++counted) {
+        EXPECT_FALSE(launch(1));
+        EXPECT_EQ(count(), counted);
+    }
+    EXPECT_TRUE(debug::InMemoryLog::shared().lines().isEmpty());
+    EXPECT_TRUE(launch(1));
+    EXPECT_EQ(count(), 6);
+    EXPECT_TRUE(
+        debug::InMemoryLog::shared().lines().join(QLatin1Char('\n')).contains(u"milestone 6"_s));
+    EXPECT_FALSE(launch(1));
+}
+
+// The first two launches never count, whatever the date.
+TEST_F(ReviewRequest, AFirstLaunchDatedInTheFutureKeepsItSilentUntilAWeekAfterThatDate) {
+    EXPECT_FALSE(launch(0));
+    EXPECT_FALSE(launch(30));
+    EXPECT_FALSE(launches.suite().persistentDomain().contains(u"JXApp_requestReview"_s));
+    const QDateTime future = launches.sim.queue.now().addDays(30);
+    Defaults::set(kit::launchKeys::firstLaunchDate(launches.sharedSuite()),
+                  std::optional<QDateTime>(future));
+    EXPECT_FALSE(launch(1));
+    EXPECT_FALSE(launch(35));
+    EXPECT_EQ(count(), 0);
+    launch(3);
+    EXPECT_EQ(count(), 1);
+}
+
+} // namespace
