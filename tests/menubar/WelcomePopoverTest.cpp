@@ -40,36 +40,31 @@ protected:
     int completions = 0;
 };
 
-TEST_F(WelcomePopoverTest, SaysHelloWithTheBundleNameAfterATenthOfASecondAndBounces) {
-    popover.show(item, [] {});
-    sim.queue.advance(0.099);
-    EXPECT_FALSE(sim.popover.isShown());
-    sim.queue.advance(0.001);
-    ASSERT_TRUE(sim.popover.isShown());
-    EXPECT_EQ(sim.popover.anchor(), item.get());
-    const platform::PopoverContent& content = sim.popover.content();
-    EXPECT_EQ(content.text, u"Hello, I'm "_s + sim.bundle.name);
-    EXPECT_TRUE(content.animates);
-    EXPECT_EQ(sim.popover.shakes().size(), 1);
-}
-
-TEST_F(WelcomePopoverTest, ReducedMotionShowsWithoutAnimationOrBounce) {
-    sim.motion.setReducesMotion(true);
-    greet();
-    ASSERT_TRUE(sim.popover.isShown());
-    EXPECT_FALSE(sim.popover.content().animates);
-    EXPECT_TRUE(sim.popover.shakes().isEmpty());
+TEST_F(WelcomePopoverTest, SaysHelloAfterATenthOfASecondAndBouncesUnlessMotionIsReduced) {
+    for (const bool reduced : {true, false}) {
+        SCOPED_TRACE(reduced);
+        sim.motion.setReducesMotion(reduced);
+        popover.show(item, [] {});
+        sim.queue.advance(0.099);
+        EXPECT_FALSE(sim.popover.isShown());
+        sim.queue.advance(0.001);
+        ASSERT_TRUE(sim.popover.isShown());
+        EXPECT_EQ(sim.popover.anchor(), item.get());
+        EXPECT_EQ(sim.popover.content().text, u"Hello, I'm "_s + sim.bundle.name);
+        EXPECT_EQ(sim.popover.content().animates, !reduced);
+        EXPECT_EQ(sim.popover.shakes().size(), reduced ? 0 : 1);
+        sim.queue.advance(5);
+    }
 }
 
 // Each way to end it completes exactly once, on a later turn, and leaves no
 // recognizer on the button; the timer still running later changes nothing.
 TEST_F(WelcomePopoverTest, EachEndingCompletesOnceAndCleansUp) {
-    struct Case {
+    const struct {
         const char* name;
         std::function<void()> end;
         bool menuOpens;
-    };
-    const QList<Case> cases{
+    } cases[] = {
         {"click on the greeting", [this] { sim.popover.click(); }, false},
         {"click on the item", [this] { simItem().simButton().click(); }, true},
         {"five seconds pass", [this] { sim.queue.advance(4.9); }, false},
@@ -80,7 +75,7 @@ TEST_F(WelcomePopoverTest, EachEndingCompletesOnceAndCleansUp) {
          },
          true},
     };
-    for (const Case& test : cases) {
+    for (const auto& test : cases) {
         SCOPED_TRACE(test.name);
         completions = 0;
         simItem().closeMenu();

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: The Gapsel developers
 
 #include "platform/linux/LinuxDeviceFacts.h"
+#include "platform/linux/SandboxFacts.h"
 #include "platform/linux/XdgFileManager.h"
 #include "platform/linux/XdgMail.h"
 #include "platform/linux/XkbLayout.h"
@@ -12,26 +13,70 @@
 
 #include <gtest/gtest.h>
 
-using platform::xdg::XdgFileManager;
+using namespace Qt::StringLiterals;
+using namespace platform::xdg;
 
 namespace {
 
+void write(const QString& path, const QByteArray& contents) {
+    QDir().mkpath(path.section(QLatin1Char('/'), 0, -2));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(contents);
+}
+
+// A Flatpak deployment as the sandbox describes it, from the remote `origin`.
+QString flatpakRoot(const QByteArray& origin) {
+    const QString root = testing_support::freshFolder(u"sandbox"_s);
+    const QString deployment = QStringLiteral("/var/lib/flatpak/app/com.gapsel.Gapsel/x86_64/"
+                                              "stable/0123abcd");
+    write(root + u"/.flatpak-info"_s,
+          "[Application]\nname=com.gapsel.Gapsel\n\n[Instance]\napp-path=" + deployment.toUtf8() +
+              "/files\n");
+    write(root + deployment + u"/deploy"_s, origin + QByteArray("\0\0\x01rest", 7));
+    return root;
+}
+
+TEST(SandboxFacts, FlatpakAndSnapAreSandboxesAndOnlyFlathubCountsAsTheStore) {
+    const QString plain = testing_support::freshFolder(u"plain"_s);
+    const struct {
+        QString root;
+        const char* variable;
+        bool sandboxed;
+        bool fromStore;
+    } cases[] = {
+        {plain, "", false, false},
+        {plain, "SNAP", true, false},
+        {plain, "FLATPAK_ID", true, false},
+        {flatpakRoot("flathub"), "", true, true},
+        {flatpakRoot("flathub-beta"), "", true, false},
+    };
+    for (const auto& [root, variable, sandboxed, fromStore] : cases) {
+        QProcessEnvironment environment;
+        if (*variable)
+            environment.insert(QString::fromLatin1(variable), u"1"_s);
+        const auto facts = readSandboxFacts(root, environment);
+        EXPECT_EQ(facts.isSandboxed, sandboxed) << root.toStdString() << " " << variable;
+        EXPECT_EQ(facts.isInstalledFromStore, fromStore) << root.toStdString() << " " << variable;
+    }
+}
+
 TEST(XdgFileManager, TrashedFolderLandsInTheTrashEvenWithoutADataFolderYet) {
-    const QString home = testing_support::freshFolder(QStringLiteral("trash"));
+    const QString home = testing_support::freshFolder(u"trash"_s);
     const QByteArray previous = qgetenv("XDG_DATA_HOME");
-    qputenv("XDG_DATA_HOME", (home + QStringLiteral("/not-yet/data")).toUtf8());
-    const QString doomed = home + QStringLiteral("/Gapsel");
-    ASSERT_TRUE(QDir().mkpath(doomed + QStringLiteral("/inside")));
+    qputenv("XDG_DATA_HOME", (home + u"/not-yet/data"_s).toUtf8());
+    const QString doomed = home + u"/Gapsel"_s;
+    ASSERT_TRUE(QDir().mkpath(doomed + u"/inside"_s));
 
     const auto error = XdgFileManager().moveToTrash(doomed);
     qputenv("XDG_DATA_HOME", previous);
 
     EXPECT_FALSE(error) << error->description.toStdString();
     EXPECT_FALSE(QFileInfo::exists(doomed));
-    const QString trash = home + QStringLiteral("/not-yet/data/Trash");
-    EXPECT_TRUE(QFileInfo::exists(trash + QStringLiteral("/files/Gapsel/inside")));
-    EXPECT_TRUE(QFileInfo::exists(trash + QStringLiteral("/info/Gapsel.trashinfo")));
-    EXPECT_FALSE(QFileInfo::exists(QDir::currentPath() + QStringLiteral("/files/Gapsel")));
+    const QString trash = home + u"/not-yet/data/Trash"_s;
+    EXPECT_TRUE(QFileInfo::exists(trash + u"/files/Gapsel/inside"_s));
+    EXPECT_TRUE(QFileInfo::exists(trash + u"/info/Gapsel.trashinfo"_s));
+    EXPECT_FALSE(QFileInfo::exists(QDir::currentPath() + u"/files/Gapsel"_s));
 }
 
 TEST(XdgFileManager, OnlyTheFilesFolderOfATrashCountsAsTrash) {
@@ -45,22 +90,19 @@ TEST(XdgFileManager, OnlyTheFilesFolderOfATrashCountsAsTrash) {
 
 TEST(LinuxDeviceFacts, ProcFieldsKeyboardIdentifiersAndMailHandlers) {
     const QByteArray status = "Name:\tgapsel\nVmPeak:\t  300 kB\nVmRSS:\t   51200 kB\n";
-    EXPECT_EQ(platform::xdg::procKilobytesField(status, "VmRSS"), 51200 * 1024);
-    EXPECT_EQ(platform::xdg::procKilobytesField(status, "VmSwap"), std::nullopt);
-    EXPECT_EQ(platform::xdg::procKilobytesField("VmRSS: many kB\n", "VmRSS"), std::nullopt);
+    EXPECT_EQ(procKilobytesField(status, "VmRSS"), 51200 * 1024);
+    EXPECT_EQ(procKilobytesField(status, "VmSwap"), std::nullopt);
+    EXPECT_EQ(procKilobytesField("VmRSS: many kB\n", "VmRSS"), std::nullopt);
 
-    using platform::xdg::xkbLayoutIdentifier;
-    const QString layouts = QStringLiteral("us,de");
-    EXPECT_EQ(xkbLayoutIdentifier(layouts, QString(), 0), QStringLiteral("us"));
-    EXPECT_EQ(xkbLayoutIdentifier(layouts, QStringLiteral(",nodeadkeys"), 1),
-              QStringLiteral("de(nodeadkeys)"));
+    const QString layouts = u"us,de"_s;
+    EXPECT_EQ(xkbLayoutIdentifier(layouts, QString(), 0), u"us"_s);
+    EXPECT_EQ(xkbLayoutIdentifier(layouts, u",nodeadkeys"_s, 1), u"de(nodeadkeys)"_s);
     EXPECT_EQ(xkbLayoutIdentifier(layouts, QString(), 2), std::nullopt);
 
-    EXPECT_TRUE(platform::xdg::XdgMail::handlerTakesAttachments(
-        QStringLiteral("org.mozilla.Thunderbird.desktop")));
-    EXPECT_FALSE(
-        platform::xdg::XdgMail::handlerTakesAttachments(QStringLiteral("org.gnome.Geary.desktop")));
-    EXPECT_FALSE(platform::xdg::XdgMail::handlerTakesAttachments(QString()));
+    for (const auto& [handler, takes] : {std::pair{"org.mozilla.Thunderbird.desktop", true},
+                                         {"org.gnome.Geary.desktop", false},
+                                         {"", false}})
+        EXPECT_EQ(XdgMail::handlerTakesAttachments(QString::fromLatin1(handler)), takes) << handler;
 }
 
 } // namespace

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Gapsel developers
 
-// Whether a tray item is seen on a Linux desktop, from scripted states of the
-// watcher and of the hosts' settings; where the greeting goes; and how the
-// desktop's reduce-motion settings are read.
+// Whether a tray item is seen, from the watcher's state and the hosts'
+// settings; where the greeting goes; how reduce-motion settings are read.
 
 #include "platform/linux/DesktopMotionPreference.h"
 #include "platform/linux/GreetingPlacement.h"
@@ -26,37 +25,33 @@ namespace {
 const QString service = u"org.kde.StatusNotifierItem-42-1"_s;
 
 TEST(TrayVisibilityTest, AsksTheBusThenTheHostsSettingsInOrder) {
-    const TrayItemState shown{true,      true,  {service + u"/StatusNotifierItem"_s},
-                              {service}, false, TrayHostKind::Xfce};
-    struct Case {
+    const QString registered = service + u"/StatusNotifierItem"_s;
+    const struct {
         const char* name;
-        std::function<void(TrayItemState&)> change;
+        bool watcher;
+        bool host;
+        QString item;
+        bool hiddenByHost;
         HiddenCause cause;
-    };
-    const QList<Case> cases{
-        {"shown", [](TrayItemState&) {}, HiddenCause::None},
-        {"no watcher, though a host setting would hide it too",
-         [](TrayItemState& s) {
-             s.hasWatcher = false;
-             s.hiddenByHostSetting = true;
-         },
+    } cases[] = {
+        {"shown", true, true, registered, false, HiddenCause::None},
+        {"no watcher, though a host setting would hide it too", false, true, registered, true,
          HiddenCause::NoTray},
-        {"no host", [](TrayItemState& s) { s.isHostRegistered = false; }, HiddenCause::NoTrayHost},
-        {"not registered", [](TrayItemState& s) { s.registeredItems = {u"org.other/Item"_s}; },
+        {"no host", true, false, registered, false, HiddenCause::NoTrayHost},
+        {"not registered", true, true, u"org.other/Item"_s, false, HiddenCause::NotTaken},
+        {"a prefix of the name is not the name", true, true, service + u"0/Item"_s, false,
          HiddenCause::NotTaken},
-        {"a prefix of the name is not the name",
-         [](TrayItemState& s) { s.registeredItems = {service + u"0/Item"_s}; },
-         HiddenCause::NotTaken},
-        {"registered by name alone", [](TrayItemState& s) { s.registeredItems = {service}; },
-         HiddenCause::None},
-        {"hidden by the host", [](TrayItemState& s) { s.hiddenByHostSetting = true; },
-         HiddenCause::HiddenByHostSetting},
+        {"registered by name alone", true, true, service, false, HiddenCause::None},
+        {"hidden by the host", true, true, registered, true, HiddenCause::HiddenByHostSetting},
     };
-    for (const Case& test : cases) {
+    for (const auto& test : cases) {
         SCOPED_TRACE(test.name);
-        TrayItemState state = shown;
-        test.change(state);
-        const HiddenVerdict verdict = judgeVisibility(state);
+        const HiddenVerdict verdict = judgeVisibility({test.watcher,
+                                                       test.host,
+                                                       {test.item},
+                                                       {service},
+                                                       test.hiddenByHost,
+                                                       TrayHostKind::Xfce});
         EXPECT_EQ(verdict.cause, test.cause);
         EXPECT_EQ(verdict.host, TrayHostKind::Xfce);
     }
@@ -96,19 +91,18 @@ TEST(TrayVisibilityTest, XfceAndLxqtHideByTheirOwnLists) {
 TEST(GreetingPlacementTest, GoesToTheTrayEndOfThePanelEdge) {
     const QRect screen(0, 0, 1280, 800);
     const QSize size(120, 40);
-    struct Case {
+    const struct {
         const char* name;
         QRect available;
         QPoint expected;
-    };
-    const QList<Case> cases{
+    } cases[] = {
         {"top panel", QRect(0, 32, 1280, 768), QPoint(1279 - 60 - 60, 37)},
         {"bottom panel", QRect(0, 0, 1280, 760), QPoint(1279 - 60 - 60, 759 - 40 - 5)},
         {"left panel", QRect(48, 0, 1232, 800), QPoint(53, 799 - 60 - 20)},
         {"right panel", QRect(0, 0, 1232, 800), QPoint(1231 - 120 - 5, 799 - 60 - 20)},
         {"nothing reserved", screen, QPoint(1279 - 60 - 60, 5)},
     };
-    for (const Case& test : cases) {
+    for (const auto& test : cases) {
         SCOPED_TRACE(test.name);
         EXPECT_EQ(greetingPosition(screen, test.available, size), test.expected);
     }
@@ -122,13 +116,12 @@ TEST(MotionPreferenceTest, AnySettingThatAsksForLessMotionIsHeeded) {
             return found == values.cend() ? std::nullopt : std::optional<QVariant>(*found);
         };
     };
-    struct Case {
+    const struct {
         const char* name;
         Values portal;
         Values direct;
         bool reduces;
-    };
-    const QList<Case> cases{
+    } cases[] = {
         {"nothing set anywhere", {}, {}, false},
         {"portal: reduced motion", {{u"reduced-motion"_s, 1u}}, {}, true},
         {"portal: no preference, GNOME animations off",
@@ -144,7 +137,7 @@ TEST(MotionPreferenceTest, AnySettingThatAsksForLessMotionIsHeeded) {
         {"kdeglobals without a portal", {}, {{u"AnimationDurationFactor"_s, u"0.5"_s}}, false},
         {"an unreadable factor is no wish", {}, {{u"AnimationDurationFactor"_s, u"fast"_s}}, false},
     };
-    for (const Case& test : cases) {
+    for (const auto& test : cases) {
         SCOPED_TRACE(test.name);
         EXPECT_EQ(DesktopMotionPreference(reader(test.portal), reader(test.direct)).reducesMotion(),
                   test.reduces);

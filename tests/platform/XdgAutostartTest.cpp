@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
 using platform::LoginItemStatus;
 using platform::xdg::XdgAutostart;
 namespace DesktopEntry = platform::xdg::DesktopEntry;
@@ -18,12 +19,12 @@ namespace DesktopEntry = platform::xdg::DesktopEntry;
 namespace {
 
 struct Autostart : ::testing::Test {
-    QString folder = testing_support::freshFolder(QStringLiteral("autostart"));
-    QString executable = folder + QStringLiteral("/my \"odd\" $dir\\with\\backslashes/gapsel");
+    QString folder = testing_support::freshFolder(u"autostart"_s);
+    QString executable = folder + u"/my \"odd\" $dir\\with\\backslashes/gapsel"_s;
     // Each test has its own application id, so entries never meet.
-    QString id = QStringLiteral("com.gapsel.Test%1")
-                     .arg(QFileInfo(folder).fileName().section(QLatin1Char('-'), -1));
-    XdgAutostart autostart{id, QStringLiteral("Gapsel"), executable, {}};
+    QString id =
+        u"com.gapsel.Test%1"_s.arg(QFileInfo(folder).fileName().section(QLatin1Char('-'), -1));
+    XdgAutostart autostart{id, u"Gapsel"_s, executable, {}};
 
     void SetUp() override {
         QDir().mkpath(QFileInfo(executable).absolutePath());
@@ -32,13 +33,6 @@ struct Autostart : ::testing::Test {
         program.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
     void TearDown() override { QFile::remove(autostart.entryPath()); }
-
-    void writeEntry(const QByteArray& text) {
-        QDir().mkpath(QFileInfo(autostart.entryPath()).absolutePath());
-        QFile file(autostart.entryPath());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text);
-    }
 };
 
 } // namespace
@@ -52,14 +46,13 @@ TEST_F(Autostart, RegisteringWritesAnEntryWhoseRunKnowsItWasStartedAtLogin) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const auto keys = DesktopEntry::parseMainGroup(file.readAll());
     ASSERT_TRUE(keys);
-    EXPECT_EQ(keys->value(QStringLiteral("Type")), QStringLiteral("Application"));
-    const auto command = DesktopEntry::splitCommand(keys->value(QStringLiteral("Exec")));
+    EXPECT_EQ(keys->value(u"Type"_s), u"Application"_s);
+    const auto command = DesktopEntry::splitCommand(keys->value(u"Exec"_s));
     ASSERT_TRUE(command);
     EXPECT_EQ(*command,
               (QStringList{executable, QString::fromLatin1(XdgAutostart::loginLaunchArgument)}));
     EXPECT_FALSE(autostart.wasLaunchedAtLogin());
-    EXPECT_TRUE(
-        XdgAutostart(id, QStringLiteral("Gapsel"), executable, *command).wasLaunchedAtLogin())
+    EXPECT_TRUE(XdgAutostart(id, u"Gapsel"_s, executable, *command).wasLaunchedAtLogin())
         << "a run the entry started knows it";
 
     ASSERT_EQ(autostart.unregisterApplication(), std::nullopt);
@@ -83,9 +76,13 @@ TEST_F(Autostart, ReadsTheEntryFoundAtItsPathAndReplacesOneItCannotRead) {
         {"[Desktop Entry]\nExec=\"unclosed\n", LoginItemStatus::NotRegistered},
         {"[Other]\nExec=x\n", LoginItemStatus::NotRegistered},
     };
+    QDir().mkpath(QFileInfo(autostart.entryPath()).absolutePath());
     for (const auto& [entry, status] : cases) {
         SCOPED_TRACE(entry.constData());
-        writeEntry(entry);
+        QFile file(autostart.entryPath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(entry);
+        file.close();
         EXPECT_EQ(autostart.status(), status);
     }
     ASSERT_EQ(autostart.registerApplication(), std::nullopt);
@@ -94,7 +91,7 @@ TEST_F(Autostart, ReadsTheEntryFoundAtItsPathAndReplacesOneItCannotRead) {
 
 TEST_F(Autostart, AFolderThatCannotBeWrittenFailsWithTheSystemsWords) {
     // The entry's path is taken by a folder, which even root cannot replace with a file.
-    QDir().mkpath(autostart.entryPath() + QStringLiteral("/blocker"));
+    QDir().mkpath(autostart.entryPath() + u"/blocker"_s);
     const auto failure = autostart.registerApplication();
     ASSERT_TRUE(failure);
     EXPECT_TRUE(failure->description.contains(autostart.entryPath()))
@@ -104,13 +101,12 @@ TEST_F(Autostart, AFolderThatCannotBeWrittenFailsWithTheSystemsWords) {
 }
 
 TEST(DesktopEntryCommand, QuotingAndSplittingAreInverse) {
-    const QStringList arguments = {QStringLiteral("/plain/path"), QStringLiteral("with space"),
-                                   QStringLiteral("q\"uote"),     QStringLiteral("$HOME`x`\\"),
-                                   QStringLiteral("100%"),        QString()};
+    const QStringList arguments = {u"/plain/path"_s, u"with space"_s, u"q\"uote"_s,
+                                   u"$HOME`x`\\"_s,  u"100%"_s,       QString()};
     QStringList quoted;
     for (const QString& argument : arguments)
         quoted << DesktopEntry::quoteArgument(argument);
-    EXPECT_EQ(quoted[0], QStringLiteral("/plain/path"));
-    EXPECT_EQ(quoted[4], QStringLiteral("100%%"));
+    EXPECT_EQ(quoted[0], u"/plain/path"_s);
+    EXPECT_EQ(quoted[4], u"100%%"_s);
     EXPECT_EQ(DesktopEntry::splitCommand(quoted.join(QLatin1Char(' '))), arguments);
 }

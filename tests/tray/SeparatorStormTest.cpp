@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Gapsel developers
 
-#include "FakeWatcher.h"
 #include "PrivateBus.h"
 #include "defaults/PropertyList.h"
 #include "support/TestEnvironment.h"
@@ -9,8 +8,6 @@
 #include <QDBusPendingCall>
 #include <QDBusVariant>
 #include <QDir>
-#include <QFile>
-#include <QProcess>
 #include <QSaveFile>
 #include <QSet>
 #include <QUuid>
@@ -21,46 +18,41 @@
 #include <functional>
 #include <random>
 
-// The real gapsel executable on a private bus while another program swaps in
-// preferences files that add and remove separators as fast as it can, and a
-// host keeps asking the newest items for their properties and menus: items
-// come and go while calls to them are on their way. Gapsel must not crash,
-// and must end up showing what the file holds last.
+using namespace Qt::StringLiterals;
+
+// The real gapsel on a private bus while preferences files that add and remove
+// separators are swapped in as fast as can be, and a host keeps asking the
+// newest items for their properties and menus: items go while calls to them
+// are on their way. Gapsel must not crash, and must end up showing the last file.
 namespace {
 
 constexpr int deadlineMs = 20000;
-const QString itemPath = QStringLiteral("/StatusNotifierItem");
-const QString properties = QStringLiteral("org.freedesktop.DBus.Properties");
-const QString itemInterface = QStringLiteral("org.kde.StatusNotifierItem");
-const QString menuPath = QStringLiteral("/MenuBar");
-const QString menuInterface = QStringLiteral("com.canonical.dbusmenu");
-
-QStringList separatorIds(int count) {
-    QStringList ids;
-    for (int index = 0; index < count; ++index)
-        ids.append(QUuid::createUuidV5(QUuid(), QString::number(index))
-                       .toString(QUuid::WithoutBraces)
-                       .toUpper());
-    return ids;
-}
+const QString itemInterface = u"org.kde.StatusNotifierItem"_s;
+// Objects of each item: the path and the interface called there.
+using Object = std::pair<QString, QString>;
+const Object itemObject{u"/StatusNotifierItem"_s, u"org.freedesktop.DBus.Properties"_s};
+const Object menuObject{u"/MenuBar"_s, u"com.canonical.dbusmenu"_s};
 
 class SeparatorStorm : public ::testing::Test {
 protected:
     SeparatorStorm() {
-        const QString home = testing_support::freshFolder(QStringLiteral("storm"));
-        QDir().mkpath(home + QStringLiteral("/runtime"));
-        QFile::setPermissions(home + QStringLiteral("/runtime"),
+        const QString home = testing_support::freshFolder(u"storm"_s);
+        QDir().mkpath(home + u"/runtime"_s);
+        QFile::setPermissions(home + u"/runtime"_s,
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home);
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home + QStringLiteral("/runtime"));
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus_.address());
+        environment.insert(u"XDG_CONFIG_HOME"_s, home);
+        environment.insert(u"XDG_RUNTIME_DIR"_s, home + u"/runtime"_s);
+        environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+        environment.insert(u"DBUS_SESSION_BUS_ADDRESS"_s, bus_.address());
         gapsel_.setProcessEnvironment(environment);
         gapsel_.setProcessChannelMode(QProcess::ForwardedChannels);
-        plist_ = home + QStringLiteral("/" GAPSEL_BUNDLE_ID ".plist");
+        plist_ = home + u"/" GAPSEL_BUNDLE_ID ".plist"_s;
+        for (int index = 0; index < 8; ++index)
+            pool_.append(QUuid::createUuidV5(QUuid(), QString::number(index))
+                             .toString(QUuid::WithoutBraces)
+                             .toUpper());
     }
-
     ~SeparatorStorm() override {
         gapsel_.kill();
         gapsel_.waitForFinished(deadlineMs);
@@ -70,22 +62,22 @@ protected:
     void writeSeparators(const QStringList& ids) {
         QVariantList separators;
         for (const QString& id : ids)
-            separators.append(QStringLiteral(R"({"id":"%1","character":"|"})").arg(id));
+            separators.append(uR"({"id":"%1","character":"|"})"_s.arg(id));
         QSaveFile file(plist_);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(PropertyList::toXml({{QStringLiteral("separators"), separators},
-                                        {QStringLiteral("JX_launchCount"), qint64{5}}}));
+        file.write(
+            PropertyList::toXml({{u"separators"_s, separators}, {u"JX_launchCount"_s, qint64{5}}}));
         ASSERT_TRUE(file.commit());
     }
 
     // Calls every item at once and waits until each call is answered, by the
     // item or by the bus for an item already gone; the Ids of those that answer.
-    QSet<QString> ask(const QStringList& items, const QString& path, const QString& interface,
-                      const QString& method, const QVariantList& arguments) {
+    QSet<QString> ask(const QStringList& items, const Object& object, const QString& method,
+                      const QVariantList& arguments) {
         QList<QDBusPendingCall> pending;
         for (const QString& item : items) {
             QDBusMessage call = QDBusMessage::createMethodCall(item.section(QLatin1Char('/'), 0, 0),
-                                                               path, interface, method);
+                                                               object.first, object.second, method);
             call.setArguments(arguments);
             pending.append(host_.asyncCall(call));
         }
@@ -102,50 +94,49 @@ protected:
                     call.reply().arguments().value(0).value<QDBusVariant>().variant().toString());
         return answers;
     }
-
     bool eventuallyShows(const QStringList& ids) {
         const QSet<QString> expected(ids.cbegin(), ids.cend());
         return testing_support::processEventsUntil(
             [&] {
-                return ask(watcher_.items(), itemPath, properties, QStringLiteral("Get"),
-                           {itemInterface, QStringLiteral("Id")}) == expected;
+                return ask(watcher_.items(), itemObject, u"Get"_s, {itemInterface, u"Id"_s}) ==
+                       expected;
             },
             deadlineMs);
     }
 
     tray_testing::PrivateBus bus_;
     FakeWatcher watcher_{bus_.address(), true};
-    QDBusConnection host_ = bus_.connect(QStringLiteral("storm-host"));
+    QDBusConnection host_ = bus_.connect(u"storm-host"_s);
     QProcess gapsel_;
     QString plist_;
+    QStringList pool_;
 };
 
 TEST_F(SeparatorStorm, OutsideAddsAndRemovesWhileHostsAskCrashNothingAndLeaveNoStaleView) {
-    const QStringList pool = separatorIds(8);
-    writeSeparators(pool.mid(0, 3));
+    writeSeparators(pool_.mid(0, 3));
     gapsel_.start(QStringLiteral(GAPSEL_EXECUTABLE), {});
-    ASSERT_TRUE(eventuallyShows(pool.mid(0, 3)));
+    ASSERT_TRUE(eventuallyShows(pool_.mid(0, 3)));
 
     std::mt19937 random(14);
     for (int round = 0; round < 200; ++round) {
         // Now and then none: Gapsel then puts one in, unless the next swap
         // came first.
         QStringList ids;
-        for (const QString& id : pool)
+        for (const QString& id : pool_)
             if (round % 25 != 0 && random() % 2)
                 ids.append(id);
         writeSeparators(ids);
         // What a host does when it shows the newest items and opens their menus.
         const QStringList newest =
             watcher_.items().mid(std::max(0, int(watcher_.items().size()) - 6));
-        ask(newest, itemPath, properties, QStringLiteral("GetAll"), {itemInterface});
-        ask(newest, menuPath, menuInterface, QStringLiteral("AboutToShow"), {0});
-        ask(newest, menuPath, menuInterface, QStringLiteral("GetLayout"), {0, -1, QStringList()});
+        ask(newest, itemObject, u"GetAll"_s, {itemInterface});
+        ask(newest, menuObject, u"AboutToShow"_s, {0});
+        ask(newest, menuObject, u"GetLayout"_s, {0, -1, QStringList()});
         ASSERT_EQ(gapsel_.state(), QProcess::Running) << "round " << round;
     }
 
-    writeSeparators(pool.mid(4, 3));
-    EXPECT_TRUE(eventuallyShows(pool.mid(4, 3)));
+    writeSeparators(pool_.mid(4, 3));
+    EXPECT_TRUE(eventuallyShows(pool_.mid(4, 3)));
     gapsel_.terminate();
     ASSERT_TRUE(gapsel_.waitForFinished(deadlineMs));
     EXPECT_EQ(gapsel_.exitStatus(), QProcess::NormalExit);

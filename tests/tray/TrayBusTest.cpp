@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Gapsel developers
 
-#include "FakeWatcher.h"
 #include "PrivateBus.h"
 #include "TrayTestMenus.h"
 #include "platform/linux/tray/DBusTypes.h"
@@ -21,7 +20,6 @@ using namespace tray_testing;
 using namespace Qt::StringLiterals;
 using platform::TrayHost;
 using platform::TrayHostKind;
-using platform::xdg::DBusImageList;
 using platform::xdg::DBusMenuLayoutItem;
 using platform::xdg::TrayStatusBar;
 using platform::xdg::TrayStatusItem;
@@ -31,9 +29,6 @@ namespace {
 
 const QString itemInterface = u"org.kde.StatusNotifierItem"_s;
 const QString menuInterface = u"com.canonical.dbusmenu"_s;
-const QString propertiesInterface = u"org.freedesktop.DBus.Properties"_s;
-const QString itemPath = u"/StatusNotifierItem"_s;
-const QString menuPath = u"/MenuBar"_s;
 const QString uuid = u"6F1D2C3B-0A9E-4B8D-9C7F-123456789ABC"_s;
 
 // A tray host on a private bus, with Gapsel's status bar beside it. The calls
@@ -44,7 +39,6 @@ protected:
         platform::xdg::registerDBusTypes();
         ASSERT_FALSE(bus.address().isEmpty()) << "dbus-daemon did not start";
     }
-
     void TearDown() override {
         items.clear();
         watcher.reset();
@@ -62,9 +56,8 @@ protected:
         items.push_back(item);
         return item;
     }
-
     // An item with `menu` that a present tray host shows; calls go to it.
-    std::shared_ptr<TrayStatusItem> show(std::shared_ptr<platform::Menu> menu = nullptr,
+    std::shared_ptr<TrayStatusItem> show(std::shared_ptr<platform::Menu> menu,
                                          const QString& title = u"—"_s) {
         if (!watcher)
             watcher = std::make_unique<FakeWatcher>(bus.address(), true);
@@ -80,19 +73,26 @@ protected:
         message.setArguments(arguments);
         return callAndWait(host, message);
     }
+    QDBusMessage itemCall(const QString& method, const QVariantList& arguments) {
+        return call(u"/StatusNotifierItem"_s, itemInterface, method, arguments);
+    }
     QDBusMessage menuCall(const QString& method, const QVariantList& arguments = {}) {
-        return call(menuPath, menuInterface, method, arguments);
+        return call(u"/MenuBar"_s, menuInterface, method, arguments);
     }
     QDBusMessage event(int id, const QString& kind) {
         return menuCall(u"Event"_s, {id, kind, QVariant::fromValue(QDBusVariant(0)), 0u});
     }
-
-    QVariant property(const QString& name) {
-        const QDBusMessage reply =
-            call(itemPath, propertiesInterface, u"Get"_s, {itemInterface, name});
+    static bool fails(const QDBusMessage& reply) {
+        return reply.type() == QDBusMessage::ErrorMessage;
+    }
+    // What a call that answers one variant answered.
+    static QVariant valueOf(const QDBusMessage& reply) {
         return reply.arguments().value(0).value<QDBusVariant>().variant();
     }
-
+    QVariant property(const QString& name) {
+        return valueOf(call(u"/StatusNotifierItem"_s, u"org.freedesktop.DBus.Properties"_s,
+                            u"Get"_s, {itemInterface, name}));
+    }
     DBusMenuLayoutItem layout(int id = 0) {
         const QDBusMessage reply = menuCall(u"GetLayout"_s, {id, -1, QStringList()});
         DBusMenuLayoutItem root;
@@ -100,34 +100,29 @@ protected:
             reply.arguments().value(1).value<QDBusArgument>() >> root;
         return root;
     }
-
     // The name the watcher knows an item by: its connection's, and the path.
     QString registeredName(const QString& itemService) {
-        return host.interface()->serviceOwner(itemService).value() + itemPath;
+        return host.interface()->serviceOwner(itemService).value() + u"/StatusNotifierItem"_s;
     }
-
-    // A round trip through the item's own connection: what the item was sent
-    // before has been handled when it returns, so what did not happen by then
-    // will not.
+    // A round trip through the item's connection: what did not happen to what
+    // was sent before will not.
     void sync() { property(u"Id"_s); }
-
-    int idOf(const QString& label) {
-        for (const DBusMenuLayoutItem& child : layout().children)
-            if (child.properties.value(u"label"_s).toString() == label)
-                return child.id;
-        return -1;
-    }
-
-    static std::shared_ptr<RecordingMenu> separatorMenu(const bool& canRemove) {
+    int idOf(const QString& label) { return childLabelled(layout(), label).id; }
+    // The separator's menu, built afresh each time the host asks for it.
+    static std::shared_ptr<RecordingMenu> separatorMenu(const bool& canRemove,
+                                                        const bool& withTip = false) {
         auto menu = std::make_shared<RecordingMenu>();
-        menu->build = [&canRemove](RecordingMenu& self) {
+        menu->build = [&canRemove, &withTip](RecordingMenu& self) {
+            if (withTip)
+                self.addItem(item(u"Tip"_s, false));
             buildSeparatorMenu(self, canRemove, u"—"_s);
         };
         return menu;
     }
 
+    static inline int hostCount = 0;
     PrivateBus bus;
-    QDBusConnection host = bus.connect(u"host-%1"_s.arg(nextHostNumber()));
+    QDBusConnection host = bus.connect(u"host-%1"_s.arg(++hostCount));
     std::unique_ptr<FakeWatcher> watcher;
     platform::sim::SimTrayHosts hosts;
     std::vector<std::pair<std::shared_ptr<platform::Menu>, QPoint>> popups;
@@ -137,12 +132,6 @@ protected:
                       }};
     std::vector<std::shared_ptr<TrayStatusItem>> items;
     QString service;
-
-private:
-    static int nextHostNumber() {
-        static int hosts = 0;
-        return ++hosts;
-    }
 };
 
 TEST_F(TrayOnBus, AnItemRegistersShowsWhatHostsReadWhileAHostIsAndLeavesWhenReleased) {
@@ -157,7 +146,8 @@ TEST_F(TrayOnBus, AnItemRegistersShowsWhatHostsReadWhileAHostIsAndLeavesWhenRele
     EXPECT_TRUE(processEventsUntil([&] { return item->isVisible(); }));
 
     // All a host reads comes in one answer, as hosts ask for it.
-    const QDBusMessage all = call(itemPath, propertiesInterface, u"GetAll"_s, {itemInterface});
+    const QDBusMessage all = call(u"/StatusNotifierItem"_s, u"org.freedesktop.DBus.Properties"_s,
+                                  u"GetAll"_s, {itemInterface});
     ASSERT_EQ(all.type(), QDBusMessage::ReplyMessage) << all.errorMessage().toStdString();
     QVariantMap properties;
     all.arguments().value(0).value<QDBusArgument>() >> properties;
@@ -171,11 +161,11 @@ TEST_F(TrayOnBus, AnItemRegistersShowsWhatHostsReadWhileAHostIsAndLeavesWhenRele
         EXPECT_EQ(properties.value(QString::fromLatin1(name)), value) << name;
     for (const char* name : {"OverlayIconPixmap", "AttentionIconPixmap", "WindowId"})
         EXPECT_TRUE(properties.contains(QString::fromLatin1(name))) << name;
-    EXPECT_EQ(properties.value(u"Menu"_s).value<QDBusObjectPath>().path(), menuPath);
+    EXPECT_EQ(properties.value(u"Menu"_s).value<QDBusObjectPath>().path(), u"/MenuBar"_s);
     platform::xdg::DBusToolTip toolTip;
     properties.value(u"ToolTip"_s).value<QDBusArgument>() >> toolTip;
     EXPECT_EQ(toolTip.title, title);
-    DBusImageList icons;
+    platform::xdg::DBusImageList icons;
     property(u"IconPixmap"_s).value<QDBusArgument>() >> icons;
     ASSERT_EQ(icons.size(), 5);
     EXPECT_EQ(icons.front().height, 16);
@@ -191,31 +181,28 @@ TEST_F(TrayOnBus, AnItemRegistersShowsWhatHostsReadWhileAHostIsAndLeavesWhenRele
 }
 
 TEST_F(TrayOnBus, EachHostGetsOneGlyphAndTheMethodsItCanUse) {
-    const auto introspect = [&](const QString& path) {
-        return call(path, u"org.freedesktop.DBus.Introspectable"_s, u"Introspect"_s)
-            .arguments()
-            .value(0)
-            .toString();
+    // Of `names`, those the item has.
+    const auto members = [&](const QStringList& names) {
+        const QString xml = call(u"/StatusNotifierItem"_s, u"org.freedesktop.DBus.Introspectable"_s,
+                                 u"Introspect"_s)
+                                .arguments()
+                                .value(0)
+                                .toString();
+        QStringList found;
+        for (const QString& name : names)
+            if (xml.contains(u"name=\"%1\""_s.arg(name)))
+                found.append(name);
+        return found;
     };
-    const auto has = [](const QString& xml, const char* member) {
-        return xml.contains(u"name=\"%1\""_s.arg(QLatin1String(member)));
-    };
+    const QStringList always = texts({"IconPixmap", "ToolTip", "XAyatanaNewLabel", "NewIcon"});
+    const QStringList clicks = texts({"Activate", "ContextMenu"});
     for (const auto& [kind, label, activates] :
          {std::tuple{TrayHostKind::Xfce, "·", true}, {TrayHostKind::Gnome, "", false}}) {
         hosts.setHosts({TrayHost{kind, {}, -1}});
         show(std::make_shared<RecordingMenu>(), u"·"_s);
         EXPECT_EQ(property(u"XAyatanaLabel"_s), QString::fromUtf8(label));
-        const QString itemXml = introspect(itemPath);
-        for (const char* member : {"IconPixmap", "ToolTip", "XAyatanaNewLabel", "NewIcon"})
-            EXPECT_TRUE(has(itemXml, member)) << member;
-        EXPECT_EQ(has(itemXml, "Activate"), activates);
-        EXPECT_EQ(has(itemXml, "ContextMenu"), activates);
+        EXPECT_EQ(members(always + clicks), activates ? always + clicks : always);
     }
-    const QString menuXml = introspect(menuPath);
-    for (const char* member :
-         {"GetLayout", "GetGroupProperties", "GetProperty", "Event", "EventGroup", "AboutToShow",
-          "AboutToShowGroup", "LayoutUpdated", "ItemsPropertiesUpdated"})
-        EXPECT_TRUE(has(menuXml, member)) << member;
 }
 
 TEST_F(TrayOnBus, ItemsRegisterInOrderAndAgainWhenTheWatcherComesBackComesLateOrDropsOne) {
@@ -261,11 +248,10 @@ TEST_F(TrayOnBus, WithoutABusItemsAreMadeAndStayInvisible) {
     EXPECT_FALSE(std::static_pointer_cast<TrayStatusItem>(item)->isVisible());
 }
 
-TEST_F(TrayOnBus, AHostOpensTheMenuEntryByEntryAndChoosesAnItem) {
+TEST_F(TrayOnBus, AHostOpensTheMenuAndChoosesEntryByEntryOrInGroups) {
     bool canRemove = false;
     auto menu = separatorMenu(canRemove);
     show(menu);
-
     menu->events.clear();
     menuCall(u"AboutToShow"_s, {0});
     EXPECT_EQ(menu->events, QStringList{u"update"_s});
@@ -276,66 +262,36 @@ TEST_F(TrayOnBus, AHostOpensTheMenuEntryByEntryAndChoosesAnItem) {
     EXPECT_EQ(event(idOf(u"New"_s), u"clicked"_s).type(), QDBusMessage::ReplyMessage);
     EXPECT_TRUE(processEventsUntil([&] { return newItem->performed == 1; }));
     EXPECT_EQ(menu->events.mid(1, 2), texts({"open", "close"}));
-
     // A disabled entry cannot be chosen.
-    const auto removeItem = std::static_pointer_cast<CountingItem>(menu->items().at(1));
-    event(idOf(u"Remove"_s), u"clicked"_s);
+    auto removeItem = std::static_pointer_cast<CountingItem>(menu->items().at(1));
+    const int removeId = idOf(u"Remove"_s);
+    event(removeId, u"clicked"_s);
     sync();
     EXPECT_EQ(removeItem->performed, 0);
 
-    // Hosts that leave clicks to the item get the same menu where they ask.
-    call(itemPath, itemInterface, u"Activate"_s, {10, 20});
-    call(itemPath, itemInterface, u"ContextMenu"_s, {30, 40});
-    ASSERT_EQ(popups.size(), 2u);
-    EXPECT_EQ(popups[0].first, menu);
-    EXPECT_EQ(popups[0].second, QPoint(10, 20));
-    EXPECT_EQ(popups[1].second, QPoint(30, 40));
-}
-
-TEST_F(TrayOnBus, AHostOpensASubmenuOnItsOwn) {
-    auto submenu = std::make_shared<RecordingMenu>();
-    submenu->build = [](RecordingMenu& self) { self.addItem(item(u"About"_s)); };
-    auto menu = std::make_shared<RecordingMenu>();
-    menu->build = [&](RecordingMenu& self) {
-        auto more = item(u"More"_s);
-        more->setSubmenu(submenu);
-        self.addItem(more);
-    };
-    show(menu);
+    // A submenu the host opens on its own.
     const int moreId = idOf(u"More"_s);
-    ASSERT_GT(moreId, 0);
-
     EXPECT_EQ(menuCall(u"AboutToShow"_s, {moreId}).type(), QDBusMessage::ReplyMessage);
-    const DBusMenuLayoutItem more = layout(moreId);
-    ASSERT_EQ(more.children.size(), 1);
-    EXPECT_EQ(more.children[0].properties.value(u"label"_s), u"About"_s);
+    EXPECT_EQ(layout(moreId).children.value(0).properties.value(u"label"_s), u"About"_s);
     event(moreId, u"opened"_s);
     event(moreId, u"closed"_s);
+    const auto submenu = std::static_pointer_cast<RecordingMenu>(menu->items()[10]->submenu());
     EXPECT_EQ(submenu->events, texts({"update", "open", "close"}));
-}
 
-TEST_F(TrayOnBus, AHostThatAsksInGroupsGetsTheSameAndHearsOfUnknownEntries) {
-    bool canRemove = true;
-    auto menu = separatorMenu(canRemove);
-    show(menu);
-
+    // In groups: unknown entries are named in the answer, the others handled.
+    canRemove = true;
     const QDBusMessage shown =
         menuCall(u"AboutToShowGroup"_s, {QVariant::fromValue(QList<int>{0, 999})});
     ASSERT_EQ(shown.type(), QDBusMessage::ReplyMessage) << shown.errorMessage().toStdString();
     EXPECT_EQ(qdbus_cast<QList<int>>(shown.arguments().value(1)), QList<int>{999});
-
-    const int removeId = idOf(u"Remove"_s);
-    // Taken now: choosing it has the menu rebuilt with new items.
-    const auto removeItem = std::static_pointer_cast<CountingItem>(menu->items().at(1));
+    removeItem = std::static_pointer_cast<CountingItem>(menu->items().at(1));
     platform::xdg::DBusMenuEventList events{{0, u"opened"_s, QDBusVariant(0), 0},
                                             {removeId, u"clicked"_s, QDBusVariant(0), 0},
                                             {999, u"clicked"_s, QDBusVariant(0), 0},
                                             {0, u"closed"_s, QDBusVariant(0), 0}};
     const QDBusMessage handled = menuCall(u"EventGroup"_s, {QVariant::fromValue(events)});
-    ASSERT_EQ(handled.type(), QDBusMessage::ReplyMessage) << handled.errorMessage().toStdString();
     EXPECT_EQ(qdbus_cast<QList<int>>(handled.arguments().value(0)), QList<int>{999});
     EXPECT_TRUE(processEventsUntil([&] { return removeItem->performed == 1; }));
-
     const QDBusMessage properties =
         menuCall(u"GetGroupProperties"_s,
                  {QVariant::fromValue(QList<int>{removeId, 999}), QStringList{u"label"_s}});
@@ -343,6 +299,14 @@ TEST_F(TrayOnBus, AHostThatAsksInGroupsGetsTheSameAndHearsOfUnknownEntries) {
     properties.arguments().value(0).value<QDBusArgument>() >> found;
     ASSERT_EQ(found.size(), 1);
     EXPECT_EQ(found[0].properties.value(u"label"_s), u"Remove"_s);
+
+    // Hosts that leave clicks to the item get the same menu where they ask.
+    itemCall(u"Activate"_s, {10, 20});
+    itemCall(u"ContextMenu"_s, {30, 40});
+    ASSERT_EQ(popups.size(), 2u);
+    EXPECT_EQ(popups[0].first, menu);
+    EXPECT_EQ(popups[0].second, QPoint(10, 20));
+    EXPECT_EQ(popups[1].second, QPoint(30, 40));
 }
 
 TEST_F(TrayOnBus, MalformedAndStaleCallsGetErrorRepliesAndChangeNothing) {
@@ -350,16 +314,11 @@ TEST_F(TrayOnBus, MalformedAndStaleCallsGetErrorRepliesAndChangeNothing) {
     menu->addItem(item(u"Gone soon"_s));
     show(menu);
     const int goneId = idOf(u"Gone soon"_s);
-    ASSERT_GT(goneId, 0);
-
-    const auto fails = [&](const QDBusMessage& reply) {
-        return reply.type() == QDBusMessage::ErrorMessage;
-    };
     EXPECT_TRUE(fails(menuCall(u"GetLayout"_s, {999, -1, QStringList()})));
     EXPECT_TRUE(fails(menuCall(u"Event"_s, {u"not an id"_s})));
     EXPECT_TRUE(fails(menuCall(u"GetProperty"_s, {goneId, u"no-such-property"_s})));
-    EXPECT_TRUE(fails(call(itemPath, itemInterface, u"Activate"_s, {u"x"_s})));
-
+    EXPECT_EQ(valueOf(menuCall(u"GetProperty"_s, {goneId, u"label"_s})), u"Gone soon"_s);
+    EXPECT_TRUE(fails(itemCall(u"Activate"_s, {u"x"_s})));
     menu->removeAllItems();
     menuCall(u"AboutToShow"_s, {0});
     EXPECT_TRUE(fails(event(goneId, u"clicked"_s)));
@@ -369,12 +328,7 @@ TEST_F(TrayOnBus, MalformedAndStaleCallsGetErrorRepliesAndChangeNothing) {
 TEST_F(TrayOnBus, AMenuIsBuiltOnceAskedForAndAnnouncesANewLayoutOnlyWhenTheTreeChanged) {
     bool canRemove = false;
     bool withTip = false;
-    auto menu = std::make_shared<RecordingMenu>();
-    menu->build = [&](RecordingMenu& self) {
-        if (withTip)
-            self.addItem(tray_testing::item(u"Tip"_s, false));
-        buildSeparatorMenu(self, canRemove, u"—"_s);
-    };
+    auto menu = separatorMenu(canRemove, withTip);
     auto item = show(menu);
     // Fifty items whose menus nobody opens hold no fifty menus.
     item->button().setTitle(u"|"_s);
@@ -383,8 +337,9 @@ TEST_F(TrayOnBus, AMenuIsBuiltOnceAskedForAndAnnouncesANewLayoutOnlyWhenTheTreeC
     EXPECT_TRUE(menu->items().empty());
     SignalCounter layouts;
     SignalCounter properties;
-    host.connect(service, menuPath, menuInterface, u"LayoutUpdated"_s, &layouts, SLOT(record()));
-    host.connect(service, menuPath, menuInterface, u"ItemsPropertiesUpdated"_s, &properties,
+    host.connect(service, u"/MenuBar"_s, menuInterface, u"LayoutUpdated"_s, &layouts,
+                 SLOT(record()));
+    host.connect(service, u"/MenuBar"_s, menuInterface, u"ItemsPropertiesUpdated"_s, &properties,
                  SLOT(record()));
     // A round trip, so that the bus has the host's interest in the signals.
     EXPECT_EQ(layout().children.size(), 13);

@@ -4,11 +4,13 @@
 #pragma once
 
 #include "platform/Menu.h"
+#include "platform/linux/tray/DBusTypes.h"
 
 #include <QStringList>
 
 #include <functional>
 #include <memory>
+#include <stdexcept>
 
 namespace tray_testing {
 
@@ -48,6 +50,15 @@ inline QStringList texts(std::initializer_list<const char*> utf8) {
     return list;
 }
 
+// The entry of `parent` shown with `label`.
+inline const platform::xdg::DBusMenuLayoutItem&
+childLabelled(const platform::xdg::DBusMenuLayoutItem& parent, const QString& label) {
+    for (const auto& child : parent.children)
+        if (child.properties.value(u"label"_s).toString() == label)
+            return child;
+    throw std::runtime_error("no such entry");
+}
+
 inline std::shared_ptr<CountingItem> item(const QString& title, bool enabled = true,
                                           bool checked = false) {
     auto made = std::make_shared<CountingItem>(title);
@@ -56,9 +67,8 @@ inline std::shared_ptr<CountingItem> item(const QString& title, bool enabled = t
     return made;
 }
 
-// A separator's menu in small: New, Remove, a line, a tip of two lines, a
-// header, three characters to choose from with one checked, Settings… with a
-// key, More with a submenu, and Quit.
+// A separator's menu in small: New, Remove, a tip of two lines, a header, three
+// characters (one checked), Settings… with a key, More with a submenu, Quit.
 inline void buildSeparatorMenu(platform::Menu& menu, bool canRemove, const QString& checked) {
     using platform::AttributedText;
     using platform::FontStyle;
@@ -78,7 +88,7 @@ inline void buildSeparatorMenu(platform::Menu& menu, bool canRemove, const QStri
     menu.addItem(platform::MenuItem::separator());
     menu.addItem(std::make_shared<CountingItem>(u"Settings…"_s, u","_s));
     auto more = item(u"More"_s);
-    auto submenu = std::make_shared<platform::Menu>();
+    auto submenu = std::make_shared<RecordingMenu>();
     submenu->addItem(item(u"About"_s));
     submenu->addItem(platform::MenuItem::separator());
     submenu->addItem(item(u"Send Feedback…"_s));
