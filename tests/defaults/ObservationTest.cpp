@@ -14,12 +14,11 @@
 using namespace Defaults;
 
 namespace {
-struct Fixture : ::testing::Test {
+struct Observe : ::testing::Test {
     std::shared_ptr<UserDefaults> suite = freshSuite();
     Key<int> key{QStringLiteral("k"), 10, suite};
     Key<std::optional<QString>> optional{QStringLiteral("o"), suite};
 };
-using Observe = Fixture;
 } // namespace
 
 TEST_F(Observe, InitialDeliversTheCurrentValueBeforeObserveReturns) {
