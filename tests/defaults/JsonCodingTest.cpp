@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Gapsel developers
 
-#include "defaults/JsonCoding.h"
+#include "DefaultsTestSupport.h"
 #include "debug/InMemoryLog.h"
 
 #include <gtest/gtest.h>
@@ -15,37 +15,7 @@
 using namespace Defaults::Json;
 using namespace Qt::StringLiterals;
 
-namespace {
-
-struct Item {
-    QUuid id;
-    QString character;
-
-    static constexpr auto jsonFields() {
-        return std::tuple{field("id", &Item::id), field("character", &Item::character)};
-    }
-    bool operator==(const Item&) const = default;
-};
-
-struct Profile {
-    QString name;
-    std::optional<int> age = 7;
-    QList<Item> items;
-
-    static constexpr auto jsonFields() {
-        return std::tuple{field("name", &Profile::name), field("age", &Profile::age),
-                          field("items", &Profile::items)};
-    }
-    bool operator==(const Profile&) const = default;
-};
-
-enum class Level { low = 1, high = 2 };
 enum class Mode { light, dark };
-
-} // namespace
-
-template <>
-struct Defaults::Json::RawValue<Level> : IntegerRawValue<Level, Level::low, Level::high> {};
 
 template <> struct Defaults::Json::RawValue<Mode> {
     using Raw = QString;
@@ -61,10 +31,21 @@ template <> struct Defaults::Json::RawValue<Mode> {
 
 namespace {
 
-const QUuid itemId = QUuid::fromString(u"3F2504E0-4F89-41D3-9A0C-0305E82C3301");
-const std::string itemText = R"({"id":"3F2504E0-4F89-41D3-9A0C-0305E82C3301","character":"|"})";
+struct Profile {
+    QString name;
+    std::optional<int> age = 7;
+    QList<Record> items;
 
-static_assert(Codable<Item> && Codable<Profile> && Codable<Level> && Codable<Mode>);
+    static constexpr auto jsonFields() {
+        return std::tuple{field("name", &Profile::name), field("age", &Profile::age),
+                          field("items", &Profile::items)};
+    }
+    bool operator==(const Profile&) const = default;
+};
+
+const std::string upper = "3F2504E0-4F89-41D3-9A0C-0305E82C3301";
+
+static_assert(Codable<Record> && Codable<Profile> && Codable<Shade> && Codable<Mode>);
 static_assert(Codable<qint8> && Codable<quint64> && Codable<long> && Codable<unsigned short>);
 static_assert(Codable<QMap<int, QUuid>> && Codable<QHash<QString, QList<double>>>);
 static_assert(Codable<std::optional<QSet<QByteArray>>> && Codable<QList<QDateTime>>);
@@ -84,14 +65,6 @@ template <class T> void expectRoundTrip(const T& value, const std::string& text)
     EXPECT_EQ(decodeText<T>(text), std::optional<T>(std::in_place, value)) << text;
 }
 
-TEST(JsonText, MatchesTheWorkedExamplesByteForByte) {
-    expectRoundTrip(Item{itemId, u"|"_s}, itemText);
-    expectRoundTrip(QUrl::fromLocalFile(u"/tmp/a.txt"_s), R"("file:\/\/\/tmp\/a.txt")");
-    expectRoundTrip(5, "5");
-    expectRoundTrip(u"a\t\u2014"_s, "\"a\\t\u2014\"");
-    expectRoundTrip(true, "true");
-}
-
 TEST(JsonText, ReadsTheWrappedTextAsAnArrayAndTakesItsFirstElement) {
     expectDecoded<int>({{"", std::nullopt},
                         {"1,2", 1},
@@ -107,8 +80,6 @@ TEST(JsonText, ReadsTheWrappedTextAsAnArrayAndTakesItsFirstElement) {
 
 TEST(JsonText, LogsTheReasonWhenEncodingFails) {
     const auto lastLogged = [] { return debug::InMemoryLog::shared().lines().constLast(); };
-    EXPECT_EQ(encodeText(std::nan("")), std::nullopt);
-    EXPECT_EQ(lastLogged(), u"Unable to encode Double.nan directly in JSON."_s);
     EXPECT_EQ(encodeText(QList<float>{1, -HUGE_VALF}), std::nullopt);
     EXPECT_EQ(lastLogged(), u"Unable to encode -Float.infinity directly in JSON."_s);
     EXPECT_EQ(encodeText(QUrl()), std::nullopt);
@@ -118,25 +89,23 @@ TEST(JsonText, LogsTheReasonWhenEncodingFails) {
 }
 
 TEST(JsonCoding, DecodesRecordsLikeSynthesizedCodable) {
-    const Item item{itemId, u"|"_s};
-    const std::string upper = "3F2504E0-4F89-41D3-9A0C-0305E82C3301";
+    const Record item{exampleId, u"|"_s};
     const std::string lower = "3f2504e0-4f89-41d3-9a0c-0305e82c3301";
-    expectDecoded<Item>({{R"({"character":"|","id":")" + upper + R"("})", item},
-                         {R"({"id":")" + lower + R"(","character":"|","extra":[1]})", item},
-                         {R"({"id":")" + upper + R"(","character":"|","character":"x"})", item},
-                         {R"({"id":")" + upper + R"("})", std::nullopt},
-                         {R"({"id":")" + upper + R"(","character":null})", std::nullopt},
-                         {R"({"id":"{)" + upper + R"(}","character":"|"})", std::nullopt},
-                         {R"({"id":"x","character":"|"})", std::nullopt},
-                         {R"({"id":")" + upper + R"(","character":5})", std::nullopt},
-                         {"[]", std::nullopt}});
+    expectDecoded<Record>({{R"({"character":"|","id":")" + upper + R"("})", item},
+                           {R"({"id":")" + lower + R"(","character":"|","extra":[1]})", item},
+                           {R"({"id":")" + upper + R"(","character":"|","character":"x"})", item},
+                           {R"({"id":")" + upper + R"("})", std::nullopt},
+                           {R"({"id":")" + upper + R"(","character":null})", std::nullopt},
+                           {R"({"id":"{)" + upper + R"(}","character":"|"})", std::nullopt},
+                           {R"({"id":"x","character":"|"})", std::nullopt},
+                           {R"({"id":")" + upper + R"(","character":5})", std::nullopt},
+                           {"[]", std::nullopt}});
 }
 
 TEST(JsonCoding, LeavesOutNoneMembersAndReadsMissingOnesAsNone) {
-    const Profile full{u"a"_s, 30, {Item{itemId, u"-"_s}}};
-    expectRoundTrip(full, R"({"name":"a","age":30,"items":[{"id":")" +
-                              itemId.toString(QUuid::WithoutBraces).toUpper().toStdString() +
-                              R"(","character":"-"}]})");
+    const Profile full{u"a"_s, 30, {Record{exampleId, u"-"_s}}};
+    expectRoundTrip(full,
+                    R"({"name":"a","age":30,"items":[{"id":")" + upper + R"(","character":"-"}]})");
     expectRoundTrip(Profile{u"b"_s, std::nullopt, {}}, R"({"name":"b","items":[]})");
     expectDecoded<Profile>(
         {{R"({"name":"b","age":null,"items":[]})", Profile{u"b"_s, std::nullopt, {}}},
@@ -195,7 +164,7 @@ TEST(JsonCoding, CodesDataUuidsAndUrlsAsText) {
     expectDecoded<QByteArray>(
         {{R"("YWI")", std::nullopt}, {R"("YW I=")", std::nullopt}, {R"("====")", std::nullopt}});
     expectRoundTrip(QUuid(), R"("00000000-0000-0000-0000-000000000000")");
-    expectDecoded<QUuid>({{R"("3f2504e0-4F89-41d3-9a0c-0305e82c3301")", itemId},
+    expectDecoded<QUuid>({{R"("3f2504e0-4F89-41d3-9a0c-0305e82c3301")", exampleId},
                           {R"("3F2504E04F8941D39A0C0305E82C3301")", std::nullopt},
                           {R"("3F2504E0-4F89-41D3-9A0C-0305E82C330")", std::nullopt},
                           {R"("3F2504E0-4F89-41D3-9A0C-0305E82C330G")", std::nullopt}});
@@ -216,16 +185,16 @@ TEST(JsonCoding, CodesOptionalsCollectionsMapsAndRawValues) {
     expectDecoded<QSet<int>>({{"[1,1,2]", QSet<int>{1, 2}}});
     expectRoundTrip(QMap<QString, bool>{{u"b"_s, true}, {u"a"_s, false}},
                     R"({"a":false,"b":true})");
-    expectRoundTrip(QMap<int, QUuid>{{-2, itemId}},
+    expectRoundTrip(QMap<int, QUuid>{{-2, exampleId}},
                     R"({"-2":"3F2504E0-4F89-41D3-9A0C-0305E82C3301"})");
     expectRoundTrip(QHash<qint64, int>{{7, 8}}, R"({"7":8})");
     expectDecoded<QMap<int, int>>({{R"({"+5":1,"5":2})", QMap<int, int>{{5, 1}}},
                                    {R"({"x":1})", std::nullopt},
                                    {R"({"5 ":1})", std::nullopt},
                                    {R"({"5":"1"})", std::nullopt}});
-    expectRoundTrip(Level::high, "2");
+    expectRoundTrip(Shade::dark, "2");
     expectRoundTrip(Mode::dark, R"("dark")");
-    expectDecoded<Level>({{"3", std::nullopt}, {"1.0", Level::low}});
+    expectDecoded<Shade>({{"3", std::nullopt}, {"1.0", Shade::light}});
     expectDecoded<Mode>({{R"("Dark")", std::nullopt}});
 }
 

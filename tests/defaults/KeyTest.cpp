@@ -7,13 +7,18 @@
 
 using namespace Defaults;
 
-TEST(Key, RegistersItsDefaultSoEveryReaderOfTheDomainSeesIt) {
+TEST(Key, RegistersItsDefaultThatIsNeverStoredAndThatRemoveAllFallsBackTo) {
     auto suite = freshSuite();
     Key<QList<Record>> separators(QStringLiteral("separators"), {}, suite);
-    Key<bool> reducedOpacity(QStringLiteral("reducedOpacity"), false, suite);
+    Key<bool> reducedOpacity(QStringLiteral("reducedOpacity"), true, suite);
     EXPECT_EQ(suite->object(QStringLiteral("separators")), QVariant(QVariantList{}));
-    EXPECT_EQ(suite->object(QStringLiteral("reducedOpacity")), QVariant(false));
+    EXPECT_EQ(suite->object(QStringLiteral("reducedOpacity")), QVariant(true));
     EXPECT_TRUE(suite->persistentDomain().isEmpty()) << "registration is never written";
+    set(reducedOpacity, false);
+    suite->set(true, QStringLiteral("undeclared"));
+    removeAll(*suite);
+    EXPECT_TRUE(suite->persistentDomain().isEmpty());
+    EXPECT_TRUE(get(reducedOpacity));
 }
 
 TEST(Key, AnOptionalKeyWithoutDefaultRegistersNothingAndReadsNone) {
@@ -62,14 +67,4 @@ TEST(Key, ModifyWritesOnceEvenWhenNothingChanged) {
     EXPECT_EQ(get(key), (QList<int>{1, 2}));
     modify(key, [](QList<int>&) {});
     EXPECT_EQ(writes, 2);
-}
-
-TEST(Key, RemoveAllTakesUndeclaredEntriesTooAndKeysFallBackToTheirDefaults) {
-    auto suite = freshSuite();
-    Key<int> declared(QStringLiteral("declared"), 4, suite);
-    set(declared, 9);
-    suite->set(true, QStringLiteral("undeclared"));
-    removeAll(*suite);
-    EXPECT_TRUE(suite->persistentDomain().isEmpty());
-    EXPECT_EQ(get(declared), 4);
 }
