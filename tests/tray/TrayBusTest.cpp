@@ -108,9 +108,10 @@ protected:
     // was sent before will not.
     void sync() { property(u"Id"_s); }
     int idOf(const QString& label) { return childLabelled(layout(), label).id; }
-    // The separator's menu, built afresh each time the host asks for it.
+    // The separator's menu, built afresh each time the host asks for it from
+    // the flags as they are then (the caller's, which outlive the menu).
     static std::shared_ptr<RecordingMenu> separatorMenu(const bool& canRemove,
-                                                        const bool& withTip = false) {
+                                                        const bool& withTip) {
         auto menu = std::make_shared<RecordingMenu>();
         menu->build = [&canRemove, &withTip](RecordingMenu& self) {
             if (withTip)
@@ -250,7 +251,8 @@ TEST_F(TrayOnBus, WithoutABusItemsAreMadeAndStayInvisible) {
 
 TEST_F(TrayOnBus, AHostOpensTheMenuAndChoosesEntryByEntryOrInGroups) {
     bool canRemove = false;
-    auto menu = separatorMenu(canRemove);
+    const bool withTip = false;
+    auto menu = separatorMenu(canRemove, withTip);
     show(menu);
     menu->events.clear();
     menuCall(u"AboutToShow"_s, {0});
