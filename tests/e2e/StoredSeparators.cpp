@@ -50,8 +50,7 @@ QList<StoredSeparator> seedSeparators(const QString& configHome, const QStringLi
                 .toJson(QJsonDocument::Compact)));
     }
     QFile file(preferencesFile(configHome));
-    const QVariantMap stored{
-        {key, records}, {QStringLiteral("JX_Tooltip_statusBarButtonWelcomePopover"), qint64{1}}};
+    const QVariantMap stored{{key, records}, {QStringLiteral("JX_launchCount"), qint64{2}}};
     if (!file.open(QIODevice::WriteOnly) || file.write(PropertyList::toXml(stored)) < 0)
         return {};
     return separators;

@@ -25,8 +25,10 @@ QVariantMap preferences(const QString& configHome);
 QList<StoredSeparator> storedSeparators(const QString& configHome);
 
 // Writes a preferences file that holds one separator per character, in this
-// order, as a user who set them up earlier has it (the first-launch greeting
-// shown, which would otherwise stand over the tray). Returns them.
+// order, as a user who set them up earlier has it: past the first launch,
+// whose greeting would stand over the tray (and Plasma, with no window
+// manager on the test display, leaves its panel undrawn while it shows).
+// Returns them.
 QList<StoredSeparator> seedSeparators(const QString& configHome, const QStringList& characters);
 
 } // namespace e2e
