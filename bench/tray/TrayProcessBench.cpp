@@ -22,6 +22,7 @@
 #include "defaults/PropertyList.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
@@ -56,7 +57,8 @@ bool waitUntil(const std::function<bool()>& done, int timeoutMs) {
     return true;
 }
 
-// A preferences file with `count` em-dash separators, past the first launch.
+// A preferences file with `count` em-dash separators, past the first launch:
+// a later launch finds its first launch's date and only counts itself.
 void writePreferences(const QString& configHome, int count) {
     QVariantList separators;
     for (int i = 0; i < count; ++i)
@@ -65,8 +67,10 @@ void writePreferences(const QString& configHome, int count) {
     QDir().mkpath(configHome);
     QFile file(configHome + QStringLiteral("/" GAPSEL_BUNDLE_ID ".plist"));
     file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    file.write(PropertyList::toXml({{QStringLiteral("separators"), separators},
-                                    {QStringLiteral("JX_launchCount"), qint64{5}}}));
+    file.write(PropertyList::toXml(
+        {{QStringLiteral("separators"), separators},
+         {QStringLiteral("JX_launchCount"), qint64{5}},
+         {QStringLiteral("JX_firstLaunchDate"), QDateTime::currentDateTimeUtc().addDays(-30)}}));
 }
 
 QString firstLineOf(QProcess& process) {
