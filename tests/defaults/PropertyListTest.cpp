@@ -235,19 +235,15 @@ print(plistlib.dumps(d, fmt=plistlib.FMT_BINARY).hex(), end=''))")});
                                        {text("real"), 0.1},
                                        {text("inf"), -infinity},
                                        {text("text"), text("a<&>\r\n😀")},
-                                       {text("date"), date("1850-03-04T05:06:07Z")},
-                                       {text("data"), QByteArray("\0\xff", 2)},
-                                       {text("list"), list({true, QVariantMap()})}}));
+                                       {text("date"), date("1850-03-04T05:06:07Z")}}));
     process.closeWriteChannel();
     ASSERT_TRUE(process.waitForFinished());
     ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
     const QByteArray output = process.readAllStandardOutput();
     const qsizetype lastLine = output.lastIndexOf('\n') + 1;
     EXPECT_EQ(output.left(lastLine).toStdString(), "big int 18446744073709551615\n"
-                                                   "data bytes b'\\x00\\xff'\n"
                                                    "date datetime 1850-03-04T05:06:07\n"
                                                    "inf float -inf\n"
-                                                   "list list [True, {}]\n"
                                                    "min int -9223372036854775808\n"
                                                    "real float 0.1\n"
                                                    "text str 'a<&>\\r\\n😀'\n");
