@@ -222,18 +222,16 @@ TEST_F(Watched, AChangeFromAnotherProcessOvertakenByOurOwnWriteIsNotToldLate) {
 TEST(UserDefaults, AWriterKilledAtAnyMomentLeavesTheOldOrTheNewFile) {
     SuiteFile suite;
     std::mt19937 random(20261206);
-    qint64 lastReported = 0;
     for (int round = 0; round < 200; ++round) {
         QProcess child;
         child.start(QStringLiteral(DEFAULTS_CHILD), {u"count"_s, suite.path, u"n"_s});
         ASSERT_TRUE(child.waitForStarted());
         const int writesBeforeKill = std::uniform_int_distribution<int>(1, 8)(random);
-        for (int seen = 0; seen < writesBeforeKill;) {
+        qint64 lastReported = 0;
+        while (lastReported < writesBeforeKill) {
             ASSERT_TRUE(child.waitForReadyRead(30000));
-            while (child.canReadLine()) {
+            while (child.canReadLine())
                 lastReported = child.readLine().trimmed().toLongLong();
-                ++seen;
-            }
         }
         child.kill();
         child.waitForFinished();
