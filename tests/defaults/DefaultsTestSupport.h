@@ -6,9 +6,14 @@
 #include "defaults/Defaults.h"
 #include "support/TestEnvironment.h"
 
+#include <QDateTime>
 #include <QUuid>
+#include <QVariant>
 
-// A record shaped like a separator, and a suite of its own for each test.
+#include <limits>
+#include <vector>
+
+// A record shaped like a separator.
 struct Record {
     QUuid id;
     QString character;
@@ -24,11 +29,77 @@ template <>
 struct Defaults::Json::RawValue<Shade>
     : Defaults::Json::IntegerRawValue<Shade, Shade::light, Shade::dark> {};
 
+struct SuiteFile {
+    QString folder = testing_support::freshFolder(QStringLiteral("suite"));
+    QString path = folder + QStringLiteral("/test.plist");
+    std::shared_ptr<UserDefaults> open() const {
+        return UserDefaults::open(QStringLiteral("test"), path);
+    }
+};
+
 inline std::shared_ptr<UserDefaults> freshSuite() {
-    return UserDefaults::open(QStringLiteral("test"),
-                              testing_support::freshFolder(QStringLiteral("suite")) +
-                                  QStringLiteral("/test.plist"));
+    return SuiteFile().open();
 }
 
 inline const QUuid exampleId =
     QUuid::fromString(QStringLiteral("3F2504E0-4F89-41D3-9A0C-0305E82C3301"));
+
+namespace samples {
+
+constexpr qint64 int64Min = std::numeric_limits<qint64>::min();
+constexpr qint64 int64Max = std::numeric_limits<qint64>::max();
+constexpr quint64 uint64Max = std::numeric_limits<quint64>::max();
+constexpr double notANumber = std::numeric_limits<double>::quiet_NaN();
+constexpr double infinity = std::numeric_limits<double>::infinity();
+
+inline QString text(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+inline QVariant date(const char* isoText) {
+    return QDateTime::fromString(text(isoText), Qt::ISODateWithMs).toUTC();
+}
+
+inline QVariantList list(std::initializer_list<QVariant> items) {
+    return QVariantList(items);
+}
+
+// Every canonical property-list kind, with the values most likely to be
+// damaged on the way to a file and back.
+inline std::vector<std::pair<const char*, QVariant>> everyKind() {
+    return {
+        {"empty string", QString()},
+        {"markup", text("a & b < c > d ]]> &amp;")},
+        {"line ends", text("cr\r lf\n crlf\r\n tab\t")},
+        {"non-ASCII", text("Grüße, 東京, 😀 \u2028")},
+        {"true", true},
+        {"false", false},
+        {"zero", qint64(0)},
+        {"minus one", qint64(-1)},
+        {"int64 min", int64Min},
+        {"int64 max", int64Max},
+        {"above int64", quint64(int64Max) + 1},
+        {"uint64 max", uint64Max},
+        {"tenth", 0.1},
+        {"negative zero", -0.0},
+        {"whole real", 5.0},
+        {"huge real", 1e300},
+        {"denormal", 5e-324},
+        {"nan", notANumber},
+        {"infinity", infinity},
+        {"minus infinity", -infinity},
+        {"before 1970", date("1900-01-01T00:00:00Z")},
+        {"reference date", date("2001-01-01T00:00:00Z")},
+        {"after 2038", date("2100-06-15T12:34:56Z")},
+        {"year 9999", date("9999-12-31T23:59:59Z")},
+        {"empty data", QByteArray()},
+        {"binary data", QByteArray("\0\x01\xff\r\n", 5)},
+        {"long data", QByteArray(200, '\x7f')},
+        {"empty list", QVariantList()},
+        {"empty map", QVariantMap()},
+        {"nested", list({list({}), QVariantMap{{text("k"), list({qint64(1), text("x")})}},
+                         QVariantMap{{text("deep"), QVariantMap{{text("er"), 2.5}}}}})},
+    };
+}
+
+} // namespace samples

@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Gapsel developers
 
+#include "DefaultsTestSupport.h"
 #include "debug/InMemoryLog.h"
-#include "defaults/PropertyList.h"
-#include "defaults/UserDefaults.h"
-#include "support/TestEnvironment.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,10 +18,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QString freshPath() {
-    return testing_support::freshFolder(u"file"_s) + u"/test.plist"_s;
-}
 
 bool logged(const QString& text) {
     return !debug::InMemoryLog::shared().lines().filter(text).isEmpty();
@@ -52,11 +46,10 @@ TEST(PreferencesFile, AHostileFileIsRefusedBeforeAnyReadAndNeverReplaced) {
     };
     for (const auto& [name, put, said] : cases) {
         SCOPED_TRACE(name);
-        const QString path = freshPath();
+        const QString path = SuiteFile().path;
         put(path);
         const QFileInfo before(path);
         auto defaults = UserDefaults::open(u"test"_s, path);
-        EXPECT_TRUE(defaults->persistentDomain().isEmpty());
         EXPECT_TRUE(logged(QString::fromLatin1(said)));
         EXPECT_FALSE(defaults->set(1, u"k"_s));
         const QFileInfo after(path);
@@ -67,8 +60,8 @@ TEST(PreferencesFile, AHostileFileIsRefusedBeforeAnyReadAndNeverReplaced) {
 }
 
 TEST(PreferencesFile, ASymbolicLinkIsWrittenThroughToItsTarget) {
-    const QString target = freshPath();
-    const QString link = freshPath();
+    const QString target = SuiteFile().path;
+    const QString link = SuiteFile().path;
     UserDefaults::open(u"test"_s, target)->set(1, u"old"_s);
     ASSERT_TRUE(QFile::link(target, link));
     ASSERT_TRUE(UserDefaults::open(u"test"_s, link)->set(2, u"new"_s));
@@ -79,7 +72,7 @@ TEST(PreferencesFile, ASymbolicLinkIsWrittenThroughToItsTarget) {
 }
 
 TEST(PreferencesFile, AFileCorruptedWhileRunningLogsThatTheValuesInUseAreSaved) {
-    const QString path = freshPath();
+    const QString path = SuiteFile().path;
     auto defaults = UserDefaults::open(u"test"_s, path);
     defaults->set(1, u"kept"_s);
     {
@@ -93,24 +86,6 @@ TEST(PreferencesFile, AFileCorruptedWhileRunningLogsThatTheValuesInUseAreSaved) 
     EXPECT_FALSE(logged(u"start empty"_s));
     EXPECT_EQ(UserDefaults::open(u"test"_s, path)->persistentDomain().size(), 2);
 }
-
-// Sets the variables for one scope, and puts the test's own values back.
-class Environment {
-public:
-    Environment(std::initializer_list<std::pair<const char*, const char*>> values) {
-        for (const auto& [name, value] : values) {
-            saved_.emplace_back(name, qgetenv(name));
-            value ? qputenv(name, value) : qunsetenv(name);
-        }
-    }
-    ~Environment() {
-        for (const auto& [name, value] : saved_)
-            qputenv(name, value);
-    }
-
-private:
-    std::vector<std::pair<const char*, QByteArray>> saved_;
-};
 
 TEST(PreferencesFile, TheFolderNeverFallsBackToTheRootFolder) {
     const passwd* user = ::getpwuid(::getuid());
@@ -130,10 +105,17 @@ TEST(PreferencesFile, TheFolderNeverFallsBackToTheRootFolder) {
         {nullptr, nullptr, fromDatabase},
         {"", "", fromDatabase},
     };
+    const QByteArray config = qgetenv("XDG_CONFIG_HOME"), home = qgetenv("HOME");
+    const auto put = [](const char* name, const char* value) {
+        value ? qputenv(name, value) : qunsetenv(name);
+    };
     for (const auto& row : table) {
-        const Environment environment{{"XDG_CONFIG_HOME", row.config}, {"HOME", row.home}};
+        put("XDG_CONFIG_HOME", row.config);
+        put("HOME", row.home);
         EXPECT_EQ(UserDefaults::folder(), row.folder) << row.config << " " << row.home;
     }
+    qputenv("XDG_CONFIG_HOME", config);
+    qputenv("HOME", home);
 }
 
 TEST(PreferencesFile, WithoutAFolderEveryWriteFailsAndSaysWhy) {

