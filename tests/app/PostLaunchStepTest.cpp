@@ -1,10 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Gapsel developers
 
-// The step after start-up: the review request every launch; on the first
-// launch only, the greeting from the first separator one second later and the
-// visibility check 0.2 seconds after the greeting.
-
 #include "SeparatorsTestSupport.h"
 
 #include "app/PostLaunchStep.h"
