@@ -73,25 +73,6 @@ TEST(LaunchBookkeeping, WrongTypedBookkeepingReadsAsAbsentAndIsRepaired) {
     EXPECT_EQ(stored(launches, "JX_App_runOnce__hint"), QVariant(true));
 }
 
-TEST(LaunchBookkeeping, LaunchArgumentsAreCapturedWhenLaunchingFinishes) {
-    Launches launches;
-    launches.sim.application.setLaunchArguments({u"gapsel"_s, u"--x"_s});
-    JXKit& kit = launches.launch();
-    EXPECT_FALSE(kit.launchArguments());
-    launches.sim.application.finishLaunching();
-    EXPECT_EQ(kit.launchArguments(), QStringList({u"gapsel"_s, u"--x"_s}));
-}
-
-TEST(LaunchBookkeeping, QuitEndsTheApplicationFromTheMainQueue) {
-    Launches launches;
-    JXKit& kit = launches.launch();
-    kit.quit(true);
-    EXPECT_EQ(launches.sim.application.exitRequests(), 0);
-    launches.sim.queue.runUntilIdle();
-    EXPECT_EQ(launches.sim.application.exitRequests(), 1);
-    EXPECT_EQ(launches.sim.application.terminateRequests(), 0);
-}
-
 enum class Broken { nothing, bundle, bundleWithCopy, bundleAndCopy, shell };
 enum class Ending { runsOn, terminated, exited };
 
