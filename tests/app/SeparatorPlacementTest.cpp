@@ -94,12 +94,9 @@ TEST_F(PlacementTest, XfceMovesOwnIdsInKnownItemsAndPlacesNewOnesAfterTheirSourc
     sim.trayPlacement.setKnownItemsOf(xfce.xfcePlugin, {u"old"_s, chat, volume});
     sim.trayPlacement.setOtherItems({{chat, u"Chat"_s, {}}, {volume, u"Volume"_s, {}}});
     startOn(xfce);
-    // Unknown to the panel, they are listed in list order where it would put them.
-    EXPECT_EQ(known(), (QStringList{id(0), id(1), id(2), u"old"_s, chat, volume}));
-
+    // Entries of programs not running are passed over.
     choose(2, {u"Move Right"_s});
     EXPECT_EQ(known(), (QStringList{id(0), id(1), u"old"_s, chat, id(2), volume}));
-    // Entries of programs not running are passed over.
     choose(2, {u"Move Left"_s});
     EXPECT_EQ(known(), (QStringList{id(0), id(1), u"old"_s, id(2), chat, volume}));
     choose(0, {u"Place After"_s, u"Volume"_s});
@@ -133,9 +130,6 @@ TEST_F(PlacementTest, SortingHostsKeepThePlaceTheUserChoseAcrossRestartsAndRenam
     const TrayItemDescription chatItem{chat, u"Chat"_s, u"Communications"_s};
     sim.trayPlacement.setOtherItems({chatItem});
     startOn(plasma);
-    EXPECT_EQ(sim.trayPlacement.sortKeys.value(id(0)).title, u"Gapsel separator 01");
-    EXPECT_EQ(sim.trayPlacement.sortKeys.value(id(1)).title, u"Gapsel separator 02");
-
     choose(1, {u"Place After"_s, u"Chat"_s});
     const QString after = sim.trayPlacement.sortKeys.value(id(1)).title;
     EXPECT_TRUE(after.startsWith(u"Chat"_s));
