@@ -39,7 +39,6 @@ TEST(LaunchBookkeeping, LaunchesCountOnAndKeepTheFirstDate) {
         EXPECT_EQ(kit.launchCount(), count);
         EXPECT_EQ(kit.isFirstLaunch(), count == 1);
         EXPECT_EQ(kit.isSecondLaunch(), count == 2);
-        EXPECT_EQ(kit.wasRelaunched(), count == 3);
         EXPECT_EQ(kit.firstLaunchDate(), firstDate);
         EXPECT_EQ(kit.launchDate(), launches.sim.queue.now());
         EXPECT_EQ(stored(launches, "JX_launchCount"), QVariant(count));
