@@ -5,11 +5,8 @@
 #include "support/TestEnvironment.h"
 
 #include <QDir>
-#include <QEventLoop>
 #include <QFile>
-#include <QFileSystemWatcher>
 #include <QProcess>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -57,30 +54,13 @@ struct GapselProcess : ::testing::Test {
         return *processes_.back();
     }
 
-    // The launch count as the preferences file on disk holds it (0 before the
-    // file exists).
+    // The launch count in the preferences file on disk; 0 before it exists.
     qint64 launchCountOnDisk() const {
         QFile file(configFolder_ + QStringLiteral("/" GAPSEL_BUNDLE_ID ".plist"));
         if (!file.open(QIODevice::ReadOnly))
             return 0;
         const auto contents = PropertyList::parse(file.readAll());
         return contents ? contents->value(u"JX_launchCount"_s).toLongLong() : 0;
-    }
-
-    // Waits until the preferences file holds `count` launches. It is written
-    // by renaming a new file into its folder, so each write is a change of the
-    // folder; nothing is looked at between changes.
-    bool waitForLaunchCount(qint64 count) {
-        QFileSystemWatcher folder({configFolder_});
-        QEventLoop loop;
-        QObject::connect(&folder, &QFileSystemWatcher::directoryChanged, &loop, [&] {
-            if (launchCountOnDisk() == count)
-                loop.quit();
-        });
-        QTimer::singleShot(deadlineMs, &loop, &QEventLoop::quit);
-        if (launchCountOnDisk() != count)
-            loop.exec();
-        return launchCountOnDisk() == count;
     }
 
     QString configFolder_;
@@ -92,7 +72,8 @@ struct GapselProcess : ::testing::Test {
 // preferences file, says so and leaves without counting a launch.
 TEST_F(GapselProcess, ASecondStartWhileRunningLeavesAndChangesNothing) {
     QProcess& running = start({});
-    ASSERT_TRUE(waitForLaunchCount(1));
+    ASSERT_TRUE(
+        testing_support::processEventsUntil([&] { return launchCountOnDisk() == 1; }, deadlineMs));
 
     const QString otherRuntime = privateFolder(testing_support::freshFolder(u"runtime"_s));
     for (const QString& runtime : {QString(), otherRuntime}) {

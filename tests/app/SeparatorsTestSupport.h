@@ -45,7 +45,6 @@ protected:
             result.append(shown->simButton().title());
         return result;
     }
-    // Opens the separator's menu and reads it line by line.
     QStringList menuOf(std::size_t index) {
         const platform::Menu* menu = item(index).openMenu();
         return menu ? platform::sim::describeMenu(*menu) : QStringList();
@@ -58,8 +57,7 @@ protected:
         }
         return {};
     }
-    // Opens the separator's menu, chooses along `path` and lets the main
-    // queue catch up.
+    // Chooses along `path` in the separator's menu; the main queue catches up.
     void choose(std::size_t index, const QStringList& path) {
         item(index).openMenu();
         ASSERT_TRUE(item(index).choose(path)) << path.join(u" > "_s).toStdString();

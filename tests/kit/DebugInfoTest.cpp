@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: The Gapsel developers
 
 #include "KitTestSupport.h"
-#include "debug/InMemoryLog.h"
 #include "kit/DebugReport.h"
 #include "kit/EmailAddress.h"
 #include "kit/Feedback.h"
@@ -110,8 +109,6 @@ TEST(DebugInfo, MailtoWithItsInlineAttachmentBody) {
               u"mailto:support@gapsel.app"_s);
     const QString body =
         kit::bodyWithInlineAttachment(std::nullopt, u"debug-info.txt"_s, u"# Gapsel"_s);
-    EXPECT_EQ(body, QStringLiteral("\n\n\n\ndebug-info.txt\n------------------------------\n\n"
-                                   "# Gapsel"));
     EXPECT_EQ(kit::mailtoURL({support, other}, u"Gapsel — Debug info"_s, body, {other}, {support})
                   .toString(QUrl::FullyEncoded),
               QStringLiteral("mailto:support@gapsel.app,a+b@gapsel.app"
@@ -120,9 +117,7 @@ TEST(DebugInfo, MailtoWithItsInlineAttachmentBody) {
                              "%0A%0A%23%20Gapsel&cc=a%2Bb%40gapsel.app&bcc=support%40gapsel.app"));
 }
 
-class FeedbackTest : public ::testing::Test {
-protected:
-    void SetUp() override { debug::InMemoryLog::shared().clear(); }
+struct FeedbackTest : ::testing::Test {
     kit_testing::Launches launches;
 };
 
@@ -133,7 +128,6 @@ TEST_F(FeedbackTest, UrlCarriesProductAndMetadataAndAMessageOnlyWhenGiven) {
     EXPECT_EQ(bare.toString(QUrl::FullyEncoded),
               u"https://gapsel.app/feedback?product=Gapsel&metadata="_s +
                   kit::percentEncoded(metadata));
-    EXPECT_TRUE(metadata.contains(u"\nOS: macOS 13.3.1 (22E261)\n"_s));
 
     const QUrlQuery query(kit::feedbackURL(kit, u"Hi & bye"_s, u"x"_s));
     EXPECT_EQ(query.queryItemValue(u"messageField"_s, QUrl::FullyDecoded), u"Hi & bye"_s);
@@ -159,7 +153,6 @@ TEST_F(FeedbackTest, CopyAndEmailHandOnTheDocument) {
     ASSERT_TRUE(attachment.open(QIODevice::ReadOnly));
     EXPECT_EQ(attachment.readAll(), document.toUtf8());
     EXPECT_TRUE(message.attachmentPath.endsWith(u"/debug-info.txt"_s));
-    EXPECT_TRUE(launches.sim.workspace.openedUrls().isEmpty());
 
     launches.sim.mail.acceptsAttachments = false;
     kit::emailDebugInfo(kit);

@@ -31,10 +31,9 @@ struct LaunchAtLogin : ::testing::Test {
 // read and never shown.
 TEST_F(LaunchAtLogin, IsOnOnlyWhenTheServiceReportsItEnabled) {
     const QString approval = u"SMAppService#status == .requiresApproval"_s;
-    const std::pair<LoginItemStatus, bool> cases[] = {{LoginItemStatus::NotRegistered, false},
+    const std::pair<LoginItemStatus, bool> cases[] = {{LoginItemStatus::NotFound, false},
                                                       {LoginItemStatus::Enabled, true},
-                                                      {LoginItemStatus::RequiresApproval, false},
-                                                      {LoginItemStatus::NotFound, false}};
+                                                      {LoginItemStatus::RequiresApproval, false}};
     for (const auto& [status, expected] : cases) {
         SCOPED_TRACE(static_cast<int>(status));
         loginItems.currentStatus = status;
@@ -85,15 +84,18 @@ TEST_F(LaunchAtLogin, AFailedRegisterIsLoggedShownOnceAndReadsOff) {
     EXPECT_TRUE(lines.last().contains(u"newValue"_s));
 }
 
-TEST(WasLaunchedAtLogin, IsKnownOnceLaunchingFinishedAndOnlyForALoginStart) {
+TEST(LaunchFacts, TheArgumentsAndALoginStartAreKnownOnceLaunchingFinished) {
     kit_testing::Launches launches;
     JXKit& ordinary = launches.launch();
     launches.sim.application.finishLaunching();
     EXPECT_FALSE(ordinary.wasLaunchedAtLogin());
 
     launches.sim.loginItems.launchedAtLogin = true;
+    launches.sim.application.setLaunchArguments({u"gapsel"_s, u"--x"_s});
     JXKit& atLogin = launches.launch();
-    EXPECT_FALSE(atLogin.wasLaunchedAtLogin()) << "not known before launching has finished";
+    EXPECT_FALSE(atLogin.wasLaunchedAtLogin());
+    EXPECT_FALSE(atLogin.launchArguments());
     launches.sim.application.finishLaunching();
     EXPECT_TRUE(atLogin.wasLaunchedAtLogin());
+    EXPECT_EQ(atLogin.launchArguments(), QStringList({u"gapsel"_s, u"--x"_s}));
 }

@@ -39,7 +39,6 @@ TEST(LaunchBookkeeping, LaunchesCountOnAndKeepTheFirstDate) {
         EXPECT_EQ(kit.launchCount(), count);
         EXPECT_EQ(kit.isFirstLaunch(), count == 1);
         EXPECT_EQ(kit.isSecondLaunch(), count == 2);
-        EXPECT_EQ(kit.wasRelaunched(), count == 3);
         EXPECT_EQ(kit.firstLaunchDate(), firstDate);
         EXPECT_EQ(kit.launchDate(), launches.sim.queue.now());
         EXPECT_EQ(stored(launches, "JX_launchCount"), QVariant(count));
@@ -71,25 +70,6 @@ TEST(LaunchBookkeeping, WrongTypedBookkeepingReadsAsAbsentAndIsRepaired) {
     EXPECT_FALSE(kit.wasRelaunched());
     EXPECT_TRUE(kit.runOnce(u"hint"_s));
     EXPECT_EQ(stored(launches, "JX_App_runOnce__hint"), QVariant(true));
-}
-
-TEST(LaunchBookkeeping, LaunchArgumentsAreCapturedWhenLaunchingFinishes) {
-    Launches launches;
-    launches.sim.application.setLaunchArguments({u"gapsel"_s, u"--x"_s});
-    JXKit& kit = launches.launch();
-    EXPECT_FALSE(kit.launchArguments());
-    launches.sim.application.finishLaunching();
-    EXPECT_EQ(kit.launchArguments(), QStringList({u"gapsel"_s, u"--x"_s}));
-}
-
-TEST(LaunchBookkeeping, QuitEndsTheApplicationFromTheMainQueue) {
-    Launches launches;
-    JXKit& kit = launches.launch();
-    kit.quit(true);
-    EXPECT_EQ(launches.sim.application.exitRequests(), 0);
-    launches.sim.queue.runUntilIdle();
-    EXPECT_EQ(launches.sim.application.exitRequests(), 1);
-    EXPECT_EQ(launches.sim.application.terminateRequests(), 0);
 }
 
 enum class Broken { nothing, bundle, bundleWithCopy, bundleAndCopy, shell };
@@ -157,7 +137,6 @@ TEST(Relaunch, StartsANewInstanceThroughWhatWorksOrRunsOn) {
         EXPECT_EQ(sim.workspace.launchRequests(), alternating.first(row.started));
         EXPECT_EQ(sim.application.terminateRequests(), int(row.ending == Ending::terminated));
         EXPECT_EQ(sim.application.exitRequests(), int(row.ending == Ending::exited));
-        EXPECT_EQ(stored(launches, "JXApp_wasRelaunched"), QVariant(row.wasRelaunched));
         if (row.options.showSettingsAfterRelaunch) {
             EXPECT_EQ(stored(launches, "JX_isShowingSettingsAfterRelaunch"), QVariant(false));
         }
