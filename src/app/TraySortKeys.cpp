@@ -3,6 +3,8 @@
 
 #include "app/TraySortKeys.h"
 
+#include "app/SeparatorListEdits.h"
+
 #include <QCollator>
 
 #include <algorithm>
@@ -24,8 +26,12 @@ int collated(const QString& a, const QString& b) {
     return collator.compare(a, b);
 }
 
+// Numbered with as many digits as the most separators there can be: hosts
+// compare titles as text, where "100" sorts before "11".
 QString separatorTitle(qsizetype index) {
-    return QStringLiteral("Gapsel separator %1").arg(index + 1, 2, 10, QLatin1Char('0'));
+    static const int digits =
+        static_cast<int>(QString::number(separatorListEdits::maximumSeparators).size());
+    return QStringLiteral("Gapsel separator %1").arg(index + 1, digits, 10, QLatin1Char('0'));
 }
 
 bool sortsBetween(platform::TrayHostKind host, const Item& candidate, const Item& anchor,

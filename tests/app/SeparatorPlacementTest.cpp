@@ -4,6 +4,7 @@
 #include "app/SeparatorPlacement.h"
 #include "SeparatorsTestSupport.h"
 #include "app/KnownItemsOrder.h"
+#include "app/SeparatorListEdits.h"
 #include "app/TipText.h"
 #include "app/TraySortKeys.h"
 
@@ -117,7 +118,9 @@ TEST(TraySortKeysTest, TitlesSortRightAfterTheAnchor) {
                                 rightAfter(host, chatItem, others, 1)));
         EXPECT_TRUE(sortsBefore(host, atStart(host, others), chatItem));
     }
-    EXPECT_TRUE(sortsBefore(TrayHostKind::Plasma, inSequence(0), inSequence(11)));
+    for (qsizetype index = 1; index < app::separatorListEdits::maximumSeparators; ++index)
+        EXPECT_TRUE(sortsBefore(TrayHostKind::Plasma, inSequence(index - 1), inSequence(index)))
+            << index;
 }
 
 TEST_F(PlacementTest, SortingHostsKeepThePlaceTheUserChoseAcrossRestartsAndRenames) {
@@ -169,8 +172,8 @@ TEST_F(PlacementTest, AHostKnownOnlyLaterStillGetsTheListInOrder) {
         {{TrayHostKind::Lxqt, QStringLiteral("lxqt-panel"), -1}, arrivals, ids},
         {xfce, [&] { return known(); }, ids + QStringList{chat}},
         {plasma, titles,
-         QStringList{QStringLiteral("Gapsel separator 01"), QStringLiteral("Gapsel separator 02"),
-                     QStringLiteral("Gapsel separator 03")}},
+         QStringList{QStringLiteral("Gapsel separator 001"), QStringLiteral("Gapsel separator 002"),
+                     QStringLiteral("Gapsel separator 003")}},
     };
     for (const auto& [host, observed, expected] : cases) {
         tray.arrivals.clear();
