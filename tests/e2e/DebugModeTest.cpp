@@ -28,10 +28,7 @@ struct Program {
     QString output;
 };
 
-class DebugAndShortcuts : public e2e::DesktopTest {
-protected:
-    QString xdo(const QStringList& arguments) { return desktop.xdotool(arguments); }
-};
+class DebugAndShortcuts : public e2e::DesktopTest {};
 
 // Control+Shift+K: classic key code 0x28, control 0x1000 | shift 0x200.
 const QStringList ctrlShiftK = {QStringLiteral("40"), QStringLiteral("4608")};
@@ -41,14 +38,13 @@ TEST_F(DebugAndShortcuts, AGrabbedShortcutFiresWhateverNumLockSaysAndIsRefusedTo
     ASSERT_TRUE(eventually([&] { return probe.lines() == QStringList{u"registered"_s}; }))
         << probe.output.toStdString();
 
-    xdo({QStringLiteral("key"), QStringLiteral("ctrl+shift+k")});
+    desktop.xdotool({QStringLiteral("key"), QStringLiteral("ctrl+shift+k")});
     ASSERT_TRUE(eventually([&] { return probe.lines().size() == 3; }));
-    xdo({QStringLiteral("key"), QStringLiteral("Num_Lock")});
-    xdo({QStringLiteral("key"), QStringLiteral("ctrl+shift+k")});
+    desktop.xdotool(
+        {QStringLiteral("key"), QStringLiteral("Num_Lock"), QStringLiteral("ctrl+shift+k")});
     ASSERT_TRUE(eventually([&] { return probe.lines().size() == 5; }));
-    xdo({QStringLiteral("key"), QStringLiteral("Num_Lock")});
     // Without Shift it is another combination, which nobody registered.
-    xdo({QStringLiteral("key"), QStringLiteral("ctrl+k")});
+    desktop.xdotool({QStringLiteral("key"), QStringLiteral("Num_Lock"), QStringLiteral("ctrl+k")});
     EXPECT_FALSE(eventually([&] { return probe.lines().size() > 5; }, 1000));
     EXPECT_EQ(probe.lines(),
               (QStringList{u"registered"_s, u"down"_s, u"up"_s, u"down"_s, u"up"_s}));
@@ -62,28 +58,24 @@ TEST_F(DebugAndShortcuts, AGrabbedShortcutFiresWhateverNumLockSaysAndIsRefusedTo
 // offer the Debug entry, which opens the debug window.
 TEST_F(DebugAndShortcuts, ShiftControlAtStartOrTheDebugOptionOfferTheDebugWindow) {
     const QStringList keys{QStringLiteral("shift"), QStringLiteral("ctrl")};
+    const QStringList debugWindow{QStringLiteral("--name"), QStringLiteral("^Gapsel .* Debug$")};
     for (const bool held : {true, false}) {
         SCOPED_TRACE(held ? "Shift and Control held" : "--debug");
         if (held)
-            xdo(QStringList{QStringLiteral("keydown")} + keys);
+            desktop.xdotool(QStringList{QStringLiteral("keydown")} + keys);
         Program gapsel(desktop.environment(), QStringLiteral(GAPSEL_EXECUTABLE),
                        held ? QStringList() : QStringList{QStringLiteral("--debug")});
         QString item;
         ASSERT_TRUE(eventually([&] {
             item = host->itemServices().value(0);
-            const auto entries = host->menu(item).children;
-            return std::ranges::any_of(entries, [](const auto& entry) {
+            return std::ranges::any_of(host->menu(item).children, [](const auto& entry) {
                 return entry.properties.value(QStringLiteral("label")) == QStringLiteral("Debug");
             });
         }));
         if (held)
-            xdo(QStringList{QStringLiteral("keyup")} + keys);
-        ASSERT_TRUE(host->choose(item, QStringLiteral("Debug")));
-        EXPECT_TRUE(eventually([&] {
-            return !xdo({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                         QStringLiteral("--name"), QStringLiteral("^Gapsel .* Debug$")})
-                        .isEmpty();
-        }));
+            desktop.xdotool(QStringList{QStringLiteral("keyup")} + keys);
+        ASSERT_TRUE(host->choose(item, {QStringLiteral("Debug")}));
+        EXPECT_TRUE(eventually([&] { return !desktop.visibleWindow(debugWindow).isEmpty(); }));
         desktop.saveScreenshot(QStringLiteral("debug-window"));
         EXPECT_EQ(gapsel.process.state(), QProcess::Running);
     }

@@ -3,7 +3,17 @@
 
 #include "GapselProcess.h"
 
+#include <csignal>
+#include <unistd.h>
+
 namespace e2e {
+
+namespace {
+void signalGroup(const QProcess& process, int signal) {
+    if (process.processId() > 0)
+        ::kill(-static_cast<pid_t>(process.processId()), signal);
+}
+} // namespace
 
 bool GapselProcess::start(const QProcessEnvironment& environment, const QStringList& arguments) {
     process_.setProcessEnvironment(environment);
@@ -12,17 +22,24 @@ bool GapselProcess::start(const QProcessEnvironment& environment, const QStringL
     return process_.waitForStarted();
 }
 
+void GapselProcess::stop() {
+    endProcess(process_);
+}
+
+void startInOwnGroup(QProcess& process) {
+    process.setChildProcessModifier([] { ::setsid(); });
+}
+
 void endProcess(QProcess& process) {
     if (process.state() == QProcess::NotRunning)
         return;
+    signalGroup(process, SIGTERM);
     process.terminate();
-    if (!process.waitForFinished(10000))
+    if (!process.waitForFinished(10000)) {
+        signalGroup(process, SIGKILL);
         process.kill();
+    }
     process.waitForFinished();
-}
-
-void GapselProcess::stop() {
-    endProcess(process_);
 }
 
 bool runDefaultsTool(const QProcessEnvironment& environment, const QStringList& arguments) {

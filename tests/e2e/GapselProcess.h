@@ -26,8 +26,13 @@ private:
     QProcess process_;
 };
 
-// Ends `process` as a session's end does (SIGTERM), killing it if it has not
-// ended after ten seconds; nothing when it is not running.
+// Makes `process` start in a process group of its own, so that whatever it
+// starts in turn (Plasma's helpers, sway's bar, services a bus starts) ends
+// with it.
+void startInOwnGroup(QProcess& process);
+
+// Ends `process` and its group as a session's end does (SIGTERM), killing
+// them if they have not ended after ten seconds; nothing when it is not running.
 void endProcess(QProcess& process);
 
 // Runs `gapsel-defaults` with these arguments on the desktop; whether it succeeded.

@@ -56,6 +56,9 @@ const Host& hostNamed(const QString& name);
 // who unticked them in its settings has it.
 Host xfceWithTrayAtRightEnd(const QStringList& hiddenIds = {});
 
+// The Ids XFCE's tray has recorded as known items on this desktop, in its order.
+QStringList xfceKnownItems(const VirtualDesktop& desktop);
+
 // The hosts this run is to try: GAPSEL_E2E_HOSTS (comma-separated names),
 // by default those CI installs (xfce, lxqt, gnome).
 QStringList chosenHosts();

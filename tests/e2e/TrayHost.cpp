@@ -88,27 +88,7 @@ int TrayHost::idOf(const QString& service, int parent, const QString& label) con
     return -1;
 }
 
-bool TrayHost::choose(const QString& service, const QString& label) const {
-    return chooseNested(service, {label});
-}
-
-bool TrayHost::chooseInGroups(const QString& service, const QString& label) const {
-    if (!succeeded(callMenu(service, QStringLiteral("AboutToShowGroup"),
-                            {QVariant::fromValue(QList<int>{0})})))
-        return false;
-    const int id = idOf(service, 0, label);
-    if (id < 0)
-        return false;
-    const platform::xdg::DBusMenuEventList events{
-        {0, QStringLiteral("opened"), QDBusVariant(0), 0},
-        {id, QStringLiteral("clicked"), QDBusVariant(0), 0},
-        {0, QStringLiteral("closed"), QDBusVariant(0), 0}};
-    const QDBusMessage reply =
-        callMenu(service, QStringLiteral("EventGroup"), {QVariant::fromValue(events)});
-    return succeeded(reply) && qdbus_cast<QList<int>>(reply.arguments().value(0)).isEmpty();
-}
-
-bool TrayHost::chooseNested(const QString& service, const QStringList& labels) const {
+bool TrayHost::choose(const QString& service, const QStringList& labels) const {
     int parent = 0;
     for (const QString& label : labels) {
         if (!succeeded(callMenu(service, QStringLiteral("AboutToShow"), {parent})))

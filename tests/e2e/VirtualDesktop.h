@@ -48,7 +48,7 @@ public:
     QString configHome() const;
     // A connection of the test's own to the desktop's bus.
     QDBusConnection bus() const;
-    // The whole screen, as `xwd` dumps it; null if that fails.
+    // The whole screen, as the display has it; null if it cannot be read.
     QImage screenshot() const;
     // Keeps the screen as it is now in the tests' output folder, as <host>/<name>.png.
     void saveScreenshot(const QString& name) const;
@@ -66,8 +66,12 @@ public:
     // Runs a program on the desktop to its end and returns what it printed.
     QString output(const QString& program, const QStringList& arguments) const;
     QString xdotool(const QStringList& arguments) const;
+    // The first visible window that xdotool's search with these terms finds.
+    QString visibleWindow(const QStringList& search) const;
 
 private:
+    // Whether the program ran to its end on this desktop and succeeded.
+    bool runToEnd(QProcess& process, const QString& program, const QStringList& arguments) const;
     QString startDisplay();
     QString startBus();
     QString startHost();
@@ -79,10 +83,7 @@ private:
     QString home_;
     Host host_;
     QProcessEnvironment environment_;
-    QString display_;
     QString busAddress_;
-    QProcess displayServer_;
-    QProcess busDaemon_;
     QProcess hostProcess_;
     std::vector<std::unique_ptr<QProcess>> services_;
 };
