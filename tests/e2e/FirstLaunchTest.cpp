@@ -8,7 +8,7 @@
 // shows and expires.
 
 #include "DesktopTest.h"
-#include "GapselProcess.h"
+#include "Program.h"
 #include "StoredSeparators.h"
 #include "support/TestEnvironment.h"
 
@@ -34,8 +34,6 @@ const QString separatorId = QStringLiteral("0F3C2A51-7B6D-4E08-9A1C-5D2E8F4B7A90
 
 class FirstLaunch : public ::testing::Test {
 protected:
-    void TearDown() override { e2e::endProcess(gapsel); }
-
     // A desktop with XFCE's default layout, whose tray hides the items with
     // `hiddenIds`; with `withTray` false, without the panel.
     void start(const QStringList& hiddenIds = {}, bool withTray = true) {
@@ -49,19 +47,11 @@ protected:
         environment.insert(QStringLiteral("QT_LOGGING_RULES"),
                            QStringLiteral("gapsel.platform.info=true"));
         environment.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("XFCE"));
-        gapsel.setProcessEnvironment(environment);
-        gapsel.setProcessChannelMode(QProcess::SeparateChannels);
-        gapsel.start(QStringLiteral(GAPSEL_EXECUTABLE), {});
-        ASSERT_TRUE(gapsel.waitForStarted());
-    }
-    // Everything Gapsel logged so far.
-    QString log() {
-        errors += QString::fromUtf8(gapsel.readAllStandardError());
-        return errors;
+        ASSERT_TRUE(gapsel.start(environment, {}, QProcess::ForwardedOutputChannel));
     }
     QString alertLine() {
         static const QRegularExpression line(QStringLiteral("Alert: [^\\n]*"));
-        return line.match(log()).captured();
+        return line.match(gapsel.output()).captured();
     }
     QVariant stored(const QString& key) {
         return e2e::preferences(desktop->configHome()).value(key);
@@ -86,8 +76,7 @@ protected:
     }
 
     std::optional<e2e::VirtualDesktop> desktop;
-    QProcess gapsel;
-    QString errors;
+    e2e::Program gapsel;
 };
 
 TEST_F(FirstLaunch, GreetsNearTheTrayEndForFiveSeconds) {
@@ -168,7 +157,6 @@ QString waylandSocket(const e2e::VirtualDesktop& desktop) {
     return {};
 }
 
-// The texts of the notifications mako shows now.
 QStringList shownNotifications(const QDBusConnection& bus) {
     const QDBusMessage reply = bus.call(QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("/fr/emersion/Mako"),
@@ -202,9 +190,8 @@ TEST_F(WaybarGreeting, ArrivesAsANotificationThatExpiresAfterFiveSeconds) {
     ASSERT_FALSE(socket.isEmpty()) << "sway opened no Wayland socket";
     desktop.setVariable(QStringLiteral("WAYLAND_DISPLAY"), socket);
     const QDBusConnection bus = desktop.bus();
-    QProcess mako;
-    mako.setProcessEnvironment(desktop.environment());
-    mako.start(QStringLiteral("mako"), {});
+    e2e::Program mako(QStringLiteral("mako"));
+    ASSERT_TRUE(mako.start(desktop.environment()));
     ASSERT_TRUE(processEventsUntil([&] {
         return bus.interface()
             ->isServiceRegistered(QStringLiteral("org.freedesktop.Notifications"))
@@ -212,7 +199,7 @@ TEST_F(WaybarGreeting, ArrivesAsANotificationThatExpiresAfterFiveSeconds) {
     })) << "mako did not take the notification service";
 
     desktop.setVariable(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
-    e2e::GapselProcess gapsel;
+    e2e::Program gapsel;
     ASSERT_TRUE(gapsel.start(desktop.environment()));
     QElapsedTimer launched;
     launched.start();
@@ -233,7 +220,6 @@ TEST_F(WaybarGreeting, ArrivesAsANotificationThatExpiresAfterFiveSeconds) {
                     .arg(shownAt)
                     .arg(gone ? QString::number(shownFor) : QStringLiteral("more than 10000"))
               : QStringLiteral("no notification within 10 s"));
-    e2e::endProcess(mako);
 }
 
 } // namespace

@@ -182,16 +182,12 @@ bool Host::installed() const {
     return !QStandardPaths::findExecutable(program).isEmpty();
 }
 
-const QList<Host>& knownHosts() {
-    static const QList<Host> hosts{xfce(), lxqt(), gnome(), plasma(), waybar()};
-    return hosts;
-}
-
 const Host& hostNamed(const QString& name) {
-    for (const Host& host : knownHosts())
+    static const QList<Host> hosts{xfce(), lxqt(), gnome(), plasma(), waybar()};
+    for (const Host& host : hosts)
         if (host.name == name)
             return host;
-    return knownHosts().front();
+    return hosts.front();
 }
 
 QStringList xfceKnownItems(const VirtualDesktop& desktop) {

@@ -7,7 +7,7 @@
 // the screen.
 
 #include "DesktopTest.h"
-#include "GapselProcess.h"
+#include "Program.h"
 #include "StoredSeparators.h"
 #include "TrayPicture.h"
 
@@ -83,7 +83,7 @@ protected:
     const QStringList characters;
     QImage empty;
     QList<e2e::StoredSeparator> separators;
-    e2e::GapselProcess gapsel;
+    e2e::Program gapsel;
 };
 
 class PlacementInXfce : public PlacementBesideOtherItem {

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: The Gapsel developers
 
 #include "DesktopTest.h"
-#include "GapselProcess.h"
+#include "Program.h"
 #include "StoredSeparators.h"
 #include "TrayPicture.h"
 #include "support/TestEnvironment.h"
@@ -66,7 +66,6 @@ bool menuOpensOnClick(const e2e::VirtualDesktop& desktop, const QImage& screen, 
     return opened;
 }
 
-// The labels of a menu's checked entries.
 QStringList checkedEntries(const platform::xdg::DBusMenuLayoutItem& menu) {
     QStringList checked;
     for (const auto& entry : menu.children)
@@ -75,7 +74,6 @@ QStringList checkedEntries(const platform::xdg::DBusMenuLayoutItem& menu) {
     return checked;
 }
 
-// Gapsel with three seeded separators in one real tray host.
 class SeparatorsOnHost : public e2e::DesktopTest,
                          public ::testing::WithParamInterface<std::string> {
 protected:
@@ -179,7 +177,7 @@ protected:
     QImage empty;
     // The screen with the three seeded separators.
     QImage seen;
-    e2e::GapselProcess gapsel;
+    e2e::Program gapsel;
 };
 
 void SeparatorsOnHost::checkMenuActions() {
@@ -282,7 +280,7 @@ TEST_F(GnomeShell, ShowsTheSeparatorWithAMenuAtEveryStart) {
         // Away from the item, whose hover highlight would change its shape.
         desktop.xdotool(
             {QStringLiteral("mousemove"), QStringLiteral("640"), QStringLiteral("400")});
-        e2e::GapselProcess gapsel;
+        e2e::Program gapsel;
         ASSERT_TRUE(gapsel.start(desktop.environment()));
         QImage screen;
         QList<QRect> drawn;
@@ -332,7 +330,7 @@ QString startOnce(int start) {
     const QList<e2e::StoredSeparator> stored =
         e2e::seedSeparators(desktop.configHome(), fiveCharacters);
     const QImage empty = desktop.settledScreen();
-    e2e::GapselProcess gapsel;
+    e2e::Program gapsel;
     if (!gapsel.start(desktop.environment()))
         return QStringLiteral("Gapsel does not start");
     qsizetype recorded = 0;

@@ -16,8 +16,7 @@ struct StoredSeparator {
     QString character;
 };
 
-// Gapsel's preferences file below `configHome`, and what it holds (empty
-// when it is missing or unreadable).
+// Gapsel's preferences file below `configHome`, and what it holds.
 QString preferencesFile(const QString& configHome);
 QVariantMap preferences(const QString& configHome);
 

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: The Gapsel developers
 
 #include "DesktopTest.h"
-#include "GapselProcess.h"
+#include "Program.h"
 #include "StoredSeparators.h"
 #include "defaults/UserDefaults.h"
 #include "support/TestEnvironment.h"
@@ -98,7 +98,7 @@ protected:
 
     const QString home = desktop.home();
     QProcessEnvironment environment;
-    e2e::GapselProcess gapsel;
+    e2e::Program gapsel;
 };
 
 TEST_F(SupportEndToEnd, ShareAppOpensAWindowWhoseQrCodeIsTheShareLink) {
@@ -109,7 +109,6 @@ TEST_F(SupportEndToEnd, ShareAppOpensAWindowWhoseQrCodeIsTheShareLink) {
         return !desktop.visibleWindow({QStringLiteral("--name"), QStringLiteral("^Share Gapsel$")})
                     .isEmpty();
     }));
-    // What the screen shows as a QR code, read as zbarimg reads it.
     QString decoded;
     EXPECT_TRUE(eventually([&] {
         desktop.saveScreenshot(QStringLiteral("share-window"));

@@ -3,7 +3,7 @@
 
 #include "VirtualDesktop.h"
 
-#include "GapselProcess.h"
+#include "Program.h"
 #include "TrayHost.h"
 #include "support/TestEnvironment.h"
 
@@ -15,6 +15,8 @@
 #include <cstdlib>
 #include <unistd.h>
 #include <xcb/xcb.h>
+
+using testing_support::processEventsUntil;
 
 namespace e2e {
 
@@ -168,8 +170,7 @@ QString VirtualDesktop::startHost() {
     if (!hostProcess_.waitForStarted())
         return host_.program + QStringLiteral(" does not start");
     const TrayHost tray(bus());
-    if (!testing_support::processEventsUntil([&] { return tray.hostRegistered(); },
-                                             hostStartTimeoutMs))
+    if (!processEventsUntil([&] { return tray.hostRegistered(); }, hostStartTimeoutMs))
         return host_.program +
                QStringLiteral(" never registered as a StatusNotifierItem host; its log:\n") +
                hostLog();
@@ -181,9 +182,9 @@ QImage VirtualDesktop::settledScreen() const {
     // Escape leaves what a host shows at its start (GNOME's overview).
     xdotool({QStringLiteral("key"), QStringLiteral("Escape")});
     QImage last = screenshot();
-    testing_support::processEventsUntil(
+    processEventsUntil(
         [&] {
-            testing_support::processEventsUntil([] { return false; }, settlingMs);
+            processEventsUntil([] { return false; }, settlingMs);
             QImage now = screenshot();
             std::swap(now, last);
             return now == last;
@@ -196,7 +197,7 @@ QString VirtualDesktop::restartHost() {
     ::kill(-static_cast<pid_t>(hostProcess_.processId()), SIGKILL);
     hostProcess_.waitForFinished();
     const QDBusConnection connection = bus();
-    if (!testing_support::processEventsUntil(
+    if (!processEventsUntil(
             [&] { return !connection.interface()->isServiceRegistered(watcherService).value(); },
             10000))
         return QStringLiteral("the tray's watcher outlived its host");

@@ -8,22 +8,31 @@
 
 namespace e2e {
 
-// Gapsel itself, started on a test's desktop and ended with the test.
-class GapselProcess {
+// A program on a test's desktop, Gapsel itself unless another is named,
+// ended with the test.
+class Program {
 public:
-    GapselProcess() = default;
-    ~GapselProcess() { stop(); }
-    GapselProcess(const GapselProcess&) = delete;
-    GapselProcess& operator=(const GapselProcess&) = delete;
+    explicit Program(QString program = QStringLiteral(GAPSEL_EXECUTABLE))
+        : program_(std::move(program)) {}
+    ~Program() { stop(); }
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
 
-    bool start(const QProcessEnvironment& environment, const QStringList& arguments = {});
+    // Starts it, passing what it writes through to the test's own output on
+    // the channels `forwarded` names.
+    bool start(const QProcessEnvironment& environment, const QStringList& arguments = {},
+               QProcess::ProcessChannelMode forwarded = QProcess::ForwardedChannels);
     // Ends it as a session's end does (SIGTERM).
     void stop();
     bool running() const { return process_.state() == QProcess::Running; }
     qint64 processId() const { return process_.processId(); }
+    // What it wrote so far on the channels not passed through.
+    QString output();
 
 private:
+    QString program_;
     QProcess process_;
+    QString output_;
 };
 
 // Makes `process` start in a process group of its own, so that whatever it

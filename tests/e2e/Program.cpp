@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Gapsel developers
 
-#include "GapselProcess.h"
+#include "Program.h"
 
 #include <csignal>
 #include <unistd.h>
@@ -15,14 +15,21 @@ void signalGroup(const QProcess& process, int signal) {
 }
 } // namespace
 
-bool GapselProcess::start(const QProcessEnvironment& environment, const QStringList& arguments) {
+bool Program::start(const QProcessEnvironment& environment, const QStringList& arguments,
+                    QProcess::ProcessChannelMode forwarded) {
     process_.setProcessEnvironment(environment);
-    process_.setProcessChannelMode(QProcess::ForwardedChannels);
-    process_.start(QStringLiteral(GAPSEL_EXECUTABLE), arguments);
+    process_.setProcessChannelMode(forwarded);
+    process_.start(program_, arguments);
     return process_.waitForStarted();
 }
 
-void GapselProcess::stop() {
+QString Program::output() {
+    output_ +=
+        QString::fromUtf8(process_.readAllStandardOutput() + process_.readAllStandardError());
+    return output_;
+}
+
+void Program::stop() {
     endProcess(process_);
 }
 
