@@ -8,20 +8,18 @@
 
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
 
 namespace e2e {
 
 namespace {
-QString sourceFile(const QString& name) {
-    return QStringLiteral(GAPSEL_E2E_SOURCE_DIR "/") + name;
-}
-
-// Copies `source` to `target` below the desktop's configuration folder.
+// Copies `source` (a path in this folder unless absolute) to `target` below
+// the desktop's configuration folder.
 QString copyConfiguration(VirtualDesktop& desktop, const QString& source, const QString& target) {
     const QString path = desktop.configHome() + QLatin1Char('/') + target;
     QDir().mkpath(path.section(QLatin1Char('/'), 0, -2));
-    return QFile::copy(source, path) ? QString() : QStringLiteral("cannot copy ") + source;
+    return QFile::copy(QDir(QStringLiteral(GAPSEL_E2E_SOURCE_DIR)).filePath(source), path)
+               ? QString()
+               : QStringLiteral("cannot copy ") + source;
 }
 
 void setVariables(VirtualDesktop& desktop,
@@ -35,12 +33,11 @@ Host xfce() {
             .program = QStringLiteral("xfce4-panel"),
             // Without the flag the panel first waits some seconds for a window manager.
             .arguments = {QStringLiteral("--disable-wm-check")},
-            .packages = QStringLiteral("xfce4-panel"),
             .panel = {0, 0, screenWidth, 32},
             .tray = {0, 0, screenWidth, 32},
             .configure = [](VirtualDesktop& desktop) {
                 return copyConfiguration(
-                    desktop, sourceFile(QStringLiteral("xfce4-panel.xml")),
+                    desktop, QStringLiteral("xfce4-panel.xml"),
                     QStringLiteral("xfce4/xfconf/xfce-perchannel-xml/xfce4-panel.xml"));
             }};
 }
@@ -48,7 +45,6 @@ Host xfce() {
 Host lxqt() {
     return {.name = QStringLiteral("lxqt"),
             .program = QStringLiteral("lxqt-panel"),
-            .packages = QStringLiteral("lxqt-panel"),
             .panel = {0, 0, screenWidth, 32},
             .tray = {0, 0, screenWidth, 32},
             .ordersByArrival = true,
@@ -56,7 +52,7 @@ Host lxqt() {
                 // Without LXQt's own settings the panel draws black.
                 return copyConfiguration(desktop, QStringLiteral("/usr/share/lxqt/lxqt.conf"),
                                          QStringLiteral("lxqt/lxqt.conf")) +
-                       copyConfiguration(desktop, sourceFile(QStringLiteral("lxqt-panel.conf")),
+                       copyConfiguration(desktop, QStringLiteral("lxqt-panel.conf"),
                                          QStringLiteral("lxqt/panel.conf"));
             }};
 }
@@ -67,7 +63,6 @@ Host gnome() {
         .program = QStringLiteral("gnome-shell"),
         .arguments = {QStringLiteral("--x11"), QStringLiteral("--replace"),
                       QStringLiteral("--sm-disable")},
-        .packages = QStringLiteral("gnome-shell gnome-shell-extension-appindicator"),
         .panel = {0, 0, screenWidth, 32},
         // Right of the clock, left of the system menu.
         .tray = {screenWidth * 2 / 3, 0, screenWidth / 3 - 36, 32},
@@ -103,7 +98,6 @@ Host plasma() {
     return {.name = QStringLiteral("plasma"),
             .program = QStringLiteral("plasmashell"),
             .arguments = {QStringLiteral("--no-respawn")},
-            .packages = QStringLiteral("plasma-workspace plasma-desktop"),
             .panel = {0, screenHeight - 44, screenWidth, 44},
             // Below the panel's top edge, left of the clock.
             .tray = {screenWidth / 2, screenHeight - 42, screenWidth / 2 - 140, 42},
@@ -123,8 +117,8 @@ Host waybar() {
     return {
         .name = QStringLiteral("waybar"),
         .program = QStringLiteral("sway"),
-        .arguments = {QStringLiteral("--config"), sourceFile(QStringLiteral("sway.config"))},
-        .packages = QStringLiteral("sway waybar"),
+        .arguments = {QStringLiteral("--config"),
+                      QStringLiteral(GAPSEL_E2E_SOURCE_DIR "/sway.config")},
         .panel = {0, 0, screenWidth, 30},
         .tray = {screenWidth / 2, 0, screenWidth / 2, 30},
         .ordersByArrival = true,
@@ -137,7 +131,7 @@ Host waybar() {
                                        {"WLR_X11_OUTPUTS", "1"},
                                        {"XDG_CURRENT_DESKTOP", "sway"}});
                 const bool userExists = desktop.run(QStringLiteral("id"), {waybarUser}).isEmpty();
-                return copyConfiguration(desktop, sourceFile(QStringLiteral("waybar.jsonc")),
+                return copyConfiguration(desktop, QStringLiteral("waybar.jsonc"),
                                          QStringLiteral("waybar/config")) +
                        (userExists ? QString()
                                    : desktop.run(QStringLiteral("useradd"),
@@ -176,10 +170,6 @@ Host xfceWithTrayAtRightEnd(const QStringList& hiddenIds) {
         return failures;
     };
     return host;
-}
-
-bool Host::installed() const {
-    return !QStandardPaths::findExecutable(program).isEmpty();
 }
 
 const Host& hostNamed(const QString& name) {

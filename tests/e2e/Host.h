@@ -24,8 +24,6 @@ struct Host {
     QString name{};
     QString program{};
     QStringList arguments{};
-    // The Debian packages a test that skips an uninstalled host names.
-    QString packages{};
     // The band of the screen the panel covers, and the part of it where the
     // host draws status items (nothing else in it changes by itself).
     QRect panel{};
@@ -40,8 +38,6 @@ struct Host {
     std::function<QString(VirtualDesktop&)> prepare = [](VirtualDesktop&) { return QString(); };
     // The user the host runs as; empty: the test's own.
     QString user{};
-
-    bool installed() const;
 };
 
 // A host the tests know by its name: xfce, lxqt, gnome, plasma, waybar.

@@ -35,9 +35,8 @@ private:
     QString output_;
 };
 
-// Makes `process` start in a process group of its own, so that whatever it
-// starts in turn (Plasma's helpers, sway's bar, services a bus starts) ends
-// with it.
+// A process group of its own for `process`, so that whatever it starts in
+// turn (Plasma's helpers, sway's bar, services a bus starts) ends with it.
 void startInOwnGroup(QProcess& process);
 
 // Ends `process` and its group as a session's end does (SIGTERM), killing

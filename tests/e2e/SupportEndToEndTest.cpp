@@ -79,10 +79,10 @@ protected:
             return std::nullopt;
         bool isNumber = false;
         const qint64 pid = lock.readLine().trimmed().toLongLong(&isNumber);
-        if (!isNumber || pid == gapsel.processId())
-            return std::nullopt;
-        QFile commandLine(QStringLiteral("/proc/%1/cmdline").arg(pid));
-        if (!commandLine.open(QIODevice::ReadOnly) || !commandLine.readAll().contains("gapsel"))
+        const QFileInfo program(QStringLiteral("/proc/%1/exe").arg(pid));
+        if (!isNumber || pid == gapsel.processId() ||
+            program.symLinkTarget() !=
+                QFileInfo(QStringLiteral(GAPSEL_EXECUTABLE)).canonicalFilePath())
             return std::nullopt;
         return pid;
     }
