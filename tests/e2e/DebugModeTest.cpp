@@ -27,13 +27,12 @@ TEST_F(DebugAndShortcuts, AGrabbedShortcutFiresWhateverNumLockSaysAndIsRefusedTo
     ASSERT_TRUE(eventually([&] { return lines(probe) == QStringList{u"registered"_s}; }))
         << probe.output().toStdString();
 
-    desktop.xdotool({QStringLiteral("key"), QStringLiteral("ctrl+shift+k")});
+    desktop.xdotool(QStringLiteral("key ctrl+shift+k"));
     ASSERT_TRUE(eventually([&] { return lines(probe).size() == 3; }));
-    desktop.xdotool(
-        {QStringLiteral("key"), QStringLiteral("Num_Lock"), QStringLiteral("ctrl+shift+k")});
+    desktop.xdotool(QStringLiteral("key Num_Lock ctrl+shift+k"));
     ASSERT_TRUE(eventually([&] { return lines(probe).size() == 5; }));
     // Without Shift it is another combination, which nobody registered.
-    desktop.xdotool({QStringLiteral("key"), QStringLiteral("Num_Lock"), QStringLiteral("ctrl+k")});
+    desktop.xdotool(QStringLiteral("key Num_Lock ctrl+k"));
     EXPECT_FALSE(eventually([&] { return lines(probe).size() > 5; }, 1000));
     EXPECT_EQ(lines(probe), (QStringList{u"registered"_s, u"down"_s, u"up"_s, u"down"_s, u"up"_s}));
 
@@ -46,12 +45,11 @@ TEST_F(DebugAndShortcuts, AGrabbedShortcutFiresWhateverNumLockSaysAndIsRefusedTo
 // Shift and Control held at start, or --debug where held keys cannot be read,
 // offer the Debug entry, which opens the debug window.
 TEST_F(DebugAndShortcuts, ShiftControlAtStartOrTheDebugOptionOfferTheDebugWindow) {
-    const QStringList keys{QStringLiteral("shift"), QStringLiteral("ctrl")};
     const QStringList debugWindow{QStringLiteral("--name"), QStringLiteral("^Gapsel .* Debug$")};
     for (const bool held : {true, false}) {
         SCOPED_TRACE(held ? "Shift and Control held" : "--debug");
         if (held)
-            desktop.xdotool(QStringList{QStringLiteral("keydown")} + keys);
+            desktop.xdotool(QStringLiteral("keydown shift ctrl"));
         e2e::Program gapsel;
         ASSERT_TRUE(gapsel.start(desktop.environment(),
                                  held ? QStringList() : QStringList{QStringLiteral("--debug")}));
@@ -63,7 +61,7 @@ TEST_F(DebugAndShortcuts, ShiftControlAtStartOrTheDebugOptionOfferTheDebugWindow
             });
         }));
         if (held)
-            desktop.xdotool(QStringList{QStringLiteral("keyup")} + keys);
+            desktop.xdotool(QStringLiteral("keyup shift ctrl"));
         ASSERT_TRUE(host->choose(item, {QStringLiteral("Debug")}));
         EXPECT_TRUE(eventually([&] { return !desktop.visibleWindow(debugWindow).isEmpty(); }));
         desktop.saveScreenshot(QStringLiteral("debug-window"));

@@ -60,10 +60,9 @@ protected:
     // empty.
     QString windowGeometry(const QString& name) {
         const QString window = gapselWindow();
-        if (window.isEmpty() || desktop->xdotool({QStringLiteral("getwindowname"), window}) != name)
+        if (window.isEmpty() || desktop->xdotool(QStringLiteral("getwindowname ") + window) != name)
             return {};
-        return desktop->xdotool(
-            {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window});
+        return desktop->xdotool(QStringLiteral("getwindowgeometry --shell ") + window);
     }
     // Gapsel's first visible window (with the greeting gone: its alert).
     QString gapselWindow() {
@@ -123,10 +122,9 @@ TEST_F(FirstLaunch, ASeparatorTheTrayHidesIsWarnedAboutUntilTheUserSaysNoMore) {
     EXPECT_TRUE(alert.contains(QStringLiteral("Known Items"))) << alert.toStdString();
 
     // The focus goes from OK to the checkbox and back: tick it, then press OK.
-    desktop->xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), gapselWindow(),
-                      QStringLiteral("key"), QStringLiteral("Tab"), QStringLiteral("space")});
+    desktop->xdotool(QStringLiteral("windowfocus --sync %1 key Tab space").arg(gapselWindow()));
     desktop->saveScreenshot(QStringLiteral("alert-checkbox-ticked"));
-    desktop->xdotool({QStringLiteral("key"), QStringLiteral("Tab"), QStringLiteral("space")});
+    desktop->xdotool(QStringLiteral("key Tab space"));
     ASSERT_TRUE(processEventsUntil(
         [&] {
             return stored(QStringLiteral("JX_NSStatusItem_ensureVisibility_shouldNotShowAgain"))

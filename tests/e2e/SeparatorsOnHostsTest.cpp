@@ -39,9 +39,11 @@ QString shapes(const QList<QRect>& glyphs) {
 // Whether a click with this button (1: left) on the glyph brings up a menu,
 // which is then closed. `withMenu` receives the screen with the menu open.
 bool menuOpensOnClick(const e2e::VirtualDesktop& desktop, const QImage& screen, const QRect& glyph,
-                      const QString& button = QStringLiteral("1"), QImage* withMenu = nullptr) {
-    desktop.xdotool({QStringLiteral("mousemove"), QString::number(glyph.center().x()),
-                     QString::number(glyph.center().y()), QStringLiteral("click"), button});
+                      int button = 1, QImage* withMenu = nullptr) {
+    desktop.xdotool(QStringLiteral("mousemove %1 %2 click %3")
+                        .arg(glyph.center().x())
+                        .arg(glyph.center().y())
+                        .arg(button));
     const bool opened = processEventsUntil(
         [&] {
             const QImage now = desktop.screenshot();
@@ -57,10 +59,9 @@ bool menuOpensOnClick(const e2e::VirtualDesktop& desktop, const QImage& screen, 
             [&] { return !e2e::menuShown(screen, desktop.screenshot(), desktop.host().panel); },
             3000);
     };
-    desktop.xdotool({QStringLiteral("key"), QStringLiteral("Escape")});
+    desktop.xdotool(QStringLiteral("key Escape"));
     if (!closed()) {
-        desktop.xdotool({QStringLiteral("mousemove"), QStringLiteral("640"), QStringLiteral("400"),
-                         QStringLiteral("click"), QStringLiteral("1")});
+        desktop.xdotool(QStringLiteral("mousemove 640 400 click 1"));
         closed();
     }
     return opened;
@@ -133,8 +134,8 @@ protected:
     void checkLeftClick(const QImage& screen) {
         const QRect glyph = glyphs(screen).value(0);
         QImage withMenu;
-        const bool opened = glyph.isValid() && menuOpensOnClick(desktop, screen, glyph,
-                                                                QStringLiteral("1"), &withMenu);
+        const bool opened =
+            glyph.isValid() && menuOpensOnClick(desktop, screen, glyph, 1, &withMenu);
         savePanel(withMenu, desktop.host(), QStringLiteral("left-click"));
         check(
             "left-click", opened,
@@ -158,7 +159,7 @@ protected:
         for (const QRect& glyph : now)
             if (std::ranges::none_of(glyphs(seen),
                                      [&](const QRect& old) { return old.intersects(glyph); }))
-                menuOpensOnClick(desktop, screen, glyph, QStringLiteral("3"));
+                menuOpensOnClick(desktop, screen, glyph, 3);
     }
 
     void checkMenuActions();
@@ -278,8 +279,7 @@ TEST_F(GnomeShell, ShowsTheSeparatorWithAMenuAtEveryStart) {
     int dead = 0;
     for (int start = 0; start < starts; ++start) {
         // Away from the item, whose hover highlight would change its shape.
-        desktop.xdotool(
-            {QStringLiteral("mousemove"), QStringLiteral("640"), QStringLiteral("400")});
+        desktop.xdotool(QStringLiteral("mousemove 640 400"));
         e2e::Program gapsel;
         ASSERT_TRUE(gapsel.start(desktop.environment()));
         QImage screen;

@@ -129,10 +129,10 @@ TEST_F(SupportEndToEnd, RateAppsFirstButtonAndSendFeedbackHandXdgOpenTheirPages)
             desktop.visibleWindow({QStringLiteral("--pid"), QString::number(gapsel.processId())});
         return !alert.isEmpty();
     }));
-    desktop.xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), alert});
+    desktop.xdotool(QStringLiteral("windowfocus --sync ") + alert);
     desktop.saveScreenshot(QStringLiteral("rate-alert"));
     // Return presses the first button, "Rate in Software Centre".
-    desktop.xdotool({QStringLiteral("key"), QStringLiteral("Return")});
+    desktop.xdotool(QStringLiteral("key Return"));
     EXPECT_TRUE(eventually([&] { return opened() == QStringList{shareLink}; }))
         << opened().join(QLatin1Char(' ')).toStdString();
     // The feedback page carries this machine's system.
@@ -174,18 +174,16 @@ TEST_F(SupportEndToEnd, DeleteDataAndSettingsTrashesEverythingAndStartsAfresh) {
     // The first button, "Delete Data & Settings", has the focus; in the
     // question, Cancel has it and Tab moves it to Delete.
     const auto windows = [&] {
-        return desktop.xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                QStringLiteral("--name"), QStringLiteral(".*")});
+        return desktop.xdotool(QStringLiteral("search --onlyvisible --name .*"));
     };
     const QString windowsBefore = windows();
-    desktop.xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window,
-                     QStringLiteral("key"), QStringLiteral("space")});
+    desktop.xdotool(QStringLiteral("windowfocus --sync %1 key space").arg(window));
     // The question is a window of its own.
     const bool asked = eventually([&] { return windows() != windowsBefore; });
     processEventsUntil([] { return false; }, 1500);
     desktop.saveScreenshot(QStringLiteral("support-delete-question"));
     ASSERT_TRUE(asked);
-    desktop.xdotool({QStringLiteral("key"), QStringLiteral("Tab"), QStringLiteral("space")});
+    desktop.xdotool(QStringLiteral("key Tab space"));
 
     ASSERT_TRUE(eventually([&] { return !gapsel.running(); }));
     // The new instance counts launch 1, and reads and takes away the

@@ -180,7 +180,7 @@ QString VirtualDesktop::startHost() {
 
 QImage VirtualDesktop::settledScreen() const {
     // Escape leaves what a host shows at its start (GNOME's overview).
-    xdotool({QStringLiteral("key"), QStringLiteral("Escape")});
+    xdotool(QStringLiteral("key Escape"));
     QImage last = screenshot();
     processEventsUntil(
         [&] {
@@ -238,12 +238,13 @@ QString VirtualDesktop::output(const QString& program, const QStringList& argume
     return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
 }
 
-QString VirtualDesktop::xdotool(const QStringList& arguments) const {
-    return output(QStringLiteral("xdotool"), arguments);
+QString VirtualDesktop::xdotool(const QString& words) const {
+    return output(QStringLiteral("xdotool"), words.split(u' '));
 }
 
 QString VirtualDesktop::visibleWindow(const QStringList& search) const {
-    return xdotool(QStringList{QStringLiteral("search"), QStringLiteral("--onlyvisible")} + search)
+    return output(QStringLiteral("xdotool"),
+                  QStringList{QStringLiteral("search"), QStringLiteral("--onlyvisible")} + search)
         .section(QLatin1Char('\n'), 0, 0);
 }
 

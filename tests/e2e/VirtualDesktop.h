@@ -60,7 +60,8 @@ public:
     // string; what it printed.
     QString run(const QString& program, const QStringList& arguments) const;
     QString output(const QString& program, const QStringList& arguments) const;
-    QString xdotool(const QStringList& arguments) const;
+    // Runs xdotool with these words (separated by single spaces); what it printed.
+    QString xdotool(const QString& words) const;
     // The first visible window that xdotool's search with these terms finds.
     QString visibleWindow(const QStringList& search) const;
 
