@@ -24,7 +24,6 @@ protected:
     explicit DesktopTest(const QString& hostName = QStringLiteral("xfce"));
     void SetUp() override;
 
-    // Handles events until `condition` holds; whether it came to hold.
     static bool eventually(const std::function<bool()>& condition, int timeoutMs = 20000);
     // The Ids of the items the watcher knows, in its order.
     QStringList idsInWatcher() const;
@@ -32,8 +31,7 @@ protected:
     QString serviceWithId(const QString& id) const;
 
     VirtualDesktop desktop;
-    // Made once the desktop's bus runs.
-    std::optional<TrayHost> host;
+    std::optional<TrayHost> host; // once the desktop's bus runs
 };
 
 // One line for the table scripts/hosts prints ("[host-check] <host> <check>

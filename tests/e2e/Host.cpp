@@ -4,23 +4,28 @@
 #include "Host.h"
 
 #include "VirtualDesktop.h"
+#include "platform/linux/tray/XfconfStringArray.h"
 
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
 
 namespace e2e {
 
 namespace {
-QString sourceFile(const QString& name) {
-    return QStringLiteral(GAPSEL_E2E_SOURCE_DIR "/") + name;
-}
-
-// Copies `source` to `target` below the desktop's configuration folder.
+// Copies `source` (a path in this folder unless absolute) to `target` below
+// the desktop's configuration folder.
 QString copyConfiguration(VirtualDesktop& desktop, const QString& source, const QString& target) {
     const QString path = desktop.configHome() + QLatin1Char('/') + target;
     QDir().mkpath(path.section(QLatin1Char('/'), 0, -2));
-    return QFile::copy(source, path) ? QString() : QStringLiteral("cannot copy ") + source;
+    return QFile::copy(QDir(QStringLiteral(GAPSEL_E2E_SOURCE_DIR)).filePath(source), path)
+               ? QString()
+               : QStringLiteral("cannot copy ") + source;
+}
+
+void setVariables(VirtualDesktop& desktop,
+                  std::initializer_list<std::pair<const char*, const char*>> variables) {
+    for (const auto& [name, value] : variables)
+        desktop.setVariable(QString::fromLatin1(name), QString::fromLatin1(value));
 }
 
 Host xfce() {
@@ -28,12 +33,11 @@ Host xfce() {
             .program = QStringLiteral("xfce4-panel"),
             // Without the flag the panel first waits some seconds for a window manager.
             .arguments = {QStringLiteral("--disable-wm-check")},
-            .packages = QStringLiteral("xfce4-panel"),
             .panel = {0, 0, screenWidth, 32},
             .tray = {0, 0, screenWidth, 32},
             .configure = [](VirtualDesktop& desktop) {
                 return copyConfiguration(
-                    desktop, sourceFile(QStringLiteral("xfce4-panel.xml")),
+                    desktop, QStringLiteral("xfce4-panel.xml"),
                     QStringLiteral("xfce4/xfconf/xfce-perchannel-xml/xfce4-panel.xml"));
             }};
 }
@@ -41,20 +45,15 @@ Host xfce() {
 Host lxqt() {
     return {.name = QStringLiteral("lxqt"),
             .program = QStringLiteral("lxqt-panel"),
-            .packages = QStringLiteral("lxqt-panel"),
             .panel = {0, 0, screenWidth, 32},
             .tray = {0, 0, screenWidth, 32},
             .ordersByArrival = true,
             .configure = [](VirtualDesktop& desktop) {
                 // Without LXQt's own settings the panel draws black.
-                const QString failure =
-                    copyConfiguration(desktop, QStringLiteral("/usr/share/lxqt/lxqt.conf"),
-                                      QStringLiteral("lxqt/lxqt.conf"));
-                return failure.isEmpty()
-                           ? copyConfiguration(desktop,
-                                               sourceFile(QStringLiteral("lxqt-panel.conf")),
-                                               QStringLiteral("lxqt/panel.conf"))
-                           : failure;
+                return copyConfiguration(desktop, QStringLiteral("/usr/share/lxqt/lxqt.conf"),
+                                         QStringLiteral("lxqt/lxqt.conf")) +
+                       copyConfiguration(desktop, QStringLiteral("lxqt-panel.conf"),
+                                         QStringLiteral("lxqt/panel.conf"));
             }};
 }
 
@@ -64,15 +63,14 @@ Host gnome() {
         .program = QStringLiteral("gnome-shell"),
         .arguments = {QStringLiteral("--x11"), QStringLiteral("--replace"),
                       QStringLiteral("--sm-disable")},
-        .packages = QStringLiteral("gnome-shell gnome-shell-extension-appindicator"),
         .panel = {0, 0, screenWidth, 32},
         // Right of the clock, left of the system menu.
         .tray = {screenWidth * 2 / 3, 0, screenWidth / 3 - 36, 32},
         .ordersByArrival = true,
         .configure =
             [](VirtualDesktop& desktop) {
-                desktop.setVariable(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("x11"));
-                desktop.setVariable(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("GNOME"));
+                setVariables(desktop,
+                             {{"XDG_SESSION_TYPE", "x11"}, {"XDG_CURRENT_DESKTOP", "GNOME"}});
                 // The shell crashes in its login manager without a system bus.
                 const QString systemBus =
                     desktop.startService(QStringLiteral("dbus-daemon"),
@@ -85,17 +83,14 @@ Host gnome() {
             },
         .prepare =
             [](VirtualDesktop& desktop) {
-                for (const auto& [key, value] :
-                     {std::pair{"enabled-extensions", "['ubuntu-appindicators@ubuntu.com']"},
-                      std::pair{"welcome-dialog-last-shown-version", "'999'"}}) {
-                    const QString failure =
-                        desktop.run(QStringLiteral("gsettings"),
-                                    {QStringLiteral("set"), QStringLiteral("org.gnome.shell"),
-                                     QString::fromLatin1(key), QString::fromLatin1(value)});
-                    if (!failure.isEmpty())
-                        return failure;
-                }
-                return QString();
+                const QString set = QStringLiteral("set org.gnome.shell ");
+                return desktop.run(QStringLiteral("gsettings"),
+                                   (set + QStringLiteral("enabled-extensions "
+                                                         "['ubuntu-appindicators@ubuntu.com']"))
+                                       .split(u' ')) +
+                       desktop.run(QStringLiteral("gsettings"),
+                                   (set + QStringLiteral("welcome-dialog-last-shown-version '999'"))
+                                       .split(u' '));
             }};
 }
 
@@ -103,16 +98,14 @@ Host plasma() {
     return {.name = QStringLiteral("plasma"),
             .program = QStringLiteral("plasmashell"),
             .arguments = {QStringLiteral("--no-respawn")},
-            .packages = QStringLiteral("plasma-workspace plasma-desktop"),
             .panel = {0, screenHeight - 44, screenWidth, 44},
             // Below the panel's top edge, left of the clock.
             .tray = {screenWidth / 2, screenHeight - 42, screenWidth / 2 - 140, 42},
             .configure = [](VirtualDesktop& desktop) {
-                for (const auto& [name, value] :
-                     {std::pair{"XDG_CURRENT_DESKTOP", "KDE"},
-                      std::pair{"KDE_FULL_SESSION", "true"}, std::pair{"KDE_SESSION_VERSION", "5"},
-                      std::pair{"QT_QUICK_BACKEND", "software"}})
-                    desktop.setVariable(QString::fromLatin1(name), QString::fromLatin1(value));
+                setVariables(desktop, {{"XDG_CURRENT_DESKTOP", "KDE"},
+                                       {"KDE_FULL_SESSION", "true"},
+                                       {"KDE_SESSION_VERSION", "5"},
+                                       {"QT_QUICK_BACKEND", "software"}});
                 return QString();
             }};
 }
@@ -124,8 +117,8 @@ Host waybar() {
     return {
         .name = QStringLiteral("waybar"),
         .program = QStringLiteral("sway"),
-        .arguments = {QStringLiteral("--config"), sourceFile(QStringLiteral("sway.config"))},
-        .packages = QStringLiteral("sway waybar"),
+        .arguments = {QStringLiteral("--config"),
+                      QStringLiteral(GAPSEL_E2E_SOURCE_DIR "/sway.config")},
         .panel = {0, 0, screenWidth, 30},
         .tray = {screenWidth / 2, 0, screenWidth / 2, 30},
         .ordersByArrival = true,
@@ -133,18 +126,17 @@ Host waybar() {
             [](VirtualDesktop& desktop) {
                 // sway draws into a window on the virtual display, which the
                 // tests' screenshots and clicks reach.
-                for (const auto& [name, value] :
-                     {std::pair{"WLR_BACKENDS", "x11"}, std::pair{"WLR_RENDERER", "pixman"},
-                      std::pair{"WLR_X11_OUTPUTS", "1"}, std::pair{"XDG_CURRENT_DESKTOP", "sway"}})
-                    desktop.setVariable(QString::fromLatin1(name), QString::fromLatin1(value));
-                const QString failure =
-                    copyConfiguration(desktop, sourceFile(QStringLiteral("waybar.jsonc")),
-                                      QStringLiteral("waybar/config"));
-                if (!failure.isEmpty() || desktop.run(QStringLiteral("id"), {waybarUser}).isEmpty())
-                    return failure;
-                return desktop.run(
-                    QStringLiteral("useradd"),
-                    {QStringLiteral("--system"), QStringLiteral("--no-create-home"), waybarUser});
+                setVariables(desktop, {{"WLR_BACKENDS", "x11"},
+                                       {"WLR_RENDERER", "pixman"},
+                                       {"WLR_X11_OUTPUTS", "1"},
+                                       {"XDG_CURRENT_DESKTOP", "sway"}});
+                const bool userExists = desktop.run(QStringLiteral("id"), {waybarUser}).isEmpty();
+                return copyConfiguration(desktop, QStringLiteral("waybar.jsonc"),
+                                         QStringLiteral("waybar/config")) +
+                       (userExists ? QString()
+                                   : desktop.run(QStringLiteral("useradd"),
+                                                 {QStringLiteral("--system"),
+                                                  QStringLiteral("--no-create-home"), waybarUser}));
             },
         .prepare =
             [](VirtualDesktop& desktop) {
@@ -170,32 +162,29 @@ Host xfceWithTrayAtRightEnd(const QStringList& hiddenIds) {
         if (!hiddenIds.isEmpty())
             settings.append(QStringLiteral("/plugins/plugin-1/hidden-items -a -t string -s ") +
                             hiddenIds.join(QStringLiteral(" -t string -s ")));
-        for (const QString& setting : settings) {
-            const QString failure =
+        QString failures;
+        for (const QString& setting : settings)
+            failures +=
                 desktop.run(QStringLiteral("xfconf-query"),
                             (QStringLiteral("-c xfce4-panel -n -p ") + setting).split(u' '));
-            if (!failure.isEmpty())
-                return failure;
-        }
-        return QString();
+        return failures;
     };
     return host;
 }
 
-bool Host::installed() const {
-    return !QStandardPaths::findExecutable(program).isEmpty();
-}
-
-const QList<Host>& knownHosts() {
-    static const QList<Host> hosts{xfce(), lxqt(), gnome(), plasma(), waybar()};
-    return hosts;
-}
-
 const Host& hostNamed(const QString& name) {
-    for (const Host& host : knownHosts())
+    static const QList<Host> hosts{xfce(), lxqt(), gnome(), plasma(), waybar()};
+    for (const Host& host : hosts)
         if (host.name == name)
             return host;
-    return knownHosts().front();
+    return hosts.front();
+}
+
+QStringList xfceKnownItems(const VirtualDesktop& desktop) {
+    return platform::xdg::XfconfStringArray(desktop.bus(), QStringLiteral("xfce4-panel"),
+                                            QStringLiteral("/plugins/plugin-1/known-items"))
+        .read()
+        .value_or(QStringList());
 }
 
 QStringList chosenHosts() {

@@ -18,15 +18,12 @@ class VirtualDesktop;
 inline constexpr int screenWidth = 1280;
 inline constexpr int screenHeight = 800;
 
-// A real tray host as the tests run it on a virtual display: the program, what
-// it needs around it, and where on the 1280×800 screen it draws its panel.
+// A real tray host as the tests run it: the program, what it needs around it,
+// and where on the screen it draws its panel.
 struct Host {
     QString name{};
     QString program{};
     QStringList arguments{};
-    // Debian packages that bring the host; the tests skip a host whose
-    // program is not installed and name these.
-    QString packages{};
     // The band of the screen the panel covers, and the part of it where the
     // host draws status items (nothing else in it changes by itself).
     QRect panel{};
@@ -35,26 +32,24 @@ struct Host {
     // put the newest last, GNOME's extension first), which an app can rely
     // on, rather than by a rule or memory of its own (XFCE, Plasma).
     bool ordersByArrival = false;
-    // Writes the host's configuration below the desktop's home and adds to
-    // the desktop's environment, before the bus starts (services the bus
-    // starts inherit the environment).
+    // Set up the desktop before the bus starts (services the bus starts
+    // inherit its environment) and once it runs, before the host starts.
     std::function<QString(VirtualDesktop&)> configure = [](VirtualDesktop&) { return QString(); };
-    // Runs once the bus is up, just before the host starts.
     std::function<QString(VirtualDesktop&)> prepare = [](VirtualDesktop&) { return QString(); };
     // The user the host runs as; empty: the test's own.
     QString user{};
-
-    bool installed() const;
 };
 
-// Every host the tests know, by name: xfce, lxqt, gnome, plasma, waybar.
-const QList<Host>& knownHosts();
+// A host the tests know by its name: xfce, lxqt, gnome, plasma, waybar.
 const Host& hostNamed(const QString& name);
 
 // XFCE with its default layout: the tray at the right end of the panel,
 // behind an empty stretch. The tray hides the items with these Ids, as a user
 // who unticked them in its settings has it.
 Host xfceWithTrayAtRightEnd(const QStringList& hiddenIds = {});
+
+// The Ids XFCE's tray has recorded as known items on this desktop, in its order.
+QStringList xfceKnownItems(const VirtualDesktop& desktop);
 
 // The hosts this run is to try: GAPSEL_E2E_HOSTS (comma-separated names),
 // by default those CI installs (xfce, lxqt, gnome).

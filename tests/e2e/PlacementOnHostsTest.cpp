@@ -7,19 +7,16 @@
 // the screen.
 
 #include "DesktopTest.h"
-#include "GapselProcess.h"
-#include "OtherTrayItem.h"
+#include "Program.h"
 #include "StoredSeparators.h"
 #include "TrayPicture.h"
-#include "platform/linux/tray/XfconfStringArray.h"
 
 #include <algorithm>
-#include <optional>
 
 namespace {
 
-const QString otherId = QStringLiteral("e2e-other");
-const QString otherTitle = QStringLiteral("Other Program");
+// The other program's Id and title.
+const QString other = QStringLiteral("Other Program");
 
 bool isRed(QRgb pixel) {
     return qRed(pixel) > 200 && qGreen(pixel) < 80 && qBlue(pixel) < 80;
@@ -50,19 +47,14 @@ protected:
         if (IsSkipped() || HasFatalFailure())
             return;
         empty = desktop.settledScreen();
-        other.emplace(desktop.environment().value(QStringLiteral("DBUS_SESSION_BUS_ADDRESS")),
-                      otherId, otherTitle);
+        ASSERT_EQ(desktop.startService(QStringLiteral(OTHER_TRAY_ITEM_EXECUTABLE), {other}),
+                  QStringLiteral("shown"));
         ASSERT_TRUE(
             eventually([&] { return orderShown(desktop.screenshot()) == QStringLiteral("R"); }));
         if (!characters.isEmpty())
             separators = e2e::seedSeparators(desktop.configHome(), characters);
         ASSERT_EQ(separators.size(), characters.size());
         ASSERT_TRUE(gapsel.start(desktop.environment()));
-    }
-
-    void TearDown() override {
-        gapsel.stop();
-        other.reset();
     }
 
     // The tray's new items from left to right: each separator by its shape,
@@ -91,8 +83,7 @@ protected:
     const QStringList characters;
     QImage empty;
     QList<e2e::StoredSeparator> separators;
-    std::optional<e2e::OtherProgram> other;
-    e2e::GapselProcess gapsel;
+    e2e::Program gapsel;
 };
 
 class PlacementInXfce : public PlacementBesideOtherItem {
@@ -100,12 +91,6 @@ protected:
     PlacementInXfce()
         : PlacementBesideOtherItem(QStringLiteral("xfce"), {}) {}
 
-    QStringList known() const {
-        return platform::xdg::XfconfStringArray(desktop.bus(), QStringLiteral("xfce4-panel"),
-                                                QStringLiteral("/plugins/plugin-1/known-items"))
-            .read()
-            .value_or(QStringList());
-    }
     // The panel as the other item's red ("R") with light separator ink ("—")
     // left and right of it: XFCE draws its items too close together to tell
     // equal glyphs apart.
@@ -134,7 +119,7 @@ protected:
         QImage screen;
         const bool shown = eventually([&] {
             screen = desktop.screenshot();
-            return known() == ids && inkAroundOther(screen) == ink;
+            return e2e::xfceKnownItems(desktop) == ids && inkAroundOther(screen) == ink;
         });
         e2e::saveScreen(screen, desktop.host().name, name);
         return shown;
@@ -152,25 +137,19 @@ TEST_F(PlacementInXfce, MenuEntriesReorderKnownItemsAndTheOrderOutlivesThePanel)
             return stored.size() == made && !serviceWithId(stored.last().id).isEmpty();
         }));
         if (made < 3) {
-            ASSERT_TRUE(host->choose(serviceWithId(stored.last().id), QStringLiteral("New")));
+            ASSERT_TRUE(host->choose(serviceWithId(stored.last().id), {QStringLiteral("New")}));
         }
     }
     const QString a = stored[0].id, b = stored[1].id, c = stored[2].id;
-    const QString before = QStringLiteral("—R"), after = QStringLiteral("—R—");
-    EXPECT_TRUE(placed({a, b, c, otherId}, before, QStringLiteral("placement-new")))
-        << known().join(QLatin1Char(' ')).toStdString();
-    ASSERT_TRUE(host->choose(serviceWithId(c), QStringLiteral("Move Right")));
-    EXPECT_TRUE(placed({a, b, otherId, c}, after, QStringLiteral("placement-moved-right")));
-    ASSERT_TRUE(host->choose(serviceWithId(c), QStringLiteral("Move Left")));
-    EXPECT_TRUE(placed({a, b, c, otherId}, before, QStringLiteral("placement-moved-left")));
-    ASSERT_TRUE(host->chooseNested(serviceWithId(a), {QStringLiteral("Place After"), otherTitle}));
-    EXPECT_TRUE(placed({b, c, otherId, a}, after, QStringLiteral("placement-after-other")));
+    const QString after = QStringLiteral("—R—");
+    EXPECT_TRUE(placed({a, b, c, other}, QStringLiteral("—R"), QStringLiteral("placement-new")))
+        << e2e::xfceKnownItems(desktop).join(QLatin1Char(' ')).toStdString();
+    ASSERT_TRUE(host->choose(serviceWithId(a), {QStringLiteral("Place After"), other}));
+    EXPECT_TRUE(placed({b, c, other, a}, after, QStringLiteral("placement-after-other")));
 
     const QString failure = desktop.restartHost();
     ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
-    ASSERT_TRUE(eventually([&] { return host->itemServices().size() == 4; }));
-    EXPECT_EQ(known(), (QStringList{b, c, otherId, a}));
-    EXPECT_TRUE(placed({b, c, otherId, a}, after, QStringLiteral("placement-after-panel-restart")));
+    EXPECT_TRUE(placed({b, c, other, a}, after, QStringLiteral("placement-after-panel-restart")));
     EXPECT_TRUE(gapsel.running());
 }
 
@@ -187,11 +166,10 @@ TEST_F(PlacementOnLxqt, MoveToRightEndPutsTheSeparatorAtTheRightEnd) {
               QStringLiteral("R|—·"));
     // The item leaves the bus as the entry is clicked, so the menu's closing
     // finds no one to tell: what counts is the order after.
-    host->choose(serviceOf(0), QStringLiteral("Move to Right End"));
+    host->choose(serviceOf(0), {QStringLiteral("Move to Right End")});
     const QString moved = awaitOrder(QStringLiteral("R—·|"), QStringLiteral("moved-to-right-end"));
     e2e::hostCheck(desktop.host().name, "move-to-end", moved == QStringLiteral("R—·|"),
                    QStringLiteral("shown %1 after moving \"|\", expected R—·|").arg(moved));
-    EXPECT_EQ(idsInWatcher().last(), separators.at(0).id);
     EXPECT_TRUE(gapsel.running());
 }
 
@@ -205,17 +183,17 @@ protected:
 // other item's, and gets it again at its next start.
 TEST_F(PlacementOnPlasma, PlaceAfterPutsTheSeparatorRightAfterTheItemAcrossRestarts) {
     const QString sorted = awaitOrder(QStringLiteral("|—·R"), QStringLiteral("sorted-by-title"));
-    ASSERT_TRUE(host->chooseNested(serviceOf(0), {QStringLiteral("Place After"), otherTitle}));
+    ASSERT_TRUE(host->choose(serviceOf(0), {QStringLiteral("Place After"), other}));
     const QString expected = QStringLiteral("—·R|");
     const QString placed = awaitOrder(expected, QStringLiteral("placed-after-other"));
     gapsel.stop();
-    eventually([&] { return idsInWatcher() == QStringList{otherId}; });
+    eventually([&] { return idsInWatcher() == QStringList{other}; });
     ASSERT_TRUE(gapsel.start(desktop.environment()));
     const QString restarted = awaitOrder(expected, QStringLiteral("placed-after-restart"));
     e2e::hostCheck(desktop.host().name, "place-after", placed == expected && restarted == expected,
                    QStringLiteral("shown %1 at start, %2 after Place After ▸ %3, %4 after a "
                                   "restart; expected %5")
-                       .arg(sorted, placed, otherTitle, restarted, expected));
+                       .arg(sorted, placed, other, restarted, expected));
     EXPECT_TRUE(gapsel.running());
 }
 

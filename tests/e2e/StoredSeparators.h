@@ -16,19 +16,16 @@ struct StoredSeparator {
     QString character;
 };
 
-// Gapsel's preferences file below `configHome`, and what it holds (empty
-// when it is missing or unreadable).
+// Gapsel's preferences file below `configHome`, and what it holds.
 QString preferencesFile(const QString& configHome);
 QVariantMap preferences(const QString& configHome);
 
 // The separators in the preferences file below `configHome`, in list order.
 QList<StoredSeparator> storedSeparators(const QString& configHome);
 
-// Writes a preferences file that holds one separator per character, in this
-// order, as a user who set them up earlier has it: past the first launch,
-// whose greeting would stand over the tray (and Plasma, with no window
-// manager on the test display, leaves its panel undrawn while it shows).
-// Returns them.
+// Writes a preferences file with one separator per character, in this order,
+// past the first launch, whose greeting would stand over the tray (Plasma,
+// with no window manager here, leaves its panel undrawn while it shows).
 QList<StoredSeparator> seedSeparators(const QString& configHome, const QStringList& characters);
 
 } // namespace e2e

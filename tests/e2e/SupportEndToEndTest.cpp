@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: The Gapsel developers
 
 #include "DesktopTest.h"
-#include "GapselProcess.h"
+#include "Program.h"
 #include "StoredSeparators.h"
 #include "defaults/UserDefaults.h"
 #include "support/TestEnvironment.h"
@@ -56,28 +56,17 @@ protected:
             ::kill(*pid, SIGTERM);
     }
 
-    // Starts Gapsel after `earlierLaunches` launches; its item, once shown.
-    QString start(int earlierLaunches = 0) {
-        if (earlierLaunches > 0)
-            e2e::runDefaultsTool(environment,
-                                 {QStringLiteral("write"), QStringLiteral(GAPSEL_BUNDLE_ID),
-                                  QStringLiteral("JX_launchCount"), QStringLiteral("-int"),
-                                  QString::number(earlierLaunches)});
+    // Starts Gapsel past its first launch, whose greeting would be a window
+    // of its own too; its item, once shown.
+    QString start() {
+        e2e::runDefaultsTool(environment,
+                             {QStringLiteral("write"), QStringLiteral(GAPSEL_BUNDLE_ID),
+                              QStringLiteral("JX_launchCount"), QStringLiteral("-int"),
+                              QStringLiteral("1")});
         if (!gapsel.start(environment) ||
             !eventually([&] { return host->itemServices().size() == 1; }))
             return {};
         return host->itemServices().at(0);
-    }
-
-    // The first visible window that `search` (xdotool's terms) finds.
-    QString visibleWindow(const QStringList& search) const {
-        return desktop
-            .xdotool(QStringList{QStringLiteral("search"), QStringLiteral("--onlyvisible")} +
-                     search)
-            .section(QLatin1Char('\n'), 0, 0);
-    }
-    QString namedWindow(const QString& name) const {
-        return visibleWindow({QStringLiteral("--name"), name});
     }
 
     QString preferencesPath() const { return e2e::preferencesFile(desktop.configHome()); }
@@ -90,10 +79,10 @@ protected:
             return std::nullopt;
         bool isNumber = false;
         const qint64 pid = lock.readLine().trimmed().toLongLong(&isNumber);
-        if (!isNumber || pid == gapsel.processId())
-            return std::nullopt;
-        QFile commandLine(QStringLiteral("/proc/%1/cmdline").arg(pid));
-        if (!commandLine.open(QIODevice::ReadOnly) || !commandLine.readAll().contains("gapsel"))
+        const QFileInfo program(QStringLiteral("/proc/%1/exe").arg(pid));
+        if (!isNumber || pid == gapsel.processId() ||
+            program.symLinkTarget() !=
+                QFileInfo(QStringLiteral(GAPSEL_EXECUTABLE)).canonicalFilePath())
             return std::nullopt;
         return pid;
     }
@@ -109,17 +98,47 @@ protected:
 
     const QString home = desktop.home();
     QProcessEnvironment environment;
-    e2e::GapselProcess gapsel;
+    e2e::Program gapsel;
 };
 
-TEST_F(SupportEndToEnd, SendFeedbackHandsXdgOpenTheFeedbackPageWithThisMachinesSystem) {
+TEST_F(SupportEndToEnd, ShareAppOpensAWindowWhoseQrCodeIsTheShareLink) {
     const QString item = start();
     ASSERT_FALSE(item.isEmpty());
-    ASSERT_TRUE(
-        host->chooseNested(item, {QStringLiteral("More"), QStringLiteral("Send Feedback…")}));
-    ASSERT_TRUE(eventually([&] { return !opened().isEmpty(); }));
+    ASSERT_TRUE(host->choose(item, {QStringLiteral("More"), QStringLiteral("Share App")}));
+    ASSERT_TRUE(eventually([&] {
+        return !desktop.visibleWindow({QStringLiteral("--name"), QStringLiteral("^Share Gapsel$")})
+                    .isEmpty();
+    }));
+    QString decoded;
+    EXPECT_TRUE(eventually([&] {
+        desktop.saveScreenshot(QStringLiteral("share-window"));
+        decoded = desktop.output(QStringLiteral("zbarimg"),
+                                 {QStringLiteral("--quiet"), QStringLiteral("--raw"),
+                                  QStringLiteral(GAPSEL_E2E_OUTPUT_DIR "/xfce/share-window.png")});
+        return decoded == shareLink;
+    })) << decoded.toStdString();
+}
 
-    const QUrl url(opened().first());
+TEST_F(SupportEndToEnd, RateAppsFirstButtonAndSendFeedbackHandXdgOpenTheirPages) {
+    const QString item = start();
+    ASSERT_FALSE(item.isEmpty());
+    ASSERT_TRUE(host->choose(item, {QStringLiteral("More"), QStringLiteral("Rate App")}));
+    QString alert;
+    ASSERT_TRUE(eventually([&] {
+        alert =
+            desktop.visibleWindow({QStringLiteral("--pid"), QString::number(gapsel.processId())});
+        return !alert.isEmpty();
+    }));
+    desktop.xdotool(QStringLiteral("windowfocus --sync ") + alert);
+    desktop.saveScreenshot(QStringLiteral("rate-alert"));
+    // Return presses the first button, "Rate in Software Centre".
+    desktop.xdotool(QStringLiteral("key Return"));
+    EXPECT_TRUE(eventually([&] { return opened() == QStringList{shareLink}; }))
+        << opened().join(QLatin1Char(' ')).toStdString();
+    // The feedback page carries this machine's system.
+    ASSERT_TRUE(host->choose(item, {QStringLiteral("More"), QStringLiteral("Send Feedback…")}));
+    ASSERT_TRUE(eventually([&] { return opened().size() == 2; }));
+    const QUrl url(opened().last());
     EXPECT_EQ(url.toString(QUrl::RemoveQuery), QStringLiteral("https://gapsel.app/feedback"));
     const QStringList metadata =
         QUrlQuery(url).queryItemValue(QStringLiteral("metadata"), QUrl::FullyDecoded).split(u'\n');
@@ -136,46 +155,9 @@ TEST_F(SupportEndToEnd, SendFeedbackHandsXdgOpenTheFeedbackPageWithThisMachinesS
     EXPECT_TRUE(gapsel.running());
 }
 
-TEST_F(SupportEndToEnd, ShareAppOpensAWindowWhoseQrCodeIsTheShareLink) {
-    const QString item = start();
-    ASSERT_FALSE(item.isEmpty());
-    ASSERT_TRUE(host->chooseNested(item, {QStringLiteral("More"), QStringLiteral("Share App")}));
-    ASSERT_TRUE(
-        eventually([&] { return !namedWindow(QStringLiteral("^Share Gapsel$")).isEmpty(); }));
-    // What the screen shows as a QR code, read as zbarimg reads it.
-    QString decoded;
-    EXPECT_TRUE(eventually([&] {
-        desktop.saveScreenshot(QStringLiteral("share-window"));
-        decoded = desktop.output(QStringLiteral("zbarimg"),
-                                 {QStringLiteral("--quiet"), QStringLiteral("--raw"),
-                                  QStringLiteral(GAPSEL_E2E_OUTPUT_DIR "/xfce/share-window.png")});
-        return decoded == shareLink;
-    })) << decoded.toStdString();
-}
-
-TEST_F(SupportEndToEnd, RateAppAsksOnceAndItsFirstButtonOpensTheReviewPage) {
-    const QString item = start(1);
-    ASSERT_FALSE(item.isEmpty());
-    ASSERT_TRUE(host->chooseNested(item, {QStringLiteral("More"), QStringLiteral("Rate App")}));
-    QString alert;
-    ASSERT_TRUE(eventually([&] {
-        alert = visibleWindow({QStringLiteral("--pid"), QString::number(gapsel.processId())});
-        return !alert.isEmpty();
-    }));
-    desktop.xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), alert});
-    desktop.saveScreenshot(QStringLiteral("rate-alert"));
-    // Return presses the first button, "Rate in Software Centre".
-    desktop.xdotool({QStringLiteral("key"), QStringLiteral("Return")});
-    EXPECT_TRUE(eventually([&] { return opened() == QStringList{shareLink}; }))
-        << opened().join(QLatin1Char(' ')).toStdString();
-    EXPECT_TRUE(gapsel.running());
-}
-
 TEST_F(SupportEndToEnd, DeleteDataAndSettingsTrashesEverythingAndStartsAfresh) {
     QDir().mkpath(dataHome() + QStringLiteral("/Gapsel"));
-    QFile kept(dataHome() + QStringLiteral("/Gapsel/kept.txt"));
-    ASSERT_TRUE(kept.open(QIODevice::WriteOnly));
-    kept.close();
+    ASSERT_TRUE(QFile(dataHome() + QStringLiteral("/Gapsel/kept.txt")).open(QIODevice::WriteOnly));
     ASSERT_TRUE(gapsel.start(environment, {QStringLiteral("--support")}));
     ASSERT_TRUE(eventually([&] { return preferences().contains(QStringLiteral("separators")); }));
     const QVariant separatorsBefore = preferences().value(QStringLiteral("separators"));
@@ -185,25 +167,23 @@ TEST_F(SupportEndToEnd, DeleteDataAndSettingsTrashesEverythingAndStartsAfresh) {
 
     QString window;
     ASSERT_TRUE(eventually([&] {
-        window = namedWindow(QStringLiteral("Gapsel Support"));
+        window =
+            desktop.visibleWindow({QStringLiteral("--name"), QStringLiteral("Gapsel Support")});
         return !window.isEmpty();
     }));
     // The first button, "Delete Data & Settings", has the focus; in the
     // question, Cancel has it and Tab moves it to Delete.
     const auto windows = [&] {
-        return desktop.xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                QStringLiteral("--name"), QStringLiteral(".*")});
+        return desktop.xdotool(QStringLiteral("search --onlyvisible --name .*"));
     };
     const QString windowsBefore = windows();
-    desktop.xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
-    desktop.xdotool({QStringLiteral("key"), QStringLiteral("space")});
+    desktop.xdotool(QStringLiteral("windowfocus --sync %1 key space").arg(window));
     // The question is a window of its own.
     const bool asked = eventually([&] { return windows() != windowsBefore; });
     processEventsUntil([] { return false; }, 1500);
     desktop.saveScreenshot(QStringLiteral("support-delete-question"));
     ASSERT_TRUE(asked);
-    desktop.xdotool({QStringLiteral("key"), QStringLiteral("Tab")});
-    desktop.xdotool({QStringLiteral("key"), QStringLiteral("space")});
+    desktop.xdotool(QStringLiteral("key Tab space"));
 
     ASSERT_TRUE(eventually([&] { return !gapsel.running(); }));
     // The new instance counts launch 1, and reads and takes away the
@@ -220,12 +200,10 @@ TEST_F(SupportEndToEnd, DeleteDataAndSettingsTrashesEverythingAndStartsAfresh) {
     EXPECT_NE(preferences().value(QStringLiteral("separators")), separatorsBefore);
     EXPECT_FALSE(preferences().contains(QStringLiteral("JXApp_requestReview")));
 
-    const QDir trash(dataHome() + QStringLiteral("/Trash"));
-    const QStringList trashed =
-        QDir(trash.filePath(QStringLiteral("files"))).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    const QDir trash(dataHome() + QStringLiteral("/Trash/files"));
+    const QStringList trashed = trash.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     EXPECT_EQ(trashed.size(), 2) << trashed.join(u' ').toStdString();
-    EXPECT_TRUE(QFileInfo::exists(trash.filePath(QStringLiteral("files/Gapsel/kept.txt"))));
-    EXPECT_FALSE(QFileInfo::exists(dataHome() + QStringLiteral("/Gapsel/kept.txt")));
+    EXPECT_TRUE(QFileInfo::exists(trash.filePath(QStringLiteral("Gapsel/kept.txt"))));
 }
 
 } // namespace

@@ -15,19 +15,23 @@ const QString propertiesInterface = QStringLiteral("org.freedesktop.DBus.Propert
 const QString itemInterface = QStringLiteral("org.kde.StatusNotifierItem");
 const QString menuInterface = QStringLiteral("com.canonical.dbusmenu");
 
+bool succeeded(const QDBusMessage& reply) {
+    return reply.type() == QDBusMessage::ReplyMessage;
+}
+
 QVariant readProperty(const QDBusConnection& bus, const QString& service, const QString& path,
                       const QString& interface, const QString& name) {
     QDBusMessage call =
         QDBusMessage::createMethodCall(service, path, propertiesInterface, QStringLiteral("Get"));
     call << interface << name;
     const QDBusMessage reply = bus.call(call);
-    if (reply.type() != QDBusMessage::ReplyMessage)
-        return {};
-    return reply.arguments().value(0).value<QDBusVariant>().variant();
+    return succeeded(reply) ? reply.arguments().value(0).value<QDBusVariant>().variant()
+                            : QVariant();
 }
 
-bool succeeded(const QDBusMessage& reply) {
-    return reply.type() == QDBusMessage::ReplyMessage;
+QVariant watcherProperty(const QDBusConnection& bus, const QString& name) {
+    return readProperty(bus, watcherService, QStringLiteral("/StatusNotifierWatcher"),
+                        watcherService, name);
 }
 
 } // namespace
@@ -38,9 +42,7 @@ TrayHost::TrayHost(QDBusConnection bus)
 }
 
 bool TrayHost::hostRegistered() const {
-    return readProperty(bus_, watcherService, QStringLiteral("/StatusNotifierWatcher"),
-                        watcherService, QStringLiteral("IsStatusNotifierHostRegistered"))
-        .toBool();
+    return watcherProperty(bus_, QStringLiteral("IsStatusNotifierHostRegistered")).toBool();
 }
 
 QStringList TrayHost::itemServices() const {
@@ -48,9 +50,7 @@ QStringList TrayHost::itemServices() const {
     // (GNOME's extension puts an "@" between them).
     QStringList services;
     for (const QString& entry :
-         readProperty(bus_, watcherService, QStringLiteral("/StatusNotifierWatcher"),
-                      watcherService, QStringLiteral("RegisteredStatusNotifierItems"))
-             .toStringList()) {
+         watcherProperty(bus_, QStringLiteral("RegisteredStatusNotifierItems")).toStringList()) {
         QString service = entry.section(QLatin1Char('/'), 0, 0);
         if (service.endsWith(QLatin1Char('@')))
             service.chop(1);
@@ -88,27 +88,7 @@ int TrayHost::idOf(const QString& service, int parent, const QString& label) con
     return -1;
 }
 
-bool TrayHost::choose(const QString& service, const QString& label) const {
-    return chooseNested(service, {label});
-}
-
-bool TrayHost::chooseInGroups(const QString& service, const QString& label) const {
-    if (!succeeded(callMenu(service, QStringLiteral("AboutToShowGroup"),
-                            {QVariant::fromValue(QList<int>{0})})))
-        return false;
-    const int id = idOf(service, 0, label);
-    if (id < 0)
-        return false;
-    const platform::xdg::DBusMenuEventList events{
-        {0, QStringLiteral("opened"), QDBusVariant(0), 0},
-        {id, QStringLiteral("clicked"), QDBusVariant(0), 0},
-        {0, QStringLiteral("closed"), QDBusVariant(0), 0}};
-    const QDBusMessage reply =
-        callMenu(service, QStringLiteral("EventGroup"), {QVariant::fromValue(events)});
-    return succeeded(reply) && qdbus_cast<QList<int>>(reply.arguments().value(0)).isEmpty();
-}
-
-bool TrayHost::chooseNested(const QString& service, const QStringList& labels) const {
+bool TrayHost::choose(const QString& service, const QStringList& labels) const {
     int parent = 0;
     for (const QString& label : labels) {
         if (!succeeded(callMenu(service, QStringLiteral("AboutToShow"), {parent})))

@@ -13,8 +13,7 @@
 namespace e2e {
 
 // Talks to tray items the way a tray host does: it finds them through the
-// watcher, reads their properties, and opens their menus and chooses entries,
-// either entry by entry (as LXQt does) or in groups (as XFCE does).
+// watcher, reads their properties, and opens their menus and chooses entries.
 class TrayHost {
 public:
     explicit TrayHost(QDBusConnection bus);
@@ -25,16 +24,11 @@ public:
     QStringList itemServices() const;
     QVariant itemProperty(const QString& service, const QString& name) const;
 
-    // Opens the item's menu, chooses the top-level entry with this label and
-    // closes the menu: AboutToShow, GetLayout, then the "opened", "clicked"
-    // and "closed" events. False when the entry is not there or a call fails.
-    bool choose(const QString& service, const QString& label) const;
-    // The same with AboutToShowGroup and one EventGroup.
-    bool chooseInGroups(const QString& service, const QString& label) const;
     // Opens the item's menu and the submenus along `labels` (as a host does
-    // when the pointer moves into them), chooses the last entry and closes the
-    // menu. False when an entry is not there or a call fails.
-    bool chooseNested(const QString& service, const QStringList& labels) const;
+    // when the pointer moves into them) with AboutToShow and GetLayout, then
+    // sends the "opened", "clicked" (on the last entry) and "closed" events.
+    // False when an entry is not there or a call fails.
+    bool choose(const QString& service, const QStringList& labels) const;
     // The menu's entries below `parent` (0: the whole menu), with their properties.
     platform::xdg::DBusMenuLayoutItem menu(const QString& service, int parent = 0) const;
 

@@ -5,6 +5,7 @@
 
 #include <QHash>
 
+#include <algorithm>
 #include <cmath>
 
 namespace e2e {
@@ -50,11 +51,7 @@ QRgb commonColour(const QImage& screen, const QRect& area, const QRect& except =
         for (int x = area.left(); x <= area.right(); ++x)
             if (!except.contains(x, y))
                 ++counts[screen.pixel(x, y)];
-    QRgb common = 0;
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
-        if (it.value() > counts.value(common))
-            common = it.key();
-    return common;
+    return counts.isEmpty() ? 0 : std::max_element(counts.cbegin(), counts.cend()).key();
 }
 
 double channelLuminance(int value) {

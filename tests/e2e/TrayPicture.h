@@ -10,9 +10,6 @@
 
 namespace e2e {
 
-// What a screenshot of a tray shows, found by comparing it with one taken
-// before: the glyphs that appeared, and whether a menu came up.
-
 // The boxes of the glyphs that appeared in `area` between `before` and `now`,
 // left to right: runs of columns, a few pixels apart at most, with pixels
 // other than the background where something changed.

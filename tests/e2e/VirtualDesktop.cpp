@@ -3,8 +3,8 @@
 
 #include "VirtualDesktop.h"
 
+#include "Program.h"
 #include "TrayHost.h"
-#include "XwdImage.h"
 #include "support/TestEnvironment.h"
 
 #include <QDBusConnectionInterface>
@@ -12,7 +12,11 @@
 #include <QFile>
 
 #include <csignal>
+#include <cstdlib>
 #include <unistd.h>
+#include <xcb/xcb.h>
+
+using testing_support::processEventsUntil;
 
 namespace e2e {
 
@@ -22,30 +26,6 @@ const QString watcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
 constexpr int hostStartTimeoutMs = 90000;
 // A screen that stays the same this long has settled.
 constexpr int settlingMs = 1000;
-
-// Starts programs in a process group of their own, so that whatever they
-// start in turn (Plasma's helpers, sway's bar, services the bus starts) ends
-// with them.
-void startInOwnGroup(QProcess& process) {
-    process.setChildProcessModifier([] { ::setsid(); });
-}
-
-void signalGroup(const QProcess& process, int signal) {
-    if (process.processId() > 0)
-        ::kill(-static_cast<pid_t>(process.processId()), signal);
-}
-
-void stop(QProcess& process) {
-    if (process.state() == QProcess::NotRunning)
-        return;
-    signalGroup(process, SIGTERM);
-    process.terminate();
-    if (!process.waitForFinished(5000)) {
-        signalGroup(process, SIGKILL);
-        process.kill();
-    }
-    process.waitForFinished();
-}
 
 // A session bus that lets every local user in, for hosts that run as a user
 // of their own.
@@ -57,6 +37,19 @@ const char* openBusConfiguration = R"(<!DOCTYPE busconfig PUBLIC
   <policy context="default"><allow user="*"/></policy>
 </busconfig>
 )";
+
+// The screen's pixels as the display keeps them, least significant byte
+// first: 0x00RRGGBB in four bytes (Qt's RGB32 on this machine) or three.
+QImage fromPixels(const uchar* pixels, int length, int width, int height) {
+    const int bytesPerLine = length / height;
+    const int bytesPerPixel = bytesPerLine / width;
+    if (bytesPerPixel != 3 && bytesPerPixel != 4)
+        return {};
+    const QImage image(pixels, width, height, bytesPerLine,
+                       bytesPerPixel == 4 ? QImage::Format_RGB32 : QImage::Format_BGR888);
+    // Copied either way: the buffer goes with the display's reply.
+    return bytesPerPixel == 4 ? image.copy() : image.convertToFormat(QImage::Format_RGB32);
+}
 
 QString readAll(const QString& path) {
     QFile file(path);
@@ -86,11 +79,9 @@ VirtualDesktop::VirtualDesktop(QString home, Host host)
 
 VirtualDesktop::~VirtualDesktop() {
     QDBusConnection::disconnectFromBus(hostConnectionName());
-    stop(hostProcess_);
+    endProcess(hostProcess_);
     for (auto it = services_.rbegin(); it != services_.rend(); ++it)
-        stop(**it);
-    stop(busDaemon_);
-    stop(displayServer_);
+        endProcess(**it);
 }
 
 QString VirtualDesktop::hostConnectionName() const {
@@ -106,23 +97,16 @@ void VirtualDesktop::setVariable(const QString& name, const QString& value) {
 }
 
 QString VirtualDesktop::start() {
-    if (!host_.installed())
-        return host_.program + QStringLiteral(" is not installed (Debian: ") + host_.packages +
-               QLatin1Char(')');
-    for (const auto& step : {std::function([this] { return startDisplay(); }),
-                             std::function([this] { return host_.configure(*this); }),
-                             std::function([this] { return startBus(); }),
-                             std::function([this] { return host_.prepare(*this); }),
-                             std::function([this] { return startHost(); })}) {
-        const QString failure = step();
-        if (!failure.isEmpty())
-            return failure;
-    }
-    return {};
+    QString failure = startWithoutHost();
+    if (failure.isEmpty())
+        failure = host_.prepare(*this);
+    return failure.isEmpty() ? startHost() : failure;
 }
 
 QString VirtualDesktop::startWithoutHost() {
-    const QString failure = startDisplay();
+    QString failure = startDisplay();
+    if (failure.isEmpty())
+        failure = host_.configure(*this);
     return failure.isEmpty() ? startBus() : failure;
 }
 
@@ -130,34 +114,29 @@ void VirtualDesktop::reservePanelArea() const {
     const QRect& panel = host_.panel;
     const int top = panel.top() == 0 ? panel.height() : 0;
     run(QStringLiteral("xprop"),
-        {QStringLiteral("-root"), QStringLiteral("-f"), QStringLiteral("_NET_WORKAREA"),
-         QStringLiteral("32c"), QStringLiteral("-set"), QStringLiteral("_NET_WORKAREA"),
-         QStringLiteral("0, %1, %2, %3")
-             .arg(top)
-             .arg(screenWidth)
-             .arg(screenHeight - panel.height())});
+        QStringLiteral("-root -f _NET_WORKAREA 32c -set _NET_WORKAREA").split(u' ')
+            << QStringLiteral("0, %1, %2, %3")
+                   .arg(top)
+                   .arg(screenWidth)
+                   .arg(screenHeight - panel.height()));
 }
 
 QString VirtualDesktop::startDisplay() {
     // Xvfb picks a free display itself and writes its number to standard output.
-    displayServer_.start(QStringLiteral("Xvfb"),
-                         {QStringLiteral("-displayfd"), QStringLiteral("1"),
-                          QStringLiteral("-screen"), QStringLiteral("0"),
-                          QStringLiteral("%1x%2x24").arg(screenWidth).arg(screenHeight),
-                          QStringLiteral("-nolisten"), QStringLiteral("tcp")});
-    if (!displayServer_.waitForStarted())
-        return QStringLiteral("Xvfb does not start (is it installed? scripts/setup installs it)");
-    if (!displayServer_.waitForReadyRead(20000))
-        return QStringLiteral("Xvfb names no display");
-    display_ = QLatin1Char(':') + QString::fromUtf8(displayServer_.readLine()).trimmed();
-    environment_.insert(QStringLiteral("DISPLAY"), display_);
+    const QString display = startService(
+        QStringLiteral("Xvfb"),
+        {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+         QStringLiteral("0"), QStringLiteral("%1x%2x24").arg(screenWidth).arg(screenHeight),
+         QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    if (display.isEmpty())
+        return QStringLiteral("Xvfb does not start (scripts/setup installs it)");
+    environment_.insert(QStringLiteral("DISPLAY"), QLatin1Char(':') + display);
     return {};
 }
 
 QString VirtualDesktop::startBus() {
     // Services the bus starts on demand (settings stores, Plasma's kded5)
-    // inherit its environment, so it gets the desktop's; their output goes to
-    // the host's log.
+    // inherit its environment, so it gets the desktop's.
     QStringList arguments{QStringLiteral("--nofork"), QStringLiteral("--print-address=1")};
     if (host_.user.isEmpty()) {
         arguments.prepend(QStringLiteral("--session"));
@@ -168,13 +147,9 @@ QString VirtualDesktop::startBus() {
             return QStringLiteral("cannot write ") + configuration;
         arguments.prepend(QStringLiteral("--config-file=") + configuration);
     }
-    startInOwnGroup(busDaemon_);
-    busDaemon_.setProcessEnvironment(environment_);
-    busDaemon_.setStandardErrorFile(home_ + QStringLiteral("/bus.log"));
-    busDaemon_.start(QStringLiteral("dbus-daemon"), arguments);
-    if (!busDaemon_.waitForStarted() || !busDaemon_.waitForReadyRead(10000))
+    busAddress_ = startService(QStringLiteral("dbus-daemon"), arguments);
+    if (busAddress_.isEmpty())
         return QStringLiteral("dbus-daemon does not start");
-    busAddress_ = QString::fromUtf8(busDaemon_.readLine()).trimmed();
     environment_.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), busAddress_);
     return {};
 }
@@ -195,8 +170,7 @@ QString VirtualDesktop::startHost() {
     if (!hostProcess_.waitForStarted())
         return host_.program + QStringLiteral(" does not start");
     const TrayHost tray(bus());
-    if (!testing_support::processEventsUntil([&] { return tray.hostRegistered(); },
-                                             hostStartTimeoutMs))
+    if (!processEventsUntil([&] { return tray.hostRegistered(); }, hostStartTimeoutMs))
         return host_.program +
                QStringLiteral(" never registered as a StatusNotifierItem host; its log:\n") +
                hostLog();
@@ -206,11 +180,11 @@ QString VirtualDesktop::startHost() {
 
 QImage VirtualDesktop::settledScreen() const {
     // Escape leaves what a host shows at its start (GNOME's overview).
-    xdotool({QStringLiteral("key"), QStringLiteral("Escape")});
+    xdotool(QStringLiteral("key Escape"));
     QImage last = screenshot();
-    testing_support::processEventsUntil(
+    processEventsUntil(
         [&] {
-            testing_support::processEventsUntil([] { return false; }, settlingMs);
+            processEventsUntil([] { return false; }, settlingMs);
             QImage now = screenshot();
             std::swap(now, last);
             return now == last;
@@ -220,10 +194,10 @@ QImage VirtualDesktop::settledScreen() const {
 }
 
 QString VirtualDesktop::restartHost() {
-    signalGroup(hostProcess_, SIGKILL);
+    ::kill(-static_cast<pid_t>(hostProcess_.processId()), SIGKILL);
     hostProcess_.waitForFinished();
     const QDBusConnection connection = bus();
-    if (!testing_support::processEventsUntil(
+    if (!processEventsUntil(
             [&] { return !connection.interface()->isServiceRegistered(watcherService).value(); },
             10000))
         return QStringLiteral("the tray's watcher outlived its host");
@@ -234,35 +208,44 @@ QString VirtualDesktop::startService(const QString& program, const QStringList& 
     auto& service = *services_.emplace_back(std::make_unique<QProcess>());
     startInOwnGroup(service);
     service.setProcessEnvironment(environment_);
+    service.setStandardErrorFile(home_ + QStringLiteral("/services.log"), QIODevice::Append);
     service.start(program, arguments);
     if (!service.waitForStarted() || !service.waitForReadyRead(10000))
         return {};
     return QString::fromUtf8(service.readLine()).trimmed();
 }
 
+bool VirtualDesktop::runToEnd(QProcess& process, const QString& program,
+                              const QStringList& arguments) const {
+    process.setProcessEnvironment(environment_);
+    process.start(program, arguments);
+    return process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit &&
+           process.exitCode() == 0;
+}
+
 QString VirtualDesktop::run(const QString& program, const QStringList& arguments) const {
     QProcess process;
-    process.setProcessEnvironment(environment_);
     process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(program, arguments);
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit ||
-        process.exitCode() != 0)
-        return program + QLatin1Char(' ') + arguments.join(QLatin1Char(' ')) +
-               QStringLiteral(" failed: ") + QString::fromUtf8(process.readAll());
-    return {};
+    if (runToEnd(process, program, arguments))
+        return {};
+    return program + QLatin1Char(' ') + arguments.join(QLatin1Char(' ')) +
+           QStringLiteral(" failed: ") + QString::fromUtf8(process.readAll());
 }
 
 QString VirtualDesktop::output(const QString& program, const QStringList& arguments) const {
     QProcess process;
-    process.setProcessEnvironment(environment_);
-    process.start(program, arguments);
-    if (!process.waitForFinished(20000))
-        process.kill();
+    runToEnd(process, program, arguments);
     return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
 }
 
-QString VirtualDesktop::xdotool(const QStringList& arguments) const {
-    return output(QStringLiteral("xdotool"), arguments);
+QString VirtualDesktop::xdotool(const QString& words) const {
+    return output(QStringLiteral("xdotool"), words.split(u' '));
+}
+
+QString VirtualDesktop::visibleWindow(const QStringList& search) const {
+    return output(QStringLiteral("xdotool"),
+                  QStringList{QStringLiteral("search"), QStringLiteral("--onlyvisible")} + search)
+        .section(QLatin1Char('\n'), 0, 0);
 }
 
 QDBusConnection VirtualDesktop::bus() const {
@@ -270,13 +253,25 @@ QDBusConnection VirtualDesktop::bus() const {
 }
 
 QImage VirtualDesktop::screenshot() const {
-    QProcess dump;
-    dump.setProcessEnvironment(environment_);
-    dump.start(QStringLiteral("xwd"), {QStringLiteral("-root"), QStringLiteral("-silent"),
-                                       QStringLiteral("-display"), display_});
-    if (!dump.waitForFinished(20000) || dump.exitCode() != 0)
-        return {};
-    return fromXwd(dump.readAllStandardOutput());
+    xcb_connection_t* connection =
+        xcb_connect(qPrintable(environment_.value(QStringLiteral("DISPLAY"))), nullptr);
+    QImage image;
+    if (!xcb_connection_has_error(connection) &&
+        xcb_get_setup(connection)->image_byte_order == XCB_IMAGE_ORDER_LSB_FIRST) {
+        const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+        xcb_get_image_reply_t* reply = xcb_get_image_reply(
+            connection,
+            xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, screen->root, 0, 0,
+                          screen->width_in_pixels, screen->height_in_pixels, ~0u),
+            nullptr);
+        if (reply) {
+            image = fromPixels(xcb_get_image_data(reply), xcb_get_image_data_length(reply),
+                               screen->width_in_pixels, screen->height_in_pixels);
+            std::free(reply);
+        }
+    }
+    xcb_disconnect(connection);
+    return image;
 }
 
 void VirtualDesktop::saveScreenshot(const QString& name) const {
@@ -285,7 +280,7 @@ void VirtualDesktop::saveScreenshot(const QString& name) const {
 
 QString VirtualDesktop::hostLog() const {
     return readAll(home_ + QStringLiteral("/host.log")) +
-           readAll(home_ + QStringLiteral("/bus.log"));
+           readAll(home_ + QStringLiteral("/services.log"));
 }
 
 void saveScreen(const QImage& screen, const QString& host, const QString& name) {

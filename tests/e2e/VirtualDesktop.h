@@ -22,35 +22,31 @@ namespace e2e {
 // session is never touched.
 class VirtualDesktop {
 public:
-    // `home` is a fresh folder: HOME, XDG_CONFIG_HOME (with the host's
-    // configuration) and XDG_RUNTIME_DIR go below it.
+    // HOME, XDG_CONFIG_HOME and XDG_RUNTIME_DIR go below `home`, a fresh folder.
     VirtualDesktop(QString home, Host host);
     ~VirtualDesktop();
     VirtualDesktop(const VirtualDesktop&) = delete;
     VirtualDesktop& operator=(const VirtualDesktop&) = delete;
 
-    // Starts the display, the bus and the host, and waits until the tray's
-    // watcher reports a host. Returns what failed, or an empty string.
+    // These return what failed, or an empty string. start() starts the
+    // display, the bus and the host, and waits until the tray's watcher
+    // reports a host; startWithoutHost() leaves a desktop on which nothing
+    // shows tray items; restartHost() ends the host as a crash would and
+    // starts it again.
     QString start();
-    // Starts only the display and the bus: a desktop on which nothing shows
-    // tray items. Returns what failed, or an empty string.
     QString startWithoutHost();
-
-    // Ends the host at once, as a crash would, and starts it again. Returns
-    // what failed, or an empty string.
     QString restartHost();
 
     const Host& host() const { return host_; }
-    // The environment for a program that is to run on this desktop.
     QProcessEnvironment environment() const { return environment_; }
     void setVariable(const QString& name, const QString& value);
     QString home() const { return home_; }
     QString configHome() const;
     // A connection of the test's own to the desktop's bus.
     QDBusConnection bus() const;
-    // The whole screen, as `xwd` dumps it; null if that fails.
+    // The whole screen, as the display has it; null if it cannot be read.
     QImage screenshot() const;
-    // Keeps the screen as it is now in the tests' output folder, as <host>/<name>.png.
+    // Keeps the screen in the tests' output folder as <host>/<name>.png.
     void saveScreenshot(const QString& name) const;
     // The screen once the host has finished its start: no more animations.
     QImage settledScreen() const;
@@ -60,14 +56,18 @@ public:
     // Starts a program that runs beside the host until the desktop ends and
     // returns the first line it prints (an address, a number).
     QString startService(const QString& program, const QStringList& arguments);
-    // Runs a program on the desktop to its end. Returns what failed, or an
-    // empty string.
+    // Run a program on the desktop to its end: what failed or an empty
+    // string; what it printed.
     QString run(const QString& program, const QStringList& arguments) const;
-    // Runs a program on the desktop to its end and returns what it printed.
     QString output(const QString& program, const QStringList& arguments) const;
-    QString xdotool(const QStringList& arguments) const;
+    // Runs xdotool with these words (separated by single spaces); what it printed.
+    QString xdotool(const QString& words) const;
+    // The first visible window that xdotool's search with these terms finds.
+    QString visibleWindow(const QStringList& search) const;
 
 private:
+    // Whether the program ran to its end on this desktop and succeeded.
+    bool runToEnd(QProcess& process, const QString& program, const QStringList& arguments) const;
     QString startDisplay();
     QString startBus();
     QString startHost();
@@ -79,10 +79,7 @@ private:
     QString home_;
     Host host_;
     QProcessEnvironment environment_;
-    QString display_;
     QString busAddress_;
-    QProcess displayServer_;
-    QProcess busDaemon_;
     QProcess hostProcess_;
     std::vector<std::unique_ptr<QProcess>> services_;
 };
