@@ -3,11 +3,6 @@
 
 #include "PrivateBus.h"
 
-#include "fakewatcheradaptor.h"
-#include "support/TestEnvironment.h"
-
-#include <QDBusPendingCallWatcher>
-
 using namespace Qt::StringLiterals;
 
 namespace tray_testing {
@@ -23,20 +18,10 @@ PrivateBus::~PrivateBus() {
     daemon_.waitForFinished();
 }
 
-QDBusConnection PrivateBus::connect(const QString& name) const {
-    return QDBusConnection::connectToBus(address_, name);
-}
-
 platform::xdg::BusConnector PrivateBus::connector() const {
     return [address = address_](const QString& name) {
         return QDBusConnection::connectToBus(address, name);
     };
-}
-
-QDBusMessage callAndWait(const QDBusConnection& connection, const QDBusMessage& call) {
-    QDBusPendingCallWatcher pending(connection.asyncCall(call));
-    testing_support::processEventsUntil([&] { return pending.isFinished(); });
-    return pending.reply();
 }
 
 } // namespace tray_testing
@@ -44,9 +29,10 @@ QDBusMessage callAndWait(const QDBusConnection& connection, const QDBusMessage& 
 FakeWatcher::FakeWatcher(const QString& address, bool hostRegistered)
     : connectionName_(u"fake-watcher-%1"_s.arg(quintptr(this)))
     , hostRegistered_(hostRegistered) {
-    new FakeWatcherAdaptor(this);
     QDBusConnection connection = QDBusConnection::connectToBus(address, connectionName_);
-    connection.registerObject(u"/StatusNotifierWatcher"_s, this, QDBusConnection::ExportAdaptors);
+    connection.registerObject(u"/StatusNotifierWatcher"_s, this,
+                              QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals |
+                                  QDBusConnection::ExportAllProperties);
     connection.registerService(u"org.kde.StatusNotifierWatcher"_s);
 }
 

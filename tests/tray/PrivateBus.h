@@ -24,8 +24,6 @@ public:
     PrivateBus& operator=(const PrivateBus&) = delete;
 
     const QString& address() const { return address_; }
-    // A new connection of its own under `name`.
-    QDBusConnection connect(const QString& name) const;
     platform::xdg::BusConnector connector() const;
 
 private:
@@ -33,11 +31,6 @@ private:
     QString address_;
 };
 
-// Calls a method over the bus and runs the event loop until the answer is
-// there, so that objects of this very process can answer it.
-QDBusMessage callAndWait(const QDBusConnection& connection, const QDBusMessage& call);
-
-// Counts the signals it is connected to.
 class SignalCounter : public QObject {
     Q_OBJECT
 public:
@@ -49,16 +42,15 @@ public Q_SLOTS:
 } // namespace tray_testing
 
 // The tray's watcher as a test needs it: it takes registrations, says whether
-// a host is there, and can leave the bus as a crashing panel would. Outside
-// any namespace, as the generated adaptor names it.
+// a host is there, and can leave the bus as a crashing panel would.
 class FakeWatcher : public QObject, protected QDBusContext {
     Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
     Q_PROPERTY(QStringList RegisteredStatusNotifierItems READ items)
     Q_PROPERTY(bool IsStatusNotifierHostRegistered READ isHostRegistered)
     Q_PROPERTY(int ProtocolVersion READ protocolVersion)
 
 public:
-    // Connects to the bus at `address` and takes the watcher's name.
     FakeWatcher(const QString& address, bool hostRegistered);
     ~FakeWatcher() override;
 

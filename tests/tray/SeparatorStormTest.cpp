@@ -28,7 +28,6 @@ namespace {
 
 constexpr int deadlineMs = 20000;
 const QString itemInterface = u"org.kde.StatusNotifierItem"_s;
-// Objects of each item: the path and the interface called there.
 using Object = std::pair<QString, QString>;
 const Object itemObject{u"/StatusNotifierItem"_s, u"org.freedesktop.DBus.Properties"_s};
 const Object menuObject{u"/MenuBar"_s, u"com.canonical.dbusmenu"_s};
@@ -106,7 +105,7 @@ protected:
 
     tray_testing::PrivateBus bus_;
     FakeWatcher watcher_{bus_.address(), true};
-    QDBusConnection host_ = bus_.connect(u"storm-host"_s);
+    QDBusConnection host_ = bus_.connector()(u"storm-host"_s);
     QProcess gapsel_;
     QString plist_;
     QStringList pool_;
