@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Gapsel developers
 
-// Whether a tray item is seen, from the watcher's state and the hosts'
-// settings; where the greeting goes; how reduce-motion settings are read.
-
 #include "platform/linux/DesktopMotionPreference.h"
 #include "platform/linux/GreetingPlacement.h"
 #include "platform/linux/HostHiddenItems.h"
