@@ -43,14 +43,9 @@ TEST(TrayVisibilityTest, AsksTheBusThenTheHostsSettingsInOrder) {
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.name);
-        const HiddenVerdict verdict = judgeVisibility({test.watcher,
-                                                       test.host,
-                                                       {test.item},
-                                                       {service},
-                                                       test.hiddenByHost,
-                                                       TrayHostKind::Xfce});
-        EXPECT_EQ(verdict.cause, test.cause);
-        EXPECT_EQ(verdict.host, TrayHostKind::Xfce);
+        const TrayItemState state{test.watcher,         test.host,         QStringList{test.item},
+                                  QStringList{service}, test.hiddenByHost, TrayHostKind::Xfce};
+        EXPECT_EQ(judgeVisibility(state).cause, test.cause);
     }
 }
 

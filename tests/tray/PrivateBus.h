@@ -20,8 +20,6 @@ class PrivateBus {
 public:
     PrivateBus();
     ~PrivateBus();
-    PrivateBus(const PrivateBus&) = delete;
-    PrivateBus& operator=(const PrivateBus&) = delete;
 
     const QString& address() const { return address_; }
     platform::xdg::BusConnector connector() const;
@@ -48,7 +46,6 @@ class FakeWatcher : public QObject, protected QDBusContext {
     Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
     Q_PROPERTY(QStringList RegisteredStatusNotifierItems READ items)
     Q_PROPERTY(bool IsStatusNotifierHostRegistered READ isHostRegistered)
-    Q_PROPERTY(int ProtocolVersion READ protocolVersion)
 
 public:
     FakeWatcher(const QString& address, bool hostRegistered);
@@ -56,14 +53,12 @@ public:
 
     QStringList items() const { return items_; }
     bool isHostRegistered() const { return hostRegistered_; }
-    int protocolVersion() const { return 0; }
     void setHostRegistered(bool registered);
     // As a watcher does when it cannot read an item any more.
     void dropItem(const QString& item);
 
 public Q_SLOTS:
     void RegisterStatusNotifierItem(const QString& service);
-    void RegisterStatusNotifierHost(const QString&) { setHostRegistered(true); }
 
 Q_SIGNALS:
     void StatusNotifierItemRegistered(const QString& service);

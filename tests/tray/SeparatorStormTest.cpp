@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QSaveFile>
 #include <QSet>
-#include <QUuid>
 
 #include <gtest/gtest.h>
 
@@ -48,9 +47,8 @@ protected:
         gapsel_.setProcessChannelMode(QProcess::ForwardedChannels);
         plist_ = home + u"/" GAPSEL_BUNDLE_ID ".plist"_s;
         for (int index = 0; index < 8; ++index)
-            pool_.append(QUuid::createUuidV5(QUuid(), QString::number(index))
-                             .toString(QUuid::WithoutBraces)
-                             .toUpper());
+            pool_.append(
+                u"%1-0000-4000-8000-000000000000"_s.arg(index + 1, 8, 10, QLatin1Char('0')));
     }
     ~SeparatorStorm() override {
         gapsel_.kill();

@@ -177,11 +177,9 @@ TEST_F(TrayOnBus, EachHostGetsOneGlyphAndTheMethodsItCanUse) {
         hosts.setHosts({TrayHost{kind, {}, -1}});
         show(std::make_shared<RecordingMenu>(), u"·"_s);
         EXPECT_EQ(property(u"XAyatanaLabel"_s), QString::fromUtf8(label));
-        const QString xml = call(u"/StatusNotifierItem"_s, u"org.freedesktop.DBus.Introspectable"_s,
-                                 u"Introspect"_s)
-                                .arguments()
-                                .value(0)
-                                .toString();
+        const QDBusMessage introspection = call(
+            u"/StatusNotifierItem"_s, u"org.freedesktop.DBus.Introspectable"_s, u"Introspect"_s);
+        const QString xml = introspection.arguments().value(0).toString();
         for (const QString& name : always + clicks)
             EXPECT_EQ(xml.contains(u"name=\"%1\""_s.arg(name)), activates || always.contains(name))
                 << name.toStdString() << " for host " << static_cast<int>(kind);
