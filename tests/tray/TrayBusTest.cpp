@@ -12,7 +12,6 @@
 #include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusConnectionInterface>
-#include <QDBusMetaType>
 #include <QDBusPendingCallWatcher>
 
 #include <gtest/gtest.h>
