@@ -26,9 +26,8 @@ platform::xdg::BusConnector PrivateBus::connector() const {
 
 } // namespace tray_testing
 
-FakeWatcher::FakeWatcher(const QString& address, bool hostRegistered)
-    : connectionName_(u"fake-watcher-%1"_s.arg(quintptr(this)))
-    , hostRegistered_(hostRegistered) {
+FakeWatcher::FakeWatcher(const QString& address)
+    : connectionName_(u"fake-watcher-%1"_s.arg(quintptr(this))) {
     QDBusConnection connection = QDBusConnection::connectToBus(address, connectionName_);
     connection.registerObject(u"/StatusNotifierWatcher"_s, this,
                               QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals |
@@ -38,14 +37,6 @@ FakeWatcher::FakeWatcher(const QString& address, bool hostRegistered)
 
 FakeWatcher::~FakeWatcher() {
     QDBusConnection::disconnectFromBus(connectionName_);
-}
-
-void FakeWatcher::setHostRegistered(bool registered) {
-    hostRegistered_ = registered;
-    if (registered)
-        Q_EMIT StatusNotifierHostRegistered();
-    else
-        Q_EMIT StatusNotifierHostUnregistered();
 }
 
 // An item that gives its object path is known by its sender's unique name

@@ -39,8 +39,8 @@ public Q_SLOTS:
 
 } // namespace tray_testing
 
-// The tray's watcher as a test needs it: it takes registrations, says whether
-// a host is there, and can leave the bus as a crashing panel would.
+// The tray's watcher as a test needs it: it takes registrations, always has a
+// host, and drops items as a watcher does when it cannot read them.
 class FakeWatcher : public QObject, protected QDBusContext {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
@@ -48,13 +48,11 @@ class FakeWatcher : public QObject, protected QDBusContext {
     Q_PROPERTY(bool IsStatusNotifierHostRegistered READ isHostRegistered)
 
 public:
-    FakeWatcher(const QString& address, bool hostRegistered);
+    explicit FakeWatcher(const QString& address);
     ~FakeWatcher() override;
 
     QStringList items() const { return items_; }
-    bool isHostRegistered() const { return hostRegistered_; }
-    void setHostRegistered(bool registered);
-    // As a watcher does when it cannot read an item any more.
+    bool isHostRegistered() const { return true; }
     void dropItem(const QString& item);
 
 public Q_SLOTS:
@@ -63,11 +61,8 @@ public Q_SLOTS:
 Q_SIGNALS:
     void StatusNotifierItemRegistered(const QString& service);
     void StatusNotifierItemUnregistered(const QString& service);
-    void StatusNotifierHostRegistered();
-    void StatusNotifierHostUnregistered();
 
 private:
     QString connectionName_;
     QStringList items_;
-    bool hostRegistered_;
 };

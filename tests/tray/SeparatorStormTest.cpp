@@ -102,7 +102,7 @@ protected:
     }
 
     tray_testing::PrivateBus bus_;
-    FakeWatcher watcher_{bus_.address(), true};
+    FakeWatcher watcher_{bus_.address()};
     QDBusConnection host_ = bus_.connector()(u"storm-host"_s);
     QProcess gapsel_;
     QString plist_;
