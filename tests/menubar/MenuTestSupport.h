@@ -19,8 +19,6 @@ namespace menubar_testing {
 
 using namespace Qt::StringLiterals;
 
-// Remembers which pending kit services and first-launch services were asked
-// for, in order.
 class RecordingServices final : public kit::PendingServices, public menubar::FirstLaunchServices {
 public:
     using kit::PendingServices::PendingServices;
@@ -58,7 +56,6 @@ public:
 // and the services menus act through.
 class KitFixture {
 public:
-    // `earlierLaunches` launches are counted before this one.
     explicit KitFixture(qint64 earlierLaunches = 0)
         : suite(
               UserDefaults::open(u"com.gapsel.Gapsel"_s, testing_support::freshFolder(u"menus"_s) +

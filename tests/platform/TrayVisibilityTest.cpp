@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Gapsel developers
 
-// Whether a tray item is seen, from the watcher's state and the hosts'
-// settings; where the greeting goes; how reduce-motion settings are read.
-
 #include "platform/linux/DesktopMotionPreference.h"
 #include "platform/linux/GreetingPlacement.h"
 #include "platform/linux/HostHiddenItems.h"
@@ -46,14 +43,9 @@ TEST(TrayVisibilityTest, AsksTheBusThenTheHostsSettingsInOrder) {
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.name);
-        const HiddenVerdict verdict = judgeVisibility({test.watcher,
-                                                       test.host,
-                                                       {test.item},
-                                                       {service},
-                                                       test.hiddenByHost,
-                                                       TrayHostKind::Xfce});
-        EXPECT_EQ(verdict.cause, test.cause);
-        EXPECT_EQ(verdict.host, TrayHostKind::Xfce);
+        const TrayItemState state{test.watcher,         test.host,         QStringList{test.item},
+                                  QStringList{service}, test.hiddenByHost, TrayHostKind::Xfce};
+        EXPECT_EQ(judgeVisibility(state).cause, test.cause);
     }
 }
 

@@ -3,11 +3,6 @@
 
 #include "PrivateBus.h"
 
-#include "fakewatcheradaptor.h"
-#include "support/TestEnvironment.h"
-
-#include <QDBusPendingCallWatcher>
-
 using namespace Qt::StringLiterals;
 
 namespace tray_testing {
@@ -23,43 +18,25 @@ PrivateBus::~PrivateBus() {
     daemon_.waitForFinished();
 }
 
-QDBusConnection PrivateBus::connect(const QString& name) const {
-    return QDBusConnection::connectToBus(address_, name);
-}
-
 platform::xdg::BusConnector PrivateBus::connector() const {
     return [address = address_](const QString& name) {
         return QDBusConnection::connectToBus(address, name);
     };
 }
 
-QDBusMessage callAndWait(const QDBusConnection& connection, const QDBusMessage& call) {
-    QDBusPendingCallWatcher pending(connection.asyncCall(call));
-    testing_support::processEventsUntil([&] { return pending.isFinished(); });
-    return pending.reply();
-}
-
 } // namespace tray_testing
 
-FakeWatcher::FakeWatcher(const QString& address, bool hostRegistered)
-    : connectionName_(u"fake-watcher-%1"_s.arg(quintptr(this)))
-    , hostRegistered_(hostRegistered) {
-    new FakeWatcherAdaptor(this);
+FakeWatcher::FakeWatcher(const QString& address)
+    : connectionName_(u"fake-watcher-%1"_s.arg(quintptr(this))) {
     QDBusConnection connection = QDBusConnection::connectToBus(address, connectionName_);
-    connection.registerObject(u"/StatusNotifierWatcher"_s, this, QDBusConnection::ExportAdaptors);
+    connection.registerObject(u"/StatusNotifierWatcher"_s, this,
+                              QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals |
+                                  QDBusConnection::ExportAllProperties);
     connection.registerService(u"org.kde.StatusNotifierWatcher"_s);
 }
 
 FakeWatcher::~FakeWatcher() {
     QDBusConnection::disconnectFromBus(connectionName_);
-}
-
-void FakeWatcher::setHostRegistered(bool registered) {
-    hostRegistered_ = registered;
-    if (registered)
-        Q_EMIT StatusNotifierHostRegistered();
-    else
-        Q_EMIT StatusNotifierHostUnregistered();
 }
 
 // An item that gives its object path is known by its sender's unique name

@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QSaveFile>
 #include <QSet>
-#include <QUuid>
 
 #include <gtest/gtest.h>
 
@@ -28,7 +27,6 @@ namespace {
 
 constexpr int deadlineMs = 20000;
 const QString itemInterface = u"org.kde.StatusNotifierItem"_s;
-// Objects of each item: the path and the interface called there.
 using Object = std::pair<QString, QString>;
 const Object itemObject{u"/StatusNotifierItem"_s, u"org.freedesktop.DBus.Properties"_s};
 const Object menuObject{u"/MenuBar"_s, u"com.canonical.dbusmenu"_s};
@@ -49,9 +47,8 @@ protected:
         gapsel_.setProcessChannelMode(QProcess::ForwardedChannels);
         plist_ = home + u"/" GAPSEL_BUNDLE_ID ".plist"_s;
         for (int index = 0; index < 8; ++index)
-            pool_.append(QUuid::createUuidV5(QUuid(), QString::number(index))
-                             .toString(QUuid::WithoutBraces)
-                             .toUpper());
+            pool_.append(
+                u"%1-0000-4000-8000-000000000000"_s.arg(index + 1, 8, 10, QLatin1Char('0')));
     }
     ~SeparatorStorm() override {
         gapsel_.kill();
@@ -105,8 +102,8 @@ protected:
     }
 
     tray_testing::PrivateBus bus_;
-    FakeWatcher watcher_{bus_.address(), true};
-    QDBusConnection host_ = bus_.connect(u"storm-host"_s);
+    FakeWatcher watcher_{bus_.address()};
+    QDBusConnection host_ = bus_.connector()(u"storm-host"_s);
     QProcess gapsel_;
     QString plist_;
     QStringList pool_;

@@ -16,14 +16,10 @@ using platform::xdg::TitleIcon;
 
 namespace {
 
-// The strongest alpha in the image: 0 for a blank gap.
-int strongestAlpha(const QImage& image) {
-    const QImage straight = image.convertToFormat(QImage::Format_ARGB32);
-    int strongest = 0;
-    for (int y = 0; y < straight.height(); ++y)
-        for (int x = 0; x < straight.width(); ++x)
-            strongest = std::max(strongest, qAlpha(straight.pixel(x, y)));
-    return strongest;
+bool isBlank(const QImage& image) {
+    QImage transparent(image.size(), image.format());
+    transparent.fill(Qt::transparent);
+    return image == transparent;
 }
 
 TEST(TitleIcon, BlanksDrawATransparentGapAndATabIsTwiceAsWide) {
@@ -33,8 +29,8 @@ TEST(TitleIcon, BlanksDrawATransparentGapAndATabIsTwiceAsWide) {
         EXPECT_EQ(space.height(), height);
         EXPECT_EQ(space.width(), height);
         EXPECT_EQ(tab.width(), 2 * height);
-        EXPECT_EQ(strongestAlpha(space), 0);
-        EXPECT_EQ(strongestAlpha(tab), 0);
+        EXPECT_TRUE(isBlank(space)) << height;
+        EXPECT_TRUE(isBlank(tab)) << height;
     }
 }
 
@@ -73,7 +69,6 @@ TEST(TitleIcon, EveryGlyphStandsOutFromDarkLightAndColouredPanelsDimmedOrNot) {
         for (int height : {16, 22}) {
             const QImage normal = TitleIcon(character, false).render(height);
             const QImage dimmed = TitleIcon(character, true).render(height);
-            EXPECT_EQ(normal.height(), height);
             EXPECT_GE(normal.width(), height);
             for (const QColor& panel : panels) {
                 const std::string what =

@@ -78,12 +78,10 @@ TEST(TrayHostClassification, TheWatcherComesFirstEachHostOnceTheDesktopNameLast)
 
 TEST(TrayItemTitle, NamesTheGlyphNeverAnIdentifier) {
     const QString kind = u"Gapsel separator"_s;
-    EXPECT_EQ(trayItemTitle(kind, u"\u2014"_s), kind + u": em dash"_s);
     EXPECT_EQ(trayItemTitle(kind, u"\t"_s), kind + u": tab"_s);
     EXPECT_EQ(trayItemTitle(kind, u"~~"_s), kind + u": \u201C~~\u201D"_s);
 }
 
-// Drives the queue as the scheduler does and records what it asks for.
 class RegistrationQueueTest : public ::testing::Test {
 protected:
     QStringList asked;

@@ -16,7 +16,6 @@ namespace tray_testing {
 
 using namespace Qt::StringLiterals;
 
-// A menu item that counts how often it was chosen.
 class CountingItem : public platform::MenuItem {
 public:
     using MenuItem::MenuItem;
@@ -42,7 +41,6 @@ public:
     void menuDidClose() override { events.append(u"close"_s); }
 };
 
-// A list of texts written as plain string literals.
 inline QStringList texts(std::initializer_list<const char*> utf8) {
     QStringList list;
     for (const char* text : utf8)
@@ -50,7 +48,6 @@ inline QStringList texts(std::initializer_list<const char*> utf8) {
     return list;
 }
 
-// The entry of `parent` shown with `label`.
 inline const platform::xdg::DBusMenuLayoutItem&
 childLabelled(const platform::xdg::DBusMenuLayoutItem& parent, const QString& label) {
     for (const auto& child : parent.children)
