@@ -60,7 +60,9 @@ protected:
         if (!watcher)
             watcher = std::make_unique<FakeWatcher>(bus.address());
         auto item = addItem(title, std::move(menu));
-        EXPECT_TRUE(processEventsUntil([&] { return item->isVisible(); }));
+        EXPECT_TRUE(processEventsUntil([&] {
+            return watcher->items().contains(item->uniqueName() + u"/StatusNotifierItem"_s);
+        }));
         service = item->serviceName();
         return item;
     }

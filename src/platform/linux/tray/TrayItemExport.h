@@ -61,7 +61,6 @@ public:
     // The connection's unique name, by which watchers know the item; empty
     // while it is not on the bus.
     QString uniqueName() const { return connection_ ? connection_->baseService() : QString(); }
-    bool isVisible() const { return registration_ && registration_->isVisible(); }
 
 private:
     void connectAndExport();

@@ -44,8 +44,6 @@ public:
     void setLength(double) override {}
     void setAutosaveName(const std::optional<QString>& name) override;
 
-    // A host shows the item: the watcher took it and reports a host.
-    bool isVisible() const { return export_->isVisible(); }
     // The well-known bus name the item is exported under, and the unique
     // name of its connection (empty while it has none).
     const QString& serviceName() const { return export_->serviceName(); }

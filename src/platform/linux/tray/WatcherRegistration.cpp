@@ -5,8 +5,6 @@
 
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
-#include <QDBusPendingReply>
-#include <QDBusVariant>
 
 namespace platform::xdg {
 
@@ -18,15 +16,12 @@ WatcherRegistration::WatcherRegistration(QDBusConnection connection, QString ite
     , wantsRegistration_(std::move(wantsRegistration))
     , ownerWatcher_(watcherService(), connection_, QDBusServiceWatcher::WatchForOwnerChange) {
     connect(&ownerWatcher_, &QDBusServiceWatcher::serviceOwnerChanged, this, [this] {
-        setState(false, false);
+        isRegistered_ = false;
         reRegistrations_ = 0;
     });
     // Matched by path and interface, whoever sends: naming the watcher's
     // service would cost every new item a blocking look-up of its owner, and
     // a start of many items as many round trips.
-    for (const char* signal : {"StatusNotifierHostRegistered", "StatusNotifierHostUnregistered"})
-        connection_.connect(QString(), watcherPath(), watcherInterface(),
-                            QString::fromLatin1(signal), this, SLOT(readHostRegistered()));
     connection_.connect(QString(), watcherPath(), watcherInterface(),
                         QStringLiteral("StatusNotifierItemUnregistered"), this,
                         SLOT(itemUnregistered(QString)));
@@ -40,7 +35,7 @@ void WatcherRegistration::itemUnregistered(const QString& service) {
     if (!isThisItem || !isRegistered_ || reRegistrations_ >= maximumReRegistrations)
         return;
     ++reRegistrations_;
-    setState(false, false);
+    isRegistered_ = false;
     wantsRegistration_();
 }
 
@@ -57,28 +52,8 @@ void WatcherRegistration::registerItem(std::function<void()> answered) {
     connect(pending, &QDBusPendingCallWatcher::finished, this,
             [this, answered = std::move(answered)](QDBusPendingCallWatcher* done) {
                 done->deleteLater();
-                if (done->isError()) {
-                    setState(false, false);
-                } else {
-                    setState(true, isHostRegistered_);
-                    readHostRegistered();
-                }
+                isRegistered_ = !done->isError();
                 answered();
-            });
-}
-
-void WatcherRegistration::readHostRegistered() {
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        watcherService(), watcherPath(), QStringLiteral("org.freedesktop.DBus.Properties"),
-        QStringLiteral("Get"));
-    call << watcherInterface() << QStringLiteral("IsStatusNotifierHostRegistered");
-    auto* pending = new QDBusPendingCallWatcher(connection_.asyncCall(call), this);
-    connect(pending, &QDBusPendingCallWatcher::finished, this,
-            [this](QDBusPendingCallWatcher* done) {
-                done->deleteLater();
-                const QDBusPendingReply<QDBusVariant> reply = *done;
-                const bool hostRegistered = !reply.isError() && reply.value().variant().toBool();
-                setState(isRegistered_, hostRegistered);
             });
 }
 

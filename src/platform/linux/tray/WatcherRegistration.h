@@ -11,9 +11,8 @@
 
 namespace platform::xdg {
 
-// One tray item's registration with the StatusNotifierWatcher, and whether a
-// host shows it. The item registers by its object path from its own
-// connection, so the watcher knows it by the connection's unique name: GNOME's
+// One tray item's registration with the StatusNotifierWatcher. The item registers by its object
+// path from its own connection, so the watcher knows it by the connection's unique name: GNOME's
 // extension loses items that register by a well-known name now and then.
 // A watcher that drops the item while it is still there is asked again; a
 // watcher that appears or restarts is the scheduler's to register all items
@@ -35,11 +34,7 @@ public:
     // (or failed to).
     void registerItem(std::function<void()> answered);
 
-    // The watcher took the item and reports at least one host that shows items.
-    bool isVisible() const { return isRegistered_ && isHostRegistered_; }
-
 private Q_SLOTS:
-    void readHostRegistered();
     void itemUnregistered(const QString& service);
 
 private:
@@ -47,17 +42,11 @@ private:
     // asking this often is enough.
     static constexpr int maximumReRegistrations = 3;
 
-    void setState(bool registered, bool hostRegistered) {
-        isRegistered_ = registered;
-        isHostRegistered_ = hostRegistered;
-    }
-
     QDBusConnection connection_;
     QString itemPath_;
     std::function<void()> wantsRegistration_;
     QDBusServiceWatcher ownerWatcher_;
     bool isRegistered_ = false;
-    bool isHostRegistered_ = false;
     int reRegistrations_ = 0;
 };
 
