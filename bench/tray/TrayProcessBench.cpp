@@ -39,6 +39,9 @@
 namespace {
 
 constexpr int settleMs = 2000;
+// The display server and the bus tear down a program that ended after it is
+// gone; the next program would pay for that in its start.
+constexpr int teardownMs = 500;
 
 void waitMs(int milliseconds) {
     QEventLoop loop;
@@ -183,6 +186,7 @@ private:
         }
         process.terminate();
         process.waitForFinished();
+        waitMs(teardownMs);
         return true;
     }
 
