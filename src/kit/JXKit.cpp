@@ -59,8 +59,22 @@ qint64 JXKit::countThisLaunch() {
     const qint64 previous = Defaults::get(key);
     if (previous == std::numeric_limits<qint64>::max())
         qFatal("Gapsel/JXKit: the launch count cannot grow any further");
-    Defaults::set(key, previous + 1);
+    storeLaunchCountLater(previous + 1);
     return previous + 1;
+}
+
+// The stored count is for later launches. Writing it, and waiting for the
+// disk, is left until the work queued while the application starts (which
+// puts its items in the tray) is done. An instance that is already leaving
+// leaves the file as it is: the data-deletion gesture empties it and
+// relaunches, and the next instance counts itself.
+void JXKit::storeLaunchCountLater(qint64 count) {
+    platform_.mainQueue.async([this, count] {
+        platform_.mainQueue.async([this, count] {
+            if (!isLeaving_)
+                Defaults::set(kit::launchKeys::launchCount(defaults_), count);
+        });
+    });
 }
 
 QDateTime JXKit::settleFirstLaunchDate() {
@@ -134,10 +148,12 @@ bool JXKit::runOnce(const QString& identifier) {
 }
 
 void JXKit::relaunch(RelaunchOptions options) {
+    isLeaving_ = true;
     relauncher_.relaunch(options);
 }
 
 void JXKit::quit(bool force) {
+    isLeaving_ = true;
     platform_.mainQueue.async([this, force] {
         if (force)
             platform_.application.exitNow();

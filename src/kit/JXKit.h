@@ -14,6 +14,7 @@
 #include <QDateTime>
 #include <QStringList>
 
+#include <atomic>
 #include <memory>
 #include <optional>
 
@@ -76,6 +77,7 @@ public:
 
 private:
     qint64 countThisLaunch();
+    void storeLaunchCountLater(qint64 count);
     QDateTime settleFirstLaunchDate();
     bool consumeWasRelaunched();
     void scheduleStartupGestures();
@@ -97,4 +99,5 @@ private:
     bool wasLaunchedAtLogin_ = false;
     JXApp::LaunchAtLoginObservable launchAtLogin_;
     kit::Relauncher relauncher_;
+    std::atomic<bool> isLeaving_ = false;
 };

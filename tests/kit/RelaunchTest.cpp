@@ -41,6 +41,9 @@ TEST(LaunchBookkeeping, LaunchesCountOnAndKeepTheFirstDate) {
         EXPECT_EQ(kit.isSecondLaunch(), count == 2);
         EXPECT_EQ(kit.firstLaunchDate(), firstDate);
         EXPECT_EQ(kit.launchDate(), launches.sim.queue.now());
+        // Stored once the start's queued work is done.
+        EXPECT_NE(stored(launches, "JX_launchCount"), QVariant(count));
+        launches.sim.queue.runUntilIdle();
         EXPECT_EQ(stored(launches, "JX_launchCount"), QVariant(count));
         EXPECT_EQ(stored(launches, "JX_firstLaunchDate").toDateTime(), firstDate);
         launches.sim.queue.advance(86400);
@@ -65,6 +68,7 @@ TEST(LaunchBookkeeping, WrongTypedBookkeepingReadsAsAbsentAndIsRepaired) {
     launches.suite().set(qint64(1), u"JX_App_runOnce__hint"_s);
     launches.suite().set(u"yes"_s, u"JXApp_wasRelaunched"_s);
     JXKit& kit = launches.launch();
+    launches.sim.queue.runUntilIdle();
     EXPECT_EQ(stored(launches, "JX_launchCount"), QVariant(qint64(1)));
     EXPECT_EQ(stored(launches, "JX_firstLaunchDate"), QVariant(launches.sim.queue.now()));
     EXPECT_FALSE(kit.wasRelaunched());
