@@ -13,14 +13,13 @@
 int main(int argc, char** argv) {
     QGuiApplication application(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() != 3)
-        return 2;
     platform::xdg::XcbHotKeys hotKeys;
     shortcuts::MenuOpenFlag menuOpen;
     shortcuts::HotKeyRegistry registry(hotKeys, menuOpen);
     QTextStream out(stdout);
     const auto report = [&out](const char* what) { out << what << Qt::endl; };
-    const shortcuts::Shortcut shortcut{arguments[1].toLongLong(), arguments[2].toLongLong()};
+    const shortcuts::Shortcut shortcut{arguments.value(1).toLongLong(),
+                                       arguments.value(2).toLongLong()};
     const auto id = registry.registerShortcut(
         shortcut, [&](const shortcuts::Shortcut&) { report("down"); },
         [&](const shortcuts::Shortcut&) { report("up"); });

@@ -12,10 +12,8 @@
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() != 2)
-        return 2;
-    QCoreApplication::setApplicationName(arguments[1]);
-    QGuiApplication::setApplicationDisplayName(arguments[1]);
+    QCoreApplication::setApplicationName(arguments.value(1));
+    QGuiApplication::setApplicationDisplayName(arguments.value(1));
     QPixmap square(22, 22);
     square.fill(Qt::red);
     QSystemTrayIcon item{QIcon(square)};
