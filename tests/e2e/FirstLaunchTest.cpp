@@ -8,7 +8,6 @@
 // shows and expires.
 
 #include "DesktopTest.h"
-#include "Program.h"
 #include "StoredSeparators.h"
 #include "support/TestEnvironment.h"
 
@@ -56,13 +55,13 @@ protected:
     QVariant stored(const QString& key) {
         return e2e::preferences(desktop->configHome()).value(key);
     }
-    // Gapsel's visible window that is titled `name`: "X=… Y=… WIDTH=…", or
-    // empty.
+    // The visible window that is titled `name`: "X=… Y=… WIDTH=…", or empty.
     QString windowGeometry(const QString& name) {
-        const QString window = gapselWindow();
-        if (window.isEmpty() || desktop->xdotool(QStringLiteral("getwindowname ") + window) != name)
-            return {};
-        return desktop->xdotool(QStringLiteral("getwindowgeometry --shell ") + window);
+        const QString window =
+            desktop->visibleWindow({QStringLiteral("--name"), u'^' + name + u'$'});
+        return window.isEmpty()
+                   ? QString()
+                   : desktop->xdotool(QStringLiteral("getwindowgeometry --shell ") + window);
     }
     // Gapsel's first visible window (with the greeting gone: its alert).
     QString gapselWindow() {
@@ -106,11 +105,10 @@ TEST_F(FirstLaunch, GreetsNearTheTrayEndForFiveSeconds) {
 
 TEST_F(FirstLaunch, ASeparatorTheTrayHidesIsWarnedAboutUntilTheUserSaysNoMore) {
     start({separatorId});
-    ASSERT_TRUE(
-        e2e::runDefaultsTool(desktop->environment(),
-                             {QStringLiteral("write"), QStringLiteral(GAPSEL_BUNDLE_ID),
-                              QStringLiteral("separators"), QStringLiteral("-array"),
-                              QStringLiteral(R"({"id":"%1","character":"—"})").arg(separatorId)}));
+    const QString hidden = QStringLiteral(R"({"id":"%1","character":"—"})").arg(separatorId);
+    ASSERT_EQ(
+        e2e::writePreference(*desktop, QStringLiteral("separators -array ") + hidden).toStdString(),
+        "");
 
     launch();
     // Greeting (1 s, 0.1 s, 5 s), then 0.2 s and the check's 3 s.
@@ -149,10 +147,8 @@ TEST_F(FirstLaunch, WithoutATrayTheWarningNamesIt) {
 // user than the compositor, so its runtime folder is not the test's own.
 QString waylandSocket(const e2e::VirtualDesktop& desktop) {
     const QDir runtime(desktop.environment().value(QStringLiteral("XDG_RUNTIME_DIR")));
-    for (const QString& name : runtime.entryList({QStringLiteral("wayland-*")}, QDir::System))
-        if (!name.endsWith(QLatin1String(".lock")))
-            return runtime.filePath(name);
-    return {};
+    const QStringList sockets = runtime.entryList({QStringLiteral("wayland-*[0-9]")}, QDir::System);
+    return sockets.isEmpty() ? QString() : runtime.filePath(sockets.front());
 }
 
 QStringList shownNotifications(const QDBusConnection& bus) {
@@ -160,17 +156,10 @@ QStringList shownNotifications(const QDBusConnection& bus) {
         QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("/fr/emersion/Mako"),
         QStringLiteral("fr.emersion.Mako"), QStringLiteral("ListNotifications")));
     QStringList texts;
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
-        return texts;
-    const auto list = reply.arguments().constFirst().value<QDBusArgument>();
-    list.beginArray();
-    while (!list.atEnd()) {
-        QVariantMap notification;
-        list >> notification;
+    for (const QVariantMap& notification :
+         qdbus_cast<QList<QVariantMap>>(reply.arguments().value(0)))
         texts.append(notification.value(QStringLiteral("summary")).toString() +
                      notification.value(QStringLiteral("body")).toString());
-    }
-    list.endArray();
     return texts;
 }
 

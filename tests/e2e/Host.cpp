@@ -12,22 +12,6 @@
 namespace e2e {
 
 namespace {
-// Copies `source` (a path in this folder unless absolute) to `target` below
-// the desktop's configuration folder.
-QString copyConfiguration(VirtualDesktop& desktop, const QString& source, const QString& target) {
-    const QString path = desktop.configHome() + QLatin1Char('/') + target;
-    QDir().mkpath(path.section(QLatin1Char('/'), 0, -2));
-    return QFile::copy(QDir(QStringLiteral(GAPSEL_E2E_SOURCE_DIR)).filePath(source), path)
-               ? QString()
-               : QStringLiteral("cannot copy ") + source;
-}
-
-void setVariables(VirtualDesktop& desktop,
-                  std::initializer_list<std::pair<const char*, const char*>> variables) {
-    for (const auto& [name, value] : variables)
-        desktop.setVariable(QString::fromLatin1(name), QString::fromLatin1(value));
-}
-
 Host xfce() {
     return {.name = QStringLiteral("xfce"),
             .program = QStringLiteral("xfce4-panel"),
@@ -35,26 +19,20 @@ Host xfce() {
             .arguments = {QStringLiteral("--disable-wm-check")},
             .panel = {0, 0, screenWidth, 32},
             .tray = {0, 0, screenWidth, 32},
-            .configure = [](VirtualDesktop& desktop) {
-                return copyConfiguration(
-                    desktop, QStringLiteral("xfce4-panel.xml"),
-                    QStringLiteral("xfce4/xfconf/xfce-perchannel-xml/xfce4-panel.xml"));
-            }};
+            .files = {{QStringLiteral("xfce4-panel.xml"),
+                       QStringLiteral("xfce4/xfconf/xfce-perchannel-xml/xfce4-panel.xml")}}};
 }
 
 Host lxqt() {
-    return {.name = QStringLiteral("lxqt"),
-            .program = QStringLiteral("lxqt-panel"),
-            .panel = {0, 0, screenWidth, 32},
-            .tray = {0, 0, screenWidth, 32},
-            .ordersByArrival = true,
-            .configure = [](VirtualDesktop& desktop) {
-                // Without LXQt's own settings the panel draws black.
-                return copyConfiguration(desktop, QStringLiteral("/usr/share/lxqt/lxqt.conf"),
-                                         QStringLiteral("lxqt/lxqt.conf")) +
-                       copyConfiguration(desktop, QStringLiteral("lxqt-panel.conf"),
-                                         QStringLiteral("lxqt/panel.conf"));
-            }};
+    return {
+        .name = QStringLiteral("lxqt"),
+        .program = QStringLiteral("lxqt-panel"),
+        .panel = {0, 0, screenWidth, 32},
+        .tray = {0, 0, screenWidth, 32},
+        .ordersByArrival = true,
+        // Without LXQt's own settings the panel draws black.
+        .files = {{QStringLiteral("/usr/share/lxqt/lxqt.conf"), QStringLiteral("lxqt/lxqt.conf")},
+                  {QStringLiteral("lxqt-panel.conf"), QStringLiteral("lxqt/panel.conf")}}};
 }
 
 Host gnome() {
@@ -67,10 +45,10 @@ Host gnome() {
         // Right of the clock, left of the system menu.
         .tray = {screenWidth * 2 / 3, 0, screenWidth / 3 - 36, 32},
         .ordersByArrival = true,
+        .variables = {QStringLiteral("XDG_SESSION_TYPE=x11"),
+                      QStringLiteral("XDG_CURRENT_DESKTOP=GNOME")},
         .configure =
             [](VirtualDesktop& desktop) {
-                setVariables(desktop,
-                             {{"XDG_SESSION_TYPE", "x11"}, {"XDG_CURRENT_DESKTOP", "GNOME"}});
                 // The shell crashes in its login manager without a system bus.
                 const QString systemBus =
                     desktop.startService(QStringLiteral("dbus-daemon"),
@@ -81,17 +59,10 @@ Host gnome() {
                 desktop.setVariable(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"), systemBus);
                 return QString();
             },
-        .prepare =
-            [](VirtualDesktop& desktop) {
-                const QString set = QStringLiteral("set org.gnome.shell ");
-                return desktop.run(QStringLiteral("gsettings"),
-                                   (set + QStringLiteral("enabled-extensions "
-                                                         "['ubuntu-appindicators@ubuntu.com']"))
-                                       .split(u' ')) +
-                       desktop.run(QStringLiteral("gsettings"),
-                                   (set + QStringLiteral("welcome-dialog-last-shown-version '999'"))
-                                       .split(u' '));
-            }};
+        .commands = {QStringLiteral("gsettings set org.gnome.shell enabled-extensions "
+                                    "['ubuntu-appindicators@ubuntu.com']"),
+                     QStringLiteral(
+                         "gsettings set org.gnome.shell welcome-dialog-last-shown-version '999'")}};
 }
 
 Host plasma() {
@@ -101,74 +72,63 @@ Host plasma() {
             .panel = {0, screenHeight - 44, screenWidth, 44},
             // Below the panel's top edge, left of the clock.
             .tray = {screenWidth / 2, screenHeight - 42, screenWidth / 2 - 140, 42},
-            .configure = [](VirtualDesktop& desktop) {
-                setVariables(desktop, {{"XDG_CURRENT_DESKTOP", "KDE"},
-                                       {"KDE_FULL_SESSION", "true"},
-                                       {"KDE_SESSION_VERSION", "5"},
-                                       {"QT_QUICK_BACKEND", "software"}});
-                return QString();
-            }};
+            .variables = {QStringLiteral("XDG_CURRENT_DESKTOP=KDE"),
+                          QStringLiteral("KDE_FULL_SESSION=true"),
+                          QStringLiteral("KDE_SESSION_VERSION=5"),
+                          QStringLiteral("QT_QUICK_BACKEND=software")}};
 }
 
 // sway refuses to run as root, so it and Waybar run as a user of their own.
 const QString waybarUser = QStringLiteral("gapsel-e2e");
 
 Host waybar() {
-    return {
-        .name = QStringLiteral("waybar"),
-        .program = QStringLiteral("sway"),
-        .arguments = {QStringLiteral("--config"),
-                      QStringLiteral(GAPSEL_E2E_SOURCE_DIR "/sway.config")},
-        .panel = {0, 0, screenWidth, 30},
-        .tray = {screenWidth / 2, 0, screenWidth / 2, 30},
-        .ordersByArrival = true,
-        .configure =
-            [](VirtualDesktop& desktop) {
-                // sway draws into a window on the virtual display, which the
-                // tests' screenshots and clicks reach.
-                setVariables(desktop, {{"WLR_BACKENDS", "x11"},
-                                       {"WLR_RENDERER", "pixman"},
-                                       {"WLR_X11_OUTPUTS", "1"},
-                                       {"XDG_CURRENT_DESKTOP", "sway"}});
-                const bool userExists = desktop.run(QStringLiteral("id"), {waybarUser}).isEmpty();
-                return copyConfiguration(desktop, QStringLiteral("waybar.jsonc"),
-                                         QStringLiteral("waybar/config")) +
-                       (userExists ? QString()
-                                   : desktop.run(QStringLiteral("useradd"),
-                                                 {QStringLiteral("--system"),
-                                                  QStringLiteral("--no-create-home"), waybarUser}));
-            },
-        .prepare =
-            [](VirtualDesktop& desktop) {
-                // The user has to reach its runtime folder through the test's.
-                for (QDir folder(desktop.home()); folder.cdUp() && folder != QDir::temp();)
-                    QFile::setPermissions(folder.path(),
-                                          QFile::permissions(folder.path()) | QFile::ExeOther);
-                return desktop.run(QStringLiteral("chown"),
-                                   {QStringLiteral("-R"), waybarUser, desktop.home()});
-            },
-        .user = waybarUser};
+    return {.name = QStringLiteral("waybar"),
+            .program = QStringLiteral("sway"),
+            .arguments = {QStringLiteral("--config"),
+                          QStringLiteral(GAPSEL_E2E_SOURCE_DIR "/sway.config")},
+            .panel = {0, 0, screenWidth, 30},
+            .tray = {screenWidth / 2, 0, screenWidth / 2, 30},
+            .ordersByArrival = true,
+            // sway draws into a window on the virtual display, which the tests'
+            // screenshots and clicks reach.
+            .variables = {QStringLiteral("WLR_BACKENDS=x11"), QStringLiteral("WLR_RENDERER=pixman"),
+                          QStringLiteral("WLR_X11_OUTPUTS=1"),
+                          QStringLiteral("XDG_CURRENT_DESKTOP=sway")},
+            .files = {{QStringLiteral("waybar.jsonc"), QStringLiteral("waybar/config")}},
+            .configure =
+                [](VirtualDesktop& desktop) {
+                    const bool userExists =
+                        desktop.run(QStringLiteral("id"), {waybarUser}).isEmpty();
+                    return userExists
+                               ? QString()
+                               : desktop.run(QStringLiteral("useradd"),
+                                             {QStringLiteral("--system"),
+                                              QStringLiteral("--no-create-home"), waybarUser});
+                },
+            .prepare =
+                [](VirtualDesktop& desktop) {
+                    // The user has to reach its runtime folder through the test's.
+                    for (QDir folder(desktop.home()); folder.cdUp() && folder != QDir::temp();)
+                        QFile::setPermissions(folder.path(),
+                                              QFile::permissions(folder.path()) | QFile::ExeOther);
+                    return desktop.run(QStringLiteral("chown"),
+                                       {QStringLiteral("-R"), waybarUser, desktop.home()});
+                },
+            .user = waybarUser};
 }
 } // namespace
 
 Host xfceWithTrayAtRightEnd(const QStringList& hiddenIds) {
     Host host = xfce();
     // Set through xfconf, from which the panel reads its layout as it starts.
-    host.prepare = [hiddenIds](VirtualDesktop& desktop) {
-        QStringList settings{
-            QStringLiteral("/panels/panel-1/plugin-ids -a -t int -s 2 -t int -s 1"),
-            QStringLiteral("/plugins/plugin-2 -t string -s separator"),
-            QStringLiteral("/plugins/plugin-2/expand -t bool -s true")};
-        if (!hiddenIds.isEmpty())
-            settings.append(QStringLiteral("/plugins/plugin-1/hidden-items -a -t string -s ") +
-                            hiddenIds.join(QStringLiteral(" -t string -s ")));
-        QString failures;
-        for (const QString& setting : settings)
-            failures +=
-                desktop.run(QStringLiteral("xfconf-query"),
-                            (QStringLiteral("-c xfce4-panel -n -p ") + setting).split(u' '));
-        return failures;
-    };
+    const QString set = QStringLiteral("xfconf-query -c xfce4-panel -n -p ");
+    host.commands = {set + QStringLiteral("/panels/panel-1/plugin-ids -a -t int -s 2 -t int -s 1"),
+                     set + QStringLiteral("/plugins/plugin-2 -t string -s separator"),
+                     set + QStringLiteral("/plugins/plugin-2/expand -t bool -s true")};
+    if (!hiddenIds.isEmpty())
+        host.commands.append(set +
+                             QStringLiteral("/plugins/plugin-1/hidden-items -a -t string -s ") +
+                             hiddenIds.join(QStringLiteral(" -t string -s ")));
     return host;
 }
 

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <utility>
 
 namespace e2e {
 
@@ -32,10 +33,17 @@ struct Host {
     // put the newest last, GNOME's extension first), which an app can rely
     // on, rather than by a rule or memory of its own (XFCE, Plasma).
     bool ordersByArrival = false;
+    // What the host's desktop has in its environment ("NAME=value"), and the
+    // files it copies below its configuration folder (from this folder unless
+    // the path is absolute) as the display starts.
+    QStringList variables{};
+    QList<std::pair<QString, QString>> files{};
     // Set up the desktop before the bus starts (services the bus starts
-    // inherit its environment) and once it runs, before the host starts.
+    // inherit its environment) and once it runs, before the host starts:
+    // then also with these commands (words separated by single spaces).
     std::function<QString(VirtualDesktop&)> configure = [](VirtualDesktop&) { return QString(); };
     std::function<QString(VirtualDesktop&)> prepare = [](VirtualDesktop&) { return QString(); };
+    QStringList commands{};
     // The user the host runs as; empty: the test's own.
     QString user{};
 };

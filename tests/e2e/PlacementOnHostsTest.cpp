@@ -7,7 +7,6 @@
 // the screen.
 
 #include "DesktopTest.h"
-#include "Program.h"
 #include "StoredSeparators.h"
 #include "TrayPicture.h"
 
@@ -52,7 +51,7 @@ protected:
         ASSERT_TRUE(
             eventually([&] { return orderShown(desktop.screenshot()) == QStringLiteral("R"); }));
         if (!characters.isEmpty())
-            separators = e2e::seedSeparators(desktop.configHome(), characters);
+            separators = e2e::seedSeparators(desktop, characters);
         ASSERT_EQ(separators.size(), characters.size());
         ASSERT_TRUE(gapsel.start(desktop.environment()));
     }
@@ -75,7 +74,7 @@ protected:
             shown = orderShown(screen);
             return shown == expected && idsInWatcher().size() == 4;
         });
-        e2e::saveScreen(screen, desktop.host().name, name);
+        desktop.saveScreenshot(name, screen);
         return shown;
     }
     QString serviceOf(int separator) const { return serviceWithId(separators.at(separator).id); }
@@ -121,7 +120,7 @@ protected:
             screen = desktop.screenshot();
             return e2e::xfceKnownItems(desktop) == ids && inkAroundOther(screen) == ink;
         });
-        e2e::saveScreen(screen, desktop.host().name, name);
+        desktop.saveScreenshot(name, screen);
         return shown;
     }
 };

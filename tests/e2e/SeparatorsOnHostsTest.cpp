@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: The Gapsel developers
 
 #include "DesktopTest.h"
-#include "Program.h"
 #include "StoredSeparators.h"
 #include "TrayPicture.h"
 #include "support/TestEnvironment.h"
@@ -23,10 +22,10 @@ constexpr double dimmedContrast = 2.0;
 
 // Saves a screenshot under build/e2e/<host>/ as <name>-screen.png, and its
 // tray, enlarged four times, as <name>.png.
-void savePanel(const QImage& screen, const e2e::Host& host, const QString& name) {
-    const QRect tray = host.tray & screen.rect();
-    e2e::saveScreen(screen.copy(tray).scaled(tray.size() * 4), host.name, name);
-    e2e::saveScreen(screen, host.name, name + QStringLiteral("-screen"));
+void savePanel(const e2e::VirtualDesktop& desktop, const QImage& screen, const QString& name) {
+    const QRect tray = desktop.host().tray & screen.rect();
+    desktop.saveScreenshot(name, screen.copy(tray).scaled(tray.size() * 4));
+    desktop.saveScreenshot(name + QStringLiteral("-screen"), screen);
 }
 
 QString shapes(const QList<QRect>& glyphs) {
@@ -36,35 +35,28 @@ QString shapes(const QList<QRect>& glyphs) {
     return result;
 }
 
-// Whether a click with this button (1: left) on the glyph brings up a menu,
-// which is then closed. `withMenu` receives the screen with the menu open.
-bool menuOpensOnClick(const e2e::VirtualDesktop& desktop, const QImage& screen, const QRect& glyph,
-                      int button = 1, QImage* withMenu = nullptr) {
+// The screen with the menu that a click with this button (1: left) on the
+// glyph brings up, which is then closed; null when no menu came up.
+QImage menuOnClick(const e2e::VirtualDesktop& desktop, const QImage& screen, const QRect& glyph,
+                   int button = 1) {
     desktop.xdotool(QStringLiteral("mousemove %1 %2 click %3")
                         .arg(glyph.center().x())
                         .arg(glyph.center().y())
                         .arg(button));
-    const bool opened = processEventsUntil(
-        [&] {
-            const QImage now = desktop.screenshot();
-            if (withMenu)
-                *withMenu = now;
-            return e2e::menuShown(screen, now, desktop.host().panel);
-        },
-        10000);
+    QImage now;
+    const auto menuShown = [&] {
+        now = desktop.screenshot();
+        return e2e::menuShown(screen, now, desktop.host().panel);
+    };
+    const QImage withMenu = processEventsUntil(menuShown, 10000) ? now : QImage();
     // Escape closes a menu that has the keyboard; one that has not closes
     // with a click elsewhere.
-    const auto closed = [&] {
-        return processEventsUntil(
-            [&] { return !e2e::menuShown(screen, desktop.screenshot(), desktop.host().panel); },
-            3000);
-    };
-    desktop.xdotool(QStringLiteral("key Escape"));
-    if (!closed()) {
-        desktop.xdotool(QStringLiteral("mousemove 640 400 click 1"));
-        closed();
+    for (const char* close : {"key Escape", "mousemove 640 400 click 1"}) {
+        desktop.xdotool(QLatin1String(close));
+        if (processEventsUntil([&] { return !menuShown(); }, 3000))
+            break;
     }
-    return opened;
+    return withMenu;
 }
 
 QStringList checkedEntries(const platform::xdg::DBusMenuLayoutItem& menu) {
@@ -79,22 +71,20 @@ class SeparatorsOnHost : public e2e::DesktopTest,
                          public ::testing::WithParamInterface<std::string> {
 protected:
     SeparatorsOnHost()
-        : DesktopTest(hostName()) {}
+        : DesktopTest(QString::fromStdString(GetParam())) {}
 
     void SetUp() override {
         DesktopTest::SetUp();
         if (IsSkipped() || HasFatalFailure())
             return;
-        seeded = e2e::seedSeparators(desktop.configHome(), seededCharacters);
+        seeded = e2e::seedSeparators(desktop, seededCharacters);
         ASSERT_EQ(seeded.size(), seededCharacters.size());
         empty = desktop.settledScreen();
         ASSERT_TRUE(gapsel.start(desktop.environment()));
     }
 
-    QString hostName() const { return QString::fromStdString(GetParam()); }
-
     void check(const char* name, bool passed, const QString& detail) {
-        e2e::hostCheck(hostName(), name, passed, detail);
+        e2e::hostCheck(desktop.host().name, name, passed, detail);
     }
 
     QList<QRect> glyphs(const QImage& screen) const {
@@ -132,16 +122,12 @@ protected:
 
     void checkLeftClick(const QImage& screen) {
         const QRect glyph = glyphs(screen).value(0);
-        QImage withMenu;
-        const bool opened =
-            glyph.isValid() && menuOpensOnClick(desktop, screen, glyph, 1, &withMenu);
-        savePanel(withMenu, desktop.host(), QStringLiteral("left-click"));
-        check(
-            "left-click", opened,
-            QStringLiteral("clicked at %1,%2: %3")
-                .arg(glyph.center().x())
-                .arg(glyph.center().y())
-                .arg(opened ? QStringLiteral("a menu opened") : QStringLiteral("nothing opened")));
+        const QImage withMenu = glyph.isValid() ? menuOnClick(desktop, screen, glyph) : QImage();
+        savePanel(desktop, withMenu, QStringLiteral("left-click"));
+        check("left-click", !withMenu.isNull(),
+              QStringLiteral("clicked at %1,%2 for a menu")
+                  .arg(glyph.center().x())
+                  .arg(glyph.center().y()));
     }
 
     // Right-clicks the glyph that is not in `seen`, so that the host loads its menu.
@@ -158,7 +144,7 @@ protected:
         for (const QRect& glyph : now)
             if (std::ranges::none_of(glyphs(seen),
                                      [&](const QRect& old) { return old.intersects(glyph); }))
-                menuOpensOnClick(desktop, screen, glyph, 3);
+                menuOnClick(desktop, screen, glyph, 3);
     }
 
     void checkMenuActions();
@@ -230,17 +216,15 @@ TEST_P(SeparatorsOnHost, ShowSeparatorsInOrderWithMenusAndLegibleGlyphs) {
     // The host may still be laying the items out.
     processEventsUntil([] { return false; }, 1000);
     seen = desktop.screenshot();
-    savePanel(seen, desktop.host(), QStringLiteral("separators"));
+    savePanel(desktop, seen, QStringLiteral("separators"));
     checkAppearance(seen);
     checkOrder(seen);
     checkContrast("contrast", seen, legibleContrast);
     checkLeftClick(seen);
     checkMenuActions();
 
-    ASSERT_TRUE(e2e::runDefaultsTool(desktop.environment(),
-                                     {QStringLiteral("write"), QStringLiteral(GAPSEL_BUNDLE_ID),
-                                      QStringLiteral("reducedOpacity"), QStringLiteral("-bool"),
-                                      QStringLiteral("true")}));
+    const QString dim = QStringLiteral("reducedOpacity -bool true");
+    ASSERT_EQ(e2e::writePreference(desktop, dim).toStdString(), "");
     const QList<double> full = contrasts(seen);
     QImage dimmed;
     eventually([&] {
@@ -249,7 +233,7 @@ TEST_P(SeparatorsOnHost, ShowSeparatorsInOrderWithMenusAndLegibleGlyphs) {
         return now.size() == full.size() &&
                std::ranges::equal(now, full, [](double a, double b) { return a != b; });
     });
-    savePanel(dimmed, desktop.host(), QStringLiteral("dimmed"));
+    savePanel(desktop, dimmed, QStringLiteral("dimmed"));
     checkContrast("contrast-dimmed", dimmed, dimmedContrast);
     EXPECT_TRUE(gapsel.running());
 }
@@ -271,7 +255,7 @@ protected:
 
 TEST_F(GnomeShell, ShowsTheSeparatorWithAMenuAtEveryStart) {
     const e2e::Host& gnome = desktop.host();
-    ASSERT_EQ(e2e::seedSeparators(desktop.configHome(), {QStringLiteral("—")}).size(), 1);
+    ASSERT_EQ(e2e::seedSeparators(desktop, {QStringLiteral("—")}).size(), 1);
     const QImage empty = desktop.settledScreen();
     const int starts = e2e::repetitions("GAPSEL_E2E_GNOME_STARTS");
     int missing = 0;
@@ -293,8 +277,8 @@ TEST_F(GnomeShell, ShowsTheSeparatorWithAMenuAtEveryStart) {
                 },
                 20000)) {
             ++missing;
-            savePanel(screen, gnome, QStringLiteral("missing-%1").arg(start));
-        } else if (!menuOpensOnClick(desktop, screen, drawn.front()))
+            savePanel(desktop, screen, QStringLiteral("missing-%1").arg(start));
+        } else if (menuOnClick(desktop, screen, drawn.front()).isNull())
             ++dead;
         gapsel.stop();
         processEventsUntil(
@@ -326,8 +310,7 @@ QString startOnce(int start) {
     const QString failure = desktop.start();
     if (!failure.isEmpty())
         return failure;
-    const QList<e2e::StoredSeparator> stored =
-        e2e::seedSeparators(desktop.configHome(), fiveCharacters);
+    const QList<e2e::StoredSeparator> stored = e2e::seedSeparators(desktop, fiveCharacters);
     const QImage empty = desktop.settledScreen();
     e2e::Program gapsel;
     if (!gapsel.start(desktop.environment()))
@@ -346,7 +329,7 @@ QString startOnce(int start) {
         },
         20000);
     if (!all || start == 0)
-        e2e::saveScreen(screen, desktop.host().name, QStringLiteral("start-%1").arg(start + 1));
+        desktop.saveScreenshot(QStringLiteral("start-%1").arg(start + 1), screen);
     return all ? QString() : QStringLiteral("%1 recorded, %2 drawn").arg(recorded).arg(drawn);
 }
 

@@ -3,6 +3,8 @@
 
 #include "StoredSeparators.h"
 
+#include "VirtualDesktop.h"
+
 #include "defaults/PropertyList.h"
 
 #include <QFile>
@@ -12,24 +14,24 @@
 
 namespace e2e {
 
-namespace {
-const QString key = QStringLiteral("separators");
-} // namespace
-
 QString preferencesFile(const QString& configHome) {
     return configHome + QStringLiteral("/" GAPSEL_BUNDLE_ID ".plist");
 }
 
 QVariantMap preferences(const QString& configHome) {
-    QFile file(preferencesFile(configHome));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return PropertyList::parse(file.readAll()).value_or(QVariantMap());
+    return PropertyList::parse(readFile(preferencesFile(configHome))).value_or(QVariantMap());
+}
+
+QString writePreference(const VirtualDesktop& desktop, const QString& keyTypeValue) {
+    return desktop.run(QStringLiteral(GAPSEL_DEFAULTS_EXECUTABLE),
+                       QStringList{QStringLiteral("write"), QStringLiteral(GAPSEL_BUNDLE_ID)} +
+                           keyTypeValue.split(u' '));
 }
 
 QList<StoredSeparator> storedSeparators(const QString& configHome) {
     QList<StoredSeparator> separators;
-    for (const QVariant& record : preferences(configHome).value(key).toList()) {
+    for (const QVariant& record :
+         preferences(configHome).value(QStringLiteral("separators")).toList()) {
         const QJsonObject object = QJsonDocument::fromJson(record.toString().toUtf8()).object();
         separators.append({object.value(QStringLiteral("id")).toString(),
                            object.value(QStringLiteral("character")).toString()});
@@ -37,23 +39,19 @@ QList<StoredSeparator> storedSeparators(const QString& configHome) {
     return separators;
 }
 
-QList<StoredSeparator> seedSeparators(const QString& configHome, const QStringList& characters) {
+QList<StoredSeparator> seedSeparators(const VirtualDesktop& desktop,
+                                      const QStringList& characters) {
     QList<StoredSeparator> separators;
-    QVariantList records;
+    QString records = QStringLiteral("separators -array");
     for (const QString& character : characters) {
-        const StoredSeparator separator{
-            QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper(), character};
-        separators.append(separator);
-        records.append(QString::fromUtf8(
-            QJsonDocument(QJsonObject{{QStringLiteral("id"), separator.id},
-                                      {QStringLiteral("character"), separator.character}})
-                .toJson(QJsonDocument::Compact)));
+        separators.append(
+            {QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper(), character});
+        records +=
+            QStringLiteral(R"( {"id":"%1","character":"%2"})").arg(separators.back().id, character);
     }
-    QFile file(preferencesFile(configHome));
-    const QVariantMap stored{{key, records}, {QStringLiteral("JX_launchCount"), qint64{2}}};
-    if (!file.open(QIODevice::WriteOnly) || file.write(PropertyList::toXml(stored)) < 0)
-        return {};
-    return separators;
+    const QString failure = writePreference(desktop, records) +
+                            writePreference(desktop, QStringLiteral("JX_launchCount -int 2"));
+    return failure.isEmpty() ? separators : QList<StoredSeparator>();
 }
 
 } // namespace e2e

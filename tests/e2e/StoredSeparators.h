@@ -10,6 +10,8 @@
 
 namespace e2e {
 
+class VirtualDesktop;
+
 // A separator as Gapsel keeps it in its preferences file.
 struct StoredSeparator {
     QString id;
@@ -20,12 +22,16 @@ struct StoredSeparator {
 QString preferencesFile(const QString& configHome);
 QVariantMap preferences(const QString& configHome);
 
+// Sets one of Gapsel's preferences on the desktop as a user does, with
+// gapsel-defaults ("key -type value"): what failed, or nothing.
+QString writePreference(const VirtualDesktop& desktop, const QString& keyTypeValue);
+
 // The separators in the preferences file below `configHome`, in list order.
 QList<StoredSeparator> storedSeparators(const QString& configHome);
 
-// Writes a preferences file with one separator per character, in this order,
+// Stores one separator per character, in this order, with gapsel-defaults,
 // past the first launch, whose greeting would stand over the tray (Plasma,
 // with no window manager here, leaves its panel undrawn while it shows).
-QList<StoredSeparator> seedSeparators(const QString& configHome, const QStringList& characters);
+QList<StoredSeparator> seedSeparators(const VirtualDesktop& desktop, const QStringList& characters);
 
 } // namespace e2e

@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: The Gapsel developers
 
 #include "DesktopTest.h"
-#include "Program.h"
 #include "StoredSeparators.h"
 #include "defaults/UserDefaults.h"
 #include "support/TestEnvironment.h"
@@ -14,10 +13,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <signal.h>
 
 using testing_support::processEventsUntil;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -43,11 +44,10 @@ protected:
         writeScript(bin + QStringLiteral("/xdg-open"),
                     "printf '%s\\n' \"$1\" >> '" + openedLog().toUtf8() + "'\n");
         writeScript(bin + QStringLiteral("/xdg-mime"), "exit 0\n");
-        environment = desktop.environment();
-        environment.insert(QStringLiteral("PATH"),
-                           bin + QLatin1Char(':') + environment.value(QStringLiteral("PATH")));
-        environment.insert(QStringLiteral("XDG_DATA_HOME"), dataHome());
-        environment.insert(QStringLiteral("XDG_CACHE_HOME"), home + QStringLiteral("/cache"));
+        desktop.setVariable(QStringLiteral("PATH"),
+                            bin + QLatin1Char(':') + qEnvironmentVariable("PATH"));
+        desktop.setVariable(QStringLiteral("XDG_DATA_HOME"), dataHome());
+        desktop.setVariable(QStringLiteral("XDG_CACHE_HOME"), home + QStringLiteral("/cache"));
     }
 
     void TearDown() override {
@@ -59,11 +59,8 @@ protected:
     // Starts Gapsel past its first launch, whose greeting would be a window
     // of its own too; its item, once shown.
     QString start() {
-        e2e::runDefaultsTool(environment,
-                             {QStringLiteral("write"), QStringLiteral(GAPSEL_BUNDLE_ID),
-                              QStringLiteral("JX_launchCount"), QStringLiteral("-int"),
-                              QStringLiteral("1")});
-        if (!gapsel.start(environment) ||
+        e2e::writePreference(desktop, QStringLiteral("JX_launchCount -int 1"));
+        if (!gapsel.start(desktop.environment()) ||
             !eventually([&] { return host->itemServices().size() == 1; }))
             return {};
         return host->itemServices().at(0);
@@ -74,13 +71,12 @@ protected:
 
     std::optional<qint64> relaunchedPid() const {
         // The running instance's lock lies beside its preferences.
-        QFile lock(preferencesPath() + QStringLiteral(".instance"));
-        if (!lock.open(QIODevice::ReadOnly))
-            return std::nullopt;
-        bool isNumber = false;
-        const qint64 pid = lock.readLine().trimmed().toLongLong(&isNumber);
+        const qint64 pid = e2e::readFile(preferencesPath() + QStringLiteral(".instance"))
+                               .split('\n')
+                               .value(0)
+                               .toLongLong();
         const QFileInfo program(QStringLiteral("/proc/%1/exe").arg(pid));
-        if (!isNumber || pid == gapsel.processId() ||
+        if (pid == gapsel.processId() ||
             program.symLinkTarget() !=
                 QFileInfo(QStringLiteral(GAPSEL_EXECUTABLE)).canonicalFilePath())
             return std::nullopt;
@@ -89,15 +85,12 @@ protected:
 
     QString openedLog() const { return home + QStringLiteral("/opened.txt"); }
     QStringList opened() const {
-        QFile file(openedLog());
-        if (!file.open(QIODevice::ReadOnly))
-            return {};
-        return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        return QString::fromUtf8(e2e::readFile(openedLog()))
+            .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     }
     QString dataHome() const { return home + QStringLiteral("/data"); }
 
     const QString home = desktop.home();
-    QProcessEnvironment environment;
     e2e::Program gapsel;
 };
 
@@ -158,7 +151,7 @@ TEST_F(SupportEndToEnd, RateAppsFirstButtonAndSendFeedbackHandXdgOpenTheirPages)
 TEST_F(SupportEndToEnd, DeleteDataAndSettingsTrashesEverythingAndStartsAfresh) {
     QDir().mkpath(dataHome() + QStringLiteral("/Gapsel"));
     ASSERT_TRUE(QFile(dataHome() + QStringLiteral("/Gapsel/kept.txt")).open(QIODevice::WriteOnly));
-    ASSERT_TRUE(gapsel.start(environment, {QStringLiteral("--support")}));
+    ASSERT_TRUE(gapsel.start(desktop.environment(), {QStringLiteral("--support")}));
     ASSERT_TRUE(eventually([&] { return preferences().contains(QStringLiteral("separators")); }));
     const QVariant separatorsBefore = preferences().value(QStringLiteral("separators"));
     // A counter of the kit's, written as another process would.
@@ -204,6 +197,63 @@ TEST_F(SupportEndToEnd, DeleteDataAndSettingsTrashesEverythingAndStartsAfresh) {
     const QStringList trashed = trash.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     EXPECT_EQ(trashed.size(), 2) << trashed.join(u' ').toStdString();
     EXPECT_TRUE(QFileInfo::exists(trash.filePath(QStringLiteral("Gapsel/kept.txt"))));
+}
+
+QStringList lines(e2e::Program& probe) {
+    return probe.output().split(u'\n', Qt::SkipEmptyParts);
+}
+
+class DebugAndShortcuts : public e2e::DesktopTest {};
+
+// Control+Shift+K: classic key code 0x28, control 0x1000 | shift 0x200.
+const QStringList ctrlShiftK = {QStringLiteral("40"), QStringLiteral("4608")};
+
+TEST_F(DebugAndShortcuts, AGrabbedShortcutFiresWhateverNumLockSaysAndIsRefusedToOthers) {
+    e2e::Program probe(QStringLiteral(HOTKEY_PROBE_EXECUTABLE));
+    ASSERT_TRUE(probe.start(desktop.environment(), ctrlShiftK, QProcess::ForwardedErrorChannel));
+    ASSERT_TRUE(eventually([&] { return lines(probe) == QStringList{u"registered"_s}; }))
+        << probe.output().toStdString();
+
+    desktop.xdotool(QStringLiteral("key ctrl+shift+k"));
+    ASSERT_TRUE(eventually([&] { return lines(probe).size() == 3; }));
+    desktop.xdotool(QStringLiteral("key Num_Lock ctrl+shift+k"));
+    ASSERT_TRUE(eventually([&] { return lines(probe).size() == 5; }));
+    // Without Shift it is another combination, which nobody registered.
+    desktop.xdotool(QStringLiteral("key Num_Lock ctrl+k"));
+    EXPECT_FALSE(eventually([&] { return lines(probe).size() > 5; }, 1000));
+    EXPECT_EQ(lines(probe), (QStringList{u"registered"_s, u"down"_s, u"up"_s, u"down"_s, u"up"_s}));
+
+    e2e::Program other(QStringLiteral(HOTKEY_PROBE_EXECUTABLE));
+    ASSERT_TRUE(other.start(desktop.environment(), ctrlShiftK, QProcess::ForwardedErrorChannel));
+    ASSERT_TRUE(eventually([&] { return !lines(other).isEmpty(); }));
+    EXPECT_EQ(lines(other), QStringList{u"refused"_s});
+}
+
+// Shift and Control held at start, or --debug where held keys cannot be read,
+// offer the Debug entry, which opens the debug window.
+TEST_F(DebugAndShortcuts, ShiftControlAtStartOrTheDebugOptionOfferTheDebugWindow) {
+    const QStringList debugWindow{QStringLiteral("--name"), QStringLiteral("^Gapsel .* Debug$")};
+    for (const bool held : {true, false}) {
+        SCOPED_TRACE(held ? "Shift and Control held" : "--debug");
+        if (held)
+            desktop.xdotool(QStringLiteral("keydown shift ctrl"));
+        e2e::Program gapsel;
+        ASSERT_TRUE(gapsel.start(desktop.environment(),
+                                 held ? QStringList() : QStringList{QStringLiteral("--debug")}));
+        QString item;
+        ASSERT_TRUE(eventually([&] {
+            item = host->itemServices().value(0);
+            return std::ranges::any_of(host->menu(item).children, [](const auto& entry) {
+                return entry.properties.value(QStringLiteral("label")) == QStringLiteral("Debug");
+            });
+        }));
+        if (held)
+            desktop.xdotool(QStringLiteral("keyup shift ctrl"));
+        ASSERT_TRUE(host->choose(item, {QStringLiteral("Debug")}));
+        EXPECT_TRUE(eventually([&] { return !desktop.visibleWindow(debugWindow).isEmpty(); }));
+        desktop.saveScreenshot(QStringLiteral("debug-window"));
+        EXPECT_TRUE(gapsel.running());
+    }
 }
 
 } // namespace

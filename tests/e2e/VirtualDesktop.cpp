@@ -3,7 +3,6 @@
 
 #include "VirtualDesktop.h"
 
-#include "Program.h"
 #include "TrayHost.h"
 #include "support/TestEnvironment.h"
 
@@ -27,35 +26,49 @@ constexpr int hostStartTimeoutMs = 90000;
 // A screen that stays the same this long has settled.
 constexpr int settlingMs = 1000;
 
-// A session bus that lets every local user in, for hosts that run as a user
-// of their own.
-const char* openBusConfiguration = R"(<!DOCTYPE busconfig PUBLIC
- "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
-  <include>/usr/share/dbus-1/session.conf</include>
-  <policy context="default"><allow user="*"/></policy>
-</busconfig>
-)";
-
-// The screen's pixels as the display keeps them, least significant byte
-// first: 0x00RRGGBB in four bytes (Qt's RGB32 on this machine) or three.
-QImage fromPixels(const uchar* pixels, int length, int width, int height) {
-    const int bytesPerLine = length / height;
-    const int bytesPerPixel = bytesPerLine / width;
-    if (bytesPerPixel != 3 && bytesPerPixel != 4)
-        return {};
-    const QImage image(pixels, width, height, bytesPerLine,
-                       bytesPerPixel == 4 ? QImage::Format_RGB32 : QImage::Format_BGR888);
-    // Copied either way: the buffer goes with the display's reply.
-    return bytesPerPixel == 4 ? image.copy() : image.convertToFormat(QImage::Format_RGB32);
+void signalGroup(const QProcess& process, int signal) {
+    if (process.processId() > 0)
+        ::kill(-static_cast<pid_t>(process.processId()), signal);
 }
 
-QString readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+// A process group of its own for `process`, so that whatever it starts in
+// turn (Plasma's helpers, sway's bar, services a bus starts) ends with it.
+void startInOwnGroup(QProcess& process) {
+    process.setChildProcessModifier([] { ::setsid(); });
+}
+
+// Ends `process` and its group as a session's end does (SIGTERM), killing
+// them if they have not ended after ten seconds; nothing when it is not running.
+void endProcess(QProcess& process) {
+    if (process.state() == QProcess::NotRunning)
+        return;
+    signalGroup(process, SIGTERM);
+    process.terminate();
+    if (!process.waitForFinished(10000)) {
+        signalGroup(process, SIGKILL);
+        process.kill();
+    }
+    process.waitForFinished();
 }
 } // namespace
+
+bool Program::start(const QProcessEnvironment& environment, const QStringList& arguments,
+                    QProcess::ProcessChannelMode forwarded) {
+    process_.setProcessEnvironment(environment);
+    process_.setProcessChannelMode(forwarded);
+    process_.start(program_, arguments);
+    return process_.waitForStarted();
+}
+
+QString Program::output() {
+    output_ +=
+        QString::fromUtf8(process_.readAllStandardOutput() + process_.readAllStandardError());
+    return output_;
+}
+
+void Program::stop() {
+    endProcess(process_);
+}
 
 VirtualDesktop::VirtualDesktop(QString home, Host host)
     : home_(std::move(home))
@@ -75,36 +88,36 @@ VirtualDesktop::VirtualDesktop(QString home, Host host)
     for (const char* name : {"SESSION_MANAGER", "WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS",
                              "XDG_CURRENT_DESKTOP", "DESKTOP_SESSION"})
         environment_.remove(QString::fromLatin1(name));
+    for (const QString& variable : host_.variables)
+        setVariable(variable.section(u'=', 0, 0), variable.section(u'=', 1));
 }
 
 VirtualDesktop::~VirtualDesktop() {
-    QDBusConnection::disconnectFromBus(hostConnectionName());
+    QDBusConnection::disconnectFromBus(bus().name());
     endProcess(hostProcess_);
     for (auto it = services_.rbegin(); it != services_.rend(); ++it)
         endProcess(**it);
-}
-
-QString VirtualDesktop::hostConnectionName() const {
-    return QStringLiteral("e2e-host ") + busAddress_;
-}
-
-QString VirtualDesktop::configHome() const {
-    return home_ + QStringLiteral("/config");
-}
-
-void VirtualDesktop::setVariable(const QString& name, const QString& value) {
-    environment_.insert(name, value);
 }
 
 QString VirtualDesktop::start() {
     QString failure = startWithoutHost();
     if (failure.isEmpty())
         failure = host_.prepare(*this);
+    for (const QString& command : host_.commands) {
+        const QStringList words = command.split(u' ');
+        failure += run(words.front(), words.mid(1));
+    }
     return failure.isEmpty() ? startHost() : failure;
 }
 
 QString VirtualDesktop::startWithoutHost() {
     QString failure = startDisplay();
+    for (const auto& [source, target] : host_.files) {
+        const QString path = configHome() + QLatin1Char('/') + target;
+        QDir().mkpath(path.section(QLatin1Char('/'), 0, -2));
+        if (!QFile::copy(QDir(QStringLiteral(GAPSEL_E2E_SOURCE_DIR)).filePath(source), path))
+            failure += QStringLiteral("cannot copy ") + source;
+    }
     if (failure.isEmpty())
         failure = host_.configure(*this);
     return failure.isEmpty() ? startBus() : failure;
@@ -137,17 +150,10 @@ QString VirtualDesktop::startDisplay() {
 QString VirtualDesktop::startBus() {
     // Services the bus starts on demand (settings stores, Plasma's kded5)
     // inherit its environment, so it gets the desktop's.
-    QStringList arguments{QStringLiteral("--nofork"), QStringLiteral("--print-address=1")};
-    if (host_.user.isEmpty()) {
-        arguments.prepend(QStringLiteral("--session"));
-    } else {
-        const QString configuration = home_ + QStringLiteral("/bus.conf");
-        QFile file(configuration);
-        if (!file.open(QIODevice::WriteOnly) || file.write(openBusConfiguration) < 0)
-            return QStringLiteral("cannot write ") + configuration;
-        arguments.prepend(QStringLiteral("--config-file=") + configuration);
-    }
-    busAddress_ = startService(QStringLiteral("dbus-daemon"), arguments);
+    busAddress_ =
+        startService(QStringLiteral("dbus-daemon"),
+                     {QStringLiteral("--config-file=" GAPSEL_E2E_SOURCE_DIR "/session-bus.conf"),
+                      QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
     if (busAddress_.isEmpty())
         return QStringLiteral("dbus-daemon does not start");
     environment_.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), busAddress_);
@@ -194,7 +200,7 @@ QImage VirtualDesktop::settledScreen() const {
 }
 
 QString VirtualDesktop::restartHost() {
-    ::kill(-static_cast<pid_t>(hostProcess_.processId()), SIGKILL);
+    signalGroup(hostProcess_, SIGKILL);
     hostProcess_.waitForFinished();
     const QDBusConnection connection = bus();
     if (!processEventsUntil(
@@ -208,25 +214,20 @@ QString VirtualDesktop::startService(const QString& program, const QStringList& 
     auto& service = *services_.emplace_back(std::make_unique<QProcess>());
     startInOwnGroup(service);
     service.setProcessEnvironment(environment_);
-    service.setStandardErrorFile(home_ + QStringLiteral("/services.log"), QIODevice::Append);
+    service.setStandardErrorFile(home_ + QStringLiteral("/host.log"), QIODevice::Append);
     service.start(program, arguments);
     if (!service.waitForStarted() || !service.waitForReadyRead(10000))
         return {};
     return QString::fromUtf8(service.readLine()).trimmed();
 }
 
-bool VirtualDesktop::runToEnd(QProcess& process, const QString& program,
-                              const QStringList& arguments) const {
-    process.setProcessEnvironment(environment_);
-    process.start(program, arguments);
-    return process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit &&
-           process.exitCode() == 0;
-}
-
 QString VirtualDesktop::run(const QString& program, const QStringList& arguments) const {
     QProcess process;
+    process.setProcessEnvironment(environment_);
     process.setProcessChannelMode(QProcess::MergedChannels);
-    if (runToEnd(process, program, arguments))
+    process.start(program, arguments);
+    if (process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit &&
+        process.exitCode() == 0)
         return {};
     return program + QLatin1Char(' ') + arguments.join(QLatin1Char(' ')) +
            QStringLiteral(" failed: ") + QString::fromUtf8(process.readAll());
@@ -234,7 +235,9 @@ QString VirtualDesktop::run(const QString& program, const QStringList& arguments
 
 QString VirtualDesktop::output(const QString& program, const QStringList& arguments) const {
     QProcess process;
-    runToEnd(process, program, arguments);
+    process.setProcessEnvironment(environment_);
+    process.start(program, arguments);
+    process.waitForFinished(30000);
     return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
 }
 
@@ -249,7 +252,7 @@ QString VirtualDesktop::visibleWindow(const QStringList& search) const {
 }
 
 QDBusConnection VirtualDesktop::bus() const {
-    return QDBusConnection::connectToBus(busAddress_, hostConnectionName());
+    return QDBusConnection::connectToBus(busAddress_, QStringLiteral("e2e-host ") + busAddress_);
 }
 
 QImage VirtualDesktop::screenshot() const {
@@ -259,34 +262,38 @@ QImage VirtualDesktop::screenshot() const {
     if (!xcb_connection_has_error(connection) &&
         xcb_get_setup(connection)->image_byte_order == XCB_IMAGE_ORDER_LSB_FIRST) {
         const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
-        xcb_get_image_reply_t* reply = xcb_get_image_reply(
-            connection,
-            xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, screen->root, 0, 0,
-                          screen->width_in_pixels, screen->height_in_pixels, ~0u),
-            nullptr);
-        if (reply) {
-            image = fromPixels(xcb_get_image_data(reply), xcb_get_image_data_length(reply),
-                               screen->width_in_pixels, screen->height_in_pixels);
-            std::free(reply);
-        }
+        const int width = screen->width_in_pixels;
+        const int height = screen->height_in_pixels;
+        xcb_get_image_reply_t* reply =
+            xcb_get_image_reply(connection,
+                                xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, screen->root,
+                                              0, 0, width, height, ~0u),
+                                nullptr);
+        // At depth 24 the display keeps a pixel as 0x00RRGGBB in four bytes,
+        // least significant first: Qt's RGB32 on this machine.
+        if (reply && xcb_get_image_data_length(reply) == 4 * width * height)
+            image = QImage(xcb_get_image_data(reply), width, height, QImage::Format_RGB32).copy();
+        std::free(reply);
     }
     xcb_disconnect(connection);
     return image;
 }
 
-void VirtualDesktop::saveScreenshot(const QString& name) const {
-    saveScreen(screenshot(), host_.name, name);
-}
-
 QString VirtualDesktop::hostLog() const {
-    return readAll(home_ + QStringLiteral("/host.log")) +
-           readAll(home_ + QStringLiteral("/services.log"));
+    return QString::fromUtf8(readFile(home_ + QStringLiteral("/host.log")));
 }
 
-void saveScreen(const QImage& screen, const QString& host, const QString& name) {
-    const QString folder = QStringLiteral(GAPSEL_E2E_OUTPUT_DIR "/") + host;
+void VirtualDesktop::saveScreenshot(const QString& name, QImage screen) const {
+    if (screen.isNull())
+        screen = screenshot();
+    const QString folder = QStringLiteral(GAPSEL_E2E_OUTPUT_DIR "/") + host_.name;
     QDir().mkpath(folder);
     screen.save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
+}
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace e2e

@@ -16,6 +16,33 @@
 
 namespace e2e {
 
+// A program on a test's desktop, Gapsel itself unless another is named,
+// ended with the test.
+class Program {
+public:
+    explicit Program(QString program = QStringLiteral(GAPSEL_EXECUTABLE))
+        : program_(std::move(program)) {}
+    ~Program() { stop(); }
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    // Starts it, passing what it writes through to the test's own output on
+    // the channels `forwarded` names.
+    bool start(const QProcessEnvironment& environment, const QStringList& arguments = {},
+               QProcess::ProcessChannelMode forwarded = QProcess::ForwardedChannels);
+    // Ends it as a session's end does (SIGTERM).
+    void stop();
+    bool running() const { return process_.state() == QProcess::Running; }
+    qint64 processId() const { return process_.processId(); }
+    // What it wrote so far on the channels not passed through.
+    QString output();
+
+private:
+    QString program_;
+    QProcess process_;
+    QString output_;
+};
+
 // A desktop of the test's own: an X server without a screen (Xvfb), a private
 // session bus and one real tray host, which shows StatusNotifierItems.
 // Everything lives below one folder and ends with this object; the user's own
@@ -39,18 +66,21 @@ public:
 
     const Host& host() const { return host_; }
     QProcessEnvironment environment() const { return environment_; }
-    void setVariable(const QString& name, const QString& value);
+    void setVariable(const QString& name, const QString& value) {
+        environment_.insert(name, value);
+    }
     QString home() const { return home_; }
-    QString configHome() const;
+    QString configHome() const { return home_ + QStringLiteral("/config"); }
     // A connection of the test's own to the desktop's bus.
     QDBusConnection bus() const;
     // The whole screen, as the display has it; null if it cannot be read.
     QImage screenshot() const;
-    // Keeps the screen in the tests' output folder as <host>/<name>.png.
-    void saveScreenshot(const QString& name) const;
+    // Keeps `screen` (by default the screen as it is now) in the tests'
+    // output folder as <host>/<name>.png.
+    void saveScreenshot(const QString& name, QImage screen = {}) const;
     // The screen once the host has finished its start: no more animations.
     QImage settledScreen() const;
-    // What the host and the services the bus started for it wrote so far.
+    // What the host and the services beside it (display, buses) wrote so far.
     QString hostLog() const;
 
     // Starts a program that runs beside the host until the desktop ends and
@@ -66,12 +96,9 @@ public:
     QString visibleWindow(const QStringList& search) const;
 
 private:
-    // Whether the program ran to its end on this desktop and succeeded.
-    bool runToEnd(QProcess& process, const QString& program, const QStringList& arguments) const;
     QString startDisplay();
     QString startBus();
     QString startHost();
-    QString hostConnectionName() const;
     // Reserves the host's panel band of the screen, as a window manager does
     // for a panel, so that programs see the work area a desktop has.
     void reservePanelArea() const;
@@ -84,7 +111,7 @@ private:
     std::vector<std::unique_ptr<QProcess>> services_;
 };
 
-// Keeps `screen` in the tests' output folder as <host>/<name>.png.
-void saveScreen(const QImage& screen, const QString& host, const QString& name);
+// What the file at `path` holds; empty when it cannot be read.
+QByteArray readFile(const QString& path);
 
 } // namespace e2e
