@@ -103,9 +103,9 @@ QString VirtualDesktop::start() {
     QString failure = startWithoutHost();
     if (failure.isEmpty())
         failure = host_.prepare(*this);
-    for (const QString& command : host_.commands) {
-        const QStringList words = command.split(u' ');
-        failure += run(words.front(), words.mid(1));
+    for (qsizetype i = 0; failure.isEmpty() && i < host_.commands.size(); ++i) {
+        const QStringList words = host_.commands.at(i).split(u' ');
+        failure = run(words.front(), words.mid(1));
     }
     return failure.isEmpty() ? startHost() : failure;
 }
