@@ -37,12 +37,8 @@ struct SuiteFile {
     }
 };
 
-inline std::shared_ptr<UserDefaults> freshSuite() {
-    return SuiteFile().open();
-}
-
-inline const QUuid exampleId =
-    QUuid::fromString(QStringLiteral("3F2504E0-4F89-41D3-9A0C-0305E82C3301"));
+inline const QString exampleIdText = QStringLiteral("3F2504E0-4F89-41D3-9A0C-0305E82C3301");
+inline const QUuid exampleId = QUuid::fromString(exampleIdText);
 
 namespace samples {
 
@@ -58,10 +54,6 @@ inline QString text(const char* utf8) {
 
 inline QVariant date(const char* isoText) {
     return QDateTime::fromString(text(isoText), Qt::ISODateWithMs).toUTC();
-}
-
-inline QVariantList list(std::initializer_list<QVariant> items) {
-    return QVariantList(items);
 }
 
 // Every canonical property-list kind, with the values most likely to be
@@ -97,8 +89,9 @@ inline std::vector<std::pair<const char*, QVariant>> everyKind() {
         {"long data", QByteArray(200, '\x7f')},
         {"empty list", QVariantList()},
         {"empty map", QVariantMap()},
-        {"nested", list({list({}), QVariantMap{{text("k"), list({qint64(1), text("x")})}},
-                         QVariantMap{{text("deep"), QVariantMap{{text("er"), 2.5}}}}})},
+        {"nested",
+         QVariantList{QVariantList(), QVariantMap{{text("k"), QVariantList{qint64(1), text("x")}}},
+                      QVariantMap{{text("deep"), QVariantMap{{text("er"), 2.5}}}}}},
     };
 }
 

@@ -16,20 +16,17 @@ using PropertyList::identical;
 using namespace samples;
 
 std::string describe(const QVariant& value) {
-    return QStringLiteral("%1 %2")
-        .arg(QLatin1String(value.typeName()), value.toString())
-        .toStdString();
+    return (QString::fromLatin1(value.typeName()) + u' ' + value.toString()).toStdString();
 }
 
-QByteArray wrapped(const char* body) {
+QByteArray wrapped(const QByteArray& body) {
     return QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n") +
            body + "\n</plist>\n";
 }
 
 QByteArray nestedXml(int arrays) {
-    return wrapped(("<dict><key>k</key>" + QByteArray("<array>").repeated(arrays) +
-                    QByteArray("</array>").repeated(arrays) + "</dict>")
-                       .constData());
+    return wrapped("<dict><key>k</key>" + QByteArray("<array>").repeated(arrays) +
+                   QByteArray("</array>").repeated(arrays) + "</dict>");
 }
 
 // A tiny binary property-list builder: object 0 is the top object, references
@@ -77,7 +74,7 @@ QByteArray nestedBinary(int arrays) {
 }
 
 TEST(PropertyListXml, LaysOutTheFileLikeCoreFoundation) {
-    const QVariantMap root{{text("b"), list({QVariantList(), QVariantMap(), -0.0, true})},
+    const QVariantMap root{{text("b"), QVariantList{QVariantList(), QVariantMap(), -0.0, true}},
                            {text("a"), QByteArray(60, '\0')},
                            {text("c\r"), QVariantMap{{text("n"), notANumber}}},
                            {text("left out: not canonical"), QPoint()}};
@@ -123,14 +120,14 @@ TEST(PropertyListXml, ReadsTheVariantsOtherWritersProduce) {
         {"<data>AP\n8 =</data>", QByteArray("\0\xff", 2)},
         {"<string/>", QString()},
         {"<string><![CDATA[<x>]]>&#x1F600;&amp;</string>", text("<x>😀&")},
-        {"<array> <!-- note --> <true></true> <?pi x?> </array>", list({true})},
+        {"<array> <!-- note --> <true></true> <?pi x?> </array>", QVariantList{true}},
         {"<integer>1</integer><key>v</key><false/>", false}, // the last of a repeated key
     };
     for (const auto& [element, expected] : cases) {
         SCOPED_TRACE(element);
         QString error;
-        const QByteArray body = QByteArray("<dict><key>v</key>") + element + "</dict>";
-        const auto read = PropertyList::parse(wrapped(body.constData()), &error);
+        const auto read = PropertyList::parse(
+            wrapped("<dict><key>v</key>" + QByteArray(element) + "</dict>"), &error);
         ASSERT_TRUE(read.has_value()) << error.toStdString();
         EXPECT_TRUE(identical(read->value(text("v")), expected))
             << describe(read->value(text("v")));
@@ -257,7 +254,7 @@ print(plistlib.dumps(d, fmt=plistlib.FMT_BINARY).hex(), end=''))")});
         {text("data"), QByteArray("\0\1", 2)},
         {text("when"), date("1999-12-31T23:59:59Z")},
         {text("later"), date("2030-01-02T03:04:05Z")},
-        {text("nest"), QVariantMap{{text("a"), list({qint64(1), text("b"), false, true})},
+        {text("nest"), QVariantMap{{text("a"), QVariantList{qint64(1), text("b"), false, true}},
                                    {text("e"), QVariantMap()}}}};
     EXPECT_TRUE(identical(*read, expected));
 }
@@ -272,9 +269,9 @@ TEST(PropertyListNormalized, BringsValuesIntoCanonicalForm) {
         {uint64Max, uint64Max},
         {1.5f, 1.5},
         {notANumber, notANumber},
-        {QStringList{text("x"), text("y")}, list({text("x"), text("y")})},
+        {QStringList{text("x"), text("y")}, QVariantList{text("x"), text("y")}},
         {hash, QVariantMap{{text("a"), qint64(2)}, {text("b"), qint64(1)}}},
-        {QVariant::fromValue(QList<int>{1, 2}), list({qint64(1), qint64(2)})},
+        {QVariant::fromValue(QList<int>{1, 2}), QVariantList{qint64(1), qint64(2)}},
         {QVariant::fromValue(QMap<QString, float>{{text("f"), 0.5f}}),
          QVariantMap{{text("f"), 0.5}}},
         {QDateTime::fromString(text("2020-01-02T03:04:05.678+02:00"), Qt::ISODateWithMs),
@@ -294,7 +291,7 @@ TEST(PropertyListNormalized, RefusesWhatAFileCannotHoldAndSaysWhy) {
     const std::vector<std::pair<QVariant, const char*>> cases{
         {QVariant(), "empty (invalid) value"},
         {QPoint(1, 2), "type QPoint"},
-        {list({qint64(1), QVariant()}), "empty (invalid) value"},
+        {QVariantList{qint64(1), QVariant()}, "empty (invalid) value"},
         {text("a\x01"), "U+0001"},
         {QString(QChar(0xFFFE)), "U+FFFE"},
         {QString(QChar(0xD800)) + text("x"), "unpaired surrogate U+D800"},
@@ -320,8 +317,9 @@ TEST(PropertyListIdentical, IsStrictAboutTypesAndExactAboutReals) {
         {notANumber, notANumber, true},
         {0.0, -0.0, false},
         {text(""), QString(), true},
-        {list({qint64(1), qint64(2)}), list({qint64(2), qint64(1)}), false},
-        {QVariantMap{{text("a"), list({1.0})}}, QVariantMap{{text("a"), list({1.0})}}, true},
+        {QVariantList{qint64(1), qint64(2)}, QVariantList{qint64(2), qint64(1)}, false},
+        {QVariantMap{{text("a"), QVariantList{1.0}}}, QVariantMap{{text("a"), QVariantList{1.0}}},
+         true},
         {QVariantMap{{text("a"), 1.0}}, QVariantMap{{text("b"), 1.0}}, false},
         {date("2001-01-01T00:00:00Z"), QDateTime::fromSecsSinceEpoch(978307200, Qt::UTC), true},
         {QVariant(), QVariant(), true}, // "no value" twice: a deletion is no change

@@ -2,18 +2,23 @@
 // SPDX-FileCopyrightText: The Gapsel developers
 
 #include "DefaultsTestSupport.h"
+#include "debug/InMemoryLog.h"
 #include "defaults/PropertyList.h"
 #include "platform/sim/SimMainQueue.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPoint>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <pwd.h>
 #include <random>
+#include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 
@@ -26,11 +31,23 @@ QByteArray fileBytes(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+bool putFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+bool logged(const QString& text) {
+    return !debug::InMemoryLog::shared().lines().filter(text).isEmpty();
+}
+
+struct Store : testing::Test {
+    SuiteFile suite;
+    std::shared_ptr<UserDefaults> defaults = suite.open();
+};
+
 } // namespace
 
-TEST(UserDefaults, EveryValueKindComesBackExactlyFromTheFile) {
-    SuiteFile suite;
-    auto defaults = suite.open();
+TEST_F(Store, EveryPropertyListKindComesBackExactlyAndAnyOtherIsRefused) {
     for (const auto& [name, value] : samples::everyKind())
         ASSERT_TRUE(defaults->set(value, QString::fromUtf8(name))) << name;
     const QVariantMap stored = suite.open()->persistentDomain();
@@ -41,12 +58,7 @@ TEST(UserDefaults, EveryValueKindComesBackExactlyFromTheFile) {
     }
     EXPECT_FALSE(defaults->boolean(u"minus one"_s)) << "an integer is not a Boolean";
     EXPECT_EQ(defaults->string(u"minus one"_s), std::nullopt);
-}
 
-TEST(UserDefaults, RefusesWhatAPropertyListCannotHoldAndChangesNothing) {
-    SuiteFile suite;
-    auto defaults = suite.open();
-    defaults->set(u"kept"_s, u"other"_s);
     const QByteArray before = fileBytes(suite.path);
     EXPECT_FALSE(defaults->set(QVariantList{QVariant::fromValue(QPoint())}, u"list"_s));
     EXPECT_FALSE(defaults->object(u"list"_s).isValid());
@@ -56,11 +68,7 @@ TEST(UserDefaults, RefusesWhatAPropertyListCannotHoldAndChangesNothing) {
 TEST(UserDefaults, ACorruptFileIsKeptAsideAndNeverOverwritten) {
     SuiteFile suite;
     const QByteArray garbage("<?xml version=\"1.0\"?><plist><dict><key>a</key>");
-    {
-        QFile file(suite.path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(garbage);
-    }
+    ASSERT_TRUE(putFile(suite.path, garbage));
     auto defaults = suite.open();
     EXPECT_TRUE(defaults->persistentDomain().isEmpty());
     const QStringList aside =
@@ -81,17 +89,15 @@ TEST(UserDefaults, AFileThatIsThereButCannotBeReadIsNeverWrittenOver) {
     QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 
     QProcess child;
-    QStringList arguments = {u"set"_s, path, u"k"_s, u"v"_s};
-    if (::geteuid() == 0) {
-        // Root reads everything: run the writer as nobody instead.
-        arguments = QStringList{u"--reuid=65534"_s, u"--regid=65534"_s, u"--clear-groups"_s,
-                                QStringLiteral(DEFAULTS_CHILD)} +
-                    arguments;
-        child.start(u"setpriv"_s, arguments);
-    } else {
+    QStringList command = {QStringLiteral(DEFAULTS_CHILD), u"set"_s, path, u"k"_s, u"v"_s};
+    // Root reads everything: run the writer as nobody instead.
+    if (::geteuid() == 0)
+        command =
+            QStringList{u"setpriv"_s, u"--reuid=65534"_s, u"--regid=65534"_s, u"--clear-groups"_s} +
+            command;
+    else
         QFile::setPermissions(path, QFileDevice::WriteOwner);
-        child.start(QStringLiteral(DEFAULTS_CHILD), arguments);
-    }
+    child.start(command[0], command.mid(1));
     ASSERT_TRUE(child.waitForFinished(30000));
     const QByteArray said = child.readAllStandardOutput().trimmed();
     if (said.isEmpty())
@@ -145,9 +151,7 @@ TEST(UserDefaults, TwoWritersOnOneFileLoseNothingAndTellTheOthersChanges) {
     }
 }
 
-TEST(UserDefaults, ObserversMayWriteAndUnsubscribeFromInsideTheirCallback) {
-    SuiteFile suite;
-    auto defaults = suite.open();
+TEST_F(Store, ObserversMayWriteAndUnsubscribeFromInsideTheirCallback) {
     UserDefaults::ObserverId id = 0;
     int calls = 0;
     id = defaults->addObserver(u"k"_s, 0, [&](const UserDefaults::Change&) {
@@ -161,9 +165,7 @@ TEST(UserDefaults, ObserversMayWriteAndUnsubscribeFromInsideTheirCallback) {
     EXPECT_TRUE(defaults->boolean(u"written-from-observer"_s));
 }
 
-TEST(UserDefaults, ManyThreadsWritingAtOnceKeepEveryValue) {
-    SuiteFile suite;
-    auto defaults = suite.open();
+TEST_F(Store, ManyThreadsWritingAtOnceKeepEveryValue) {
     std::atomic<int> notified{0};
     std::vector<std::thread> threads;
     for (int t = 0; t < 4; ++t) {
@@ -182,9 +184,7 @@ TEST(UserDefaults, ManyThreadsWritingAtOnceKeepEveryValue) {
         EXPECT_EQ(fresh->object(u"key%1"_s.arg(t)).toLongLong(), 24);
 }
 
-struct Watched : testing::Test {
-    SuiteFile suite;
-    std::shared_ptr<UserDefaults> defaults = suite.open();
+struct Watched : Store {
     platform::sim::SimMainQueue queue;
     std::vector<UserDefaults::Change> told;
     void SetUp() override {
@@ -250,4 +250,97 @@ TEST(UserDefaults, AWriterKilledAtAnyMomentLeavesTheOldOrTheNewFile) {
     // What the killed writers left half-written is cleared by the next one to open the file.
     suite.open();
     EXPECT_EQ(QDir(suite.folder).entryList({u"test.plist.tmp-*"_s}, QDir::Files), QStringList());
+}
+
+// None of these is read (a FIFO would block, /dev/zero never ends), nor
+// replaced: the user put it there.
+TEST(PreferencesFile, AHostileFileIsRefusedBeforeAnyReadAndNeverReplaced) {
+    const struct {
+        const char* name;
+        std::function<void(const QString& path)> put;
+        const char* said;
+    } cases[] = {
+        {"fifo", [](const QString& path) { ::mkfifo(QFile::encodeName(path), 0600); },
+         "not a regular file"},
+        {"device", [](const QString& path) { QFile::link(u"/dev/zero"_s, path); },
+         "not a regular file"},
+        {"folder", [](const QString& path) { QDir().mkpath(path); }, "a folder"},
+        {"huge",
+         [](const QString& path) {
+             putFile(path, {}) && QFile::resize(path, 64 * 1024 * 1024 + 1);
+         },
+         "larger than 64 MB"},
+    };
+    for (const auto& [name, put, said] : cases) {
+        SCOPED_TRACE(name);
+        const QString path = SuiteFile().path;
+        put(path);
+        const QFileInfo before(path);
+        auto defaults = UserDefaults::open(u"test"_s, path);
+        EXPECT_TRUE(logged(QString::fromLatin1(said)));
+        EXPECT_FALSE(defaults->set(1, u"k"_s));
+        const QFileInfo after(path);
+        EXPECT_EQ(after.isSymLink(), before.isSymLink());
+        EXPECT_EQ(after.isFile(), before.isFile());
+        EXPECT_EQ(after.size(), before.size());
+    }
+}
+
+TEST(PreferencesFile, ASymbolicLinkIsWrittenThroughToItsTarget) {
+    const SuiteFile target, link;
+    target.open()->set(1, u"old"_s);
+    ASSERT_TRUE(QFile::link(target.path, link.path));
+    ASSERT_TRUE(link.open()->set(2, u"new"_s));
+    EXPECT_TRUE(QFileInfo(link.path).isSymLink());
+    EXPECT_EQ(target.open()->persistentDomain(),
+              (QVariantMap{{u"old"_s, qint64(1)}, {u"new"_s, qint64(2)}}));
+}
+
+TEST_F(Store, AFileCorruptedWhileRunningLogsThatTheValuesInUseAreSaved) {
+    defaults->set(1, u"kept"_s);
+    ASSERT_TRUE(putFile(suite.path, "<plist><dict><key>"));
+    debug::InMemoryLog::shared().clear();
+    ASSERT_TRUE(defaults->set(2, u"fresh"_s));
+    EXPECT_TRUE(logged(u"the values in use are saved in its place"_s));
+    EXPECT_FALSE(logged(u"start empty"_s));
+    EXPECT_EQ(suite.open()->persistentDomain().size(), 2);
+}
+
+TEST(PreferencesFile, TheFolderNeverFallsBackToTheRootFolder) {
+    const passwd* user = ::getpwuid(::getuid());
+    const QString databaseHome = user ? QFile::decodeName(user->pw_dir) : QString();
+    const QString fromDatabase = databaseHome.isEmpty() || databaseHome == QLatin1String("/")
+                                     ? QString()
+                                     : QDir::cleanPath(databaseHome) + u"/.config"_s;
+    const struct {
+        const char* config;
+        const char* home;
+        QString folder;
+    } table[] = {
+        {"/x/config", "/home/a", u"/x/config"_s},
+        {"relative", "/home/a", u"/home/a/.config"_s},
+        {nullptr, "/home/a/", u"/home/a/.config"_s},
+        {nullptr, "/", QString()},
+        {nullptr, nullptr, fromDatabase},
+        {"", "", fromDatabase},
+    };
+    const QByteArray config = qgetenv("XDG_CONFIG_HOME"), home = qgetenv("HOME");
+    const auto put = [](const char* name, const char* value) {
+        value ? qputenv(name, value) : qunsetenv(name);
+    };
+    for (const auto& row : table) {
+        put("XDG_CONFIG_HOME", row.config);
+        put("HOME", row.home);
+        EXPECT_EQ(UserDefaults::folder(), row.folder) << row.config << " " << row.home;
+    }
+    qputenv("XDG_CONFIG_HOME", config);
+    qputenv("HOME", home);
+}
+
+TEST(PreferencesFile, WithoutAFolderEveryWriteFailsAndSaysWhy) {
+    auto defaults = UserDefaults::open(u"test"_s, QString());
+    QStringList reasons;
+    defaults->onSaveFailure([&](const QString&, const QString& reason) { reasons.append(reason); });
+    EXPECT_FALSE(defaults->set(1, u"k"_s));
+    EXPECT_EQ(reasons, QStringList{u"there is no home folder to keep them in"_s});
 }

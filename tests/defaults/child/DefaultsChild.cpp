@@ -4,7 +4,7 @@
 // A second process for the preferences tests, writing a suite file the way
 // another Gapsel would:
 //   set PATH KEY TEXT  stores a string; prints "saved" or "refused"
-//   count PATH KEY     stores 1, 2, 3, ... forever, printing each once on disk
+//   count PATH KEY     stores 1, 2, 3, ... until a write fails, printing each once on disk
 
 #include "defaults/UserDefaults.h"
 
@@ -13,22 +13,15 @@
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments().mid(1);
-    if (args.size() < 2)
-        return 2;
-    auto suite = UserDefaults::open(QStringLiteral("child"), args[1]);
+    const QStringList args = app.arguments();
+    auto suite = UserDefaults::open(QStringLiteral("child"), args[2]);
     QTextStream out(stdout);
-    if (args[0] == QLatin1String("set") && args.size() == 4) {
-        const bool saved = suite->set(args[3], args[2]);
+    if (args[1] == QLatin1String("set")) {
+        const bool saved = suite->set(args[4], args[3]);
         out << (saved ? "saved" : "refused") << Qt::endl;
         return saved ? 0 : 1;
     }
-    if (args[0] == QLatin1String("count") && args.size() == 3) {
-        for (qint64 n = 1;; ++n) {
-            if (!suite->set(n, args[2]))
-                return 1;
-            out << n << Qt::endl;
-        }
-    }
-    return 2;
+    for (qint64 n = 1; suite->set(n, args[3]); ++n)
+        out << n << Qt::endl;
+    return 1;
 }
