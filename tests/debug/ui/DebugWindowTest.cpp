@@ -26,18 +26,11 @@ struct DebugWindowFixture : testing::Test {
     platform::sim::SimMainQueue queue;
     int relaunches = 0;
     debug::DebugServices services() {
-        return {debug::DebugWindow::titleFor(u"Gapsel"_s, u"1.0.0"_s),
-                standard,
-                {{u"Standard"_s, standard}},
-                log,
-                queue,
-                {},
-                {},
-                {},
-                [this] { ++relaunches; },
-                {},
-                nullptr,
-                {}};
+        return {.title = debug::DebugWindow::titleFor(u"Gapsel"_s, u"1.0.0"_s),
+                .standard = standard,
+                .suites = {{u"Standard"_s, standard}},
+                .log = log,
+                .queue = queue};
     }
     void chooseFromMenu(QWidget* page, const QString& action) {
         for (QAction* item : page->findChild<QToolButton*>()->menu()->actions())
