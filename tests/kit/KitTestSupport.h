@@ -30,13 +30,9 @@ public:
         return *kits_.back();
     }
     // The preferences as the last launch sees them.
-    UserDefaults& suite() {
+    const std::shared_ptr<UserDefaults>& suite() {
         if (!suite_)
             suite_ = UserDefaults::open(u"com.gapsel.Gapsel"_s, path_);
-        return *suite_;
-    }
-    const std::shared_ptr<UserDefaults>& sharedSuite() {
-        suite();
         return suite_;
     }
 

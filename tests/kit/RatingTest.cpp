@@ -18,7 +18,7 @@ namespace {
 struct RateAction : ::testing::Test {
     Launches launches;
     JXKit& secondLaunch = (launches.launch(), launches.launch());
-    kit::PendingServices services{secondLaunch, launches.sim.platform(), launches.sharedSuite()};
+    kit::PendingServices services{secondLaunch, launches.sim.platform(), launches.suite()};
     const kit::StoreApp gapsel = *kit::ownStoreRecord({std::nullopt, u"com.gapsel.Gapsel"_s});
 };
 
@@ -67,10 +67,10 @@ struct ReviewRequest : ::testing::Test {
     bool launch(double daysLater = 1) {
         launches.sim.queue.advance(daysLater * day);
         JXKit& kit = launches.launch();
-        return kit::requestReviewIfNeeded(kit, launches.sharedSuite(), launches.sim.queue.now(),
+        return kit::requestReviewIfNeeded(kit, launches.suite(), launches.sim.queue.now(),
                                           milestones);
     }
-    qint64 count() { return Defaults::get(kit::reviewRequestCount(launches.sharedSuite())); }
+    qint64 count() { return Defaults::get(kit::reviewRequestCount(launches.suite())); }
 };
 
 TEST_F(ReviewRequest, TheFirstWeekNeverCountsThenTheSixthCountedLaunchIsAMilestone) {
@@ -94,9 +94,9 @@ TEST_F(ReviewRequest, TheFirstWeekNeverCountsThenTheSixthCountedLaunchIsAMilesto
 TEST_F(ReviewRequest, AFirstLaunchDatedInTheFutureKeepsItSilentUntilAWeekAfterThatDate) {
     EXPECT_FALSE(launch(0));
     EXPECT_FALSE(launch(30));
-    EXPECT_FALSE(launches.suite().persistentDomain().contains(u"JXApp_requestReview"_s));
+    EXPECT_FALSE(launches.suite()->persistentDomain().contains(u"JXApp_requestReview"_s));
     const QDateTime future = launches.sim.queue.now().addDays(30);
-    Defaults::set(kit::launchKeys::firstLaunchDate(launches.sharedSuite()),
+    Defaults::set(kit::launchKeys::firstLaunchDate(launches.suite()),
                   std::optional<QDateTime>(future));
     EXPECT_FALSE(launch(1));
     EXPECT_FALSE(launch(35));

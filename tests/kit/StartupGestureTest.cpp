@@ -47,7 +47,7 @@ TEST(StartupGestures, EachStepWaitsForTheMainQueueAndNeedsExactlyItsKeys) {
 
 TEST(StartupGestures, ScheduledWorkRunsInItsOrderAndSettlesDebugModeOnce) {
     Launches launches;
-    launches.suite().set(true, u"JX_isShowingSettingsAfterRelaunch"_s);
+    launches.suite()->set(true, u"JX_isShowingSettingsAfterRelaunch"_s);
     QStringList journal;
     // Each step changes the keys held, so each later step shows by what it
     // sees that it ran after the earlier one.
