@@ -3,6 +3,8 @@
 
 #include "SeparatorsTestSupport.h"
 
+#include "app/TipText.h"
+
 #include <QTranslator>
 
 using namespace Qt::StringLiterals;
@@ -74,6 +76,15 @@ TEST_F(LaterLaunchMenuTest, AppServiceItemsReachTheKit) {
     EXPECT_EQ(sim.application.terminateRequests(), 0);
     sim.queue.runUntilIdle();
     EXPECT_EQ(sim.application.terminateRequests(), 1);
+}
+
+TEST(TipText, CountsWhatTheUserSeesAndSplitsOnlyAtSpacesAndTabs) {
+    // "é" as e + combining acute is one character; the line feed is part of a word.
+    const QString accented = u"e\u0301e\u0301e\u0301"_s;
+    EXPECT_EQ(app::wrappedToWidth(accented + u" ab"_s, 7), accented + u" ab "_s);
+    EXPECT_EQ(app::wrappedToWidth(accented + u" ab"_s, 6), accented + u" \nab "_s);
+    EXPECT_EQ(app::wrappedToWidth(u"a\tb\u00A0c\nd"_s, 80), u"a b c\nd "_s);
+    EXPECT_EQ(app::wrappedToWidth(u"a  b"_s, 80), u"a  b "_s);
 }
 
 // A catalogue that brackets every text it is asked for, so that a translated
