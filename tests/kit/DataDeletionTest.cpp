@@ -23,7 +23,6 @@ protected:
             {platform::UserFolder::Caches, root + u"/cache"_s}};
     }
 
-    // Asks at start-up as the application does, answering `response`.
     void launchWithDeletionGesture(int response) {
         launches.sim.modifiers.hold(kit::dataDeletionGesture | platform::ModifierKey::CapsLock);
         launches.sim.alerts.answerNext({response, false});

@@ -76,6 +76,22 @@ TEST(LaunchBookkeeping, WrongTypedBookkeepingReadsAsAbsentAndIsRepaired) {
     EXPECT_EQ(stored(launches, "JX_App_runOnce__hint"), QVariant(true));
 }
 
+TEST(LaunchFacts, TheArgumentsAndALoginStartAreKnownOnceLaunchingFinished) {
+    Launches launches;
+    JXKit& ordinary = launches.launch();
+    launches.sim.application.finishLaunching();
+    EXPECT_FALSE(ordinary.wasLaunchedAtLogin());
+
+    launches.sim.loginItems.launchedAtLogin = true;
+    launches.sim.application.setLaunchArguments({u"gapsel"_s, u"--x"_s});
+    JXKit& atLogin = launches.launch();
+    EXPECT_FALSE(atLogin.wasLaunchedAtLogin());
+    EXPECT_FALSE(atLogin.launchArguments());
+    launches.sim.application.finishLaunching();
+    EXPECT_TRUE(atLogin.wasLaunchedAtLogin());
+    EXPECT_EQ(atLogin.launchArguments(), QStringList({u"gapsel"_s, u"--x"_s}));
+}
+
 // The process's kit is made once, where the application is wired together: a
 // second creation could not take its arguments into account, so it ends the
 // process instead of handing back a kit made with others.

@@ -48,12 +48,12 @@ TEST_F(DebugWindowFixture, TitleAndPagesInOrder) {
 
 TEST_F(DebugWindowFixture, DrawingHighlightReadsOnOnlyForTheText200AndRelaunches) {
     const QString key = u"NSShowAllDrawing"_s;
-    for (const auto& [stored, on] :
-         std::vector<std::pair<QVariant, bool>>{{QVariant(), false},
-                                                {u"200"_s, true},
-                                                {u"20"_s, false},
-                                                {u"YES"_s, false},
-                                                {QVariant(200), false}}) {
+    const std::pair<QVariant, bool> cases[] = {{QVariant(), false},
+                                               {u"200"_s, true},
+                                               {u"20"_s, false},
+                                               {u"YES"_s, false},
+                                               {QVariant(200), false}};
+    for (const auto& [stored, on] : cases) {
         standard->set(stored, key);
         EXPECT_EQ(debug::isDrawingHighlighted(*standard), on) << stored.toString().toStdString();
     }
