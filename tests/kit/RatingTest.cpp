@@ -84,8 +84,7 @@ TEST_F(ReviewRequest, TheFirstWeekNeverCountsThenTheSixthCountedLaunchIsAMilesto
     EXPECT_TRUE(debug::InMemoryLog::shared().lines().isEmpty());
     EXPECT_TRUE(launch(1));
     EXPECT_EQ(count(), 6);
-    EXPECT_TRUE(
-        debug::InMemoryLog::shared().lines().join(QLatin1Char('\n')).contains(u"milestone 6"_s));
+    EXPECT_EQ(debug::InMemoryLog::shared().lines().filter(u"milestone 6"_s).size(), 1);
     EXPECT_FALSE(launch(1));
 }
 

@@ -26,11 +26,9 @@ struct DebugWindowFixture : testing::Test {
     platform::sim::SimMainQueue queue;
     int relaunches = 0;
     debug::DebugServices services() {
-        return {.title = debug::DebugWindow::titleFor(u"Gapsel"_s, u"1.0.0"_s),
-                .standard = standard,
-                .suites = {{u"Standard"_s, standard}},
-                .log = log,
-                .queue = queue};
+        const QString title = debug::DebugWindow::titleFor(u"Gapsel"_s, u"1.0.0"_s);
+        return {title,   standard, {{u"Standard"_s, standard}}, log, queue, {}, {}, {}, {}, {},
+                nullptr, {}};
     }
     void chooseFromMenu(QWidget* page, const QString& action) {
         for (QAction* item : page->findChild<QToolButton*>()->menu()->actions())
