@@ -4,13 +4,12 @@
 #include "defaults/PropertyList.h"
 #include "support/TestEnvironment.h"
 
-#include <QDir>
 #include <QFile>
+#include <QMap>
 #include <QProcess>
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -22,31 +21,25 @@ namespace {
 constexpr int deadlineMs = 20000;
 
 // A runtime folder must be private, or Qt will not use it.
-QString privateFolder(const QString& path) {
-    QDir().mkpath(path);
+QString privateFolder() {
+    const QString path = testing_support::freshFolder(u"runtime"_s);
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     return path;
 }
 
 // Processes still running at the end are killed as the test's QProcesses go.
 struct GapselProcess : ::testing::Test {
-    void SetUp() override {
-        const QString home = testing_support::freshFolder(u"gapsel"_s);
-        configFolder_ = home + u"/config"_s;
-        QDir().mkpath(configFolder_);
-        runtimeFolder_ = privateFolder(home + u"/runtime"_s);
-    }
-
-    QProcess& start(const QStringList& arguments,
-                    const std::function<void(QProcessEnvironment&)>& adjust = {}) {
+    // Starts gapsel with these variables changed in its environment (an empty
+    // value removes one).
+    QProcess& start(const QStringList& arguments, const QMap<QString, QString>& changes = {}) {
         auto process = std::make_unique<QProcess>();
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(u"XDG_CONFIG_HOME"_s, configFolder_);
         environment.insert(u"XDG_RUNTIME_DIR"_s, runtimeFolder_);
         environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
         environment.remove(u"DBUS_SESSION_BUS_ADDRESS"_s);
-        if (adjust)
-            adjust(environment);
+        for (const auto& [name, value] : changes.asKeyValueRange())
+            value.isEmpty() ? environment.remove(name) : environment.insert(name, value);
         process->setProcessEnvironment(environment);
         process->start(QStringLiteral(GAPSEL_EXECUTABLE), arguments);
         EXPECT_TRUE(process->waitForStarted(deadlineMs));
@@ -63,8 +56,8 @@ struct GapselProcess : ::testing::Test {
         return contents ? contents->value(u"JX_launchCount"_s).toLongLong() : 0;
     }
 
-    QString configFolder_;
-    QString runtimeFolder_;
+    const QString configFolder_ = testing_support::freshFolder(u"config"_s);
+    const QString runtimeFolder_ = privateFolder();
     std::vector<std::unique_ptr<QProcess>> processes_;
 };
 
@@ -75,12 +68,8 @@ TEST_F(GapselProcess, ASecondStartWhileRunningLeavesAndChangesNothing) {
     ASSERT_TRUE(
         testing_support::processEventsUntil([&] { return launchCountOnDisk() == 1; }, deadlineMs));
 
-    const QString otherRuntime = privateFolder(testing_support::freshFolder(u"runtime"_s));
-    for (const QString& runtime : {QString(), otherRuntime}) {
-        QProcess& again = start({u"--support"_s}, [&](auto& environment) {
-            if (!runtime.isEmpty())
-                environment.insert(u"XDG_RUNTIME_DIR"_s, runtime);
-        });
+    for (const QString& runtime : {runtimeFolder_, privateFolder()}) {
+        QProcess& again = start({u"--support"_s}, {{u"XDG_RUNTIME_DIR"_s, runtime}});
         ASSERT_TRUE(again.waitForFinished(deadlineMs));
         EXPECT_EQ(again.exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(again.exitCode(), 0);
@@ -90,11 +79,11 @@ TEST_F(GapselProcess, ASecondStartWhileRunningLeavesAndChangesNothing) {
         EXPECT_EQ(launchCountOnDisk(), 1);
     }
     // The running one does what the later starts asked for.
-    running.setReadChannel(QProcess::StandardError);
-    QByteArray log = running.readAllStandardError();
-    while (!log.contains("asked for: support") && running.waitForReadyRead(deadlineMs))
-        log += running.readAllStandardError();
-    EXPECT_TRUE(log.contains("asked for: support")) << log.toStdString();
+    QByteArray log;
+    EXPECT_TRUE(testing_support::processEventsUntil(
+        [&] { return (log += running.readAllStandardError()).contains("asked for: support"); },
+        deadlineMs))
+        << log.toStdString();
     running.terminate();
     ASSERT_TRUE(running.waitForFinished(deadlineMs));
     EXPECT_EQ(running.exitCode(), 0);
@@ -114,11 +103,9 @@ TEST_F(GapselProcess, TheCommandLineIsAnsweredWithoutADisplay) {
         {{u"stray"_s}, 2, "", "Usage: gapsel"},
     };
     for (const auto& row : table) {
-        QProcess& gapsel = start(row.arguments, [](auto& environment) {
-            environment.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
-            environment.remove(u"DISPLAY"_s);
-            environment.remove(u"WAYLAND_DISPLAY"_s);
-        });
+        QProcess& gapsel = start(
+            row.arguments,
+            {{u"QT_QPA_PLATFORM"_s, u"xcb"_s}, {u"DISPLAY"_s, {}}, {u"WAYLAND_DISPLAY"_s, {}}});
         ASSERT_TRUE(gapsel.waitForFinished(deadlineMs));
         const QByteArray output = gapsel.readAllStandardOutput();
         const QByteArray error = gapsel.readAllStandardError();

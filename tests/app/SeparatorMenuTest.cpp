@@ -3,10 +3,14 @@
 
 #include "SeparatorsTestSupport.h"
 
+#include "app/PostLaunchStep.h"
+#include "app/TipText.h"
+
 #include <QTranslator>
 
 using namespace Qt::StringLiterals;
 
+using separators_testing::separator;
 using separators_testing::SeparatorsTest;
 
 namespace {
@@ -35,13 +39,56 @@ TEST_F(SeparatorsTest, TheFirstLaunchMenuCarriesTheTip) {
                            line, u"Share App"_s, u"More Apps by Me"_s}));
 }
 
+class PostLaunchStepTest : public SeparatorsTest {
+protected:
+    void launch() {
+        sim.queue.async([this] { step.run(); });
+        start();
+    }
+
+    app::PostLaunchStep step{*kit, pending, pending, statusItems, sim.queue};
+};
+
+TEST_F(PostLaunchStepTest, TheFirstLaunchGreetsTheFirstSeparatorThenChecksIt) {
+    store({separator(u"·"), separator(u"|")});
+    launch();
+    EXPECT_EQ(pending.calls, QStringList{u"review 6,100,500"_s});
+
+    sim.queue.advance(0.999);
+    EXPECT_EQ(pending.calls.size(), 1);
+    sim.queue.advance(0.001);
+    ASSERT_EQ(pending.calls.size(), 2);
+    EXPECT_EQ(pending.greeted.get(), static_cast<platform::StatusItem*>(&item(0)));
+
+    // The check waits for the greeting to be dealt with, then 0.2 s more.
+    sim.queue.advance(5);
+    pending.popoverCompletion();
+    sim.queue.advance(0.199);
+    EXPECT_EQ(pending.calls.size(), 2);
+    sim.queue.advance(0.001);
+    EXPECT_EQ(pending.calls.last(), u"visibility"_s);
+    EXPECT_EQ(pending.checked, pending.greeted);
+    EXPECT_EQ(pending.visibilityOptions.extraMessage, std::nullopt);
+    EXPECT_FALSE(pending.visibilityOptions.showsOpenSettingsButton);
+    EXPECT_TRUE(pending.visibilityOptions.showsSuppressionButton);
+}
+
+TEST_F(PostLaunchStepTest, ASeparatorGoneBeforeTheGreetingIsNeitherGreetedNorChecked) {
+    launch();
+    view.reset();
+    sim.queue.advance(10);
+    EXPECT_EQ(pending.calls, QStringList{u"review 6,100,500"_s});
+}
+
 class LaterLaunchMenuTest : public SeparatorsTest {
 protected:
     LaterLaunchMenuTest()
         : SeparatorsTest(1) {}
 };
 
-TEST_F(LaterLaunchMenuTest, LaterMenusKeepTheTipUnderMoreAndOfferRating) {
+TEST_F(LaterLaunchMenuTest, LaterLaunchesKeepTheTipUnderMoreOfferRatingAndGreetNoOne) {
+    app::PostLaunchStep step{*kit, pending, pending, statusItems, sim.queue};
+    sim.queue.async([&] { step.run(); });
     start();
     EXPECT_EQ(menuOf(0), menuWith({line}));
     EXPECT_EQ(
@@ -52,6 +99,8 @@ TEST_F(LaterLaunchMenuTest, LaterMenusKeepTheTipUnderMoreAndOfferRating) {
     const auto& more = *item(0).shownMenu()->items().at(15)->submenu();
     const auto& tips = *more.items().at(4)->submenu();
     EXPECT_EQ(platform::sim::describeMenu(tips), QStringList{laterTip + u" (disabled)"_s});
+    sim.queue.advance(10);
+    EXPECT_EQ(pending.calls, QStringList{u"review 6,100,500"_s});
 }
 
 TEST_F(LaterLaunchMenuTest, AppServiceItemsReachTheKit) {
@@ -74,6 +123,15 @@ TEST_F(LaterLaunchMenuTest, AppServiceItemsReachTheKit) {
     EXPECT_EQ(sim.application.terminateRequests(), 0);
     sim.queue.runUntilIdle();
     EXPECT_EQ(sim.application.terminateRequests(), 1);
+}
+
+TEST(TipText, CountsWhatTheUserSeesAndSplitsOnlyAtSpacesAndTabs) {
+    // "é" as e + combining acute is one character; the line feed is part of a word.
+    const QString accented = u"e\u0301e\u0301e\u0301"_s;
+    EXPECT_EQ(app::wrappedToWidth(accented + u" ab"_s, 7), accented + u" ab "_s);
+    EXPECT_EQ(app::wrappedToWidth(accented + u" ab"_s, 6), accented + u" \nab "_s);
+    EXPECT_EQ(app::wrappedToWidth(u"a\tb\u00A0c\nd"_s, 80), u"a b c\nd "_s);
+    EXPECT_EQ(app::wrappedToWidth(u"a  b"_s, 80), u"a  b "_s);
 }
 
 // A catalogue that brackets every text it is asked for, so that a translated

@@ -4,9 +4,11 @@
 #include "app/SeparatorPlacement.h"
 #include "SeparatorsTestSupport.h"
 #include "app/KnownItemsOrder.h"
+#include "app/NoTrayNotice.h"
 #include "app/SeparatorListEdits.h"
 #include "app/TipText.h"
 #include "app/TraySortKeys.h"
+#include "debug/InMemoryLog.h"
 
 #include <functional>
 #include <tuple>
@@ -26,7 +28,6 @@ const QString volume = u"volume"_s;
 
 class PlacementTest : public separators_testing::SeparatorsTest {
 protected:
-    // Starts, or starts again, on this host.
     void startOn(TrayHost host) {
         view.reset();
         placement.reset();
@@ -53,26 +54,22 @@ TEST_F(PlacementTest, EachHostOffersOnlyWhatWorksThere) {
     sim.trayPlacement.setOtherItems({{volume, u"Volume"_s, u"Hardware"_s}});
     const QString sorted = QStringLiteral("Move Left (disabled),Move Right,Place After (submenu),"
                                           "Copy Separator ID");
-    const QList<std::pair<TrayHost, QString>> cases{
-        {{TrayHostKind::DraggableMenuBar, {}, -1}, QString()},
-        {{TrayHostKind::Plasma, {}, -1}, sorted},
-        {{TrayHostKind::Cinnamon, {}, -1}, sorted},
-        {{TrayHostKind::Gnome, {}, -1}, u"Move to Left End,Copy Separator ID"_s},
-        {{TrayHostKind::Budgie, {}, -1}, u"Move to Left End,Copy Separator ID"_s},
-        {{TrayHostKind::Lxqt, {}, -1}, u"Move to Right End,Copy Separator ID"_s},
-        {{TrayHostKind::Waybar, {}, -1}, u"Move to Right End,Copy Separator ID"_s},
-        {{TrayHostKind::Mate, {}, -1}, u"Copy Separator ID"_s},
-        {{TrayHostKind::Unknown, {}, -1}, u"Copy Separator ID"_s},
+    using enum TrayHostKind;
+    const QList<std::pair<QList<TrayHostKind>, QString>> cases{
+        {{DraggableMenuBar}, QString()},
+        {{Plasma, Cinnamon}, sorted},
+        {{Gnome, Budgie}, u"Move to Left End,Copy Separator ID"_s},
+        {{Lxqt, Waybar}, u"Move to Right End,Copy Separator ID"_s},
         // An XFCE whose status tray is not known cannot be reordered.
-        {{TrayHostKind::Xfce, {}, -1}, u"Copy Separator ID"_s},
+        {{Mate, Unknown, Xfce}, u"Copy Separator ID"_s},
     };
-    for (const auto& [host, entries] : cases) {
-        startOn(host);
-        EXPECT_EQ(placementEntries().join(QLatin1Char(',')), entries)
-            << host.process.toStdString() << int(host.kind);
-        const QString tip = app::moveSeparatorTip(host.kind);
-        EXPECT_EQ(tip.contains(u"Command key"_s), host.kind == TrayHostKind::DraggableMenuBar);
-    }
+    for (const auto& [kinds, entries] : cases)
+        for (const TrayHostKind kind : kinds) {
+            startOn({kind, {}, -1});
+            EXPECT_EQ(placementEntries().join(QLatin1Char(',')), entries) << int(kind);
+            EXPECT_EQ(app::moveSeparatorTip(kind).contains(u"Command key"_s),
+                      kind == DraggableMenuBar);
+        }
     choose(0, {u"Copy Separator ID"_s});
     EXPECT_EQ(sim.pasteboard.contents.value(u"text/plain"_s), id(0).toUtf8());
     EXPECT_TRUE(placement->tip().startsWith(u"Gapsel cannot move"_s));
@@ -191,6 +188,47 @@ TEST_F(PlacementTest, AHostKnownOnlyLaterStillGetsTheListInOrder) {
         sim.trayHosts.setHasWatcher(true);
         sim.queue.runUntilIdle();
         EXPECT_TRUE(tray.arrivals.isEmpty()) << host.process.toStdString();
+    }
+}
+
+qsizetype noticesLogged() {
+    return debug::InMemoryLog::shared().lines().filter(u"No system tray is running"_s).size();
+}
+
+TEST(NoTrayNotice, SaysOnceAfterAGraceWhenNoTrayIsThereAndAgainAfterOneCameAndWent) {
+    debug::InMemoryLog::shared().clear();
+    platform::sim::SimMainQueue queue;
+    platform::sim::SimTrayHosts hosts;
+    hosts.setHasWatcher(false);
+    app::NoTrayNotice notice(hosts, queue);
+
+    queue.advance(app::NoTrayNotice::graceSeconds - 0.1);
+    EXPECT_EQ(noticesLogged(), 0);
+    queue.advance(0.1);
+    EXPECT_EQ(noticesLogged(), 1);
+    hosts.setHasWatcher(false);
+    queue.advance(10);
+
+    // A tray that comes within the grace is no cause.
+    hosts.setHasWatcher(true);
+    hosts.setHasWatcher(false);
+    hosts.setHasWatcher(true);
+    queue.advance(10);
+    EXPECT_EQ(noticesLogged(), 1);
+    hosts.setHasWatcher(false);
+    queue.advance(10);
+    EXPECT_EQ(noticesLogged(), 2);
+}
+
+TEST(NoTrayNotice, AdvisesWhatMakesATrayOnThisDesktop) {
+    for (const auto& [desktop, advice] :
+         {std::pair{TrayHostKind::Gnome, "gnome-shell-extension-appindicator"},
+          {TrayHostKind::Xfce, "Status Tray"},
+          {TrayHostKind::Unknown, "snixembed"}}) {
+        const QString message = app::noTrayMessage(desktop);
+        EXPECT_TRUE(
+            message.startsWith(u"No system tray is running that shows StatusNotifierItems: "_s));
+        EXPECT_TRUE(message.contains(QLatin1String(advice))) << message.toStdString();
     }
 }
 

@@ -23,7 +23,6 @@ protected:
     explicit SeparatorsTest(qint64 earlierLaunches = 0)
         : KitFixture(earlierLaunches) {}
 
-    // Shows the separators, as the application does at start-up.
     void start(app::SeparatorPlacement* placement = nullptr) {
         view =
             std::make_unique<app::SeparatorsView>(sim.statusBar, statusItems, sim.queue, services(),

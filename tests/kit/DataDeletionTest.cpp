@@ -18,30 +18,25 @@ namespace {
 class DataDeletionTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        root = testing_support::freshFolder(u"folders"_s);
         launches.sim.fileManager.folders = {
             {platform::UserFolder::ApplicationSupport, root + u"/data"_s},
             {platform::UserFolder::Caches, root + u"/cache"_s}};
-        dataFolder = root + u"/data/Gapsel"_s;
     }
 
-    // Asks at start-up as the application does, answering `response`.
-    JXKit& launchWithDeletionGesture(int response) {
+    void launchWithDeletionGesture(int response) {
         launches.sim.modifiers.hold(kit::dataDeletionGesture | platform::ModifierKey::CapsLock);
         launches.sim.alerts.answerNext({response, false});
         kit = &launches.launch(
             {{},
              [this] { kit::confirmDataDeletion(*kit, kit::startupDeletionAlert(u"Gapsel"_s)); }});
-        launches.suite().set(u"·"_s, u"tooltipShown_welcome"_s);
-        launches.suite().set(5, u"JXApp_requestReview"_s);
+        launches.suite()->set(u"·"_s, u"tooltipShown_welcome"_s);
+        launches.suite()->set(5, u"JXApp_requestReview"_s);
         launches.sim.queue.runUntilIdle();
-        return *kit;
     }
 
     kit_testing::Launches launches;
     JXKit* kit = nullptr;
-    QString root;
-    QString dataFolder;
+    const QString root = testing_support::freshFolder(u"folders"_s);
 };
 
 // Trashing both folders is followed into the real trash by the end-to-end tests.
@@ -56,7 +51,7 @@ TEST_F(DataDeletionTest, DeleteRemovesEveryKeyAndRelaunches) {
     EXPECT_EQ(alert.destructiveButton, 0) << "so that Return does not press it";
 
     // What is left is only the relaunch's own note to the next start.
-    EXPECT_EQ(launches.suite().persistentDomain().keys(), QStringList{u"JXApp_wasRelaunched"_s});
+    EXPECT_EQ(launches.suite()->persistentDomain().keys(), QStringList{u"JXApp_wasRelaunched"_s});
 }
 
 TEST_F(DataDeletionTest, CancelOrAnyOtherAnswerKeepsEverything) {
@@ -64,14 +59,14 @@ TEST_F(DataDeletionTest, CancelOrAnyOtherAnswerKeepsEverything) {
     EXPECT_EQ(launches.sim.alerts.shownAlerts().size(), 1);
     EXPECT_TRUE(launches.sim.fileManager.trashed.isEmpty());
     EXPECT_TRUE(launches.sim.workspace.launchRequests().isEmpty());
-    EXPECT_EQ(launches.suite().object(u"JXApp_requestReview"_s), 5);
+    EXPECT_EQ(launches.suite()->object(u"JXApp_requestReview"_s), 5);
 }
 
 TEST_F(DataDeletionTest, InsideASandboxItsWholeFolderGoes) {
     EXPECT_EQ(kit::supportWindowDeletionAlert(u"Gapsel"_s).destructiveButton, 0);
     // Two levels above the data folder.
     kit::AppFolders folders(launches.sim.fileManager, u"Gapsel"_s);
-    kit::deleteAllData(launches.suite(), launches.sim.fileManager, folders, true);
+    kit::deleteAllData(*launches.suite(), launches.sim.fileManager, folders, true);
     EXPECT_EQ(launches.sim.fileManager.trashed, QStringList{QFileInfo(root).canonicalFilePath()});
 }
 
@@ -80,7 +75,7 @@ TEST_F(DataDeletionTest, FoldersFallBackToTheTemporaryFolderWhenTheDesktopNamesN
     kit::AppFolders folders(launches.sim.fileManager, u"Gapsel"_s);
     EXPECT_EQ(folders.cachesDirectory(),
               QFileInfo(QDir::tempPath()).canonicalFilePath() + u"/Gapsel"_s);
-    EXPECT_EQ(folders.applicationSupportDirectory(), dataFolder);
+    EXPECT_EQ(folders.applicationSupportDirectory(), root + u"/data/Gapsel"_s);
 }
 
 } // namespace

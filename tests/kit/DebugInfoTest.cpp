@@ -2,8 +2,10 @@
 // SPDX-FileCopyrightText: The Gapsel developers
 
 #include "KitTestSupport.h"
+#include "debug/InMemoryLog.h"
 #include "kit/DebugReport.h"
 #include "kit/EmailAddress.h"
+#include "kit/ErrorLog.h"
 #include "kit/Feedback.h"
 #include "kit/Mailto.h"
 #include "kit/QuantityText.h"
@@ -115,6 +117,23 @@ TEST(DebugInfo, MailtoWithItsInlineAttachmentBody) {
                              "?subject=Gapsel%20%E2%80%94%20Debug%20info"
                              "&body=%0A%0A%0A%0Adebug-info.txt%0A------------------------------"
                              "%0A%0A%23%20Gapsel&cc=a%2Bb%40gapsel.app&bcc=support%40gapsel.app"));
+}
+
+// Cancellations are left out.
+TEST(ErrorLog, RecordsTheErrorItsContextAndWhereItWasSeen) {
+    debug::InMemoryLog::shared().clear();
+    EXPECT_FALSE(kit::logError(platform::Error::cancellation(u"cancelled"_s)));
+    const auto record =
+        kit::logError(platform::Error::failure(u"disk full"_s), {{u"path"_s, u"/var/x"_s}});
+    const int line = __LINE__ - 1;
+
+    ASSERT_TRUE(record);
+    EXPECT_TRUE(record->contains(QLatin1String("disk full")));
+    EXPECT_TRUE(record->contains(QLatin1String("path: /var/x")));
+    EXPECT_TRUE(record->contains(QLatin1String("file: DebugInfoTest.cpp")));
+    EXPECT_TRUE(record->contains(u"line: %1"_s.arg(line)));
+    EXPECT_TRUE(record->contains(u"fileLine: DebugInfoTest.cpp:%1"_s.arg(line)));
+    EXPECT_EQ(debug::InMemoryLog::shared().lines(), QStringList{*record});
 }
 
 struct FeedbackTest : ::testing::Test {

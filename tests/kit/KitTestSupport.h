@@ -20,9 +20,6 @@ using namespace Qt::StringLiterals;
 // afresh from disk.
 class Launches {
 public:
-    Launches()
-        : path_(testing_support::freshFolder(u"kit"_s) + u"/com.gapsel.Gapsel.plist"_s) {}
-
     // Earlier launches' kits stay alive, as work they queued may still be waiting.
     JXKit& launch(StartupGestureHandlers gestures = {}) {
         suite_ = UserDefaults::open(u"com.gapsel.Gapsel"_s, path_);
@@ -30,20 +27,16 @@ public:
         return *kits_.back();
     }
     // The preferences as the last launch sees them.
-    UserDefaults& suite() {
+    const std::shared_ptr<UserDefaults>& suite() {
         if (!suite_)
             suite_ = UserDefaults::open(u"com.gapsel.Gapsel"_s, path_);
-        return *suite_;
-    }
-    const std::shared_ptr<UserDefaults>& sharedSuite() {
-        suite();
         return suite_;
     }
 
     platform::sim::SimPlatform sim;
 
 private:
-    QString path_;
+    const QString path_ = testing_support::freshFolder(u"kit"_s) + u"/com.gapsel.Gapsel.plist"_s;
     std::shared_ptr<UserDefaults> suite_;
     std::vector<std::unique_ptr<JXKit>> kits_;
 };

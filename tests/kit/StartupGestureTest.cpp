@@ -47,25 +47,21 @@ TEST(StartupGestures, EachStepWaitsForTheMainQueueAndNeedsExactlyItsKeys) {
 
 TEST(StartupGestures, ScheduledWorkRunsInItsOrderAndSettlesDebugModeOnce) {
     Launches launches;
-    launches.suite().set(true, u"JX_isShowingSettingsAfterRelaunch"_s);
+    launches.suite()->set(true, u"JX_isShowingSettingsAfterRelaunch"_s);
     QStringList journal;
     // Each step changes the keys held, so each later step shows by what it
     // sees that it ran after the earlier one.
-    StartupGestureHandlers handlers{[&] {
-                                        journal.append(u"support"_s);
-                                        launches.sim.modifiers.hold(kit::dataDeletionGesture);
-                                    },
-                                    [&] {
-                                        journal.append(u"deletion"_s);
-                                        launches.sim.modifiers.hold(kit::debugModeGesture);
-                                    }};
-    launches.sim.settingsWindow.installOpener([&] {
-        journal.append(u"settings"_s);
-        launches.sim.modifiers.hold({});
-    });
+    const auto step = [&](const QString& name, ModifierFlags next) {
+        return [&, name, next] {
+            journal.append(name);
+            launches.sim.modifiers.hold(next);
+        };
+    };
+    launches.sim.settingsWindow.installOpener(step(u"settings"_s, {}));
     launches.sim.modifiers.hold(kit::supportWindowGesture);
 
-    JXKit& kit = launches.launch(handlers);
+    JXKit& kit = launches.launch(
+        {step(u"support"_s, kit::dataDeletionGesture), step(u"deletion"_s, kit::debugModeGesture)});
     launches.sim.queue.runUntilIdle();
 
     EXPECT_EQ(journal, QStringList({u"support"_s, u"deletion"_s, u"settings"_s}));

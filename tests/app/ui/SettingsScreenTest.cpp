@@ -90,11 +90,8 @@ TEST_F(Settings, TheLaunchAtLoginSwitchLooksAgainWhenShown) {
     EXPECT_FALSE(switches()[0]->isChecked());
 }
 
-TEST(Toggle, RunsItsChangeActionOncePerNewValueWhoeverChangesIt) {
-    platform::sim::SimMainQueue queue;
-    Defaults::Key<bool> key(
-        u"flag"_s, false,
-        UserDefaults::open(u"t"_s, testing_support::freshFolder(u"toggle"_s) + u"/t.plist"_s));
+TEST_F(Settings, ToggleRunsItsChangeActionOncePerNewValueWhoeverChangesIt) {
+    const Defaults::Key<bool> key(u"flag"_s, false, suite);
     Defaults::Toggle toggle(u"Flag"_s, key, queue);
     std::vector<bool> changes;
     toggle.onChange([&](bool value) { changes.push_back(value); });

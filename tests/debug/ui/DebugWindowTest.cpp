@@ -26,18 +26,9 @@ struct DebugWindowFixture : testing::Test {
     platform::sim::SimMainQueue queue;
     int relaunches = 0;
     debug::DebugServices services() {
-        return {debug::DebugWindow::titleFor(u"Gapsel"_s, u"1.0.0"_s),
-                standard,
-                {{u"Standard"_s, standard}},
-                log,
-                queue,
-                {},
-                {},
-                {},
-                [this] { ++relaunches; },
-                {},
-                nullptr,
-                {}};
+        const QString title = debug::DebugWindow::titleFor(u"Gapsel"_s, u"1.0.0"_s);
+        return {title,   standard, {{u"Standard"_s, standard}}, log, queue, {}, {}, {}, {}, {},
+                nullptr, {}};
     }
     void chooseFromMenu(QWidget* page, const QString& action) {
         for (QAction* item : page->findChild<QToolButton*>()->menu()->actions())
@@ -55,12 +46,12 @@ TEST_F(DebugWindowFixture, TitleAndPagesInOrder) {
 
 TEST_F(DebugWindowFixture, DrawingHighlightReadsOnOnlyForTheText200AndRelaunches) {
     const QString key = u"NSShowAllDrawing"_s;
-    for (const auto& [stored, on] :
-         std::vector<std::pair<QVariant, bool>>{{QVariant(), false},
-                                                {u"200"_s, true},
-                                                {u"20"_s, false},
-                                                {u"YES"_s, false},
-                                                {QVariant(200), false}}) {
+    const std::pair<QVariant, bool> cases[] = {{QVariant(), false},
+                                               {u"200"_s, true},
+                                               {u"20"_s, false},
+                                               {u"YES"_s, false},
+                                               {QVariant(200), false}};
+    for (const auto& [stored, on] : cases) {
         standard->set(stored, key);
         EXPECT_EQ(debug::isDrawingHighlighted(*standard), on) << stored.toString().toStdString();
     }

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Gapsel developers
 
+#include "kit/CopyUrl.h"
+#include "kit/QrCode.h"
+#include "kit/ShareLink.h"
 #include "kit/ui/AboutPanel.h"
 #include "kit/ui/ShareAppScreen.h"
 #include "platform/sim/SimPlatform.h"
@@ -25,18 +28,16 @@ TEST(AboutPanel, NamesTheWebsiteTheCopyrightAndTheLicenceWithLinks) {
          QUrl(u"https://www.gnu.org/licenses/gpl-3.0.html"_s),
          [&opened](const QUrl& url) { opened.append(url); }});
     QStringList texts;
-    for (const QLabel* label : panel.findChildren<QLabel*>())
+    for (QLabel* label : panel.findChildren<QLabel*>()) {
         texts.append(label->text());
+        if (label->text().startsWith(u"Licence"_s))
+            emit label->linkActivated(u"https://www.gnu.org/licenses/gpl-3.0.html"_s);
+    }
     EXPECT_TRUE(texts.contains(u"Copyright \u00a9 The Gapsel developers"_s));
     EXPECT_TRUE(texts.contains(u"<a href=\"https://gapsel.app/\">gapsel.app</a>"_s));
     EXPECT_TRUE(texts.contains(QStringLiteral(
         "Licence: <a href=\"https://www.gnu.org/licenses/gpl-3.0.html\">GNU General Public "
         "License v3.0 or later</a>")));
-
-    for (QLabel* label : panel.findChildren<QLabel*>()) {
-        if (label->text().startsWith(u"Licence"_s))
-            emit label->linkActivated(u"https://www.gnu.org/licenses/gpl-3.0.html"_s);
-    }
     EXPECT_EQ(opened, QList<QUrl>{QUrl(u"https://www.gnu.org/licenses/gpl-3.0.html"_s)});
 }
 
@@ -45,12 +46,9 @@ TEST(ShareAppScreen, CopiesAndOpensTheLinkAndClosesOnEscapeOrCtrlW) {
     const QUrl link(u"https://flathub.org/apps/com.gapsel.Gapsel"_s);
     QPointer<kit::ShareAppScreen> screen =
         kit::ShareAppScreen::open({u"Gapsel"_s, u"com.gapsel.Gapsel"_s, link, sim.platform()});
-    for (QPushButton* button : screen->findChildren<QPushButton*>()) {
-        if (button->text() == u"Copy Link"_s)
+    for (QPushButton* button : screen->findChildren<QPushButton*>())
+        if (button->text() == u"Copy Link"_s || button->text() == u"Open Link"_s)
             button->click();
-        if (button->text() == u"Open Link"_s)
-            button->click();
-    }
     EXPECT_EQ(sim.pasteboard.contents.value(u"text/plain"_s), link.toEncoded());
     EXPECT_EQ(sim.workspace.openedUrls(), QList<QUrl>{link});
 
@@ -62,6 +60,55 @@ TEST(ShareAppScreen, CopiesAndOpensTheLinkAndClosesOnEscapeOrCtrlW) {
     emit screen->findChildren<QShortcut*>().first()->activated();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(screen.isNull());
+}
+
+TEST(ShareLink, TakesTheStorePageThenTheWebsiteThenTheMakersAppsPage) {
+    const QUrl website(u"https://gapsel.app/"_s);
+    const QString storeId = u"com.gapsel.Gapsel"_s;
+    struct Case {
+        kit::Metadata metadata;
+        QString link;
+    };
+    for (const Case& c : {
+             Case{{website, storeId}, u"https://flathub.org/apps/com.gapsel.Gapsel"_s},
+             Case{{website, u"org.example.Unknown"_s}, website.toString()},
+             Case{{website, std::nullopt}, website.toString()},
+             Case{{std::nullopt, std::nullopt}, u"https://gapsel.app/apps"_s},
+         })
+        EXPECT_EQ(kit::shareLink(c.metadata).toString(), c.link);
+}
+
+// What the code reads as is proven where the share window is read off the
+// screen; here, what it refuses.
+TEST(QrCode, EncodesLatin1TextOnlyAndLeavesAnythingElseEmpty) {
+    EXPECT_EQ(kit::QrCode::encode(u"https://flathub.org/apps/com.gapsel.Gapsel"_s,
+                                  kit::QrErrorCorrection::Medium)
+                  .size(),
+              29);
+    EXPECT_FALSE(kit::QrCode::encode(u"caf\u00e9"_s, kit::QrErrorCorrection::Medium).isEmpty());
+    EXPECT_TRUE(kit::QrCode::encode(u"5 \u20ac"_s, kit::QrErrorCorrection::Medium).isEmpty());
+    EXPECT_TRUE(kit::QrCode::encode(QString(), kit::QrErrorCorrection::Medium).isEmpty());
+}
+
+TEST(QrCode, WholePixelModulesWithTheQuietZoneCentredInTheSquare) {
+    const kit::QrPlacement placed = kit::placeQrCode(29, 300);
+    EXPECT_EQ(placed.modulePixels, 8);
+    EXPECT_EQ(placed.origin, 34);
+    EXPECT_GE(placed.origin, kit::QrCode::quietZone * placed.modulePixels);
+}
+
+TEST(CopyUrl, OffersTheAddressAsUriAndTextMarkedWithItsSource) {
+    const QString id = u"com.gapsel.Gapsel"_s;
+    const QString source = QString::fromLatin1(platform::pasteboardType::source);
+    const auto web = kit::pasteboardItem(QUrl(u"https://gapsel.app/a b"_s), id);
+    EXPECT_EQ(web, (QMap<QString, QByteArray>{{u"text/uri-list"_s, "https://gapsel.app/a%20b\r\n"},
+                                              {u"text/plain"_s, "https://gapsel.app/a%20b"},
+                                              {source, "com.gapsel.Gapsel"}}));
+    const auto mail = kit::pasteboardItem(QUrl(u"mailto:hi@gapsel.app"_s), id);
+    EXPECT_EQ(mail.value(u"text/plain"_s), "hi@gapsel.app");
+    const auto file = kit::pasteboardItem(QUrl::fromLocalFile(u"/tmp/x y"_s), id);
+    EXPECT_EQ(file.value(u"text/plain"_s), "/tmp/x y");
+    EXPECT_EQ(file.value(u"text/uri-list"_s), "file:///tmp/x%20y\r\n");
 }
 
 } // namespace
