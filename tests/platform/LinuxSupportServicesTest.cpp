@@ -9,7 +9,6 @@
 #include "support/TestEnvironment.h"
 
 #include <QDir>
-#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -18,22 +17,15 @@ using namespace platform::xdg;
 
 namespace {
 
-void write(const QString& path, const QByteArray& contents) {
-    QDir().mkpath(path.section(QLatin1Char('/'), 0, -2));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(contents);
-}
-
 // A Flatpak deployment as the sandbox describes it, from the remote `origin`.
 QString flatpakRoot(const QByteArray& origin) {
     const QString root = testing_support::freshFolder(u"sandbox"_s);
-    const QString deployment = QStringLiteral("/var/lib/flatpak/app/com.gapsel.Gapsel/x86_64/"
-                                              "stable/0123abcd");
-    write(root + u"/.flatpak-info"_s,
-          "[Application]\nname=com.gapsel.Gapsel\n\n[Instance]\napp-path=" + deployment.toUtf8() +
-              "/files\n");
-    write(root + deployment + u"/deploy"_s, origin + QByteArray("\0\0\x01rest", 7));
+    const QByteArray deployment = "/var/lib/flatpak/app/com.gapsel.Gapsel/x86_64/stable/0123abcd";
+    const QByteArray info = "[Application]\nname=com.gapsel.Gapsel\n\n[Instance]\napp-path=";
+    EXPECT_TRUE(
+        testing_support::writeFile(root + u"/.flatpak-info"_s, info + deployment + "/files\n"));
+    EXPECT_TRUE(testing_support::writeFile(root + QString::fromLatin1(deployment) + u"/deploy"_s,
+                                           origin + QByteArray("\0\0\x01rest", 7)));
     return root;
 }
 

@@ -7,7 +7,6 @@
 #include "platform/linux/VisibilityJudgement.h"
 #include "support/TestEnvironment.h"
 
-#include <QFile>
 #include <QHash>
 
 #include <gtest/gtest.h>
@@ -70,11 +69,9 @@ TEST(TrayVisibilityTest, XfceAndLxqtHideByTheirOwnLists) {
     EXPECT_FALSE(xfceHides({{u"ID-10"_s}}, u"ID-1"_s));
 
     const QString path = testing_support::freshFolder(u"lxqt"_s) + u"/panel.conf"_s;
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("[quicklaunch]\ntype=quicklaunch\nhideList=Gapsel A\n\n"
-               "[statusnotifier]\ntype=statusnotifier\nhideList=Other, Gapsel \\x2014\n");
-    file.close();
+    ASSERT_TRUE(testing_support::writeFile(
+        path, "[quicklaunch]\ntype=quicklaunch\nhideList=Gapsel A\n\n"
+              "[statusnotifier]\ntype=statusnotifier\nhideList=Other, Gapsel \\x2014\n"));
     EXPECT_TRUE(lxqtHides(path, u"Gapsel \u2014"_s));
     EXPECT_FALSE(lxqtHides(path, u"Gapsel A"_s));
     EXPECT_FALSE(lxqtHides(path + u".missing"_s, u"Other"_s));
