@@ -63,11 +63,9 @@ public:
         , kit(launch(earlierLaunches))
         , pending(*kit, sim.platform(), suite) {}
 
-    menubar::MenuServices services(kit::Metadata metadata = defaultMetadata()) {
+    menubar::MenuServices services(kit::Metadata metadata = {QUrl(u"https://gapsel.app/"_s),
+                                                             u"com.gapsel.Gapsel"_s}) {
         return menubar::MenuServices{*kit, sim.workspace, std::move(metadata), pending, sim.alerts};
-    }
-    static kit::Metadata defaultMetadata() {
-        return kit::Metadata{QUrl(u"https://gapsel.app/"_s), u"com.gapsel.Gapsel"_s};
     }
 
     platform::sim::SimPlatform sim;

@@ -21,16 +21,14 @@ namespace {
 struct Autostart : ::testing::Test {
     QString folder = testing_support::freshFolder(u"autostart"_s);
     QString executable = folder + u"/my \"odd\" $dir\\with\\backslashes/gapsel"_s;
-    QString id = u"com.gapsel.Test"_s;
+    // The autostart folder is the process's: each test has an entry of its own.
+    QString id = QFileInfo(folder).fileName();
     XdgAutostart autostart{id, u"Gapsel"_s, executable, {}};
 
     void SetUp() override {
-        QDir().mkpath(QFileInfo(executable).absolutePath());
-        QFile program(executable);
-        ASSERT_TRUE(program.open(QIODevice::WriteOnly));
-        program.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        ASSERT_TRUE(testing_support::writeFile(executable, {}));
+        QFile::setPermissions(executable, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
-    void TearDown() override { QFile::remove(autostart.entryPath()); }
 };
 
 } // namespace
@@ -73,13 +71,9 @@ TEST_F(Autostart, ReadsTheEntryFoundAtItsPathAndReplacesOneItCannotRead) {
         {"[Desktop Entry]\nExec=\"unclosed\n", LoginItemStatus::NotRegistered},
         {"[Other]\nExec=x\n", LoginItemStatus::NotRegistered},
     };
-    QDir().mkpath(QFileInfo(autostart.entryPath()).absolutePath());
     for (const auto& [entry, status] : cases) {
         SCOPED_TRACE(entry.constData());
-        QFile file(autostart.entryPath());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(entry);
-        file.close();
+        ASSERT_TRUE(testing_support::writeFile(autostart.entryPath(), entry));
         EXPECT_EQ(autostart.status(), status);
     }
     ASSERT_EQ(autostart.registerApplication(), std::nullopt);
@@ -94,7 +88,6 @@ TEST_F(Autostart, AFolderThatCannotBeWrittenFailsWithTheSystemsWords) {
     EXPECT_TRUE(failure->description.contains(autostart.entryPath()))
         << failure->description.toStdString();
     EXPECT_NE(autostart.status(), LoginItemStatus::Enabled);
-    QDir(autostart.entryPath()).removeRecursively();
 }
 
 TEST(DesktopEntryCommand, QuotingAndSplittingAreInverse) {

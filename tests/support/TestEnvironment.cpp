@@ -6,33 +6,26 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QTemporaryDir>
+#include <QFileInfo>
+#include <QSaveFile>
 
 #include <atomic>
 
 namespace testing_support {
 
-QString testHome() {
-    static QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/gapsel-test-XXXXXX"));
-    return dir.path();
-}
-
-void isolateUserFolders() {
-    for (const char* name :
-         {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"}) {
-        const QString path = testHome() + QLatin1Char('/') + QString::fromLatin1(name).toLower();
-        QDir().mkpath(path);
-        qputenv(name, path.toUtf8());
-    }
-    qputenv("HOME", testHome().toUtf8());
-}
-
 QString freshFolder(const QString& purpose) {
     static std::atomic<int> counter{0};
     const QString path =
-        QStringLiteral("%1/%2-%3").arg(testHome(), purpose).arg(counter.fetch_add(1));
+        QStringLiteral("%1/%2-%3").arg(QDir::homePath(), purpose).arg(counter.fetch_add(1));
     QDir().mkpath(path);
     return path;
+}
+
+bool writeFile(const QString& path, const QByteArray& contents) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size() &&
+           file.commit();
 }
 
 bool processEventsUntil(const std::function<bool()>& done, int timeoutMs) {

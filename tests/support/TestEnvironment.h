@@ -9,13 +9,11 @@
 
 namespace testing_support {
 
-// The temporary folder that stands in for the user's home during this test
-// process; isolateUserFolders(), called by the test mains before anything reads
-// them, points HOME and the XDG folders at or below it.
-QString testHome();
-void isolateUserFolders();
-
+// A new folder in the test process's own home.
 QString freshFolder(const QString& purpose);
+
+// Writes a file whole, as a swap of the old one, with the folders it needs.
+bool writeFile(const QString& path, const QByteArray& contents);
 
 // Runs the Qt event loop until `done` holds or `timeoutMs` passes; returns
 // whether it holds. For events from outside the process, never simulated time.

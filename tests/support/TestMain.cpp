@@ -2,10 +2,11 @@
 // SPDX-FileCopyrightText: The Gapsel developers
 
 #include "debug/MessageHandler.h"
-#include "support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QTemporaryDir>
 #ifdef GAPSEL_TEST_WIDGETS
 #include <QApplication>
 #else
@@ -13,11 +14,18 @@
 #endif
 
 int main(int argc, char** argv) {
-    testing_support::isolateUserFolders();
+    // The process's own home and user folders, set before anything reads them and
+    // kept past the last static object, so that no test touches the user's files.
+    static const QTemporaryDir home(QDir::tempPath() + QStringLiteral("/gapsel-test-XXXXXX"));
+    qputenv("HOME", home.path().toUtf8());
+    for (const char* name :
+         {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"}) {
+        const QString path = home.filePath(QString::fromLatin1(name).toLower());
+        QDir().mkpath(path);
+        qputenv(name, path.toUtf8());
+    }
     debug::installMessageHandler();
 #ifdef GAPSEL_TEST_WIDGETS
-    // Tests of windows and widgets: a real QApplication on Qt's offscreen
-    // platform, so no display is needed.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

@@ -23,12 +23,6 @@ QStringList labelsOf(const DBusMenuLayoutItem& parent) {
     return labels;
 }
 
-std::shared_ptr<platform::Menu> separatorMenu(bool canRemove, const QString& checked) {
-    auto menu = std::make_shared<platform::Menu>();
-    buildSeparatorMenu(*menu, canRemove, checked);
-    return menu;
-}
-
 TEST(MenuLayout, ShowsEveryItemInOrderWithItsLookAndBehaviour) {
     MenuLayout layout;
     layout.update(separatorMenu(false, u"—"_s));

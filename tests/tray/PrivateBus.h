@@ -14,15 +14,28 @@
 
 namespace tray_testing {
 
+using namespace Qt::StringLiterals;
+
 // A D-Bus daemon of the test's own, so that tests never touch the user's
 // session bus and can start and stop services on it at will.
 class PrivateBus {
 public:
-    PrivateBus();
-    ~PrivateBus();
+    PrivateBus() {
+        daemon_.start(u"dbus-daemon"_s, {u"--session"_s, u"--nofork"_s, u"--print-address=1"_s});
+        if (daemon_.waitForStarted() && daemon_.waitForReadyRead())
+            address_ = QString::fromUtf8(daemon_.readLine()).trimmed();
+    }
+    ~PrivateBus() {
+        daemon_.terminate();
+        daemon_.waitForFinished();
+    }
 
     const QString& address() const { return address_; }
-    platform::xdg::BusConnector connector() const;
+    platform::xdg::BusConnector connector() const {
+        return [address = address_](const QString& name) {
+            return QDBusConnection::connectToBus(address, name);
+        };
+    }
 
 private:
     QProcess daemon_;
@@ -37,8 +50,6 @@ public Q_SLOTS:
     void record() { ++count; }
 };
 
-} // namespace tray_testing
-
 // The tray's watcher as a test needs it: it takes registrations, always has a
 // host, and drops items as a watcher does when it cannot read them.
 class FakeWatcher : public QObject, protected QDBusContext {
@@ -48,15 +59,33 @@ class FakeWatcher : public QObject, protected QDBusContext {
     Q_PROPERTY(bool IsStatusNotifierHostRegistered READ isHostRegistered)
 
 public:
-    explicit FakeWatcher(const QString& address);
-    ~FakeWatcher() override;
+    explicit FakeWatcher(const QString& address)
+        : connectionName_(u"fake-watcher-%1"_s.arg(quintptr(this))) {
+        QDBusConnection connection = QDBusConnection::connectToBus(address, connectionName_);
+        connection.registerObject(u"/StatusNotifierWatcher"_s, this,
+                                  QDBusConnection::ExportAllSlots |
+                                      QDBusConnection::ExportAllSignals |
+                                      QDBusConnection::ExportAllProperties);
+        connection.registerService(u"org.kde.StatusNotifierWatcher"_s);
+    }
+    ~FakeWatcher() override { QDBusConnection::disconnectFromBus(connectionName_); }
 
     QStringList items() const { return items_; }
     bool isHostRegistered() const { return true; }
-    void dropItem(const QString& item);
+    void dropItem(const QString& item) {
+        items_.removeAll(item);
+        Q_EMIT StatusNotifierItemUnregistered(item);
+    }
 
 public Q_SLOTS:
-    void RegisterStatusNotifierItem(const QString& service);
+    // An item that gives its object path is known by its sender's unique name
+    // and the path, as KDE's watcher lists it.
+    void RegisterStatusNotifierItem(const QString& serviceOrPath) {
+        items_.append(serviceOrPath.startsWith(QLatin1Char('/'))
+                          ? message().service() + serviceOrPath
+                          : serviceOrPath);
+        Q_EMIT StatusNotifierItemRegistered(items_.last());
+    }
 
 Q_SIGNALS:
     void StatusNotifierItemRegistered(const QString& service);
@@ -66,3 +95,5 @@ private:
     QString connectionName_;
     QStringList items_;
 };
+
+} // namespace tray_testing

@@ -7,8 +7,7 @@
 
 #include <QDBusPendingCall>
 #include <QDBusVariant>
-#include <QDir>
-#include <QSaveFile>
+#include <QFile>
 #include <QSet>
 
 #include <gtest/gtest.h>
@@ -35,36 +34,27 @@ class SeparatorStorm : public ::testing::Test {
 protected:
     SeparatorStorm() {
         const QString home = testing_support::freshFolder(u"storm"_s);
-        QDir().mkpath(home + u"/runtime"_s);
-        QFile::setPermissions(home + u"/runtime"_s,
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        const QString runtime = testing_support::freshFolder(u"runtime"_s);
+        QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(u"XDG_CONFIG_HOME"_s, home);
-        environment.insert(u"XDG_RUNTIME_DIR"_s, home + u"/runtime"_s);
+        environment.insert(u"XDG_RUNTIME_DIR"_s, runtime);
         environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
         environment.insert(u"DBUS_SESSION_BUS_ADDRESS"_s, bus_.address());
         gapsel_.setProcessEnvironment(environment);
         gapsel_.setProcessChannelMode(QProcess::ForwardedChannels);
         plist_ = home + u"/" GAPSEL_BUNDLE_ID ".plist"_s;
         for (int index = 0; index < 8; ++index)
-            pool_.append(
-                u"%1-0000-4000-8000-000000000000"_s.arg(index + 1, 8, 10, QLatin1Char('0')));
-    }
-    ~SeparatorStorm() override {
-        gapsel_.kill();
-        gapsel_.waitForFinished(deadlineMs);
+            pool_.append(u"0000000%1-0000-4000-8000-000000000000"_s.arg(index + 1));
     }
 
-    // A file swap: the new file replaces the old one whole.
     void writeSeparators(const QStringList& ids) {
         QVariantList separators;
         for (const QString& id : ids)
             separators.append(uR"({"id":"%1","character":"|"})"_s.arg(id));
-        QSaveFile file(plist_);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(
-            PropertyList::toXml({{u"separators"_s, separators}, {u"JX_launchCount"_s, qint64{5}}}));
-        ASSERT_TRUE(file.commit());
+        ASSERT_TRUE(testing_support::writeFile(
+            plist_, PropertyList::toXml(
+                        {{u"separators"_s, separators}, {u"JX_launchCount"_s, qint64{5}}})));
     }
 
     // Calls every item at once and waits until each call is answered, by the
@@ -102,7 +92,7 @@ protected:
     }
 
     tray_testing::PrivateBus bus_;
-    FakeWatcher watcher_{bus_.address()};
+    tray_testing::FakeWatcher watcher_{bus_.address()};
     QDBusConnection host_ = bus_.connector()(u"storm-host"_s);
     QProcess gapsel_;
     QString plist_;

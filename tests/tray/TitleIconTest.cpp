@@ -26,9 +26,8 @@ TEST(TitleIcon, BlanksDrawATransparentGapAndATabIsTwiceAsWide) {
     for (int height : TitleIcon::heights()) {
         const QImage space = TitleIcon(u" "_s, false).render(height);
         const QImage tab = TitleIcon(u"\t"_s, false).render(height);
-        EXPECT_EQ(space.height(), height);
-        EXPECT_EQ(space.width(), height);
-        EXPECT_EQ(tab.width(), 2 * height);
+        EXPECT_EQ(space.size(), QSize(height, height));
+        EXPECT_EQ(tab.size(), QSize(2 * height, height));
         EXPECT_TRUE(isBlank(space)) << height;
         EXPECT_TRUE(isBlank(tab)) << height;
     }

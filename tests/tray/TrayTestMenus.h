@@ -66,32 +66,34 @@ inline std::shared_ptr<CountingItem> item(const QString& title, bool enabled = t
 
 // A separator's menu in small: New, Remove, a tip of two lines, a header, three
 // characters (one checked), Settings… with a key, More with a submenu, Quit.
-inline void buildSeparatorMenu(platform::Menu& menu, bool canRemove, const QString& checked) {
+inline std::shared_ptr<platform::Menu> separatorMenu(bool canRemove, const QString& checked) {
     using platform::AttributedText;
     using platform::FontStyle;
-    menu.addItem(item(u"New"_s));
-    menu.addItem(item(u"Remove"_s, canRemove));
-    menu.addItem(platform::MenuItem::separator());
-    menu.addItem(item(u"Drag it \nto move it "_s, false));
+    auto menu = std::make_shared<platform::Menu>();
+    menu->addItem(item(u"New"_s));
+    menu->addItem(item(u"Remove"_s, canRemove));
+    menu->addItem(platform::MenuItem::separator());
+    menu->addItem(item(u"Drag it \nto move it "_s, false));
     auto header = item(QString(), false);
     header->setAttributedTitle(AttributedText{u"Separator"_s, FontStyle::SmallSystem});
-    menu.addItem(header);
+    menu->addItem(header);
     for (const QString& character : {u"space"_s, u"·"_s, u"—"_s}) {
         auto choice = item(QString(), true, character == checked);
         choice->setAttributedTitle(AttributedText{character, FontStyle::Monospace});
         choice->setChoice(true);
-        menu.addItem(choice);
+        menu->addItem(choice);
     }
-    menu.addItem(platform::MenuItem::separator());
-    menu.addItem(std::make_shared<CountingItem>(u"Settings…"_s, u","_s));
+    menu->addItem(platform::MenuItem::separator());
+    menu->addItem(std::make_shared<CountingItem>(u"Settings…"_s, u","_s));
     auto more = item(u"More"_s);
     auto submenu = std::make_shared<RecordingMenu>();
     submenu->addItem(item(u"About"_s));
     submenu->addItem(platform::MenuItem::separator());
     submenu->addItem(item(u"Send Feedback…"_s));
     more->setSubmenu(submenu);
-    menu.addItem(more);
-    menu.addItem(std::make_shared<CountingItem>(u"Quit Gapsel"_s, u"q"_s));
+    menu->addItem(more);
+    menu->addItem(std::make_shared<CountingItem>(u"Quit Gapsel"_s, u"q"_s));
+    return menu;
 }
 
 } // namespace tray_testing

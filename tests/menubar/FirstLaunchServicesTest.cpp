@@ -4,7 +4,7 @@
 #include "MenuTestSupport.h"
 
 #include "debug/InMemoryLog.h"
-#include "menubar/VisibilityCheck.h"
+#include "menubar/JXMenu.h"
 #include "menubar/VisibilityMessages.h"
 
 #include <gtest/gtest.h>
@@ -23,18 +23,20 @@ namespace {
 
 const VisibilityCheckOptions separatorOptions{std::nullopt, false, true};
 
-class VisibilityCheckTest : public ::testing::Test, public KitFixture {
+// The greeting and the visibility check on an item with a menu, once launched.
+class FirstLaunchServicesTest : public ::testing::Test, public KitFixture {
 protected:
-    explicit VisibilityCheckTest(bool atLogin = false) {
+    explicit FirstLaunchServicesTest(bool atLogin = false) {
         sim.loginItems.launchedAtLogin = atLogin;
         sim.application.finishLaunching();
         debug::InMemoryLog::shared().clear();
+        item->setMenu(std::make_shared<JXMenu>());
     }
 
     // The menu bar left the item out: its window is covered, right of 0.
     void hideItem() { sim.itemVisibility.setState(*item, {true, Window{false, 10, false}}); }
     void check(const VisibilityCheckOptions& options = separatorOptions, double wait = 3) {
-        checker.ensureVisibility(item, options);
+        services.ensureVisibility(item, options);
         sim.queue.advance(wait);
     }
     bool flag() { return Defaults::get(VisibilityCheck::shouldNotShowAgain(suite)); }
@@ -43,11 +45,13 @@ protected:
         return lines.filter(u"NSStatusItem#ensureVisibility was shown 2"_s).size();
     }
 
-    std::shared_ptr<platform::StatusItem> item = sim.statusBar.statusItem(-1);
-    VisibilityCheck checker{*kit, sim.platform(), suite};
+    std::shared_ptr<platform::sim::SimStatusItem> item =
+        std::static_pointer_cast<platform::sim::SimStatusItem>(sim.statusBar.statusItem(-1));
+    menubar::StatusItemFirstLaunch services{*kit, sim.platform(), suite};
+    int completions = 0;
 };
 
-TEST_F(VisibilityCheckTest, WarnsOnlyForAnItemTheMenuBarLeftOut) {
+TEST_F(FirstLaunchServicesTest, WarnsOnlyForAnItemTheMenuBarLeftOut) {
     const struct {
         const char* name;
         SimItemVisibility::ItemState state;
@@ -71,7 +75,7 @@ TEST_F(VisibilityCheckTest, WarnsOnlyForAnItemTheMenuBarLeftOut) {
     }
 }
 
-TEST_F(VisibilityCheckTest, WaitsThreeSecondsThenWarnsUntilTheCheckboxIsTicked) {
+TEST_F(FirstLaunchServicesTest, WaitsThreeSecondsThenWarnsUntilTheCheckboxIsTicked) {
     hideItem();
     check(separatorOptions, 2.999);
     EXPECT_TRUE(sim.alerts.shownAlerts().isEmpty());
@@ -93,7 +97,7 @@ TEST_F(VisibilityCheckTest, WaitsThreeSecondsThenWarnsUntilTheCheckboxIsTicked) 
     EXPECT_EQ(sim.alerts.shownAlerts().size(), 2);
 }
 
-TEST_F(VisibilityCheckTest, AMenuBarThatHidesItselfIsToldOnceWithoutCheckbox) {
+TEST_F(FirstLaunchServicesTest, AMenuBarThatHidesItselfIsToldOnceWithoutCheckbox) {
     hideItem();
     sim.itemVisibility.setMenuBarHidesAutomatically(true);
     check({u"Extra."_s, true, true});
@@ -106,7 +110,7 @@ TEST_F(VisibilityCheckTest, AMenuBarThatHidesItselfIsToldOnceWithoutCheckbox) {
     EXPECT_TRUE(flag()) << "set whatever the answer";
 }
 
-TEST_F(VisibilityCheckTest, OpenSettingsIsOfferedOnlyWhenAskedFor) {
+TEST_F(FirstLaunchServicesTest, OpenSettingsIsOfferedOnlyWhenAskedFor) {
     int settingsOpened = 0;
     sim.settingsWindow.installOpener([&] { ++settingsOpened; });
     hideItem();
@@ -119,13 +123,13 @@ TEST_F(VisibilityCheckTest, OpenSettingsIsOfferedOnlyWhenAskedFor) {
     EXPECT_EQ(settingsOpened, 1);
 }
 
-class VisibilityCheckAtLoginTest : public VisibilityCheckTest {
+class FirstLaunchServicesAtLoginTest : public FirstLaunchServicesTest {
 protected:
-    VisibilityCheckAtLoginTest()
-        : VisibilityCheckTest(true) {}
+    FirstLaunchServicesAtLoginTest()
+        : FirstLaunchServicesTest(true) {}
 };
 
-TEST_F(VisibilityCheckAtLoginTest, WaitsTenSecondsAndReportsOncePerInstallation) {
+TEST_F(FirstLaunchServicesAtLoginTest, WaitsTenSecondsAndReportsOncePerInstallation) {
     hideItem();
     check(separatorOptions, 9.999);
     EXPECT_TRUE(sim.alerts.shownAlerts().isEmpty());
@@ -147,6 +151,65 @@ TEST_F(VisibilityCheckAtLoginTest, WaitsTenSecondsAndReportsOncePerInstallation)
     check(separatorOptions, 10);
     EXPECT_EQ(sim.alerts.shownAlerts().size(), 2);
     EXPECT_EQ(reports(), 1);
+}
+
+TEST_F(FirstLaunchServicesTest, SaysHelloAfterATenthOfASecondAndBouncesUnlessMotionIsReduced) {
+    for (const bool reduced : {true, false}) {
+        SCOPED_TRACE(reduced);
+        sim.motion.setReducesMotion(reduced);
+        services.showWelcomePopover(item, [] {});
+        sim.queue.advance(0.099);
+        EXPECT_FALSE(sim.popover.isShown());
+        sim.queue.advance(0.001);
+        ASSERT_TRUE(sim.popover.isShown());
+        EXPECT_EQ(sim.popover.anchor(), item.get());
+        EXPECT_EQ(sim.popover.content().animates, !reduced);
+        EXPECT_EQ(sim.popover.shakes().size(), reduced ? 0 : 1);
+        sim.queue.advance(5);
+    }
+}
+
+// Each way to end it completes exactly once, on a later turn, and leaves no
+// recognizer on the button; the timer still running later changes nothing.
+TEST_F(FirstLaunchServicesTest, EachEndingCompletesOnceAndCleansUp) {
+    const struct {
+        const char* name;
+        std::function<void()> end;
+        bool menuOpens;
+    } cases[] = {
+        {"click on the greeting", [this] { sim.popover.click(); }, false},
+        {"click on the item", [this] { item->simButton().click(); }, true},
+        {"five seconds pass", [this] { sim.queue.advance(4.9); }, false},
+        {"five seconds pass with the item's menu open",
+         [this] {
+             item->openMenu();
+             sim.queue.advance(4.9);
+         },
+         true},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        completions = 0;
+        item->closeMenu();
+        services.showWelcomePopover(item, [this] { ++completions; });
+        sim.queue.advance(menubar::WelcomePopover::showDelay);
+        test.end();
+        EXPECT_EQ(completions, 0) << "completes on a later turn";
+        sim.queue.advance(5);
+        EXPECT_EQ(completions, 1);
+        EXPECT_FALSE(sim.popover.isShown());
+        EXPECT_FALSE(item->simButton().hasClickRecognizer());
+        EXPECT_EQ(item->isMenuOpen(), test.menuOpens);
+    }
+    EXPECT_EQ(suite->object(u"JX_Tooltip_statusBarButtonWelcomePopover"_s).toLongLong(), 4);
+}
+
+TEST_F(FirstLaunchServicesTest, AnItemGoneBeforeTheGreetingCompletesAtOnce) {
+    services.showWelcomePopover(item, [this] { ++completions; });
+    item.reset();
+    sim.queue.advance(0.1);
+    EXPECT_EQ(completions, 1);
+    EXPECT_EQ(sim.popover.showCount(), 0);
 }
 
 // On a Linux tray the text names the cause found and keeps the structure:
