@@ -8,12 +8,13 @@
 // settled, with Gapsel's figures divided by the anchor's; and how often Gapsel
 // wakes up while nobody touches it.
 //
-// `gapsel_tray_bench [--runs N] [--idle-seconds S] [--gapsel PATH]`: PATH
-// is another build of Gapsel to measure (this build's by default); each
-// count is started N
-// times per program (default 5, after one start of each that is not
-// counted), the two programs taking turns so that a busy machine weighs on
-// both alike; medians are reported. Wake-ups come from Gapsel's last run.
+// `gapsel_tray_bench [--runs N] [--idle-seconds S] [--gapsel PATH]
+// [--items C,…]`: PATH is another build of Gapsel to measure (this build's by
+// default), or a wrapper that starts it under a profiler; C,… the counts of
+// items (default 1,50,100). Each count is started N times per program
+// (default 5, after one start of each that is not counted), the two programs
+// taking turns so that a busy machine weighs on both alike; medians are
+// reported. Wake-ups come from Gapsel's last run at the last count.
 // Needs Xvfb and dbus-daemon (scripts/setup installs them); the watcher is
 // this program's own, so a panel's speed is not part of the figures.
 
@@ -42,6 +43,8 @@ constexpr int settleMs = 2000;
 // The display server and the bus tear down a program that ended after it is
 // gone; the next program would pay for that in its start.
 constexpr int teardownMs = 500;
+// Generous: a start under a profiler takes a hundred times as long.
+constexpr int registrationTimeoutMs = 180000;
 
 void waitMs(int milliseconds) {
     QEventLoop loop;
@@ -167,7 +170,7 @@ private:
         process.setStandardOutputFile(QProcess::nullDevice());
         clock_.start();
         process.start(program.executable, program.arguments);
-        if (!waitUntil([&] { return watcher_->items().size() >= count; }, 20000)) {
+        if (!waitUntil([&] { return watcher_->items().size() >= count; }, registrationTimeoutMs)) {
             std::fprintf(stderr, "%s, %d items: the items never all registered\n",
                          qPrintable(program.executable), count);
             return false;
@@ -207,6 +210,16 @@ int optionValue(const QStringList& arguments, const QString& name, int fallback)
     return at >= 0 && at + 1 < arguments.size() ? arguments.at(at + 1).toInt() : fallback;
 }
 
+QList<int> itemCounts(const QStringList& arguments) {
+    const qsizetype at = arguments.indexOf(QStringLiteral("--items"));
+    if (at < 0 || at + 1 >= arguments.size())
+        return {1, 50, 100};
+    QList<int> counts;
+    for (const QString& count : arguments.at(at + 1).split(QLatin1Char(',')))
+        counts.append(std::max(1, count.toInt()));
+    return counts;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -224,7 +237,7 @@ int main(int argc, char** argv) {
     QTextStream out(stdout);
     out << "items  start→registered ms: Gapsel  anchor  ratio   resident MB: Gapsel  anchor  "
            "ratio   Gapsel's open files\n";
-    for (int count : {1, 50, 100}) {
+    for (const int count : itemCounts(arguments)) {
         const auto figures = bench.measure(count);
         if (!figures)
             return 1;
@@ -241,7 +254,7 @@ int main(int argc, char** argv) {
             << qSetFieldWidth(14) << gapsel.openFiles << qSetFieldWidth(0) << '\n';
         out.flush();
     }
-    out << "Gapsel's wake-ups in " << idleSeconds << " s idle (100 items): " << bench.idleWakeUps()
-        << '\n';
+    out << "Gapsel's wake-ups in " << idleSeconds << " s idle (" << itemCounts(arguments).last()
+        << " items): " << bench.idleWakeUps() << '\n';
     return 0;
 }
