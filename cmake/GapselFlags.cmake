@@ -7,7 +7,10 @@ add_library(gapsel_flags INTERFACE)
 target_compile_features(gapsel_flags INTERFACE cxx_std_20)
 target_compile_options(gapsel_flags INTERFACE
     -Wall -Wextra -Wpedantic -Werror
-    -Wold-style-cast -Wnon-virtual-dtor -Wshadow=local)
+    -Wold-style-cast -Wnon-virtual-dtor -Wshadow=local
+    # A section per function, so that the linker can lay the program's
+    # functions out in the order of cmake/gapsel-startup.order.
+    $<$<NOT:$<CONFIG:Debug>>:-ffunction-sections>)
 target_compile_definitions(gapsel_flags INTERFACE
     QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_NO_NARROWING_CONVERSIONS_IN_CONNECT
     GAPSEL_BUNDLE_ID="${GAPSEL_BUNDLE_ID}"
@@ -54,4 +57,21 @@ function(gapsel_library name)
     add_library(${name} ${ARGN})
     target_link_libraries(${name} PUBLIC gapsel_flags)
     gapsel_include_root(${name} PUBLIC)
+endfunction()
+
+# Links the program `target` with the functions that a start runs side by
+# side (cmake/gapsel-startup.order, written by scripts/order-functions): a
+# start then reads, and keeps resident, a few pages of the program instead of
+# pages all over it. Needs lld (scripts/setup installs it); debug builds and
+# builds without lld link as usual.
+function(gapsel_link_in_startup_order target)
+    find_program(GAPSEL_LLD ld.lld)
+    if(NOT GAPSEL_LLD)
+        message(STATUS "ld.lld not found: ${target} is linked without the start-up order")
+        return()
+    endif()
+    set(order ${PROJECT_SOURCE_DIR}/cmake/gapsel-startup.order)
+    target_link_options(${target} PRIVATE "$<$<NOT:$<CONFIG:Debug>>:-fuse-ld=lld;\
+-Wl,--symbol-ordering-file=${order};-Wl,--no-warn-symbol-ordering>")
+    set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${order})
 endfunction()
