@@ -7,7 +7,7 @@
 #include "platform/MainQueue.h"
 #include "platform/WindowOpener.h"
 
-#include <QCommandLineParser>
+#include <algorithm>
 
 namespace app {
 
@@ -17,6 +17,12 @@ constexpr int usageError = 2;
 
 QString optionLine(const QString& names, const QString& description) {
     return QStringLiteral("  %1%2\n").arg(names, -24).arg(description);
+}
+
+bool isKnownOption(const QString& name) {
+    return std::any_of(
+        std::begin(commandLineOptions), std::end(commandLineOptions),
+        [&](const CommandLineOption& option) { return name == QLatin1String(option.name); });
 }
 
 } // namespace
@@ -34,32 +40,37 @@ QString CommandLine::usage() {
 }
 
 CommandLine CommandLine::parse(const QStringList& arguments) {
-    QCommandLineParser parser;
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
-    parser.addOption(help);
-    parser.addOption(version);
-    for (const CommandLineOption& option : commandLineOptions)
-        parser.addOption(QCommandLineOption(QString::fromLatin1(option.name)));
-
     CommandLine result;
-    if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
-        const QString problem = parser.errorText().isEmpty()
-                                    ? QStringLiteral("Unexpected argument '%1'.")
-                                          .arg(parser.positionalArguments().value(0))
-                                    : parser.errorText();
+    bool help = false;
+    bool version = false;
+    QString problem;
+    for (const QString& argument : arguments.mid(1)) {
+        // Every option is a switch, with one dash or two ("-help" too).
+        const bool isOption = argument.size() > 1 && argument.startsWith(QLatin1Char('-'));
+        const QString name = argument.mid(argument.startsWith(QStringLiteral("--")) ? 2 : 1);
+        if (!isOption || name.isEmpty())
+            problem = QStringLiteral("Unexpected argument '%1'.").arg(argument);
+        else if (name.contains(QLatin1Char('=')))
+            problem =
+                QStringLiteral("Unexpected value after '%1'.").arg(argument.section(u'=', 0, 0));
+        else if (name == QStringLiteral("h") || name == QStringLiteral("help"))
+            help = true;
+        else if (name == QStringLiteral("v") || name == QStringLiteral("version"))
+            version = true;
+        else if (isKnownOption(name))
+            result.options.insert(name);
+        else
+            problem = QStringLiteral("Unknown option '%1'.").arg(name);
+        if (!problem.isEmpty())
+            break;
+    }
+    if (!problem.isEmpty())
         result.exit = Exit{usageError, {}, QStringLiteral("gapsel: %1\n\n").arg(problem) + usage()};
-    } else if (parser.isSet(help)) {
+    else if (help)
         result.exit = Exit{0, usage(), {}};
-    } else if (parser.isSet(version)) {
+    else if (version)
         result.exit =
             Exit{0, QStringLiteral("Gapsel %1\n").arg(QStringLiteral(GAPSEL_VERSION)), {}};
-    }
-    for (const CommandLineOption& option : commandLineOptions) {
-        if (parser.isSet(QString::fromLatin1(option.name)))
-            result.options.insert(QString::fromLatin1(option.name));
-    }
     return result;
 }
 

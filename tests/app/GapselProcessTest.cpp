@@ -99,7 +99,9 @@ TEST_F(GapselProcess, TheCommandLineIsAnsweredWithoutADisplay) {
     } table[] = {
         {{u"--help"_s}, 0, "Usage: gapsel", ""},
         {{u"--version"_s}, 0, "Gapsel " GAPSEL_VERSION "\n", ""},
+        {{u"-help"_s}, 0, "Usage: gapsel", ""},
         {{u"--bogus"_s}, 2, "", "Unknown option 'bogus'"},
+        {{u"--debug=yes"_s}, 2, "", "Unexpected value after '--debug'"},
         {{u"stray"_s}, 2, "", "Usage: gapsel"},
     };
     for (const auto& row : table) {

@@ -30,11 +30,10 @@ QString flatpakOrigin(const QString& root, const QString& flatpakInfo) {
 
 } // namespace
 
-SandboxFacts readSandboxFacts(const QString& root, const QProcessEnvironment& environment) {
+SandboxFacts readSandboxFacts(const QString& root, const std::function<bool(const char*)>& isSet) {
     const QString flatpakInfo = QDir(root).filePath(QStringLiteral(".flatpak-info"));
-    const bool isFlatpak =
-        QFileInfo::exists(flatpakInfo) || environment.contains(QStringLiteral("FLATPAK_ID"));
-    const bool isSnap = environment.contains(QStringLiteral("SNAP"));
+    const bool isFlatpak = QFileInfo::exists(flatpakInfo) || isSet("FLATPAK_ID");
+    const bool isSnap = isSet("SNAP");
     const bool fromFlathub = isFlatpak && QFileInfo::exists(flatpakInfo) &&
                              flatpakOrigin(root, flatpakInfo) == QStringLiteral("flathub");
     return SandboxFacts{isFlatpak || isSnap, fromFlathub};

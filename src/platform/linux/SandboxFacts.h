@@ -3,8 +3,10 @@
 
 #pragma once
 
-#include <QProcessEnvironment>
 #include <QString>
+#include <QtGlobal>
+
+#include <functional>
 
 namespace platform::xdg {
 
@@ -17,10 +19,13 @@ struct SandboxFacts {
 };
 
 // Reads the facts from the file system under `root` ("/" for the real one)
-// and the environment. Flatpak puts /.flatpak-info into every sandbox; its
-// deployment, when visible, names the remote it came from.
-SandboxFacts
-readSandboxFacts(const QString& root = QStringLiteral("/"),
-                 const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());
+// and the environment variables that `isSet` finds (this process's by
+// default). Flatpak puts /.flatpak-info into every sandbox; its deployment,
+// when visible, names the remote it came from.
+SandboxFacts readSandboxFacts(
+    const QString& root = QStringLiteral("/"),
+    const std::function<bool(const char*)>& isSet = [](const char* name) {
+        return qEnvironmentVariableIsSet(name);
+    });
 
 } // namespace platform::xdg
