@@ -25,6 +25,30 @@ bool isKnownOption(const QString& name) {
         [&](const CommandLineOption& option) { return name == QLatin1String(option.name); });
 }
 
+// One argument read: the option it names ("help", "version" or one of
+// commandLineOptions), or what is wrong with it. Every option is a switch,
+// given with one dash or two ("-help" too).
+struct Argument {
+    QString option;
+    QString problem;
+};
+
+Argument readArgument(const QString& argument) {
+    const QString name = argument.mid(argument.startsWith(QStringLiteral("--")) ? 2 : 1);
+    if (!argument.startsWith(QLatin1Char('-')) || name.isEmpty())
+        return {{}, QStringLiteral("Unexpected argument '%1'.").arg(argument)};
+    if (name.contains(QLatin1Char('=')))
+        return {{},
+                QStringLiteral("Unexpected value after '%1'.").arg(argument.section(u'=', 0, 0))};
+    if (name == QStringLiteral("h") || name == QStringLiteral("help"))
+        return {QStringLiteral("help"), {}};
+    if (name == QStringLiteral("v") || name == QStringLiteral("version"))
+        return {QStringLiteral("version"), {}};
+    if (isKnownOption(name))
+        return {name, {}};
+    return {{}, QStringLiteral("Unknown option '%1'.").arg(name)};
+}
+
 } // namespace
 
 QString CommandLine::usage() {
@@ -41,34 +65,18 @@ QString CommandLine::usage() {
 
 CommandLine CommandLine::parse(const QStringList& arguments) {
     CommandLine result;
-    bool help = false;
-    bool version = false;
-    QString problem;
     for (const QString& argument : arguments.mid(1)) {
-        // Every option is a switch, with one dash or two ("-help" too).
-        const bool isOption = argument.size() > 1 && argument.startsWith(QLatin1Char('-'));
-        const QString name = argument.mid(argument.startsWith(QStringLiteral("--")) ? 2 : 1);
-        if (!isOption || name.isEmpty())
-            problem = QStringLiteral("Unexpected argument '%1'.").arg(argument);
-        else if (name.contains(QLatin1Char('=')))
-            problem =
-                QStringLiteral("Unexpected value after '%1'.").arg(argument.section(u'=', 0, 0));
-        else if (name == QStringLiteral("h") || name == QStringLiteral("help"))
-            help = true;
-        else if (name == QStringLiteral("v") || name == QStringLiteral("version"))
-            version = true;
-        else if (isKnownOption(name))
-            result.options.insert(name);
-        else
-            problem = QStringLiteral("Unknown option '%1'.").arg(name);
-        if (!problem.isEmpty())
-            break;
+        const Argument given = readArgument(argument);
+        if (!given.problem.isEmpty()) {
+            const QString error = QStringLiteral("gapsel: %1\n\n").arg(given.problem);
+            result.exit = Exit{usageError, {}, error + usage()};
+            return result;
+        }
+        result.options.insert(given.option);
     }
-    if (!problem.isEmpty())
-        result.exit = Exit{usageError, {}, QStringLiteral("gapsel: %1\n\n").arg(problem) + usage()};
-    else if (help)
+    if (result.has("help"))
         result.exit = Exit{0, usage(), {}};
-    else if (version)
+    else if (result.has("version"))
         result.exit =
             Exit{0, QStringLiteral("Gapsel %1\n").arg(QStringLiteral(GAPSEL_VERSION)), {}};
     return result;

@@ -44,7 +44,8 @@ struct CommandLine {
         QString standardError;
     };
     std::optional<Exit> exit;
-    // The options given (names as in commandLineOptions).
+    // The options given: names as in commandLineOptions, and "help" and
+    // "version" (which print and leave).
     QSet<QString> options;
 
     bool has(const char* option) const { return options.contains(QString::fromLatin1(option)); }
