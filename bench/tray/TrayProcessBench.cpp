@@ -227,6 +227,7 @@ int main(int argc, char** argv) {
     const QStringList arguments = QCoreApplication::arguments();
     const int runs = std::max(1, optionValue(arguments, QStringLiteral("--runs"), 5));
     const int idleSeconds = optionValue(arguments, QStringLiteral("--idle-seconds"), 30);
+    const QList<int> counts = itemCounts(arguments);
     const qsizetype gapselAt = arguments.indexOf(QStringLiteral("--gapsel"));
     Bench bench(runs, idleSeconds,
                 gapselAt > 0 ? arguments.value(gapselAt + 1) : QStringLiteral(GAPSEL_EXECUTABLE));
@@ -237,7 +238,7 @@ int main(int argc, char** argv) {
     QTextStream out(stdout);
     out << "items  start→registered ms: Gapsel  anchor  ratio   resident MB: Gapsel  anchor  "
            "ratio   Gapsel's open files\n";
-    for (const int count : itemCounts(arguments)) {
+    for (const int count : counts) {
         const auto figures = bench.measure(count);
         if (!figures)
             return 1;
@@ -254,7 +255,7 @@ int main(int argc, char** argv) {
             << qSetFieldWidth(14) << gapsel.openFiles << qSetFieldWidth(0) << '\n';
         out.flush();
     }
-    out << "Gapsel's wake-ups in " << idleSeconds << " s idle (" << itemCounts(arguments).last()
+    out << "Gapsel's wake-ups in " << idleSeconds << " s idle (" << counts.last()
         << " items): " << bench.idleWakeUps() << '\n';
     return 0;
 }

@@ -11,12 +11,13 @@
 
 namespace platform::xdg {
 
-// One tray item's registration with the StatusNotifierWatcher. The item registers by its object
-// path from its own connection, so the watcher knows it by the connection's unique name: GNOME's
-// extension loses items that register by a well-known name now and then.
-// A watcher that drops the item while it is still there is asked again; a
-// watcher that appears or restarts is the scheduler's to register all items
-// with, in their order. Nothing polls.
+// One tray item's registration with the StatusNotifierWatcher. The item
+// registers by its object path from its own connection, so the watcher knows
+// it by the connection's unique name: GNOME's extension loses items that
+// register by a well-known name now and then. A watcher that drops the item
+// while it is still there is asked again; a watcher that appears or restarts
+// is the scheduler's to register all items with, in their order. Nothing
+// polls.
 class WatcherRegistration : public QObject {
     Q_OBJECT
 
