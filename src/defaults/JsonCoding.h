@@ -393,6 +393,15 @@ bool decodeDocument(std::string_view text, const Decoder& decode);
 
 } // namespace detail
 
+// A stored string's UTF-8 bytes, for decoding them where they lie.
+struct Utf8 {
+    explicit Utf8(const QString& text) : bytes(text.toUtf8()) {}
+    operator std::string_view() const {
+        return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
+    }
+    QByteArray bytes;
+};
+
 // The JSON text of one value as preferences store it: a string with its
 // quotes, a number as digits, a record as an object. None when the value has
 // no JSON form (the reason is logged).

@@ -79,7 +79,7 @@ template <class T> struct TopLevelCodableBridge {
     static std::optional<T> deserialize(const std::optional<QVariant>& stored) {
         if (!stored || !accepts(*stored))
             return std::nullopt;
-        return Json::decodeText<T>(stored->toString().toStdString());
+        return Json::decodeText<T>(Json::Utf8(stored->toString()));
     }
 };
 

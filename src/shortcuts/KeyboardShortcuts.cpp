@@ -19,7 +19,7 @@ std::optional<Shortcut> KeyboardShortcuts::shortcut(const Name& name) const {
     const QVariant stored = defaults_->object(key(name));
     if (stored.typeId() != QMetaType::QString)
         return std::nullopt;
-    return Defaults::Json::decodeText<Shortcut>(stored.toString().toStdString());
+    return Defaults::Json::decodeText<Shortcut>(Defaults::Json::Utf8(stored.toString()));
 }
 
 void KeyboardShortcuts::setShortcut(const Name& name, const std::optional<Shortcut>& shortcut) {
