@@ -31,14 +31,19 @@ void registerDBusTypes() {
 }
 
 DBusImage toDBusImage(const QImage& image) {
-    const QImage straight = image.convertToFormat(QImage::Format_ARGB32);
-    DBusImage result{straight.width(), straight.height(), {}};
-    result.pixels.resize(qsizetype{4} * straight.width() * straight.height());
+    // Icons are drawn premultiplied, and unpremultiplied here pixel by pixel:
+    // QImage's own conversion would start Qt's thread pool for it.
+    const bool premultiplied = image.format() == QImage::Format_ARGB32_Premultiplied;
+    const QImage source = premultiplied || image.format() == QImage::Format_ARGB32
+                              ? image
+                              : image.convertToFormat(QImage::Format_ARGB32);
+    DBusImage result{source.width(), source.height(), {}};
+    result.pixels.resize(qsizetype{4} * source.width() * source.height());
     auto* out = reinterpret_cast<quint32*>(result.pixels.data());
-    for (int y = 0; y < straight.height(); ++y) {
-        const auto* line = reinterpret_cast<const quint32*>(straight.constScanLine(y));
-        for (int x = 0; x < straight.width(); ++x)
-            qToBigEndian(line[x], out++);
+    for (int y = 0; y < source.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(source.constScanLine(y));
+        for (int x = 0; x < source.width(); ++x)
+            qToBigEndian(premultiplied ? qUnpremultiply(line[x]) : line[x], out++);
     }
     return result;
 }

@@ -90,11 +90,14 @@ int TitleIcon::width(int height) const {
 namespace {
 // The glyph in the outline colour, grown by `radius` pixels in every direction.
 QImage outlineOf(const QImage& glyph, int radius) {
-    QImage shape = glyph;
-    {
-        QPainter tint(&shape);
-        tint.setCompositionMode(QPainter::CompositionMode_SourceIn);
-        tint.fillRect(shape.rect(), TitleIcon::outlineColour());
+    // Tinted by hand: a painter's fill would start Qt's thread pool.
+    QImage shape(glyph.size(), QImage::Format_ARGB32_Premultiplied);
+    const QRgb colour = TitleIcon::outlineColour().rgb();
+    for (int y = 0; y < glyph.height(); ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(glyph.constScanLine(y));
+        auto* out = reinterpret_cast<QRgb*>(shape.scanLine(y));
+        for (int x = 0; x < glyph.width(); ++x)
+            out[x] = qPremultiply(qRgba(qRed(colour), qGreen(colour), qBlue(colour), qAlpha(in[x])));
     }
     QImage outline(glyph.size(), QImage::Format_ARGB32_Premultiplied);
     outline.fill(Qt::transparent);
