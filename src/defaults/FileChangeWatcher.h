@@ -3,12 +3,13 @@
 
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <functional>
 #include <memory>
 
-class QFileSystemWatcher;
+class QSocketNotifier;
 
 namespace platform {
 class MainQueue;
@@ -17,6 +18,10 @@ class MainQueue;
 // Notices, through file-system notification (no polling), when other
 // processes change or replace a file, and says so on the main queue. Create
 // and use it on the main thread, which runs a Qt event loop.
+//
+// It asks inotify itself rather than through QFileSystemWatcher, whose engine
+// would be most of what a start pages in for it, and it wakes only for the
+// file: not for the lock and temporary files saving leaves in the folder.
 class FileChangeWatcher {
 public:
     FileChangeWatcher(const QString& path, platform::MainQueue& queue,
@@ -26,10 +31,17 @@ public:
     FileChangeWatcher& operator=(const FileChangeWatcher&) = delete;
 
     // Watches the file itself again once it exists: a file renamed over it is
-    // a new file that the watch on the old one does not cover.
+    // a new file that the watch on the old one does not cover. The folder
+    // watch is renewed too, should the folder have been made since.
     void rewatch();
 
 private:
-    const QString path_;
-    std::unique_ptr<QFileSystemWatcher> watcher_;
+    bool readEvents() const;
+
+    const QByteArray path_;
+    const QByteArray folder_;
+    const QByteArray name_;
+    int descriptor_ = -1;
+    int folderWatch_ = -1;
+    std::unique_ptr<QSocketNotifier> notifier_;
 };

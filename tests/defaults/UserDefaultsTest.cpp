@@ -219,6 +219,27 @@ TEST_F(Watched, AChangeFromAnotherProcessOvertakenByOurOwnWriteIsNotToldLate) {
     EXPECT_EQ(defaults->object(u"k"_s), QVariant(false));
 }
 
+// An editor that rewrites the file where it lies, behind a link into
+// another folder: only a watch on the file itself, through the link, sees it.
+TEST(UserDefaults, AnEditInPlaceBehindALinkReachesObservers) {
+    const SuiteFile target, link;
+    target.open()->set(u"mine"_s, u"k"_s);
+    ASSERT_TRUE(QFile::link(target.path, link.path));
+    const auto defaults = link.open();
+    platform::sim::SimMainQueue queue;
+    defaults->watchForExternalChanges(queue);
+    QVariant told;
+    defaults->addObserver(u"k"_s, 0, [&](const auto& change) { told = change.newValue; });
+    QFile file(target.path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(PropertyList::toXml({{u"k"_s, u"theirs"_s}}));
+    file.close();
+    EXPECT_TRUE(testing_support::processEventsUntil([&] {
+        queue.runUntilIdle();
+        return told == QVariant(u"theirs"_s);
+    }));
+}
+
 TEST(UserDefaults, AWriterKilledAtAnyMomentLeavesTheOldOrTheNewFile) {
     SuiteFile suite;
     std::mt19937 random(20261206);
