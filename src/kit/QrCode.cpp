@@ -3,10 +3,14 @@
 
 #include "kit/QrCode.h"
 
+#include "kit/KitLog.h"
+#include "platform/LibraryOnDemand.h"
+
 #include <qrencode.h>
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 
 namespace kit {
 
@@ -26,6 +30,26 @@ QRecLevel levelOf(QrErrorCorrection level) {
     return QR_ECLEVEL_H;
 }
 
+// libqrencode's functions, loaded the first time a code is drawn.
+struct Libqrencode {
+    decltype(&QRcode_encodeData) encodeData;
+    decltype(&QRcode_free) free;
+};
+
+const Libqrencode* libqrencode() {
+    static const std::optional<Libqrencode> loaded = []() -> std::optional<Libqrencode> {
+        platform::LibraryOnDemand library(GAPSEL_LIBQRENCODE);
+        const Libqrencode functions{GAPSEL_LIBRARY_FUNCTION(library, QRcode_encodeData),
+                                    GAPSEL_LIBRARY_FUNCTION(library, QRcode_free)};
+        if (library.complete())
+            return functions;
+        qCWarning(kitLog).noquote() << QStringLiteral("No QR code can be drawn: ")
+                                    << library.errorString();
+        return std::nullopt;
+    }();
+    return loaded ? &*loaded : nullptr;
+}
+
 bool isLatin1(const QString& text) {
     return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() <= 0xFF; });
 }
@@ -34,14 +58,15 @@ bool isLatin1(const QString& text) {
 
 QrCode QrCode::encode(const QString& text, QrErrorCorrection level) {
     QrCode code;
-    if (text.isEmpty() || !isLatin1(text))
+    const Libqrencode* qrencode = libqrencode();
+    if (text.isEmpty() || !isLatin1(text) || !qrencode)
         return code;
     const QByteArray bytes = text.toLatin1();
     const std::unique_ptr<QRcode, decltype(&QRcode_free)> encoded(
-        QRcode_encodeData(static_cast<int>(bytes.size()),
-                          reinterpret_cast<const unsigned char*>(bytes.constData()), 0,
-                          levelOf(level)),
-        &QRcode_free);
+        qrencode->encodeData(static_cast<int>(bytes.size()),
+                             reinterpret_cast<const unsigned char*>(bytes.constData()), 0,
+                             levelOf(level)),
+        qrencode->free);
     if (!encoded)
         return code;
     code.size_ = encoded->width;

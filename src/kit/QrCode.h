@@ -20,7 +20,8 @@ public:
     static constexpr int quietZone = 4;
 
     // The code of `text`'s ISO Latin-1 bytes, in 8-bit mode. A text with a
-    // character outside Latin-1 is not converted lossily: it gives an empty code.
+    // character outside Latin-1 is not converted lossily: it gives an empty code,
+    // as does a system without libqrencode (which is logged).
     static QrCode encode(const QString& text, QrErrorCorrection level);
 
     bool isEmpty() const { return size_ == 0; }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Gapsel developers
 
+#include "platform/LibraryOnDemand.h"
 #include "platform/linux/DesktopMotionPreference.h"
 #include "platform/linux/GreetingPlacement.h"
 #include "platform/linux/HostHiddenItems.h"
@@ -14,6 +15,8 @@
 
 #include <QDir>
 #include <QHash>
+
+#include <string.h>
 
 #include <gtest/gtest.h>
 
@@ -215,3 +218,23 @@ TEST(MotionPreferenceTest, AnySettingThatAsksForLessMotionIsHeeded) {
 }
 
 } // namespace
+
+// Declared for its type only: no library has it.
+extern "C" int gapselNoSuchFunction();
+
+TEST(LibraryOnDemand, AMissingLibraryOrFunctionIsNullAndLeavesTheLibraryIncomplete) {
+    LibraryOnDemand libc("libc.so.6");
+    const auto length = GAPSEL_LIBRARY_FUNCTION(libc, strlen);
+    ASSERT_NE(length, nullptr);
+    EXPECT_EQ(length("four"), 4u);
+    EXPECT_TRUE(libc.complete());
+    EXPECT_EQ(GAPSEL_LIBRARY_FUNCTION(libc, gapselNoSuchFunction), nullptr);
+    EXPECT_FALSE(libc.complete());
+    EXPECT_NE(GAPSEL_LIBRARY_FUNCTION(libc, strlen), nullptr);
+    EXPECT_FALSE(libc.complete()) << "a later find does not make up for a miss";
+
+    LibraryOnDemand missing("libgapsel-missing.so.0");
+    EXPECT_EQ(GAPSEL_LIBRARY_FUNCTION(missing, strlen), nullptr);
+    EXPECT_FALSE(missing.complete());
+    EXPECT_TRUE(missing.errorString().contains(u"libgapsel-missing"_s));
+}
