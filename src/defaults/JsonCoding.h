@@ -395,7 +395,8 @@ bool decodeDocument(std::string_view text, const Decoder& decode);
 
 // A stored string's UTF-8 bytes, for decoding them where they lie.
 struct Utf8 {
-    explicit Utf8(const QString& text) : bytes(text.toUtf8()) {}
+    explicit Utf8(const QString& text)
+        : bytes(text.toUtf8()) {}
     operator std::string_view() const {
         return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
     }

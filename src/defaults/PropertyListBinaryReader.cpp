@@ -13,9 +13,10 @@
 #include <optional>
 
 // Binary property lists, as macOS tools may leave them, are read with libplist
-// (loaded the first time one is read) and its nodes turned into canonical values. Entries of kinds a preferences
-// file has no use for (keyed-archiver UIDs) and strings XML could not carry
-// are left out rather than failing the whole file.
+// (loaded the first time one is read) and its nodes turned into canonical
+// values. Entries of kinds a preferences file has no use for (keyed-archiver
+// UIDs) and strings XML could not carry are left out rather than failing the
+// whole file.
 namespace PropertyList::detail {
 
 namespace {
@@ -45,20 +46,19 @@ const Libplist* libplist(QString& error) {
     static QString failure;
     static const std::optional<Libplist> loaded = []() -> std::optional<Libplist> {
         platform::LibraryOnDemand library(GAPSEL_LIBPLIST);
-        const Libplist functions{
-            GAPSEL_LIBRARY_FUNCTION(library, plist_from_bin),
-            GAPSEL_LIBRARY_FUNCTION(library, plist_free),
-            GAPSEL_LIBRARY_FUNCTION(library, plist_get_node_type),
-            GAPSEL_LIBRARY_FUNCTION(library, plist_dict_new_iter),
-            GAPSEL_LIBRARY_FUNCTION(library, plist_dict_next_item),
-            GAPSEL_LIBRARY_FUNCTION(library, plist_array_get_size),
-            GAPSEL_LIBRARY_FUNCTION(library, plist_array_get_item),
-            GAPSEL_LIBRARY_FUNCTION(library, plist_get_uint_val),
-            GAPSEL_LIBRARY_FUNCTION(library, plist_get_date_val),
-            GAPSEL_LIBRARY_FUNCTION(library, plist_get_string_ptr),
-            GAPSEL_LIBRARY_FUNCTION(library, plist_get_data_ptr),
-            GAPSEL_LIBRARY_FUNCTION(library, plist_get_real_val),
-            GAPSEL_LIBRARY_FUNCTION(library, plist_get_bool_val)};
+        const Libplist functions{GAPSEL_LIBRARY_FUNCTION(library, plist_from_bin),
+                                 GAPSEL_LIBRARY_FUNCTION(library, plist_free),
+                                 GAPSEL_LIBRARY_FUNCTION(library, plist_get_node_type),
+                                 GAPSEL_LIBRARY_FUNCTION(library, plist_dict_new_iter),
+                                 GAPSEL_LIBRARY_FUNCTION(library, plist_dict_next_item),
+                                 GAPSEL_LIBRARY_FUNCTION(library, plist_array_get_size),
+                                 GAPSEL_LIBRARY_FUNCTION(library, plist_array_get_item),
+                                 GAPSEL_LIBRARY_FUNCTION(library, plist_get_uint_val),
+                                 GAPSEL_LIBRARY_FUNCTION(library, plist_get_date_val),
+                                 GAPSEL_LIBRARY_FUNCTION(library, plist_get_string_ptr),
+                                 GAPSEL_LIBRARY_FUNCTION(library, plist_get_data_ptr),
+                                 GAPSEL_LIBRARY_FUNCTION(library, plist_get_real_val),
+                                 GAPSEL_LIBRARY_FUNCTION(library, plist_get_bool_val)};
         if (library.complete())
             return functions;
         failure = QStringLiteral("binary property list: libplist cannot be loaded: ") +

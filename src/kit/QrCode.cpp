@@ -43,8 +43,8 @@ const Libqrencode* libqrencode() {
                                     GAPSEL_LIBRARY_FUNCTION(library, QRcode_free)};
         if (library.complete())
             return functions;
-        qCWarning(kitLog).noquote() << QStringLiteral("No QR code can be drawn: ")
-                                    << library.errorString();
+        qCWarning(kitLog).noquote()
+            << QStringLiteral("No QR code can be drawn: ") << library.errorString();
         return std::nullopt;
     }();
     return loaded ? &*loaded : nullptr;

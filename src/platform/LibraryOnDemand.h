@@ -15,7 +15,8 @@ namespace platform {
 // the library's own header. The library stays loaded.
 class LibraryOnDemand {
 public:
-    explicit LibraryOnDemand(const char* fileName) : library_(QString::fromUtf8(fileName)) {}
+    explicit LibraryOnDemand(const char* fileName)
+        : library_(QString::fromUtf8(fileName)) {}
 
     // The function `name` as a `Function`, or null; loads the library first.
     template <class Function> Function function(const char* name) {

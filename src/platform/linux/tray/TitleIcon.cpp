@@ -97,7 +97,8 @@ QImage outlineOf(const QImage& glyph, int radius) {
         const auto* in = reinterpret_cast<const QRgb*>(glyph.constScanLine(y));
         auto* out = reinterpret_cast<QRgb*>(shape.scanLine(y));
         for (int x = 0; x < glyph.width(); ++x)
-            out[x] = qPremultiply(qRgba(qRed(colour), qGreen(colour), qBlue(colour), qAlpha(in[x])));
+            out[x] =
+                qPremultiply(qRgba(qRed(colour), qGreen(colour), qBlue(colour), qAlpha(in[x])));
     }
     QImage outline(glyph.size(), QImage::Format_ARGB32_Premultiplied);
     outline.fill(Qt::transparent);
