@@ -62,16 +62,33 @@ endfunction()
 # Links the program `target` with the functions that a start runs side by
 # side (cmake/gapsel-startup.order, written by scripts/order-functions): a
 # start then reads, and keeps resident, a few pages of the program instead of
-# pages all over it. Needs lld (scripts/setup installs it); debug builds and
-# builds without lld link as usual.
+# pages all over it. lld 15 and later also pack the relative relocations
+# (DT_RELR, glibc 2.36), which halves the table the loader reads first. Needs
+# lld (scripts/setup installs lld-16); debug builds and builds without lld
+# link as usual.
 function(gapsel_link_in_startup_order target)
-    find_program(GAPSEL_LLD ld.lld)
+    find_program(GAPSEL_LLD NAMES ld.lld-16 ld.lld)
     if(NOT GAPSEL_LLD)
         message(STATUS "ld.lld not found: ${target} is linked without the start-up order")
         return()
     endif()
+    # GCC runs the "ld.lld" of the -B folder: ld.lld-16 is a link to one.
+    set(lld ${GAPSEL_LLD})
+    while(IS_SYMLINK ${lld} AND NOT lld MATCHES "/ld\\.lld$")
+        file(READ_SYMLINK ${lld} next)
+        get_filename_component(folder ${lld} DIRECTORY)
+        get_filename_component(lld ${next} ABSOLUTE BASE_DIR ${folder})
+    endwhile()
+    get_filename_component(folder ${lld} DIRECTORY)
+    execute_process(COMMAND ${GAPSEL_LLD} --version OUTPUT_VARIABLE version)
+    set(relr "")
+    if(version MATCHES "LLD ([0-9]+)" AND CMAKE_MATCH_1 GREATER_EQUAL 15)
+        set(relr ";-Wl,-z,pack-relative-relocs")
+        # dpkg-shlibdeps sees symbols, not the loader's new version need.
+        set_property(GLOBAL APPEND PROPERTY GAPSEL_PACKAGE_DEPENDS "libc6 (>= 2.36)")
+    endif()
     set(order ${PROJECT_SOURCE_DIR}/cmake/gapsel-startup.order)
-    target_link_options(${target} PRIVATE "$<$<NOT:$<CONFIG:Debug>>:-fuse-ld=lld;\
--Wl,--symbol-ordering-file=${order};-Wl,--no-warn-symbol-ordering>")
+    target_link_options(${target} PRIVATE "$<$<NOT:$<CONFIG:Debug>>:-fuse-ld=lld;-B${folder}/;\
+-Wl,--symbol-ordering-file=${order};-Wl,--no-warn-symbol-ordering${relr}>")
     set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${order})
 endfunction()

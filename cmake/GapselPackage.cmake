@@ -18,9 +18,11 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The libraries loaded when first needed (GapselLibraryOnDemand), which
-# dpkg-shlibdeps cannot see; it adds what it finds to these.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libplist3, libqrencode4")
+# What dpkg-shlibdeps cannot see, to which it adds what it finds: the
+# libraries loaded when first needed (GapselLibraryOnDemand), and what the
+# link asked for (GapselFlags).
+get_property(link_depends GLOBAL PROPERTY GAPSEL_PACKAGE_DEPENDS)
+string(JOIN ", " CPACK_DEBIAN_PACKAGE_DEPENDS libplist3 libqrencode4 ${link_depends})
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 # Qt's own catalogues translate the buttons of its dialogs; Gapsel's are built in.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
