@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QVariantMap>
 
@@ -12,7 +13,7 @@
 // system is asked about it: the lock that serialises writers in several
 // processes, the durable write (a temporary file, synced, renamed over the
 // old one, so a crash leaves the old or the new file and never a torn one),
-// and moving a file that cannot be parsed aside.
+// moving a file that cannot be parsed aside, and notice of others' changes.
 //
 // A symbolic link is written through to the file it names. Anything but a
 // regular file (a FIFO, a device, a folder) and files larger than
@@ -49,6 +50,36 @@ public:
 
     private:
         int fd_;
+    };
+
+    // Notice of what other processes do to the file, without polling: an
+    // inotify descriptor, readable when something happened, with watches on
+    // the folder (which tells of the file being replaced, as every save does)
+    // and on the file itself (which tells of edits in place, also to the
+    // target of a link in another folder).
+    class Changes {
+    public:
+        explicit Changes(const QString& path);
+        ~Changes();
+        Changes(const Changes&) = delete;
+        Changes& operator=(const Changes&) = delete;
+
+        // -1 when the system gives no notifications; `problem` says why.
+        int descriptor() const { return fd_; }
+        const QString& problem() const { return problem_; }
+        // Watches the file again once it exists (a file renamed over it is a
+        // new file), and the folder, should it have been made since.
+        void rewatch();
+        // Reads what waits, without blocking; true when some of it concerns
+        // the file, and not only its neighbours (the lock, a save's
+        // temporary file).
+        bool take();
+
+    private:
+        const QByteArray path_, folder_, name_;
+        int fd_ = -1;
+        int folderWatch_ = -1;
+        QString problem_;
     };
 
     // Where domains live: $XDG_CONFIG_HOME, else ~/.config, with the home
