@@ -12,10 +12,12 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/file.h>
+#include <sys/inotify.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -84,6 +86,15 @@ QString refusal(const struct stat& info) {
     return QString();
 }
 
+// What Changes asks of the folder: its entries made, removed, renamed or
+// edited, and the folder itself going away.
+constexpr std::uint32_t folderEvents = IN_ATTRIB | IN_MODIFY | IN_CLOSE_WRITE | IN_MOVE |
+                                       IN_CREATE | IN_DELETE | IN_DELETE_SELF | IN_MOVE_SELF |
+                                       IN_ONLYDIR;
+// And of the file (a link's target, when it is a link): edited, moved or removed.
+constexpr std::uint32_t fileEvents =
+    IN_ATTRIB | IN_MODIFY | IN_CLOSE_WRITE | IN_MOVE_SELF | IN_DELETE_SELF;
+
 } // namespace
 
 PreferencesFile::Lock::Lock(int fd)
@@ -95,6 +106,47 @@ PreferencesFile::Lock::Lock(int fd)
 PreferencesFile::Lock::~Lock() {
     if (fd_ >= 0)
         ::flock(fd_, LOCK_UN);
+}
+
+PreferencesFile::Changes::Changes(const QString& path)
+    : path_(encoded(path))
+    , folder_(encoded(QFileInfo(path).absolutePath()))
+    , name_(encoded(QFileInfo(path).fileName()))
+    , fd_(inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
+    if (fd_ < 0)
+        problem_ = systemError();
+    rewatch();
+}
+
+PreferencesFile::Changes::~Changes() {
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
+void PreferencesFile::Changes::rewatch() {
+    if (fd_ < 0)
+        return;
+    // Adding a watch again for the same file or folder renews the one there is.
+    folderWatch_ = inotify_add_watch(fd_, folder_.constData(), folderEvents);
+    inotify_add_watch(fd_, path_.constData(), fileEvents);
+}
+
+bool PreferencesFile::Changes::take() {
+    alignas(inotify_event) char buffer[4096];
+    bool concerned = false;
+    for (;;) {
+        const ssize_t length = fd_ < 0 ? -1 : ::read(fd_, buffer, sizeof buffer);
+        if (length <= 0)
+            return concerned;
+        for (ssize_t at = 0; at < length;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
+            // The folder's events name the entry; the file's, and the
+            // folder's about itself, name none.
+            concerned = concerned || event->wd != folderWatch_ || event->len == 0 ||
+                        std::strcmp(event->name, name_.constData()) == 0;
+            at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+        }
+    }
 }
 
 QString PreferencesFile::configFolder() {
