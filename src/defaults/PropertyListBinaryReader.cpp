@@ -10,7 +10,6 @@
 #include <cstdlib>
 #include <limits>
 #include <memory>
-#include <optional>
 
 // Binary property lists, as macOS tools may leave them, are read with libplist
 // (loaded the first time one is read) and its nodes turned into canonical
@@ -43,31 +42,25 @@ struct Libplist {
 
 // Null, with the reason in `error`, when libplist cannot be loaded.
 const Libplist* libplist(QString& error) {
-    static QString failure;
-    static const std::optional<Libplist> loaded = []() -> std::optional<Libplist> {
-        platform::LibraryOnDemand library(GAPSEL_LIBPLIST);
-        const Libplist functions{GAPSEL_LIBRARY_FUNCTION(library, plist_from_bin),
-                                 GAPSEL_LIBRARY_FUNCTION(library, plist_free),
-                                 GAPSEL_LIBRARY_FUNCTION(library, plist_get_node_type),
-                                 GAPSEL_LIBRARY_FUNCTION(library, plist_dict_new_iter),
-                                 GAPSEL_LIBRARY_FUNCTION(library, plist_dict_next_item),
-                                 GAPSEL_LIBRARY_FUNCTION(library, plist_array_get_size),
-                                 GAPSEL_LIBRARY_FUNCTION(library, plist_array_get_item),
-                                 GAPSEL_LIBRARY_FUNCTION(library, plist_get_uint_val),
-                                 GAPSEL_LIBRARY_FUNCTION(library, plist_get_date_val),
-                                 GAPSEL_LIBRARY_FUNCTION(library, plist_get_string_ptr),
-                                 GAPSEL_LIBRARY_FUNCTION(library, plist_get_data_ptr),
-                                 GAPSEL_LIBRARY_FUNCTION(library, plist_get_real_val),
-                                 GAPSEL_LIBRARY_FUNCTION(library, plist_get_bool_val)};
-        if (library.complete())
-            return functions;
-        failure = QStringLiteral("binary property list: libplist cannot be loaded: ") +
-                  library.errorString();
-        return std::nullopt;
-    }();
-    if (!loaded)
-        error = failure;
-    return loaded ? &*loaded : nullptr;
+    static platform::LibraryOnDemand library(GAPSEL_LIBPLIST);
+    static const Libplist functions{GAPSEL_LIBRARY_FUNCTION(library, plist_from_bin),
+                                    GAPSEL_LIBRARY_FUNCTION(library, plist_free),
+                                    GAPSEL_LIBRARY_FUNCTION(library, plist_get_node_type),
+                                    GAPSEL_LIBRARY_FUNCTION(library, plist_dict_new_iter),
+                                    GAPSEL_LIBRARY_FUNCTION(library, plist_dict_next_item),
+                                    GAPSEL_LIBRARY_FUNCTION(library, plist_array_get_size),
+                                    GAPSEL_LIBRARY_FUNCTION(library, plist_array_get_item),
+                                    GAPSEL_LIBRARY_FUNCTION(library, plist_get_uint_val),
+                                    GAPSEL_LIBRARY_FUNCTION(library, plist_get_date_val),
+                                    GAPSEL_LIBRARY_FUNCTION(library, plist_get_string_ptr),
+                                    GAPSEL_LIBRARY_FUNCTION(library, plist_get_data_ptr),
+                                    GAPSEL_LIBRARY_FUNCTION(library, plist_get_real_val),
+                                    GAPSEL_LIBRARY_FUNCTION(library, plist_get_bool_val)};
+    if (library.complete())
+        return &functions;
+    error =
+        QStringLiteral("binary property list: libplist cannot be loaded: ") + library.errorString();
+    return nullptr;
 }
 
 class NodeConverter {

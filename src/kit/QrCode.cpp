@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <memory>
-#include <optional>
 
 namespace kit {
 
@@ -37,17 +36,16 @@ struct Libqrencode {
 };
 
 const Libqrencode* libqrencode() {
-    static const std::optional<Libqrencode> loaded = []() -> std::optional<Libqrencode> {
-        platform::LibraryOnDemand library(GAPSEL_LIBQRENCODE);
-        const Libqrencode functions{GAPSEL_LIBRARY_FUNCTION(library, QRcode_encodeData),
-                                    GAPSEL_LIBRARY_FUNCTION(library, QRcode_free)};
-        if (library.complete())
-            return functions;
-        qCWarning(kitLog).noquote()
-            << QStringLiteral("No QR code can be drawn: ") << library.errorString();
-        return std::nullopt;
+    static platform::LibraryOnDemand library(GAPSEL_LIBQRENCODE);
+    static const Libqrencode functions = [] {
+        const Libqrencode found{GAPSEL_LIBRARY_FUNCTION(library, QRcode_encodeData),
+                                GAPSEL_LIBRARY_FUNCTION(library, QRcode_free)};
+        if (!library.complete())
+            qCWarning(kitLog).noquote()
+                << QStringLiteral("No QR code can be drawn: ") << library.errorString();
+        return found;
     }();
-    return loaded ? &*loaded : nullptr;
+    return library.complete() ? &functions : nullptr;
 }
 
 bool isLatin1(const QString& text) {
