@@ -205,17 +205,21 @@ private:
     std::unique_ptr<TimingWatcher> watcher_;
 };
 
-int optionValue(const QStringList& arguments, const QString& name, int fallback) {
+// The argument after `name`, or `fallback` when `name` is not given with one.
+QString optionText(const QStringList& arguments, const QString& name, const QString& fallback) {
     const qsizetype at = arguments.indexOf(name);
-    return at >= 0 && at + 1 < arguments.size() ? arguments.at(at + 1).toInt() : fallback;
+    return at >= 0 && at + 1 < arguments.size() ? arguments.at(at + 1) : fallback;
+}
+
+int optionValue(const QStringList& arguments, const QString& name, int fallback) {
+    return optionText(arguments, name, QString::number(fallback)).toInt();
 }
 
 QList<int> itemCounts(const QStringList& arguments) {
-    const qsizetype at = arguments.indexOf(QStringLiteral("--items"));
-    if (at < 0 || at + 1 >= arguments.size())
-        return {1, 50, 100};
     QList<int> counts;
-    for (const QString& count : arguments.at(at + 1).split(QLatin1Char(',')))
+    for (const QString& count :
+         optionText(arguments, QStringLiteral("--items"), QStringLiteral("1,50,100"))
+             .split(QLatin1Char(',')))
         counts.append(std::max(1, count.toInt()));
     return counts;
 }
@@ -228,9 +232,9 @@ int main(int argc, char** argv) {
     const int runs = std::max(1, optionValue(arguments, QStringLiteral("--runs"), 5));
     const int idleSeconds = optionValue(arguments, QStringLiteral("--idle-seconds"), 30);
     const QList<int> counts = itemCounts(arguments);
-    const qsizetype gapselAt = arguments.indexOf(QStringLiteral("--gapsel"));
-    Bench bench(runs, idleSeconds,
-                gapselAt > 0 ? arguments.value(gapselAt + 1) : QStringLiteral(GAPSEL_EXECUTABLE));
+    Bench bench(
+        runs, idleSeconds,
+        optionText(arguments, QStringLiteral("--gapsel"), QStringLiteral(GAPSEL_EXECUTABLE)));
     if (!bench.startDesktop()) {
         std::fprintf(stderr, "Xvfb or dbus-daemon did not start (scripts/setup installs them)\n");
         return 1;
