@@ -7,10 +7,7 @@ add_library(gapsel_flags INTERFACE)
 target_compile_features(gapsel_flags INTERFACE cxx_std_20)
 target_compile_options(gapsel_flags INTERFACE
     -Wall -Wextra -Wpedantic -Werror
-    -Wold-style-cast -Wnon-virtual-dtor -Wshadow=local
-    # A section per function, so that the linker can lay the program's
-    # functions out in the order of cmake/gapsel-startup.order.
-    $<$<NOT:$<CONFIG:Debug>>:-ffunction-sections>)
+    -Wold-style-cast -Wnon-virtual-dtor -Wshadow=local)
 target_compile_definitions(gapsel_flags INTERFACE
     QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_NO_NARROWING_CONVERSIONS_IN_CONNECT
     GAPSEL_BUNDLE_ID="${GAPSEL_BUNDLE_ID}"
@@ -59,36 +56,27 @@ function(gapsel_library name)
     gapsel_include_root(${name} PUBLIC)
 endfunction()
 
-# Links the program `target` with the functions that a start runs side by
-# side (cmake/gapsel-startup.order, written by scripts/order-functions): a
-# start then reads, and keeps resident, a few pages of the program instead of
-# pages all over it. lld 15 and later also pack the relative relocations
-# (DT_RELR, glibc 2.36), which halves the table the loader reads first. Needs
-# lld (scripts/setup installs lld-16); debug builds and builds without lld
-# link as usual.
-function(gapsel_link_in_startup_order target)
-    find_program(GAPSEL_LLD NAMES ld.lld-16 ld.lld)
-    if(NOT GAPSEL_LLD)
-        message(STATUS "ld.lld not found: ${target} is linked without the start-up order")
-        return()
-    endif()
-    # GCC runs the "ld.lld" of the -B folder: ld.lld-16 is a link to one.
-    set(lld ${GAPSEL_LLD})
-    while(IS_SYMLINK ${lld} AND NOT lld MATCHES "/ld\\.lld$")
-        file(READ_SYMLINK ${lld} next)
-        get_filename_component(folder ${lld} DIRECTORY)
-        get_filename_component(lld ${next} ABSOLUTE BASE_DIR ${folder})
-    endwhile()
-    get_filename_component(folder ${lld} DIRECTORY)
-    execute_process(COMMAND ${GAPSEL_LLD} --version OUTPUT_VARIABLE version)
-    set(relr "")
-    if(version MATCHES "LLD ([0-9]+)" AND CMAKE_MATCH_1 GREATER_EQUAL 15)
-        set(relr ";-Wl,-z,pack-relative-relocs")
+# Declares the logging category of the library `target` through ECM: a
+# generated header, included by the library's sources as "<folder>/<header>",
+# that declares `identifier` for the category `name`; every category is
+# listed in the installed gapsel.categories.
+function(gapsel_logging_category target header identifier name description)
+    file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR}/src ${CMAKE_CURRENT_SOURCE_DIR})
+    set(root ${PROJECT_BINARY_DIR}/logging/${target})
+    ecm_qt_declare_logging_category(${target} HEADER ${root}/${folder}/${header}
+        IDENTIFIER ${identifier} CATEGORY_NAME ${name} DESCRIPTION "${description}" EXPORT gapsel)
+    target_include_directories(${target} PRIVATE ${root})
+endfunction()
+
+# Packs the relative relocations of the program `target` (DT_RELR, glibc
+# 2.36), which halves the table the loader reads first, where the default
+# linker can (GNU ld 2.38 and later); elsewhere it links as usual.
+include(CheckLinkerFlag)
+check_linker_flag(CXX "-Wl,-z,pack-relative-relocs" GAPSEL_LINKER_PACKS_RELOCS)
+function(gapsel_pack_relative_relocs target)
+    if(GAPSEL_LINKER_PACKS_RELOCS)
+        target_link_options(${target} PRIVATE "-Wl,-z,pack-relative-relocs")
         # dpkg-shlibdeps sees symbols, not the loader's new version need.
         set_property(GLOBAL APPEND PROPERTY GAPSEL_PACKAGE_DEPENDS "libc6 (>= 2.36)")
     endif()
-    set(order ${PROJECT_SOURCE_DIR}/cmake/gapsel-startup.order)
-    target_link_options(${target} PRIVATE "$<$<NOT:$<CONFIG:Debug>>:-fuse-ld=lld;-B${folder}/;\
--Wl,--symbol-ordering-file=${order};-Wl,--no-warn-symbol-ordering${relr}>")
-    set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${order})
 endfunction()

@@ -3,7 +3,7 @@
 
 # `cpack -G DEB` in the build folder makes gapsel_<version>_<arch>.deb of what
 # `cmake --install` installs, under /usr, depending on the shared libraries
-# the programs link as dpkg-shlibdeps finds them, and the ones they load later.
+# the programs link as dpkg-shlibdeps finds them.
 set(CPACK_PACKAGE_NAME gapsel)
 set(CPACK_PACKAGE_VENDOR "The Gapsel developers")
 set(CPACK_PACKAGE_CONTACT "The Gapsel developers <hello@gapsel.app>")
@@ -18,11 +18,10 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# What dpkg-shlibdeps cannot see, to which it adds what it finds: the
-# libraries loaded when first needed (GapselLibraryOnDemand), and what the
+# What dpkg-shlibdeps cannot see, to which it adds what it finds: what the
 # link asked for (GapselFlags).
 get_property(link_depends GLOBAL PROPERTY GAPSEL_PACKAGE_DEPENDS)
-string(JOIN ", " CPACK_DEBIAN_PACKAGE_DEPENDS libplist3 libqrencode4 ${link_depends})
+string(JOIN ", " CPACK_DEBIAN_PACKAGE_DEPENDS ${link_depends})
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 # Qt's own catalogues translate the buttons of its dialogs; Gapsel's are built in.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)

@@ -7,7 +7,8 @@
 #include "platform/MainQueue.h"
 #include "platform/WindowOpener.h"
 
-#include <algorithm>
+#include <QCommandLineParser>
+#include <QCoreApplication>
 
 namespace app {
 
@@ -15,70 +16,98 @@ namespace {
 
 constexpr int usageError = 2;
 
-QString optionLine(const QString& names, const QString& description) {
-    return QStringLiteral("  %1%2\n").arg(names, -24).arg(description);
-}
-
-bool isKnownOption(const QString& name) {
-    return std::any_of(
-        std::begin(commandLineOptions), std::end(commandLineOptions),
-        [&](const CommandLineOption& option) { return name == QLatin1String(option.name); });
-}
-
-// One argument read: the option it names ("help", "version" or one of
-// commandLineOptions), or what is wrong with it. Every option is a switch,
-// given with one dash or two ("-help" too).
-struct Argument {
-    QString option;
-    QString problem;
+// Options that Qt's application object reads itself: a theme, a style sheet,
+// the platform, right-to-left... They are accepted here, left out of the
+// help, and handed on to Qt untouched.
+struct QtOption {
+    const char* name;
+    bool takesValue;
+};
+constexpr QtOption qtOptions[] = {
+    {"platform", true},
+    {"platformpluginpath", true},
+    {"platformtheme", true},
+    {"plugin", true},
+    {"qwindowgeometry", true},
+    {"qwindowicon", true},
+    {"qwindowtitle", true},
+    {"session", true},
+    {"display", true},
+    {"geometry", true},
+    {"name", true},
+    {"style", true},
+    {"stylesheet", true},
+    {"qmljsdebugger", true},
+    {"reverse", false},
+    {"widgetcount", false},
+    {"nograb", false},
+    {"dograb", false},
+    {"sync", false},
 };
 
-Argument readArgument(const QString& argument) {
-    const QString name = argument.mid(argument.startsWith(QStringLiteral("--")) ? 2 : 1);
-    if (!argument.startsWith(QLatin1Char('-')) || name.isEmpty())
-        return {{}, QStringLiteral("Unexpected argument '%1'.").arg(argument)};
-    if (name.contains(QLatin1Char('=')))
-        return {{},
-                QStringLiteral("Unexpected value after '%1'.").arg(argument.section(u'=', 0, 0))};
-    if (name == QStringLiteral("h") || name == QStringLiteral("help"))
-        return {QStringLiteral("help"), {}};
-    if (name == QStringLiteral("v") || name == QStringLiteral("version"))
-        return {QStringLiteral("version"), {}};
-    if (isKnownOption(name))
-        return {name, {}};
-    return {{}, QStringLiteral("Unknown option '%1'.").arg(name)};
+void addQtOptions(QCommandLineParser& parser) {
+    for (const QtOption& qt : qtOptions) {
+        QCommandLineOption option(QString::fromLatin1(qt.name));
+        if (qt.takesValue)
+            option.setValueName(QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
+// The parser names the program after the application's arguments. Before
+// Gapsel's application exists, a bare core application (it opens no
+// display and no bus) stands in while the help is written.
+QString helpText(const QCommandLineParser& parser) {
+    if (QCoreApplication::instance())
+        return parser.helpText();
+    char name[] = "gapsel";
+    char* arguments[] = {name, nullptr};
+    int count = 1;
+    const QCoreApplication standIn(count, arguments);
+    return parser.helpText();
 }
 
 } // namespace
 
-QString CommandLine::usage() {
-    QString text = QStringLiteral("Usage: gapsel [options]\n"
-                                  "Separators for the system tray.\n\nOptions:\n");
-    text += optionLine(QStringLiteral("-h, --help"), QStringLiteral("Show this help and leave."));
-    text +=
-        optionLine(QStringLiteral("-v, --version"), QStringLiteral("Show the version and leave."));
-    for (const CommandLineOption& option : commandLineOptions)
-        text += optionLine(QStringLiteral("--") + QString::fromLatin1(option.name),
-                           QString::fromUtf8(option.description));
-    return text;
-}
-
 CommandLine CommandLine::parse(const QStringList& arguments) {
+    QCommandLineParser parser;
+    // "-style", as Qt's options are written, is one option, not five letters.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(QStringLiteral("Separators for the system tray."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help and leave."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Show the version and leave."));
+    parser.addOptions({help, version});
+    for (const CommandLineOption& option : commandLineOptions)
+        parser.addOption({QString::fromLatin1(option.name), QString::fromUtf8(option.description)});
+    addQtOptions(parser);
+
     CommandLine result;
-    for (const QString& argument : arguments.mid(1)) {
-        const Argument given = readArgument(argument);
-        if (!given.problem.isEmpty()) {
-            const QString error = QStringLiteral("gapsel: %1\n\n").arg(given.problem);
-            result.exit = Exit{usageError, {}, error + usage()};
-            return result;
-        }
-        result.options.insert(given.option);
-    }
-    if (result.has("help"))
-        result.exit = Exit{0, usage(), {}};
-    else if (result.has("version"))
+    QString problem;
+    if (!parser.parse(arguments))
+        problem = parser.errorText();
+    else if (!parser.positionalArguments().isEmpty())
+        problem = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments()[0]);
+    if (!problem.isEmpty()) {
+        result.exit =
+            Exit{usageError, {}, QStringLiteral("gapsel: %1\nTry 'gapsel --help'.\n").arg(problem)};
+    } else if (parser.isSet(help)) {
+        result.exit = Exit{0, helpText(parser), {}};
+    } else if (parser.isSet(version)) {
         result.exit =
             Exit{0, QStringLiteral("Gapsel %1\n").arg(QStringLiteral(GAPSEL_VERSION)), {}};
+    }
+    for (const CommandLineOption& option : commandLineOptions) {
+        if (parser.isSet(QString::fromLatin1(option.name)))
+            result.options.insert(QString::fromLatin1(option.name));
+    }
+    for (const QtOption& qt : qtOptions) {
+        if (qt.takesValue && parser.isSet(QString::fromLatin1(qt.name)))
+            result.qtOptionValues.insert(QString::fromLatin1(qt.name),
+                                         parser.value(QString::fromLatin1(qt.name)));
+    }
     return result;
 }
 

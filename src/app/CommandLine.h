@@ -5,6 +5,7 @@
 
 #include "platform/Platform.h"
 
+#include <QHash>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -44,21 +45,22 @@ struct CommandLine {
         QString standardError;
     };
     std::optional<Exit> exit;
-    // The options given: names as in commandLineOptions, and "help" and
-    // "version" (which print and leave).
+    // The options given, named as in commandLineOptions.
     QSet<QString> options;
+    // The values of Qt's own options given (-platform, -display...), by name.
+    QHash<QString, QString> qtOptionValues;
 
     bool has(const char* option) const { return options.contains(QString::fromLatin1(option)); }
 
     // The options given that the Gapsel already running is to act on.
     QStringList forwardedOptions() const;
 
-    // `arguments` as main() receives them, the program's name first.
+    // `arguments` as main() receives them, the program's name first. Qt's own
+    // options (-style, -platform, ...) are accepted and left for Qt.
     static CommandLine parse(const QStringList& arguments);
     // The options a later start handed on; names that are not forwarded
     // options are left out.
     static CommandLine fromForwarded(const QStringList& names);
-    static QString usage();
 };
 
 // Queues what the options ask for (--support, --delete-data), after the

@@ -9,6 +9,7 @@
 #include "debug/MessageHandler.h"
 #include "defaults/UserDefaults.h"
 #include "kit/ModifierGesture.h"
+#include "platform/linux/DisplayAvailability.h"
 #include "platform/linux/LinuxPlatform.h"
 #include "platform/linux/SingleInstance.h"
 #include "platform/linux/TerminationSignals.h"
@@ -67,6 +68,13 @@ int main(int argc, char** argv) {
     const app::CommandLine commandLine = app::CommandLine::parse(argumentsOf(argc, argv));
     if (commandLine.exit)
         return leave(*commandLine.exit);
+    // Qt would abort without a display; a line says why instead.
+    if (!platform::xdg::hasDisplay({commandLine.qtOptionValues.value(QStringLiteral("platform")),
+                                    commandLine.qtOptionValues.value(QStringLiteral("display"))})) {
+        QTextStream(stderr) << QStringLiteral(
+            "Gapsel needs a graphical session: no display found\n");
+        return 1;
+    }
 
     QApplication application(argc, argv);
     // A tray utility has no main window: closing the last window (settings,

@@ -3,8 +3,6 @@
 
 #include "defaults/PropertyListDetail.h"
 
-#include "platform/LibraryOnDemand.h"
-
 #include <plist/plist.h>
 
 #include <cstdlib>
@@ -12,7 +10,7 @@
 #include <memory>
 
 // Binary property lists, as macOS tools may leave them, are read with libplist
-// (loaded the first time one is read) and its nodes turned into canonical
+// and its nodes turned into canonical
 // values. Entries of kinds a preferences file has no use for (keyed-archiver
 // UIDs) and strings XML could not carry are left out rather than failing the
 // whole file.
@@ -23,65 +21,24 @@ namespace {
 // Seconds from 1970-01-01T00:00:00Z to 2001-01-01T00:00:00Z, the binary format's epoch.
 constexpr qint64 referenceDateOffset = 978'307'200;
 
-// The libplist functions the reader uses.
-struct Libplist {
-    decltype(&plist_from_bin) from_bin;
-    decltype(&plist_free) free;
-    decltype(&plist_get_node_type) get_node_type;
-    decltype(&plist_dict_new_iter) dict_new_iter;
-    decltype(&plist_dict_next_item) dict_next_item;
-    decltype(&plist_array_get_size) array_get_size;
-    decltype(&plist_array_get_item) array_get_item;
-    decltype(&plist_get_uint_val) get_uint_val;
-    decltype(&plist_get_date_val) get_date_val;
-    decltype(&plist_get_string_ptr) get_string_ptr;
-    decltype(&plist_get_data_ptr) get_data_ptr;
-    decltype(&plist_get_real_val) get_real_val;
-    decltype(&plist_get_bool_val) get_bool_val;
-};
-
-// Null, with the reason in `error`, when libplist cannot be loaded.
-const Libplist* libplist(QString& error) {
-    static platform::LibraryOnDemand library(GAPSEL_LIBPLIST);
-    static const Libplist functions{GAPSEL_LIBRARY_FUNCTION(library, plist_from_bin),
-                                    GAPSEL_LIBRARY_FUNCTION(library, plist_free),
-                                    GAPSEL_LIBRARY_FUNCTION(library, plist_get_node_type),
-                                    GAPSEL_LIBRARY_FUNCTION(library, plist_dict_new_iter),
-                                    GAPSEL_LIBRARY_FUNCTION(library, plist_dict_next_item),
-                                    GAPSEL_LIBRARY_FUNCTION(library, plist_array_get_size),
-                                    GAPSEL_LIBRARY_FUNCTION(library, plist_array_get_item),
-                                    GAPSEL_LIBRARY_FUNCTION(library, plist_get_uint_val),
-                                    GAPSEL_LIBRARY_FUNCTION(library, plist_get_date_val),
-                                    GAPSEL_LIBRARY_FUNCTION(library, plist_get_string_ptr),
-                                    GAPSEL_LIBRARY_FUNCTION(library, plist_get_data_ptr),
-                                    GAPSEL_LIBRARY_FUNCTION(library, plist_get_real_val),
-                                    GAPSEL_LIBRARY_FUNCTION(library, plist_get_bool_val)};
-    if (library.complete())
-        return &functions;
-    error =
-        QStringLiteral("binary property list: libplist cannot be loaded: ") + library.errorString();
-    return nullptr;
-}
-
 class NodeConverter {
 public:
-    explicit NodeConverter(const Libplist& plist, const BinaryLayout& layout)
+    explicit NodeConverter(const BinaryLayout& layout)
         // libplist 2.2 hands out every integer as 64 unsigned bits, so a value
         // above the largest qint64 is either a negative number (written in 8
         // bytes) or a large unsigned one (written in 16). The layout says which
         // kinds the file holds; only when it holds both is the guess (negative)
         // possibly wrong.
-        : plist(plist)
-        , largeIntegersAreUnsigned(layout.hasWideIntegers && !layout.hasNegativeIntegers) {}
+        : largeIntegersAreUnsigned(layout.hasWideIntegers && !layout.hasNegativeIntegers) {}
 
     QVariantMap dictionary(plist_t node) const {
         QVariantMap map;
         plist_dict_iter iterator = nullptr;
-        plist.dict_new_iter(node, &iterator);
+        plist_dict_new_iter(node, &iterator);
         for (;;) {
             char* key = nullptr;
             plist_t item = nullptr;
-            plist.dict_next_item(node, iterator, &key, &item);
+            plist_dict_next_item(node, iterator, &key, &item);
             const std::unique_ptr<char, decltype(&std::free)> keyOwner(key, &std::free);
             if (!item)
                 break;
@@ -97,9 +54,9 @@ public:
 private:
     QVariantList array(plist_t node) const {
         QVariantList list;
-        const uint32_t size = plist.array_get_size(node);
+        const uint32_t size = plist_array_get_size(node);
         for (uint32_t i = 0; i < size; ++i) {
-            if (auto value = convert(plist.array_get_item(node, i)))
+            if (auto value = convert(plist_array_get_item(node, i)))
                 list.append(*value);
         }
         return list;
@@ -107,7 +64,7 @@ private:
 
     QVariant integer(plist_t node) const {
         uint64_t bits = 0;
-        plist.get_uint_val(node, &bits);
+        plist_get_uint_val(node, &bits);
         if (bits > static_cast<uint64_t>(std::numeric_limits<qint64>::max()) &&
             largeIntegersAreUnsigned)
             return QVariant(static_cast<quint64>(bits));
@@ -119,7 +76,7 @@ private:
     QVariant date(plist_t node) const {
         int32_t seconds = 0;
         int32_t microseconds = 0;
-        plist.get_date_val(node, &seconds, &microseconds);
+        plist_get_date_val(node, &seconds, &microseconds);
         const qint64 floored =
             static_cast<qint64>(seconds) - (seconds < 0 && microseconds != 0 ? 1 : 0);
         return QVariant(utcDate(referenceDateOffset + floored));
@@ -127,7 +84,7 @@ private:
 
     std::optional<QVariant> string(plist_t node) const {
         uint64_t length = 0;
-        const char* text = plist.get_string_ptr(node, &length);
+        const char* text = plist_get_string_ptr(node, &length);
         const QString value = QString::fromUtf8(text, static_cast<qsizetype>(length));
         if (unstorableTextProblem(value))
             return std::nullopt;
@@ -136,24 +93,24 @@ private:
 
     QVariant data(plist_t node) const {
         uint64_t length = 0;
-        const char* bytes = plist.get_data_ptr(node, &length);
+        const char* bytes = plist_get_data_ptr(node, &length);
         return QVariant(QByteArray(bytes, static_cast<qsizetype>(length)));
     }
 
     QVariant real(plist_t node) const {
         double value = 0;
-        plist.get_real_val(node, &value);
+        plist_get_real_val(node, &value);
         return QVariant(value);
     }
 
     QVariant boolean(plist_t node) const {
         uint8_t value = 0;
-        plist.get_bool_val(node, &value);
+        plist_get_bool_val(node, &value);
         return QVariant(value != 0);
     }
 
     std::optional<QVariant> convert(plist_t node) const {
-        switch (plist.get_node_type(node)) {
+        switch (plist_get_node_type(node)) {
         case PLIST_BOOLEAN:
             return boolean(node);
         case PLIST_UINT:
@@ -175,7 +132,6 @@ private:
         }
     }
 
-    const Libplist& plist;
     bool largeIntegersAreUnsigned;
 };
 
@@ -189,21 +145,18 @@ std::optional<QVariantMap> parseBinary(const QByteArray& bytes, QString& error) 
     const auto layout = checkBinaryLayout(bytes, error);
     if (!layout)
         return std::nullopt;
-    const Libplist* plist = libplist(error);
-    if (!plist)
-        return std::nullopt;
     plist_t root = nullptr;
-    plist->from_bin(bytes.constData(), static_cast<uint32_t>(bytes.size()), &root);
+    plist_from_bin(bytes.constData(), static_cast<uint32_t>(bytes.size()), &root);
     const std::unique_ptr<void, decltype(&plist_free)> rootOwner(root, plist->free);
     if (!root) {
         error = QStringLiteral("binary property list: libplist cannot read it");
         return std::nullopt;
     }
-    if (plist->get_node_type(root) != PLIST_DICT) {
+    if (plist_get_node_type(root) != PLIST_DICT) {
         error = QStringLiteral("binary property list: the top value is not a dictionary");
         return std::nullopt;
     }
-    return NodeConverter(*plist, *layout).dictionary(root);
+    return NodeConverter(*layout).dictionary(root);
 }
 
 } // namespace PropertyList::detail

@@ -3,9 +3,6 @@
 
 #include "kit/QrCode.h"
 
-#include "kit/KitLog.h"
-#include "platform/LibraryOnDemand.h"
-
 #include <qrencode.h>
 
 #include <algorithm>
@@ -29,25 +26,6 @@ QRecLevel levelOf(QrErrorCorrection level) {
     return QR_ECLEVEL_H;
 }
 
-// libqrencode's functions, loaded the first time a code is drawn.
-struct Libqrencode {
-    decltype(&QRcode_encodeData) encodeData;
-    decltype(&QRcode_free) free;
-};
-
-const Libqrencode* libqrencode() {
-    static platform::LibraryOnDemand library(GAPSEL_LIBQRENCODE);
-    static const Libqrencode functions = [] {
-        const Libqrencode found{GAPSEL_LIBRARY_FUNCTION(library, QRcode_encodeData),
-                                GAPSEL_LIBRARY_FUNCTION(library, QRcode_free)};
-        if (!library.complete())
-            qCWarning(kitLog).noquote()
-                << QStringLiteral("No QR code can be drawn: ") << library.errorString();
-        return found;
-    }();
-    return library.complete() ? &functions : nullptr;
-}
-
 bool isLatin1(const QString& text) {
     return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() <= 0xFF; });
 }
@@ -56,15 +34,14 @@ bool isLatin1(const QString& text) {
 
 QrCode QrCode::encode(const QString& text, QrErrorCorrection level) {
     QrCode code;
-    const Libqrencode* qrencode = libqrencode();
-    if (text.isEmpty() || !isLatin1(text) || !qrencode)
+    if (text.isEmpty() || !isLatin1(text))
         return code;
     const QByteArray bytes = text.toLatin1();
     const std::unique_ptr<QRcode, decltype(&QRcode_free)> encoded(
-        qrencode->encodeData(static_cast<int>(bytes.size()),
-                             reinterpret_cast<const unsigned char*>(bytes.constData()), 0,
-                             levelOf(level)),
-        qrencode->free);
+        QRcode_encodeData(static_cast<int>(bytes.size()),
+                          reinterpret_cast<const unsigned char*>(bytes.constData()), 0,
+                          levelOf(level)),
+        &QRcode_free);
     if (!encoded)
         return code;
     code.size_ = encoded->width;

@@ -4,6 +4,7 @@
 #include "menubar/VisibilityCheck.h"
 
 #include "kit/JXKit.h"
+#include "menubar/MenuBarLog.h"
 #include "menubar/VisibilityMessages.h"
 #include "menubar/VisibilityReport.h"
 #include "platform/Alerts.h"
@@ -12,9 +13,6 @@
 #include "platform/Uptime.h"
 
 #include <QCoreApplication>
-#include <QLoggingCategory>
-
-Q_LOGGING_CATEGORY(visibilityLog, "gapsel.menubar")
 
 namespace menubar {
 
@@ -38,8 +36,8 @@ void VisibilityCheck::check(platform::StatusItem& item, const VisibilityCheckOpt
     const platform::HiddenVerdict verdict = platform_.itemVisibility.hiddenBySystem(item);
     if (!verdict.isHidden() || platform_.itemVisibility.isDarkWake())
         return;
-    qCInfo(visibilityLog) << "The status item did not appear; cause"
-                          << static_cast<int>(verdict.cause);
+    qCInfo(menuBarLog) << "The status item did not appear; cause"
+                       << static_cast<int>(verdict.cause);
     if (kit_.wasLaunchedAtLogin() && kit_.runOnce(reportMarker()))
         sendReport(verdict);
     warn(verdict, options);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Gapsel developers
 
-#include "platform/LibraryOnDemand.h"
 #include "platform/linux/DesktopMotionPreference.h"
+#include "platform/linux/DisplayAvailability.h"
 #include "platform/linux/GreetingPlacement.h"
 #include "platform/linux/HostHiddenItems.h"
 #include "platform/linux/LinuxDeviceFacts.h"
@@ -14,9 +14,8 @@
 #include "support/TestEnvironment.h"
 
 #include <QDir>
+#include <QFile>
 #include <QHash>
-
-#include <string.h>
 
 #include <gtest/gtest.h>
 
@@ -57,6 +56,35 @@ TEST(SandboxFacts, FlatpakAndSnapAreSandboxesAndOnlyFlathubCountsAsTheStore) {
             readSandboxFacts(root, [&](const char* name) { return qstrcmp(name, variable) == 0; });
         EXPECT_EQ(facts.isSandboxed, sandboxed) << root.toStdString() << " " << variable;
         EXPECT_EQ(facts.isInstalledFromStore, fromStore) << root.toStdString() << " " << variable;
+    }
+}
+
+// Only a start where Qt would surely find no display is stopped: any platform
+// in the list that may work lets it go on.
+TEST(DisplayAvailability, ADisplayIsMissingOnlyWhenNoPlatformTriedCanReachOne) {
+    const QString runtime = testing_support::freshFolder(u"wayland-runtime"_s);
+    ASSERT_TRUE(QFile(runtime + u"/wayland-0"_s).open(QIODevice::WriteOnly));
+    const struct {
+        DisplayChoice choice;
+        QHash<QString, QString> environment;
+        bool found;
+    } cases[] = {
+        {{}, {}, false},
+        {{}, {{u"DISPLAY"_s, u":1"_s}}, true},
+        {{}, {{u"WAYLAND_DISPLAY"_s, u"wayland-1"_s}}, true},
+        {{}, {{u"XDG_RUNTIME_DIR"_s, runtime}}, true},
+        {{}, {{u"QT_QPA_PLATFORM"_s, u"offscreen"_s}}, true},
+        {{}, {{u"QT_QPA_PLATFORM"_s, u"wayland"_s}, {u"DISPLAY"_s, u":1"_s}}, false},
+        {{}, {{u"QT_QPA_PLATFORM"_s, u"wayland;xcb"_s}, {u"DISPLAY"_s, u":1"_s}}, true},
+        {{u"xcb:nograb"_s, {}}, {{u"QT_QPA_PLATFORM"_s, u"offscreen"_s}}, false},
+        {{u"xcb"_s, u":2"_s}, {}, true},
+        {{u"minimal"_s, {}}, {}, true},
+    };
+    for (const auto& [choice, environment, found] : cases) {
+        const bool has = hasDisplay(
+            choice, [&](const char* name) { return environment.value(QString::fromLatin1(name)); });
+        EXPECT_EQ(has, found) << choice.platform.toStdString() << " "
+                              << QStringList(environment.keys()).join(u' ').toStdString();
     }
 }
 
@@ -218,23 +246,3 @@ TEST(MotionPreferenceTest, AnySettingThatAsksForLessMotionIsHeeded) {
 }
 
 } // namespace
-
-// Declared for its type only: no library has it.
-extern "C" int gapselNoSuchFunction();
-
-TEST(LibraryOnDemand, AMissingLibraryOrFunctionIsNullAndLeavesTheLibraryIncomplete) {
-    LibraryOnDemand libc("libc.so.6");
-    const auto length = GAPSEL_LIBRARY_FUNCTION(libc, strlen);
-    ASSERT_NE(length, nullptr);
-    EXPECT_EQ(length("four"), 4u);
-    EXPECT_TRUE(libc.complete());
-    EXPECT_EQ(GAPSEL_LIBRARY_FUNCTION(libc, gapselNoSuchFunction), nullptr);
-    EXPECT_FALSE(libc.complete());
-    EXPECT_NE(GAPSEL_LIBRARY_FUNCTION(libc, strlen), nullptr);
-    EXPECT_FALSE(libc.complete()) << "a later find does not make up for a miss";
-
-    LibraryOnDemand missing("libgapsel-missing.so.0");
-    EXPECT_EQ(GAPSEL_LIBRARY_FUNCTION(missing, strlen), nullptr);
-    EXPECT_FALSE(missing.complete());
-    EXPECT_TRUE(missing.errorString().contains(u"libgapsel-missing"_s));
-}

@@ -3,9 +3,10 @@
 
 #include "platform/linux/QtAlerts.h"
 
+#include "platform/linux/PlatformLog.h"
+
 #include <QCheckBox>
 #include <QGridLayout>
-#include <QLoggingCategory>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpacerItem>
@@ -13,8 +14,6 @@
 
 #include <algorithm>
 #include <vector>
-
-Q_LOGGING_CATEGORY(alertsLog, "gapsel.platform")
 
 namespace platform::xdg {
 
@@ -51,7 +50,7 @@ void keepAtLeast(QMessageBox& box, int width) {
 } // namespace
 
 AlertAnswer QtAlerts::run(const Alert& alert) {
-    qCInfo(alertsLog).noquote() << "Alert:" << alert.message << "|" << alert.informativeText;
+    qCInfo(platformLog).noquote() << "Alert:" << alert.message << "|" << alert.informativeText;
     QMessageBox box;
     box.setText(alert.message);
     box.setInformativeText(alert.informativeText);

@@ -3,12 +3,11 @@
 
 #include "platform/linux/tray/XfconfStringArray.h"
 
+#include "platform/linux/tray/TrayLog.h"
+
 #include <QDBusArgument>
 #include <QDBusMessage>
 #include <QDBusVariant>
-#include <QLoggingCategory>
-
-Q_LOGGING_CATEGORY(xfconfLog, "gapsel.tray")
 
 namespace platform::xdg {
 
@@ -37,7 +36,7 @@ std::optional<QStringList> XfconfStringArray::read() const {
     if (reply.type() == QDBusMessage::ErrorMessage) {
         if (reply.errorName() == QStringLiteral("org.xfce.Xfconf.Error.PropertyNotFound"))
             return QStringList{};
-        qCWarning(xfconfLog) << "Reading" << property_ << "failed:" << reply.errorMessage();
+        qCWarning(trayLog) << "Reading" << property_ << "failed:" << reply.errorMessage();
         return std::nullopt;
     }
     const QVariant value = reply.arguments().value(0).value<QDBusVariant>().variant();
@@ -67,7 +66,7 @@ bool XfconfStringArray::write(const QStringList& ids) const {
     call << channel_ << property_ << QVariant::fromValue(QDBusVariant(QVariant(elements)));
     const QDBusMessage reply = bus_.call(call, QDBus::Block, timeoutMs);
     if (reply.type() == QDBusMessage::ErrorMessage) {
-        qCWarning(xfconfLog) << "Writing" << property_ << "failed:" << reply.errorMessage();
+        qCWarning(trayLog) << "Writing" << property_ << "failed:" << reply.errorMessage();
         return false;
     }
     return true;
