@@ -10,14 +10,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/file.h>
-#include <sys/inotify.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -29,21 +30,6 @@ QString systemError() {
 
 QByteArray encoded(const QString& path) {
     return QFile::encodeName(path);
-}
-
-bool writeAll(int fd, const QByteArray& bytes) {
-    const char* data = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t written = ::write(fd, data, static_cast<size_t>(left));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        data += written;
-        left -= written;
-    }
-    return true;
 }
 
 // Reads what an open descriptor holds, up to the end.
@@ -61,6 +47,8 @@ bool readAll(int fd, QByteArray& bytes) {
     }
 }
 
+// A file's rename is kept through a crash only once its folder is synced,
+// which QSaveFile leaves to its user.
 void syncFolder(const QString& folder) {
     const int fd = ::open(encoded(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
@@ -86,15 +74,6 @@ QString refusal(const struct stat& info) {
     return QString();
 }
 
-// What Changes asks of the folder: its entries made, removed, renamed or
-// edited, and the folder itself going away.
-constexpr std::uint32_t folderEvents = IN_ATTRIB | IN_MODIFY | IN_CLOSE_WRITE | IN_MOVE |
-                                       IN_CREATE | IN_DELETE | IN_DELETE_SELF | IN_MOVE_SELF |
-                                       IN_ONLYDIR;
-// And of the file (a link's target, when it is a link): edited, moved or removed.
-constexpr std::uint32_t fileEvents =
-    IN_ATTRIB | IN_MODIFY | IN_CLOSE_WRITE | IN_MOVE_SELF | IN_DELETE_SELF;
-
 } // namespace
 
 PreferencesFile::Lock::Lock(int fd)
@@ -106,47 +85,6 @@ PreferencesFile::Lock::Lock(int fd)
 PreferencesFile::Lock::~Lock() {
     if (fd_ >= 0)
         ::flock(fd_, LOCK_UN);
-}
-
-PreferencesFile::Changes::Changes(const QString& path)
-    : path_(encoded(path))
-    , folder_(encoded(QFileInfo(path).absolutePath()))
-    , name_(encoded(QFileInfo(path).fileName()))
-    , fd_(inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
-    if (fd_ < 0)
-        problem_ = systemError();
-    rewatch();
-}
-
-PreferencesFile::Changes::~Changes() {
-    if (fd_ >= 0)
-        ::close(fd_);
-}
-
-void PreferencesFile::Changes::rewatch() {
-    if (fd_ < 0)
-        return;
-    // Adding a watch again for the same file or folder renews the one there is.
-    folderWatch_ = inotify_add_watch(fd_, folder_.constData(), folderEvents);
-    inotify_add_watch(fd_, path_.constData(), fileEvents);
-}
-
-bool PreferencesFile::Changes::take() {
-    alignas(inotify_event) char buffer[4096];
-    bool concerned = false;
-    for (;;) {
-        const ssize_t length = fd_ < 0 ? -1 : ::read(fd_, buffer, sizeof buffer);
-        if (length <= 0)
-            return concerned;
-        for (ssize_t at = 0; at < length;) {
-            const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
-            // The folder's events name the entry; the file's, and the
-            // folder's about itself, name none.
-            concerned = concerned || event->wd != folderWatch_ || event->len == 0 ||
-                        std::strcmp(event->name, name_.constData()) == 0;
-            at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
-        }
-    }
 }
 
 QString PreferencesFile::configFolder() {
@@ -181,9 +119,9 @@ PreferencesFile::~PreferencesFile() {
         ::close(lockFd_);
 }
 
-PreferencesFile::Stamp PreferencesFile::stamp() const {
+PreferencesFile::Stamp PreferencesFile::stampOf(const QString& path) {
     struct stat info {};
-    if (path_.isEmpty() || ::stat(encoded(path_).constData(), &info) != 0)
+    if (path.isEmpty() || ::stat(encoded(path).constData(), &info) != 0)
         return {};
     return {static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino),
             static_cast<std::uint64_t>(info.st_size),
@@ -237,19 +175,19 @@ bool PreferencesFile::write(const QVariantMap& contents, QString* error) const {
         return false;
     }
     const QString target = writeTarget();
-    const QByteArray xml = PropertyList::toXml(contents);
-    const QByteArray temporary = encoded(QStringLiteral("%1.tmp-%2").arg(target).arg(::getpid()));
-    const int fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-    if (fd < 0) {
-        *error = systemError();
+    const bool isNew = !QFileInfo::exists(target);
+    // QSaveFile writes a temporary file beside the target, syncs it and
+    // renames it over the target; it keeps an existing file's permissions.
+    QSaveFile file(target);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *error = file.errorString();
         return false;
     }
-    const bool written = writeAll(fd, xml) && ::fsync(fd) == 0;
-    const QString writeError = written ? QString() : systemError();
-    ::close(fd);
-    if (!written || ::rename(temporary.constData(), encoded(target).constData()) != 0) {
-        *error = written ? systemError() : writeError;
-        ::unlink(temporary.constData());
+    if (isNew)
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    file.write(PropertyList::toXml(contents));
+    if (!file.commit()) {
+        *error = file.errorString();
         return false;
     }
     syncFolder(QFileInfo(target).absolutePath());
@@ -268,12 +206,20 @@ QString PreferencesFile::keepAside() const {
 void PreferencesFile::removeAbandonedTemporaries() const {
     if (path_.isEmpty())
         return;
-    // Matched by prefix: a name filter is a regular expression, which would
-    // cost every start the pattern engine's memory.
+    // QSaveFile's temporary files are named after the target and six more
+    // letters or digits. Matched by hand: a name filter is a regular
+    // expression, which would cost every start the pattern engine's memory.
+    const auto isTemporaryOf = [](const QString& name, const QString& target) {
+        constexpr int suffix = 7; // ".XXXXXX"
+        if (name.size() != target.size() + suffix || !name.startsWith(target + u'.'))
+            return false;
+        return std::all_of(name.end() - (suffix - 1), name.end(), [](QChar c) {
+            return c.isDigit() || (c.toLower() >= u'a' && c.toLower() <= u'z');
+        });
+    };
     for (const QFileInfo& file : {QFileInfo(path_), QFileInfo(writeTarget())}) {
-        const QString prefix = file.fileName() + QStringLiteral(".tmp-");
         for (const QString& name : file.absoluteDir().entryList(QDir::Files | QDir::Hidden))
-            if (name.startsWith(prefix))
+            if (isTemporaryOf(name, file.fileName()))
                 QFile::remove(file.absoluteDir().filePath(name));
     }
 }

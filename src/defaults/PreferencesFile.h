@@ -13,7 +13,7 @@
 // system is asked about it: the lock that serialises writers in several
 // processes, the durable write (a temporary file, synced, renamed over the
 // old one, so a crash leaves the old or the new file and never a torn one),
-// moving a file that cannot be parsed aside, and notice of others' changes.
+// and moving a file that cannot be parsed aside.
 //
 // A symbolic link is written through to the file it names. Anything but a
 // regular file (a FIFO, a device, a folder) and files larger than
@@ -52,36 +52,6 @@ public:
         int fd_;
     };
 
-    // Notice of what other processes do to the file, without polling: an
-    // inotify descriptor, readable when something happened, with watches on
-    // the folder (which tells of the file being replaced, as every save does)
-    // and on the file itself (which tells of edits in place, also to the
-    // target of a link in another folder).
-    class Changes {
-    public:
-        explicit Changes(const QString& path);
-        ~Changes();
-        Changes(const Changes&) = delete;
-        Changes& operator=(const Changes&) = delete;
-
-        // -1 when the system gives no notifications; `problem` says why.
-        int descriptor() const { return fd_; }
-        const QString& problem() const { return problem_; }
-        // Watches the file again once it exists (a file renamed over it is a
-        // new file), and the folder, should it have been made since.
-        void rewatch();
-        // Reads what waits, without blocking; true when some of it concerns
-        // the file, and not only its neighbours (the lock, a save's
-        // temporary file).
-        bool take();
-
-    private:
-        const QByteArray path_, folder_, name_;
-        int fd_ = -1;
-        int folderWatch_ = -1;
-        QString problem_;
-    };
-
     // Where domains live: $XDG_CONFIG_HOME, else ~/.config, with the home
     // folder from the password database when HOME is not set. Empty when
     // there is no home folder but the root folder, which is never written.
@@ -96,7 +66,9 @@ public:
     const QString& path() const { return path_; }
 
     Lock lock() const { return Lock(lockFd_); }
-    Stamp stamp() const;
+    Stamp stamp() const { return stampOf(path_); }
+    // The stamp of the file at `path` (through a link, of the file it names).
+    static Stamp stampOf(const QString& path);
     Contents read() const;
     // Replaces the file with `contents`; on failure says why in `error`.
     bool write(const QVariantMap& contents, QString* error) const;

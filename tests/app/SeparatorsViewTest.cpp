@@ -103,9 +103,10 @@ TEST_F(SeparatorsTest, ChoosingTabShowsATabInTheSameStatusItem) {
 }
 
 TEST_F(SeparatorsTest, ARepairThatCannotBeStoredShowsOneSeparatorAndDoesNotRetryForEver) {
-    // A folder where the temporary file goes makes every write fail, as a
-    // full disk would.
-    ASSERT_TRUE(QDir().mkpath(suite->filePath() + u".tmp-"_s + QString::number(::getpid())));
+    // Every write fails, as on a full disk: the file is a link into a folder
+    // that does not exist, where no file can be made.
+    QFile::remove(suite->filePath());
+    ASSERT_TRUE(QFile::link(suite->filePath() + u".missing/it.plist"_s, suite->filePath()));
     start();
     EXPECT_EQ(sim.queue.pendingCount(), 0);
     ASSERT_EQ(items().size(), 1u);

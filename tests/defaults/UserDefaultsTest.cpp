@@ -195,14 +195,17 @@ struct Watched : Store {
 
 TEST_F(Watched, ChangesByAnotherProcessReachObserversOnTheMainQueue) {
     defaults->set(u"mine"_s, u"k"_s);
+    queue.runUntilIdle();
+    // The lock and a save's temporary file beside the file are no change of it.
+    ASSERT_TRUE(putFile(suite.path + u".lock"_s, "x"));
+    ASSERT_TRUE(putFile(suite.path + u".a1B2c3"_s, "x"));
+    QFile::remove(suite.path + u".a1B2c3"_s);
     QProcess child;
     child.start(QStringLiteral(DEFAULTS_CHILD), {u"set"_s, suite.path, u"k"_s, u"theirs"_s});
     ASSERT_TRUE(child.waitForFinished(30000));
     EXPECT_EQ(told.size(), 1u) << "nothing arrives outside the main queue";
-    ASSERT_TRUE(testing_support::processEventsUntil([&] {
-        queue.runUntilIdle();
-        return told.size() >= 2;
-    }));
+    ASSERT_TRUE(testing_support::processEventsUntil([&] { return queue.pendingCount() > 0; }));
+    EXPECT_EQ(queue.pendingCount(), 1) << "one change of the file, one notice";
     queue.runUntilIdle();
     ASSERT_EQ(told.size(), 2u) << "our own write is not delivered a second time";
     EXPECT_EQ(told[1].oldValue, QVariant(u"mine"_s));
@@ -268,9 +271,12 @@ TEST(UserDefaults, AWriterKilledAtAnyMomentLeavesTheOldOrTheNewFile) {
         // The next child counts on from one again.
         QFile::remove(suite.path);
     }
-    // What the killed writers left half-written is cleared by the next one to open the file.
+    // What the killed writers left half-written is cleared by the next one to
+    // open the file; one left as a named temporary file too.
+    ASSERT_TRUE(putFile(suite.path + u".a1B2c3"_s, "<?xml"));
     suite.open();
-    EXPECT_EQ(QDir(suite.folder).entryList({u"test.plist.tmp-*"_s}, QDir::Files), QStringList());
+    EXPECT_EQ(QDir(suite.folder).entryList(QDir::Files | QDir::Hidden),
+              QStringList({u"test.plist.lock"_s}));
 }
 
 // None of these is read (a FIFO would block, /dev/zero never ends), nor
