@@ -3,8 +3,8 @@
 
 // The yardstick for Gapsel's start-up: the plainest way a Qt program puts
 // items in a tray, `gapsel_tray_anchor N` shows N QSystemTrayIcons, each with
-// an em dash drawn as its icon (a bar, as Gapsel draws it, without fonts)
-// and a menu of the size of a separator's menu.
+// an em dash drawn in the desktop's font as its icon, as a separator must be
+// drawn, and a menu of the size of a separator's menu.
 
 #include <QAction>
 #include <QApplication>
@@ -13,7 +13,6 @@
 #include <QPixmap>
 #include <QSystemTrayIcon>
 
-#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -25,9 +24,11 @@ QIcon emDashIcon() {
         QPixmap pixmap(side, side);
         pixmap.fill(Qt::transparent);
         QPainter painter(&pixmap);
-        const int length = side * 3 / 4;
-        const int stroke = std::max(1, (side + 5) / 11);
-        painter.fillRect((side - length) / 2, (side - stroke) / 2, length, stroke, Qt::white);
+        QFont font = QApplication::font();
+        font.setPixelSize(side * 3 / 4);
+        painter.setFont(font);
+        painter.setPen(Qt::white);
+        painter.drawText(QRect(0, 0, side, side), Qt::AlignCenter, QStringLiteral("—"));
         painter.end();
         icon.addPixmap(pixmap);
     }

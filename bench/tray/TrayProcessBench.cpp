@@ -4,15 +4,18 @@
 // Gapsel as a whole process in a tray, side by side with the anchor (the
 // plainest QSystemTrayIcon program with as many items and menus): for 1, 50
 // and 100 separators, the time from starting the program until every item has
-// registered with the tray's watcher and the resident memory once it has
-// settled, with Gapsel's figures divided by the anchor's; and how often Gapsel
-// wakes up while nobody touches it.
+// registered with the tray's watcher and its memory once it has settled
+// (resident, proportional, unique and private dirty: see ProcessSample), with
+// Gapsel's figures divided by the anchor's; and how often Gapsel wakes up
+// while nobody touches it. Private dirty memory is the figure to compare: the
+// others count Qt's pages as the program's own or not depending on what else
+// runs.
 //
 // `gapsel_tray_bench [--runs N] [--idle-seconds S] [--gapsel PATH]
 // [--items C,…]`: PATH is another build of Gapsel to measure (this build's by
 // default), or a wrapper that starts it under a profiler; C,… the counts of
 // items (default 1,50,100). Each count is started N times per program
-// (default 5, after one start of each that is not counted), the two programs
+// (default 9, after one start of each that is not counted), the two programs
 // taking turns so that a busy machine weighs on both alike; medians are
 // reported. Wake-ups come from Gapsel's last run at the last count.
 // Needs Xvfb and dbus-daemon (scripts/setup installs them); the watcher is
@@ -94,8 +97,16 @@ double median(QList<qint64> values) {
 // One program's figures at one count, a value per counted run.
 struct Figures {
     QList<qint64> startMs;
-    QList<qint64> residentKiB;
+    QList<ProcessSample> memory;
     qint64 openFiles = 0;
+
+    // The median of one memory figure, in MB.
+    double medianMB(qint64 ProcessSample::*figure) const {
+        QList<qint64> values;
+        for (const ProcessSample& sample : memory)
+            values.append(sample.*figure);
+        return median(values) / 1024.0;
+    }
 };
 
 struct Program {
@@ -180,7 +191,7 @@ private:
         const ProcessSample settled = ProcessSample::of(process.processId());
         if (figures) {
             figures->startMs.append(startMs);
-            figures->residentKiB.append(settled.residentKiB);
+            figures->memory.append(settled);
             figures->openFiles = settled.openFiles;
         }
         if (sampleIdle) {
@@ -229,7 +240,7 @@ QList<int> itemCounts(const QStringList& arguments) {
 int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
-    const int runs = std::max(1, optionValue(arguments, QStringLiteral("--runs"), 5));
+    const int runs = std::max(1, optionValue(arguments, QStringLiteral("--runs"), 9));
     const int idleSeconds = optionValue(arguments, QStringLiteral("--idle-seconds"), 30);
     const QList<int> counts = itemCounts(arguments);
     Bench bench(
@@ -240,23 +251,31 @@ int main(int argc, char** argv) {
         return 1;
     }
     QTextStream out(stdout);
-    out << "items  start→registered ms: Gapsel  anchor  ratio   resident MB: Gapsel  anchor  "
-           "ratio   Gapsel's open files\n";
+    out << "Medians; each cell: Gapsel / anchor = ratio\n";
+    const struct {
+        const char* name;
+        qint64 ProcessSample::*figure;
+    } memoryFigures[] = {{"private dirty MB", &ProcessSample::privateDirtyKiB},
+                         {"RSS MB", &ProcessSample::residentKiB},
+                         {"PSS MB", &ProcessSample::proportionalKiB},
+                         {"USS MB", &ProcessSample::uniqueKiB}};
+    const auto cell = [](double gapsel, double anchor, int decimals) {
+        return QStringLiteral("%1 / %2 = %3")
+            .arg(gapsel, 0, 'f', decimals)
+            .arg(anchor, 0, 'f', decimals)
+            .arg(gapsel / anchor, 0, 'f', 2);
+    };
     for (const int count : counts) {
         const auto figures = bench.measure(count);
         if (!figures)
             return 1;
         const auto& [gapsel, anchor] = *figures;
-        const double gapselMs = median(gapsel.startMs);
-        const double anchorMs = median(anchor.startMs);
-        const double gapselMB = median(gapsel.residentKiB) / 1024.0;
-        const double anchorMB = median(anchor.residentKiB) / 1024.0;
-        out << qSetFieldWidth(5) << count << qSetFieldWidth(0) << "  " << qSetFieldWidth(29)
-            << gapselMs << qSetFieldWidth(8) << anchorMs
-            << QString::number(gapselMs / anchorMs, 'f', 2) << qSetFieldWidth(21)
-            << QString::number(gapselMB, 'f', 1) << qSetFieldWidth(8)
-            << QString::number(anchorMB, 'f', 1) << QString::number(gapselMB / anchorMB, 'f', 2)
-            << qSetFieldWidth(14) << gapsel.openFiles << qSetFieldWidth(0) << '\n';
+        out << count << " items (Gapsel's open files: " << gapsel.openFiles << ")\n"
+            << "  start until registered ms: "
+            << cell(median(gapsel.startMs), median(anchor.startMs), 0) << '\n';
+        for (const auto& [name, figure] : memoryFigures)
+            out << "  " << name << ": " << cell(gapsel.medianMB(figure), anchor.medianMB(figure), 2)
+                << '\n';
         out.flush();
     }
     out << "Gapsel's wake-ups in " << idleSeconds << " s idle (" << counts.last()
