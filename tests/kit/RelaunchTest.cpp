@@ -3,6 +3,7 @@
 
 #include "KitTestSupport.h"
 #include "debug/InMemoryLog.h"
+#include "kit/JXApp.h"
 #include "kit/Relauncher.h"
 
 #include <QDir>
@@ -106,6 +107,44 @@ TEST(SharedKitDeathTest, IsMadeWithTheGivenDomainAndOnlyOnce) {
             JXKit::shared(launches.sim.platform(), launches.suite(), {});
         },
         "created its kit a second time");
+}
+
+// The façade speaks for the process's kit, to whatever part of the program
+// asks: facts of this run, once-only questions shared with the kit, and
+// requests that reach the desktop through the kit's main queue.
+TEST(JXAppFacade, AnswersAndActsForTheProcesssKit) {
+    // The process's kit is never destroyed, so neither is its desktop.
+    static auto* launches = new Launches;
+    const QDateTime firstDate = launches->sim.queue.now();
+    launches->launch();
+    launches->sim.queue.runUntilIdle();
+    launches->suite()->set(true, u"JXApp_wasRelaunched"_s);
+    launches->sim.queue.advance(60);
+    JXKit& kit = JXKit::shared(launches->sim.platform(), launches->suite(), {});
+
+    EXPECT_EQ(JXApp::id(), QStringLiteral(GAPSEL_BUNDLE_ID));
+    EXPECT_EQ(JXApp::name(), QStringLiteral(GAPSEL_BUNDLE_NAME));
+    EXPECT_EQ(JXApp::version(), QStringLiteral(GAPSEL_VERSION));
+    EXPECT_EQ(JXApp::build(), GAPSEL_BUILD_NUMBER);
+    EXPECT_FALSE(JXApp::isFirstLaunch());
+    EXPECT_TRUE(JXApp::isSecondLaunch());
+    EXPECT_EQ(JXApp::firstLaunchDate(), firstDate);
+    EXPECT_EQ(JXApp::launchDate(), launches->sim.queue.now());
+    EXPECT_TRUE(JXApp::wasRelaunched());
+    EXPECT_TRUE(JXApp::runOnce(u"tip"_s));
+    EXPECT_FALSE(kit.runOnce(u"tip"_s));
+
+    int settingsOpened = 0;
+    launches->sim.settingsWindow.installOpener([&] { ++settingsOpened; });
+    JXApp::showSettingsWindow();
+    JXApp::quit();
+    JXApp::quit(true);
+    EXPECT_EQ(settingsOpened, 0) << "requests wait for the main queue";
+    launches->sim.queue.runUntilIdle();
+    EXPECT_EQ(settingsOpened, 1);
+    EXPECT_EQ(launches->sim.application.terminateRequests(), 1);
+    EXPECT_EQ(launches->sim.application.exitRequests(), 1);
+    launches->sim.settingsWindow.installOpener({});
 }
 
 enum class Broken { nothing, bundle, bundleWithCopy, bundleAndCopy, shell };
