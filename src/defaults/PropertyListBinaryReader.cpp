@@ -10,10 +10,9 @@
 #include <memory>
 
 // Binary property lists, as macOS tools may leave them, are read with libplist
-// and its nodes turned into canonical
-// values. Entries of kinds a preferences file has no use for (keyed-archiver
-// UIDs) and strings XML could not carry are left out rather than failing the
-// whole file.
+// and its nodes turned into canonical values. Entries of kinds a preferences
+// file has no use for (keyed-archiver UIDs) and strings XML could not carry
+// are left out rather than failing the whole file.
 namespace PropertyList::detail {
 
 namespace {
@@ -147,7 +146,7 @@ std::optional<QVariantMap> parseBinary(const QByteArray& bytes, QString& error) 
         return std::nullopt;
     plist_t root = nullptr;
     plist_from_bin(bytes.constData(), static_cast<uint32_t>(bytes.size()), &root);
-    const std::unique_ptr<void, decltype(&plist_free)> rootOwner(root, plist->free);
+    const std::unique_ptr<void, decltype(&plist_free)> rootOwner(root, &plist_free);
     if (!root) {
         error = QStringLiteral("binary property list: libplist cannot read it");
         return std::nullopt;
