@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: The Gapsel developers
 
 #include "platform/LibraryOnDemand.h"
+#include "platform/linux/AppStreamStore.h"
 #include "platform/linux/DesktopMotionPreference.h"
 #include "platform/linux/GreetingPlacement.h"
 #include "platform/linux/HostHiddenItems.h"
@@ -73,6 +74,24 @@ TEST(SandboxFacts, FlatpakAndConfinedSnapAreSandboxesAndOnlyFlathubCountsAsTheSt
     }
     qunsetenv("FLATPAK_ID");
     qunsetenv("SNAP");
+}
+
+// Software centres open appstream: addresses; without one, Flathub's web
+// page stands in. They have no page per maker and no rating prompt.
+TEST(AppStreamStore, PagesAreTheSoftwareCentresWhereOneIsInstalledElseFlathubs) {
+    struct Schemes final : UrlSchemes {
+        bool hasHandler(const QString& scheme) const override { return scheme == handled; }
+        QString handled;
+    } schemes;
+    AppStreamStore store(u"com.gapsel.Gapsel"_s, u"Gapsel"_s, schemes);
+    EXPECT_EQ(store.applicationId(), u"com.gapsel.Gapsel"_s);
+    EXPECT_EQ(store.makerApps(), (QList<StoreApp>{{u"com.gapsel.Gapsel"_s, u"Gapsel"_s}}));
+    EXPECT_FALSE(store.developerPage());
+    const QUrl flathub(u"https://flathub.org/apps/com.gapsel.Gapsel"_s);
+    EXPECT_EQ(store.reviewPage(store.applicationId()), flathub);
+    schemes.handled = u"appstream"_s;
+    EXPECT_EQ(store.reviewPage(store.applicationId()), QUrl(u"appstream:com.gapsel.Gapsel"_s));
+    EXPECT_EQ(store.webPage(store.applicationId()), flathub) << "what any device opens";
 }
 
 TEST(XdgFileManager, TrashedFolderLandsInTheTrashEvenWithoutADataFolderYet) {
