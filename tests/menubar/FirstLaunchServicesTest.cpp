@@ -130,6 +130,7 @@ protected:
 };
 
 TEST_F(FirstLaunchServicesAtLoginTest, WaitsTenSecondsAndReportsOncePerInstallation) {
+    sim.itemVisibility.runningApplications = {u"com.surteesstudios.Bartender-setapp"_s};
     hideItem();
     check(separatorOptions, 9.999);
     EXPECT_TRUE(sim.alerts.shownAlerts().isEmpty());
@@ -141,7 +142,7 @@ TEST_F(FirstLaunchServicesAtLoginTest, WaitsTenSecondsAndReportsOncePerInstallat
     for (const char* entry :
          {"hasMainScreen: true", "isDarkWake: false", "uptime: 1h 0m 0s",
           "uptimeIncludingSleep: 2h 0m 0s", "appUptime: ", "wasLaunchedAtLogin: true",
-          "trayHosts: ", "hasTrayWatcher: true", "hiddenCause: 5",
+          "isBartenderRunning: true", "isHiddenBarRunning: false", "isBarbeeRunning: false",
           "NSStatusBar.isAutomaticallyToggled: false", "fileLine: Gapsel/JXKit:70785"}) {
         const qsizetype at = record.indexOf(QLatin1String(entry));
         EXPECT_GT(at, previous) << entry << " in " << record.toStdString();
