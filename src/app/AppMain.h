@@ -38,6 +38,8 @@ public:
     // Gapsel registers no global shortcut of its own; its menus keep the
     // service informed, and the debug window tries shortcuts through it.
     shortcuts::KeyboardShortcuts& keyboardShortcuts() { return keyboardShortcuts_; }
+    // A separator's menu as it would open now (see SeparatorsView::menuSample).
+    std::shared_ptr<JXMenu> separatorMenu() const { return separators_->menuSample(); }
 
     // What Gapsel tells the kit about itself: its website and its identifier
     // in the desktop's store.

@@ -18,6 +18,7 @@
 #include "platform/Pasteboard.h"
 #include "platform/Store.h"
 #include "platform/WindowOpener.h"
+#include "shortcuts/MenuItemShortcuts.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -46,6 +47,10 @@ debug::DebugServices debugServices(AppMain& app, platform::Platform platform) {
             [&hotKeys = platform.hotKeys](const shortcuts::Shortcut& shortcut) {
                 return hotKeys.isTakenBySystem(std::uint32_t(shortcut.carbonKeyCode),
                                                std::uint32_t(shortcut.carbonModifiers));
+            },
+            [&app, &hotKeys = platform.hotKeys] {
+                return shortcuts::menuItemShortcuts(*app.separatorMenu(),
+                                                    hotKeys.menuCommandModifier());
             }};
 }
 
