@@ -82,11 +82,16 @@ TEST_F(FirstLaunchServicesTest, WaitsThreeSecondsThenWarnsUntilTheCheckboxIsTick
     sim.queue.advance(0.001);
     ASSERT_EQ(sim.alerts.shownAlerts().size(), 1);
     const platform::Alert& alert = sim.alerts.shownAlerts()[0];
-    const VisibilityMessages texts = VisibilityMessages::forVerdict(
-        {platform::HiddenCause::NoRoom, platform::TrayHostKind::DraggableMenuBar});
-    EXPECT_EQ(alert.informativeText, texts.otherwise);
+    EXPECT_EQ(alert.message, u"Menu Bar Item Did Not Appear"_s);
+    EXPECT_EQ(alert.informativeText,
+              u"macOS hides menu bar items when they do not fit. Try quitting some other menu bar "
+              u"apps. Also try quitting Bartender if it's running.\n\nThis check can have "
+              u"false-positives, so if you can see the menu bar item, enable “Do not show this "
+              u"again”, and click “OK”."_s);
+    EXPECT_EQ(alert.style, platform::AlertStyle::Warning);
     EXPECT_EQ(alert.buttons, QStringList{u"OK"_s});
     EXPECT_TRUE(alert.showsSuppressionButton);
+    EXPECT_EQ(alert.suppressionButtonTitle, u"Do not show this again"_s);
     EXPECT_EQ(alert.minimumWidth, std::nullopt);
     EXPECT_FALSE(flag()) << "the checkbox was left off";
     EXPECT_EQ(reports(), 0) << "reported only for a launch at login";
@@ -105,8 +110,11 @@ TEST_F(FirstLaunchServicesTest, AMenuBarThatHidesItselfIsToldOnceWithoutCheckbox
     const platform::Alert& alert = sim.alerts.shownAlerts()[0];
     EXPECT_FALSE(alert.showsSuppressionButton);
     EXPECT_EQ(alert.minimumWidth, 260);
-    EXPECT_TRUE(alert.informativeText.startsWith(u"macOS hides"_s));
-    EXPECT_TRUE(alert.informativeText.endsWith(u"shown again.\n\nExtra."_s));
+    EXPECT_EQ(alert.message, u"Menu Bar Item Did Not Appear"_s);
+    EXPECT_EQ(alert.informativeText,
+              u"macOS hides menu bar items when they do not fit. Try quitting some other menu bar "
+              u"apps.\n\nDisregard this message if you have the menu bar set to auto hide. It "
+              u"will not be shown again.\n\nExtra."_s);
     EXPECT_TRUE(flag()) << "set whatever the answer";
 }
 
