@@ -25,12 +25,11 @@ AppMain::AppMain(platform::Platform platform)
     defaults_->watchForExternalChanges(platform.mainQueue);
     separators_ = std::make_unique<app::SeparatorsView>(
         platform.statusBar, statusItems_, platform.mainQueue,
-        menubar::MenuServices{jxkit_, platform.workspace, metadata(), pendingServices_,
-                              platform.alerts},
+        menubar::MenuServices{jxkit_, platform.workspace, metadata(platform.store),
+                              pendingServices_, platform.alerts},
         app::SeparatorKeys::standard(), &placement_);
 }
 
-kit::Metadata AppMain::metadata() {
-    return kit::Metadata{QUrl(QStringLiteral("https://gapsel.app/")),
-                         QStringLiteral(GAPSEL_BUNDLE_ID)};
+kit::Metadata AppMain::metadata(const platform::Store& store) {
+    return kit::Metadata{QUrl(QStringLiteral("https://gapsel.app/")), store.applicationId()};
 }

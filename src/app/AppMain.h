@@ -12,6 +12,7 @@
 #include "menubar/FirstLaunchServices.h"
 #include "menubar/StatusItemRegistry.h"
 #include "platform/Platform.h"
+#include "platform/Store.h"
 #include "shortcuts/KeyboardShortcuts.h"
 #include "shortcuts/MenuOpenFlag.h"
 
@@ -37,10 +38,12 @@ public:
     // Gapsel registers no global shortcut of its own; its menus keep the
     // service informed, and the debug window tries shortcuts through it.
     shortcuts::KeyboardShortcuts& keyboardShortcuts() { return keyboardShortcuts_; }
+    // A separator's menu as it would open now (see SeparatorsView::menuSample).
+    std::shared_ptr<JXMenu> separatorMenu() const { return separators_->menuSample(); }
 
-    // What Gapsel tells the kit about itself: its website and store identifier
-    // (its AppStream component id).
-    static kit::Metadata metadata();
+    // What Gapsel tells the kit about itself: its website and its identifier
+    // in the desktop's store.
+    static kit::Metadata metadata(const platform::Store& store);
 
 private:
     std::shared_ptr<UserDefaults> defaults_;

@@ -6,6 +6,7 @@
 #include "app/SeparatorCharacters.h"
 #include "app/SeparatorKeys.h"
 #include "app/SeparatorListEdits.h"
+#include "app/SeparatorMenu.h"
 #include "kit/ErrorLog.h"
 #include "platform/MainQueue.h"
 
@@ -166,6 +167,12 @@ void SeparatorsView::noteBeyondMaximum(const QList<SeparatorItem>& list) {
                                      .arg(separatorListEdits::maximumSeparators)),
         {{QStringLiteral("count"), count},
          {QStringLiteral("maximum"), separatorListEdits::maximumSeparators}});
+}
+
+std::shared_ptr<JXMenu> SeparatorsView::menuSample() const {
+    auto menu = std::make_shared<JXMenu>();
+    buildSeparatorMenu(*menu, SeparatorItem{}, qsizetype(views_.size()), {}, services_);
+    return menu;
 }
 
 } // namespace app

@@ -7,6 +7,7 @@
 #include "app/SeparatorKeys.h"
 #include "app/SeparatorView.h"
 #include "defaults/Default.h"
+#include "menubar/JXMenu.h"
 #include "menubar/MenuServices.h"
 
 #include <QSet>
@@ -45,6 +46,9 @@ public:
 
     // One per distinct separator identity, in list order.
     const std::vector<std::unique_ptr<SeparatorView>>& views() const { return views_; }
+    // A separator's menu as it would open now, for its items' key
+    // equivalents; its items do nothing.
+    std::shared_ptr<JXMenu> menuSample() const;
 
 private:
     void scheduleRender();

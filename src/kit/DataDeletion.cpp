@@ -7,7 +7,7 @@
 #include "kit/JXKit.h"
 
 #include <QCoreApplication>
-#include <QDir>
+#include <QFileInfo>
 
 namespace kit {
 
@@ -16,15 +16,14 @@ void deleteAllData(UserDefaults& defaults, platform::FileManager& files, AppFold
     const QStringList keys = defaults.dictionaryRepresentation().keys();
     for (const QString& key : keys)
         defaults.removeObject(key);
-    if (isSandboxed) {
-        // Two levels above the data folder is the sandbox's own, which holds
-        // the preferences, the caches and the data.
-        files.moveToTrash(
-            QDir::cleanPath(folders.applicationSupportDirectory() + QStringLiteral("/../..")));
-        return;
-    }
+    // Only what the application made itself goes: the folders above its own
+    // may belong to other programs (a sandbox's folder also holds the Trash
+    // the folders are moved into).
     files.moveToTrash(folders.applicationSupportDirectory());
     files.moveToTrash(folders.cachesDirectory());
+    // Inside a sandbox nobody else reads the emptied preferences file either.
+    if (isSandboxed && QFileInfo::exists(defaults.filePath()))
+        files.moveToTrash(defaults.filePath());
 }
 
 void deleteAllData(const JXKit& kit) {

@@ -14,8 +14,9 @@ class UserDefaults;
 namespace kit {
 
 // Removes every key of the application's preferences domain and moves the
-// application's folders to the Trash (inside a sandbox, the sandbox's whole
-// data folder). A folder that cannot be moved stays; nothing is reported.
+// application's own data and cache folders to the Trash (inside a sandbox,
+// its preferences file too). Nothing else is touched. A folder that cannot
+// be moved stays; nothing is reported.
 void deleteAllData(UserDefaults& defaults, platform::FileManager& files, AppFolders& folders,
                    bool isSandboxed);
 // The same for the application of `kit`.

@@ -6,9 +6,13 @@
 #include "kit/ErrorLog.h"
 #include "kit/JXKit.h"
 #include "kit/Mailto.h"
+#include "platform/Alerts.h"
+#include "platform/BundleInfo.h"
 #include "platform/Mail.h"
+#include "platform/Pasteboard.h"
 #include "platform/Workspace.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QSaveFile>
 #include <QStringList>
@@ -56,8 +60,57 @@ void sendEmail(platform::Platform platform, const QList<EmailAddress>& recipient
                const TextAttachment& attachment) {
     if (composeWithAttachment(platform.mail, recipients, subject, body, attachment))
         return;
-    platform.workspace.openUrl(mailtoURL(
-        recipients, subject, bodyWithInlineAttachment(body, attachment.fileName, attachment.text)));
+    if (platform.workspace.openUrl(inlineMailto(recipients, subject, body, attachment)))
+        return;
+    logError(platform::Error::failure(QStringLiteral("No mail program opened the message")));
+    if (platform.alerts.run(noMailProgramAlert(recipients)).buttonIndex() == 0)
+        platform.pasteboard.setText(attachment.text, platform.bundle.identifier);
+}
+
+QUrl inlineMailto(const QList<EmailAddress>& recipients, const QString& subject,
+                  const std::optional<QString>& body, const TextAttachment& attachment) {
+    const auto urlWith = [&](const QString& text) {
+        return mailtoURL(recipients, subject,
+                         bodyWithInlineAttachment(body, attachment.fileName, text));
+    };
+    QUrl url = urlWith(attachment.text);
+    if (url.toEncoded().size() <= maximumMailtoLength)
+        return url;
+    // The fewest oldest lines whose leaving out lets the rest fit.
+    const QStringList lines = attachment.text.split(QLatin1Char('\n'));
+    const auto withNewest = [&](qsizetype kept) {
+        const qsizetype leftOut = lines.size() - kept;
+        return QCoreApplication::translate("Email", "(The text is too long for an e-mail link: its "
+                                                    "oldest %1 of %2 lines were left out.)")
+                   .arg(leftOut)
+                   .arg(lines.size()) +
+               QLatin1Char('\n') + lines.sliced(leftOut).join(QLatin1Char('\n'));
+    };
+    qsizetype fits = 0, tooMany = lines.size();
+    while (tooMany - fits > 1) {
+        const qsizetype kept = fits + (tooMany - fits) / 2;
+        if (urlWith(withNewest(kept)).toEncoded().size() <= maximumMailtoLength)
+            fits = kept;
+        else
+            tooMany = kept;
+    }
+    return urlWith(withNewest(fits));
+}
+
+platform::Alert noMailProgramAlert(const QList<EmailAddress>& recipients) {
+    QStringList addresses;
+    for (const EmailAddress& recipient : recipients)
+        addresses.append(recipient.text());
+    platform::Alert alert;
+    alert.message = QCoreApplication::translate("Email", "No mail program could be opened");
+    alert.informativeText =
+        QCoreApplication::translate("Email",
+                                    "Copy the text and paste it into a message to %1 in the mail "
+                                    "program you use.")
+            .arg(addresses.join(QStringLiteral(", ")));
+    alert.buttons = {QCoreApplication::translate("Email", "Copy Text"),
+                     QCoreApplication::translate("Email", "Cancel")};
+    return alert;
 }
 
 } // namespace kit

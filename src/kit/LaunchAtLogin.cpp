@@ -24,8 +24,7 @@ bool LaunchAtLoginObservable::isEnabled() const {
     case LoginItemStatus::NotFound:
         return false;
     case LoginItemStatus::RequiresApproval:
-        kit::logError(
-            platform::Error::failure(QStringLiteral("SMAppService#status == .requiresApproval")));
+        kit::logError(platform::Error::failure(loginItems_.switchedOffDescription()));
         return false;
     }
     kit::logError(

@@ -7,6 +7,7 @@
 #include "kit/OpenUrl.h"
 #include "platform/Alerts.h"
 #include "platform/MainQueue.h"
+#include "platform/Store.h"
 
 #include <QCoreApplication>
 
@@ -55,8 +56,7 @@ void RateAction::askFirst(const StoreApp& app) {
 }
 
 void RateAction::openReviewPage(const StoreApp& app) {
-    openUrlOrTell(platform_.workspace, platform_.alerts,
-                  storeReviewPage(app, platform_.urlSchemes));
+    openUrlOrTell(platform_.workspace, platform_.alerts, platform_.store.reviewPage(app.id));
 }
 
 } // namespace kit

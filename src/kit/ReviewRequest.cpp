@@ -3,8 +3,8 @@
 
 #include "kit/ReviewRequest.h"
 
-#include "debug/InMemoryLog.h"
 #include "kit/JXKit.h"
+#include "platform/Store.h"
 
 namespace kit {
 
@@ -23,10 +23,7 @@ bool requestReviewIfNeeded(const JXKit& kit, const std::shared_ptr<UserDefaults>
     Defaults::set(key, count);
     if (!milestones.contains(count))
         return false;
-    debug::InMemoryLog::shared().append(
-        QStringLiteral("Review request: launch milestone %1 reached; this desktop has no "
-                       "rating prompt to show.")
-            .arg(count));
+    kit.platform().store.requestReview();
     return true;
 }
 

@@ -22,9 +22,8 @@ inline Defaults::Key<qint64> reviewRequestCount(const std::shared_ptr<UserDefaul
 // Counts this launch towards the review milestones, unless it is one of the
 // first two or falls within a week of the first launch (a first launch dated
 // in the future, after the clock was set back, keeps it silent until a week
-// after that date). Reaching a milestone is where a store would ask for a
-// rating; no Linux desktop has such a prompt, so the moment is only noted in
-// the in-memory log. Returns whether a milestone was reached.
+// after that date). At a milestone the desktop is asked for its rating
+// prompt. Returns whether a milestone was reached.
 bool requestReviewIfNeeded(const JXKit& kit, const std::shared_ptr<UserDefaults>& suite,
                            const QDateTime& now, const QList<int>& milestones);
 

@@ -7,9 +7,9 @@
 
 namespace kit {
 
-QUrl shareLink(const Metadata& metadata) {
-    if (const auto record = ownStoreRecord(metadata))
-        return storeWebPage(*record);
+QUrl shareLink(const Metadata& metadata, const platform::Store& store) {
+    if (const auto record = ownStoreRecord(metadata, store))
+        return store.webPage(record->id);
     if (metadata.website)
         return *metadata.website;
     return makerAppsWebPage();

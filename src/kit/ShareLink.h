@@ -4,6 +4,7 @@
 #pragma once
 
 #include "kit/Metadata.h"
+#include "platform/Store.h"
 
 #include <QUrl>
 
@@ -12,6 +13,6 @@ namespace kit {
 // The address by which the user passes the application on: its store page on
 // the web, else its page on the maker's website, else the maker's page
 // listing its applications.
-QUrl shareLink(const Metadata& metadata);
+QUrl shareLink(const Metadata& metadata, const platform::Store& store);
 
 } // namespace kit

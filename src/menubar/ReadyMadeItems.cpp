@@ -25,12 +25,10 @@ CallbackMenuItem* addUrlItem(JXMenu& menu, const MenuServices& services, QString
 
 } // namespace
 
-// Software centres have no page per maker, so the maker's own page that lists
-// its applications serves whether or not this application is in the store.
 CallbackMenuItem* addMoreAppsItem(JXMenu& menu, const MenuServices& services) {
     return addUrlItem(menu, services,
                       QCoreApplication::translate("ReadyMadeItems", "More Apps by Me"),
-                      kit::makerAppsWebPage());
+                      kit::makerAppsPage(services.metadata, services.kit.platform().store));
 }
 
 CallbackMenuItem* addWebsiteItem(JXMenu& menu, const MenuServices& services) {
@@ -53,7 +51,7 @@ CallbackMenuItem* addFAQItem(JXMenu& menu, const MenuServices& services,
 }
 
 CallbackMenuItem* addRateAppItem(JXMenu& menu, const MenuServices& services) {
-    const auto record = kit::ownStoreRecord(services.metadata);
+    const auto record = kit::ownStoreRecord(services.metadata, services.kit.platform().store);
     if (!record || services.kit.isFirstLaunch())
         return nullptr;
     kit::PendingServices& pending = services.pending;

@@ -53,10 +53,7 @@ void VisibilityCheck::sendReport(const platform::HiddenVerdict& verdict) const {
     report.appUptime =
         static_cast<double>(kit_.launchDate().msecsTo(platform_.mainQueue.now())) / 1000.0;
     report.wasLaunchedAtLogin = kit_.wasLaunchedAtLogin();
-    report.trayHosts = platform_.trayHosts.hosts();
-    report.hasTrayWatcher = platform_.trayHosts.hasWatcher();
-    report.cause = verdict.cause;
-    report.menuBarHidesAutomatically = visibility.menuBarHidesAutomatically();
+    report.desktopFacts = visibility.reportFacts(verdict);
     report.send();
 }
 

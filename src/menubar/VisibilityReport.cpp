@@ -11,18 +11,6 @@
 
 namespace menubar {
 
-namespace {
-
-QString hostNames(const QList<platform::TrayHost>& hosts) {
-    QStringList names;
-    for (const platform::TrayHost& host : hosts)
-        names.append(host.process.isEmpty() ? QString::number(static_cast<int>(host.kind))
-                                            : host.process);
-    return names.join(QLatin1Char(','));
-}
-
-} // namespace
-
 QString formattedDuration(double seconds) {
     const auto total = static_cast<qint64>(std::llround(std::max(seconds, 0.0)));
     const qint64 hours = total / 3600;
@@ -36,18 +24,15 @@ QString formattedDuration(double seconds) {
 }
 
 kit::ErrorContext VisibilityReport::context() const {
-    return {
-        {QStringLiteral("hasMainScreen"), hasMainScreen},
-        {QStringLiteral("isDarkWake"), isDarkWake},
-        {QStringLiteral("uptime"), formattedDuration(uptime)},
-        {QStringLiteral("uptimeIncludingSleep"), formattedDuration(uptimeIncludingSleep)},
-        {QStringLiteral("appUptime"), formattedDuration(appUptime)},
-        {QStringLiteral("wasLaunchedAtLogin"), wasLaunchedAtLogin},
-        {QStringLiteral("trayHosts"), hostNames(trayHosts)},
-        {QStringLiteral("hasTrayWatcher"), hasTrayWatcher},
-        {QStringLiteral("hiddenCause"), static_cast<int>(cause)},
-        {QStringLiteral("NSStatusBar.isAutomaticallyToggled"), menuBarHidesAutomatically},
-    };
+    return kit::ErrorContext{
+               {QStringLiteral("hasMainScreen"), hasMainScreen},
+               {QStringLiteral("isDarkWake"), isDarkWake},
+               {QStringLiteral("uptime"), formattedDuration(uptime)},
+               {QStringLiteral("uptimeIncludingSleep"), formattedDuration(uptimeIncludingSleep)},
+               {QStringLiteral("appUptime"), formattedDuration(appUptime)},
+               {QStringLiteral("wasLaunchedAtLogin"), wasLaunchedAtLogin},
+           } +
+           desktopFacts;
 }
 
 void VisibilityReport::send() const {

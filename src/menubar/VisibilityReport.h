@@ -5,9 +5,6 @@
 
 #include "kit/ErrorLog.h"
 #include "platform/ItemVisibility.h"
-#include "platform/TrayHosts.h"
-
-#include <QList>
 
 namespace menubar {
 
@@ -26,14 +23,10 @@ struct VisibilityReport {
     double uptimeIncludingSleep = 0;
     double appUptime = 0;
     bool wasLaunchedAtLogin = false;
-    // In place of the menu-bar organisers that hide items on other systems:
-    // the tray hosts found, and whether a watcher collects items at all.
-    QList<platform::TrayHost> trayHosts;
-    bool hasTrayWatcher = false;
-    platform::HiddenCause cause = platform::HiddenCause::None;
-    bool menuBarHidesAutomatically = false;
+    // The desktop's own: what hides items there (ItemVisibility::reportFacts).
+    platform::ItemVisibility::ReportFacts desktopFacts;
 
-    // Ten entries in this order, the tray's three in the middle.
+    // The six entries above in this order, then the desktop's.
     kit::ErrorContext context() const;
     // Hands the report to the kit's error log.
     void send() const;

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "platform/KeyCodes.h"
+
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -50,6 +52,9 @@ public:
     // Whether the desktop or another program already uses the combination
     // system-wide, so that a recorder can refuse it.
     virtual bool isTakenBySystem(std::uint32_t keyCode, std::uint32_t modifiers) = 0;
+    // The classic modifier that a menu item's Command key stands for: menus on
+    // Linux desktops put Control where the original desktop puts Command.
+    virtual std::uint32_t menuCommandModifier() const { return classicModifier::control; }
 };
 
 } // namespace platform

@@ -5,6 +5,12 @@
 
 #include "platform/TrayHosts.h"
 
+#include <QList>
+#include <QString>
+#include <QVariant>
+
+#include <utility>
+
 namespace platform {
 
 class StatusItem;
@@ -51,6 +57,12 @@ public:
     virtual bool hasMainScreen() const = 0;
     // Whether the machine is awake only for maintenance, with the display off.
     virtual bool isDarkWake() const = 0;
+
+    // Named facts for the report on an item that did not appear at login:
+    // what on this desktop collects items or keeps them out of sight, and
+    // whether its bar hides itself, under this desktop's own names.
+    using ReportFacts = QList<std::pair<QString, QVariant>>;
+    virtual ReportFacts reportFacts(const HiddenVerdict& verdict) const = 0;
 };
 
 } // namespace platform

@@ -5,6 +5,8 @@
 
 #include "platform/Error.h"
 
+#include <QString>
+
 #include <optional>
 
 namespace platform {
@@ -31,6 +33,8 @@ public:
     virtual std::optional<Error> unregisterApplication() = 0;
     // Whether this run was started by the login mechanism.
     virtual bool wasLaunchedAtLogin() const = 0;
+    // For the error log: the desktop's own words for RequiresApproval.
+    virtual QString switchedOffDescription() const = 0;
 };
 
 } // namespace platform

@@ -62,6 +62,7 @@ public:
     }
 
     const QString& keyEquivalent() const { return keyEquivalent_; }
+    void setKeyEquivalent(QString key) { keyEquivalent_ = std::move(key); }
     // The modifiers that go with the key equivalent; Command unless set.
     ModifierFlags keyModifiers() const { return keyModifiers_; }
     void setKeyModifiers(ModifierFlags modifiers) { keyModifiers_ = modifiers; }

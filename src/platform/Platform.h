@@ -28,6 +28,7 @@ class Popover;
 class MotionPreference;
 class ItemVisibility;
 class Uptime;
+class Store;
 struct BundleInfo;
 
 // Every desktop service the program uses, handed to it at start-up. main() fills
@@ -58,6 +59,7 @@ struct Platform {
     MotionPreference& motion;
     ItemVisibility& itemVisibility;
     Uptime& uptime;
+    Store& store;
 };
 
 } // namespace platform

@@ -3,11 +3,14 @@
 
 #include "shortcuts/KeyboardShortcuts.h"
 
+#include "shortcuts/MenuItemShortcuts.h"
+
 namespace shortcuts {
 
 KeyboardShortcuts::KeyboardShortcuts(platform::HotKeys& hotKeys,
                                      std::shared_ptr<UserDefaults> defaults, MenuOpenFlag& menuOpen)
     : defaults_(std::move(defaults))
+    , hotKeys_(hotKeys)
     , registry_(hotKeys, menuOpen) {}
 
 void KeyboardShortcuts::declare(const Name& name) {
@@ -33,8 +36,25 @@ void KeyboardShortcuts::setShortcut(const Name& name, const std::optional<Shortc
     }
     if (const auto found = listeners_.find(name.rawValue); found != listeners_.end())
         registerListener(name.rawValue, found->second, shortcut);
+    updateBoundItems(name.rawValue, shortcut);
     notifications.send(QString::fromLatin1(shortcutByNameDidChange),
                        QVariantMap{{QStringLiteral("name"), name.rawValue}});
+}
+
+void KeyboardShortcuts::bindMenuItem(const std::shared_ptr<platform::MenuItem>& item,
+                                     const Name& name) {
+    // Menus are built afresh at every opening: the items of earlier ones go.
+    std::erase_if(boundItems_, [](const auto& bound) { return bound.second.expired(); });
+    boundItems_.emplace(name.rawValue, item);
+    setKeyEquivalent(*item, shortcut(name), hotKeys_.menuCommandModifier());
+}
+
+void KeyboardShortcuts::updateBoundItems(const QString& rawValue,
+                                         const std::optional<Shortcut>& shortcut) {
+    const auto [first, last] = boundItems_.equal_range(rawValue);
+    for (auto bound = first; bound != last; ++bound)
+        if (const auto item = bound->second.lock())
+            setKeyEquivalent(*item, shortcut, hotKeys_.menuCommandModifier());
 }
 
 void KeyboardShortcuts::onKeyDown(const Name& name, std::function<void()> action) {

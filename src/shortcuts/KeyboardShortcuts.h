@@ -5,6 +5,7 @@
 
 #include "defaults/Signal.h"
 #include "defaults/UserDefaults.h"
+#include "platform/Menu.h"
 #include "shortcuts/HotKeyRegistry.h"
 #include "shortcuts/Shortcut.h"
 
@@ -48,6 +49,10 @@ public:
     // Stops listening for the name and gives its combination back.
     void removeHandlers(const Name& name);
 
+    // The item shows the name's shortcut as its key equivalent, now and after
+    // every change of it, for as long as the item exists.
+    void bindMenuItem(const std::shared_ptr<platform::MenuItem>& item, const Name& name);
+
     bool isEnabled() const { return registry_.isEnabled(); }
     void setEnabled(bool enabled) { registry_.setEnabled(enabled); }
 
@@ -66,8 +71,12 @@ private:
                           const std::optional<Shortcut>& shortcut);
     void runActions(const QString& rawValue, bool keyDown);
 
+    void updateBoundItems(const QString& rawValue, const std::optional<Shortcut>& shortcut);
+
     std::shared_ptr<UserDefaults> defaults_;
+    platform::HotKeys& hotKeys_;
     HotKeyRegistry registry_;
+    std::multimap<QString, std::weak_ptr<platform::MenuItem>> boundItems_;
     std::map<QString, Listener> listeners_;
 };
 

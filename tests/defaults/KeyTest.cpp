@@ -117,7 +117,7 @@ TEST(StoredForm, WhatDoesNotReadAsTheKindGivesTheDefaultOrSkipsTheElement) {
     expectReadAs(QVariantList{recordText(u"a"_s), badRecord, recordText(u"b"_s)},
                  QList<Record>{{exampleId, u"a"_s}, {exampleId, u"b"_s}});
     expectReadAs(qint64(42), QList<Record>{});
-    expectReadAs(1, true, true); // an integer is not a Boolean
+    expectReadAs(1, false, false); // an integer is not a Boolean
     expectReadAs(300, qint8(0));
     expectReadAs(5.0, qint8(5));
     expectReadAs(0.1, 0.f);
@@ -134,6 +134,8 @@ TEST(StoredForm, WhatDoesNotReadAsTheKindGivesTheDefaultOrSkipsTheElement) {
     expectReadAs(u"6"_s, 6);
     expectReadAs(u"1"_s, QDateTime(QDate(2001, 1, 1), QTime(0, 0, 1), Qt::UTC));
     expectReadAs(QVariantList{u"1"_s, u"2"_s}, QList<int>{1, 2});
+    // A list that is neither all native nor all JSON texts keeps the texts.
+    expectReadAs(QVariantList{1, u"2"_s}, QList<int>{2}, QList<int>{9});
 }
 
 TEST(StoredForm, AnySerializableHoldsTheStoredObjectItself) {

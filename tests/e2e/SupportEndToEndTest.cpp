@@ -8,7 +8,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStorageInfo>
 #include <QSysInfo>
+#include <QTemporaryDir>
 #include <QUrlQuery>
 
 #include <gtest/gtest.h>
@@ -16,6 +18,7 @@
 #include <algorithm>
 #include <optional>
 #include <signal.h>
+#include <unistd.h>
 
 using testing_support::processEventsUntil;
 using namespace Qt::StringLiterals;
@@ -81,6 +84,73 @@ protected:
                 QFileInfo(QStringLiteral(GAPSEL_EXECUTABLE)).canonicalFilePath())
             return std::nullopt;
         return pid;
+    }
+
+    // Chooses "Delete Data & Settings" in the support window and confirms;
+    // returns once the relaunched instance made its first launch.
+    void deleteFromTheSupportWindow() {
+        ASSERT_TRUE(gapsel.start(desktop.environment(), {QStringLiteral("--support")}));
+        ASSERT_TRUE(
+            eventually([&] { return preferences().contains(QStringLiteral("separators")); }));
+        const QVariant separatorsBefore = preferences().value(QStringLiteral("separators"));
+        // A counter of the kit's, written as another process would.
+        ASSERT_TRUE(UserDefaults::open(QStringLiteral(GAPSEL_BUNDLE_ID), preferencesPath())
+                        ->set(5, QStringLiteral("JXApp_requestReview")));
+
+        QString window;
+        ASSERT_TRUE(eventually([&] {
+            window =
+                desktop.visibleWindow({QStringLiteral("--name"), QStringLiteral("Gapsel Support")});
+            return !window.isEmpty();
+        }));
+        // The first button, "Delete Data & Settings", has the focus; in the
+        // question, Cancel has it and Tab moves it to Delete.
+        const auto windows = [&] {
+            return desktop.xdotool(QStringLiteral("search --onlyvisible --name .*"));
+        };
+        const QString windowsBefore = windows();
+        desktop.xdotool(QStringLiteral("windowfocus --sync %1 key space").arg(window));
+        // The question is a window of its own.
+        const bool asked = eventually([&] { return windows() != windowsBefore; });
+        processEventsUntil([] { return false; }, 1500);
+        desktop.saveScreenshot(QStringLiteral("support-delete-question"));
+        ASSERT_TRUE(asked);
+        desktop.xdotool(QStringLiteral("key Tab space"));
+
+        ASSERT_TRUE(eventually([&] { return !gapsel.running(); }));
+        // The new instance counts launch 1, and reads and takes away the
+        // relaunch's note.
+        ASSERT_TRUE(eventually([&] {
+            const QVariantMap stored = preferences();
+            return relaunchedPid() && stored.value(QStringLiteral("JX_launchCount")) == 1 &&
+                   stored.contains(QStringLiteral("separators")) &&
+                   !stored.contains(QStringLiteral("JXApp_wasRelaunched"));
+        })) << "relaunched: "
+            << relaunchedPid().has_value()
+            << ", preferences: " << QStringList(preferences().keys()).join(u' ').toStdString()
+            << ", launch count " << preferences().value(QStringLiteral("JX_launchCount")).toInt();
+        EXPECT_NE(preferences().value(QStringLiteral("separators")), separatorsBefore);
+        EXPECT_FALSE(preferences().contains(QStringLiteral("JXApp_requestReview")));
+    }
+
+    // Empties the Trash at `trash` of what came from under `below`; their
+    // original places, sorted.
+    static QStringList takeFromTrash(const QString& trash, const QString& below) {
+        QStringList places;
+        const QDir info(trash + QStringLiteral("/info"));
+        for (const QString& entry : info.entryList({QStringLiteral("*.trashinfo")}, QDir::Files)) {
+            QString place;
+            for (const QByteArray& line : e2e::readFile(info.filePath(entry)).split('\n'))
+                if (line.startsWith("Path="))
+                    place = QUrl::fromPercentEncoding(line.mid(5));
+            if (!place.startsWith(below + QLatin1Char('/')))
+                continue;
+            places.append(place);
+            QDir(trash + QStringLiteral("/files/") + entry.chopped(10)).removeRecursively();
+            QFile::remove(info.filePath(entry));
+        }
+        places.sort();
+        return places;
     }
 
     QString openedLog() const { return home + QStringLiteral("/opened.txt"); }
@@ -151,52 +221,41 @@ TEST_F(SupportEndToEnd, RateAppsFirstButtonAndSendFeedbackHandXdgOpenTheirPages)
 TEST_F(SupportEndToEnd, DeleteDataAndSettingsTrashesEverythingAndStartsAfresh) {
     QDir().mkpath(dataHome() + QStringLiteral("/Gapsel"));
     ASSERT_TRUE(QFile(dataHome() + QStringLiteral("/Gapsel/kept.txt")).open(QIODevice::WriteOnly));
-    ASSERT_TRUE(gapsel.start(desktop.environment(), {QStringLiteral("--support")}));
-    ASSERT_TRUE(eventually([&] { return preferences().contains(QStringLiteral("separators")); }));
-    const QVariant separatorsBefore = preferences().value(QStringLiteral("separators"));
-    // A counter of the kit's, written as another process would.
-    ASSERT_TRUE(UserDefaults::open(QStringLiteral(GAPSEL_BUNDLE_ID), preferencesPath())
-                    ->set(5, QStringLiteral("JXApp_requestReview")));
-
-    QString window;
-    ASSERT_TRUE(eventually([&] {
-        window =
-            desktop.visibleWindow({QStringLiteral("--name"), QStringLiteral("Gapsel Support")});
-        return !window.isEmpty();
-    }));
-    // The first button, "Delete Data & Settings", has the focus; in the
-    // question, Cancel has it and Tab moves it to Delete.
-    const auto windows = [&] {
-        return desktop.xdotool(QStringLiteral("search --onlyvisible --name .*"));
-    };
-    const QString windowsBefore = windows();
-    desktop.xdotool(QStringLiteral("windowfocus --sync %1 key space").arg(window));
-    // The question is a window of its own.
-    const bool asked = eventually([&] { return windows() != windowsBefore; });
-    processEventsUntil([] { return false; }, 1500);
-    desktop.saveScreenshot(QStringLiteral("support-delete-question"));
-    ASSERT_TRUE(asked);
-    desktop.xdotool(QStringLiteral("key Tab space"));
-
-    ASSERT_TRUE(eventually([&] { return !gapsel.running(); }));
-    // The new instance counts launch 1, and reads and takes away the
-    // relaunch's note.
-    ASSERT_TRUE(eventually([&] {
-        const QVariantMap stored = preferences();
-        return relaunchedPid() && stored.value(QStringLiteral("JX_launchCount")) == 1 &&
-               stored.contains(QStringLiteral("separators")) &&
-               !stored.contains(QStringLiteral("JXApp_wasRelaunched"));
-    })) << "relaunched: "
-        << relaunchedPid().has_value()
-        << ", preferences: " << QStringList(preferences().keys()).join(u' ').toStdString()
-        << ", launch count " << preferences().value(QStringLiteral("JX_launchCount")).toInt();
-    EXPECT_NE(preferences().value(QStringLiteral("separators")), separatorsBefore);
-    EXPECT_FALSE(preferences().contains(QStringLiteral("JXApp_requestReview")));
+    deleteFromTheSupportWindow();
+    if (HasFatalFailure())
+        return;
 
     const QDir trash(dataHome() + QStringLiteral("/Trash/files"));
     const QStringList trashed = trash.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     EXPECT_EQ(trashed.size(), 2) << trashed.join(u' ').toStdString();
     EXPECT_TRUE(QFileInfo::exists(trash.filePath(QStringLiteral("Gapsel/kept.txt"))));
+}
+
+// A normal run that inherited a sandbox's variables (started from a sandboxed
+// terminal) is no sandbox. With its data on another file system the folder
+// above Gapsel's own could really be trashed there: only Gapsel's go.
+TEST_F(SupportEndToEnd, InheritedSandboxVariablesLeaveOtherProgramsDataAlone) {
+    const QString shm = QStringLiteral("/dev/shm");
+    if (!QFileInfo(shm).isWritable() || QStorageInfo(shm) == QStorageInfo(home))
+        GTEST_SKIP() << "needs a writable /dev/shm on a file system of its own";
+    QTemporaryDir elsewhere(shm + QStringLiteral("/gapsel-e2e-XXXXXX"));
+    ASSERT_TRUE(elsewhere.isValid());
+    const QString share = elsewhere.filePath(QStringLiteral("share"));
+    const QString cache = elsewhere.filePath(QStringLiteral("cache"));
+    ASSERT_TRUE(testing_support::writeFile(share + QStringLiteral("/other/kept.txt"), "other"));
+    ASSERT_TRUE(testing_support::writeFile(share + QStringLiteral("/Gapsel/kept.txt"), "ours"));
+    desktop.setVariable(QStringLiteral("FLATPAK_ID"), QStringLiteral("x"));
+    desktop.setVariable(QStringLiteral("SNAP"), QStringLiteral("/snap/x"));
+    desktop.setVariable(QStringLiteral("XDG_DATA_HOME"), share);
+    desktop.setVariable(QStringLiteral("XDG_CACHE_HOME"), cache);
+
+    deleteFromTheSupportWindow();
+    // Off the home's file system, things go to that file system's own Trash.
+    const QStringList trashed =
+        takeFromTrash(shm + QStringLiteral("/.Trash-%1").arg(::getuid()), elsewhere.path());
+    EXPECT_EQ(trashed,
+              (QStringList{cache + QStringLiteral("/Gapsel"), share + QStringLiteral("/Gapsel")}));
+    EXPECT_TRUE(QFileInfo::exists(share + QStringLiteral("/other/kept.txt")));
 }
 
 QStringList lines(e2e::Program& probe) {

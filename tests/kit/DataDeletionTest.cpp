@@ -40,7 +40,7 @@ protected:
 };
 
 // Trashing both folders is followed into the real trash by the end-to-end tests.
-TEST_F(DataDeletionTest, DeleteRemovesEveryKeyAndRelaunches) {
+TEST_F(DataDeletionTest, DeleteRemovesEveryKeyTrashesBothFoldersAndRelaunches) {
     launchWithDeletionGesture(AlertAnswer::firstButtonResponse);
 
     ASSERT_EQ(launches.sim.alerts.shownAlerts().size(), 1);
@@ -50,6 +50,8 @@ TEST_F(DataDeletionTest, DeleteRemovesEveryKeyAndRelaunches) {
     EXPECT_EQ(alert.buttons, (QStringList{u"Delete"_s, u"Cancel"_s}));
     EXPECT_EQ(alert.destructiveButton, 0) << "so that Return does not press it";
 
+    EXPECT_EQ(launches.sim.fileManager.trashed,
+              (QStringList{root + u"/data/Gapsel"_s, root + u"/cache/Gapsel"_s}));
     // What is left is only the relaunch's own note to the next start.
     EXPECT_EQ(launches.suite()->persistentDomain().keys(), QStringList{u"JXApp_wasRelaunched"_s});
 }
@@ -62,12 +64,21 @@ TEST_F(DataDeletionTest, CancelOrAnyOtherAnswerKeepsEverything) {
     EXPECT_EQ(launches.suite()->object(u"JXApp_requestReview"_s), 5);
 }
 
-TEST_F(DataDeletionTest, InsideASandboxItsWholeFolderGoes) {
+// Whatever the sandbox is, nothing above the application's own folders goes:
+// those may hold other programs' data, or the Trash itself.
+TEST_F(DataDeletionTest, OnlyTheApplicationsOwnFoldersGoAndInASandboxItsPreferencesFile) {
     EXPECT_EQ(kit::supportWindowDeletionAlert(u"Gapsel"_s).destructiveButton, 0);
-    // Two levels above the data folder.
-    kit::AppFolders folders(launches.sim.fileManager, u"Gapsel"_s);
-    kit::deleteAllData(*launches.suite(), launches.sim.fileManager, folders, true);
-    EXPECT_EQ(launches.sim.fileManager.trashed, QStringList{QFileInfo(root).canonicalFilePath()});
+    const QString preferences = launches.suite()->filePath();
+    ASSERT_TRUE(launches.suite()->set(1, u"kept"_s));
+    for (const bool sandboxed : {false, true}) {
+        launches.sim.fileManager.trashed.clear();
+        kit::AppFolders folders(launches.sim.fileManager, u"Gapsel"_s);
+        kit::deleteAllData(*launches.suite(), launches.sim.fileManager, folders, sandboxed);
+        QStringList expected{root + u"/data/Gapsel"_s, root + u"/cache/Gapsel"_s};
+        if (sandboxed)
+            expected.append(preferences);
+        EXPECT_EQ(launches.sim.fileManager.trashed, expected) << "sandboxed " << sandboxed;
+    }
 }
 
 TEST_F(DataDeletionTest, FoldersFallBackToTheTemporaryFolderWhenTheDesktopNamesNone) {

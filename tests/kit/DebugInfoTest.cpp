@@ -4,6 +4,7 @@
 #include "KitTestSupport.h"
 #include "debug/InMemoryLog.h"
 #include "kit/DebugReport.h"
+#include "kit/Email.h"
 #include "kit/EmailAddress.h"
 #include "kit/ErrorLog.h"
 #include "kit/Feedback.h"
@@ -179,6 +180,43 @@ TEST_F(FeedbackTest, CopyAndEmailHandOnTheDocument) {
     const QUrlQuery query(launches.sim.workspace.openedUrls().first());
     EXPECT_EQ(query.queryItemValue(u"body"_s, QUrl::FullyDecoded),
               kit::bodyWithInlineAttachment(std::nullopt, u"debug-info.txt"_s, document));
+}
+
+// A mailto: link longer than a command-line argument may be never reaches a
+// mail program: the text is cut to its newest lines. Should no mail program
+// take the link, the user is told and can copy the whole text.
+TEST_F(FeedbackTest, AnInlineTextIsCutToItsNewestLinesAndAnUnopenedLinkOffersACopy) {
+    const auto support = kit::EmailAddress::constant(u"support@gapsel.app"_s);
+    QStringList lines;
+    for (int line = 0; line < 10000; ++line)
+        lines.append(u"2026-12-07 10:00:00 Gapsel line %1 of the log"_s.arg(line));
+    const kit::TextAttachment document{u"debug-info.txt"_s, lines.join(u'\n')};
+
+    const QUrl url = kit::inlineMailto({support}, u"Debug info"_s, std::nullopt, document);
+    EXPECT_LE(url.toEncoded().size(), kit::maximumMailtoLength);
+    EXPECT_GT(url.toEncoded().size(), kit::maximumMailtoLength - 200) << "as much as fits";
+    const QString body = QUrlQuery(url).queryItemValue(u"body"_s, QUrl::FullyDecoded);
+    EXPECT_TRUE(body.endsWith(u'\n' + lines.last()));
+    const auto cut = body.indexOf(u"(The text is too long for an e-mail link"_s);
+    ASSERT_GE(cut, 0) << "says it was cut";
+    const qsizetype kept = body.mid(cut).count(u'\n');
+    EXPECT_TRUE(body.contains(u"oldest %1 of 10000 lines were left out.)\n"_s.arg(10000 - kept)));
+
+    JXKit& kit = launches.launch();
+    launches.sim.mail.acceptsAttachments = false;
+    launches.sim.workspace.refuseScheme(u"mailto"_s);
+    for (const int answer : {1, 0}) {
+        launches.sim.alerts.answerNext(
+            {platform::AlertAnswer::firstButtonResponse + answer, false});
+        kit::sendEmail(kit.platform(), {support}, u"Debug info"_s, std::nullopt, document);
+        EXPECT_EQ(launches.sim.pasteboard.contents.value(u"text/plain"_s),
+                  answer == 0 ? document.text.toUtf8() : QByteArray());
+    }
+    ASSERT_EQ(launches.sim.alerts.shownAlerts().size(), 2);
+    const platform::Alert& alert = launches.sim.alerts.shownAlerts().first();
+    EXPECT_EQ(alert.message, u"No mail program could be opened"_s);
+    EXPECT_TRUE(alert.informativeText.contains(u"support@gapsel.app"_s));
+    EXPECT_EQ(alert.buttons, (QStringList{u"Copy Text"_s, u"Cancel"_s}));
 }
 
 TEST_F(FeedbackTest, CrashLogAlertKeepsItsShapeAndTellsWhereReportsAreKept) {

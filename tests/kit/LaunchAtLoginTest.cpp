@@ -27,14 +27,18 @@ struct LaunchAtLogin : ::testing::Test {
 } // namespace
 
 // An item switched off elsewhere (waiting for approval) is logged on every
-// read and never shown.
+// read, in the desktop's words, and never shown.
 TEST_F(LaunchAtLogin, IsOnOnlyWhenTheServiceReportsItEnabled) {
-    const QString approval = u"SMAppService#status == .requiresApproval"_s;
-    const std::pair<LoginItemStatus, bool> cases[] = {{LoginItemStatus::NotFound, false},
-                                                      {LoginItemStatus::Enabled, true},
-                                                      {LoginItemStatus::RequiresApproval, false}};
-    for (const auto& [status, expected] : cases) {
+    const QString original = u"SMAppService#status == .requiresApproval"_s;
+    EXPECT_EQ(loginItems.switchedOff, original);
+    const std::tuple<LoginItemStatus, bool, QString> cases[] = {
+        {LoginItemStatus::NotFound, false, original},
+        {LoginItemStatus::Enabled, true, original},
+        {LoginItemStatus::RequiresApproval, false, original},
+        {LoginItemStatus::RequiresApproval, false, u"autostart entry switched off"_s}};
+    for (const auto& [status, expected, approval] : cases) {
         SCOPED_TRACE(static_cast<int>(status));
+        loginItems.switchedOff = approval;
         loginItems.currentStatus = status;
         const qsizetype before = logLinesContaining(approval);
         EXPECT_EQ(launchAtLogin.isEnabled(), expected);

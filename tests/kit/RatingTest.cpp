@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: The Gapsel developers
 
 #include "KitTestSupport.h"
-#include "debug/InMemoryLog.h"
 #include "kit/LaunchKeys.h"
 #include "kit/PendingServices.h"
 #include "kit/ReviewRequest.h"
@@ -19,12 +18,13 @@ struct RateAction : ::testing::Test {
     Launches launches;
     JXKit& secondLaunch = (launches.launch(), launches.launch());
     kit::PendingServices services{secondLaunch, launches.sim.platform(), launches.suite()};
-    const kit::StoreApp gapsel = *kit::ownStoreRecord({std::nullopt, u"com.gapsel.Gapsel"_s});
+    const kit::StoreApp gapsel =
+        *kit::ownStoreRecord({std::nullopt, u"2873401956"_s}, launches.sim.store);
+    const QUrl reviewPage{u"macappstore://apps.apple.com/app/id2873401956?action=write-review"_s};
 };
 
 // The first time asks which way, on a later turn; closed without a choice, it
-// opens nothing. Later times open the review page directly, in the software
-// centre when there is one.
+// opens nothing. Later times open the store's review page directly.
 TEST_F(RateAction, AsksTheFirstTimeThenOpensTheReviewPage) {
     launches.sim.alerts.answerNext({platform::AlertAnswer::firstButtonResponse + 2});
     services.rateApp(gapsel);
@@ -34,25 +34,21 @@ TEST_F(RateAction, AsksTheFirstTimeThenOpensTheReviewPage) {
     EXPECT_EQ(launches.sim.alerts.shownAlerts().first().buttons,
               (QStringList{u"Rate on the App Store"_s, u"Send Feedback to Developer"_s}));
     services.rateApp(gapsel);
-    launches.sim.urlSchemes.installHandler(u"appstream"_s);
-    services.rateApp(gapsel);
     launches.sim.queue.runUntilIdle();
 
     EXPECT_EQ(launches.sim.alerts.shownAlerts().size(), 1);
-    EXPECT_EQ(launches.sim.workspace.openedUrls(),
-              (QList<QUrl>{QUrl(u"https://flathub.org/apps/com.gapsel.Gapsel"_s),
-                           QUrl(u"appstream:com.gapsel.Gapsel"_s)}));
+    EXPECT_EQ(launches.sim.workspace.openedUrls(), QList<QUrl>{reviewPage});
 }
 
 TEST_F(RateAction, AReviewPageThatNothingOpensIsLoggedAndShown) {
     launches.sim.alerts.answerNext({platform::AlertAnswer::firstButtonResponse});
-    launches.sim.workspace.refuseScheme(u"https"_s);
+    launches.sim.workspace.refuseScheme(u"macappstore"_s);
     services.rateApp(gapsel);
     launches.sim.queue.runUntilIdle();
 
     ASSERT_EQ(launches.sim.alerts.presentedErrors().size(), 1);
-    EXPECT_TRUE(launches.sim.alerts.presentedErrors().first().description.contains(
-        u"https://flathub.org/apps/com.gapsel.Gapsel"_s));
+    EXPECT_TRUE(
+        launches.sim.alerts.presentedErrors().first().description.contains(reviewPage.toString()));
 }
 
 constexpr double day = 86400;
@@ -76,16 +72,16 @@ TEST_F(ReviewRequest, TheFirstWeekNeverCountsThenTheSixthCountedLaunchIsAMilesto
     launch(0);
     launch(3);
     EXPECT_FALSE(launch(4)); // exactly seven days after the first
-    debug::InMemoryLog::shared().clear();
     for (int counted = 1; counted <= 5; ++counted) {
         EXPECT_FALSE(launch(1));
         EXPECT_EQ(count(), counted);
     }
-    EXPECT_TRUE(debug::InMemoryLog::shared().lines().isEmpty());
+    EXPECT_EQ(launches.sim.store.reviewRequests, 0);
     EXPECT_TRUE(launch(1));
     EXPECT_EQ(count(), 6);
-    EXPECT_EQ(debug::InMemoryLog::shared().lines().filter(u"milestone 6"_s).size(), 1);
+    EXPECT_EQ(launches.sim.store.reviewRequests, 1) << "the desktop is asked for its prompt";
     EXPECT_FALSE(launch(1));
+    EXPECT_EQ(launches.sim.store.reviewRequests, 1);
 }
 
 // The first two launches never count, whatever the date.

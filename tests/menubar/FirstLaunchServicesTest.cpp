@@ -82,11 +82,16 @@ TEST_F(FirstLaunchServicesTest, WaitsThreeSecondsThenWarnsUntilTheCheckboxIsTick
     sim.queue.advance(0.001);
     ASSERT_EQ(sim.alerts.shownAlerts().size(), 1);
     const platform::Alert& alert = sim.alerts.shownAlerts()[0];
-    const VisibilityMessages texts = VisibilityMessages::forVerdict(
-        {platform::HiddenCause::NoRoom, platform::TrayHostKind::DraggableMenuBar});
-    EXPECT_EQ(alert.informativeText, texts.otherwise);
+    EXPECT_EQ(alert.message, u"Menu Bar Item Did Not Appear"_s);
+    EXPECT_EQ(alert.informativeText,
+              u"macOS hides menu bar items when they do not fit. Try quitting some other menu bar "
+              u"apps. Also try quitting Bartender if it's running.\n\nThis check can have "
+              u"false-positives, so if you can see the menu bar item, enable “Do not show this "
+              u"again”, and click “OK”."_s);
+    EXPECT_EQ(alert.style, platform::AlertStyle::Warning);
     EXPECT_EQ(alert.buttons, QStringList{u"OK"_s});
     EXPECT_TRUE(alert.showsSuppressionButton);
+    EXPECT_EQ(alert.suppressionButtonTitle, u"Do not show this again"_s);
     EXPECT_EQ(alert.minimumWidth, std::nullopt);
     EXPECT_FALSE(flag()) << "the checkbox was left off";
     EXPECT_EQ(reports(), 0) << "reported only for a launch at login";
@@ -105,8 +110,11 @@ TEST_F(FirstLaunchServicesTest, AMenuBarThatHidesItselfIsToldOnceWithoutCheckbox
     const platform::Alert& alert = sim.alerts.shownAlerts()[0];
     EXPECT_FALSE(alert.showsSuppressionButton);
     EXPECT_EQ(alert.minimumWidth, 260);
-    EXPECT_TRUE(alert.informativeText.startsWith(u"macOS hides"_s));
-    EXPECT_TRUE(alert.informativeText.endsWith(u"shown again.\n\nExtra."_s));
+    EXPECT_EQ(alert.message, u"Menu Bar Item Did Not Appear"_s);
+    EXPECT_EQ(alert.informativeText,
+              u"macOS hides menu bar items when they do not fit. Try quitting some other menu bar "
+              u"apps.\n\nDisregard this message if you have the menu bar set to auto hide. It "
+              u"will not be shown again.\n\nExtra."_s);
     EXPECT_TRUE(flag()) << "set whatever the answer";
 }
 
@@ -130,6 +138,7 @@ protected:
 };
 
 TEST_F(FirstLaunchServicesAtLoginTest, WaitsTenSecondsAndReportsOncePerInstallation) {
+    sim.itemVisibility.runningApplications = {u"com.surteesstudios.Bartender-setapp"_s};
     hideItem();
     check(separatorOptions, 9.999);
     EXPECT_TRUE(sim.alerts.shownAlerts().isEmpty());
@@ -141,7 +150,7 @@ TEST_F(FirstLaunchServicesAtLoginTest, WaitsTenSecondsAndReportsOncePerInstallat
     for (const char* entry :
          {"hasMainScreen: true", "isDarkWake: false", "uptime: 1h 0m 0s",
           "uptimeIncludingSleep: 2h 0m 0s", "appUptime: ", "wasLaunchedAtLogin: true",
-          "trayHosts: ", "hasTrayWatcher: true", "hiddenCause: 5",
+          "isBartenderRunning: true", "isHiddenBarRunning: false", "isBarbeeRunning: false",
           "NSStatusBar.isAutomaticallyToggled: false", "fileLine: Gapsel/JXKit:70785"}) {
         const qsizetype at = record.indexOf(QLatin1String(entry));
         EXPECT_GT(at, previous) << entry << " in " << record.toStdString();

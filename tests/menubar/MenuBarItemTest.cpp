@@ -259,8 +259,11 @@ TEST(ReadyMadeItems, LinksOpenTheirPages) {
     menubar::addFAQItem(menu, services, QUrl(u"https://example.org/help"_s))->perform();
     menubar::addWebsiteItem(menu, services)->perform();
     menubar::addMoreAppsItem(menu, services)->perform();
+    // Without a store record, the maker's own page of its apps.
+    menubar::addMoreAppsItem(menu, fixture.services({}))->perform();
     EXPECT_EQ(fixture.sim.workspace.openedUrls(),
               (QList<QUrl>{QUrl(u"https://example.org/help"_s), QUrl(u"https://gapsel.app/"_s),
+                           QUrl(u"macappstore://apps.apple.com/developer/id471902635"_s),
                            QUrl(u"https://gapsel.app/apps"_s)}));
 }
 

@@ -25,7 +25,7 @@ public:
 
     void showShareAppScreen() override { calls.append(u"share"_s); }
     void showDebugWindow() override { calls.append(u"debug"_s); }
-    void rateApp(const kit::StoreApp& app) override { calls.append(u"rate "_s + app.appStoreId); }
+    void rateApp(const kit::StoreApp& app) override { calls.append(u"rate "_s + app.id); }
     void requestReviewIfNeeded(const QList<int>& milestones) override {
         QStringList numbers;
         for (int milestone : milestones)
@@ -64,7 +64,7 @@ public:
         , pending(*kit, sim.platform(), suite) {}
 
     menubar::MenuServices services(kit::Metadata metadata = {QUrl(u"https://gapsel.app/"_s),
-                                                             u"com.gapsel.Gapsel"_s}) {
+                                                             u"2873401956"_s}) {
         return menubar::MenuServices{*kit, sim.workspace, std::move(metadata), pending, sim.alerts};
     }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Gapsel developers
 
+#include "platform/linux/AppStreamStore.h"
 #include "platform/linux/DesktopMotionPreference.h"
 #include "platform/linux/DisplayAvailability.h"
 #include "platform/linux/GreetingPlacement.h"
@@ -37,26 +38,59 @@ QString flatpakRoot(const QByteArray& origin) {
     return root;
 }
 
-TEST(SandboxFacts, FlatpakAndSnapAreSandboxesAndOnlyFlathubCountsAsTheStore) {
-    const QString plain = testing_support::freshFolder(u"plain"_s);
+// A root whose process runs under the AppArmor profile `label`, as the file
+// `attr` (the stacked or the plain one) tells it.
+QString confinedRoot(const char* attr, const QByteArray& label) {
+    const QString root = testing_support::freshFolder(u"confined"_s);
+    EXPECT_TRUE(testing_support::writeFile(root + u"/proc/self/attr/"_s + QString::fromLatin1(attr),
+                                           label));
+    return root;
+}
+
+// The variables a sandbox sets prove nothing: a program started from a
+// sandboxed terminal inherits them. Only the sandbox's own traces count.
+TEST(SandboxFacts, FlatpakAndConfinedSnapAreSandboxesAndOnlyFlathubCountsAsTheStore) {
+    qputenv("FLATPAK_ID", "org.example.Terminal");
+    qputenv("SNAP", "/snap/terminal/1");
     const struct {
         QString root;
-        const char* variable;
         bool sandboxed;
         bool fromStore;
     } cases[] = {
-        {plain, "", false, false},
-        {plain, "SNAP", true, false},
-        {plain, "FLATPAK_ID", true, false},
-        {flatpakRoot("flathub"), "", true, true},
-        {flatpakRoot("flathub-beta"), "", true, false},
+        {testing_support::freshFolder(u"plain"_s), false, false},
+        {flatpakRoot("flathub"), true, true},
+        {flatpakRoot("flathub-beta"), true, false},
+        {confinedRoot("current", "snap.gapsel.gapsel (enforce)\n"), true, false},
+        {confinedRoot("apparmor/current", QByteArray("snap.gapsel.gapsel (enforce)\0", 29)), true,
+         false},
+        {confinedRoot("current", "snap.code.code (complain)\n"), false, false},
+        {confinedRoot("current", "unconfined\n"), false, false},
     };
-    for (const auto& [root, variable, sandboxed, fromStore] : cases) {
-        const auto facts =
-            readSandboxFacts(root, [&](const char* name) { return qstrcmp(name, variable) == 0; });
-        EXPECT_EQ(facts.isSandboxed, sandboxed) << root.toStdString() << " " << variable;
-        EXPECT_EQ(facts.isInstalledFromStore, fromStore) << root.toStdString() << " " << variable;
+    for (const auto& [root, sandboxed, fromStore] : cases) {
+        const auto facts = readSandboxFacts(root);
+        EXPECT_EQ(facts.isSandboxed, sandboxed) << root.toStdString();
+        EXPECT_EQ(facts.isInstalledFromStore, fromStore) << root.toStdString();
     }
+    qunsetenv("FLATPAK_ID");
+    qunsetenv("SNAP");
+}
+
+// Software centres open appstream: addresses; without one, Flathub's web
+// page stands in. They have no page per maker and no rating prompt.
+TEST(AppStreamStore, PagesAreTheSoftwareCentresWhereOneIsInstalledElseFlathubs) {
+    struct Schemes final : UrlSchemes {
+        bool hasHandler(const QString& scheme) const override { return scheme == handled; }
+        QString handled;
+    } schemes;
+    AppStreamStore store(u"com.gapsel.Gapsel"_s, u"Gapsel"_s, schemes);
+    EXPECT_EQ(store.applicationId(), u"com.gapsel.Gapsel"_s);
+    EXPECT_EQ(store.makerApps(), (QList<StoreApp>{{u"com.gapsel.Gapsel"_s, u"Gapsel"_s}}));
+    EXPECT_FALSE(store.developerPage());
+    const QUrl flathub(u"https://flathub.org/apps/com.gapsel.Gapsel"_s);
+    EXPECT_EQ(store.reviewPage(store.applicationId()), flathub);
+    schemes.handled = u"appstream"_s;
+    EXPECT_EQ(store.reviewPage(store.applicationId()), QUrl(u"appstream:com.gapsel.Gapsel"_s));
+    EXPECT_EQ(store.webPage(store.applicationId()), flathub) << "what any device opens";
 }
 
 // Only a start where Qt would surely find no display is stopped: any platform

@@ -10,6 +10,7 @@
 #include "platform/sim/SimMainQueue.h"
 #include "platform/sim/SimStatusBar.h"
 #include "shortcuts/HotKeyRegistry.h"
+#include "shortcuts/MenuItemShortcuts.h"
 #include "shortcuts/RecorderCheck.h"
 #include "support/TestEnvironment.h"
 
@@ -128,6 +129,57 @@ TEST(RecorderCheck, MenuItemsComeBeforeSystemShortcuts) {
                              "shortcut settings of your desktop."));
     EXPECT_EQ(refusalFor(optionF1, {}, taken, ShortcutSettingsPlace::MacSystemSettings),
               std::nullopt);
+}
+
+// The menus' Command key is the desktop's: Control on Linux, Command on the
+// simulated desktop. Nested menus count too.
+TEST(MenuItemShortcuts, KeyEquivalentsReadAsShortcutsAndItemsThatHaveOneAreRefused) {
+    JXMenu menu;
+    menu.addCallbackItem(u"New"_s, [] {});
+    menu.addCallbackItem(u"Quit Gapsel"_s, {.key = u"q"_s}, [] {});
+    menu.addSubmenuItem(u"More"_s, true, [] {
+        auto more = std::make_shared<JXMenu>();
+        more->addCallbackItem(
+            u"Help"_s,
+            {.key = u"F1"_s,
+             .keyModifiers = platform::ModifierFlags(platform::ModifierKey::Option)},
+            [] {});
+        return more;
+    });
+    const Shortcut quit{0x0C, platform::classicModifier::control};
+    const QList<MenuItemShortcut> found =
+        menuItemShortcuts(menu, platform::classicModifier::control);
+    ASSERT_EQ(found.size(), 2);
+    EXPECT_EQ(found[0].title, u"Quit Gapsel"_s);
+    EXPECT_EQ(found[0].shortcut, quit);
+    EXPECT_EQ(found[1].title, u"Help"_s);
+    EXPECT_EQ(found[1].shortcut, optionF1);
+    EXPECT_EQ(menuItemShortcuts(menu, platform::classicModifier::command)[0].shortcut,
+              (Shortcut{0x0C, platform::classicModifier::command}));
+    EXPECT_EQ(refusalFor(quit, found, {}, ShortcutSettingsPlace::DesktopKeyboardSettings)->message,
+              QStringLiteral("This keyboard shortcut cannot be used as it's already used by the "
+                             "“Quit Gapsel” menu item."));
+}
+
+// A bound item follows its name's shortcut; items of closed menus are let go.
+TEST_F(ShortcutStorage, ABoundMenuItemShowsTheNamesShortcutAfterEveryChange) {
+    const Name name{u"toggle"_s, ctrlShiftK};
+    shortcuts.declare(name);
+    auto item = std::make_shared<platform::MenuItem>(u"Toggle"_s);
+    shortcuts.bindMenuItem(item, name);
+    const auto keyOf = [&] { return std::pair{item->keyEquivalent(), item->keyModifiers()}; };
+    using platform::ModifierKey;
+    EXPECT_EQ(keyOf(), std::pair(u"k"_s, ModifierKey::Control | ModifierKey::Shift));
+    shortcuts.setShortcut(name, Shortcut{0x7A, platform::classicModifier::command});
+    EXPECT_EQ(keyOf(), std::pair(u"f1"_s, platform::ModifierFlags(ModifierKey::Command)));
+    shortcuts.setShortcut(name, std::nullopt);
+    EXPECT_EQ(keyOf(), std::pair(QString(), platform::ModifierFlags()));
+
+    item.reset();
+    shortcuts.setShortcut(name, ctrlShiftK);
+    auto next = std::make_shared<platform::MenuItem>(u"Toggle"_s);
+    shortcuts.bindMenuItem(next, name);
+    EXPECT_EQ(next->keyEquivalent(), u"k"_s);
 }
 
 constexpr Shortcut ctrlK{0x28, 0x1000};

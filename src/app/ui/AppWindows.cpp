@@ -16,7 +16,9 @@
 #include "kit/ui/SupportWindow.h"
 #include "platform/HotKeys.h"
 #include "platform/Pasteboard.h"
+#include "platform/Store.h"
 #include "platform/WindowOpener.h"
+#include "shortcuts/MenuItemShortcuts.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -45,6 +47,10 @@ debug::DebugServices debugServices(AppMain& app, platform::Platform platform) {
             [&hotKeys = platform.hotKeys](const shortcuts::Shortcut& shortcut) {
                 return hotKeys.isTakenBySystem(std::uint32_t(shortcut.carbonKeyCode),
                                                std::uint32_t(shortcut.carbonModifiers));
+            },
+            [&app, &hotKeys = platform.hotKeys] {
+                return shortcuts::menuItemShortcuts(*app.separatorMenu(),
+                                                    hotKeys.menuCommandModifier());
             }};
 }
 
@@ -53,7 +59,7 @@ kit::AboutInfo aboutInfo(const JXKit& kit, platform::Platform platform) {
             kit.identity().versionWithBuild(),
             QCoreApplication::translate(
                 "AppWindows", "Separators for your system tray, to divide its icons into groups."),
-            AppMain::metadata().website.value_or(QUrl()),
+            AppMain::metadata(platform.store).website.value_or(QUrl()),
             QCoreApplication::translate("AppWindows", "Copyright \u00a9 The Gapsel developers"),
             QStringLiteral("GNU General Public License v3.0 or later"),
             QUrl(QStringLiteral("https://www.gnu.org/licenses/gpl-3.0.html")),
@@ -63,8 +69,8 @@ kit::AboutInfo aboutInfo(const JXKit& kit, platform::Platform platform) {
 }
 
 kit::ShareAppContext shareContext(const JXKit& kit, platform::Platform platform) {
-    return {kit.identity().name(), kit.identity().id(), kit::shareLink(AppMain::metadata()),
-            platform};
+    return {kit.identity().name(), kit.identity().id(),
+            kit::shareLink(AppMain::metadata(platform.store), platform.store), platform};
 }
 
 } // namespace

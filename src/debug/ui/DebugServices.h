@@ -6,6 +6,7 @@
 #include "debug/DefaultsListing.h"
 #include "debug/InMemoryLog.h"
 #include "platform/MainQueue.h"
+#include "shortcuts/RecorderCheck.h"
 
 #include <QString>
 
@@ -14,7 +15,6 @@
 
 namespace shortcuts {
 class KeyboardShortcuts;
-struct Shortcut;
 } // namespace shortcuts
 
 namespace debug {
@@ -40,6 +40,9 @@ struct DebugServices {
     // recorder out.
     shortcuts::KeyboardShortcuts* shortcuts = nullptr;
     std::function<bool(const shortcuts::Shortcut&)> isTakenBySystem;
+    // The application's menu items with key equivalents, which the recorder
+    // refuses to take.
+    std::function<QList<shortcuts::MenuItemShortcut>()> menuItemShortcuts;
 };
 
 } // namespace debug

@@ -6,6 +6,7 @@
 #include "platform/BundleInfo.h"
 #include "platform/Platform.h"
 #include "platform/WindowOpener.h"
+#include "platform/linux/AppStreamStore.h"
 #include "platform/linux/ClockUptime.h"
 #include "platform/linux/DesktopMotionPreference.h"
 #include "platform/linux/DesktopPopover.h"
@@ -48,12 +49,13 @@ public:
     }
 
     Platform platform() {
-        return Platform{
-            queue_,         bundle_,         modifiers_,  workspace_,      alerts_,
-            application_,   settingsWindow_, aboutPanel_, loginItems_,     statusBar_,
-            trayHosts_,     trayPlacement_,  pasteboard_, hotKeys_,        urlSchemes_,
-            shareWindow_,   deviceFacts_,    mail_,       fileManager_,    crashReports_,
-            supportWindow_, popover_,        motion_,     itemVisibility_, uptime_};
+        return Platform{queue_,         bundle_,      modifiers_,      workspace_,
+                        alerts_,        application_, settingsWindow_, aboutPanel_,
+                        loginItems_,    statusBar_,   trayHosts_,      trayPlacement_,
+                        pasteboard_,    hotKeys_,     urlSchemes_,     shareWindow_,
+                        deviceFacts_,   mail_,        fileManager_,    crashReports_,
+                        supportWindow_, popover_,     motion_,         itemVisibility_,
+                        uptime_,        store_};
     }
 
 private:
@@ -89,6 +91,7 @@ private:
     DesktopMotionPreference motion_;
     TrayItemVisibility itemVisibility_{trayHosts_};
     ClockUptime uptime_;
+    AppStreamStore store_{bundle_.identifier, bundle_.name, urlSchemes_};
 };
 
 } // namespace platform::xdg

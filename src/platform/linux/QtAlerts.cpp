@@ -80,10 +80,14 @@ AlertAnswer QtAlerts::run(const Alert& alert) {
     });
     box.exec();
 
-    AlertAnswer answer;
+    // A box that went away without a click (closed by the window manager,
+    // or the program quitting under it) answers with its last, cancelling
+    // button: the first may be the one that destroys.
     const auto clicked = std::find(buttons.begin(), buttons.end(), box.clickedButton());
-    answer.response = AlertAnswer::firstButtonResponse +
-                      static_cast<int>(clicked == buttons.end() ? 0 : clicked - buttons.begin());
+    const auto index = clicked == buttons.end() ? std::max<qsizetype>(alert.buttons.size() - 1, 0)
+                                                : clicked - buttons.begin();
+    AlertAnswer answer;
+    answer.response = AlertAnswer::firstButtonResponse + static_cast<int>(index);
     answer.suppressionChecked = box.checkBox() && box.checkBox()->isChecked();
     return answer;
 }

@@ -28,15 +28,32 @@ QString flatpakOrigin(const QString& root, const QString& flatpakInfo) {
     return end > 0 ? QString::fromUtf8(head.left(end)) : QString();
 }
 
+// A strictly confined Snap runs under the enforced AppArmor profile
+// "snap.<name>.<app>"; classic and development-mode snaps are not confined.
+// Kernels that stack security modules give AppArmor's view a file of its own.
+bool isConfinedSnap(const QString& root) {
+    for (const char* label : {"proc/self/attr/apparmor/current", "proc/self/attr/current"}) {
+        QFile file(QDir(root).filePath(QString::fromLatin1(label)));
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        QByteArray profile = file.read(512);
+        if (const qsizetype end = profile.indexOf('\0'); end >= 0)
+            profile.truncate(end);
+        profile = profile.trimmed();
+        if (!profile.isEmpty())
+            return profile.startsWith("snap.") && profile.endsWith(" (enforce)");
+    }
+    return false;
+}
+
 } // namespace
 
-SandboxFacts readSandboxFacts(const QString& root, const std::function<bool(const char*)>& isSet) {
+SandboxFacts readSandboxFacts(const QString& root) {
     const QString flatpakInfo = QDir(root).filePath(QStringLiteral(".flatpak-info"));
-    const bool isFlatpak = QFileInfo::exists(flatpakInfo) || isSet("FLATPAK_ID");
-    const bool isSnap = isSet("SNAP");
-    const bool fromFlathub = isFlatpak && QFileInfo::exists(flatpakInfo) &&
-                             flatpakOrigin(root, flatpakInfo) == QStringLiteral("flathub");
-    return SandboxFacts{isFlatpak || isSnap, fromFlathub};
+    const bool isFlatpak = QFileInfo::exists(flatpakInfo);
+    const bool fromFlathub =
+        isFlatpak && flatpakOrigin(root, flatpakInfo) == QStringLiteral("flathub");
+    return SandboxFacts{isFlatpak || isConfinedSnap(root), fromFlathub};
 }
 
 } // namespace platform::xdg

@@ -78,4 +78,17 @@ bool TrayItemVisibility::hasMainScreen() const {
     return QGuiApplication::primaryScreen() != nullptr;
 }
 
+ItemVisibility::ReportFacts TrayItemVisibility::reportFacts(const HiddenVerdict& verdict) const {
+    QStringList names;
+    for (const TrayHost& host : hosts_.hosts())
+        names.append(host.process.isEmpty() ? QString::number(static_cast<int>(host.kind))
+                                            : host.process);
+    return {
+        {QStringLiteral("trayHosts"), names.join(QLatin1Char(','))},
+        {QStringLiteral("hasTrayWatcher"), hosts_.hasWatcher()},
+        {QStringLiteral("hiddenCause"), static_cast<int>(verdict.cause)},
+        {QStringLiteral("panelHidesAutomatically"), menuBarHidesAutomatically()},
+    };
+}
+
 } // namespace platform::xdg

@@ -28,6 +28,9 @@ public:
     bool hasMainScreen() const override;
     // Linux has no wake with the display off that a session could run in.
     bool isDarkWake() const override { return false; }
+    // In place of the menu-bar organisers of other systems: the tray hosts,
+    // whether a watcher collects items at all, and the cause found.
+    ReportFacts reportFacts(const HiddenVerdict& verdict) const override;
 
 private:
     TrayHosts& hosts_;

@@ -40,6 +40,12 @@ QByteArray XdgAutostart::entryText() const {
         .toUtf8();
 }
 
+QString XdgAutostart::switchedOffDescription() const {
+    return QStringLiteral("The autostart entry %1 is switched off (Hidden=true or "
+                          "X-GNOME-Autostart-enabled=false)")
+        .arg(entryPath());
+}
+
 LoginItemStatus XdgAutostart::status() {
     QFile file(entryPath());
     if (!file.open(QIODevice::ReadOnly))

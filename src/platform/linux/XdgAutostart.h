@@ -26,6 +26,7 @@ public:
     std::optional<Error> registerApplication() override;
     std::optional<Error> unregisterApplication() override;
     bool wasLaunchedAtLogin() const override { return launchedAtLogin_; }
+    QString switchedOffDescription() const override;
 
     QString entryPath() const;
     // The entry's text for an executable, with its command quoted as the

@@ -29,6 +29,8 @@ public:
     void addEventKinds(std::initializer_list<EventKind> kinds) override;
     void removeEventKinds(std::initializer_list<EventKind> kinds) override;
     bool isTakenBySystem(std::uint32_t keyCode, std::uint32_t modifiers) override;
+    // Its menus keep the Command key.
+    std::uint32_t menuCommandModifier() const override { return classicModifier::command; }
 
     // Controls for tests.
     void takeBySystem(std::uint32_t keyCode, std::uint32_t modifiers);

@@ -18,4 +18,20 @@ HiddenVerdict SimItemVisibility::hiddenBySystem(StatusItem& item) const {
     return {HiddenCause::NoRoom, TrayHostKind::DraggableMenuBar};
 }
 
+ItemVisibility::ReportFacts SimItemVisibility::reportFacts(const HiddenVerdict&) const {
+    const auto running = [this](std::initializer_list<const char*> identifiers) {
+        for (const char* identifier : identifiers)
+            if (runningApplications.contains(QString::fromLatin1(identifier)))
+                return true;
+        return false;
+    };
+    return {
+        {QStringLiteral("isBartenderRunning"),
+         running({"com.surteesstudios.Bartender", "com.surteesstudios.Bartender-setapp"})},
+        {QStringLiteral("isHiddenBarRunning"), running({"com.dwarvesv.minimalbar"})},
+        {QStringLiteral("isBarbeeRunning"), running({"com.HyperartFlow.Barbee"})},
+        {QStringLiteral("NSStatusBar.isAutomaticallyToggled"), hidesAutomatically_},
+    };
+}
+
 } // namespace platform::sim

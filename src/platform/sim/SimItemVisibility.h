@@ -5,6 +5,8 @@
 
 #include "platform/ItemVisibility.h"
 
+#include <QStringList>
+
 #include <map>
 #include <optional>
 
@@ -37,11 +39,15 @@ public:
     bool menuBarHidesAutomatically() const override { return hidesAutomatically_; }
     bool hasMainScreen() const override { return hasMainScreen_; }
     bool isDarkWake() const override { return isDarkWake_; }
+    // The menu-bar organisers that hide items there, by whether they run.
+    ReportFacts reportFacts(const HiddenVerdict& verdict) const override;
 
     void setState(const StatusItem& item, ItemState state) { states_[&item] = state; }
     void setMenuBarHidesAutomatically(bool hides) { hidesAutomatically_ = hides; }
     void setHasMainScreen(bool has) { hasMainScreen_ = has; }
     void setDarkWake(bool isDarkWake) { isDarkWake_ = isDarkWake; }
+    // The identifiers of the applications running beside Gapsel.
+    QStringList runningApplications;
 
 private:
     ItemState stateOf(const StatusItem& item) const {

@@ -15,6 +15,7 @@ public:
     std::optional<Error> registerFailure;
     std::optional<Error> unregisterFailure;
     bool launchedAtLogin = false;
+    QString switchedOff = QStringLiteral("SMAppService#status == .requiresApproval");
     int registerCalls = 0;
     int unregisterCalls = 0;
 
@@ -34,6 +35,7 @@ public:
         return std::nullopt;
     }
     bool wasLaunchedAtLogin() const override { return launchedAtLogin; }
+    QString switchedOffDescription() const override { return switchedOff; }
 };
 
 } // namespace platform::sim

@@ -21,6 +21,7 @@
 #include "platform/sim/SimPasteboard.h"
 #include "platform/sim/SimPopover.h"
 #include "platform/sim/SimStatusBar.h"
+#include "platform/sim/SimStore.h"
 #include "platform/sim/SimTrayHosts.h"
 #include "platform/sim/SimTrayPlacement.h"
 #include "platform/sim/SimUptime.h"
@@ -57,13 +58,15 @@ struct SimPlatform {
     SimMotionPreference motion;
     SimItemVisibility itemVisibility;
     SimUptime uptime;
+    SimStore store;
 
     Platform platform() {
         return Platform{queue,         bundle,         modifiers,  workspace,      alerts,
                         application,   settingsWindow, aboutPanel, loginItems,     statusBar,
                         trayHosts,     trayPlacement,  pasteboard, hotKeys,        urlSchemes,
                         shareWindow,   deviceFacts,    mail,       fileManager,    crashReports,
-                        supportWindow, popover,        motion,     itemVisibility, uptime};
+                        supportWindow, popover,        motion,     itemVisibility, uptime,
+                        store};
     }
 };
 

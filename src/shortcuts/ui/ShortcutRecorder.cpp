@@ -13,9 +13,11 @@
 namespace shortcuts {
 
 ShortcutRecorder::ShortcutRecorder(std::function<bool(const Shortcut&)> isTakenBySystem,
+                                   std::function<QList<MenuItemShortcut>()> menuItems,
                                    QWidget* parent)
     : QPushButton(parent)
-    , isTakenBySystem_(std::move(isTakenBySystem)) {
+    , isTakenBySystem_(std::move(isTakenBySystem))
+    , menuItems_(std::move(menuItems)) {
     setMinimumWidth(160);
     connect(this, &QPushButton::clicked, this, [this] { startRecording(); });
     showLabel();
@@ -81,7 +83,9 @@ void ShortcutRecorder::stopRecording() {
 void ShortcutRecorder::record(const std::optional<Shortcut>& shortcut) {
     recording_ = false;
     if (shortcut && shortcut != shortcut_) {
-        if (const auto refusal = refusalFor(*shortcut, {}, isTakenBySystem_,
+        const QList<MenuItemShortcut> menuItems =
+            menuItems_ ? menuItems_() : QList<MenuItemShortcut>();
+        if (const auto refusal = refusalFor(*shortcut, menuItems, isTakenBySystem_,
                                             ShortcutSettingsPlace::DesktopKeyboardSettings)) {
             showLabel();
             QMessageBox box(QMessageBox::Warning, QString(), refusal->message, QMessageBox::Ok,

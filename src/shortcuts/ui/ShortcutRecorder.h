@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "shortcuts/RecorderCheck.h"
 #include "shortcuts/Shortcut.h"
 
 #include <QPushButton>
@@ -14,11 +15,14 @@ namespace shortcuts {
 
 // A button that records a global shortcut: it reads "Record Shortcut" while
 // empty, "Press Shortcut" while listening (Escape cancels, Backspace clears),
-// and the shortcut once set. A shortcut the desktop or another program
-// already uses is refused with a message.
+// and the shortcut once set. A shortcut that a menu item of the application,
+// the desktop or another program already uses is refused with a message.
 class ShortcutRecorder : public QPushButton {
 public:
+    // `menuItems`: the application's menu items with key equivalents, asked
+    // afresh at each recording.
     explicit ShortcutRecorder(std::function<bool(const Shortcut&)> isTakenBySystem = {},
+                              std::function<QList<MenuItemShortcut>()> menuItems = {},
                               QWidget* parent = nullptr);
 
     std::optional<Shortcut> shortcut() const { return shortcut_; }
@@ -41,6 +45,7 @@ private:
     void showLabel();
 
     std::function<bool(const Shortcut&)> isTakenBySystem_;
+    std::function<QList<MenuItemShortcut>()> menuItems_;
     std::optional<Shortcut> shortcut_;
     bool recording_ = false;
 };

@@ -7,10 +7,15 @@
 #include "debug/ui/LogsPage.h"
 #include "debug/ui/UserDefaultsPage.h"
 #include "platform/sim/SimMainQueue.h"
+#include "shortcuts/ui/ShortcutRecorder.h"
 #include "support/TestEnvironment.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QMenu>
+#include <QMessageBox>
+#include <QTimer>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -27,8 +32,9 @@ struct DebugWindowFixture : testing::Test {
     int relaunches = 0;
     debug::DebugServices services() {
         const QString title = debug::DebugWindow::titleFor(u"Gapsel"_s, u"1.0.0"_s);
-        return {title,   standard, {{u"Standard"_s, standard}}, log, queue, {}, {}, {}, {}, {},
-                nullptr, {}};
+        return {
+            title, standard, {{u"Standard"_s, standard}}, log, queue, {}, {}, {}, {}, {}, nullptr,
+            {},    {}};
     }
     void chooseFromMenu(QWidget* page, const QString& action) {
         for (QAction* item : page->findChild<QToolButton*>()->menu()->actions())
@@ -85,6 +91,35 @@ TEST_F(DebugWindowFixture, UserDefaultsListFollowsTheStoreAndClearRemovesAll) {
     queue.runUntilIdle();
     EXPECT_TRUE(standard->persistentDomain().isEmpty());
     EXPECT_EQ(page.shownText().trimmed(), u"Standard"_s);
+}
+
+// The recorder asks for the menus' shortcuts when it records: one that a
+// menu item has is refused, naming the item; others are taken.
+TEST(ShortcutRecorder, RefusesWhatAMenuItemHasAndTakesTheRest) {
+    const shortcuts::Shortcut ctrlQ{0x0C, 0x1000}, ctrlK{0x28, 0x1000};
+    shortcuts::ShortcutRecorder recorder({}, [&] {
+        return QList<shortcuts::MenuItemShortcut>{{u"Quit Gapsel"_s, ctrlQ}};
+    });
+    QList<std::optional<shortcuts::Shortcut>> changes;
+    recorder.onChange = [&](const auto& shortcut) { changes.append(shortcut); };
+    QString refusal;
+    const auto record = [&](Qt::Key key) {
+        recorder.click();
+        QTimer::singleShot(0, &recorder, [&refusal] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                refusal = box->text();
+                box->close();
+            }
+        });
+        QKeyEvent press(QEvent::KeyPress, key, Qt::ControlModifier);
+        QApplication::sendEvent(&recorder, &press);
+    };
+    record(Qt::Key_Q);
+    EXPECT_EQ(refusal, u"This keyboard shortcut cannot be used as it's already used by the "
+                       u"“Quit Gapsel” menu item."_s);
+    EXPECT_TRUE(changes.isEmpty());
+    record(Qt::Key_K);
+    EXPECT_EQ(changes, QList<std::optional<shortcuts::Shortcut>>{ctrlK});
 }
 
 TEST(DebugWindowPlacement, CentredAndRaisedWithinTheAvailableArea) {

@@ -63,19 +63,19 @@ TEST(ShareAppScreen, CopiesAndOpensTheLinkAndClosesOnEscapeOrCtrlW) {
 }
 
 TEST(ShareLink, TakesTheStorePageThenTheWebsiteThenTheMakersAppsPage) {
+    const platform::sim::SimStore store;
     const QUrl website(u"https://gapsel.app/"_s);
-    const QString storeId = u"com.gapsel.Gapsel"_s;
     struct Case {
         kit::Metadata metadata;
         QString link;
     };
     for (const Case& c : {
-             Case{{website, storeId}, u"https://flathub.org/apps/com.gapsel.Gapsel"_s},
-             Case{{website, u"org.example.Unknown"_s}, website.toString()},
+             Case{{website, u"2873401956"_s}, u"https://apps.apple.com/app/id2873401956"_s},
+             Case{{website, u"471902635"_s}, website.toString()},
              Case{{website, std::nullopt}, website.toString()},
              Case{{std::nullopt, std::nullopt}, u"https://gapsel.app/apps"_s},
          })
-        EXPECT_EQ(kit::shareLink(c.metadata).toString(), c.link);
+        EXPECT_EQ(kit::shareLink(c.metadata, store).toString(), c.link);
 }
 
 // What the code reads as is proven where the share window is read off the

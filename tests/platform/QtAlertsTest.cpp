@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Gapsel developers
+
+#include "platform/linux/QtAlerts.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <functional>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// However a box goes away without a click on one of its buttons, the answer
+// is the cancelling last button, never the first, which here destroys.
+TEST(QtAlerts, ABoxLeftWithoutAClickAnswersItsCancellingButton) {
+    platform::Alert alert;
+    alert.message = u"Delete all data and settings for Gapsel?"_s;
+    alert.buttons = {u"Delete"_s, u"Cancel"_s};
+    alert.destructiveButton = 0;
+    const struct {
+        const char* how;
+        std::function<void(QMessageBox&)> leave;
+    } cases[] = {
+        {"Escape",
+         [](QMessageBox& box) {
+             QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+             QApplication::sendEvent(&box, &escape);
+         }},
+        {"closed", [](QMessageBox& box) { box.close(); }},
+        {"hidden", [](QMessageBox& box) { box.hide(); }},
+        {"rejected", [](QMessageBox& box) { box.reject(); }},
+    };
+    for (const auto& [how, leave] : cases) {
+        QTimer::singleShot(0, [leave] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                leave(*box);
+        });
+        EXPECT_EQ(platform::xdg::QtAlerts().run(alert).buttonIndex(), 1) << how;
+    }
+}
+
+} // namespace
