@@ -6,6 +6,8 @@
 #include "defaults/DefaultsLog.h"
 #include "defaults/Json.h"
 
+#include <QTimeZone>
+
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
@@ -119,7 +121,7 @@ std::optional<QDateTime> Coding<QDateTime>::decode(const Node& json) {
     if (!seconds || !(std::fabs(*seconds) < largestDateSeconds))
         return std::nullopt;
     const qint64 msecs = std::llround(*seconds * 1000.0) + referenceDateMSecsSinceEpoch;
-    auto date = QDateTime::fromMSecsSinceEpoch(msecs, Qt::UTC);
+    auto date = QDateTime::fromMSecsSinceEpoch(msecs, QTimeZone::utc());
     return date.isValid() ? std::optional<QDateTime>(date) : std::nullopt;
 }
 

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
+#include <QTimeZone>
 #include <QVariant>
 #include <QVariantMap>
 
@@ -31,7 +32,7 @@ bool hasCanonicalType(const QVariant& value);
 
 // A canonical date: UTC, the given whole seconds since 1970-01-01T00:00:00Z.
 inline QDateTime utcDate(qint64 secondsSinceEpoch) {
-    return QDateTime::fromSecsSinceEpoch(secondsSinceEpoch, Qt::UTC);
+    return QDateTime::fromSecsSinceEpoch(secondsSinceEpoch, QTimeZone::utc());
 }
 
 std::optional<QVariantMap> parseXml(const QByteArray& bytes, QString& error);

@@ -3,6 +3,7 @@
 
 #include "defaults/PropertyListDetail.h"
 
+#include <QTimeZone>
 #include <QXmlStreamReader>
 
 #include <algorithm>
@@ -115,7 +116,7 @@ std::optional<QVariant> parseDate(const QString& text, QString& problem) {
         return reject(problem, QStringLiteral("\"%1\" is not a date of the form "
                                               "YYYY-MM-DDTHH:MM:SSZ")
                                    .arg(text));
-    return QVariant(QDateTime(day, time, Qt::UTC));
+    return QVariant(QDateTime(day, time, QTimeZone::utc()));
 }
 
 std::optional<QVariant> parseData(const QString& text, QString& problem) {

@@ -4,6 +4,8 @@
 #include "DefaultsTestSupport.h"
 #include "defaults/PropertyList.h"
 
+#include <QTimeZone>
+
 #include <gtest/gtest.h>
 
 using namespace Defaults;
@@ -98,7 +100,7 @@ TEST(StoredForm, EachKindIsStoredInItsOwnForm) {
     expectStoredAs(0.5f, 0.5);
     expectStoredAs(std::numeric_limits<quint64>::max(), std::numeric_limits<quint64>::max());
     expectStoredAs(std::optional(exampleId), exampleIdText);
-    const QDateTime when(QDate(2026, 12, 6), QTime(18, 0), Qt::UTC);
+    const QDateTime when(QDate(2026, 12, 6), QTime(18, 0), QTimeZone::utc());
     expectStoredAs(std::optional(when), QVariant(when));
     expectStoredAs(QMap<int, QUuid>{{7, exampleId}, {-1, exampleId}},
                    QVariantMap{{u"-1"_s, exampleIdText}, {u"7"_s, exampleIdText}});
@@ -132,7 +134,7 @@ TEST(StoredForm, WhatDoesNotReadAsTheKindGivesTheDefaultOrSkipsTheElement) {
     expectReadAs(u""_s, QUrl(u"https://example.org"_s), QUrl(u"https://example.org"_s));
     // Forms that older versions wrote as JSON text.
     expectReadAs(u"6"_s, 6);
-    expectReadAs(u"1"_s, QDateTime(QDate(2001, 1, 1), QTime(0, 0, 1), Qt::UTC));
+    expectReadAs(u"1"_s, QDateTime(QDate(2001, 1, 1), QTime(0, 0, 1), QTimeZone::utc()));
     expectReadAs(QVariantList{u"1"_s, u"2"_s}, QList<int>{1, 2});
     // A list that is neither all native nor all JSON texts keeps the texts.
     expectReadAs(QVariantList{1, u"2"_s}, QList<int>{2}, QList<int>{9});

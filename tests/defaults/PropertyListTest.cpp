@@ -7,6 +7,7 @@
 #include <QPoint>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTimeZone>
 
 #include <gtest/gtest.h>
 
@@ -276,7 +277,7 @@ TEST(PropertyListNormalized, BringsValuesIntoCanonicalForm) {
          QVariantMap{{text("f"), 0.5}}},
         {QDateTime::fromString(text("2020-01-02T03:04:05.678+02:00"), Qt::ISODateWithMs),
          date("2020-01-02T01:04:05Z")},
-        {QDateTime::fromMSecsSinceEpoch(-1500, Qt::UTC), date("1969-12-31T23:59:58Z")},
+        {QDateTime::fromMSecsSinceEpoch(-1500, QTimeZone::utc()), date("1969-12-31T23:59:58Z")},
     };
     for (const auto& [input, expected] : cases) {
         SCOPED_TRACE(describe(input));
@@ -299,7 +300,7 @@ TEST(PropertyListNormalized, RefusesWhatAFileCannotHoldAndSaysWhy) {
         {QVariantMap{{text("bad\x0b"), 1}}, "dictionary key: text contains U+000B"},
         {QVariant::fromValue(QMap<int, QString>{{1, text("x")}}), "key must be a string"},
         {QDateTime(), "invalid date"},
-        {QDateTime(QDate(10000, 1, 1), QTime(0, 0), Qt::UTC), "years 1 to 9999"},
+        {QDateTime(QDate(10000, 1, 1), QTime(0, 0), QTimeZone::utc()), "years 1 to 9999"},
     };
     for (const auto& [input, expected] : cases) {
         SCOPED_TRACE(expected);
@@ -321,7 +322,8 @@ TEST(PropertyListIdentical, IsStrictAboutTypesAndExactAboutReals) {
         {QVariantMap{{text("a"), QVariantList{1.0}}}, QVariantMap{{text("a"), QVariantList{1.0}}},
          true},
         {QVariantMap{{text("a"), 1.0}}, QVariantMap{{text("b"), 1.0}}, false},
-        {date("2001-01-01T00:00:00Z"), QDateTime::fromSecsSinceEpoch(978307200, Qt::UTC), true},
+        {date("2001-01-01T00:00:00Z"), QDateTime::fromSecsSinceEpoch(978307200, QTimeZone::utc()),
+         true},
         {QVariant(), QVariant(), true}, // "no value" twice: a deletion is no change
         {QVariant(), qint64(0), false},
     };

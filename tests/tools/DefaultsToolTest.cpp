@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QFile>
 #include <QProcess>
+#include <QTimeZone>
 #include <QUuid>
 
 #include <gtest/gtest.h>
@@ -59,7 +60,8 @@ TEST(DefaultsTool, WritesEveryTypeAndReadsItBack) {
         {u"-int 18446744073709551615"_s, quint64(18446744073709551615ull)},
         {u"-float 0.5"_s, 0.5},
         {u"-bool YES"_s, true},
-        {u"-date 2026-12-06T18:00:00Z"_s, QDateTime(QDate(2026, 12, 6), QTime(18, 0), Qt::UTC)},
+        {u"-date 2026-12-06T18:00:00Z"_s,
+         QDateTime(QDate(2026, 12, 6), QTime(18, 0), QTimeZone::utc())},
         {u"-data 00ff"_s, QByteArray("\x00\xff", 2)},
         {u"-array a -int 1"_s, QVariantList{u"a"_s, qint64(1)}},
         {u"-dict k -bool no"_s, QVariantMap{{u"k"_s, false}}},

@@ -6,6 +6,7 @@
 #include "platform/MainQueue.h"
 
 #include <QDateTime>
+#include <QTimeZone>
 
 #include <cstdint>
 #include <functional>
@@ -19,7 +20,8 @@ namespace platform::sim {
 // same way every time.
 class SimMainQueue final : public MainQueue {
 public:
-    explicit SimMainQueue(QDateTime start = QDateTime(QDate(2026, 1, 1), QTime(9, 0), Qt::UTC));
+    explicit SimMainQueue(QDateTime start = QDateTime(QDate(2026, 1, 1), QTime(9, 0),
+                                                      QTimeZone::utc()));
 
     void async(std::function<void()> work) override;
     void asyncAfter(double seconds, std::function<void()> work) override;
