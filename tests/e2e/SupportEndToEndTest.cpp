@@ -257,7 +257,8 @@ TEST_F(SupportEndToEnd, InheritedSandboxVariablesLeaveOtherProgramsDataAlone) {
     const QStringList trashed =
         takeFromTrash(shm + QStringLiteral("/.Trash-%1").arg(::getuid()), elsewhere.path());
     EXPECT_EQ(trashed,
-              (QStringList{cache + QStringLiteral("/Gapsel"), share + QStringLiteral("/Gapsel")}));
+              (QStringList{cache + QStringLiteral("/Gapsel"), share + QStringLiteral("/Gapsel")}))
+        << trashed.join(u' ').toStdString();
     EXPECT_TRUE(QFileInfo::exists(share + QStringLiteral("/other/kept.txt")));
 }
 
