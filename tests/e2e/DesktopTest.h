@@ -24,7 +24,8 @@ protected:
     explicit DesktopTest(const QString& hostName = QStringLiteral("xfce"));
     void SetUp() override;
 
-    static bool eventually(const std::function<bool()>& condition, int timeoutMs = 20000);
+    [[nodiscard]] static bool eventually(const std::function<bool()>& condition,
+                                         int timeoutMs = 20000);
     // The Ids of the items the watcher knows, in its order.
     QStringList idsInWatcher() const;
     // The bus name of the item with this Id; empty when there is none.

@@ -69,11 +69,12 @@ protected:
     QString awaitOrder(const QString& expected, const QString& name) {
         QImage screen;
         QString shown;
-        eventually([&] {
+        EXPECT_TRUE(eventually([&] {
             screen = desktop.screenshot();
             shown = orderShown(screen);
             return shown == expected && idsInWatcher().size() == 4;
-        });
+        })) << "shown "
+            << shown.toStdString() << " for " << expected.toStdString();
         desktop.saveScreenshot(name, screen);
         return shown;
     }
@@ -186,7 +187,7 @@ TEST_F(PlacementOnPlasma, PlaceAfterPutsTheSeparatorRightAfterTheItemAcrossResta
     const QString expected = QStringLiteral("—·R|");
     const QString placed = awaitOrder(expected, QStringLiteral("placed-after-other"));
     gapsel.stop();
-    eventually([&] { return idsInWatcher() == QStringList{other}; });
+    ASSERT_TRUE(eventually([&] { return idsInWatcher() == QStringList{other}; }));
     ASSERT_TRUE(gapsel.start(desktop.environment()));
     const QString restarted = awaitOrder(expected, QStringLiteral("placed-after-restart"));
     e2e::hostCheck(desktop.host().name, "place-after", placed == expected && restarted == expected,

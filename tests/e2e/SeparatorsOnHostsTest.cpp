@@ -134,13 +134,16 @@ protected:
     void openContextMenuOfNewGlyph() {
         QImage screen;
         QList<QRect> now;
-        eventually(
-            [&] {
-                screen = desktop.screenshot();
-                now = glyphs(screen);
-                return now.size() > glyphs(seen).size();
-            },
-            5000);
+        if (!eventually(
+                [&] {
+                    screen = desktop.screenshot();
+                    now = glyphs(screen);
+                    return now.size() > glyphs(seen).size();
+                },
+                5000)) {
+            ADD_FAILURE() << "no new glyph appeared";
+            return;
+        }
         for (const QRect& glyph : now)
             if (std::ranges::none_of(glyphs(seen),
                                      [&](const QRect& old) { return old.intersects(glyph); }))
@@ -208,11 +211,11 @@ void SeparatorsOnHost::checkMenuActions() {
 TEST_P(SeparatorsOnHost, ShowSeparatorsInOrderWithMenusAndLegibleGlyphs) {
     // Every seeded glyph drawn as itself, in whatever order: a host may show a
     // placeholder until it has read an item's icon.
-    eventually([&] {
+    EXPECT_TRUE(eventually([&] {
         return idsInWatcher().size() == 3 &&
                std::ranges::is_permutation(shapes(glyphs(desktop.screenshot())),
                                            seededCharacters.join(QString()));
-    });
+    })) << "the three seeded glyphs";
     // The host may still be laying the items out.
     processEventsUntil([] { return false; }, 1000);
     seen = desktop.screenshot();
@@ -227,12 +230,12 @@ TEST_P(SeparatorsOnHost, ShowSeparatorsInOrderWithMenusAndLegibleGlyphs) {
     ASSERT_EQ(e2e::writePreference(desktop, dim).toStdString(), "");
     const QList<double> full = contrasts(seen);
     QImage dimmed;
-    eventually([&] {
+    EXPECT_TRUE(eventually([&] {
         dimmed = desktop.screenshot();
         const QList<double> now = contrasts(dimmed);
         return now.size() == full.size() &&
                std::ranges::equal(now, full, [](double a, double b) { return a != b; });
-    });
+    })) << "every glyph dimmed";
     savePanel(desktop, dimmed, QStringLiteral("dimmed"));
     checkContrast("contrast-dimmed", dimmed, dimmedContrast);
     EXPECT_TRUE(gapsel.running());
