@@ -30,8 +30,10 @@ struct Libplist {
     decltype(&plist_get_node_type) get_node_type;
     decltype(&plist_dict_new_iter) dict_new_iter;
     decltype(&plist_dict_next_item) dict_next_item;
+    decltype(&plist_dict_remove_item) dict_remove_item;
     decltype(&plist_array_get_size) array_get_size;
     decltype(&plist_array_get_item) array_get_item;
+    decltype(&plist_array_remove_item) array_remove_item;
     decltype(&plist_get_uint_val) get_uint_val;
     decltype(&plist_get_date_val) get_date_val;
     decltype(&plist_get_string_ptr) get_string_ptr;
@@ -48,8 +50,10 @@ const Libplist* libplist(QString& error) {
                                     GAPSEL_LIBRARY_FUNCTION(library, plist_get_node_type),
                                     GAPSEL_LIBRARY_FUNCTION(library, plist_dict_new_iter),
                                     GAPSEL_LIBRARY_FUNCTION(library, plist_dict_next_item),
+                                    GAPSEL_LIBRARY_FUNCTION(library, plist_dict_remove_item),
                                     GAPSEL_LIBRARY_FUNCTION(library, plist_array_get_size),
                                     GAPSEL_LIBRARY_FUNCTION(library, plist_array_get_item),
+                                    GAPSEL_LIBRARY_FUNCTION(library, plist_array_remove_item),
                                     GAPSEL_LIBRARY_FUNCTION(library, plist_get_uint_val),
                                     GAPSEL_LIBRARY_FUNCTION(library, plist_get_date_val),
                                     GAPSEL_LIBRARY_FUNCTION(library, plist_get_string_ptr),
@@ -74,33 +78,40 @@ public:
         : plist(plist)
         , largeIntegersAreUnsigned(layout.hasWideIntegers && !layout.hasNegativeIntegers) {}
 
+    // libplist 2.2 finds a container's nth child, also through its
+    // iterators, by walking from the first one: asking for each child in turn
+    // takes time quadratic in the container's size. So the first child is
+    // taken every time and freed once converted, which keeps reading linear
+    // and lets the tree shrink while the values grow.
     QVariantMap dictionary(plist_t node) const {
         QVariantMap map;
-        plist_dict_iter iterator = nullptr;
-        plist.dict_new_iter(node, &iterator);
         for (;;) {
             char* key = nullptr;
             plist_t item = nullptr;
-            plist.dict_next_item(node, iterator, &key, &item);
+            plist_dict_iter first = nullptr;
+            plist.dict_new_iter(node, &first);
+            plist.dict_next_item(node, first, &key, &item);
+            std::free(first);
             const std::unique_ptr<char, decltype(&std::free)> keyOwner(key, &std::free);
             if (!item)
-                break;
+                return map;
             const QString name = QString::fromUtf8(key);
             auto value = convert(item);
+            // Removes the first entry under this key: the one just read.
+            plist.dict_remove_item(node, key);
             if (value && !unstorableTextProblem(name))
                 map.insert(name, *value);
         }
-        std::free(iterator);
-        return map;
     }
 
 private:
     QVariantList array(plist_t node) const {
         QVariantList list;
-        const uint32_t size = plist.array_get_size(node);
-        for (uint32_t i = 0; i < size; ++i) {
-            if (auto value = convert(plist.array_get_item(node, i)))
+        list.reserve(plist.array_get_size(node));
+        while (plist_t item = plist.array_get_item(node, 0)) {
+            if (auto value = convert(item))
                 list.append(*value);
+            plist.array_remove_item(node, 0);
         }
         return list;
     }
