@@ -271,18 +271,19 @@ void SingleInstance::listen() {
 // Each connection is one later start. Its line is usually there already;
 // otherwise it is read as it comes, while the loop goes on.
 void SingleInstance::acceptStarts() {
+    QList<Connection*> waiting;
+    for (QObject* child : unfinished_.children()) {
+        if (auto* connection = static_cast<Connection*>(child); !connection->isFinished())
+            waiting << connection;
+    }
     for (int start; (start = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC)) >= 0;) {
-        QList<Connection*> waiting;
-        for (QObject* child : unfinished_.children()) {
-            auto* connection = static_cast<Connection*>(child);
-            if (!connection->isFinished())
-                waiting << connection;
-        }
-        for (qsizetype i = 0; i + maximumUnfinished <= waiting.size(); ++i)
-            waiting[i]->finish();
+        while (waiting.size() >= maximumUnfinished)
+            waiting.takeFirst()->finish();
         auto* connection = new Connection(start, peerPatienceMs_, &unfinished_,
                                           [this](const QByteArray& line) { receive(line); });
         connection->read();
+        if (!connection->isFinished())
+            waiting << connection;
     }
 }
 
