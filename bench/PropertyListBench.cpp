@@ -6,8 +6,11 @@
 // and a peak under ten times the file's size.
 
 #include "defaults/PropertyList.h"
+#include "defaults/UserDefaults.h"
 
 #include <QFile>
+#include <QSaveFile>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -142,6 +145,32 @@ void ReadBinaryDictionary(benchmark::State& state) {
 void ReadXmlDictionary(benchmark::State& state) {
     readFile(state, xmlDictionary(dictionarySize));
 }
+// The whole way from a file to a domain's values, and the way of a change
+// that another program makes to it.
+void OpenAndSynchronizeXmlDictionary(benchmark::State& state) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("large.plist"));
+    const QByteArray whole = xmlDictionary(dictionarySize),
+                     half = xmlDictionary(dictionarySize / 2);
+    const auto put = [&path](const QByteArray& contents) {
+        QSaveFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(contents);
+        file.commit();
+    };
+    for (auto _ : state) {
+        state.PauseTiming();
+        put(whole);
+        state.ResumeTiming();
+        auto suite = UserDefaults::open(QStringLiteral("large"), path);
+        state.PauseTiming();
+        put(half);
+        state.ResumeTiming();
+        suite->synchronize();
+    }
+}
+BENCHMARK(OpenAndSynchronizeXmlDictionary)->Unit(benchmark::kMillisecond);
+
 BENCHMARK(ReadBinaryArray)->Unit(benchmark::kMillisecond);
 BENCHMARK(ReadXmlArray)->Unit(benchmark::kMillisecond);
 BENCHMARK(ReadBinaryDictionary)->Unit(benchmark::kMillisecond);

@@ -314,6 +314,11 @@ UserDefaults::refreshLocked(Unreadable policy) {
         return std::nullopt;
     stamp_ = file_.stamp();
     std::vector<ExternalChange> changes;
+    // Nobody has seen a value before the first read: there is no change to tell.
+    if (!loaded_) {
+        persistent_ = std::move(*contents);
+        return changes;
+    }
     QStringList keys = persistent_.keys() + contents->keys();
     keys.removeDuplicates();
     for (const QString& key : keys) {
