@@ -87,11 +87,16 @@ int main(int argc, char** argv) {
     platform::xdg::SingleInstance instance(QStringLiteral(GAPSEL_BUNDLE_ID),
                                            UserDefaults::standard()->filePath());
     const bool isNewInstance = commandLine.has("new-instance"); // platform::newInstanceArgument
-    if (instance.claim(isNewInstance, commandLine.forwardedOptions()) ==
-        platform::xdg::SingleInstance::Claim::AnotherIsRunning) {
+    switch (instance.claim(isNewInstance, commandLine.forwardedOptions())) {
+    case platform::xdg::SingleInstance::Claim::Granted:
+        break;
+    case platform::xdg::SingleInstance::Claim::AnotherIsRunning:
         QTextStream(stderr) << QStringLiteral("Gapsel is already running (pid %1)\n")
                                    .arg(instance.runningProcessId());
         return 0;
+    case platform::xdg::SingleInstance::Claim::Failed:
+        QTextStream(stderr) << QStringLiteral("Gapsel cannot start: %1\n").arg(instance.problem());
+        return 1;
     }
 
     const platform::xdg::TerminationSignals termination([] { QCoreApplication::quit(); });

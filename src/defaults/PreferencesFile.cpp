@@ -62,16 +62,29 @@ QString passwordDatabaseHome() {
     return entry && entry->pw_dir ? QFile::decodeName(entry->pw_dir) : QString();
 }
 
-// Why a file that is there may not be read at all, or none.
-QString refusal(const struct stat& info) {
+// Why what is there is not a file to read (a folder, a pipe, a device), or
+// none.
+QString notAFile(const struct stat& info) {
     if (S_ISDIR(info.st_mode))
         return QStringLiteral("it is a folder, not a file");
     if (!S_ISREG(info.st_mode))
         return QStringLiteral("it is not a regular file (a pipe, socket or device)");
-    if (info.st_size > PreferencesFile::maximumSize)
-        return QStringLiteral("it is larger than %1 MB")
-            .arg(PreferencesFile::maximumSize / (1024 * 1024));
     return QString();
+}
+
+QString largerThanReadable() {
+    return QStringLiteral("it is larger than %1 MB")
+        .arg(PreferencesFile::maximumSize / (1024 * 1024));
+}
+
+// A file too large to be read back is never written.
+bool fitsReadLimit(const QByteArray& contents, QString* error) {
+    if (contents.size() <= PreferencesFile::maximumSize)
+        return true;
+    *error = QStringLiteral("the file would grow to %1 MB, and Gapsel reads at most %2 MB")
+                 .arg((contents.size() + 1024 * 1024 - 1) / (1024 * 1024))
+                 .arg(PreferencesFile::maximumSize / (1024 * 1024));
+    return false;
 }
 
 } // namespace
@@ -130,40 +143,53 @@ PreferencesFile::Stamp PreferencesFile::stampOf(const QString& path) {
 }
 
 PreferencesFile::Contents PreferencesFile::read() const {
+    return contentsOf(path_);
+}
+
+PreferencesFile::Contents PreferencesFile::contentsOf(const QString& path) {
     using Kind = Contents::Kind;
-    if (path_.isEmpty())
+    if (path.isEmpty())
         return {};
     // Non-blocking, so that a FIFO put in the file's place cannot stall us
     // before it is refused.
-    const int fd = ::open(encoded(path_).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(encoded(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         if (errno == ENOENT)
             return {};
         return {Kind::Unreadable, {}, systemError()};
     }
     struct stat info {};
-    QString problem = ::fstat(fd, &info) == 0 ? refusal(info) : systemError();
+    Contents contents{Kind::Parsed, {}, {}};
     QByteArray bytes;
-    if (problem.isEmpty() && !readAll(fd, bytes))
-        problem = systemError();
+    if (::fstat(fd, &info) != 0)
+        contents = {Kind::Unreadable, {}, systemError()};
+    else if (const QString refusal = notAFile(info); !refusal.isEmpty())
+        contents = {Kind::Refused, {}, refusal};
+    else if (info.st_size > maximumSize)
+        contents = {Kind::TooLarge, {}, largerThanReadable()};
+    else if (!readAll(fd, bytes))
+        contents = {Kind::Unreadable, {}, systemError()};
     ::close(fd);
-    if (!problem.isEmpty())
-        return {Kind::Unreadable, {}, problem};
+    if (contents.kind != Kind::Parsed)
+        return contents;
+    // It may have grown since it was measured.
+    if (bytes.size() > maximumSize)
+        return {Kind::TooLarge, {}, largerThanReadable()};
     if (bytes.isEmpty())
         return {Kind::Empty, {}, {}};
-    QString error;
-    if (auto values = PropertyList::parse(bytes, &error))
+    if (auto values = PropertyList::parse(bytes, &contents.problem))
         return {Kind::Parsed, std::move(*values), {}};
-    return {Kind::Unparsable, {}, error};
+    return {Kind::Unparsable, {}, contents.problem};
 }
 
-// The file a symbolic link at our path names, so that the link stays a link.
+// The file a symbolic link at our path names, so that the link stays a link;
+// but a link to a device or a pipe is replaced, never written through.
 QString PreferencesFile::writeTarget() const {
     QString target = path_;
     for (int depth = 0; depth < 40; ++depth) {
         const QFileInfo info(target);
         if (!info.isSymLink())
-            return target;
+            return info.exists() && !info.isFile() ? path_ : target;
         target = info.symLinkTarget();
     }
     return target;
@@ -175,6 +201,9 @@ bool PreferencesFile::write(const QVariantMap& contents, QString* error) const {
         return false;
     }
     const QString target = writeTarget();
+    const QByteArray xml = PropertyList::toXml(contents);
+    if (!fitsReadLimit(xml, error))
+        return false;
     const bool isNew = !QFileInfo::exists(target);
     // QSaveFile writes a temporary file beside the target, syncs it and
     // renames it over the target; it keeps an existing file's permissions.
@@ -185,7 +214,7 @@ bool PreferencesFile::write(const QVariantMap& contents, QString* error) const {
     }
     if (isNew)
         file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-    file.write(PropertyList::toXml(contents));
+    file.write(xml);
     if (!file.commit()) {
         *error = file.errorString();
         return false;

@@ -15,9 +15,11 @@
 // old one, so a crash leaves the old or the new file and never a torn one),
 // and moving a file that cannot be parsed aside.
 //
-// A symbolic link is written through to the file it names. Anything but a
-// regular file (a FIFO, a device, a folder) and files larger than
-// `maximumSize` are refused before a byte is read.
+// A symbolic link is written through to the file it names, unless that is no
+// regular file (a device, a FIFO): then the link is replaced. Anything but a
+// regular file is refused before a byte is read, and so are files larger
+// than `maximumSize`; a write that would make the file larger fails, so that
+// what is written can always be read back.
 //
 // An empty path stands for "nowhere to keep preferences" (no home folder):
 // nothing is read and every write fails, saying so.
@@ -35,9 +37,18 @@ public:
 
     // What reading found.
     struct Contents {
-        enum class Kind { Missing, Empty, Parsed, Unreadable, Unparsable } kind = Kind::Missing;
+        // Refused: not a regular file. TooLarge: larger than maximumSize.
+        enum class Kind {
+            Missing,
+            Empty,
+            Parsed,
+            Refused,
+            Unreadable,
+            TooLarge,
+            Unparsable
+        } kind = Kind::Missing;
         QVariantMap values; // when Parsed
-        QString problem;    // when Unreadable or Unparsable
+        QString problem;    // why, unless Missing, Empty or Parsed
     };
 
     // Holds the cross-process lock for one scope.
@@ -51,6 +62,10 @@ public:
     private:
         int fd_;
     };
+
+    // What the file at `path` holds, read without creating or changing
+    // anything (also not the lock file).
+    static Contents contentsOf(const QString& path);
 
     // Where domains live: $XDG_CONFIG_HOME, else ~/.config, with the home
     // folder from the password database when HOME is not set. Empty when

@@ -30,33 +30,40 @@ public:
         // possibly wrong.
         : largeIntegersAreUnsigned(layout.hasWideIntegers && !layout.hasNegativeIntegers) {}
 
+    // libplist 2.2 finds a container's nth child, also through its
+    // iterators, by walking from the first one: asking for each child in turn
+    // takes time quadratic in the container's size. So the first child is
+    // taken every time and freed once converted, which keeps reading linear
+    // and lets the tree shrink while the values grow.
     QVariantMap dictionary(plist_t node) const {
         QVariantMap map;
-        plist_dict_iter iterator = nullptr;
-        plist_dict_new_iter(node, &iterator);
         for (;;) {
             char* key = nullptr;
             plist_t item = nullptr;
-            plist_dict_next_item(node, iterator, &key, &item);
+            plist_dict_iter first = nullptr;
+            plist_dict_new_iter(node, &first);
+            plist_dict_next_item(node, first, &key, &item);
+            std::free(first);
             const std::unique_ptr<char, decltype(&std::free)> keyOwner(key, &std::free);
             if (!item)
-                break;
+                return map;
             const QString name = QString::fromUtf8(key);
             auto value = convert(item);
+            // Removes the first entry under this key: the one just read.
+            plist_dict_remove_item(node, key);
             if (value && !unstorableTextProblem(name))
                 map.insert(name, *value);
         }
-        std::free(iterator);
-        return map;
     }
 
 private:
     QVariantList array(plist_t node) const {
         QVariantList list;
-        const uint32_t size = plist_array_get_size(node);
-        for (uint32_t i = 0; i < size; ++i) {
-            if (auto value = convert(plist_array_get_item(node, i)))
+        list.reserve(plist_array_get_size(node));
+        while (plist_t item = plist_array_get_item(node, 0)) {
+            if (auto value = convert(item))
                 list.append(*value);
+            plist_array_remove_item(node, 0);
         }
         return list;
     }

@@ -3,6 +3,7 @@
 
 #include "defaults/PropertyListDetail.h"
 
+#include <QBuffer>
 #include <QTimeZone>
 #include <QXmlStreamReader>
 
@@ -158,8 +159,14 @@ ScalarParser scalarParser(QStringView tag) {
 
 class XmlReader {
 public:
-    explicit XmlReader(const QByteArray& bytes)
-        : xml(bytes) {}
+    // Handed a device, the stream reader decodes a few kilobytes at a time;
+    // handed the bytes, it would decode all of them at once, into text twice
+    // the file's size.
+    explicit XmlReader(const QByteArray& bytes) {
+        input.setData(bytes);
+        input.open(QIODevice::ReadOnly);
+        xml.setDevice(&input);
+    }
 
     std::optional<QVariantMap> read(QString& error) {
         auto root = readDocument();
@@ -329,6 +336,7 @@ private:
         }
     }
 
+    QBuffer input;
     QXmlStreamReader xml;
 };
 

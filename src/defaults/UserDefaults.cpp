@@ -43,15 +43,18 @@ std::shared_ptr<UserDefaults> UserDefaults::suite(const QString& name) {
     std::lock_guard lock(registryMutex);
     auto& slot = registry[name];
     if (!slot) {
-        const QString home = folder();
-        if (home.isEmpty())
+        const QString path = suitePath(name);
+        if (path.isEmpty())
             logError(
                 QStringLiteral("there is no home folder: \"%1\" is kept in memory only").arg(name));
-        slot =
-            open(name, home.isEmpty() ? QString()
-                                      : home + QLatin1Char('/') + name + QStringLiteral(".plist"));
+        slot = open(name, path);
     }
     return slot;
+}
+
+QString UserDefaults::suitePath(const QString& name) {
+    const QString home = folder();
+    return home.isEmpty() ? QString() : home + QLatin1Char('/') + name + QStringLiteral(".plist");
 }
 
 std::shared_ptr<UserDefaults> UserDefaults::open(const QString& name, const QString& filePath) {
@@ -245,6 +248,8 @@ std::optional<QVariantMap> UserDefaults::readFileLocked(Unreadable policy) {
         return QVariantMap();
     case Kind::Parsed:
         return std::move(contents.values);
+    case Kind::Refused:
+        return refusedLocked(policy, contents.problem);
     case Kind::Unreadable:
         readProblem_ = contents.problem;
         logError(QStringLiteral("cannot read %1: %2").arg(file_.path(), contents.problem));
@@ -255,6 +260,7 @@ std::optional<QVariantMap> UserDefaults::readFileLocked(Unreadable policy) {
         // change. Before a write, the values in use stand (and are written
         // over it).
         return policy == Unreadable::KeepAside ? std::optional(persistent_) : std::nullopt;
+    case Kind::TooLarge:
     case Kind::Unparsable:
         readProblem_ = contents.problem;
         break;
@@ -266,6 +272,22 @@ std::optional<QVariantMap> UserDefaults::readFileLocked(Unreadable policy) {
     }
     // Once the bad file is safely aside, the values in use stand.
     return keepAsideLocked(contents.problem) ? std::optional(persistent_) : std::nullopt;
+}
+
+// A device or pipe in the file's place is never read, nor moved: it may be
+// the user's own. When it took the place of a file whose values are in use,
+// they stand, and the next change writes them back as a regular file; with
+// no file read yet, there are no such values and nothing is written.
+std::optional<QVariantMap> UserDefaults::refusedLocked(Unreadable policy, const QString& reason) {
+    readProblem_ = reason;
+    const bool valuesInUseAreTheFiles = stamp_.exists;
+    logError(QStringLiteral("cannot read %1: %2%3")
+                 .arg(file_.path(), reason,
+                      valuesInUseAreTheFiles ? QStringLiteral("; keeping the values in use")
+                                             : QString()));
+    if (policy == Unreadable::KeepAside && valuesInUseAreTheFiles)
+        return persistent_;
+    return std::nullopt;
 }
 
 bool UserDefaults::keepAsideLocked(const QString& reason) {
@@ -292,6 +314,11 @@ UserDefaults::refreshLocked(Unreadable policy) {
         return std::nullopt;
     stamp_ = file_.stamp();
     std::vector<ExternalChange> changes;
+    // Nobody has seen a value before the first read: there is no change to tell.
+    if (!loaded_) {
+        persistent_ = std::move(*contents);
+        return changes;
+    }
     QStringList keys = persistent_.keys() + contents->keys();
     keys.removeDuplicates();
     for (const QString& key : keys) {

@@ -68,6 +68,9 @@ public:
     // PreferencesFile::configFolder); empty when there is no home folder, and
     // then suites live in memory only and every write fails.
     static QString folder();
+    // The file that keeps the suite with this name; empty when there is no
+    // home folder.
+    static QString suitePath(const QString& name);
 
     ~UserDefaults();
     UserDefaults(const UserDefaults&) = delete;
@@ -141,6 +144,7 @@ private:
     // is there but cannot be read (and is still in place).
     std::optional<std::vector<ExternalChange>> refreshLocked(Unreadable policy);
     std::optional<QVariantMap> readFileLocked(Unreadable policy);
+    std::optional<QVariantMap> refusedLocked(Unreadable policy, const QString& reason);
     bool keepAsideLocked(const QString& reason);
     void saveFailed(const QString& reason) const;
     void deliverExternal(std::vector<ExternalChange> changes);

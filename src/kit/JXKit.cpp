@@ -4,6 +4,7 @@
 #include "kit/JXKit.h"
 
 #include "defaults/Key.h"
+#include "kit/KitLog.h"
 #include "kit/LaunchKeys.h"
 #include "kit/ModifierGesture.h"
 #include "platform/Application.h"
@@ -54,27 +55,19 @@ JXKit& JXKit::shared() {
     return *sharedKit;
 }
 
+// Stored at once, so that a run killed right after its start still counts.
+// A count that cannot grow any further stays where it is: one stored value
+// must not keep every later start from running.
 qint64 JXKit::countThisLaunch() {
     const auto key = kit::launchKeys::launchCount(defaults_);
     const qint64 previous = Defaults::get(key);
-    if (previous == std::numeric_limits<qint64>::max())
-        qFatal("Gapsel/JXKit: the launch count cannot grow any further");
-    storeLaunchCountLater(previous + 1);
+    if (previous == std::numeric_limits<qint64>::max()) {
+        qCWarning(kitLog, "The launch count cannot grow any further; it stays at %lld",
+                  static_cast<long long>(previous));
+        return previous;
+    }
+    Defaults::set(key, previous + 1);
     return previous + 1;
-}
-
-// The stored count is for later launches. Writing it, and waiting for the
-// disk, is left until the work queued while the application starts (which
-// puts its items in the tray) is done. An instance that is already leaving
-// leaves the file as it is: the data-deletion gesture empties it and
-// relaunches, and the next instance counts itself.
-void JXKit::storeLaunchCountLater(qint64 count) {
-    platform_.mainQueue.async([this, count] {
-        platform_.mainQueue.async([this, count] {
-            if (!isLeaving_)
-                Defaults::set(kit::launchKeys::launchCount(defaults_), count);
-        });
-    });
 }
 
 QDateTime JXKit::settleFirstLaunchDate() {
@@ -148,12 +141,10 @@ bool JXKit::runOnce(const QString& identifier) {
 }
 
 void JXKit::relaunch(RelaunchOptions options) {
-    isLeaving_ = true;
     relauncher_.relaunch(options);
 }
 
 void JXKit::quit(bool force) {
-    isLeaving_ = true;
     platform_.mainQueue.async([this, force] {
         if (force)
             platform_.application.exitNow();

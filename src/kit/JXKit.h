@@ -14,7 +14,6 @@
 #include <QDateTime>
 #include <QStringList>
 
-#include <atomic>
 #include <memory>
 #include <optional>
 
@@ -77,7 +76,6 @@ public:
 
 private:
     qint64 countThisLaunch();
-    void storeLaunchCountLater(qint64 count);
     QDateTime settleFirstLaunchDate();
     bool consumeWasRelaunched();
     void scheduleStartupGestures();
@@ -99,5 +97,4 @@ private:
     bool wasLaunchedAtLogin_ = false;
     JXApp::LaunchAtLoginObservable launchAtLogin_;
     kit::Relauncher relauncher_;
-    std::atomic<bool> isLeaving_ = false;
 };

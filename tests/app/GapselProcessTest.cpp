@@ -10,7 +10,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <functional>
 #include <memory>
+
+#include <sys/resource.h>
 
 using namespace Qt::StringLiterals;
 
@@ -30,8 +36,9 @@ QString privateFolder() {
 // Processes still running at the end are killed as the test's QProcesses go.
 struct GapselProcess : ::testing::Test {
     // Starts gapsel with these variables changed in its environment (an empty
-    // value removes one).
-    QProcess& start(const QStringList& arguments, const QMap<QString, QString>& changes = {}) {
+    // value removes one), after `prepare` has run in the new process.
+    QProcess& start(const QStringList& arguments, const QMap<QString, QString>& changes = {},
+                    const std::function<void()>& prepare = {}) {
         auto process = std::make_unique<QProcess>();
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(u"XDG_CONFIG_HOME"_s, configFolder_);
@@ -41,6 +48,8 @@ struct GapselProcess : ::testing::Test {
         for (const auto& [name, value] : changes.asKeyValueRange())
             value.isEmpty() ? environment.remove(name) : environment.insert(name, value);
         process->setProcessEnvironment(environment);
+        if (prepare)
+            process->setChildProcessModifier(prepare);
         process->start(QStringLiteral(GAPSEL_EXECUTABLE), arguments);
         EXPECT_TRUE(process->waitForStarted(deadlineMs));
         processes_.push_back(std::move(process));
@@ -88,6 +97,39 @@ TEST_F(GapselProcess, ASecondStartWhileRunningLeavesAndChangesNothing) {
     running.terminate();
     ASSERT_TRUE(running.waitForFinished(deadlineMs));
     EXPECT_EQ(running.exitCode(), 0);
+}
+
+// Only a lock that a running Gapsel holds means that one runs. A folder
+// that is none, or a disk that takes no file (here: no file may grow), is
+// said with the path and the reason, and the start fails.
+TEST_F(GapselProcess, AStartThatCannotMakeItsLockSaysWhyAndFails) {
+    const QString notAFolder = configFolder_ + u"/file"_s;
+    ASSERT_TRUE(testing_support::writeFile(notAFolder, "x"));
+    const auto noFileMayGrow = [] {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit none{0, 0};
+        ::setrlimit(RLIMIT_FSIZE, &none);
+    };
+    const struct {
+        QMap<QString, QString> changes;
+        std::function<void()> prepare;
+        QString lock;
+        int reason;
+    } table[] = {
+        {{{u"XDG_CONFIG_HOME"_s, notAFolder}}, {}, notAFolder, ENOTDIR},
+        {{}, noFileMayGrow, configFolder_, EFBIG},
+    };
+    for (const auto& row : table) {
+        QProcess& gapsel = start({}, row.changes, row.prepare);
+        ASSERT_TRUE(gapsel.waitForFinished(deadlineMs));
+        const QString said = QString::fromLocal8Bit(gapsel.readAllStandardError());
+        EXPECT_EQ(gapsel.exitCode(), 1) << said.toStdString();
+        EXPECT_TRUE(
+            said.contains(u"Gapsel cannot start: cannot make the lock file %1/%2: %3\n"_s.arg(
+                row.lock, u"" GAPSEL_BUNDLE_ID ".plist.instance"_s,
+                QString::fromLocal8Bit(std::strerror(row.reason)))))
+            << said.toStdString();
+    }
 }
 
 // Answered before any connection to a display: there is none here. Qt's own

@@ -211,6 +211,28 @@ TEST(PropertyListBinary, ReadsSixteenByteIntegersAsUnsigned) {
     EXPECT_TRUE(identical(read->value(text("u")), uint64Max));
 }
 
+// {"a": [0, ..., 999], "k": 1, "k": 2}: order kept, the last of a repeated
+// key wins, as in XML.
+TEST(PropertyListBinary, ReadsLongContainersInOrderAndTheLastOfARepeatedKey) {
+    std::vector<quint64> elements;
+    std::vector<QByteArray> objects{container('\xD0', {1, 3, 3, 2, 4, 5}),
+                                    ascii("a"),
+                                    {},
+                                    ascii("k"),
+                                    '\x10' + bigEndian(1, 1),
+                                    '\x10' + bigEndian(2, 1)};
+    QVariantList expected;
+    for (quint64 i = 0; i < 1000; ++i) {
+        elements.push_back(objects.size());
+        objects.push_back('\x11' + bigEndian(i, 2));
+        expected.append(qint64(i));
+    }
+    objects[2] = container('\xA0', elements);
+    const auto read = PropertyList::parse(binaryPlist(objects));
+    ASSERT_TRUE(read.has_value());
+    EXPECT_TRUE(identical(*read, QVariantMap{{text("a"), expected}, {text("k"), qint64(2)}}));
+}
+
 // Python's plistlib reads the values and types we write, and we read the
 // binary file it writes.
 TEST(PropertyList, PythonPlistlibAndWeReadEachOthersFiles) {

@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using namespace Qt::StringLiterals;
 
 using kit_testing::Launches;
@@ -42,12 +44,24 @@ TEST(LaunchBookkeeping, LaunchesCountOnAndKeepTheFirstDate) {
         EXPECT_EQ(kit.isSecondLaunch(), count == 2);
         EXPECT_EQ(kit.firstLaunchDate(), firstDate);
         EXPECT_EQ(kit.launchDate(), launches.sim.queue.now());
-        // Stored once the start's queued work is done.
-        EXPECT_NE(stored(launches, "JX_launchCount"), QVariant(count));
-        launches.sim.queue.runUntilIdle();
+        // Stored at once: a run killed right after its start still counts.
         EXPECT_EQ(stored(launches, "JX_launchCount"), QVariant(count));
+        launches.sim.queue.runUntilIdle();
         EXPECT_EQ(stored(launches, "JX_firstLaunchDate").toDateTime(), firstDate);
         launches.sim.queue.advance(86400);
+    }
+}
+
+// Stored as a number or as its text, the largest count must not stop every
+// later start: it stays where it is.
+TEST(LaunchBookkeeping, ACountThatCannotGrowStaysWhereItIs) {
+    const qint64 largest = std::numeric_limits<qint64>::max();
+    for (const QVariant& value : {QVariant(largest), QVariant(u"9223372036854775807"_s)}) {
+        Launches launches;
+        launches.suite()->set(value, u"JX_launchCount"_s);
+        EXPECT_EQ(launches.launch().launchCount(), largest);
+        launches.sim.queue.runUntilIdle();
+        EXPECT_EQ(stored(launches, "JX_launchCount"), value);
     }
 }
 

@@ -7,12 +7,15 @@
 
 #include <QBuffer>
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTimeZone>
 #include <QUuid>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -63,6 +66,7 @@ TEST(DefaultsTool, WritesEveryTypeAndReadsItBack) {
         {u"-date 2026-12-06T18:00:00Z"_s,
          QDateTime(QDate(2026, 12, 6), QTime(18, 0), QTimeZone::utc())},
         {u"-data 00ff"_s, QByteArray("\x00\xff", 2)},
+        {u"-data "_s + u"0f"_s.repeated(30000), QByteArray(30000, '\x0f')},
         {u"-array a -int 1"_s, QVariantList{u"a"_s, qint64(1)}},
         {u"-dict k -bool no"_s, QVariantMap{{u"k"_s, false}}},
     };
@@ -146,6 +150,8 @@ TEST(DefaultsTool, WarnsWhenGapselWouldNotReadWhatIsWritten) {
         {u"reducedOpacity true"_s, {}}, // read as JSON text
         {u"reducedOpacity maybe"_s, u"use its default"_s},
         {u"JX_launchCount -float 1.5"_s, u"an integer"_s},
+        {u"JX_launchCount -int 9223372036854775807"_s, u"count no further"_s},
+        {u"JX_launchCount 9223372036854775807"_s, u"count no further"_s},
         {u"separators -array %1 -int 7 %1"_s.arg(separator), u"skip item 2\n"_s},
         {u"separators -array-add {}"_s, u"skip item 2, 4\n"_s},
         {uR"(separatorPlacements -dict A {"id":"x","title":"t"} B 1)"_s, u"skip entry B\n"_s},
@@ -160,6 +166,39 @@ TEST(DefaultsTool, WarnsWhenGapselWouldNotReadWhatIsWritten) {
         EXPECT_TRUE(result.err.contains(row.warning)) << result.err.toStdString();
     }
     EXPECT_EQ(run(u"write %1 reducedOpacity maybe"_s.arg(freshSuiteName())).err, QString());
+}
+
+// Reading tells what is wrong with a file and never moves or changes it.
+// Import, like Gapsel, takes nothing but a regular file: a pipe with no
+// writer would block it for good.
+TEST(DefaultsTool, ReadsChangeNoFileAndImportTakesOnlyRegularFiles) {
+    const QString suite = freshSuiteName();
+    const QByteArray garbage("<plist><dict><key>");
+    {
+        QFile file(suitePath(suite));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(garbage) == garbage.size());
+    }
+    for (const QString& line :
+         {u"read {s}"_s, u"read {s} k"_s, u"read-type {s} k"_s, u"export {s} -"_s, u"read"_s}) {
+        SCOPED_TRACE(line.toStdString());
+        const ToolRun result = run(QString(line).replace(u"{s}"_s, suite));
+        EXPECT_EQ(result.status, 1);
+        EXPECT_TRUE(result.err.contains(u"Domain %1 is corrupt: %2"_s.arg(suite, suitePath(suite))))
+            << result.err.toStdString();
+    }
+    EXPECT_EQ(QDir(UserDefaults::folder()).entryList({suite + u"*"_s}),
+              QStringList{suite + u".plist"_s});
+    QFile file(suitePath(suite));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), garbage);
+
+    const QString fifo = UserDefaults::folder() + u'/' + suite + u".fifo"_s;
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QProcess tool;
+    tool.start(QStringLiteral(GAPSEL_DEFAULTS_BINARY), {u"import"_s, freshSuiteName(), fifo});
+    ASSERT_TRUE(tool.waitForFinished(30000));
+    EXPECT_EQ(tool.exitCode(), 1);
+    EXPECT_TRUE(tool.readAllStandardError().contains("not a regular file"));
 }
 
 TEST(DefaultsTool, TheInstalledCommandExitsWithTheSameStatus) {

@@ -11,10 +11,11 @@
 #include <QFile>
 #include <QStandardPaths>
 #include <QThread>
+#include <QTimer>
 
+#include <fcntl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/time.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -29,6 +30,9 @@ namespace {
 const QByteArray greeting = QByteArrayLiteral("started-again");
 // A message longer than this is no later start of ours.
 constexpr qsizetype maximumMessage = 4096;
+// Later starts come one at a time; more unfinished connections than this are
+// not ours, and the oldest of them are dropped.
+constexpr qsizetype maximumUnfinished = 8;
 
 QString runtimeFolder() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
@@ -113,11 +117,93 @@ QString lastError() {
     return QString::fromLocal8Bit(std::strerror(errno));
 }
 
+// Why no lock file can be made at `lock`, which QLockFile does not say: found
+// by doing what it does beside it (make a file, write it) and syncing too, as
+// a full disk may only tell then.
+QString whyNoLockFile(const QString& lock) {
+    const QByteArray probe = QFile::encodeName(lock + QStringLiteral(".probe-%1").arg(::getpid()));
+    const int fd = ::open(probe.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return lastError();
+    const bool written = ::write(fd, "0\n", 2) == 2 && ::fsync(fd) == 0;
+    const QString reason = written ? QStringLiteral("the system gave no reason") : lastError();
+    ::close(fd);
+    ::unlink(probe.constData());
+    return reason;
+}
+
+// One connection of a later start, read as its bytes arrive. It is done once
+// its line is complete, the peer hangs up or says too much, or its patience
+// has run out; then it closes and goes away at the loop's next turn.
+class Connection : public QObject {
+public:
+    using LineReceived = std::function<void(const QByteArray& line)>;
+
+    Connection(int fd, int patienceMs, QObject* parent, LineReceived received)
+        : QObject(parent)
+        , fd_(fd)
+        , notifier_(fd, QSocketNotifier::Read)
+        , received_(std::move(received)) {
+        QObject::connect(&notifier_, &QSocketNotifier::activated, this, [this] { read(); });
+        QTimer::singleShot(patienceMs, this, [this] { finish(); });
+    }
+    ~Connection() override { close(); }
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    bool isFinished() const { return fd_ < 0; }
+
+    // Takes what has arrived, without waiting for more.
+    void read() {
+        char buffer[512];
+        while (!isFinished()) {
+            const ssize_t got = ::recv(fd_, buffer, sizeof(buffer), MSG_DONTWAIT);
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
+                return;
+            if (got <= 0)
+                return finish();
+            line_.append(buffer, got);
+            if (const qsizetype end = line_.indexOf('\n'); end >= 0) {
+                finish();
+                return received_(line_.left(end));
+            }
+            if (line_.size() > maximumMessage)
+                return finish();
+        }
+    }
+
+    void finish() {
+        if (isFinished())
+            return;
+        close();
+        deleteLater();
+    }
+
+private:
+    void close() {
+        if (isFinished())
+            return;
+        notifier_.setEnabled(false);
+        ::close(fd_);
+        fd_ = -1;
+    }
+
+    int fd_;
+    QSocketNotifier notifier_;
+    QByteArray line_;
+    LineReceived received_;
+};
+
 } // namespace
 
-SingleInstance::SingleInstance(const QString& identifier, const QString& preferencesFile)
+SingleInstance::SingleInstance(const QString& identifier, const QString& preferencesFile,
+                               int peerPatienceMs)
     : socketPaths_(socketPaths(identifier, lockPath(identifier, preferencesFile)))
-    , lock_(lockPath(identifier, preferencesFile)) {
+    , lockPath_(lockPath(identifier, preferencesFile))
+    , lock_(lockPath_)
+    , peerPatienceMs_(peerPatienceMs) {
     // A running instance keeps its lock for as long as it runs; only a lock
     // whose process is gone is stale.
     lock_.setStaleLockTime(0);
@@ -131,21 +217,34 @@ SingleInstance::~SingleInstance() {
     QFile::remove(socketPath_);
 }
 
+// Only a lock that another process holds means that another instance runs;
+// any other failure to take it is a problem of its folder or disk.
 SingleInstance::Claim SingleInstance::claim(bool isNewInstance, const QStringList& requests,
                                             int patienceMs) {
-    if (lock_.tryLock(0)) {
-        listen();
-        return Claim::Granted;
-    }
+    if (lock_.tryLock(0))
+        return granted();
+    if (lock_.error() != QLockFile::LockFailedError)
+        return failed();
     if (isNewInstance) {
         qCInfo(platformLog, "Waiting for the running instance to quit");
-        if (lock_.tryLock(patienceMs)) {
-            listen();
-            return Claim::Granted;
-        }
+        if (lock_.tryLock(patienceMs))
+            return granted();
+        if (lock_.error() != QLockFile::LockFailedError)
+            return failed();
     }
     tellRunningInstance(requests);
     return Claim::AnotherIsRunning;
+}
+
+SingleInstance::Claim SingleInstance::granted() {
+    listen();
+    return Claim::Granted;
+}
+
+SingleInstance::Claim SingleInstance::failed() {
+    problem_ =
+        QStringLiteral("cannot make the lock file %1: %2").arg(lockPath_, whyNoLockFile(lockPath_));
+    return Claim::Failed;
 }
 
 qint64 SingleInstance::runningProcessId() const {
@@ -169,32 +268,29 @@ void SingleInstance::listen() {
     qCWarning(platformLog, "Later starts cannot reach this instance");
 }
 
-// Each connection is one later start.
+// Each connection is one later start. Its line is usually there already;
+// otherwise it is read as it comes, while the loop goes on.
 void SingleInstance::acceptStarts() {
+    QList<Connection*> waiting;
+    for (QObject* child : unfinished_.children()) {
+        if (auto* connection = static_cast<Connection*>(child); !connection->isFinished())
+            waiting << connection;
+    }
     for (int start; (start = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC)) >= 0;) {
-        receive(start);
-        ::close(start);
+        while (waiting.size() >= maximumUnfinished)
+            waiting.takeFirst()->finish();
+        auto* connection = new Connection(start, peerPatienceMs_, &unfinished_,
+                                          [this](const QByteArray& line) { receive(line); });
+        connection->read();
+        if (!connection->isFinished())
+            waiting << connection;
     }
 }
 
-// One line: the greeting, then the requests, separated by spaces. A later
-// start writes it at once after connecting, so a short wait is enough; a
-// peer that says nothing cannot hold the loop for longer than that.
-void SingleInstance::receive(int connection) {
-    const timeval patience{0, 200000};
-    ::setsockopt(connection, SOL_SOCKET, SO_RCVTIMEO, &patience, sizeof(patience));
-    QByteArray line;
-    char buffer[512];
-    while (!line.contains('\n') && line.size() <= maximumMessage) {
-        const ssize_t got = ::recv(connection, buffer, sizeof(buffer), 0);
-        if (got <= 0)
-            break;
-        line.append(buffer, got);
-    }
-    if (!line.contains('\n') || !startedAgain_)
-        return;
-    const QList<QByteArray> words = line.left(line.indexOf('\n')).trimmed().split(' ');
-    if (words.value(0) != greeting)
+// One line: the greeting, then the requests, separated by spaces.
+void SingleInstance::receive(const QByteArray& line) {
+    const QList<QByteArray> words = line.trimmed().split(' ');
+    if (words.value(0) != greeting || !startedAgain_)
         return;
     QStringList requests;
     for (const QByteArray& word : words.mid(1))

@@ -16,44 +16,44 @@ namespace {
 constexpr int usageError = 2;
 
 int missing(const DefaultsCommand& command, QTextStream& err) {
-    if (command.key.isEmpty())
-        err << QStringLiteral("Domain %1 does not exist\n").arg(command.domain);
-    else
-        err << QStringLiteral("The domain/default pair of (%1, %2) does not exist\n")
-                   .arg(command.domain, command.key);
+    err << QStringLiteral("The domain/default pair of (%1, %2) does not exist\n")
+               .arg(command.domain, command.key);
     return 1;
 }
 
 // The stored value of the command's key; none (and the message said) when
-// the domain or the key is not there.
+// the domain or the key is not there, or the domain cannot be read.
 std::optional<QVariant> storedValue(const DefaultsCommand& command, QTextStream& err) {
-    if (!domainExists(command.domain)) {
+    const auto stored = storedDomain(command.domain, err);
+    if (!stored)
+        return std::nullopt;
+    if (!stored->contains(command.key)) {
         missing(command, err);
         return std::nullopt;
     }
-    const QVariantMap stored = UserDefaults::suite(command.domain)->persistentDomain();
-    if (!stored.contains(command.key)) {
-        missing(command, err);
-        return std::nullopt;
-    }
-    return stored.value(command.key);
+    return stored->value(command.key);
 }
 
-int readAll(QTextStream& out) {
-    for (const QString& name : domainNames())
-        out << name << QStringLiteral(" = ")
-            << describeValue(UserDefaults::suite(name)->persistentDomain())
-            << QStringLiteral(";\n");
-    return 0;
+// Every domain that can be read; those that cannot are named on `err`.
+int readAll(QTextStream& out, QTextStream& err) {
+    int status = 0;
+    for (const QString& name : domainNames()) {
+        if (const auto stored = storedDomain(name, err))
+            out << name << QStringLiteral(" = ") << describeValue(*stored) << QStringLiteral(";\n");
+        else
+            status = 1;
+    }
+    return status;
 }
 
 int read(const DefaultsCommand& command, QTextStream& out, QTextStream& err) {
     if (command.domain.isEmpty())
-        return readAll(out);
+        return readAll(out, err);
     if (command.key.isEmpty()) {
-        if (!domainExists(command.domain))
-            return missing(command, err);
-        out << describeValue(UserDefaults::suite(command.domain)->persistentDomain()) << '\n';
+        const auto stored = storedDomain(command.domain, err);
+        if (!stored)
+            return 1;
+        out << describeValue(*stored) << '\n';
         return 0;
     }
     const auto value = storedValue(command, err);

@@ -35,18 +35,29 @@ std::optional<QByteArray> readBounded(QIODevice& source, QString* error) {
     return bytes;
 }
 
-std::optional<QByteArray> readInput(const QString& file, QIODevice* in, QString* error) {
+// The values of a property list in `file`, refused as the app refuses its
+// own file: anything but a regular file, or more than it reads; from `in`
+// for "-".
+std::optional<QVariantMap> importedValues(const QString& file, QIODevice* in, QString* error) {
+    using Kind = PreferencesFile::Contents::Kind;
     if (file == QLatin1String("-")) {
-        if (in)
-            return readBounded(*in, error);
-        return QByteArray();
+        const auto bytes = in ? readBounded(*in, error) : QByteArray();
+        return bytes ? PropertyList::parse(*bytes, error) : std::nullopt;
     }
-    QFile source(file);
-    if (!source.open(QIODevice::ReadOnly)) {
-        *error = source.errorString();
+    PreferencesFile::Contents contents = PreferencesFile::contentsOf(file);
+    switch (contents.kind) {
+    case Kind::Parsed:
+        return std::move(contents.values);
+    case Kind::Missing:
+        *error = QStringLiteral("there is no such file");
+        return std::nullopt;
+    case Kind::Empty:
+        *error = QStringLiteral("the file is empty");
+        return std::nullopt;
+    default:
+        *error = contents.problem;
         return std::nullopt;
     }
-    return readBounded(source, error);
 }
 
 } // namespace
@@ -61,13 +72,37 @@ QStringList domainNames() {
 }
 
 bool domainExists(const QString& domain) {
-    return QFileInfo::exists(UserDefaults::suite(domain)->filePath());
+    return QFileInfo::exists(UserDefaults::suitePath(domain));
+}
+
+std::optional<QVariantMap> storedDomain(const QString& domain, QTextStream& err) {
+    using Kind = PreferencesFile::Contents::Kind;
+    const QString path = UserDefaults::suitePath(domain);
+    PreferencesFile::Contents contents = PreferencesFile::contentsOf(path);
+    switch (contents.kind) {
+    case Kind::Missing:
+        noSuchDomain(domain, err);
+        return std::nullopt;
+    case Kind::Empty:
+        return QVariantMap();
+    case Kind::Parsed:
+        return std::move(contents.values);
+    case Kind::Unparsable:
+        err << QStringLiteral("Domain %1 is corrupt: %2 cannot be parsed (%3)\n")
+                   .arg(domain, path, contents.problem);
+        return std::nullopt;
+    default:
+        err << QStringLiteral("Domain %1 cannot be read from %2: %3\n")
+                   .arg(domain, path, contents.problem);
+        return std::nullopt;
+    }
 }
 
 int exportDomain(const QString& domain, const QString& file, QTextStream& out, QTextStream& err) {
-    if (!domainExists(domain))
-        return noSuchDomain(domain, err);
-    const QByteArray xml = PropertyList::toXml(UserDefaults::suite(domain)->persistentDomain());
+    const auto stored = storedDomain(domain, err);
+    if (!stored)
+        return 1;
+    const QByteArray xml = PropertyList::toXml(*stored);
     if (file == QLatin1String("-")) {
         out << QString::fromUtf8(xml);
         return 0;
@@ -83,9 +118,7 @@ int exportDomain(const QString& domain, const QString& file, QTextStream& out, Q
 
 int importDomain(const QString& domain, const QString& file, QIODevice* in, QTextStream& err) {
     QString error;
-    std::optional<QVariantMap> values;
-    if (const auto bytes = readInput(file, in, &error))
-        values = PropertyList::parse(*bytes, &error);
+    const std::optional<QVariantMap> values = importedValues(file, in, &error);
     if (!values) {
         err << QStringLiteral("Could not import %1: %2\n").arg(file, error);
         return 1;
@@ -106,12 +139,13 @@ int importDomain(const QString& domain, const QString& file, QIODevice* in, QTex
     return 0;
 }
 
+// The file goes as it is, readable or not; the suite is opened only after,
+// as opening it would move a file it cannot read aside.
 int deleteDomain(const QString& domain, QTextStream& err) {
     if (!domainExists(domain))
         return noSuchDomain(domain, err);
-    const auto suite = UserDefaults::suite(domain);
     {
-        const PreferencesFile target(suite->filePath());
+        const PreferencesFile target(UserDefaults::suitePath(domain));
         const auto lock = target.lock();
         QFile file(target.path());
         if (!file.remove()) {
@@ -119,7 +153,7 @@ int deleteDomain(const QString& domain, QTextStream& err) {
             return 1;
         }
     }
-    suite->synchronize();
+    UserDefaults::suite(domain)->synchronize();
     return 0;
 }
 

@@ -6,6 +6,9 @@
 #include <QIODevice>
 #include <QStringList>
 #include <QTextStream>
+#include <QVariantMap>
+
+#include <optional>
 
 // The verbs of gapsel-defaults that act on a domain's file as a whole. Each
 // returns the tool's exit status and says on `err` what went wrong.
@@ -14,6 +17,9 @@ namespace tools {
 // The domains in the configuration folder, by name.
 QStringList domainNames();
 bool domainExists(const QString& domain);
+// What the domain's file holds, read without changing anything; none, and
+// why said on `err`, when there is no such domain or its file cannot be read.
+std::optional<QVariantMap> storedDomain(const QString& domain, QTextStream& err);
 
 // Writes the domain as an XML property list to `file`, or to `out` for "-".
 int exportDomain(const QString& domain, const QString& file, QTextStream& out, QTextStream& err);

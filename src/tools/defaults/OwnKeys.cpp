@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <limits>
 #include <vector>
 
 namespace tools {
@@ -73,6 +74,16 @@ template <class E> struct Ignored<QMap<QString, E>> {
     }
 };
 
+// The launch count grows by one at every start, which the largest integer
+// cannot.
+QString launchCountIgnored(const QVariant& stored) {
+    if (QString ignored = Ignored<qint64>::in(stored); !ignored.isEmpty())
+        return ignored;
+    if (Defaults::fromStoredForm<qint64>(stored) == std::numeric_limits<qint64>::max())
+        return QStringLiteral("it will count no further");
+    return {};
+}
+
 struct OwnKey {
     QString name;
     QString expected; // as a user of this tool would write it
@@ -94,7 +105,9 @@ std::vector<OwnKey> ownKeys(const std::shared_ptr<UserDefaults>& domain) {
         ownKey(app::keys::separatorPlacements(domain),
                "a dictionary from separator Ids to the JSON text "
                "{\"id\":\"<tray item Id>\",\"title\":\"<text>\"}"),
-        ownKey(kit::launchKeys::launchCount(domain), integer),
+        {kit::launchKeys::launchCount(domain).name(),
+         QStringLiteral("an integer (-int) below %1").arg(std::numeric_limits<qint64>::max()),
+         &launchCountIgnored},
         ownKey(kit::launchKeys::firstLaunchDate(domain), "a date (-date)"),
         ownKey(kit::launchKeys::wasRelaunched(domain), boolean),
         ownKey(kit::launchKeys::showSettingsAfterRelaunch(domain), boolean),
