@@ -25,6 +25,7 @@ struct Refusal {
 struct MenuItemShortcut {
     QString title;
     Shortcut shortcut;
+    friend bool operator==(const MenuItemShortcut&, const MenuItemShortcut&) = default;
 };
 
 // Where the user changes the desktop's own shortcuts, named in the refusal of

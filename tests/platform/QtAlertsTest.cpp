@@ -33,8 +33,8 @@ TEST(QtAlerts, ABoxLeftWithoutAClickAnswersItsCancellingButton) {
              QApplication::sendEvent(&box, &escape);
          }},
         {"closed", [](QMessageBox& box) { box.close(); }},
+        // As when the program quits under it.
         {"hidden", [](QMessageBox& box) { box.hide(); }},
-        {"rejected", [](QMessageBox& box) { box.reject(); }},
     };
     for (const auto& [how, leave] : cases) {
         QTimer::singleShot(0, [leave] {
