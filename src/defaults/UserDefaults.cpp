@@ -270,8 +270,15 @@ std::optional<QVariantMap> UserDefaults::readFileLocked(Unreadable policy) {
                      .arg(file_.path(), contents.problem));
         return std::nullopt;
     }
-    // Once the bad file is safely aside, the values in use stand.
-    return keepAsideLocked(contents.problem) ? std::optional(persistent_) : std::nullopt;
+    // Once the bad file is safely aside, the values in use stand, and are
+    // saved in its place at once: read again, the missing file would drop them.
+    if (!keepAsideLocked(contents.problem))
+        return std::nullopt;
+    QString failure;
+    if (loaded_ && !file_.write(persistent_, &failure))
+        logError(QStringLiteral("could not save the values in use to %1: %2")
+                     .arg(file_.path(), failure));
+    return persistent_;
 }
 
 // A device or pipe in the file's place is never read, nor moved: it may be

@@ -201,26 +201,20 @@ TEST(PropertyListNesting, BothFormatsAcceptFiveHundredTwelveLevelsAndNoMore) {
     EXPECT_FALSE(PropertyList::normalized(QVariantList{deep}).has_value());
 }
 
-// Apart from the other kinds: in a file that also holds negative integers, a
-// large one is taken as negative.
-TEST(PropertyListBinary, ReadsSixteenByteIntegersAsUnsigned) {
-    const QByteArray wide = '\x14' + bigEndian(0, 8) + bigEndian(uint64Max, 8);
-    const auto read =
-        PropertyList::parse(binaryPlist({container('\xD0', {1, 2}), ascii("u"), wide}));
-    ASSERT_TRUE(read.has_value());
-    EXPECT_TRUE(identical(read->value(text("u")), uint64Max));
-}
-
-// {"a": [0, ..., 999], "k": 1, "k": 2}: order kept, the last of a repeated
-// key wins, as in XML.
-TEST(PropertyListBinary, ReadsLongContainersInOrderAndTheLastOfARepeatedKey) {
+// {"a": [0, ..., 999], "k": 1, "k": 2, "u": 2^64 - 1}: order kept, the last
+// of a repeated key wins (as in XML), and, apart from the other kinds, a
+// 16-byte integer is unsigned (in a file that also held negative ones, a
+// large one would be taken as negative).
+TEST(PropertyListBinary, ReadsLongContainersInOrderAndSixteenByteIntegersAsUnsigned) {
     std::vector<quint64> elements;
-    std::vector<QByteArray> objects{container('\xD0', {1, 3, 3, 2, 4, 5}),
+    std::vector<QByteArray> objects{container('\xD0', {1, 3, 3, 6, 2, 4, 5, 7}),
                                     ascii("a"),
                                     {},
                                     ascii("k"),
                                     '\x10' + bigEndian(1, 1),
-                                    '\x10' + bigEndian(2, 1)};
+                                    '\x10' + bigEndian(2, 1),
+                                    ascii("u"),
+                                    '\x14' + bigEndian(0, 8) + bigEndian(uint64Max, 8)};
     QVariantList expected;
     for (quint64 i = 0; i < 1000; ++i) {
         elements.push_back(objects.size());
@@ -230,7 +224,8 @@ TEST(PropertyListBinary, ReadsLongContainersInOrderAndTheLastOfARepeatedKey) {
     objects[2] = container('\xA0', elements);
     const auto read = PropertyList::parse(binaryPlist(objects));
     ASSERT_TRUE(read.has_value());
-    EXPECT_TRUE(identical(*read, QVariantMap{{text("a"), expected}, {text("k"), qint64(2)}}));
+    EXPECT_TRUE(identical(
+        *read, QVariantMap{{text("a"), expected}, {text("k"), qint64(2)}, {text("u"), uint64Max}}));
 }
 
 // Python's plistlib reads the values and types we write, and we read the

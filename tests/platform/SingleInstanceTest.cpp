@@ -38,8 +38,6 @@ public:
             ::connect(fd_, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0;
     }
     ~Peer() { ::close(fd_); }
-    Peer(const Peer&) = delete;
-    Peer& operator=(const Peer&) = delete;
 
     bool connected() const { return connected_; }
     void sendByte() const { ::send(fd_, "s", 1, MSG_NOSIGNAL); }
