@@ -21,7 +21,7 @@ TrayOrder trayOrderOf(const platform::TrayHost& host) {
         return TrayOrder::NewestLeftmost;
     case TrayHostKind::Lxqt:
     case TrayHostKind::Waybar:
-        return TrayOrder::NewestRightmost;
+        return host.reversed ? TrayOrder::NewestLeftmost : TrayOrder::NewestRightmost;
     case TrayHostKind::Mate:
     case TrayHostKind::Unknown:
         break;

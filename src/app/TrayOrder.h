@@ -18,7 +18,8 @@ enum class TrayOrder {
     KnownItems,
     // Plasma, Cinnamon: sorted by the items' category and title.
     SortedByTitle,
-    // GNOME's extension, Budgie: the newest item goes leftmost.
+    // GNOME's extension, Budgie, LXQt with its order reversed: the newest
+    // item goes leftmost.
     NewestLeftmost,
     // LXQt, Waybar: the newest item goes rightmost.
     NewestRightmost,

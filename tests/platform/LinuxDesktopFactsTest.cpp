@@ -11,6 +11,7 @@
 #include "platform/linux/XdgFileManager.h"
 #include "platform/linux/XdgMail.h"
 #include "platform/linux/XkbLayout.h"
+#include "platform/linux/tray/LxqtPanelOrder.h"
 #include "support/TestEnvironment.h"
 
 #include <QDir>
@@ -148,17 +149,24 @@ TEST(TrayVisibilityTest, PlasmaHidesByIdInItsSystemTrayUnlessShowingAll) {
     EXPECT_FALSE(plasmaHides(QString(), u"ID-1"_s));
 }
 
-TEST(TrayVisibilityTest, XfceAndLxqtHideByTheirOwnLists) {
+TEST(TrayVisibilityTest, XfceAndLxqtHideByTheirOwnListsAndLxqtMayReverseItsOrder) {
     EXPECT_TRUE(xfceHides({{}, {u"x"_s, u"ID-1"_s}}, u"ID-1"_s));
     EXPECT_FALSE(xfceHides({{u"ID-10"_s}}, u"ID-1"_s));
 
     const QString path = testing_support::freshFolder(u"lxqt"_s) + u"/panel.conf"_s;
-    ASSERT_TRUE(testing_support::writeFile(
-        path, "[quicklaunch]\ntype=quicklaunch\nhideList=Gapsel A\n\n"
-              "[statusnotifier]\ntype=statusnotifier\nhideList=Other, Gapsel \\x2014\n"));
+    const QByteArray quicklaunch = "[quicklaunch]\ntype=quicklaunch\nhideList=Gapsel A\n"
+                                   "reverseOrder=true\n\n";
+    const QByteArray tray =
+        "[statusnotifier]\ntype=statusnotifier\nhideList=Other, Gapsel \\x2014\n";
+    ASSERT_TRUE(testing_support::writeFile(path, quicklaunch + tray));
     EXPECT_TRUE(lxqtHides(path, u"Gapsel \u2014"_s));
     EXPECT_FALSE(lxqtHides(path, u"Gapsel A"_s));
     EXPECT_FALSE(lxqtHides(path + u".missing"_s, u"Other"_s));
+    // Only the tray's own setting turns its order round.
+    EXPECT_FALSE(lxqtReversesOrder(path));
+    EXPECT_FALSE(lxqtReversesOrder(path + u".missing"_s));
+    ASSERT_TRUE(testing_support::writeFile(path, quicklaunch + tray + "reverseOrder=true\n"));
+    EXPECT_TRUE(lxqtReversesOrder(path));
 }
 
 TEST(GreetingPlacementTest, GoesToTheTrayEndOfThePanelEdge) {
