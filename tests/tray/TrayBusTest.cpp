@@ -150,7 +150,8 @@ TEST_F(TrayOnBus, AnItemAnswersAllAHostReadsInOneCall) {
 }
 
 TEST_F(TrayOnBus, EachHostGetsOneGlyphAndTheMethodsItCanUse) {
-    const QStringList always = texts({"IconPixmap", "ToolTip", "XAyatanaNewLabel", "NewIcon"});
+    const QStringList always = texts(
+        {"IconPixmap", "ToolTip", "XAyatanaNewLabel", "NewIcon", "ProvideXdgActivationToken"});
     const QStringList clicks = texts({"Activate", "ContextMenu"});
     for (const auto& [kind, label, activates] :
          {std::tuple{TrayHostKind::Xfce, "·", true}, {TrayHostKind::Gnome, "", false}}) {
@@ -241,6 +242,16 @@ TEST_F(TrayOnBus, AHostOpensTheMenuAndChoosesEntryByEntryOrInGroups) {
     EXPECT_EQ(popups[0].first, menu);
     EXPECT_EQ(popups[0].second, QPoint(10, 20));
     EXPECT_EQ(popups[1].second, QPoint(30, 40));
+
+    // The token a host hands over before a click is there for the window the
+    // click opens; what cannot be a token is dropped.
+    qunsetenv("XDG_ACTIVATION_TOKEN");
+    for (const QString& notAToken : {QString(), u"a b"_s, u"a\nb"_s, QString(513, u'a')})
+        call(u"/StatusNotifierItem"_s, itemInterface, u"ProvideXdgActivationToken"_s, {notAToken});
+    EXPECT_FALSE(qEnvironmentVariableIsSet("XDG_ACTIVATION_TOKEN"));
+    call(u"/StatusNotifierItem"_s, itemInterface, u"ProvideXdgActivationToken"_s, {u"kwin-42_x"_s});
+    EXPECT_EQ(qEnvironmentVariable("XDG_ACTIVATION_TOKEN"), u"kwin-42_x"_s);
+    qunsetenv("XDG_ACTIVATION_TOKEN");
 }
 
 TEST_F(TrayOnBus, MalformedAndStaleCallsGetErrorRepliesAndChangeNothing) {
