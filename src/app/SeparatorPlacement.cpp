@@ -63,7 +63,8 @@ QString SeparatorPlacement::tip() const {
     const TrayOrder now = order();
     return moveSeparatorTip(now == TrayOrder::Fixed && host().kind != platform::TrayHostKind::Mate
                                 ? platform::TrayHostKind::Unknown
-                                : host().kind);
+                                : host().kind,
+                            host().reversed);
 }
 
 // Our own separators are not among the items a separator is placed after.
@@ -170,6 +171,12 @@ void SeparatorPlacement::separatorAdded(const QString& source, const QString& ad
 }
 
 void SeparatorPlacement::separatorRemoved(const QString& id) {
+    // XFCE keeps every Id it has ever shown; a removed separator's would stay
+    // in its list, and in its settings window, for good.
+    if (order() == TrayOrder::KnownItems)
+        editKnownItems([&id](QStringList known) -> std::optional<QStringList> {
+            return known.removeAll(id) > 0 ? std::optional(known) : std::nullopt;
+        });
     QMap<QString, PlacementAnchor> anchors = Defaults::get(anchorsKey_);
     if (anchors.remove(id) > 0)
         Defaults::set(anchorsKey_, anchors);

@@ -47,7 +47,8 @@ public:
     void addMenuItems(JXMenu& menu, const QString& id);
     // "New" in the menu of separator `source` made separator `added`.
     void separatorAdded(const QString& source, const QString& added);
-    // Separator `id` was removed: where it was placed is forgotten.
+    // Separator `id` was removed: where it was placed is forgotten, and XFCE's
+    // list of known items forgets its Id.
     void separatorRemoved(const QString& id);
     // The separators, in list order, as they are about to be shown: they
     // stand in that order where Gapsel decides it, and where the user placed

@@ -70,6 +70,11 @@ TEST_F(PlacementTest, EachHostOffersOnlyWhatWorksThere) {
             EXPECT_EQ(app::moveSeparatorTip(kind).contains(u"Command key"_s),
                       kind == DraggableMenuBar);
         }
+    // LXQt with "Reverse the order of items" puts the newest at the left.
+    startOn({Lxqt, {}, -1, true});
+    EXPECT_EQ(placementEntries().join(QLatin1Char(',')), u"Move to Left End,Copy Separator ID"_s);
+    EXPECT_TRUE(placement->tip().startsWith(u"The newest icon goes leftmost"_s));
+    startOn({Mate, {}, -1});
     choose(0, {u"Copy Separator ID"_s});
     EXPECT_EQ(sim.pasteboard.contents.value(u"text/plain"_s), id(0).toUtf8());
     EXPECT_TRUE(placement->tip().startsWith(u"Gapsel cannot move"_s));
@@ -87,7 +92,7 @@ TEST(KnownItemsOrderTest, NoStepPastTheShownEndsAndNoMoveOfOrAfterAMissingId) {
     EXPECT_FALSE(placingAfter(ids, u"s"_s, u"x"_s));
 }
 
-TEST_F(PlacementTest, XfceMovesOwnIdsInKnownItemsAndPlacesNewOnesAfterTheirSource) {
+TEST_F(PlacementTest, XfceMovesOwnIdsInKnownItemsPlacesNewOnesAfterTheirSourceAndForgetsRemoved) {
     store({separator(u"—"), separator(u"|"), separator(u"•")});
     sim.trayPlacement.setKnownItemsOf(xfce.xfcePlugin, {u"old"_s, chat, volume});
     sim.trayPlacement.setOtherItems({{chat, u"Chat"_s, {}}, {volume, u"Volume"_s, {}}});
@@ -100,6 +105,10 @@ TEST_F(PlacementTest, XfceMovesOwnIdsInKnownItemsAndPlacesNewOnesAfterTheirSourc
     const int writes = sim.trayPlacement.knownItemsWrites;
     startOn(xfce);
     EXPECT_EQ(sim.trayPlacement.knownItemsWrites, writes);
+    const QString removed = id(1);
+    choose(1, {u"Remove"_s});
+    EXPECT_EQ(known(), (QStringList{id(0), id(2), u"old"_s, chat, id(1), volume}));
+    EXPECT_FALSE(known().contains(removed));
 }
 
 TEST(TraySortKeysTest, TitlesSortRightAfterTheAnchor) {
@@ -148,6 +157,14 @@ TEST_F(PlacementTest, ArrivalHostsMoveByArrivingAgainAndShowTheListInOrder) {
     EXPECT_EQ(item(0).autosaveName(), id(1));
     choose(0, {u"Move to Left End"_s});
     EXPECT_EQ(sim.trayPlacement.arrivals, QStringList{id(1)});
+
+    // LXQt's order turned round while running: the separators arrive again,
+    // last first, and so still stand in list order.
+    startOn({TrayHostKind::Lxqt, u"lxqt-panel"_s, -1});
+    sim.trayPlacement.arrivals.clear();
+    sim.trayHosts.setHosts({{TrayHostKind::Lxqt, u"lxqt-panel"_s, -1, true}});
+    sim.queue.runUntilIdle();
+    EXPECT_EQ(sim.trayPlacement.arrivals, (QStringList{id(1), id(0)}));
 }
 
 // The watcher came only after the separators had started: once its host is
@@ -167,6 +184,7 @@ TEST_F(PlacementTest, AHostKnownOnlyLaterStillGetsTheListInOrder) {
     const QList<std::tuple<TrayHost, std::function<QStringList()>, QStringList>> cases{
         {{TrayHostKind::Gnome, QStringLiteral("gnome-shell"), -1}, arrivals, reversed},
         {{TrayHostKind::Lxqt, QStringLiteral("lxqt-panel"), -1}, arrivals, ids},
+        {{TrayHostKind::Lxqt, QStringLiteral("lxqt-panel"), -1, true}, arrivals, reversed},
         {xfce, [&] { return known(); }, ids + QStringList{chat}},
         {plasma, titles,
          QStringList{QStringLiteral("Gapsel separator 001"), QStringLiteral("Gapsel separator 002"),
