@@ -29,4 +29,26 @@ QPoint greetingPosition(const QRect& screen, const QRect& available, const QSize
     return {x, y};
 }
 
+QPoint greetingBesideTray(const QRect& screen, const QRect& tray, const QSize& size) {
+    const QPoint centre = tray.center();
+    // The panel lies along the screen edge nearest to the tray.
+    const int toTop = centre.y() - screen.top();
+    const int toBottom = screen.bottom() - centre.y();
+    const int toLeft = centre.x() - screen.left();
+    const int toRight = screen.right() - centre.x();
+    const int nearest = std::min({toTop, toBottom, toLeft, toRight});
+    QPoint position;
+    if (nearest == toTop)
+        position = {centre.x() - size.width() / 2, tray.bottom() + 1 + gap};
+    else if (nearest == toBottom)
+        position = {centre.x() - size.width() / 2, tray.top() - size.height() - gap};
+    else if (nearest == toLeft)
+        position = {tray.right() + 1 + gap, centre.y() - size.height() / 2};
+    else
+        position = {tray.left() - size.width() - gap, centre.y() - size.height() / 2};
+    const int x = std::clamp(position.x(), screen.left(), screen.right() - size.width());
+    const int y = std::clamp(position.y(), screen.top(), screen.bottom() - size.height());
+    return {x, y};
+}
+
 } // namespace platform::xdg
