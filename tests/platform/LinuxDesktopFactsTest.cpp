@@ -206,6 +206,7 @@ TEST(GreetingPlacementTest, GoesBesideTheTrayOrToTheTrayEndOfThePanelEdge) {
         {"tray at the left of a top panel", QRect(100, 0, 60, 32), true, QPoint(69, 37)},
         {"tray at the right of a bottom panel", QRect(1180, 770, 100, 30), true, QPoint(1159, 725)},
         {"tray in a left panel", QRect(0, 300, 40, 80), true, QPoint(45, 319)},
+        {"tray in the top right corner", QRect(1250, 0, 30, 32), true, QPoint(1159, 37)},
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.name);
