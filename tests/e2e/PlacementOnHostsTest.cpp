@@ -177,28 +177,33 @@ TEST_F(PlacementInXfce, MenuEntriesReorderKnownItemsAndTheOrderOutlivesThePanel)
     EXPECT_TRUE(gapsel.running());
 }
 
-class PlacementOnLxqt : public PlacementBesideOtherItem {
+// Trays that order by arrival: "Move to … End" makes the separator the newest,
+// and the next start of Gapsel brings the arrangement back.
+class PlacementByArrival : public PlacementBesideOtherItem,
+                           public ::testing::WithParamInterface<const char*> {
 protected:
-    PlacementOnLxqt()
-        : PlacementBesideOtherItem(QStringLiteral("lxqt")) {}
+    PlacementByArrival()
+        : PlacementBesideOtherItem(QString::fromLatin1(GetParam())) {}
 };
 
-// The newest item goes rightmost: "Move to Right End" makes the separator the
-// newest.
-TEST_F(PlacementOnLxqt, MoveToRightEndPutsTheSeparatorAtTheRightEnd) {
-    ASSERT_EQ(awaitOrder(QStringLiteral("R|—·"), QStringLiteral("arrival-order")),
-              QStringLiteral("R|—·"));
+TEST_P(PlacementByArrival, MoveToTheNewestEndAndKeepItAcrossRestarts) {
+    // GNOME's extension puts the newest leftmost, LXQt and Waybar rightmost.
+    const bool leftmost = desktop.host().name == QStringLiteral("gnome");
+    const QString start = leftmost ? QStringLiteral("|—·R") : QStringLiteral("R|—·");
+    ASSERT_EQ(awaitOrder(start, QStringLiteral("arrival-order")), start);
     // The item leaves the bus as the entry is clicked, so the menu's closing
     // finds no one to tell: what counts is the order after.
-    host->choose(serviceOf(0), {QStringLiteral("Move to Right End")});
-    const QString expected = QStringLiteral("R—·|");
-    const QString moved = awaitOrder(expected, QStringLiteral("moved-to-right-end"));
+    host->choose(serviceOf(leftmost ? 2 : 0), {leftmost ? QStringLiteral("Move to Left End")
+                                                        : QStringLiteral("Move to Right End")});
+    const QString expected = leftmost ? QStringLiteral("·|—R") : QStringLiteral("R—·|");
+    const QString moved = awaitOrder(expected, QStringLiteral("moved-to-end"));
     e2e::hostCheck(desktop.host().name, "move-to-end", moved == expected,
-                   QStringLiteral("shown %1 after moving \"|\", expected %2").arg(moved, expected));
-    // The tray forgets the order with Gapsel gone; the next start brings it back.
+                   QStringLiteral("shown %1 after the move, expected %2").arg(moved, expected));
     restartedOrder(expected, QStringLiteral("moved-after-restart"));
     EXPECT_TRUE(gapsel.running());
 }
+
+INSTANTIATE_TEST_SUITE_P(Hosts, PlacementByArrival, ::testing::Values("lxqt", "gnome", "waybar"));
 
 class PlacementOnPlasma : public PlacementBesideOtherItem {
 protected:
