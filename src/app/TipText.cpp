@@ -42,8 +42,12 @@ int graphemeCount(const QString& text) {
 
 } // namespace
 
-QString moveSeparatorTip(platform::TrayHostKind host) {
+QString moveSeparatorTip(platform::TrayHostKind host, bool reversed) {
     using platform::TrayHostKind;
+    if (host == TrayHostKind::Lxqt && reversed)
+        return QCoreApplication::translate(
+            "TipText", "The newest icon goes leftmost, and the order is forgotten when the "
+                       "panel restarts. Move to Left End puts this separator there.");
     switch (host) {
     case TrayHostKind::DraggableMenuBar:
         return QCoreApplication::translate(

@@ -39,6 +39,9 @@ struct TrayHost {
     // XFCE's status tray is a panel plugin: its number N, which names its
     // settings (/plugins/plugin-N); -1 elsewhere.
     int xfcePlugin = -1;
+    // The host's own setting turns its usual order round (LXQt's "Reverse the
+    // order of items": the newest item goes leftmost instead of rightmost).
+    bool reversed = false;
 
     friend bool operator==(const TrayHost&, const TrayHost&) = default;
 };

@@ -10,6 +10,7 @@
 #include "app/TraySortKeys.h"
 #include "debug/InMemoryLog.h"
 
+#include <algorithm>
 #include <functional>
 #include <tuple>
 
@@ -43,6 +44,21 @@ protected:
         return menu.mid(2, menu.indexOf(line) - 2);
     }
     QString id(qsizetype index) { return stored().at(index).idString(); }
+    QStringList storedIds() {
+        QStringList ids;
+        for (const app::SeparatorItem& each : stored())
+            ids.append(each.idString());
+        return ids;
+    }
+    // Chooses along `path` in the menu of the separator with this Id.
+    void chooseFor(const QString& separatorId, const QStringList& path) {
+        const auto all = items();
+        const auto found = std::find_if(all.begin(), all.end(), [&](auto* each) {
+            return each->autosaveName() == separatorId;
+        });
+        ASSERT_NE(found, all.end());
+        choose(static_cast<std::size_t>(found - all.begin()), path);
+    }
     QStringList known() { return *sim.trayPlacement.knownItems(xfce.xfcePlugin); }
 
     const TrayHost xfce{TrayHostKind::Xfce, u"panel-3-systray"_s, 3};
@@ -70,6 +86,11 @@ TEST_F(PlacementTest, EachHostOffersOnlyWhatWorksThere) {
             EXPECT_EQ(app::moveSeparatorTip(kind).contains(u"Command key"_s),
                       kind == DraggableMenuBar);
         }
+    // LXQt with "Reverse the order of items" puts the newest at the left.
+    startOn({Lxqt, {}, -1, true});
+    EXPECT_EQ(placementEntries().join(QLatin1Char(',')), u"Move to Left End,Copy Separator ID"_s);
+    EXPECT_TRUE(placement->tip().startsWith(u"The newest icon goes leftmost"_s));
+    startOn({Mate, {}, -1});
     choose(0, {u"Copy Separator ID"_s});
     EXPECT_EQ(sim.pasteboard.contents.value(u"text/plain"_s), id(0).toUtf8());
     EXPECT_TRUE(placement->tip().startsWith(u"Gapsel cannot move"_s));
@@ -85,9 +106,12 @@ TEST(KnownItemsOrderTest, NoStepPastTheShownEndsAndNoMoveOfOrAfterAMissingId) {
     EXPECT_FALSE(steppingPast(ids, u"a"_s, -1, shown));
     EXPECT_FALSE(steppingPast(ids, u"x"_s, 1, shown));
     EXPECT_FALSE(placingAfter(ids, u"s"_s, u"x"_s));
+    // Both ends of the list can be reached.
+    EXPECT_EQ(steppingPast({u"a"_s, u"s"_s}, u"s"_s, -1, shown), (QStringList{u"s"_s, u"a"_s}));
+    EXPECT_EQ(steppingPast({u"s"_s, u"a"_s}, u"s"_s, 1, shown), (QStringList{u"a"_s, u"s"_s}));
 }
 
-TEST_F(PlacementTest, XfceMovesOwnIdsInKnownItemsAndPlacesNewOnesAfterTheirSource) {
+TEST_F(PlacementTest, XfceMovesOwnIdsInKnownItemsPlacesNewOnesAfterTheirSourceAndForgetsRemoved) {
     store({separator(u"—"), separator(u"|"), separator(u"•")});
     sim.trayPlacement.setKnownItemsOf(xfce.xfcePlugin, {u"old"_s, chat, volume});
     sim.trayPlacement.setOtherItems({{chat, u"Chat"_s, {}}, {volume, u"Volume"_s, {}}});
@@ -95,11 +119,16 @@ TEST_F(PlacementTest, XfceMovesOwnIdsInKnownItemsAndPlacesNewOnesAfterTheirSourc
     // Entries of programs not running are passed over.
     choose(2, {u"Move Right"_s});
     EXPECT_EQ(known(), (QStringList{id(0), id(1), u"old"_s, chat, id(2), volume}));
+    // The new one is listed, and known, right after its source.
     choose(1, {u"New"_s});
-    EXPECT_EQ(known(), (QStringList{id(0), id(1), id(3), u"old"_s, chat, id(2), volume}));
+    EXPECT_EQ(known(), (QStringList{id(0), id(1), id(2), u"old"_s, chat, id(3), volume}));
     const int writes = sim.trayPlacement.knownItemsWrites;
     startOn(xfce);
     EXPECT_EQ(sim.trayPlacement.knownItemsWrites, writes);
+    const QString removed = id(1);
+    choose(1, {u"Remove"_s});
+    EXPECT_EQ(known(), (QStringList{id(0), id(1), u"old"_s, chat, id(2), volume}));
+    EXPECT_FALSE(known().contains(removed));
 }
 
 TEST(TraySortKeysTest, TitlesSortRightAfterTheAnchor) {
@@ -113,11 +142,40 @@ TEST(TraySortKeysTest, TitlesSortRightAfterTheAnchor) {
         EXPECT_TRUE(sortsBefore(host, after, others[1]));
         EXPECT_TRUE(sortsBefore(host, rightAfter(host, chatItem, others, 0),
                                 rightAfter(host, chatItem, others, 1)));
-        EXPECT_TRUE(sortsBefore(host, atStart(host, others), chatItem));
+        EXPECT_TRUE(sortsBefore(host, atStart(host, others, 0), chatItem));
     }
     for (qsizetype index = 1; index < app::separatorListEdits::maximumSeparators; ++index)
         EXPECT_TRUE(sortsBefore(TrayHostKind::Plasma, inSequence(index - 1), inSequence(index)))
             << index;
+}
+
+// Move Left steps past one item of another program: after Bravo it goes
+// after Alpha, then to the start; no step leaves a separator without a title
+// that names it, and New puts the new one right after its source.
+TEST_F(PlacementTest, SortingHostsStepPastOneItemAtATimeAndNeverLeaveATitleEmpty) {
+    store({separator(u"—")});
+    const TrayItemDescription alpha{u"a"_s, u"Alpha"_s, u"ApplicationStatus"_s};
+    sim.trayPlacement.setOtherItems(
+        {alpha, {u"b"_s, u"Bravo"_s, alpha.category}, {u"c"_s, u"Charlie"_s, alpha.category}});
+    startOn(plasma);
+    const auto key = [&](qsizetype index) {
+        return TrayItemDescription{id(index), sim.trayPlacement.sortKeys.value(id(index)).title,
+                                   alpha.category};
+    };
+    const auto sortsBefore = [](const TrayItemDescription& a, const TrayItemDescription& b) {
+        return app::traySortKeys::sortsBefore(TrayHostKind::Plasma, a, b);
+    };
+    choose(0, {u"Place After"_s, u"Bravo"_s});
+    EXPECT_TRUE(key(0).title.startsWith(u"Bravo "_s)) << key(0).title.toStdString();
+    choose(0, {u"Move Left"_s});
+    EXPECT_TRUE(key(0).title.startsWith(u"Alpha "_s)) << key(0).title.toStdString();
+    choose(0, {u"Move Left"_s});
+    EXPECT_TRUE(sortsBefore(key(0), alpha));
+    EXPECT_TRUE(placementEntries().startsWith(u"Move Left (disabled)"_s));
+    choose(0, {u"New"_s});
+    EXPECT_TRUE(sortsBefore(key(0), key(1)) && sortsBefore(key(1), alpha));
+    for (qsizetype index = 0; index < 2; ++index)
+        EXPECT_TRUE(key(index).title.contains(u"Gapsel separator"_s));
 }
 
 TEST_F(PlacementTest, SortingHostsKeepThePlaceTheUserChoseAcrossRestartsAndRenames) {
@@ -141,13 +199,70 @@ TEST_F(PlacementTest, SortingHostsKeepThePlaceTheUserChoseAcrossRestartsAndRenam
     EXPECT_EQ(Defaults::get(app::keys::separatorPlacements(suite)).value(id(1)).title, u"Messages");
 }
 
-TEST_F(PlacementTest, ArrivalHostsMoveByArrivingAgainAndShowTheListInOrder) {
+// Arrival-order hosts forget the order whenever they or Gapsel restart: the
+// list is kept in the order the separators stand, so that the next start
+// registers them that way. A new separator is listed right after its source,
+// and those between it and the newest end arrive again after it.
+TEST_F(PlacementTest, ArrivalHostsKeepTheArrangementInTheListAndPutNewOnesAfterTheirSource) {
+    // Separators a, b, c by their first places in the list; n the new one.
+    const std::tuple<TrayHost, QString, char16_t, QString, char16_t, QString> cases[] = {
+        {{TrayHostKind::Gnome, u"gnome-shell"_s, -1},
+         u"Move to Left End"_s,
+         u'c',
+         u"cab"_s,
+         u'a',
+         u"canbac"_s},
+        {{TrayHostKind::Lxqt, u"lxqt-panel"_s, -1},
+         u"Move to Right End"_s,
+         u'a',
+         u"bca"_s,
+         u'b',
+         u"bncaca"_s},
+    };
+    for (const auto& [host, move, moved, afterMove, source, afterNew] : cases) {
+        SCOPED_TRACE(host.process.toStdString());
+        store({separator(u"—"), separator(u"|"), separator(u"•")});
+        QHash<QChar, QString> ids{{u'a', id(0)}, {u'b', id(1)}, {u'c', id(2)}};
+        const auto idsOf = [&](QStringView letters) {
+            QStringList result;
+            for (const QChar letter : letters)
+                result.append(ids.value(letter));
+            return result;
+        };
+        sim.trayPlacement.arrivals.clear();
+        startOn(host);
+        chooseFor(ids[moved], {move});
+        EXPECT_EQ(sim.trayPlacement.arrivals, idsOf(QString(QChar(moved))));
+        EXPECT_EQ(storedIds(), idsOf(afterMove));
+
+        sim.trayPlacement.arrivals.clear();
+        chooseFor(ids[source], {u"New"_s});
+        ids.insert(u'n', storedIds().value(afterMove.indexOf(QChar(source)) + 1));
+        // The list, then the separators that arrived again after the new one.
+        EXPECT_EQ(storedIds(), idsOf(QStringView(afterNew).first(4)));
+        EXPECT_EQ(sim.trayPlacement.arrivals, idsOf(QStringView(afterNew).sliced(4)));
+
+        // The next start makes them so that they arrive in list order from
+        // the host's oldest end.
+        startOn(host);
+        QStringList made;
+        for (auto* each : items())
+            made.append(each->autosaveName().value_or(QString()));
+        if (host.kind == TrayHostKind::Gnome)
+            std::reverse(made.begin(), made.end());
+        EXPECT_EQ(made, storedIds());
+    }
+}
+
+// LXQt's order turned round while running: the separators arrive again, last
+// first, so that they still stand in list order.
+TEST_F(PlacementTest, ReversingLxqtsOrderBringsTheSeparatorsAgainInListOrder) {
     store({separator(u"—"), separator(u"|")});
-    startOn({TrayHostKind::Gnome, u"gnome-shell"_s, -1});
-    // The newest goes leftmost there, so the last separator is made first.
-    EXPECT_EQ(item(0).autosaveName(), id(1));
-    choose(0, {u"Move to Left End"_s});
-    EXPECT_EQ(sim.trayPlacement.arrivals, QStringList{id(1)});
+    startOn({TrayHostKind::Lxqt, u"lxqt-panel"_s, -1});
+    sim.trayPlacement.arrivals.clear();
+    sim.trayHosts.setHosts({{TrayHostKind::Lxqt, u"lxqt-panel"_s, -1, true}});
+    sim.queue.runUntilIdle();
+    EXPECT_EQ(sim.trayPlacement.arrivals, (QStringList{id(1), id(0)}));
 }
 
 // The watcher came only after the separators had started: once its host is
@@ -167,6 +282,7 @@ TEST_F(PlacementTest, AHostKnownOnlyLaterStillGetsTheListInOrder) {
     const QList<std::tuple<TrayHost, std::function<QStringList()>, QStringList>> cases{
         {{TrayHostKind::Gnome, QStringLiteral("gnome-shell"), -1}, arrivals, reversed},
         {{TrayHostKind::Lxqt, QStringLiteral("lxqt-panel"), -1}, arrivals, ids},
+        {{TrayHostKind::Lxqt, QStringLiteral("lxqt-panel"), -1, true}, arrivals, reversed},
         {xfce, [&] { return known(); }, ids + QStringList{chat}},
         {plasma, titles,
          QStringList{QStringLiteral("Gapsel separator 001"), QStringLiteral("Gapsel separator 002"),

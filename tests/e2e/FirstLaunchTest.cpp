@@ -9,6 +9,7 @@
 
 #include "DesktopTest.h"
 #include "StoredSeparators.h"
+#include "TrayPicture.h"
 #include "support/TestEnvironment.h"
 
 #include <QDBusArgument>
@@ -22,6 +23,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 
 using testing_support::processEventsUntil;
@@ -33,11 +35,13 @@ const QString separatorId = QStringLiteral("0F3C2A51-7B6D-4E08-9A1C-5D2E8F4B7A90
 
 class FirstLaunch : public ::testing::Test {
 protected:
-    // A desktop with XFCE's default layout, whose tray hides the items with
-    // `hiddenIds`; with `withTray` false, without the panel.
-    void start(const QStringList& hiddenIds = {}, bool withTray = true) {
+    // A desktop with XFCE's panel, its tray at the right end (else at the
+    // left), whose tray hides the items with `hiddenIds`; with `withTray`
+    // false, without the panel.
+    void start(const QStringList& hiddenIds = {}, bool withTray = true, bool trayAtRight = true) {
         desktop.emplace(testing_support::freshFolder(QStringLiteral("first-launch")),
-                        e2e::xfceWithTrayAtRightEnd(hiddenIds));
+                        trayAtRight ? e2e::xfceWithTrayAtRightEnd(hiddenIds)
+                                    : e2e::hostNamed(QStringLiteral("xfce")));
         const QString failure = withTray ? desktop->start() : desktop->startWithoutHost();
         ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
     }
@@ -77,30 +81,59 @@ protected:
     e2e::Program gapsel;
 };
 
-TEST_F(FirstLaunch, GreetsNearTheTrayEndForFiveSeconds) {
-    start();
-    launch();
-    QString geometry;
-    ASSERT_TRUE(
-        processEventsUntil([&] { return !(geometry = windowGeometry(greeting)).isEmpty(); }, 4000))
-        << "greeting shown within 2 s of the step, 1 s after start-up";
-    QElapsedTimer shown;
-    shown.start();
-    desktop->saveScreenshot(QStringLiteral("greeting-shown"));
-    // Below the top panel, at its right end where the tray is.
-    EXPECT_GE(field(geometry, "X") + field(geometry, "WIDTH"), e2e::screenWidth - 160)
-        << geometry.toStdString();
-    EXPECT_GE(field(geometry, "Y"), 32);
-    EXPECT_LE(field(geometry, "Y"), 80);
+// How far apart two rectangles are: 0 where they touch or overlap.
+int gapBetween(const QRect& a, const QRect& b) {
+    const int dx = std::max({0, b.left() - a.right(), a.left() - b.right()});
+    const int dy = std::max({0, b.top() - a.bottom(), a.top() - b.bottom()});
+    return std::max(dx, dy);
+}
 
-    ASSERT_TRUE(processEventsUntil([&] { return windowGeometry(greeting).isEmpty(); }, 8000));
-    const qint64 goneAfter = shown.elapsed();
-    EXPECT_GE(goneAfter, 4000);
-    EXPECT_LE(goneAfter, 6500);
-    desktop->saveScreenshot(QStringLiteral("greeting-gone"));
-    // XFCE shows the separator, so no warning follows.
-    processEventsUntil([] { return false; }, 4500);
-    EXPECT_TRUE(alertLine().isEmpty()) << alertLine().toStdString();
+// The greeting stands below the top panel beside the separator it points at,
+// wherever the tray is along the panel, and goes after five seconds.
+TEST_F(FirstLaunch, GreetsBesideTheSeparatorForFiveSeconds) {
+    for (const bool trayAtRight : {true, false}) {
+        SCOPED_TRACE(trayAtRight ? "tray at the right end" : "tray at the left");
+        start({}, true, trayAtRight);
+        const QImage empty = desktop->settledScreen();
+        launch();
+        QString geometry;
+        ASSERT_TRUE(processEventsUntil(
+            [&] { return !(geometry = windowGeometry(greeting)).isEmpty(); }, 4000))
+            << "greeting shown within 2 s of the step, 1 s after start-up";
+        QElapsedTimer shown;
+        shown.start();
+        QList<QRect> glyphs;
+        QImage screen;
+        processEventsUntil(
+            [&] {
+                screen = desktop->screenshot();
+                glyphs = e2e::glyphsIn(empty, screen, desktop->host().panel);
+                return glyphs.size() == 1;
+            },
+            2000);
+        desktop->saveScreenshot(trayAtRight ? QStringLiteral("greeting-right")
+                                            : QStringLiteral("greeting-left"),
+                                screen);
+        const QRect window(field(geometry, "X"), field(geometry, "Y"), field(geometry, "WIDTH"),
+                           field(geometry, "HEIGHT"));
+        ASSERT_EQ(glyphs.size(), 1);
+        const int gap = gapBetween(window, glyphs.front());
+        e2e::hostCheck(QStringLiteral("xfce"), "greeting", gap <= 150,
+                       QStringLiteral("%1 px from the separator with the tray at the %2")
+                           .arg(gap)
+                           .arg(trayAtRight ? QStringLiteral("right") : QStringLiteral("left")));
+        EXPECT_GE(window.top(), 28) << "below the panel";
+        if (!trayAtRight)
+            continue;
+        ASSERT_TRUE(processEventsUntil([&] { return windowGeometry(greeting).isEmpty(); }, 8000));
+        const qint64 goneAfter = shown.elapsed();
+        EXPECT_GE(goneAfter, 4000);
+        EXPECT_LE(goneAfter, 6500);
+        // XFCE shows the separator, so no warning follows.
+        processEventsUntil([] { return false; }, 4500);
+        EXPECT_TRUE(alertLine().isEmpty()) << alertLine().toStdString();
+        gapsel.stop();
+    }
 }
 
 TEST_F(FirstLaunch, ASeparatorTheTrayHidesIsWarnedAboutUntilTheUserSaysNoMore) {

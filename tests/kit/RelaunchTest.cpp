@@ -115,8 +115,8 @@ TEST(SharedKitDeathTest, IsMadeWithTheGivenDomainAndOnlyOnce) {
     EXPECT_DEATH(
         {
             Launches launches;
-            const JXKit& kit = JXKit::shared(launches.sim.platform(), launches.suite(), {});
-            if (&JXKit::shared() != &kit || kit.defaults() != launches.suite())
+            const JXKit* kit = &JXKit::shared(launches.sim.platform(), launches.suite(), {});
+            if (&JXKit::shared() != kit || kit->defaults() != launches.suite())
                 return;
             JXKit::shared(launches.sim.platform(), launches.suite(), {});
         },

@@ -8,15 +8,21 @@
 #include "platform/linux/HostHiddenItems.h"
 #include "platform/linux/LinuxDeviceFacts.h"
 #include "platform/linux/SandboxFacts.h"
+#include "platform/linux/SystemCrashReports.h"
 #include "platform/linux/VisibilityJudgement.h"
 #include "platform/linux/XdgFileManager.h"
 #include "platform/linux/XdgMail.h"
 #include "platform/linux/XkbLayout.h"
+#include "platform/linux/tray/LxqtPanelOrder.h"
+#include "platform/linux/tray/RegisteredItemName.h"
 #include "support/TestEnvironment.h"
 
 #include <QDir>
 #include <QFile>
 #include <QHash>
+
+#include <string.h>
+#include <sys/resource.h>
 
 #include <gtest/gtest.h>
 
@@ -164,7 +170,17 @@ TEST(LinuxDeviceFacts, ProcFieldsKeyboardIdentifiersAndMailHandlers) {
         EXPECT_EQ(XdgMail::handlerTakesAttachments(QString::fromLatin1(handler)), takes) << handler;
 }
 
+TEST(CrashReportsTest, CoreDumpsGoWhereTheHandlerOrTheLimitSends) {
+    using enum CrashReportStore;
+    const auto store = &SystemCrashReports::storeFor;
+    EXPECT_EQ(store(true, u"|/lib/systemd/systemd-coredump %P"_s, 0), Coredumpctl);
+    EXPECT_EQ(store(false, u"|/usr/share/apport/apport %p"_s, 0), CoreFile);
+    EXPECT_EQ(store(true, u"core"_s, 0), Nothing);
+    EXPECT_EQ(store(false, u"core"_s, RLIM_INFINITY), CoreFile);
+}
+
 const QString service = u"org.kde.StatusNotifierItem-42-1"_s;
+const QString uniqueName = u":1.22"_s;
 
 TEST(TrayVisibilityTest, AsksTheBusThenTheHostsSettingsInOrder) {
     const QString registered = service + u"/StatusNotifierItem"_s;
@@ -183,15 +199,28 @@ TEST(TrayVisibilityTest, AsksTheBusThenTheHostsSettingsInOrder) {
         {"not registered", true, true, u"org.other/Item"_s, false, HiddenCause::NotTaken},
         {"a prefix of the name is not the name", true, true, service + u"0/Item"_s, false,
          HiddenCause::NotTaken},
-        {"registered by name alone", true, true, service, false, HiddenCause::None},
+        {"nor of the unique name", true, true, u":1.2@/StatusNotifierItem"_s, false,
+         HiddenCause::NotTaken},
+        // Each watcher's way of naming an item.
+        {"by name alone (KDE's for a name)", true, true, service, false, HiddenCause::None},
+        {"by unique name alone", true, true, uniqueName, false, HiddenCause::None},
+        {"unique name and path (KDE, XFCE, LXQt, Waybar)", true, true,
+         uniqueName + u"/StatusNotifierItem"_s, false, HiddenCause::None},
+        {"unique name @ path (GNOME's extension)", true, true,
+         uniqueName + u"@/StatusNotifierItem"_s, false, HiddenCause::None},
         {"hidden by the host", true, true, registered, true, HiddenCause::HiddenByHostSetting},
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.name);
-        const TrayItemState state{test.watcher,         test.host,         QStringList{test.item},
-                                  QStringList{service}, test.hiddenByHost, TrayHostKind::Xfce};
+        const TrayItemState state{
+            test.watcher,          test.host,         QStringList{u"org.other/Item"_s, test.item},
+            {service, uniqueName}, test.hiddenByHost, TrayHostKind::Xfce};
         EXPECT_EQ(judgeVisibility(state).cause, test.cause);
     }
+    // Where to ask the item itself.
+    EXPECT_EQ(RegisteredItemName::parse(uniqueName + u"@/org/ayatana/x"_s).path,
+              u"/org/ayatana/x"_s);
+    EXPECT_EQ(RegisteredItemName::parse(service).path, u"/StatusNotifierItem"_s);
 }
 
 TEST(TrayVisibilityTest, PlasmaHidesByIdInItsSystemTrayUnlessShowingAll) {
@@ -210,36 +239,52 @@ TEST(TrayVisibilityTest, PlasmaHidesByIdInItsSystemTrayUnlessShowingAll) {
     EXPECT_FALSE(plasmaHides(QString(), u"ID-1"_s));
 }
 
-TEST(TrayVisibilityTest, XfceAndLxqtHideByTheirOwnLists) {
+TEST(TrayVisibilityTest, XfceAndLxqtHideByTheirOwnListsAndLxqtMayReverseItsOrder) {
     EXPECT_TRUE(xfceHides({{}, {u"x"_s, u"ID-1"_s}}, u"ID-1"_s));
     EXPECT_FALSE(xfceHides({{u"ID-10"_s}}, u"ID-1"_s));
 
     const QString path = testing_support::freshFolder(u"lxqt"_s) + u"/panel.conf"_s;
-    ASSERT_TRUE(testing_support::writeFile(
-        path, "[quicklaunch]\ntype=quicklaunch\nhideList=Gapsel A\n\n"
-              "[statusnotifier]\ntype=statusnotifier\nhideList=Other, Gapsel \\x2014\n"));
+    const QByteArray quicklaunch = "[quicklaunch]\ntype=quicklaunch\nhideList=Gapsel A\n"
+                                   "reverseOrder=true\n\n";
+    const QByteArray tray =
+        "[statusnotifier]\ntype=statusnotifier\nhideList=Other, Gapsel \\x2014\n";
+    ASSERT_TRUE(testing_support::writeFile(path, quicklaunch + tray));
     EXPECT_TRUE(lxqtHides(path, u"Gapsel \u2014"_s));
     EXPECT_FALSE(lxqtHides(path, u"Gapsel A"_s));
     EXPECT_FALSE(lxqtHides(path + u".missing"_s, u"Other"_s));
+    // Only the tray's own setting turns its order round.
+    EXPECT_FALSE(lxqtReversesOrder(path));
+    EXPECT_FALSE(lxqtReversesOrder(path + u".missing"_s));
+    ASSERT_TRUE(testing_support::writeFile(path, quicklaunch + tray + "reverseOrder=true\n"));
+    EXPECT_TRUE(lxqtReversesOrder(path));
 }
 
-TEST(GreetingPlacementTest, GoesToTheTrayEndOfThePanelEdge) {
+// Beside the tray where its window is known, on the screen's side of the
+// panel wherever along it the tray is; else at the tray end of the panel edge.
+TEST(GreetingPlacementTest, GoesBesideTheTrayOrToTheTrayEndOfThePanelEdge) {
     const QRect screen(0, 0, 1280, 800);
     const QSize size(120, 40);
     const struct {
         const char* name;
-        QRect available;
+        QRect availableOrTray;
+        bool isTray;
         QPoint expected;
     } cases[] = {
-        {"top panel", QRect(0, 32, 1280, 768), QPoint(1279 - 60 - 60, 37)},
-        {"bottom panel", QRect(0, 0, 1280, 760), QPoint(1279 - 60 - 60, 759 - 40 - 5)},
-        {"left panel", QRect(48, 0, 1232, 800), QPoint(53, 799 - 60 - 20)},
-        {"right panel", QRect(0, 0, 1232, 800), QPoint(1231 - 120 - 5, 799 - 60 - 20)},
-        {"nothing reserved", screen, QPoint(1279 - 60 - 60, 5)},
+        {"top panel", QRect(0, 32, 1280, 768), false, QPoint(1279 - 60 - 60, 37)},
+        {"bottom panel", QRect(0, 0, 1280, 760), false, QPoint(1279 - 60 - 60, 759 - 40 - 5)},
+        {"left panel", QRect(48, 0, 1232, 800), false, QPoint(53, 799 - 60 - 20)},
+        {"right panel", QRect(0, 0, 1232, 800), false, QPoint(1231 - 120 - 5, 799 - 60 - 20)},
+        {"nothing reserved", screen, false, QPoint(1279 - 60 - 60, 5)},
+        {"tray at the left of a top panel", QRect(100, 0, 60, 32), true, QPoint(69, 37)},
+        {"tray at the right of a bottom panel", QRect(1180, 770, 100, 30), true, QPoint(1159, 725)},
+        {"tray in a left panel", QRect(0, 300, 40, 80), true, QPoint(45, 319)},
+        {"tray in the top right corner", QRect(1250, 0, 30, 32), true, QPoint(1159, 37)},
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.name);
-        EXPECT_EQ(greetingPosition(screen, test.available, size), test.expected);
+        EXPECT_EQ(test.isTray ? greetingBesideTray(screen, test.availableOrTray, size)
+                              : greetingPosition(screen, test.availableOrTray, size),
+                  test.expected);
     }
 }
 

@@ -37,12 +37,12 @@ TEST(MenuLayout, ShowsEveryItemInOrderWithItsLookAndBehaviour) {
     EXPECT_FALSE(childLabelled(root, u"New"_s).properties.contains(u"enabled"_s));
 
     for (const auto& [label, state] : {std::pair{"—", 1}, {"·", 0}}) {
-        const auto& choice = childLabelled(root, QString::fromUtf8(label));
+        const auto choice = childLabelled(root, QString::fromUtf8(label));
         EXPECT_EQ(choice.properties.value(u"toggle-type"_s), u"radio"_s);
         EXPECT_EQ(choice.properties.value(u"toggle-state"_s), state) << label;
     }
 
-    const auto& more = childLabelled(root, u"More"_s);
+    const auto more = childLabelled(root, u"More"_s);
     EXPECT_EQ(more.properties.value(u"children-display"_s), u"submenu"_s);
     EXPECT_EQ(labelsOf(more), texts({"About", "---", "Send Feedback…"}));
 
@@ -55,7 +55,7 @@ TEST(MenuLayout, LayoutDepthAndPropertyNamesLimitTheAnswer) {
     MenuLayout layout;
     layout.update(separatorMenu(true, u"·"_s));
     const DBusMenuLayoutItem top = layout.layout(MenuLayout::rootId, 1, {u"label"_s});
-    const auto& more = childLabelled(top, u"More"_s);
+    const auto more = childLabelled(top, u"More"_s);
     EXPECT_TRUE(more.children.isEmpty());
     EXPECT_EQ(more.properties.keys(), QStringList{u"label"_s});
 }

@@ -3,9 +3,11 @@
 
 #include "PrivateBus.h"
 #include "TrayTestMenus.h"
+#include "platform/linux/TrayItemVisibility.h"
 #include "platform/linux/tray/DBusTypes.h"
 #include "platform/linux/tray/TrayStatusBar.h"
 #include "platform/linux/tray/TrayStatusItem.h"
+#include "platform/linux/tray/XfconfKnownItems.h"
 #include "platform/sim/SimTrayHosts.h"
 #include "support/TestEnvironment.h"
 
@@ -13,6 +15,7 @@
 #include <QDBusArgument>
 #include <QDBusConnectionInterface>
 #include <QDBusPendingCallWatcher>
+#include <QDBusVirtualObject>
 
 #include <gtest/gtest.h>
 
@@ -150,7 +153,8 @@ TEST_F(TrayOnBus, AnItemAnswersAllAHostReadsInOneCall) {
 }
 
 TEST_F(TrayOnBus, EachHostGetsOneGlyphAndTheMethodsItCanUse) {
-    const QStringList always = texts({"IconPixmap", "ToolTip", "XAyatanaNewLabel", "NewIcon"});
+    const QStringList always = texts(
+        {"IconPixmap", "ToolTip", "XAyatanaNewLabel", "NewIcon", "ProvideXdgActivationToken"});
     const QStringList clicks = texts({"Activate", "ContextMenu"});
     for (const auto& [kind, label, activates] :
          {std::tuple{TrayHostKind::Xfce, "·", true}, {TrayHostKind::Gnome, "", false}}) {
@@ -241,6 +245,16 @@ TEST_F(TrayOnBus, AHostOpensTheMenuAndChoosesEntryByEntryOrInGroups) {
     EXPECT_EQ(popups[0].first, menu);
     EXPECT_EQ(popups[0].second, QPoint(10, 20));
     EXPECT_EQ(popups[1].second, QPoint(30, 40));
+
+    // The token a host hands over before a click is there for the window the
+    // click opens; what cannot be a token is dropped.
+    qunsetenv("XDG_ACTIVATION_TOKEN");
+    for (const QString& notAToken : {QString(), u"a b"_s, u"a\nb"_s, QString(513, u'a')})
+        call(u"/StatusNotifierItem"_s, itemInterface, u"ProvideXdgActivationToken"_s, {notAToken});
+    EXPECT_FALSE(qEnvironmentVariableIsSet("XDG_ACTIVATION_TOKEN"));
+    call(u"/StatusNotifierItem"_s, itemInterface, u"ProvideXdgActivationToken"_s, {u"kwin-42_x"_s});
+    EXPECT_EQ(qEnvironmentVariable("XDG_ACTIVATION_TOKEN"), u"kwin-42_x"_s);
+    qunsetenv("XDG_ACTIVATION_TOKEN");
 }
 
 TEST_F(TrayOnBus, MalformedAndStaleCallsGetErrorRepliesAndChangeNothing) {
@@ -287,6 +301,66 @@ TEST_F(TrayOnBus, AMenuIsBuiltOnceAskedForAndAnnouncesANewLayoutOnlyWhenTheTreeC
     item->button().setAppearsDisabled(true);
     ASSERT_TRUE(processEventsUntil([&] { return layouts.count == 1; }));
     EXPECT_EQ(layout().children.size(), 14);
+}
+
+// A service at `path` under `name` on its own connection that answers every
+// call with the error `error`, or never (as a hung panel) without one.
+class ScriptedService : public QDBusVirtualObject {
+public:
+    ScriptedService(const PrivateBus& bus, const QString& name, const QString& path,
+                    QString error = {})
+        : error_(std::move(error))
+        , name_(name) {
+        QDBusConnection connection = bus.connector()(name);
+        connection.registerVirtualObject(path, this);
+        connection.registerService(name);
+    }
+    ~ScriptedService() override { QDBusConnection::disconnectFromBus(name_); }
+    QString introspect(const QString&) const override { return {}; }
+    bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override {
+        ++calls;
+        if (!error_.isEmpty())
+            connection.send(message.createErrorReply(error_, u"no"_s));
+        return true;
+    }
+    int calls = 0;
+
+private:
+    QString error_;
+    QString name_;
+};
+
+TEST_F(TrayOnBus, WhileTheWatcherKeepsSilentTheVisibilityAnswerWaitsAndMenusStillAnswer) {
+    ScriptedService silent(bus, u"org.kde.StatusNotifierWatcher"_s, u"/StatusNotifierWatcher"_s);
+    const auto item = addItem(u"—"_s, std::make_shared<RecordingMenu>());
+    service = item->serviceName();
+    ASSERT_TRUE(processEventsUntil([&] { return host.interface()->isServiceRegistered(service); }));
+    platform::xdg::TrayItemVisibility visibility(hosts, bus.connector());
+    std::optional<platform::HiddenVerdict> verdict;
+    visibility.hiddenBySystem(*item, [&](platform::HiddenVerdict answer) { verdict = answer; });
+    EXPECT_FALSE(verdict);
+    EXPECT_EQ(menuCall(u"GetLayout"_s, {0, -1, QStringList()}).type(), QDBusMessage::ReplyMessage);
+    EXPECT_FALSE(verdict);
+    EXPECT_GE(silent.calls, 1);
+}
+
+// A panel that has recorded no items yet says so with an error; that is an
+// empty list, which keeps the pacing between registrations, not a failure.
+TEST_F(TrayOnBus, XfcesNothingRecordedYetReadsAsAnEmptyListAndOtherErrorsAsNone) {
+    const std::pair<QString, std::optional<QStringList>> cases[] = {
+        {u"org.xfce.Xfconf.Error.PropertyNotFound"_s, QStringList()},
+        {u"org.xfce.Xfconf.Error.InternalError"_s, std::nullopt},
+    };
+    for (const auto& [error, expected] : cases) {
+        SCOPED_TRACE(error.toStdString());
+        ScriptedService xfconf(bus, u"org.xfce.Xfconf"_s, u"/org/xfce/Xfconf"_s, error);
+        std::optional<std::optional<QStringList>> read;
+        platform::xdg::XfconfKnownItems known(
+            host, 3, [&](std::optional<QStringList> ids) { read = ids; },
+            [](const QStringList&) {});
+        ASSERT_TRUE(processEventsUntil([&] { return read.has_value(); }));
+        EXPECT_EQ(*read, expected);
+    }
 }
 
 } // namespace

@@ -48,7 +48,9 @@ inline QStringList texts(std::initializer_list<const char*> utf8) {
     return list;
 }
 
-inline const platform::xdg::DBusMenuLayoutItem&
+// A copy: callers pass the label as a temporary, and a reference into
+// `parent` returned beside it reads to the compiler as one that may dangle.
+inline platform::xdg::DBusMenuLayoutItem
 childLabelled(const platform::xdg::DBusMenuLayoutItem& parent, const QString& label) {
     for (const auto& child : parent.children)
         if (child.properties.value(u"label"_s).toString() == label)

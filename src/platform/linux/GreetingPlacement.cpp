@@ -29,4 +29,27 @@ QPoint greetingPosition(const QRect& screen, const QRect& available, const QSize
     return {x, y};
 }
 
+QPoint greetingBesideTray(const QRect& screen, const QRect& tray, const QSize& size) {
+    const QPoint centre = tray.center();
+    // The panel lies along the screen edge the tray is nearest to; in a
+    // corner, where it touches two, panels are far more often horizontal.
+    const int toTop = tray.top() - screen.top();
+    const int toBottom = screen.bottom() - tray.bottom();
+    const int toLeft = tray.left() - screen.left();
+    const int toRight = screen.right() - tray.right();
+    const bool horizontal = std::min(toTop, toBottom) <= std::min(toLeft, toRight);
+    QPoint position;
+    if (horizontal && toTop <= toBottom)
+        position = {centre.x() - size.width() / 2, tray.bottom() + 1 + gap};
+    else if (horizontal)
+        position = {centre.x() - size.width() / 2, tray.top() - size.height() - gap};
+    else if (toLeft <= toRight)
+        position = {tray.right() + 1 + gap, centre.y() - size.height() / 2};
+    else
+        position = {tray.left() - size.width() - gap, centre.y() - size.height() / 2};
+    const int x = std::clamp(position.x(), screen.left(), screen.right() - size.width());
+    const int y = std::clamp(position.y(), screen.top(), screen.bottom() - size.height());
+    return {x, y};
+}
+
 } // namespace platform::xdg

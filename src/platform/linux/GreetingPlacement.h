@@ -16,4 +16,10 @@ namespace platform::xdg {
 // pixels in. With no room reserved anywhere, the top right corner.
 QPoint greetingPosition(const QRect& screen, const QRect& available, const QSize& size);
 
+// Where a greeting of `size` goes beside the tray drawn at `tray`: on the side
+// of the panel that faces the screen (below a top panel, right of a left
+// one...), centred on the tray as far as the screen allows. The panel is
+// taken to lie along the screen edge nearest to the tray.
+QPoint greetingBesideTray(const QRect& screen, const QRect& tray, const QSize& size);
+
 } // namespace platform::xdg

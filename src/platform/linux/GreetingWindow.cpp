@@ -3,14 +3,16 @@
 
 #include "platform/linux/GreetingWindow.h"
 
+#include "platform/StatusBar.h"
 #include "platform/linux/GreetingPlacement.h"
+#include "platform/linux/tray/TrayStatusBarButton.h"
 
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPropertyAnimation>
 #include <QScreen>
 #include <QTimer>
-#include <QVBoxLayout>
 
 namespace platform::xdg {
 
@@ -18,7 +20,8 @@ namespace {
 constexpr int fadeMilliseconds = 200;
 } // namespace
 
-GreetingWindow::GreetingWindow(const PopoverContent& content, std::function<void()> clicked)
+GreetingWindow::GreetingWindow(const PopoverContent& content, const QString& glyph,
+                               std::function<void()> clicked)
     : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
                            Qt::WindowDoesNotAcceptFocus)
     , clicked_(std::move(clicked))
@@ -38,16 +41,29 @@ GreetingWindow::GreetingWindow(const PopoverContent& content, std::function<void
     label->setWordWrap(true);
     if (content.maxWidth)
         label->setMaximumWidth(static_cast<int>(*content.maxWidth));
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QHBoxLayout(this);
     const int insets = static_cast<int>(content.insets);
     layout->setContentsMargins(insets, insets, insets, insets);
     layout->addWidget(label);
+    if (!glyph.trimmed().isEmpty()) {
+        // The glyph as the panel shows it: framed, larger than the text.
+        auto* shown = new QLabel(glyph, this);
+        shown->setObjectName(QStringLiteral("glyph"));
+        shown->setFrameShape(QFrame::Box);
+        shown->setAlignment(Qt::AlignCenter);
+        QFont larger = shown->font();
+        larger.setPointSizeF(larger.pointSizeF() * 1.5);
+        shown->setFont(larger);
+        shown->setMinimumWidth(shown->sizeHint().height());
+        layout->addWidget(shown);
+    }
     adjustSize();
 }
 
-void GreetingWindow::present() {
+void GreetingWindow::present(const std::optional<QRect>& tray) {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(greetingPosition(screen->geometry(), screen->availableGeometry(), size()));
+        move(tray ? greetingBesideTray(screen->geometry(), *tray, size())
+                  : greetingPosition(screen->geometry(), screen->availableGeometry(), size()));
     if (animates_) {
         setWindowOpacity(0.0);
         auto* fade = new QPropertyAnimation(this, "windowOpacity", this);
@@ -87,11 +103,12 @@ WindowPopover::~WindowPopover() {
     close();
 }
 
-void WindowPopover::show(StatusItem&, const PopoverContent& content,
+void WindowPopover::show(StatusItem& item, const PopoverContent& content,
                          std::function<void()> clicked) {
     close();
-    window_ = new GreetingWindow(content, std::move(clicked));
-    window_->present();
+    const auto* button = dynamic_cast<const TrayStatusBarButton*>(&item.button());
+    window_ = new GreetingWindow(content, button ? button->title() : QString(), std::move(clicked));
+    window_->present(tray_);
 }
 
 void WindowPopover::shake(double duration, double amount) {

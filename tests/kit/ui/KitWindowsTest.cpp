@@ -64,18 +64,27 @@ TEST(ShareAppScreen, CopiesAndOpensTheLinkAndClosesOnEscapeOrCtrlW) {
 
 TEST(ShareLink, TakesTheStorePageThenTheWebsiteThenTheMakersAppsPage) {
     const platform::sim::SimStore store;
-    const QUrl website(u"https://gapsel.app/"_s);
+    const char* website = "https://gapsel.app/";
+    // Plain pointers, null for none: optionals held in the table's temporary
+    // array read to g++ 14 as possibly uninitialised when it is destroyed.
     struct Case {
-        kit::Metadata metadata;
-        QString link;
+        const char* website;
+        const char* storeId;
+        const char* link;
     };
     for (const Case& c : {
-             Case{{website, u"2873401956"_s}, u"https://apps.apple.com/app/id2873401956"_s},
-             Case{{website, u"471902635"_s}, website.toString()},
-             Case{{website, std::nullopt}, website.toString()},
-             Case{{std::nullopt, std::nullopt}, u"https://gapsel.app/apps"_s},
-         })
-        EXPECT_EQ(kit::shareLink(c.metadata, store).toString(), c.link);
+             Case{website, "2873401956", "https://apps.apple.com/app/id2873401956"},
+             Case{website, "471902635", website},
+             Case{website, nullptr, website},
+             Case{nullptr, nullptr, "https://gapsel.app/apps"},
+         }) {
+        kit::Metadata metadata;
+        if (c.website)
+            metadata.website = QUrl(QString::fromUtf8(c.website));
+        if (c.storeId)
+            metadata.appStoreId = QString::fromUtf8(c.storeId);
+        EXPECT_EQ(kit::shareLink(metadata, store).toString(), QString::fromUtf8(c.link));
+    }
 }
 
 // What the code reads as is proven where the share window is read off the

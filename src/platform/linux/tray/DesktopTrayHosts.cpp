@@ -3,11 +3,13 @@
 
 #include "platform/linux/tray/DesktopTrayHosts.h"
 
+#include "platform/linux/tray/LxqtPanelOrder.h"
 #include "platform/linux/tray/TrayLog.h"
 #include "platform/linux/tray/WatcherRegistration.h"
 
 #include <QDBusConnectionInterface>
 #include <QFile>
+#include <QFileInfo>
 
 namespace platform::xdg {
 
@@ -39,6 +41,10 @@ DesktopTrayHosts::DesktopTrayHosts(QDBusConnection bus, QString currentDesktop)
         bus_.connect(WatcherRegistration::watcherService(), WatcherRegistration::watcherPath(),
                      WatcherRegistration::watcherInterface(), QString::fromLatin1(signal), this,
                      SLOT(hostsChanged()));
+    connect(&lxqtSettings_, &QFileSystemWatcher::fileChanged, this,
+            &DesktopTrayHosts::hostsChanged);
+    connect(&lxqtSettings_, &QFileSystemWatcher::directoryChanged, this,
+            &DesktopTrayHosts::hostsChanged);
 }
 
 bool DesktopTrayHosts::hasWatcher() const {
@@ -87,12 +93,32 @@ void DesktopTrayHosts::readIfStale() const {
         if (name.startsWith(hostNamePrefix))
             if (const auto process = processOwning(name))
                 hostProcesses.append(*process);
-    const QList<TrayHost> found = trayHostsOf(owner, hostProcesses, currentDesktop_);
+    QList<TrayHost> found = trayHostsOf(owner, hostProcesses, currentDesktop_);
+    for (TrayHost& host : found)
+        readHostSettings(host);
     if (found != hosts_)
         for (const TrayHost& host : found)
             qCInfo(trayLog) << "Tray host:" << host.process << "kind" << static_cast<int>(host.kind)
-                            << "XFCE plugin" << host.xfcePlugin;
+                            << "XFCE plugin" << host.xfcePlugin << "reversed" << host.reversed;
     hosts_ = found;
+}
+
+void DesktopTrayHosts::readHostSettings(TrayHost& host) const {
+    if (host.kind != TrayHostKind::Lxqt)
+        return;
+    watchLxqtSettings();
+    host.reversed = lxqtReversesOrder(lxqtPanelConfPath());
+}
+
+// The panel saves its settings by writing a new file in place of the old
+// one, which ends a watch on the file itself: the folder is watched too, and
+// the file again whenever it is there.
+void DesktopTrayHosts::watchLxqtSettings() const {
+    const QFileInfo file(lxqtPanelConfPath());
+    for (const QString& path : {file.absolutePath(), file.absoluteFilePath()})
+        if (QFileInfo::exists(path) && !lxqtSettings_.files().contains(path) &&
+            !lxqtSettings_.directories().contains(path))
+            lxqtSettings_.addPath(path);
 }
 
 } // namespace platform::xdg

@@ -8,6 +8,7 @@
 
 #include <QDBusConnection>
 #include <QDBusServiceWatcher>
+#include <QFileSystemWatcher>
 #include <QObject>
 
 namespace platform::xdg {
@@ -15,7 +16,8 @@ namespace platform::xdg {
 // The tray hosts of this desktop session, read from the session bus: the
 // process that owns the StatusNotifierWatcher name and those that own a
 // StatusNotifierHost name, each known by its name in /proc. What it read is
-// kept until the watcher changes hands or a host comes or goes.
+// kept until the watcher changes hands, a host comes or goes, or LXQt's panel
+// settings change (they may turn its order round).
 class DesktopTrayHosts final : public QObject, public TrayHosts {
     Q_OBJECT
 
@@ -33,11 +35,14 @@ private Q_SLOTS:
 
 private:
     void readIfStale() const;
+    void readHostSettings(TrayHost& host) const;
+    void watchLxqtSettings() const;
     std::optional<BusProcess> processOwning(const QString& busName) const;
 
     QDBusConnection bus_;
     QString currentDesktop_;
     QDBusServiceWatcher watcherOwner_;
+    mutable QFileSystemWatcher lxqtSettings_;
     mutable bool stale_ = true;
     mutable bool hasWatcher_ = false;
     mutable QList<TrayHost> hosts_;

@@ -3,6 +3,8 @@
 
 #include "platform/linux/tray/NotifierItemObject.h"
 
+#include <algorithm>
+
 namespace platform::xdg {
 
 namespace {
@@ -15,6 +17,20 @@ bool sameImages(const DBusImageList& a, const DBusImageList& b) {
     return true;
 }
 } // namespace
+
+// Qt's Wayland backend takes the token from XDG_ACTIVATION_TOKEN when it next
+// shows or activates a window, and then clears it; programs started from the
+// click (a browser, the mail program) inherit it. A token is short printable
+// text; anything else from the bus is not one and is dropped.
+void NotifierItemObject::ProvideXdgActivationToken(const QString& token) {
+    constexpr qsizetype longestToken = 512;
+    const bool printable = std::all_of(token.cbegin(), token.cend(), [](QChar c) {
+        return c.unicode() > 0x20 && c.unicode() < 0x7f;
+    });
+    if (token.isEmpty() || token.size() > longestToken || !printable)
+        return;
+    qputenv("XDG_ACTIVATION_TOKEN", token.toLatin1());
+}
 
 void NotifierItemObject::setTitle(const QString& title) {
     if (title == title_)

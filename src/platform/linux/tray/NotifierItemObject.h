@@ -82,6 +82,10 @@ public Q_SLOTS:
     // Middle clicks and scrolling mean nothing to the items.
     void SecondaryActivate(int, int) {}
     void Scroll(int, const QString&) {}
+    // On Wayland a window comes to the front only with a token from the
+    // compositor; hosts hand one over before a click (Plasma), and the window
+    // that click opens (Settings, About…) uses it.
+    void ProvideXdgActivationToken(const QString& token);
 
 Q_SIGNALS:
     void NewTitle();
