@@ -15,8 +15,10 @@
 // The preferences of the separator feature, as keys over a given domain.
 namespace app::keys {
 
-// The separators in the order they were added; each stored as the JSON text
-// of one SeparatorItem.
+// The separators, each stored as the JSON text of one SeparatorItem: in the
+// order they were added, a new one right after the one whose menu made it
+// where the tray lets Gapsel place separators, and on trays that order by
+// arrival in the order they stand.
 Defaults::Key<QList<SeparatorItem>> separators(std::shared_ptr<UserDefaults> suite);
 
 // Every separator drawn dimmed.
