@@ -70,6 +70,10 @@ QString moveSeparatorTip(platform::TrayHostKind host) {
         return QCoreApplication::translate(
             "TipText", "The newest icon goes rightmost, and the order is forgotten when the "
                        "panel restarts. Move to Right End puts this separator there.");
+    case TrayHostKind::XEmbedTray:
+        return QCoreApplication::translate(
+            "TipText", "The tray shows its icons in the order they arrived, the newest "
+                       "rightmost. Move to Right End puts this separator there.");
     case TrayHostKind::Mate:
     case TrayHostKind::Unknown:
         break;

@@ -21,6 +21,7 @@ TrayOrder trayOrderOf(const platform::TrayHost& host) {
         return TrayOrder::NewestLeftmost;
     case TrayHostKind::Lxqt:
     case TrayHostKind::Waybar:
+    case TrayHostKind::XEmbedTray:
         return TrayOrder::NewestRightmost;
     case TrayHostKind::Mate:
     case TrayHostKind::Unknown:

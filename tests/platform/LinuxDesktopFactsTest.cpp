@@ -106,6 +106,7 @@ const QString service = u"org.kde.StatusNotifierItem-42-1"_s;
 
 TEST(TrayVisibilityTest, AsksTheBusThenTheHostsSettingsInOrder) {
     const QString registered = service + u"/StatusNotifierItem"_s;
+    const auto xembed = TrayHostKind::XEmbedTray;
     const struct {
         const char* name;
         bool watcher;
@@ -113,6 +114,8 @@ TEST(TrayVisibilityTest, AsksTheBusThenTheHostsSettingsInOrder) {
         QString item;
         bool hiddenByHost;
         HiddenCause cause;
+        TrayHostKind kind = TrayHostKind::Xfce;
+        bool docked = false;
     } cases[] = {
         {"shown", true, true, registered, false, HiddenCause::None},
         {"no watcher, though a host setting would hide it too", false, true, registered, true,
@@ -123,11 +126,29 @@ TEST(TrayVisibilityTest, AsksTheBusThenTheHostsSettingsInOrder) {
          HiddenCause::NotTaken},
         {"registered by name alone", true, true, service, false, HiddenCause::None},
         {"hidden by the host", true, true, registered, true, HiddenCause::HiddenByHostSetting},
+        // An XEmbed tray registers no host and lists no items: docking is all.
+        {"docked and mapped in an XEmbed tray",
+         true,
+         false,
+         {},
+         false,
+         HiddenCause::None,
+         xembed,
+         true},
+        {"not (yet) docked in an XEmbed tray",
+         true,
+         false,
+         {},
+         false,
+         HiddenCause::NotTaken,
+         xembed,
+         false},
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.name);
         const TrayItemState state{test.watcher,         test.host,         QStringList{test.item},
-                                  QStringList{service}, test.hiddenByHost, TrayHostKind::Xfce};
+                                  QStringList{service}, test.hiddenByHost, test.kind,
+                                  test.docked};
         EXPECT_EQ(judgeVisibility(state).cause, test.cause);
     }
 }
@@ -168,16 +189,22 @@ TEST(GreetingPlacementTest, GoesToTheTrayEndOfThePanelEdge) {
         const char* name;
         QRect available;
         QPoint expected;
+        std::optional<QRect> item = std::nullopt;
     } cases[] = {
         {"top panel", QRect(0, 32, 1280, 768), QPoint(1279 - 60 - 60, 37)},
         {"bottom panel", QRect(0, 0, 1280, 760), QPoint(1279 - 60 - 60, 759 - 40 - 5)},
         {"left panel", QRect(48, 0, 1232, 800), QPoint(53, 799 - 60 - 20)},
         {"right panel", QRect(0, 0, 1232, 800), QPoint(1231 - 120 - 5, 799 - 60 - 20)},
         {"nothing reserved", screen, QPoint(1279 - 60 - 60, 5)},
+        // An XEmbed icon says where it is: under it near the top, over it near
+        // the bottom, kept on the screen.
+        {"under an icon", screen, QPoint(350, 26), QRect(400, 0, 22, 22)},
+        {"over an icon", screen, QPoint(350, 733), QRect(400, 778, 22, 22)},
+        {"an icon in the corner", screen, QPoint(1159, 31), QRect(1258, 5, 22, 22)},
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.name);
-        EXPECT_EQ(greetingPosition(screen, test.available, size), test.expected);
+        EXPECT_EQ(greetingPosition(screen, test.available, size, test.item), test.expected);
     }
 }
 

@@ -4,9 +4,12 @@
 #include "platform/linux/tray/RegistrationQueue.h"
 #include "platform/linux/tray/TrayHostClassification.h"
 #include "platform/linux/tray/TrayItemTitle.h"
+#include "platform/linux/tray/XEmbedDocking.h"
+#include "platform/sim/SimTrayHosts.h"
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <utility>
 
 using namespace Qt::StringLiterals;
@@ -150,6 +153,67 @@ TEST_F(RegistrationQueueTest, PacedItemsWaitForTheRecordAndUnrecordedOnesRegiste
     queue.enqueue(1, u"A"_s);
     queue.registrationAnswered(1);
     EXPECT_EQ(waits, waitsBefore);
+}
+
+// Items moving between an XEmbed tray and StatusNotifierItem hosts, on the
+// simulated desktop's hosts: each item logs what it is told.
+class XEmbedDockingTest : public ::testing::Test {
+protected:
+    struct Item final : XEmbedDockable {
+        Item(QString name, QStringList& log)
+            : name(std::move(name))
+            , log(log) {}
+        void dock() override { log.append(u"dock "_s + name); }
+        void undock() override { log.append(u"undock "_s + name); }
+        QString name;
+        QStringList& log;
+    };
+
+    static TrayHost xembedTray() { return {TrayHostKind::XEmbedTray, u"trayer"_s, -1}; }
+    static TrayHost lxqt() { return {TrayHostKind::Lxqt, u"lxqt-panel"_s, -1}; }
+    Item& add(const char* name) {
+        items.push_back(std::make_unique<Item>(QString::fromLatin1(name), log));
+        docking.add(*items.back());
+        return *items.back();
+    }
+    QStringList take() { return std::exchange(log, {}); }
+
+    platform::sim::SimTrayHosts hosts;
+    QStringList log;
+    std::vector<std::unique_ptr<Item>> items;
+    XEmbedDocking docking{hosts};
+};
+
+TEST_F(XEmbedDockingTest, ItemsDockInArrivalOrderAndMoveWholeBetweenTheTrays) {
+    hosts.setHosts({xembedTray()});
+    Item& a = add("A");
+    add("B");
+    add("C");
+    EXPECT_EQ(take(), (QStringList{u"dock A"_s, u"dock B"_s, u"dock C"_s}));
+    // Move to Right End: A docks anew, after the others.
+    docking.arriveAgain(a);
+    EXPECT_EQ(take(), QStringList{u"dock A"_s});
+
+    // A watcher starts: every icon leaves the XEmbed tray, none docks again.
+    hosts.setHosts({lxqt()});
+    EXPECT_EQ(take(), (QStringList{u"undock B"_s, u"undock C"_s, u"undock A"_s}));
+    // Changes among StatusNotifierItem hosts, and moves there, dock nothing.
+    hosts.setHosts({lxqt(), {TrayHostKind::Waybar, u"waybar"_s, -1}});
+    docking.remove(*items[1]);
+    EXPECT_EQ(take(), QStringList{});
+
+    // The watcher stops: the items that are left dock again in the order the
+    // user made, A last.
+    hosts.setHosts({xembedTray()});
+    EXPECT_EQ(take(), (QStringList{u"dock C"_s, u"dock A"_s}));
+    // A tray that restarts (or another that replaces it) gets all of them.
+    hosts.setHasWatcher(true);
+    EXPECT_EQ(take(), (QStringList{u"dock C"_s, u"dock A"_s}));
+    // No tray at all: nothing stays docked.
+    hosts.setHasWatcher(false);
+    EXPECT_EQ(take(), (QStringList{u"undock C"_s, u"undock A"_s}));
+    add("D");
+    EXPECT_EQ(take(), QStringList{});
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "platform/linux/GreetingWindow.h"
 
 #include "platform/linux/GreetingPlacement.h"
+#include "platform/linux/tray/TrayStatusItem.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -45,9 +46,12 @@ GreetingWindow::GreetingWindow(const PopoverContent& content, std::function<void
     adjustSize();
 }
 
-void GreetingWindow::present() {
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(greetingPosition(screen->geometry(), screen->availableGeometry(), size()));
+void GreetingWindow::present(const std::optional<QRect>& item) {
+    const QScreen* screen = item ? QGuiApplication::screenAt(item->center()) : nullptr;
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (screen)
+        move(greetingPosition(screen->geometry(), screen->availableGeometry(), size(), item));
     if (animates_) {
         setWindowOpacity(0.0);
         auto* fade = new QPropertyAnimation(this, "windowOpacity", this);
@@ -87,11 +91,12 @@ WindowPopover::~WindowPopover() {
     close();
 }
 
-void WindowPopover::show(StatusItem&, const PopoverContent& content,
+void WindowPopover::show(StatusItem& item, const PopoverContent& content,
                          std::function<void()> clicked) {
     close();
     window_ = new GreetingWindow(content, std::move(clicked));
-    window_->present();
+    const auto* trayItem = dynamic_cast<TrayStatusItem*>(&item);
+    window_->present(trayItem ? trayItem->dockedAt() : std::nullopt);
 }
 
 void WindowPopover::shake(double duration, double amount) {

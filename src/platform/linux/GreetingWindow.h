@@ -8,6 +8,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <optional>
+
 class QPropertyAnimation;
 
 namespace platform::xdg {
@@ -21,8 +23,9 @@ class GreetingWindow final : public QWidget {
 public:
     GreetingWindow(const PopoverContent& content, std::function<void()> clicked);
 
-    // Places it and shows it, fading in when animated.
-    void present();
+    // Places it (beside `item` where the tray tells where it is) and shows
+    // it, fading in when animated.
+    void present(const std::optional<QRect>& item);
     // Moves it up and down by `amount` pixels over `duration` seconds.
     void shake(double duration, double amount);
 

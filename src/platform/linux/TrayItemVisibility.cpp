@@ -49,7 +49,9 @@ HiddenVerdict TrayItemVisibility::hiddenBySystem(StatusItem& item) const {
     TrayItemState state;
     state.host = hostOf(hosts_);
     state.hasWatcher = hosts_.hasWatcher();
-    if (state.hasWatcher) {
+    if (state.host == TrayHostKind::XEmbedTray) {
+        state.isDockedAndMapped = trayItem->dockedAt().has_value();
+    } else if (state.hasWatcher) {
         state.isHostRegistered =
             watcherProperty(QStringLiteral("IsStatusNotifierHostRegistered")).toBool();
         state.registeredItems =

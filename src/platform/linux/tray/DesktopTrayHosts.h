@@ -5,6 +5,7 @@
 
 #include "platform/TrayHosts.h"
 #include "platform/linux/tray/TrayHostClassification.h"
+#include "platform/linux/tray/XEmbedTraySelection.h"
 
 #include <QDBusConnection>
 #include <QDBusServiceWatcher>
@@ -14,8 +15,9 @@ namespace platform::xdg {
 
 // The tray hosts of this desktop session, read from the session bus: the
 // process that owns the StatusNotifierWatcher name and those that own a
-// StatusNotifierHost name, each known by its name in /proc. What it read is
-// kept until the watcher changes hands or a host comes or goes.
+// StatusNotifierHost name, each known by its name in /proc. Without a watcher,
+// an XEmbed tray of the X11 screen is the host. What it read is kept until
+// the watcher changes hands, a host comes or goes, or an XEmbed tray does.
 class DesktopTrayHosts final : public QObject, public TrayHosts {
     Q_OBJECT
 
@@ -33,11 +35,14 @@ private Q_SLOTS:
 
 private:
     void readIfStale() const;
+    QList<TrayHost> statusNotifierHosts() const;
+    bool watcherHasHost() const;
     std::optional<BusProcess> processOwning(const QString& busName) const;
 
     QDBusConnection bus_;
     QString currentDesktop_;
     QDBusServiceWatcher watcherOwner_;
+    XEmbedTraySelection xembedTray_;
     mutable bool stale_ = true;
     mutable bool hasWatcher_ = false;
     mutable QList<TrayHost> hosts_;
