@@ -3,8 +3,10 @@
 
 #include "DesktopTest.h"
 
+#include "TrayPicture.h"
 #include "support/TestEnvironment.h"
 
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 #include <cstdio>
@@ -45,6 +47,46 @@ void hostCheck(const QString& host, const char* check, bool passed, const QStrin
                 qPrintable(detail));
     std::fflush(stdout);
     EXPECT_TRUE(passed) << check << ": " << detail.toStdString();
+}
+
+QString alertLine(Program& gapsel) {
+    static const QRegularExpression line(QStringLiteral("Alert: [^\\n]*"));
+    return line.match(gapsel.output()).captured();
+}
+
+void savePanel(const VirtualDesktop& desktop, const QImage& screen, const QString& name) {
+    const QRect tray = desktop.host().tray & screen.rect();
+    desktop.saveScreenshot(name, screen.copy(tray).scaled(tray.size() * 4));
+    desktop.saveScreenshot(name + QStringLiteral("-screen"), screen);
+}
+
+QString shapes(const QList<QRect>& glyphs) {
+    QString result;
+    for (const QRect& glyph : glyphs)
+        result += shapeOf(glyph);
+    return result;
+}
+
+QImage menuOnClick(const VirtualDesktop& desktop, const QImage& screen, const QRect& glyph,
+                   int button) {
+    desktop.xdotool(QStringLiteral("mousemove %1 %2 click %3")
+                        .arg(glyph.center().x())
+                        .arg(glyph.center().y())
+                        .arg(button));
+    QImage now;
+    const auto menuShown = [&] {
+        now = desktop.screenshot();
+        return e2e::menuShown(screen, now, desktop.host().panel);
+    };
+    const QImage withMenu = testing_support::processEventsUntil(menuShown, 10000) ? now : QImage();
+    // Escape closes a menu that has the keyboard; one that has not closes
+    // with a click elsewhere.
+    for (const char* close : {"key Escape", "mousemove 640 400 click 1"}) {
+        desktop.xdotool(QLatin1String(close));
+        if (testing_support::processEventsUntil([&] { return !menuShown(); }, 3000))
+            break;
+    }
+    return withMenu;
 }
 
 int repetitions(const char* variable) {

@@ -28,7 +28,7 @@ using testing_support::processEventsUntil;
 
 namespace {
 
-const QString greeting = QStringLiteral("Hello, I'm Gapsel");
+const QString& greeting = e2e::greetingText;
 const QString separatorId = QStringLiteral("0F3C2A51-7B6D-4E08-9A1C-5D2E8F4B7A90");
 
 class FirstLaunch : public ::testing::Test {
@@ -48,29 +48,14 @@ protected:
         environment.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("XFCE"));
         ASSERT_TRUE(gapsel.start(environment, {}, QProcess::ForwardedOutputChannel));
     }
-    QString alertLine() {
-        static const QRegularExpression line(QStringLiteral("Alert: [^\\n]*"));
-        return line.match(gapsel.output()).captured();
-    }
+    QString alertLine() { return e2e::alertLine(gapsel); }
     QVariant stored(const QString& key) {
         return e2e::preferences(desktop->configHome()).value(key);
-    }
-    // The visible window that is titled `name`: "X=… Y=… WIDTH=…", or empty.
-    QString windowGeometry(const QString& name) {
-        const QString window =
-            desktop->visibleWindow({QStringLiteral("--name"), u'^' + name + u'$'});
-        return window.isEmpty()
-                   ? QString()
-                   : desktop->xdotool(QStringLiteral("getwindowgeometry --shell ") + window);
     }
     // Gapsel's first visible window (with the greeting gone: its alert).
     QString gapselWindow() {
         return desktop->visibleWindow(
             {QStringLiteral("--pid"), QString::number(gapsel.processId())});
-    }
-    static int field(const QString& shell, const char* name) {
-        const QRegularExpression line(QLatin1String(name) + QStringLiteral("=(\\d+)"));
-        return line.match(shell).captured(1).toInt();
     }
 
     std::optional<e2e::VirtualDesktop> desktop;
@@ -80,20 +65,20 @@ protected:
 TEST_F(FirstLaunch, GreetsNearTheTrayEndForFiveSeconds) {
     start();
     launch();
-    QString geometry;
-    ASSERT_TRUE(
-        processEventsUntil([&] { return !(geometry = windowGeometry(greeting)).isEmpty(); }, 4000))
+    QRect geometry;
+    ASSERT_TRUE(processEventsUntil(
+        [&] { return (geometry = desktop->windowNamed(greeting)).isValid(); }, 4000))
         << "greeting shown within 2 s of the step, 1 s after start-up";
     QElapsedTimer shown;
     shown.start();
     desktop->saveScreenshot(QStringLiteral("greeting-shown"));
     // Below the top panel, at its right end where the tray is.
-    EXPECT_GE(field(geometry, "X") + field(geometry, "WIDTH"), e2e::screenWidth - 160)
-        << geometry.toStdString();
-    EXPECT_GE(field(geometry, "Y"), 32);
-    EXPECT_LE(field(geometry, "Y"), 80);
+    EXPECT_GE(geometry.x() + geometry.width(), e2e::screenWidth - 160);
+    EXPECT_GE(geometry.y(), 32);
+    EXPECT_LE(geometry.y(), 80);
 
-    ASSERT_TRUE(processEventsUntil([&] { return windowGeometry(greeting).isEmpty(); }, 8000));
+    ASSERT_TRUE(
+        processEventsUntil([&] { return !desktop->windowNamed(greeting).isValid(); }, 8000));
     const qint64 goneAfter = shown.elapsed();
     EXPECT_GE(goneAfter, 4000);
     EXPECT_LE(goneAfter, 6500);
