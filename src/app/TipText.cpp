@@ -72,8 +72,9 @@ QString moveSeparatorTip(platform::TrayHostKind host) {
                        "panel restarts. Move to Right End puts this separator there.");
     case TrayHostKind::XEmbedTray:
         return QCoreApplication::translate(
-            "TipText", "The tray shows its icons in the order they arrived, the newest "
-                       "rightmost. Move to Right End puts this separator there.");
+            "TipText", "The tray shows its icons in the order they arrived, the newest at one "
+                       "end, and forgets the order when it restarts. Move to Left End or Move "
+                       "to Right End puts this separator at that end.");
     case TrayHostKind::Mate:
     case TrayHostKind::Unknown:
         break;

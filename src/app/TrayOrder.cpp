@@ -21,8 +21,12 @@ TrayOrder trayOrderOf(const platform::TrayHost& host) {
         return TrayOrder::NewestLeftmost;
     case TrayHostKind::Lxqt:
     case TrayHostKind::Waybar:
-    case TrayHostKind::XEmbedTray:
         return TrayOrder::NewestRightmost;
+    case TrayHostKind::XEmbedTray:
+        // trayer packs each icon that docks at its left end; tint2 (in its
+        // default order) and i3bar at the right.
+        return host.process == QLatin1String("trayer") ? TrayOrder::NewestLeftmost
+                                                       : TrayOrder::NewestRightmost;
     case TrayHostKind::Mate:
     case TrayHostKind::Unknown:
         break;

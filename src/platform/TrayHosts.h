@@ -30,7 +30,7 @@ enum class TrayHostKind {
     Budgie,
     // A tray that takes only XEmbed icons (the freedesktop System Tray
     // Protocol): trayer, stalonetray, tint2, i3bar. Icons stand in the order
-    // they docked, the newest at the right.
+    // they docked, the newest at one end (trayer: the left).
     XEmbedTray,
 };
 

@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace e2e {
@@ -52,6 +53,24 @@ void hostCheck(const QString& host, const char* check, bool passed, const QStrin
 QString alertLine(Program& gapsel) {
     static const QRegularExpression line(QStringLiteral("Alert: [^\\n]*"));
     return line.match(gapsel.output()).captured();
+}
+
+QList<double> contrasts(const QImage& screen, const QList<QRect>& glyphs, const QRect& panel) {
+    QList<double> values;
+    for (const QRect& glyph : glyphs)
+        values.append(glyphContrast(screen, glyph, panel));
+    return values;
+}
+
+void checkContrast(const QString& host, const char* check, const QList<double>& contrasts,
+                   double least) {
+    QStringList texts;
+    for (double value : contrasts)
+        texts.append(QString::number(value, 'f', 2));
+    hostCheck(host, check,
+              !contrasts.isEmpty() &&
+                  std::ranges::all_of(contrasts, [&](double value) { return value >= least; }),
+              QStringLiteral("%1 (at least %2:1)").arg(texts.join(u' ')).arg(least, 0, 'f', 0));
 }
 
 void savePanel(const VirtualDesktop& desktop, const QImage& screen, const QString& name) {

@@ -43,6 +43,12 @@ inline const QString greetingText = QStringLiteral("Hello, I'm Gapsel");
 // The first alert Gapsel logged ("Alert: …"), or empty.
 QString alertLine(Program& gapsel);
 
+// The contrast of each glyph with the panel around it.
+QList<double> contrasts(const QImage& screen, const QList<QRect>& glyphs, const QRect& panel);
+// A check that every glyph has at least the `least` contrast.
+void checkContrast(const QString& host, const char* check, const QList<double>& contrasts,
+                   double least);
+
 // Saves a screenshot under build/e2e/<host>/ as <name>-screen.png, and its
 // tray, enlarged four times, as <name>.png.
 void savePanel(const VirtualDesktop& desktop, const QImage& screen, const QString& name);

@@ -107,8 +107,8 @@ Host i3bar() {
     return {.name = QStringLiteral("i3bar"),
             .program = QStringLiteral("i3"),
             .arguments = {QStringLiteral("-c"), QStringLiteral(GAPSEL_E2E_SOURCE_DIR "/i3.config")},
-            .panel = {0, 0, screenWidth, 24},
-            .tray = {0, 0, screenWidth, 24},
+            .panel = {0, 0, screenWidth, 21},
+            .tray = {0, 0, screenWidth, 21},
             .ordersByArrival = true,
             .xembed = true};
 }

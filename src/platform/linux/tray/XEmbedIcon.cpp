@@ -23,6 +23,8 @@ XEmbedIcon::XEmbedIcon(std::function<QImage(int)> draw, std::function<void(QPoin
     // The name Qt's X11 backend docks by (see the class comment).
     setObjectName(QStringLiteral("QSystemTrayIconSysWindow"));
     setFlags(Qt::Window | Qt::FramelessWindowHint | Qt::BypassWindowManagerHint);
+    // Trays that size an icon by what it asks for (trayer) read its minimum.
+    setMinimumSize(QSize(initialSize, initialSize));
     resize(initialSize, initialSize);
 }
 

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
+#include <QTimer>
 
 #include <xcb/xcb.h>
 
@@ -110,18 +111,23 @@ bool XEmbedTraySelection::nativeEventFilter(const QByteArray& eventType, void* m
     if (type == XCB_CLIENT_MESSAGE) {
         const auto* client = static_cast<const xcb_client_message_event_t*>(message);
         if (client->window == root_ && client->type == manager_ &&
-            client->data.data32[1] == selection_) {
-            readOwner();
-            Q_EMIT changed();
-        }
+            client->data.data32[1] == selection_)
+            readOwnerSoon();
     } else if (type == XCB_DESTROY_NOTIFY) {
         const auto* destroyed = static_cast<const xcb_destroy_notify_event_t*>(message);
-        if (owner_ && destroyed->window == owner_) {
-            owner_ = 0;
-            Q_EMIT changed();
-        }
+        if (owner_ && destroyed->window == owner_)
+            readOwnerSoon();
     }
     return false;
+}
+
+// Once Qt has seen the event too, so that its own idea of the tray (which it
+// docks windows into) is current, and outside the event's delivery.
+void XEmbedTraySelection::readOwnerSoon() {
+    QTimer::singleShot(0, this, [this] {
+        readOwner();
+        Q_EMIT changed();
+    });
 }
 
 } // namespace platform::xdg

@@ -39,6 +39,7 @@ Q_SIGNALS:
 
 private:
     void readOwner();
+    void readOwnerSoon();
 
     xcb_connection_t* connection_ = nullptr;
     std::uint32_t root_ = 0;
