@@ -19,17 +19,33 @@ qsizetype distinctCount(const QList<SeparatorItem>& list) {
     return identities.size();
 }
 
-QList<SeparatorItem> appendingCopyOf(QList<SeparatorItem> list, const SeparatorItem& source) {
+SeparatorItem copyOf(const SeparatorItem& source) {
+    return SeparatorItem::make(isBlankSeparatorCharacter(source.character)
+                                   ? defaultSeparatorCharacter()
+                                   : source.character);
+}
+
+QList<SeparatorItem> inserting(QList<SeparatorItem> list, const SeparatorItem& added,
+                               const std::optional<QUuid>& after) {
     if (distinctCount(list) >= maximumSeparators)
         return list;
-    list.append(SeparatorItem::make(isBlankSeparatorCharacter(source.character)
-                                        ? defaultSeparatorCharacter()
-                                        : source.character));
+    const auto found = std::find_if(list.begin(), list.end(), [&after](const SeparatorItem& item) {
+        return after && item.id == *after;
+    });
+    list.insert(found == list.end() ? list.size() : found - list.begin() + 1, added);
     return list;
 }
 
 QList<SeparatorItem> removing(QList<SeparatorItem> list, const QUuid& id) {
     list.removeIf([&id](const SeparatorItem& item) { return item.id == id; });
+    return list;
+}
+
+QList<SeparatorItem> movingToEnd(QList<SeparatorItem> list, const QUuid& id, bool toFront) {
+    const auto found = std::find_if(list.begin(), list.end(),
+                                    [&id](const SeparatorItem& item) { return item.id == id; });
+    if (found != list.end())
+        list.move(found - list.begin(), toFront ? 0 : list.size() - 1);
     return list;
 }
 

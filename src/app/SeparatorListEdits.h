@@ -7,6 +7,8 @@
 
 #include <QList>
 
+#include <optional>
+
 // The changes a separator's menu makes to the list, as functions of the list
 // as it is when the user acts.
 namespace app::separatorListEdits {
@@ -20,14 +22,23 @@ inline constexpr qsizetype maximumSeparators = 100;
 // How many separators the list shows: each identity once.
 qsizetype distinctCount(const QList<SeparatorItem>& list);
 
-// Appends a new separator showing what `source` shows, or the default
-// character when `source` is blank; the list comes back unchanged when it
-// holds the maximum already.
-QList<SeparatorItem> appendingCopyOf(QList<SeparatorItem> list, const SeparatorItem& source);
+// A new separator showing what `source` shows, or the default character when
+// `source` is blank.
+SeparatorItem copyOf(const SeparatorItem& source);
+
+// Adds `added` right after the first element with identity `after`, or at
+// the end when there is none (or no `after`); the list comes back unchanged
+// when it holds the maximum already.
+QList<SeparatorItem> inserting(QList<SeparatorItem> list, const SeparatorItem& added,
+                               const std::optional<QUuid>& after);
 
 // Removes every element with this identity; the list comes back unchanged
 // when there is none.
 QList<SeparatorItem> removing(QList<SeparatorItem> list, const QUuid& id);
+
+// Takes the first element with this identity to the front (`toFront`) or
+// the back of the list; the list comes back unchanged when there is none.
+QList<SeparatorItem> movingToEnd(QList<SeparatorItem> list, const QUuid& id, bool toFront);
 
 // Gives the first element with this identity a new character, in place.
 QList<SeparatorItem> withCharacter(QList<SeparatorItem> list, const QUuid& id,

@@ -3,12 +3,11 @@
 
 #pragma once
 
-#include "app/PlacementAnchor.h"
+#include "app/PlacementStrategy.h"
 #include "app/SeparatorKeys.h"
 #include "app/TrayOrder.h"
 #include "platform/TrayPlacement.h"
 
-#include <QMap>
 #include <QStringList>
 
 #include <memory>
@@ -24,9 +23,10 @@ class Pasteboard;
 namespace app {
 
 // Puts separators where the user wants them, by whatever means the tray host
-// of this desktop offers: XFCE's list of known items, the titles sorting
-// hosts order by, a new arrival on hosts that order by arrival. Separators
-// are known here by their Ids as the tray sees them.
+// of this desktop offers: one strategy per order rule (XFCE's list of known
+// items, the titles sorting hosts order by, the order of arrival), picked for
+// the host detected now. Separators are known here by their Ids as the tray
+// sees them.
 class SeparatorPlacement {
 public:
     SeparatorPlacement(platform::TrayHosts& hosts, platform::TrayPlacement& tray,
@@ -43,6 +43,10 @@ public:
     // stand in list order from left to right.
     bool createsNewestFirst() const { return order() == TrayOrder::NewestLeftmost; }
 
+    // Whether "New" puts the new separator right after the one whose menu
+    // was used: wherever Gapsel can place separators.
+    bool placesNewAfterSource() const;
+
     // Adds the entries that place separator `id` on this desktop.
     void addMenuItems(JXMenu& menu, const QString& id);
     // "New" in the menu of separator `source` made separator `added`.
@@ -55,41 +59,16 @@ public:
     void arrange(const QStringList& ids);
 
 private:
-    using Item = platform::TrayItemDescription;
-
-    platform::TrayHost host() const;
-    QList<Item> otherItems() const;
-    void addMove(JXMenu& menu, const QString& title, const QString& id, int step);
-    void addPlaceAfter(JXMenu& menu, const QString& id);
-    void addCallback(JXMenu& menu, const QString& title, bool enabled,
-                     std::function<void(SeparatorPlacement&)> action);
-
-    // XFCE: writes the list of known items as `edit` makes it of the list as
-    // it is right now (the panel writes it too); no change writes nothing.
-    using KnownItemsEdit = std::function<std::optional<QStringList>(const QStringList&)>;
-    void editKnownItems(const KnownItemsEdit& edit);
-    std::optional<QStringList> knownItemsStepped(const QStringList& known, const QString& id,
-                                                 int step) const;
-    std::optional<QStringList> knownItemsWithSeparators(const QStringList& known) const;
-
-    // Sorting hosts.
-    QMap<QString, Item> sortKeys(const QList<Item>& others);
-    std::optional<PlacementAnchor> steppedAnchor(const QString& id, int step);
-    void placeAfter(const QString& id, const PlacementAnchor& anchor);
-    void applySortKeys();
-
-    void moveBy(const QString& id, int step);
-    void placeAfterItem(const QString& id, const Item& item);
+    // The strategy of this host's order rule; none where Gapsel cannot move
+    // separators.
+    PlacementStrategy* strategy();
     bool hostChangedSinceArranged() const;
     void arrangeLater();
-    void arriveInListOrder(TrayOrder order);
 
-    platform::TrayHosts& hosts_;
-    platform::TrayPlacement& tray_;
     platform::Pasteboard& pasteboard_;
-    platform::MainQueue& queue_;
-    Defaults::Key<QMap<QString, PlacementAnchor>> anchorsKey_;
-    QStringList ids_;
+    PlacementContext context_;
+    std::unique_ptr<PlacementStrategy> strategy_;
+    TrayOrder strategyOrder_ = TrayOrder::Fixed;
     // The host the separators were last arranged for.
     std::optional<platform::TrayHost> arrangedFor_;
     bool arrangeScheduled_ = false;

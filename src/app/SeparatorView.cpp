@@ -82,12 +82,17 @@ void SeparatorView::addSeparator() {
     using separatorListEdits::maximumSeparators;
     if (separatorListEdits::distinctCount(context_.separators.value()) >= maximumSeparators)
         return;
+    // Where Gapsel places separators, the new one stands right after the one
+    // whose menu made it; elsewhere it joins the end.
+    const bool afterSource = context_.placement && context_.placement->placesNewAfterSource();
     QString addedId;
     Defaults::modify(context_.separators.key(), [&](QList<SeparatorItem>& list) {
         const qsizetype before = list.size();
-        list = separatorListEdits::appendingCopyOf(list, currentSeparator(list));
+        const SeparatorItem added = separatorListEdits::copyOf(currentSeparator(list));
+        list = separatorListEdits::inserting(
+            list, added, afterSource ? std::optional(separator_.id) : std::nullopt);
         if (list.size() > before)
-            addedId = list.last().idString();
+            addedId = added.idString();
     });
     // Placed before its view shows it (on a later turn), so that it appears in
     // its place at once.

@@ -34,22 +34,4 @@ TrayOrder trayOrderOf(const platform::TrayHost& host) {
     return TrayOrder::Fixed;
 }
 
-QList<PlacementAction> placementActionsFor(TrayOrder order) {
-    using enum PlacementAction;
-    switch (order) {
-    case TrayOrder::Dragged:
-        return {};
-    case TrayOrder::KnownItems:
-    case TrayOrder::SortedByTitle:
-        return {MoveLeft, MoveRight, PlaceAfter, CopyId};
-    case TrayOrder::NewestLeftmost:
-        return {MoveToLeftEnd, CopyId};
-    case TrayOrder::NewestRightmost:
-        return {MoveToRightEnd, CopyId};
-    case TrayOrder::Fixed:
-        break;
-    }
-    return {CopyId};
-}
-
 } // namespace app

@@ -27,22 +27,8 @@ enum class TrayOrder {
     Fixed,
 };
 
-// The entries of a separator's menu that place it.
-enum class PlacementAction {
-    MoveLeft,
-    MoveRight,
-    PlaceAfter,
-    MoveToLeftEnd,
-    MoveToRightEnd,
-    CopyId
-};
-
 // How `host` orders items. XFCE's order can only be changed when its status
 // tray plugin is known.
 TrayOrder trayOrderOf(const platform::TrayHost& host);
-
-// The placement entries a separator's menu offers under `order`, in menu
-// order: only those that work there. The draggable menu bar needs none.
-QList<PlacementAction> placementActionsFor(TrayOrder order);
 
 } // namespace app

@@ -60,31 +60,43 @@ Item inSequence(qsizetype index) {
 }
 
 // Collations differ in which characters they weigh, so a few titles are
-// tried; when none fits, the anchor's own title ties with it, and the host
-// keeps the two in arrival order.
+// tried. Every one names the separator, so that screen readers and the
+// tray's settings never show an empty or borrowed name; when none fits, the
+// first stands nearest.
 Item rightAfter(platform::TrayHostKind host, const Item& anchor, const QList<Item>& others,
                 qsizetype index) {
     const QString own = separatorTitle(index);
     // Digits sort before letters everywhere, which helps when the next item's
     // title starts with the anchor's.
-    for (const QString& title :
-         {anchor.title + QLatin1Char(' ') + own, anchor.title + QStringLiteral(" 0 ") + own,
-          anchor.title + QStringLiteral("0 ") + own}) {
+    const QStringList titles{anchor.title + QLatin1Char(' ') + own,
+                             anchor.title + QStringLiteral(" 0 ") + own,
+                             anchor.title + QStringLiteral("0 ") + own};
+    for (const QString& title : titles) {
         const Item candidate{{}, title, anchor.category};
         if (sortsBetween(host, candidate, anchor, others))
             return candidate;
     }
-    return Item{{}, anchor.title, anchor.category};
+    return Item{{}, titles.first(), anchor.category};
 }
 
-Item atStart(platform::TrayHostKind host, const QList<Item>& others) {
+// Collations that ignore punctuation still weigh digits, and digits come
+// before letters: a leading zero or two sorts first in all but a tray whose
+// own items start with digits.
+Item atStart(platform::TrayHostKind host, const QList<Item>& others, qsizetype index) {
+    const QString own = separatorTitle(index);
     if (others.isEmpty())
-        return inSequence(0);
+        return inSequence(index);
     const Item first =
         *std::min_element(others.begin(), others.end(),
                           [host](const Item& a, const Item& b) { return sortsBefore(host, a, b); });
-    // An empty title sorts before every other in the first item's category.
-    return Item{{}, QString(), first.category};
+    const QStringList titles{QStringLiteral("0 ") + own, QStringLiteral("00 ") + own,
+                             QStringLiteral("000 ") + own};
+    for (const QString& title : titles) {
+        const Item candidate{{}, title, first.category};
+        if (sortsBefore(host, candidate, first))
+            return candidate;
+    }
+    return Item{{}, titles.last(), first.category};
 }
 
 } // namespace app::traySortKeys

@@ -23,13 +23,16 @@ bool sortsBefore(platform::TrayHostKind host, const Item& a, const Item& b);
 // the user placed it nowhere: one title after the other in list order.
 Item inSequence(qsizetype index);
 
+// Every title names Gapsel's separator; none is empty.
+//
 // The category and title that sort right after `anchor` and before every
 // item of `others` that sorts after it. `index` is the separator's place in
 // the list, so that separators after the same anchor keep list order.
 Item rightAfter(platform::TrayHostKind host, const Item& anchor, const QList<Item>& others,
                 qsizetype index);
 
-// The category and title that sort before every item of `others`.
-Item atStart(platform::TrayHostKind host, const QList<Item>& others);
+// The category and title that sort before every item of `others`, for the
+// separator at `index` of the list.
+Item atStart(platform::TrayHostKind host, const QList<Item>& others, qsizetype index);
 
 } // namespace app::traySortKeys

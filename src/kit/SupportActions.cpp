@@ -41,6 +41,16 @@ QString crashLogMessage(const QString& appName, const QString& programName,
                                            "report of the latest with %3 and email it to %4")
             .arg(quoted(appName), quoted(QStringLiteral("coredumpctl list ") + programName),
                  quoted(QStringLiteral("coredumpctl info ") + programName), address.text());
+    case CrashReportStore::Nothing:
+        return QCoreApplication::translate(
+                   "SupportActions",
+                   "This system keeps nothing of a program that crashed: core dumps are off. "
+                   "Install systemd-coredump (then use %1 after the next crash), or run %2 in a "
+                   "terminal and start %3 from there; after the next crash email the files that "
+                   "start with %4 in that directory to %5")
+            .arg(quoted(QStringLiteral("coredumpctl list ") + programName),
+                 quoted(QStringLiteral("ulimit -c unlimited")), appName,
+                 quoted(QStringLiteral("core")), address.text());
     case CrashReportStore::CoreFile:
         break;
     }
@@ -73,9 +83,11 @@ platform::Alert crashLogAlert(const QString& appName, const QString& programName
     alert.message = QCoreApplication::translate("SupportActions", "How to send crash log");
     alert.informativeText = crashLogMessage(appName, programName, address, place);
     alert.style = platform::AlertStyle::Informational;
-    alert.buttons = {QCoreApplication::translate("SupportActions", "Reveal %1 Directory")
-                         .arg(quoted(folderName(place.folder))),
-                     QCoreApplication::translate("SupportActions", "OK")};
+    alert.buttons = {QCoreApplication::translate("SupportActions", "OK")};
+    // With nothing kept there is no folder worth showing.
+    if (place.store != platform::CrashReportStore::Nothing)
+        alert.buttons.prepend(QCoreApplication::translate("SupportActions", "Reveal %1 Directory")
+                                  .arg(quoted(folderName(place.folder))));
     return alert;
 }
 
@@ -85,7 +97,7 @@ void showCrashLogInstructions(const JXKit& kit) {
     const QString program = QFileInfo(kit.identity().location()).fileName();
     const auto answer = platform.alerts.run(
         crashLogAlert(kit.identity().name(), program, supportEmailAddress(), place));
-    if (answer.buttonIndex() != 0)
+    if (place.store == platform::CrashReportStore::Nothing || answer.buttonIndex() != 0)
         return;
     const QString folder = QFileInfo(place.folder).canonicalFilePath();
     platform.workspace.openUrl(QUrl::fromLocalFile(folder.isEmpty() ? place.folder : folder));

@@ -35,9 +35,22 @@ qint64 Tooltip::showCount() const {
     return Defaults::get(counter(settings_.identifier, defaults_));
 }
 
-void Tooltip::show(platform::StatusItem& item) {
-    if (!settings_.showEvenWhenMenuBarItemIsHidden && !platform_.itemVisibility.isOnScreen(item))
+void Tooltip::show(const std::shared_ptr<platform::StatusItem>& item, std::function<void()> shown) {
+    if (settings_.showEvenWhenMenuBarItemIsHidden) {
+        present(*item, shown);
         return;
+    }
+    platform_.itemVisibility.isOnScreen(*item,
+                                        [alive = std::weak_ptr<bool>(alive_), this,
+                                         weakItem = std::weak_ptr<platform::StatusItem>(item),
+                                         shown = std::move(shown)](bool onScreen) {
+                                            const auto live = weakItem.lock();
+                                            if (onScreen && live && alive.lock())
+                                                present(*live, shown);
+                                        });
+}
+
+void Tooltip::present(platform::StatusItem& item, const std::function<void()>& shown) {
     if (settings_.showOnlyOnce && showCount() > 0)
         return;
     Defaults::modify(counter(settings_.identifier, defaults_), [](qint64& count) { ++count; });
@@ -45,6 +58,8 @@ void Tooltip::show(platform::StatusItem& item) {
         item,
         platform::PopoverContent{content_.text, content_.insets, content_.maxWidth, animates()},
         [this] { clicked(); });
+    if (shown)
+        shown();
 }
 
 void Tooltip::close() {

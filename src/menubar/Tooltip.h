@@ -51,8 +51,10 @@ public:
     }
 
     void configure(Content content);
-    // Points the popover at the item, counting the showing.
-    void show(platform::StatusItem& item);
+    // Points the popover at the item, counting the showing, then calls
+    // `shown`; an item on no screen gets nothing, unless the settings say
+    // otherwise. Whether it is on a screen may be known only on a later turn.
+    void show(const std::shared_ptr<platform::StatusItem>& item, std::function<void()> shown = {});
     void close();
 
     // Without reduced motion it comes and goes animated.
@@ -60,12 +62,15 @@ public:
     qint64 showCount() const;
 
 private:
+    void present(platform::StatusItem& item, const std::function<void()>& shown);
     void clicked();
 
     Settings settings_;
     platform::Platform platform_;
     std::shared_ptr<UserDefaults> defaults_;
     Content content_;
+    // An answer that comes after this tooltip is gone shows nothing.
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 
 } // namespace menubar

@@ -31,11 +31,19 @@ void VisibilityCheck::ensureVisibility(const std::shared_ptr<platform::StatusIte
     // A launch at login shares the first seconds with the whole session
     // starting, so the tray is given longer to settle then.
     const double delay = kit_.wasLaunchedAtLogin() ? settleDelayAtLogin : settleDelay;
-    platform_.mainQueue.asyncAfter(delay, [this, item, options] { check(*item, options); });
+    platform_.mainQueue.asyncAfter(delay, [this, item, options] { check(item, options); });
 }
 
-void VisibilityCheck::check(platform::StatusItem& item, const VisibilityCheckOptions& options) {
-    const platform::HiddenVerdict verdict = platform_.itemVisibility.hiddenBySystem(item);
+void VisibilityCheck::check(const std::shared_ptr<platform::StatusItem>& item,
+                            const VisibilityCheckOptions& options) {
+    platform_.itemVisibility.hiddenBySystem(
+        *item, [this, item, options](const platform::HiddenVerdict& verdict) {
+            judged(verdict, options);
+        });
+}
+
+void VisibilityCheck::judged(const platform::HiddenVerdict& verdict,
+                             const VisibilityCheckOptions& options) {
     if (!verdict.isHidden() || platform_.itemVisibility.isDarkWake())
         return;
     qCInfo(visibilityLog) << "The status item did not appear; cause"
@@ -71,15 +79,18 @@ void VisibilityCheck::warn(const platform::HiddenVerdict& verdict,
         messages = messages.withExtraMessage(*options.extraMessage);
 
     platform::Alert alert;
-    alert.message = VisibilityMessages::title();
+    alert.message = messages.title;
     alert.style = platform::AlertStyle::Warning;
     alert.buttons = {QCoreApplication::translate("VisibilityCheck", "OK")};
     if (options.showsOpenSettingsButton)
         alert.buttons.append(QCoreApplication::translate("VisibilityCheck", "Open Settings"));
 
     // A menu bar that hides itself makes every item look missing; it is told
-    // once, whatever the answer.
-    const bool hidesAutomatically = platform_.itemVisibility.menuBarHidesAutomatically();
+    // once, whatever the answer. Where nothing shows items at all, no hiding
+    // explains it, and the warning must come again until a tray does.
+    const bool noTray = verdict.cause == platform::HiddenCause::NoTray ||
+                        verdict.cause == platform::HiddenCause::NoTrayHost;
+    const bool hidesAutomatically = !noTray && platform_.itemVisibility.menuBarHidesAutomatically();
     if (hidesAutomatically) {
         alert.informativeText = messages.whenHidingAutomatically;
         alert.minimumWidth = 260;

@@ -40,7 +40,9 @@ public:
                           const VisibilityCheckOptions& options);
 
 private:
-    void check(platform::StatusItem& item, const VisibilityCheckOptions& options);
+    void check(const std::shared_ptr<platform::StatusItem>& item,
+               const VisibilityCheckOptions& options);
+    void judged(const platform::HiddenVerdict& verdict, const VisibilityCheckOptions& options);
     void sendReport(const platform::HiddenVerdict& verdict) const;
     void warn(const platform::HiddenVerdict& verdict, const VisibilityCheckOptions& options);
 

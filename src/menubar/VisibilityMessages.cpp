@@ -15,7 +15,8 @@ using platform::HiddenCause;
 using platform::TrayHostKind;
 
 VisibilityMessages menuBarMessages() {
-    return {QCoreApplication::translate(
+    return {QCoreApplication::translate("VisibilityMessages", "Menu Bar Item Did Not Appear"),
+            QCoreApplication::translate(
                 "VisibilityMessages",
                 "macOS hides menu bar items when they do not fit. Try quitting some "
                 "other menu bar apps.\n\nDisregard this message if you have the menu "
@@ -87,6 +88,7 @@ VisibilityMessages VisibilityMessages::forVerdict(const platform::HiddenVerdict&
         return menuBarMessages();
     const QString why = reason(verdict);
     return {
+        QCoreApplication::translate("VisibilityMessages", "Separator Did Not Appear in the Tray"),
         why + QStringLiteral("\n\n") +
             QCoreApplication::translate("VisibilityMessages",
                                         "Disregard this message if you have the panel set to hide "
@@ -100,7 +102,7 @@ VisibilityMessages VisibilityMessages::forVerdict(const platform::HiddenVerdict&
 
 VisibilityMessages VisibilityMessages::withExtraMessage(const QString& extra) const {
     const QString gap = QStringLiteral("\n\n");
-    return {whenHidingAutomatically + gap + extra, otherwise + gap + extra};
+    return {title, whenHidingAutomatically + gap + extra, otherwise + gap + extra};
 }
 
 } // namespace menubar

@@ -15,13 +15,11 @@ namespace menubar {
 // Each is a paragraph saying why, a blank line, and what to do about the
 // warning itself.
 struct VisibilityMessages {
-    static QString title() {
-        return QCoreApplication::translate("VisibilityMessages", "Menu Bar Item Did Not Appear");
-    }
     static QString checkboxTitle() {
         return QCoreApplication::translate("VisibilityMessages", "Do not show this again");
     }
 
+    QString title;
     QString whenHidingAutomatically;
     QString otherwise;
 

@@ -76,9 +76,13 @@ void WelcomePopover::present(const std::shared_ptr<platform::StatusItem>& item,
         queue.async([once = live->completion] { (*once)(); });
     });
 
-    greeting->tooltip->show(*item);
-    if (greeting->tooltip->animates())
-        platform_.popover.shake(shakeDuration, shakeAmount);
+    // It bounces once it is shown, which may be a turn later: whether the
+    // item is on a screen is the tray's to answer.
+    greeting->tooltip->show(item, [this, weakGreeting] {
+        const auto live = weakGreeting.lock();
+        if (live && live->tooltip->animates())
+            platform_.popover.shake(shakeDuration, shakeAmount);
+    });
 
     // The greeting lives until its timer has run: later clicks only repeat
     // harmless closes.

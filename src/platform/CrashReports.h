@@ -15,6 +15,9 @@ enum class CrashReportStore {
     Coredumpctl,
     // A "core" file written in the folder the program was started from.
     CoreFile,
+    // Nothing: core dumps are off (a core size limit of 0) and no handler
+    // takes them.
+    Nothing,
 };
 
 struct CrashReportPlace {

@@ -5,6 +5,8 @@
 
 #include "platform/TrayHosts.h"
 
+#include <functional>
+
 namespace platform {
 
 class StatusItem;
@@ -41,11 +43,15 @@ class ItemVisibility {
 public:
     virtual ~ItemVisibility() = default;
 
-    // Whether the desktop keeps the item out of sight, and why. An item the
-    // user took away on purpose does not count as hidden.
-    virtual HiddenVerdict hiddenBySystem(StatusItem& item) const = 0;
-    // Whether the item sits on a screen, so that something can point at it.
-    virtual bool isOnScreen(StatusItem& item) const = 0;
+    // Whether the desktop keeps the item out of sight, and why, handed to
+    // `answer` once known. Asking never blocks: the tray is another process
+    // that may be slow or hung, and the menus must answer meanwhile. An item
+    // the user took away on purpose does not count as hidden.
+    virtual void hiddenBySystem(StatusItem& item,
+                                std::function<void(HiddenVerdict)> answer) const = 0;
+    // Whether the item sits on a screen, so that something can point at it;
+    // answered like hiddenBySystem.
+    virtual void isOnScreen(StatusItem& item, std::function<void(bool)> answer) const = 0;
     // Whether the menu bar / panel hides itself and shows again on demand.
     virtual bool menuBarHidesAutomatically() const = 0;
     virtual bool hasMainScreen() const = 0;

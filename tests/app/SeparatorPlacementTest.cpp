@@ -10,6 +10,7 @@
 #include "app/TraySortKeys.h"
 #include "debug/InMemoryLog.h"
 
+#include <algorithm>
 #include <functional>
 #include <tuple>
 
@@ -43,6 +44,21 @@ protected:
         return menu.mid(2, menu.indexOf(line) - 2);
     }
     QString id(qsizetype index) { return stored().at(index).idString(); }
+    QStringList storedIds() {
+        QStringList ids;
+        for (const app::SeparatorItem& each : stored())
+            ids.append(each.idString());
+        return ids;
+    }
+    // Chooses along `path` in the menu of the separator with this Id.
+    void chooseFor(const QString& separatorId, const QStringList& path) {
+        const auto all = items();
+        const auto found = std::find_if(all.begin(), all.end(), [&](auto* each) {
+            return each->autosaveName() == separatorId;
+        });
+        ASSERT_NE(found, all.end());
+        choose(static_cast<std::size_t>(found - all.begin()), path);
+    }
     QStringList known() { return *sim.trayPlacement.knownItems(xfce.xfcePlugin); }
 
     const TrayHost xfce{TrayHostKind::Xfce, u"panel-3-systray"_s, 3};
@@ -91,6 +107,9 @@ TEST(KnownItemsOrderTest, NoStepPastTheShownEndsAndNoMoveOfOrAfterAMissingId) {
     EXPECT_FALSE(steppingPast(ids, u"a"_s, -1, shown));
     EXPECT_FALSE(steppingPast(ids, u"x"_s, 1, shown));
     EXPECT_FALSE(placingAfter(ids, u"s"_s, u"x"_s));
+    // Both ends of the list can be reached.
+    EXPECT_EQ(steppingPast({u"a"_s, u"s"_s}, u"s"_s, -1, shown), (QStringList{u"s"_s, u"a"_s}));
+    EXPECT_EQ(steppingPast({u"s"_s, u"a"_s}, u"s"_s, 1, shown), (QStringList{u"a"_s, u"s"_s}));
 }
 
 TEST_F(PlacementTest, XfceMovesOwnIdsInKnownItemsAndPlacesNewOnesAfterTheirSource) {
@@ -101,8 +120,9 @@ TEST_F(PlacementTest, XfceMovesOwnIdsInKnownItemsAndPlacesNewOnesAfterTheirSourc
     // Entries of programs not running are passed over.
     choose(2, {u"Move Right"_s});
     EXPECT_EQ(known(), (QStringList{id(0), id(1), u"old"_s, chat, id(2), volume}));
+    // The new one is listed, and known, right after its source.
     choose(1, {u"New"_s});
-    EXPECT_EQ(known(), (QStringList{id(0), id(1), id(3), u"old"_s, chat, id(2), volume}));
+    EXPECT_EQ(known(), (QStringList{id(0), id(1), id(2), u"old"_s, chat, id(3), volume}));
     const int writes = sim.trayPlacement.knownItemsWrites;
     startOn(xfce);
     EXPECT_EQ(sim.trayPlacement.knownItemsWrites, writes);
@@ -119,11 +139,42 @@ TEST(TraySortKeysTest, TitlesSortRightAfterTheAnchor) {
         EXPECT_TRUE(sortsBefore(host, after, others[1]));
         EXPECT_TRUE(sortsBefore(host, rightAfter(host, chatItem, others, 0),
                                 rightAfter(host, chatItem, others, 1)));
-        EXPECT_TRUE(sortsBefore(host, atStart(host, others), chatItem));
+        EXPECT_TRUE(sortsBefore(host, atStart(host, others, 0), chatItem));
     }
     for (qsizetype index = 1; index < app::separatorListEdits::maximumSeparators; ++index)
         EXPECT_TRUE(sortsBefore(TrayHostKind::Plasma, inSequence(index - 1), inSequence(index)))
             << index;
+}
+
+// Move Left steps past one item of another program: after Bravo it goes
+// after Alpha, then to the start; no step leaves a separator without a title
+// that names it, and New puts the new one right after its source.
+TEST_F(PlacementTest, SortingHostsStepPastOneItemAtATimeAndNeverLeaveATitleEmpty) {
+    store({separator(u"—")});
+    const QString category = u"ApplicationStatus"_s;
+    sim.trayPlacement.setOtherItems({{u"a"_s, u"Alpha"_s, category},
+                                     {u"b"_s, u"Bravo"_s, category},
+                                     {u"c"_s, u"Charlie"_s, category}});
+    startOn(plasma);
+    const auto title = [&](qsizetype index) {
+        return sim.trayPlacement.sortKeys.value(id(index)).title;
+    };
+    choose(0, {u"Place After"_s, u"Bravo"_s});
+    EXPECT_TRUE(title(0).startsWith(u"Bravo "_s)) << title(0).toStdString();
+    choose(0, {u"Move Left"_s});
+    EXPECT_TRUE(title(0).startsWith(u"Alpha "_s)) << title(0).toStdString();
+    choose(0, {u"Move Left"_s});
+    using app::traySortKeys::sortsBefore;
+    EXPECT_TRUE(sortsBefore(TrayHostKind::Plasma, {id(0), title(0), category},
+                            {u"a"_s, u"Alpha"_s, category}));
+    EXPECT_TRUE(placementEntries().startsWith(u"Move Left (disabled)"_s));
+    choose(0, {u"New"_s});
+    const TrayItemDescription alpha{u"a"_s, u"Alpha"_s, category};
+    EXPECT_TRUE(
+        sortsBefore(TrayHostKind::Plasma, {{}, title(0), category}, {{}, title(1), category}));
+    EXPECT_TRUE(sortsBefore(TrayHostKind::Plasma, {{}, title(1), category}, alpha));
+    for (qsizetype index = 0; index < 2; ++index)
+        EXPECT_TRUE(title(index).contains(u"Gapsel separator"_s)) << title(index).toStdString();
 }
 
 TEST_F(PlacementTest, SortingHostsKeepThePlaceTheUserChoseAcrossRestartsAndRenames) {
@@ -147,13 +198,66 @@ TEST_F(PlacementTest, SortingHostsKeepThePlaceTheUserChoseAcrossRestartsAndRenam
     EXPECT_EQ(Defaults::get(app::keys::separatorPlacements(suite)).value(id(1)).title, u"Messages");
 }
 
-TEST_F(PlacementTest, ArrivalHostsMoveByArrivingAgainAndShowTheListInOrder) {
-    store({separator(u"—"), separator(u"|")});
-    startOn({TrayHostKind::Gnome, u"gnome-shell"_s, -1});
-    // The newest goes leftmost there, so the last separator is made first.
-    EXPECT_EQ(item(0).autosaveName(), id(1));
-    choose(0, {u"Move to Left End"_s});
-    EXPECT_EQ(sim.trayPlacement.arrivals, QStringList{id(1)});
+// Arrival-order hosts forget the order whenever they or Gapsel restart: the
+// list is kept in the order the separators stand, so that the next start
+// registers them that way. A new separator is listed right after its source,
+// and those between it and the newest end arrive again after it.
+TEST_F(PlacementTest, ArrivalHostsKeepTheArrangementInTheListAndPutNewOnesAfterTheirSource) {
+    const struct {
+        TrayHost host;
+        QString move;
+        int moved;
+        QList<int> afterMove;
+        int source;
+        QList<int> arrivingAfterNew;
+    } cases[] = {
+        {{TrayHostKind::Gnome, u"gnome-shell"_s, -1},
+         u"Move to Left End"_s,
+         2,
+         {2, 0, 1},
+         0,
+         {0, 2}},
+        {{TrayHostKind::Lxqt, u"lxqt-panel"_s, -1},
+         u"Move to Right End"_s,
+         0,
+         {1, 2, 0},
+         1,
+         {2, 0}},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.host.process.toStdString());
+        store({separator(u"—"), separator(u"|"), separator(u"•")});
+        const QStringList ids = storedIds();
+        const auto idsAt = [&](const QList<int>& indices) {
+            QStringList result;
+            for (const int index : indices)
+                result.append(ids[index]);
+            return result;
+        };
+        sim.trayPlacement.arrivals.clear();
+        startOn(test.host);
+        chooseFor(ids[test.moved], {test.move});
+        EXPECT_EQ(sim.trayPlacement.arrivals, QStringList{ids[test.moved]});
+        EXPECT_EQ(storedIds(), idsAt(test.afterMove));
+
+        sim.trayPlacement.arrivals.clear();
+        chooseFor(ids[test.source], {u"New"_s});
+        QStringList expected = idsAt(test.afterMove);
+        const QString added = storedIds().value(expected.indexOf(ids[test.source]) + 1);
+        expected.insert(expected.indexOf(ids[test.source]) + 1, added);
+        EXPECT_EQ(storedIds(), expected);
+        EXPECT_EQ(sim.trayPlacement.arrivals, idsAt(test.arrivingAfterNew));
+
+        // The next start makes the items so that they arrive in list order
+        // from the host's oldest end.
+        startOn(test.host);
+        QStringList made;
+        for (auto* each : items())
+            made.append(each->autosaveName().value_or(QString()));
+        if (test.host.kind == TrayHostKind::Gnome)
+            std::reverse(made.begin(), made.end());
+        EXPECT_EQ(made, expected);
+    }
 }
 
 // The watcher came only after the separators had started: once its host is

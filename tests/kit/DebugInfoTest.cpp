@@ -198,6 +198,13 @@ TEST_F(FeedbackTest, CrashLogAlertKeepsItsShapeAndTellsWhereReportsAreKept) {
     EXPECT_TRUE(journal.informativeText.contains(u"“coredumpctl info gapsel”"_s));
     EXPECT_EQ(journal.buttons.first(), u"Reveal “coredump” Directory"_s);
 
+    // Where core dumps are off, the user learns how to turn them on, and no
+    // folder is offered.
+    const platform::Alert nothing = kit::crashLogAlert(
+        u"Gapsel"_s, u"gapsel"_s, address, {platform::CrashReportStore::Nothing, u"/home/u"_s});
+    EXPECT_TRUE(nothing.informativeText.contains(u"“ulimit -c unlimited”"_s));
+    EXPECT_EQ(nothing.buttons, QStringList{u"OK"_s});
+
     JXKit& kit = launches.launch();
     launches.sim.alerts.answerNext({platform::AlertAnswer::firstButtonResponse, false});
     kit::showCrashLogInstructions(kit);

@@ -110,6 +110,21 @@ TEST_F(FirstLaunchServicesTest, AMenuBarThatHidesItselfIsToldOnceWithoutCheckbox
     EXPECT_TRUE(flag()) << "set whatever the answer";
 }
 
+// With no tray at all, a panel's hiding explains nothing: the alert says so
+// and comes again at the next launch.
+TEST_F(FirstLaunchServicesTest, WithNoTrayTheHidingPanelIsNotBlamed) {
+    sim.itemVisibility.setMenuBarHidesAutomatically(true);
+    for (const auto cause : {platform::HiddenCause::NoTray, platform::HiddenCause::NoTrayHost}) {
+        sim.itemVisibility.setTrayVerdict(*item, {cause, platform::TrayHostKind::Xfce});
+        check();
+        const platform::Alert& alert = sim.alerts.shownAlerts().last();
+        EXPECT_EQ(alert.message, u"Separator Did Not Appear in the Tray"_s);
+        EXPECT_FALSE(alert.informativeText.contains(u"hide automatically"_s));
+        EXPECT_TRUE(alert.showsSuppressionButton);
+        EXPECT_FALSE(flag());
+    }
+}
+
 TEST_F(FirstLaunchServicesTest, OpenSettingsIsOfferedOnlyWhenAskedFor) {
     int settingsOpened = 0;
     sim.settingsWindow.installOpener([&] { ++settingsOpened; });
@@ -170,22 +185,24 @@ TEST_F(FirstLaunchServicesTest, SaysHelloAfterATenthOfASecondAndBouncesUnlessMot
 }
 
 // Each way to end it completes exactly once, on a later turn, and leaves no
-// recognizer on the button; the timer still running later changes nothing.
+// recognizer on the button; a click closes the greeting at once, and the
+// timer still running later changes nothing.
 TEST_F(FirstLaunchServicesTest, EachEndingCompletesOnceAndCleansUp) {
     const struct {
         const char* name;
         std::function<void()> end;
         bool menuOpens;
+        bool closesAtOnce;
     } cases[] = {
-        {"click on the greeting", [this] { sim.popover.click(); }, false},
-        {"click on the item", [this] { item->simButton().click(); }, true},
-        {"five seconds pass", [this] { sim.queue.advance(4.9); }, false},
+        {"click on the greeting", [this] { sim.popover.click(); }, false, true},
+        {"click on the item", [this] { item->simButton().click(); }, true, true},
+        {"five seconds pass", [this] { sim.queue.advance(4.9); }, false, false},
         {"five seconds pass with the item's menu open",
          [this] {
              item->openMenu();
              sim.queue.advance(4.9);
          },
-         true},
+         true, false},
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.name);
@@ -195,6 +212,7 @@ TEST_F(FirstLaunchServicesTest, EachEndingCompletesOnceAndCleansUp) {
         sim.queue.advance(menubar::WelcomePopover::showDelay);
         test.end();
         EXPECT_EQ(completions, 0) << "completes on a later turn";
+        EXPECT_EQ(sim.popover.isShown(), !test.closesAtOnce);
         sim.queue.advance(5);
         EXPECT_EQ(completions, 1);
         EXPECT_FALSE(sim.popover.isShown());

@@ -7,16 +7,19 @@
 #include "platform/linux/HostHiddenItems.h"
 #include "platform/linux/LinuxDeviceFacts.h"
 #include "platform/linux/SandboxFacts.h"
+#include "platform/linux/SystemCrashReports.h"
 #include "platform/linux/VisibilityJudgement.h"
 #include "platform/linux/XdgFileManager.h"
 #include "platform/linux/XdgMail.h"
 #include "platform/linux/XkbLayout.h"
+#include "platform/linux/tray/RegisteredItemName.h"
 #include "support/TestEnvironment.h"
 
 #include <QDir>
 #include <QHash>
 
 #include <string.h>
+#include <sys/resource.h>
 
 #include <gtest/gtest.h>
 
@@ -102,11 +105,32 @@ TEST(LinuxDeviceFacts, ProcFieldsKeyboardIdentifiersAndMailHandlers) {
         EXPECT_EQ(XdgMail::handlerTakesAttachments(QString::fromLatin1(handler)), takes) << handler;
 }
 
+TEST(CrashReportsTest, CoreDumpsGoWhereTheHandlerOrTheLimitSends) {
+    using enum CrashReportStore;
+    const QString systemd = u"|/lib/systemd/systemd-coredump %P %u"_s;
+    const struct {
+        bool coredumpctl;
+        QString pattern;
+        unsigned long long limit;
+        CrashReportStore store;
+    } cases[] = {
+        {true, systemd, 0, Coredumpctl},
+        {false, u"|/usr/share/apport/apport %p"_s, 0, CoreFile},
+        {true, u"core"_s, 0, Nothing},
+        {false, u"core"_s, 0, Nothing},
+        {false, u"core"_s, RLIM_INFINITY, CoreFile},
+    };
+    for (const auto& test : cases)
+        EXPECT_EQ(SystemCrashReports::storeFor(test.coredumpctl, test.pattern, test.limit),
+                  test.store)
+            << test.pattern.toStdString() << " " << test.limit;
+}
+
 const QString service = u"org.kde.StatusNotifierItem-42-1"_s;
+const QString uniqueName = u":1.22"_s;
 
 TEST(TrayVisibilityTest, AsksTheBusThenTheHostsSettingsInOrder) {
     const QString registered = service + u"/StatusNotifierItem"_s;
-    const auto xembed = TrayHostKind::XEmbedTray;
     const struct {
         const char* name;
         bool watcher;
@@ -118,39 +142,43 @@ TEST(TrayVisibilityTest, AsksTheBusThenTheHostsSettingsInOrder) {
         bool docked = false;
     } cases[] = {
         {"shown", true, true, registered, false, HiddenCause::None},
+        // An XEmbed tray registers no host and lists no items: docking is all.
+        {"docked and mapped in an XEmbed tray", true, false, QString(), false, HiddenCause::None,
+         TrayHostKind::XEmbedTray, true},
+        {"not (yet) docked in an XEmbed tray", true, false, QString(), false, HiddenCause::NotTaken,
+         TrayHostKind::XEmbedTray},
         {"no watcher, though a host setting would hide it too", false, true, registered, true,
          HiddenCause::NoTray},
         {"no host", true, false, registered, false, HiddenCause::NoTrayHost},
         {"not registered", true, true, u"org.other/Item"_s, false, HiddenCause::NotTaken},
         {"a prefix of the name is not the name", true, true, service + u"0/Item"_s, false,
          HiddenCause::NotTaken},
-        {"registered by name alone", true, true, service, false, HiddenCause::None},
+        {"nor of the unique name", true, true, u":1.2@/StatusNotifierItem"_s, false,
+         HiddenCause::NotTaken},
+        // Each watcher's way of naming an item.
+        {"by name alone (KDE's for a name)", true, true, service, false, HiddenCause::None},
+        {"by unique name alone", true, true, uniqueName, false, HiddenCause::None},
+        {"unique name and path (KDE, XFCE, LXQt, Waybar)", true, true,
+         uniqueName + u"/StatusNotifierItem"_s, false, HiddenCause::None},
+        {"unique name @ path (GNOME's extension)", true, true,
+         uniqueName + u"@/StatusNotifierItem"_s, false, HiddenCause::None},
         {"hidden by the host", true, true, registered, true, HiddenCause::HiddenByHostSetting},
-        // An XEmbed tray registers no host and lists no items: docking is all.
-        {"docked and mapped in an XEmbed tray",
-         true,
-         false,
-         {},
-         false,
-         HiddenCause::None,
-         xembed,
-         true},
-        {"not (yet) docked in an XEmbed tray",
-         true,
-         false,
-         {},
-         false,
-         HiddenCause::NotTaken,
-         xembed,
-         false},
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.name);
-        const TrayItemState state{test.watcher,         test.host,         QStringList{test.item},
-                                  QStringList{service}, test.hiddenByHost, test.kind,
+        const TrayItemState state{test.watcher,
+                                  test.host,
+                                  QStringList{u"org.other/Item"_s, test.item},
+                                  {service, uniqueName},
+                                  test.hiddenByHost,
+                                  test.kind,
                                   test.docked};
         EXPECT_EQ(judgeVisibility(state).cause, test.cause);
     }
+    // Where to ask the item itself.
+    EXPECT_EQ(RegisteredItemName::parse(uniqueName + u"@/org/ayatana/x"_s).path,
+              u"/org/ayatana/x"_s);
+    EXPECT_EQ(RegisteredItemName::parse(service).path, u"/StatusNotifierItem"_s);
 }
 
 TEST(TrayVisibilityTest, PlasmaHidesByIdInItsSystemTrayUnlessShowingAll) {
@@ -189,22 +217,32 @@ TEST(GreetingPlacementTest, GoesToTheTrayEndOfThePanelEdge) {
         const char* name;
         QRect available;
         QPoint expected;
-        std::optional<QRect> item = std::nullopt;
     } cases[] = {
         {"top panel", QRect(0, 32, 1280, 768), QPoint(1279 - 60 - 60, 37)},
         {"bottom panel", QRect(0, 0, 1280, 760), QPoint(1279 - 60 - 60, 759 - 40 - 5)},
         {"left panel", QRect(48, 0, 1232, 800), QPoint(53, 799 - 60 - 20)},
         {"right panel", QRect(0, 0, 1232, 800), QPoint(1231 - 120 - 5, 799 - 60 - 20)},
         {"nothing reserved", screen, QPoint(1279 - 60 - 60, 5)},
-        // An XEmbed icon says where it is: under it near the top, over it near
-        // the bottom, kept on the screen.
-        {"under an icon", screen, QPoint(350, 26), QRect(400, 0, 22, 22)},
-        {"over an icon", screen, QPoint(350, 733), QRect(400, 778, 22, 22)},
-        {"an icon in the corner", screen, QPoint(1159, 31), QRect(1258, 5, 22, 22)},
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.name);
-        EXPECT_EQ(greetingPosition(screen, test.available, size, test.item), test.expected);
+        EXPECT_EQ(greetingPosition(screen, test.available, size), test.expected);
+    }
+    // Where the tray's own window is known, the greeting stands beside it on
+    // the screen's side of the panel, wherever along the panel it is.
+    const struct {
+        const char* name;
+        QRect tray;
+        QPoint expected;
+    } trays[] = {
+        {"top panel, tray at the left", QRect(100, 0, 60, 32), QPoint(69, 37)},
+        {"bottom panel, tray at the right", QRect(1180, 770, 100, 30), QPoint(1159, 725)},
+        {"left panel", QRect(0, 300, 40, 80), QPoint(45, 319)},
+        {"top panel, tray at the very right", QRect(1250, 0, 30, 32), QPoint(1159, 37)},
+    };
+    for (const auto& test : trays) {
+        SCOPED_TRACE(test.name);
+        EXPECT_EQ(greetingBesideTray(screen, test.tray, size), test.expected);
     }
 }
 

@@ -3,9 +3,11 @@
 
 #include "PrivateBus.h"
 #include "TrayTestMenus.h"
+#include "platform/linux/TrayItemVisibility.h"
 #include "platform/linux/tray/DBusTypes.h"
 #include "platform/linux/tray/TrayStatusBar.h"
 #include "platform/linux/tray/TrayStatusItem.h"
+#include "platform/linux/tray/XfconfKnownItems.h"
 #include "platform/sim/SimTrayHosts.h"
 #include "support/TestEnvironment.h"
 
@@ -13,6 +15,7 @@
 #include <QDBusArgument>
 #include <QDBusConnectionInterface>
 #include <QDBusPendingCallWatcher>
+#include <QDBusVirtualObject>
 
 #include <gtest/gtest.h>
 
@@ -287,6 +290,73 @@ TEST_F(TrayOnBus, AMenuIsBuiltOnceAskedForAndAnnouncesANewLayoutOnlyWhenTheTreeC
     item->button().setAppearsDisabled(true);
     ASSERT_TRUE(processEventsUntil([&] { return layouts.count == 1; }));
     EXPECT_EQ(layout().children.size(), 14);
+}
+
+// A watcher that takes every call and never answers, as a hung panel does.
+class SilentWatcher : public QDBusVirtualObject {
+public:
+    QString introspect(const QString&) const override { return {}; }
+    bool handleMessage(const QDBusMessage&, const QDBusConnection&) override {
+        ++calls;
+        return true;
+    }
+    int calls = 0;
+};
+
+TEST_F(TrayOnBus, WhileTheWatcherKeepsSilentTheVisibilityAnswerWaitsAndMenusStillAnswer) {
+    SilentWatcher silent;
+    QDBusConnection watcherBus = bus.connector()(u"silent-watcher"_s);
+    watcherBus.registerVirtualObject(u"/StatusNotifierWatcher"_s, &silent);
+    watcherBus.registerService(u"org.kde.StatusNotifierWatcher"_s);
+    const auto item = addItem(u"—"_s, std::make_shared<RecordingMenu>());
+    service = item->serviceName();
+    ASSERT_TRUE(processEventsUntil([&] { return host.interface()->isServiceRegistered(service); }));
+    platform::xdg::TrayItemVisibility visibility(hosts, bus.connector());
+    std::optional<platform::HiddenVerdict> verdict;
+    visibility.hiddenBySystem(*item, [&](platform::HiddenVerdict answer) { verdict = answer; });
+    EXPECT_FALSE(verdict);
+    EXPECT_EQ(menuCall(u"GetLayout"_s, {0, -1, QStringList()}).type(), QDBusMessage::ReplyMessage);
+    EXPECT_FALSE(verdict);
+    EXPECT_GE(silent.calls, 1);
+    QDBusConnection::disconnectFromBus(u"silent-watcher"_s);
+}
+
+// An xfconf daemon that answers every question with one error.
+class FailingXfconf : public QDBusVirtualObject {
+public:
+    explicit FailingXfconf(QString error)
+        : error_(std::move(error)) {}
+    QString introspect(const QString&) const override { return {}; }
+    bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override {
+        connection.send(message.createErrorReply(error_, u"no"_s));
+        return true;
+    }
+
+private:
+    QString error_;
+};
+
+// A panel that has recorded no items yet says so with an error; that is an
+// empty list, which keeps the pacing between registrations, not a failure.
+TEST_F(TrayOnBus, XfcesNothingRecordedYetReadsAsAnEmptyListAndOtherErrorsAsNone) {
+    const std::pair<QString, std::optional<QStringList>> cases[] = {
+        {u"org.xfce.Xfconf.Error.PropertyNotFound"_s, QStringList()},
+        {u"org.xfce.Xfconf.Error.InternalError"_s, std::nullopt},
+    };
+    for (const auto& [error, expected] : cases) {
+        SCOPED_TRACE(error.toStdString());
+        FailingXfconf xfconf(error);
+        QDBusConnection daemon = bus.connector()(u"xfconf"_s);
+        daemon.registerVirtualObject(u"/org/xfce/Xfconf"_s, &xfconf);
+        ASSERT_TRUE(daemon.registerService(u"org.xfce.Xfconf"_s));
+        std::optional<std::optional<QStringList>> read;
+        platform::xdg::XfconfKnownItems known(
+            host, 3, [&](std::optional<QStringList> ids) { read = ids; },
+            [](const QStringList&) {});
+        ASSERT_TRUE(processEventsUntil([&] { return read.has_value(); }));
+        EXPECT_EQ(*read, expected);
+        QDBusConnection::disconnectFromBus(u"xfconf"_s);
+    }
 }
 
 } // namespace

@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <utility>
 
 using namespace Qt::StringLiterals;
@@ -157,63 +156,52 @@ TEST_F(RegistrationQueueTest, PacedItemsWaitForTheRecordAndUnrecordedOnesRegiste
 
 // Items moving between an XEmbed tray and StatusNotifierItem hosts, on the
 // simulated desktop's hosts: each item logs what it is told.
-class XEmbedDockingTest : public ::testing::Test {
-protected:
+TEST(XEmbedDockingTest, ItemsDockInArrivalOrderAndMoveWholeBetweenTheTrays) {
     struct Item final : XEmbedDockable {
-        Item(QString name, QStringList& log)
-            : name(std::move(name))
+        Item(const char* name, QStringList& log)
+            : name(QString::fromLatin1(name))
             , log(log) {}
         void dock() override { log.append(u"dock "_s + name); }
         void undock() override { log.append(u"undock "_s + name); }
         QString name;
         QStringList& log;
     };
-
-    static TrayHost xembedTray() { return {TrayHostKind::XEmbedTray, u"trayer"_s, -1}; }
-    static TrayHost lxqt() { return {TrayHostKind::Lxqt, u"lxqt-panel"_s, -1}; }
-    Item& add(const char* name) {
-        items.push_back(std::make_unique<Item>(QString::fromLatin1(name), log));
-        docking.add(*items.back());
-        return *items.back();
-    }
-    QStringList take() { return std::exchange(log, {}); }
-
     platform::sim::SimTrayHosts hosts;
     QStringList log;
-    std::vector<std::unique_ptr<Item>> items;
+    const auto take = [&] { return std::exchange(log, {}).join(u','); };
+    const TrayHost trayer{TrayHostKind::XEmbedTray, u"trayer"_s, -1};
+    const TrayHost lxqt{TrayHostKind::Lxqt, u"lxqt-panel"_s, -1};
     XEmbedDocking docking{hosts};
-};
-
-TEST_F(XEmbedDockingTest, ItemsDockInArrivalOrderAndMoveWholeBetweenTheTrays) {
-    hosts.setHosts({xembedTray()});
-    Item& a = add("A");
-    add("B");
-    add("C");
-    EXPECT_EQ(take(), (QStringList{u"dock A"_s, u"dock B"_s, u"dock C"_s}));
-    // Move to Right End: A docks anew, after the others.
+    hosts.setHosts({trayer});
+    Item a("A", log), b("B", log), c("C", log);
+    for (Item* item : {&a, &b, &c})
+        docking.add(*item);
+    EXPECT_EQ(take(), u"dock A,dock B,dock C"_s);
+    // Move to the newest end: A docks anew, after the others.
     docking.arriveAgain(a);
-    EXPECT_EQ(take(), QStringList{u"dock A"_s});
+    EXPECT_EQ(take(), u"dock A"_s);
 
     // A watcher starts: every icon leaves the XEmbed tray, none docks again.
-    hosts.setHosts({lxqt()});
-    EXPECT_EQ(take(), (QStringList{u"undock B"_s, u"undock C"_s, u"undock A"_s}));
+    hosts.setHosts({lxqt});
+    EXPECT_EQ(take(), u"undock B,undock C,undock A"_s);
     // Changes among StatusNotifierItem hosts, and moves there, dock nothing.
-    hosts.setHosts({lxqt(), {TrayHostKind::Waybar, u"waybar"_s, -1}});
-    docking.remove(*items[1]);
-    EXPECT_EQ(take(), QStringList{});
+    hosts.setHosts({lxqt, {TrayHostKind::Waybar, u"waybar"_s, -1}});
+    docking.remove(b);
+    EXPECT_EQ(take(), QString());
 
-    // The watcher stops: the items that are left dock again in the order the
-    // user made, A last.
-    hosts.setHosts({xembedTray()});
-    EXPECT_EQ(take(), (QStringList{u"dock C"_s, u"dock A"_s}));
-    // A tray that restarts (or another that replaces it) gets all of them.
+    // The watcher stops: the items left dock again in the order the user
+    // made, A last; a tray that restarts (or replaces it) gets them all again.
+    hosts.setHosts({trayer});
+    EXPECT_EQ(take(), u"dock C,dock A"_s);
     hosts.setHasWatcher(true);
-    EXPECT_EQ(take(), (QStringList{u"dock C"_s, u"dock A"_s}));
-    // No tray at all: nothing stays docked.
+    EXPECT_EQ(take(), u"dock C,dock A"_s);
+    // No tray at all: nothing stays docked, nothing new docks.
     hosts.setHasWatcher(false);
-    EXPECT_EQ(take(), (QStringList{u"undock C"_s, u"undock A"_s}));
-    add("D");
-    EXPECT_EQ(take(), QStringList{});
+    Item d("D", log);
+    docking.add(d);
+    EXPECT_EQ(take(), u"undock C,undock A"_s);
+    for (Item* item : {&a, &c, &d})
+        docking.remove(*item);
 }
 
 } // namespace

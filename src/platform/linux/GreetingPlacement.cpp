@@ -12,22 +12,11 @@ constexpr int trayInset = 60;
 constexpr int gap = 5;
 } // namespace
 
-namespace {
-QPoint besideItem(const QRect& screen, const QRect& item, const QSize& size) {
-    const int x = item.center().x() - size.width() / 2;
-    return item.center().y() < screen.center().y() ? QPoint(x, item.bottom() + gap)
-                                                   : QPoint(x, item.top() - size.height() - gap);
-}
-} // namespace
-
-QPoint greetingPosition(const QRect& screen, const QRect& available, const QSize& size,
-                        const std::optional<QRect>& item) {
+QPoint greetingPosition(const QRect& screen, const QRect& available, const QSize& size) {
     const int trayX = available.right() - trayInset - size.width() / 2;
     const int trayY = available.bottom() - trayInset - size.height() / 2;
     QPoint position;
-    if (item)
-        position = besideItem(screen, *item, size);
-    else if (available.top() > screen.top() || available == screen)
+    if (available.top() > screen.top() || available == screen)
         position = {trayX, available.top() + gap};
     else if (available.bottom() < screen.bottom())
         position = {trayX, available.bottom() - size.height() - gap};
@@ -35,6 +24,28 @@ QPoint greetingPosition(const QRect& screen, const QRect& available, const QSize
         position = {available.left() + gap, trayY};
     else
         position = {available.right() - size.width() - gap, trayY};
+    const int x = std::clamp(position.x(), screen.left(), screen.right() - size.width());
+    const int y = std::clamp(position.y(), screen.top(), screen.bottom() - size.height());
+    return {x, y};
+}
+
+QPoint greetingBesideTray(const QRect& screen, const QRect& tray, const QSize& size) {
+    const QPoint centre = tray.center();
+    // The panel lies along the screen edge nearest to the tray.
+    const int toTop = centre.y() - screen.top();
+    const int toBottom = screen.bottom() - centre.y();
+    const int toLeft = centre.x() - screen.left();
+    const int toRight = screen.right() - centre.x();
+    const int nearest = std::min({toTop, toBottom, toLeft, toRight});
+    QPoint position;
+    if (nearest == toTop)
+        position = {centre.x() - size.width() / 2, tray.bottom() + 1 + gap};
+    else if (nearest == toBottom)
+        position = {centre.x() - size.width() / 2, tray.top() - size.height() - gap};
+    else if (nearest == toLeft)
+        position = {tray.right() + 1 + gap, centre.y() - size.height() / 2};
+    else
+        position = {tray.left() - size.width() - gap, centre.y() - size.height() / 2};
     const int x = std::clamp(position.x(), screen.left(), screen.right() - size.width());
     const int y = std::clamp(position.y(), screen.top(), screen.bottom() - size.height());
     return {x, y};

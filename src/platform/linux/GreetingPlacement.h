@@ -7,18 +7,18 @@
 #include <QRect>
 #include <QSize>
 
-#include <optional>
-
 namespace platform::xdg {
 
-// Where a greeting of `size` goes so that it points at the tray. Where the
-// item's place is known (`item`: an XEmbed tray's icon), right under it, or
-// above it in the lower half of the screen. A StatusNotifierItem tells nobody
-// where it is drawn, so the greeting goes to the tray's end of the panel: the
-// panel sits on the edge where the screen's work area (`available`) leaves
-// room for it, and the tray at its trailing end, 60 pixels in. With no room
-// reserved anywhere, the top right corner.
-QPoint greetingPosition(const QRect& screen, const QRect& available, const QSize& size,
-                        const std::optional<QRect>& item = std::nullopt);
+// Where a greeting of `size` goes so that it points at the tray. A tray item
+// tells nobody where it is drawn, so the greeting goes to the tray's end of
+// the panel: the panel sits on the edge where the screen's work area
+// (`available`) leaves room for it, and the tray at its trailing end, 60
+// pixels in. With no room reserved anywhere, the top right corner.
+QPoint greetingPosition(const QRect& screen, const QRect& available, const QSize& size);
+
+// Where a greeting of `size` goes beside the tray drawn at `tray`: on the side
+// of the panel that faces the screen (below a top panel, right of a left
+// one...), centred on the tray as far as the screen allows.
+QPoint greetingBesideTray(const QRect& screen, const QRect& tray, const QSize& size);
 
 } // namespace platform::xdg

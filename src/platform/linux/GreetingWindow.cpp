@@ -3,15 +3,17 @@
 
 #include "platform/linux/GreetingWindow.h"
 
+#include "platform/StatusBar.h"
 #include "platform/linux/GreetingPlacement.h"
+#include "platform/linux/tray/TrayStatusBarButton.h"
 #include "platform/linux/tray/TrayStatusItem.h"
 
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPropertyAnimation>
 #include <QScreen>
 #include <QTimer>
-#include <QVBoxLayout>
 
 namespace platform::xdg {
 
@@ -19,7 +21,8 @@ namespace {
 constexpr int fadeMilliseconds = 200;
 } // namespace
 
-GreetingWindow::GreetingWindow(const PopoverContent& content, std::function<void()> clicked)
+GreetingWindow::GreetingWindow(const PopoverContent& content, const QString& glyph,
+                               std::function<void()> clicked)
     : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
                            Qt::WindowDoesNotAcceptFocus)
     , clicked_(std::move(clicked))
@@ -39,19 +42,29 @@ GreetingWindow::GreetingWindow(const PopoverContent& content, std::function<void
     label->setWordWrap(true);
     if (content.maxWidth)
         label->setMaximumWidth(static_cast<int>(*content.maxWidth));
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QHBoxLayout(this);
     const int insets = static_cast<int>(content.insets);
     layout->setContentsMargins(insets, insets, insets, insets);
     layout->addWidget(label);
+    if (!glyph.trimmed().isEmpty()) {
+        // The glyph as the panel shows it: framed, larger than the text.
+        auto* shown = new QLabel(glyph, this);
+        shown->setObjectName(QStringLiteral("glyph"));
+        shown->setFrameShape(QFrame::Box);
+        shown->setAlignment(Qt::AlignCenter);
+        QFont larger = shown->font();
+        larger.setPointSizeF(larger.pointSizeF() * 1.5);
+        shown->setFont(larger);
+        shown->setMinimumWidth(shown->sizeHint().height());
+        layout->addWidget(shown);
+    }
     adjustSize();
 }
 
-void GreetingWindow::present(const std::optional<QRect>& item) {
-    const QScreen* screen = item ? QGuiApplication::screenAt(item->center()) : nullptr;
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    if (screen)
-        move(greetingPosition(screen->geometry(), screen->availableGeometry(), size(), item));
+void GreetingWindow::present(const std::optional<QRect>& tray) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(tray ? greetingBesideTray(screen->geometry(), *tray, size())
+                  : greetingPosition(screen->geometry(), screen->availableGeometry(), size()));
     if (animates_) {
         setWindowOpacity(0.0);
         auto* fade = new QPropertyAnimation(this, "windowOpacity", this);
@@ -94,9 +107,12 @@ WindowPopover::~WindowPopover() {
 void WindowPopover::show(StatusItem& item, const PopoverContent& content,
                          std::function<void()> clicked) {
     close();
-    window_ = new GreetingWindow(content, std::move(clicked));
+    const auto* button = dynamic_cast<const TrayStatusBarButton*>(&item.button());
+    window_ = new GreetingWindow(content, button ? button->title() : QString(), std::move(clicked));
+    // An icon docked in an XEmbed tray knows exactly where it is.
     const auto* trayItem = dynamic_cast<TrayStatusItem*>(&item);
-    window_->present(trayItem ? trayItem->dockedAt() : std::nullopt);
+    const std::optional<QRect> docked = trayItem ? trayItem->dockedAt() : std::nullopt;
+    window_->present(docked ? docked : tray_);
 }
 
 void WindowPopover::shake(double duration, double amount) {

@@ -6,6 +6,7 @@
 #include "platform/Popover.h"
 
 #include <QPointer>
+#include <QRect>
 #include <QWidget>
 
 #include <optional>
@@ -16,16 +17,19 @@ namespace platform::xdg {
 
 // The greeting on X11: a small frameless window above everything that takes
 // neither the focus nor the pointer, so that the tray still gets the user's
-// click. It sits at the tray's end of the panel.
+// click. It sits beside the tray where its place is known, else at the
+// tray's end of the panel, and shows the separator's glyph, so that the user
+// knows which icon it means.
 class GreetingWindow final : public QWidget {
     Q_OBJECT
 
 public:
-    GreetingWindow(const PopoverContent& content, std::function<void()> clicked);
+    GreetingWindow(const PopoverContent& content, const QString& glyph,
+                   std::function<void()> clicked);
 
-    // Places it (beside `item` where the tray tells where it is) and shows
-    // it, fading in when animated.
-    void present(const std::optional<QRect>& item);
+    // Places it beside `tray` (else at the panel's tray end) and shows it,
+    // fading in when animated.
+    void present(const std::optional<QRect>& tray);
     // Moves it up and down by `amount` pixels over `duration` seconds.
     void shake(double duration, double amount);
 
@@ -38,10 +42,12 @@ private:
     QPointer<QPropertyAnimation> shaking_;
 };
 
-// Greets on X11 with a GreetingWindow, one at a time.
+// Greets on X11 with a GreetingWindow, one at a time, beside the tray drawn
+// at the place last given (or at the panel's tray end).
 class WindowPopover final : public Popover {
 public:
     ~WindowPopover() override;
+    void setTray(const std::optional<QRect>& tray) { tray_ = tray; }
     void show(StatusItem& item, const PopoverContent& content,
               std::function<void()> clicked) override;
     void shake(double duration, double amount) override;
@@ -49,6 +55,7 @@ public:
 
 private:
     QPointer<GreetingWindow> window_;
+    std::optional<QRect> tray_;
 };
 
 } // namespace platform::xdg

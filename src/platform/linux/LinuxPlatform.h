@@ -86,7 +86,7 @@ private:
     XdgFileManager fileManager_;
     SystemCrashReports crashReports_;
     WindowOpener supportWindow_;
-    DesktopPopover popover_;
+    DesktopPopover popover_{trayHosts_};
     DesktopMotionPreference motion_;
     TrayItemVisibility itemVisibility_{trayHosts_};
     ClockUptime uptime_;

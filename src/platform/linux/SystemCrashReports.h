@@ -13,6 +13,13 @@ namespace platform::xdg {
 class SystemCrashReports final : public CrashReports {
 public:
     CrashReportPlace place() const override;
+
+    // Where a crash goes, given whether coredumpctl is installed, the
+    // kernel's core_pattern and the core size limit in bytes: a pattern
+    // starting with '|' hands the core to a program (systemd-coredump,
+    // apport), which ignores the limit; otherwise a limit of 0 writes none.
+    static CrashReportStore storeFor(bool hasCoredumpctl, const QString& corePattern,
+                                     unsigned long long coreLimit);
 };
 
 } // namespace platform::xdg

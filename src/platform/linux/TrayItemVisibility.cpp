@@ -10,26 +10,15 @@
 #include "platform/linux/tray/TrayStatusItem.h"
 #include "platform/linux/tray/WatcherRegistration.h"
 
-#include <QDBusConnection>
 #include <QDBusMessage>
-#include <QDBusVariant>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
 #include <QGuiApplication>
 #include <QScreen>
 
 namespace platform::xdg {
 
 namespace {
-
-QVariant watcherProperty(const QString& name) {
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        WatcherRegistration::watcherService(), WatcherRegistration::watcherPath(),
-        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
-    call << WatcherRegistration::watcherInterface() << name;
-    const QDBusMessage reply = QDBusConnection::sessionBus().call(call, QDBus::Block, 2000);
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
-        return {};
-    return reply.arguments().first().value<QDBusVariant>().variant();
-}
 
 // The host that shows items, else the one this desktop would have, so that
 // the remedy for a missing tray can name the desktop.
@@ -42,34 +31,82 @@ TrayHostKind hostOf(const TrayHosts& hosts) {
 
 } // namespace
 
-HiddenVerdict TrayItemVisibility::hiddenBySystem(StatusItem& item) const {
+TrayItemVisibility::TrayItemVisibility(TrayHosts& hosts, BusConnector connector)
+    : hosts_(hosts)
+    , connector_(std::move(connector)) {}
+
+void TrayItemVisibility::hiddenBySystem(StatusItem& item,
+                                        std::function<void(HiddenVerdict)> answer) const {
     const auto* trayItem = dynamic_cast<TrayStatusItem*>(&item);
-    if (!trayItem)
-        return {};
+    if (!trayItem) {
+        answer({});
+        return;
+    }
     TrayItemState state;
     state.host = hostOf(hosts_);
     state.hasWatcher = hosts_.hasWatcher();
     if (state.host == TrayHostKind::XEmbedTray) {
         state.isDockedAndMapped = trayItem->dockedAt().has_value();
-    } else if (state.hasWatcher) {
-        state.isHostRegistered =
-            watcherProperty(QStringLiteral("IsStatusNotifierHostRegistered")).toBool();
-        state.registeredItems =
-            watcherProperty(QStringLiteral("RegisteredStatusNotifierItems")).toStringList();
-        // Watchers list an item by the name it registered with, which may be
-        // its connection's unique name.
-        state.itemServices = {trayItem->serviceName(), trayItem->uniqueName()};
-        state.hiddenByHostSetting =
-            hostSettingHides(state.host, TrayItemNames{trayItem->itemId(), trayItem->title()});
+        answer(judgeVisibility(state));
+        return;
     }
-    return judgeVisibility(state);
+    if (!state.hasWatcher) {
+        answer(judgeVisibility(state));
+        return;
+    }
+    // Watchers list an item by the name it registered with, which may be its
+    // connection's unique name.
+    state.itemServices = {trayItem->serviceName(), trayItem->uniqueName()};
+    state.hiddenByHostSetting =
+        hostSettingHides(state.host, TrayItemNames{trayItem->itemId(), trayItem->title()});
+    askWatcher([state, answer = std::move(answer)](std::optional<QVariantMap> properties) mutable {
+        // A watcher that does not answer tells nothing, which is no cause
+        // to warn the user.
+        if (!properties) {
+            answer({HiddenCause::None, state.host});
+            return;
+        }
+        state.isHostRegistered =
+            properties->value(QStringLiteral("IsStatusNotifierHostRegistered")).toBool();
+        state.registeredItems =
+            properties->value(QStringLiteral("RegisteredStatusNotifierItems")).toStringList();
+        answer(judgeVisibility(state));
+    });
 }
 
-bool TrayItemVisibility::isOnScreen(StatusItem& item) const {
-    return hasMainScreen() && !hiddenBySystem(item).isHidden();
+void TrayItemVisibility::askWatcher(std::function<void(std::optional<QVariantMap>)> answer) const {
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        WatcherRegistration::watcherService(), WatcherRegistration::watcherPath(),
+        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("GetAll"));
+    call << WatcherRegistration::watcherInterface();
+    QDBusConnection bus = connector_(QStringLiteral("gapsel-visibility"));
+    auto* pending = new QDBusPendingCallWatcher(bus.asyncCall(call, watcherTimeoutMs));
+    QObject::connect(pending, &QDBusPendingCallWatcher::finished, pending,
+                     [answer = std::move(answer)](QDBusPendingCallWatcher* finished) {
+                         const QDBusPendingReply<QVariantMap> reply = *finished;
+                         finished->deleteLater();
+                         if (reply.isError())
+                             answer(std::nullopt);
+                         else
+                             answer(reply.value());
+                     });
 }
 
+void TrayItemVisibility::isOnScreen(StatusItem& item, std::function<void(bool)> answer) const {
+    if (!hasMainScreen()) {
+        answer(false);
+        return;
+    }
+    hiddenBySystem(item, [answer = std::move(answer)](const HiddenVerdict& verdict) {
+        answer(!verdict.isHidden());
+    });
+}
+
+// GNOME's top bar never hides itself, and without a tray no panel that
+// hides matters.
 bool TrayItemVisibility::menuBarHidesAutomatically() const {
+    if (!hosts_.hasWatcher() || hostOf(hosts_) == TrayHostKind::Gnome)
+        return false;
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen || QGuiApplication::platformName() != QLatin1String("xcb"))
         return false;

@@ -4,6 +4,11 @@
 #pragma once
 
 #include "platform/ItemVisibility.h"
+#include "platform/linux/tray/TrayItemExport.h"
+
+#include <QVariantMap>
+
+#include <optional>
 
 namespace platform {
 class TrayHosts;
@@ -11,16 +16,19 @@ class TrayHosts;
 
 namespace platform::xdg {
 
-// Whether the tray items of this session are seen, asked of the session bus,
-// the tray host's own settings and the screens.
+// Whether the tray items of this session are seen, asked of the watcher on
+// the bus (without waiting for it), the tray host's own settings and the
+// screens.
 class TrayItemVisibility final : public ItemVisibility {
 public:
-    explicit TrayItemVisibility(TrayHosts& hosts)
-        : hosts_(hosts) {}
+    // How long the watcher is given to answer.
+    static constexpr int watcherTimeoutMs = 2000;
 
-    HiddenVerdict hiddenBySystem(StatusItem& item) const override;
+    explicit TrayItemVisibility(TrayHosts& hosts, BusConnector connector = sessionBusConnector());
+
+    void hiddenBySystem(StatusItem& item, std::function<void(HiddenVerdict)> answer) const override;
     // Where a tray shows the item, it is on the screen of its panel.
-    bool isOnScreen(StatusItem& item) const override;
+    void isOnScreen(StatusItem& item, std::function<void(bool)> answer) const override;
     // X11: a panel that hides itself reserves no room, so the screen's work
     // area is the whole screen. Wayland tells clients no work area, so it
     // never counts.
@@ -30,7 +38,11 @@ public:
     bool isDarkWake() const override { return false; }
 
 private:
+    // The watcher's properties, or none when it did not answer in time.
+    void askWatcher(std::function<void(std::optional<QVariantMap>)> answer) const;
+
     TrayHosts& hosts_;
+    BusConnector connector_;
 };
 
 } // namespace platform::xdg

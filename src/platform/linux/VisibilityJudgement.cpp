@@ -3,12 +3,14 @@
 
 #include "platform/linux/VisibilityJudgement.h"
 
+#include "platform/linux/tray/RegisteredItemName.h"
+
 #include <algorithm>
 
 namespace platform::xdg {
 
 bool namesItem(const QString& entry, const QStringList& services) {
-    const QString service = entry.section(QLatin1Char('/'), 0, 0);
+    const QString service = RegisteredItemName::parse(entry).service;
     return !service.isEmpty() && services.contains(service);
 }
 

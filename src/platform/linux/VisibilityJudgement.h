@@ -35,8 +35,8 @@ struct TrayItemState {
 // is withheld for it.
 HiddenVerdict judgeVisibility(const TrayItemState& state);
 
-// Whether a RegisteredStatusNotifierItems entry ("service", "service/path"
-// or ":1.5/path") names one of `services`.
+// Whether a RegisteredStatusNotifierItems entry, in any watcher's way of
+// writing it, names one of `services`.
 bool namesItem(const QString& entry, const QStringList& services);
 
 } // namespace platform::xdg

@@ -9,7 +9,9 @@ namespace platform::sim {
 // window, or one of which something can be seen. A covered window left of
 // the screen's origin is one the menu bar moved aside on purpose, not one it
 // left out.
-HiddenVerdict SimItemVisibility::hiddenBySystem(StatusItem& item) const {
+HiddenVerdict SimItemVisibility::verdictFor(const StatusItem& item) const {
+    if (const auto reported = trayVerdicts_.find(&item); reported != trayVerdicts_.end())
+        return reported->second;
     const ItemState state = stateOf(item);
     if (!state.isVisible || !state.window || state.window->isOccludedVisible)
         return {};

@@ -29,27 +29,38 @@ public:
         std::optional<Window> window = Window{};
     };
 
-    HiddenVerdict hiddenBySystem(StatusItem& item) const override;
-    bool isOnScreen(StatusItem& item) const override {
+    // The simulated menu bar answers at once.
+    void hiddenBySystem(StatusItem& item,
+                        std::function<void(HiddenVerdict)> answer) const override {
+        answer(verdictFor(item));
+    }
+    void isOnScreen(StatusItem& item, std::function<void(bool)> answer) const override {
         const ItemState state = stateOf(item);
-        return state.window && state.window->isOnScreen;
+        answer(state.window && state.window->isOnScreen);
     }
     bool menuBarHidesAutomatically() const override { return hidesAutomatically_; }
     bool hasMainScreen() const override { return hasMainScreen_; }
     bool isDarkWake() const override { return isDarkWake_; }
 
     void setState(const StatusItem& item, ItemState state) { states_[&item] = state; }
+    // What a tray reports for the item instead of the menu bar's rules, where
+    // a test plays one.
+    void setTrayVerdict(const StatusItem& item, HiddenVerdict verdict) {
+        trayVerdicts_[&item] = verdict;
+    }
     void setMenuBarHidesAutomatically(bool hides) { hidesAutomatically_ = hides; }
     void setHasMainScreen(bool has) { hasMainScreen_ = has; }
     void setDarkWake(bool isDarkWake) { isDarkWake_ = isDarkWake; }
 
 private:
+    HiddenVerdict verdictFor(const StatusItem& item) const;
     ItemState stateOf(const StatusItem& item) const {
         const auto found = states_.find(&item);
         return found == states_.end() ? ItemState{} : found->second;
     }
 
     std::map<const StatusItem*, ItemState> states_;
+    std::map<const StatusItem*, HiddenVerdict> trayVerdicts_;
     bool hidesAutomatically_ = false;
     bool hasMainScreen_ = true;
     bool isDarkWake_ = false;

@@ -3,7 +3,7 @@
 
 #include "platform/linux/tray/DBusTrayPlacement.h"
 
-#include "platform/linux/tray/TrayItemExport.h"
+#include "platform/linux/tray/RegisteredItemName.h"
 #include "platform/linux/tray/TrayStatusBar.h"
 #include "platform/linux/tray/TrayStatusItem.h"
 #include "platform/linux/tray/WatcherRegistration.h"
@@ -56,13 +56,9 @@ QStringList DBusTrayPlacement::registeredItems() {
     return reply.arguments().value(0).value<QDBusVariant>().variant().toStringList();
 }
 
-// Watchers list an item as its bus name, followed by its object path when
-// that is not the usual one.
 std::optional<TrayItemDescription> DBusTrayPlacement::describe(const QString& registered) {
-    const qsizetype slash = registered.indexOf(QLatin1Char('/'));
-    const QString service = slash < 0 ? registered : registered.left(slash);
-    const QString path = slash < 0 ? TrayItemExport::itemPath() : registered.mid(slash);
-    QDBusMessage call = QDBusMessage::createMethodCall(service, path, propertiesInterface,
+    const RegisteredItemName name = RegisteredItemName::parse(registered);
+    QDBusMessage call = QDBusMessage::createMethodCall(name.service, name.path, propertiesInterface,
                                                        QStringLiteral("GetAll"));
     call << itemInterface;
     const QDBusMessage reply = bus_.call(call, QDBus::Block, itemTimeoutMs);
@@ -80,8 +76,7 @@ QList<TrayItemDescription> DBusTrayPlacement::otherItems() {
     const QStringList ourNames = ours_.serviceNames();
     QList<TrayItemDescription> items;
     for (const QString& registered : registeredItems()) {
-        const QString service = registered.section(QLatin1Char('/'), 0, 0);
-        if (ourNames.contains(service))
+        if (ourNames.contains(RegisteredItemName::parse(registered).service))
             continue;
         if (const auto item = describe(registered))
             items.append(*item);
