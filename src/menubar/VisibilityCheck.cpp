@@ -36,6 +36,7 @@ void VisibilityCheck::ensureVisibility(const std::shared_ptr<platform::StatusIte
 
 void VisibilityCheck::check(const std::shared_ptr<platform::StatusItem>& item,
                             const VisibilityCheckOptions& options) {
+    // The answer holds the item until it comes.
     platform_.itemVisibility.hiddenBySystem(
         *item, [this, item, options](const platform::HiddenVerdict& verdict) {
             judged(verdict, options);

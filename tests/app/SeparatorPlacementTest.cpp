@@ -151,30 +151,28 @@ TEST(TraySortKeysTest, TitlesSortRightAfterTheAnchor) {
 // that names it, and New puts the new one right after its source.
 TEST_F(PlacementTest, SortingHostsStepPastOneItemAtATimeAndNeverLeaveATitleEmpty) {
     store({separator(u"—")});
-    const QString category = u"ApplicationStatus"_s;
-    sim.trayPlacement.setOtherItems({{u"a"_s, u"Alpha"_s, category},
-                                     {u"b"_s, u"Bravo"_s, category},
-                                     {u"c"_s, u"Charlie"_s, category}});
+    const TrayItemDescription alpha{u"a"_s, u"Alpha"_s, u"ApplicationStatus"_s};
+    sim.trayPlacement.setOtherItems(
+        {alpha, {u"b"_s, u"Bravo"_s, alpha.category}, {u"c"_s, u"Charlie"_s, alpha.category}});
     startOn(plasma);
-    const auto title = [&](qsizetype index) {
-        return sim.trayPlacement.sortKeys.value(id(index)).title;
+    const auto key = [&](qsizetype index) {
+        return TrayItemDescription{id(index), sim.trayPlacement.sortKeys.value(id(index)).title,
+                                   alpha.category};
+    };
+    const auto sortsBefore = [](const TrayItemDescription& a, const TrayItemDescription& b) {
+        return app::traySortKeys::sortsBefore(TrayHostKind::Plasma, a, b);
     };
     choose(0, {u"Place After"_s, u"Bravo"_s});
-    EXPECT_TRUE(title(0).startsWith(u"Bravo "_s)) << title(0).toStdString();
+    EXPECT_TRUE(key(0).title.startsWith(u"Bravo "_s)) << key(0).title.toStdString();
     choose(0, {u"Move Left"_s});
-    EXPECT_TRUE(title(0).startsWith(u"Alpha "_s)) << title(0).toStdString();
+    EXPECT_TRUE(key(0).title.startsWith(u"Alpha "_s)) << key(0).title.toStdString();
     choose(0, {u"Move Left"_s});
-    using app::traySortKeys::sortsBefore;
-    EXPECT_TRUE(sortsBefore(TrayHostKind::Plasma, {id(0), title(0), category},
-                            {u"a"_s, u"Alpha"_s, category}));
+    EXPECT_TRUE(sortsBefore(key(0), alpha));
     EXPECT_TRUE(placementEntries().startsWith(u"Move Left (disabled)"_s));
     choose(0, {u"New"_s});
-    const TrayItemDescription alpha{u"a"_s, u"Alpha"_s, category};
-    EXPECT_TRUE(
-        sortsBefore(TrayHostKind::Plasma, {{}, title(0), category}, {{}, title(1), category}));
-    EXPECT_TRUE(sortsBefore(TrayHostKind::Plasma, {{}, title(1), category}, alpha));
+    EXPECT_TRUE(sortsBefore(key(0), key(1)) && sortsBefore(key(1), alpha));
     for (qsizetype index = 0; index < 2; ++index)
-        EXPECT_TRUE(title(index).contains(u"Gapsel separator"_s)) << title(index).toStdString();
+        EXPECT_TRUE(key(index).title.contains(u"Gapsel separator"_s));
 }
 
 TEST_F(PlacementTest, SortingHostsKeepThePlaceTheUserChoseAcrossRestartsAndRenames) {
@@ -203,60 +201,53 @@ TEST_F(PlacementTest, SortingHostsKeepThePlaceTheUserChoseAcrossRestartsAndRenam
 // registers them that way. A new separator is listed right after its source,
 // and those between it and the newest end arrive again after it.
 TEST_F(PlacementTest, ArrivalHostsKeepTheArrangementInTheListAndPutNewOnesAfterTheirSource) {
-    const struct {
-        TrayHost host;
-        QString move;
-        int moved;
-        QList<int> afterMove;
-        int source;
-        QList<int> arrivingAfterNew;
-    } cases[] = {
+    // Separators a, b, c by their first places in the list; n the new one.
+    const std::tuple<TrayHost, QString, char16_t, QString, char16_t, QString> cases[] = {
         {{TrayHostKind::Gnome, u"gnome-shell"_s, -1},
          u"Move to Left End"_s,
-         2,
-         {2, 0, 1},
-         0,
-         {0, 2}},
+         u'c',
+         u"cab"_s,
+         u'a',
+         u"canbac"_s},
         {{TrayHostKind::Lxqt, u"lxqt-panel"_s, -1},
          u"Move to Right End"_s,
-         0,
-         {1, 2, 0},
-         1,
-         {2, 0}},
+         u'a',
+         u"bca"_s,
+         u'b',
+         u"bncaca"_s},
     };
-    for (const auto& test : cases) {
-        SCOPED_TRACE(test.host.process.toStdString());
+    for (const auto& [host, move, moved, afterMove, source, afterNew] : cases) {
+        SCOPED_TRACE(host.process.toStdString());
         store({separator(u"—"), separator(u"|"), separator(u"•")});
-        const QStringList ids = storedIds();
-        const auto idsAt = [&](const QList<int>& indices) {
+        QHash<QChar, QString> ids{{u'a', id(0)}, {u'b', id(1)}, {u'c', id(2)}};
+        const auto idsOf = [&](QStringView letters) {
             QStringList result;
-            for (const int index : indices)
-                result.append(ids[index]);
+            for (const QChar letter : letters)
+                result.append(ids.value(letter));
             return result;
         };
         sim.trayPlacement.arrivals.clear();
-        startOn(test.host);
-        chooseFor(ids[test.moved], {test.move});
-        EXPECT_EQ(sim.trayPlacement.arrivals, QStringList{ids[test.moved]});
-        EXPECT_EQ(storedIds(), idsAt(test.afterMove));
+        startOn(host);
+        chooseFor(ids[moved], {move});
+        EXPECT_EQ(sim.trayPlacement.arrivals, idsOf(QString(QChar(moved))));
+        EXPECT_EQ(storedIds(), idsOf(afterMove));
 
         sim.trayPlacement.arrivals.clear();
-        chooseFor(ids[test.source], {u"New"_s});
-        QStringList expected = idsAt(test.afterMove);
-        const QString added = storedIds().value(expected.indexOf(ids[test.source]) + 1);
-        expected.insert(expected.indexOf(ids[test.source]) + 1, added);
-        EXPECT_EQ(storedIds(), expected);
-        EXPECT_EQ(sim.trayPlacement.arrivals, idsAt(test.arrivingAfterNew));
+        chooseFor(ids[source], {u"New"_s});
+        ids.insert(u'n', storedIds().value(afterMove.indexOf(QChar(source)) + 1));
+        // The list, then the separators that arrived again after the new one.
+        EXPECT_EQ(storedIds(), idsOf(QStringView(afterNew).first(4)));
+        EXPECT_EQ(sim.trayPlacement.arrivals, idsOf(QStringView(afterNew).sliced(4)));
 
-        // The next start makes the items so that they arrive in list order
-        // from the host's oldest end.
-        startOn(test.host);
+        // The next start makes them so that they arrive in list order from
+        // the host's oldest end.
+        startOn(host);
         QStringList made;
         for (auto* each : items())
             made.append(each->autosaveName().value_or(QString()));
-        if (test.host.kind == TrayHostKind::Gnome)
+        if (host.kind == TrayHostKind::Gnome)
             std::reverse(made.begin(), made.end());
-        EXPECT_EQ(made, expected);
+        EXPECT_EQ(made, storedIds());
     }
 }
 

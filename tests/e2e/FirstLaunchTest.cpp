@@ -9,6 +9,7 @@
 
 #include "DesktopTest.h"
 #include "StoredSeparators.h"
+#include "TrayPicture.h"
 #include "support/TestEnvironment.h"
 
 #include <QDBusArgument>
@@ -22,22 +23,25 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 
 using testing_support::processEventsUntil;
 
 namespace {
 
-const QString& greeting = e2e::greetingText;
+const QString greeting = QStringLiteral("Hello, I'm Gapsel");
 const QString separatorId = QStringLiteral("0F3C2A51-7B6D-4E08-9A1C-5D2E8F4B7A90");
 
 class FirstLaunch : public ::testing::Test {
 protected:
-    // A desktop with XFCE's default layout, whose tray hides the items with
-    // `hiddenIds`; with `withTray` false, without the panel.
-    void start(const QStringList& hiddenIds = {}, bool withTray = true) {
+    // A desktop with XFCE's panel, its tray at the right end (else at the
+    // left), whose tray hides the items with `hiddenIds`; with `withTray`
+    // false, without the panel.
+    void start(const QStringList& hiddenIds = {}, bool withTray = true, bool trayAtRight = true) {
         desktop.emplace(testing_support::freshFolder(QStringLiteral("first-launch")),
-                        e2e::xfceWithTrayAtRightEnd(hiddenIds));
+                        trayAtRight ? e2e::xfceWithTrayAtRightEnd(hiddenIds)
+                                    : e2e::hostNamed(QStringLiteral("xfce")));
         const QString failure = withTray ? desktop->start() : desktop->startWithoutHost();
         ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
     }
@@ -48,44 +52,88 @@ protected:
         environment.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("XFCE"));
         ASSERT_TRUE(gapsel.start(environment, {}, QProcess::ForwardedOutputChannel));
     }
-    QString alertLine() { return e2e::alertLine(gapsel); }
+    QString alertLine() {
+        static const QRegularExpression line(QStringLiteral("Alert: [^\\n]*"));
+        return line.match(gapsel.output()).captured();
+    }
     QVariant stored(const QString& key) {
         return e2e::preferences(desktop->configHome()).value(key);
+    }
+    // The visible window that is titled `name`: "X=… Y=… WIDTH=…", or empty.
+    QString windowGeometry(const QString& name) {
+        const QString window =
+            desktop->visibleWindow({QStringLiteral("--name"), u'^' + name + u'$'});
+        return window.isEmpty()
+                   ? QString()
+                   : desktop->xdotool(QStringLiteral("getwindowgeometry --shell ") + window);
     }
     // Gapsel's first visible window (with the greeting gone: its alert).
     QString gapselWindow() {
         return desktop->visibleWindow(
             {QStringLiteral("--pid"), QString::number(gapsel.processId())});
     }
+    static int field(const QString& shell, const char* name) {
+        const QRegularExpression line(QLatin1String(name) + QStringLiteral("=(\\d+)"));
+        return line.match(shell).captured(1).toInt();
+    }
 
     std::optional<e2e::VirtualDesktop> desktop;
     e2e::Program gapsel;
 };
 
-TEST_F(FirstLaunch, GreetsNearTheTrayEndForFiveSeconds) {
-    start();
-    launch();
-    QRect geometry;
-    ASSERT_TRUE(processEventsUntil(
-        [&] { return (geometry = desktop->windowNamed(greeting)).isValid(); }, 4000))
-        << "greeting shown within 2 s of the step, 1 s after start-up";
-    QElapsedTimer shown;
-    shown.start();
-    desktop->saveScreenshot(QStringLiteral("greeting-shown"));
-    // Below the top panel, at its right end where the tray is.
-    EXPECT_GE(geometry.x() + geometry.width(), e2e::screenWidth - 160);
-    EXPECT_GE(geometry.y(), 32);
-    EXPECT_LE(geometry.y(), 80);
+// How far apart two rectangles are: 0 where they touch or overlap.
+int gapBetween(const QRect& a, const QRect& b) {
+    const int dx = std::max({0, b.left() - a.right(), a.left() - b.right()});
+    const int dy = std::max({0, b.top() - a.bottom(), a.top() - b.bottom()});
+    return std::max(dx, dy);
+}
 
-    ASSERT_TRUE(
-        processEventsUntil([&] { return !desktop->windowNamed(greeting).isValid(); }, 8000));
-    const qint64 goneAfter = shown.elapsed();
-    EXPECT_GE(goneAfter, 4000);
-    EXPECT_LE(goneAfter, 6500);
-    desktop->saveScreenshot(QStringLiteral("greeting-gone"));
-    // XFCE shows the separator, so no warning follows.
-    processEventsUntil([] { return false; }, 4500);
-    EXPECT_TRUE(alertLine().isEmpty()) << alertLine().toStdString();
+// The greeting stands below the top panel beside the separator it points at,
+// wherever the tray is along the panel, and goes after five seconds.
+TEST_F(FirstLaunch, GreetsBesideTheSeparatorForFiveSeconds) {
+    for (const bool trayAtRight : {true, false}) {
+        SCOPED_TRACE(trayAtRight ? "tray at the right end" : "tray at the left");
+        start({}, true, trayAtRight);
+        const QImage empty = desktop->settledScreen();
+        launch();
+        QString geometry;
+        ASSERT_TRUE(processEventsUntil(
+            [&] { return !(geometry = windowGeometry(greeting)).isEmpty(); }, 4000))
+            << "greeting shown within 2 s of the step, 1 s after start-up";
+        QElapsedTimer shown;
+        shown.start();
+        QList<QRect> glyphs;
+        QImage screen;
+        processEventsUntil(
+            [&] {
+                screen = desktop->screenshot();
+                glyphs = e2e::glyphsIn(empty, screen, desktop->host().panel);
+                return glyphs.size() == 1;
+            },
+            2000);
+        desktop->saveScreenshot(trayAtRight ? QStringLiteral("greeting-right")
+                                            : QStringLiteral("greeting-left"),
+                                screen);
+        const QRect window(field(geometry, "X"), field(geometry, "Y"), field(geometry, "WIDTH"),
+                           field(geometry, "HEIGHT"));
+        ASSERT_EQ(glyphs.size(), 1);
+        const int gap = gapBetween(window, glyphs.front());
+        e2e::hostCheck(QStringLiteral("xfce"), "greeting", gap <= 150,
+                       QStringLiteral("%1 px from the separator with the tray at the %2")
+                           .arg(gap)
+                           .arg(trayAtRight ? QStringLiteral("right") : QStringLiteral("left")));
+        EXPECT_GE(window.top(), 28) << "below the panel";
+        if (!trayAtRight)
+            continue;
+        ASSERT_TRUE(processEventsUntil([&] { return windowGeometry(greeting).isEmpty(); }, 8000));
+        const qint64 goneAfter = shown.elapsed();
+        EXPECT_GE(goneAfter, 4000);
+        EXPECT_LE(goneAfter, 6500);
+        // XFCE shows the separator, so no warning follows.
+        processEventsUntil([] { return false; }, 4500);
+        EXPECT_TRUE(alertLine().isEmpty()) << alertLine().toStdString();
+        gapsel.stop();
+    }
 }
 
 TEST_F(FirstLaunch, ASeparatorTheTrayHidesIsWarnedAboutUntilTheUserSaysNoMore) {

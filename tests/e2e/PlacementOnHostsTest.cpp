@@ -78,6 +78,31 @@ protected:
         return shown;
     }
     QString serviceOf(int separator) const { return serviceWithId(separators.at(separator).id); }
+    // Restarts Gapsel (the tray forgets it meanwhile), checks that the tray
+    // comes to show `expected` again, keeping the screen as `name`; what it
+    // showed last.
+    QString restartedOrder(const QString& expected, const QString& name) {
+        gapsel.stop();
+        eventually([&] { return idsInWatcher() == QStringList{other}; });
+        if (!gapsel.start(desktop.environment()))
+            return QStringLiteral("Gapsel did not start");
+        const QString shown = awaitOrder(expected, name);
+        e2e::hostCheck(
+            desktop.host().name, "kept", shown == expected,
+            QStringLiteral("shown %1 after a restart, expected %2").arg(shown, expected));
+        // Screen readers and the tray's settings show each item by its title.
+        QStringList titles;
+        for (const e2e::StoredSeparator& separator : separators)
+            titles.append(host->itemProperty(serviceWithId(separator.id), QStringLiteral("Title"))
+                              .toString());
+        e2e::hostCheck(desktop.host().name, "titles",
+                       std::ranges::all_of(titles,
+                                           [](const QString& title) {
+                                               return title.contains(QStringLiteral("Gapsel"));
+                                           }),
+                       titles.join(QStringLiteral(" / ")));
+        return shown;
+    }
 
     const QStringList characters;
     QImage empty;
@@ -152,25 +177,33 @@ TEST_F(PlacementInXfce, MenuEntriesReorderKnownItemsAndTheOrderOutlivesThePanel)
     EXPECT_TRUE(gapsel.running());
 }
 
-class PlacementOnLxqt : public PlacementBesideOtherItem {
+// Trays that order by arrival: "Move to … End" makes the separator the newest,
+// and the next start of Gapsel brings the arrangement back.
+class PlacementByArrival : public PlacementBesideOtherItem,
+                           public ::testing::WithParamInterface<const char*> {
 protected:
-    PlacementOnLxqt()
-        : PlacementBesideOtherItem(QStringLiteral("lxqt")) {}
+    PlacementByArrival()
+        : PlacementBesideOtherItem(QString::fromLatin1(GetParam())) {}
 };
 
-// The newest item goes rightmost: "Move to Right End" makes the separator the
-// newest.
-TEST_F(PlacementOnLxqt, MoveToRightEndPutsTheSeparatorAtTheRightEnd) {
-    ASSERT_EQ(awaitOrder(QStringLiteral("R|—·"), QStringLiteral("arrival-order")),
-              QStringLiteral("R|—·"));
+TEST_P(PlacementByArrival, MoveToTheNewestEndAndKeepItAcrossRestarts) {
+    // GNOME's extension puts the newest leftmost, LXQt and Waybar rightmost.
+    const bool leftmost = desktop.host().name == QStringLiteral("gnome");
+    const QString start = leftmost ? QStringLiteral("|—·R") : QStringLiteral("R|—·");
+    ASSERT_EQ(awaitOrder(start, QStringLiteral("arrival-order")), start);
     // The item leaves the bus as the entry is clicked, so the menu's closing
     // finds no one to tell: what counts is the order after.
-    host->choose(serviceOf(0), {QStringLiteral("Move to Right End")});
-    const QString moved = awaitOrder(QStringLiteral("R—·|"), QStringLiteral("moved-to-right-end"));
-    e2e::hostCheck(desktop.host().name, "move-to-end", moved == QStringLiteral("R—·|"),
-                   QStringLiteral("shown %1 after moving \"|\", expected R—·|").arg(moved));
+    host->choose(serviceOf(leftmost ? 2 : 0), {leftmost ? QStringLiteral("Move to Left End")
+                                                        : QStringLiteral("Move to Right End")});
+    const QString expected = leftmost ? QStringLiteral("·|—R") : QStringLiteral("R—·|");
+    const QString moved = awaitOrder(expected, QStringLiteral("moved-to-end"));
+    e2e::hostCheck(desktop.host().name, "move-to-end", moved == expected,
+                   QStringLiteral("shown %1 after the move, expected %2").arg(moved, expected));
+    restartedOrder(expected, QStringLiteral("moved-after-restart"));
     EXPECT_TRUE(gapsel.running());
 }
+
+INSTANTIATE_TEST_SUITE_P(Hosts, PlacementByArrival, ::testing::Values("lxqt", "gnome", "waybar"));
 
 class PlacementOnPlasma : public PlacementBesideOtherItem {
 protected:
@@ -185,10 +218,7 @@ TEST_F(PlacementOnPlasma, PlaceAfterPutsTheSeparatorRightAfterTheItemAcrossResta
     ASSERT_TRUE(host->choose(serviceOf(0), {QStringLiteral("Place After"), other}));
     const QString expected = QStringLiteral("—·R|");
     const QString placed = awaitOrder(expected, QStringLiteral("placed-after-other"));
-    gapsel.stop();
-    eventually([&] { return idsInWatcher() == QStringList{other}; });
-    ASSERT_TRUE(gapsel.start(desktop.environment()));
-    const QString restarted = awaitOrder(expected, QStringLiteral("placed-after-restart"));
+    const QString restarted = restartedOrder(expected, QStringLiteral("placed-after-restart"));
     e2e::hostCheck(desktop.host().name, "place-after", placed == expected && restarted == expected,
                    QStringLiteral("shown %1 at start, %2 after Place After ▸ %3, %4 after a "
                                   "restart; expected %5")

@@ -6,6 +6,9 @@
 #include "TrayPicture.h"
 #include "support/TestEnvironment.h"
 
+#include <QElapsedTimer>
+#include <QProcess>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -246,6 +249,44 @@ TEST_F(GnomeShell, ShowsTheSeparatorWithAMenuAtEveryStart) {
             .arg(starts)
             .arg(missing)
             .arg(dead));
+}
+
+// A first launch on GNOME: the extension lists items in a way of its own,
+// which must not read as the separator missing. The greeting comes within 3 s,
+// no warning follows it, and the greeting is counted once.
+TEST_F(GnomeShell, AFirstLaunchGreetsAndDoesNotWarn) {
+    desktop.settledScreen();
+    QProcessEnvironment environment = desktop.environment();
+    environment.insert(QStringLiteral("QT_LOGGING_RULES"),
+                       QStringLiteral("gapsel.platform.info=true"));
+    e2e::Program gapsel;
+    ASSERT_TRUE(gapsel.start(environment, {}, QProcess::ForwardedOutputChannel));
+    QElapsedTimer started;
+    started.start();
+    processEventsUntil(
+        [&] {
+            return !desktop
+                        .visibleWindow(
+                            {QStringLiteral("--name"), QStringLiteral("^Hello, I'm Gapsel$")})
+                        .isEmpty();
+        },
+        8000);
+    const qint64 greetedAfter = started.elapsed();
+    const bool greeted = greetedAfter <= 3000;
+    desktop.saveScreenshot(QStringLiteral("first-launch-greeting"));
+    // The greeting's 5 s and the check's 3 s, with time to spare.
+    processEventsUntil([] { return false; }, 10000);
+    const bool warned = gapsel.output().contains(QStringLiteral("Alert:"));
+    const qint64 counted = e2e::preferences(desktop.configHome())
+                               .value(QStringLiteral("JX_Tooltip_statusBarButtonWelcomePopover"))
+                               .toLongLong();
+    e2e::hostCheck(
+        desktop.host().name, "greeting", greeted && !warned && counted == 1,
+        QStringLiteral("greeting %1 after %2 ms, %3, counted %4")
+            .arg(greeted ? QStringLiteral("shown") : QStringLiteral("not shown within 3 s"))
+            .arg(greetedAfter)
+            .arg(warned ? QStringLiteral("an alert followed") : QStringLiteral("no alert"))
+            .arg(counted));
 }
 
 // XFCE's status tray shows only items it recorded in its known items, and it

@@ -107,23 +107,11 @@ TEST(LinuxDeviceFacts, ProcFieldsKeyboardIdentifiersAndMailHandlers) {
 
 TEST(CrashReportsTest, CoreDumpsGoWhereTheHandlerOrTheLimitSends) {
     using enum CrashReportStore;
-    const QString systemd = u"|/lib/systemd/systemd-coredump %P %u"_s;
-    const struct {
-        bool coredumpctl;
-        QString pattern;
-        unsigned long long limit;
-        CrashReportStore store;
-    } cases[] = {
-        {true, systemd, 0, Coredumpctl},
-        {false, u"|/usr/share/apport/apport %p"_s, 0, CoreFile},
-        {true, u"core"_s, 0, Nothing},
-        {false, u"core"_s, 0, Nothing},
-        {false, u"core"_s, RLIM_INFINITY, CoreFile},
-    };
-    for (const auto& test : cases)
-        EXPECT_EQ(SystemCrashReports::storeFor(test.coredumpctl, test.pattern, test.limit),
-                  test.store)
-            << test.pattern.toStdString() << " " << test.limit;
+    const auto store = &SystemCrashReports::storeFor;
+    EXPECT_EQ(store(true, u"|/lib/systemd/systemd-coredump %P"_s, 0), Coredumpctl);
+    EXPECT_EQ(store(false, u"|/usr/share/apport/apport %p"_s, 0), CoreFile);
+    EXPECT_EQ(store(true, u"core"_s, 0), Nothing);
+    EXPECT_EQ(store(false, u"core"_s, RLIM_INFINITY), CoreFile);
 }
 
 const QString service = u"org.kde.StatusNotifierItem-42-1"_s;
@@ -210,39 +198,32 @@ TEST(TrayVisibilityTest, XfceAndLxqtHideByTheirOwnLists) {
     EXPECT_FALSE(lxqtHides(path + u".missing"_s, u"Other"_s));
 }
 
-TEST(GreetingPlacementTest, GoesToTheTrayEndOfThePanelEdge) {
+// Beside the tray where its window is known, on the screen's side of the
+// panel wherever along it the tray is; else at the tray end of the panel edge.
+TEST(GreetingPlacementTest, GoesBesideTheTrayOrToTheTrayEndOfThePanelEdge) {
     const QRect screen(0, 0, 1280, 800);
     const QSize size(120, 40);
     const struct {
         const char* name;
-        QRect available;
+        QRect availableOrTray;
+        bool isTray;
         QPoint expected;
     } cases[] = {
-        {"top panel", QRect(0, 32, 1280, 768), QPoint(1279 - 60 - 60, 37)},
-        {"bottom panel", QRect(0, 0, 1280, 760), QPoint(1279 - 60 - 60, 759 - 40 - 5)},
-        {"left panel", QRect(48, 0, 1232, 800), QPoint(53, 799 - 60 - 20)},
-        {"right panel", QRect(0, 0, 1232, 800), QPoint(1231 - 120 - 5, 799 - 60 - 20)},
-        {"nothing reserved", screen, QPoint(1279 - 60 - 60, 5)},
+        {"top panel", QRect(0, 32, 1280, 768), false, QPoint(1279 - 60 - 60, 37)},
+        {"bottom panel", QRect(0, 0, 1280, 760), false, QPoint(1279 - 60 - 60, 759 - 40 - 5)},
+        {"left panel", QRect(48, 0, 1232, 800), false, QPoint(53, 799 - 60 - 20)},
+        {"right panel", QRect(0, 0, 1232, 800), false, QPoint(1231 - 120 - 5, 799 - 60 - 20)},
+        {"nothing reserved", screen, false, QPoint(1279 - 60 - 60, 5)},
+        {"tray at the left of a top panel", QRect(100, 0, 60, 32), true, QPoint(69, 37)},
+        {"tray at the right of a bottom panel", QRect(1180, 770, 100, 30), true, QPoint(1159, 725)},
+        {"tray in a left panel", QRect(0, 300, 40, 80), true, QPoint(45, 319)},
+        {"tray in the top right corner", QRect(1250, 0, 30, 32), true, QPoint(1159, 37)},
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.name);
-        EXPECT_EQ(greetingPosition(screen, test.available, size), test.expected);
-    }
-    // Where the tray's own window is known, the greeting stands beside it on
-    // the screen's side of the panel, wherever along the panel it is.
-    const struct {
-        const char* name;
-        QRect tray;
-        QPoint expected;
-    } trays[] = {
-        {"top panel, tray at the left", QRect(100, 0, 60, 32), QPoint(69, 37)},
-        {"bottom panel, tray at the right", QRect(1180, 770, 100, 30), QPoint(1159, 725)},
-        {"left panel", QRect(0, 300, 40, 80), QPoint(45, 319)},
-        {"top panel, tray at the very right", QRect(1250, 0, 30, 32), QPoint(1159, 37)},
-    };
-    for (const auto& test : trays) {
-        SCOPED_TRACE(test.name);
-        EXPECT_EQ(greetingBesideTray(screen, test.tray, size), test.expected);
+        EXPECT_EQ(test.isTray ? greetingBesideTray(screen, test.availableOrTray, size)
+                              : greetingPosition(screen, test.availableOrTray, size),
+                  test.expected);
     }
 }
 

@@ -292,22 +292,35 @@ TEST_F(TrayOnBus, AMenuIsBuiltOnceAskedForAndAnnouncesANewLayoutOnlyWhenTheTreeC
     EXPECT_EQ(layout().children.size(), 14);
 }
 
-// A watcher that takes every call and never answers, as a hung panel does.
-class SilentWatcher : public QDBusVirtualObject {
+// A service at `path` under `name` on its own connection that answers every
+// call with the error `error`, or never (as a hung panel) without one.
+class ScriptedService : public QDBusVirtualObject {
 public:
+    ScriptedService(const PrivateBus& bus, const QString& name, const QString& path,
+                    QString error = {})
+        : error_(std::move(error))
+        , name_(name) {
+        QDBusConnection connection = bus.connector()(name);
+        connection.registerVirtualObject(path, this);
+        connection.registerService(name);
+    }
+    ~ScriptedService() override { QDBusConnection::disconnectFromBus(name_); }
     QString introspect(const QString&) const override { return {}; }
-    bool handleMessage(const QDBusMessage&, const QDBusConnection&) override {
+    bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override {
         ++calls;
+        if (!error_.isEmpty())
+            connection.send(message.createErrorReply(error_, u"no"_s));
         return true;
     }
     int calls = 0;
+
+private:
+    QString error_;
+    QString name_;
 };
 
 TEST_F(TrayOnBus, WhileTheWatcherKeepsSilentTheVisibilityAnswerWaitsAndMenusStillAnswer) {
-    SilentWatcher silent;
-    QDBusConnection watcherBus = bus.connector()(u"silent-watcher"_s);
-    watcherBus.registerVirtualObject(u"/StatusNotifierWatcher"_s, &silent);
-    watcherBus.registerService(u"org.kde.StatusNotifierWatcher"_s);
+    ScriptedService silent(bus, u"org.kde.StatusNotifierWatcher"_s, u"/StatusNotifierWatcher"_s);
     const auto item = addItem(u"—"_s, std::make_shared<RecordingMenu>());
     service = item->serviceName();
     ASSERT_TRUE(processEventsUntil([&] { return host.interface()->isServiceRegistered(service); }));
@@ -318,23 +331,7 @@ TEST_F(TrayOnBus, WhileTheWatcherKeepsSilentTheVisibilityAnswerWaitsAndMenusStil
     EXPECT_EQ(menuCall(u"GetLayout"_s, {0, -1, QStringList()}).type(), QDBusMessage::ReplyMessage);
     EXPECT_FALSE(verdict);
     EXPECT_GE(silent.calls, 1);
-    QDBusConnection::disconnectFromBus(u"silent-watcher"_s);
 }
-
-// An xfconf daemon that answers every question with one error.
-class FailingXfconf : public QDBusVirtualObject {
-public:
-    explicit FailingXfconf(QString error)
-        : error_(std::move(error)) {}
-    QString introspect(const QString&) const override { return {}; }
-    bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override {
-        connection.send(message.createErrorReply(error_, u"no"_s));
-        return true;
-    }
-
-private:
-    QString error_;
-};
 
 // A panel that has recorded no items yet says so with an error; that is an
 // empty list, which keeps the pacing between registrations, not a failure.
@@ -345,17 +342,13 @@ TEST_F(TrayOnBus, XfcesNothingRecordedYetReadsAsAnEmptyListAndOtherErrorsAsNone)
     };
     for (const auto& [error, expected] : cases) {
         SCOPED_TRACE(error.toStdString());
-        FailingXfconf xfconf(error);
-        QDBusConnection daemon = bus.connector()(u"xfconf"_s);
-        daemon.registerVirtualObject(u"/org/xfce/Xfconf"_s, &xfconf);
-        ASSERT_TRUE(daemon.registerService(u"org.xfce.Xfconf"_s));
+        ScriptedService xfconf(bus, u"org.xfce.Xfconf"_s, u"/org/xfce/Xfconf"_s, error);
         std::optional<std::optional<QStringList>> read;
         platform::xdg::XfconfKnownItems known(
             host, 3, [&](std::optional<QStringList> ids) { read = ids; },
             [](const QStringList&) {});
         ASSERT_TRUE(processEventsUntil([&] { return read.has_value(); }));
         EXPECT_EQ(*read, expected);
-        QDBusConnection::disconnectFromBus(u"xfconf"_s);
     }
 }
 

@@ -31,18 +31,19 @@ QPoint greetingPosition(const QRect& screen, const QRect& available, const QSize
 
 QPoint greetingBesideTray(const QRect& screen, const QRect& tray, const QSize& size) {
     const QPoint centre = tray.center();
-    // The panel lies along the screen edge nearest to the tray.
-    const int toTop = centre.y() - screen.top();
-    const int toBottom = screen.bottom() - centre.y();
-    const int toLeft = centre.x() - screen.left();
-    const int toRight = screen.right() - centre.x();
-    const int nearest = std::min({toTop, toBottom, toLeft, toRight});
+    // The panel lies along the screen edge the tray is nearest to; in a
+    // corner, where it touches two, panels are far more often horizontal.
+    const int toTop = tray.top() - screen.top();
+    const int toBottom = screen.bottom() - tray.bottom();
+    const int toLeft = tray.left() - screen.left();
+    const int toRight = screen.right() - tray.right();
+    const bool horizontal = std::min(toTop, toBottom) <= std::min(toLeft, toRight);
     QPoint position;
-    if (nearest == toTop)
+    if (horizontal && toTop <= toBottom)
         position = {centre.x() - size.width() / 2, tray.bottom() + 1 + gap};
-    else if (nearest == toBottom)
+    else if (horizontal)
         position = {centre.x() - size.width() / 2, tray.top() - size.height() - gap};
-    else if (nearest == toLeft)
+    else if (toLeft <= toRight)
         position = {tray.right() + 1 + gap, centre.y() - size.height() / 2};
     else
         position = {tray.left() - size.width() - gap, centre.y() - size.height() / 2};

@@ -18,7 +18,8 @@ QPoint greetingPosition(const QRect& screen, const QRect& available, const QSize
 
 // Where a greeting of `size` goes beside the tray drawn at `tray`: on the side
 // of the panel that faces the screen (below a top panel, right of a left
-// one...), centred on the tray as far as the screen allows.
+// one...), centred on the tray as far as the screen allows. The panel is
+// taken to lie along the screen edge nearest to the tray.
 QPoint greetingBesideTray(const QRect& screen, const QRect& tray, const QSize& size);
 
 } // namespace platform::xdg
