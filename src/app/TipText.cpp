@@ -74,6 +74,11 @@ QString moveSeparatorTip(platform::TrayHostKind host, bool reversed) {
         return QCoreApplication::translate(
             "TipText", "The newest icon goes rightmost, and the order is forgotten when the "
                        "panel restarts. Move to Right End puts this separator there.");
+    case TrayHostKind::XEmbedTray:
+        return QCoreApplication::translate(
+            "TipText", "The tray shows its icons in the order they arrived, the newest at one "
+                       "end, and forgets the order when it restarts. Move to Left End or Move "
+                       "to Right End puts this separator at that end.");
     case TrayHostKind::Mate:
     case TrayHostKind::Unknown:
         break;

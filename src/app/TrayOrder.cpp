@@ -22,6 +22,11 @@ TrayOrder trayOrderOf(const platform::TrayHost& host) {
     case TrayHostKind::Lxqt:
     case TrayHostKind::Waybar:
         return host.reversed ? TrayOrder::NewestLeftmost : TrayOrder::NewestRightmost;
+    case TrayHostKind::XEmbedTray:
+        // trayer packs each icon that docks at its left end; tint2 (in its
+        // default order) and i3bar at the right.
+        return host.process == QLatin1String("trayer") ? TrayOrder::NewestLeftmost
+                                                       : TrayOrder::NewestRightmost;
     case TrayHostKind::Mate:
     case TrayHostKind::Unknown:
         break;

@@ -43,6 +43,8 @@ QString hostKindName(platform::TrayHostKind kind) {
         return QStringLiteral("MATE");
     case TrayHostKind::Budgie:
         return QStringLiteral("Budgie");
+    case TrayHostKind::XEmbedTray:
+        return QStringLiteral("XEmbed tray");
     }
     return QStringLiteral("unknown");
 }

@@ -37,14 +37,18 @@ QString trayRemedy(platform::TrayHostKind desktop) {
     case TrayHostKind::Budgie:
         return QStringLiteral(
             QT_TRANSLATE_NOOP("TrayRemedy", "Add the \u201CSystem Tray\u201D applet to a panel."));
+    case TrayHostKind::XEmbedTray:
+        return QStringLiteral(QT_TRANSLATE_NOOP(
+            "TrayRemedy", "Restart the panel or tray program; Gapsel's separators dock in it "
+                          "as soon as it runs again."));
     case TrayHostKind::DraggableMenuBar:
     case TrayHostKind::Unknown:
         break;
     }
     return QStringLiteral(QT_TRANSLATE_NOOP(
-        "TrayRemedy", "Add a system tray that shows StatusNotifierItems to your panel, or "
-                      "start a bridge such as snixembed for a tray that shows only XEmbed "
-                      "icons."));
+        "TrayRemedy", "Add a system tray to your panel: one that shows StatusNotifierItems, "
+                      "or on X11 one that takes XEmbed icons, such as trayer or "
+                      "stalonetray."));
 }
 
 } // namespace menubar

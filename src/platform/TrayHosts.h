@@ -28,13 +28,18 @@ enum class TrayHostKind {
     Cinnamon,
     Mate,
     Budgie,
+    // A tray that takes only XEmbed icons (the freedesktop System Tray
+    // Protocol): trayer, stalonetray, tint2, i3bar. Icons stand in the order
+    // they docked, the newest at one end (trayer: the left).
+    XEmbedTray,
 };
 
 // One program that shows status items.
 struct TrayHost {
     TrayHostKind kind = TrayHostKind::Unknown;
     // The program as the system names it (for example "panel-1-systray",
-    // "kded5", "gnome-shell"); empty when only the desktop's name was known.
+    // "kded5", "gnome-shell", "trayer"); empty when only the desktop's name
+    // was known.
     QString process;
     // XFCE's status tray is a panel plugin: its number N, which names its
     // settings (/plugins/plugin-N); -1 elsewhere.
@@ -53,7 +58,8 @@ public:
     virtual ~TrayHosts() = default;
 
     // Whether anything collects status items at all (on freedesktop desktops:
-    // a StatusNotifierWatcher owns its name on the session bus).
+    // a StatusNotifierWatcher owns its name on the session bus, or, on X11
+    // without one, an XEmbed tray owns its selection).
     virtual bool hasWatcher() const = 0;
     // The hosts known now, the one that collects the items first; empty when
     // none is known.

@@ -94,6 +94,12 @@ TEST_F(PlacementTest, EachHostOffersOnlyWhatWorksThere) {
     choose(0, {u"Copy Separator ID"_s});
     EXPECT_EQ(sim.pasteboard.contents.value(u"text/plain"_s), id(0).toUtf8());
     EXPECT_TRUE(placement->tip().startsWith(u"Gapsel cannot move"_s));
+    // XEmbed trays: trayer docks new icons at its left end, the others at the right.
+    for (const auto& [tray, entries] :
+         {std::pair{u"trayer"_s, u"Move to Left End"_s}, {u"tint2"_s, u"Move to Right End"_s}}) {
+        startOn({XEmbedTray, tray, -1});
+        EXPECT_EQ(placementEntries(), (QStringList{entries, u"Copy Separator ID"_s}));
+    }
 }
 
 // Moves the menu makes are followed through XFCE's known items below; these
@@ -283,6 +289,7 @@ TEST_F(PlacementTest, AHostKnownOnlyLaterStillGetsTheListInOrder) {
         {{TrayHostKind::Gnome, QStringLiteral("gnome-shell"), -1}, arrivals, reversed},
         {{TrayHostKind::Lxqt, QStringLiteral("lxqt-panel"), -1}, arrivals, ids},
         {{TrayHostKind::Lxqt, QStringLiteral("lxqt-panel"), -1, true}, arrivals, reversed},
+        {{TrayHostKind::XEmbedTray, QStringLiteral("trayer"), -1}, arrivals, reversed},
         {xfce, [&] { return known(); }, ids + QStringList{chat}},
         {plasma, titles,
          QStringList{QStringLiteral("Gapsel separator 001"), QStringLiteral("Gapsel separator 002"),
@@ -340,7 +347,7 @@ TEST(NoTrayNotice, AdvisesWhatMakesATrayOnThisDesktop) {
     for (const auto& [desktop, advice] :
          {std::pair{TrayHostKind::Gnome, "gnome-shell-extension-appindicator"},
           {TrayHostKind::Xfce, "Status Tray"},
-          {TrayHostKind::Unknown, "snixembed"}}) {
+          {TrayHostKind::Unknown, "XEmbed"}}) {
         const QString message = app::noTrayMessage(desktop);
         EXPECT_TRUE(
             message.startsWith(u"No system tray is running that shows StatusNotifierItems: "_s));

@@ -3,10 +3,13 @@
 
 #include "DesktopTest.h"
 
+#include "TrayPicture.h"
 #include "support/TestEnvironment.h"
 
+#include <QRegularExpression>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace e2e {
@@ -45,6 +48,64 @@ void hostCheck(const QString& host, const char* check, bool passed, const QStrin
                 qPrintable(detail));
     std::fflush(stdout);
     EXPECT_TRUE(passed) << check << ": " << detail.toStdString();
+}
+
+QString alertLine(Program& gapsel) {
+    static const QRegularExpression line(QStringLiteral("Alert: [^\\n]*"));
+    return line.match(gapsel.output()).captured();
+}
+
+QList<double> contrasts(const QImage& screen, const QList<QRect>& glyphs, const QRect& panel) {
+    QList<double> values;
+    for (const QRect& glyph : glyphs)
+        values.append(glyphContrast(screen, glyph, panel));
+    return values;
+}
+
+void checkContrast(const QString& host, const char* check, const QList<double>& contrasts,
+                   double least) {
+    QStringList texts;
+    for (double value : contrasts)
+        texts.append(QString::number(value, 'f', 2));
+    hostCheck(host, check,
+              !contrasts.isEmpty() &&
+                  std::ranges::all_of(contrasts, [&](double value) { return value >= least; }),
+              QStringLiteral("%1 (at least %2:1)").arg(texts.join(u' ')).arg(least, 0, 'f', 0));
+}
+
+void savePanel(const VirtualDesktop& desktop, const QImage& screen, const QString& name) {
+    const QRect tray = desktop.host().tray & screen.rect();
+    desktop.saveScreenshot(name, screen.copy(tray).scaled(tray.size() * 4));
+    desktop.saveScreenshot(name + QStringLiteral("-screen"), screen);
+}
+
+QString shapes(const QList<QRect>& glyphs) {
+    QString result;
+    for (const QRect& glyph : glyphs)
+        result += shapeOf(glyph);
+    return result;
+}
+
+QImage menuOnClick(const VirtualDesktop& desktop, const QImage& screen, const QRect& glyph,
+                   int button) {
+    desktop.xdotool(QStringLiteral("mousemove %1 %2 click %3")
+                        .arg(glyph.center().x())
+                        .arg(glyph.center().y())
+                        .arg(button));
+    QImage now;
+    const auto menuShown = [&] {
+        now = desktop.screenshot();
+        return e2e::menuShown(screen, now, desktop.host().panel);
+    };
+    const QImage withMenu = testing_support::processEventsUntil(menuShown, 10000) ? now : QImage();
+    // Escape closes a menu that has the keyboard; one that has not closes
+    // with a click elsewhere.
+    for (const char* close : {"key Escape", "mousemove 640 400 click 1"}) {
+        desktop.xdotool(QLatin1String(close));
+        if (testing_support::processEventsUntil([&] { return !menuShown(); }, 3000))
+            break;
+    }
+    return withMenu;
 }
 
 int repetitions(const char* variable) {

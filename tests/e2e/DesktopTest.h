@@ -39,6 +39,27 @@ protected:
 // pass|FAIL <detail>"), and a test failure when the check did not pass.
 void hostCheck(const QString& host, const char* check, bool passed, const QString& detail);
 
+// What Gapsel's greeting says, which titles its window.
+inline const QString greetingText = QStringLiteral("Hello, I'm Gapsel");
+// The first alert Gapsel logged ("Alert: …"), or empty.
+QString alertLine(Program& gapsel);
+
+// The contrast of each glyph with the panel around it.
+QList<double> contrasts(const QImage& screen, const QList<QRect>& glyphs, const QRect& panel);
+// A check that every glyph has at least the `least` contrast.
+void checkContrast(const QString& host, const char* check, const QList<double>& contrasts,
+                   double least);
+
+// Saves a screenshot under build/e2e/<host>/ as <name>-screen.png, and its
+// tray, enlarged four times, as <name>.png.
+void savePanel(const VirtualDesktop& desktop, const QImage& screen, const QString& name);
+// The shapes of the glyphs, left to right ("|—·").
+QString shapes(const QList<QRect>& glyphs);
+// The screen with the menu that a click with this button (1: left) on the
+// glyph brings up, which is then closed; null when no menu came up.
+QImage menuOnClick(const VirtualDesktop& desktop, const QImage& screen, const QRect& glyph,
+                   int button = 1);
+
 // How many starts a test that repeats them makes: the environment variable's
 // value (scripts/hosts sets it high), 3 without it.
 int repetitions(const char* variable);

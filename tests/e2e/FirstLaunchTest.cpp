@@ -18,7 +18,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QStandardPaths>
 
 #include <gtest/gtest.h>
@@ -30,7 +29,7 @@ using testing_support::processEventsUntil;
 
 namespace {
 
-const QString greeting = QStringLiteral("Hello, I'm Gapsel");
+const QString& greeting = e2e::greetingText;
 const QString separatorId = QStringLiteral("0F3C2A51-7B6D-4E08-9A1C-5D2E8F4B7A90");
 
 class FirstLaunch : public ::testing::Test {
@@ -52,29 +51,14 @@ protected:
         environment.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("XFCE"));
         ASSERT_TRUE(gapsel.start(environment, {}, QProcess::ForwardedOutputChannel));
     }
-    QString alertLine() {
-        static const QRegularExpression line(QStringLiteral("Alert: [^\\n]*"));
-        return line.match(gapsel.output()).captured();
-    }
+    QString alertLine() { return e2e::alertLine(gapsel); }
     QVariant stored(const QString& key) {
         return e2e::preferences(desktop->configHome()).value(key);
-    }
-    // The visible window that is titled `name`: "X=… Y=… WIDTH=…", or empty.
-    QString windowGeometry(const QString& name) {
-        const QString window =
-            desktop->visibleWindow({QStringLiteral("--name"), u'^' + name + u'$'});
-        return window.isEmpty()
-                   ? QString()
-                   : desktop->xdotool(QStringLiteral("getwindowgeometry --shell ") + window);
     }
     // Gapsel's first visible window (with the greeting gone: its alert).
     QString gapselWindow() {
         return desktop->visibleWindow(
             {QStringLiteral("--pid"), QString::number(gapsel.processId())});
-    }
-    static int field(const QString& shell, const char* name) {
-        const QRegularExpression line(QLatin1String(name) + QStringLiteral("=(\\d+)"));
-        return line.match(shell).captured(1).toInt();
     }
 
     std::optional<e2e::VirtualDesktop> desktop;
@@ -96,9 +80,9 @@ TEST_F(FirstLaunch, GreetsBesideTheSeparatorForFiveSeconds) {
         start({}, true, trayAtRight);
         const QImage empty = desktop->settledScreen();
         launch();
-        QString geometry;
+        QRect window;
         ASSERT_TRUE(processEventsUntil(
-            [&] { return !(geometry = windowGeometry(greeting)).isEmpty(); }, 4000))
+            [&] { return (window = desktop->windowNamed(greeting)).isValid(); }, 4000))
             << "greeting shown within 2 s of the step, 1 s after start-up";
         QElapsedTimer shown;
         shown.start();
@@ -114,8 +98,6 @@ TEST_F(FirstLaunch, GreetsBesideTheSeparatorForFiveSeconds) {
         desktop->saveScreenshot(trayAtRight ? QStringLiteral("greeting-right")
                                             : QStringLiteral("greeting-left"),
                                 screen);
-        const QRect window(field(geometry, "X"), field(geometry, "Y"), field(geometry, "WIDTH"),
-                           field(geometry, "HEIGHT"));
         ASSERT_EQ(glyphs.size(), 1);
         const int gap = gapBetween(window, glyphs.front());
         e2e::hostCheck(QStringLiteral("xfce"), "greeting", gap <= 150,
@@ -125,7 +107,8 @@ TEST_F(FirstLaunch, GreetsBesideTheSeparatorForFiveSeconds) {
         EXPECT_GE(window.top(), 28) << "below the panel";
         if (!trayAtRight)
             continue;
-        ASSERT_TRUE(processEventsUntil([&] { return windowGeometry(greeting).isEmpty(); }, 8000));
+        ASSERT_TRUE(
+            processEventsUntil([&] { return !desktop->windowNamed(greeting).isValid(); }, 8000));
         const qint64 goneAfter = shown.elapsed();
         EXPECT_GE(goneAfter, 4000);
         EXPECT_LE(goneAfter, 6500);

@@ -78,6 +78,41 @@ Host plasma() {
                           QStringLiteral("QT_QUICK_BACKEND=software")}};
 }
 
+// XEmbed trays, each alone on the display as on a window-manager desktop;
+// they place icons in the order they docked, the newest at the right.
+Host trayer() {
+    return {.name = QStringLiteral("trayer"),
+            .program = QStringLiteral("trayer"),
+            .arguments = QStringLiteral("--edge bottom --align right --widthtype request "
+                                        "--height 24 --SetDockType true --tint 0x3b4252 "
+                                        "--transparent true --alpha 0")
+                             .split(u' '),
+            .panel = {0, screenHeight - 24, screenWidth, 24},
+            .tray = {0, screenHeight - 24, screenWidth, 24},
+            .ordersByArrival = true,
+            .xembed = true};
+}
+
+Host tint2() {
+    return {.name = QStringLiteral("tint2"),
+            .program = QStringLiteral("tint2"),
+            .panel = {0, 0, screenWidth, 30},
+            .tray = {0, 0, screenWidth, 30},
+            .ordersByArrival = true,
+            .files = {{QStringLiteral("tint2rc"), QStringLiteral("tint2/tint2rc")}},
+            .xembed = true};
+}
+
+Host i3bar() {
+    return {.name = QStringLiteral("i3bar"),
+            .program = QStringLiteral("i3"),
+            .arguments = {QStringLiteral("-c"), QStringLiteral(GAPSEL_E2E_SOURCE_DIR "/i3.config")},
+            .panel = {0, 0, screenWidth, 21},
+            .tray = {0, 0, screenWidth, 21},
+            .ordersByArrival = true,
+            .xembed = true};
+}
+
 // sway refuses to run as root, so it and Waybar run as a user of their own.
 const QString waybarUser = QStringLiteral("gapsel-e2e");
 
@@ -133,7 +168,8 @@ Host xfceWithTrayAtRightEnd(const QStringList& hiddenIds) {
 }
 
 const Host& hostNamed(const QString& name) {
-    static const QList<Host> hosts{xfce(), lxqt(), gnome(), plasma(), waybar()};
+    static const QList<Host> hosts{xfce(),   lxqt(),   gnome(), plasma(),
+                                   waybar(), trayer(), tint2(), i3bar()};
     for (const Host& host : hosts)
         if (host.name == name)
             return host;
@@ -150,7 +186,8 @@ QStringList xfceKnownItems(const VirtualDesktop& desktop) {
 QStringList chosenHosts() {
     const QString chosen = qEnvironmentVariable("GAPSEL_E2E_HOSTS");
     return chosen.isEmpty() ? QStringList{QStringLiteral("xfce"), QStringLiteral("lxqt"),
-                                          QStringLiteral("gnome")}
+                                          QStringLiteral("gnome"), QStringLiteral("trayer"),
+                                          QStringLiteral("tint2")}
                             : chosen.split(QLatin1Char(','), Qt::SkipEmptyParts);
 }
 

@@ -46,6 +46,9 @@ struct Host {
     QStringList commands{};
     // The user the host runs as; empty: the test's own.
     QString user{};
+    // A tray that takes only XEmbed icons: it has started once it owns the
+    // screen's tray selection (it registers nothing on the bus).
+    bool xembed = false;
 };
 
 // A host the tests know by its name: xfce, lxqt, gnome, plasma, waybar.

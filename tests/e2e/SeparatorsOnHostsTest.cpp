@@ -23,45 +23,6 @@ const QStringList seededCharacters{QStringLiteral("|"), QStringLiteral("—"), Q
 constexpr double legibleContrast = 3.0;
 constexpr double dimmedContrast = 2.0;
 
-// Saves a screenshot under build/e2e/<host>/ as <name>-screen.png, and its
-// tray, enlarged four times, as <name>.png.
-void savePanel(const e2e::VirtualDesktop& desktop, const QImage& screen, const QString& name) {
-    const QRect tray = desktop.host().tray & screen.rect();
-    desktop.saveScreenshot(name, screen.copy(tray).scaled(tray.size() * 4));
-    desktop.saveScreenshot(name + QStringLiteral("-screen"), screen);
-}
-
-QString shapes(const QList<QRect>& glyphs) {
-    QString result;
-    for (const QRect& glyph : glyphs)
-        result += e2e::shapeOf(glyph);
-    return result;
-}
-
-// The screen with the menu that a click with this button (1: left) on the
-// glyph brings up, which is then closed; null when no menu came up.
-QImage menuOnClick(const e2e::VirtualDesktop& desktop, const QImage& screen, const QRect& glyph,
-                   int button = 1) {
-    desktop.xdotool(QStringLiteral("mousemove %1 %2 click %3")
-                        .arg(glyph.center().x())
-                        .arg(glyph.center().y())
-                        .arg(button));
-    QImage now;
-    const auto menuShown = [&] {
-        now = desktop.screenshot();
-        return e2e::menuShown(screen, now, desktop.host().panel);
-    };
-    const QImage withMenu = processEventsUntil(menuShown, 10000) ? now : QImage();
-    // Escape closes a menu that has the keyboard; one that has not closes
-    // with a click elsewhere.
-    for (const char* close : {"key Escape", "mousemove 640 400 click 1"}) {
-        desktop.xdotool(QLatin1String(close));
-        if (processEventsUntil([&] { return !menuShown(); }, 3000))
-            break;
-    }
-    return withMenu;
-}
-
 QStringList checkedEntries(const platform::xdg::DBusMenuLayoutItem& menu) {
     QStringList checked;
     for (const auto& entry : menu.children)
@@ -94,10 +55,7 @@ protected:
         return e2e::glyphsIn(empty, screen, desktop.host().tray);
     }
     QList<double> contrasts(const QImage& screen) const {
-        QList<double> values;
-        for (const QRect& glyph : glyphs(screen))
-            values.append(e2e::glyphContrast(screen, glyph, desktop.host().panel));
-        return values;
+        return e2e::contrasts(screen, glyphs(screen), desktop.host().panel);
     }
 
     void checkAppearance(const QImage& screen) {
@@ -107,7 +65,7 @@ protected:
               QStringLiteral("%1 of 3 items registered, %2 glyphs drawn (%3)")
                   .arg(registered.size())
                   .arg(drawn.size())
-                  .arg(shapes(drawn)));
+                  .arg(e2e::shapes(drawn)));
     }
 
     // Where the host orders by arrival, Gapsel registers its separators so
@@ -115,7 +73,7 @@ protected:
     // newest takes.
     void checkOrder(const QImage& screen) {
         const QString expected = seededCharacters.join(QString());
-        const QString drawn = shapes(glyphs(screen));
+        const QString drawn = e2e::shapes(glyphs(screen));
         if (desktop.host().ordersByArrival)
             check("order", drawn == expected,
                   QStringLiteral("drawn %1, expected %2").arg(drawn, expected));
@@ -125,8 +83,9 @@ protected:
 
     void checkLeftClick(const QImage& screen) {
         const QRect glyph = glyphs(screen).value(0);
-        const QImage withMenu = glyph.isValid() ? menuOnClick(desktop, screen, glyph) : QImage();
-        savePanel(desktop, withMenu, QStringLiteral("left-click"));
+        const QImage withMenu =
+            glyph.isValid() ? e2e::menuOnClick(desktop, screen, glyph) : QImage();
+        e2e::savePanel(desktop, withMenu, QStringLiteral("left-click"));
         check("left-click", !withMenu.isNull(),
               QStringLiteral("clicked at %1,%2 for a menu")
                   .arg(glyph.center().x())
@@ -150,19 +109,12 @@ protected:
         for (const QRect& glyph : now)
             if (std::ranges::none_of(glyphs(seen),
                                      [&](const QRect& old) { return old.intersects(glyph); }))
-                menuOnClick(desktop, screen, glyph, 3);
+                e2e::menuOnClick(desktop, screen, glyph, 3);
     }
 
     void checkMenuActions();
     void checkContrast(const char* name, const QImage& screen, double least) {
-        const QList<double> values = contrasts(screen);
-        QStringList texts;
-        for (double value : values)
-            texts.append(QString::number(value, 'f', 2));
-        check(name,
-              !values.isEmpty() &&
-                  std::ranges::all_of(values, [&](double value) { return value >= least; }),
-              QStringLiteral("%1 (at least %2:1)").arg(texts.join(u' ')).arg(least, 0, 'f', 0));
+        e2e::checkContrast(desktop.host().name, name, contrasts(screen), least);
     }
 
     QList<e2e::StoredSeparator> seeded;
@@ -216,13 +168,13 @@ TEST_P(SeparatorsOnHost, ShowSeparatorsInOrderWithMenusAndLegibleGlyphs) {
     // placeholder until it has read an item's icon.
     EXPECT_TRUE(eventually([&] {
         return idsInWatcher().size() == 3 &&
-               std::ranges::is_permutation(shapes(glyphs(desktop.screenshot())),
+               std::ranges::is_permutation(e2e::shapes(glyphs(desktop.screenshot())),
                                            seededCharacters.join(QString()));
     })) << "the three seeded glyphs";
     // The host may still be laying the items out.
     processEventsUntil([] { return false; }, 1000);
     seen = desktop.screenshot();
-    savePanel(desktop, seen, QStringLiteral("separators"));
+    e2e::savePanel(desktop, seen, QStringLiteral("separators"));
     checkAppearance(seen);
     checkOrder(seen);
     checkContrast("contrast", seen, legibleContrast);
@@ -239,7 +191,7 @@ TEST_P(SeparatorsOnHost, ShowSeparatorsInOrderWithMenusAndLegibleGlyphs) {
         return now.size() == full.size() &&
                std::ranges::equal(now, full, [](double a, double b) { return a != b; });
     })) << "every glyph dimmed";
-    savePanel(desktop, dimmed, QStringLiteral("dimmed"));
+    e2e::savePanel(desktop, dimmed, QStringLiteral("dimmed"));
     checkContrast("contrast-dimmed", dimmed, dimmedContrast);
     EXPECT_TRUE(gapsel.running());
 }
@@ -283,8 +235,8 @@ TEST_F(GnomeShell, ShowsTheSeparatorWithAMenuAtEveryStart) {
                 },
                 20000)) {
             ++missing;
-            savePanel(desktop, screen, QStringLiteral("missing-%1").arg(start));
-        } else if (menuOnClick(desktop, screen, drawn.front()).isNull())
+            e2e::savePanel(desktop, screen, QStringLiteral("missing-%1").arg(start));
+        } else if (e2e::menuOnClick(desktop, screen, drawn.front()).isNull())
             ++dead;
         gapsel.stop();
         processEventsUntil(

@@ -9,6 +9,7 @@
 #include <QDBusConnectionInterface>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 
 #include <csignal>
 #include <cstdlib>
@@ -175,6 +176,13 @@ QString VirtualDesktop::startHost() {
                                host_.arguments);
     if (!hostProcess_.waitForStarted())
         return host_.program + QStringLiteral(" does not start");
+    if (host_.xembed) {
+        if (!processEventsUntil([&] { return hasXEmbedTray(); }, hostStartTimeoutMs))
+            return host_.program + QStringLiteral(" never took the tray selection; its log:\n") +
+                   hostLog();
+        reservePanelArea();
+        return {};
+    }
     const TrayHost tray(bus());
     if (!processEventsUntil([&] { return tray.hostRegistered(); }, hostStartTimeoutMs))
         return host_.program +
@@ -204,7 +212,11 @@ QString VirtualDesktop::restartHost() {
     hostProcess_.waitForFinished();
     const QDBusConnection connection = bus();
     if (!processEventsUntil(
-            [&] { return !connection.interface()->isServiceRegistered(watcherService).value(); },
+            [&] {
+                return host_.xembed
+                           ? !hasXEmbedTray()
+                           : !connection.interface()->isServiceRegistered(watcherService).value();
+            },
             10000))
         return QStringLiteral("the tray's watcher outlived its host");
     return startHost();
@@ -251,6 +263,20 @@ QString VirtualDesktop::visibleWindow(const QStringList& search) const {
         .section(QLatin1Char('\n'), 0, 0);
 }
 
+QRect VirtualDesktop::windowNamed(const QString& name) const {
+    const QString window = visibleWindow({QStringLiteral("--name"), u'^' + name + u'$'});
+    if (window.isEmpty())
+        return {};
+    const QString shell = xdotool(QStringLiteral("getwindowgeometry --shell ") + window);
+    const auto field = [&](const char* key) {
+        return QRegularExpression(QLatin1String(key) + QStringLiteral("=(\\d+)"))
+            .match(shell)
+            .captured(1)
+            .toInt();
+    };
+    return {field("X"), field("Y"), field("WIDTH"), field("HEIGHT")};
+}
+
 QDBusConnection VirtualDesktop::bus() const {
     return QDBusConnection::connectToBus(busAddress_, QStringLiteral("e2e-host ") + busAddress_);
 }
@@ -277,6 +303,26 @@ QImage VirtualDesktop::screenshot() const {
     }
     xcb_disconnect(connection);
     return image;
+}
+
+bool VirtualDesktop::hasXEmbedTray() const {
+    xcb_connection_t* connection =
+        xcb_connect(qPrintable(environment_.value(QStringLiteral("DISPLAY"))), nullptr);
+    bool owned = false;
+    if (!xcb_connection_has_error(connection)) {
+        const char name[] = "_NET_SYSTEM_TRAY_S0";
+        xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
+            connection, xcb_intern_atom(connection, 0, sizeof name - 1, name), nullptr);
+        xcb_get_selection_owner_reply_t* owner =
+            atom ? xcb_get_selection_owner_reply(
+                       connection, xcb_get_selection_owner(connection, atom->atom), nullptr)
+                 : nullptr;
+        owned = owner && owner->owner != XCB_NONE;
+        std::free(owner);
+        std::free(atom);
+    }
+    xcb_disconnect(connection);
+    return owned;
 }
 
 QString VirtualDesktop::hostLog() const {

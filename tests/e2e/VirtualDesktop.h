@@ -82,6 +82,8 @@ public:
     QImage settledScreen() const;
     // What the host and the services beside it (display, buses) wrote so far.
     QString hostLog() const;
+    // Whether an XEmbed tray owns the screen's tray selection.
+    bool hasXEmbedTray() const;
 
     // Starts a program that runs beside the host until the desktop ends and
     // returns the first line it prints (an address, a number).
@@ -94,6 +96,8 @@ public:
     QString xdotool(const QString& words) const;
     // The first visible window that xdotool's search with these terms finds.
     QString visibleWindow(const QStringList& search) const;
+    // Where the visible window titled `name` is; null when there is none.
+    QRect windowNamed(const QString& name) const;
 
 private:
     QString startDisplay();

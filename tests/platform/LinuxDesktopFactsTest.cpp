@@ -191,8 +191,15 @@ TEST(TrayVisibilityTest, AsksTheBusThenTheHostsSettingsInOrder) {
         QString item;
         bool hiddenByHost;
         HiddenCause cause;
+        TrayHostKind kind = TrayHostKind::Xfce;
+        bool docked = false;
     } cases[] = {
         {"shown", true, true, registered, false, HiddenCause::None},
+        // An XEmbed tray registers no host and lists no items: docking is all.
+        {"docked and mapped in an XEmbed tray", true, false, QString(), false, HiddenCause::None,
+         TrayHostKind::XEmbedTray, true},
+        {"not (yet) docked in an XEmbed tray", true, false, QString(), false, HiddenCause::NotTaken,
+         TrayHostKind::XEmbedTray},
         {"no watcher, though a host setting would hide it too", false, true, registered, true,
          HiddenCause::NoTray},
         {"no host", true, false, registered, false, HiddenCause::NoTrayHost},
@@ -212,9 +219,13 @@ TEST(TrayVisibilityTest, AsksTheBusThenTheHostsSettingsInOrder) {
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.name);
-        const TrayItemState state{
-            test.watcher,          test.host,         QStringList{u"org.other/Item"_s, test.item},
-            {service, uniqueName}, test.hiddenByHost, TrayHostKind::Xfce};
+        const TrayItemState state{test.watcher,
+                                  test.host,
+                                  QStringList{u"org.other/Item"_s, test.item},
+                                  {service, uniqueName},
+                                  test.hiddenByHost,
+                                  test.kind,
+                                  test.docked};
         EXPECT_EQ(judgeVisibility(state).cause, test.cause);
     }
     // Where to ask the item itself.

@@ -4,6 +4,8 @@
 #include "platform/linux/tray/RegistrationQueue.h"
 #include "platform/linux/tray/TrayHostClassification.h"
 #include "platform/linux/tray/TrayItemTitle.h"
+#include "platform/linux/tray/XEmbedDocking.h"
+#include "platform/sim/SimTrayHosts.h"
 
 #include <gtest/gtest.h>
 
@@ -150,6 +152,56 @@ TEST_F(RegistrationQueueTest, PacedItemsWaitForTheRecordAndUnrecordedOnesRegiste
     queue.enqueue(1, u"A"_s);
     queue.registrationAnswered(1);
     EXPECT_EQ(waits, waitsBefore);
+}
+
+// Items moving between an XEmbed tray and StatusNotifierItem hosts, on the
+// simulated desktop's hosts: each item logs what it is told.
+TEST(XEmbedDockingTest, ItemsDockInArrivalOrderAndMoveWholeBetweenTheTrays) {
+    struct Item final : XEmbedDockable {
+        Item(const char* name, QStringList& log)
+            : name(QString::fromLatin1(name))
+            , log(log) {}
+        void dock() override { log.append(u"dock "_s + name); }
+        void undock() override { log.append(u"undock "_s + name); }
+        QString name;
+        QStringList& log;
+    };
+    platform::sim::SimTrayHosts hosts;
+    QStringList log;
+    const auto take = [&] { return std::exchange(log, {}).join(u','); };
+    const TrayHost trayer{TrayHostKind::XEmbedTray, u"trayer"_s, -1};
+    const TrayHost lxqt{TrayHostKind::Lxqt, u"lxqt-panel"_s, -1};
+    XEmbedDocking docking{hosts};
+    hosts.setHosts({trayer});
+    Item a("A", log), b("B", log), c("C", log);
+    for (Item* item : {&a, &b, &c})
+        docking.add(*item);
+    EXPECT_EQ(take(), u"dock A,dock B,dock C"_s);
+    // Move to the newest end: A docks anew, after the others.
+    docking.arriveAgain(a);
+    EXPECT_EQ(take(), u"dock A"_s);
+
+    // A watcher starts: every icon leaves the XEmbed tray, none docks again.
+    hosts.setHosts({lxqt});
+    EXPECT_EQ(take(), u"undock B,undock C,undock A"_s);
+    // Changes among StatusNotifierItem hosts, and moves there, dock nothing.
+    hosts.setHosts({lxqt, {TrayHostKind::Waybar, u"waybar"_s, -1}});
+    docking.remove(b);
+    EXPECT_EQ(take(), QString());
+
+    // The watcher stops: the items left dock again in the order the user
+    // made, A last; a tray that restarts (or replaces it) gets them all again.
+    hosts.setHosts({trayer});
+    EXPECT_EQ(take(), u"dock C,dock A"_s);
+    hosts.setHasWatcher(true);
+    EXPECT_EQ(take(), u"dock C,dock A"_s);
+    // No tray at all: nothing stays docked, nothing new docks.
+    hosts.setHasWatcher(false);
+    Item d("D", log);
+    docking.add(d);
+    EXPECT_EQ(take(), u"undock C,undock A"_s);
+    for (Item* item : {&a, &c, &d})
+        docking.remove(*item);
 }
 
 } // namespace

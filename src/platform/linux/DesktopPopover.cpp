@@ -24,7 +24,9 @@ Popover& DesktopPopover::chosen() {
         window_.setTray(std::nullopt);
         return window_;
     }
-    if (const auto tray = TrayWindowLocator::windowOf(host.process)) {
+    // An icon docked in an XEmbed tray tells the greeting where it is itself.
+    const auto tray = TrayWindowLocator::windowOf(host.process);
+    if (tray || host.kind == TrayHostKind::XEmbedTray) {
         window_.setTray(tray);
         return window_;
     }

@@ -6,6 +6,7 @@
 #include "platform/StatusBar.h"
 #include "platform/linux/GreetingPlacement.h"
 #include "platform/linux/tray/TrayStatusBarButton.h"
+#include "platform/linux/tray/TrayStatusItem.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -108,7 +109,10 @@ void WindowPopover::show(StatusItem& item, const PopoverContent& content,
     close();
     const auto* button = dynamic_cast<const TrayStatusBarButton*>(&item.button());
     window_ = new GreetingWindow(content, button ? button->title() : QString(), std::move(clicked));
-    window_->present(tray_);
+    // An icon docked in an XEmbed tray knows exactly where it is.
+    const auto* trayItem = dynamic_cast<TrayStatusItem*>(&item);
+    const std::optional<QRect> docked = trayItem ? trayItem->dockedAt() : std::nullopt;
+    window_->present(docked ? docked : tray_);
 }
 
 void WindowPopover::shake(double duration, double amount) {

@@ -69,13 +69,14 @@ private:
     WindowOpener aboutPanel_;
     XdgAutostart loginItems_{bundle_.identifier, bundle_.name, bundle_.location,
                              QCoreApplication::arguments()};
-    // Built before the hosts and the popup it is handed: it only keeps them.
+    // Before the status bar, which follows its changes from the start.
+    DesktopTrayHosts trayHosts_;
+    // Built before the popup it is handed: it only keeps it.
     TrayStatusBar statusBar_{
         QCoreApplication::translate("LinuxPlatform", "%1 separator")
             .arg(QStringLiteral(GAPSEL_BUNDLE_NAME)),
         trayHosts_, sessionBusConnector(),
         [this](const std::shared_ptr<Menu>& menu, QPoint at) { popup_.show(menu, at); }};
-    DesktopTrayHosts trayHosts_;
     QtMenuPopup popup_;
     DBusTrayPlacement trayPlacement_{statusBar_.items()};
     QtPasteboard pasteboard_;

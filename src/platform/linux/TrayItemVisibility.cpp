@@ -45,6 +45,11 @@ void TrayItemVisibility::hiddenBySystem(StatusItem& item,
     TrayItemState state;
     state.host = hostOf(hosts_);
     state.hasWatcher = hosts_.hasWatcher();
+    if (state.host == TrayHostKind::XEmbedTray) {
+        state.isDockedAndMapped = trayItem->dockedAt().has_value();
+        answer(judgeVisibility(state));
+        return;
+    }
     if (!state.hasWatcher) {
         answer(judgeVisibility(state));
         return;

@@ -17,6 +17,8 @@ bool namesItem(const QString& entry, const QStringList& services) {
 HiddenVerdict judgeVisibility(const TrayItemState& state) {
     if (!state.hasWatcher)
         return {HiddenCause::NoTray, state.host};
+    if (state.host == TrayHostKind::XEmbedTray)
+        return {state.isDockedAndMapped ? HiddenCause::None : HiddenCause::NotTaken, state.host};
     if (!state.isHostRegistered)
         return {HiddenCause::NoTrayHost, state.host};
     const bool taken =

@@ -21,6 +21,9 @@ struct TrayItemState {
     bool hiddenByHostSetting = false;
     // The host that shows items, or the one this desktop would have.
     TrayHostKind host = TrayHostKind::Unknown;
+    // An XEmbed tray is the host: whether it took the item in and mapped it,
+    // which is all that tray tells.
+    bool isDockedAndMapped = false;
 };
 
 // Whether a tray item is out of sight, asked in order from the bus down to

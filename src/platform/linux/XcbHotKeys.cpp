@@ -4,6 +4,7 @@
 #include "platform/linux/XcbHotKeys.h"
 
 #include "platform/KeyCodes.h"
+#include "platform/linux/tray/XcbReply.h"
 
 #include <QGuiApplication>
 
@@ -21,11 +22,6 @@ namespace {
 constexpr std::uint32_t numLockKeysym = 0xff7f;
 constexpr std::uint16_t modifierMask =
     XCB_MOD_MASK_SHIFT | XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_1 | XCB_MOD_MASK_4;
-
-struct FreeDeleter {
-    void operator()(void* pointer) const { std::free(pointer); }
-};
-template <class T> using Reply = std::unique_ptr<T, FreeDeleter>;
 
 // Alt is the X11 Option, Super the Command.
 std::uint16_t x11Modifiers(std::uint32_t classic) {
@@ -45,7 +41,7 @@ std::uint16_t x11Modifiers(std::uint32_t classic) {
 std::optional<std::uint8_t> keycodeFor(xcb_connection_t* connection, std::uint32_t keysym) {
     const xcb_setup_t* setup = xcb_get_setup(connection);
     const int count = setup->max_keycode - setup->min_keycode + 1;
-    const Reply<xcb_get_keyboard_mapping_reply_t> mapping(xcb_get_keyboard_mapping_reply(
+    const XcbReply<xcb_get_keyboard_mapping_reply_t> mapping(xcb_get_keyboard_mapping_reply(
         connection, xcb_get_keyboard_mapping(connection, setup->min_keycode, std::uint8_t(count)),
         nullptr));
     if (!mapping)
@@ -164,7 +160,7 @@ bool XcbHotKeys::grab(const Grab& grab) {
     std::uint16_t taken = 0;
     bool refused = false;
     for (std::size_t index = 0; index < cookies.size(); ++index) {
-        const Reply<xcb_generic_error_t> error(xcb_request_check(connection_, cookies[index]));
+        const XcbReply<xcb_generic_error_t> error(xcb_request_check(connection_, cookies[index]));
         // BadAccess: another program holds the combination.
         if (error)
             refused = true;
@@ -195,7 +191,7 @@ std::array<std::uint16_t, 4> XcbHotKeys::lockVariants() const {
 // Num Lock is whichever modifier the keyboard's Num_Lock key is mapped to.
 std::uint16_t XcbHotKeys::numLockMask() const {
     const auto numLockKey = keycodeFor(connection_, numLockKeysym);
-    const Reply<xcb_get_modifier_mapping_reply_t> mapping(xcb_get_modifier_mapping_reply(
+    const XcbReply<xcb_get_modifier_mapping_reply_t> mapping(xcb_get_modifier_mapping_reply(
         connection_, xcb_get_modifier_mapping(connection_), nullptr));
     if (!numLockKey || !mapping)
         return 0;

@@ -8,6 +8,8 @@
 #include "platform/linux/tray/WatcherRegistration.h"
 
 #include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusVariant>
 #include <QFile>
 #include <QFileInfo>
 
@@ -37,6 +39,7 @@ DesktopTrayHosts::DesktopTrayHosts(QDBusConnection bus, QString currentDesktop)
                     QDBusServiceWatcher::WatchForOwnerChange) {
     connect(&watcherOwner_, &QDBusServiceWatcher::serviceOwnerChanged, this,
             &DesktopTrayHosts::hostsChanged);
+    connect(&xembedTray_, &XEmbedTraySelection::changed, this, &DesktopTrayHosts::hostsChanged);
     for (const char* signal : {"StatusNotifierHostRegistered", "StatusNotifierHostUnregistered"})
         bus_.connect(WatcherRegistration::watcherService(), WatcherRegistration::watcherPath(),
                      WatcherRegistration::watcherInterface(), QString::fromLatin1(signal), this,
@@ -73,17 +76,42 @@ void DesktopTrayHosts::readIfStale() const {
     if (!stale_)
         return;
     stale_ = false;
-    hasWatcher_ = false;
-    if (!bus_.isConnected()) {
-        hosts_.clear();
-        return;
+    QList<TrayHost> found;
+    const bool watcher = bus_.isConnected() && bus_.interface()->isServiceRegistered(
+                                                   WatcherRegistration::watcherService());
+    // A watcher that no host reads (kded started by a KDE program in an i3
+    // session) shows nothing: an XEmbed tray beside it is where items are seen.
+    if (watcher && !(xembedTray_.owner() && !watcherHasHost())) {
+        hasWatcher_ = true;
+        found = statusNotifierHosts();
+    } else {
+        hasWatcher_ = xembedTray_.owner() != 0;
+        if (hasWatcher_)
+            found = {TrayHost{TrayHostKind::XEmbedTray, xembedTray_.process(), -1}};
     }
+    for (TrayHost& host : found)
+        readHostSettings(host);
+    if (found != hosts_)
+        for (const TrayHost& host : found)
+            qCInfo(trayLog) << "Tray host:" << host.process << "kind" << static_cast<int>(host.kind)
+                            << "XFCE plugin" << host.xfcePlugin << "reversed" << host.reversed;
+    hosts_ = found;
+}
+
+bool DesktopTrayHosts::watcherHasHost() const {
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        WatcherRegistration::watcherService(), WatcherRegistration::watcherPath(),
+        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+    call << WatcherRegistration::watcherInterface()
+         << QStringLiteral("IsStatusNotifierHostRegistered");
+    constexpr int watcherTimeoutMs = 1000;
+    const QDBusMessage reply = bus_.call(call, QDBus::Block, watcherTimeoutMs);
+    return reply.type() == QDBusMessage::ReplyMessage &&
+           reply.arguments().value(0).value<QDBusVariant>().variant().toBool();
+}
+
+QList<TrayHost> DesktopTrayHosts::statusNotifierHosts() const {
     QDBusConnectionInterface& daemon = *bus_.interface();
-    hasWatcher_ = daemon.isServiceRegistered(WatcherRegistration::watcherService());
-    if (!hasWatcher_) {
-        hosts_.clear();
-        return;
-    }
     // A watcher whose process cannot be read (another user's, a sandbox's)
     // still counts: then the desktop's name tells the host.
     const std::optional<BusProcess> owner =
@@ -93,14 +121,7 @@ void DesktopTrayHosts::readIfStale() const {
         if (name.startsWith(hostNamePrefix))
             if (const auto process = processOwning(name))
                 hostProcesses.append(*process);
-    QList<TrayHost> found = trayHostsOf(owner, hostProcesses, currentDesktop_);
-    for (TrayHost& host : found)
-        readHostSettings(host);
-    if (found != hosts_)
-        for (const TrayHost& host : found)
-            qCInfo(trayLog) << "Tray host:" << host.process << "kind" << static_cast<int>(host.kind)
-                            << "XFCE plugin" << host.xfcePlugin << "reversed" << host.reversed;
-    hosts_ = found;
+    return trayHostsOf(owner, hostProcesses, currentDesktop_);
 }
 
 void DesktopTrayHosts::readHostSettings(TrayHost& host) const {

@@ -5,6 +5,7 @@
 
 #include "platform/TrayHosts.h"
 #include "platform/linux/tray/TrayHostClassification.h"
+#include "platform/linux/tray/XEmbedTraySelection.h"
 
 #include <QDBusConnection>
 #include <QDBusServiceWatcher>
@@ -15,9 +16,10 @@ namespace platform::xdg {
 
 // The tray hosts of this desktop session, read from the session bus: the
 // process that owns the StatusNotifierWatcher name and those that own a
-// StatusNotifierHost name, each known by its name in /proc. What it read is
-// kept until the watcher changes hands, a host comes or goes, or LXQt's panel
-// settings change (they may turn its order round).
+// StatusNotifierHost name, each known by its name in /proc. Without a watcher,
+// an XEmbed tray of the X11 screen is the host. What it read is kept until
+// the watcher changes hands, a host comes or goes, an XEmbed tray does, or
+// LXQt's panel settings change (they may turn its order round).
 class DesktopTrayHosts final : public QObject, public TrayHosts {
     Q_OBJECT
 
@@ -37,12 +39,15 @@ private:
     void readIfStale() const;
     void readHostSettings(TrayHost& host) const;
     void watchLxqtSettings() const;
+    QList<TrayHost> statusNotifierHosts() const;
+    bool watcherHasHost() const;
     std::optional<BusProcess> processOwning(const QString& busName) const;
 
     QDBusConnection bus_;
     QString currentDesktop_;
     QDBusServiceWatcher watcherOwner_;
     mutable QFileSystemWatcher lxqtSettings_;
+    XEmbedTraySelection xembedTray_;
     mutable bool stale_ = true;
     mutable bool hasWatcher_ = false;
     mutable QList<TrayHost> hosts_;

@@ -26,6 +26,7 @@ TrayItemRepresentation representationFor(TrayHostKind host) {
     case TrayHostKind::Lxqt:
     case TrayHostKind::Cinnamon:
     case TrayHostKind::Mate:
+    case TrayHostKind::XEmbedTray:
         break;
     }
     return {.sendsLabel = true, .answersActivate = true};

@@ -18,13 +18,14 @@ int nextItemNumber() {
 }
 } // namespace
 
-TrayStatusBar::TrayStatusBar(QString itemKind, const TrayHosts& hosts, BusConnector connector,
+TrayStatusBar::TrayStatusBar(QString itemKind, TrayHosts& hosts, BusConnector connector,
                              MenuPopup popup)
     : itemKind_(std::move(itemKind))
     , hosts_(hosts)
     , connector_(std::move(connector))
     , popup_(std::move(popup))
-    , scheduler_(new RegistrationScheduler(connector_, hosts_)) {}
+    , scheduler_(new RegistrationScheduler(connector_, hosts_))
+    , docking_(std::make_shared<XEmbedDocking>(hosts)) {}
 
 TrayStatusBar::~TrayStatusBar() {
     // Items deleted later still tell it when they go.
@@ -42,8 +43,8 @@ std::shared_ptr<StatusItem> TrayStatusBar::statusItem(double length) {
     const TrayItemRepresentation representation = representationFor(hosts_.primary().kind);
     auto* itemExport = new TrayItemExport(connector_, newItemServiceName(),
                                           representation.answersActivate, scheduler_);
-    auto item =
-        std::make_shared<TrayStatusItem>(itemExport, itemKind_, representation, icons_, popup_);
+    auto item = std::make_shared<TrayStatusItem>(itemExport, itemKind_, representation, icons_,
+                                                 popup_, docking_);
     item->setLength(length);
     items_.add(item);
     return item;

@@ -10,6 +10,7 @@
 #include "platform/linux/tray/TrayItemDirectory.h"
 #include "platform/linux/tray/TrayItemExport.h"
 #include "platform/linux/tray/TrayStatusItem.h"
+#include "platform/linux/tray/XEmbedDocking.h"
 
 #include <memory>
 
@@ -19,14 +20,15 @@ namespace platform::xdg {
 // AppIndicator extension, XFCE, LXQt, Waybar): each status item becomes a
 // StatusNotifierItem with its own bus connection, shown the way the host
 // detected now wants it. Items register one at a time, in the order they were
-// made. Without a session bus or a tray the items are made all the same and
-// count as not visible.
+// made. On X11 without a watcher they dock in the XEmbed tray instead, and
+// move between the two as watchers come and go. Without a session bus or a
+// tray the items are made all the same and count as not visible.
 class TrayStatusBar final : public StatusBar {
 public:
     // `itemKind` starts each item's title ("Gapsel separator"); `popup` shows
     // an item's menu where a host asks the item to (none: such clicks do
     // nothing).
-    TrayStatusBar(QString itemKind, const TrayHosts& hosts,
+    TrayStatusBar(QString itemKind, TrayHosts& hosts,
                   BusConnector connector = sessionBusConnector(), MenuPopup popup = {});
     ~TrayStatusBar() override;
     TrayStatusBar(const TrayStatusBar&) = delete;
@@ -45,6 +47,7 @@ private:
     std::shared_ptr<TitleIconCache> icons_ = std::make_shared<TitleIconCache>();
     RegistrationScheduler* scheduler_;
     TrayItemDirectory items_;
+    std::shared_ptr<XEmbedDocking> docking_;
 };
 
 // A bus name for a tray item that no item of this process had before.

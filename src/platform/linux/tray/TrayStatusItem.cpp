@@ -38,14 +38,16 @@ DBusImageList onlyAt(const DBusImageList& icons, const QList<int>& heights) {
 
 TrayStatusItem::TrayStatusItem(TrayItemExport* itemExport, QString itemKind,
                                const TrayItemRepresentation& representation,
-                               std::shared_ptr<TitleIconCache> icons, MenuPopup popup)
+                               std::shared_ptr<TitleIconCache> icons, MenuPopup popup,
+                               std::shared_ptr<XEmbedDocking> docking)
     : export_(itemExport)
     , itemKind_(std::move(itemKind))
     , sendsLabel_(representation.sendsLabel)
     , iconHeights_(representation.iconHeights)
     , popup_(std::move(popup))
     , icons_(std::move(icons))
-    , button_([this] { show(); }, [this] { return menu_ != nullptr; }) {
+    , button_([this] { show(); }, [this] { return menu_ != nullptr; })
+    , docking_(std::move(docking)) {
     export_->item().setOnClick([this](int x, int y) { clicked(QPoint(x, y)); });
     show();
     export_->menu().onRootOpening([this] { button_.recognizeClick(); });
@@ -53,9 +55,11 @@ TrayStatusItem::TrayStatusItem(TrayItemExport* itemExport, QString itemKind,
     // shows, so hosts read the finished item.
     QMetaObject::invokeMethod(
         export_.data(), [item = export_] { item->start(); }, Qt::QueuedConnection);
+    docking_->add(*this);
 }
 
 TrayStatusItem::~TrayStatusItem() {
+    docking_->remove(*this);
     if (!export_)
         return;
     // Calls already on their way find no item behind the export.
@@ -84,6 +88,29 @@ void TrayStatusItem::setSortKey(const QString& category, const QString& title) {
 
 void TrayStatusItem::arriveAgain(const QString& serviceName) {
     export_->startAs(serviceName);
+    docking_->arriveAgain(*this);
+}
+
+void TrayStatusItem::dock() {
+    icon_ = std::make_unique<XEmbedIcon>([this](int height) { return drawn(height); },
+                                         [this](QPoint at) { clicked(at); });
+    icon_->setTitle(itemTitle());
+    icon_->dock();
+}
+
+void TrayStatusItem::undock() {
+    icon_.reset();
+}
+
+std::optional<QRect> TrayStatusItem::dockedAt() const {
+    return icon_ ? icon_->shownAt() : std::nullopt;
+}
+
+QImage TrayStatusItem::drawn(int height) {
+    if (button_.image().isNull())
+        return TitleIcon(TitleIcon::bounded(button_.title()), button_.appearsDisabled())
+            .render(height);
+    return scaledToHeights(button_.image(), button_.appearsDisabled(), {height}).value(0);
 }
 
 void TrayStatusItem::clicked(QPoint at) {
@@ -114,6 +141,11 @@ void TrayStatusItem::show() {
                       ? onlyAt(icons_->iconsFor(glyph, button_.appearsDisabled()), iconHeights_)
                       : imageIcons());
     export_->menu().scheduleRebuild();
+    if (icon_) {
+        // Named as the item, for trays that sort icons by name (tint2).
+        icon_->setTitle(itemTitle());
+        icon_->redraw();
+    }
 }
 
 DBusImageList TrayStatusItem::imageIcons() {

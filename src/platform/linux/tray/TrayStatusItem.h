@@ -8,11 +8,14 @@
 #include "platform/linux/tray/TrayItemExport.h"
 #include "platform/linux/tray/TrayItemRepresentation.h"
 #include "platform/linux/tray/TrayStatusBarButton.h"
+#include "platform/linux/tray/XEmbedDocking.h"
+#include "platform/linux/tray/XEmbedIcon.h"
 
 #include <QPoint>
 #include <QPointer>
 
 #include <functional>
+#include <memory>
 
 namespace platform::xdg {
 
@@ -23,16 +26,18 @@ using MenuPopup = std::function<void(std::shared_ptr<Menu> menu, QPoint at)>;
 // the icon (and the label, for hosts that do not draw labels) and is named in
 // the item's Title and tool tip, the autosave name the item's Id (hosts keep
 // an item's place and settings under it), the menu a dbusmenu, which also
-// pops up where a host asks the item to open it. Releasing it takes the item
-// out of the tray at once.
-class TrayStatusItem final : public StatusItem {
+// pops up where a host asks the item to open it. Where only an XEmbed tray
+// runs, the same item docks there as an icon drawn at the tray's size, whose
+// clicks pop the menu up. Releasing it takes the item out of the tray at once.
+class TrayStatusItem final : public StatusItem, private XEmbedDockable {
 public:
     // Takes over `itemExport`; `itemKind` starts the item's title;
     // `representation`: how the host gets to see it; `icons` is shared with
-    // the other items of the tray.
+    // the other items of the tray, and so is `docking`.
     TrayStatusItem(TrayItemExport* itemExport, QString itemKind,
                    const TrayItemRepresentation& representation,
-                   std::shared_ptr<TitleIconCache> icons, MenuPopup popup);
+                   std::shared_ptr<TitleIconCache> icons, MenuPopup popup,
+                   std::shared_ptr<XEmbedDocking> docking);
     ~TrayStatusItem() override;
     TrayStatusItem(const TrayStatusItem&) = delete;
     TrayStatusItem& operator=(const TrayStatusItem&) = delete;
@@ -55,8 +60,12 @@ public:
 
     // Hosts that sort items by category and title place this one by these.
     void setSortKey(const QString& category, const QString& title);
-    // Leaves the tray and comes back under `serviceName`, as a new arrival.
+    // Leaves the tray and comes back under `serviceName`, as a new arrival
+    // (in an XEmbed tray: docks anew, as its newest icon).
     void arriveAgain(const QString& serviceName);
+    // Where an XEmbed tray shows the item; absent while it is not docked
+    // there, or not yet taken in and mapped.
+    std::optional<QRect> dockedAt() const;
     // The Title hosts know the item by.
     QString title() const { return itemTitle(); }
 
@@ -67,6 +76,10 @@ private:
     QString itemTitle() const;
     DBusImageList imageIcons();
     void clicked(QPoint at);
+    void dock() override;
+    void undock() override;
+    // The button's picture at one height, for the XEmbed icon.
+    QImage drawn(int height);
 
     QPointer<TrayItemExport> export_;
     QString itemKind_;
@@ -82,6 +95,8 @@ private:
     QImage drawnImage_;
     bool drawnDimmed_ = false;
     DBusImageList drawnImageIcons_;
+    std::shared_ptr<XEmbedDocking> docking_;
+    std::unique_ptr<XEmbedIcon> icon_;
 };
 
 } // namespace platform::xdg

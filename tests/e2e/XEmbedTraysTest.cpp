@@ -1,0 +1,178 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Gapsel developers
+
+// Trays that take only XEmbed icons (trayer, tint2, i3's bar), with no
+// StatusNotifierWatcher on the bus: the separators dock there in list order,
+// greet and answer clicks there, and (in trayer) move to a StatusNotifierItem
+// host that starts later, and back when it ends.
+
+#include "DesktopTest.h"
+#include "StoredSeparators.h"
+#include "TrayPicture.h"
+#include "support/TestEnvironment.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QStandardPaths>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <numeric>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QStringList seededCharacters{u"|"_s, u"—"_s, u"·"_s};
+// By then a first launch's visibility check has spoken.
+constexpr int quietFirstLaunchMs = 15000;
+
+class XEmbedTray : public e2e::DesktopTest, public ::testing::WithParamInterface<std::string> {
+protected:
+    XEmbedTray()
+        : DesktopTest(QString::fromStdString(GetParam())) {}
+
+    void SetUp() override {
+        DesktopTest::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        seeded = e2e::seedSeparators(desktop, seededCharacters);
+        ASSERT_EQ(seeded.size(), seededCharacters.size());
+        empty = desktop.settledScreen();
+    }
+
+    void check(const char* name, bool passed, const QString& detail) {
+        e2e::hostCheck(desktop.host().name, name, passed, detail);
+    }
+    QList<QRect> docked() const {
+        return e2e::glyphsIn(empty, desktop.screenshot(), desktop.host().tray);
+    }
+    // What the tray shows, left to right, once it is `expected` or the time is up.
+    QString shownOnce(const QString& expected, int timeoutMs = 20000) const {
+        QString shown;
+        eventually([&] { return (shown = e2e::shapes(docked())) == expected; }, timeoutMs);
+        return shown;
+    }
+    // The list as the menu's New, a character change and Remove write it.
+    QString writeList(const QString& characters) {
+        QString records = u"separators -array"_s;
+        for (qsizetype index = 0; index < characters.size(); ++index)
+            records += uR"( {"id":"%1","character":"%2"})"_s.arg(
+                index < seeded.size() ? seeded[index].id
+                                      : u"0F3C2A51-7B6D-4E08-9A1C-5D2E8F4B7A90"_s,
+                characters[index]);
+        return e2e::writePreference(desktop, records);
+    }
+    void checkHandover();
+
+    QList<e2e::StoredSeparator> seeded;
+    QImage empty;
+    e2e::Program gapsel;
+};
+
+TEST_P(XEmbedTray, SeparatorsDockInOrderGreetAnswerClicksAndKeepTheirOrder) {
+    // A first launch, so that the greeting and the visibility check run.
+    ASSERT_EQ(desktop
+                  .run(QStringLiteral(GAPSEL_DEFAULTS_EXECUTABLE),
+                       {u"delete"_s, QStringLiteral(GAPSEL_BUNDLE_ID), u"JX_launchCount"_s})
+                  .toStdString(),
+              "");
+    QElapsedTimer launched;
+    launched.start();
+    QProcessEnvironment environment = desktop.environment();
+    environment.insert(u"QT_LOGGING_RULES"_s, u"gapsel.platform.info=true"_s);
+    ASSERT_TRUE(gapsel.start(environment, {}, QProcess::ForwardedOutputChannel));
+    const QString order = seededCharacters.join(QString());
+    const QString shown = shownOnce(order);
+    const QImage screen = desktop.screenshot();
+    e2e::savePanel(desktop, screen, u"separators"_s);
+    check("order", shown == order, u"drawn %1, expected %2"_s.arg(shown, order));
+    const QList<QRect> glyphs = e2e::glyphsIn(empty, screen, desktop.host().tray);
+    e2e::checkContrast(desktop.host().name, "contrast",
+                       e2e::contrasts(screen, glyphs, desktop.host().panel), 3.0);
+    const QRect icons = std::accumulate(glyphs.cbegin(), glyphs.cend(), QRect(), std::bit_or<>());
+
+    // The greeting stands right above or below the docked icons.
+    QRect greeting;
+    eventually([&] { return (greeting = desktop.windowNamed(e2e::greetingText)).isValid(); }, 8000);
+    e2e::savePanel(desktop, desktop.screenshot(), u"greeting"_s);
+    const int gap = std::min(std::abs(greeting.bottom() - icons.top()),
+                             std::abs(greeting.top() - icons.bottom()));
+    check("greeting",
+          greeting.isValid() && greeting.left() <= icons.right() &&
+              greeting.right() >= icons.left() && !greeting.intersects(icons) && gap < 40,
+          u"greeting at %1,%2, icons at %3,%4"_s.arg(greeting.x())
+              .arg(greeting.y())
+              .arg(icons.x())
+              .arg(icons.y()));
+
+    eventually([&] { return !desktop.windowNamed(e2e::greetingText).isValid(); }, 8000);
+    const QImage withMenu = glyphs.isEmpty()
+                                ? QImage()
+                                : e2e::menuOnClick(desktop, desktop.screenshot(), glyphs.front());
+    e2e::savePanel(desktop, withMenu, u"left-click"_s);
+    check("left-click", !withMenu.isNull(), u"a menu at the first glyph"_s);
+
+    // New, a character change and Remove show at once; a new separator
+    // docks at the tray's newest end (trayer's is the left).
+    const bool newestLeft = desktop.host().name == u"trayer"_s;
+    QStringList expected;
+    QStringList steps;
+    for (const QString& list : {u"|—·|"_s, u"||·|"_s, order}) {
+        expected.append(newestLeft && list.size() == 4 ? list.right(1) + list.left(3) : list);
+        steps.append(writeList(list).isEmpty() ? shownOnce(expected.last(), 5000)
+                                               : u"not written"_s);
+    }
+    check("new-char-remove", steps == expected,
+          u"shown after New, a change, Remove: "_s + steps.join(u", "_s));
+
+    eventually([] { return false; }, std::max<int>(0, quietFirstLaunchMs - launched.elapsed()));
+    check("no-alert", e2e::alertLine(gapsel).isEmpty(), e2e::alertLine(gapsel));
+
+    gapsel.stop();
+    eventually([&] { return docked().isEmpty(); }, 10000);
+    ASSERT_TRUE(gapsel.start(desktop.environment()));
+    const QString again = shownOnce(order);
+    check("restart", again == order, u"drawn %1 after a restart"_s.arg(again));
+    if (desktop.host().name == u"trayer"_s)
+        checkHandover();
+}
+
+// LXQt's panel, which keeps the watcher itself, starts along the top of the
+// screen above trayer: it takes the separators over, and gives them back
+// when it ends.
+void XEmbedTray::checkHandover() {
+    if (QStandardPaths::findExecutable(u"lxqt-panel"_s).isEmpty())
+        return;
+    QDir().mkpath(desktop.configHome() + u"/lxqt"_s);
+    QFile::copy(u"/usr/share/lxqt/lxqt.conf"_s, desktop.configHome() + u"/lxqt/lxqt.conf"_s);
+    QFile::copy(QStringLiteral(GAPSEL_E2E_SOURCE_DIR "/lxqt-panel.conf"),
+                desktop.configHome() + u"/lxqt/panel.conf"_s);
+    e2e::Program lxqt(u"lxqt-panel"_s);
+    ASSERT_TRUE(lxqt.start(desktop.environment()));
+    ASSERT_TRUE(eventually([&] { return host->hostRegistered(); }, 60000));
+    QElapsedTimer watched;
+    watched.start();
+    const bool taken = eventually([&] { return idsInWatcher().size() == 3 && docked().isEmpty(); });
+    const qint64 takenAfter = watched.elapsed();
+    e2e::savePanel(desktop, desktop.screenshot(), u"handed-to-lxqt"_s);
+    check("handover", taken && takenAfter <= 2000,
+          u"%1 items with the watcher, %2 docked, after %3 ms"_s.arg(idsInWatcher().size())
+              .arg(docked().size())
+              .arg(takenAfter));
+
+    lxqt.stop();
+    const QString order = seededCharacters.join(QString());
+    const QString back = shownOnce(order, 10000);
+    e2e::savePanel(desktop, desktop.screenshot(), u"handed-back"_s);
+    check("handback", back == order, u"docked again: %1"_s.arg(back));
+}
+
+INSTANTIATE_TEST_SUITE_P(Hosts, XEmbedTray, ::testing::Values("trayer", "tint2", "i3bar"),
+                         [](const ::testing::TestParamInfo<std::string>& host) {
+                             return host.param;
+                         });
+
+} // namespace
