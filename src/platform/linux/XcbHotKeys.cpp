@@ -58,13 +58,9 @@ std::optional<std::uint8_t> keycodeFor(xcb_connection_t* connection, std::uint32
 } // namespace
 
 XcbHotKeys::XcbHotKeys() {
-    const auto* x11 =
-        qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    // Some platforms other than X11 (offscreen) answer the interface without
-    // a connection.
-    if (!x11 || !x11->connection())
+    connection_ = applicationConnection();
+    if (!connection_)
         return;
-    connection_ = x11->connection();
     root_ = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data->root;
     QCoreApplication::instance()->installNativeEventFilter(this);
 }

@@ -38,11 +38,9 @@ void XEmbedIcon::dock() {
 }
 
 std::optional<QRect> XEmbedIcon::shownAt() const {
-    const auto* x11 =
-        qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    if (!x11 || !x11->connection() || !handle())
+    xcb_connection_t* connection = applicationConnection();
+    if (!connection || !handle())
         return std::nullopt;
-    xcb_connection_t* connection = x11->connection();
     const auto window = static_cast<xcb_window_t>(winId());
     const XcbReply<xcb_query_tree_reply_t> tree(
         xcb_query_tree_reply(connection, xcb_query_tree(connection, window), nullptr));

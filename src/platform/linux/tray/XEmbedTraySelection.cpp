@@ -44,13 +44,9 @@ QString processName(std::uint32_t pid) {
 } // namespace
 
 XEmbedTraySelection::XEmbedTraySelection() {
-    const auto* x11 =
-        qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    // Some platforms other than X11 (offscreen) answer the interface without
-    // a connection.
-    if (!x11 || !x11->connection())
+    connection_ = applicationConnection();
+    if (!connection_)
         return;
-    connection_ = x11->connection();
     const xcb_setup_t* setup = xcb_get_setup(connection_);
     xcb_screen_iterator_t screens = xcb_setup_roots_iterator(setup);
     for (int skip = screenNumber(); skip > 0 && screens.rem > 1; --skip)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QGuiApplication>
 
 #include <xcb/xcb.h>
 
@@ -17,6 +18,14 @@ struct XcbFree {
 };
 // A reply of the X server, which the caller frees.
 template <class T> using XcbReply = std::unique_ptr<T, XcbFree>;
+
+// The application's own X11 connection; null off X11. Some platforms other
+// than X11 (offscreen) answer Qt's X11 interface without a connection.
+inline xcb_connection_t* applicationConnection() {
+    const auto* x11 =
+        qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return x11 ? x11->connection() : nullptr;
+}
 
 inline xcb_atom_t internAtom(xcb_connection_t* connection, const QByteArray& name) {
     const XcbReply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(
