@@ -84,7 +84,8 @@ protected:
     // showed last.
     QString restartedOrder(const QString& expected, const QString& name) {
         gapsel.stop();
-        eventually([&] { return idsInWatcher() == QStringList{other}; });
+        if (!eventually([&] { return idsInWatcher() == QStringList{other}; }))
+            return QStringLiteral("Gapsel's items stayed in the tray");
         if (!gapsel.start(desktop.environment()))
             return QStringLiteral("Gapsel did not start");
         const QString shown = awaitOrder(expected, name);
