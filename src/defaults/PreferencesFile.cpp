@@ -204,6 +204,13 @@ bool PreferencesFile::write(const QVariantMap& contents, QString* error) const {
     const QByteArray xml = PropertyList::toXml(contents);
     if (!fitsReadLimit(xml, error))
         return false;
+    // QSaveFile follows a link to whatever it names: a link to a device or a
+    // pipe goes first, so that the new file takes the link's place and
+    // nothing is ever written over the device itself.
+    if (target == path_ && QFileInfo(path_).isSymLink() && !QFile::remove(path_)) {
+        *error = QStringLiteral("cannot replace the link %1").arg(path_);
+        return false;
+    }
     const bool isNew = !QFileInfo::exists(target);
     // QSaveFile writes a temporary file beside the target, syncs it and
     // renames it over the target; it keeps an existing file's permissions.
