@@ -259,22 +259,10 @@ TEST(Relaunch, SettingsOpenInTheNextLaunchOnlyOnceTheMainQueueRuns) {
     EXPECT_EQ(settingsOpened, 1) << "only the launch after the relaunch";
 }
 
-TEST(Relaunch, ThroughTheShellThePathIsAnArgumentNotCommandText) {
-    Launches launches;
-    launches.sim.bundle.location = u"/opt/a\"b/$(reboot)/`id`/gapsel"_s;
-    launches.launch().relaunch({.useShell = true});
-    launches.sim.queue.runUntilIdle();
-
-    ASSERT_EQ(launches.sim.workspace.programStarts().size(), 1);
-    const auto& start = launches.sim.workspace.programStarts()[0];
-    EXPECT_EQ(start.program, u"/bin/sh"_s);
-    EXPECT_EQ(start.arguments, kit::Relauncher::shellArguments(launches.sim.bundle.location));
-    EXPECT_EQ(launches.sim.application.terminateRequests(), 1);
-}
-
-// The shell command run for real against an executable whose folder name
-// would run code if it were ever parsed.
-TEST(ShellRelaunchCommand, StartsAHostilePathVerbatimAndRunsNothingElse) {
+// Through the shell the path is an argument, never command text: the
+// command is run for real against an executable whose folder name would run
+// code if it were ever parsed.
+TEST(Relaunch, ThroughTheShellAHostilePathStartsVerbatimAndRunsNothingElse) {
     const QString work = testing_support::freshFolder(u"shell"_s);
     const QString folder = work + u"/it's \"$(touch pwned)\" `touch pwned2` $HOME"_s;
     ASSERT_TRUE(QDir().mkpath(folder));
@@ -285,9 +273,18 @@ TEST(ShellRelaunchCommand, StartsAHostilePathVerbatimAndRunsNothingElse) {
     script.close();
     script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
+    Launches launches;
+    launches.sim.bundle.location = executable;
+    launches.launch().relaunch({.useShell = true});
+    launches.sim.queue.runUntilIdle();
+    EXPECT_EQ(launches.sim.application.terminateRequests(), 1);
+    ASSERT_EQ(launches.sim.workspace.programStarts().size(), 1);
+    const auto& start = launches.sim.workspace.programStarts()[0];
+    EXPECT_EQ(start.program, u"/bin/sh"_s);
+
     QProcess shell;
     shell.setWorkingDirectory(work);
-    shell.start(u"/bin/sh"_s, kit::Relauncher::shellArguments(executable));
+    shell.start(start.program, start.arguments);
     ASSERT_TRUE(shell.waitForFinished(10000));
     EXPECT_EQ(shell.exitCode(), 0) << shell.readAllStandardError().toStdString();
 
