@@ -40,10 +40,15 @@ protected:
 };
 
 // Trashing both folders is followed into the real trash by the end-to-end tests.
-TEST_F(DataDeletionTest, DeleteRemovesEveryKeyTrashesBothFoldersAndRelaunches) {
-    launchWithDeletionGesture(AlertAnswer::firstButtonResponse);
+TEST_F(DataDeletionTest, CancelKeepsEverythingAndDeleteRemovesEveryKeyTrashesBothAndRelaunches) {
+    launchWithDeletionGesture(AlertAnswer::firstButtonResponse + 1);
+    EXPECT_EQ(launches.sim.alerts.shownAlerts().size(), 1);
+    EXPECT_TRUE(launches.sim.fileManager.trashed.isEmpty());
+    EXPECT_TRUE(launches.sim.workspace.launchRequests().isEmpty());
+    EXPECT_EQ(launches.suite()->object(u"JXApp_requestReview"_s), 5);
 
-    ASSERT_EQ(launches.sim.alerts.shownAlerts().size(), 1);
+    launchWithDeletionGesture(AlertAnswer::firstButtonResponse);
+    ASSERT_EQ(launches.sim.alerts.shownAlerts().size(), 2);
     const platform::Alert& alert = launches.sim.alerts.shownAlerts().first();
     EXPECT_EQ(alert.message,
               u"Are you sure you want to delete the settings and data for Gapsel?"_s);
@@ -54,14 +59,6 @@ TEST_F(DataDeletionTest, DeleteRemovesEveryKeyTrashesBothFoldersAndRelaunches) {
               (QStringList{root + u"/data/Gapsel"_s, root + u"/cache/Gapsel"_s}));
     // What is left is only the relaunch's own note to the next start.
     EXPECT_EQ(launches.suite()->persistentDomain().keys(), QStringList{u"JXApp_wasRelaunched"_s});
-}
-
-TEST_F(DataDeletionTest, CancelOrAnyOtherAnswerKeepsEverything) {
-    launchWithDeletionGesture(AlertAnswer::firstButtonResponse + 1);
-    EXPECT_EQ(launches.sim.alerts.shownAlerts().size(), 1);
-    EXPECT_TRUE(launches.sim.fileManager.trashed.isEmpty());
-    EXPECT_TRUE(launches.sim.workspace.launchRequests().isEmpty());
-    EXPECT_EQ(launches.suite()->object(u"JXApp_requestReview"_s), 5);
 }
 
 // Whatever the sandbox is, nothing above the application's own folders goes:

@@ -156,7 +156,7 @@ TEST_F(FeedbackTest, UrlCarriesProductAndMetadataAndAMessageOnlyWhenGiven) {
 
 // Copied, the document goes to the clipboard marked with its source; emailed,
 // it goes as an attachment where the mail program takes one, else inline.
-TEST_F(FeedbackTest, CopyAndEmailHandOnTheDocument) {
+TEST_F(FeedbackTest, CopyAndEmailHandOnTheDocumentWholeOrCutToFit) {
     const JXKit& kit = launches.launch();
     const QString document = kit::debugInfoText(kit::gatherDebugReport(kit));
     kit::copyDebugInfo(kit);
@@ -180,19 +180,17 @@ TEST_F(FeedbackTest, CopyAndEmailHandOnTheDocument) {
     const QUrlQuery query(launches.sim.workspace.openedUrls().first());
     EXPECT_EQ(query.queryItemValue(u"body"_s, QUrl::FullyDecoded),
               kit::bodyWithInlineAttachment(std::nullopt, u"debug-info.txt"_s, document));
-}
 
-// A mailto: link longer than a command-line argument may be never reaches a
-// mail program: the text is cut to its newest lines. Should no mail program
-// take the link, the user is told and can copy the whole text.
-TEST_F(FeedbackTest, AnInlineTextIsCutToItsNewestLinesAndAnUnopenedLinkOffersACopy) {
+    // A mailto: link longer than a command-line argument may be never reaches
+    // a mail program: the text is cut to its newest lines. Should no mail
+    // program take the link, the user is told and can copy the whole text.
     const auto support = kit::EmailAddress::constant(u"support@gapsel.app"_s);
     QStringList lines;
     for (int line = 0; line < 10000; ++line)
         lines.append(u"2026-12-07 10:00:00 Gapsel line %1 of the log"_s.arg(line));
-    const kit::TextAttachment document{u"debug-info.txt"_s, lines.join(u'\n')};
+    const kit::TextAttachment longText{u"debug-info.txt"_s, lines.join(u'\n')};
 
-    const QUrl url = kit::inlineMailto({support}, u"Debug info"_s, std::nullopt, document);
+    const QUrl url = kit::inlineMailto({support}, u"Debug info"_s, std::nullopt, longText);
     EXPECT_LE(url.toEncoded().size(), kit::maximumMailtoLength);
     EXPECT_GT(url.toEncoded().size(), kit::maximumMailtoLength - 200) << "as much as fits";
     const QString body = QUrlQuery(url).queryItemValue(u"body"_s, QUrl::FullyDecoded);
@@ -202,15 +200,14 @@ TEST_F(FeedbackTest, AnInlineTextIsCutToItsNewestLinesAndAnUnopenedLinkOffersACo
     const qsizetype kept = body.mid(cut).count(u'\n');
     EXPECT_TRUE(body.contains(u"oldest %1 of 10000 lines were left out.)\n"_s.arg(10000 - kept)));
 
-    JXKit& kit = launches.launch();
-    launches.sim.mail.acceptsAttachments = false;
     launches.sim.workspace.refuseScheme(u"mailto"_s);
+    launches.sim.pasteboard.contents.clear();
     for (const int answer : {1, 0}) {
         launches.sim.alerts.answerNext(
             {platform::AlertAnswer::firstButtonResponse + answer, false});
-        kit::sendEmail(kit.platform(), {support}, u"Debug info"_s, std::nullopt, document);
+        kit::sendEmail(kit.platform(), {support}, u"Debug info"_s, std::nullopt, longText);
         EXPECT_EQ(launches.sim.pasteboard.contents.value(u"text/plain"_s),
-                  answer == 0 ? document.text.toUtf8() : QByteArray());
+                  answer == 0 ? longText.text.toUtf8() : QByteArray());
     }
     ASSERT_EQ(launches.sim.alerts.shownAlerts().size(), 2);
     const platform::Alert& alert = launches.sim.alerts.shownAlerts().first();

@@ -89,7 +89,7 @@ TEST(ShareLink, TakesTheStorePageThenTheWebsiteThenTheMakersAppsPage) {
 
 // What the code reads as is proven where the share window is read off the
 // screen; here, what it refuses.
-TEST(QrCode, EncodesLatin1TextOnlyAndLeavesAnythingElseEmpty) {
+TEST(QrCode, EncodesLatin1TextOnlyAndIsPlacedInWholePixelModules) {
     EXPECT_EQ(kit::QrCode::encode(u"https://flathub.org/apps/com.gapsel.Gapsel"_s,
                                   kit::QrErrorCorrection::Medium)
                   .size(),
@@ -97,9 +97,8 @@ TEST(QrCode, EncodesLatin1TextOnlyAndLeavesAnythingElseEmpty) {
     EXPECT_FALSE(kit::QrCode::encode(u"caf\u00e9"_s, kit::QrErrorCorrection::Medium).isEmpty());
     EXPECT_TRUE(kit::QrCode::encode(u"5 \u20ac"_s, kit::QrErrorCorrection::Medium).isEmpty());
     EXPECT_TRUE(kit::QrCode::encode(QString(), kit::QrErrorCorrection::Medium).isEmpty());
-}
 
-TEST(QrCode, WholePixelModulesWithTheQuietZoneCentredInTheSquare) {
+    // Whole-pixel modules, the quiet zone kept, centred in the square.
     const kit::QrPlacement placed = kit::placeQrCode(29, 300);
     EXPECT_EQ(placed.modulePixels, 8);
     EXPECT_EQ(placed.origin, 34);
