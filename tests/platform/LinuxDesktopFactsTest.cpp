@@ -128,7 +128,7 @@ TEST(DisplayAvailability, ADisplayIsMissingOnlyWhenNoPlatformTriedCanReachOne) {
     }
 }
 
-TEST(XdgFileManager, TrashedFolderLandsInTheTrashEvenWithoutADataFolderYet) {
+TEST(XdgFileManager, TrashedFolderLandsInTheTrashsFilesEvenWithoutADataFolderYet) {
     const QString home = testing_support::freshFolder(u"trash"_s);
     const QByteArray previous = qgetenv("XDG_DATA_HOME");
     qputenv("XDG_DATA_HOME", (home + u"/not-yet/data"_s).toUtf8());
@@ -142,9 +142,8 @@ TEST(XdgFileManager, TrashedFolderLandsInTheTrashEvenWithoutADataFolderYet) {
     const QString trash = home + u"/not-yet/data/Trash"_s;
     EXPECT_TRUE(QFileInfo::exists(trash + u"/files/Gapsel/inside"_s));
     EXPECT_TRUE(QFileInfo::exists(trash + u"/info/Gapsel.trashinfo"_s));
-}
 
-TEST(XdgFileManager, OnlyTheFilesFolderOfATrashCountsAsTrash) {
+    // Only the files folder of a trash counts as inside one.
     for (const char* inside : {"/home/a/.local/share/Trash/files/Gapsel",
                                "/media/.Trash-1000/files/x", "/media/.Trash/1000/files/x"})
         EXPECT_TRUE(XdgFileManager::isInsideTrash(QString::fromUtf8(inside))) << inside;
@@ -153,7 +152,7 @@ TEST(XdgFileManager, OnlyTheFilesFolderOfATrashCountsAsTrash) {
         EXPECT_FALSE(XdgFileManager::isInsideTrash(QString::fromUtf8(outside))) << outside;
 }
 
-TEST(LinuxDeviceFacts, ProcFieldsKeyboardIdentifiersAndMailHandlers) {
+TEST(LinuxDeviceFacts, ProcFieldsKeyboardIdentifiersMailHandlersAndCoreDumps) {
     const QByteArray status = "Name:\tgapsel\nVmPeak:\t  300 kB\nVmRSS:\t   51200 kB\n";
     EXPECT_EQ(procKilobytesField(status, "VmRSS"), 51200 * 1024);
     EXPECT_EQ(procKilobytesField(status, "VmSwap"), std::nullopt);
@@ -168,9 +167,8 @@ TEST(LinuxDeviceFacts, ProcFieldsKeyboardIdentifiersAndMailHandlers) {
                                          {"org.gnome.Geary.desktop", false},
                                          {"", false}})
         EXPECT_EQ(XdgMail::handlerTakesAttachments(QString::fromLatin1(handler)), takes) << handler;
-}
 
-TEST(CrashReportsTest, CoreDumpsGoWhereTheHandlerOrTheLimitSends) {
+    // Core dumps go where the handler or the limit sends them.
     using enum CrashReportStore;
     const auto store = &SystemCrashReports::storeFor;
     EXPECT_EQ(store(true, u"|/lib/systemd/systemd-coredump %P"_s, 0), Coredumpctl);
@@ -234,7 +232,9 @@ TEST(TrayVisibilityTest, AsksTheBusThenTheHostsSettingsInOrder) {
     EXPECT_EQ(RegisteredItemName::parse(service).path, u"/StatusNotifierItem"_s);
 }
 
-TEST(TrayVisibilityTest, PlasmaHidesByIdInItsSystemTrayUnlessShowingAll) {
+// Plasma hides by id in its system tray unless showing all; XFCE and LXQt by
+// their own lists, and LXQt may turn its order round.
+TEST(TrayVisibilityTest, EachHostHidesByItsOwnSettings) {
     const QString appletsrc = QStringLiteral(
         "[Containments][3]\nplugin=org.kde.panel\n\n[Containments][3][General]\n"
         "hiddenItems=panel-only\n\n"
@@ -248,9 +248,7 @@ TEST(TrayVisibilityTest, PlasmaHidesByIdInItsSystemTrayUnlessShowingAll) {
     EXPECT_FALSE(plasmaHides(appletsrc, u"ID"_s));
     EXPECT_FALSE(plasmaHides(appletsrc + u"showAllItems=true\n"_s, u"ID-1"_s));
     EXPECT_FALSE(plasmaHides(QString(), u"ID-1"_s));
-}
 
-TEST(TrayVisibilityTest, XfceAndLxqtHideByTheirOwnListsAndLxqtMayReverseItsOrder) {
     EXPECT_TRUE(xfceHides({{}, {u"x"_s, u"ID-1"_s}}, u"ID-1"_s));
     EXPECT_FALSE(xfceHides({{u"ID-10"_s}}, u"ID-1"_s));
 
