@@ -86,7 +86,7 @@ protected:
         : SeparatorsTest(1) {}
 };
 
-TEST_F(LaterLaunchMenuTest, LaterLaunchesKeepTheTipUnderMoreOfferRatingAndGreetNoOne) {
+TEST_F(LaterLaunchMenuTest, LaterLaunchesKeepTheTipUnderMoreOfferRatingGreetNoOneAndReachTheKit) {
     app::PostLaunchStep step{*kit, pending, pending, statusItems, sim.queue};
     sim.queue.async([&] { step.run(); });
     start();
@@ -101,14 +101,12 @@ TEST_F(LaterLaunchMenuTest, LaterLaunchesKeepTheTipUnderMoreOfferRatingAndGreetN
     EXPECT_EQ(platform::sim::describeMenu(tips), QStringList{laterTip + u" (disabled)"_s});
     sim.queue.advance(10);
     EXPECT_EQ(pending.calls, QStringList{u"review 6,100,500"_s});
-}
 
-TEST_F(LaterLaunchMenuTest, AppServiceItemsReachTheKit) {
+    // The application's own entries reach the kit.
     int settingsOpened = 0;
     int aboutOpened = 0;
     sim.settingsWindow.installOpener([&] { ++settingsOpened; });
     sim.aboutPanel.installOpener([&] { ++aboutOpened; });
-    start();
     choose(0, {u"More"_s, u"About"_s});
 
     item(0).openMenu();

@@ -86,20 +86,20 @@ TEST_F(PlacementTest, EachHostOffersOnlyWhatWorksThere) {
             EXPECT_EQ(app::moveSeparatorTip(kind).contains(u"Command key"_s),
                       kind == DraggableMenuBar);
         }
-    // LXQt with "Reverse the order of items" puts the newest at the left.
-    startOn({Lxqt, {}, -1, true});
-    EXPECT_EQ(placementEntries().join(QLatin1Char(',')), u"Move to Left End,Copy Separator ID"_s);
+    // XEmbed trays: trayer docks new icons at its left end, the others at the
+    // right; LXQt with "Reverse the order of items" puts the newest at the left.
+    for (const auto& [host, entry] : {std::pair{TrayHost{XEmbedTray, u"trayer"_s, -1}, "Left"},
+                                      {TrayHost{XEmbedTray, u"tint2"_s, -1}, "Right"},
+                                      {TrayHost{Lxqt, {}, -1, true}, "Left"}}) {
+        startOn(host);
+        EXPECT_EQ(placementEntries(), (QStringList{u"Move to %1 End"_s.arg(QLatin1String(entry)),
+                                                   u"Copy Separator ID"_s}));
+    }
     EXPECT_TRUE(placement->tip().startsWith(u"The newest icon goes leftmost"_s));
     startOn({Mate, {}, -1});
     choose(0, {u"Copy Separator ID"_s});
     EXPECT_EQ(sim.pasteboard.contents.value(u"text/plain"_s), id(0).toUtf8());
     EXPECT_TRUE(placement->tip().startsWith(u"Gapsel cannot move"_s));
-    // XEmbed trays: trayer docks new icons at its left end, the others at the right.
-    for (const auto& [tray, entries] :
-         {std::pair{u"trayer"_s, u"Move to Left End"_s}, {u"tint2"_s, u"Move to Right End"_s}}) {
-        startOn({XEmbedTray, tray, -1});
-        EXPECT_EQ(placementEntries(), (QStringList{entries, u"Copy Separator ID"_s}));
-    }
 }
 
 // Moves the menu makes are followed through XFCE's known items below; these
