@@ -76,9 +76,8 @@ TEST_F(DataDeletionTest, OnlyTheApplicationsOwnFoldersGoAndInASandboxItsPreferen
             expected.append(preferences);
         EXPECT_EQ(launches.sim.fileManager.trashed, expected) << "sandboxed " << sandboxed;
     }
-}
 
-TEST_F(DataDeletionTest, FoldersFallBackToTheTemporaryFolderWhenTheDesktopNamesNone) {
+    // Where the desktop names no folder, the temporary folder stands in.
     launches.sim.fileManager.folders[platform::UserFolder::Caches] = std::nullopt;
     kit::AppFolders folders(launches.sim.fileManager, u"Gapsel"_s);
     EXPECT_EQ(folders.cachesDirectory(),
