@@ -62,6 +62,22 @@ QList<QRect> SeededHostTest::glyphs(const QImage& screen) const {
     return glyphsIn(empty, screen, desktop.host().tray);
 }
 
+QList<double> SeededHostTest::contrasts(const QImage& screen) const {
+    return e2e::contrasts(screen, glyphs(screen), desktop.host().panel);
+}
+
+void SeededHostTest::checkContrast(const char* name, const QImage& screen, double least) const {
+    e2e::checkContrast(desktop.host().name, name, contrasts(screen), least);
+}
+
+void SeededHostTest::checkLeftClick(const QImage& screen) const {
+    const QRect glyph = glyphs(screen).value(0);
+    const QImage withMenu = glyph.isValid() ? menuOnClick(desktop, screen, glyph) : QImage();
+    savePanel(desktop, withMenu, u"left-click"_s);
+    check("left-click", !withMenu.isNull(),
+          u"clicked at %1,%2 for a menu"_s.arg(glyph.center().x()).arg(glyph.center().y()));
+}
+
 std::string nameOfHost(const ::testing::TestParamInfo<std::string>& host) {
     return host.param;
 }
@@ -144,9 +160,20 @@ QImage menuOnClick(const VirtualDesktop& desktop, const QImage& screen, const QR
     return withMenu;
 }
 
-int repetitions(const char* variable) {
-    return qEnvironmentVariableIsSet(variable) ? std::max(1, qEnvironmentVariableIntValue(variable))
-                                               : 3;
+void checkStarts(const QString& host, const char* variable, const QString& what,
+                 const std::function<QString(int)>& start) {
+    const int starts = qEnvironmentVariableIsSet(variable)
+                           ? std::max(1, qEnvironmentVariableIntValue(variable))
+                           : 3;
+    QStringList failures;
+    for (int index = 0; index < starts; ++index)
+        if (const QString failure = start(index); !failure.isEmpty())
+            failures.append(u"start %1: "_s.arg(index + 1) + failure);
+    hostCheck(
+        host, "starts", failures.isEmpty(),
+        (QStringList{u"%1 starts %2: %3 failed"_s.arg(starts).arg(what).arg(failures.size())} +
+         failures)
+            .join(u"; "_s));
 }
 
 } // namespace e2e

@@ -49,6 +49,11 @@ protected:
     void check(const char* name, bool passed, const QString& detail) const;
     // The glyphs the tray shows on `screen` that it did not show before Gapsel.
     QList<QRect> glyphs(const QImage& screen) const;
+    // The contrast of each of them with the panel around it.
+    QList<double> contrasts(const QImage& screen) const;
+    void checkContrast(const char* name, const QImage& screen, double least) const;
+    // Left-clicks the first of them, which brings up the menu.
+    void checkLeftClick(const QImage& screen) const;
 
     static inline const QStringList seededCharacters{QStringLiteral("|"), QStringLiteral("—"),
                                                      QStringLiteral("·")};
@@ -94,8 +99,10 @@ QString shapes(const QList<QRect>& glyphs);
 QImage menuOnClick(const VirtualDesktop& desktop, const QImage& screen, const QRect& glyph,
                    int button = 1);
 
-// How many starts a test that repeats them makes: the environment variable's
-// value (scripts/hosts sets it high), 3 without it.
-int repetitions(const char* variable);
+// Makes as many starts as `variable` says (scripts/hosts sets it high; 3
+// without it) and judges them as the host's "starts" check. Each start
+// returns what went wrong, or nothing.
+void checkStarts(const QString& host, const char* variable, const QString& what,
+                 const std::function<QString(int)>& start);
 
 } // namespace e2e

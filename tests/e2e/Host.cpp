@@ -21,7 +21,6 @@ Host xfce() {
         // Without the flag the panel first waits some seconds for a window manager.
         .arguments = {u"--disable-wm-check"_s},
         .panel = {0, 0, screenWidth, 32},
-        .tray = {0, 0, screenWidth, 32},
         .files = {{u"xfce4-panel.xml"_s, u"xfce4/xfconf/xfce-perchannel-xml/xfce4-panel.xml"_s}}};
 }
 
@@ -29,7 +28,6 @@ Host lxqt() {
     return {.name = u"lxqt"_s,
             .program = u"lxqt-panel"_s,
             .panel = {0, 0, screenWidth, 32},
-            .tray = {0, 0, screenWidth, 32},
             .ordersByArrival = true,
             // Without LXQt's own settings the panel draws black.
             .files = {{u"/usr/share/lxqt/lxqt.conf"_s, u"lxqt/lxqt.conf"_s},
@@ -83,7 +81,6 @@ Host trayer() {
                                         "--transparent true --alpha 0")
                              .split(u' '),
             .panel = {0, screenHeight - 24, screenWidth, 24},
-            .tray = {0, screenHeight - 24, screenWidth, 24},
             .ordersByArrival = true,
             .xembed = true};
 }
@@ -92,7 +89,6 @@ Host tint2() {
     return {.name = u"tint2"_s,
             .program = u"tint2"_s,
             .panel = {0, 0, screenWidth, 30},
-            .tray = {0, 0, screenWidth, 30},
             .ordersByArrival = true,
             .files = {{u"tint2rc"_s, u"tint2/tint2rc"_s}},
             .xembed = true};
@@ -103,7 +99,6 @@ Host i3bar() {
             .program = u"i3"_s,
             .arguments = {u"-c"_s, QStringLiteral(GAPSEL_E2E_SOURCE_DIR "/i3.config")},
             .panel = {0, 0, screenWidth, 21},
-            .tray = {0, 0, screenWidth, 21},
             .ordersByArrival = true,
             .xembed = true};
 }

@@ -79,30 +79,6 @@ protected:
         desktop.saveScreenshot(name, screen);
         return shown;
     }
-    QString serviceOf(int separator) const { return serviceWithId(separators.at(separator).id); }
-    // Restarts Gapsel (the tray forgets it meanwhile), checks that the tray
-    // comes to show `expected` again, keeping the screen as `name`; what it
-    // showed last.
-    QString restartedOrder(const QString& expected, const QString& name) {
-        gapsel.stop();
-        if (!eventually([&] { return idsInWatcher() == QStringList{other}; }))
-            return u"Gapsel's items stayed in the tray"_s;
-        if (!gapsel.start(desktop.environment()))
-            return u"Gapsel did not start"_s;
-        const QString shown = awaitOrder(expected, name);
-        e2e::hostCheck(desktop.host().name, "kept", shown == expected,
-                       u"shown %1 after a restart, expected %2"_s.arg(shown, expected));
-        // Screen readers and the tray's settings show each item by its title.
-        QStringList titles;
-        for (const e2e::StoredSeparator& separator : separators)
-            titles.append(host->itemProperty(serviceWithId(separator.id), u"Title"_s).toString());
-        e2e::hostCheck(
-            desktop.host().name, "titles",
-            std::ranges::all_of(titles,
-                                [](const QString& title) { return title.contains(u"Gapsel"_s); }),
-            titles.join(u" / "_s));
-        return shown;
-    }
 
     const QStringList characters;
     QImage empty;
@@ -209,12 +185,28 @@ TEST_P(PlacementByRule, TheChosenPlaceShowsAndOutlivesARestart) {
     ASSERT_EQ(awaitOrder(placement.start, u"start-order"_s), placement.start);
     // The item may leave the bus as the entry is clicked, so the menu's
     // closing finds no one to tell: what counts is the order after.
-    host->choose(serviceOf(placement.separator), placement.entry);
+    host->choose(serviceWithId(separators.at(placement.separator).id), placement.entry);
     const QString placed = awaitOrder(placement.expected, u"placed"_s);
     e2e::hostCheck(desktop.host().name, placement.check, placed == placement.expected,
                    u"shown %1 after %2, expected %3"_s.arg(placed, placement.entry.join(u" ▸ "_s),
                                                            placement.expected));
-    restartedOrder(placement.expected, u"placed-after-restart"_s);
+    // The tray forgets Gapsel until it starts again; then the separators
+    // come back in place, each with a title, by which screen readers and the
+    // tray's settings show it.
+    gapsel.stop();
+    ASSERT_TRUE(eventually([&] { return idsInWatcher() == QStringList{other}; }))
+        << "Gapsel's items stayed in the tray";
+    ASSERT_TRUE(gapsel.start(desktop.environment()));
+    const QString kept = awaitOrder(placement.expected, u"placed-after-restart"_s);
+    e2e::hostCheck(desktop.host().name, "kept", kept == placement.expected,
+                   u"shown %1 after a restart, expected %2"_s.arg(kept, placement.expected));
+    QStringList titles;
+    for (const e2e::StoredSeparator& separator : separators)
+        titles.append(host->itemProperty(serviceWithId(separator.id), u"Title"_s).toString());
+    e2e::hostCheck(desktop.host().name, "titles",
+                   std::ranges::all_of(
+                       titles, [](const QString& title) { return title.contains(u"Gapsel"_s); }),
+                   titles.join(u" / "_s));
     EXPECT_TRUE(gapsel.running());
 }
 

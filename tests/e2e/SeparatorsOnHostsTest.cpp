@@ -38,40 +38,6 @@ protected:
         }
     }
 
-    QList<double> contrasts(const QImage& screen) const {
-        return e2e::contrasts(screen, glyphs(screen), desktop.host().panel);
-    }
-
-    void checkAppearance(const QImage& screen) {
-        const QStringList registered = idsInWatcher();
-        const QList<QRect> drawn = glyphs(screen);
-        check("appears", registered.size() == 3 && drawn.size() == 3,
-              u"%1 of 3 items registered, %2 glyphs drawn (%3)"_s.arg(registered.size())
-                  .arg(drawn.size())
-                  .arg(e2e::shapes(drawn)));
-    }
-
-    // Where the host orders by arrival, Gapsel registers its separators so
-    // that they stand in list order from left to right, whichever end the
-    // newest takes.
-    void checkOrder(const QImage& screen) {
-        const QString expected = seededCharacters.join(QString());
-        const QString drawn = e2e::shapes(glyphs(screen));
-        if (desktop.host().ordersByArrival)
-            check("order", drawn == expected, u"drawn %1, expected %2"_s.arg(drawn, expected));
-        else
-            check("order", true, u"n/a: the host orders by a rule of its own"_s);
-    }
-
-    void checkLeftClick(const QImage& screen) {
-        const QRect glyph = glyphs(screen).value(0);
-        const QImage withMenu =
-            glyph.isValid() ? e2e::menuOnClick(desktop, screen, glyph) : QImage();
-        e2e::savePanel(desktop, withMenu, u"left-click"_s);
-        check("left-click", !withMenu.isNull(),
-              u"clicked at %1,%2 for a menu"_s.arg(glyph.center().x()).arg(glyph.center().y()));
-    }
-
     // Right-clicks the glyph that is not in `seen`, so that the host loads its
     // menu. Only a help for the check-mark check that follows, which judges:
     // XFCE may lay a new item out beyond the part of the panel looked at.
@@ -93,9 +59,6 @@ protected:
     }
 
     void checkMenuActions();
-    void checkContrast(const char* name, const QImage& screen, double least) {
-        e2e::checkContrast(desktop.host().name, name, contrasts(screen), least);
-    }
 
     // The screen with the three seeded separators.
     QImage seen;
@@ -147,8 +110,16 @@ TEST_P(SeparatorsOnHost, ShowSeparatorsInOrderWithMenusAndLegibleGlyphs) {
     e2e::idle(1000);
     seen = desktop.screenshot();
     e2e::savePanel(desktop, seen, u"separators"_s);
-    checkAppearance(seen);
-    checkOrder(seen);
+    const QString drawn = e2e::shapes(glyphs(seen));
+    check("appears", idsInWatcher().size() == 3 && drawn.size() == 3,
+          u"%1 of 3 items registered, glyphs drawn: %2"_s.arg(idsInWatcher().size()).arg(drawn));
+    // Where the host orders by arrival, Gapsel registers its separators so
+    // that they stand in list order from left to right, whichever end the
+    // newest takes.
+    const QString order = seededCharacters.join(QString());
+    check("order", !desktop.host().ordersByArrival || drawn == order,
+          desktop.host().ordersByArrival ? u"drawn %1, expected %2"_s.arg(drawn, order)
+                                         : u"n/a: the host orders by a rule of its own"_s);
     checkContrast("contrast", seen, legibleContrast);
     checkLeftClick(seen);
     checkMenuActions();
@@ -182,44 +153,42 @@ protected:
 };
 
 TEST_F(GnomeShell, ShowsTheSeparatorWithAMenuAtEveryStart) {
-    const e2e::Host& gnome = desktop.host();
     ASSERT_EQ(e2e::seedSeparators(desktop, {u"—"_s}).size(), 1);
     const QImage empty = desktop.settledScreen();
-    const int starts = e2e::repetitions("GAPSEL_E2E_GNOME_STARTS");
-    int missing = 0;
-    int dead = 0;
-    for (int start = 0; start < starts; ++start) {
+    const auto startOnce = [&](int start) {
         // Away from the item, whose hover highlight would change its shape.
         desktop.xdotool(u"mousemove 640 400"_s);
         e2e::Program gapsel;
-        ASSERT_TRUE(gapsel.start(desktop.environment()));
+        if (!gapsel.start(desktop.environment()))
+            return u"Gapsel does not start"_s;
         QImage screen;
         QList<QRect> drawn;
         // Until it has the icon, the extension shows a stand-in picture of another shape.
-        if (!processEventsUntil(
-                [&] {
-                    screen = desktop.screenshot();
-                    drawn = e2e::glyphsIn(empty, screen, gnome.tray);
-                    return host->itemServices().size() == 1 && drawn.size() == 1 &&
-                           e2e::shapeOf(drawn.front()) == u"—"_s;
-                },
-                20000)) {
-            ++missing;
+        const bool shown = processEventsUntil(
+            [&] {
+                screen = desktop.screenshot();
+                drawn = e2e::glyphsIn(empty, screen, desktop.host().tray);
+                return host->itemServices().size() == 1 && drawn.size() == 1 &&
+                       e2e::shapeOf(drawn.front()) == u"—"_s;
+            },
+            20000);
+        if (!shown)
             e2e::savePanel(desktop, screen, u"missing-%1"_s.arg(start));
-        } else if (e2e::menuOnClick(desktop, screen, drawn.front()).isNull())
-            ++dead;
+        const QString failure = !shown ? u"not drawn as \"—\""_s
+                                : e2e::menuOnClick(desktop, screen, drawn.front()).isNull()
+                                    ? u"no menu"_s
+                                    : QString();
         gapsel.stop();
         processEventsUntil(
             [&] {
                 return host->itemServices().isEmpty() &&
-                       e2e::glyphsIn(empty, desktop.screenshot(), gnome.tray).isEmpty();
+                       e2e::glyphsIn(empty, desktop.screenshot(), desktop.host().tray).isEmpty();
             },
             10000);
-    }
-    e2e::hostCheck(gnome.name, "starts", missing + dead == 0,
-                   u"%1 starts: %2 without the item drawn as \"—\", %3 without a menu"_s.arg(starts)
-                       .arg(missing)
-                       .arg(dead));
+        return failure;
+    };
+    e2e::checkStarts(desktop.host().name, "GAPSEL_E2E_GNOME_STARTS",
+                     u"with the item drawn as \"—\" and a menu"_s, startOnce);
 }
 
 // A first launch on GNOME: the extension lists items in a way of its own,
@@ -289,16 +258,8 @@ QString startOnce(int start) {
 TEST(XfceStarts, EveryStartRecordsAndDrawsAllFiveSeparators) {
     if (!e2e::chosenHosts().contains(u"xfce"_s))
         GTEST_SKIP() << "not chosen in GAPSEL_E2E_HOSTS";
-    const int starts = e2e::repetitions("GAPSEL_E2E_XFCE_STARTS");
-    QStringList failures;
-    for (int start = 0; start < starts; ++start)
-        if (const QString failure = startOnce(start); !failure.isEmpty())
-            failures.append(u"start %1: "_s.arg(start + 1) + failure);
-    const QString summary =
-        u"%1 starts with 5 separators: %2 without all 5 recorded and drawn"_s.arg(starts).arg(
-            failures.size());
-    e2e::hostCheck(u"xfce"_s, "starts", failures.isEmpty(),
-                   (QStringList{summary} + failures).join(u"; "_s));
+    e2e::checkStarts(u"xfce"_s, "GAPSEL_E2E_XFCE_STARTS",
+                     u"with 5 separators, all recorded and drawn"_s, startOnce);
 }
 
 } // namespace

@@ -77,6 +77,8 @@ VirtualDesktop::VirtualDesktop(QString home, Host host)
     : home_(std::move(home))
     , host_(std::move(host))
     , environment_(QProcessEnvironment::systemEnvironment()) {
+    if (host_.tray.isNull())
+        host_.tray = host_.panel;
     const QString runtime = home_ + u"/runtime"_s;
     QDir().mkpath(runtime);
     QFile::setPermissions(runtime,
