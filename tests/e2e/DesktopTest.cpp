@@ -12,10 +12,12 @@
 #include <algorithm>
 #include <cstdio>
 
+using namespace Qt::StringLiterals;
+
 namespace e2e {
 
 DesktopTest::DesktopTest(const QString& hostName)
-    : desktop(testing_support::freshFolder(QStringLiteral("desktop")), hostNamed(hostName)) {}
+    : desktop(testing_support::freshFolder(u"desktop"_s), hostNamed(hostName)) {}
 
 void DesktopTest::SetUp() {
     if (!chosenHosts().contains(desktop.host().name))
@@ -35,12 +37,58 @@ bool DesktopTest::eventually(const std::function<bool()>& condition, int timeout
 QStringList DesktopTest::idsInWatcher() const {
     QStringList ids;
     for (const QString& service : host->itemServices())
-        ids.append(host->itemProperty(service, QStringLiteral("Id")).toString());
+        ids.append(host->itemProperty(service, u"Id"_s).toString());
     return ids;
 }
 
 QString DesktopTest::serviceWithId(const QString& id) const {
     return host->itemServices().value(idsInWatcher().indexOf(id));
+}
+
+void SeededHostTest::SetUp() {
+    DesktopTest::SetUp();
+    if (IsSkipped() || HasFatalFailure())
+        return;
+    seeded = seedSeparators(desktop, seededCharacters);
+    ASSERT_EQ(seeded.size(), seededCharacters.size());
+    empty = desktop.settledScreen();
+}
+
+void SeededHostTest::check(const char* name, bool passed, const QString& detail) const {
+    hostCheck(desktop.host().name, name, passed, detail);
+}
+
+QList<QRect> SeededHostTest::glyphs(const QImage& screen) const {
+    return glyphsIn(empty, screen, desktop.host().tray);
+}
+
+QList<double> SeededHostTest::contrasts(const QImage& screen) const {
+    return e2e::contrasts(screen, glyphs(screen), desktop.host().panel);
+}
+
+void SeededHostTest::checkContrast(const char* name, const QImage& screen, double least) const {
+    e2e::checkContrast(desktop.host().name, name, contrasts(screen), least);
+}
+
+void SeededHostTest::checkLeftClick(const QImage& screen) const {
+    const QRect glyph = glyphs(screen).value(0);
+    const QImage withMenu = glyph.isValid() ? menuOnClick(desktop, screen, glyph) : QImage();
+    savePanel(desktop, withMenu, u"left-click"_s);
+    check("left-click", !withMenu.isNull(),
+          u"clicked at %1,%2 for a menu"_s.arg(glyph.center().x()).arg(glyph.center().y()));
+}
+
+std::string nameOfHost(const ::testing::TestParamInfo<std::string>& host) {
+    return host.param;
+}
+
+bool startLogging(Program& gapsel, QProcessEnvironment environment) {
+    environment.insert(u"QT_LOGGING_RULES"_s, u"gapsel.platform.info=true"_s);
+    return gapsel.start(environment, {}, QProcess::ForwardedOutputChannel);
+}
+
+void idle(int ms) {
+    testing_support::processEventsUntil([] { return false; }, ms);
 }
 
 void hostCheck(const QString& host, const char* check, bool passed, const QString& detail) {
@@ -51,7 +99,7 @@ void hostCheck(const QString& host, const char* check, bool passed, const QStrin
 }
 
 QString alertLine(Program& gapsel) {
-    static const QRegularExpression line(QStringLiteral("Alert: [^\\n]*"));
+    static const QRegularExpression line(u"Alert: [^\\n]*"_s);
     return line.match(gapsel.output()).captured();
 }
 
@@ -70,13 +118,19 @@ void checkContrast(const QString& host, const char* check, const QList<double>& 
     hostCheck(host, check,
               !contrasts.isEmpty() &&
                   std::ranges::all_of(contrasts, [&](double value) { return value >= least; }),
-              QStringLiteral("%1 (at least %2:1)").arg(texts.join(u' ')).arg(least, 0, 'f', 0));
+              u"%1 (at least %2:1)"_s.arg(texts.join(u' ')).arg(least, 0, 'f', 0));
 }
 
 void savePanel(const VirtualDesktop& desktop, const QImage& screen, const QString& name) {
     const QRect tray = desktop.host().tray & screen.rect();
     desktop.saveScreenshot(name, screen.copy(tray).scaled(tray.size() * 4));
-    desktop.saveScreenshot(name + QStringLiteral("-screen"), screen);
+    desktop.saveScreenshot(name + u"-screen"_s, screen);
+}
+
+int gapBetween(const QRect& a, const QRect& b) {
+    const int dx = std::max({0, b.left() - a.right(), a.left() - b.right()});
+    const int dy = std::max({0, b.top() - a.bottom(), a.top() - b.bottom()});
+    return std::max(dx, dy);
 }
 
 QString shapes(const QList<QRect>& glyphs) {
@@ -88,10 +142,8 @@ QString shapes(const QList<QRect>& glyphs) {
 
 QImage menuOnClick(const VirtualDesktop& desktop, const QImage& screen, const QRect& glyph,
                    int button) {
-    desktop.xdotool(QStringLiteral("mousemove %1 %2 click %3")
-                        .arg(glyph.center().x())
-                        .arg(glyph.center().y())
-                        .arg(button));
+    desktop.xdotool(
+        u"mousemove %1 %2 click %3"_s.arg(glyph.center().x()).arg(glyph.center().y()).arg(button));
     QImage now;
     const auto menuShown = [&] {
         now = desktop.screenshot();
@@ -108,9 +160,20 @@ QImage menuOnClick(const VirtualDesktop& desktop, const QImage& screen, const QR
     return withMenu;
 }
 
-int repetitions(const char* variable) {
-    return qEnvironmentVariableIsSet(variable) ? std::max(1, qEnvironmentVariableIntValue(variable))
-                                               : 3;
+void checkStarts(const QString& host, const char* variable, const QString& what,
+                 const std::function<QString(int)>& start) {
+    const int starts = qEnvironmentVariableIsSet(variable)
+                           ? std::max(1, qEnvironmentVariableIntValue(variable))
+                           : 3;
+    QStringList failures;
+    for (int index = 0; index < starts; ++index)
+        if (const QString failure = start(index); !failure.isEmpty())
+            failures.append(u"start %1: "_s.arg(index + 1) + failure);
+    hostCheck(
+        host, "starts", failures.isEmpty(),
+        (QStringList{u"%1 starts %2: %3 failed"_s.arg(starts).arg(what).arg(failures.size())} +
+         failures)
+            .join(u"; "_s));
 }
 
 } // namespace e2e

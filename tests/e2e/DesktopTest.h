@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "StoredSeparators.h"
 #include "TrayHost.h"
 #include "VirtualDesktop.h"
 
@@ -13,6 +14,7 @@
 
 #include <functional>
 #include <optional>
+#include <string>
 
 namespace e2e {
 
@@ -35,6 +37,41 @@ protected:
     std::optional<TrayHost> host; // once the desktop's bus runs
 };
 
+// A test per host, which the parameter names, on whose desktop a user set up
+// three separators earlier, each with a character of its own shape, so that
+// a screenshot tells them apart. Gapsel has not started yet.
+class SeededHostTest : public DesktopTest, public ::testing::WithParamInterface<std::string> {
+protected:
+    SeededHostTest()
+        : DesktopTest(QString::fromStdString(GetParam())) {}
+    void SetUp() override;
+
+    void check(const char* name, bool passed, const QString& detail) const;
+    // The glyphs the tray shows on `screen` that it did not show before Gapsel.
+    QList<QRect> glyphs(const QImage& screen) const;
+    // The contrast of each of them with the panel around it.
+    QList<double> contrasts(const QImage& screen) const;
+    void checkContrast(const char* name, const QImage& screen, double least) const;
+    // Left-clicks the first of them, which brings up the menu.
+    void checkLeftClick(const QImage& screen) const;
+
+    static inline const QStringList seededCharacters{QStringLiteral("|"), QStringLiteral("—"),
+                                                     QStringLiteral("·")};
+    QList<StoredSeparator> seeded;
+    QImage empty; // the screen before Gapsel starts
+    Program gapsel;
+};
+
+// Names a host's instance of a parameterised test after the host.
+std::string nameOfHost(const ::testing::TestParamInfo<std::string>& host);
+
+// Starts Gapsel with `environment` so that it logs what it finds out about
+// the desktop, its alerts among it (see alertLine).
+[[nodiscard]] bool startLogging(Program& gapsel, QProcessEnvironment environment);
+
+// Lets the desktop run on for this long, for things that show no sign of being done.
+void idle(int ms);
+
 // One line for the table scripts/hosts prints ("[host-check] <host> <check>
 // pass|FAIL <detail>"), and a test failure when the check did not pass.
 void hostCheck(const QString& host, const char* check, bool passed, const QString& detail);
@@ -53,6 +90,8 @@ void checkContrast(const QString& host, const char* check, const QList<double>& 
 // Saves a screenshot under build/e2e/<host>/ as <name>-screen.png, and its
 // tray, enlarged four times, as <name>.png.
 void savePanel(const VirtualDesktop& desktop, const QImage& screen, const QString& name);
+// How far apart two rectangles are: 0 where they touch or overlap.
+int gapBetween(const QRect& a, const QRect& b);
 // The shapes of the glyphs, left to right ("|—·").
 QString shapes(const QList<QRect>& glyphs);
 // The screen with the menu that a click with this button (1: left) on the
@@ -60,8 +99,10 @@ QString shapes(const QList<QRect>& glyphs);
 QImage menuOnClick(const VirtualDesktop& desktop, const QImage& screen, const QRect& glyph,
                    int button = 1);
 
-// How many starts a test that repeats them makes: the environment variable's
-// value (scripts/hosts sets it high), 3 without it.
-int repetitions(const char* variable);
+// Makes as many starts as `variable` says (scripts/hosts sets it high; 3
+// without it) and judges them as the host's "starts" check. Each start
+// returns what went wrong, or nothing.
+void checkStarts(const QString& host, const char* variable, const QString& what,
+                 const std::function<QString(int)>& start);
 
 } // namespace e2e

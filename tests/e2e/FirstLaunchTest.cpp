@@ -17,7 +17,6 @@
 #include <QDBusMessage>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QProcess>
 #include <QStandardPaths>
 
 #include <gtest/gtest.h>
@@ -25,12 +24,14 @@
 #include <algorithm>
 #include <optional>
 
+using namespace Qt::StringLiterals;
+
 using testing_support::processEventsUntil;
 
 namespace {
 
 const QString& greeting = e2e::greetingText;
-const QString separatorId = QStringLiteral("0F3C2A51-7B6D-4E08-9A1C-5D2E8F4B7A90");
+const QString separatorId = u"0F3C2A51-7B6D-4E08-9A1C-5D2E8F4B7A90"_s;
 
 class FirstLaunch : public ::testing::Test {
 protected:
@@ -38,18 +39,15 @@ protected:
     // left), whose tray hides the items with `hiddenIds`; with `withTray`
     // false, without the panel.
     void start(const QStringList& hiddenIds = {}, bool withTray = true, bool trayAtRight = true) {
-        desktop.emplace(testing_support::freshFolder(QStringLiteral("first-launch")),
+        desktop.emplace(testing_support::freshFolder(u"first-launch"_s),
                         trayAtRight ? e2e::xfceWithTrayAtRightEnd(hiddenIds)
-                                    : e2e::hostNamed(QStringLiteral("xfce")));
+                                    : e2e::hostNamed(u"xfce"_s));
         const QString failure = withTray ? desktop->start() : desktop->startWithoutHost();
         ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
     }
     void launch() {
-        QProcessEnvironment environment = desktop->environment();
-        environment.insert(QStringLiteral("QT_LOGGING_RULES"),
-                           QStringLiteral("gapsel.platform.info=true"));
-        environment.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("XFCE"));
-        ASSERT_TRUE(gapsel.start(environment, {}, QProcess::ForwardedOutputChannel));
+        desktop->setVariable(u"XDG_CURRENT_DESKTOP"_s, u"XFCE"_s);
+        ASSERT_TRUE(e2e::startLogging(gapsel, desktop->environment()));
     }
     QString alertLine() { return e2e::alertLine(gapsel); }
     QVariant stored(const QString& key) {
@@ -57,20 +55,12 @@ protected:
     }
     // Gapsel's first visible window (with the greeting gone: its alert).
     QString gapselWindow() {
-        return desktop->visibleWindow(
-            {QStringLiteral("--pid"), QString::number(gapsel.processId())});
+        return desktop->visibleWindow({u"--pid"_s, QString::number(gapsel.processId())});
     }
 
     std::optional<e2e::VirtualDesktop> desktop;
     e2e::Program gapsel;
 };
-
-// How far apart two rectangles are: 0 where they touch or overlap.
-int gapBetween(const QRect& a, const QRect& b) {
-    const int dx = std::max({0, b.left() - a.right(), a.left() - b.right()});
-    const int dy = std::max({0, b.top() - a.bottom(), a.top() - b.bottom()});
-    return std::max(dx, dy);
-}
 
 // The greeting stands below the top panel beside the separator it points at,
 // wherever the tray is along the panel, and goes after five seconds.
@@ -95,15 +85,12 @@ TEST_F(FirstLaunch, GreetsBesideTheSeparatorForFiveSeconds) {
                 return glyphs.size() == 1;
             },
             2000);
-        desktop->saveScreenshot(trayAtRight ? QStringLiteral("greeting-right")
-                                            : QStringLiteral("greeting-left"),
-                                screen);
+        desktop->saveScreenshot(trayAtRight ? u"greeting-right"_s : u"greeting-left"_s, screen);
         ASSERT_EQ(glyphs.size(), 1);
-        const int gap = gapBetween(window, glyphs.front());
-        e2e::hostCheck(QStringLiteral("xfce"), "greeting", gap <= 150,
-                       QStringLiteral("%1 px from the separator with the tray at the %2")
-                           .arg(gap)
-                           .arg(trayAtRight ? QStringLiteral("right") : QStringLiteral("left")));
+        const int gap = e2e::gapBetween(window, glyphs.front());
+        e2e::hostCheck(u"xfce"_s, "greeting", gap <= 150,
+                       u"%1 px from the separator with the tray at the %2"_s.arg(gap).arg(
+                           trayAtRight ? u"right"_s : u"left"_s));
         EXPECT_GE(window.top(), 28) << "below the panel";
         if (!trayAtRight)
             continue;
@@ -113,7 +100,7 @@ TEST_F(FirstLaunch, GreetsBesideTheSeparatorForFiveSeconds) {
         EXPECT_GE(goneAfter, 4000);
         EXPECT_LE(goneAfter, 6500);
         // XFCE shows the separator, so no warning follows.
-        processEventsUntil([] { return false; }, 4500);
+        e2e::idle(4500);
         EXPECT_TRUE(alertLine().isEmpty()) << alertLine().toStdString();
         gapsel.stop();
     }
@@ -121,31 +108,24 @@ TEST_F(FirstLaunch, GreetsBesideTheSeparatorForFiveSeconds) {
 
 TEST_F(FirstLaunch, ASeparatorTheTrayHidesIsWarnedAboutUntilTheUserSaysNoMore) {
     start({separatorId});
-    const QString hidden = QStringLiteral(R"({"id":"%1","character":"—"})").arg(separatorId);
-    ASSERT_EQ(
-        e2e::writePreference(*desktop, QStringLiteral("separators -array ") + hidden).toStdString(),
-        "");
-
+    ASSERT_EQ(e2e::writeSeparators(*desktop, {{separatorId, u"—"_s}}).toStdString(), "");
     launch();
     // Greeting (1 s, 0.1 s, 5 s), then 0.2 s and the check's 3 s.
     ASSERT_TRUE(processEventsUntil([&] { return !gapselWindow().isEmpty(); }, 15000));
-    desktop->saveScreenshot(QStringLiteral("alert-hidden-by-xfce"));
+    desktop->saveScreenshot(u"alert-hidden-by-xfce"_s);
     ASSERT_TRUE(processEventsUntil([&] { return !alertLine().isEmpty(); }, 2000));
     const QString alert = alertLine();
     // The cause found is XFCE's own list.
-    EXPECT_TRUE(alert.contains(QStringLiteral("Known Items"))) << alert.toStdString();
+    EXPECT_TRUE(alert.contains(u"Known Items"_s)) << alert.toStdString();
 
     // The focus goes from OK to the checkbox and back: tick it, then press OK.
-    desktop->xdotool(QStringLiteral("windowfocus --sync %1 key Tab space").arg(gapselWindow()));
-    desktop->saveScreenshot(QStringLiteral("alert-checkbox-ticked"));
-    desktop->xdotool(QStringLiteral("key Tab space"));
+    desktop->xdotool(u"windowfocus --sync %1 key Tab space"_s.arg(gapselWindow()));
+    desktop->saveScreenshot(u"alert-checkbox-ticked"_s);
+    desktop->xdotool(u"key Tab space"_s);
     ASSERT_TRUE(processEventsUntil(
-        [&] {
-            return stored(QStringLiteral("JX_NSStatusItem_ensureVisibility_shouldNotShowAgain"))
-                .toBool();
-        },
+        [&] { return stored(u"JX_NSStatusItem_ensureVisibility_shouldNotShowAgain"_s).toBool(); },
         5000));
-    EXPECT_EQ(stored(QStringLiteral("JX_Tooltip_statusBarButtonWelcomePopover")).toLongLong(), 0)
+    EXPECT_EQ(stored(u"JX_Tooltip_statusBarButtonWelcomePopover"_s).toLongLong(), 0)
         << "a hidden separator is not greeted";
 }
 
@@ -154,54 +134,52 @@ TEST_F(FirstLaunch, WithoutATrayTheWarningNamesIt) {
     launch();
     ASSERT_TRUE(processEventsUntil([&] { return !alertLine().isEmpty(); }, 15000));
     const QString alert = alertLine();
-    EXPECT_TRUE(alert.contains(QStringLiteral("Nothing on this desktop shows tray items")))
+    EXPECT_TRUE(alert.contains(u"Nothing on this desktop shows tray items"_s))
         << alert.toStdString();
-    desktop->saveScreenshot(QStringLiteral("alert-no-tray"));
+    desktop->saveScreenshot(u"alert-no-tray"_s);
 }
 
 // The socket the compositor listens on, as a path: the test runs as another
 // user than the compositor, so its runtime folder is not the test's own.
 QString waylandSocket(const e2e::VirtualDesktop& desktop) {
-    const QDir runtime(desktop.environment().value(QStringLiteral("XDG_RUNTIME_DIR")));
-    const QStringList sockets = runtime.entryList({QStringLiteral("wayland-*[0-9]")}, QDir::System);
+    const QDir runtime(desktop.environment().value(u"XDG_RUNTIME_DIR"_s));
+    const QStringList sockets = runtime.entryList({u"wayland-*[0-9]"_s}, QDir::System);
     return sockets.isEmpty() ? QString() : runtime.filePath(sockets.front());
 }
 
 QStringList shownNotifications(const QDBusConnection& bus) {
-    const QDBusMessage reply = bus.call(QDBusMessage::createMethodCall(
-        QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("/fr/emersion/Mako"),
-        QStringLiteral("fr.emersion.Mako"), QStringLiteral("ListNotifications")));
+    const QDBusMessage reply = bus.call(
+        QDBusMessage::createMethodCall(u"org.freedesktop.Notifications"_s, u"/fr/emersion/Mako"_s,
+                                       u"fr.emersion.Mako"_s, u"ListNotifications"_s));
     QStringList texts;
     for (const QVariantMap& notification :
          qdbus_cast<QList<QVariantMap>>(reply.arguments().value(0)))
-        texts.append(notification.value(QStringLiteral("summary")).toString() +
-                     notification.value(QStringLiteral("body")).toString());
+        texts.append(notification.value(u"summary"_s).toString() +
+                     notification.value(u"body"_s).toString());
     return texts;
 }
 
 class WaybarGreeting : public e2e::DesktopTest {
 protected:
     WaybarGreeting()
-        : DesktopTest(QStringLiteral("waybar")) {}
+        : DesktopTest(u"waybar"_s) {}
 };
 
 TEST_F(WaybarGreeting, ArrivesAsANotificationThatExpiresAfterFiveSeconds) {
-    if (QStandardPaths::findExecutable(QStringLiteral("mako")).isEmpty())
+    if (QStandardPaths::findExecutable(u"mako"_s).isEmpty())
         GTEST_SKIP() << "mako is not installed (Debian: mako-notifier)";
     const e2e::Host& waybar = desktop.host();
     const QString socket = waylandSocket(desktop);
     ASSERT_FALSE(socket.isEmpty()) << "sway opened no Wayland socket";
-    desktop.setVariable(QStringLiteral("WAYLAND_DISPLAY"), socket);
+    desktop.setVariable(u"WAYLAND_DISPLAY"_s, socket);
     const QDBusConnection bus = desktop.bus();
-    e2e::Program mako(QStringLiteral("mako"));
+    e2e::Program mako(u"mako"_s);
     ASSERT_TRUE(mako.start(desktop.environment()));
     ASSERT_TRUE(processEventsUntil([&] {
-        return bus.interface()
-            ->isServiceRegistered(QStringLiteral("org.freedesktop.Notifications"))
-            .value();
+        return bus.interface()->isServiceRegistered(u"org.freedesktop.Notifications"_s).value();
     })) << "mako did not take the notification service";
 
-    desktop.setVariable(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
+    desktop.setVariable(u"QT_QPA_PLATFORM"_s, u"wayland"_s);
     e2e::Program gapsel;
     ASSERT_TRUE(gapsel.start(desktop.environment()));
     QElapsedTimer launched;
@@ -210,19 +188,17 @@ TEST_F(WaybarGreeting, ArrivesAsANotificationThatExpiresAfterFiveSeconds) {
     const bool shown = processEventsUntil(greeted, 10000);
     const qint64 shownAt = launched.elapsed();
     // The daemon draws it a moment after it lists it.
-    processEventsUntil([] { return false; }, 1000);
-    desktop.saveScreenshot(QStringLiteral("greeting"));
+    e2e::idle(1000);
+    desktop.saveScreenshot(u"greeting"_s);
     const bool gone = shown && processEventsUntil([&] { return !greeted(); }, 10000);
     const qint64 shownFor = launched.elapsed() - shownAt;
     // Polling and a busy machine stretch the five seconds a little.
     const bool passed = gone && shownFor >= 4000 && shownFor <= 7500;
     e2e::hostCheck(
         waybar.name, "greeting", passed,
-        shown ? QStringLiteral("\"%1\" shown %2 ms after the start, for %3 ms")
-                    .arg(greeting)
-                    .arg(shownAt)
-                    .arg(gone ? QString::number(shownFor) : QStringLiteral("more than 10000"))
-              : QStringLiteral("no notification within 10 s"));
+        shown ? u"\"%1\" shown %2 ms after the start, for %3 ms"_s.arg(greeting).arg(shownAt).arg(
+                    gone ? QString::number(shownFor) : u"more than 10000"_s)
+              : u"no notification within 10 s"_s);
 }
 
 } // namespace

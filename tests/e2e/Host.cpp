@@ -9,54 +9,49 @@
 #include <QDir>
 #include <QFile>
 
+using namespace Qt::StringLiterals;
+
 namespace e2e {
 
 namespace {
 Host xfce() {
-    return {.name = QStringLiteral("xfce"),
-            .program = QStringLiteral("xfce4-panel"),
-            // Without the flag the panel first waits some seconds for a window manager.
-            .arguments = {QStringLiteral("--disable-wm-check")},
-            .panel = {0, 0, screenWidth, 32},
-            .tray = {0, 0, screenWidth, 32},
-            .files = {{QStringLiteral("xfce4-panel.xml"),
-                       QStringLiteral("xfce4/xfconf/xfce-perchannel-xml/xfce4-panel.xml")}}};
+    return {
+        .name = u"xfce"_s,
+        .program = u"xfce4-panel"_s,
+        // Without the flag the panel first waits some seconds for a window manager.
+        .arguments = {u"--disable-wm-check"_s},
+        .panel = {0, 0, screenWidth, 32},
+        .files = {{u"xfce4-panel.xml"_s, u"xfce4/xfconf/xfce-perchannel-xml/xfce4-panel.xml"_s}}};
 }
 
 Host lxqt() {
-    return {
-        .name = QStringLiteral("lxqt"),
-        .program = QStringLiteral("lxqt-panel"),
-        .panel = {0, 0, screenWidth, 32},
-        .tray = {0, 0, screenWidth, 32},
-        .ordersByArrival = true,
-        // Without LXQt's own settings the panel draws black.
-        .files = {{QStringLiteral("/usr/share/lxqt/lxqt.conf"), QStringLiteral("lxqt/lxqt.conf")},
-                  {QStringLiteral("lxqt-panel.conf"), QStringLiteral("lxqt/panel.conf")}}};
+    return {.name = u"lxqt"_s,
+            .program = u"lxqt-panel"_s,
+            .panel = {0, 0, screenWidth, 32},
+            .ordersByArrival = true,
+            // Without LXQt's own settings the panel draws black.
+            .files = {{u"/usr/share/lxqt/lxqt.conf"_s, u"lxqt/lxqt.conf"_s},
+                      {u"lxqt-panel.conf"_s, u"lxqt/panel.conf"_s}}};
 }
 
 Host gnome() {
     return {
-        .name = QStringLiteral("gnome"),
-        .program = QStringLiteral("gnome-shell"),
-        .arguments = {QStringLiteral("--x11"), QStringLiteral("--replace"),
-                      QStringLiteral("--sm-disable")},
+        .name = u"gnome"_s,
+        .program = u"gnome-shell"_s,
+        .arguments = {u"--x11"_s, u"--replace"_s, u"--sm-disable"_s},
         .panel = {0, 0, screenWidth, 32},
         // Right of the clock, left of the system menu.
         .tray = {screenWidth * 2 / 3, 0, screenWidth / 3 - 36, 32},
         .ordersByArrival = true,
-        .variables = {QStringLiteral("XDG_SESSION_TYPE=x11"),
-                      QStringLiteral("XDG_CURRENT_DESKTOP=GNOME")},
+        .variables = {u"XDG_SESSION_TYPE=x11"_s, u"XDG_CURRENT_DESKTOP=GNOME"_s},
         .configure =
             [](VirtualDesktop& desktop) {
                 // The shell crashes in its login manager without a system bus.
-                const QString systemBus =
-                    desktop.startService(QStringLiteral("dbus-daemon"),
-                                         {QStringLiteral("--session"), QStringLiteral("--nofork"),
-                                          QStringLiteral("--print-address=1")});
+                const QString systemBus = desktop.startService(
+                    u"dbus-daemon"_s, {u"--session"_s, u"--nofork"_s, u"--print-address=1"_s});
                 if (systemBus.isEmpty())
-                    return QStringLiteral("the second bus does not start");
-                desktop.setVariable(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"), systemBus);
+                    return u"the second bus does not start"_s;
+                desktop.setVariable(u"DBUS_SYSTEM_BUS_ADDRESS"_s, systemBus);
                 return QString();
             },
         .commands = {QStringLiteral("gsettings set org.gnome.shell enabled-extensions "
@@ -66,79 +61,70 @@ Host gnome() {
 }
 
 Host plasma() {
-    return {.name = QStringLiteral("plasma"),
-            .program = QStringLiteral("plasmashell"),
-            .arguments = {QStringLiteral("--no-respawn")},
+    return {.name = u"plasma"_s,
+            .program = u"plasmashell"_s,
+            .arguments = {u"--no-respawn"_s},
             .panel = {0, screenHeight - 44, screenWidth, 44},
             // Below the panel's top edge, left of the clock.
             .tray = {screenWidth / 2, screenHeight - 42, screenWidth / 2 - 140, 42},
-            .variables = {QStringLiteral("XDG_CURRENT_DESKTOP=KDE"),
-                          QStringLiteral("KDE_FULL_SESSION=true"),
-                          QStringLiteral("KDE_SESSION_VERSION=5"),
-                          QStringLiteral("QT_QUICK_BACKEND=software")}};
+            .variables = {u"XDG_CURRENT_DESKTOP=KDE"_s, u"KDE_FULL_SESSION=true"_s,
+                          u"KDE_SESSION_VERSION=5"_s, u"QT_QUICK_BACKEND=software"_s}};
 }
 
 // XEmbed trays, each alone on the display as on a window-manager desktop;
 // they place icons in the order they docked, the newest at the right.
 Host trayer() {
-    return {.name = QStringLiteral("trayer"),
-            .program = QStringLiteral("trayer"),
+    return {.name = u"trayer"_s,
+            .program = u"trayer"_s,
             .arguments = QStringLiteral("--edge bottom --align right --widthtype request "
                                         "--height 24 --SetDockType true --tint 0x3b4252 "
                                         "--transparent true --alpha 0")
                              .split(u' '),
             .panel = {0, screenHeight - 24, screenWidth, 24},
-            .tray = {0, screenHeight - 24, screenWidth, 24},
             .ordersByArrival = true,
             .xembed = true};
 }
 
 Host tint2() {
-    return {.name = QStringLiteral("tint2"),
-            .program = QStringLiteral("tint2"),
+    return {.name = u"tint2"_s,
+            .program = u"tint2"_s,
             .panel = {0, 0, screenWidth, 30},
-            .tray = {0, 0, screenWidth, 30},
             .ordersByArrival = true,
-            .files = {{QStringLiteral("tint2rc"), QStringLiteral("tint2/tint2rc")}},
+            .files = {{u"tint2rc"_s, u"tint2/tint2rc"_s}},
             .xembed = true};
 }
 
 Host i3bar() {
-    return {.name = QStringLiteral("i3bar"),
-            .program = QStringLiteral("i3"),
-            .arguments = {QStringLiteral("-c"), QStringLiteral(GAPSEL_E2E_SOURCE_DIR "/i3.config")},
+    return {.name = u"i3bar"_s,
+            .program = u"i3"_s,
+            .arguments = {u"-c"_s, QStringLiteral(GAPSEL_E2E_SOURCE_DIR "/i3.config")},
             .panel = {0, 0, screenWidth, 21},
-            .tray = {0, 0, screenWidth, 21},
             .ordersByArrival = true,
             .xembed = true};
 }
 
 // sway refuses to run as root, so it and Waybar run as a user of their own.
-const QString waybarUser = QStringLiteral("gapsel-e2e");
+const QString waybarUser = u"gapsel-e2e"_s;
 
 Host waybar() {
-    return {.name = QStringLiteral("waybar"),
-            .program = QStringLiteral("sway"),
-            .arguments = {QStringLiteral("--config"),
-                          QStringLiteral(GAPSEL_E2E_SOURCE_DIR "/sway.config")},
+    return {.name = u"waybar"_s,
+            .program = u"sway"_s,
+            .arguments = {u"--config"_s, QStringLiteral(GAPSEL_E2E_SOURCE_DIR "/sway.config")},
             .panel = {0, 0, screenWidth, 30},
             .tray = {screenWidth / 2, 0, screenWidth / 2, 30},
             .ordersByArrival = true,
             // sway draws into a window on the virtual display, which the tests'
             // screenshots and clicks reach.
-            .variables = {QStringLiteral("WLR_BACKENDS=x11"), QStringLiteral("WLR_RENDERER=pixman"),
-                          QStringLiteral("WLR_X11_OUTPUTS=1"),
-                          QStringLiteral("XDG_CURRENT_DESKTOP=sway")},
-            .files = {{QStringLiteral("waybar.jsonc"), QStringLiteral("waybar/config")}},
+            .variables = {u"WLR_BACKENDS=x11"_s, u"WLR_RENDERER=pixman"_s, u"WLR_X11_OUTPUTS=1"_s,
+                          u"XDG_CURRENT_DESKTOP=sway"_s},
+            .files = {{u"waybar.jsonc"_s, u"waybar/config"_s}},
             .configure =
                 [](VirtualDesktop& desktop) {
-                    const bool userExists =
-                        desktop.run(QStringLiteral("id"), {waybarUser}).isEmpty();
+                    const bool userExists = desktop.run(u"id"_s, {waybarUser}).isEmpty();
                     return userExists
                                ? QString()
-                               : desktop.run(QStringLiteral("useradd"),
-                                             {QStringLiteral("--system"),
-                                              QStringLiteral("--no-create-home"), waybarUser});
+                               : desktop.run(u"useradd"_s,
+                                             {u"--system"_s, u"--no-create-home"_s, waybarUser});
                 },
             .prepare =
                 [](VirtualDesktop& desktop) {
@@ -146,8 +132,7 @@ Host waybar() {
                     for (QDir folder(desktop.home()); folder.cdUp() && folder != QDir::temp();)
                         QFile::setPermissions(folder.path(),
                                               QFile::permissions(folder.path()) | QFile::ExeOther);
-                    return desktop.run(QStringLiteral("chown"),
-                                       {QStringLiteral("-R"), waybarUser, desktop.home()});
+                    return desktop.run(u"chown"_s, {u"-R"_s, waybarUser, desktop.home()});
                 },
             .user = waybarUser};
 }
@@ -156,14 +141,13 @@ Host waybar() {
 Host xfceWithTrayAtRightEnd(const QStringList& hiddenIds) {
     Host host = xfce();
     // Set through xfconf, from which the panel reads its layout as it starts.
-    const QString set = QStringLiteral("xfconf-query -c xfce4-panel -n -p ");
-    host.commands = {set + QStringLiteral("/panels/panel-1/plugin-ids -a -t int -s 2 -t int -s 1"),
-                     set + QStringLiteral("/plugins/plugin-2 -t string -s separator"),
-                     set + QStringLiteral("/plugins/plugin-2/expand -t bool -s true")};
+    const QString set = u"xfconf-query -c xfce4-panel -n -p "_s;
+    host.commands = {set + u"/panels/panel-1/plugin-ids -a -t int -s 2 -t int -s 1"_s,
+                     set + u"/plugins/plugin-2 -t string -s separator"_s,
+                     set + u"/plugins/plugin-2/expand -t bool -s true"_s};
     if (!hiddenIds.isEmpty())
-        host.commands.append(set +
-                             QStringLiteral("/plugins/plugin-1/hidden-items -a -t string -s ") +
-                             hiddenIds.join(QStringLiteral(" -t string -s ")));
+        host.commands.append(set + u"/plugins/plugin-1/hidden-items -a -t string -s "_s +
+                             hiddenIds.join(u" -t string -s "_s));
     return host;
 }
 
@@ -177,17 +161,15 @@ const Host& hostNamed(const QString& name) {
 }
 
 QStringList xfceKnownItems(const VirtualDesktop& desktop) {
-    return platform::xdg::XfconfStringArray(desktop.bus(), QStringLiteral("xfce4-panel"),
-                                            QStringLiteral("/plugins/plugin-1/known-items"))
+    return platform::xdg::XfconfStringArray(desktop.bus(), u"xfce4-panel"_s,
+                                            u"/plugins/plugin-1/known-items"_s)
         .read()
         .value_or(QStringList());
 }
 
 QStringList chosenHosts() {
     const QString chosen = qEnvironmentVariable("GAPSEL_E2E_HOSTS");
-    return chosen.isEmpty() ? QStringList{QStringLiteral("xfce"), QStringLiteral("lxqt"),
-                                          QStringLiteral("gnome"), QStringLiteral("trayer"),
-                                          QStringLiteral("tint2")}
+    return chosen.isEmpty() ? QStringList{u"xfce"_s, u"lxqt"_s, u"gnome"_s, u"trayer"_s, u"tint2"_s}
                             : chosen.split(QLatin1Char(','), Qt::SkipEmptyParts);
 }
 

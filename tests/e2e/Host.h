@@ -26,7 +26,8 @@ struct Host {
     QString program{};
     QStringList arguments{};
     // The band of the screen the panel covers, and the part of it where the
-    // host draws status items (nothing else in it changes by itself).
+    // host draws status items (nothing else in it changes by itself), unless
+    // it is the whole panel.
     QRect panel{};
     QRect tray{};
     // Whether the host lines its items up by their arrival (LXQt and Waybar

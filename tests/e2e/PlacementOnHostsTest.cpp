@@ -11,11 +11,15 @@
 #include "TrayPicture.h"
 
 #include <algorithm>
+#include <ostream>
+#include <string>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
 // The other program's Id and title.
-const QString other = QStringLiteral("Other Program");
+const QString other = u"Other Program"_s;
 
 bool isRed(QRgb pixel) {
     return qRed(pixel) > 200 && qGreen(pixel) < 80 && qBlue(pixel) < 80;
@@ -35,9 +39,7 @@ bool showsRed(const QImage& screen, const QRect& glyph) {
 class PlacementBesideOtherItem : public e2e::DesktopTest {
 protected:
     explicit PlacementBesideOtherItem(const QString& hostName,
-                                      QStringList characters = {QStringLiteral("|"),
-                                                                QStringLiteral("—"),
-                                                                QStringLiteral("·")})
+                                      QStringList characters = {u"|"_s, u"—"_s, u"·"_s})
         : DesktopTest(hostName)
         , characters(std::move(characters)) {}
 
@@ -47,9 +49,8 @@ protected:
             return;
         empty = desktop.settledScreen();
         ASSERT_EQ(desktop.startService(QStringLiteral(OTHER_TRAY_ITEM_EXECUTABLE), {other}),
-                  QStringLiteral("shown"));
-        ASSERT_TRUE(
-            eventually([&] { return orderShown(desktop.screenshot()) == QStringLiteral("R"); }));
+                  u"shown"_s);
+        ASSERT_TRUE(eventually([&] { return orderShown(desktop.screenshot()) == u"R"_s; }));
         if (!characters.isEmpty())
             separators = e2e::seedSeparators(desktop, characters);
         ASSERT_EQ(separators.size(), characters.size());
@@ -61,7 +62,7 @@ protected:
     QString orderShown(const QImage& screen) const {
         QString order;
         for (const QRect& glyph : e2e::glyphsIn(empty, screen, desktop.host().tray))
-            order += showsRed(screen, glyph) ? QStringLiteral("R") : e2e::shapeOf(glyph);
+            order += showsRed(screen, glyph) ? u"R"_s : e2e::shapeOf(glyph);
         return order;
     }
     // Waits until the tray shows the items in `expected` order and keeps the
@@ -78,33 +79,6 @@ protected:
         desktop.saveScreenshot(name, screen);
         return shown;
     }
-    QString serviceOf(int separator) const { return serviceWithId(separators.at(separator).id); }
-    // Restarts Gapsel (the tray forgets it meanwhile), checks that the tray
-    // comes to show `expected` again, keeping the screen as `name`; what it
-    // showed last.
-    QString restartedOrder(const QString& expected, const QString& name) {
-        gapsel.stop();
-        if (!eventually([&] { return idsInWatcher() == QStringList{other}; }))
-            return QStringLiteral("Gapsel's items stayed in the tray");
-        if (!gapsel.start(desktop.environment()))
-            return QStringLiteral("Gapsel did not start");
-        const QString shown = awaitOrder(expected, name);
-        e2e::hostCheck(
-            desktop.host().name, "kept", shown == expected,
-            QStringLiteral("shown %1 after a restart, expected %2").arg(shown, expected));
-        // Screen readers and the tray's settings show each item by its title.
-        QStringList titles;
-        for (const e2e::StoredSeparator& separator : separators)
-            titles.append(host->itemProperty(serviceWithId(separator.id), QStringLiteral("Title"))
-                              .toString());
-        e2e::hostCheck(desktop.host().name, "titles",
-                       std::ranges::all_of(titles,
-                                           [](const QString& title) {
-                                               return title.contains(QStringLiteral("Gapsel"));
-                                           }),
-                       titles.join(QStringLiteral(" / ")));
-        return shown;
-    }
 
     const QStringList characters;
     QImage empty;
@@ -115,7 +89,7 @@ protected:
 class PlacementInXfce : public PlacementBesideOtherItem {
 protected:
     PlacementInXfce()
-        : PlacementBesideOtherItem(QStringLiteral("xfce"), {}) {}
+        : PlacementBesideOtherItem(u"xfce"_s, {}) {}
 
     // The panel as the other item's red ("R") with light separator ink ("—")
     // left and right of it: XFCE draws its items too close together to tell
@@ -132,11 +106,11 @@ protected:
                     ink.append(x);
         if (red.isEmpty())
             return {};
-        QString shown = QStringLiteral("R");
+        QString shown = u"R"_s;
         if (std::ranges::any_of(ink, [&](int x) { return x < red.left(); }))
-            shown.prepend(QStringLiteral("—"));
+            shown.prepend(u"—"_s);
         if (std::ranges::any_of(ink, [&](int x) { return x > red.right(); }))
-            shown.append(QStringLiteral("—"));
+            shown.append(u"—"_s);
         return shown;
     }
     // Whether XFCE comes to record the items as `ids` and to show `ink`
@@ -163,69 +137,86 @@ TEST_F(PlacementInXfce, MenuEntriesReorderKnownItemsAndTheOrderOutlivesThePanel)
             return stored.size() == made && !serviceWithId(stored.last().id).isEmpty();
         }));
         if (made < 3) {
-            ASSERT_TRUE(host->choose(serviceWithId(stored.last().id), {QStringLiteral("New")}));
+            ASSERT_TRUE(host->choose(serviceWithId(stored.last().id), {u"New"_s}));
         }
     }
     const QString a = stored[0].id, b = stored[1].id, c = stored[2].id;
-    const QString after = QStringLiteral("—R—");
-    EXPECT_TRUE(placed({a, b, c, other}, QStringLiteral("—R"), QStringLiteral("placement-new")))
+    const QString after = u"—R—"_s;
+    EXPECT_TRUE(placed({a, b, c, other}, u"—R"_s, u"placement-new"_s))
         << e2e::xfceKnownItems(desktop).join(QLatin1Char(' ')).toStdString();
-    ASSERT_TRUE(host->choose(serviceWithId(a), {QStringLiteral("Place After"), other}));
-    EXPECT_TRUE(placed({b, c, other, a}, after, QStringLiteral("placement-after-other")));
+    ASSERT_TRUE(host->choose(serviceWithId(a), {u"Place After"_s, other}));
+    EXPECT_TRUE(placed({b, c, other, a}, after, u"placement-after-other"_s));
 
     const QString failure = desktop.restartHost();
     ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
-    EXPECT_TRUE(placed({b, c, other, a}, after, QStringLiteral("placement-after-panel-restart")));
+    EXPECT_TRUE(placed({b, c, other, a}, after, u"placement-after-panel-restart"_s));
     EXPECT_TRUE(gapsel.running());
 }
 
-// Trays that order by arrival: "Move to … End" makes the separator the newest,
-// and the next start of Gapsel brings the arrangement back.
-class PlacementByArrival : public PlacementBesideOtherItem,
-                           public ::testing::WithParamInterface<const char*> {
+// One host's way of placing a separator: the order the tray first shows, the
+// menu entry chosen on one separator, the order it shows then, and the check
+// that judges the move.
+struct Placement {
+    std::string host;
+    QString start;
+    int separator;
+    QStringList entry;
+    QString expected;
+    const char* check;
+};
+void PrintTo(const Placement& placement, std::ostream* out) {
+    *out << placement.host;
+}
+
+// Trays that order by arrival: "Move to … End" makes the separator the newest
+// (GNOME's extension puts the newest leftmost, LXQt and Waybar rightmost).
+// Plasma sorts by title: Place After gives the separator one that sorts right
+// after the other item's. Either way the next start of Gapsel brings the
+// arrangement back.
+class PlacementByRule : public PlacementBesideOtherItem,
+                        public ::testing::WithParamInterface<Placement> {
 protected:
-    PlacementByArrival()
-        : PlacementBesideOtherItem(QString::fromLatin1(GetParam())) {}
+    PlacementByRule()
+        : PlacementBesideOtherItem(QString::fromStdString(GetParam().host)) {}
 };
 
-TEST_P(PlacementByArrival, MoveToTheNewestEndAndKeepItAcrossRestarts) {
-    // GNOME's extension puts the newest leftmost, LXQt and Waybar rightmost.
-    const bool leftmost = desktop.host().name == QStringLiteral("gnome");
-    const QString start = leftmost ? QStringLiteral("|—·R") : QStringLiteral("R|—·");
-    ASSERT_EQ(awaitOrder(start, QStringLiteral("arrival-order")), start);
-    // The item leaves the bus as the entry is clicked, so the menu's closing
-    // finds no one to tell: what counts is the order after.
-    host->choose(serviceOf(leftmost ? 2 : 0), {leftmost ? QStringLiteral("Move to Left End")
-                                                        : QStringLiteral("Move to Right End")});
-    const QString expected = leftmost ? QStringLiteral("·|—R") : QStringLiteral("R—·|");
-    const QString moved = awaitOrder(expected, QStringLiteral("moved-to-end"));
-    e2e::hostCheck(desktop.host().name, "move-to-end", moved == expected,
-                   QStringLiteral("shown %1 after the move, expected %2").arg(moved, expected));
-    restartedOrder(expected, QStringLiteral("moved-after-restart"));
+TEST_P(PlacementByRule, TheChosenPlaceShowsAndOutlivesARestart) {
+    const Placement& placement = GetParam();
+    ASSERT_EQ(awaitOrder(placement.start, u"start-order"_s), placement.start);
+    // The item may leave the bus as the entry is clicked, so the menu's
+    // closing finds no one to tell: what counts is the order after.
+    host->choose(serviceWithId(separators.at(placement.separator).id), placement.entry);
+    const QString placed = awaitOrder(placement.expected, u"placed"_s);
+    e2e::hostCheck(desktop.host().name, placement.check, placed == placement.expected,
+                   u"shown %1 after %2, expected %3"_s.arg(placed, placement.entry.join(u" ▸ "_s),
+                                                           placement.expected));
+    // The tray forgets Gapsel until it starts again; then the separators
+    // come back in place, each with a title, by which screen readers and the
+    // tray's settings show it.
+    gapsel.stop();
+    ASSERT_TRUE(eventually([&] { return idsInWatcher() == QStringList{other}; }))
+        << "Gapsel's items stayed in the tray";
+    ASSERT_TRUE(gapsel.start(desktop.environment()));
+    const QString kept = awaitOrder(placement.expected, u"placed-after-restart"_s);
+    e2e::hostCheck(desktop.host().name, "kept", kept == placement.expected,
+                   u"shown %1 after a restart, expected %2"_s.arg(kept, placement.expected));
+    QStringList titles;
+    for (const e2e::StoredSeparator& separator : separators)
+        titles.append(host->itemProperty(serviceWithId(separator.id), u"Title"_s).toString());
+    e2e::hostCheck(desktop.host().name, "titles",
+                   std::ranges::all_of(
+                       titles, [](const QString& title) { return title.contains(u"Gapsel"_s); }),
+                   titles.join(u" / "_s));
     EXPECT_TRUE(gapsel.running());
 }
 
-INSTANTIATE_TEST_SUITE_P(Hosts, PlacementByArrival, ::testing::Values("lxqt", "gnome", "waybar"));
-
-class PlacementOnPlasma : public PlacementBesideOtherItem {
-protected:
-    PlacementOnPlasma()
-        : PlacementBesideOtherItem(QStringLiteral("plasma")) {}
-};
-
-// Plasma sorts by title: the separator gets one that sorts right after the
-// other item's, and gets it again at its next start.
-TEST_F(PlacementOnPlasma, PlaceAfterPutsTheSeparatorRightAfterTheItemAcrossRestarts) {
-    const QString sorted = awaitOrder(QStringLiteral("|—·R"), QStringLiteral("sorted-by-title"));
-    ASSERT_TRUE(host->choose(serviceOf(0), {QStringLiteral("Place After"), other}));
-    const QString expected = QStringLiteral("—·R|");
-    const QString placed = awaitOrder(expected, QStringLiteral("placed-after-other"));
-    const QString restarted = restartedOrder(expected, QStringLiteral("placed-after-restart"));
-    e2e::hostCheck(desktop.host().name, "place-after", placed == expected && restarted == expected,
-                   QStringLiteral("shown %1 at start, %2 after Place After ▸ %3, %4 after a "
-                                  "restart; expected %5")
-                       .arg(sorted, placed, other, restarted, expected));
-    EXPECT_TRUE(gapsel.running());
-}
+INSTANTIATE_TEST_SUITE_P(
+    Hosts, PlacementByRule,
+    ::testing::Values(
+        Placement{"lxqt", u"R|—·"_s, 0, {u"Move to Right End"_s}, u"R—·|"_s, "move-to-end"},
+        Placement{"gnome", u"|—·R"_s, 2, {u"Move to Left End"_s}, u"·|—R"_s, "move-to-end"},
+        Placement{"waybar", u"R|—·"_s, 0, {u"Move to Right End"_s}, u"R—·|"_s, "move-to-end"},
+        Placement{"plasma", u"|—·R"_s, 0, {u"Place After"_s, other}, u"—·R|"_s, "place-after"}),
+    [](const ::testing::TestParamInfo<Placement>& placement) { return placement.param.host; });
 
 } // namespace

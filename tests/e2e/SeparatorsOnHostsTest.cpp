@@ -7,89 +7,35 @@
 #include "support/TestEnvironment.h"
 
 #include <QElapsedTimer>
-#include <QProcess>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 using testing_support::processEventsUntil;
 
 namespace {
 
-// Three separators a user set up earlier, each with a character of its own
-// shape, so that a screenshot tells them apart.
-const QStringList seededCharacters{QStringLiteral("|"), QStringLiteral("—"), QStringLiteral("·")};
 constexpr double legibleContrast = 3.0;
 constexpr double dimmedContrast = 2.0;
 
 QStringList checkedEntries(const platform::xdg::DBusMenuLayoutItem& menu) {
     QStringList checked;
     for (const auto& entry : menu.children)
-        if (entry.properties.value(QStringLiteral("toggle-state")).toInt() == 1)
-            checked.append(entry.properties.value(QStringLiteral("label")).toString());
+        if (entry.properties.value(u"toggle-state"_s).toInt() == 1)
+            checked.append(entry.properties.value(u"label"_s).toString());
     return checked;
 }
 
-class SeparatorsOnHost : public e2e::DesktopTest,
-                         public ::testing::WithParamInterface<std::string> {
+class SeparatorsOnHost : public e2e::SeededHostTest {
 protected:
-    SeparatorsOnHost()
-        : DesktopTest(QString::fromStdString(GetParam())) {}
-
     void SetUp() override {
-        DesktopTest::SetUp();
-        if (IsSkipped() || HasFatalFailure())
-            return;
-        seeded = e2e::seedSeparators(desktop, seededCharacters);
-        ASSERT_EQ(seeded.size(), seededCharacters.size());
-        empty = desktop.settledScreen();
-        ASSERT_TRUE(gapsel.start(desktop.environment()));
-    }
-
-    void check(const char* name, bool passed, const QString& detail) {
-        e2e::hostCheck(desktop.host().name, name, passed, detail);
-    }
-
-    QList<QRect> glyphs(const QImage& screen) const {
-        return e2e::glyphsIn(empty, screen, desktop.host().tray);
-    }
-    QList<double> contrasts(const QImage& screen) const {
-        return e2e::contrasts(screen, glyphs(screen), desktop.host().panel);
-    }
-
-    void checkAppearance(const QImage& screen) {
-        const QStringList registered = idsInWatcher();
-        const QList<QRect> drawn = glyphs(screen);
-        check("appears", registered.size() == 3 && drawn.size() == 3,
-              QStringLiteral("%1 of 3 items registered, %2 glyphs drawn (%3)")
-                  .arg(registered.size())
-                  .arg(drawn.size())
-                  .arg(e2e::shapes(drawn)));
-    }
-
-    // Where the host orders by arrival, Gapsel registers its separators so
-    // that they stand in list order from left to right, whichever end the
-    // newest takes.
-    void checkOrder(const QImage& screen) {
-        const QString expected = seededCharacters.join(QString());
-        const QString drawn = e2e::shapes(glyphs(screen));
-        if (desktop.host().ordersByArrival)
-            check("order", drawn == expected,
-                  QStringLiteral("drawn %1, expected %2").arg(drawn, expected));
-        else
-            check("order", true, QStringLiteral("n/a: the host orders by a rule of its own"));
-    }
-
-    void checkLeftClick(const QImage& screen) {
-        const QRect glyph = glyphs(screen).value(0);
-        const QImage withMenu =
-            glyph.isValid() ? e2e::menuOnClick(desktop, screen, glyph) : QImage();
-        e2e::savePanel(desktop, withMenu, QStringLiteral("left-click"));
-        check("left-click", !withMenu.isNull(),
-              QStringLiteral("clicked at %1,%2 for a menu")
-                  .arg(glyph.center().x())
-                  .arg(glyph.center().y()));
+        SeededHostTest::SetUp();
+        if (!IsSkipped() && !HasFatalFailure()) {
+            ASSERT_TRUE(gapsel.start(desktop.environment()));
+        }
     }
 
     // Right-clicks the glyph that is not in `seen`, so that the host loads its
@@ -113,20 +59,14 @@ protected:
     }
 
     void checkMenuActions();
-    void checkContrast(const char* name, const QImage& screen, double least) {
-        e2e::checkContrast(desktop.host().name, name, contrasts(screen), least);
-    }
 
-    QList<e2e::StoredSeparator> seeded;
-    QImage empty;
     // The screen with the three seeded separators.
     QImage seen;
-    e2e::Program gapsel;
 };
 
 void SeparatorsOnHost::checkMenuActions() {
     const QString first = serviceWithId(seeded.front().id);
-    const bool added = host->choose(first, {QStringLiteral("New")}) && eventually([&] {
+    const bool added = host->choose(first, {u"New"_s}) && eventually([&] {
                            return idsInWatcher().size() == 4 &&
                                   e2e::storedSeparators(desktop.configHome()).size() == 4;
                        });
@@ -135,7 +75,7 @@ void SeparatorsOnHost::checkMenuActions() {
     // The host's own menu shows the old check mark first (hosts load a menu
     // when it opens), then the new one.
     openContextMenuOfNewGlyph();
-    const QString bullet = QStringLiteral("•");
+    const QString bullet = u"•"_s;
     const bool chosen = host->choose(newService, {bullet}) && eventually([&] {
                             const auto now = e2e::storedSeparators(desktop.configHome());
                             return now.size() == 4 && now.back().character == bullet;
@@ -146,21 +86,16 @@ void SeparatorsOnHost::checkMenuActions() {
         [&] { return (checked = checkedEntries(host->menu(newService))) == QStringList{bullet}; },
         5000);
     // The item leaves the bus as the entry is clicked: only the watcher tells.
-    host->choose(newService, {QStringLiteral("Remove")});
+    host->choose(newService, {u"Remove"_s});
     const bool removed = eventually([&] { return idsInWatcher().size() == 3; });
-    const auto verdict = [](bool ok) {
-        return ok ? QStringLiteral("ok") : QStringLiteral("failed");
-    };
+    const auto verdict = [](bool ok) { return ok ? u"ok"_s : u"failed"_s; };
     check("new-char-remove", added && chosen && removed,
-          QStringLiteral("New %1, \"•\" %2, Remove %3")
-              .arg(verdict(added), verdict(chosen), verdict(removed)));
-    const bool hostComplains =
-        desktop.hostLog().contains(QStringLiteral("Unhandled property update"));
+          u"New %1, \"•\" %2, Remove %3"_s.arg(verdict(added), verdict(chosen), verdict(removed)));
+    const bool hostComplains = desktop.hostLog().contains(u"Unhandled property update"_s);
     check(
         "check-mark", alone && !hostComplains,
-        QStringLiteral("checked: %1%2")
-            .arg(checked.join(QLatin1Char(',')),
-                 hostComplains ? QStringLiteral("; host: Unhandled property update") : QString()));
+        u"checked: %1%2"_s.arg(checked.join(QLatin1Char(',')),
+                               hostComplains ? u"; host: Unhandled property update"_s : QString()));
 }
 
 TEST_P(SeparatorsOnHost, ShowSeparatorsInOrderWithMenusAndLegibleGlyphs) {
@@ -172,16 +107,24 @@ TEST_P(SeparatorsOnHost, ShowSeparatorsInOrderWithMenusAndLegibleGlyphs) {
                                            seededCharacters.join(QString()));
     })) << "the three seeded glyphs";
     // The host may still be laying the items out.
-    processEventsUntil([] { return false; }, 1000);
+    e2e::idle(1000);
     seen = desktop.screenshot();
-    e2e::savePanel(desktop, seen, QStringLiteral("separators"));
-    checkAppearance(seen);
-    checkOrder(seen);
+    e2e::savePanel(desktop, seen, u"separators"_s);
+    const QString drawn = e2e::shapes(glyphs(seen));
+    check("appears", idsInWatcher().size() == 3 && drawn.size() == 3,
+          u"%1 of 3 items registered, glyphs drawn: %2"_s.arg(idsInWatcher().size()).arg(drawn));
+    // Where the host orders by arrival, Gapsel registers its separators so
+    // that they stand in list order from left to right, whichever end the
+    // newest takes.
+    const QString order = seededCharacters.join(QString());
+    check("order", !desktop.host().ordersByArrival || drawn == order,
+          desktop.host().ordersByArrival ? u"drawn %1, expected %2"_s.arg(drawn, order)
+                                         : u"n/a: the host orders by a rule of its own"_s);
     checkContrast("contrast", seen, legibleContrast);
     checkLeftClick(seen);
     checkMenuActions();
 
-    const QString dim = QStringLiteral("reducedOpacity -bool true");
+    const QString dim = u"reducedOpacity -bool true"_s;
     ASSERT_EQ(e2e::writePreference(desktop, dim).toStdString(), "");
     const QList<double> full = contrasts(seen);
     QImage dimmed;
@@ -191,16 +134,14 @@ TEST_P(SeparatorsOnHost, ShowSeparatorsInOrderWithMenusAndLegibleGlyphs) {
         return now.size() == full.size() &&
                std::ranges::equal(now, full, [](double a, double b) { return a != b; });
     })) << "every glyph dimmed";
-    e2e::savePanel(desktop, dimmed, QStringLiteral("dimmed"));
+    e2e::savePanel(desktop, dimmed, u"dimmed"_s);
     checkContrast("contrast-dimmed", dimmed, dimmedContrast);
     EXPECT_TRUE(gapsel.running());
 }
 
 INSTANTIATE_TEST_SUITE_P(Hosts, SeparatorsOnHost,
                          ::testing::Values("xfce", "lxqt", "gnome", "plasma", "waybar"),
-                         [](const ::testing::TestParamInfo<std::string>& host) {
-                             return host.param;
-                         });
+                         e2e::nameOfHost);
 
 // GNOME's extension lost the item at some starts and left others without a
 // menu; every start has to show it with a menu that opens. GAPSEL_E2E_GNOME_STARTS
@@ -208,50 +149,46 @@ INSTANTIATE_TEST_SUITE_P(Hosts, SeparatorsOnHost,
 class GnomeShell : public e2e::DesktopTest {
 protected:
     GnomeShell()
-        : DesktopTest(QStringLiteral("gnome")) {}
+        : DesktopTest(u"gnome"_s) {}
 };
 
 TEST_F(GnomeShell, ShowsTheSeparatorWithAMenuAtEveryStart) {
-    const e2e::Host& gnome = desktop.host();
-    ASSERT_EQ(e2e::seedSeparators(desktop, {QStringLiteral("—")}).size(), 1);
+    ASSERT_EQ(e2e::seedSeparators(desktop, {u"—"_s}).size(), 1);
     const QImage empty = desktop.settledScreen();
-    const int starts = e2e::repetitions("GAPSEL_E2E_GNOME_STARTS");
-    int missing = 0;
-    int dead = 0;
-    for (int start = 0; start < starts; ++start) {
+    const auto startOnce = [&](int start) {
         // Away from the item, whose hover highlight would change its shape.
-        desktop.xdotool(QStringLiteral("mousemove 640 400"));
+        desktop.xdotool(u"mousemove 640 400"_s);
         e2e::Program gapsel;
-        ASSERT_TRUE(gapsel.start(desktop.environment()));
+        if (!gapsel.start(desktop.environment()))
+            return u"Gapsel does not start"_s;
         QImage screen;
         QList<QRect> drawn;
         // Until it has the icon, the extension shows a stand-in picture of another shape.
-        if (!processEventsUntil(
-                [&] {
-                    screen = desktop.screenshot();
-                    drawn = e2e::glyphsIn(empty, screen, gnome.tray);
-                    return host->itemServices().size() == 1 && drawn.size() == 1 &&
-                           e2e::shapeOf(drawn.front()) == QStringLiteral("—");
-                },
-                20000)) {
-            ++missing;
-            e2e::savePanel(desktop, screen, QStringLiteral("missing-%1").arg(start));
-        } else if (e2e::menuOnClick(desktop, screen, drawn.front()).isNull())
-            ++dead;
+        const bool shown = processEventsUntil(
+            [&] {
+                screen = desktop.screenshot();
+                drawn = e2e::glyphsIn(empty, screen, desktop.host().tray);
+                return host->itemServices().size() == 1 && drawn.size() == 1 &&
+                       e2e::shapeOf(drawn.front()) == u"—"_s;
+            },
+            20000);
+        if (!shown)
+            e2e::savePanel(desktop, screen, u"missing-%1"_s.arg(start));
+        const QString failure = !shown ? u"not drawn as \"—\""_s
+                                : e2e::menuOnClick(desktop, screen, drawn.front()).isNull()
+                                    ? u"no menu"_s
+                                    : QString();
         gapsel.stop();
         processEventsUntil(
             [&] {
                 return host->itemServices().isEmpty() &&
-                       e2e::glyphsIn(empty, desktop.screenshot(), gnome.tray).isEmpty();
+                       e2e::glyphsIn(empty, desktop.screenshot(), desktop.host().tray).isEmpty();
             },
             10000);
-    }
-    e2e::hostCheck(
-        gnome.name, "starts", missing + dead == 0,
-        QStringLiteral("%1 starts: %2 without the item drawn as \"—\", %3 without a menu")
-            .arg(starts)
-            .arg(missing)
-            .arg(dead));
+        return failure;
+    };
+    e2e::checkStarts(desktop.host().name, "GAPSEL_E2E_GNOME_STARTS",
+                     u"with the item drawn as \"—\" and a menu"_s, startOnce);
 }
 
 // A first launch on GNOME: the extension lists items in a way of its own,
@@ -259,50 +196,38 @@ TEST_F(GnomeShell, ShowsTheSeparatorWithAMenuAtEveryStart) {
 // no warning follows it, and the greeting is counted once.
 TEST_F(GnomeShell, AFirstLaunchGreetsAndDoesNotWarn) {
     desktop.settledScreen();
-    QProcessEnvironment environment = desktop.environment();
-    environment.insert(QStringLiteral("QT_LOGGING_RULES"),
-                       QStringLiteral("gapsel.platform.info=true"));
     e2e::Program gapsel;
-    ASSERT_TRUE(gapsel.start(environment, {}, QProcess::ForwardedOutputChannel));
+    ASSERT_TRUE(e2e::startLogging(gapsel, desktop.environment()));
     QElapsedTimer started;
     started.start();
-    processEventsUntil(
-        [&] {
-            return !desktop
-                        .visibleWindow(
-                            {QStringLiteral("--name"), QStringLiteral("^Hello, I'm Gapsel$")})
-                        .isEmpty();
-        },
-        8000);
+    processEventsUntil([&] { return desktop.windowNamed(e2e::greetingText).isValid(); }, 8000);
     const qint64 greetedAfter = started.elapsed();
     const bool greeted = greetedAfter <= 3000;
-    desktop.saveScreenshot(QStringLiteral("first-launch-greeting"));
+    desktop.saveScreenshot(u"first-launch-greeting"_s);
     // The greeting's 5 s and the check's 3 s, with time to spare.
-    processEventsUntil([] { return false; }, 10000);
-    const bool warned = gapsel.output().contains(QStringLiteral("Alert:"));
+    e2e::idle(10000);
+    const bool warned = !e2e::alertLine(gapsel).isEmpty();
     const qint64 counted = e2e::preferences(desktop.configHome())
-                               .value(QStringLiteral("JX_Tooltip_statusBarButtonWelcomePopover"))
+                               .value(u"JX_Tooltip_statusBarButtonWelcomePopover"_s)
                                .toLongLong();
-    e2e::hostCheck(
-        desktop.host().name, "greeting", greeted && !warned && counted == 1,
-        QStringLiteral("greeting %1 after %2 ms, %3, counted %4")
-            .arg(greeted ? QStringLiteral("shown") : QStringLiteral("not shown within 3 s"))
-            .arg(greetedAfter)
-            .arg(warned ? QStringLiteral("an alert followed") : QStringLiteral("no alert"))
-            .arg(counted));
+    e2e::hostCheck(desktop.host().name, "greeting", greeted && !warned && counted == 1,
+                   u"greeting %1 after %2 ms, %3, counted %4"_s
+                       .arg(greeted ? u"shown"_s : u"not shown within 3 s"_s)
+                       .arg(greetedAfter)
+                       .arg(warned ? u"an alert followed"_s : u"no alert"_s)
+                       .arg(counted));
 }
 
 // XFCE's status tray shows only items it recorded in its known items, and it
 // lost records when several items registered at once: every start of a fresh
 // panel with Gapsel's five stored separators has to record and draw all five.
-const QStringList fiveCharacters{QStringLiteral("|"), QStringLiteral("—"), QStringLiteral("·"),
-                                 QStringLiteral("•"), QStringLiteral("-")};
+const QStringList fiveCharacters{u"|"_s, u"—"_s, u"·"_s, u"•"_s, u"-"_s};
 
 // One fresh desktop, whose panel starts without known items: what went
 // wrong, or nothing.
 QString startOnce(int start) {
-    e2e::VirtualDesktop desktop{testing_support::freshFolder(QStringLiteral("xfce-start")),
-                                e2e::hostNamed(QStringLiteral("xfce"))};
+    e2e::VirtualDesktop desktop{testing_support::freshFolder(u"xfce-start"_s),
+                                e2e::hostNamed(u"xfce"_s)};
     const QString failure = desktop.start();
     if (!failure.isEmpty())
         return failure;
@@ -310,7 +235,7 @@ QString startOnce(int start) {
     const QImage empty = desktop.settledScreen();
     e2e::Program gapsel;
     if (!gapsel.start(desktop.environment()))
-        return QStringLiteral("Gapsel does not start");
+        return u"Gapsel does not start"_s;
     qsizetype recorded = 0;
     qsizetype drawn = 0;
     QImage screen;
@@ -325,25 +250,16 @@ QString startOnce(int start) {
         },
         20000);
     if (!all || start == 0)
-        desktop.saveScreenshot(QStringLiteral("start-%1").arg(start + 1), screen);
-    return all ? QString() : QStringLiteral("%1 recorded, %2 drawn").arg(recorded).arg(drawn);
+        desktop.saveScreenshot(u"start-%1"_s.arg(start + 1), screen);
+    return all ? QString() : u"%1 recorded, %2 drawn"_s.arg(recorded).arg(drawn);
 }
 
 // GAPSEL_E2E_XFCE_STARTS sets how many starts (scripts/hosts makes 20).
 TEST(XfceStarts, EveryStartRecordsAndDrawsAllFiveSeparators) {
-    if (!e2e::chosenHosts().contains(QStringLiteral("xfce")))
+    if (!e2e::chosenHosts().contains(u"xfce"_s))
         GTEST_SKIP() << "not chosen in GAPSEL_E2E_HOSTS";
-    const int starts = e2e::repetitions("GAPSEL_E2E_XFCE_STARTS");
-    QStringList failures;
-    for (int start = 0; start < starts; ++start)
-        if (const QString failure = startOnce(start); !failure.isEmpty())
-            failures.append(QStringLiteral("start %1: ").arg(start + 1) + failure);
-    const QString summary =
-        QStringLiteral("%1 starts with 5 separators: %2 without all 5 recorded and drawn")
-            .arg(starts)
-            .arg(failures.size());
-    e2e::hostCheck(QStringLiteral("xfce"), "starts", failures.isEmpty(),
-                   (QStringList{summary} + failures).join(QStringLiteral("; ")));
+    e2e::checkStarts(u"xfce"_s, "GAPSEL_E2E_XFCE_STARTS",
+                     u"with 5 separators, all recorded and drawn"_s, startOnce);
 }
 
 } // namespace

@@ -12,6 +12,8 @@
 #include <QJsonObject>
 #include <QUuid>
 
+using namespace Qt::StringLiterals;
+
 namespace e2e {
 
 QString preferencesFile(const QString& configHome) {
@@ -24,33 +26,36 @@ QVariantMap preferences(const QString& configHome) {
 
 QString writePreference(const VirtualDesktop& desktop, const QString& keyTypeValue) {
     return desktop.run(QStringLiteral(GAPSEL_DEFAULTS_EXECUTABLE),
-                       QStringList{QStringLiteral("write"), QStringLiteral(GAPSEL_BUNDLE_ID)} +
+                       QStringList{u"write"_s, QStringLiteral(GAPSEL_BUNDLE_ID)} +
                            keyTypeValue.split(u' '));
 }
 
 QList<StoredSeparator> storedSeparators(const QString& configHome) {
     QList<StoredSeparator> separators;
-    for (const QVariant& record :
-         preferences(configHome).value(QStringLiteral("separators")).toList()) {
+    for (const QVariant& record : preferences(configHome).value(u"separators"_s).toList()) {
         const QJsonObject object = QJsonDocument::fromJson(record.toString().toUtf8()).object();
-        separators.append({object.value(QStringLiteral("id")).toString(),
-                           object.value(QStringLiteral("character")).toString()});
+        separators.append(
+            {object.value(u"id"_s).toString(), object.value(u"character"_s).toString()});
     }
     return separators;
+}
+
+QString writeSeparators(const VirtualDesktop& desktop, const QList<StoredSeparator>& separators) {
+    QString records = u"separators -array"_s;
+    for (const StoredSeparator& separator : separators)
+        records += QStringLiteral(R"( {"id":"%1","character":"%2"})")
+                       .arg(separator.id, separator.character);
+    return writePreference(desktop, records);
 }
 
 QList<StoredSeparator> seedSeparators(const VirtualDesktop& desktop,
                                       const QStringList& characters) {
     QList<StoredSeparator> separators;
-    QString records = QStringLiteral("separators -array");
-    for (const QString& character : characters) {
+    for (const QString& character : characters)
         separators.append(
             {QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper(), character});
-        records +=
-            QStringLiteral(R"( {"id":"%1","character":"%2"})").arg(separators.back().id, character);
-    }
-    const QString failure = writePreference(desktop, records) +
-                            writePreference(desktop, QStringLiteral("JX_launchCount -int 2"));
+    const QString failure =
+        writeSeparators(desktop, separators) + writePreference(desktop, u"JX_launchCount -int 2"_s);
     return failure.isEmpty() ? separators : QList<StoredSeparator>();
 }
 

@@ -26,6 +26,10 @@ QVariantMap preferences(const QString& configHome);
 // gapsel-defaults ("key -type value"): what failed, or nothing.
 QString writePreference(const VirtualDesktop& desktop, const QString& keyTypeValue);
 
+// Stores these separators, in this order, as the list the menu's entries
+// write: what failed, or nothing.
+QString writeSeparators(const VirtualDesktop& desktop, const QList<StoredSeparator>& separators);
+
 // The separators in the preferences file below `configHome`, in list order.
 QList<StoredSeparator> storedSeparators(const QString& configHome);
 

@@ -42,15 +42,14 @@ protected:
         DesktopTest::SetUp();
         if (IsSkipped() || HasFatalFailure())
             return;
-        const QString bin = home + QStringLiteral("/bin");
+        const QString bin = home + u"/bin"_s;
         QDir().mkpath(bin);
-        writeScript(bin + QStringLiteral("/xdg-open"),
+        writeScript(bin + u"/xdg-open"_s,
                     "printf '%s\\n' \"$1\" >> '" + openedLog().toUtf8() + "'\n");
-        writeScript(bin + QStringLiteral("/xdg-mime"), "exit 0\n");
-        desktop.setVariable(QStringLiteral("PATH"),
-                            bin + QLatin1Char(':') + qEnvironmentVariable("PATH"));
-        desktop.setVariable(QStringLiteral("XDG_DATA_HOME"), dataHome());
-        desktop.setVariable(QStringLiteral("XDG_CACHE_HOME"), home + QStringLiteral("/cache"));
+        writeScript(bin + u"/xdg-mime"_s, "exit 0\n");
+        desktop.setVariable(u"PATH"_s, bin + QLatin1Char(':') + qEnvironmentVariable("PATH"));
+        desktop.setVariable(u"XDG_DATA_HOME"_s, dataHome());
+        desktop.setVariable(u"XDG_CACHE_HOME"_s, home + u"/cache"_s);
     }
 
     void TearDown() override {
@@ -62,7 +61,7 @@ protected:
     // Starts Gapsel past its first launch, whose greeting would be a window
     // of its own too; its item, once shown.
     QString start() {
-        e2e::writePreference(desktop, QStringLiteral("JX_launchCount -int 1"));
+        e2e::writePreference(desktop, u"JX_launchCount -int 1"_s);
         if (!gapsel.start(desktop.environment()) ||
             !eventually([&] { return host->itemServices().size() == 1; }))
             return {};
@@ -74,11 +73,9 @@ protected:
 
     std::optional<qint64> relaunchedPid() const {
         // The running instance's lock lies beside its preferences.
-        const qint64 pid = e2e::readFile(preferencesPath() + QStringLiteral(".instance"))
-                               .split('\n')
-                               .value(0)
-                               .toLongLong();
-        const QFileInfo program(QStringLiteral("/proc/%1/exe").arg(pid));
+        const qint64 pid =
+            e2e::readFile(preferencesPath() + u".instance"_s).split('\n').value(0).toLongLong();
+        const QFileInfo program(u"/proc/%1/exe"_s.arg(pid));
         if (pid == gapsel.processId() ||
             program.symLinkTarget() !=
                 QFileInfo(QStringLiteral(GAPSEL_EXECUTABLE)).canonicalFilePath())
@@ -89,56 +86,51 @@ protected:
     // Chooses "Delete Data & Settings" in the support window and confirms;
     // returns once the relaunched instance made its first launch.
     void deleteFromTheSupportWindow() {
-        ASSERT_TRUE(gapsel.start(desktop.environment(), {QStringLiteral("--support")}));
-        ASSERT_TRUE(
-            eventually([&] { return preferences().contains(QStringLiteral("separators")); }));
-        const QVariant separatorsBefore = preferences().value(QStringLiteral("separators"));
+        ASSERT_TRUE(gapsel.start(desktop.environment(), {u"--support"_s}));
+        ASSERT_TRUE(eventually([&] { return preferences().contains(u"separators"_s); }));
+        const QVariant separatorsBefore = preferences().value(u"separators"_s);
         // A counter of the kit's, written as another process would.
         ASSERT_TRUE(UserDefaults::open(QStringLiteral(GAPSEL_BUNDLE_ID), preferencesPath())
-                        ->set(5, QStringLiteral("JXApp_requestReview")));
+                        ->set(5, u"JXApp_requestReview"_s));
 
         QString window;
         ASSERT_TRUE(eventually([&] {
-            window =
-                desktop.visibleWindow({QStringLiteral("--name"), QStringLiteral("Gapsel Support")});
+            window = desktop.visibleWindow({u"--name"_s, u"Gapsel Support"_s});
             return !window.isEmpty();
         }));
         // The first button, "Delete Data & Settings", has the focus; in the
         // question, Cancel has it and Tab moves it to Delete.
-        const auto windows = [&] {
-            return desktop.xdotool(QStringLiteral("search --onlyvisible --name .*"));
-        };
+        const auto windows = [&] { return desktop.xdotool(u"search --onlyvisible --name .*"_s); };
         const QString windowsBefore = windows();
-        desktop.xdotool(QStringLiteral("windowfocus --sync %1 key space").arg(window));
+        desktop.xdotool(u"windowfocus --sync %1 key space"_s.arg(window));
         // The question is a window of its own.
         const bool asked = eventually([&] { return windows() != windowsBefore; });
-        processEventsUntil([] { return false; }, 1500);
-        desktop.saveScreenshot(QStringLiteral("support-delete-question"));
+        e2e::idle(1500);
+        desktop.saveScreenshot(u"support-delete-question"_s);
         ASSERT_TRUE(asked);
-        desktop.xdotool(QStringLiteral("key Tab space"));
+        desktop.xdotool(u"key Tab space"_s);
 
         ASSERT_TRUE(eventually([&] { return !gapsel.running(); }));
         // The new instance counts launch 1, and reads and takes away the
         // relaunch's note.
         ASSERT_TRUE(eventually([&] {
             const QVariantMap stored = preferences();
-            return relaunchedPid() && stored.value(QStringLiteral("JX_launchCount")) == 1 &&
-                   stored.contains(QStringLiteral("separators")) &&
-                   !stored.contains(QStringLiteral("JXApp_wasRelaunched"));
+            return relaunchedPid() && stored.value(u"JX_launchCount"_s) == 1 &&
+                   stored.contains(u"separators"_s) && !stored.contains(u"JXApp_wasRelaunched"_s);
         })) << "relaunched: "
             << relaunchedPid().has_value()
             << ", preferences: " << QStringList(preferences().keys()).join(u' ').toStdString()
-            << ", launch count " << preferences().value(QStringLiteral("JX_launchCount")).toInt();
-        EXPECT_NE(preferences().value(QStringLiteral("separators")), separatorsBefore);
-        EXPECT_FALSE(preferences().contains(QStringLiteral("JXApp_requestReview")));
+            << ", launch count " << preferences().value(u"JX_launchCount"_s).toInt();
+        EXPECT_NE(preferences().value(u"separators"_s), separatorsBefore);
+        EXPECT_FALSE(preferences().contains(u"JXApp_requestReview"_s));
     }
 
     // Empties the Trash at `trash` of what came from under `below`; their
     // original places, sorted.
     static QStringList takeFromTrash(const QString& trash, const QString& below) {
         QStringList places;
-        const QDir info(trash + QStringLiteral("/info"));
-        for (const QString& entry : info.entryList({QStringLiteral("*.trashinfo")}, QDir::Files)) {
+        const QDir info(trash + u"/info"_s);
+        for (const QString& entry : info.entryList({u"*.trashinfo"_s}, QDir::Files)) {
             QString place;
             for (const QByteArray& line : e2e::readFile(info.filePath(entry)).split('\n'))
                 if (line.startsWith("Path="))
@@ -149,19 +141,19 @@ protected:
             if (!place.startsWith(below + QLatin1Char('/')))
                 continue;
             places.append(place);
-            QDir(trash + QStringLiteral("/files/") + entry.chopped(10)).removeRecursively();
+            QDir(trash + u"/files/"_s + entry.chopped(10)).removeRecursively();
             QFile::remove(info.filePath(entry));
         }
         places.sort();
         return places;
     }
 
-    QString openedLog() const { return home + QStringLiteral("/opened.txt"); }
+    QString openedLog() const { return home + u"/opened.txt"_s; }
     QStringList opened() const {
         return QString::fromUtf8(e2e::readFile(openedLog()))
             .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     }
-    QString dataHome() const { return home + QStringLiteral("/data"); }
+    QString dataHome() const { return home + u"/data"_s; }
 
     const QString home = desktop.home();
     e2e::Program gapsel;
@@ -170,16 +162,13 @@ protected:
 TEST_F(SupportEndToEnd, ShareAppOpensAWindowWhoseQrCodeIsTheShareLink) {
     const QString item = start();
     ASSERT_FALSE(item.isEmpty());
-    ASSERT_TRUE(host->choose(item, {QStringLiteral("More"), QStringLiteral("Share App")}));
-    ASSERT_TRUE(eventually([&] {
-        return !desktop.visibleWindow({QStringLiteral("--name"), QStringLiteral("^Share Gapsel$")})
-                    .isEmpty();
-    }));
+    ASSERT_TRUE(host->choose(item, {u"More"_s, u"Share App"_s}));
+    ASSERT_TRUE(eventually([&] { return desktop.windowNamed(u"Share Gapsel"_s).isValid(); }));
     QString decoded;
     EXPECT_TRUE(eventually([&] {
-        desktop.saveScreenshot(QStringLiteral("share-window"));
-        decoded = desktop.output(QStringLiteral("zbarimg"),
-                                 {QStringLiteral("--quiet"), QStringLiteral("--raw"),
+        desktop.saveScreenshot(u"share-window"_s);
+        decoded = desktop.output(u"zbarimg"_s,
+                                 {u"--quiet"_s, u"--raw"_s,
                                   QStringLiteral(GAPSEL_E2E_OUTPUT_DIR "/xfce/share-window.png")});
         return decoded == shareLink;
     })) << decoded.toStdString();
@@ -188,78 +177,75 @@ TEST_F(SupportEndToEnd, ShareAppOpensAWindowWhoseQrCodeIsTheShareLink) {
 TEST_F(SupportEndToEnd, RateAppsFirstButtonAndSendFeedbackHandXdgOpenTheirPages) {
     const QString item = start();
     ASSERT_FALSE(item.isEmpty());
-    ASSERT_TRUE(host->choose(item, {QStringLiteral("More"), QStringLiteral("Rate App")}));
+    ASSERT_TRUE(host->choose(item, {u"More"_s, u"Rate App"_s}));
     QString alert;
     ASSERT_TRUE(eventually([&] {
-        alert =
-            desktop.visibleWindow({QStringLiteral("--pid"), QString::number(gapsel.processId())});
+        alert = desktop.visibleWindow({u"--pid"_s, QString::number(gapsel.processId())});
         return !alert.isEmpty();
     }));
-    desktop.xdotool(QStringLiteral("windowfocus --sync ") + alert);
-    desktop.saveScreenshot(QStringLiteral("rate-alert"));
+    desktop.xdotool(u"windowfocus --sync "_s + alert);
+    desktop.saveScreenshot(u"rate-alert"_s);
     // Return presses the first button, "Rate in Software Centre".
-    desktop.xdotool(QStringLiteral("key Return"));
+    desktop.xdotool(u"key Return"_s);
     EXPECT_TRUE(eventually([&] { return opened() == QStringList{shareLink}; }))
         << opened().join(QLatin1Char(' ')).toStdString();
     // The feedback page carries this machine's system.
-    ASSERT_TRUE(host->choose(item, {QStringLiteral("More"), QStringLiteral("Send Feedback…")}));
+    ASSERT_TRUE(host->choose(item, {u"More"_s, u"Send Feedback…"_s}));
     ASSERT_TRUE(eventually([&] { return opened().size() == 2; }));
     const QUrl url(opened().last());
-    EXPECT_EQ(url.toString(QUrl::RemoveQuery), QStringLiteral("https://gapsel.app/feedback"));
+    EXPECT_EQ(url.toString(QUrl::RemoveQuery), u"https://gapsel.app/feedback"_s);
     const QStringList metadata =
-        QUrlQuery(url).queryItemValue(QStringLiteral("metadata"), QUrl::FullyDecoded).split(u'\n');
+        QUrlQuery(url).queryItemValue(u"metadata"_s, QUrl::FullyDecoded).split(u'\n');
     const auto line = [&](const QString& key) {
         for (const QString& entry : metadata)
-            if (entry.startsWith(key + QStringLiteral(": ")))
+            if (entry.startsWith(key + u": "_s))
                 return entry.mid(key.size() + 2);
         return QString();
     };
-    EXPECT_TRUE(line(QStringLiteral("OS"))
-                    .startsWith(QSysInfo::prettyProductName() + QStringLiteral(" (Linux ")))
+    EXPECT_TRUE(line(u"OS"_s).startsWith(QSysInfo::prettyProductName() + u" (Linux "_s))
         << metadata.join(u'\n').toStdString();
-    EXPECT_EQ(line(QStringLiteral("Session")).section(u' ', 1), QStringLiteral("(xcb)"));
+    EXPECT_EQ(line(u"Session"_s).section(u' ', 1), u"(xcb)"_s);
     EXPECT_TRUE(gapsel.running());
 }
 
 TEST_F(SupportEndToEnd, DeleteDataAndSettingsTrashesEverythingAndStartsAfresh) {
-    QDir().mkpath(dataHome() + QStringLiteral("/Gapsel"));
-    ASSERT_TRUE(QFile(dataHome() + QStringLiteral("/Gapsel/kept.txt")).open(QIODevice::WriteOnly));
+    QDir().mkpath(dataHome() + u"/Gapsel"_s);
+    ASSERT_TRUE(QFile(dataHome() + u"/Gapsel/kept.txt"_s).open(QIODevice::WriteOnly));
     deleteFromTheSupportWindow();
     if (HasFatalFailure())
         return;
 
-    const QDir trash(dataHome() + QStringLiteral("/Trash/files"));
+    const QDir trash(dataHome() + u"/Trash/files"_s);
     const QStringList trashed = trash.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     EXPECT_EQ(trashed.size(), 2) << trashed.join(u' ').toStdString();
-    EXPECT_TRUE(QFileInfo::exists(trash.filePath(QStringLiteral("Gapsel/kept.txt"))));
+    EXPECT_TRUE(QFileInfo::exists(trash.filePath(u"Gapsel/kept.txt"_s)));
 }
 
 // A normal run that inherited a sandbox's variables (started from a sandboxed
 // terminal) is no sandbox. With its data on another file system the folder
 // above Gapsel's own could really be trashed there: only Gapsel's go.
 TEST_F(SupportEndToEnd, InheritedSandboxVariablesLeaveOtherProgramsDataAlone) {
-    const QString shm = QStringLiteral("/dev/shm");
+    const QString shm = u"/dev/shm"_s;
     if (!QFileInfo(shm).isWritable() || QStorageInfo(shm) == QStorageInfo(home))
         GTEST_SKIP() << "needs a writable /dev/shm on a file system of its own";
-    QTemporaryDir elsewhere(shm + QStringLiteral("/gapsel-e2e-XXXXXX"));
+    QTemporaryDir elsewhere(shm + u"/gapsel-e2e-XXXXXX"_s);
     ASSERT_TRUE(elsewhere.isValid());
-    const QString share = elsewhere.filePath(QStringLiteral("share"));
-    const QString cache = elsewhere.filePath(QStringLiteral("cache"));
-    ASSERT_TRUE(testing_support::writeFile(share + QStringLiteral("/other/kept.txt"), "other"));
-    ASSERT_TRUE(testing_support::writeFile(share + QStringLiteral("/Gapsel/kept.txt"), "ours"));
-    desktop.setVariable(QStringLiteral("FLATPAK_ID"), QStringLiteral("x"));
-    desktop.setVariable(QStringLiteral("SNAP"), QStringLiteral("/snap/x"));
-    desktop.setVariable(QStringLiteral("XDG_DATA_HOME"), share);
-    desktop.setVariable(QStringLiteral("XDG_CACHE_HOME"), cache);
+    const QString share = elsewhere.filePath(u"share"_s);
+    const QString cache = elsewhere.filePath(u"cache"_s);
+    ASSERT_TRUE(testing_support::writeFile(share + u"/other/kept.txt"_s, "other"));
+    ASSERT_TRUE(testing_support::writeFile(share + u"/Gapsel/kept.txt"_s, "ours"));
+    desktop.setVariable(u"FLATPAK_ID"_s, u"x"_s);
+    desktop.setVariable(u"SNAP"_s, u"/snap/x"_s);
+    desktop.setVariable(u"XDG_DATA_HOME"_s, share);
+    desktop.setVariable(u"XDG_CACHE_HOME"_s, cache);
 
     deleteFromTheSupportWindow();
     // Off the home's file system, things go to that file system's own Trash.
     const QStringList trashed =
-        takeFromTrash(shm + QStringLiteral("/.Trash-%1").arg(::getuid()), elsewhere.path());
-    EXPECT_EQ(trashed,
-              (QStringList{cache + QStringLiteral("/Gapsel"), share + QStringLiteral("/Gapsel")}))
+        takeFromTrash(shm + u"/.Trash-%1"_s.arg(::getuid()), elsewhere.path());
+    EXPECT_EQ(trashed, (QStringList{cache + u"/Gapsel"_s, share + u"/Gapsel"_s}))
         << trashed.join(u' ').toStdString();
-    EXPECT_TRUE(QFileInfo::exists(share + QStringLiteral("/other/kept.txt")));
+    EXPECT_TRUE(QFileInfo::exists(share + u"/other/kept.txt"_s));
 }
 
 QStringList lines(e2e::Program& probe) {
@@ -269,7 +255,7 @@ QStringList lines(e2e::Program& probe) {
 class DebugAndShortcuts : public e2e::DesktopTest {};
 
 // Control+Shift+K: classic key code 0x28, control 0x1000 | shift 0x200.
-const QStringList ctrlShiftK = {QStringLiteral("40"), QStringLiteral("4608")};
+const QStringList ctrlShiftK = {u"40"_s, u"4608"_s};
 
 TEST_F(DebugAndShortcuts, AGrabbedShortcutFiresWhateverNumLockSaysAndIsRefusedToOthers) {
     e2e::Program probe(QStringLiteral(HOTKEY_PROBE_EXECUTABLE));
@@ -277,12 +263,12 @@ TEST_F(DebugAndShortcuts, AGrabbedShortcutFiresWhateverNumLockSaysAndIsRefusedTo
     ASSERT_TRUE(eventually([&] { return lines(probe) == QStringList{u"registered"_s}; }))
         << probe.output().toStdString();
 
-    desktop.xdotool(QStringLiteral("key ctrl+shift+k"));
+    desktop.xdotool(u"key ctrl+shift+k"_s);
     ASSERT_TRUE(eventually([&] { return lines(probe).size() == 3; }));
-    desktop.xdotool(QStringLiteral("key Num_Lock ctrl+shift+k"));
+    desktop.xdotool(u"key Num_Lock ctrl+shift+k"_s);
     ASSERT_TRUE(eventually([&] { return lines(probe).size() == 5; }));
     // Without Shift it is another combination, which nobody registered.
-    desktop.xdotool(QStringLiteral("key Num_Lock ctrl+k"));
+    desktop.xdotool(u"key Num_Lock ctrl+k"_s);
     EXPECT_FALSE(eventually([&] { return lines(probe).size() > 5; }, 1000));
     EXPECT_EQ(lines(probe), (QStringList{u"registered"_s, u"down"_s, u"up"_s, u"down"_s, u"up"_s}));
 
@@ -295,26 +281,26 @@ TEST_F(DebugAndShortcuts, AGrabbedShortcutFiresWhateverNumLockSaysAndIsRefusedTo
 // Shift and Control held at start, or --debug where held keys cannot be read,
 // offer the Debug entry, which opens the debug window.
 TEST_F(DebugAndShortcuts, ShiftControlAtStartOrTheDebugOptionOfferTheDebugWindow) {
-    const QStringList debugWindow{QStringLiteral("--name"), QStringLiteral("^Gapsel .* Debug$")};
+    const QStringList debugWindow{u"--name"_s, u"^Gapsel .* Debug$"_s};
     for (const bool held : {true, false}) {
         SCOPED_TRACE(held ? "Shift and Control held" : "--debug");
         if (held)
-            desktop.xdotool(QStringLiteral("keydown shift ctrl"));
+            desktop.xdotool(u"keydown shift ctrl"_s);
         e2e::Program gapsel;
-        ASSERT_TRUE(gapsel.start(desktop.environment(),
-                                 held ? QStringList() : QStringList{QStringLiteral("--debug")}));
+        ASSERT_TRUE(
+            gapsel.start(desktop.environment(), held ? QStringList() : QStringList{u"--debug"_s}));
         QString item;
         ASSERT_TRUE(eventually([&] {
             item = host->itemServices().value(0);
             return std::ranges::any_of(host->menu(item).children, [](const auto& entry) {
-                return entry.properties.value(QStringLiteral("label")) == QStringLiteral("Debug");
+                return entry.properties.value(u"label"_s) == u"Debug"_s;
             });
         }));
         if (held)
-            desktop.xdotool(QStringLiteral("keyup shift ctrl"));
-        ASSERT_TRUE(host->choose(item, {QStringLiteral("Debug")}));
+            desktop.xdotool(u"keyup shift ctrl"_s);
+        ASSERT_TRUE(host->choose(item, {u"Debug"_s}));
         EXPECT_TRUE(eventually([&] { return !desktop.visibleWindow(debugWindow).isEmpty(); }));
-        desktop.saveScreenshot(QStringLiteral("debug-window"));
+        desktop.saveScreenshot(u"debug-window"_s);
         EXPECT_TRUE(gapsel.running());
     }
 }

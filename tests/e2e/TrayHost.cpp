@@ -7,13 +7,15 @@
 #include <QDBusObjectPath>
 #include <QDBusVariant>
 
+using namespace Qt::StringLiterals;
+
 namespace e2e {
 
 namespace {
-const QString watcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
-const QString propertiesInterface = QStringLiteral("org.freedesktop.DBus.Properties");
-const QString itemInterface = QStringLiteral("org.kde.StatusNotifierItem");
-const QString menuInterface = QStringLiteral("com.canonical.dbusmenu");
+const QString watcherService = u"org.kde.StatusNotifierWatcher"_s;
+const QString propertiesInterface = u"org.freedesktop.DBus.Properties"_s;
+const QString itemInterface = u"org.kde.StatusNotifierItem"_s;
+const QString menuInterface = u"com.canonical.dbusmenu"_s;
 
 bool succeeded(const QDBusMessage& reply) {
     return reply.type() == QDBusMessage::ReplyMessage;
@@ -22,7 +24,7 @@ bool succeeded(const QDBusMessage& reply) {
 QVariant readProperty(const QDBusConnection& bus, const QString& service, const QString& path,
                       const QString& interface, const QString& name) {
     QDBusMessage call =
-        QDBusMessage::createMethodCall(service, path, propertiesInterface, QStringLiteral("Get"));
+        QDBusMessage::createMethodCall(service, path, propertiesInterface, u"Get"_s);
     call << interface << name;
     const QDBusMessage reply = bus.call(call);
     return succeeded(reply) ? reply.arguments().value(0).value<QDBusVariant>().variant()
@@ -30,8 +32,7 @@ QVariant readProperty(const QDBusConnection& bus, const QString& service, const 
 }
 
 QVariant watcherProperty(const QDBusConnection& bus, const QString& name) {
-    return readProperty(bus, watcherService, QStringLiteral("/StatusNotifierWatcher"),
-                        watcherService, name);
+    return readProperty(bus, watcherService, u"/StatusNotifierWatcher"_s, watcherService, name);
 }
 
 } // namespace
@@ -42,7 +43,7 @@ TrayHost::TrayHost(QDBusConnection bus)
 }
 
 bool TrayHost::hostRegistered() const {
-    return watcherProperty(bus_, QStringLiteral("IsStatusNotifierHostRegistered")).toBool();
+    return watcherProperty(bus_, u"IsStatusNotifierHostRegistered"_s).toBool();
 }
 
 QStringList TrayHost::itemServices() const {
@@ -50,7 +51,7 @@ QStringList TrayHost::itemServices() const {
     // (GNOME's extension puts an "@" between them).
     QStringList services;
     for (const QString& entry :
-         watcherProperty(bus_, QStringLiteral("RegisteredStatusNotifierItems")).toStringList()) {
+         watcherProperty(bus_, u"RegisteredStatusNotifierItems"_s).toStringList()) {
         QString service = entry.section(QLatin1Char('/'), 0, 0);
         if (service.endsWith(QLatin1Char('@')))
             service.chop(1);
@@ -60,13 +61,12 @@ QStringList TrayHost::itemServices() const {
 }
 
 QVariant TrayHost::itemProperty(const QString& service, const QString& name) const {
-    return readProperty(bus_, service, QStringLiteral("/StatusNotifierItem"), itemInterface, name);
+    return readProperty(bus_, service, u"/StatusNotifierItem"_s, itemInterface, name);
 }
 
 QDBusMessage TrayHost::callMenu(const QString& service, const QString& method,
                                 const QVariantList& arguments) const {
-    const QString path =
-        itemProperty(service, QStringLiteral("Menu")).value<QDBusObjectPath>().path();
+    const QString path = itemProperty(service, u"Menu"_s).value<QDBusObjectPath>().path();
     QDBusMessage call = QDBusMessage::createMethodCall(service, path, menuInterface, method);
     call.setArguments(arguments);
     return bus_.call(call);
@@ -74,8 +74,7 @@ QDBusMessage TrayHost::callMenu(const QString& service, const QString& method,
 
 platform::xdg::DBusMenuLayoutItem TrayHost::menu(const QString& service, int parent) const {
     platform::xdg::DBusMenuLayoutItem root;
-    const QDBusMessage reply =
-        callMenu(service, QStringLiteral("GetLayout"), {parent, -1, QStringList()});
+    const QDBusMessage reply = callMenu(service, u"GetLayout"_s, {parent, -1, QStringList()});
     if (succeeded(reply))
         reply.arguments().value(1).value<QDBusArgument>() >> root;
     return root;
@@ -83,7 +82,7 @@ platform::xdg::DBusMenuLayoutItem TrayHost::menu(const QString& service, int par
 
 int TrayHost::idOf(const QString& service, int parent, const QString& label) const {
     for (const auto& entry : menu(service, parent).children)
-        if (entry.properties.value(QStringLiteral("label")).toString() == label)
+        if (entry.properties.value(u"label"_s).toString() == label)
             return entry.id;
     return -1;
 }
@@ -91,18 +90,17 @@ int TrayHost::idOf(const QString& service, int parent, const QString& label) con
 bool TrayHost::choose(const QString& service, const QStringList& labels) const {
     int parent = 0;
     for (const QString& label : labels) {
-        if (!succeeded(callMenu(service, QStringLiteral("AboutToShow"), {parent})))
+        if (!succeeded(callMenu(service, u"AboutToShow"_s, {parent})))
             return false;
         parent = idOf(service, parent, label);
         if (parent < 0)
             return false;
     }
     const auto event = [&](int entry, const QString& name) {
-        return succeeded(callMenu(service, QStringLiteral("Event"),
-                                  {entry, name, QVariant::fromValue(QDBusVariant(0)), 0u}));
+        return succeeded(
+            callMenu(service, u"Event"_s, {entry, name, QVariant::fromValue(QDBusVariant(0)), 0u}));
     };
-    return event(0, QStringLiteral("opened")) && event(parent, QStringLiteral("clicked")) &&
-           event(0, QStringLiteral("closed"));
+    return event(0, u"opened"_s) && event(parent, u"clicked"_s) && event(0, u"closed"_s);
 }
 
 } // namespace e2e

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cmath>
 
+using namespace Qt::StringLiterals;
+
 namespace e2e {
 
 namespace {
@@ -117,10 +119,10 @@ QList<QRect> glyphsIn(const QImage& before, const QImage& now, const QRect& area
 
 QString shapeOf(const QRect& glyph) {
     if (glyph.height() >= 2 * glyph.width())
-        return QStringLiteral("|");
+        return u"|"_s;
     if (glyph.width() >= 2 * glyph.height())
-        return QStringLiteral("—");
-    return QStringLiteral("·");
+        return u"—"_s;
+    return u"·"_s;
 }
 
 bool menuShown(const QImage& before, const QImage& now, const QRect& panel) {

@@ -16,12 +16,14 @@
 #include <unistd.h>
 #include <xcb/xcb.h>
 
+using namespace Qt::StringLiterals;
+
 using testing_support::processEventsUntil;
 
 namespace e2e {
 
 namespace {
-const QString watcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
+const QString watcherService = u"org.kde.StatusNotifierWatcher"_s;
 // Hosts (plasmashell, gnome-shell) may take this long on a busy machine.
 constexpr int hostStartTimeoutMs = 90000;
 // A screen that stays the same this long has settled.
@@ -75,17 +77,19 @@ VirtualDesktop::VirtualDesktop(QString home, Host host)
     : home_(std::move(home))
     , host_(std::move(host))
     , environment_(QProcessEnvironment::systemEnvironment()) {
-    const QString runtime = home_ + QStringLiteral("/runtime");
+    if (host_.tray.isNull())
+        host_.tray = host_.panel;
+    const QString runtime = home_ + u"/runtime"_s;
     QDir().mkpath(runtime);
     QFile::setPermissions(runtime,
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QDir().mkpath(configHome());
-    environment_.insert(QStringLiteral("HOME"), home_);
-    environment_.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome());
-    environment_.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+    environment_.insert(u"HOME"_s, home_);
+    environment_.insert(u"XDG_CONFIG_HOME"_s, configHome());
+    environment_.insert(u"XDG_RUNTIME_DIR"_s, runtime);
     // No accessibility bus: nothing here reads the screen aloud.
-    environment_.insert(QStringLiteral("NO_AT_BRIDGE"), QStringLiteral("1"));
-    environment_.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    environment_.insert(u"NO_AT_BRIDGE"_s, u"1"_s);
+    environment_.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
     for (const char* name : {"SESSION_MANAGER", "WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS",
                              "XDG_CURRENT_DESKTOP", "DESKTOP_SESSION"})
         environment_.remove(QString::fromLatin1(name));
@@ -117,7 +121,7 @@ QString VirtualDesktop::startWithoutHost() {
         const QString path = configHome() + QLatin1Char('/') + target;
         QDir().mkpath(path.section(QLatin1Char('/'), 0, -2));
         if (!QFile::copy(QDir(QStringLiteral(GAPSEL_E2E_SOURCE_DIR)).filePath(source), path))
-            failure += QStringLiteral("cannot copy ") + source;
+            failure += u"cannot copy "_s + source;
     }
     if (failure.isEmpty())
         failure = host_.configure(*this);
@@ -127,24 +131,19 @@ QString VirtualDesktop::startWithoutHost() {
 void VirtualDesktop::reservePanelArea() const {
     const QRect& panel = host_.panel;
     const int top = panel.top() == 0 ? panel.height() : 0;
-    run(QStringLiteral("xprop"),
-        QStringLiteral("-root -f _NET_WORKAREA 32c -set _NET_WORKAREA").split(u' ')
-            << QStringLiteral("0, %1, %2, %3")
-                   .arg(top)
-                   .arg(screenWidth)
-                   .arg(screenHeight - panel.height()));
+    run(u"xprop"_s,
+        u"-root -f _NET_WORKAREA 32c -set _NET_WORKAREA"_s.split(u' ')
+            << u"0, %1, %2, %3"_s.arg(top).arg(screenWidth).arg(screenHeight - panel.height()));
 }
 
 QString VirtualDesktop::startDisplay() {
     // Xvfb picks a free display itself and writes its number to standard output.
     const QString display = startService(
-        QStringLiteral("Xvfb"),
-        {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-         QStringLiteral("0"), QStringLiteral("%1x%2x24").arg(screenWidth).arg(screenHeight),
-         QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+        u"Xvfb"_s, {u"-displayfd"_s, u"1"_s, u"-screen"_s, u"0"_s,
+                    u"%1x%2x24"_s.arg(screenWidth).arg(screenHeight), u"-nolisten"_s, u"tcp"_s});
     if (display.isEmpty())
-        return QStringLiteral("Xvfb does not start (scripts/setup installs it)");
-    environment_.insert(QStringLiteral("DISPLAY"), QLatin1Char(':') + display);
+        return u"Xvfb does not start (scripts/setup installs it)"_s;
+    environment_.insert(u"DISPLAY"_s, QLatin1Char(':') + display);
     return {};
 }
 
@@ -152,12 +151,12 @@ QString VirtualDesktop::startBus() {
     // Services the bus starts on demand (settings stores, Plasma's kded5)
     // inherit its environment, so it gets the desktop's.
     busAddress_ =
-        startService(QStringLiteral("dbus-daemon"),
+        startService(u"dbus-daemon"_s,
                      {QStringLiteral("--config-file=" GAPSEL_E2E_SOURCE_DIR "/session-bus.conf"),
-                      QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
+                      u"--nofork"_s, u"--print-address=1"_s});
     if (busAddress_.isEmpty())
-        return QStringLiteral("dbus-daemon does not start");
-    environment_.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), busAddress_);
+        return u"dbus-daemon does not start"_s;
+    environment_.insert(u"DBUS_SESSION_BUS_ADDRESS"_s, busAddress_);
     return {};
 }
 
@@ -165,36 +164,29 @@ QString VirtualDesktop::startHost() {
     startInOwnGroup(hostProcess_);
     hostProcess_.setProcessEnvironment(environment_);
     hostProcess_.setProcessChannelMode(QProcess::MergedChannels);
-    hostProcess_.setStandardOutputFile(home_ + QStringLiteral("/host.log"), QIODevice::Append);
+    hostProcess_.setStandardOutputFile(home_ + u"/host.log"_s, QIODevice::Append);
     if (host_.user.isEmpty())
         hostProcess_.start(host_.program, host_.arguments);
     else
-        hostProcess_.start(QStringLiteral("runuser"),
-                           QStringList{QStringLiteral("--preserve-environment"),
-                                       QStringLiteral("-u"), host_.user, QStringLiteral("--"),
-                                       host_.program} +
-                               host_.arguments);
+        hostProcess_.start(u"runuser"_s, QStringList{u"--preserve-environment"_s, u"-u"_s,
+                                                     host_.user, u"--"_s, host_.program} +
+                                             host_.arguments);
     if (!hostProcess_.waitForStarted())
-        return host_.program + QStringLiteral(" does not start");
-    if (host_.xembed) {
-        if (!processEventsUntil([&] { return hasXEmbedTray(); }, hostStartTimeoutMs))
-            return host_.program + QStringLiteral(" never took the tray selection; its log:\n") +
-                   hostLog();
-        reservePanelArea();
-        return {};
-    }
+        return host_.program + u" does not start"_s;
     const TrayHost tray(bus());
-    if (!processEventsUntil([&] { return tray.hostRegistered(); }, hostStartTimeoutMs))
+    if (!processEventsUntil([&] { return host_.xembed ? hasXEmbedTray() : tray.hostRegistered(); },
+                            hostStartTimeoutMs))
         return host_.program +
-               QStringLiteral(" never registered as a StatusNotifierItem host; its log:\n") +
-               hostLog();
+               (host_.xembed ? u" never took the tray selection"_s
+                             : u" never registered as a StatusNotifierItem host"_s) +
+               u"; its log:\n"_s + hostLog();
     reservePanelArea();
     return {};
 }
 
 QImage VirtualDesktop::settledScreen() const {
     // Escape leaves what a host shows at its start (GNOME's overview).
-    xdotool(QStringLiteral("key Escape"));
+    xdotool(u"key Escape"_s);
     QImage last = screenshot();
     processEventsUntil(
         [&] {
@@ -218,7 +210,7 @@ QString VirtualDesktop::restartHost() {
                            : !connection.interface()->isServiceRegistered(watcherService).value();
             },
             10000))
-        return QStringLiteral("the tray's watcher outlived its host");
+        return u"the tray's watcher outlived its host"_s;
     return startHost();
 }
 
@@ -226,7 +218,7 @@ QString VirtualDesktop::startService(const QString& program, const QStringList& 
     auto& service = *services_.emplace_back(std::make_unique<QProcess>());
     startInOwnGroup(service);
     service.setProcessEnvironment(environment_);
-    service.setStandardErrorFile(home_ + QStringLiteral("/host.log"), QIODevice::Append);
+    service.setStandardErrorFile(home_ + u"/host.log"_s, QIODevice::Append);
     service.start(program, arguments);
     if (!service.waitForStarted() || !service.waitForReadyRead(10000))
         return {};
@@ -241,8 +233,8 @@ QString VirtualDesktop::run(const QString& program, const QStringList& arguments
     if (process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit &&
         process.exitCode() == 0)
         return {};
-    return program + QLatin1Char(' ') + arguments.join(QLatin1Char(' ')) +
-           QStringLiteral(" failed: ") + QString::fromUtf8(process.readAll());
+    return program + QLatin1Char(' ') + arguments.join(QLatin1Char(' ')) + u" failed: "_s +
+           QString::fromUtf8(process.readAll());
 }
 
 QString VirtualDesktop::output(const QString& program, const QStringList& arguments) const {
@@ -254,22 +246,21 @@ QString VirtualDesktop::output(const QString& program, const QStringList& argume
 }
 
 QString VirtualDesktop::xdotool(const QString& words) const {
-    return output(QStringLiteral("xdotool"), words.split(u' '));
+    return output(u"xdotool"_s, words.split(u' '));
 }
 
 QString VirtualDesktop::visibleWindow(const QStringList& search) const {
-    return output(QStringLiteral("xdotool"),
-                  QStringList{QStringLiteral("search"), QStringLiteral("--onlyvisible")} + search)
+    return output(u"xdotool"_s, QStringList{u"search"_s, u"--onlyvisible"_s} + search)
         .section(QLatin1Char('\n'), 0, 0);
 }
 
 QRect VirtualDesktop::windowNamed(const QString& name) const {
-    const QString window = visibleWindow({QStringLiteral("--name"), u'^' + name + u'$'});
+    const QString window = visibleWindow({u"--name"_s, u'^' + name + u'$'});
     if (window.isEmpty())
         return {};
-    const QString shell = xdotool(QStringLiteral("getwindowgeometry --shell ") + window);
+    const QString shell = xdotool(u"getwindowgeometry --shell "_s + window);
     const auto field = [&](const char* key) {
-        return QRegularExpression(QLatin1String(key) + QStringLiteral("=(\\d+)"))
+        return QRegularExpression(QLatin1String(key) + u"=(\\d+)"_s)
             .match(shell)
             .captured(1)
             .toInt();
@@ -278,12 +269,12 @@ QRect VirtualDesktop::windowNamed(const QString& name) const {
 }
 
 QDBusConnection VirtualDesktop::bus() const {
-    return QDBusConnection::connectToBus(busAddress_, QStringLiteral("e2e-host ") + busAddress_);
+    return QDBusConnection::connectToBus(busAddress_, u"e2e-host "_s + busAddress_);
 }
 
 QImage VirtualDesktop::screenshot() const {
     xcb_connection_t* connection =
-        xcb_connect(qPrintable(environment_.value(QStringLiteral("DISPLAY"))), nullptr);
+        xcb_connect(qPrintable(environment_.value(u"DISPLAY"_s)), nullptr);
     QImage image;
     if (!xcb_connection_has_error(connection) &&
         xcb_get_setup(connection)->image_byte_order == XCB_IMAGE_ORDER_LSB_FIRST) {
@@ -307,7 +298,7 @@ QImage VirtualDesktop::screenshot() const {
 
 bool VirtualDesktop::hasXEmbedTray() const {
     xcb_connection_t* connection =
-        xcb_connect(qPrintable(environment_.value(QStringLiteral("DISPLAY"))), nullptr);
+        xcb_connect(qPrintable(environment_.value(u"DISPLAY"_s)), nullptr);
     bool owned = false;
     if (!xcb_connection_has_error(connection)) {
         const char name[] = "_NET_SYSTEM_TRAY_S0";
@@ -326,7 +317,7 @@ bool VirtualDesktop::hasXEmbedTray() const {
 }
 
 QString VirtualDesktop::hostLog() const {
-    return QString::fromUtf8(readFile(home_ + QStringLiteral("/host.log")));
+    return QString::fromUtf8(readFile(home_ + u"/host.log"_s));
 }
 
 void VirtualDesktop::saveScreenshot(const QString& name, QImage screen) const {
@@ -334,7 +325,7 @@ void VirtualDesktop::saveScreenshot(const QString& name, QImage screen) const {
         screen = screenshot();
     const QString folder = QStringLiteral(GAPSEL_E2E_OUTPUT_DIR "/") + host_.name;
     QDir().mkpath(folder);
-    screen.save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
+    screen.save(folder + QLatin1Char('/') + name + u".png"_s);
 }
 
 QByteArray readFile(const QString& path) {

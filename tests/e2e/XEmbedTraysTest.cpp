@@ -9,7 +9,6 @@
 #include "DesktopTest.h"
 #include "StoredSeparators.h"
 #include "TrayPicture.h"
-#include "support/TestEnvironment.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -25,30 +24,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QStringList seededCharacters{u"|"_s, u"—"_s, u"·"_s};
 // By then a first launch's visibility check has spoken.
 constexpr int quietFirstLaunchMs = 15000;
 
-class XEmbedTray : public e2e::DesktopTest, public ::testing::WithParamInterface<std::string> {
+class XEmbedTray : public e2e::SeededHostTest {
 protected:
-    XEmbedTray()
-        : DesktopTest(QString::fromStdString(GetParam())) {}
-
-    void SetUp() override {
-        DesktopTest::SetUp();
-        if (IsSkipped() || HasFatalFailure())
-            return;
-        seeded = e2e::seedSeparators(desktop, seededCharacters);
-        ASSERT_EQ(seeded.size(), seededCharacters.size());
-        empty = desktop.settledScreen();
-    }
-
-    void check(const char* name, bool passed, const QString& detail) {
-        e2e::hostCheck(desktop.host().name, name, passed, detail);
-    }
-    QList<QRect> docked() const {
-        return e2e::glyphsIn(empty, desktop.screenshot(), desktop.host().tray);
-    }
+    QList<QRect> docked() const { return glyphs(desktop.screenshot()); }
     // What the tray shows, left to right, once it is `expected` or the time is up.
     QString shownOnce(const QString& expected, int timeoutMs = 20000) const {
         QString shown;
@@ -59,19 +40,14 @@ protected:
     }
     // The list as the menu's New, a character change and Remove write it.
     QString writeList(const QString& characters) {
-        QString records = u"separators -array"_s;
+        QList<e2e::StoredSeparator> list;
         for (qsizetype index = 0; index < characters.size(); ++index)
-            records += uR"( {"id":"%1","character":"%2"})"_s.arg(
-                index < seeded.size() ? seeded[index].id
-                                      : u"0F3C2A51-7B6D-4E08-9A1C-5D2E8F4B7A90"_s,
-                characters[index]);
-        return e2e::writePreference(desktop, records);
+            list.append({index < seeded.size() ? seeded[index].id
+                                               : u"0F3C2A51-7B6D-4E08-9A1C-5D2E8F4B7A90"_s,
+                         characters[index]});
+        return e2e::writeSeparators(desktop, list);
     }
     void checkHandover();
-
-    QList<e2e::StoredSeparator> seeded;
-    QImage empty;
-    e2e::Program gapsel;
 };
 
 TEST_P(XEmbedTray, SeparatorsDockInOrderGreetAnswerClicksAndKeepTheirOrder) {
@@ -83,18 +59,15 @@ TEST_P(XEmbedTray, SeparatorsDockInOrderGreetAnswerClicksAndKeepTheirOrder) {
               "");
     QElapsedTimer launched;
     launched.start();
-    QProcessEnvironment environment = desktop.environment();
-    environment.insert(u"QT_LOGGING_RULES"_s, u"gapsel.platform.info=true"_s);
-    ASSERT_TRUE(gapsel.start(environment, {}, QProcess::ForwardedOutputChannel));
+    ASSERT_TRUE(e2e::startLogging(gapsel, desktop.environment()));
     const QString order = seededCharacters.join(QString());
     const QString shown = shownOnce(order);
     const QImage screen = desktop.screenshot();
     e2e::savePanel(desktop, screen, u"separators"_s);
     check("order", shown == order, u"drawn %1, expected %2"_s.arg(shown, order));
-    const QList<QRect> glyphs = e2e::glyphsIn(empty, screen, desktop.host().tray);
-    e2e::checkContrast(desktop.host().name, "contrast",
-                       e2e::contrasts(screen, glyphs, desktop.host().panel), 3.0);
-    const QRect icons = std::accumulate(glyphs.cbegin(), glyphs.cend(), QRect(), std::bit_or<>());
+    checkContrast("contrast", screen, 3.0);
+    const QList<QRect> drawn = glyphs(screen);
+    const QRect icons = std::accumulate(drawn.cbegin(), drawn.cend(), QRect(), std::bit_or<>());
 
     // The greeting stands right above or below the docked icons.
     QRect greeting;
@@ -102,11 +75,10 @@ TEST_P(XEmbedTray, SeparatorsDockInOrderGreetAnswerClicksAndKeepTheirOrder) {
     static_cast<void>(eventually(
         [&] { return (greeting = desktop.windowNamed(e2e::greetingText)).isValid(); }, 8000));
     e2e::savePanel(desktop, desktop.screenshot(), u"greeting"_s);
-    const int gap = std::min(std::abs(greeting.bottom() - icons.top()),
-                             std::abs(greeting.top() - icons.bottom()));
     check("greeting",
           greeting.isValid() && greeting.left() <= icons.right() &&
-              greeting.right() >= icons.left() && !greeting.intersects(icons) && gap < 40,
+              greeting.right() >= icons.left() && !greeting.intersects(icons) &&
+              e2e::gapBetween(greeting, icons) < 40,
           u"greeting at %1,%2, icons at %3,%4"_s.arg(greeting.x())
               .arg(greeting.y())
               .arg(icons.x())
@@ -114,12 +86,7 @@ TEST_P(XEmbedTray, SeparatorsDockInOrderGreetAnswerClicksAndKeepTheirOrder) {
 
     EXPECT_TRUE(eventually([&] { return !desktop.windowNamed(e2e::greetingText).isValid(); }, 8000))
         << "the greeting closes by itself";
-    const QImage withMenu = glyphs.isEmpty()
-                                ? QImage()
-                                : e2e::menuOnClick(desktop, desktop.screenshot(), glyphs.front());
-    e2e::savePanel(desktop, withMenu, u"left-click"_s);
-    check("left-click", !withMenu.isNull(), u"a menu at the first glyph"_s);
-
+    checkLeftClick(desktop.screenshot());
     // New, a character change and Remove show at once; a new separator
     // docks at the tray's newest end (trayer's is the left).
     const bool newestLeft = desktop.host().name == u"trayer"_s;
@@ -133,8 +100,7 @@ TEST_P(XEmbedTray, SeparatorsDockInOrderGreetAnswerClicksAndKeepTheirOrder) {
     check("new-char-remove", steps == expected,
           u"shown after New, a change, Remove: "_s + steps.join(u", "_s));
 
-    testing_support::processEventsUntil([] { return false; },
-                                        std::max<int>(0, quietFirstLaunchMs - launched.elapsed()));
+    e2e::idle(std::max<int>(0, quietFirstLaunchMs - launched.elapsed()));
     check("no-alert", e2e::alertLine(gapsel).isEmpty(), e2e::alertLine(gapsel));
 
     gapsel.stop();
@@ -178,8 +144,6 @@ void XEmbedTray::checkHandover() {
 }
 
 INSTANTIATE_TEST_SUITE_P(Hosts, XEmbedTray, ::testing::Values("trayer", "tint2", "i3bar"),
-                         [](const ::testing::TestParamInfo<std::string>& host) {
-                             return host.param;
-                         });
+                         e2e::nameOfHost);
 
 } // namespace
