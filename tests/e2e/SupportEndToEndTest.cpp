@@ -185,7 +185,7 @@ TEST_F(SupportEndToEnd, RateAppsFirstButtonAndSendFeedbackHandXdgOpenTheirPages)
     }));
     desktop.xdotool(u"windowfocus --sync "_s + alert);
     desktop.saveScreenshot(u"rate-alert"_s);
-    // Return presses the first button, "Rate in Software Centre".
+    // Return presses the first button, "Rate in Software Center".
     desktop.xdotool(u"key Return"_s);
     EXPECT_TRUE(eventually([&] { return opened() == QStringList{shareLink}; }))
         << opened().join(QLatin1Char(' ')).toStdString();

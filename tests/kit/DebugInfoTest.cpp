@@ -195,7 +195,7 @@ TEST_F(FeedbackTest, CopyAndEmailHandOnTheDocumentWholeOrCutToFit) {
     EXPECT_GT(url.toEncoded().size(), kit::maximumMailtoLength - 200) << "as much as fits";
     const QString body = QUrlQuery(url).queryItemValue(u"body"_s, QUrl::FullyDecoded);
     EXPECT_TRUE(body.endsWith(u'\n' + lines.last()));
-    const auto cut = body.indexOf(u"(The text is too long for an e-mail link"_s);
+    const auto cut = body.indexOf(u"(The text is too long for an email link"_s);
     ASSERT_GE(cut, 0) << "says it was cut";
     const qsizetype kept = body.mid(cut).count(u'\n');
     EXPECT_TRUE(body.contains(u"oldest %1 of 10000 lines were left out.)\n"_s.arg(10000 - kept)));
