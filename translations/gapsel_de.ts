@@ -33,6 +33,10 @@
         <source>Copyright © The Gapsel developers</source>
         <translation>Copyright © Die Gapsel-Entwickler</translation>
     </message>
+    <message>
+        <source>GNU General Public License v3.0 or later</source>
+        <translation>GNU General Public License v3.0 oder neuer</translation>
+    </message>
 </context>
 <context>
     <name>DashboardPage</name>

@@ -33,6 +33,10 @@
         <source>Copyright © The Gapsel developers</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>GNU General Public License v3.0 or later</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DashboardPage</name>
