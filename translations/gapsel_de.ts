@@ -277,6 +277,13 @@
     </message>
 </context>
 <context>
+    <name>Relauncher</name>
+    <message>
+        <source>No installed application has the identifier %1</source>
+        <translation>Kein installiertes Programm hat die Kennung %1</translation>
+    </message>
+</context>
+<context>
     <name>SaveFailureAlerts</name>
     <message>
         <source>Gapsel cannot save its settings: %1: %2</source>
@@ -678,6 +685,20 @@ Diese Prüfung kann sich irren: Wenn Sie das Menüleistensymbol sehen, aktiviere
     <message>
         <source>Hello, I&apos;m %1</source>
         <translation>Hallo, ich bin %1</translation>
+    </message>
+</context>
+<context>
+    <name>XdgAutostart</name>
+    <message>
+        <source>The folder %1 could not be created.</source>
+        <translation>Der Ordner %1 konnte nicht angelegt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>XdgWorkspace</name>
+    <message>
+        <source>Could not start %1: %2</source>
+        <translation>%1 konnte nicht gestartet werden: %2</translation>
     </message>
 </context>
 </TS>

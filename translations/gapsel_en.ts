@@ -277,6 +277,13 @@
     </message>
 </context>
 <context>
+    <name>Relauncher</name>
+    <message>
+        <source>No installed application has the identifier %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SaveFailureAlerts</name>
     <message>
         <source>Gapsel cannot save its settings: %1: %2</source>
@@ -673,6 +680,20 @@ This check can have false-positives, so if you can see the menu bar item, enable
     <name>WelcomePopover</name>
     <message>
         <source>Hello, I&apos;m %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>XdgAutostart</name>
+    <message>
+        <source>The folder %1 could not be created.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>XdgWorkspace</name>
+    <message>
+        <source>Could not start %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
