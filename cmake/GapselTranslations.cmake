@@ -3,12 +3,17 @@
 
 # Gapsel's texts go through Qt's translation. The catalogues live in
 # translations/ as .ts files; `cmake --build build --target update_translations`
-# gathers the texts of every library into them (lupdate), and each build
-# compiles them (lrelease) into the program as resources under :/i18n, where
-# the start-up finds the one that matches the user's language.
+# gathers the texts of every library into them (lupdate): run it after adding
+# or changing a text, then translate what it marked unfinished. Each build
+# compiles them (lrelease) into the app library as resources under :/i18n,
+# where the start-up, and the tests, find the one for the user's language.
+# The English catalogue is empty but present: it makes English win when the
+# user lists it before another language.
 find_package(Qt6 REQUIRED COMPONENTS LinguistTools)
 
-set(GAPSEL_TS_FILES ${PROJECT_SOURCE_DIR}/translations/gapsel_en.ts)
+set(GAPSEL_TS_FILES
+    ${PROJECT_SOURCE_DIR}/translations/gapsel_de.ts
+    ${PROJECT_SOURCE_DIR}/translations/gapsel_en.ts)
 
 # The targets defined in `dir` and the folders below it that have sources.
 function(gapsel_targets_under dir out)
@@ -28,29 +33,10 @@ function(gapsel_targets_under dir out)
     set(${out} ${found} PARENT_SCOPE)
 endfunction()
 
-# The folders in the source tree that `targets` include headers from.
-function(gapsel_include_roots targets out)
-    set(roots)
-    foreach(target IN LISTS targets)
-        foreach(property INCLUDE_DIRECTORIES INTERFACE_INCLUDE_DIRECTORIES)
-            get_target_property(folders ${target} ${property})
-            foreach(folder IN LISTS folders)
-                string(REGEX REPLACE "^\\$<BUILD_INTERFACE:(.*)>$" "\\1" folder "${folder}")
-                if(folder MATCHES "^${PROJECT_SOURCE_DIR}/src")
-                    list(APPEND roots ${folder})
-                endif()
-            endforeach()
-        endforeach()
-    endforeach()
-    list(REMOVE_DUPLICATES roots)
-    set(${out} ${roots} PARENT_SCOPE)
-endfunction()
-
 # The sources of `targets` and the project headers they include
 # (`#include "…"`), as absolute paths; generated files (moc, resources, D-Bus
 # glue) are left out. lupdate reads only the files it is given.
 function(gapsel_translatable_sources targets out)
-    gapsel_include_roots("${targets}" roots)
     set(found)
     foreach(target IN LISTS targets)
         get_target_property(type ${target} TYPE)
@@ -68,11 +54,9 @@ function(gapsel_translatable_sources targets out)
             file(STRINGS ${source} includes REGEX "^#include \"")
             foreach(line IN LISTS includes)
                 string(REGEX REPLACE "^#include \"([^\"]+)\".*" "\\1" header "${line}")
-                foreach(root IN LISTS roots)
-                    if(EXISTS ${root}/${header})
-                        list(APPEND found ${root}/${header})
-                    endif()
-                endforeach()
+                if(EXISTS ${PROJECT_SOURCE_DIR}/src/${header})
+                    list(APPEND found ${PROJECT_SOURCE_DIR}/src/${header})
+                endif()
             endforeach()
         endforeach()
     endforeach()
@@ -82,10 +66,9 @@ endfunction()
 
 gapsel_targets_under(${PROJECT_SOURCE_DIR}/src gapsel_targets)
 gapsel_translatable_sources("${gapsel_targets}" gapsel_translatable_sources)
-gapsel_include_roots("${gapsel_targets}" gapsel_include_roots)
 # Without line numbers the catalogue changes only when a text does.
-qt_add_translations(gapsel
+qt_add_translations(gapsel_app
     TS_FILES ${GAPSEL_TS_FILES}
     SOURCES ${gapsel_translatable_sources}
-    INCLUDE_DIRECTORIES ${gapsel_include_roots}
+    INCLUDE_DIRECTORIES ${PROJECT_SOURCE_DIR}/src
     LUPDATE_OPTIONS -no-obsolete -locations none -source-language en)

@@ -8,11 +8,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Licence: %1</source>
+        <source>Version %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Version %1</source>
+        <source>License: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -31,6 +31,10 @@
     </message>
     <message>
         <source>Copyright © The Gapsel developers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GNU General Public License v3.0 or later</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -146,6 +150,29 @@
     </message>
 </context>
 <context>
+    <name>Email</name>
+    <message>
+        <source>(The text is too long for an email link: its oldest %1 of %2 lines were left out.)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No mail program could be opened</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy the text and paste it into a message to %1 in the mail program you use.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LaunchAtLoginToggle</name>
     <message>
         <source>Launch at login</source>
@@ -191,10 +218,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Rate in Software Centre</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Thanks for wanting to rate %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -204,6 +227,10 @@
     </message>
     <message>
         <source>Send Feedback to Developer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rate in Software Center</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -246,6 +273,13 @@
     </message>
     <message>
         <source>This keyboard shortcut cannot be used as it&apos;s already a system-wide keyboard shortcut.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Relauncher</name>
+    <message>
+        <source>No installed application has the identifier %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -363,11 +397,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>E-mail Link…</source>
+        <source>Open Link</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Open Link</source>
+        <source>Email Link…</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -406,6 +440,10 @@
     </message>
     <message>
         <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This system keeps nothing of a program that crashed: core dumps are off. Install systemd-coredump (then use %1 after the next crash), or run %2 in a terminal and start %3 from there; after the next crash email the files that start with %4 in that directory to %5</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -447,10 +485,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The tray sorts its items by title. Place After puts this separator right after the item you choose, Move Left and Move Right past its neighbour. Gapsel keeps the place.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The newest icon goes leftmost, and the order is forgotten at every screen lock. Move to Left End puts this separator there.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -460,6 +494,18 @@
     </message>
     <message>
         <source>Gapsel cannot move this separator on this desktop. Copy Separator ID gives its Id, to place it in the tray&apos;s own configuration by hand.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The newest icon goes leftmost, and the order is forgotten when the panel restarts. Move to Left End puts this separator there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The tray sorts its items by title. Place After puts this separator right after the item you choose, Move Left and Move Right past its neighbor. Gapsel keeps the place.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The tray shows its icons in the order they arrived, the newest at one end, and forgets the order when it restarts. Move to Left End or Move to Right End puts this separator at that end.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -529,11 +575,15 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Add a system tray that shows StatusNotifierItems to your panel, or start a bridge such as snixembed for a tray that shows only XEmbed icons.</source>
+        <source>GNOME shows tray items only with the “AppIndicator and KStatusNotifierItem Support” extension: install it (package gnome-shell-extension-appindicator), turn it on in Extensions, then log out and in again.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>GNOME shows tray items only with the “AppIndicator and KStatusNotifierItem Support” extension: install it (package gnome-shell-extension-appindicator), turn it on in Extensions, then log out and in again.</source>
+        <source>Restart the panel or tray program; Gapsel&apos;s separators dock in it as soon as it runs again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add a system tray to your panel: one that shows StatusNotifierItems, or on X11 one that takes XEmbed icons, such as trayer or stalonetray.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -608,10 +658,6 @@ Disregard this message if you have the menu bar set to auto hide. It will not be
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Do not show this again</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>macOS hides menu bar items when they do not fit. Try quitting some other menu bar apps. Also try quitting Bartender if it&apos;s running.
 
 This check can have false-positives, so if you can see the menu bar item, enable “Do not show this again”, and click “OK”.</source>
@@ -621,11 +667,33 @@ This check can have false-positives, so if you can see the menu bar item, enable
         <source>This check can have false-positives, so if you can see the separator, enable “Do not show this again”, and click “OK”.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Separator Did Not Appear in the Tray</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do not show this again</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>WelcomePopover</name>
     <message>
         <source>Hello, I&apos;m %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>XdgAutostart</name>
+    <message>
+        <source>The folder %1 could not be created.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>XdgWorkspace</name>
+    <message>
+        <source>Could not start %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

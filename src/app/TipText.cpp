@@ -63,7 +63,7 @@ QString moveSeparatorTip(platform::TrayHostKind host, bool reversed) {
         return QCoreApplication::translate(
             "TipText", "The tray sorts its items by title. Place After puts this separator "
                        "right after the item you choose, Move Left and Move Right past "
-                       "its neighbour. Gapsel keeps the place.");
+                       "its neighbor. Gapsel keeps the place.");
     case TrayHostKind::Gnome:
     case TrayHostKind::Budgie:
         return QCoreApplication::translate(

@@ -4,6 +4,7 @@
 #include "app/AppLog.h"
 #include "app/AppMain.h"
 #include "app/CommandLine.h"
+#include "app/Translations.h"
 #include "app/ui/AppWindows.h"
 #include "debug/DiagnosticSwitches.h"
 #include "debug/MessageHandler.h"
@@ -18,7 +19,6 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTextStream>
-#include <QTranslator>
 
 namespace {
 
@@ -43,24 +43,6 @@ platform::ModifierFlags gestureFrom(const app::CommandLine& commandLine) {
     return commandLine.has("debug") ? kit::debugModeGesture : platform::ModifierFlags();
 }
 
-// Installs the catalogue `name` for the user's language from `folder`, if
-// there is one; English, the language of the source, needs none.
-void installCatalogue(QApplication& application, const QString& name, const QString& folder) {
-    auto* translator = new QTranslator(&application);
-    if (translator->load(QLocale(), name, QStringLiteral("_"), folder))
-        QCoreApplication::installTranslator(translator);
-    else
-        delete translator;
-}
-
-// Gapsel's texts from the catalogues built into the program, and Qt's own
-// (its dialogs' buttons) from where Qt keeps them.
-void installTranslations(QApplication& application) {
-    installCatalogue(application, QStringLiteral("gapsel"), QStringLiteral(":/i18n"));
-    installCatalogue(application, QStringLiteral("qtbase"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -80,7 +62,7 @@ int main(int argc, char** argv) {
     // A tray utility has no main window: closing the last window (settings,
     // debug) must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
-    installTranslations(application);
+    app::installTranslations(QLocale::system(), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 
     // Starting Gapsel while it runs changes nothing: the new process tells the
     // running one and leaves. Only a relaunch waits for its predecessor.

@@ -11,7 +11,8 @@ AppIdentity::AppIdentity(const platform::BundleInfo& bundle)
     , version_(bundle.version)
     , location_(bundle.location)
     , isSandboxed_(bundle.isSandboxed)
-    , isInstalledFromAppStore_(bundle.isInstalledFromStore) {
+    , isInstalledFromAppStore_(bundle.isInstalledFromStore)
+    , packaging_(bundle.packaging) {
     if (id_.isEmpty())
         qFatal("Gapsel/JXKit: the application has no bundle identifier");
     bool isNumber = false;

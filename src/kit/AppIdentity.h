@@ -8,6 +8,8 @@
 #include <QString>
 #include <QUrl>
 
+#include <optional>
+
 namespace kit {
 
 // Who the running application is, read once from its bundle information. A
@@ -30,6 +32,8 @@ public:
     bool isSandboxed() const { return isSandboxed_; }
     // Installed from the store the application is published in.
     bool isInstalledFromAppStore() const { return isInstalledFromAppStore_; }
+    // How it was installed, where the platform's store is not the App Store.
+    const std::optional<QString>& packaging() const { return packaging_; }
 
 private:
     QString id_;
@@ -39,6 +43,7 @@ private:
     QString location_;
     bool isSandboxed_ = false;
     bool isInstalledFromAppStore_ = false;
+    std::optional<QString> packaging_;
 };
 
 } // namespace kit

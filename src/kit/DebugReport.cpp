@@ -61,6 +61,20 @@ QString lines(const QList<QPair<QString, QString>>& entries) {
     return result.join(QLatin1Char('\n'));
 }
 
+// The application's id, named as its platform names it.
+QPair<QString, QString> idLine(const DebugReport& report) {
+    return {report.packaging ? QStringLiteral("App ID") : QStringLiteral("Bundle Identifier"),
+            report.bundleIdentifier};
+}
+
+// How it was installed: the platform's packaging, or whether the App Store
+// installed it (under `appStoreKey`, which the two texts spell differently).
+QPair<QString, QString> installationLine(const DebugReport& report, const QString& appStoreKey) {
+    if (report.packaging)
+        return {QStringLiteral("Package"), *report.packaging};
+    return {appStoreKey, boolText(report.isInstalledFromAppStore)};
+}
+
 QString orEmpty(const QString& text) {
     return text.isEmpty() ? QStringLiteral("<Empty>") : text;
 }
@@ -68,14 +82,16 @@ QString orEmpty(const QString& text) {
 } // namespace
 
 QString debugInfoText(const DebugReport& report) {
+    const QList<QPair<QString, QString>> application{
+        idLine(report),
+        {QStringLiteral("Launch Count"), QString::number(report.launchCount)},
+        {QStringLiteral("Running Time"), durationText(report.runningSeconds)},
+        {QStringLiteral("Memory Usage"), memoryUsage(report)},
+        {QStringLiteral("Remaining Available Memory"), availableMemory(report)},
+        installationLine(report, QStringLiteral("Is Installed from App Store")),
+    };
     return QStringLiteral("# ") + report.appName + QLatin1Char(' ') + report.versionWithBuild +
-           QStringLiteral("\n\nBundle Identifier: ") + report.bundleIdentifier +
-           QStringLiteral("\nLaunch Count: ") + QString::number(report.launchCount) +
-           QStringLiteral("\nRunning Time: ") + durationText(report.runningSeconds) +
-           QStringLiteral("\nMemory Usage: ") + memoryUsage(report) +
-           QStringLiteral("\nRemaining Available Memory: ") + availableMemory(report) +
-           QStringLiteral("\nIs Installed from App Store: ") +
-           boolText(report.isInstalledFromAppStore) + QStringLiteral("\n\n# Device\n\n") +
+           QStringLiteral("\n\n") + lines(application) + QStringLiteral("\n\n# Device\n\n") +
            lines(deviceLines(report)) + QStringLiteral("\n\n# Settings\n\n") +
            orEmpty(lines(report.settings)) + QStringLiteral("\n\n# Custom\n\n") +
            QStringLiteral("\n\n# Logs\n\n```\n") +
@@ -85,14 +101,14 @@ QString debugInfoText(const DebugReport& report) {
 QString debugMetadataText(const DebugReport& report) {
     QList<QPair<QString, QString>> entries{
         {QStringLiteral("App"), report.appName + QLatin1Char(' ') + report.versionWithBuild},
-        {QStringLiteral("Bundle Identifier"), report.bundleIdentifier},
+        idLine(report),
     };
     for (const auto& line : deviceLines(report)) {
         entries.append(line);
         if (line.first == QLatin1String("Primary Screen Scale")) {
             entries.append({QStringLiteral("App Memory Usage"), memoryUsage(report)});
             entries.append({QStringLiteral("Remaining Available Memory"), availableMemory(report)});
-            entries.append({QStringLiteral("App Store"), boolText(report.isInstalledFromAppStore)});
+            entries.append(installationLine(report, QStringLiteral("App Store")));
         }
     }
     return lines(entries);

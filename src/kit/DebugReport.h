@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace kit {
 
 // Everything the debug information says about the running application and
@@ -22,6 +24,8 @@ struct DebugReport {
     qint64 launchCount = 0;
     qint64 runningSeconds = 0;
     bool isInstalledFromAppStore = false;
+    // Set where the platform's store is not the App Store (see BundleInfo).
+    std::optional<QString> packaging;
     platform::DeviceDescription device;
     // The tray hosts showing the items, described for people.
     QString trayHosts;

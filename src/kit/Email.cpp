@@ -80,7 +80,7 @@ QUrl inlineMailto(const QList<EmailAddress>& recipients, const QString& subject,
     const QStringList lines = attachment.text.split(QLatin1Char('\n'));
     const auto withNewest = [&](qsizetype kept) {
         const qsizetype leftOut = lines.size() - kept;
-        return QCoreApplication::translate("Email", "(The text is too long for an e-mail link: its "
+        return QCoreApplication::translate("Email", "(The text is too long for an email link: its "
                                                     "oldest %1 of %2 lines were left out.)")
                    .arg(leftOut)
                    .arg(lines.size()) +

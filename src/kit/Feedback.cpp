@@ -116,6 +116,7 @@ DebugReport gatherDebugReport(const JXKit& kit) {
         .launchCount = kit.launchCount(),
         .runningSeconds = kit.launchDate().secsTo(platform.mainQueue.now()),
         .isInstalledFromAppStore = identity.isInstalledFromAppStore(),
+        .packaging = identity.packaging(),
         .device = describeDevice(platform.deviceFacts),
         .trayHosts = describeHosts(platform.trayHosts.hosts()),
         .settings = storedSettings(*kit.defaults()),

@@ -16,7 +16,7 @@ namespace kit {
 QString rateInStoreButtonTitle(platform::TrayHostKind host) {
     if (host == platform::TrayHostKind::DraggableMenuBar)
         return QCoreApplication::translate("RateAction", "Rate on the App Store");
-    return QCoreApplication::translate("RateAction", "Rate in Software Centre");
+    return QCoreApplication::translate("RateAction", "Rate in Software Center");
 }
 
 RateAction::RateAction(JXKit& kit, platform::Platform platform, std::function<void()> sendFeedback)

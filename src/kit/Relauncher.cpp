@@ -9,6 +9,8 @@
 #include "platform/MainQueue.h"
 #include "platform/Workspace.h"
 
+#include <QCoreApplication>
+
 namespace kit {
 
 Relauncher::Relauncher(platform::Platform platform, const AppIdentity& identity,
@@ -62,7 +64,9 @@ void Relauncher::launchFallback(bool force) {
     const auto location = platform_.workspace.applicationLocation(identity_.id());
     if (!location) {
         giveUp(platform::Error::failure(
-            QStringLiteral("No installed application has the identifier %1").arg(identity_.id())));
+            QCoreApplication::translate("Relauncher",
+                                        "No installed application has the identifier %1")
+                .arg(identity_.id())));
         return;
     }
     platform_.workspace.launchNewInstance(*location,

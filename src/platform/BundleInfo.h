@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <optional>
 #include <utility>
 
 namespace platform {
@@ -23,6 +24,11 @@ struct BundleInfo {
     bool isSandboxed = false;
     // Installed from the store the application is published in.
     bool isInstalledFromStore = false;
+    // How this copy was installed, in the words of a platform whose store is
+    // not the App Store ("Flatpak from Flathub", "Snap", "none"). Reports
+    // then name the application id and this instead of the bundle identifier
+    // and whether the App Store installed it.
+    std::optional<QString> packaging;
 
     // The identity compiled into this program, at the given location.
     static BundleInfo compiledIn(QString executablePath) {
@@ -32,7 +38,8 @@ struct BundleInfo {
                           QString::number(GAPSEL_BUILD_NUMBER),
                           std::move(executablePath),
                           false,
-                          false};
+                          false,
+                          std::nullopt};
     }
 };
 

@@ -27,6 +27,17 @@ namespace {
 
 const QString shareLink = QStringLiteral("https://flathub.org/apps/" GAPSEL_BUNDLE_ID);
 
+// The window class the desktop entry promises docks and task bars.
+QString startupWMClass() {
+    QFile entry(QStringLiteral(GAPSEL_E2E_SOURCE_DIR "/../../data/" GAPSEL_BUNDLE_ID ".desktop"));
+    if (!entry.open(QIODevice::ReadOnly))
+        return {};
+    for (const QByteArray& line : entry.readAll().split('\n'))
+        if (line.startsWith("StartupWMClass="))
+            return QString::fromUtf8(line.mid(15));
+    return {};
+}
+
 void writeScript(const QString& path, const QByteArray& body) {
     QFile script(path);
     if (script.open(QIODevice::WriteOnly) && script.write("#!/bin/sh\n" + body) > 0)
@@ -185,7 +196,13 @@ TEST_F(SupportEndToEnd, RateAppsFirstButtonAndSendFeedbackHandXdgOpenTheirPages)
     }));
     desktop.xdotool(u"windowfocus --sync "_s + alert);
     desktop.saveScreenshot(u"rate-alert"_s);
-    // Return presses the first button, "Rate in Software Centre".
+    // Titled with the program's name; its class is the one the desktop entry names.
+    const QString properties =
+        desktop.output(u"xprop"_s, {u"-id"_s, alert, u"WM_CLASS"_s, u"_NET_WM_NAME"_s});
+    EXPECT_TRUE(properties.contains(u"_NET_WM_NAME(UTF8_STRING) = \"Gapsel\""_s) &&
+                properties.contains(u"WM_CLASS(STRING) = \"%1\", \"%1\""_s.arg(startupWMClass())))
+        << properties.toStdString();
+    // Return presses the first button, "Rate in Software Center".
     desktop.xdotool(u"key Return"_s);
     EXPECT_TRUE(eventually([&] { return opened() == QStringList{shareLink}; }))
         << opened().join(QLatin1Char(' ')).toStdString();
@@ -205,6 +222,10 @@ TEST_F(SupportEndToEnd, RateAppsFirstButtonAndSendFeedbackHandXdgOpenTheirPages)
     EXPECT_TRUE(line(u"OS"_s).startsWith(QSysInfo::prettyProductName() + u" (Linux "_s))
         << metadata.join(u'\n').toStdString();
     EXPECT_EQ(line(u"Session"_s).section(u' ', 1), u"(xcb)"_s);
+    // Linux's own words for the id and the installation, not the App Store's.
+    EXPECT_EQ(line(u"App ID"_s), u"com.gapsel.Gapsel"_s);
+    EXPECT_EQ(line(u"Package"_s), u"none"_s);
+    EXPECT_TRUE(line(u"Bundle Identifier"_s).isEmpty() && line(u"App Store"_s).isEmpty());
     EXPECT_TRUE(gapsel.running());
 }
 

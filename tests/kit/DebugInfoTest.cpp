@@ -68,14 +68,26 @@ TEST(DebugInfo, MetadataHasTheSummaryLinesInOrder) {
     kit::DebugReport report = sampleReport();
     report.device.keyboard.reset();
     report.device.model.reset();
-    EXPECT_EQ(
-        kit::debugMetadataText(report),
+    const QString summary =
         QStringLiteral("App: Gapsel 1.0.0 (1)\nBundle Identifier: com.gapsel.Gapsel\n"
                        "OS: macOS 13.3.1 (<Unknown build>)\nModel: <Unknown model>\n"
                        "Architecture: arm64\nLocale: en_US (English)\nScreens: 1\n"
                        "Primary Screen Scale: 2\nApp Memory Usage: <Unavailable>\n"
                        "Remaining Available Memory: 3.2 GB\nApp Store: false\nKeyboard: <Unknown>\n"
-                       "Desktop: XFCE (tray: XFCE panel-1-systray)\nSession: x11 (xcb)"));
+                       "Desktop: XFCE (tray: XFCE panel-1-systray)\nSession: x11 (xcb)");
+    EXPECT_EQ(kit::debugMetadataText(report), summary);
+
+    // A platform that names its packaging gets the application id and the
+    // package in the same places, in both texts.
+    report.packaging = u"Flatpak from Flathub"_s;
+    EXPECT_EQ(kit::debugMetadataText(report),
+              QString(summary)
+                  .replace(u"Bundle Identifier:"_s, u"App ID:"_s)
+                  .replace(u"App Store: false"_s, u"Package: Flatpak from Flathub"_s));
+    EXPECT_TRUE(kit::debugInfoText(report).startsWith(
+        QString(head)
+            .replace(u"Bundle Identifier:"_s, u"App ID:"_s)
+            .replace(u"Is Installed from App Store: false"_s, u"Package: Flatpak from Flathub"_s)));
 }
 
 TEST(DebugInfo, MemoryAndDurationTexts) {
@@ -145,6 +157,9 @@ TEST_F(FeedbackTest, UrlCarriesProductAndMetadataAndAMessageOnlyWhenGiven) {
     const JXKit& kit = launches.launch();
     const QUrl bare = kit::feedbackURL(kit);
     const QString metadata = kit::debugMetadataText(kit::gatherDebugReport(kit));
+    // The simulated desktop names no packaging: its query keeps the App Store's words.
+    EXPECT_TRUE(metadata.contains(u"\nBundle Identifier: com.gapsel.Gapsel\n"_s));
+    EXPECT_TRUE(metadata.contains(u"\nApp Store: false\n"_s));
     EXPECT_EQ(bare.toString(QUrl::FullyEncoded),
               u"https://gapsel.app/feedback?product=Gapsel&metadata="_s +
                   kit::percentEncoded(metadata));
@@ -195,7 +210,7 @@ TEST_F(FeedbackTest, CopyAndEmailHandOnTheDocumentWholeOrCutToFit) {
     EXPECT_GT(url.toEncoded().size(), kit::maximumMailtoLength - 200) << "as much as fits";
     const QString body = QUrlQuery(url).queryItemValue(u"body"_s, QUrl::FullyDecoded);
     EXPECT_TRUE(body.endsWith(u'\n' + lines.last()));
-    const auto cut = body.indexOf(u"(The text is too long for an e-mail link"_s);
+    const auto cut = body.indexOf(u"(The text is too long for an email link"_s);
     ASSERT_GE(cut, 0) << "says it was cut";
     const qsizetype kept = body.mid(cut).count(u'\n');
     EXPECT_TRUE(body.contains(u"oldest %1 of 10000 lines were left out.)\n"_s.arg(10000 - kept)));

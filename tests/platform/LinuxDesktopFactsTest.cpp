@@ -62,20 +62,22 @@ TEST(SandboxFacts, FlatpakAndConfinedSnapAreSandboxesAndOnlyFlathubCountsAsTheSt
         QString root;
         bool sandboxed;
         bool fromStore;
+        QString packaging;
     } cases[] = {
-        {testing_support::freshFolder(u"plain"_s), false, false},
-        {flatpakRoot("flathub"), true, true},
-        {flatpakRoot("flathub-beta"), true, false},
-        {confinedRoot("current", "snap.gapsel.gapsel (enforce)\n"), true, false},
+        {testing_support::freshFolder(u"plain"_s), false, false, u"none"_s},
+        {flatpakRoot("flathub"), true, true, u"Flatpak from Flathub"_s},
+        {flatpakRoot("flathub-beta"), true, false, u"Flatpak"_s},
+        {confinedRoot("current", "snap.gapsel.gapsel (enforce)\n"), true, false, u"Snap"_s},
         {confinedRoot("apparmor/current", QByteArray("snap.gapsel.gapsel (enforce)\0", 29)), true,
-         false},
-        {confinedRoot("current", "snap.code.code (complain)\n"), false, false},
-        {confinedRoot("current", "unconfined\n"), false, false},
+         false, u"Snap"_s},
+        {confinedRoot("current", "snap.code.code (complain)\n"), false, false, u"none"_s},
+        {confinedRoot("current", "unconfined\n"), false, false, u"none"_s},
     };
-    for (const auto& [root, sandboxed, fromStore] : cases) {
+    for (const auto& [root, sandboxed, fromStore, packaging] : cases) {
         const auto facts = readSandboxFacts(root);
         EXPECT_EQ(facts.isSandboxed, sandboxed) << root.toStdString();
         EXPECT_EQ(facts.isInstalledFromStore, fromStore) << root.toStdString();
+        EXPECT_EQ(facts.packaging, packaging) << root.toStdString();
     }
     qunsetenv("FLATPAK_ID");
     qunsetenv("SNAP");

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: The Gapsel developers
 
 #include "platform/linux/QtAlerts.h"
+#include "platform/linux/QtApplication.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -43,6 +44,29 @@ TEST(QtAlerts, ABoxLeftWithoutAClickAnswersItsCancellingButton) {
         });
         EXPECT_EQ(platform::xdg::QtAlerts().run(alert).buttonIndex(), 1) << how;
     }
+}
+
+// Every box is titled with the name the application introduces itself by,
+// not the executable's; Wayland hears the desktop entry's id.
+TEST(QtAlerts, BoxesAreTitledWithTheApplicationsName) {
+    platform::xdg::introduceToDesktop(platform::BundleInfo::compiledIn(QString()));
+    EXPECT_EQ(QGuiApplication::desktopFileName(), u"com.gapsel.Gapsel"_s);
+    QStringList titles;
+    const auto readTitle = [&titles] {
+        QTimer::singleShot(0, [&titles] {
+            if (QWidget* box = QApplication::activeModalWidget()) {
+                titles.append(box->windowTitle());
+                box->close();
+            }
+        });
+    };
+    platform::Alert alert;
+    alert.message = u"Thanks for wanting to rate Gapsel"_s;
+    readTitle();
+    platform::xdg::QtAlerts().run(alert);
+    readTitle();
+    platform::xdg::QtAlerts().presentError(platform::Error::failure(u"disk full"_s));
+    EXPECT_EQ(titles, QStringList({u"Gapsel"_s, u"Gapsel"_s}));
 }
 
 } // namespace

@@ -61,7 +61,7 @@ kit::AboutInfo aboutInfo(const JXKit& kit, platform::Platform platform) {
                 "AppWindows", "Separators for your system tray, to divide its icons into groups."),
             AppMain::metadata(platform.store).website.value_or(QUrl()),
             QCoreApplication::translate("AppWindows", "Copyright \u00a9 The Gapsel developers"),
-            QStringLiteral("GNU General Public License v3.0 or later"),
+            QCoreApplication::translate("AppWindows", "GNU General Public License v3.0 or later"),
             QUrl(QStringLiteral("https://www.gnu.org/licenses/gpl-3.0.html")),
             [platform](const QUrl& url) {
                 kit::openUrlOrTell(platform.workspace, platform.alerts, url);

@@ -49,7 +49,7 @@ AboutPanel::AboutPanel(const AboutInfo& info, QWidget* parent)
     bigger.setPointSizeF(bigger.pointSizeF() * 1.4);
     name->setFont(bigger);
     auto* website = linkLine(link(info.website, info.website.host()), info.openLink);
-    auto* licence = linkLine(QCoreApplication::translate("AboutPanel", "Licence: %1")
+    auto* licence = linkLine(QCoreApplication::translate("AboutPanel", "License: %1")
                                  .arg(link(info.licenceText, info.licenceName)),
                              info.openLink);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);

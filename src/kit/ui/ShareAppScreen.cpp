@@ -68,7 +68,7 @@ QWidget* ShareAppScreen::makeButtons() {
     // a link on.
     auto* share = new QPushButton(QCoreApplication::translate("ShareAppScreen", "Share Link"));
     auto* ways = new QMenu(share);
-    ways->addAction(QCoreApplication::translate("ShareAppScreen", "E-mail Link\u2026"), this,
+    ways->addAction(QCoreApplication::translate("ShareAppScreen", "Email Link\u2026"), this,
                     &ShareAppScreen::emailLink);
     ways->addAction(QCoreApplication::translate("ShareAppScreen", "Copy Link"), this,
                     &ShareAppScreen::copyLink);

@@ -46,6 +46,8 @@ public:
         const SandboxFacts sandbox = readSandboxFacts();
         bundle_.isSandboxed = sandbox.isSandboxed;
         bundle_.isInstalledFromStore = sandbox.isInstalledFromStore;
+        bundle_.packaging = sandbox.packaging;
+        introduceToDesktop(bundle_);
     }
 
     Platform platform() {

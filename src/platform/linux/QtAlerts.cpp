@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpacerItem>
@@ -52,6 +53,7 @@ void keepAtLeast(QMessageBox& box, int width) {
 AlertAnswer QtAlerts::run(const Alert& alert) {
     qCInfo(platformLog).noquote() << "Alert:" << alert.message << "|" << alert.informativeText;
     QMessageBox box;
+    box.setWindowTitle(QGuiApplication::applicationDisplayName());
     box.setText(alert.message);
     box.setInformativeText(alert.informativeText);
     box.setIcon(iconFor(alert.style));
@@ -93,7 +95,8 @@ AlertAnswer QtAlerts::run(const Alert& alert) {
 }
 
 void QtAlerts::presentError(const Error& error) {
-    QMessageBox box(QMessageBox::Critical, QString(), error.description, QMessageBox::Ok);
+    QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(),
+                    error.description, QMessageBox::Ok);
     box.exec();
 }
 

@@ -3,7 +3,7 @@
 
 #include "platform/linux/QtApplication.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <cstdio>
 #include <cstdlib>
@@ -28,6 +28,11 @@ void QtApplication::exitNow() {
     // could be lost.
     std::fflush(nullptr);
     std::_Exit(EXIT_SUCCESS);
+}
+
+void introduceToDesktop(const BundleInfo& bundle) {
+    QGuiApplication::setApplicationDisplayName(bundle.name);
+    QGuiApplication::setDesktopFileName(bundle.identifier);
 }
 
 } // namespace platform::xdg

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/Application.h"
+#include "platform/BundleInfo.h"
 
 namespace platform::xdg {
 
@@ -16,5 +17,11 @@ public:
     void terminate() override;
     void exitNow() override;
 };
+
+// Introduces the application to the desktop by its name and id: window and
+// message box titles say "Gapsel", not the executable's name, and on Wayland
+// every window carries the desktop entry's id, so docks and task bars group
+// the windows under the entry.
+void introduceToDesktop(const BundleInfo& bundle);
 
 } // namespace platform::xdg

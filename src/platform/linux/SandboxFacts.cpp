@@ -53,7 +53,12 @@ SandboxFacts readSandboxFacts(const QString& root) {
     const bool isFlatpak = QFileInfo::exists(flatpakInfo);
     const bool fromFlathub =
         isFlatpak && flatpakOrigin(root, flatpakInfo) == QStringLiteral("flathub");
-    return SandboxFacts{isFlatpak || isConfinedSnap(root), fromFlathub};
+    const bool isSnap = !isFlatpak && isConfinedSnap(root);
+    const QString packaging = fromFlathub ? QStringLiteral("Flatpak from Flathub")
+                              : isFlatpak ? QStringLiteral("Flatpak")
+                              : isSnap    ? QStringLiteral("Snap")
+                                          : QStringLiteral("none");
+    return SandboxFacts{isFlatpak || isSnap, fromFlathub, packaging};
 }
 
 } // namespace platform::xdg

@@ -13,6 +13,9 @@ struct SandboxFacts {
     bool isSandboxed = false;
     // Installed as a Flatpak from Flathub, the store Gapsel is published in.
     bool isInstalledFromStore = false;
+    // How it was installed, as reports name it: "Flatpak from Flathub",
+    // "Flatpak", "Snap" or "none".
+    QString packaging;
 };
 
 // Reads the facts from the file system under `root` ("/" for the real one).

@@ -5,6 +5,7 @@
 
 #include "platform/linux/DesktopEntry.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -68,8 +69,9 @@ LoginItemStatus XdgAutostart::status() {
 std::optional<Error> XdgAutostart::registerApplication() {
     const QString path = entryPath();
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return Error::failure(QStringLiteral("The folder %1 could not be created.")
-                                  .arg(QFileInfo(path).absolutePath()));
+        return Error::failure(
+            QCoreApplication::translate("XdgAutostart", "The folder %1 could not be created.")
+                .arg(QFileInfo(path).absolutePath()));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(entryText()) < 0 || !file.commit())
         return Error::failure(QStringLiteral("%1: %2").arg(path, file.errorString()));

@@ -6,6 +6,7 @@
 #include "platform/MainQueue.h"
 #include "platform/linux/DesktopEntry.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFile>
 #include <QProcess>
@@ -40,7 +41,8 @@ std::optional<Error> XdgWorkspace::startProgram(const QString& program,
     if (process.startDetached())
         return std::nullopt;
     const QString reason = process.errorString();
-    return Error::failure(QStringLiteral("Could not start %1: %2").arg(program, reason));
+    return Error::failure(
+        QCoreApplication::translate("XdgWorkspace", "Could not start %1: %2").arg(program, reason));
 }
 
 } // namespace platform::xdg

@@ -7,6 +7,7 @@
 #include "shortcuts/RecorderCheck.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
 
@@ -88,8 +89,8 @@ void ShortcutRecorder::record(const std::optional<Shortcut>& shortcut) {
         if (const auto refusal = refusalFor(*shortcut, menuItems, isTakenBySystem_,
                                             ShortcutSettingsPlace::DesktopKeyboardSettings)) {
             showLabel();
-            QMessageBox box(QMessageBox::Warning, QString(), refusal->message, QMessageBox::Ok,
-                            this);
+            QMessageBox box(QMessageBox::Warning, QGuiApplication::applicationDisplayName(),
+                            refusal->message, QMessageBox::Ok, this);
             box.setInformativeText(refusal->informativeText);
             box.exec();
             return;

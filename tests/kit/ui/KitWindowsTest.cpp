@@ -20,7 +20,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-TEST(AboutPanel, NamesTheWebsiteTheCopyrightAndTheLicenceWithLinks) {
+TEST(AboutPanel, NamesTheWebsiteTheCopyrightAndTheLicenseWithLinks) {
     QList<QUrl> opened;
     kit::AboutPanel panel(
         {u"Gapsel"_s, u"1.0.0 (1)"_s, u"Separators."_s, QUrl(u"https://gapsel.app/"_s),
@@ -30,13 +30,13 @@ TEST(AboutPanel, NamesTheWebsiteTheCopyrightAndTheLicenceWithLinks) {
     QStringList texts;
     for (QLabel* label : panel.findChildren<QLabel*>()) {
         texts.append(label->text());
-        if (label->text().startsWith(u"Licence"_s))
+        if (label->text().startsWith(u"License"_s))
             emit label->linkActivated(u"https://www.gnu.org/licenses/gpl-3.0.html"_s);
     }
     EXPECT_TRUE(texts.contains(u"Copyright \u00a9 The Gapsel developers"_s));
     EXPECT_TRUE(texts.contains(u"<a href=\"https://gapsel.app/\">gapsel.app</a>"_s));
     EXPECT_TRUE(texts.contains(QStringLiteral(
-        "Licence: <a href=\"https://www.gnu.org/licenses/gpl-3.0.html\">GNU General Public "
+        "License: <a href=\"https://www.gnu.org/licenses/gpl-3.0.html\">GNU General Public "
         "License v3.0 or later</a>")));
     EXPECT_EQ(opened, QList<QUrl>{QUrl(u"https://www.gnu.org/licenses/gpl-3.0.html"_s)});
 }
