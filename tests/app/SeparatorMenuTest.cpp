@@ -38,6 +38,13 @@ TEST_F(SeparatorsTest, TheFirstLaunchMenuCarriesTheTip) {
     EXPECT_EQ(submenuOf(0, u"More"_s),
               (QStringList{u"About"_s, line, u"Send Feedback…"_s, line, u"FAQ"_s, u"Website"_s,
                            line, u"Share App"_s, u"More Apps by Me"_s}));
+    // The character items keep their empty titles and are named for screen readers.
+    QStringList descriptions;
+    for (const auto& entry : item(0).shownMenu()->items())
+        if (entry->isChoice() && entry->title().isEmpty())
+            descriptions.append(entry->accessibilityDescription());
+    EXPECT_EQ(descriptions, (QStringList{u"Space"_s, u"Tab"_s, u"Middle dot"_s, u"Bullet"_s,
+                                         u"Vertical line"_s, u"Hyphen"_s, u"Em dash"_s}));
 }
 
 class PostLaunchStepTest : public SeparatorsTest {
