@@ -85,7 +85,18 @@ TEST_F(PlacementTest, EachHostOffersOnlyWhatWorksThere) {
             EXPECT_EQ(placementEntries().join(QLatin1Char(',')), entries) << int(kind);
             EXPECT_EQ(app::moveSeparatorTip(kind).contains(u"Command key"_s),
                       kind == DraggableMenuBar);
+            EXPECT_EQ(placement->tip().contains(u"Place After"_s),
+                      entries.contains(u"Place After"_s))
+                << int(kind);
         }
+    // With no other item in the tray there is nothing to place after, and
+    // the tip does not name it.
+    sim.trayPlacement.setOtherItems({});
+    for (const TrayHost& host : {plasma, xfce}) {
+        startOn(host);
+        EXPECT_FALSE(placementEntries().join(QLatin1Char(',')).contains(u"Place After"_s));
+        EXPECT_FALSE(placement->tip().contains(u"Place After"_s)) << placement->tip().toStdString();
+    }
     // XEmbed trays: trayer docks new icons at its left end, the others at the
     // right; LXQt with "Reverse the order of items" puts the newest at the left.
     for (const auto& [host, entry] : {std::pair{TrayHost{XEmbedTray, u"trayer"_s, -1}, "Left"},
