@@ -35,7 +35,8 @@ void writeScript(const QString& path, const QByteArray& body) {
 
 // Gapsel on a desktop of the test's own, with its own data and cache folders
 // and, first on its PATH, an xdg-open that only writes down what it was asked
-// to open and an xdg-mime that knows no software centre.
+// to open and an xdg-mime that knows a handler for everything but a software
+// centre.
 class SupportEndToEnd : public e2e::DesktopTest {
 protected:
     void SetUp() override {
@@ -46,7 +47,9 @@ protected:
         QDir().mkpath(bin);
         writeScript(bin + u"/xdg-open"_s,
                     "printf '%s\\n' \"$1\" >> '" + openedLog().toUtf8() + "'\n");
-        writeScript(bin + u"/xdg-mime"_s, "exit 0\n");
+        writeScript(
+            bin + u"/xdg-mime"_s,
+            "case \"$3\" in x-scheme-handler/appstream) ;; *) echo opener.desktop ;; esac\n");
         desktop.setVariable(u"PATH"_s, bin + QLatin1Char(':') + qEnvironmentVariable("PATH"));
         desktop.setVariable(u"XDG_DATA_HOME"_s, dataHome());
         desktop.setVariable(u"XDG_CACHE_HOME"_s, home + u"/cache"_s);

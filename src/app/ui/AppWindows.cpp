@@ -63,9 +63,7 @@ kit::AboutInfo aboutInfo(const JXKit& kit, platform::Platform platform) {
             QCoreApplication::translate("AppWindows", "Copyright \u00a9 The Gapsel developers"),
             QStringLiteral("GNU General Public License v3.0 or later"),
             QUrl(QStringLiteral("https://www.gnu.org/licenses/gpl-3.0.html")),
-            [platform](const QUrl& url) {
-                kit::openUrlOrTell(platform.workspace, platform.alerts, url);
-            }};
+            [platform](const QUrl& url) { kit::openUrlOrTell(platform, url); }};
 }
 
 kit::ShareAppContext shareContext(const JXKit& kit, platform::Platform platform) {

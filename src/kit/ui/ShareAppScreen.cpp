@@ -4,11 +4,10 @@
 #include "kit/ui/ShareAppScreen.h"
 
 #include "kit/CopyUrl.h"
-#include "kit/ErrorLog.h"
+#include "kit/Mailto.h"
 #include "kit/OpenUrl.h"
 #include "kit/ui/QrCodeView.h"
-#include "platform/Alerts.h"
-#include "platform/Workspace.h"
+#include "kit/ui/WindowCentring.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -89,17 +88,12 @@ void ShareAppScreen::copyLink() {
 }
 
 void ShareAppScreen::emailLink() {
-    const auto failure = context_.platform.workspace.startProgram(
-        QStringLiteral("xdg-email"), {QStringLiteral("--subject"), context_.appName,
-                                      QStringLiteral("--body"), context_.link.toString()});
-    if (!failure)
-        return;
-    logError(*failure, {{QStringLiteral("link"), context_.link.toString()}});
-    context_.platform.alerts.presentError(*failure);
+    openUrlOrTell(context_.platform, mailtoURL({}, context_.appName, context_.link.toString()),
+                  context_.link);
 }
 
 void ShareAppScreen::openLink() {
-    openUrlOrTell(context_.platform.workspace, context_.platform.alerts, context_.link);
+    openUrlOrTell(context_.platform, context_.link);
 }
 
 } // namespace kit
