@@ -101,11 +101,12 @@ protected:
             window = desktop.visibleWindow({u"--name"_s, u"Gapsel Support"_s});
             return !window.isEmpty();
         }));
-        // The first button, "Delete Data & Settings", has the focus; in the
-        // question, Cancel has it and Tab moves it to Delete.
+        // "Copy Debug Info" has the focus and Shift+Tab moves it up to
+        // "Delete Data & Settings"; in the question, Cancel has it and Tab
+        // moves it to Delete.
         const auto windows = [&] { return desktop.xdotool(u"search --onlyvisible --name .*"_s); };
         const QString windowsBefore = windows();
-        desktop.xdotool(u"windowfocus --sync %1 key space"_s.arg(window));
+        desktop.xdotool(u"windowfocus --sync %1 key shift+Tab space"_s.arg(window));
         // The question is a window of its own.
         const bool asked = eventually([&] { return windows() != windowsBefore; });
         e2e::idle(1500);

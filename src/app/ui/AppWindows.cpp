@@ -81,7 +81,7 @@ AppWindows::AppWindows(AppMain& app, platform::Platform platform)
     , about_(
           [&kit = app.jxkit(), platform] { return new kit::AboutPanel(aboutInfo(kit, platform)); })
     , debug_([&app, platform] { return new debug::DebugWindow(debugServices(app, platform)); })
-    , support_([&kit = app.jxkit()] { return new kit::SupportWindow(kit); }) {
+    , support_([&kit = app.jxkit()] { return kit::SupportWindow::make(kit); }) {
     QApplication::setWindowIcon(appIcon());
     platform.settingsWindow.installOpener([this] { settings_.open(); });
     platform.aboutPanel.installOpener([this] { about_.open(); });
