@@ -17,7 +17,7 @@ AppMain::AppMain(platform::Platform platform)
     , placement_(platform.trayHosts, platform.trayPlacement, platform.pasteboard,
                  platform.mainQueue, app::SeparatorKeys::standard())
     , keyboardShortcuts_(platform.hotKeys, defaults_, menuOpen_)
-    , noTrayNotice_(platform.trayHosts, platform.mainQueue) {
+    , noTrayNotice_(platform, jxkit_.isFirstLaunch()) {
     statusItems_.onMenuOpenClose([this](bool isOpen) { menuOpen_.set(isOpen); });
     platform.mainQueue.async([this] { postLaunchStep_.run(); });
     // Changes that other programs make to the preferences file reach the

@@ -9,26 +9,29 @@ namespace app {
 
 namespace {
 
-SeparatorCharacter named(const char16_t* character, const char* label) {
-    return {QString::fromUtf16(character), QString::fromLatin1(label), platform::FontStyle::Italic};
+SeparatorCharacter named(const char16_t* character, const char* label, const char* description) {
+    return {QString::fromUtf16(character), QString::fromLatin1(label), platform::FontStyle::Italic,
+            description};
 }
 
-SeparatorCharacter shown(const char16_t* character) {
+SeparatorCharacter shown(const char16_t* character, const char* description) {
     return {QString::fromUtf16(character), QString::fromUtf16(character),
-            platform::FontStyle::Monospace};
+            platform::FontStyle::Monospace, description};
 }
 
 } // namespace
 
 const std::array<SeparatorCharacter, 7>& separatorCharacters() {
     static const std::array<SeparatorCharacter, 7> characters{
-        named(u" ", QT_TRANSLATE_NOOP("SeparatorCharacters", "space")),
-        named(u"\t", QT_TRANSLATE_NOOP("SeparatorCharacters", "tab")),
-        shown(u"\u00B7"),
-        shown(u"\u2022"),
-        shown(u"|"),
-        shown(u"-"),
-        shown(u"\u2014"),
+        named(u" ", QT_TRANSLATE_NOOP("SeparatorCharacters", "space"),
+              QT_TRANSLATE_NOOP("SeparatorCharacters", "Space")),
+        named(u"\t", QT_TRANSLATE_NOOP("SeparatorCharacters", "tab"),
+              QT_TRANSLATE_NOOP("SeparatorCharacters", "Tab")),
+        shown(u"\u00B7", QT_TRANSLATE_NOOP("SeparatorCharacters", "Middle dot")),
+        shown(u"\u2022", QT_TRANSLATE_NOOP("SeparatorCharacters", "Bullet")),
+        shown(u"|", QT_TRANSLATE_NOOP("SeparatorCharacters", "Vertical line")),
+        shown(u"-", QT_TRANSLATE_NOOP("SeparatorCharacters", "Hyphen")),
+        shown(u"\u2014", QT_TRANSLATE_NOOP("SeparatorCharacters", "Em dash")),
     };
     return characters;
 }

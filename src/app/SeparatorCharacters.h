@@ -14,11 +14,16 @@ namespace app {
 
 // A character a separator can take, as the menu offers it: the space and the
 // tab by name in italics (they would be invisible), the others as themselves
-// in the fixed-width font.
+// in the fixed-width font; each with its name for screen readers.
 struct SeparatorCharacter {
     QString character;
     QString label;
     platform::FontStyle labelFont;
+    const char* description;
+
+    QString accessibilityDescription() const {
+        return QCoreApplication::translate("SeparatorCharacters", description);
+    }
 
     // The names are translated where shown; the characters stay themselves.
     platform::AttributedText menuLabel() const {

@@ -33,6 +33,7 @@ void addCharacterSection(JXMenu& menu, const SeparatorItem& separator,
                                      choose(character);
                                  });
         item.setAttributedTitle(choice.menuLabel());
+        item.setAccessibilityDescription(choice.accessibilityDescription());
         item.setChoice(true);
     }
 }

@@ -68,7 +68,7 @@ QString SeparatorPlacement::tip() const {
     return moveSeparatorTip(order() == TrayOrder::Fixed && host.kind != platform::TrayHostKind::Mate
                                 ? platform::TrayHostKind::Unknown
                                 : host.kind,
-                            host.reversed);
+                            host.reversed, !context_.otherItems().isEmpty());
 }
 
 bool SeparatorPlacement::placesNewAfterSource() const {

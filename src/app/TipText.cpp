@@ -42,7 +42,7 @@ int graphemeCount(const QString& text) {
 
 } // namespace
 
-QString moveSeparatorTip(platform::TrayHostKind host, bool reversed) {
+QString moveSeparatorTip(platform::TrayHostKind host, bool reversed, bool offersPlaceAfter) {
     using platform::TrayHostKind;
     if (host == TrayHostKind::Lxqt && reversed)
         return QCoreApplication::translate(
@@ -54,12 +54,21 @@ QString moveSeparatorTip(platform::TrayHostKind host, bool reversed) {
             "TipText", "Drag the menu bar item while pressing the Command key to move it "
                        "to a different position in the menu bar.");
     case TrayHostKind::Xfce:
+        if (!offersPlaceAfter)
+            return QCoreApplication::translate(
+                "TipText", "Use Move Left or Move Right to move this separator, or order all "
+                           "items in Panel Preferences \u25B8 Status Tray \u25B8 Known Items. "
+                           "The panel remembers the order.");
         return QCoreApplication::translate(
             "TipText", "Use Move Left, Move Right or Place After to move this separator, "
                        "or order all items in Panel Preferences \u25B8 Status Tray "
                        "\u25B8 Known Items. The panel remembers the order.");
     case TrayHostKind::Plasma:
     case TrayHostKind::Cinnamon:
+        if (!offersPlaceAfter)
+            return QCoreApplication::translate(
+                "TipText", "The tray sorts its items by title. Move Left and Move Right move "
+                           "this separator past its neighbour. Gapsel keeps the place.");
         return QCoreApplication::translate(
             "TipText", "The tray sorts its items by title. Place After puts this separator "
                        "right after the item you choose, Move Left and Move Right past "

@@ -7,11 +7,11 @@
 #include "kit/ErrorLog.h"
 #include "kit/JXKit.h"
 #include "kit/MakerContact.h"
+#include "kit/OpenUrl.h"
 #include "kit/QueryEncoding.h"
 #include "platform/DeviceFacts.h"
 #include "platform/MainQueue.h"
 #include "platform/TrayHosts.h"
-#include "platform/Workspace.h"
 
 #include <QDateTime>
 #include <QUuid>
@@ -138,7 +138,7 @@ QUrl feedbackURL(const JXKit& kit, const std::optional<QString>& message,
 }
 
 void sendFeedback(const JXKit& kit) {
-    kit.platform().workspace.openUrl(feedbackURL(kit));
+    openUrlOrTell(kit.platform(), feedbackURL(kit));
 }
 
 } // namespace kit

@@ -56,7 +56,7 @@ void RateAction::askFirst(const StoreApp& app) {
 }
 
 void RateAction::openReviewPage(const StoreApp& app) {
-    openUrlOrTell(platform_.workspace, platform_.alerts, platform_.store.reviewPage(app.id));
+    openUrlOrTell(platform_, platform_.store.reviewPage(app.id));
 }
 
 } // namespace kit

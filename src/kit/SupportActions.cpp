@@ -7,8 +7,8 @@
 #include "kit/Feedback.h"
 #include "kit/JXKit.h"
 #include "kit/MakerContact.h"
+#include "kit/OpenUrl.h"
 #include "platform/Pasteboard.h"
-#include "platform/Workspace.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -24,6 +24,12 @@ QString quoted(const QString& text) {
 
 QString folderName(const QString& folder) {
     return QDir(folder).dirName();
+}
+
+// With nothing kept, or only through coredumpctl, there is no folder worth
+// showing.
+bool hasFolder(const platform::CrashReportPlace& place) {
+    return place.store != platform::CrashReportStore::Nothing && !place.folder.isEmpty();
 }
 
 QString crashLogMessage(const QString& appName, const QString& programName,
@@ -55,10 +61,9 @@ QString crashLogMessage(const QString& appName, const QString& programName,
         break;
     }
     return QCoreApplication::translate("SupportActions",
-                                       "Find the files that start with %1 in the %2 directory, "
-                                       "where %3 was started, and email them to %4")
-        .arg(quoted(QStringLiteral("core")), quoted(folderName(place.folder)), appName,
-             address.text());
+                                       "Find the files that start with %1 in the folder %2 and "
+                                       "email them to %3")
+        .arg(quoted(QStringLiteral("core")), quoted(place.folder), address.text());
 }
 
 } // namespace
@@ -84,10 +89,12 @@ platform::Alert crashLogAlert(const QString& appName, const QString& programName
     alert.informativeText = crashLogMessage(appName, programName, address, place);
     alert.style = platform::AlertStyle::Informational;
     alert.buttons = {QCoreApplication::translate("SupportActions", "OK")};
-    // With nothing kept there is no folder worth showing.
-    if (place.store != platform::CrashReportStore::Nothing)
-        alert.buttons.prepend(QCoreApplication::translate("SupportActions", "Reveal %1 Directory")
-                                  .arg(quoted(folderName(place.folder))));
+    if (!hasFolder(place))
+        return alert;
+    alert.buttons.prepend(place.store == platform::CrashReportStore::DiagnosticReports
+                              ? QCoreApplication::translate("SupportActions", "Reveal %1 Directory")
+                                    .arg(quoted(folderName(place.folder)))
+                              : QCoreApplication::translate("SupportActions", "Open Folder"));
     return alert;
 }
 
@@ -97,10 +104,10 @@ void showCrashLogInstructions(const JXKit& kit) {
     const QString program = QFileInfo(kit.identity().location()).fileName();
     const auto answer = platform.alerts.run(
         crashLogAlert(kit.identity().name(), program, supportEmailAddress(), place));
-    if (place.store == platform::CrashReportStore::Nothing || answer.buttonIndex() != 0)
+    if (!hasFolder(place) || answer.buttonIndex() != 0)
         return;
     const QString folder = QFileInfo(place.folder).canonicalFilePath();
-    platform.workspace.openUrl(QUrl::fromLocalFile(folder.isEmpty() ? place.folder : folder));
+    openUrlOrTell(platform, QUrl::fromLocalFile(folder.isEmpty() ? place.folder : folder));
 }
 
 void openFeedbackAndQuit(JXKit& kit) {

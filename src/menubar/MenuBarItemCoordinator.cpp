@@ -5,6 +5,7 @@
 
 #include "menubar/ClickRouter.h"
 #include "menubar/MenuBarLog.h"
+#include "menubar/SeparatorLines.h"
 #include "menubar/StatusItemRegistry.h"
 #include "platform/MainQueue.h"
 
@@ -71,8 +72,10 @@ MenuBarItem::Coordinator::Coordinator(const MenuBarItem& description,
         if (const auto self = weakSelf.lock()) {
             Coordinator& coordinator = **self;
             coordinator.menu_->removeAllItems();
-            if (coordinator.parent_.buildMenu)
+            if (coordinator.parent_.buildMenu) {
                 coordinator.parent_.buildMenu(*coordinator.menu_);
+                menubar::collapseSeparatorLines(*coordinator.menu_);
+            }
         }
     };
     update(description);

@@ -16,11 +16,10 @@ namespace menubar {
 namespace {
 
 CallbackMenuItem* addUrlItem(JXMenu& menu, const MenuServices& services, QString title, QUrl url) {
-    platform::Workspace& workspace = services.workspace;
-    platform::Alerts& alerts = services.alerts;
-    return &menu.addCallbackItem(std::move(title), [&workspace, &alerts, url = std::move(url)] {
-        kit::openUrlOrTell(workspace, alerts, url);
-    });
+    return &menu.addCallbackItem(std::move(title),
+                                 [platform = services.kit.platform(), url = std::move(url)] {
+                                     kit::openUrlOrTell(platform, url);
+                                 });
 }
 
 } // namespace

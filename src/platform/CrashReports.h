@@ -22,7 +22,8 @@ enum class CrashReportStore {
 
 struct CrashReportPlace {
     CrashReportStore store = CrashReportStore::CoreFile;
-    // The folder to show the user.
+    // The folder to show the user, in full; empty where there is none
+    // (coredumpctl keeps its dumps to itself).
     QString folder;
 };
 

@@ -61,6 +61,13 @@ public:
         return attributedTitle_ ? attributedTitle_->text : title_;
     }
 
+    // What a screen reader says for the item where its text alone says too
+    // little (a lone "·"); empty when the text says it.
+    const QString& accessibilityDescription() const { return accessibilityDescription_; }
+    void setAccessibilityDescription(QString description) {
+        accessibilityDescription_ = std::move(description);
+    }
+
     const QString& keyEquivalent() const { return keyEquivalent_; }
     void setKeyEquivalent(QString key) { keyEquivalent_ = std::move(key); }
     // The modifiers that go with the key equivalent; Command unless set.
@@ -90,6 +97,7 @@ public:
 private:
     QString title_;
     std::optional<AttributedText> attributedTitle_;
+    QString accessibilityDescription_;
     QString keyEquivalent_;
     ModifierFlags keyModifiers_ = ModifierKey::Command;
     bool isEnabled_ = true;

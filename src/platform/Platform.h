@@ -29,6 +29,8 @@ class MotionPreference;
 class ItemVisibility;
 class Uptime;
 class Store;
+class Notifications;
+class LoginSession;
 struct BundleInfo;
 
 // Every desktop service the program uses, handed to it at start-up. main() fills
@@ -60,6 +62,8 @@ struct Platform {
     ItemVisibility& itemVisibility;
     Uptime& uptime;
     Store& store;
+    Notifications& notifications;
+    LoginSession& loginSession;
 };
 
 } // namespace platform

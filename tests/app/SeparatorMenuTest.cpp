@@ -23,11 +23,12 @@ const QString laterTip = QStringLiteral("Drag the menu bar item while pressing \
 
 const QString line = u"---"_s;
 
+// The lines of empty sections (no tip, no Debug) are drawn once.
 QStringList menuWith(const QStringList& tipSection) {
-    const QString rest = u"---\nSeparator (disabled, small)\nspace (italic)\ntab (italic)\n"
+    const QString rest = u"Separator (disabled, small)\nspace (italic)\ntab (italic)\n"
                          u"· (monospace)\n• (monospace)\n| (monospace)\n- (monospace)\n"
                          u"— (checked, monospace)\n---\nSettings… (⌘,)\nMore (submenu)\n---\n"
-                         u"---\nQuit Gapsel (⌘q)"_s;
+                         u"Quit Gapsel (⌘q)"_s;
     return QStringList{u"New"_s, u"Remove (disabled)"_s, line} + tipSection + rest.split(u'\n');
 }
 
@@ -37,6 +38,13 @@ TEST_F(SeparatorsTest, TheFirstLaunchMenuCarriesTheTip) {
     EXPECT_EQ(submenuOf(0, u"More"_s),
               (QStringList{u"About"_s, line, u"Send Feedback…"_s, line, u"FAQ"_s, u"Website"_s,
                            line, u"Share App"_s, u"More Apps by Me"_s}));
+    // The character items keep their empty titles and are named for screen readers.
+    QStringList descriptions;
+    for (const auto& entry : item(0).shownMenu()->items())
+        if (entry->isChoice() && entry->title().isEmpty())
+            descriptions.append(entry->accessibilityDescription());
+    EXPECT_EQ(descriptions, (QStringList{u"Space"_s, u"Tab"_s, u"Middle dot"_s, u"Bullet"_s,
+                                         u"Vertical line"_s, u"Hyphen"_s, u"Em dash"_s}));
 }
 
 class PostLaunchStepTest : public SeparatorsTest {
@@ -90,13 +98,13 @@ TEST_F(LaterLaunchMenuTest, LaterLaunchesKeepTheTipUnderMoreOfferRatingGreetNoOn
     app::PostLaunchStep step{*kit, pending, pending, statusItems, sim.queue};
     sim.queue.async([&] { step.run(); });
     start();
-    EXPECT_EQ(menuOf(0), menuWith({line}));
+    EXPECT_EQ(menuOf(0), menuWith({}));
     EXPECT_EQ(
         submenuOf(0, u"More"_s),
         (QStringList{u"About"_s, line, u"Send Feedback…"_s, line, u"Tips (submenu)"_s, u"FAQ"_s,
                      u"Website"_s, line, u"Rate App"_s, u"Share App"_s, u"More Apps by Me"_s}));
 
-    const auto& more = *item(0).shownMenu()->items().at(15)->submenu();
+    const auto& more = *item(0).shownMenu()->items().at(13)->submenu();
     const auto& tips = *more.items().at(4)->submenu();
     EXPECT_EQ(platform::sim::describeMenu(tips), QStringList{laterTip + u" (disabled)"_s});
     sim.queue.advance(10);

@@ -85,7 +85,18 @@ TEST_F(PlacementTest, EachHostOffersOnlyWhatWorksThere) {
             EXPECT_EQ(placementEntries().join(QLatin1Char(',')), entries) << int(kind);
             EXPECT_EQ(app::moveSeparatorTip(kind).contains(u"Command key"_s),
                       kind == DraggableMenuBar);
+            EXPECT_EQ(placement->tip().contains(u"Place After"_s),
+                      entries.contains(u"Place After"_s))
+                << int(kind);
         }
+    // With no other item in the tray there is nothing to place after, and
+    // the tip does not name it.
+    sim.trayPlacement.setOtherItems({});
+    for (const TrayHost& host : {plasma, xfce}) {
+        startOn(host);
+        EXPECT_FALSE(placementEntries().join(QLatin1Char(',')).contains(u"Place After"_s));
+        EXPECT_FALSE(placement->tip().contains(u"Place After"_s)) << placement->tip().toStdString();
+    }
     // XEmbed trays: trayer docks new icons at its left end, the others at the
     // right; LXQt with "Reverse the order of items" puts the newest at the left.
     for (const auto& [host, entry] : {std::pair{TrayHost{XEmbedTray, u"trayer"_s, -1}, "Left"},
@@ -318,17 +329,21 @@ qsizetype noticesLogged() {
     return debug::InMemoryLog::shared().lines().filter(u"No system tray is running"_s).size();
 }
 
+// Logged each time; on screen once per login, for a returning user too.
 TEST(NoTrayNotice, SaysOnceAfterAGraceWhenNoTrayIsThereAndAgainAfterOneCameAndWent) {
     debug::InMemoryLog::shared().clear();
-    platform::sim::SimMainQueue queue;
-    platform::sim::SimTrayHosts hosts;
+    platform::sim::SimPlatform sim;
+    platform::sim::SimMainQueue& queue = sim.queue;
+    platform::sim::SimTrayHosts& hosts = sim.trayHosts;
     hosts.setHasWatcher(false);
-    app::NoTrayNotice notice(hosts, queue);
+    auto notice = std::make_unique<app::NoTrayNotice>(sim.platform(), false);
 
     queue.advance(app::NoTrayNotice::graceSeconds - 0.1);
     EXPECT_EQ(noticesLogged(), 0);
     queue.advance(0.1);
     EXPECT_EQ(noticesLogged(), 1);
+    ASSERT_EQ(sim.notifications.bodies.size(), 1);
+    EXPECT_TRUE(sim.notifications.bodies.first().contains(u"Add a system tray"_s));
     hosts.setHasWatcher(false);
     queue.advance(10);
 
@@ -341,6 +356,25 @@ TEST(NoTrayNotice, SaysOnceAfterAGraceWhenNoTrayIsThereAndAgainAfterOneCameAndWe
     hosts.setHasWatcher(false);
     queue.advance(10);
     EXPECT_EQ(noticesLogged(), 2);
+    // A later start in the same login, like the first launch, whose check
+    // warns of its own, says it on standard error only.
+    notice = std::make_unique<app::NoTrayNotice>(sim.platform(), false);
+    queue.advance(10);
+    sim.loginSession.logOutAndIn();
+    notice = std::make_unique<app::NoTrayNotice>(sim.platform(), true);
+    queue.advance(10);
+    EXPECT_EQ(noticesLogged(), 4);
+    EXPECT_EQ(sim.notifications.bodies.size(), 1);
+    EXPECT_TRUE(sim.alerts.shownAlerts().isEmpty());
+
+    // The next login, with no notification server: an alert says it.
+    sim.loginSession.logOutAndIn();
+    sim.notifications.hasServer = false;
+    notice = std::make_unique<app::NoTrayNotice>(sim.platform(), false);
+    queue.advance(10);
+    EXPECT_EQ(sim.notifications.bodies.size(), 1);
+    ASSERT_EQ(sim.alerts.shownAlerts().size(), 1);
+    EXPECT_EQ(sim.alerts.shownAlerts().first().message, u"Gapsel found no system tray"_s);
 }
 
 TEST(NoTrayNotice, AdvisesWhatMakesATrayOnThisDesktop) {

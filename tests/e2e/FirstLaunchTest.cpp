@@ -14,9 +14,12 @@
 
 #include <QDBusArgument>
 #include <QDBusConnectionInterface>
+#include <QDBusError>
 #include <QDBusMessage>
+#include <QDBusVirtualObject>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QStandardPaths>
 
 #include <gtest/gtest.h>
@@ -137,6 +140,86 @@ TEST_F(FirstLaunch, WithoutATrayTheWarningNamesIt) {
     EXPECT_TRUE(alert.contains(u"Nothing on this desktop shows tray items"_s))
         << alert.toStdString();
     desktop->saveScreenshot(u"alert-no-tray"_s);
+}
+
+// What a desktop's notification server does on its bus, as far as a client
+// sees it: it takes notifications and answers each with a number. It keeps
+// their texts, summary and body on lines of their own. One that does not
+// take them answers with an error, as a bus does that has no server.
+class NotificationServer : public QDBusVirtualObject {
+public:
+    explicit NotificationServer(QDBusConnection bus, bool takes = true)
+        : takes_(takes)
+        , bus_(std::move(bus)) {
+        registered = bus_.registerVirtualObject(path, this) &&
+                     bus_.registerService(u"org.freedesktop.Notifications"_s);
+    }
+    ~NotificationServer() override {
+        bus_.unregisterService(u"org.freedesktop.Notifications"_s);
+        bus_.unregisterObject(path);
+    }
+    QString introspect(const QString&) const override { return {}; }
+    bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override {
+        if (message.member() != u"Notify"_s)
+            return false;
+        if (!takes_) {
+            connection.send(message.createErrorReply(QDBusError::ServiceUnknown, u"none"_s));
+            return true;
+        }
+        const QVariantList arguments = message.arguments();
+        shown.append(arguments.value(3).toString() + u'\n' + arguments.value(4).toString());
+        connection.send(message.createReply(QVariant::fromValue(uint(shown.size()))));
+        return true;
+    }
+
+    static inline const QString path = u"/org/freedesktop/Notifications"_s;
+    bool registered = false;
+    QStringList shown;
+
+private:
+    bool takes_;
+    QDBusConnection bus_;
+};
+
+// A returning user on a desktop without a tray learns of it from one
+// notification per login; where no notification server runs, from an alert.
+TEST_F(FirstLaunch, WithoutATrayALaterLaunchNotifiesOncePerLogin) {
+    start({}, false);
+    ASSERT_TRUE(e2e::writePreference(*desktop, u"JX_launchCount -int 1"_s).isEmpty());
+    std::optional<NotificationServer> server(std::in_place, desktop->bus());
+    ASSERT_TRUE(server->registered);
+    launch();
+    ASSERT_TRUE(processEventsUntil([&] { return !server->shown.isEmpty(); }, 15000))
+        << "no notification";
+    EXPECT_TRUE(server->shown.first().startsWith(u"Gapsel found no system tray\n"_s));
+    EXPECT_TRUE(server->shown.first().contains(u"Status Tray"_s)) << "XFCE's remedy";
+    EXPECT_TRUE(alertLine().isEmpty()) << alertLine().toStdString();
+
+    gapsel.stop();
+    e2e::Program sameLogin;
+    desktop->setVariable(u"XDG_CURRENT_DESKTOP"_s, u"XFCE"_s);
+    ASSERT_TRUE(e2e::startLogging(sameLogin, desktop->environment()));
+    e2e::idle(6000);
+    EXPECT_EQ(server->shown.size(), 1) << "told again in the same login";
+    sameLogin.stop();
+
+    // The bus would start a server installed for another desktop (mako,
+    // Plasma's) on demand, slowly or not at all: one that takes nothing
+    // holds the name instead.
+    server.emplace(desktop->bus(), false);
+    ASSERT_TRUE(server->registered);
+    const QString nextLogin = desktop->home() + u"/runtime-next"_s;
+    QDir().mkpath(nextLogin);
+    QFile::setPermissions(nextLogin,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    desktop->setVariable(u"XDG_RUNTIME_DIR"_s, nextLogin);
+    e2e::Program unnotified;
+    ASSERT_TRUE(e2e::startLogging(unnotified, desktop->environment()));
+    ASSERT_TRUE(processEventsUntil([&] { return !e2e::alertLine(unnotified).isEmpty(); }, 15000));
+    EXPECT_TRUE(e2e::alertLine(unnotified).contains(u"Gapsel found no system tray"_s))
+        << e2e::alertLine(unnotified).toStdString();
+    e2e::idle(1000);
+    desktop->saveScreenshot(u"alert-no-tray-no-notifications"_s);
 }
 
 // The socket the compositor listens on, as a path: the test runs as another

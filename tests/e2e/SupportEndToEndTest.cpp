@@ -46,7 +46,8 @@ void writeScript(const QString& path, const QByteArray& body) {
 
 // Gapsel on a desktop of the test's own, with its own data and cache folders
 // and, first on its PATH, an xdg-open that only writes down what it was asked
-// to open and an xdg-mime that knows no software centre.
+// to open and an xdg-mime that knows a handler for everything but a software
+// centre.
 class SupportEndToEnd : public e2e::DesktopTest {
 protected:
     void SetUp() override {
@@ -57,7 +58,9 @@ protected:
         QDir().mkpath(bin);
         writeScript(bin + u"/xdg-open"_s,
                     "printf '%s\\n' \"$1\" >> '" + openedLog().toUtf8() + "'\n");
-        writeScript(bin + u"/xdg-mime"_s, "exit 0\n");
+        writeScript(
+            bin + u"/xdg-mime"_s,
+            "case \"$3\" in x-scheme-handler/appstream) ;; *) echo opener.desktop ;; esac\n");
         desktop.setVariable(u"PATH"_s, bin + QLatin1Char(':') + qEnvironmentVariable("PATH"));
         desktop.setVariable(u"XDG_DATA_HOME"_s, dataHome());
         desktop.setVariable(u"XDG_CACHE_HOME"_s, home + u"/cache"_s);
@@ -109,11 +112,12 @@ protected:
             window = desktop.visibleWindow({u"--name"_s, u"Gapsel Support"_s});
             return !window.isEmpty();
         }));
-        // The first button, "Delete Data & Settings", has the focus; in the
-        // question, Cancel has it and Tab moves it to Delete.
+        // "Copy Debug Info" has the focus and Shift+Tab moves it up to
+        // "Delete Data & Settings"; in the question, Cancel has it and Tab
+        // moves it to Delete.
         const auto windows = [&] { return desktop.xdotool(u"search --onlyvisible --name .*"_s); };
         const QString windowsBefore = windows();
-        desktop.xdotool(u"windowfocus --sync %1 key space"_s.arg(window));
+        desktop.xdotool(u"windowfocus --sync %1 key shift+Tab space"_s.arg(window));
         // The question is a window of its own.
         const bool asked = eventually([&] { return windows() != windowsBefore; });
         e2e::idle(1500);

@@ -9,6 +9,7 @@
 #include "kit/ErrorLog.h"
 #include "kit/Feedback.h"
 #include "kit/Mailto.h"
+#include "kit/OpenUrl.h"
 #include "kit/QuantityText.h"
 #include "kit/QueryEncoding.h"
 #include "kit/SupportActions.h"
@@ -246,7 +247,17 @@ TEST_F(FeedbackTest, CrashLogAlertKeepsItsShapeAndTellsWhereReportsAreKept) {
         {platform::CrashReportStore::Coredumpctl, u"/var/lib/systemd/coredump"_s});
     EXPECT_TRUE(journal.informativeText.contains(u"“coredumpctl list gapsel”"_s));
     EXPECT_TRUE(journal.informativeText.contains(u"“coredumpctl info gapsel”"_s));
-    EXPECT_EQ(journal.buttons.first(), u"Reveal “coredump” Directory"_s);
+    EXPECT_EQ(journal.buttons, (QStringList{u"Open Folder"_s, u"OK"_s}));
+    // coredumpctl without a folder of dumps offers none.
+    EXPECT_EQ(kit::crashLogAlert(u"Gapsel"_s, u"gapsel"_s, address,
+                                 {platform::CrashReportStore::Coredumpctl, {}})
+                  .buttons,
+              QStringList{u"OK"_s});
+    // Core files are named by their whole folder, never by its last name alone.
+    const platform::Alert cores = kit::crashLogAlert(
+        u"Gapsel"_s, u"gapsel"_s, address, {platform::CrashReportStore::CoreFile, u"/home/u/ui"_s});
+    EXPECT_TRUE(cores.informativeText.contains(u"folder “/home/u/ui”"_s));
+    EXPECT_EQ(cores.buttons, (QStringList{u"Open Folder"_s, u"OK"_s}));
 
     // Where core dumps are off, the user learns how to turn them on, and no
     // folder is offered.
@@ -260,6 +271,48 @@ TEST_F(FeedbackTest, CrashLogAlertKeepsItsShapeAndTellsWhereReportsAreKept) {
     kit::showCrashLogInstructions(kit);
     EXPECT_EQ(launches.sim.workspace.openedUrls(),
               QList<QUrl>{QUrl::fromLocalFile(u"/Library/Logs/DiagnosticReports/"_s)});
+}
+
+// A web page, folder or message that nothing opens is named in an alert
+// whose first button copies the address.
+TEST_F(FeedbackTest, EveryAddressThatNothingOpensIsNamedAndCanBeCopied) {
+    JXKit& kit = launches.launch();
+    const QUrl link(u"https://gapsel.app/"_s);
+    struct Case {
+        const char* refused;
+        std::function<void()> open;
+        QString message;
+        const char* copyButton;
+        QByteArray copied;
+    };
+    for (const Case& c : std::initializer_list<Case>{
+             {"https", [&] { kit::sendFeedback(kit); },
+              u"No web browser opened “https://gapsel.app/feedback”"_s, "Copy Link",
+              kit::feedbackURL(kit).toEncoded()},
+             // The crash-log alert's folder: its first answer opens it.
+             {"file", [&] { kit::showCrashLogInstructions(kit); },
+              u"No file manager opened “/Library/Logs/DiagnosticReports/”"_s, "Copy Path",
+              "/Library/Logs/DiagnosticReports/"},
+             // The share window's e-mail of a link offers the link.
+             {"mailto",
+              [&] {
+                  kit::openUrlOrTell(kit.platform(), kit::mailtoURL({}, u"Gapsel"_s, u"x"_s), link);
+              },
+              u"No mail program opened a new message"_s, "Copy Link", link.toEncoded()},
+         }) {
+        SCOPED_TRACE(c.refused);
+        launches.sim.workspace.refuseScheme(QString::fromLatin1(c.refused));
+        launches.sim.pasteboard.contents.clear();
+        const qsizetype before = launches.sim.alerts.shownAlerts().size();
+        for (int answer = 0; answer < 2; ++answer)
+            launches.sim.alerts.answerNext({platform::AlertAnswer::firstButtonResponse});
+        c.open();
+        ASSERT_GT(launches.sim.alerts.shownAlerts().size(), before);
+        const platform::Alert& told = launches.sim.alerts.shownAlerts().last();
+        EXPECT_EQ(told.message, c.message);
+        EXPECT_EQ(told.buttons, (QStringList{QString::fromLatin1(c.copyButton), u"OK"_s}));
+        EXPECT_EQ(launches.sim.pasteboard.contents.value(u"text/plain"_s), c.copied);
+    }
 }
 
 } // namespace

@@ -46,9 +46,9 @@ TEST_F(RateAction, AReviewPageThatNothingOpensIsLoggedAndShown) {
     services.rateApp(gapsel);
     launches.sim.queue.runUntilIdle();
 
-    ASSERT_EQ(launches.sim.alerts.presentedErrors().size(), 1);
-    EXPECT_TRUE(
-        launches.sim.alerts.presentedErrors().first().description.contains(reviewPage.toString()));
+    ASSERT_EQ(launches.sim.alerts.shownAlerts().size(), 2);
+    EXPECT_TRUE(launches.sim.alerts.shownAlerts().last().message.contains(
+        reviewPage.toString(QUrl::RemoveQuery)));
 }
 
 constexpr double day = 86400;

@@ -6,6 +6,7 @@
 #include "menubar/JXMenu.h"
 #include "menubar/MenuBarItemCoordinator.h"
 #include "menubar/ReadyMadeItems.h"
+#include "menubar/SeparatorLines.h"
 #include "menubar/StatusItemRegistry.h"
 #include "platform/sim/SimMenuDescription.h"
 
@@ -250,6 +251,52 @@ TEST(JXMenu, BuildsItemsExactlyAsAsked) {
     EXPECT_TRUE(withoutSubmenu.submenu()->items().empty());
     keyed.perform();
     EXPECT_EQ(chosen, 1);
+}
+
+// Written as the items' texts: "-" a line, "h" a hidden item, ">" a submenu
+// holding "-a--b-".
+TEST(SeparatorLines, NoneAtAnEdgeOrNextToAnotherHiddenItemsNotCounting) {
+    const auto build = [](platform::Menu& menu, const QString& items, const auto& self) -> void {
+        for (const QChar code : items) {
+            if (code == u'-') {
+                menu.addItem(platform::MenuItem::separator());
+                continue;
+            }
+            auto item = std::make_shared<platform::MenuItem>(QString(code));
+            item->setHidden(code == u'h');
+            if (code == u'>') {
+                auto submenu = std::make_shared<platform::Menu>();
+                self(*submenu, u"-a--b-"_s, self);
+                item->setSubmenu(submenu);
+            }
+            menu.addItem(item);
+        }
+    };
+    const auto written = [](const platform::Menu& menu) {
+        QString text;
+        for (const auto& item : menu.items())
+            text += item->isSeparator() ? u"-"_s : item->title();
+        return text;
+    };
+    for (const auto& [items, collapsed] :
+         std::initializer_list<std::pair<const char*, const char*>>{
+             {"a-b", "a-b"},
+             {"--a---b--", "a-b"},
+             {"a-h-b", "a-hb"},
+             {"h-a-h", "hah"},
+             {"---", ""},
+             {"a->", "a->"},
+         }) {
+        platform::Menu menu;
+        build(menu, QString::fromLatin1(items), build);
+        menubar::collapseSeparatorLines(menu);
+        EXPECT_EQ(written(menu), QString::fromLatin1(collapsed)) << items;
+        for (const auto& item : menu.items()) {
+            if (item->submenu()) {
+                EXPECT_EQ(written(*item->submenu()), u"a-b"_s);
+            }
+        }
+    }
 }
 
 TEST(ReadyMadeItems, LinksOpenTheirPages) {

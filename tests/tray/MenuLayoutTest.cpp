@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace Qt::StringLiterals;
 
 using platform::xdg::DBusMenuLayoutItem;
@@ -36,10 +38,13 @@ TEST(MenuLayout, ShowsEveryItemInOrderWithItsLookAndBehaviour) {
     EXPECT_EQ(childLabelled(root, u"to move it"_s).properties.value(u"enabled"_s), false);
     EXPECT_FALSE(childLabelled(root, u"New"_s).properties.contains(u"enabled"_s));
 
-    for (const auto& [label, state] : {std::pair{"—", 1}, {"·", 0}}) {
+    // A screen reader names the lone "·"; "—" has no description to give.
+    for (const auto& [label, state, description] :
+         {std::tuple{"—", 1, QVariant()}, {"·", 0, QVariant(u"Middle dot"_s)}}) {
         const auto choice = childLabelled(root, QString::fromUtf8(label));
         EXPECT_EQ(choice.properties.value(u"toggle-type"_s), u"radio"_s);
         EXPECT_EQ(choice.properties.value(u"toggle-state"_s), state) << label;
+        EXPECT_EQ(choice.properties.value(u"accessible-desc"_s), description) << label;
     }
 
     const auto more = childLabelled(root, u"More"_s);

@@ -83,6 +83,8 @@ inline std::shared_ptr<platform::Menu> separatorMenu(bool canRemove, const QStri
         auto choice = item(QString(), true, character == checked);
         choice->setAttributedTitle(AttributedText{character, FontStyle::Monospace});
         choice->setChoice(true);
+        if (character == u"·"_s)
+            choice->setAccessibilityDescription(u"Middle dot"_s);
         menu->addItem(choice);
     }
     menu->addItem(platform::MenuItem::separator());

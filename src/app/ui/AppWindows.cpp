@@ -63,9 +63,7 @@ kit::AboutInfo aboutInfo(const JXKit& kit, platform::Platform platform) {
             QCoreApplication::translate("AppWindows", "Copyright \u00a9 The Gapsel developers"),
             QCoreApplication::translate("AppWindows", "GNU General Public License v3.0 or later"),
             QUrl(QStringLiteral("https://www.gnu.org/licenses/gpl-3.0.html")),
-            [platform](const QUrl& url) {
-                kit::openUrlOrTell(platform.workspace, platform.alerts, url);
-            }};
+            [platform](const QUrl& url) { kit::openUrlOrTell(platform, url); }};
 }
 
 kit::ShareAppContext shareContext(const JXKit& kit, platform::Platform platform) {
@@ -83,7 +81,7 @@ AppWindows::AppWindows(AppMain& app, platform::Platform platform)
     , about_(
           [&kit = app.jxkit(), platform] { return new kit::AboutPanel(aboutInfo(kit, platform)); })
     , debug_([&app, platform] { return new debug::DebugWindow(debugServices(app, platform)); })
-    , support_([&kit = app.jxkit()] { return new kit::SupportWindow(kit); }) {
+    , support_([&kit = app.jxkit()] { return kit::SupportWindow::make(kit); }) {
     QApplication::setWindowIcon(appIcon());
     platform.settingsWindow.installOpener([this] { settings_.open(); });
     platform.aboutPanel.installOpener([this] { about_.open(); });

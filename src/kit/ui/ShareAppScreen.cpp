@@ -4,11 +4,10 @@
 #include "kit/ui/ShareAppScreen.h"
 
 #include "kit/CopyUrl.h"
-#include "kit/ErrorLog.h"
+#include "kit/Mailto.h"
 #include "kit/OpenUrl.h"
 #include "kit/ui/QrCodeView.h"
-#include "platform/Alerts.h"
-#include "platform/Workspace.h"
+#include "kit/ui/WindowCentring.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -19,11 +18,17 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace kit {
 
 namespace {
 constexpr int windowWidth = 340;
 constexpr int codeSide = 300;
+constexpr int smallestCodeSide = 120;
+// Room for the window manager's title bar, which the window cannot measure
+// before it is shown.
+constexpr int titleBarAllowance = 40;
 } // namespace
 
 ShareAppScreen::ShareAppScreen(ShareAppContext context, QWidget* parent)
@@ -32,15 +37,14 @@ ShareAppScreen::ShareAppScreen(ShareAppContext context, QWidget* parent)
     setWindowTitle(QCoreApplication::translate("ShareAppScreen", "Share %1").arg(context_.appName));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    auto* code =
-        new QrCodeView(context_.link.toString(QUrl::FullyEncoded), QrErrorCorrection::Medium);
-    code->setFixedSize(codeSide, codeSide);
+    code_ = new QrCodeView(context_.link.toString(QUrl::FullyEncoded), QrErrorCorrection::Medium);
+    code_->setFixedSize(codeSide, codeSide);
     auto* address = new QLabel(context_.link.toString());
     address->setAlignment(Qt::AlignCenter);
     address->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(code, 0, Qt::AlignHCenter);
+    layout->addWidget(code_, 0, Qt::AlignHCenter);
     layout->addWidget(address);
     layout->addWidget(makeButtons());
     setFixedWidth(windowWidth);
@@ -52,13 +56,23 @@ ShareAppScreen::ShareAppScreen(ShareAppContext context, QWidget* parent)
 
 ShareAppScreen* ShareAppScreen::open(ShareAppContext context) {
     auto* window = new ShareAppScreen(std::move(context));
-    window->adjustSize();
-    if (const QScreen* screen = window->screen())
-        window->move(screen->availableGeometry().center() - window->rect().center());
+    QScreen* screen = screenToOpenOn();
+    if (screen)
+        window->fitInto(screen->availableGeometry());
+    centreOnScreen(*window, screen);
     window->show();
     window->raise();
     window->activateWindow();
     return window;
+}
+
+void ShareAppScreen::fitInto(const QRect& available) {
+    const int tooHigh = sizeHint().height() + titleBarAllowance - available.height();
+    if (tooHigh <= 0)
+        return;
+    const int side = std::max(smallestCodeSide, code_->height() - tooHigh);
+    code_->setFixedSize(side, side);
+    adjustSize();
 }
 
 QWidget* ShareAppScreen::makeButtons() {
@@ -89,17 +103,12 @@ void ShareAppScreen::copyLink() {
 }
 
 void ShareAppScreen::emailLink() {
-    const auto failure = context_.platform.workspace.startProgram(
-        QStringLiteral("xdg-email"), {QStringLiteral("--subject"), context_.appName,
-                                      QStringLiteral("--body"), context_.link.toString()});
-    if (!failure)
-        return;
-    logError(*failure, {{QStringLiteral("link"), context_.link.toString()}});
-    context_.platform.alerts.presentError(*failure);
+    openUrlOrTell(context_.platform, mailtoURL({}, context_.appName, context_.link.toString()),
+                  context_.link);
 }
 
 void ShareAppScreen::openLink() {
-    openUrlOrTell(context_.platform.workspace, context_.platform.alerts, context_.link);
+    openUrlOrTell(context_.platform, context_.link);
 }
 
 } // namespace kit

@@ -29,6 +29,10 @@ public:
     // deletes itself when closed.
     static ShareAppScreen* open(ShareAppContext context);
 
+    // Shrinks the QR code, never below what a phone still reads, until the
+    // window with its title bar fits `available` (a screen's usable area).
+    void fitInto(const QRect& available);
+
 private:
     QWidget* makeButtons();
     void copyLink();
@@ -36,6 +40,7 @@ private:
     void openLink();
 
     ShareAppContext context_;
+    QWidget* code_ = nullptr;
 };
 
 } // namespace kit

@@ -6,10 +6,13 @@
 #include "kit/DataDeletion.h"
 #include "kit/JXKit.h"
 #include "kit/SupportActions.h"
+#include "kit/ui/WindowCentring.h"
 
 #include <QCoreApplication>
 #include <QFrame>
 #include <QPushButton>
+#include <QShortcut>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <functional>
@@ -42,10 +45,32 @@ void markDestructive(QPushButton* pushButton) {
     pushButton->setPalette(palette);
 }
 
+// Reads "Copied" for a moment after each click, so that the copy shows.
+void confirmCopies(QPushButton* pushButton) {
+    const QString title = pushButton->text();
+    auto* restore = new QTimer(pushButton);
+    restore->setSingleShot(true);
+    restore->setInterval(SupportWindow::copiedMilliseconds);
+    QObject::connect(restore, &QTimer::timeout, pushButton,
+                     [pushButton, title] { pushButton->setText(title); });
+    QObject::connect(pushButton, &QPushButton::clicked, pushButton, [pushButton, restore] {
+        pushButton->setText(QCoreApplication::translate("SupportWindow", "Copied"));
+        restore->start();
+    });
+}
+
 } // namespace
 
+SupportWindow* SupportWindow::make(JXKit& kit) {
+    auto* window = new SupportWindow(kit);
+    centreOnScreen(*window, screenToOpenOn());
+    return window;
+}
+
+// A fixed size and no maximise button: its contents never grow.
 SupportWindow::SupportWindow(JXKit& kit, QWidget* parent)
-    : QWidget(parent, Qt::Window) {
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
     setWindowTitle(
         QCoreApplication::translate("SupportWindow", "%1 Support").arg(kit.identity().name()));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -60,8 +85,10 @@ SupportWindow::SupportWindow(JXKit& kit, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(deleteData);
     layout->addWidget(divider());
-    layout->addWidget(button(QCoreApplication::translate("SupportWindow", "Copy Debug Info"),
-                             [&kit] { copyDebugInfo(kit); }));
+    QPushButton* copy = button(QCoreApplication::translate("SupportWindow", "Copy Debug Info"),
+                               [&kit] { copyDebugInfo(kit); });
+    confirmCopies(copy);
+    layout->addWidget(copy);
     layout->addWidget(button(QCoreApplication::translate("SupportWindow", "Email Debug Info"),
                              [&kit] { emailDebugInfo(kit); }));
     layout->addWidget(divider());
@@ -71,6 +98,13 @@ SupportWindow::SupportWindow(JXKit& kit, QWidget* parent)
     layout->addWidget(button(QCoreApplication::translate("SupportWindow", "Feedback & Support"),
                              [&kit] { openFeedbackAndQuit(kit); }));
     setMinimumWidth(280);
+    adjustSize();
+    setFixedSize(size());
+    copy->setFocus();
+
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
 }
 
 } // namespace kit

@@ -9,6 +9,7 @@
 #include "platform/linux/AppStreamStore.h"
 #include "platform/linux/ClockUptime.h"
 #include "platform/linux/DesktopMotionPreference.h"
+#include "platform/linux/DesktopNotifications.h"
 #include "platform/linux/DesktopPopover.h"
 #include "platform/linux/LinuxDeviceFacts.h"
 #include "platform/linux/QtAlerts.h"
@@ -17,6 +18,7 @@
 #include "platform/linux/QtMenuPopup.h"
 #include "platform/linux/QtModifiers.h"
 #include "platform/linux/QtPasteboard.h"
+#include "platform/linux/RuntimeDirLoginSession.h"
 #include "platform/linux/SandboxFacts.h"
 #include "platform/linux/SystemCrashReports.h"
 #include "platform/linux/TrayItemVisibility.h"
@@ -57,14 +59,14 @@ public:
                         pasteboard_,    hotKeys_,     urlSchemes_,     shareWindow_,
                         deviceFacts_,   mail_,        fileManager_,    crashReports_,
                         supportWindow_, popover_,     motion_,         itemVisibility_,
-                        uptime_,        store_};
+                        uptime_,        store_,       notifications_,  loginSession_};
     }
 
 private:
     QtMainQueue queue_;
     BundleInfo bundle_;
     QtModifiers modifiers_;
-    XdgWorkspace workspace_{queue_};
+    XdgWorkspace workspace_{queue_, urlSchemes_};
     QtAlerts alerts_;
     QtApplication application_;
     WindowOpener settingsWindow_;
@@ -95,6 +97,8 @@ private:
     TrayItemVisibility itemVisibility_{trayHosts_};
     ClockUptime uptime_;
     AppStreamStore store_{bundle_.identifier, bundle_.name, urlSchemes_};
+    DesktopNotifications notifications_{bundle_.identifier};
+    RuntimeDirLoginSession loginSession_{bundle_.identifier};
 };
 
 } // namespace platform::xdg

@@ -22,6 +22,17 @@ CrashReportStore SystemCrashReports::storeFor(bool hasCoredumpctl, const QString
     return CrashReportStore::CoreFile;
 }
 
+// A pattern with a folder writes cores there; apport keeps its reports in
+// /var/crash; a bare name writes them into the folder the crashed program
+// ran in, which for Gapsel is the one it was started from.
+QString SystemCrashReports::coreFolder(const QString& corePattern) {
+    if (corePattern.startsWith(QLatin1Char('|')) && corePattern.contains(QLatin1String("apport")))
+        return QStringLiteral("/var/crash");
+    if (corePattern.startsWith(QLatin1Char('/')))
+        return QFileInfo(corePattern).path();
+    return QDir::currentPath();
+}
+
 CrashReportPlace SystemCrashReports::place() const {
     QFile patternFile(QStringLiteral("/proc/sys/kernel/core_pattern"));
     const QString pattern = patternFile.open(QIODevice::ReadOnly)
@@ -34,8 +45,8 @@ CrashReportPlace SystemCrashReports::place() const {
     const CrashReportStore store = storeFor(hasCoredumpctl, pattern, limit.rlim_cur);
     const QString coredumps = QStringLiteral("/var/lib/systemd/coredump");
     if (store == CrashReportStore::Coredumpctl)
-        return {store, QFileInfo(coredumps).isDir() ? coredumps : QDir::currentPath()};
-    return {store, QDir::currentPath()};
+        return {store, QFileInfo(coredumps).isDir() ? coredumps : QString()};
+    return {store, coreFolder(pattern)};
 }
 
 } // namespace platform::xdg

@@ -20,6 +20,8 @@ public:
     // apport), which ignores the limit; otherwise a limit of 0 writes none.
     static CrashReportStore storeFor(bool hasCoredumpctl, const QString& corePattern,
                                      unsigned long long coreLimit);
+    // The folder where cores go by the kernel's core_pattern, in full.
+    static QString coreFolder(const QString& corePattern);
 };
 
 } // namespace platform::xdg

@@ -44,7 +44,10 @@ bool mimeCacheNames(const QString& mimeType) {
 } // namespace
 
 bool XdgUrlSchemes::hasHandler(const QString& scheme) const {
-    const QString mimeType = QStringLiteral("x-scheme-handler/") + scheme;
+    return hasHandlerForType(QStringLiteral("x-scheme-handler/") + scheme);
+}
+
+bool XdgUrlSchemes::hasHandlerForType(const QString& mimeType) const {
     if (const auto answer = askXdgMime(mimeType))
         return *answer;
     return mimeCacheNames(mimeType);

@@ -13,6 +13,9 @@ namespace platform::xdg {
 class XdgUrlSchemes final : public UrlSchemes {
 public:
     bool hasHandler(const QString& scheme) const override;
+    // Whether some installed application opens content of this MIME type
+    // (for example "inode/directory", a folder).
+    bool hasHandlerForType(const QString& mimeType) const;
 };
 
 } // namespace platform::xdg

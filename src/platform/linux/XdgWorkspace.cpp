@@ -5,17 +5,34 @@
 
 #include "platform/MainQueue.h"
 #include "platform/linux/DesktopEntry.h"
+#include "platform/linux/XdgUrlSchemes.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFile>
+#include <QMimeDatabase>
 #include <QProcess>
 #include <QStandardPaths>
 
 namespace platform::xdg {
 
 bool XdgWorkspace::openUrl(const QUrl& url) {
-    return QDesktopServices::openUrl(url);
+    return hasOpener(url) && QDesktopServices::openUrl(url);
+}
+
+// Inside a sandbox the desktop portal decides, out of our sight; a browser
+// named in $BROWSER takes web pages whatever the associations say.
+bool XdgWorkspace::hasOpener(const QUrl& url) const {
+    if (QFile::exists(QStringLiteral("/.flatpak-info")))
+        return true;
+    if (url.isLocalFile())
+        return handlers_.hasHandlerForType(
+            QMimeDatabase().mimeTypeForFile(url.toLocalFile()).name());
+    const QString scheme = url.scheme().toLower();
+    if ((scheme == QLatin1String("http") || scheme == QLatin1String("https")) &&
+        !qEnvironmentVariableIsEmpty("BROWSER"))
+        return true;
+    return handlers_.hasHandler(scheme);
 }
 
 void XdgWorkspace::launchNewInstance(const QString& location, Completion completion) {

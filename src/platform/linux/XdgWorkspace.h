@@ -11,13 +11,18 @@ class MainQueue;
 
 namespace platform::xdg {
 
-// The desktop's workspace: URLs go to the user's preferred handlers, an
+class XdgUrlSchemes;
+
+// The desktop's workspace: URLs go to the user's preferred handlers (an
+// address that no installed application takes is refused, rather than handed
+// to xdg-open to fail out of sight), an
 // application is found through its desktop entry, and a new instance of an
 // application is a new process of its executable.
 class XdgWorkspace final : public Workspace {
 public:
-    explicit XdgWorkspace(MainQueue& queue)
-        : queue_(queue) {}
+    XdgWorkspace(MainQueue& queue, const XdgUrlSchemes& handlers)
+        : queue_(queue)
+        , handlers_(handlers) {}
 
     bool openUrl(const QUrl& url) override;
     void launchNewInstance(const QString& location, Completion completion) override;
@@ -26,7 +31,10 @@ public:
                                       const QStringList& arguments) override;
 
 private:
+    bool hasOpener(const QUrl& url) const;
+
     MainQueue& queue_;
+    const XdgUrlSchemes& handlers_;
 };
 
 } // namespace platform::xdg

@@ -14,10 +14,12 @@
 #include "platform/sim/SimHotKeys.h"
 #include "platform/sim/SimItemVisibility.h"
 #include "platform/sim/SimLoginItems.h"
+#include "platform/sim/SimLoginSession.h"
 #include "platform/sim/SimMail.h"
 #include "platform/sim/SimMainQueue.h"
 #include "platform/sim/SimModifiers.h"
 #include "platform/sim/SimMotionPreference.h"
+#include "platform/sim/SimNotifications.h"
 #include "platform/sim/SimPasteboard.h"
 #include "platform/sim/SimPopover.h"
 #include "platform/sim/SimStatusBar.h"
@@ -59,14 +61,16 @@ struct SimPlatform {
     SimItemVisibility itemVisibility;
     SimUptime uptime;
     SimStore store;
+    SimNotifications notifications{queue};
+    SimLoginSession loginSession;
 
     Platform platform() {
-        return Platform{queue,         bundle,         modifiers,  workspace,      alerts,
-                        application,   settingsWindow, aboutPanel, loginItems,     statusBar,
-                        trayHosts,     trayPlacement,  pasteboard, hotKeys,        urlSchemes,
-                        shareWindow,   deviceFacts,    mail,       fileManager,    crashReports,
-                        supportWindow, popover,        motion,     itemVisibility, uptime,
-                        store};
+        return Platform{queue,         bundle,         modifiers,   workspace,      alerts,
+                        application,   settingsWindow, aboutPanel,  loginItems,     statusBar,
+                        trayHosts,     trayPlacement,  pasteboard,  hotKeys,        urlSchemes,
+                        shareWindow,   deviceFacts,    mail,        fileManager,    crashReports,
+                        supportWindow, popover,        motion,      itemVisibility, uptime,
+                        store,         notifications,  loginSession};
     }
 };
 

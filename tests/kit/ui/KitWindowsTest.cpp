@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Gapsel developers
 
+#include "../KitTestSupport.h"
 #include "kit/CopyUrl.h"
 #include "kit/QrCode.h"
 #include "kit/ShareLink.h"
 #include "kit/ui/AboutPanel.h"
 #include "kit/ui/ShareAppScreen.h"
+#include "kit/ui/SupportWindow.h"
 #include "platform/sim/SimPlatform.h"
 
 #include <QCoreApplication>
@@ -19,6 +21,18 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+
+void expectClosingOnEscapeOrCtrlW(QWidget* window) {
+    const QPointer<QWidget> guard(window);
+    QList<QKeySequence> closingKeys;
+    for (const QShortcut* shortcut : window->findChildren<QShortcut*>())
+        closingKeys.append(shortcut->key());
+    EXPECT_TRUE(closingKeys.contains(QKeySequence(Qt::Key_Escape)));
+    EXPECT_TRUE(closingKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_W)));
+    emit window->findChildren<QShortcut*>().first()->activated();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(guard.isNull());
+}
 
 TEST(AboutPanel, NamesTheWebsiteTheCopyrightAndTheLicenseWithLinks) {
     QList<QUrl> opened;
@@ -51,15 +65,37 @@ TEST(ShareAppScreen, CopiesAndOpensTheLinkAndClosesOnEscapeOrCtrlW) {
             button->click();
     EXPECT_EQ(sim.pasteboard.contents.value(u"text/plain"_s), link.toEncoded());
     EXPECT_EQ(sim.workspace.openedUrls(), QList<QUrl>{link});
+    expectClosingOnEscapeOrCtrlW(screen);
 
-    QList<QKeySequence> closingKeys;
-    for (const QShortcut* shortcut : screen->findChildren<QShortcut*>())
-        closingKeys.append(shortcut->key());
-    EXPECT_TRUE(closingKeys.contains(QKeySequence(Qt::Key_Escape)));
-    EXPECT_TRUE(closingKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_W)));
-    emit screen->findChildren<QShortcut*>().first()->activated();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(screen.isNull());
+    // A screen 400 points high (800 pixels at twice the scale) takes the
+    // window whole, its code shrunk.
+    QPointer<kit::ShareAppScreen> small =
+        new kit::ShareAppScreen({u"Gapsel"_s, u"com.gapsel.Gapsel"_s, link, sim.platform()});
+    small->fitInto(QRect(0, 0, 1280 / 2, 800 / 2 - 24));
+    EXPECT_LE(small->sizeHint().height() + 40, 800 / 2 - 24);
+    delete small;
+}
+
+TEST(SupportWindow, StartsOnCopyingKeepsItsSizeConfirmsTheCopyAndClosesOnEscapeOrCtrlW) {
+    kit_testing::Launches launches;
+    QPointer<kit::SupportWindow> window = kit::SupportWindow::make(launches.launch());
+    window->show();
+    QStringList titles;
+    for (const QPushButton* button : window->findChildren<QPushButton*>())
+        titles.append(button->accessibleName());
+    EXPECT_EQ(titles,
+              (QStringList{u"Delete Data & Settings"_s, u"Copy Debug Info"_s, u"Email Debug Info"_s,
+                           u"Send Crash Log"_s, u"Feedback & Support"_s}));
+    auto* focused = qobject_cast<QPushButton*>(window->focusWidget());
+    ASSERT_NE(focused, nullptr);
+    EXPECT_EQ(focused->text(), u"Copy Debug Info"_s);
+    EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_EQ(window->minimumSize(), window->maximumSize());
+
+    focused->click();
+    EXPECT_EQ(focused->text(), u"Copied"_s);
+    EXPECT_TRUE(launches.sim.pasteboard.contents.value(u"text/plain"_s).startsWith("# Gapsel"));
+    expectClosingOnEscapeOrCtrlW(window);
 }
 
 TEST(ShareLink, TakesTheStorePageThenTheWebsiteThenTheMakersAppsPage) {

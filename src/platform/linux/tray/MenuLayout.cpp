@@ -60,6 +60,8 @@ QVariantMap MenuLayout::propertiesOf(const MenuItem& item) {
     properties.insert(QStringLiteral("label"), labelText(item.displayedText()));
     if (!item.isEnabled())
         properties.insert(QStringLiteral("enabled"), false);
+    if (!item.accessibilityDescription().isEmpty())
+        properties.insert(QStringLiteral("accessible-desc"), item.accessibilityDescription());
     // Hosts built on Qt's dbusmenu importer (Plasma, LXQt) read an entry's
     // toggle-type once: choices keep theirs and change only the state.
     if (item.isChoice() || item.isChecked()) {
