@@ -84,6 +84,19 @@ QList<TrayItemDescription> DBusTrayPlacement::otherItems() {
     return items;
 }
 
+// Watchers list items in the order they registered.
+QStringList DBusTrayPlacement::arrivalOrder() {
+    QStringList ids;
+    for (const QString& registered : registeredItems()) {
+        const QString ours = ours_.idOfService(RegisteredItemName::parse(registered).service);
+        if (!ours.isEmpty())
+            ids.append(ours);
+        else if (const auto item = describe(registered))
+            ids.append(item->id);
+    }
+    return ids;
+}
+
 namespace {
 XfconfStringArray knownItemsSetting(const QDBusConnection& bus, int plugin) {
     return {bus, QStringLiteral("xfce4-panel"),
@@ -108,6 +121,11 @@ void DBusTrayPlacement::setSortKey(const QString& id, const QString& category,
 void DBusTrayPlacement::arriveAgain(const QString& id) {
     if (const auto item = ours_.find(id))
         item->arriveAgain(newItemServiceName());
+}
+
+void DBusTrayPlacement::holdBack(const QString& id) {
+    if (const auto item = ours_.find(id))
+        item->holdBack();
 }
 
 } // namespace platform::xdg

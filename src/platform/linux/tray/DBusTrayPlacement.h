@@ -23,11 +23,13 @@ public:
                                QDBusConnection bus = QDBusConnection::sessionBus());
 
     QList<TrayItemDescription> otherItems() override;
+    QStringList arrivalOrder() override;
     void onItemsChanged(std::function<void()> changed) override;
     std::optional<QStringList> knownItems(int plugin) override;
     bool setKnownItems(int plugin, const QStringList& ids) override;
     void setSortKey(const QString& id, const QString& category, const QString& title) override;
     void arriveAgain(const QString& id) override;
+    void holdBack(const QString& id) override;
 
 private Q_SLOTS:
     void itemsChanged();
