@@ -241,6 +241,28 @@ INSTANTIATE_TEST_SUITE_P(
         return name;
     });
 
+// Plasma sorts by title: a separator moved left past the only other item
+// stands at the start by a title whose "0 " prefix Plasma's collation puts
+// before the others' (a title never empty, as screen readers read it).
+class PlacementAtTheStartInPlasma : public PlacementBesideOtherItem {
+protected:
+    PlacementAtTheStartInPlasma()
+        : PlacementBesideOtherItem(u"plasma"_s) {}
+};
+
+TEST_F(PlacementAtTheStartInPlasma, APrefixSortsTheSeparatorFirst) {
+    ASSERT_EQ(awaitOrder(u"|—·R"_s, u"start-order"_s), u"|—·R"_s);
+    const QString moved = separators.at(2).id;
+    host->choose(serviceWithId(moved), {u"Place After"_s, other});
+    ASSERT_EQ(awaitOrder(u"|—R·"_s, u"after-other"_s), u"|—R·"_s);
+    host->choose(serviceWithId(moved), {u"Move Left"_s});
+    const QString shown = awaitOrder(u"·|—R"_s, u"at-start"_s);
+    const QString title = host->itemProperty(serviceWithId(moved), u"Title"_s).toString();
+    e2e::hostCheck(desktop.host().name, "at-start",
+                   shown == u"·|—R"_s && title.startsWith(u"0 Gapsel separator"_s),
+                   u"shown %1, titled \"%2\""_s.arg(shown, title));
+}
+
 // LXQt at login: Gapsel starts before the program whose item a separator was
 // placed after. That separator, and those listed after it, wait for the item
 // and then come after it.
@@ -268,7 +290,12 @@ TEST_F(PlacementAfterALaterItem, WaitsForTheItemAtTheNextStart) {
     ASSERT_EQ(awaitOrder(u"|—·"_s, u"later-start"_s), u"|—·"_s);
     ASSERT_TRUE(startOther());
     ASSERT_EQ(awaitOrder(u"|—·R"_s, u"later-other"_s), u"|—·R"_s);
-    host->choose(serviceWithId(separators.at(1).id), {u"Place After"_s, other});
+    // The menu lists the item once Gapsel could ask it for its title, which a
+    // program just started may be slow to answer.
+    ASSERT_TRUE(eventually([&] {
+        host->choose(serviceWithId(separators.at(1).id), {u"Place After"_s, other});
+        return eventually([&] { return orderShown(desktop.screenshot()) == u"|·R—"_s; }, 3000);
+    }));
     ASSERT_EQ(awaitOrder(u"|·R—"_s, u"later-placed"_s), u"|·R—"_s);
 
     gapsel.stop();
