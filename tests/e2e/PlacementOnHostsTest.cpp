@@ -263,13 +263,14 @@ TEST_F(PlacementAtTheStartInPlasma, APrefixSortsTheSeparatorFirst) {
                    u"shown %1, titled \"%2\""_s.arg(shown, title));
 }
 
-// LXQt at login: Gapsel starts before the program whose item a separator was
-// placed after. That separator, and those listed after it, wait for the item
-// and then come after it.
-class PlacementAfterALaterItem : public PlacementBesideOtherItem {
+// LXQt or Waybar at login: Gapsel starts before the program whose item a
+// separator was placed after. That separator, and those listed after it,
+// wait for the item and then come after it.
+class PlacementAfterALaterItem : public PlacementBesideOtherItem,
+                                 public ::testing::WithParamInterface<std::string> {
 protected:
     PlacementAfterALaterItem()
-        : PlacementBesideOtherItem(u"lxqt"_s) {}
+        : PlacementBesideOtherItem(QString::fromStdString(GetParam())) {}
 
     void SetUp() override {
         DesktopTest::SetUp();
@@ -286,7 +287,7 @@ protected:
     e2e::Program otherProgram{QStringLiteral(OTHER_TRAY_ITEM_EXECUTABLE)};
 };
 
-TEST_F(PlacementAfterALaterItem, WaitsForTheItemAtTheNextStart) {
+TEST_P(PlacementAfterALaterItem, WaitsForTheItemAtTheNextStart) {
     ASSERT_EQ(awaitOrder(u"|—·"_s, u"later-start"_s), u"|—·"_s);
     ASSERT_TRUE(startOther());
     ASSERT_EQ(awaitOrder(u"|—·R"_s, u"later-other"_s), u"|—·R"_s);
@@ -312,5 +313,8 @@ TEST_F(PlacementAfterALaterItem, WaitsForTheItemAtTheNextStart) {
         waiting == u"|·"_s && stillWaiting == u"|·"_s && kept == u"|·R—"_s,
         u"shown %1, then %2 before the item came and %3 after"_s.arg(waiting, stillWaiting, kept));
 }
+
+INSTANTIATE_TEST_SUITE_P(Hosts, PlacementAfterALaterItem, ::testing::Values("lxqt", "waybar"),
+                         e2e::nameOfHost);
 
 } // namespace

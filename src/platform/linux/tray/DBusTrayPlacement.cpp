@@ -12,6 +12,8 @@
 #include <QDBusMessage>
 #include <QDBusVariant>
 
+#include <algorithm>
+
 namespace platform::xdg {
 
 namespace {
@@ -23,8 +25,10 @@ constexpr int itemTimeoutMs = 500;
 
 } // namespace
 
-DBusTrayPlacement::DBusTrayPlacement(TrayItemDirectory& ours, QDBusConnection bus)
+DBusTrayPlacement::DBusTrayPlacement(TrayItemDirectory& ours, const TrayHosts& hosts,
+                                     QDBusConnection bus)
     : ours_(ours)
+    , hosts_(hosts)
     , bus_(std::move(bus)) {
     for (const char* signal : {"StatusNotifierItemRegistered", "StatusNotifierItemUnregistered"})
         bus_.connect(WatcherRegistration::watcherService(), WatcherRegistration::watcherPath(),
@@ -84,7 +88,8 @@ QList<TrayItemDescription> DBusTrayPlacement::otherItems() {
     return items;
 }
 
-// Watchers list items in the order they registered.
+// Watchers list items in the order they registered, but Waybar's puts each
+// new one first.
 QStringList DBusTrayPlacement::arrivalOrder() {
     QStringList ids;
     for (const QString& registered : registeredItems()) {
@@ -94,6 +99,8 @@ QStringList DBusTrayPlacement::arrivalOrder() {
         else if (const auto item = describe(registered))
             ids.append(item->id);
     }
+    if (hosts_.primary().kind == TrayHostKind::Waybar)
+        std::reverse(ids.begin(), ids.end());
     return ids;
 }
 

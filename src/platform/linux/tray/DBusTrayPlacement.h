@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "platform/TrayHosts.h"
 #include "platform/TrayPlacement.h"
 #include "platform/linux/tray/TrayItemDirectory.h"
 
@@ -18,9 +19,10 @@ class DBusTrayPlacement final : public QObject, public TrayPlacement {
     Q_OBJECT
 
 public:
-    // `ours` are this program's items; `bus` is the session bus.
-    explicit DBusTrayPlacement(TrayItemDirectory& ours,
-                               QDBusConnection bus = QDBusConnection::sessionBus());
+    // `ours` are this program's items; `hosts` tell whose watcher lists
+    // the items; `bus` is the session bus.
+    DBusTrayPlacement(TrayItemDirectory& ours, const TrayHosts& hosts,
+                      QDBusConnection bus = QDBusConnection::sessionBus());
 
     QList<TrayItemDescription> otherItems() override;
     QStringList arrivalOrder() override;
@@ -39,6 +41,7 @@ private:
     std::optional<TrayItemDescription> describe(const QString& registered);
 
     TrayItemDirectory& ours_;
+    const TrayHosts& hosts_;
     QDBusConnection bus_;
     std::function<void()> changed_;
 };
