@@ -27,7 +27,10 @@ QVariantMap xfconfProperties(const QString& channel, const QString& base) {
         properties.beginMapEntry();
         properties >> name >> value;
         properties.endMapEntry();
-        result.insert(name, value.variant());
+        // Arrays are read out at once, while the reply is being read.
+        const QVariant read = value.variant();
+        result.insert(name,
+                      read.canConvert<QDBusArgument>() ? QVariant(xfconfStrings(read)) : read);
     }
     properties.endMap();
     return result;

@@ -9,7 +9,8 @@
 namespace platform::xdg {
 
 // The properties of an xfconf channel under `base` ("/plugins"), by full
-// name, as xfconfd holds them now; none when it does not answer.
+// name, as xfconfd holds them now (arrays as lists of strings); none when it
+// does not answer.
 QVariantMap xfconfProperties(const QString& channel, const QString& base);
 
 // An xfconf array of strings (or a plain string list) as a list.
