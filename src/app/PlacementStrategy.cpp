@@ -31,4 +31,12 @@ void PlacementStrategy::later(std::function<void()> work) {
     });
 }
 
+void PlacementStrategy::after(double seconds, std::function<void()> work) {
+    context_.queue.asyncAfter(seconds,
+                              [alive = std::weak_ptr<bool>(alive_), work = std::move(work)] {
+                                  if (alive.lock())
+                                      work();
+                              });
+}
+
 } // namespace app

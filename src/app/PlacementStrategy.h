@@ -64,6 +64,8 @@ protected:
     void addEntry(JXMenu& menu, const QString& title, bool enabled, std::function<void()> action);
     // `work` on a later turn of the main queue, unless this strategy is gone.
     void later(std::function<void()> work);
+    // `work` after `seconds`, unless this strategy is gone by then.
+    void after(double seconds, std::function<void()> work);
 
     PlacementContext& context_;
 

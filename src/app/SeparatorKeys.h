@@ -24,9 +24,10 @@ Defaults::Key<QList<SeparatorItem>> separators(std::shared_ptr<UserDefaults> sui
 // Every separator drawn dimmed.
 Defaults::Key<bool> reducedOpacity(std::shared_ptr<UserDefaults> suite);
 
-// Where the user placed separators on trays that sort their items: the
-// separator's Id (as the tray sees it) to the item it follows. Kept apart
-// from "separators", whose stored form other versions read.
+// Where the user placed separators after another program's item, on trays
+// that sort their items or order them by arrival: the separator's Id (as the
+// tray sees it) to the item it follows. Kept apart from "separators", whose
+// stored form other versions read.
 Defaults::Key<QMap<QString, PlacementAnchor>>
 separatorPlacements(std::shared_ptr<UserDefaults> suite);
 

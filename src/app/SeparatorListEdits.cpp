@@ -49,6 +49,21 @@ QList<SeparatorItem> movingToEnd(QList<SeparatorItem> list, const QUuid& id, boo
     return list;
 }
 
+QList<SeparatorItem> movingBefore(QList<SeparatorItem> list, const QUuid& id,
+                                  const std::optional<QUuid>& before) {
+    const auto indexOf = [&list](const QUuid& wanted) {
+        return std::find_if(list.begin(), list.end(),
+                            [&wanted](const SeparatorItem& item) { return item.id == wanted; }) -
+               list.begin();
+    };
+    const qsizetype from = indexOf(id);
+    if (from == list.size())
+        return list;
+    const SeparatorItem moved = list.takeAt(from);
+    list.insert(before ? indexOf(*before) : list.size(), moved);
+    return list;
+}
+
 QList<SeparatorItem> withCharacter(QList<SeparatorItem> list, const QUuid& id,
                                    const QString& character) {
     const auto found = std::find_if(list.begin(), list.end(),

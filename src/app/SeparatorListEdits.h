@@ -40,6 +40,12 @@ QList<SeparatorItem> removing(QList<SeparatorItem> list, const QUuid& id);
 // the back of the list; the list comes back unchanged when there is none.
 QList<SeparatorItem> movingToEnd(QList<SeparatorItem> list, const QUuid& id, bool toFront);
 
+// Takes the first element with identity `id` to just before the first one
+// with identity `before`, or to the back of the list when there is none (or
+// no `before`); the list comes back unchanged when there is no `id`.
+QList<SeparatorItem> movingBefore(QList<SeparatorItem> list, const QUuid& id,
+                                  const std::optional<QUuid>& before);
+
 // Gives the first element with this identity a new character, in place.
 QList<SeparatorItem> withCharacter(QList<SeparatorItem> list, const QUuid& id,
                                    const QString& character);

@@ -31,6 +31,9 @@ public:
     // The items of other programs that the tray collects now, in the order
     // they registered; items that do not answer are left out.
     virtual QList<TrayItemDescription> otherItems() = 0;
+    // The Ids of all items the tray collects now, ours among them, in the
+    // order they registered.
+    virtual QStringList arrivalOrder() = 0;
     // `changed` runs (on the main queue) when an item came or went or changed
     // its title. Replaces any earlier one.
     virtual void onItemsChanged(std::function<void()> changed) = 0;
@@ -46,6 +49,9 @@ public:
     // Our item `id` leaves the tray and arrives anew, under a bus name not
     // used before, so that hosts ordering by arrival put it at their newest end.
     virtual void arriveAgain(const QString& id) = 0;
+    // Our item `id` leaves the tray, or does not come to it, until it is
+    // told to arrive again.
+    virtual void holdBack(const QString& id) = 0;
 };
 
 } // namespace platform

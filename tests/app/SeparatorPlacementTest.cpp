@@ -3,6 +3,7 @@
 
 #include "app/SeparatorPlacement.h"
 #include "SeparatorsTestSupport.h"
+#include "app/ArrivalOrderPlacement.h"
 #include "app/KnownItemsOrder.h"
 #include "app/NoTrayNotice.h"
 #include "app/SeparatorListEdits.h"
@@ -75,7 +76,7 @@ TEST_F(PlacementTest, EachHostOffersOnlyWhatWorksThere) {
         {{DraggableMenuBar}, QString()},
         {{Plasma, Cinnamon}, sorted},
         {{Gnome, Budgie}, u"Move to Left End,Copy Separator ID"_s},
-        {{Lxqt, Waybar}, u"Move to Right End,Copy Separator ID"_s},
+        {{Lxqt, Waybar}, u"Move to Right End,Place After (submenu),Copy Separator ID"_s},
         // An XFCE whose status tray is not known cannot be reordered.
         {{Mate, Unknown, Xfce}, u"Copy Separator ID"_s},
     };
@@ -99,6 +100,7 @@ TEST_F(PlacementTest, EachHostOffersOnlyWhatWorksThere) {
     }
     // XEmbed trays: trayer docks new icons at its left end, the others at the
     // right; LXQt with "Reverse the order of items" puts the newest at the left.
+    sim.trayPlacement.setOtherItems({});
     for (const auto& [host, entry] : {std::pair{TrayHost{XEmbedTray, u"trayer"_s, -1}, "Left"},
                                       {TrayHost{XEmbedTray, u"tint2"_s, -1}, "Right"},
                                       {TrayHost{Lxqt, {}, -1, true}, "Left"}}) {
@@ -269,6 +271,49 @@ TEST_F(PlacementTest, ArrivalHostsKeepTheArrangementInTheListAndPutNewOnesAfterT
             std::reverse(made.begin(), made.end());
         EXPECT_EQ(made, storedIds());
     }
+}
+
+// Where the newest stand rightmost, a separator placed after another
+// program's item arrives again after it, with ours that stood after that
+// item; at the next start it waits for the item, and those listed after it
+// wait with it, for a while at most. Moving it to the end forgets the item.
+TEST_F(PlacementTest, ArrivalHostsPlaceAfterAnItemAndWaitForItAtTheNextStart) {
+    const TrayHost lxqt{TrayHostKind::Lxqt, u"lxqt-panel"_s, -1};
+    store({separator(u"—"), separator(u"|"), separator(u"•")});
+    const QString a = id(0), b = id(1), c = id(2);
+    auto& tray = sim.trayPlacement;
+    const TrayItemDescription chatItem{chat, u"Chat"_s, {}};
+    tray.setOtherItems({chatItem});
+    tray.trayOrder = {a, chat, b, c};
+    startOn(lxqt);
+    tray.arrivals.clear();
+    chooseFor(c, {u"Place After"_s, u"Chat"_s});
+    EXPECT_EQ(tray.arrivals, (QStringList{c, b}));
+    EXPECT_EQ(storedIds(), (QStringList{a, c, b}));
+    EXPECT_EQ(tray.trayOrder, (QStringList{a, chat, c, b}));
+
+    const auto restartWithout = [&] {
+        tray.setOtherItems({});
+        startOn(lxqt);
+        tray.arrivals.clear();
+    };
+    restartWithout();
+    EXPECT_EQ(tray.held, (QStringList{c, b}));
+    tray.setOtherItems({chatItem});
+    sim.queue.runUntilIdle();
+    EXPECT_EQ(tray.arrivals, (QStringList{c, b}));
+    EXPECT_TRUE(tray.held.isEmpty());
+
+    restartWithout();
+    sim.queue.advance(app::ArrivalOrderPlacement::anchorWaitSeconds - 0.1);
+    EXPECT_TRUE(tray.arrivals.isEmpty());
+    sim.queue.advance(0.1);
+    EXPECT_EQ(tray.arrivals, (QStringList{c, b}));
+
+    chooseFor(c, {u"Move to Right End"_s});
+    restartWithout();
+    EXPECT_TRUE(tray.held.isEmpty());
+    EXPECT_TRUE(Defaults::get(app::keys::separatorPlacements(suite)).isEmpty());
 }
 
 // LXQt's order turned round while running: the separators arrive again, last

@@ -40,11 +40,15 @@ class FirstLaunch : public ::testing::Test {
 protected:
     // A desktop with XFCE's panel, its tray at the right end (else at the
     // left), whose tray hides the items with `hiddenIds`; with `withTray`
-    // false, without the panel.
-    void start(const QStringList& hiddenIds = {}, bool withTray = true, bool trayAtRight = true) {
-        desktop.emplace(testing_support::freshFolder(u"first-launch"_s),
-                        trayAtRight ? e2e::xfceWithTrayAtRightEnd(hiddenIds)
-                                    : e2e::hostNamed(u"xfce"_s));
+    // false, without the panel; with `panelHides`, a panel set to hide itself.
+    void start(const QStringList& hiddenIds = {}, bool withTray = true, bool trayAtRight = true,
+               bool panelHides = false) {
+        e2e::Host host =
+            trayAtRight ? e2e::xfceWithTrayAtRightEnd(hiddenIds) : e2e::hostNamed(u"xfce"_s);
+        if (panelHides)
+            host.commands.append(
+                u"xfconf-query -c xfce4-panel -n -p /panels/panel-1/autohide-behavior -t uint -s 2"_s);
+        desktop.emplace(testing_support::freshFolder(u"first-launch"_s), host);
         const QString failure = withTray ? desktop->start() : desktop->startWithoutHost();
         ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
     }
@@ -118,8 +122,9 @@ TEST_F(FirstLaunch, ASeparatorTheTrayHidesIsWarnedAboutUntilTheUserSaysNoMore) {
     desktop->saveScreenshot(u"alert-hidden-by-xfce"_s);
     ASSERT_TRUE(processEventsUntil([&] { return !alertLine().isEmpty(); }, 2000));
     const QString alert = alertLine();
-    // The cause found is XFCE's own list.
+    // The cause found is XFCE's own list; the panel does not hide itself.
     EXPECT_TRUE(alert.contains(u"Known Items"_s)) << alert.toStdString();
+    EXPECT_FALSE(gapsel.output().contains(u"set to hide automatically"_s));
 
     // The focus goes from OK to the checkbox and back: tick it, then press OK.
     desktop->xdotool(u"windowfocus --sync %1 key Tab space"_s.arg(gapselWindow()));
@@ -130,6 +135,17 @@ TEST_F(FirstLaunch, ASeparatorTheTrayHidesIsWarnedAboutUntilTheUserSaysNoMore) {
         5000));
     EXPECT_EQ(stored(u"JX_Tooltip_statusBarButtonWelcomePopover"_s).toLongLong(), 0)
         << "a hidden separator is not greeted";
+}
+
+// A panel set to hide itself explains a missing separator: the warning says
+// so (and, where the panel is always shown, does not; see above).
+TEST_F(FirstLaunch, APanelSetToHideItselfIsNamedInTheWarning) {
+    start({separatorId}, true, true, true);
+    ASSERT_EQ(e2e::writeSeparators(*desktop, {{separatorId, u"—"_s}}).toStdString(), "");
+    launch();
+    ASSERT_TRUE(processEventsUntil([&] { return !alertLine().isEmpty(); }, 15000));
+    EXPECT_TRUE(gapsel.output().contains(u"set to hide automatically"_s))
+        << alertLine().toStdString();
 }
 
 TEST_F(FirstLaunch, WithoutATrayTheWarningNamesIt) {

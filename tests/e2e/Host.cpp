@@ -60,6 +60,17 @@ Host gnome() {
                          "gsettings set org.gnome.shell welcome-dialog-last-shown-version '999'")}};
 }
 
+// GNOME as a Wayland compositor with a virtual monitor of its own: nothing of
+// it shows on the virtual display, and clients reach it through its socket.
+Host gnomeWayland() {
+    Host host = gnome();
+    host.name = u"gnome-wayland"_s;
+    host.arguments = {u"--headless"_s, u"--wayland"_s, u"--virtual-monitor"_s,
+                      u"%1x%2"_s.arg(screenWidth).arg(screenHeight)};
+    host.variables = {u"XDG_SESSION_TYPE=wayland"_s, u"XDG_CURRENT_DESKTOP=GNOME"_s};
+    return host;
+}
+
 Host plasma() {
     return {.name = u"plasma"_s,
             .program = u"plasmashell"_s,
@@ -152,7 +163,7 @@ Host xfceWithTrayAtRightEnd(const QStringList& hiddenIds) {
 }
 
 const Host& hostNamed(const QString& name) {
-    static const QList<Host> hosts{xfce(),   lxqt(),   gnome(), plasma(),
+    static const QList<Host> hosts{xfce(),   lxqt(),   gnome(), gnomeWayland(), plasma(),
                                    waybar(), trayer(), tint2(), i3bar()};
     for (const Host& host : hosts)
         if (host.name == name)

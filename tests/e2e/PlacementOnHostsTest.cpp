@@ -65,15 +65,15 @@ protected:
             order += showsRed(screen, glyph) ? u"R"_s : e2e::shapeOf(glyph);
         return order;
     }
-    // Waits until the tray shows the items in `expected` order and keeps the
-    // screen as `name`; what it showed last.
+    // Waits until the tray shows the items in `expected` order (one glyph
+    // each) and keeps the screen as `name`; what it showed last.
     QString awaitOrder(const QString& expected, const QString& name) {
         QImage screen;
         QString shown;
         EXPECT_TRUE(eventually([&] {
             screen = desktop.screenshot();
             shown = orderShown(screen);
-            return shown == expected && idsInWatcher().size() == 4;
+            return shown == expected && idsInWatcher().size() == expected.size();
         })) << "shown "
             << shown.toStdString() << " for " << expected.toStdString();
         desktop.saveScreenshot(name, screen);
@@ -163,13 +163,17 @@ struct Placement {
     QStringList entry;
     QString expected;
     const char* check;
+    // The check that judges the order after Gapsel's restart.
+    const char* keptCheck = "kept";
 };
 void PrintTo(const Placement& placement, std::ostream* out) {
-    *out << placement.host;
+    *out << placement.host << ' ' << placement.check;
 }
 
 // Trays that order by arrival: "Move to … End" makes the separator the newest
-// (GNOME's extension puts the newest leftmost, LXQt and Waybar rightmost).
+// (GNOME's extension puts the newest leftmost, LXQt and Waybar rightmost);
+// where the newest go rightmost, Place After makes it and ours after the
+// other item arrive again, in the order the list then keeps.
 // Plasma sorts by title: Place After gives the separator one that sorts right
 // after the other item's. Either way the next start of Gapsel brings the
 // arrangement back.
@@ -198,7 +202,7 @@ TEST_P(PlacementByRule, TheChosenPlaceShowsAndOutlivesARestart) {
         << "Gapsel's items stayed in the tray";
     ASSERT_TRUE(gapsel.start(desktop.environment()));
     const QString kept = awaitOrder(placement.expected, u"placed-after-restart"_s);
-    e2e::hostCheck(desktop.host().name, "kept", kept == placement.expected,
+    e2e::hostCheck(desktop.host().name, placement.keptCheck, kept == placement.expected,
                    u"shown %1 after a restart, expected %2"_s.arg(kept, placement.expected));
     QStringList titles;
     for (const e2e::StoredSeparator& separator : separators)
@@ -216,7 +220,101 @@ INSTANTIATE_TEST_SUITE_P(
         Placement{"lxqt", u"R|—·"_s, 0, {u"Move to Right End"_s}, u"R—·|"_s, "move-to-end"},
         Placement{"gnome", u"|—·R"_s, 2, {u"Move to Left End"_s}, u"·|—R"_s, "move-to-end"},
         Placement{"waybar", u"R|—·"_s, 0, {u"Move to Right End"_s}, u"R—·|"_s, "move-to-end"},
+        Placement{"lxqt",
+                  u"R|—·"_s,
+                  2,
+                  {u"Place After"_s, other},
+                  u"R·|—"_s,
+                  "place-after",
+                  "place-after-kept"},
+        Placement{"waybar",
+                  u"R|—·"_s,
+                  2,
+                  {u"Place After"_s, other},
+                  u"R·|—"_s,
+                  "place-after",
+                  "place-after-kept"},
         Placement{"plasma", u"|—·R"_s, 0, {u"Place After"_s, other}, u"—·R|"_s, "place-after"}),
-    [](const ::testing::TestParamInfo<Placement>& placement) { return placement.param.host; });
+    [](const ::testing::TestParamInfo<Placement>& placement) {
+        std::string name = placement.param.host + '_' + placement.param.check;
+        std::ranges::replace(name, '-', '_');
+        return name;
+    });
+
+// Plasma sorts by title: a separator moved left past the only other item
+// stands at the start by a title whose "0 " prefix Plasma's collation puts
+// before the others' (a title never empty, as screen readers read it).
+class PlacementAtTheStartInPlasma : public PlacementBesideOtherItem {
+protected:
+    PlacementAtTheStartInPlasma()
+        : PlacementBesideOtherItem(u"plasma"_s) {}
+};
+
+TEST_F(PlacementAtTheStartInPlasma, APrefixSortsTheSeparatorFirst) {
+    ASSERT_EQ(awaitOrder(u"|—·R"_s, u"start-order"_s), u"|—·R"_s);
+    const QString moved = separators.at(2).id;
+    host->choose(serviceWithId(moved), {u"Place After"_s, other});
+    ASSERT_EQ(awaitOrder(u"|—R·"_s, u"after-other"_s), u"|—R·"_s);
+    host->choose(serviceWithId(moved), {u"Move Left"_s});
+    const QString shown = awaitOrder(u"·|—R"_s, u"at-start"_s);
+    const QString title = host->itemProperty(serviceWithId(moved), u"Title"_s).toString();
+    e2e::hostCheck(desktop.host().name, "at-start",
+                   shown == u"·|—R"_s && title.startsWith(u"0 Gapsel separator"_s),
+                   u"shown %1, titled \"%2\""_s.arg(shown, title));
+}
+
+// LXQt or Waybar at login: Gapsel starts before the program whose item a
+// separator was placed after. That separator, and those listed after it,
+// wait for the item and then come after it.
+class PlacementAfterALaterItem : public PlacementBesideOtherItem,
+                                 public ::testing::WithParamInterface<std::string> {
+protected:
+    PlacementAfterALaterItem()
+        : PlacementBesideOtherItem(QString::fromStdString(GetParam())) {}
+
+    void SetUp() override {
+        DesktopTest::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        empty = desktop.settledScreen();
+        separators = e2e::seedSeparators(desktop, characters);
+        ASSERT_TRUE(gapsel.start(desktop.environment()));
+    }
+    bool startOther() {
+        return otherProgram.start(desktop.environment(), {other}, QProcess::SeparateChannels);
+    }
+
+    e2e::Program otherProgram{QStringLiteral(OTHER_TRAY_ITEM_EXECUTABLE)};
+};
+
+TEST_P(PlacementAfterALaterItem, WaitsForTheItemAtTheNextStart) {
+    ASSERT_EQ(awaitOrder(u"|—·"_s, u"later-start"_s), u"|—·"_s);
+    ASSERT_TRUE(startOther());
+    ASSERT_EQ(awaitOrder(u"|—·R"_s, u"later-other"_s), u"|—·R"_s);
+    // The menu lists the item once Gapsel could ask it for its title, which a
+    // program just started may be slow to answer.
+    ASSERT_TRUE(eventually([&] {
+        host->choose(serviceWithId(separators.at(1).id), {u"Place After"_s, other});
+        return eventually([&] { return orderShown(desktop.screenshot()) == u"|·R—"_s; }, 3000);
+    }));
+    ASSERT_EQ(awaitOrder(u"|·R—"_s, u"later-placed"_s), u"|·R—"_s);
+
+    gapsel.stop();
+    otherProgram.stop();
+    ASSERT_TRUE(eventually([&] { return idsInWatcher().isEmpty(); }));
+    ASSERT_TRUE(gapsel.start(desktop.environment()));
+    const QString waiting = awaitOrder(u"|·"_s, u"later-waiting"_s);
+    e2e::idle(3000);
+    const QString stillWaiting = orderShown(desktop.screenshot());
+    ASSERT_TRUE(startOther());
+    const QString kept = awaitOrder(u"|·R—"_s, u"later-kept"_s);
+    e2e::hostCheck(
+        desktop.host().name, "waits-for-item",
+        waiting == u"|·"_s && stillWaiting == u"|·"_s && kept == u"|·R—"_s,
+        u"shown %1, then %2 before the item came and %3 after"_s.arg(waiting, stillWaiting, kept));
+}
+
+INSTANTIATE_TEST_SUITE_P(Hosts, PlacementAfterALaterItem, ::testing::Values("lxqt", "waybar"),
+                         e2e::nameOfHost);
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "TrayPicture.h"
 #include "support/TestEnvironment.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 
 #include <gtest/gtest.h>
@@ -216,6 +217,44 @@ TEST_F(GnomeShell, AFirstLaunchGreetsAndDoesNotWarn) {
                        .arg(greetedAfter)
                        .arg(warned ? u"an alert followed"_s : u"no alert"_s)
                        .arg(counted));
+}
+
+// GNOME as a Wayland compositor: no client may place a window beside the
+// tray, so the greeting is a notification, which GNOME's own service shows.
+class GnomeWayland : public e2e::DesktopTest {
+protected:
+    GnomeWayland()
+        : DesktopTest(u"gnome-wayland"_s) {}
+};
+
+TEST_F(GnomeWayland, AFirstLaunchGreetsWithANotificationAndDoesNotWarn) {
+    const QDir runtime(desktop.environment().value(u"XDG_RUNTIME_DIR"_s));
+    ASSERT_TRUE(runtime.exists(u"wayland-0"_s)) << "GNOME opened no Wayland socket";
+    desktop.setVariable(u"WAYLAND_DISPLAY"_s, runtime.filePath(u"wayland-0"_s));
+    desktop.setVariable(u"QT_QPA_PLATFORM"_s, u"wayland"_s);
+    e2e::Program gapsel;
+    ASSERT_TRUE(e2e::startLogging(gapsel, desktop.environment()));
+    QElapsedTimer started;
+    started.start();
+    const auto counted = [&] {
+        return e2e::preferences(desktop.configHome())
+            .value(u"JX_Tooltip_statusBarButtonWelcomePopover"_s)
+            .toLongLong();
+    };
+    processEventsUntil([&] { return counted() > 0; }, 8000);
+    const qint64 greetedAfter = started.elapsed();
+    const bool greeted = counted() > 0 && greetedAfter <= 3000;
+    e2e::idle(10000);
+    const bool warned = !e2e::alertLine(gapsel).isEmpty();
+    const bool notified = gapsel.output().contains(u"Greeting shown as notification"_s);
+    e2e::hostCheck(desktop.host().name, "greeting",
+                   greeted && notified && !warned && counted() == 1,
+                   u"greeting %1 after %2 ms%3, %4, counted %5"_s
+                       .arg(greeted ? u"shown"_s : u"not shown within 3 s"_s)
+                       .arg(greetedAfter)
+                       .arg(notified ? u" as a notification"_s : u" but not as a notification"_s)
+                       .arg(warned ? u"an alert followed"_s : u"no alert"_s)
+                       .arg(counted()));
 }
 
 // XFCE's status tray shows only items it recorded in its known items, and it

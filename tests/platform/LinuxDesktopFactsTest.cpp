@@ -7,6 +7,7 @@
 #include "platform/linux/GreetingPlacement.h"
 #include "platform/linux/HostHiddenItems.h"
 #include "platform/linux/LinuxDeviceFacts.h"
+#include "platform/linux/PanelAutoHide.h"
 #include "platform/linux/SandboxFacts.h"
 #include "platform/linux/SystemCrashReports.h"
 #include "platform/linux/VisibilityJudgement.h"
@@ -268,6 +269,42 @@ TEST(TrayVisibilityTest, EachHostHidesByItsOwnSettings) {
     EXPECT_FALSE(lxqtReversesOrder(path + u".missing"_s));
     ASSERT_TRUE(testing_support::writeFile(path, quicklaunch + tray + "reverseOrder=true\n"));
     EXPECT_TRUE(lxqtReversesOrder(path));
+}
+
+// A panel hides itself only where its desktop's setting says so; another
+// group's or another key's value proves nothing.
+TEST(TrayVisibilityTest, EachDesktopTellsWhetherItsPanelHidesItself) {
+    const QString autohide = u"/panels/panel-1/autohide-behavior"_s;
+    for (const auto& [properties, hides] :
+         {std::pair{QVariantMap{{autohide, 0u}, {u"/panels/panel-2/size"_s, 2u}}, false},
+          {QVariantMap{{autohide, 0u}, {u"/panels/panel-2/autohide-behavior"_s, 1u}}, true},
+          {QVariantMap{{autohide, 2u}}, true},
+          {QVariantMap{{u"/panels/panel-1/autohide-behavior-x"_s, 2u}}, false},
+          {QVariantMap{}, false}})
+        EXPECT_EQ(xfcePanelHides(properties), hides) << properties.keys().join(u' ').toStdString();
+
+    // A file of its own for each: QSettings may keep what it read of a path.
+    const QString folder = testing_support::freshFolder(u"lxqt-panels"_s);
+    int file = 0;
+    for (const auto& [conf, hides] :
+         {std::pair{"[panel1]\nhidable=false\n[panel2]\nposition=Top\n", false},
+          {"[panel1]\nhidable=false\n[panel2]\nhidable=true\n", true},
+          {"[statusnotifier]\ntype=statusnotifier\nautoHideList=Gapsel\n", false}}) {
+        const QString path = u"%1/panel-%2.conf"_s.arg(folder).arg(++file);
+        ASSERT_TRUE(testing_support::writeFile(path, conf));
+        EXPECT_EQ(lxqtPanelHides(path), hides) << conf;
+    }
+    EXPECT_FALSE(lxqtPanelHides(folder + u"/missing.conf"_s));
+
+    for (const auto& [rc, hides] :
+         {std::pair{"[PlasmaViews][Panel 2]\nfloating=1\npanelVisibility=0\n", false},
+          {"[PlasmaViews][Panel 2]\npanelVisibility=2\n[PlasmaViews][Panel 9]\n"
+           "panelVisibility=1\n",
+           true},
+          {"[PlasmaViews][Panel 2][Defaults]\npanelVisibility=1\n[Other]\npanelVisibility=1\n",
+           false},
+          {"", false}})
+        EXPECT_EQ(plasmaPanelHides(QString::fromUtf8(rc)), hides) << rc;
 }
 
 // Beside the tray where its window is known, on the screen's side of the

@@ -3,41 +3,18 @@
 
 #include "platform/linux/HostHiddenItems.h"
 
-#include <QDBusArgument>
-#include <QDBusConnection>
-#include <QDBusMessage>
-#include <QDBusVariant>
-#include <QFile>
-#include <QHash>
+#include "platform/linux/KdeConfigText.h"
+#include "platform/linux/XfconfProperties.h"
+#include "platform/linux/tray/LxqtPanelOrder.h"
+
 #include <QRegularExpression>
 #include <QSettings>
-#include <QStandardPaths>
 
 #include <algorithm>
 
 namespace platform::xdg {
 
 namespace {
-
-using Groups = QHash<QString, QHash<QString, QString>>;
-
-// KDE's configuration files: "[Containments][7][General]" headers, then
-// key=value lines.
-Groups readKdeConfig(const QString& text) {
-    Groups groups;
-    QString group;
-    for (const QString& rawLine : text.split(QLatin1Char('\n'))) {
-        const QString line = rawLine.trimmed();
-        if (line.startsWith(QLatin1Char('['))) {
-            group = line;
-            continue;
-        }
-        const qsizetype equals = line.indexOf(QLatin1Char('='));
-        if (equals > 0)
-            groups[group].insert(line.left(equals).trimmed(), line.mid(equals + 1).trimmed());
-    }
-    return groups;
-}
 
 QStringList commaList(const QString& value) {
     QStringList items = value.split(QLatin1Char(','), Qt::SkipEmptyParts);
@@ -46,61 +23,22 @@ QStringList commaList(const QString& value) {
     return items;
 }
 
-QString configHome() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-}
-
-QStringList variantToStrings(const QVariant& value) {
-    if (value.canConvert<QDBusArgument>()) {
-        QStringList strings;
-        const QDBusArgument argument = value.value<QDBusArgument>();
-        argument.beginArray();
-        while (!argument.atEnd()) {
-            QDBusVariant item;
-            argument >> item;
-            strings.append(item.variant().toString());
-        }
-        argument.endArray();
-        return strings;
-    }
-    return value.toStringList();
-}
-
 // Every status tray plugin's hidden-items, as xfconfd holds them now.
 QList<QStringList> xfceHiddenItemLists() {
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        QStringLiteral("org.xfce.Xfconf"), QStringLiteral("/org/xfce/Xfconf"),
-        QStringLiteral("org.xfce.Xfconf"), QStringLiteral("GetAllProperties"));
-    call << QStringLiteral("xfce4-panel") << QStringLiteral("/plugins");
-    const QDBusMessage reply = QDBusConnection::sessionBus().call(call, QDBus::Block, 2000);
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
-        return {};
+    const QVariantMap properties =
+        xfconfProperties(QStringLiteral("xfce4-panel"), QStringLiteral("/plugins"));
     QList<QStringList> lists;
-    const QDBusArgument properties = reply.arguments().first().value<QDBusArgument>();
-    properties.beginMap();
-    while (!properties.atEnd()) {
-        QString name;
-        QDBusVariant value;
-        properties.beginMapEntry();
-        properties >> name >> value;
-        properties.endMapEntry();
-        if (name.endsWith(QLatin1String("/hidden-items")))
-            lists.append(variantToStrings(value.variant()));
-    }
-    properties.endMap();
+    for (auto property = properties.cbegin(); property != properties.cend(); ++property)
+        if (property.key().endsWith(QLatin1String("/hidden-items")))
+            lists.append(xfconfStrings(property.value()));
     return lists;
-}
-
-QString readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
 } // namespace
 
 bool plasmaHides(const QString& appletsrc, const QString& id) {
     static const QRegularExpression containment(QStringLiteral(R"(^\[Containments\]\[\d+\]$)"));
-    const Groups groups = readKdeConfig(appletsrc);
+    const KdeConfigGroups groups = readKdeConfig(appletsrc);
     for (auto group = groups.cbegin(); group != groups.cend(); ++group) {
         if (!containment.match(group.key()).hasMatch() ||
             group->value(QStringLiteral("plugin")) !=
@@ -139,12 +77,11 @@ bool hostSettingHides(TrayHostKind host, const TrayItemNames& item) {
     switch (host) {
     case TrayHostKind::Plasma:
         return plasmaHides(
-            readFile(configHome() + QStringLiteral("/plasma-org.kde.plasma.desktop-appletsrc")),
-            item.id);
+            userConfigText(QStringLiteral("plasma-org.kde.plasma.desktop-appletsrc")), item.id);
     case TrayHostKind::Xfce:
         return xfceHides(xfceHiddenItemLists(), item.id);
     case TrayHostKind::Lxqt:
-        return lxqtHides(configHome() + QStringLiteral("/lxqt/panel.conf"), item.title);
+        return lxqtHides(lxqtPanelConfPath(), item.title);
     default:
         return false;
     }

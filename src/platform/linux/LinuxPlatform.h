@@ -82,7 +82,7 @@ private:
         trayHosts_, sessionBusConnector(),
         [this](const std::shared_ptr<Menu>& menu, QPoint at) { popup_.show(menu, at); }};
     QtMenuPopup popup_;
-    DBusTrayPlacement trayPlacement_{statusBar_.items()};
+    DBusTrayPlacement trayPlacement_{statusBar_.items(), trayHosts_};
     QtPasteboard pasteboard_;
     XcbHotKeys hotKeys_;
     XdgUrlSchemes urlSchemes_;

@@ -3,6 +3,8 @@
 
 #include "platform/linux/NotificationPopover.h"
 
+#include "platform/linux/PlatformLog.h"
+
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -46,9 +48,13 @@ void NotificationPopover::show(StatusItem&, const PopoverContent& content,
             [this](QDBusPendingCallWatcher* done) {
                 done->deleteLater();
                 const QDBusPendingReply<uint> reply = *done;
-                if (reply.isError())
+                if (reply.isError()) {
+                    qCWarning(platformLog)
+                        << "The desktop showed no notification:" << reply.error().message();
                     return;
+                }
                 shownId_ = reply.value();
+                qCInfo(platformLog) << "Greeting shown as notification" << shownId_;
                 // Closed before the desktop answered.
                 if (!clicked_)
                     close();

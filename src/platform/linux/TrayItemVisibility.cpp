@@ -5,6 +5,7 @@
 
 #include "platform/TrayHosts.h"
 #include "platform/linux/HostHiddenItems.h"
+#include "platform/linux/PanelAutoHide.h"
 #include "platform/linux/VisibilityJudgement.h"
 #include "platform/linux/tray/DesktopTrayHosts.h"
 #include "platform/linux/tray/TrayStatusItem.h"
@@ -14,7 +15,6 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QGuiApplication>
-#include <QScreen>
 
 namespace platform::xdg {
 
@@ -102,15 +102,9 @@ void TrayItemVisibility::isOnScreen(StatusItem& item, std::function<void(bool)> 
     });
 }
 
-// GNOME's top bar never hides itself, and without a tray no panel that
-// hides matters.
+// Without a tray no panel that hides matters.
 bool TrayItemVisibility::menuBarHidesAutomatically() const {
-    if (!hosts_.hasWatcher() || hostOf(hosts_) == TrayHostKind::Gnome)
-        return false;
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen || QGuiApplication::platformName() != QLatin1String("xcb"))
-        return false;
-    return screen->availableGeometry() == screen->geometry();
+    return hosts_.hasWatcher() && panelHidesAutomatically(hostOf(hosts_));
 }
 
 bool TrayItemVisibility::hasMainScreen() const {

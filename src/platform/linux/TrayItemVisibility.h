@@ -29,9 +29,7 @@ public:
     void hiddenBySystem(StatusItem& item, std::function<void(HiddenVerdict)> answer) const override;
     // Where a tray shows the item, it is on the screen of its panel.
     void isOnScreen(StatusItem& item, std::function<void(bool)> answer) const override;
-    // X11: a panel that hides itself reserves no room, so the screen's work
-    // area is the whole screen. Wayland tells clients no work area, so it
-    // never counts.
+    // As the tray host's desktop keeps it in its panels' settings.
     bool menuBarHidesAutomatically() const override;
     bool hasMainScreen() const override;
     // Linux has no wake with the display off that a session could run in.

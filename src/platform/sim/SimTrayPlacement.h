@@ -21,6 +21,7 @@ public:
     };
 
     QList<TrayItemDescription> otherItems() override { return items_; }
+    QStringList arrivalOrder() override { return trayOrder; }
     void onItemsChanged(std::function<void()> changed) override { changed_ = std::move(changed); }
     std::optional<QStringList> knownItems(int plugin) override {
         if (!knownItems_.contains(plugin))
@@ -37,7 +38,17 @@ public:
     void setSortKey(const QString& id, const QString& category, const QString& title) override {
         sortKeys.insert(id, SortKey{category, title});
     }
-    void arriveAgain(const QString& id) override { arrivals.append(id); }
+    // The tray scripted in `trayOrder` puts the newest item at its end.
+    void arriveAgain(const QString& id) override {
+        arrivals.append(id);
+        held.removeAll(id);
+        trayOrder.removeAll(id);
+        trayOrder.append(id);
+    }
+    void holdBack(const QString& id) override {
+        held.append(id);
+        trayOrder.removeAll(id);
+    }
 
     // Scripting: an item change tells the observer, as a real tray would.
     void setOtherItems(QList<TrayItemDescription> items) {
@@ -51,6 +62,9 @@ public:
     // Inspection.
     QHash<QString, SortKey> sortKeys;
     QStringList arrivals;
+    QStringList held;
+    // Scripted and kept: what arrivalOrder() answers.
+    QStringList trayOrder;
     int knownItemsWrites = 0;
     bool failWrites = false;
 

@@ -12,6 +12,8 @@
 #include <QDBusMessage>
 #include <QDBusVariant>
 
+#include <algorithm>
+
 namespace platform::xdg {
 
 namespace {
@@ -23,8 +25,10 @@ constexpr int itemTimeoutMs = 500;
 
 } // namespace
 
-DBusTrayPlacement::DBusTrayPlacement(TrayItemDirectory& ours, QDBusConnection bus)
+DBusTrayPlacement::DBusTrayPlacement(TrayItemDirectory& ours, const TrayHosts& hosts,
+                                     QDBusConnection bus)
     : ours_(ours)
+    , hosts_(hosts)
     , bus_(std::move(bus)) {
     for (const char* signal : {"StatusNotifierItemRegistered", "StatusNotifierItemUnregistered"})
         bus_.connect(WatcherRegistration::watcherService(), WatcherRegistration::watcherPath(),
@@ -84,6 +88,22 @@ QList<TrayItemDescription> DBusTrayPlacement::otherItems() {
     return items;
 }
 
+// Watchers list items in the order they registered, but Waybar's puts each
+// new one first.
+QStringList DBusTrayPlacement::arrivalOrder() {
+    QStringList ids;
+    for (const QString& registered : registeredItems()) {
+        const QString ours = ours_.idOfService(RegisteredItemName::parse(registered).service);
+        if (!ours.isEmpty())
+            ids.append(ours);
+        else if (const auto item = describe(registered))
+            ids.append(item->id);
+    }
+    if (hosts_.primary().kind == TrayHostKind::Waybar)
+        std::reverse(ids.begin(), ids.end());
+    return ids;
+}
+
 namespace {
 XfconfStringArray knownItemsSetting(const QDBusConnection& bus, int plugin) {
     return {bus, QStringLiteral("xfce4-panel"),
@@ -108,6 +128,11 @@ void DBusTrayPlacement::setSortKey(const QString& id, const QString& category,
 void DBusTrayPlacement::arriveAgain(const QString& id) {
     if (const auto item = ours_.find(id))
         item->arriveAgain(newItemServiceName());
+}
+
+void DBusTrayPlacement::holdBack(const QString& id) {
+    if (const auto item = ours_.find(id))
+        item->holdBack();
 }
 
 } // namespace platform::xdg

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "platform/TrayHosts.h"
 #include "platform/TrayPlacement.h"
 #include "platform/linux/tray/TrayItemDirectory.h"
 
@@ -18,16 +19,19 @@ class DBusTrayPlacement final : public QObject, public TrayPlacement {
     Q_OBJECT
 
 public:
-    // `ours` are this program's items; `bus` is the session bus.
-    explicit DBusTrayPlacement(TrayItemDirectory& ours,
-                               QDBusConnection bus = QDBusConnection::sessionBus());
+    // `ours` are this program's items; `hosts` tell whose watcher lists
+    // the items; `bus` is the session bus.
+    DBusTrayPlacement(TrayItemDirectory& ours, const TrayHosts& hosts,
+                      QDBusConnection bus = QDBusConnection::sessionBus());
 
     QList<TrayItemDescription> otherItems() override;
+    QStringList arrivalOrder() override;
     void onItemsChanged(std::function<void()> changed) override;
     std::optional<QStringList> knownItems(int plugin) override;
     bool setKnownItems(int plugin, const QStringList& ids) override;
     void setSortKey(const QString& id, const QString& category, const QString& title) override;
     void arriveAgain(const QString& id) override;
+    void holdBack(const QString& id) override;
 
 private Q_SLOTS:
     void itemsChanged();
@@ -37,6 +41,7 @@ private:
     std::optional<TrayItemDescription> describe(const QString& registered);
 
     TrayItemDirectory& ours_;
+    const TrayHosts& hosts_;
     QDBusConnection bus_;
     std::function<void()> changed_;
 };

@@ -27,6 +27,13 @@ std::shared_ptr<TrayStatusItem> TrayItemDirectory::find(const QString& id) {
     return nullptr;
 }
 
+QString TrayItemDirectory::idOfService(const QString& name) {
+    for (const auto& item : live())
+        if (item->serviceName() == name || item->uniqueName() == name)
+            return item->itemId();
+    return {};
+}
+
 QStringList TrayItemDirectory::serviceNames() {
     QStringList names;
     for (const auto& item : live())

@@ -22,6 +22,8 @@ public:
     std::shared_ptr<TrayStatusItem> find(const QString& id);
     // The bus names of the live items: well-known and unique.
     QStringList serviceNames();
+    // The Id of the live item known on the bus by `name`; empty when none is.
+    QString idOfService(const QString& name);
 
 private:
     std::vector<std::shared_ptr<TrayStatusItem>> live();

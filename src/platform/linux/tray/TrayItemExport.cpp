@@ -48,7 +48,7 @@ TrayItemExport::~TrayItemExport() {
 }
 
 void TrayItemExport::start() {
-    if (started_)
+    if (started_ || held_)
         return;
     started_ = true;
     connectAndExport();
@@ -106,7 +106,13 @@ void TrayItemExport::startAs(QString serviceName) {
     withdraw();
     serviceName_ = std::move(serviceName);
     started_ = false;
+    held_ = false;
     start();
+}
+
+void TrayItemExport::holdBack() {
+    withdraw();
+    held_ = true;
 }
 
 void TrayItemExport::withdraw() {

@@ -48,6 +48,8 @@ public:
     void withdraw();
     // Leaves the bus and comes back under the well-known name `serviceName`.
     void startAs(QString serviceName);
+    // Leaves the bus, or does not come to it, until startAs.
+    void holdBack();
 
     // For the scheduler: registers with the watcher now, or first leaves the
     // bus and comes back on a new connection. `answered` runs once the
@@ -72,6 +74,7 @@ private:
     DBusMenuExporter* menu_;
     QPointer<RegistrationScheduler> scheduler_;
     bool started_ = false;
+    bool held_ = false;
     int connections_ = 0;
     std::unique_ptr<QDBusConnection> connection_;
     WatcherRegistration* registration_ = nullptr;

@@ -91,6 +91,10 @@ void TrayStatusItem::arriveAgain(const QString& serviceName) {
     docking_->arriveAgain(*this);
 }
 
+void TrayStatusItem::holdBack() {
+    export_->holdBack();
+}
+
 void TrayStatusItem::dock() {
     icon_ = std::make_unique<XEmbedIcon>([this](int height) { return drawn(height); },
                                          [this](QPoint at) { clicked(at); });

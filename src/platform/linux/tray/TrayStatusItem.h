@@ -63,6 +63,8 @@ public:
     // Leaves the tray and comes back under `serviceName`, as a new arrival
     // (in an XEmbed tray: docks anew, as its newest icon).
     void arriveAgain(const QString& serviceName);
+    // Off the watcher's list until it arrives again.
+    void holdBack();
     // Where an XEmbed tray shows the item; absent while it is not docked
     // there, or not yet taken in and mapped.
     std::optional<QRect> dockedAt() const;

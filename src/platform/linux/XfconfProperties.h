@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Gapsel developers
+
+#pragma once
+
+#include <QStringList>
+#include <QVariantMap>
+
+namespace platform::xdg {
+
+// The properties of an xfconf channel under `base` ("/plugins"), by full
+// name, as xfconfd holds them now (arrays as lists of strings); none when it
+// does not answer.
+QVariantMap xfconfProperties(const QString& channel, const QString& base);
+
+// An xfconf array of strings (or a plain string list) as a list.
+QStringList xfconfStrings(const QVariant& value);
+
+} // namespace platform::xdg
