@@ -68,7 +68,7 @@ QString moveSeparatorTip(platform::TrayHostKind host, bool reversed, bool offers
         if (!offersPlaceAfter)
             return QCoreApplication::translate(
                 "TipText", "The tray sorts its items by title. Move Left and Move Right move "
-                           "this separator past its neighbour. Gapsel keeps the place.");
+                           "this separator past its neighbor. Gapsel keeps the place.");
         return QCoreApplication::translate(
             "TipText", "The tray sorts its items by title. Place After puts this separator "
                        "right after the item you choose, Move Left and Move Right past "
@@ -80,6 +80,11 @@ QString moveSeparatorTip(platform::TrayHostKind host, bool reversed, bool offers
                        "screen lock. Move to Left End puts this separator there.");
     case TrayHostKind::Lxqt:
     case TrayHostKind::Waybar:
+        if (offersPlaceAfter)
+            return QCoreApplication::translate(
+                "TipText", "The newest icon goes rightmost. Move to Right End puts this "
+                           "separator there, Place After right after the item you choose; "
+                           "Gapsel keeps that order at its next start.");
         return QCoreApplication::translate(
             "TipText", "The newest icon goes rightmost, and the order is forgotten when the "
                        "panel restarts. Move to Right End puts this separator there.");
