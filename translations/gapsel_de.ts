@@ -194,7 +194,65 @@
     </message>
 </context>
 <context>
+    <name>NoTrayNotice</name>
+    <message>
+        <source>%1 found no system tray</source>
+        <translation>%1 hat keinen Infobereich gefunden</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>NotificationPopover</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>OpenUrl</name>
+    <message>
+        <source>No file manager opened %1</source>
+        <translation>Keine Dateiverwaltung hat %1 geöffnet</translation>
+    </message>
+    <message>
+        <source>Install a file manager, or copy the path and open the folder yourself.</source>
+        <translation>Installieren Sie eine Dateiverwaltung, oder kopieren Sie den Pfad und öffnen Sie den Ordner selbst.</translation>
+    </message>
+    <message>
+        <source>No mail program opened a new message</source>
+        <translation>Kein E-Mail-Programm hat eine neue Nachricht geöffnet</translation>
+    </message>
+    <message>
+        <source>No mail program opened a message to %1</source>
+        <translation>Kein E-Mail-Programm hat eine Nachricht an %1 geöffnet</translation>
+    </message>
+    <message>
+        <source>Install a mail program, or copy the text below and use another one.</source>
+        <translation>Installieren Sie ein E-Mail-Programm, oder kopieren Sie den Text unten und verwenden Sie ein anderes.</translation>
+    </message>
+    <message>
+        <source>No web browser opened %1</source>
+        <translation>Kein Webbrowser hat %1 geöffnet</translation>
+    </message>
+    <message>
+        <source>Install a web browser, or copy the link and open it in one.</source>
+        <translation>Installieren Sie einen Webbrowser, oder kopieren Sie den Link und öffnen Sie ihn in einem Browser.</translation>
+    </message>
+    <message>
+        <source>Copy Path</source>
+        <translation>Pfad kopieren</translation>
+    </message>
+    <message>
+        <source>Copy Address</source>
+        <translation>Adresse kopieren</translation>
+    </message>
+    <message>
+        <source>Copy Link</source>
+        <translation>Link kopieren</translation>
+    </message>
     <message>
         <source>OK</source>
         <translation>OK</translation>
@@ -299,6 +357,34 @@
     <message>
         <source>tab</source>
         <translation>Tabulator</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Leerzeichen</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulator</translation>
+    </message>
+    <message>
+        <source>Middle dot</source>
+        <translation>Mittelpunkt</translation>
+    </message>
+    <message>
+        <source>Bullet</source>
+        <translation>Aufzählungszeichen</translation>
+    </message>
+    <message>
+        <source>Vertical line</source>
+        <translation>Senkrechter Strich</translation>
+    </message>
+    <message>
+        <source>Hyphen</source>
+        <translation>Bindestrich</translation>
+    </message>
+    <message>
+        <source>Em dash</source>
+        <translation>Geviertstrich</translation>
     </message>
 </context>
 <context>
@@ -431,10 +517,6 @@
         <translation>Dieses System bewahrt von einem abgestürzten Programm nichts auf: Speicherabzüge (Core Dumps) sind abgeschaltet. Installieren Sie systemd-coredump (und verwenden Sie nach dem nächsten Absturz %1), oder führen Sie %2 in einem Terminal aus und starten Sie %3 von dort; senden Sie nach dem nächsten Absturz die Dateien in diesem Ordner, die mit %4 beginnen, per E-Mail an %5</translation>
     </message>
     <message>
-        <source>Find the files that start with %1 in the %2 directory, where %3 was started, and email them to %4</source>
-        <translation>Suchen Sie im Ordner %2, in dem %3 gestartet wurde, die Dateien, die mit %1 beginnen, und senden Sie sie per E-Mail an %4</translation>
-    </message>
-    <message>
         <source>How to send crash log</source>
         <translation>So senden Sie ein Absturzprotokoll</translation>
     </message>
@@ -445,6 +527,14 @@
     <message>
         <source>Reveal %1 Directory</source>
         <translation>Ordner %1 anzeigen</translation>
+    </message>
+    <message>
+        <source>Find the files that start with %1 in the folder %2 and email them to %3</source>
+        <translation>Suchen Sie im Ordner %2 die Dateien, die mit %1 beginnen, und senden Sie sie per E-Mail an %3</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
     </message>
 </context>
 <context>
@@ -472,6 +562,10 @@
     <message>
         <source>Feedback &amp; Support</source>
         <translation>Rückmeldung &amp; Hilfe</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation>Kopiert</translation>
     </message>
 </context>
 <context>
@@ -507,6 +601,18 @@
     <message>
         <source>Gapsel cannot move this separator on this desktop. Copy Separator ID gives its Id, to place it in the tray&apos;s own configuration by hand.</source>
         <translation>Gapsel kann diesen Trenner in dieser Arbeitsumgebung nicht verschieben. „Trenner-ID kopieren“ liefert seine ID, um ihn von Hand in der Konfiguration des Infobereichs einzuordnen.</translation>
+    </message>
+    <message>
+        <source>Use Move Left or Move Right to move this separator, or order all items in Panel Preferences ▸ Status Tray ▸ Known Items. The panel remembers the order.</source>
+        <translation>Verschieben Sie diesen Trenner mit „Nach links verschieben“ oder „Nach rechts verschieben“, oder ordnen Sie alle Elemente unter Leisteneinstellungen ▸ Status Tray ▸ Bekannte Elemente. Die Leiste merkt sich die Reihenfolge.</translation>
+    </message>
+    <message>
+        <source>The tray sorts its items by title. Move Left and Move Right move this separator past its neighbor. Gapsel keeps the place.</source>
+        <translation>Der Infobereich sortiert seine Elemente nach Titel. „Nach links verschieben“ und „Nach rechts verschieben“ setzen diesen Trenner an seinem Nachbarn vorbei. Gapsel merkt sich die Stelle.</translation>
+    </message>
+    <message>
+        <source>The newest icon goes rightmost. Move to Right End puts this separator there, Place After right after the item you choose; Gapsel keeps that order at its next start.</source>
+        <translation>Das neueste Symbol kommt ganz nach rechts. „Ganz nach rechts verschieben“ setzt diesen Trenner dorthin, „Platzieren hinter“ direkt hinter das gewählte Element; Gapsel stellt diese Reihenfolge beim nächsten Start wieder her.</translation>
     </message>
 </context>
 <context>

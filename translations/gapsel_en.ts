@@ -194,7 +194,65 @@
     </message>
 </context>
 <context>
+    <name>NoTrayNotice</name>
+    <message>
+        <source>%1 found no system tray</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>NotificationPopover</name>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OpenUrl</name>
+    <message>
+        <source>No file manager opened %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Install a file manager, or copy the path and open the folder yourself.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No mail program opened a new message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No mail program opened a message to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Install a mail program, or copy the text below and use another one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No web browser opened %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Install a web browser, or copy the link and open it in one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy Path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy Link</source>
+        <translation type="unfinished"></translation>
+    </message>
     <message>
         <source>OK</source>
         <translation type="unfinished"></translation>
@@ -298,6 +356,34 @@
     </message>
     <message>
         <source>tab</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Middle dot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bullet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vertical line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hyphen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Em dash</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -427,10 +513,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Find the files that start with %1 in the %2 directory, where %3 was started, and email them to %4</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>How to send crash log</source>
         <translation type="unfinished"></translation>
     </message>
@@ -444,6 +526,14 @@
     </message>
     <message>
         <source>This system keeps nothing of a program that crashed: core dumps are off. Install systemd-coredump (then use %1 after the next crash), or run %2 in a terminal and start %3 from there; after the next crash email the files that start with %4 in that directory to %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find the files that start with %1 in the folder %2 and email them to %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -471,6 +561,10 @@
     </message>
     <message>
         <source>Feedback &amp; Support</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copied</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -506,6 +600,18 @@
     </message>
     <message>
         <source>The tray shows its icons in the order they arrived, the newest at one end, and forgets the order when it restarts. Move to Left End or Move to Right End puts this separator at that end.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use Move Left or Move Right to move this separator, or order all items in Panel Preferences ▸ Status Tray ▸ Known Items. The panel remembers the order.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The tray sorts its items by title. Move Left and Move Right move this separator past its neighbor. Gapsel keeps the place.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The newest icon goes rightmost. Move to Right End puts this separator there, Place After right after the item you choose; Gapsel keeps that order at its next start.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
