@@ -9,6 +9,10 @@
 #include <limits>
 #include <memory>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 // Binary property lists, as macOS tools may leave them, are read with libplist
 // and its nodes turned into canonical values. Entries of kinds a preferences
 // file has no use for (keyed-archiver UIDs) and strings XML could not carry
@@ -19,6 +23,20 @@ namespace {
 
 // Seconds from 1970-01-01T00:00:00Z to 2001-01-01T00:00:00Z, the binary format's epoch.
 constexpr qint64 referenceDateOffset = 978'307'200;
+
+// How many nodes are freed between two hand-backs of their memory.
+constexpr int nodesPerHandBack = 8192;
+
+// glibc keeps small freed blocks in caches by size, and serves from them only
+// requests of exactly that size. libplist's nodes and the values made from
+// them have different sizes, so without this the peak of a read would be the
+// whole tree plus all the values; merged and handed back as they are freed,
+// the nodes make room for the values.
+void handBackFreedNodes() {
+#ifdef __GLIBC__
+    malloc_trim(0);
+#endif
+}
 
 class NodeConverter {
 public:
@@ -35,7 +53,7 @@ public:
     // takes time quadratic in the container's size. So the first child is
     // taken every time and freed once converted, which keeps reading linear
     // and lets the tree shrink while the values grow.
-    QVariantMap dictionary(plist_t node) const {
+    QVariantMap dictionary(plist_t node) {
         QVariantMap map;
         for (;;) {
             char* key = nullptr;
@@ -51,21 +69,28 @@ public:
             auto value = convert(item);
             // Removes the first entry under this key: the one just read.
             plist_dict_remove_item(node, key);
+            noteFreedNode();
             if (value && !unstorableTextProblem(name))
                 map.insert(name, *value);
         }
     }
 
 private:
-    QVariantList array(plist_t node) const {
+    QVariantList array(plist_t node) {
         QVariantList list;
         list.reserve(plist_array_get_size(node));
         while (plist_t item = plist_array_get_item(node, 0)) {
             if (auto value = convert(item))
                 list.append(*value);
             plist_array_remove_item(node, 0);
+            noteFreedNode();
         }
         return list;
+    }
+
+    void noteFreedNode() {
+        if (++freedNodes_ % nodesPerHandBack == 0)
+            handBackFreedNodes();
     }
 
     QVariant integer(plist_t node) const {
@@ -115,7 +140,7 @@ private:
         return QVariant(value != 0);
     }
 
-    std::optional<QVariant> convert(plist_t node) const {
+    std::optional<QVariant> convert(plist_t node) {
         switch (plist_get_node_type(node)) {
         case PLIST_BOOLEAN:
             return boolean(node);
@@ -139,6 +164,7 @@ private:
     }
 
     bool largeIntegersAreUnsigned;
+    int freedNodes_ = 0;
 };
 
 } // namespace
@@ -162,7 +188,8 @@ std::optional<QVariantMap> parseBinary(const QByteArray& bytes, QString& error) 
         error = QStringLiteral("binary property list: the top value is not a dictionary");
         return std::nullopt;
     }
-    return NodeConverter(*layout).dictionary(root);
+    NodeConverter converter(*layout);
+    return converter.dictionary(root);
 }
 
 } // namespace PropertyList::detail
