@@ -5,6 +5,7 @@
 
 #include <plist/plist.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <limits>
 #include <memory>
@@ -24,8 +25,11 @@ namespace {
 // Seconds from 1970-01-01T00:00:00Z to 2001-01-01T00:00:00Z, the binary format's epoch.
 constexpr qint64 referenceDateOffset = 978'307'200;
 
-// How many nodes are freed between two hand-backs of their memory.
-constexpr int nodesPerHandBack = 8192;
+// The memory of freed nodes is handed back a few times per read, each time
+// a sixteenth of the tree is gone (never more often than every few thousand
+// nodes): often enough to bound the peak, seldom enough to stay linear.
+constexpr quint64 handBacksPerRead = 16;
+constexpr quint64 fewestNodesPerHandBack = 4096;
 
 // glibc keeps small freed blocks in caches by size, and serves from them only
 // requests of exactly that size. libplist's nodes and the values made from
@@ -46,7 +50,9 @@ public:
         // bytes) or a large unsigned one (written in 16). The layout says which
         // kinds the file holds; only when it holds both is the guess (negative)
         // possibly wrong.
-        : largeIntegersAreUnsigned(layout.hasWideIntegers && !layout.hasNegativeIntegers) {}
+        : largeIntegersAreUnsigned(layout.hasWideIntegers && !layout.hasNegativeIntegers)
+        , nodesPerHandBack_(
+              std::max(layout.unfoldedObjects / handBacksPerRead, fewestNodesPerHandBack)) {}
 
     // libplist 2.2 finds a container's nth child, also through its
     // iterators, by walking from the first one: asking for each child in turn
@@ -89,7 +95,7 @@ private:
     }
 
     void noteFreedNode() {
-        if (++freedNodes_ % nodesPerHandBack == 0)
+        if (++freedNodes_ % nodesPerHandBack_ == 0)
             handBackFreedNodes();
     }
 
@@ -164,7 +170,8 @@ private:
     }
 
     bool largeIntegersAreUnsigned;
-    int freedNodes_ = 0;
+    quint64 nodesPerHandBack_;
+    quint64 freedNodes_ = 0;
 };
 
 } // namespace
