@@ -23,7 +23,7 @@ void ArrivalOrderPlacement::addMenuItems(JXMenu& menu, const QString& id) {
 void ArrivalOrderPlacement::moveToNewestEnd(const QString& id) {
     const QUuid uuid(id);
     const bool toFront = newest_ == NewestEnd::Left;
-    Defaults::modify(context_.keys.separators, [&](QList<SeparatorItem>& list) {
+    Defaults::modify(context_.keys.separators, [&](QList<keys::SeparatorItem>& list) {
         list = separatorListEdits::movingToEnd(list, uuid, toFront);
     });
     context_.tray.arriveAgain(id);

@@ -5,6 +5,8 @@
 
 #include <functional>
 
+class JXKit;
+
 // What the start-up gestures lead to. The kit decides whether and when each
 // runs; the features that answer them (windows and alerts built above the
 // kit) are handed in by the application. An entry left empty does nothing.
@@ -12,5 +14,5 @@ struct StartupGestureHandlers {
     // Shift, Control and Option held while the application starts.
     std::function<void()> openSupportWindow;
     // Shift, Control, Option and Command held when the start-up work runs.
-    std::function<void()> confirmDataDeletion;
+    std::function<void(JXKit& kit)> confirmDataDeletion;
 };

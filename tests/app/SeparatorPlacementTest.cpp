@@ -9,6 +9,7 @@
 #include "app/TipText.h"
 #include "app/TraySortKeys.h"
 #include "debug/InMemoryLog.h"
+#include "support/TestEnvironment.h"
 
 #include <algorithm>
 #include <functional>
@@ -33,8 +34,9 @@ protected:
         view.reset();
         placement.reset();
         sim.trayHosts.setHosts({host});
-        placement = std::make_unique<app::SeparatorPlacement>(
-            sim.trayHosts, sim.trayPlacement, sim.pasteboard, sim.queue, app::SeparatorKeys(suite));
+        placement = std::make_unique<app::SeparatorPlacement>(sim.trayHosts, sim.trayPlacement,
+                                                              sim.pasteboard, sim.queue,
+                                                              keys::SeparatorKeys(suite));
         start(placement.get());
     }
     // The menu's entries between Remove and the first line.
@@ -46,7 +48,7 @@ protected:
     QString id(qsizetype index) { return stored().at(index).idString(); }
     QStringList storedIds() {
         QStringList ids;
-        for (const app::SeparatorItem& each : stored())
+        for (const keys::SeparatorItem& each : stored())
             ids.append(each.idString());
         return ids;
     }
@@ -202,7 +204,7 @@ TEST_F(PlacementTest, SortingHostsKeepThePlaceTheUserChoseAcrossRestartsAndRenam
     sim.trayPlacement.setOtherItems({{chat, u"Messages"_s, chatItem.category}});
     sim.queue.runUntilIdle();
     EXPECT_TRUE(sim.trayPlacement.sortKeys.value(id(1)).title.startsWith(u"Messages"));
-    EXPECT_EQ(Defaults::get(app::keys::separatorPlacements(suite)).value(id(1)).title, u"Messages");
+    EXPECT_EQ(Defaults::get(keys::separatorPlacements(suite)).value(id(1)).title, u"Messages");
 }
 
 // Arrival-order hosts forget the order whenever they or Gapsel restart: the
@@ -315,11 +317,11 @@ TEST_F(PlacementTest, AHostKnownOnlyLaterStillGetsTheListInOrder) {
 }
 
 qsizetype noticesLogged() {
-    return debug::InMemoryLog::shared().lines().filter(u"No system tray is running"_s).size();
+    return testing_support::log().lines().filter(u"No system tray is running"_s).size();
 }
 
 TEST(NoTrayNotice, SaysOnceAfterAGraceWhenNoTrayIsThereAndAgainAfterOneCameAndWent) {
-    debug::InMemoryLog::shared().clear();
+    testing_support::log().clear();
     platform::sim::SimMainQueue queue;
     platform::sim::SimTrayHosts hosts;
     hosts.setHasWatcher(false);

@@ -8,6 +8,7 @@
 #include "menubar/ReadyMadeItems.h"
 #include "menubar/StatusItemRegistry.h"
 #include "platform/sim/SimMenuDescription.h"
+#include "support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 
@@ -46,7 +47,7 @@ TEST_F(MenuBarItemTest, AppliesTheDescriptionToTheLiveItem) {
     description.width = StatusItemWidth::fixed(22);
     description.accessibilityLabel = u"Separator"_s;
     auto coordinator = show(description);
-    EXPECT_EQ(debug::InMemoryLog::shared().lines().constLast(),
+    EXPECT_EQ(testing_support::log().lines().constLast(),
               u"StatusItemView - INIT - Optional(\"ITEM-1\")"_s);
 
     EXPECT_EQ(item().length(), 22.0);
@@ -177,7 +178,7 @@ TEST_F(MenuBarItemTest, TeardownRemovesTheItemAndThenItsRegistryEntry) {
     EXPECT_EQ(registry.liveItems().back(), created.lock());
 
     coordinator.reset();
-    EXPECT_EQ(debug::InMemoryLog::shared().lines().constLast(), u"StatusItemView - DEINIT"_s);
+    EXPECT_EQ(testing_support::log().lines().constLast(), u"StatusItemView - DEINIT"_s);
     EXPECT_TRUE(created.expired());
     EXPECT_EQ(registry.entries().size(), 1u) << "the entry goes on a later turn";
     queue.runUntilIdle();
