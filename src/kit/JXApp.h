@@ -32,7 +32,7 @@ bool isDebugMode();
 bool wasLaunchedAtLogin();
 
 bool runOnce(const QString& identifier);
-void relaunch(RelaunchOptions options = {});
+void relaunch(kit::RelaunchOptions options = {});
 void quit(bool force = false);
 void showSettingsWindow();
 void showAboutPanel();

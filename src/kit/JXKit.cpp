@@ -20,7 +20,7 @@ JXKit* sharedKit = nullptr;
 }
 
 JXKit::JXKit(platform::Platform platform, std::shared_ptr<UserDefaults> defaults,
-             const debug::InMemoryLog& log, StartupGestureHandlers gestures)
+             const debug::InMemoryLog& log, kit::StartupGestureHandlers gestures)
     : platform_(platform)
     , defaults_(std::move(defaults))
     , log_(log)
@@ -135,7 +135,7 @@ bool JXKit::runOnce(const QString& identifier) {
     return true;
 }
 
-void JXKit::relaunch(RelaunchOptions options) {
+void JXKit::relaunch(kit::RelaunchOptions options) {
     relauncher_.relaunch(options);
 }
 

@@ -25,7 +25,7 @@
 class JXKit {
 public:
     JXKit(platform::Platform platform, std::shared_ptr<UserDefaults> defaults,
-          const debug::InMemoryLog& log, StartupGestureHandlers gestures = {});
+          const debug::InMemoryLog& log, kit::StartupGestureHandlers gestures = {});
     JXKit(const JXKit&) = delete;
     JXKit& operator=(const JXKit&) = delete;
 
@@ -65,7 +65,7 @@ public:
     // the user's preferences; false ever after.
     bool runOnce(const QString& identifier);
     // Starts a new instance and quits this one. Safe from any thread.
-    void relaunch(RelaunchOptions options = {});
+    void relaunch(kit::RelaunchOptions options = {});
     // Ends the application from the main queue: at once when `force`, else the
     // ordinary way.
     void quit(bool force = false);
@@ -87,7 +87,7 @@ private:
     platform::Platform platform_;
     std::shared_ptr<UserDefaults> defaults_;
     const debug::InMemoryLog& log_;
-    StartupGestureHandlers gestures_;
+    kit::StartupGestureHandlers gestures_;
     kit::AppIdentity identity_;
     qint64 launchCount_ = 0;
     QDateTime firstLaunchDate_;

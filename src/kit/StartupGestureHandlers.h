@@ -7,6 +7,8 @@
 
 class JXKit;
 
+namespace kit {
+
 // What the start-up gestures lead to. The kit decides whether and when each
 // runs; the features that answer them (windows and alerts built above the
 // kit) are handed in by the application. An entry left empty does nothing.
@@ -16,3 +18,5 @@ struct StartupGestureHandlers {
     // Shift, Control, Option and Command held when the start-up work runs.
     std::function<void(JXKit& kit)> confirmDataDeletion;
 };
+
+} // namespace kit

@@ -167,13 +167,13 @@ enum class Ending { runsOn, terminated, exited };
 // was relaunched, what was logged (a pattern per line, split by ';') and
 // whether the failure was shown.
 TEST(Relaunch, StartsANewInstanceThroughWhatWorksOrRunsOn) {
-    constexpr RelaunchOptions plain, forced{.force = true}, viaShell{.useShell = true};
-    constexpr RelaunchOptions withSettings{.showSettingsAfterRelaunch = true};
-    constexpr RelaunchOptions shellLogOnly{.logFailureOnly = true, .useShell = true};
-    constexpr RelaunchOptions shellForced{.force = true, .useShell = true};
+    constexpr kit::RelaunchOptions plain, forced{.force = true}, viaShell{.useShell = true};
+    constexpr kit::RelaunchOptions withSettings{.showSettingsAfterRelaunch = true};
+    constexpr kit::RelaunchOptions shellLogOnly{.logFailureOnly = true, .useShell = true};
+    constexpr kit::RelaunchOptions shellForced{.force = true, .useShell = true};
     const struct {
         const char* name;
-        RelaunchOptions options;
+        kit::RelaunchOptions options;
         Broken broken;
         int calls;
         qsizetype started;
