@@ -31,7 +31,7 @@ MenuBarItem SeparatorView::description() {
     MenuBarItem item;
     item.id = separator_.idString();
     item.title = separator_.character;
-    item.width = StatusItemWidth::variable();
+    item.width = menubar::StatusItemWidth::variable();
     item.appearsDisabled = dimmed_;
     // The coordinator that calls the builder lives inside this view.
     item.buildMenu = [this](JXMenu& menu) { buildMenu(menu); };

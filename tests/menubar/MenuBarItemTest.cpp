@@ -44,7 +44,7 @@ TEST_F(MenuBarItemTest, AppliesTheDescriptionToTheLiveItem) {
     MenuBarItem description;
     description.id = u"ITEM-1"_s;
     description.title = u"—"_s;
-    description.width = StatusItemWidth::fixed(22);
+    description.width = menubar::StatusItemWidth::fixed(22);
     description.accessibilityLabel = u"Separator"_s;
     auto coordinator = show(description);
     EXPECT_EQ(testing_support::log().lines().constLast(),
@@ -56,7 +56,7 @@ TEST_F(MenuBarItemTest, AppliesTheDescriptionToTheLiveItem) {
 
     // Every update sets everything again: what the new description leaves out is cleared.
     MenuBarItem bare;
-    bare.width = StatusItemWidth::square();
+    bare.width = menubar::StatusItemWidth::square();
     bare.attributedTitle = platform::AttributedText{u"b"_s, platform::FontStyle::Italic};
     coordinator->update(bare);
     EXPECT_EQ(item().autosaveName(), std::nullopt);
