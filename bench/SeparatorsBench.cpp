@@ -5,8 +5,8 @@
 // it opens, and showing a change of a list of 100 separators. Status items
 // and menus are the simulated desktop's, so the figures are Gapsel's own work.
 
-#include "app/SeparatorKeys.h"
 #include "app/SeparatorsView.h"
+#include "keys/GapselKeys.h"
 #include "kit/JXKit.h"
 #include "kit/PendingServices.h"
 #include "platform/sim/SimPlatform.h"
@@ -17,10 +17,10 @@
 
 namespace {
 
-QList<app::SeparatorItem> separators(int count) {
-    QList<app::SeparatorItem> list;
+QList<keys::SeparatorItem> separators(int count) {
+    QList<keys::SeparatorItem> list;
     for (int index = 0; index < count; ++index)
-        list.append(app::SeparatorItem::make(QStringLiteral("—")));
+        list.append(keys::SeparatorItem::make(QStringLiteral("—")));
     return list;
 }
 
@@ -28,7 +28,7 @@ QList<app::SeparatorItem> separators(int count) {
 struct Fixture {
     explicit Fixture(int count) {
         suite->set(qint64(1), QStringLiteral("JX_launchCount"));
-        Defaults::set(app::keys::separators(suite), separators(count));
+        Defaults::set(keys::separators(suite), separators(count));
         view = std::make_unique<app::SeparatorsView>(
             sim.statusBar, statusItems, sim.queue,
             menubar::MenuServices{
@@ -37,7 +37,7 @@ struct Fixture {
                 {QUrl(QStringLiteral("https://gapsel.app/")), QStringLiteral("com.gapsel.Gapsel")},
                 pending,
                 sim.alerts},
-            app::SeparatorKeys(suite));
+            keys::SeparatorKeys(suite));
         sim.queue.runUntilIdle();
     }
 
@@ -45,7 +45,8 @@ struct Fixture {
     std::shared_ptr<UserDefaults> suite =
         UserDefaults::open(QStringLiteral("bench"), folder.path() + QStringLiteral("/bench.plist"));
     platform::sim::SimPlatform sim;
-    JXKit kit{sim.platform(), suite};
+    debug::InMemoryLog log;
+    JXKit kit{sim.platform(), suite, log};
     kit::PendingServices pending{kit, sim.platform(), suite};
     menubar::StatusItemRegistry statusItems;
     std::unique_ptr<app::SeparatorsView> view;
@@ -66,13 +67,13 @@ BENCHMARK(RebuildSeparatorMenu)->Unit(benchmark::kMicrosecond);
 // DurableWriteSeparatorList100 for it.
 void ShowSeparator101(benchmark::State& state) {
     Fixture fixture(100);
-    const auto key = app::keys::separators(fixture.suite);
-    const QList<app::SeparatorItem> hundred = Defaults::get(key);
+    const auto key = keys::separators(fixture.suite);
+    const QList<keys::SeparatorItem> hundred = Defaults::get(key);
     const int createdBefore = fixture.sim.statusBar.createdCount();
     for (auto _ : state) {
         state.PauseTiming();
         auto grown = hundred;
-        grown.append(app::SeparatorItem::make(QStringLiteral("·")));
+        grown.append(keys::SeparatorItem::make(QStringLiteral("·")));
         Defaults::set(key, grown);
         state.ResumeTiming();
         fixture.sim.queue.runUntilIdle();
@@ -91,11 +92,11 @@ BENCHMARK(ShowSeparator101)->Unit(benchmark::kMicrosecond);
 // bar follows.
 void AddSeparator101IncludingTheWrite(benchmark::State& state) {
     Fixture fixture(100);
-    const auto key = app::keys::separators(fixture.suite);
-    const QList<app::SeparatorItem> hundred = Defaults::get(key);
+    const auto key = keys::separators(fixture.suite);
+    const QList<keys::SeparatorItem> hundred = Defaults::get(key);
     for (auto _ : state) {
         auto grown = hundred;
-        grown.append(app::SeparatorItem::make(QStringLiteral("·")));
+        grown.append(keys::SeparatorItem::make(QStringLiteral("·")));
         Defaults::set(key, grown);
         fixture.sim.queue.runUntilIdle();
 
@@ -109,7 +110,7 @@ BENCHMARK(AddSeparator101IncludingTheWrite)->Unit(benchmark::kMicrosecond);
 
 void ShowReducedOpacityFlip100(benchmark::State& state) {
     Fixture fixture(100);
-    const auto key = app::keys::reducedOpacity(fixture.suite);
+    const auto key = keys::reducedOpacity(fixture.suite);
     bool dimmed = false;
     for (auto _ : state) {
         state.PauseTiming();

@@ -44,7 +44,7 @@ void ArrivalOrderPlacement::moveToNewestEnd(const QString& id) {
     const QUuid uuid(id);
     const bool toFront = newest_ == NewestEnd::Left;
     setAnchor(id, std::nullopt);
-    Defaults::modify(context_.keys.separators, [&](QList<SeparatorItem>& list) {
+    Defaults::modify(context_.keys.separators, [&](QList<keys::SeparatorItem>& list) {
         list = separatorListEdits::movingToEnd(list, uuid, toFront);
     });
     context_.tray.arriveAgain(id);
@@ -64,7 +64,7 @@ void ArrivalOrderPlacement::placeAfter(const QString& id,
     setAnchor(id, item);
     const std::optional<QUuid> before =
         followers.isEmpty() ? std::nullopt : std::optional(QUuid(followers.first()));
-    Defaults::modify(context_.keys.separators, [&](QList<SeparatorItem>& list) {
+    Defaults::modify(context_.keys.separators, [&](QList<keys::SeparatorItem>& list) {
         list = separatorListEdits::movingBefore(list, QUuid(id), before);
     });
     arriveInOrder(QStringList{id} + followers);
@@ -72,10 +72,10 @@ void ArrivalOrderPlacement::placeAfter(const QString& id,
 
 void ArrivalOrderPlacement::setAnchor(const QString& id,
                                       const std::optional<platform::TrayItemDescription>& item) {
-    QMap<QString, PlacementAnchor> anchors = Defaults::get(anchorsKey_);
-    const QMap<QString, PlacementAnchor> stored = anchors;
+    QMap<QString, keys::PlacementAnchor> anchors = Defaults::get(anchorsKey_);
+    const QMap<QString, keys::PlacementAnchor> stored = anchors;
     if (item)
-        anchors.insert(id, PlacementAnchor{item->id, item->title});
+        anchors.insert(id, keys::PlacementAnchor{item->id, item->title});
     else
         anchors.remove(id);
     if (anchors != stored)
@@ -124,7 +124,7 @@ void ArrivalOrderPlacement::arriveInOrder(QStringList ids) {
 }
 
 qsizetype ArrivalOrderPlacement::firstWaiting(const QStringList& ids) const {
-    const QMap<QString, PlacementAnchor> anchors = Defaults::get(anchorsKey_);
+    const QMap<QString, keys::PlacementAnchor> anchors = Defaults::get(anchorsKey_);
     QStringList present;
     for (const platform::TrayItemDescription& item : context_.otherItems())
         present.append(item.id);

@@ -51,7 +51,7 @@ private:
     void release(bool all);
 
     NewestEnd newest_;
-    Defaults::Key<QMap<QString, PlacementAnchor>> anchorsKey_;
+    Defaults::Key<QMap<QString, keys::PlacementAnchor>> anchorsKey_;
     // The separator "New" just made, which the separators between it and
     // the newest end follow once it has arrived.
     QString added_;

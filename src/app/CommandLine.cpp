@@ -3,6 +3,7 @@
 
 #include "app/CommandLine.h"
 
+#include "kit/JXKit.h"
 #include "kit/SupportGestures.h"
 #include "platform/MainQueue.h"
 #include "platform/WindowOpener.h"
@@ -129,11 +130,12 @@ CommandLine CommandLine::fromForwarded(const QStringList& names) {
     return result;
 }
 
-void scheduleRequests(const CommandLine& commandLine, platform::Platform platform) {
+void scheduleRequests(const CommandLine& commandLine, JXKit& kit) {
+    const platform::Platform platform = kit.platform();
     if (commandLine.has("support"))
         platform.mainQueue.async([&opener = platform.supportWindow] { opener.open(); });
     if (commandLine.has("delete-data"))
-        platform.mainQueue.async(kit::confirmDataDeletionAtStartup);
+        platform.mainQueue.async([&kit] { kit::confirmDataDeletionAtStartup(kit); });
 }
 
 } // namespace app

@@ -12,6 +12,8 @@
 
 #include <optional>
 
+class JXKit;
+
 namespace app {
 
 // An option Gapsel understands, besides --help and --version.
@@ -65,6 +67,6 @@ struct CommandLine {
 
 // Queues what the options ask for (--support, --delete-data), after the
 // kit's own start-up work.
-void scheduleRequests(const CommandLine& commandLine, platform::Platform platform);
+void scheduleRequests(const CommandLine& commandLine, JXKit& kit);
 
 } // namespace app

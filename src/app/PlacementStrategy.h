@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "app/SeparatorKeys.h"
+#include "keys/GapselKeys.h"
 #include "platform/TrayHosts.h"
 #include "platform/TrayPlacement.h"
 
@@ -26,7 +26,7 @@ struct PlacementContext {
     platform::TrayHosts& hosts;
     platform::TrayPlacement& tray;
     platform::MainQueue& queue;
-    SeparatorKeys keys;
+    keys::SeparatorKeys keys;
     // Our separators' Ids, in list order, as last shown.
     QStringList ids;
 

@@ -23,7 +23,7 @@ void addTip(JXMenu& menu, const QString& text, int width) {
     tip.setAttributedTitle({wrappedToWidth(text, width), std::nullopt});
 }
 
-void addCharacterSection(JXMenu& menu, const SeparatorItem& separator,
+void addCharacterSection(JXMenu& menu, const keys::SeparatorItem& separator,
                          const SeparatorMenuActions& actions) {
     menu.addHeader(QCoreApplication::translate("SeparatorMenu", "Separator"), true);
     for (const SeparatorCharacter& choice : separatorCharacters()) {
@@ -68,8 +68,8 @@ std::shared_ptr<JXMenu> moreSubmenu(const menubar::MenuServices& services, const
 
 } // namespace
 
-void buildSeparatorMenu(JXMenu& menu, const SeparatorItem& separator, qsizetype separatorCount,
-                        const SeparatorMenuActions& actions,
+void buildSeparatorMenu(JXMenu& menu, const keys::SeparatorItem& separator,
+                        qsizetype separatorCount, const SeparatorMenuActions& actions,
                         const menubar::MenuServices& services) {
     JXKit& kit = services.kit;
     menu.addCallbackItem(QCoreApplication::translate("SeparatorMenu", "New"),

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "app/SeparatorItem.h"
+#include "keys/SeparatorItem.h"
 #include "menubar/JXMenu.h"
 #include "menubar/MenuServices.h"
 
@@ -31,7 +31,8 @@ struct SeparatorMenuActions {
 // desktop, the tip during the first
 // launch, the characters with the current one checked, Settings…, the More
 // submenu, Debug in debug mode, and Quit.
-void buildSeparatorMenu(JXMenu& menu, const SeparatorItem& separator, qsizetype separatorCount,
-                        const SeparatorMenuActions& actions, const menubar::MenuServices& services);
+void buildSeparatorMenu(JXMenu& menu, const keys::SeparatorItem& separator,
+                        qsizetype separatorCount, const SeparatorMenuActions& actions,
+                        const menubar::MenuServices& services);
 
 } // namespace app

@@ -39,7 +39,7 @@ std::unique_ptr<PlacementStrategy> strategyFor(TrayOrder order, PlacementContext
 
 SeparatorPlacement::SeparatorPlacement(platform::TrayHosts& hosts, platform::TrayPlacement& tray,
                                        platform::Pasteboard& pasteboard, platform::MainQueue& queue,
-                                       const SeparatorKeys& keys)
+                                       const keys::SeparatorKeys& keys)
     : pasteboard_(pasteboard)
     , context_{hosts, tray, queue, keys, {}}
     , alive_(std::make_shared<SeparatorPlacement*>(this)) {

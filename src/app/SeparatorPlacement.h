@@ -4,8 +4,8 @@
 #pragma once
 
 #include "app/PlacementStrategy.h"
-#include "app/SeparatorKeys.h"
 #include "app/TrayOrder.h"
+#include "keys/GapselKeys.h"
 #include "platform/TrayPlacement.h"
 
 #include <QStringList>
@@ -31,7 +31,7 @@ class SeparatorPlacement {
 public:
     SeparatorPlacement(platform::TrayHosts& hosts, platform::TrayPlacement& tray,
                        platform::Pasteboard& pasteboard, platform::MainQueue& queue,
-                       const SeparatorKeys& keys);
+                       const keys::SeparatorKeys& keys);
     ~SeparatorPlacement();
     SeparatorPlacement(const SeparatorPlacement&) = delete;
     SeparatorPlacement& operator=(const SeparatorPlacement&) = delete;

@@ -11,7 +11,7 @@
 
 namespace app {
 
-SeparatorView::SeparatorView(const SeparatorItem& separator, bool dimmed,
+SeparatorView::SeparatorView(const keys::SeparatorItem& separator, bool dimmed,
                              const SeparatorViewContext& context)
     : separator_(separator)
     , dimmed_(dimmed)
@@ -21,7 +21,7 @@ SeparatorView::SeparatorView(const SeparatorItem& separator, bool dimmed,
                                                               context.statusItems, context.queue)) {
 }
 
-void SeparatorView::update(const SeparatorItem& separator, bool dimmed) {
+void SeparatorView::update(const keys::SeparatorItem& separator, bool dimmed) {
     separator_ = separator;
     dimmed_ = dimmed;
     coordinator_->update(description());
@@ -31,7 +31,7 @@ MenuBarItem SeparatorView::description() {
     MenuBarItem item;
     item.id = separator_.idString();
     item.title = separator_.character;
-    item.width = StatusItemWidth::variable();
+    item.width = menubar::StatusItemWidth::variable();
     item.appearsDisabled = dimmed_;
     // The coordinator that calls the builder lives inside this view.
     item.buildMenu = [this](JXMenu& menu) { buildMenu(menu); };
@@ -39,7 +39,7 @@ MenuBarItem SeparatorView::description() {
 }
 
 void SeparatorView::buildMenu(JXMenu& menu) const {
-    const QList<SeparatorItem> list = context_.separators.value();
+    const QList<keys::SeparatorItem> list = context_.separators.value();
 
     // Menu items may outlive this view (a menu still on screen); then they do nothing.
     const std::weak_ptr<SeparatorView*> weakSelf = alive_;
@@ -67,10 +67,10 @@ void SeparatorView::buildMenu(JXMenu& menu) const {
                        actions, context_.services);
 }
 
-SeparatorItem SeparatorView::currentSeparator(const QList<SeparatorItem>& list) const {
-    const auto found = std::find_if(list.begin(), list.end(), [this](const SeparatorItem& item) {
-        return item.id == separator_.id;
-    });
+keys::SeparatorItem SeparatorView::currentSeparator(const QList<keys::SeparatorItem>& list) const {
+    const auto found =
+        std::find_if(list.begin(), list.end(),
+                     [this](const keys::SeparatorItem& item) { return item.id == separator_.id; });
     return found == list.end() ? separator_ : *found;
 }
 
@@ -86,9 +86,9 @@ void SeparatorView::addSeparator() {
     // whose menu made it; elsewhere it joins the end.
     const bool afterSource = context_.placement && context_.placement->placesNewAfterSource();
     QString addedId;
-    Defaults::modify(context_.separators.key(), [&](QList<SeparatorItem>& list) {
+    Defaults::modify(context_.separators.key(), [&](QList<keys::SeparatorItem>& list) {
         const qsizetype before = list.size();
-        const SeparatorItem added = separatorListEdits::copyOf(currentSeparator(list));
+        const keys::SeparatorItem added = separatorListEdits::copyOf(currentSeparator(list));
         list = separatorListEdits::inserting(
             list, added, afterSource ? std::optional(separator_.id) : std::nullopt);
         if (list.size() > before)
@@ -103,15 +103,16 @@ void SeparatorView::addSeparator() {
 void SeparatorView::removeSeparator() {
     if (context_.placement)
         context_.placement->separatorRemoved(separator_.idString());
-    Defaults::modify(context_.separators.key(), [this](QList<SeparatorItem>& list) {
+    Defaults::modify(context_.separators.key(), [this](QList<keys::SeparatorItem>& list) {
         list = separatorListEdits::removing(list, separator_.id);
     });
 }
 
 void SeparatorView::chooseCharacter(const QString& character) {
-    Defaults::modify(context_.separators.key(), [this, &character](QList<SeparatorItem>& list) {
-        list = separatorListEdits::withCharacter(list, separator_.id, character);
-    });
+    Defaults::modify(context_.separators.key(),
+                     [this, &character](QList<keys::SeparatorItem>& list) {
+                         list = separatorListEdits::withCharacter(list, separator_.id, character);
+                     });
 }
 
 } // namespace app

@@ -3,9 +3,9 @@
 
 #pragma once
 
-#include "app/SeparatorItem.h"
 #include "app/SeparatorPlacement.h"
 #include "defaults/Default.h"
+#include "keys/SeparatorItem.h"
 #include "menubar/MenuBarItemCoordinator.h"
 #include "menubar/MenuServices.h"
 #include "menubar/StatusItemRegistry.h"
@@ -18,7 +18,7 @@ namespace app {
 // its menu reads and writes, the services its menu reaches, the desktop and
 // the registry of the status items shown.
 struct SeparatorViewContext {
-    Defaults::Default<QList<SeparatorItem>>& separators;
+    Defaults::Default<QList<keys::SeparatorItem>>& separators;
     const menubar::MenuServices& services;
     platform::StatusBar& statusBar;
     menubar::StatusItemRegistry& statusItems;
@@ -34,13 +34,14 @@ struct SeparatorViewContext {
 // separator is in the list.
 class SeparatorView {
 public:
-    SeparatorView(const SeparatorItem& separator, bool dimmed, const SeparatorViewContext& context);
+    SeparatorView(const keys::SeparatorItem& separator, bool dimmed,
+                  const SeparatorViewContext& context);
     SeparatorView(const SeparatorView&) = delete;
     SeparatorView& operator=(const SeparatorView&) = delete;
 
     // The same separator (same identity) with its current character and the
     // current reduced-opacity setting.
-    void update(const SeparatorItem& separator, bool dimmed);
+    void update(const keys::SeparatorItem& separator, bool dimmed);
 
     const QUuid& id() const { return separator_.id; }
     // The identity as the tray sees it.
@@ -50,13 +51,13 @@ public:
 private:
     MenuBarItem description();
     void buildMenu(JXMenu& menu) const;
-    SeparatorItem currentSeparator(const QList<SeparatorItem>& list) const;
+    keys::SeparatorItem currentSeparator(const QList<keys::SeparatorItem>& list) const;
 
     void addSeparator();
     void removeSeparator();
     void chooseCharacter(const QString& character);
 
-    SeparatorItem separator_;
+    keys::SeparatorItem separator_;
     bool dimmed_;
     SeparatorViewContext context_;
     std::shared_ptr<SeparatorView*> alive_;

@@ -4,9 +4,9 @@
 #include "app/SeparatorsView.h"
 
 #include "app/SeparatorCharacters.h"
-#include "app/SeparatorKeys.h"
 #include "app/SeparatorListEdits.h"
 #include "app/SeparatorMenu.h"
+#include "keys/GapselKeys.h"
 #include "kit/ErrorLog.h"
 #include "platform/MainQueue.h"
 
@@ -18,7 +18,7 @@ namespace app {
 
 SeparatorsView::SeparatorsView(platform::StatusBar& statusBar,
                                menubar::StatusItemRegistry& statusItems, platform::MainQueue& queue,
-                               menubar::MenuServices services, const SeparatorKeys& keys,
+                               menubar::MenuServices services, const keys::SeparatorKeys& keys,
                                SeparatorPlacement* placement)
     : queue_(queue)
     , services_(std::move(services))
@@ -53,7 +53,7 @@ void SeparatorsView::scheduleRender() {
 
 void SeparatorsView::render() {
     renderScheduled_ = false;
-    QList<SeparatorItem> list = separators_.value();
+    QList<keys::SeparatorItem> list = separators_.value();
     if (list.isEmpty())
         list = repairedList();
     else
@@ -75,7 +75,7 @@ void SeparatorsView::arrange() {
 
 // A stored list that reads as empty only because nothing in it can be read is
 // recorded before it is replaced, so that what it held is not lost without trace.
-QList<SeparatorItem> SeparatorsView::repairedList() {
+QList<keys::SeparatorItem> SeparatorsView::repairedList() {
     if (repaired_)
         return *repaired_;
     const QVariant stored = separators_.key().suite().object(separators_.key().name());
@@ -87,7 +87,7 @@ QList<SeparatorItem> SeparatorsView::repairedList() {
                                                     "replacing them with one separator")),
             {{QStringLiteral("stored"), stored}});
     }
-    repaired_ = QList<SeparatorItem>{SeparatorItem::make(defaultSeparatorCharacter())};
+    repaired_ = QList<keys::SeparatorItem>{keys::SeparatorItem::make(defaultSeparatorCharacter())};
     // Written only if the file still holds no separator: another program may
     // have filled the list since this view saw it empty, and its list stays
     // as it wrote it. The change comes back through the observation like any
@@ -102,7 +102,7 @@ QList<SeparatorItem> SeparatorsView::repairedList() {
     return *repaired_;
 }
 
-void SeparatorsView::reconcile(const QList<SeparatorItem>& list, bool dimmed) {
+void SeparatorsView::reconcile(const QList<keys::SeparatorItem>& list, bool dimmed) {
     std::vector<std::unique_ptr<SeparatorView>> previous = std::move(views_);
     views_.clear();
     QHash<QUuid, std::size_t> previousIndex;
@@ -113,9 +113,9 @@ void SeparatorsView::reconcile(const QList<SeparatorItem>& list, bool dimmed) {
     QSet<QUuid> shown;
     shown.reserve(list.size());
     views_.reserve(static_cast<std::size_t>(list.size()));
-    std::vector<std::pair<std::size_t, SeparatorItem>> fresh;
+    std::vector<std::pair<std::size_t, keys::SeparatorItem>> fresh;
     bool beyondMaximum = false;
-    for (const SeparatorItem& separator : list) {
+    for (const keys::SeparatorItem& separator : list) {
         if (shown.contains(separator.id)) {
             noteDuplicate(separator);
             continue;
@@ -147,7 +147,7 @@ void SeparatorsView::reconcile(const QList<SeparatorItem>& list, bool dimmed) {
     // items leave the menu bar here.
 }
 
-void SeparatorsView::noteDuplicate(const SeparatorItem& separator) {
+void SeparatorsView::noteDuplicate(const keys::SeparatorItem& separator) {
     if (reportedDuplicates_.contains(separator.id))
         return;
     reportedDuplicates_.insert(separator.id);
@@ -157,7 +157,7 @@ void SeparatorsView::noteDuplicate(const SeparatorItem& separator) {
                    {QStringLiteral("character"), separator.character}});
 }
 
-void SeparatorsView::noteBeyondMaximum(const QList<SeparatorItem>& list) {
+void SeparatorsView::noteBeyondMaximum(const QList<keys::SeparatorItem>& list) {
     if (reportedBeyondMaximum_)
         return;
     const qsizetype count = separatorListEdits::distinctCount(list);
@@ -171,7 +171,7 @@ void SeparatorsView::noteBeyondMaximum(const QList<SeparatorItem>& list) {
 
 std::shared_ptr<JXMenu> SeparatorsView::menuSample() const {
     auto menu = std::make_shared<JXMenu>();
-    buildSeparatorMenu(*menu, SeparatorItem{}, qsizetype(views_.size()), {}, services_);
+    buildSeparatorMenu(*menu, keys::SeparatorItem{}, qsizetype(views_.size()), {}, services_);
     return menu;
 }
 

@@ -3,10 +3,10 @@
 
 #pragma once
 
-#include "app/SeparatorItem.h"
-#include "app/SeparatorKeys.h"
 #include "app/SeparatorView.h"
 #include "defaults/Default.h"
+#include "keys/GapselKeys.h"
+#include "keys/SeparatorItem.h"
 #include "menubar/JXMenu.h"
 #include "menubar/MenuServices.h"
 
@@ -39,7 +39,7 @@ public:
     // desktop.
     SeparatorsView(platform::StatusBar& statusBar, menubar::StatusItemRegistry& statusItems,
                    platform::MainQueue& queue, menubar::MenuServices services,
-                   const SeparatorKeys& keys, SeparatorPlacement* placement = nullptr);
+                   const keys::SeparatorKeys& keys, SeparatorPlacement* placement = nullptr);
     ~SeparatorsView();
     SeparatorsView(const SeparatorsView&) = delete;
     SeparatorsView& operator=(const SeparatorsView&) = delete;
@@ -53,15 +53,15 @@ public:
 private:
     void scheduleRender();
     void render();
-    QList<SeparatorItem> repairedList();
-    void reconcile(const QList<SeparatorItem>& list, bool dimmed);
+    QList<keys::SeparatorItem> repairedList();
+    void reconcile(const QList<keys::SeparatorItem>& list, bool dimmed);
     void arrange();
-    void noteDuplicate(const SeparatorItem& separator);
-    void noteBeyondMaximum(const QList<SeparatorItem>& list);
+    void noteDuplicate(const keys::SeparatorItem& separator);
+    void noteBeyondMaximum(const QList<keys::SeparatorItem>& list);
 
     platform::MainQueue& queue_;
     menubar::MenuServices services_;
-    Defaults::Default<QList<SeparatorItem>> separators_;
+    Defaults::Default<QList<keys::SeparatorItem>> separators_;
     Defaults::Default<bool> reducedOpacity_;
     SeparatorViewContext context_;
     std::vector<std::unique_ptr<SeparatorView>> views_;
@@ -72,7 +72,7 @@ private:
     // The separator that stands in for an empty list, kept while the list
     // stays empty (also when it could not be stored) so that its status item
     // keeps its identity.
-    std::optional<QList<SeparatorItem>> repaired_;
+    std::optional<QList<keys::SeparatorItem>> repaired_;
     bool renderScheduled_ = false;
     std::shared_ptr<SeparatorsView*> alive_;
 };

@@ -23,7 +23,7 @@ void TitleSortPlacement::addMenuItems(JXMenu& menu, const QString& id) {
     addPlaceAfterSubmenu(menu, context_.otherItems(),
                          [this, id](JXMenu& submenu, const Item& item) {
                              addEntry(submenu, placeAfterTitle(item), true, [this, id, item] {
-                                 placeAfter(id, PlacementAnchor{item.id, item.title});
+                                 placeAfter(id, keys::PlacementAnchor{item.id, item.title});
                              });
                          });
 }
@@ -40,7 +40,7 @@ void TitleSortPlacement::addMove(JXMenu& menu, const QString& title, const QStri
 // The new separator follows what its source follows; listed right after it,
 // it sorts right after it.
 void TitleSortPlacement::separatorAdded(const QString& source, const QString& added) {
-    QMap<QString, PlacementAnchor> anchors = Defaults::get(anchorsKey_);
+    QMap<QString, keys::PlacementAnchor> anchors = Defaults::get(anchorsKey_);
     if (const auto anchor = anchors.find(source); anchor != anchors.end()) {
         anchors.insert(added, *anchor);
         Defaults::set(anchorsKey_, anchors);
@@ -48,7 +48,7 @@ void TitleSortPlacement::separatorAdded(const QString& source, const QString& ad
 }
 
 void TitleSortPlacement::separatorRemoved(const QString& id) {
-    QMap<QString, PlacementAnchor> anchors = Defaults::get(anchorsKey_);
+    QMap<QString, keys::PlacementAnchor> anchors = Defaults::get(anchorsKey_);
     if (anchors.remove(id) > 0)
         Defaults::set(anchorsKey_, anchors);
 }
@@ -60,8 +60,8 @@ void TitleSortPlacement::arrange(bool /*newRule*/) {
 QMap<QString, platform::TrayItemDescription>
 TitleSortPlacement::sortKeys(const QList<Item>& others) {
     const platform::TrayHostKind kind = context_.host().kind;
-    QMap<QString, PlacementAnchor> anchors = Defaults::get(anchorsKey_);
-    const QMap<QString, PlacementAnchor> stored = anchors;
+    QMap<QString, keys::PlacementAnchor> anchors = Defaults::get(anchorsKey_);
+    const QMap<QString, keys::PlacementAnchor> stored = anchors;
     QMap<QString, Item> result;
     for (qsizetype index = 0; index < context_.ids.size(); ++index) {
         const QString& id = context_.ids[index];
@@ -96,8 +96,8 @@ void TitleSortPlacement::applySortKeys() {
         context_.tray.setSortKey(key.id, key.category, key.title);
 }
 
-void TitleSortPlacement::placeAfter(const QString& id, const PlacementAnchor& anchor) {
-    QMap<QString, PlacementAnchor> anchors = Defaults::get(anchorsKey_);
+void TitleSortPlacement::placeAfter(const QString& id, const keys::PlacementAnchor& anchor) {
+    QMap<QString, keys::PlacementAnchor> anchors = Defaults::get(anchorsKey_);
     anchors.insert(id, anchor);
     Defaults::set(anchorsKey_, anchors);
     applySortKeys();
@@ -106,7 +106,8 @@ void TitleSortPlacement::placeAfter(const QString& id, const PlacementAnchor& an
 // Steps past the neighbouring item of another program in the host's order:
 // right means after the next one, left after the one before the previous one
 // (or at the start).
-std::optional<PlacementAnchor> TitleSortPlacement::steppedAnchor(const QString& id, int step) {
+std::optional<keys::PlacementAnchor> TitleSortPlacement::steppedAnchor(const QString& id,
+                                                                       int step) {
     const platform::TrayHostKind kind = context_.host().kind;
     const QList<Item> others = context_.otherItems();
     const QMap<QString, Item> own = sortKeys(others);
@@ -123,7 +124,7 @@ std::optional<PlacementAnchor> TitleSortPlacement::steppedAnchor(const QString& 
         const auto next = std::find_if(at + 1, all.end(), isOther);
         if (next == all.end())
             return std::nullopt;
-        return PlacementAnchor{next->id, next->title};
+        return keys::PlacementAnchor{next->id, next->title};
     }
     const auto before = std::make_reverse_iterator(at);
     const auto previous = std::find_if(before, all.rend(), isOther);
@@ -131,8 +132,8 @@ std::optional<PlacementAnchor> TitleSortPlacement::steppedAnchor(const QString& 
         return std::nullopt;
     const auto beforePrevious = std::find_if(previous + 1, all.rend(), isOther);
     if (beforePrevious == all.rend())
-        return PlacementAnchor{};
-    return PlacementAnchor{beforePrevious->id, beforePrevious->title};
+        return keys::PlacementAnchor{};
+    return keys::PlacementAnchor{beforePrevious->id, beforePrevious->title};
 }
 
 } // namespace app

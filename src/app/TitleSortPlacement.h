@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "app/PlacementAnchor.h"
 #include "app/PlacementStrategy.h"
+#include "keys/PlacementAnchor.h"
 
 #include <QMap>
 
@@ -29,12 +29,12 @@ private:
     using Item = platform::TrayItemDescription;
 
     QMap<QString, Item> sortKeys(const QList<Item>& others);
-    std::optional<PlacementAnchor> steppedAnchor(const QString& id, int step);
-    void placeAfter(const QString& id, const PlacementAnchor& anchor);
+    std::optional<keys::PlacementAnchor> steppedAnchor(const QString& id, int step);
+    void placeAfter(const QString& id, const keys::PlacementAnchor& anchor);
     void applySortKeys();
     void addMove(JXMenu& menu, const QString& title, const QString& id, int step);
 
-    Defaults::Key<QMap<QString, PlacementAnchor>> anchorsKey_;
+    Defaults::Key<QMap<QString, keys::PlacementAnchor>> anchorsKey_;
 };
 
 } // namespace app

@@ -6,7 +6,7 @@
 #include "app/CommandLine.h"
 #include "app/Translations.h"
 #include "app/ui/AppWindows.h"
-#include "debug/DiagnosticSwitches.h"
+#include "debug/InMemoryLog.h"
 #include "debug/MessageHandler.h"
 #include "defaults/UserDefaults.h"
 #include "kit/ModifierGesture.h"
@@ -46,7 +46,10 @@ platform::ModifierFlags gestureFrom(const app::CommandLine& commandLine) {
 } // namespace
 
 int main(int argc, char** argv) {
-    debug::installMessageHandler();
+    // What the program logs from its first line on, kept for the debug
+    // window and the debug information.
+    debug::InMemoryLog log;
+    const debug::MessageHandler messages(log);
     const app::CommandLine commandLine = app::CommandLine::parse(argumentsOf(argc, argv));
     if (commandLine.exit)
         return leave(*commandLine.exit);
@@ -66,8 +69,9 @@ int main(int argc, char** argv) {
 
     // Starting Gapsel while it runs changes nothing: the new process tells the
     // running one and leaves. Only a relaunch waits for its predecessor.
-    platform::xdg::SingleInstance instance(QStringLiteral(GAPSEL_BUNDLE_ID),
-                                           UserDefaults::standard()->filePath());
+    platform::xdg::SingleInstance instance(
+        QStringLiteral(GAPSEL_BUNDLE_ID),
+        UserDefaults::suitePath(QStringLiteral(GAPSEL_BUNDLE_ID)));
     const bool isNewInstance = commandLine.has("new-instance"); // platform::newInstanceArgument
     switch (instance.claim(isNewInstance, commandLine.forwardedOptions())) {
     case platform::xdg::SingleInstance::Claim::Granted:
@@ -82,17 +86,16 @@ int main(int argc, char** argv) {
     }
 
     const platform::xdg::TerminationSignals termination([] { QCoreApplication::quit(); });
-    debug::applyDiagnostics(*UserDefaults::standard());
     platform::xdg::LinuxPlatform desktop(gestureFrom(commandLine));
-    AppMain app(desktop.platform());
+    AppMain app(desktop.platform(), log);
     const app::AppWindows windows(app, desktop.platform());
-    app::scheduleRequests(commandLine, desktop.platform());
+    app::scheduleRequests(commandLine, app.jxkit());
     // A later start that asks for something (--support, --delete-data) has
     // it done here.
-    instance.onStartedAgain([platform = desktop.platform()](const QStringList& requests) {
+    instance.onStartedAgain([&kit = app.jxkit()](const QStringList& requests) {
         qCInfo(appLog, "Gapsel was started again while running, asked for: %s",
                requests.isEmpty() ? "nothing" : qPrintable(requests.join(QStringLiteral(", "))));
-        app::scheduleRequests(app::CommandLine::fromForwarded(requests), platform);
+        app::scheduleRequests(app::CommandLine::fromForwarded(requests), kit);
     });
     return QApplication::exec();
 }

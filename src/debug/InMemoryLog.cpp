@@ -5,11 +5,6 @@
 
 namespace debug {
 
-InMemoryLog& InMemoryLog::shared() {
-    static InMemoryLog log;
-    return log;
-}
-
 void InMemoryLog::append(const QString& line) {
     const std::lock_guard lock(mutex_);
     if (lines_.size() == static_cast<std::size_t>(capacity))

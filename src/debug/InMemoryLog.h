@@ -18,9 +18,6 @@ class InMemoryLog {
 public:
     static constexpr int capacity = 10000;
 
-    // The one log of this process, created empty on first use.
-    static InMemoryLog& shared();
-
     InMemoryLog() = default;
     InMemoryLog(const InMemoryLog&) = delete;
     InMemoryLog& operator=(const InMemoryLog&) = delete;

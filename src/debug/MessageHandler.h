@@ -5,10 +5,19 @@
 
 namespace debug {
 
-// The one way out for what the program logs: every message (the gapsel.*
-// categories and Qt's own) goes, text unchanged and one line each, to standard
-// error and into InMemoryLog::shared(), where the debug window and the debug
-// information find it. The application installs it first thing.
-void installMessageHandler();
+class InMemoryLog;
+
+// The one way out for what the program logs: while it exists, every message
+// (the gapsel.* categories and Qt's own) goes, text unchanged and one line
+// each, to standard error and into the given log, where the debug window and
+// the debug information find it. The application makes it first thing; at
+// its end Qt's own handler is back.
+class MessageHandler {
+public:
+    explicit MessageHandler(InMemoryLog& log);
+    ~MessageHandler();
+    MessageHandler(const MessageHandler&) = delete;
+    MessageHandler& operator=(const MessageHandler&) = delete;
+};
 
 } // namespace debug

@@ -48,6 +48,7 @@ public:
             error = QStringLiteral("binary property list: %1").arg(problem);
             return std::nullopt;
         }
+        layout.unfoldedObjects = unfolded[trailer.topObject];
         return layout;
     }
 

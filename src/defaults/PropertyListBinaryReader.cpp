@@ -5,9 +5,14 @@
 
 #include <plist/plist.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <limits>
 #include <memory>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 // Binary property lists, as macOS tools may leave them, are read with libplist
 // and its nodes turned into canonical values. Entries of kinds a preferences
@@ -20,6 +25,23 @@ namespace {
 // Seconds from 1970-01-01T00:00:00Z to 2001-01-01T00:00:00Z, the binary format's epoch.
 constexpr qint64 referenceDateOffset = 978'307'200;
 
+// The memory of freed nodes is handed back a few times per read, each time
+// a sixteenth of the tree is gone (never more often than every few thousand
+// nodes): often enough to bound the peak, seldom enough to stay linear.
+constexpr quint64 handBacksPerRead = 16;
+constexpr quint64 fewestNodesPerHandBack = 4096;
+
+// glibc keeps small freed blocks in caches by size, and serves from them only
+// requests of exactly that size. libplist's nodes and the values made from
+// them have different sizes, so without this the peak of a read would be the
+// whole tree plus all the values; merged and handed back as they are freed,
+// the nodes make room for the values.
+void handBackFreedNodes() {
+#ifdef __GLIBC__
+    malloc_trim(0);
+#endif
+}
+
 class NodeConverter {
 public:
     explicit NodeConverter(const BinaryLayout& layout)
@@ -28,14 +50,16 @@ public:
         // bytes) or a large unsigned one (written in 16). The layout says which
         // kinds the file holds; only when it holds both is the guess (negative)
         // possibly wrong.
-        : largeIntegersAreUnsigned(layout.hasWideIntegers && !layout.hasNegativeIntegers) {}
+        : largeIntegersAreUnsigned(layout.hasWideIntegers && !layout.hasNegativeIntegers)
+        , nodesPerHandBack_(
+              std::max(layout.unfoldedObjects / handBacksPerRead, fewestNodesPerHandBack)) {}
 
     // libplist 2.2 finds a container's nth child, also through its
     // iterators, by walking from the first one: asking for each child in turn
     // takes time quadratic in the container's size. So the first child is
     // taken every time and freed once converted, which keeps reading linear
     // and lets the tree shrink while the values grow.
-    QVariantMap dictionary(plist_t node) const {
+    QVariantMap dictionary(plist_t node) {
         QVariantMap map;
         for (;;) {
             char* key = nullptr;
@@ -51,21 +75,28 @@ public:
             auto value = convert(item);
             // Removes the first entry under this key: the one just read.
             plist_dict_remove_item(node, key);
+            noteFreedNode();
             if (value && !unstorableTextProblem(name))
                 map.insert(name, *value);
         }
     }
 
 private:
-    QVariantList array(plist_t node) const {
+    QVariantList array(plist_t node) {
         QVariantList list;
         list.reserve(plist_array_get_size(node));
         while (plist_t item = plist_array_get_item(node, 0)) {
             if (auto value = convert(item))
                 list.append(*value);
             plist_array_remove_item(node, 0);
+            noteFreedNode();
         }
         return list;
+    }
+
+    void noteFreedNode() {
+        if (++freedNodes_ % nodesPerHandBack_ == 0)
+            handBackFreedNodes();
     }
 
     QVariant integer(plist_t node) const {
@@ -115,7 +146,7 @@ private:
         return QVariant(value != 0);
     }
 
-    std::optional<QVariant> convert(plist_t node) const {
+    std::optional<QVariant> convert(plist_t node) {
         switch (plist_get_node_type(node)) {
         case PLIST_BOOLEAN:
             return boolean(node);
@@ -139,6 +170,8 @@ private:
     }
 
     bool largeIntegersAreUnsigned;
+    quint64 nodesPerHandBack_;
+    quint64 freedNodes_ = 0;
 };
 
 } // namespace
@@ -162,7 +195,8 @@ std::optional<QVariantMap> parseBinary(const QByteArray& bytes, QString& error) 
         error = QStringLiteral("binary property list: the top value is not a dictionary");
         return std::nullopt;
     }
-    return NodeConverter(*layout).dictionary(root);
+    NodeConverter converter(*layout);
+    return converter.dictionary(root);
 }
 
 } // namespace PropertyList::detail

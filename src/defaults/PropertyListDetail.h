@@ -45,6 +45,8 @@ struct BinaryLayout {
     bool hasNegativeIntegers = false;
     // 16-byte integer objects: how numbers above the largest qint64 are kept.
     bool hasWideIntegers = false;
+    // The objects of the tree that libplist builds (shared objects copied).
+    quint64 unfoldedObjects = 0;
 };
 
 // Walks the object graph of a binary property list without building it: the

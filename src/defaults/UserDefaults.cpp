@@ -8,8 +8,6 @@
 #include "defaults/PropertyList.h"
 #include "platform/MainQueue.h"
 
-#include <map>
-
 namespace {
 
 void logError(const QString& message) {
@@ -29,27 +27,14 @@ bool UserDefaults::isValidSuiteName(const QString& name) {
            name != QLatin1String(".") && name != QLatin1String("..");
 }
 
-std::shared_ptr<UserDefaults> UserDefaults::standard() {
-    static const std::shared_ptr<UserDefaults> standardSuite =
-        suite(QStringLiteral(GAPSEL_BUNDLE_ID));
-    return standardSuite;
-}
-
-std::shared_ptr<UserDefaults> UserDefaults::suite(const QString& name) {
+std::shared_ptr<UserDefaults> UserDefaults::openSuite(const QString& name) {
     if (!isValidSuiteName(name))
         return nullptr;
-    static std::mutex registryMutex;
-    static std::map<QString, std::shared_ptr<UserDefaults>> registry;
-    std::lock_guard lock(registryMutex);
-    auto& slot = registry[name];
-    if (!slot) {
-        const QString path = suitePath(name);
-        if (path.isEmpty())
-            logError(
-                QStringLiteral("there is no home folder: \"%1\" is kept in memory only").arg(name));
-        slot = open(name, path);
-    }
-    return slot;
+    const QString path = suitePath(name);
+    if (path.isEmpty())
+        logError(
+            QStringLiteral("there is no home folder: \"%1\" is kept in memory only").arg(name));
+    return open(name, path);
 }
 
 QString UserDefaults::suitePath(const QString& name) {

@@ -52,12 +52,10 @@ public:
     // not be saved: the file and the reason.
     using SaveFailureHandler = std::function<void(const QString& path, const QString& reason)>;
 
-    // The user's own domain, named by the application's bundle identifier.
-    static std::shared_ptr<UserDefaults> standard();
-    // The domain with this name in the user's configuration folder; the same
-    // object for the same name during the whole run. Returns none for a name
-    // that cannot name a file there (see isValidSuiteName).
-    static std::shared_ptr<UserDefaults> suite(const QString& name);
+    // Opens the domain with this name in the user's configuration folder, a
+    // new object at every call (SuiteRegistry keeps one per name). Returns
+    // none for a name that cannot name a file there (see isValidSuiteName).
+    static std::shared_ptr<UserDefaults> openSuite(const QString& name);
     // A domain kept in a file of the caller's choosing (tools and tests); not
     // shared with suite().
     static std::shared_ptr<UserDefaults> open(const QString& name, const QString& filePath);

@@ -3,7 +3,6 @@
 
 #include "kit/Feedback.h"
 
-#include "debug/InMemoryLog.h"
 #include "kit/ErrorLog.h"
 #include "kit/JXKit.h"
 #include "kit/MakerContact.h"
@@ -120,7 +119,7 @@ DebugReport gatherDebugReport(const JXKit& kit) {
         .device = describeDevice(platform.deviceFacts),
         .trayHosts = describeHosts(platform.trayHosts.hosts()),
         .settings = storedSettings(*kit.defaults()),
-        .logLines = debug::InMemoryLog::shared().lines(),
+        .logLines = kit.log().lines(),
     };
 }
 

@@ -54,7 +54,7 @@ bool isDebugMode() {
 bool runOnce(const QString& identifier) {
     return JXKit::shared().runOnce(identifier);
 }
-void relaunch(RelaunchOptions options) {
+void relaunch(kit::RelaunchOptions options) {
     JXKit::shared().relaunch(options);
 }
 void quit(bool force) {

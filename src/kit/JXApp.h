@@ -11,7 +11,7 @@
 
 // Facts about the running application and what it can do to itself, for code
 // anywhere in the program. All of them read the process's kit (JXKit::shared()),
-// so they are available once the application has created it.
+// so they are available while the application shares it.
 namespace JXApp {
 
 QString id();
@@ -32,7 +32,7 @@ bool isDebugMode();
 bool wasLaunchedAtLogin();
 
 bool runOnce(const QString& identifier);
-void relaunch(RelaunchOptions options = {});
+void relaunch(kit::RelaunchOptions options = {});
 void quit(bool force = false);
 void showSettingsWindow();
 void showAboutPanel();

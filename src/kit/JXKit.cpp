@@ -4,8 +4,8 @@
 #include "kit/JXKit.h"
 
 #include "defaults/Key.h"
+#include "keys/GapselKeys.h"
 #include "kit/KitLog.h"
-#include "kit/LaunchKeys.h"
 #include "kit/ModifierGesture.h"
 #include "platform/Application.h"
 #include "platform/LoginItems.h"
@@ -20,9 +20,10 @@ JXKit* sharedKit = nullptr;
 }
 
 JXKit::JXKit(platform::Platform platform, std::shared_ptr<UserDefaults> defaults,
-             StartupGestureHandlers gestures)
+             const debug::InMemoryLog& log, kit::StartupGestureHandlers gestures)
     : platform_(platform)
     , defaults_(std::move(defaults))
+    , log_(log)
     , gestures_(std::move(gestures))
     , identity_(platform.bundle)
     , launchAtLogin_(platform.loginItems, platform.alerts, platform.mainQueue)
@@ -39,27 +40,21 @@ JXKit::JXKit(platform::Platform platform, std::shared_ptr<UserDefaults> defaults
     captureLaunchWhenFinished();
 }
 
-JXKit& JXKit::shared(platform::Platform platform, std::shared_ptr<UserDefaults> defaults,
-                     StartupGestureHandlers gestures) {
-    if (sharedKit)
-        qFatal("Gapsel/JXKit: the application created its kit a second time");
-    // Never destroyed: the kit lives as long as the process, and nothing of it
-    // must run while the process is being torn down.
-    sharedKit = new JXKit(platform, std::move(defaults), std::move(gestures));
+JXKit& JXKit::shared() {
+    if (!sharedKit)
+        qFatal("Gapsel/JXKit: the kit was used while the application shared none");
     return *sharedKit;
 }
 
-JXKit& JXKit::shared() {
-    if (!sharedKit)
-        qFatal("Gapsel/JXKit: the kit was used before the application created it");
-    return *sharedKit;
+void JXKit::share(JXKit* kit) {
+    sharedKit = kit;
 }
 
 // Stored at once, so that a run killed right after its start still counts.
 // A count that cannot grow any further stays where it is: one stored value
 // must not keep every later start from running.
 qint64 JXKit::countThisLaunch() {
-    const auto key = kit::launchKeys::launchCount(defaults_);
+    const auto key = keys::launchCount(defaults_);
     const qint64 previous = Defaults::get(key);
     if (previous == std::numeric_limits<qint64>::max()) {
         qCWarning(kitLog, "The launch count cannot grow any further; it stays at %lld",
@@ -71,7 +66,7 @@ qint64 JXKit::countThisLaunch() {
 }
 
 QDateTime JXKit::settleFirstLaunchDate() {
-    const auto key = kit::launchKeys::firstLaunchDate(defaults_);
+    const auto key = keys::firstLaunchDate(defaults_);
     if (const auto stored = Defaults::get(key))
         return *stored;
     const QDateTime now = platform_.mainQueue.now();
@@ -82,7 +77,7 @@ QDateTime JXKit::settleFirstLaunchDate() {
 // The flag speaks only to the start right after a relaunch: removing it here
 // makes the next ordinary start read false.
 bool JXKit::consumeWasRelaunched() {
-    const auto key = kit::launchKeys::wasRelaunched(defaults_);
+    const auto key = keys::wasRelaunched(defaults_);
     const bool value = Defaults::get(key);
     Defaults::reset(key);
     return value;
@@ -99,7 +94,7 @@ void JXKit::scheduleStartupGestures() {
 void JXKit::runDataDeletionGesture() {
     if (kit::holdsExactly(platform_.modifiers.held(), kit::dataDeletionGesture) &&
         gestures_.confirmDataDeletion)
-        gestures_.confirmDataDeletion();
+        gestures_.confirmDataDeletion(*this);
 }
 
 // A tray application has no main menu to carry a "Debug" menu; the separators'
@@ -110,7 +105,7 @@ void JXKit::runPostLaunchStep() {
 }
 
 void JXKit::scheduleSettingsAfterRelaunch() {
-    const auto key = kit::launchKeys::showSettingsAfterRelaunch(defaults_);
+    const auto key = keys::showSettingsAfterRelaunch(defaults_);
     if (!Defaults::get(key))
         return;
     Defaults::reset(key);
@@ -133,14 +128,14 @@ bool JXKit::isDebugMode() const {
 }
 
 bool JXKit::runOnce(const QString& identifier) {
-    const QString marker = kit::launchKeys::runOnceMarker(identifier);
+    const QString marker = keys::runOnceMarker(identifier);
     if (defaults_->boolean(marker))
         return false;
     defaults_->set(true, marker);
     return true;
 }
 
-void JXKit::relaunch(RelaunchOptions options) {
+void JXKit::relaunch(kit::RelaunchOptions options) {
     relauncher_.relaunch(options);
 }
 

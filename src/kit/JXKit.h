@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "debug/InMemoryLog.h"
 #include "defaults/UserDefaults.h"
 #include "kit/AppIdentity.h"
 #include "kit/LaunchAtLogin.h"
@@ -24,24 +25,23 @@
 class JXKit {
 public:
     JXKit(platform::Platform platform, std::shared_ptr<UserDefaults> defaults,
-          StartupGestureHandlers gestures = {});
+          const debug::InMemoryLog& log, kit::StartupGestureHandlers gestures = {});
     JXKit(const JXKit&) = delete;
     JXKit& operator=(const JXKit&) = delete;
 
-    // Creates the process's kit, kept until the process ends. The application
-    // calls it once, where it wires itself together; a second call is a
-    // programming error and ends the process, since its arguments could not
-    // take effect.
-    static JXKit& shared(platform::Platform platform, std::shared_ptr<UserDefaults> defaults,
-                         StartupGestureHandlers gestures);
-    // The process's kit once it exists; asking before it was created is a
-    // programming error.
+    // The process's kit, for the JXApp façade: the one the application made
+    // and shared. Asking while none is shared is a programming error.
     static JXKit& shared();
+    // Makes `kit` the one shared() answers; none takes it back. Only the
+    // application, where it wires itself together, shares its kit.
+    static void share(JXKit* kit);
 
     const kit::AppIdentity& identity() const { return identity_; }
     // The desktop and the preferences domain this kit was made with.
     platform::Platform platform() const { return platform_; }
     const std::shared_ptr<UserDefaults>& defaults() const { return defaults_; }
+    // What the program logged lately, for the debug information.
+    const debug::InMemoryLog& log() const { return log_; }
     // The number of this run, counting from 1.
     qint64 launchCount() const { return launchCount_; }
     bool isFirstLaunch() const { return launchCount_ == 1; }
@@ -65,7 +65,7 @@ public:
     // the user's preferences; false ever after.
     bool runOnce(const QString& identifier);
     // Starts a new instance and quits this one. Safe from any thread.
-    void relaunch(RelaunchOptions options = {});
+    void relaunch(kit::RelaunchOptions options = {});
     // Ends the application from the main queue: at once when `force`, else the
     // ordinary way.
     void quit(bool force = false);
@@ -86,7 +86,8 @@ private:
 
     platform::Platform platform_;
     std::shared_ptr<UserDefaults> defaults_;
-    StartupGestureHandlers gestures_;
+    const debug::InMemoryLog& log_;
+    kit::StartupGestureHandlers gestures_;
     kit::AppIdentity identity_;
     qint64 launchCount_ = 0;
     QDateTime firstLaunchDate_;

@@ -3,6 +3,8 @@
 
 #pragma once
 
+namespace kit {
+
 // How to relaunch the application.
 struct RelaunchOptions {
     // Quit this instance at once instead of asking it to end normally.
@@ -15,3 +17,5 @@ struct RelaunchOptions {
     // of through the workspace.
     bool useShell = false;
 };
+
+} // namespace kit

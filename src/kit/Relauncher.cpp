@@ -3,8 +3,8 @@
 
 #include "kit/Relauncher.h"
 
+#include "keys/GapselKeys.h"
 #include "kit/ErrorLog.h"
-#include "kit/LaunchKeys.h"
 #include "platform/Alerts.h"
 #include "platform/MainQueue.h"
 #include "platform/Workspace.h"
@@ -17,8 +17,8 @@ Relauncher::Relauncher(platform::Platform platform, const AppIdentity& identity,
                        const std::shared_ptr<UserDefaults>& defaults, Quit quit)
     : platform_(platform)
     , identity_(identity)
-    , wasRelaunched_(launchKeys::wasRelaunched(defaults))
-    , showSettingsAfterRelaunch_(launchKeys::showSettingsAfterRelaunch(defaults))
+    , wasRelaunched_(keys::wasRelaunched(defaults))
+    , showSettingsAfterRelaunch_(keys::showSettingsAfterRelaunch(defaults))
     , quit_(std::move(quit)) {}
 
 void Relauncher::relaunch(RelaunchOptions options) {

@@ -3,6 +3,7 @@
 
 #include "kit/ReviewRequest.h"
 
+#include "keys/GapselKeys.h"
 #include "kit/JXKit.h"
 #include "platform/Store.h"
 
@@ -18,7 +19,7 @@ bool requestReviewIfNeeded(const JXKit& kit, const std::shared_ptr<UserDefaults>
         return false;
     if (kit.firstLaunchDate().secsTo(now) <= quietPeriodSeconds)
         return false;
-    const auto key = reviewRequestCount(suite);
+    const auto key = keys::reviewRequestCount(suite);
     const qint64 count = Defaults::get(key) + 1;
     Defaults::set(key, count);
     if (!milestones.contains(count))

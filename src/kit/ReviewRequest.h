@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "defaults/Key.h"
+#include "defaults/UserDefaults.h"
 
 #include <QDateTime>
 #include <QList>
@@ -13,11 +13,6 @@
 class JXKit;
 
 namespace kit {
-
-// How many launches passed the review request's guards; it only grows.
-inline Defaults::Key<qint64> reviewRequestCount(const std::shared_ptr<UserDefaults>& suite) {
-    return {QStringLiteral("JXApp_requestReview"), 0, suite};
-}
 
 // Counts this launch towards the review milestones, unless it is one of the
 // first two or falls within a week of the first launch (a first launch dated

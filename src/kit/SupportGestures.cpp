@@ -9,8 +9,7 @@
 
 namespace kit {
 
-void confirmDataDeletionAtStartup() {
-    JXKit& kit = JXKit::shared();
+void confirmDataDeletionAtStartup(JXKit& kit) {
     confirmDataDeletion(kit, startupDeletionAlert(kit.identity().name()));
 }
 

@@ -34,7 +34,7 @@ struct MenuBarItem {
     // Replaces the title when present.
     std::optional<platform::AttributedText> attributedTitle;
     std::optional<QImage> icon;
-    StatusItemWidth width = StatusItemWidth::variable();
+    menubar::StatusItemWidth width = menubar::StatusItemWidth::variable();
     // Drawn dimmed; it still works.
     bool appearsDisabled = false;
     // Fills the (emptied) menu each time it is about to open; absent: no menu.

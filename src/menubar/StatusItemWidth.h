@@ -5,6 +5,8 @@
 
 #include "platform/StatusBar.h"
 
+namespace menubar {
+
 // How wide a status item is: a fixed number of points, square (as wide as the
 // bar is high), or as wide as its content.
 class StatusItemWidth {
@@ -37,3 +39,5 @@ private:
     Kind kind_;
     double points_;
 };
+
+} // namespace menubar

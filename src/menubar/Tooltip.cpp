@@ -3,19 +3,12 @@
 
 #include "menubar/Tooltip.h"
 
-#include "defaults/Key.h"
+#include "keys/GapselKeys.h"
 #include "platform/ItemVisibility.h"
 #include "platform/MotionPreference.h"
 #include "platform/Popover.h"
 
 namespace menubar {
-
-namespace {
-Defaults::Key<qint64> counter(const QString& identifier,
-                              const std::shared_ptr<UserDefaults>& defaults) {
-    return {Tooltip::counterKey(identifier), 0, defaults};
-}
-} // namespace
 
 Tooltip::Tooltip(Settings settings, platform::Platform platform,
                  std::shared_ptr<UserDefaults> defaults)
@@ -32,7 +25,7 @@ bool Tooltip::animates() const {
 }
 
 qint64 Tooltip::showCount() const {
-    return Defaults::get(counter(settings_.identifier, defaults_));
+    return Defaults::get(keys::tooltipCounter(settings_.identifier, defaults_));
 }
 
 void Tooltip::show(const std::shared_ptr<platform::StatusItem>& item, std::function<void()> shown) {
@@ -53,7 +46,8 @@ void Tooltip::show(const std::shared_ptr<platform::StatusItem>& item, std::funct
 void Tooltip::present(platform::StatusItem& item, const std::function<void()>& shown) {
     if (settings_.showOnlyOnce && showCount() > 0)
         return;
-    Defaults::modify(counter(settings_.identifier, defaults_), [](qint64& count) { ++count; });
+    Defaults::modify(keys::tooltipCounter(settings_.identifier, defaults_),
+                     [](qint64& count) { ++count; });
     platform_.popover.show(
         item,
         platform::PopoverContent{content_.text, content_.insets, content_.maxWidth, animates()},

@@ -46,10 +46,6 @@ public:
     Tooltip(const Tooltip&) = delete;
     Tooltip& operator=(const Tooltip&) = delete;
 
-    static QString counterKey(const QString& identifier) {
-        return QStringLiteral("JX_Tooltip_") + identifier;
-    }
-
     void configure(Content content);
     // Points the popover at the item, counting the showing, then calls
     // `shown`; an item on no screen gets nothing, unless the settings say

@@ -3,6 +3,7 @@
 
 #include "menubar/VisibilityCheck.h"
 
+#include "keys/GapselKeys.h"
 #include "kit/JXKit.h"
 #include "menubar/MenuBarLog.h"
 #include "menubar/VisibilityMessages.h"
@@ -24,7 +25,7 @@ VisibilityCheck::VisibilityCheck(JXKit& kit, platform::Platform platform,
 
 void VisibilityCheck::ensureVisibility(const std::shared_ptr<platform::StatusItem>& item,
                                        const VisibilityCheckOptions& options) {
-    if (Defaults::get(shouldNotShowAgain(defaults_)))
+    if (Defaults::get(keys::visibilityCheckShouldNotShowAgain(defaults_)))
         return;
     // A launch at login shares the first seconds with the whole session
     // starting, so the tray is given longer to settle then.
@@ -97,7 +98,7 @@ void VisibilityCheck::warn(const platform::HiddenVerdict& verdict,
     }
     const platform::AlertAnswer answer = platform_.alerts.run(alert);
     if (hidesAutomatically || (alert.showsSuppressionButton && answer.suppressionChecked))
-        Defaults::set(shouldNotShowAgain(defaults_), true);
+        Defaults::set(keys::visibilityCheckShouldNotShowAgain(defaults_), true);
     if (options.showsOpenSettingsButton && answer.buttonIndex() == 1)
         kit_.showSettingsWindow();
 }

@@ -27,10 +27,6 @@ public:
     static constexpr double settleDelay = 3.0;
     static constexpr double settleDelayAtLogin = 10.0;
     static QString reportMarker() { return QStringLiteral("JXKit__check5345342345"); }
-    static Defaults::Key<bool> shouldNotShowAgain(const std::shared_ptr<UserDefaults>& defaults) {
-        return {QStringLiteral("JX_NSStatusItem_ensureVisibility_shouldNotShowAgain"), false,
-                defaults};
-    }
 
     VisibilityCheck(JXKit& kit, platform::Platform platform,
                     std::shared_ptr<UserDefaults> defaults);

@@ -10,6 +10,7 @@
 #include "app/TipText.h"
 #include "app/TraySortKeys.h"
 #include "debug/InMemoryLog.h"
+#include "support/TestEnvironment.h"
 
 #include <algorithm>
 #include <functional>
@@ -34,8 +35,9 @@ protected:
         view.reset();
         placement.reset();
         sim.trayHosts.setHosts({host});
-        placement = std::make_unique<app::SeparatorPlacement>(
-            sim.trayHosts, sim.trayPlacement, sim.pasteboard, sim.queue, app::SeparatorKeys(suite));
+        placement = std::make_unique<app::SeparatorPlacement>(sim.trayHosts, sim.trayPlacement,
+                                                              sim.pasteboard, sim.queue,
+                                                              keys::SeparatorKeys(suite));
         start(placement.get());
     }
     // The menu's entries between Remove and the first line.
@@ -47,7 +49,7 @@ protected:
     QString id(qsizetype index) { return stored().at(index).idString(); }
     QStringList storedIds() {
         QStringList ids;
-        for (const app::SeparatorItem& each : stored())
+        for (const keys::SeparatorItem& each : stored())
             ids.append(each.idString());
         return ids;
     }
@@ -215,7 +217,7 @@ TEST_F(PlacementTest, SortingHostsKeepThePlaceTheUserChoseAcrossRestartsAndRenam
     sim.trayPlacement.setOtherItems({{chat, u"Messages"_s, chatItem.category}});
     sim.queue.runUntilIdle();
     EXPECT_TRUE(sim.trayPlacement.sortKeys.value(id(1)).title.startsWith(u"Messages"));
-    EXPECT_EQ(Defaults::get(app::keys::separatorPlacements(suite)).value(id(1)).title, u"Messages");
+    EXPECT_EQ(Defaults::get(keys::separatorPlacements(suite)).value(id(1)).title, u"Messages");
 }
 
 // Arrival-order hosts forget the order whenever they or Gapsel restart: the
@@ -313,7 +315,7 @@ TEST_F(PlacementTest, ArrivalHostsPlaceAfterAnItemAndWaitForItAtTheNextStart) {
     chooseFor(c, {u"Move to Right End"_s});
     restartWithout();
     EXPECT_TRUE(tray.held.isEmpty());
-    EXPECT_TRUE(Defaults::get(app::keys::separatorPlacements(suite)).isEmpty());
+    EXPECT_TRUE(Defaults::get(keys::separatorPlacements(suite)).isEmpty());
 }
 
 // LXQt's order turned round while running: the separators arrive again, last
@@ -371,12 +373,12 @@ TEST_F(PlacementTest, AHostKnownOnlyLaterStillGetsTheListInOrder) {
 }
 
 qsizetype noticesLogged() {
-    return debug::InMemoryLog::shared().lines().filter(u"No system tray is running"_s).size();
+    return testing_support::log().lines().filter(u"No system tray is running"_s).size();
 }
 
 // Logged each time; on screen once per login, for a returning user too.
 TEST(NoTrayNotice, SaysOnceAfterAGraceWhenNoTrayIsThereAndAgainAfterOneCameAndWent) {
-    debug::InMemoryLog::shared().clear();
+    testing_support::log().clear();
     platform::sim::SimPlatform sim;
     platform::sim::SimMainQueue& queue = sim.queue;
     platform::sim::SimTrayHosts& hosts = sim.trayHosts;

@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "app/SeparatorKeys.h"
 #include "app/SeparatorsView.h"
+#include "keys/GapselKeys.h"
 #include "menubar/MenuTestSupport.h"
 #include "platform/sim/SimMenuDescription.h"
 
@@ -26,13 +26,13 @@ protected:
     void start(app::SeparatorPlacement* placement = nullptr) {
         view =
             std::make_unique<app::SeparatorsView>(sim.statusBar, statusItems, sim.queue, services(),
-                                                  app::SeparatorKeys(suite), placement);
+                                                  keys::SeparatorKeys(suite), placement);
         sim.queue.runUntilIdle();
     }
 
-    QList<app::SeparatorItem> stored() { return Defaults::get(app::keys::separators(suite)); }
-    void store(const QList<app::SeparatorItem>& list) {
-        Defaults::set(app::keys::separators(suite), list);
+    QList<keys::SeparatorItem> stored() { return Defaults::get(keys::separators(suite)); }
+    void store(const QList<keys::SeparatorItem>& list) {
+        Defaults::set(keys::separators(suite), list);
     }
     QVariant storedObject() { return suite->object(u"separators"_s); }
 
@@ -67,8 +67,8 @@ protected:
     std::unique_ptr<app::SeparatorsView> view;
 };
 
-inline app::SeparatorItem separator(const char16_t* character) {
-    return app::SeparatorItem::make(QString::fromUtf16(character));
+inline keys::SeparatorItem separator(const char16_t* character) {
+    return keys::SeparatorItem::make(QString::fromUtf16(character));
 }
 
 } // namespace separators_testing

@@ -6,6 +6,7 @@
 #include "app/SaveFailureAlerts.h"
 #include "app/SeparatorListEdits.h"
 #include "debug/InMemoryLog.h"
+#include "support/TestEnvironment.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,8 +17,8 @@
 
 using namespace Qt::StringLiterals;
 
-using app::SeparatorItem;
 using app::separatorListEdits::maximumSeparators;
+using keys::SeparatorItem;
 using separators_testing::separator;
 using separators_testing::SeparatorsTest;
 using separators_testing::SimStatusItem;
@@ -30,14 +31,14 @@ namespace {
 TEST_F(SeparatorsTest, AnUnreadableOrEmptyListBecomesOneEmDashSeparatorStoredAndShown) {
     suite->set(u"garbage-7f3a"_s, u"separators"_s);
     start();
-    EXPECT_EQ(debug::InMemoryLog::shared().lines().filter(u"garbage-7f3a"_s).size(), 1);
+    EXPECT_EQ(testing_support::log().lines().filter(u"garbage-7f3a"_s).size(), 1);
     EXPECT_EQ(item(0).length(), -1.0);
     EXPECT_FALSE(item(0).simButton().appearsDisabled());
     for (int round = 0; round < 2; ++round) {
         SCOPED_TRACE(round);
         if (round == 1) {
             auto otherProcess = UserDefaults::open(suite->name(), suite->filePath());
-            Defaults::set(app::keys::separators(otherProcess), QList<SeparatorItem>{});
+            Defaults::set(keys::separators(otherProcess), QList<keys::SeparatorItem>{});
             suite->synchronize();
             sim.queue.runUntilIdle();
         }
@@ -53,7 +54,7 @@ TEST_F(SeparatorsTest, AnUnreadableOrEmptyListBecomesOneEmDashSeparatorStoredAnd
 TEST_F(SeparatorsTest, NewCopiesTheCharacterOrMakesAnEmDashFromABlank) {
     const QString family = u"👩‍👩‍👧 and more"_s;
     const QStringList characters{u"—"_s, u"•"_s, u" "_s, u"\t"_s, family, u"a\nb"_s};
-    QList<SeparatorItem> list;
+    QList<keys::SeparatorItem> list;
     for (const QString& character : characters)
         list.append({QUuid::createUuid(), character});
     store(list);
@@ -79,7 +80,7 @@ TEST_F(SeparatorsTest, RemoveTakesOnlyItsOwnSeparatorAndTabKeepsTheStatusItem) {
     SimStatusItem* last = &item(2);
 
     choose(1, {u"Remove"_s});
-    EXPECT_EQ(stored(), (QList<SeparatorItem>{before[0], before[2]}));
+    EXPECT_EQ(stored(), (QList<keys::SeparatorItem>{before[0], before[2]}));
     EXPECT_EQ(items(), (std::vector<SimStatusItem*>{first, last}));
     choose(0, {u"tab"_s});
     EXPECT_EQ(item(0).simButton().title(), u"\t"_s);
@@ -87,7 +88,7 @@ TEST_F(SeparatorsTest, RemoveTakesOnlyItsOwnSeparatorAndTabKeepsTheStatusItem) {
     EXPECT_EQ(sim.statusBar.createdCount(), 3);
 
     item(0).openMenu();
-    const QList<SeparatorItem> elsewhere{stored()[1]};
+    const QList<keys::SeparatorItem> elsewhere{stored()[1]};
     store(elsewhere);
     ASSERT_TRUE(item(0).choose({u"Remove"_s}));
     sim.queue.runUntilIdle();
@@ -106,7 +107,7 @@ TEST_F(SeparatorsTest, ARepairThatCannotBeStoredShowsOneSeparatorAndDoesNotRetry
     EXPECT_EQ(item(0).simButton().title(), u"—"_s);
     EXPECT_TRUE(stored().isEmpty());
 
-    Defaults::set(app::keys::reducedOpacity(suite), true); // fails too; renders again
+    Defaults::set(keys::reducedOpacity(suite), true); // fails too; renders again
     sim.queue.runUntilIdle();
     EXPECT_EQ(sim.statusBar.createdCount(), 1) << "the stand-in keeps its identity";
 }
@@ -117,7 +118,7 @@ TEST_F(SeparatorsTest, ChangesWithinOneTurnAreShownOnce) {
     const int rendered = item(0).simButton().titleWrites();
     store({first, separator(u"·")});
     store({first, separator(u"|")});
-    Defaults::set(app::keys::reducedOpacity(suite), true);
+    Defaults::set(keys::reducedOpacity(suite), true);
     sim.queue.runUntilIdle();
     EXPECT_EQ(titles(), (QStringList{u"—"_s, u"|"_s}));
     EXPECT_EQ(sim.statusBar.createdCount(), 2);
@@ -125,7 +126,7 @@ TEST_F(SeparatorsTest, ChangesWithinOneTurnAreShownOnce) {
     // Dimming is measured on the real hosts; here, a separator made while
     // dimmed is dimmed too, and the dimming lifts from each.
     EXPECT_TRUE(item(1).simButton().appearsDisabled());
-    Defaults::set(app::keys::reducedOpacity(suite), false);
+    Defaults::set(keys::reducedOpacity(suite), false);
     sim.queue.runUntilIdle();
     EXPECT_FALSE(item(0).simButton().appearsDisabled());
     EXPECT_FALSE(item(1).simButton().appearsDisabled());
@@ -158,17 +159,17 @@ TEST_F(SeparatorsTest, MalformedElementsAndUnknownCharactersShowWhatCanBeRead) {
 
 TEST_F(SeparatorsTest, ADuplicatedIdentityShowsOnceAndIsLoggedOnce) {
     const auto twin = separator(u"·");
-    const QList<SeparatorItem> list{twin, separator(u"—"), {twin.id, u"|"_s}};
+    const QList<keys::SeparatorItem> list{twin, separator(u"—"), {twin.id, u"|"_s}};
     store(list);
     const QVariant raw = storedObject();
     start();
-    Defaults::set(app::keys::reducedOpacity(suite), true);
+    Defaults::set(keys::reducedOpacity(suite), true);
     sim.queue.runUntilIdle();
 
     EXPECT_EQ(titles(), (QStringList{u"·"_s, u"—"_s}));
     EXPECT_EQ(storedObject(), raw);
     const QStringList logged =
-        debug::InMemoryLog::shared().lines().filter(u"[Error]"_s).filter(twin.idString());
+        testing_support::log().lines().filter(u"[Error]"_s).filter(twin.idString());
     EXPECT_EQ(logged.size(), 1);
     EXPECT_EQ(menuOf(0).at(1), u"Remove"_s);
     item(0).closeMenu();
@@ -188,19 +189,19 @@ TEST_F(SeparatorsTest, EachSeparatorIsStoredAsTheJsonTextOfOneRecord) {
                   uR"({"id":"3F2504E0-4F89-41D3-9A0C-0305E82C3301","character":"—"})"_s,
               }));
 
-    Defaults::set(app::keys::reducedOpacity(suite), true);
+    Defaults::set(keys::reducedOpacity(suite), true);
     EXPECT_EQ(suite->object(u"reducedOpacity"_s).typeId(), QMetaType::Bool);
 }
 
 // A list may hold one identity twice (the first is shown): Remove takes both,
 // a character goes to the shown one.
 TEST(SeparatorListEdits, ATwiceStoredIdentityIsRemovedWholeAndChangedWhereShown) {
-    const SeparatorItem space{QUuid::createUuid(), u" "_s};
-    const SeparatorItem bullet{QUuid::createUuid(), u"•"_s};
-    const SeparatorItem twin{bullet.id, u"|"_s};
-    EXPECT_EQ(edits::removing({space, bullet, twin}, bullet.id), QList<SeparatorItem>{space});
+    const keys::SeparatorItem space{QUuid::createUuid(), u" "_s};
+    const keys::SeparatorItem bullet{QUuid::createUuid(), u"•"_s};
+    const keys::SeparatorItem twin{bullet.id, u"|"_s};
+    EXPECT_EQ(edits::removing({space, bullet, twin}, bullet.id), QList<keys::SeparatorItem>{space});
     const auto changed = edits::withCharacter({space, bullet, twin}, bullet.id, u"\t"_s);
-    EXPECT_EQ(changed, (QList<SeparatorItem>{space, {bullet.id, u"\t"_s}, twin}));
+    EXPECT_EQ(changed, (QList<keys::SeparatorItem>{space, {bullet.id, u"\t"_s}, twin}));
 }
 
 // A list longer than Gapsel shows, whoever wrote it: the rest is not shown,
@@ -220,10 +221,10 @@ TEST_F(SeparatorsTest, SeparatorsBeyondTheMaximumAreNeitherShownNorRewritten) {
     };
     for (const auto& row : table) {
         SCOPED_TRACE(row.stored);
-        debug::InMemoryLog::shared().clear();
+        testing_support::log().clear();
         view.reset();
-        QList<SeparatorItem> list(row.stored, separator(u"|"));
-        for (SeparatorItem& each : list)
+        QList<keys::SeparatorItem> list(row.stored, separator(u"|"));
+        for (keys::SeparatorItem& each : list)
             each = separator(u"|");
         store(list);
         start();
@@ -233,7 +234,7 @@ TEST_F(SeparatorsTest, SeparatorsBeyondTheMaximumAreNeitherShownNorRewritten) {
         sim.queue.runUntilIdle();
 
         EXPECT_EQ(qsizetype(items().size()), row.shown);
-        const QStringList log = debug::InMemoryLog::shared().lines();
+        const QStringList log = testing_support::log().lines();
         EXPECT_EQ(log.filter(u"showing the first"_s).size(), row.logLines);
         EXPECT_EQ(menuOf(0).value(0), row.newEntry);
         item(1).openMenu();
@@ -253,12 +254,12 @@ TEST_F(SeparatorsTest, AnActionEditsTheListInTheFileNotAnOlderView) {
     const auto otherWriter = UserDefaults::open(suite->name(), suite->filePath());
     const auto inTheFile = [this] {
         return Defaults::get(
-            app::keys::separators(UserDefaults::open(suite->name(), suite->filePath())));
+            keys::separators(UserDefaults::open(suite->name(), suite->filePath())));
     };
     for (const auto& [action, change] : {std::pair{u"New"_s, 1}, std::pair{u"Remove"_s, -1}}) {
         const auto theirs = separator(u"·");
-        Defaults::modify(app::keys::separators(otherWriter),
-                         [&](QList<SeparatorItem>& list) { list.append(theirs); });
+        Defaults::modify(keys::separators(otherWriter),
+                         [&](QList<keys::SeparatorItem>& list) { list.append(theirs); });
         const qsizetype before = inTheFile().size();
         choose(0, {action});
         const auto list = inTheFile();
@@ -273,7 +274,7 @@ TEST_F(SeparatorsTest, ASaveThatFailsIsLoggedAndAlertedOncePerCause) {
     const QString path = blocker + u"/com.gapsel.Gapsel.plist"_s;
     const auto unsavable = UserDefaults::open(u"com.gapsel.Gapsel"_s, path);
     const app::SaveFailureAlerts alerts(unsavable, sim.alerts, sim.queue);
-    debug::InMemoryLog::shared().clear();
+    testing_support::log().clear();
 
     for (int click = 0; click < 3; ++click)
         EXPECT_FALSE(unsavable->set(click, u"k"_s));
@@ -283,8 +284,7 @@ TEST_F(SeparatorsTest, ASaveThatFailsIsLoggedAndAlertedOncePerCause) {
     EXPECT_EQ(sim.alerts.presentedErrors()[0].description,
               u"Gapsel cannot save its settings: %1: it cannot be read (%2)"_s.arg(
                   path, QString::fromLocal8Bit(std::strerror(ENOTDIR))));
-    EXPECT_EQ(debug::InMemoryLog::shared().lines().filter(u"[Error] Gapsel cannot save"_s).size(),
-              3);
+    EXPECT_EQ(testing_support::log().lines().filter(u"[Error] Gapsel cannot save"_s).size(), 3);
 }
 
 } // namespace

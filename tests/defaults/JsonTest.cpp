@@ -4,6 +4,7 @@
 #include "defaults/Json.h"
 #include "DefaultsTestSupport.h"
 #include "debug/InMemoryLog.h"
+#include "support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 
@@ -70,7 +71,7 @@ TEST(JsonText, ReadsTheWrappedTextAsAnArrayAndTakesItsFirstElement) {
 }
 
 TEST(JsonText, LogsTheReasonWhenEncodingFails) {
-    const auto lastLogged = [] { return debug::InMemoryLog::shared().lines().constLast(); };
+    const auto lastLogged = [] { return testing_support::log().lines().constLast(); };
     EXPECT_EQ(encodeText(QList<float>{1, -HUGE_VALF}), std::nullopt);
     EXPECT_EQ(lastLogged(), u"Unable to encode -Float.infinity directly in JSON."_s);
     EXPECT_EQ(encodeText(QUrl()), std::nullopt);

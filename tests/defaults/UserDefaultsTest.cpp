@@ -5,6 +5,7 @@
 #include "debug/InMemoryLog.h"
 #include "defaults/PropertyList.h"
 #include "platform/sim/SimMainQueue.h"
+#include "support/TestEnvironment.h"
 
 #include <QDir>
 #include <QFile>
@@ -37,7 +38,7 @@ bool putFile(const QString& path, const QByteArray& bytes) {
 }
 
 bool logged(const QString& text) {
-    return !debug::InMemoryLog::shared().lines().filter(text).isEmpty();
+    return !testing_support::log().lines().filter(text).isEmpty();
 }
 
 struct Store : testing::Test {
@@ -133,7 +134,7 @@ TEST(UserDefaults, AFileSpoiledWhileRunningKeepsTheValuesInUse) {
         defaults->set(2, u"b"_s);
         QFile::remove(suite.path);
         spoil(suite.path);
-        debug::InMemoryLog::shared().clear();
+        testing_support::log().clear();
         defaults->synchronize();
         EXPECT_EQ(defaults->object(u"a"_s), QVariant(qint64(1)));
         EXPECT_TRUE(defaults->set(2, u"b"_s));

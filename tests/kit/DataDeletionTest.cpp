@@ -26,9 +26,10 @@ protected:
     void launchWithDeletionGesture(int response) {
         launches.sim.modifiers.hold(kit::dataDeletionGesture | platform::ModifierKey::CapsLock);
         launches.sim.alerts.answerNext({response, false});
-        kit = &launches.launch(
-            {{},
-             [this] { kit::confirmDataDeletion(*kit, kit::startupDeletionAlert(u"Gapsel"_s)); }});
+        kit = &launches.launch({{}, [](JXKit& launched) {
+                                    kit::confirmDataDeletion(
+                                        launched, kit::startupDeletionAlert(u"Gapsel"_s));
+                                }});
         launches.suite()->set(u"·"_s, u"tooltipShown_welcome"_s);
         launches.suite()->set(5, u"JXApp_requestReview"_s);
         launches.sim.queue.runUntilIdle();

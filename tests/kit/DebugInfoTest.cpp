@@ -13,6 +13,7 @@
 #include "kit/QuantityText.h"
 #include "kit/QueryEncoding.h"
 #include "kit/SupportActions.h"
+#include "support/TestEnvironment.h"
 
 #include <QFile>
 #include <QUrlQuery>
@@ -135,7 +136,7 @@ TEST(DebugInfo, MailtoWithItsInlineAttachmentBody) {
 
 // Cancellations are left out.
 TEST(ErrorLog, RecordsTheErrorItsContextAndWhereItWasSeen) {
-    debug::InMemoryLog::shared().clear();
+    testing_support::log().clear();
     EXPECT_FALSE(kit::logError(platform::Error::cancellation(u"cancelled"_s)));
     const auto record =
         kit::logError(platform::Error::failure(u"disk full"_s), {{u"path"_s, u"/var/x"_s}});
@@ -147,7 +148,7 @@ TEST(ErrorLog, RecordsTheErrorItsContextAndWhereItWasSeen) {
     EXPECT_TRUE(record->contains(QLatin1String("file: DebugInfoTest.cpp")));
     EXPECT_TRUE(record->contains(u"line: %1"_s.arg(line)));
     EXPECT_TRUE(record->contains(u"fileLine: DebugInfoTest.cpp:%1"_s.arg(line)));
-    EXPECT_EQ(debug::InMemoryLog::shared().lines(), QStringList{*record});
+    EXPECT_EQ(testing_support::log().lines(), QStringList{*record});
 }
 
 struct FeedbackTest : ::testing::Test {

@@ -21,9 +21,10 @@ using namespace Qt::StringLiterals;
 class Launches {
 public:
     // Earlier launches' kits stay alive, as work they queued may still be waiting.
-    JXKit& launch(StartupGestureHandlers gestures = {}) {
+    JXKit& launch(kit::StartupGestureHandlers gestures = {}) {
         suite_ = UserDefaults::open(u"com.gapsel.Gapsel"_s, path_);
-        kits_.push_back(std::make_unique<JXKit>(sim.platform(), suite_, std::move(gestures)));
+        kits_.push_back(std::make_unique<JXKit>(sim.platform(), suite_, testing_support::log(),
+                                                std::move(gestures)));
         return *kits_.back();
     }
     // The preferences as the last launch sees them.

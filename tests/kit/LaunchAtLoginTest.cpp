@@ -6,6 +6,7 @@
 #include "platform/sim/SimAlerts.h"
 #include "platform/sim/SimLoginItems.h"
 #include "platform/sim/SimMainQueue.h"
+#include "support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +22,7 @@ struct LaunchAtLogin : ::testing::Test {
     JXApp::LaunchAtLoginObservable launchAtLogin{loginItems, alerts, queue};
 
     qsizetype logLinesContaining(const QString& text) {
-        return debug::InMemoryLog::shared().lines().filter(text).size();
+        return testing_support::log().lines().filter(text).size();
     }
 };
 } // namespace
@@ -81,7 +82,7 @@ TEST_F(LaunchAtLogin, AFailedRegisterIsLoggedShownOnceAndReadsOff) {
     ASSERT_EQ(alerts.presentedErrors().size(), 1);
     EXPECT_EQ(alerts.presentedErrors().first().description, u"Permission denied"_s);
     EXPECT_FALSE(launchAtLogin.isEnabled());
-    const QStringList lines = debug::InMemoryLog::shared().lines();
+    const QStringList lines = testing_support::log().lines();
     ASSERT_FALSE(lines.isEmpty());
     EXPECT_TRUE(lines.last().contains(u"Permission denied"_s));
     EXPECT_TRUE(lines.last().contains(u"newValue"_s));

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: The Gapsel developers
 
 #include "KitTestSupport.h"
-#include "kit/LaunchKeys.h"
+#include "keys/GapselKeys.h"
 #include "kit/PendingServices.h"
 #include "kit/ReviewRequest.h"
 
@@ -65,7 +65,7 @@ struct ReviewRequest : ::testing::Test {
         return kit::requestReviewIfNeeded(kit, launches.suite(), launches.sim.queue.now(),
                                           milestones);
     }
-    qint64 count() { return Defaults::get(kit::reviewRequestCount(launches.suite())); }
+    qint64 count() { return Defaults::get(keys::reviewRequestCount(launches.suite())); }
 };
 
 TEST_F(ReviewRequest, TheFirstWeekNeverCountsThenTheSixthCountedLaunchIsAMilestone) {
@@ -90,8 +90,7 @@ TEST_F(ReviewRequest, AFirstLaunchDatedInTheFutureKeepsItSilentUntilAWeekAfterTh
     EXPECT_FALSE(launch(30));
     EXPECT_FALSE(launches.suite()->persistentDomain().contains(u"JXApp_requestReview"_s));
     const QDateTime future = launches.sim.queue.now().addDays(30);
-    Defaults::set(kit::launchKeys::firstLaunchDate(launches.suite()),
-                  std::optional<QDateTime>(future));
+    Defaults::set(keys::firstLaunchDate(launches.suite()), std::optional<QDateTime>(future));
     EXPECT_FALSE(launch(1));
     EXPECT_FALSE(launch(35));
     EXPECT_EQ(count(), 0);

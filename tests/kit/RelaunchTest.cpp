@@ -5,6 +5,7 @@
 #include "debug/InMemoryLog.h"
 #include "kit/JXApp.h"
 #include "kit/Relauncher.h"
+#include "support/TestEnvironment.h"
 
 #include <QDir>
 #include <QFile>
@@ -107,34 +108,33 @@ TEST(LaunchFacts, TheArgumentsAndALoginStartAreKnownOnceLaunchingFinished) {
     EXPECT_EQ(atLogin.launchArguments(), QStringList({u"gapsel"_s, u"--x"_s}));
 }
 
-// The process's kit is made once, where the application is wired together: a
-// second creation could not take its arguments into account, so it ends the
-// process instead of handing back a kit made with others.
-TEST(SharedKitDeathTest, IsMadeWithTheGivenDomainAndOnlyOnce) {
+// The façade has nothing to speak for before the application shared its kit
+// or after it took it back: asking then is a mistake that ends the process.
+TEST(SharedKitDeathTest, IsAnErrorWhileNoneIsShared) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_DEATH(JXApp::name(), "shared none");
     EXPECT_DEATH(
         {
             Launches launches;
-            const JXKit* kit = &JXKit::shared(launches.sim.platform(), launches.suite(), {});
-            if (&JXKit::shared() != kit || kit->defaults() != launches.suite())
-                return;
-            JXKit::shared(launches.sim.platform(), launches.suite(), {});
+            JXKit::share(&launches.launch());
+            JXKit::share(nullptr);
+            JXApp::isFirstLaunch();
         },
-        "created its kit a second time");
+        "shared none");
 }
 
 // The façade speaks for the process's kit, to whatever part of the program
 // asks: facts of this run, once-only questions shared with the kit, and
 // requests that reach the desktop through the kit's main queue.
 TEST(JXAppFacade, AnswersAndActsForTheProcesssKit) {
-    // The process's kit is never destroyed, so neither is its desktop.
-    static auto* launches = new Launches;
+    const auto launches = std::make_unique<Launches>();
     const QDateTime firstDate = launches->sim.queue.now();
     launches->launch();
     launches->sim.queue.runUntilIdle();
     launches->suite()->set(true, u"JXApp_wasRelaunched"_s);
     launches->sim.queue.advance(60);
-    JXKit& kit = JXKit::shared(launches->sim.platform(), launches->suite(), {});
+    JXKit& kit = launches->launch();
+    JXKit::share(&kit);
 
     EXPECT_EQ(JXApp::versionWithBuild(), kit.identity().versionWithBuild());
     EXPECT_TRUE(JXApp::isSecondLaunch());
@@ -155,6 +155,7 @@ TEST(JXAppFacade, AnswersAndActsForTheProcesssKit) {
     EXPECT_EQ(launches->sim.application.terminateRequests(), 1);
     EXPECT_EQ(launches->sim.application.exitRequests(), 1);
     launches->sim.settingsWindow.installOpener({});
+    JXKit::share(nullptr);
 }
 
 enum class Broken { nothing, bundle, bundleWithCopy, bundleAndCopy, shell };
@@ -166,13 +167,13 @@ enum class Ending { runsOn, terminated, exited };
 // was relaunched, what was logged (a pattern per line, split by ';') and
 // whether the failure was shown.
 TEST(Relaunch, StartsANewInstanceThroughWhatWorksOrRunsOn) {
-    constexpr RelaunchOptions plain, forced{.force = true}, viaShell{.useShell = true};
-    constexpr RelaunchOptions withSettings{.showSettingsAfterRelaunch = true};
-    constexpr RelaunchOptions shellLogOnly{.logFailureOnly = true, .useShell = true};
-    constexpr RelaunchOptions shellForced{.force = true, .useShell = true};
+    constexpr kit::RelaunchOptions plain, forced{.force = true}, viaShell{.useShell = true};
+    constexpr kit::RelaunchOptions withSettings{.showSettingsAfterRelaunch = true};
+    constexpr kit::RelaunchOptions shellLogOnly{.logFailureOnly = true, .useShell = true};
+    constexpr kit::RelaunchOptions shellForced{.force = true, .useShell = true};
     const struct {
         const char* name;
-        RelaunchOptions options;
+        kit::RelaunchOptions options;
         Broken broken;
         int calls;
         qsizetype started;
@@ -201,7 +202,7 @@ TEST(Relaunch, StartsANewInstanceThroughWhatWorksOrRunsOn) {
     };
     for (const auto& row : table) {
         SCOPED_TRACE(row.name);
-        debug::InMemoryLog::shared().clear();
+        testing_support::log().clear();
         Launches launches;
         auto& sim = launches.sim;
         if (row.broken != Broken::nothing && row.broken != Broken::shell)
@@ -225,7 +226,7 @@ TEST(Relaunch, StartsANewInstanceThroughWhatWorksOrRunsOn) {
         if (row.options.showSettingsAfterRelaunch) {
             EXPECT_EQ(stored(launches, "JX_isShowingSettingsAfterRelaunch"), QVariant(false));
         }
-        const QStringList lines = debug::InMemoryLog::shared().lines();
+        const QStringList lines = testing_support::log().lines();
         const QStringList patterns = QString::fromUtf8(row.logged).split(u';', Qt::SkipEmptyParts);
         ASSERT_EQ(lines.size(), patterns.size()) << lines.join(u'\n').toStdString();
         for (qsizetype index = 0; index < lines.size(); ++index) {

@@ -38,7 +38,8 @@ TEST(StartupGestures, EachStepWaitsForTheMainQueueAndNeedsExactlyItsKeys) {
         Launches launches;
         QStringList ran;
         launches.sim.modifiers.hold(row.held);
-        launches.launch({[&] { ran.append(u"support"_s); }, [&] { ran.append(u"deletion"_s); }});
+        launches.launch(
+            {[&] { ran.append(u"support"_s); }, [&](JXKit&) { ran.append(u"deletion"_s); }});
         EXPECT_TRUE(ran.isEmpty()) << "gestures wait for the main queue";
         launches.sim.queue.runUntilIdle();
         EXPECT_EQ(ran, row.ran) << row.ran.join(QLatin1Char(' ')).toStdString();
@@ -60,8 +61,9 @@ TEST(StartupGestures, ScheduledWorkRunsInItsOrderAndSettlesDebugModeOnce) {
     launches.sim.settingsWindow.installOpener(step(u"settings"_s, {}));
     launches.sim.modifiers.hold(kit::supportWindowGesture);
 
+    const auto deletion = step(u"deletion"_s, kit::debugModeGesture);
     JXKit& kit = launches.launch(
-        {step(u"support"_s, kit::dataDeletionGesture), step(u"deletion"_s, kit::debugModeGesture)});
+        {step(u"support"_s, kit::dataDeletionGesture), [deletion](JXKit&) { deletion(); }});
     launches.sim.queue.runUntilIdle();
 
     EXPECT_EQ(journal, QStringList({u"support"_s, u"deletion"_s, u"settings"_s}));

@@ -2,10 +2,12 @@
 // SPDX-FileCopyrightText: The Gapsel developers
 
 #include "MenuTestSupport.h"
+#include "keys/GapselKeys.h"
 
 #include "debug/InMemoryLog.h"
 #include "menubar/JXMenu.h"
 #include "menubar/VisibilityMessages.h"
+#include "support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 
@@ -29,7 +31,7 @@ protected:
     explicit FirstLaunchServicesTest(bool atLogin = false) {
         sim.loginItems.launchedAtLogin = atLogin;
         sim.application.finishLaunching();
-        debug::InMemoryLog::shared().clear();
+        testing_support::log().clear();
         item->setMenu(std::make_shared<JXMenu>());
     }
 
@@ -39,9 +41,9 @@ protected:
         services.ensureVisibility(item, options);
         sim.queue.advance(wait);
     }
-    bool flag() { return Defaults::get(VisibilityCheck::shouldNotShowAgain(suite)); }
+    bool flag() { return Defaults::get(keys::visibilityCheckShouldNotShowAgain(suite)); }
     qsizetype reports() {
-        const QStringList lines = debug::InMemoryLog::shared().lines();
+        const QStringList lines = testing_support::log().lines();
         return lines.filter(u"NSStatusItem#ensureVisibility was shown 2"_s).size();
     }
 
@@ -160,7 +162,7 @@ TEST_F(FirstLaunchServicesAtLoginTest, WaitsTenSecondsAndReportsOncePerInstallat
     sim.queue.advance(0.001);
     EXPECT_EQ(sim.alerts.shownAlerts().size(), 1);
     ASSERT_EQ(reports(), 1);
-    const QString record = debug::InMemoryLog::shared().lines().last();
+    const QString record = testing_support::log().lines().last();
     qsizetype previous = -1;
     for (const char* entry :
          {"hasMainScreen: true", "isDarkWake: false", "uptime: 1h 0m 0s",

@@ -9,6 +9,7 @@
 #include "menubar/SeparatorLines.h"
 #include "menubar/StatusItemRegistry.h"
 #include "platform/sim/SimMenuDescription.h"
+#include "support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 
@@ -44,10 +45,10 @@ TEST_F(MenuBarItemTest, AppliesTheDescriptionToTheLiveItem) {
     MenuBarItem description;
     description.id = u"ITEM-1"_s;
     description.title = u"—"_s;
-    description.width = StatusItemWidth::fixed(22);
+    description.width = menubar::StatusItemWidth::fixed(22);
     description.accessibilityLabel = u"Separator"_s;
     auto coordinator = show(description);
-    EXPECT_EQ(debug::InMemoryLog::shared().lines().constLast(),
+    EXPECT_EQ(testing_support::log().lines().constLast(),
               u"StatusItemView - INIT - Optional(\"ITEM-1\")"_s);
 
     EXPECT_EQ(item().length(), 22.0);
@@ -56,7 +57,7 @@ TEST_F(MenuBarItemTest, AppliesTheDescriptionToTheLiveItem) {
 
     // Every update sets everything again: what the new description leaves out is cleared.
     MenuBarItem bare;
-    bare.width = StatusItemWidth::square();
+    bare.width = menubar::StatusItemWidth::square();
     bare.attributedTitle = platform::AttributedText{u"b"_s, platform::FontStyle::Italic};
     coordinator->update(bare);
     EXPECT_EQ(item().autosaveName(), std::nullopt);
@@ -178,7 +179,7 @@ TEST_F(MenuBarItemTest, TeardownRemovesTheItemAndThenItsRegistryEntry) {
     EXPECT_EQ(registry.liveItems().back(), created.lock());
 
     coordinator.reset();
-    EXPECT_EQ(debug::InMemoryLog::shared().lines().constLast(), u"StatusItemView - DEINIT"_s);
+    EXPECT_EQ(testing_support::log().lines().constLast(), u"StatusItemView - DEINIT"_s);
     EXPECT_TRUE(created.expired());
     EXPECT_EQ(registry.entries().size(), 1u) << "the entry goes on a later turn";
     queue.runUntilIdle();

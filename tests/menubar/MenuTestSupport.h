@@ -77,7 +77,7 @@ private:
     std::unique_ptr<JXKit> launch(qint64 earlierLaunches) {
         if (earlierLaunches > 0)
             suite->set(earlierLaunches, u"JX_launchCount"_s);
-        return std::make_unique<JXKit>(sim.platform(), suite);
+        return std::make_unique<JXKit>(sim.platform(), suite, testing_support::log());
     }
 };
 

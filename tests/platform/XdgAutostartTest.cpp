@@ -14,7 +14,7 @@
 using namespace Qt::StringLiterals;
 using platform::LoginItemStatus;
 using platform::xdg::XdgAutostart;
-namespace DesktopEntry = platform::xdg::DesktopEntry;
+namespace desktopEntry = platform::xdg::desktopEntry;
 
 namespace {
 
@@ -40,10 +40,10 @@ TEST_F(Autostart, RegisteringWritesAnEntryWhoseRunKnowsItWasStartedAtLogin) {
 
     QFile file(autostart.entryPath());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const auto keys = DesktopEntry::parseMainGroup(file.readAll());
+    const auto keys = desktopEntry::parseMainGroup(file.readAll());
     ASSERT_TRUE(keys);
     EXPECT_EQ(keys->value(u"Type"_s), u"Application"_s);
-    const auto command = DesktopEntry::splitCommand(keys->value(u"Exec"_s));
+    const auto command = desktopEntry::splitCommand(keys->value(u"Exec"_s));
     ASSERT_TRUE(command);
     EXPECT_EQ(*command,
               (QStringList{executable, QString::fromLatin1(XdgAutostart::loginLaunchArgument)}));
@@ -58,7 +58,7 @@ TEST_F(Autostart, RegisteringWritesAnEntryWhoseRunKnowsItWasStartedAtLogin) {
 }
 
 TEST_F(Autostart, ReadsTheEntryFoundAtItsPathAndReplacesOneItCannotRead) {
-    const QByteArray exec = "Exec=" + DesktopEntry::quoteArgument(executable).toUtf8() + "\n";
+    const QByteArray exec = "Exec=" + desktopEntry::quoteArgument(executable).toUtf8() + "\n";
     const std::pair<QByteArray, LoginItemStatus> cases[] = {
         {"[Desktop Entry]\nType=Application\n" + exec + "Hidden=true\n",
          LoginItemStatus::RequiresApproval},
@@ -95,8 +95,8 @@ TEST(DesktopEntryCommand, QuotingAndSplittingAreInverse) {
                                    u"$HOME`x`\\"_s,  u"100%"_s,       QString()};
     QStringList quoted;
     for (const QString& argument : arguments)
-        quoted << DesktopEntry::quoteArgument(argument);
+        quoted << desktopEntry::quoteArgument(argument);
     EXPECT_EQ(quoted[0], u"/plain/path"_s);
     EXPECT_EQ(quoted[4], u"100%%"_s);
-    EXPECT_EQ(DesktopEntry::splitCommand(quoted.join(QLatin1Char(' '))), arguments);
+    EXPECT_EQ(desktopEntry::splitCommand(quoted.join(QLatin1Char(' '))), arguments);
 }

@@ -13,6 +13,11 @@
 
 namespace testing_support {
 
+debug::InMemoryLog& log() {
+    static debug::InMemoryLog processLog;
+    return processLog;
+}
+
 QString freshFolder(const QString& purpose) {
     static std::atomic<int> counter{0};
     const QString path =

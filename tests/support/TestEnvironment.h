@@ -3,11 +3,17 @@
 
 #pragma once
 
+#include "debug/InMemoryLog.h"
+
 #include <QString>
 
 #include <functional>
 
 namespace testing_support {
+
+// What the test process logged lately: every message goes here, as in the
+// program.
+debug::InMemoryLog& log();
 
 // A new folder in the test process's own home.
 QString freshFolder(const QString& purpose);

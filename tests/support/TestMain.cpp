@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: The Gapsel developers
 
 #include "debug/MessageHandler.h"
+#include "support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +27,7 @@ int main(int argc, char** argv) {
         QDir().mkpath(path);
         qputenv(name, path.toUtf8());
     }
-    debug::installMessageHandler();
+    const debug::MessageHandler messages(testing_support::log());
 #ifdef GAPSEL_TEST_WIDGETS
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -4,10 +4,10 @@
 #include "app/ui/AppWindows.h"
 
 #include "app/AppMain.h"
-#include "app/SeparatorKeys.h"
 #include "app/ui/AppIcon.h"
 #include "app/ui/SettingsScreen.h"
 #include "debug/ui/DebugWindow.h"
+#include "keys/GapselKeys.h"
 #include "kit/JXKit.h"
 #include "kit/OpenUrl.h"
 #include "kit/ShareLink.h"
@@ -30,11 +30,11 @@ namespace {
 debug::DebugServices debugServices(AppMain& app, platform::Platform platform) {
     JXKit& kit = app.jxkit();
     kit::PendingServices& pending = app.pendingServices();
-    const auto standard = UserDefaults::standard();
+    const auto standard = app.defaults();
     return {debug::DebugWindow::titleFor(kit.identity().name(), kit.identity().version()),
             standard,
             {{QStringLiteral("Standard"), standard}},
-            debug::InMemoryLog::shared(),
+            app.log(),
             platform.mainQueue,
             [&pasteboard = platform.pasteboard, id = kit.identity().id()](const QString& text) {
                 pasteboard.setText(text, id);
@@ -74,8 +74,8 @@ kit::ShareAppContext shareContext(const JXKit& kit, platform::Platform platform)
 } // namespace
 
 AppWindows::AppWindows(AppMain& app, platform::Platform platform)
-    : settings_([&kit = app.jxkit(), platform] {
-        return new SettingsScreen(kit.launchAtLogin(), SeparatorKeys::standard().reducedOpacity,
+    : settings_([&app, platform] {
+        return new SettingsScreen(app.jxkit().launchAtLogin(), app.separatorKeys().reducedOpacity,
                                   platform.mainQueue);
     })
     , about_(

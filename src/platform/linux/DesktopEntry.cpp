@@ -11,7 +11,7 @@
 #include <span>
 #include <utility>
 
-namespace platform::xdg::DesktopEntry {
+namespace platform::xdg::desktopEntry {
 
 namespace {
 // Value escapes of the desktop entry format: the letter after the backslash
@@ -151,4 +151,4 @@ std::optional<QString> resolvedProgram(const QMap<QString, QString>& keys) {
     return program;
 }
 
-} // namespace platform::xdg::DesktopEntry
+} // namespace platform::xdg::desktopEntry

@@ -14,7 +14,7 @@ namespace platform::xdg {
 
 // The parts of the freedesktop desktop entry format that autostart entries
 // use: the [Desktop Entry] group's keys, and the quoting of a command line.
-namespace DesktopEntry {
+namespace desktopEntry {
 
 // The keys of the [Desktop Entry] group, or none when the text has no such
 // group or a line in it is not "Key=Value", a comment or blank.
@@ -36,6 +36,6 @@ std::optional<QStringList> splitCommand(const QString& exec);
 // Exec), as an executable file's path; none when there is no such file.
 std::optional<QString> resolvedProgram(const QMap<QString, QString>& keys);
 
-} // namespace DesktopEntry
+} // namespace desktopEntry
 
 } // namespace platform::xdg

@@ -79,24 +79,23 @@ int couldNotWrite(const DefaultsCommand& command, QTextStream& err) {
 }
 
 int write(const DefaultsCommand& command, QTextStream& err) {
-    warnAboutOwnKeys(command.domain, {{command.key, command.value}}, err);
-    return UserDefaults::suite(command.domain)->set(command.value, command.key)
-               ? 0
-               : couldNotWrite(command, err);
+    const auto domain = UserDefaults::openSuite(command.domain);
+    warnAboutOwnKeys(domain, {{command.key, command.value}}, err);
+    return domain->set(command.value, command.key) ? 0 : couldNotWrite(command, err);
 }
 
 // Appends under the domain's lock, to the array in the file at that moment.
 int arrayAdd(const DefaultsCommand& command, QTextStream& err) {
+    const auto domain = UserDefaults::openSuite(command.domain);
     bool notAnArray = false;
     QVariantList appended;
-    const bool stored =
-        UserDefaults::suite(command.domain)->update(command.key, [&](const QVariant& current) {
-            notAnArray = current.isValid() && current.typeId() != QMetaType::QVariantList;
-            if (notAnArray)
-                return std::optional<QVariant>(current);
-            appended = current.toList() + command.value.toList();
-            return std::optional<QVariant>(appended);
-        });
+    const bool stored = domain->update(command.key, [&](const QVariant& current) {
+        notAnArray = current.isValid() && current.typeId() != QMetaType::QVariantList;
+        if (notAnArray)
+            return std::optional<QVariant>(current);
+        appended = current.toList() + command.value.toList();
+        return std::optional<QVariant>(appended);
+    });
     if (notAnArray) {
         err << QStringLiteral("The value of %1 is not an array; nothing was added\n")
                    .arg(command.key);
@@ -104,7 +103,7 @@ int arrayAdd(const DefaultsCommand& command, QTextStream& err) {
     }
     if (!stored)
         return couldNotWrite(command, err);
-    warnAboutOwnKeys(command.domain, {{command.key, appended}}, err);
+    warnAboutOwnKeys(domain, {{command.key, appended}}, err);
     return 0;
 }
 
@@ -113,7 +112,7 @@ int remove(const DefaultsCommand& command, QTextStream& err) {
         return deleteDomain(command.domain, err);
     if (!storedValue(command, err))
         return 1;
-    return UserDefaults::suite(command.domain)->removeObject(command.key) ? 0 : 1;
+    return UserDefaults::openSuite(command.domain)->removeObject(command.key) ? 0 : 1;
 }
 
 int run(const DefaultsCommand& command, QTextStream& out, QTextStream& err, QIODevice* in) {

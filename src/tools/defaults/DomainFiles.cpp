@@ -123,37 +123,31 @@ int importDomain(const QString& domain, const QString& file, QIODevice* in, QTex
         err << QStringLiteral("Could not import %1: %2\n").arg(file, error);
         return 1;
     }
-    warnAboutOwnKeys(domain, *values, err);
+    const auto suite = UserDefaults::openSuite(domain);
+    warnAboutOwnKeys(suite, *values, err);
     // One write of the whole file, under the lock every writer takes, so that
     // a running Gapsel never sees the domain half imported.
-    const auto suite = UserDefaults::suite(domain);
-    {
-        const PreferencesFile target(suite->filePath());
-        const auto lock = target.lock();
-        if (!target.write(*values, &error)) {
-            err << QStringLiteral("Could not import into %1: %2\n").arg(domain, error);
-            return 1;
-        }
+    const PreferencesFile target(suite->filePath());
+    const auto lock = target.lock();
+    if (!target.write(*values, &error)) {
+        err << QStringLiteral("Could not import into %1: %2\n").arg(domain, error);
+        return 1;
     }
-    suite->synchronize();
     return 0;
 }
 
-// The file goes as it is, readable or not; the suite is opened only after,
-// as opening it would move a file it cannot read aside.
+// The file goes as it is, readable or not: the domain is not opened, as
+// opening it would move a file it cannot read aside.
 int deleteDomain(const QString& domain, QTextStream& err) {
     if (!domainExists(domain))
         return noSuchDomain(domain, err);
-    {
-        const PreferencesFile target(UserDefaults::suitePath(domain));
-        const auto lock = target.lock();
-        QFile file(target.path());
-        if (!file.remove()) {
-            err << QStringLiteral("Could not delete %1: %2\n").arg(domain, file.errorString());
-            return 1;
-        }
+    const PreferencesFile target(UserDefaults::suitePath(domain));
+    const auto lock = target.lock();
+    QFile file(target.path());
+    if (!file.remove()) {
+        err << QStringLiteral("Could not delete %1: %2\n").arg(domain, file.errorString());
+        return 1;
     }
-    UserDefaults::suite(domain)->synchronize();
     return 0;
 }
 

@@ -3,10 +3,7 @@
 
 #include "tools/defaults/OwnKeys.h"
 
-#include "app/SeparatorKeys.h"
-#include "kit/LaunchKeys.h"
-#include "kit/ReviewRequest.h"
-#include "menubar/VisibilityCheck.h"
+#include "keys/GapselKeys.h"
 
 #include <QStringList>
 
@@ -98,30 +95,30 @@ std::vector<OwnKey> ownKeys(const std::shared_ptr<UserDefaults>& domain) {
     constexpr const char* boolean = "a Boolean (-bool)";
     constexpr const char* integer = "an integer (-int)";
     return {
-        ownKey(app::keys::separators(domain),
-               "an array whose items are the JSON text of one separator, "
-               "{\"id\":\"<UUID>\",\"character\":\"<text>\"}"),
-        ownKey(app::keys::reducedOpacity(domain), boolean),
-        ownKey(app::keys::separatorPlacements(domain),
+        ownKey(keys::separators(domain), "an array whose items are the JSON text of one separator, "
+                                         "{\"id\":\"<UUID>\",\"character\":\"<text>\"}"),
+        ownKey(keys::reducedOpacity(domain), boolean),
+        ownKey(keys::separatorPlacements(domain),
                "a dictionary from separator Ids to the JSON text "
                "{\"id\":\"<tray item Id>\",\"title\":\"<text>\"}"),
-        {kit::launchKeys::launchCount(domain).name(),
+        {keys::launchCount(domain).name(),
          QStringLiteral("an integer (-int) below %1").arg(std::numeric_limits<qint64>::max()),
          &launchCountIgnored},
-        ownKey(kit::launchKeys::firstLaunchDate(domain), "a date (-date)"),
-        ownKey(kit::launchKeys::wasRelaunched(domain), boolean),
-        ownKey(kit::launchKeys::showSettingsAfterRelaunch(domain), boolean),
-        ownKey(kit::reviewRequestCount(domain), integer),
-        ownKey(menubar::VisibilityCheck::shouldNotShowAgain(domain), boolean),
+        ownKey(keys::firstLaunchDate(domain), "a date (-date)"),
+        ownKey(keys::wasRelaunched(domain), boolean),
+        ownKey(keys::showSettingsAfterRelaunch(domain), boolean),
+        ownKey(keys::reviewRequestCount(domain), integer),
+        ownKey(keys::visibilityCheckShouldNotShowAgain(domain), boolean),
     };
 }
 
 } // namespace
 
-void warnAboutOwnKeys(const QString& domain, const QVariantMap& written, QTextStream& err) {
-    if (domain != QLatin1String(GAPSEL_BUNDLE_ID))
+void warnAboutOwnKeys(const std::shared_ptr<UserDefaults>& domain, const QVariantMap& written,
+                      QTextStream& err) {
+    if (domain->name() != QLatin1String(GAPSEL_BUNDLE_ID))
         return;
-    for (const OwnKey& own : ownKeys(UserDefaults::suite(domain))) {
+    for (const OwnKey& own : ownKeys(domain)) {
         if (!written.contains(own.name))
             continue;
         if (const QString ignored = own.ignored(written.value(own.name)); !ignored.isEmpty())

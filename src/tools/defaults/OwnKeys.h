@@ -3,8 +3,12 @@
 
 #pragma once
 
+#include "defaults/UserDefaults.h"
+
 #include <QTextStream>
 #include <QVariantMap>
+
+#include <memory>
 
 namespace tools {
 
@@ -12,6 +16,7 @@ namespace tools {
 // domain that Gapsel will not read in full under its own keys: what it
 // expects there and what it will ignore. The values are read with the same
 // conversions Gapsel reads them with. Other domains and keys pass unremarked.
-void warnAboutOwnKeys(const QString& domain, const QVariantMap& written, QTextStream& err);
+void warnAboutOwnKeys(const std::shared_ptr<UserDefaults>& domain, const QVariantMap& written,
+                      QTextStream& err);
 
 } // namespace tools

@@ -8,7 +8,7 @@
 #include <QString>
 #include <QUuid>
 
-namespace app {
+namespace keys {
 
 // One separator in the menu bar: its identity, fixed when it is made (it also
 // names its status item, so the desktop keeps its place), and the string its
@@ -35,4 +35,4 @@ inline size_t qHash(const SeparatorItem& item, size_t seed = 0) {
     return qHashMulti(seed, item.id, item.character);
 }
 
-} // namespace app
+} // namespace keys

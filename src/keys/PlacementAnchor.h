@@ -7,7 +7,7 @@
 
 #include <QString>
 
-namespace app {
+namespace keys {
 
 // The other program's tray item that a separator was placed right after, on
 // trays that sort items: its Id, and its title when it was last seen, which
@@ -24,4 +24,4 @@ struct PlacementAnchor {
     friend bool operator==(const PlacementAnchor&, const PlacementAnchor&) = default;
 };
 
-} // namespace app
+} // namespace keys
