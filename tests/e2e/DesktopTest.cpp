@@ -79,7 +79,12 @@ void SeededHostTest::checkLeftClick(const QImage& screen) const {
 }
 
 std::string nameOfHost(const ::testing::TestParamInfo<std::string>& host) {
-    return host.param;
+    return testNameOfHost(host.param);
+}
+
+std::string testNameOfHost(std::string host) {
+    std::ranges::replace(host, '-', '_');
+    return host;
 }
 
 bool startLogging(Program& gapsel, QProcessEnvironment environment) {

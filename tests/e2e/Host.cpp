@@ -24,6 +24,24 @@ Host xfce() {
         .files = {{u"xfce4-panel.xml"_s, u"xfce4/xfconf/xfce-perchannel-xml/xfce4-panel.xml"_s}}};
 }
 
+// The compositor of a Wayland desktop, drawing into a window on the virtual
+// display (where screenshots and clicks reach it) and serving the socket the
+// desktop's WAYLAND_DISPLAY names; started once that socket is there.
+QString startCompositor(VirtualDesktop& desktop, const QStringList& command) {
+    const QString untilSocketIsThere =
+        u"\"$0\" \"$@\" >&2 & "
+        u"until [ -S \"$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY\" ]; do sleep 0.1; done; echo ready; wait"_s;
+    return desktop.startService(u"sh"_s, QStringList{u"-c"_s, untilSocketIsThere} + command) ==
+                   u"ready"_s
+               ? QString()
+               : command.front() + u" does not start"_s;
+}
+
+// What a Wayland desktop has in its environment from the start: the session
+// bus, and every program it starts, are Wayland clients of its compositor.
+const QStringList waylandVariables{u"WAYLAND_DISPLAY=gapsel-wayland"_s,
+                                   u"QT_QPA_PLATFORM=wayland"_s, u"XDG_SESSION_TYPE=wayland"_s};
+
 Host lxqt() {
     return {.name = u"lxqt"_s,
             .program = u"lxqt-panel"_s,
@@ -32,6 +50,19 @@ Host lxqt() {
             // Without LXQt's own settings the panel draws black.
             .files = {{u"/usr/share/lxqt/lxqt.conf"_s, u"lxqt/lxqt.conf"_s},
                       {u"lxqt-panel.conf"_s, u"lxqt/panel.conf"_s}}};
+}
+
+// LXQt with "Reverse the order of items" on: the newest item goes leftmost.
+Host lxqtReversed() {
+    Host host = lxqt();
+    host.name = u"lxqt-reversed"_s;
+    host.configure = [](VirtualDesktop& desktop) {
+        QFile conf(desktop.configHome() + u"/lxqt/panel.conf"_s);
+        return conf.open(QIODevice::Append) && conf.write("reverseOrder=true\n") > 0
+                   ? QString()
+                   : u"cannot turn on the reverse order"_s;
+    };
+    return host;
 }
 
 Host gnome() {
@@ -60,6 +91,20 @@ Host gnome() {
                          "gsettings set org.gnome.shell welcome-dialog-last-shown-version '999'")}};
 }
 
+// GNOME Shell as a Wayland compositor in a window of the virtual display,
+// without Xwayland.
+Host gnomeWayland() {
+    Host host = gnome();
+    host.name = u"gnome-wayland"_s;
+    host.arguments = {u"--wayland"_s, u"--nested"_s, u"--no-x11"_s, u"--wayland-display"_s,
+                      u"gapsel-wayland"_s};
+    host.variables =
+        waylandVariables +
+        QStringList{u"XDG_CURRENT_DESKTOP=GNOME"_s,
+                    u"MUTTER_DEBUG_DUMMY_MODE_SPECS=%1x%2"_s.arg(screenWidth).arg(screenHeight)};
+    return host;
+}
+
 Host plasma() {
     return {.name = u"plasma"_s,
             .program = u"plasmashell"_s,
@@ -68,7 +113,25 @@ Host plasma() {
             // Below the panel's top edge, left of the clock.
             .tray = {screenWidth / 2, screenHeight - 42, screenWidth / 2 - 140, 42},
             .variables = {u"XDG_CURRENT_DESKTOP=KDE"_s, u"KDE_FULL_SESSION=true"_s,
-                          u"KDE_SESSION_VERSION=5"_s, u"QT_QUICK_BACKEND=software"_s}};
+                          u"KDE_SESSION_VERSION="_s +
+                              (QFile::exists(u"/usr/bin/kded6"_s) ? u"6"_s : u"5"_s),
+                          u"QT_QUICK_BACKEND=software"_s}};
+}
+
+// Plasma on KWin's Wayland session in a window of the virtual display, with
+// Xwayland beside it.
+Host plasmaWayland() {
+    Host host = plasma();
+    host.name = u"plasma-wayland"_s;
+    host.variables += waylandVariables;
+    host.prepare = [](VirtualDesktop& desktop) {
+        return startCompositor(desktop, {u"kwin_wayland"_s, u"--x11-display"_s,
+                                         desktop.environment().value(u"DISPLAY"_s), u"--xwayland"_s,
+                                         u"--socket"_s, u"gapsel-wayland"_s, u"--width"_s,
+                                         QString::number(screenWidth), u"--height"_s,
+                                         QString::number(screenHeight)});
+    };
+    return host;
 }
 
 // XEmbed trays, each alone on the display as on a window-manager desktop;
@@ -152,8 +215,9 @@ Host xfceWithTrayAtRightEnd(const QStringList& hiddenIds) {
 }
 
 const Host& hostNamed(const QString& name) {
-    static const QList<Host> hosts{xfce(),   lxqt(),   gnome(), plasma(),
-                                   waybar(), trayer(), tint2(), i3bar()};
+    static const QList<Host> hosts{xfce(),         lxqt(),   lxqtReversed(),  gnome(),
+                                   gnomeWayland(), plasma(), plasmaWayland(), waybar(),
+                                   trayer(),       tint2(),  i3bar()};
     for (const Host& host : hosts)
         if (host.name == name)
             return host;

@@ -52,7 +52,8 @@ struct Host {
     bool xembed = false;
 };
 
-// A host the tests know by its name: xfce, lxqt, gnome, plasma, waybar.
+// A host the tests know by its name: xfce, lxqt, lxqt-reversed, gnome,
+// gnome-wayland, plasma, plasma-wayland, waybar, trayer, tint2, i3bar.
 const Host& hostNamed(const QString& name);
 
 // XFCE with its default layout: the tray at the right end of the panel,

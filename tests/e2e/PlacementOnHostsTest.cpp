@@ -214,9 +214,15 @@ INSTANTIATE_TEST_SUITE_P(
     Hosts, PlacementByRule,
     ::testing::Values(
         Placement{"lxqt", u"R|—·"_s, 0, {u"Move to Right End"_s}, u"R—·|"_s, "move-to-end"},
+        Placement{"lxqt-reversed", u"|—·R"_s, 2, {u"Move to Left End"_s}, u"·|—R"_s, "move-to-end"},
         Placement{"gnome", u"|—·R"_s, 2, {u"Move to Left End"_s}, u"·|—R"_s, "move-to-end"},
+        Placement{"gnome-wayland", u"|—·R"_s, 2, {u"Move to Left End"_s}, u"·|—R"_s, "move-to-end"},
         Placement{"waybar", u"R|—·"_s, 0, {u"Move to Right End"_s}, u"R—·|"_s, "move-to-end"},
-        Placement{"plasma", u"|—·R"_s, 0, {u"Place After"_s, other}, u"—·R|"_s, "place-after"}),
-    [](const ::testing::TestParamInfo<Placement>& placement) { return placement.param.host; });
+        Placement{"plasma", u"|—·R"_s, 0, {u"Place After"_s, other}, u"—·R|"_s, "place-after"},
+        Placement{
+            "plasma-wayland", u"|—·R"_s, 0, {u"Place After"_s, other}, u"—·R|"_s, "place-after"}),
+    [](const ::testing::TestParamInfo<Placement>& placement) {
+        return e2e::testNameOfHost(placement.param.host);
+    });
 
 } // namespace

@@ -140,7 +140,8 @@ TEST_P(SeparatorsOnHost, ShowSeparatorsInOrderWithMenusAndLegibleGlyphs) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Hosts, SeparatorsOnHost,
-                         ::testing::Values("xfce", "lxqt", "gnome", "plasma", "waybar"),
+                         ::testing::Values("xfce", "lxqt", "lxqt-reversed", "gnome",
+                                           "gnome-wayland", "plasma", "plasma-wayland", "waybar"),
                          e2e::nameOfHost);
 
 // GNOME's extension lost the item at some starts and left others without a
