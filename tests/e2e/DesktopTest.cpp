@@ -25,6 +25,8 @@ void DesktopTest::SetUp() {
     if (QStandardPaths::findExecutable(desktop.host().program).isEmpty())
         GTEST_SKIP() << desktop.host().program.toStdString()
                      << " is not installed (scripts/hosts installs it)";
+    if (const QString lacking = desktop.host().lacks(); !lacking.isEmpty())
+        GTEST_SKIP() << lacking.toStdString();
     const QString failure = desktop.start();
     ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
     host.emplace(desktop.bus());

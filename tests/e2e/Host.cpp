@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 
 using namespace Qt::StringLiterals;
 
@@ -56,6 +57,18 @@ Host lxqt() {
 Host lxqtReversed() {
     Host host = lxqt();
     host.name = u"lxqt-reversed"_s;
+    host.lacks = [] {
+        QProcess panel;
+        QProcessEnvironment withoutDisplay = QProcessEnvironment::systemEnvironment();
+        withoutDisplay.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+        panel.setProcessEnvironment(withoutDisplay);
+        panel.start(u"lxqt-panel"_s, {u"--version"_s});
+        panel.waitForFinished();
+        const QString version = QString::fromUtf8(panel.readLine()).section(u' ', 1).trimmed();
+        return version.section(u'.', 0, 0).toInt() >= 2
+                   ? QString()
+                   : u"LXQt's panel %1 has no reverse order"_s.arg(version);
+    };
     host.configure = [](VirtualDesktop& desktop) {
         QFile conf(desktop.configHome() + u"/lxqt/panel.conf"_s);
         return conf.open(QIODevice::Append) && conf.write("reverseOrder=true\n") > 0

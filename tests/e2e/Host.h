@@ -47,6 +47,9 @@ struct Host {
     QStringList commands{};
     // The user the host runs as; empty: the test's own.
     QString user{};
+    // What this system lacks to try the host (a setting that only newer
+    // versions have), which skips its tests; empty when nothing.
+    std::function<QString()> lacks = [] { return QString(); };
     // A tray that takes only XEmbed icons: it has started once it owns the
     // screen's tray selection (it registers nothing on the bus).
     bool xembed = false;

@@ -6,7 +6,10 @@
 #include "TrayPicture.h"
 #include "support/TestEnvironment.h"
 
+#include <QDBusMessage>
+#include <QDBusVirtualObject>
 #include <QElapsedTimer>
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -262,5 +265,79 @@ TEST(XfceStarts, EveryStartRecordsAndDrawsAllFiveSeparators) {
     e2e::checkStarts(u"xfce"_s, "GAPSEL_E2E_XFCE_STARTS",
                      u"with 5 separators, all recorded and drawn"_s, startOnce);
 }
+
+// Which window KWin has active, as its own scripting tells: a script loaded
+// over D-Bus reports the caption back to a service of the test's.
+class KWinActiveWindow : public QDBusVirtualObject {
+public:
+    explicit KWinActiveWindow(const e2e::VirtualDesktop& desktop)
+        : desktop_(desktop)
+        , bus_(QDBusConnection::connectToBus(
+              desktop.environment().value(u"DBUS_SESSION_BUS_ADDRESS"_s), u"kwin-probe"_s)) {
+        bus_.registerVirtualObject(u"/"_s, this);
+        bus_.registerService(service);
+    }
+    ~KWinActiveWindow() override { QDBusConnection::disconnectFromBus(u"kwin-probe"_s); }
+
+    // Asks KWin, and returns what it said so far (empty until it answered).
+    QString ask() {
+        const QString script = desktop_.home() + u"/active-window.js"_s;
+        QFile file(script);
+        if (file.open(QIODevice::WriteOnly))
+            file.write(
+                u"const w = workspace.activeWindow || workspace.activeClient;\n"
+                u"callDBus('%1', '/', '%1', 'report', w ? w.caption : '(none)');\n"_s.arg(service)
+                    .toUtf8());
+        file.close();
+        QDBusMessage load = QDBusMessage::createMethodCall(
+            u"org.kde.KWin"_s, u"/Scripting"_s, u"org.kde.kwin.Scripting"_s, u"loadScript"_s);
+        load << script << u"gapsel-active-window-%1"_s.arg(++asked_);
+        const QDBusMessage loaded = bus_.call(load);
+        if (loaded.type() == QDBusMessage::ReplyMessage && !loaded.arguments().isEmpty())
+            bus_.call(QDBusMessage::createMethodCall(
+                u"org.kde.KWin"_s, u"/Scripting/Script%1"_s.arg(loaded.arguments().front().toInt()),
+                u"org.kde.kwin.Script"_s, u"run"_s));
+        return caption_;
+    }
+
+    QString introspect(const QString&) const override { return {}; }
+    bool handleMessage(const QDBusMessage& message, const QDBusConnection&) override {
+        if (message.member() == u"report"_s && !message.arguments().isEmpty())
+            caption_ = message.arguments().front().toString();
+        return true;
+    }
+
+private:
+    static inline const QString service = u"org.gapsel.E2eProbe"_s;
+    const e2e::VirtualDesktop& desktop_;
+    QDBusConnection bus_;
+    QString caption_;
+    int asked_ = 0;
+};
+
+// On a Wayland session a window opened from a separator's menu comes to the
+// front: a real click hands Gapsel the host's activation token, and KWin
+// then names Settings its active window.
+class WindowActivation : public e2e::SeededHostTest {};
+
+TEST_P(WindowActivation, SettingsOpenedFromTheMenuIsTheActiveWindow) {
+    ASSERT_TRUE(gapsel.start(desktop.environment()));
+    QImage screen;
+    QList<QRect> shown;
+    ASSERT_TRUE(eventually([&] {
+        screen = desktop.screenshot();
+        return (shown = glyphs(screen)).size() == 3;
+    })) << "the three seeded glyphs";
+    e2e::menuOnClick(desktop, screen, shown.front());
+    ASSERT_TRUE(host->choose(serviceWithId(seeded.front().id), {u"Settings\u2026"_s}));
+    KWinActiveWindow kwin(desktop);
+    QString active;
+    const bool front = eventually([&] { return (active = kwin.ask()) == u"Gapsel Settings"_s; });
+    e2e::hostCheck(desktop.host().name, "activation", front, u"active window: %1"_s.arg(active));
+    desktop.saveScreenshot(u"activation"_s);
+}
+
+INSTANTIATE_TEST_SUITE_P(Hosts, WindowActivation, ::testing::Values("plasma-wayland"),
+                         e2e::nameOfHost);
 
 } // namespace
