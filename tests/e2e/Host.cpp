@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
 
@@ -138,11 +139,16 @@ Host plasmaWayland() {
     host.name = u"plasma-wayland"_s;
     host.variables += waylandVariables;
     host.prepare = [](VirtualDesktop& desktop) {
-        return startCompositor(desktop, {u"kwin_wayland"_s, u"--x11-display"_s,
-                                         desktop.environment().value(u"DISPLAY"_s), u"--xwayland"_s,
-                                         u"--socket"_s, u"gapsel-wayland"_s, u"--width"_s,
-                                         QString::number(screenWidth), u"--height"_s,
-                                         QString::number(screenHeight)});
+        // KWin carries a file capability that a container may not grant (its
+        // start is then refused): a copy runs without it.
+        const QString kwin = desktop.home() + u"/kwin_wayland"_s;
+        if (!QFile::exists(kwin) &&
+            !QFile::copy(QStandardPaths::findExecutable(u"kwin_wayland"_s), kwin))
+            return u"cannot copy kwin_wayland"_s;
+        return startCompositor(
+            desktop, {kwin, u"--x11-display"_s, desktop.environment().value(u"DISPLAY"_s),
+                      u"--xwayland"_s, u"--socket"_s, u"gapsel-wayland"_s, u"--width"_s,
+                      QString::number(screenWidth), u"--height"_s, QString::number(screenHeight)});
     };
     return host;
 }
