@@ -338,12 +338,21 @@ TEST_P(WindowActivation, SettingsOpenedFromTheMenuIsTheActiveWindow) {
     });
     desktop.saveScreenshot(u"separators"_s, screen);
     ASSERT_TRUE(drawn) << "the first separator's glyph";
+    // Another window is active, as the user's work is before the click.
+    KWinActiveWindow kwin(desktop);
+    e2e::Program other(u"plasmawindowed"_s);
+    ASSERT_TRUE(other.start(desktop.environment(), {u"org.kde.plasma.analogclock"_s}));
+    QString before;
+    ASSERT_TRUE(eventually([&] {
+        before = kwin.ask();
+        return !before.isEmpty() && before != u"(none)"_s && !before.startsWith(u"Desktop @"_s);
+    })) << "another window active first";
     e2e::menuOnClick(desktop, screen, first);
     ASSERT_TRUE(host->choose(serviceWithId(seeded.front().id), {u"Settings\u2026"_s}));
-    KWinActiveWindow kwin(desktop);
     QString active;
     const bool front = eventually([&] { return (active = kwin.ask()) == u"Gapsel Settings"_s; });
-    e2e::hostCheck(desktop.host().name, "activation", front, u"active window: %1"_s.arg(active));
+    e2e::hostCheck(desktop.host().name, "activation", front,
+                   u"active window: %1 (before: %2)"_s.arg(active, before));
     desktop.saveScreenshot(u"activation"_s);
 }
 
