@@ -124,8 +124,9 @@ Host plasma() {
             .program = u"plasmashell"_s,
             .arguments = {u"--no-respawn"_s},
             .panel = {0, screenHeight - 44, screenWidth, 44},
-            // Below the panel's top edge, left of the clock.
-            .tray = {screenWidth / 2, screenHeight - 42, screenWidth / 2 - 140, 42},
+            // Below the panel's top edge, left of the clock, and above the
+            // gap under Plasma 6's floating panel, where the wallpaper shows.
+            .tray = {screenWidth / 2, screenHeight - 42, screenWidth / 2 - 140, 32},
             .variables = {u"XDG_CURRENT_DESKTOP=KDE"_s, u"KDE_FULL_SESSION=true"_s,
                           u"KDE_SESSION_VERSION="_s +
                               (QFile::exists(u"/usr/bin/kded6"_s) ? u"6"_s : u"5"_s),
