@@ -333,6 +333,14 @@
         <source>This keyboard shortcut cannot be used as it&apos;s already a system-wide keyboard shortcut.</source>
         <translation>Dieses Tastenkürzel kann nicht verwendet werden, da es bereits ein systemweites Tastenkürzel ist.</translation>
     </message>
+    <message>
+        <source>Global shortcuts are not available on this desktop.</source>
+        <translation>Globale Tastenkürzel sind in dieser Arbeitsumgebung nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>On Wayland they come through the desktop&apos;s global shortcuts portal, which this desktop does not offer.</source>
+        <translation>Unter Wayland stellt sie das Portal für globale Tastenkürzel der Arbeitsumgebung bereit, das diese Arbeitsumgebung nicht anbietet.</translation>
+    </message>
 </context>
 <context>
     <name>Relauncher</name>

@@ -333,6 +333,14 @@
         <source>This keyboard shortcut cannot be used as it&apos;s already a system-wide keyboard shortcut.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Global shortcuts are not available on this desktop.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On Wayland they come through the desktop&apos;s global shortcuts portal, which this desktop does not offer.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Relauncher</name>

@@ -39,6 +39,9 @@ public:
 
     virtual ~HotKeys() = default;
 
+    // Whether this desktop offers system-wide hot keys at all; where it does
+    // not, every registration is refused and a recorder says why.
+    virtual bool isAvailable() { return true; }
     // None when the desktop refuses the combination (another program owns it,
     // or this desktop offers no hot keys); then nothing is registered.
     virtual std::optional<Handle> registerHotKey(std::uint32_t keyCode, std::uint32_t modifiers,

@@ -46,4 +46,13 @@ std::optional<Refusal> refusalFor(const Shortcut& shortcut,
     return std::nullopt;
 }
 
+Refusal unavailableRefusal() {
+    return {QCoreApplication::translate("RecorderCheck",
+                                        "Global shortcuts are not available on this desktop."),
+            QCoreApplication::translate(
+                "RecorderCheck",
+                "On Wayland they come through the desktop's global shortcuts portal, which this "
+                "desktop does not offer.")};
+}
+
 } // namespace shortcuts

@@ -40,4 +40,8 @@ std::optional<Refusal> refusalFor(const Shortcut& shortcut,
                                   const std::function<bool(const Shortcut&)>& isTakenBySystem,
                                   ShortcutSettingsPlace settingsPlace);
 
+// What a recorder says instead of recording where the desktop offers no global
+// shortcuts at all.
+Refusal unavailableRefusal();
+
 } // namespace shortcuts

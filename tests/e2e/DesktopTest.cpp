@@ -25,6 +25,8 @@ void DesktopTest::SetUp() {
     if (QStandardPaths::findExecutable(desktop.host().program).isEmpty())
         GTEST_SKIP() << desktop.host().program.toStdString()
                      << " is not installed (scripts/hosts installs it)";
+    if (const QString lacking = desktop.host().lacks(); !lacking.isEmpty())
+        GTEST_SKIP() << lacking.toStdString();
     const QString failure = desktop.start();
     ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
     host.emplace(desktop.bus());
@@ -79,7 +81,12 @@ void SeededHostTest::checkLeftClick(const QImage& screen) const {
 }
 
 std::string nameOfHost(const ::testing::TestParamInfo<std::string>& host) {
-    return host.param;
+    return testNameOfHost(host.param);
+}
+
+std::string testNameOfHost(std::string host) {
+    std::ranges::replace(host, '-', '_');
+    return host;
 }
 
 bool startLogging(Program& gapsel, QProcessEnvironment environment) {

@@ -64,6 +64,8 @@ protected:
 
 // Names a host's instance of a parameterised test after the host.
 std::string nameOfHost(const ::testing::TestParamInfo<std::string>& host);
+// A host's name as a test's name may have it (no hyphens).
+std::string testNameOfHost(std::string host);
 
 // Starts Gapsel with `environment` so that it logs what it finds out about
 // the desktop, its alerts among it (see alertLine).

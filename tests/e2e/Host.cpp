@@ -8,6 +8,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
 
@@ -24,6 +26,24 @@ Host xfce() {
         .files = {{u"xfce4-panel.xml"_s, u"xfce4/xfconf/xfce-perchannel-xml/xfce4-panel.xml"_s}}};
 }
 
+// The compositor of a Wayland desktop, drawing into a window on the virtual
+// display (where screenshots and clicks reach it) and serving the socket the
+// desktop's WAYLAND_DISPLAY names; started once that socket is there.
+QString startCompositor(VirtualDesktop& desktop, const QStringList& command) {
+    const QString untilSocketIsThere =
+        u"\"$0\" \"$@\" >&2 & "
+        u"until [ -S \"$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY\" ]; do sleep 0.1; done; echo ready; wait"_s;
+    return desktop.startService(u"sh"_s, QStringList{u"-c"_s, untilSocketIsThere} + command) ==
+                   u"ready"_s
+               ? QString()
+               : command.front() + u" does not start"_s;
+}
+
+// What a Wayland desktop has in its environment from the start: the session
+// bus, and every program it starts, are Wayland clients of its compositor.
+const QStringList waylandVariables{u"WAYLAND_DISPLAY=gapsel-wayland"_s,
+                                   u"QT_QPA_PLATFORM=wayland"_s, u"XDG_SESSION_TYPE=wayland"_s};
+
 Host lxqt() {
     return {.name = u"lxqt"_s,
             .program = u"lxqt-panel"_s,
@@ -32,6 +52,31 @@ Host lxqt() {
             // Without LXQt's own settings the panel draws black.
             .files = {{u"/usr/share/lxqt/lxqt.conf"_s, u"lxqt/lxqt.conf"_s},
                       {u"lxqt-panel.conf"_s, u"lxqt/panel.conf"_s}}};
+}
+
+// LXQt with "Reverse the order of items" on: the newest item goes leftmost.
+Host lxqtReversed() {
+    Host host = lxqt();
+    host.name = u"lxqt-reversed"_s;
+    host.lacks = [] {
+        QProcess panel;
+        QProcessEnvironment withoutDisplay = QProcessEnvironment::systemEnvironment();
+        withoutDisplay.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+        panel.setProcessEnvironment(withoutDisplay);
+        panel.start(u"lxqt-panel"_s, {u"--version"_s});
+        panel.waitForFinished();
+        const QString version = QString::fromUtf8(panel.readLine()).section(u' ', 1).trimmed();
+        return version.section(u'.', 0, 0).toInt() >= 2
+                   ? QString()
+                   : u"LXQt's panel %1 has no reverse order"_s.arg(version);
+    };
+    host.configure = [](VirtualDesktop& desktop) {
+        QFile conf(desktop.configHome() + u"/lxqt/panel.conf"_s);
+        return conf.open(QIODevice::Append) && conf.write("reverseOrder=true\n") > 0
+                   ? QString()
+                   : u"cannot turn on the reverse order"_s;
+    };
+    return host;
 }
 
 Host gnome() {
@@ -60,14 +105,17 @@ Host gnome() {
                          "gsettings set org.gnome.shell welcome-dialog-last-shown-version '999'")}};
 }
 
-// GNOME as a Wayland compositor with a virtual monitor of its own: nothing of
-// it shows on the virtual display, and clients reach it through its socket.
+// GNOME Shell as a Wayland compositor in a window of the virtual display,
+// without Xwayland.
 Host gnomeWayland() {
     Host host = gnome();
     host.name = u"gnome-wayland"_s;
-    host.arguments = {u"--headless"_s, u"--wayland"_s, u"--virtual-monitor"_s,
-                      u"%1x%2"_s.arg(screenWidth).arg(screenHeight)};
-    host.variables = {u"XDG_SESSION_TYPE=wayland"_s, u"XDG_CURRENT_DESKTOP=GNOME"_s};
+    host.arguments = {u"--wayland"_s, u"--nested"_s, u"--no-x11"_s, u"--wayland-display"_s,
+                      u"gapsel-wayland"_s};
+    host.variables =
+        waylandVariables +
+        QStringList{u"XDG_CURRENT_DESKTOP=GNOME"_s,
+                    u"MUTTER_DEBUG_DUMMY_MODE_SPECS=%1x%2"_s.arg(screenWidth).arg(screenHeight)};
     return host;
 }
 
@@ -76,10 +124,34 @@ Host plasma() {
             .program = u"plasmashell"_s,
             .arguments = {u"--no-respawn"_s},
             .panel = {0, screenHeight - 44, screenWidth, 44},
-            // Below the panel's top edge, left of the clock.
-            .tray = {screenWidth / 2, screenHeight - 42, screenWidth / 2 - 140, 42},
+            // Below the panel's top edge, left of the clock, and above the
+            // gap under Plasma 6's floating panel, where the wallpaper shows.
+            .tray = {screenWidth / 2, screenHeight - 42, screenWidth / 2 - 140, 32},
             .variables = {u"XDG_CURRENT_DESKTOP=KDE"_s, u"KDE_FULL_SESSION=true"_s,
-                          u"KDE_SESSION_VERSION=5"_s, u"QT_QUICK_BACKEND=software"_s}};
+                          u"KDE_SESSION_VERSION="_s +
+                              (QFile::exists(u"/usr/bin/kded6"_s) ? u"6"_s : u"5"_s),
+                          u"QT_QUICK_BACKEND=software"_s}};
+}
+
+// Plasma on KWin's Wayland session in a window of the virtual display, with
+// Xwayland beside it.
+Host plasmaWayland() {
+    Host host = plasma();
+    host.name = u"plasma-wayland"_s;
+    host.variables += waylandVariables;
+    host.prepare = [](VirtualDesktop& desktop) {
+        // KWin carries a file capability that a container may not grant (its
+        // start is then refused): a copy runs without it.
+        const QString kwin = desktop.home() + u"/kwin_wayland"_s;
+        if (!QFile::exists(kwin) &&
+            !QFile::copy(QStandardPaths::findExecutable(u"kwin_wayland"_s), kwin))
+            return u"cannot copy kwin_wayland"_s;
+        return startCompositor(
+            desktop, {kwin, u"--x11-display"_s, desktop.environment().value(u"DISPLAY"_s),
+                      u"--xwayland"_s, u"--socket"_s, u"gapsel-wayland"_s, u"--width"_s,
+                      QString::number(screenWidth), u"--height"_s, QString::number(screenHeight)});
+    };
+    return host;
 }
 
 // XEmbed trays, each alone on the display as on a window-manager desktop;
@@ -163,8 +235,9 @@ Host xfceWithTrayAtRightEnd(const QStringList& hiddenIds) {
 }
 
 const Host& hostNamed(const QString& name) {
-    static const QList<Host> hosts{xfce(),   lxqt(),   gnome(), gnomeWayland(), plasma(),
-                                   waybar(), trayer(), tint2(), i3bar()};
+    static const QList<Host> hosts{xfce(),         lxqt(),   lxqtReversed(),  gnome(),
+                                   gnomeWayland(), plasma(), plasmaWayland(), waybar(),
+                                   trayer(),       tint2(),  i3bar()};
     for (const Host& host : hosts)
         if (host.name == name)
             return host;

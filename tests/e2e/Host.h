@@ -47,12 +47,16 @@ struct Host {
     QStringList commands{};
     // The user the host runs as; empty: the test's own.
     QString user{};
+    // What this system lacks to try the host (a setting that only newer
+    // versions have), which skips its tests; empty when nothing.
+    std::function<QString()> lacks = [] { return QString(); };
     // A tray that takes only XEmbed icons: it has started once it owns the
     // screen's tray selection (it registers nothing on the bus).
     bool xembed = false;
 };
 
-// A host the tests know by its name: xfce, lxqt, gnome, plasma, waybar.
+// A host the tests know by its name: xfce, lxqt, lxqt-reversed, gnome,
+// gnome-wayland, plasma, plasma-wayland, waybar, trayer, tint2, i3bar.
 const Host& hostNamed(const QString& name);
 
 // XFCE with its default layout: the tray at the right end of the panel,

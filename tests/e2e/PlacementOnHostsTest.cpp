@@ -218,7 +218,9 @@ INSTANTIATE_TEST_SUITE_P(
     Hosts, PlacementByRule,
     ::testing::Values(
         Placement{"lxqt", u"R|—·"_s, 0, {u"Move to Right End"_s}, u"R—·|"_s, "move-to-end"},
+        Placement{"lxqt-reversed", u"|—·R"_s, 2, {u"Move to Left End"_s}, u"·|—R"_s, "move-to-end"},
         Placement{"gnome", u"|—·R"_s, 2, {u"Move to Left End"_s}, u"·|—R"_s, "move-to-end"},
+        Placement{"gnome-wayland", u"|—·R"_s, 2, {u"Move to Left End"_s}, u"·|—R"_s, "move-to-end"},
         Placement{"waybar", u"R|—·"_s, 0, {u"Move to Right End"_s}, u"R—·|"_s, "move-to-end"},
         Placement{"lxqt",
                   u"R|—·"_s,
@@ -234,7 +236,9 @@ INSTANTIATE_TEST_SUITE_P(
                   u"R·|—"_s,
                   "place-after",
                   "place-after-kept"},
-        Placement{"plasma", u"|—·R"_s, 0, {u"Place After"_s, other}, u"—·R|"_s, "place-after"}),
+        Placement{"plasma", u"|—·R"_s, 0, {u"Place After"_s, other}, u"—·R|"_s, "place-after"},
+        Placement{
+            "plasma-wayland", u"|—·R"_s, 0, {u"Place After"_s, other}, u"—·R|"_s, "place-after"}),
     [](const ::testing::TestParamInfo<Placement>& placement) {
         std::string name = placement.param.host + '_' + placement.param.check;
         std::ranges::replace(name, '-', '_');

@@ -7,7 +7,10 @@
 #include "support/TestEnvironment.h"
 
 #include <QDir>
+#include <QDBusMessage>
+#include <QDBusVirtualObject>
 #include <QElapsedTimer>
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -141,7 +144,8 @@ TEST_P(SeparatorsOnHost, ShowSeparatorsInOrderWithMenusAndLegibleGlyphs) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Hosts, SeparatorsOnHost,
-                         ::testing::Values("xfce", "lxqt", "gnome", "plasma", "waybar"),
+                         ::testing::Values("xfce", "lxqt", "lxqt-reversed", "gnome",
+                                           "gnome-wayland", "plasma", "plasma-wayland", "waybar"),
                          e2e::nameOfHost);
 
 // GNOME's extension lost the item at some starts and left others without a
@@ -300,5 +304,98 @@ TEST(XfceStarts, EveryStartRecordsAndDrawsAllFiveSeparators) {
     e2e::checkStarts(u"xfce"_s, "GAPSEL_E2E_XFCE_STARTS",
                      u"with 5 separators, all recorded and drawn"_s, startOnce);
 }
+
+// Which window KWin has active, as its own scripting tells: a script loaded
+// over D-Bus reports the caption back to a service of the test's.
+class KWinActiveWindow : public QDBusVirtualObject {
+public:
+    explicit KWinActiveWindow(const e2e::VirtualDesktop& desktop)
+        : desktop_(desktop)
+        , bus_(QDBusConnection::connectToBus(
+              desktop.environment().value(u"DBUS_SESSION_BUS_ADDRESS"_s), u"kwin-probe"_s)) {
+        bus_.registerVirtualObject(u"/"_s, this);
+        bus_.registerService(service);
+    }
+    ~KWinActiveWindow() override { QDBusConnection::disconnectFromBus(u"kwin-probe"_s); }
+
+    // Asks KWin, and returns what it said so far (empty until it answered).
+    QString ask() {
+        const QString script = desktop_.home() + u"/active-window.js"_s;
+        QFile file(script);
+        if (file.open(QIODevice::WriteOnly))
+            file.write(
+                u"const w = workspace.activeWindow || workspace.activeClient;\n"
+                u"callDBus('%1', '/', '%1', 'report', w ? w.caption : '(none)');\n"_s.arg(service)
+                    .toUtf8());
+        file.close();
+        // Scripts run once started; the one before is unloaded so that they
+        // do not pile up.
+        const QString name = u"gapsel-active-window"_s;
+        bus_.call(kwinScripting(u"unloadScript"_s) << name);
+        bus_.call(kwinScripting(u"loadScript"_s) << script << name);
+        bus_.call(kwinScripting(u"start"_s));
+        return caption_;
+    }
+
+    QString introspect(const QString&) const override { return {}; }
+    bool handleMessage(const QDBusMessage& message, const QDBusConnection&) override {
+        if (message.member() == u"report"_s && !message.arguments().isEmpty())
+            caption_ = message.arguments().front().toString();
+        return true;
+    }
+
+private:
+    static QDBusMessage kwinScripting(const QString& method) {
+        return QDBusMessage::createMethodCall(u"org.kde.KWin"_s, u"/Scripting"_s,
+                                              u"org.kde.kwin.Scripting"_s, method);
+    }
+
+    static inline const QString service = u"org.gapsel.E2eProbe"_s;
+    const e2e::VirtualDesktop& desktop_;
+    QDBusConnection bus_;
+    QString caption_;
+};
+
+// On a Wayland session a window opened from a separator's menu comes to the
+// front: a real click hands Gapsel the host's activation token, and KWin
+// then names Settings its active window.
+class WindowActivation : public e2e::SeededHostTest {};
+
+TEST_P(WindowActivation, SettingsOpenedFromTheMenuIsTheActiveWindow) {
+    ASSERT_TRUE(gapsel.start(desktop.environment()));
+    // The first separator's glyph, whatever else the panel changed meanwhile.
+    QImage screen;
+    QRect first;
+    const bool drawn = eventually([&] {
+        screen = desktop.screenshot();
+        const QList<QRect> shown = glyphs(screen);
+        const auto found = std::ranges::find_if(shown, [&](const QRect& glyph) {
+            return e2e::shapeOf(glyph) == seeded.front().character;
+        });
+        first = found == shown.end() ? QRect() : *found;
+        return !first.isNull();
+    });
+    desktop.saveScreenshot(u"separators"_s, screen);
+    ASSERT_TRUE(drawn) << "the first separator's glyph";
+    // Another window is active, as the user's work is before the click.
+    KWinActiveWindow kwin(desktop);
+    e2e::Program other(u"plasmawindowed"_s);
+    ASSERT_TRUE(other.start(desktop.environment(), {u"org.kde.plasma.analogclock"_s}));
+    QString before;
+    ASSERT_TRUE(eventually([&] {
+        before = kwin.ask();
+        return !before.isEmpty() && before != u"(none)"_s && !before.startsWith(u"Desktop @"_s);
+    })) << "another window active first";
+    e2e::menuOnClick(desktop, screen, first);
+    ASSERT_TRUE(host->choose(serviceWithId(seeded.front().id), {u"Settings\u2026"_s}));
+    QString active;
+    const bool front = eventually([&] { return (active = kwin.ask()) == u"Gapsel Settings"_s; });
+    e2e::hostCheck(desktop.host().name, "activation", front,
+                   u"active window: %1 (before: %2)"_s.arg(active, before));
+    desktop.saveScreenshot(u"activation"_s);
+}
+
+INSTANTIATE_TEST_SUITE_P(Hosts, WindowActivation, ::testing::Values("plasma-wayland"),
+                         e2e::nameOfHost);
 
 } // namespace

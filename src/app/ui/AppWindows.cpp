@@ -51,7 +51,8 @@ debug::DebugServices debugServices(AppMain& app, platform::Platform platform) {
             [&app, &hotKeys = platform.hotKeys] {
                 return shortcuts::menuItemShortcuts(*app.separatorMenu(),
                                                     hotKeys.menuCommandModifier());
-            }};
+            },
+            [&hotKeys = platform.hotKeys] { return hotKeys.isAvailable(); }};
 }
 
 kit::AboutInfo aboutInfo(const JXKit& kit, platform::Platform platform) {

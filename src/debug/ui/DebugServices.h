@@ -43,6 +43,8 @@ struct DebugServices {
     // The application's menu items with key equivalents, which the recorder
     // refuses to take.
     std::function<QList<shortcuts::MenuItemShortcut>()> menuItemShortcuts;
+    // Whether the desktop has global shortcuts at all.
+    std::function<bool()> hotKeysAvailable;
 };
 
 } // namespace debug

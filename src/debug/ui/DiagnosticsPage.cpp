@@ -68,8 +68,8 @@ QCheckBox* DiagnosticsPage::drawingSwitch(const DebugServices& services) {
 // presses and releases show beside it.
 QWidget* DiagnosticsPage::shortcutTrial(const DebugServices& services) {
     auto* group = new QGroupBox(QCoreApplication::translate("DiagnosticsPage", "Global shortcut"));
-    auto* recorder =
-        new shortcuts::ShortcutRecorder(services.isTakenBySystem, services.menuItemShortcuts);
+    auto* recorder = new shortcuts::ShortcutRecorder(
+        services.isTakenBySystem, services.menuItemShortcuts, services.hotKeysAvailable);
     auto* seen = new QLabel(QCoreApplication::translate("DiagnosticsPage", "Nothing pressed yet."));
     shortcuts::KeyboardShortcuts& registry = *services.shortcuts;
     recorder->setShortcut(registry.shortcut(trialName));

@@ -8,6 +8,7 @@
 #include "platform/WindowOpener.h"
 #include "platform/linux/AppStreamStore.h"
 #include "platform/linux/ClockUptime.h"
+#include "platform/linux/DesktopHotKeys.h"
 #include "platform/linux/DesktopMotionPreference.h"
 #include "platform/linux/DesktopNotifications.h"
 #include "platform/linux/DesktopPopover.h"
@@ -22,7 +23,6 @@
 #include "platform/linux/SandboxFacts.h"
 #include "platform/linux/SystemCrashReports.h"
 #include "platform/linux/TrayItemVisibility.h"
-#include "platform/linux/XcbHotKeys.h"
 #include "platform/linux/XdgAutostart.h"
 #include "platform/linux/XdgFileManager.h"
 #include "platform/linux/XdgMail.h"
@@ -56,7 +56,7 @@ public:
         return Platform{queue_,         bundle_,      modifiers_,      workspace_,
                         alerts_,        application_, settingsWindow_, aboutPanel_,
                         loginItems_,    statusBar_,   trayHosts_,      trayPlacement_,
-                        pasteboard_,    hotKeys_,     urlSchemes_,     shareWindow_,
+                        pasteboard_,    *hotKeys_,    urlSchemes_,     shareWindow_,
                         deviceFacts_,   mail_,        fileManager_,    crashReports_,
                         supportWindow_, popover_,     motion_,         itemVisibility_,
                         uptime_,        store_,       notifications_,  loginSession_};
@@ -84,7 +84,7 @@ private:
     QtMenuPopup popup_;
     DBusTrayPlacement trayPlacement_{statusBar_.items(), trayHosts_};
     QtPasteboard pasteboard_;
-    XcbHotKeys hotKeys_;
+    std::unique_ptr<HotKeys> hotKeys_ = desktopHotKeys();
     XdgUrlSchemes urlSchemes_;
     WindowOpener shareWindow_;
     LinuxDeviceFacts deviceFacts_;

@@ -20,8 +20,8 @@ namespace platform::xdg {
 // whatever those locks say. A combination that another program has grabbed
 // is refused. Presses and releases arrive through Qt's native event filter.
 //
-// Without an X11 display (a Wayland session) there is no such grab: every
-// registration is refused, quietly.
+// Without an X11 display (a Wayland session) there is no such grab: it is not
+// available, and every registration is refused.
 class XcbHotKeys final : public HotKeys, public QAbstractNativeEventFilter {
 public:
     // Uses the application's own X11 connection, when it has one.
@@ -30,6 +30,7 @@ public:
     XcbHotKeys(const XcbHotKeys&) = delete;
     XcbHotKeys& operator=(const XcbHotKeys&) = delete;
 
+    bool isAvailable() override { return connection_ != nullptr; }
     std::optional<Handle> registerHotKey(std::uint32_t keyCode, std::uint32_t modifiers,
                                          Id id) override;
     void unregisterHotKey(Handle handle) override;

@@ -7,7 +7,7 @@ namespace platform::sim {
 
 std::optional<HotKeys::Handle> SimHotKeys::registerHotKey(std::uint32_t keyCode,
                                                           std::uint32_t modifiers, Id id) {
-    if (taken_.contains({keyCode, modifiers}))
+    if (!isAvailable_ || taken_.contains({keyCode, modifiers}))
         return std::nullopt;
     const Handle handle = nextHandle_++;
     registrations_.emplace(handle, Registration{keyCode, modifiers, id});

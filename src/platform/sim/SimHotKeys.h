@@ -22,6 +22,7 @@ public:
         Id id;
     };
 
+    bool isAvailable() override { return isAvailable_; }
     std::optional<Handle> registerHotKey(std::uint32_t keyCode, std::uint32_t modifiers,
                                          Id id) override;
     void unregisterHotKey(Handle handle) override;
@@ -33,6 +34,8 @@ public:
     std::uint32_t menuCommandModifier() const override { return classicModifier::command; }
 
     // Controls for tests.
+    // A desktop without hot keys refuses every registration.
+    void setAvailable(bool available) { isAvailable_ = available; }
     void takeBySystem(std::uint32_t keyCode, std::uint32_t modifiers);
     // Presses (down) or releases (!down) the combination: a registered hot key
     // is reported as one, otherwise the key goes out as a raw key event; either
@@ -56,6 +59,7 @@ private:
     Handler handler_;
     int handlerInstalls_ = 0;
     Handle nextHandle_ = 1;
+    bool isAvailable_ = true;
 };
 
 } // namespace platform::sim

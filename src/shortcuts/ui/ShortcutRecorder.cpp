@@ -15,10 +15,11 @@ namespace shortcuts {
 
 ShortcutRecorder::ShortcutRecorder(std::function<bool(const Shortcut&)> isTakenBySystem,
                                    std::function<QList<MenuItemShortcut>()> menuItems,
-                                   QWidget* parent)
+                                   std::function<bool()> isAvailable, QWidget* parent)
     : QPushButton(parent)
     , isTakenBySystem_(std::move(isTakenBySystem))
-    , menuItems_(std::move(menuItems)) {
+    , menuItems_(std::move(menuItems))
+    , isAvailable_(std::move(isAvailable)) {
     setMinimumWidth(160);
     connect(this, &QPushButton::clicked, this, [this] { startRecording(); });
     showLabel();
@@ -71,6 +72,8 @@ void ShortcutRecorder::focusOutEvent(QFocusEvent* event) {
 }
 
 void ShortcutRecorder::startRecording() {
+    if (isAvailable_ && !isAvailable_())
+        return tell(unavailableRefusal());
     recording_ = true;
     setText(QCoreApplication::translate("ShortcutRecorder", "Press Shortcut"));
     setFocus();
@@ -89,17 +92,20 @@ void ShortcutRecorder::record(const std::optional<Shortcut>& shortcut) {
         if (const auto refusal = refusalFor(*shortcut, menuItems, isTakenBySystem_,
                                             ShortcutSettingsPlace::DesktopKeyboardSettings)) {
             showLabel();
-            QMessageBox box(QMessageBox::Warning, QGuiApplication::applicationDisplayName(),
-                            refusal->message, QMessageBox::Ok, this);
-            box.setInformativeText(refusal->informativeText);
-            box.exec();
-            return;
+            return tell(*refusal);
         }
     }
     shortcut_ = shortcut;
     showLabel();
     if (onChange)
         onChange(shortcut_);
+}
+
+void ShortcutRecorder::tell(const Refusal& refusal) {
+    QMessageBox box(QMessageBox::Warning, QGuiApplication::applicationDisplayName(), refusal.message,
+                    QMessageBox::Ok, this);
+    box.setInformativeText(refusal.informativeText);
+    box.exec();
 }
 
 void ShortcutRecorder::showLabel() {

@@ -16,14 +16,16 @@ namespace shortcuts {
 // A button that records a global shortcut: it reads "Record Shortcut" while
 // empty, "Press Shortcut" while listening (Escape cancels, Backspace clears),
 // and the shortcut once set. A shortcut that a menu item of the application,
-// the desktop or another program already uses is refused with a message.
+// the desktop or another program already uses is refused with a message; on a
+// desktop without global shortcuts a click says so and records nothing.
 class ShortcutRecorder : public QPushButton {
 public:
-    // `menuItems`: the application's menu items with key equivalents, asked
+    // `menuItems`: the application's menu items with key equivalents, and
+    // `isAvailable`: whether the desktop has global shortcuts; both asked
     // afresh at each recording.
     explicit ShortcutRecorder(std::function<bool(const Shortcut&)> isTakenBySystem = {},
                               std::function<QList<MenuItemShortcut>()> menuItems = {},
-                              QWidget* parent = nullptr);
+                              std::function<bool()> isAvailable = {}, QWidget* parent = nullptr);
 
     std::optional<Shortcut> shortcut() const { return shortcut_; }
     void setShortcut(const std::optional<Shortcut>& shortcut);
@@ -43,9 +45,11 @@ private:
     void stopRecording();
     void record(const std::optional<Shortcut>& shortcut);
     void showLabel();
+    void tell(const Refusal& refusal);
 
     std::function<bool(const Shortcut&)> isTakenBySystem_;
     std::function<QList<MenuItemShortcut>()> menuItems_;
+    std::function<bool()> isAvailable_;
     std::optional<Shortcut> shortcut_;
     bool recording_ = false;
 };

@@ -6,6 +6,7 @@
 #include "debug/WindowPlacement.h"
 #include "debug/ui/LogsPage.h"
 #include "debug/ui/UserDefaultsPage.h"
+#include "platform/sim/SimHotKeys.h"
 #include "platform/sim/SimMainQueue.h"
 #include "shortcuts/ui/ShortcutRecorder.h"
 #include "support/TestEnvironment.h"
@@ -32,9 +33,11 @@ struct DebugWindowFixture : testing::Test {
     int relaunches = 0;
     debug::DebugServices services() {
         const QString title = debug::DebugWindow::titleFor(u"Gapsel"_s, u"1.0.0"_s);
-        return {
-            title, standard, {{u"Standard"_s, standard}}, log, queue, {}, {}, {}, {}, {}, nullptr,
-            {},    {}};
+        return {title, standard, {{u"Standard"_s, standard}},
+                log,   queue,    {},
+                {},    {},       {},
+                {},    nullptr,  {},
+                {},    {}};
     }
     void chooseFromMenu(QWidget* page, const QString& action) {
         for (QAction* item : page->findChild<QToolButton*>()->menu()->actions())
@@ -93,31 +96,43 @@ TEST_F(DebugWindowFixture, UserDefaultsListFollowsTheStoreAndClearRemovesAll) {
     EXPECT_EQ(page.shownText().trimmed(), u"Standard"_s);
 }
 
-// The recorder asks for the menus' shortcuts when it records: one that a
-// menu item has is refused, naming the item; others are taken.
-TEST(ShortcutRecorder, RefusesWhatAMenuItemHasAndTakesTheRest) {
+// The recorder asks for the menus' shortcuts and whether the desktop has
+// global shortcuts when it records: one that a menu item has is refused,
+// naming the item; a desktop without them is told at the click; others are
+// taken.
+TEST(ShortcutRecorder, RefusesWhatAMenuItemHasOrTheDesktopLacksAndTakesTheRest) {
     const shortcuts::Shortcut ctrlQ{0x0C, 0x1000}, ctrlK{0x28, 0x1000};
-    shortcuts::ShortcutRecorder recorder({}, [&] {
-        return QList<shortcuts::MenuItemShortcut>{{u"Quit Gapsel"_s, ctrlQ}};
-    });
+    platform::sim::SimHotKeys hotKeys;
+    shortcuts::ShortcutRecorder recorder(
+        {},
+        [&] {
+            return QList<shortcuts::MenuItemShortcut>{{u"Quit Gapsel"_s, ctrlQ}};
+        },
+        [&] { return hotKeys.isAvailable(); });
     QList<std::optional<shortcuts::Shortcut>> changes;
     recorder.onChange = [&](const auto& shortcut) { changes.append(shortcut); };
     QString refusal;
     const auto record = [&](Qt::Key key) {
-        recorder.click();
+        refusal.clear();
         QTimer::singleShot(0, &recorder, [&refusal] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                 refusal = box->text();
                 box->close();
             }
         });
+        recorder.click();
         QKeyEvent press(QEvent::KeyPress, key, Qt::ControlModifier);
         QApplication::sendEvent(&recorder, &press);
     };
     record(Qt::Key_Q);
     EXPECT_EQ(refusal, u"This keyboard shortcut cannot be used as it's already used by the "
                        u"“Quit Gapsel” menu item."_s);
+    hotKeys.setAvailable(false);
+    record(Qt::Key_K);
+    EXPECT_EQ(refusal, u"Global shortcuts are not available on this desktop."_s);
+    EXPECT_EQ(recorder.text(), u"Record Shortcut"_s);
     EXPECT_TRUE(changes.isEmpty());
+    hotKeys.setAvailable(true);
     record(Qt::Key_K);
     EXPECT_EQ(changes, QList<std::optional<shortcuts::Shortcut>>{ctrlK});
 }
