@@ -6,6 +6,7 @@
 #include "platform/linux/KdeConfigText.h"
 #include "platform/linux/XfconfProperties.h"
 #include "platform/linux/tray/LxqtPanelOrder.h"
+#include "platform/linux/tray/XfconfStringArray.h"
 
 #include <QRegularExpression>
 #include <QSettings>

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: The Gapsel developers
 
 #include "platform/linux/XfconfProperties.h"
+#include "platform/linux/tray/XfconfStringArray.h"
 
 #include <QDBusArgument>
 #include <QDBusConnection>
@@ -34,21 +35,6 @@ QVariantMap xfconfProperties(const QString& channel, const QString& base) {
     }
     properties.endMap();
     return result;
-}
-
-QStringList xfconfStrings(const QVariant& value) {
-    if (!value.canConvert<QDBusArgument>())
-        return value.toStringList();
-    QStringList strings;
-    const QDBusArgument argument = value.value<QDBusArgument>();
-    argument.beginArray();
-    while (!argument.atEnd()) {
-        QDBusVariant item;
-        argument >> item;
-        strings.append(item.variant().toString());
-    }
-    argument.endArray();
-    return strings;
 }
 
 } // namespace platform::xdg

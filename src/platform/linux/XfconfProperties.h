@@ -13,7 +13,4 @@ namespace platform::xdg {
 // does not answer.
 QVariantMap xfconfProperties(const QString& channel, const QString& base);
 
-// An xfconf array of strings (or a plain string list) as a list.
-QStringList xfconfStrings(const QVariant& value);
-
 } // namespace platform::xdg

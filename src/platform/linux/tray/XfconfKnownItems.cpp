@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: The Gapsel developers
 
 #include "platform/linux/tray/XfconfKnownItems.h"
+#include "platform/linux/tray/XfconfStringArray.h"
 
 #include <QDBusArgument>
 #include <QDBusMessage>
@@ -41,36 +42,14 @@ XfconfKnownItems::XfconfKnownItems(QDBusConnection bus, int plugin,
                 if (reply.isError() && !unset)
                     read(std::nullopt);
                 else
-                    read(unset ? QStringList() : strings(reply.value().variant()));
+                    read(unset ? QStringList() : xfconfStrings(reply.value().variant()));
             });
 }
 
 void XfconfKnownItems::propertyChanged(const QString& changedChannel, const QString& property,
                                        const QDBusVariant& value) {
     if (changedChannel == channel && property == property_)
-        changed_(strings(value.variant()));
-}
-
-QStringList XfconfKnownItems::strings(const QVariant& value) {
-    if (value.canConvert<QDBusArgument>()) {
-        const auto argument = value.value<QDBusArgument>();
-        if (argument.currentType() != QDBusArgument::ArrayType)
-            return {};
-        QStringList result;
-        if (argument.currentSignature() == QLatin1String("as")) {
-            argument >> result;
-            return result;
-        }
-        argument.beginArray();
-        while (!argument.atEnd()) {
-            QDBusVariant element;
-            argument >> element;
-            result.append(element.variant().toString());
-        }
-        argument.endArray();
-        return result;
-    }
-    return value.toStringList();
+        changed_(xfconfStrings(value.variant()));
 }
 
 } // namespace platform::xdg

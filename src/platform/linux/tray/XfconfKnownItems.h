@@ -27,7 +27,6 @@ public:
 
     // The strings of a setting's value as xfconf sends it (an array of
     // variants); empty for any other value.
-    static QStringList strings(const QVariant& value);
 
 private Q_SLOTS:
     void propertyChanged(const QString& channel, const QString& property,

@@ -39,22 +39,29 @@ std::optional<QStringList> XfconfStringArray::read() const {
         qCWarning(trayLog) << "Reading" << property_ << "failed:" << reply.errorMessage();
         return std::nullopt;
     }
-    const QVariant value = reply.arguments().value(0).value<QDBusVariant>().variant();
-    QStringList ids;
-    if (value.userType() == qMetaTypeId<QDBusArgument>()) {
-        const auto array = value.value<QDBusArgument>();
-        array.beginArray();
-        while (!array.atEnd()) {
-            QDBusVariant element;
-            array >> element;
-            ids.append(element.variant().toString());
+    return xfconfStrings(reply.arguments().value(0).value<QDBusVariant>().variant());
+}
+
+QStringList xfconfStrings(const QVariant& value) {
+    if (value.canConvert<QDBusArgument>()) {
+        const auto argument = value.value<QDBusArgument>();
+        if (argument.currentType() != QDBusArgument::ArrayType)
+            return {};
+        QStringList result;
+        if (argument.currentSignature() == QLatin1String("as")) {
+            argument >> result;
+            return result;
         }
-        array.endArray();
-    } else {
-        for (const QVariant& element : value.toList())
-            ids.append(element.toString());
+        argument.beginArray();
+        while (!argument.atEnd()) {
+            QDBusVariant element;
+            argument >> element;
+            result.append(element.variant().toString());
+        }
+        argument.endArray();
+        return result;
     }
-    return ids;
+    return value.toStringList();
 }
 
 // Arrays go over the bus as arrays of variants.

@@ -27,4 +27,8 @@ private:
     QString property_;
 };
 
+// An xfconf array of strings as xfconfd sends it (an array of variants, or of
+// strings), or a plain string list, as a list.
+QStringList xfconfStrings(const QVariant& value);
+
 } // namespace platform::xdg
