@@ -42,12 +42,12 @@ TEST(QtAlerts, ABoxLeftWithoutAClickAnswersItsCancellingButton) {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
                 leave(*box);
         });
-        EXPECT_EQ(platform::xdg::QtAlerts().run(alert).buttonIndex(), 1) << how;
+        EXPECT_EQ(platform::xdg::QtAlerts(u"Gapsel"_s).run(alert).buttonIndex(), 1) << how;
     }
 }
 
-// Every box is titled with the name the application introduces itself by,
-// not the executable's; Wayland hears the desktop entry's id.
+// Every box is titled with the application's name, not the executable's;
+// Wayland hears the desktop entry's id.
 TEST(QtAlerts, BoxesAreTitledWithTheApplicationsName) {
     platform::xdg::introduceToDesktop(platform::BundleInfo::compiledIn(QString()));
     EXPECT_EQ(QGuiApplication::desktopFileName(), u"com.gapsel.Gapsel"_s);
@@ -63,9 +63,9 @@ TEST(QtAlerts, BoxesAreTitledWithTheApplicationsName) {
     platform::Alert alert;
     alert.message = u"Thanks for wanting to rate Gapsel"_s;
     readTitle();
-    platform::xdg::QtAlerts().run(alert);
+    platform::xdg::QtAlerts(u"Gapsel"_s).run(alert);
     readTitle();
-    platform::xdg::QtAlerts().presentError(platform::Error::failure(u"disk full"_s));
+    platform::xdg::QtAlerts(u"Gapsel"_s).presentError(platform::Error::failure(u"disk full"_s));
     EXPECT_EQ(titles, QStringList({u"Gapsel"_s, u"Gapsel"_s}));
 }
 

@@ -67,7 +67,7 @@ private:
     BundleInfo bundle_;
     QtModifiers modifiers_;
     XdgWorkspace workspace_{queue_, urlSchemes_};
-    QtAlerts alerts_;
+    QtAlerts alerts_{bundle_.name};
     QtApplication application_;
     WindowOpener settingsWindow_;
     WindowOpener aboutPanel_;

@@ -7,7 +7,6 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpacerItem>
@@ -53,7 +52,7 @@ void keepAtLeast(QMessageBox& box, int width) {
 AlertAnswer QtAlerts::run(const Alert& alert) {
     qCInfo(platformLog).noquote() << "Alert:" << alert.message << "|" << alert.informativeText;
     QMessageBox box;
-    box.setWindowTitle(QGuiApplication::applicationDisplayName());
+    box.setWindowTitle(title_);
     box.setText(alert.message);
     box.setInformativeText(alert.informativeText);
     box.setIcon(iconFor(alert.style));
@@ -95,8 +94,7 @@ AlertAnswer QtAlerts::run(const Alert& alert) {
 }
 
 void QtAlerts::presentError(const Error& error) {
-    QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(),
-                    error.description, QMessageBox::Ok);
+    QMessageBox box(QMessageBox::Critical, title_, error.description, QMessageBox::Ok);
     box.exec();
 }
 

@@ -31,7 +31,6 @@ void QtApplication::exitNow() {
 }
 
 void introduceToDesktop(const BundleInfo& bundle) {
-    QGuiApplication::setApplicationDisplayName(bundle.name);
     QGuiApplication::setDesktopFileName(bundle.identifier);
 }
 

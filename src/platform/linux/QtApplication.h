@@ -18,10 +18,10 @@ public:
     void exitNow() override;
 };
 
-// Introduces the application to the desktop by its name and id: window and
-// message box titles say "Gapsel", not the executable's name, and on Wayland
-// every window carries the desktop entry's id, so docks and task bars group
-// the windows under the entry.
+// Introduces the application to the desktop by its id: on Wayland every
+// window carries the desktop entry's id, so docks and task bars group the
+// windows under the entry. (No display name: Qt would append it to every
+// window title, and ours already name Gapsel.)
 void introduceToDesktop(const BundleInfo& bundle);
 
 } // namespace platform::xdg

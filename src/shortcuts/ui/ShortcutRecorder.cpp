@@ -7,7 +7,6 @@
 #include "shortcuts/RecorderCheck.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
 
@@ -102,7 +101,7 @@ void ShortcutRecorder::record(const std::optional<Shortcut>& shortcut) {
 }
 
 void ShortcutRecorder::tell(const Refusal& refusal) {
-    QMessageBox box(QMessageBox::Warning, QGuiApplication::applicationDisplayName(), refusal.message,
+    QMessageBox box(QMessageBox::Warning, window()->windowTitle(), refusal.message,
                     QMessageBox::Ok, this);
     box.setInformativeText(refusal.informativeText);
     box.exec();
