@@ -238,9 +238,8 @@ protected:
 
 TEST_F(GnomeWayland, AFirstLaunchGreetsWithANotificationAndDoesNotWarn) {
     const QDir runtime(desktop.environment().value(u"XDG_RUNTIME_DIR"_s));
-    ASSERT_TRUE(runtime.exists(u"wayland-0"_s)) << "GNOME opened no Wayland socket";
-    desktop.setVariable(u"WAYLAND_DISPLAY"_s, runtime.filePath(u"wayland-0"_s));
-    desktop.setVariable(u"QT_QPA_PLATFORM"_s, u"wayland"_s);
+    ASSERT_TRUE(runtime.exists(desktop.environment().value(u"WAYLAND_DISPLAY"_s)))
+        << "GNOME opened no Wayland socket";
     e2e::Program gapsel;
     ASSERT_TRUE(e2e::startLogging(gapsel, desktop.environment()));
     QElapsedTimer started;
