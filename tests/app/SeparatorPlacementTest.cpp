@@ -119,7 +119,7 @@ TEST_F(PlacementTest, EachHostOffersOnlyWhatWorksThere) {
 
 // Moves the menu makes are followed through XFCE's known items below; these
 // it must refuse.
-TEST(KnownItemsOrderTest, NoStepPastTheShownEndsAndNoMoveOfOrAfterAMissingId) {
+TEST(TrayOrderTest, StepsStopAtTheShownEndsAndTitlesSortRightAfterTheAnchor) {
     using namespace app::knownItemsOrder;
     const QStringList ids{u"a"_s, u"s"_s, u"gone"_s};
     const IsShown shown = [](const QString& id) { return id != u"gone"_s; };
@@ -130,6 +130,23 @@ TEST(KnownItemsOrderTest, NoStepPastTheShownEndsAndNoMoveOfOrAfterAMissingId) {
     // Both ends of the list can be reached.
     EXPECT_EQ(steppingPast({u"a"_s, u"s"_s}, u"s"_s, -1, shown), (QStringList{u"s"_s, u"a"_s}));
     EXPECT_EQ(steppingPast({u"s"_s, u"a"_s}, u"s"_s, 1, shown), (QStringList{u"a"_s, u"s"_s}));
+
+    // Titles sort right after the anchor.
+    using namespace app::traySortKeys;
+    const Item chatItem{chat, u"Chat"_s, u"Communications"_s};
+    const QList<Item> others{
+        chatItem, {u"b"_s, u"Chat b"_s, chatItem.category}, {volume, u"Volume"_s, u"Hardware"_s}};
+    for (const TrayHostKind host : {TrayHostKind::Plasma, TrayHostKind::Cinnamon}) {
+        const Item after = rightAfter(host, chatItem, others, 0);
+        EXPECT_TRUE(sortsBefore(host, chatItem, after));
+        EXPECT_TRUE(sortsBefore(host, after, others[1]));
+        EXPECT_TRUE(sortsBefore(host, rightAfter(host, chatItem, others, 0),
+                                rightAfter(host, chatItem, others, 1)));
+        EXPECT_TRUE(sortsBefore(host, atStart(host, others, 0), chatItem));
+    }
+    for (qsizetype index = 1; index < app::separatorListEdits::maximumSeparators; ++index)
+        EXPECT_TRUE(sortsBefore(TrayHostKind::Plasma, inSequence(index - 1), inSequence(index)))
+            << index;
 }
 
 TEST_F(PlacementTest, XfceMovesOwnIdsInKnownItemsPlacesNewOnesAfterTheirSourceAndForgetsRemoved) {
@@ -150,24 +167,6 @@ TEST_F(PlacementTest, XfceMovesOwnIdsInKnownItemsPlacesNewOnesAfterTheirSourceAn
     choose(1, {u"Remove"_s});
     EXPECT_EQ(known(), (QStringList{id(0), id(1), u"old"_s, chat, id(2), volume}));
     EXPECT_FALSE(known().contains(removed));
-}
-
-TEST(TraySortKeysTest, TitlesSortRightAfterTheAnchor) {
-    using namespace app::traySortKeys;
-    const Item chatItem{chat, u"Chat"_s, u"Communications"_s};
-    const QList<Item> others{
-        chatItem, {u"b"_s, u"Chat b"_s, chatItem.category}, {volume, u"Volume"_s, u"Hardware"_s}};
-    for (const TrayHostKind host : {TrayHostKind::Plasma, TrayHostKind::Cinnamon}) {
-        const Item after = rightAfter(host, chatItem, others, 0);
-        EXPECT_TRUE(sortsBefore(host, chatItem, after));
-        EXPECT_TRUE(sortsBefore(host, after, others[1]));
-        EXPECT_TRUE(sortsBefore(host, rightAfter(host, chatItem, others, 0),
-                                rightAfter(host, chatItem, others, 1)));
-        EXPECT_TRUE(sortsBefore(host, atStart(host, others, 0), chatItem));
-    }
-    for (qsizetype index = 1; index < app::separatorListEdits::maximumSeparators; ++index)
-        EXPECT_TRUE(sortsBefore(TrayHostKind::Plasma, inSequence(index - 1), inSequence(index)))
-            << index;
 }
 
 // Move Left steps past one item of another program: after Bravo it goes
@@ -377,7 +376,7 @@ qsizetype noticesLogged() {
 }
 
 // Logged each time; on screen once per login, for a returning user too.
-TEST(NoTrayNotice, SaysOnceAfterAGraceWhenNoTrayIsThereAndAgainAfterOneCameAndWent) {
+TEST(NoTrayNotice, SaysOnceAfterAGraceAndAgainAfterATrayCameAndWentWhatMakesATray) {
     testing_support::log().clear();
     platform::sim::SimPlatform sim;
     platform::sim::SimMainQueue& queue = sim.queue;
@@ -422,9 +421,8 @@ TEST(NoTrayNotice, SaysOnceAfterAGraceWhenNoTrayIsThereAndAgainAfterOneCameAndWe
     EXPECT_EQ(sim.notifications.bodies.size(), 1);
     ASSERT_EQ(sim.alerts.shownAlerts().size(), 1);
     EXPECT_EQ(sim.alerts.shownAlerts().first().message, u"Gapsel found no system tray"_s);
-}
 
-TEST(NoTrayNotice, AdvisesWhatMakesATrayOnThisDesktop) {
+    // It advises what makes a tray on this desktop.
     for (const auto& [desktop, advice] :
          {std::pair{TrayHostKind::Gnome, "gnome-shell-extension-appindicator"},
           {TrayHostKind::Xfce, "Status Tray"},

@@ -130,7 +130,7 @@ protected:
     QString service;
 };
 
-TEST_F(TrayOnBus, AnItemAnswersAllAHostReadsInOneCall) {
+TEST_F(TrayOnBus, AnItemAnswersAllAHostReadsInOneCallAndEachHostGetsTheMethodsItCanUse) {
     show(std::make_shared<RecordingMenu>());
     const QDBusMessage all = call(u"/StatusNotifierItem"_s, u"org.freedesktop.DBus.Properties"_s,
                                   u"GetAll"_s, {itemInterface});
@@ -150,9 +150,7 @@ TEST_F(TrayOnBus, AnItemAnswersAllAHostReadsInOneCall) {
     property(u"IconPixmap"_s).value<QDBusArgument>() >> icons;
     ASSERT_EQ(icons.size(), 5);
     EXPECT_EQ(icons.front().height, 16);
-}
 
-TEST_F(TrayOnBus, EachHostGetsOneGlyphAndTheMethodsItCanUse) {
     const QStringList always = texts(
         {"IconPixmap", "ToolTip", "XAyatanaNewLabel", "NewIcon", "ProvideXdgActivationToken"});
     const QStringList clicks = texts({"Activate", "ContextMenu"});
