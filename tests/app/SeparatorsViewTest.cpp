@@ -8,12 +8,10 @@
 #include "debug/InMemoryLog.h"
 #include "support/TestEnvironment.h"
 
-#include <QDir>
 #include <QFile>
 
 #include <cstring>
 
-#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 

@@ -12,7 +12,6 @@
 #include <QFileInfo>
 #include <QPoint>
 #include <QProcess>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 

@@ -22,7 +22,6 @@
 #include <QFile>
 #include <QHash>
 
-#include <string.h>
 #include <sys/resource.h>
 
 #include <gtest/gtest.h>
