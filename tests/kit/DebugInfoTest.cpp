@@ -51,7 +51,7 @@ const QString head = QStringLiteral(
     "Running Time: 1h 2m 3s\nMemory Usage: <Unavailable>\nRemaining Available Memory: 3.2 GB\n"
     "Is Installed from App Store: false\n\n# Device\n\n");
 
-TEST(DebugInfo, DocumentWithoutAndWithSettingsAndLogLines) {
+TEST(DebugInfo, DocumentWithoutAndWithSettingsAndLogLinesAndMetadataWithTheSummaryLines) {
     kit::DebugReport report = sampleReport();
     EXPECT_EQ(kit::debugInfoText(report),
               head + device +
@@ -64,10 +64,8 @@ TEST(DebugInfo, DocumentWithoutAndWithSettingsAndLogLines) {
               head + device +
                   QStringLiteral("\n\n# Settings\n\nJX_launchCount: 3\nreducedOpacity: true\n\n"
                                  "# Custom\n\n\n\n# Logs\n\n```\nfirst\nsecond\n```"));
-}
 
-TEST(DebugInfo, MetadataHasTheSummaryLinesInOrder) {
-    kit::DebugReport report = sampleReport();
+    // The metadata has the summary lines in order.
     report.device.keyboard.reset();
     report.device.model.reset();
     const QString summary =

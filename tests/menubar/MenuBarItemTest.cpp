@@ -82,7 +82,7 @@ TEST_F(MenuBarItemTest, AppliesTheDescriptionToTheLiveItemAndClearsWhatAnUpdateL
     EXPECT_EQ(item().simButton().imagePosition(), platform::ImagePosition::ImageOnly);
 }
 
-TEST_F(MenuBarItemTest, AClickCallsTheActionOrOpensTheMenuOfTheNewestBuilder) {
+TEST_F(MenuBarItemTest, AClickCallsTheActionOrOpensTheNewestMenuAndWithBothTheActionDecides) {
     auto plain = show(MenuBarItem{});
     item().simButton().click();
     EXPECT_FALSE(item().isMenuOpen());
@@ -108,9 +108,8 @@ TEST_F(MenuBarItemTest, AClickCallsTheActionOrOpensTheMenuOfTheNewestBuilder) {
     menuOnly->update(withMenu(u"Third"_s));
     item().openMenu();
     EXPECT_EQ(describeMenu(*item().shownMenu()), QStringList{u"Third"_s});
-}
 
-TEST_F(MenuBarItemTest, WithBothTheActionDecidesWhetherTheMenuOpens) {
+    // With both, the action decides whether the menu opens.
     bool letThrough = false;
     QList<EventType> seen;
     MenuBarItem description = withMenu(u"Entry"_s);
