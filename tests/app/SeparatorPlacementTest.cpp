@@ -66,6 +66,9 @@ protected:
 
     const TrayHost xfce{TrayHostKind::Xfce, u"panel-3-systray"_s, 3};
     const TrayHost plasma{TrayHostKind::Plasma, u"kded5"_s, -1};
+    const TrayHost gnome{TrayHostKind::Gnome, u"gnome-shell"_s, -1};
+    const TrayHost lxqt{TrayHostKind::Lxqt, u"lxqt-panel"_s, -1};
+    const TrayHost lxqtReversed{TrayHostKind::Lxqt, u"lxqt-panel"_s, -1, true};
     std::unique_ptr<app::SeparatorPlacement> placement;
 };
 
@@ -226,18 +229,8 @@ TEST_F(PlacementTest, SortingHostsKeepThePlaceTheUserChoseAcrossRestartsAndRenam
 TEST_F(PlacementTest, ArrivalHostsKeepTheArrangementInTheListAndPutNewOnesAfterTheirSource) {
     // Separators a, b, c by their first places in the list; n the new one.
     const std::tuple<TrayHost, QString, char16_t, QString, char16_t, QString> cases[] = {
-        {{TrayHostKind::Gnome, u"gnome-shell"_s, -1},
-         u"Move to Left End"_s,
-         u'c',
-         u"cab"_s,
-         u'a',
-         u"canbac"_s},
-        {{TrayHostKind::Lxqt, u"lxqt-panel"_s, -1},
-         u"Move to Right End"_s,
-         u'a',
-         u"bca"_s,
-         u'b',
-         u"bncaca"_s},
+        {gnome, u"Move to Left End"_s, u'c', u"cab"_s, u'a', u"canbac"_s},
+        {lxqt, u"Move to Right End"_s, u'a', u"bca"_s, u'b', u"bncaca"_s},
     };
     for (const auto& [host, move, moved, afterMove, source, afterNew] : cases) {
         SCOPED_TRACE(host.process.toStdString());
@@ -279,7 +272,6 @@ TEST_F(PlacementTest, ArrivalHostsKeepTheArrangementInTheListAndPutNewOnesAfterT
 // item; at the next start it waits for the item, and those listed after it
 // wait with it, for a while at most. Moving it to the end forgets the item.
 TEST_F(PlacementTest, ArrivalHostsPlaceAfterAnItemAndWaitForItAtTheNextStart) {
-    const TrayHost lxqt{TrayHostKind::Lxqt, u"lxqt-panel"_s, -1};
     store({separator(u"—"), separator(u"|"), separator(u"•")});
     const QString a = id(0), b = id(1), c = id(2);
     auto& tray = sim.trayPlacement;
@@ -321,9 +313,9 @@ TEST_F(PlacementTest, ArrivalHostsPlaceAfterAnItemAndWaitForItAtTheNextStart) {
 // first, so that they still stand in list order.
 TEST_F(PlacementTest, ReversingLxqtsOrderBringsTheSeparatorsAgainInListOrder) {
     store({separator(u"—"), separator(u"|")});
-    startOn({TrayHostKind::Lxqt, u"lxqt-panel"_s, -1});
+    startOn(lxqt);
     sim.trayPlacement.arrivals.clear();
-    sim.trayHosts.setHosts({{TrayHostKind::Lxqt, u"lxqt-panel"_s, -1, true}});
+    sim.trayHosts.setHosts({lxqtReversed});
     sim.queue.runUntilIdle();
     EXPECT_EQ(sim.trayPlacement.arrivals, (QStringList{id(1), id(0)}));
 }
@@ -343,14 +335,14 @@ TEST_F(PlacementTest, AHostKnownOnlyLaterStillGetsTheListInOrder) {
         return result;
     };
     const QList<std::tuple<TrayHost, std::function<QStringList()>, QStringList>> cases{
-        {{TrayHostKind::Gnome, QStringLiteral("gnome-shell"), -1}, arrivals, reversed},
-        {{TrayHostKind::Lxqt, QStringLiteral("lxqt-panel"), -1}, arrivals, ids},
-        {{TrayHostKind::Lxqt, QStringLiteral("lxqt-panel"), -1, true}, arrivals, reversed},
+        {gnome, arrivals, reversed},
+        {lxqt, arrivals, ids},
+        {lxqtReversed, arrivals, reversed},
         {{TrayHostKind::XEmbedTray, QStringLiteral("trayer"), -1}, arrivals, reversed},
         {xfce, [&] { return known(); }, ids + QStringList{chat}},
         {plasma, titles,
-         QStringList{QStringLiteral("Gapsel separator 001"), QStringLiteral("Gapsel separator 002"),
-                     QStringLiteral("Gapsel separator 003")}},
+         QStringList{u"Gapsel separator 001"_s, u"Gapsel separator 002"_s,
+                     u"Gapsel separator 003"_s}},
     };
     for (const auto& [host, observed, expected] : cases) {
         tray.arrivals.clear();
