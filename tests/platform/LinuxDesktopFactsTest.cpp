@@ -217,13 +217,9 @@ TEST(TrayVisibilityTest, AsksTheBusThenTheHostsSettingsInOrder) {
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.name);
-        const TrayItemState state{test.watcher,
-                                  test.host,
-                                  QStringList{u"org.other/Item"_s, test.item},
-                                  {service, uniqueName},
-                                  test.hiddenByHost,
-                                  test.kind,
-                                  test.docked};
+        const QStringList items{u"org.other/Item"_s, test.item}, names{service, uniqueName};
+        const TrayItemState state{test.watcher,      test.host, items,      names,
+                                  test.hiddenByHost, test.kind, test.docked};
         EXPECT_EQ(judgeVisibility(state).cause, test.cause);
     }
     // Where to ask the item itself.
