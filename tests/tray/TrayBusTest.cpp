@@ -328,7 +328,7 @@ private:
     QString name_;
 };
 
-TEST_F(TrayOnBus, WhileTheWatcherKeepsSilentTheVisibilityAnswerWaitsAndMenusStillAnswer) {
+TEST_F(TrayOnBus, ASilentWatcherHoldsOnlyTheVisibilityAnswerAndXfcesFirstErrorIsNoFailure) {
     ScriptedService silent(bus, u"org.kde.StatusNotifierWatcher"_s, u"/StatusNotifierWatcher"_s);
     const auto item = addItem(u"—"_s, std::make_shared<RecordingMenu>());
     service = item->serviceName();
@@ -340,11 +340,9 @@ TEST_F(TrayOnBus, WhileTheWatcherKeepsSilentTheVisibilityAnswerWaitsAndMenusStil
     EXPECT_EQ(menuCall(u"GetLayout"_s, {0, -1, QStringList()}).type(), QDBusMessage::ReplyMessage);
     EXPECT_FALSE(verdict);
     EXPECT_GE(silent.calls, 1);
-}
 
-// A panel that has recorded no items yet says so with an error; that is an
-// empty list, which keeps the pacing between registrations, not a failure.
-TEST_F(TrayOnBus, XfcesNothingRecordedYetReadsAsAnEmptyListAndOtherErrorsAsNone) {
+    // A panel that has recorded no items yet says so with an error; that is an
+    // empty list, which keeps the pacing between registrations, not a failure.
     const std::pair<QString, std::optional<QStringList>> cases[] = {
         {u"org.xfce.Xfconf.Error.PropertyNotFound"_s, QStringList()},
         {u"org.xfce.Xfconf.Error.InternalError"_s, std::nullopt},
