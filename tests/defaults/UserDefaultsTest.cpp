@@ -192,7 +192,7 @@ TEST(UserDefaults, TwoWritersOnOneFileLoseNothingAndTellTheOthersChanges) {
     }
 }
 
-TEST_F(Store, ObserversMayWriteAndUnsubscribeFromInsideTheirCallback) {
+TEST_F(Store, ObserversMayWriteAndUnsubscribeInTheirCallbackAndManyThreadsWriteAtOnce) {
     UserDefaults::ObserverId id = 0;
     int calls = 0;
     id = defaults->addObserver(u"k"_s, 0, [&](const UserDefaults::Change&) {
@@ -204,9 +204,7 @@ TEST_F(Store, ObserversMayWriteAndUnsubscribeFromInsideTheirCallback) {
     defaults->set(2, u"k"_s);
     EXPECT_EQ(calls, 1);
     EXPECT_TRUE(defaults->boolean(u"written-from-observer"_s));
-}
 
-TEST_F(Store, ManyThreadsWritingAtOnceKeepEveryValue) {
     std::atomic<int> notified{0};
     std::vector<std::thread> threads;
     for (int t = 0; t < 4; ++t) {
