@@ -13,7 +13,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-TEST(Key, RegistersItsDefaultThatIsNeverStoredAndThatRemoveAllFallsBackTo) {
+TEST(Key, RegistersItsDefaultNeverStoredUnlessWrittenAndResetOrRemoveAllFallBackToIt) {
     const SuiteFile file;
     auto suite = file.open();
     Key<QList<Record>> separators(u"separators"_s, {}, suite);
@@ -27,10 +27,8 @@ TEST(Key, RegistersItsDefaultThatIsNeverStoredAndThatRemoveAllFallsBackTo) {
     removeAll(*suite);
     EXPECT_TRUE(suite->persistentDomain().isEmpty());
     EXPECT_TRUE(get(reducedOpacity));
-}
 
-TEST(Key, WritingTheDefaultStoresItResetRemovesItAndModifyWritesOnce) {
-    auto suite = SuiteFile().open();
+    // Writing the default stores it, and reset removes it.
     Key<qint64> count(QStringLiteral("count"), 0, suite);
     EXPECT_TRUE(isAtDefault(count));
     set(count, qint64(0));
