@@ -66,6 +66,9 @@ protected:
 
     const TrayHost xfce{TrayHostKind::Xfce, u"panel-3-systray"_s, 3};
     const TrayHost plasma{TrayHostKind::Plasma, u"kded5"_s, -1};
+    const TrayHost gnome{TrayHostKind::Gnome, u"gnome-shell"_s, -1};
+    const TrayHost lxqt{TrayHostKind::Lxqt, u"lxqt-panel"_s, -1};
+    const TrayHost lxqtReversed{TrayHostKind::Lxqt, u"lxqt-panel"_s, -1, true};
     std::unique_ptr<app::SeparatorPlacement> placement;
 };
 
@@ -119,7 +122,7 @@ TEST_F(PlacementTest, EachHostOffersOnlyWhatWorksThere) {
 
 // Moves the menu makes are followed through XFCE's known items below; these
 // it must refuse.
-TEST(KnownItemsOrderTest, NoStepPastTheShownEndsAndNoMoveOfOrAfterAMissingId) {
+TEST(TrayOrderTest, StepsStopAtTheShownEndsAndTitlesSortRightAfterTheAnchor) {
     using namespace app::knownItemsOrder;
     const QStringList ids{u"a"_s, u"s"_s, u"gone"_s};
     const IsShown shown = [](const QString& id) { return id != u"gone"_s; };
@@ -130,6 +133,23 @@ TEST(KnownItemsOrderTest, NoStepPastTheShownEndsAndNoMoveOfOrAfterAMissingId) {
     // Both ends of the list can be reached.
     EXPECT_EQ(steppingPast({u"a"_s, u"s"_s}, u"s"_s, -1, shown), (QStringList{u"s"_s, u"a"_s}));
     EXPECT_EQ(steppingPast({u"s"_s, u"a"_s}, u"s"_s, 1, shown), (QStringList{u"a"_s, u"s"_s}));
+
+    // Titles sort right after the anchor.
+    using namespace app::traySortKeys;
+    const Item chatItem{chat, u"Chat"_s, u"Communications"_s};
+    const QList<Item> others{
+        chatItem, {u"b"_s, u"Chat b"_s, chatItem.category}, {volume, u"Volume"_s, u"Hardware"_s}};
+    for (const TrayHostKind host : {TrayHostKind::Plasma, TrayHostKind::Cinnamon}) {
+        const Item after = rightAfter(host, chatItem, others, 0);
+        EXPECT_TRUE(sortsBefore(host, chatItem, after));
+        EXPECT_TRUE(sortsBefore(host, after, others[1]));
+        EXPECT_TRUE(sortsBefore(host, rightAfter(host, chatItem, others, 0),
+                                rightAfter(host, chatItem, others, 1)));
+        EXPECT_TRUE(sortsBefore(host, atStart(host, others, 0), chatItem));
+    }
+    for (qsizetype index = 1; index < app::separatorListEdits::maximumSeparators; ++index)
+        EXPECT_TRUE(sortsBefore(TrayHostKind::Plasma, inSequence(index - 1), inSequence(index)))
+            << index;
 }
 
 TEST_F(PlacementTest, XfceMovesOwnIdsInKnownItemsPlacesNewOnesAfterTheirSourceAndForgetsRemoved) {
@@ -150,24 +170,6 @@ TEST_F(PlacementTest, XfceMovesOwnIdsInKnownItemsPlacesNewOnesAfterTheirSourceAn
     choose(1, {u"Remove"_s});
     EXPECT_EQ(known(), (QStringList{id(0), id(1), u"old"_s, chat, id(2), volume}));
     EXPECT_FALSE(known().contains(removed));
-}
-
-TEST(TraySortKeysTest, TitlesSortRightAfterTheAnchor) {
-    using namespace app::traySortKeys;
-    const Item chatItem{chat, u"Chat"_s, u"Communications"_s};
-    const QList<Item> others{
-        chatItem, {u"b"_s, u"Chat b"_s, chatItem.category}, {volume, u"Volume"_s, u"Hardware"_s}};
-    for (const TrayHostKind host : {TrayHostKind::Plasma, TrayHostKind::Cinnamon}) {
-        const Item after = rightAfter(host, chatItem, others, 0);
-        EXPECT_TRUE(sortsBefore(host, chatItem, after));
-        EXPECT_TRUE(sortsBefore(host, after, others[1]));
-        EXPECT_TRUE(sortsBefore(host, rightAfter(host, chatItem, others, 0),
-                                rightAfter(host, chatItem, others, 1)));
-        EXPECT_TRUE(sortsBefore(host, atStart(host, others, 0), chatItem));
-    }
-    for (qsizetype index = 1; index < app::separatorListEdits::maximumSeparators; ++index)
-        EXPECT_TRUE(sortsBefore(TrayHostKind::Plasma, inSequence(index - 1), inSequence(index)))
-            << index;
 }
 
 // Move Left steps past one item of another program: after Bravo it goes
@@ -227,18 +229,8 @@ TEST_F(PlacementTest, SortingHostsKeepThePlaceTheUserChoseAcrossRestartsAndRenam
 TEST_F(PlacementTest, ArrivalHostsKeepTheArrangementInTheListAndPutNewOnesAfterTheirSource) {
     // Separators a, b, c by their first places in the list; n the new one.
     const std::tuple<TrayHost, QString, char16_t, QString, char16_t, QString> cases[] = {
-        {{TrayHostKind::Gnome, u"gnome-shell"_s, -1},
-         u"Move to Left End"_s,
-         u'c',
-         u"cab"_s,
-         u'a',
-         u"canbac"_s},
-        {{TrayHostKind::Lxqt, u"lxqt-panel"_s, -1},
-         u"Move to Right End"_s,
-         u'a',
-         u"bca"_s,
-         u'b',
-         u"bncaca"_s},
+        {gnome, u"Move to Left End"_s, u'c', u"cab"_s, u'a', u"canbac"_s},
+        {lxqt, u"Move to Right End"_s, u'a', u"bca"_s, u'b', u"bncaca"_s},
     };
     for (const auto& [host, move, moved, afterMove, source, afterNew] : cases) {
         SCOPED_TRACE(host.process.toStdString());
@@ -280,7 +272,6 @@ TEST_F(PlacementTest, ArrivalHostsKeepTheArrangementInTheListAndPutNewOnesAfterT
 // item; at the next start it waits for the item, and those listed after it
 // wait with it, for a while at most. Moving it to the end forgets the item.
 TEST_F(PlacementTest, ArrivalHostsPlaceAfterAnItemAndWaitForItAtTheNextStart) {
-    const TrayHost lxqt{TrayHostKind::Lxqt, u"lxqt-panel"_s, -1};
     store({separator(u"—"), separator(u"|"), separator(u"•")});
     const QString a = id(0), b = id(1), c = id(2);
     auto& tray = sim.trayPlacement;
@@ -322,9 +313,9 @@ TEST_F(PlacementTest, ArrivalHostsPlaceAfterAnItemAndWaitForItAtTheNextStart) {
 // first, so that they still stand in list order.
 TEST_F(PlacementTest, ReversingLxqtsOrderBringsTheSeparatorsAgainInListOrder) {
     store({separator(u"—"), separator(u"|")});
-    startOn({TrayHostKind::Lxqt, u"lxqt-panel"_s, -1});
+    startOn(lxqt);
     sim.trayPlacement.arrivals.clear();
-    sim.trayHosts.setHosts({{TrayHostKind::Lxqt, u"lxqt-panel"_s, -1, true}});
+    sim.trayHosts.setHosts({lxqtReversed});
     sim.queue.runUntilIdle();
     EXPECT_EQ(sim.trayPlacement.arrivals, (QStringList{id(1), id(0)}));
 }
@@ -344,14 +335,14 @@ TEST_F(PlacementTest, AHostKnownOnlyLaterStillGetsTheListInOrder) {
         return result;
     };
     const QList<std::tuple<TrayHost, std::function<QStringList()>, QStringList>> cases{
-        {{TrayHostKind::Gnome, QStringLiteral("gnome-shell"), -1}, arrivals, reversed},
-        {{TrayHostKind::Lxqt, QStringLiteral("lxqt-panel"), -1}, arrivals, ids},
-        {{TrayHostKind::Lxqt, QStringLiteral("lxqt-panel"), -1, true}, arrivals, reversed},
+        {gnome, arrivals, reversed},
+        {lxqt, arrivals, ids},
+        {lxqtReversed, arrivals, reversed},
         {{TrayHostKind::XEmbedTray, QStringLiteral("trayer"), -1}, arrivals, reversed},
         {xfce, [&] { return known(); }, ids + QStringList{chat}},
         {plasma, titles,
-         QStringList{QStringLiteral("Gapsel separator 001"), QStringLiteral("Gapsel separator 002"),
-                     QStringLiteral("Gapsel separator 003")}},
+         QStringList{u"Gapsel separator 001"_s, u"Gapsel separator 002"_s,
+                     u"Gapsel separator 003"_s}},
     };
     for (const auto& [host, observed, expected] : cases) {
         tray.arrivals.clear();
@@ -377,7 +368,7 @@ qsizetype noticesLogged() {
 }
 
 // Logged each time; on screen once per login, for a returning user too.
-TEST(NoTrayNotice, SaysOnceAfterAGraceWhenNoTrayIsThereAndAgainAfterOneCameAndWent) {
+TEST(NoTrayNotice, SaysOnceAfterAGraceAndAgainAfterATrayCameAndWentWhatMakesATray) {
     testing_support::log().clear();
     platform::sim::SimPlatform sim;
     platform::sim::SimMainQueue& queue = sim.queue;
@@ -422,9 +413,8 @@ TEST(NoTrayNotice, SaysOnceAfterAGraceWhenNoTrayIsThereAndAgainAfterOneCameAndWe
     EXPECT_EQ(sim.notifications.bodies.size(), 1);
     ASSERT_EQ(sim.alerts.shownAlerts().size(), 1);
     EXPECT_EQ(sim.alerts.shownAlerts().first().message, u"Gapsel found no system tray"_s);
-}
 
-TEST(NoTrayNotice, AdvisesWhatMakesATrayOnThisDesktop) {
+    // It advises what makes a tray on this desktop.
     for (const auto& [desktop, advice] :
          {std::pair{TrayHostKind::Gnome, "gnome-shell-extension-appindicator"},
           {TrayHostKind::Xfce, "Status Tray"},

@@ -8,12 +8,9 @@
 #include "debug/InMemoryLog.h"
 #include "support/TestEnvironment.h"
 
-#include <QDir>
 #include <QFile>
 
 #include <cstring>
-
-#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -132,7 +129,7 @@ TEST_F(SeparatorsTest, ChangesWithinOneTurnAreShownOnce) {
     EXPECT_FALSE(item(1).simButton().appearsDisabled());
 }
 
-TEST_F(SeparatorsTest, MalformedElementsAndUnknownCharactersShowWhatCanBeRead) {
+TEST_F(SeparatorsTest, EachSeparatorIsStoredAsOneJsonTextAndMalformedOnesShowWhatCanBeRead) {
     const QString id = QUuid::createUuid().toString(QUuid::WithoutBraces);
     const QVariantList raw{
         uR"({"id":"%1","character":"x"})"_s.arg(id),
@@ -155,6 +152,18 @@ TEST_F(SeparatorsTest, MalformedElementsAndUnknownCharactersShowWhatCanBeRead) {
     choose(0, {u"New"_s});
     EXPECT_EQ(titles(), (QStringList{u"x"_s, u"|"_s, u"x"_s}));
     EXPECT_EQ(stored().size(), 3);
+
+    // Each separator is stored as the JSON text of one record.
+    const QUuid sameId = QUuid::fromString(u"3F2504E0-4F89-41D3-9A0C-0305E82C3301"_s);
+    store({{sameId, u"\t"_s}, {sameId, u"—"_s}});
+    EXPECT_EQ(storedObject().toList(),
+              (QVariantList{
+                  uR"({"id":"3F2504E0-4F89-41D3-9A0C-0305E82C3301","character":"\t"})"_s,
+                  uR"({"id":"3F2504E0-4F89-41D3-9A0C-0305E82C3301","character":"—"})"_s,
+              }));
+
+    Defaults::set(keys::reducedOpacity(suite), true);
+    EXPECT_EQ(suite->object(u"reducedOpacity"_s).typeId(), QMetaType::Bool);
 }
 
 TEST_F(SeparatorsTest, ADuplicatedIdentityShowsOnceAndIsLoggedOnce) {
@@ -178,19 +187,6 @@ TEST_F(SeparatorsTest, ADuplicatedIdentityShowsOnceAndIsLoggedOnce) {
     store({twin, {twin.id, u"|"_s}});
     sim.queue.runUntilIdle();
     EXPECT_EQ(menuOf(0).at(1), u"Remove (disabled)"_s);
-}
-
-TEST_F(SeparatorsTest, EachSeparatorIsStoredAsTheJsonTextOfOneRecord) {
-    const QUuid id = QUuid::fromString(u"3F2504E0-4F89-41D3-9A0C-0305E82C3301"_s);
-    store({{id, u"\t"_s}, {id, u"—"_s}});
-    EXPECT_EQ(storedObject().toList(),
-              (QVariantList{
-                  uR"({"id":"3F2504E0-4F89-41D3-9A0C-0305E82C3301","character":"\t"})"_s,
-                  uR"({"id":"3F2504E0-4F89-41D3-9A0C-0305E82C3301","character":"—"})"_s,
-              }));
-
-    Defaults::set(keys::reducedOpacity(suite), true);
-    EXPECT_EQ(suite->object(u"reducedOpacity"_s).typeId(), QMetaType::Bool);
 }
 
 // A list may hold one identity twice (the first is shown): Remove takes both,

@@ -60,7 +60,7 @@ std::string nested(std::size_t depth) {
     return std::string(depth, '[') + std::string(depth, ']');
 }
 
-TEST(JsonText, ReadsTheWrappedTextAsAnArrayAndTakesItsFirstElement) {
+TEST(JsonText, ReadsTheWrappedTextAsAnArrayAndLogsWhyEncodingFails) {
     expectDecoded<int>({{"", std::nullopt},
                         {"1,2", 1},
                         {" 5 ", 5},
@@ -68,9 +68,7 @@ TEST(JsonText, ReadsTheWrappedTextAsAnArrayAndTakesItsFirstElement) {
                         {"5]", std::nullopt},
                         {"\uFEFF5", std::nullopt}});
     EXPECT_EQ(decodeText<QList<int>>("[]"), QList<int>());
-}
 
-TEST(JsonText, LogsTheReasonWhenEncodingFails) {
     const auto lastLogged = [] { return testing_support::log().lines().constLast(); };
     EXPECT_EQ(encodeText(QList<float>{1, -HUGE_VALF}), std::nullopt);
     EXPECT_EQ(lastLogged(), u"Unable to encode -Float.infinity directly in JSON."_s);
@@ -80,7 +78,7 @@ TEST(JsonText, LogsTheReasonWhenEncodingFails) {
     EXPECT_EQ(lastLogged(), u"Unable to encode an invalid date in JSON."_s);
 }
 
-TEST(JsonCoding, DecodesRecordsLikeSynthesizedCodable) {
+TEST(JsonCoding, CodesRecordsLikeSynthesizedCodableLeavingOutNoneMembers) {
     const Record item{exampleId, u"|"_s};
     expectDecoded<Record>({{R"({"character":"|","id":")" + upper + R"("})", item},
                            {R"({"id":")" + upper + R"(","character":"|","extra":[1]})", item},
@@ -89,9 +87,7 @@ TEST(JsonCoding, DecodesRecordsLikeSynthesizedCodable) {
                            {R"({"id":"{)" + upper + R"(}","character":"|"})", std::nullopt},
                            {R"({"id":")" + upper + R"(","character":5})", std::nullopt},
                            {"[]", std::nullopt}});
-}
 
-TEST(JsonCoding, LeavesOutNoneMembersAndReadsMissingOnesAsNone) {
     expectRoundTrip(Profile{u"a"_s, 30, {Record{exampleId, u"-"_s}}},
                     R"({"name":"a","age":30,"items":[{"id":")" + upper + R"(","character":"-"}]})");
     expectRoundTrip(Profile{u"b"_s, std::nullopt, {}}, R"({"name":"b","items":[]})");
@@ -101,7 +97,7 @@ TEST(JsonCoding, LeavesOutNoneMembersAndReadsMissingOnesAsNone) {
          {R"({"name":"b","age":1})", std::nullopt}});
 }
 
-TEST(JsonCoding, DecodesIntegersOnlyFromExactNumbersInRange) {
+TEST(JsonCoding, DecodesIntegersOnlyFromExactNumbersInRangeAndRoundTripsRealsExactly) {
     expectDecoded<int>({{"5.0", 5},
                         {"-0.0", 0},
                         {"5.5", std::nullopt},
@@ -121,9 +117,7 @@ TEST(JsonCoding, DecodesIntegersOnlyFromExactNumbersInRange) {
                             {"-1", std::nullopt}});
     expectRoundTrip(std::numeric_limits<quint64>::max(), "18446744073709551615");
     expectRoundTrip(std::numeric_limits<qint64>::min(), "-9223372036854775808");
-}
 
-TEST(JsonCoding, RoundTripsFloatingNumbersExactly) {
     EXPECT_TRUE(std::signbit(*decodeText<double>("-0")));
     expectRoundTrip(0.1f, "0.1");
     expectRoundTrip(FLT_MAX, "3.4028235e+38");
@@ -132,7 +126,7 @@ TEST(JsonCoding, RoundTripsFloatingNumbersExactly) {
     expectDecoded<double>({{"18446744073709551615", 0x1p64}, {"true", std::nullopt}});
 }
 
-TEST(JsonCoding, CodesDatesAsSecondsSinceTwoThousandOne) {
+TEST(JsonCoding, CodesDatesAsSecondsDataUuidsAndUrlsAsTextAndCollectionsAndRawValues) {
     const auto reference = QDateTime(QDate(2001, 1, 1), QTime(0, 0), QTimeZone::utc());
     expectRoundTrip(reference.addMSecs(1500), "1.5");
     expectRoundTrip(reference.addMSecs(-1), "-0.001");
@@ -140,9 +134,7 @@ TEST(JsonCoding, CodesDatesAsSecondsSinceTwoThousandOne) {
     expectRoundTrip(QDateTime(QDate(2024, 2, 29), QTime(23, 59, 59, 999), QTimeZone::utc()),
                     "730943999.999");
     expectDecoded<QDateTime>({{"1e300", std::nullopt}, {R"("1.5")", std::nullopt}});
-}
 
-TEST(JsonCoding, CodesDataUuidsAndUrlsAsText) {
     expectRoundTrip(QByteArray("ab"), R"("YWI=")");
     expectRoundTrip(QByteArray(), R"("")");
     expectRoundTrip(QByteArray("\xff\xfe?", 3), R"("\/\/4\/")");
@@ -156,9 +148,7 @@ TEST(JsonCoding, CodesDataUuidsAndUrlsAsText) {
     expectRoundTrip(QUrl(u"https://example.com/a b?q=\u00e4"_s),
                     R"("https:\/\/example.com\/a%20b?q=%C3%A4")");
     expectDecoded<QUrl>({{R"("")", std::nullopt}, {R"("a b")", std::nullopt}, {"1", std::nullopt}});
-}
 
-TEST(JsonCoding, CodesOptionalsCollectionsMapsAndRawValues) {
     expectRoundTrip(std::optional<int>(), "null");
     expectRoundTrip(std::optional<int>(4), "4");
     expectDecoded<std::optional<int>>({{R"("4")", std::nullopt}});
@@ -181,7 +171,7 @@ TEST(JsonCoding, CodesOptionalsCollectionsMapsAndRawValues) {
 
 // Positional form reaches from 10^-4 up to 2^53 inclusive; beyond either end the
 // exponent is signed and at least two digits long.
-TEST(JsonWriter, WritesIntegersInFullDoublesInTheirShortestFormAndEscapesLikeTheEncoder) {
+TEST(JsonWriter, WritesShortestNumbersEscapesLikeTheEncoderAndRefusesWhatJsonCannotHold) {
     Value object = Value::object();
     object["z"] = 1;
     object["a/b"] = Value::array({true, false, nullptr, "x", Value::array(), Value::object()});
@@ -213,24 +203,22 @@ TEST(JsonWriter, WritesIntegersInFullDoublesInTheirShortestFormAndEscapesLikeThe
         EXPECT_EQ(write(value), text);
         EXPECT_EQ(rewritten(text), text);
     }
-}
 
-TEST(JsonWriter, RefusesWhatJsonCannotHold) {
-    const std::pair<Value, std::string> table[] = {
+    const std::pair<Value, std::string> refused[] = {
         {Value(std::nan("")), "Unable to encode Double.nan directly in JSON."},
         {Value(HUGE_VAL), "Unable to encode Double.infinity directly in JSON."},
         {Value::array({1, -HUGE_VAL}), "Unable to encode -Double.infinity directly in JSON."},
         {Value("\xC0\xAF"), "Unable to encode a string that is not valid UTF-8 in JSON."},
         {Value::binary({1, 2}), "Unable to encode a binary or discarded value in JSON."},
     };
-    for (const auto& [value, error] : table) {
+    for (const auto& [value, error] : refused) {
         std::string reason;
         EXPECT_EQ(write(value, &reason), std::nullopt) << error;
         EXPECT_EQ(reason, error);
     }
 }
 
-TEST(JsonReader, AcceptsWhatTheDecoderAcceptsAndKeepsIntegersExact) {
+TEST(JsonReader, AcceptsAndRefusesWhatTheDecoderDoesKeepsIntegersExactAndLimitsNesting) {
     const std::pair<std::string_view, std::string_view> table[] = {
         {R"({"b":1,"a":[true,false,null]})", R"({"b":1,"a":[true,false,null]})"},
         {R"({"a":1,"b":2,"a":3})", R"({"a":1,"b":2})"},
@@ -251,10 +239,8 @@ TEST(JsonReader, AcceptsWhatTheDecoderAcceptsAndKeepsIntegersExact) {
     };
     for (const auto& [text, readAs] : table)
         EXPECT_EQ(rewritten(text), readAs) << text;
-}
 
-TEST(JsonReader, RefusesWhatTheDecoderRefusesAndLimitsNesting) {
-    const std::string_view table[] = {
+    const std::string_view refused[] = {
         // not a single complete value
         "", " ", "[", "[1]x", "[1] 2", "{}{}", "truex", "nul", "'a'", "\"abc",
         // malformed containers
@@ -269,15 +255,13 @@ TEST(JsonReader, RefusesWhatTheDecoderRefusesAndLimitsNesting) {
         "\"a\tb\"", "\"\n\"", "\"\x01\"", "\"\xC0\xAF\"", "\"\xED\xA0\x80\"",
         // a byte-order mark anywhere but at the start
         " \uFEFF1"};
-    for (const auto text : table)
+    for (const auto text : refused)
         EXPECT_EQ(read(text), std::nullopt) << text;
     EXPECT_NE(read(nested(512)), std::nullopt);
     EXPECT_EQ(read(nested(513)), std::nullopt);
     EXPECT_EQ(read(nested(100000)), std::nullopt);
-}
 
-// Past the size where members are indexed, the first of each name still wins.
-TEST(JsonReader, KeepsFirstOfDuplicateMembersInLargeObjects) {
+    // Past the size where members are indexed, the first of each name still wins.
     std::string first, second;
     for (int i = 0; i < 40; ++i) {
         first += ",\"m" + std::to_string(i) + "\":0";

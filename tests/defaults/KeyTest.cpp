@@ -13,7 +13,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-TEST(Key, RegistersItsDefaultThatIsNeverStoredAndThatRemoveAllFallsBackTo) {
+TEST(Key, RegistersItsDefaultNeverStoredUnlessWrittenAndResetOrRemoveAllFallBackToIt) {
     const SuiteFile file;
     auto suite = file.open();
     Key<QList<Record>> separators(u"separators"_s, {}, suite);
@@ -27,10 +27,8 @@ TEST(Key, RegistersItsDefaultThatIsNeverStoredAndThatRemoveAllFallsBackTo) {
     removeAll(*suite);
     EXPECT_TRUE(suite->persistentDomain().isEmpty());
     EXPECT_TRUE(get(reducedOpacity));
-}
 
-TEST(Key, WritingTheDefaultStoresItAndResetRemovesIt) {
-    auto suite = SuiteFile().open();
+    // Writing the default stores it, and reset removes it.
     Key<qint64> count(QStringLiteral("count"), 0, suite);
     EXPECT_TRUE(isAtDefault(count));
     set(count, qint64(0));
@@ -41,19 +39,15 @@ TEST(Key, WritingTheDefaultStoresItAndResetRemovesIt) {
     reset(count);
     EXPECT_FALSE(suite->persistentDomain().contains(QStringLiteral("count")));
     EXPECT_EQ(get(count), 0);
-}
 
-TEST(Key, KeysWithTheSameNameShareOneEntryAndTheLaterDefaultWins) {
-    auto suite = SuiteFile().open();
+    // Keys with the same name share one entry, and the later default wins.
     Key<int> first(QStringLiteral("k"), 1, suite);
     Key<int> second(QStringLiteral("k"), 2, suite);
     EXPECT_EQ(suite->object(QStringLiteral("k")).toLongLong(), 2);
     set(first, 7);
     EXPECT_EQ(get(second), 7);
-}
 
-TEST(Key, ModifyWritesOnceEvenWhenNothingChanged) {
-    auto suite = SuiteFile().open();
+    // Modify writes once, even when nothing changed.
     Key<QList<int>> key(QStringLiteral("list"), {1}, suite);
     int writes = 0;
     suite->addObserver(QStringLiteral("list"), 0, [&](const auto&) { ++writes; });
@@ -140,7 +134,7 @@ TEST(StoredForm, WhatDoesNotReadAsTheKindGivesTheDefaultOrSkipsTheElement) {
     expectReadAs(QVariantList{1, u"2"_s}, QList<int>{2}, QList<int>{9});
 }
 
-TEST(StoredForm, AnySerializableHoldsTheStoredObjectItself) {
+TEST(StoredForm, AnySerializableHoldsTheStoredObjectAndMigrationRewritesOldJson) {
     auto suite = SuiteFile().open();
     Key<AnySerializable> key(u"any"_s, AnySerializable(1), suite);
     set(key, AnySerializable(u"text"_s));
@@ -151,10 +145,8 @@ TEST(StoredForm, AnySerializableHoldsTheStoredObjectItself) {
     set(key, AnySerializable());
     EXPECT_FALSE(suite->persistentDomain().contains(u"any"_s));
     EXPECT_EQ(get(key).get<int>(), 1);
-}
 
-TEST(StoredForm, MigrationRewritesOldJsonDocumentsInTodaysForm) {
-    auto suite = SuiteFile().open();
+    // Migration rewrites old JSON documents in today's form.
     Key<QList<int>> numbers(u"numbers"_s, {}, suite);
     Key<bool> flag(u"flag"_s, false, suite);
     Key<QString> text(u"text"_s, QString(), suite);

@@ -22,7 +22,7 @@ struct Observe : ::testing::Test {
 };
 } // namespace
 
-TEST_F(Observe, InitialDeliversTheCurrentValueBeforeObserveReturnsAndSilencesPrior) {
+TEST_F(Observe, InitialDeliversTheCurrentValueAtOnceAndPriorADeliveryBeforeEachChange) {
     set(key, 3);
     std::vector<std::pair<int, int>> told; // old and new value
     auto observation =
@@ -33,9 +33,17 @@ TEST_F(Observe, InitialDeliversTheCurrentValueBeforeObserveReturnsAndSilencesPri
     EXPECT_EQ(told, (std::vector<std::pair<int, int>>{{10, 3}}));
     set(key, 4);
     EXPECT_EQ(told, (std::vector<std::pair<int, int>>{{10, 3}, {3, 4}}));
+
+    // Prior adds a delivery before each change.
+    std::vector<std::pair<bool, int>> priors; // whether prior, and the old value
+    auto withPrior = observe<int>(key, {.prior = true}, [&](const KeyChange<int>& change) {
+        priors.emplace_back(change.isPrior, change.oldValue);
+    });
+    set(key, 5);
+    EXPECT_EQ(priors, (std::vector<std::pair<bool, int>>{{true, 4}, {false, 4}}));
 }
 
-TEST_F(Observe, AnObservationEndedFromItsInitialDeliveryHearsNothingMore) {
+TEST_F(Observe, AnObservationEndedFromItsInitialDeliveryOrWithItsOwnerHearsNothingMore) {
     std::unique_ptr<UserDefaultsKeyObservation> observation;
     observation =
         std::make_unique<UserDefaultsKeyObservation>(suite, key.name(), [&](const BaseChange&) {
@@ -47,15 +55,21 @@ TEST_F(Observe, AnObservationEndedFromItsInitialDeliveryHearsNothingMore) {
     observation.reset();
     set(key, 2);
     EXPECT_EQ(calls, 1);
-}
 
-TEST_F(Observe, PriorAddsADeliveryBeforeEachChange) {
-    std::vector<std::pair<bool, int>> told; // whether prior, and the old value
-    auto observation = observe<int>(key, {.prior = true}, [&](const KeyChange<int>& change) {
-        told.emplace_back(change.isPrior, change.oldValue);
-    });
-    set(key, 1);
-    EXPECT_EQ(told, (std::vector<std::pair<bool, int>>{{true, 10}, {false, 10}}));
+    auto owner = std::make_unique<QObject>();
+    auto bound = observe<int>(key, {}, [&](const auto&) { ++calls; });
+    bound->bindToLifetime(owner.get());
+    set(key, 3);
+    owner.reset();
+    set(key, 4);
+    EXPECT_EQ(calls, 2);
+
+    auto unbound = observe<int>(key, {}, [&](const auto&) { ++calls; });
+    auto secondOwner = std::make_unique<QObject>();
+    unbound->bindToLifetime(secondOwner.get()).unbindLifetime();
+    secondOwner.reset();
+    set(key, 5);
+    EXPECT_EQ(calls, 3);
 }
 
 TEST_F(Observe, AnOptionalWithoutDefaultRegistersNothingAndItsRemovalReportsNone) {
@@ -104,24 +118,7 @@ TEST_F(Observe, SeveralKeysShareOneHandlerOrOneMergedPublisher) {
     EXPECT_EQ(calls, 2);
 }
 
-TEST_F(Observe, AnObservationBoundToAnOwnerEndsWithIt) {
-    auto owner = std::make_unique<QObject>();
-    auto observation = observe<int>(key, {}, [&](const auto&) { ++calls; });
-    observation->bindToLifetime(owner.get());
-    set(key, 1);
-    owner.reset();
-    set(key, 2);
-    EXPECT_EQ(calls, 1);
-
-    auto unbound = observe<int>(key, {}, [&](const auto&) { ++calls; });
-    auto secondOwner = std::make_unique<QObject>();
-    unbound->bindToLifetime(secondOwner.get()).unbindLifetime();
-    secondOwner.reset();
-    set(key, 3);
-    EXPECT_EQ(calls, 2);
-}
-
-TEST_F(Observe, APublisherDeliversTypedChangesUntilCancelled) {
+TEST_F(Observe, APublisherDeliversTypedChangesUntilCancelledAndAStreamBuffersThem) {
     std::vector<int> values;
     auto subscription =
         changePublisher(key).sink([&](const KeyChange<int>& c) { values.push_back(c.newValue); });
@@ -129,13 +126,12 @@ TEST_F(Observe, APublisherDeliversTypedChangesUntilCancelled) {
     subscription->cancel();
     set(key, 6);
     EXPECT_EQ(values, (std::vector<int>{10, 5}));
-}
 
-TEST_F(Observe, AValueStreamBuffersValuesAndLeavesNothingBehindWhenFinished) {
+    // A value stream buffers values and leaves nothing behind when finished.
     auto stream = valueStream(key, true);
     set(key, 1);
     set(key, 2);
-    EXPECT_EQ(stream->tryNext(), 10);
+    EXPECT_EQ(stream->tryNext(), 6);
     EXPECT_EQ(stream->tryNext(), 1);
     EXPECT_EQ(stream->next(), 2);
     EXPECT_EQ(stream->tryNext(), std::nullopt);

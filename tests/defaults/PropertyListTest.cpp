@@ -74,7 +74,7 @@ QByteArray nestedBinary(int arrays) {
     return binaryPlist(objects);
 }
 
-TEST(PropertyListXml, LaysOutTheFileLikeCoreFoundation) {
+TEST(PropertyListXml, LaysOutTheFileLikeCoreFoundationAndReadsWhatOtherWritersProduce) {
     const QVariantMap root{{text("b"), QVariantList{QVariantList(), QVariantMap(), -0.0, true}},
                            {text("a"), QByteArray(60, '\0')},
                            {text("c\r"), QVariantMap{{text("n"), notANumber}}},
@@ -105,9 +105,8 @@ TEST(PropertyListXml, LaysOutTheFileLikeCoreFoundation) {
               "</dict>\n"
               "</plist>\n");
     EXPECT_TRUE(PropertyList::toXml({}).contains("<plist version=\"1.0\">\n<dict/>\n</plist>\n"));
-}
 
-TEST(PropertyListXml, ReadsTheVariantsOtherWritersProduce) {
+    // It reads the variants other writers produce.
     const std::vector<std::pair<const char*, QVariant>> cases{
         {"<real>0.10000000000000001</real>", 0.1},
         {"<real>+infinity</real>", infinity},
@@ -277,7 +276,7 @@ print(plistlib.dumps(d, fmt=plistlib.FMT_BINARY).hex(), end=''))")});
     EXPECT_TRUE(identical(*read, expected));
 }
 
-TEST(PropertyListNormalized, BringsValuesIntoCanonicalForm) {
+TEST(PropertyListNormalized, BringsValuesIntoCanonicalFormOrRefusesThemAndSaysWhy) {
     QVariantHash hash{{text("b"), 1}, {text("a"), 2u}};
     const std::vector<std::pair<QVariant, QVariant>> cases{
         {int(-3), qint64(-3)},
@@ -303,10 +302,9 @@ TEST(PropertyListNormalized, BringsValuesIntoCanonicalForm) {
         ASSERT_TRUE(result.has_value()) << error.toStdString();
         EXPECT_TRUE(identical(*result, expected)) << describe(*result);
     }
-}
 
-TEST(PropertyListNormalized, RefusesWhatAFileCannotHoldAndSaysWhy) {
-    const std::vector<std::pair<QVariant, const char*>> cases{
+    // It refuses what a file cannot hold, and says why.
+    const std::vector<std::pair<QVariant, const char*>> refused{
         {QVariant(), "empty (invalid) value"},
         {QPoint(1, 2), "type QPoint"},
         {QVariantList{qint64(1), QVariant()}, "empty (invalid) value"},
@@ -319,7 +317,7 @@ TEST(PropertyListNormalized, RefusesWhatAFileCannotHoldAndSaysWhy) {
         {QDateTime(), "invalid date"},
         {QDateTime(QDate(10000, 1, 1), QTime(0, 0), QTimeZone::utc()), "years 1 to 9999"},
     };
-    for (const auto& [input, expected] : cases) {
+    for (const auto& [input, expected] : refused) {
         SCOPED_TRACE(expected);
         QString error;
         EXPECT_FALSE(PropertyList::normalized(input, &error).has_value());

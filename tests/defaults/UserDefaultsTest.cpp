@@ -12,7 +12,6 @@
 #include <QFileInfo>
 #include <QPoint>
 #include <QProcess>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -90,7 +89,7 @@ TEST(UserDefaults, ACorruptOrOversizedFileIsKeptAsideReportedAndNeverOverwritten
 }
 
 // The store never makes a file that it could not read back.
-TEST_F(Store, AWriteThatWouldOutgrowTheReadLimitFailsAndSaysWhy) {
+TEST_F(Store, AWriteThatWouldOutgrowTheReadLimitOrHasNoFolderFailsAndSaysWhy) {
     defaults->set(1, u"kept"_s);
     QStringList reasons;
     defaults->onSaveFailure([&](const QString&, const QString& reason) { reasons.append(reason); });
@@ -101,6 +100,11 @@ TEST_F(Store, AWriteThatWouldOutgrowTheReadLimitFailsAndSaysWhy) {
     EXPECT_TRUE(reasons.first().contains(u"Gapsel reads at most 64 MB"_s))
         << reasons.first().toStdString();
     EXPECT_EQ(suite.open()->persistentDomain(), (QVariantMap{{u"kept"_s, qint64(1)}}));
+
+    const auto homeless = UserDefaults::open(u"test"_s, QString());
+    homeless->onSaveFailure([&](const QString&, const QString& reason) { reasons.append(reason); });
+    EXPECT_FALSE(homeless->set(1, u"k"_s));
+    EXPECT_EQ(reasons.last(), u"there is no home folder to keep them in"_s);
 }
 
 // A file corrupted, or swapped for a device or a pipe, while running: the
@@ -188,7 +192,7 @@ TEST(UserDefaults, TwoWritersOnOneFileLoseNothingAndTellTheOthersChanges) {
     }
 }
 
-TEST_F(Store, ObserversMayWriteAndUnsubscribeFromInsideTheirCallback) {
+TEST_F(Store, ObserversMayWriteAndUnsubscribeInTheirCallbackAndManyThreadsWriteAtOnce) {
     UserDefaults::ObserverId id = 0;
     int calls = 0;
     id = defaults->addObserver(u"k"_s, 0, [&](const UserDefaults::Change&) {
@@ -200,9 +204,7 @@ TEST_F(Store, ObserversMayWriteAndUnsubscribeFromInsideTheirCallback) {
     defaults->set(2, u"k"_s);
     EXPECT_EQ(calls, 1);
     EXPECT_TRUE(defaults->boolean(u"written-from-observer"_s));
-}
 
-TEST_F(Store, ManyThreadsWritingAtOnceKeepEveryValue) {
     std::atomic<int> notified{0};
     std::vector<std::thread> threads;
     for (int t = 0; t < 4; ++t) {
@@ -230,7 +232,7 @@ struct Watched : Store {
     }
 };
 
-TEST_F(Watched, ChangesByAnotherProcessReachObserversOnTheMainQueue) {
+TEST_F(Watched, ChangesByAnotherProcessReachObserversOnTheMainQueueAndNeverLate) {
     defaults->set(u"mine"_s, u"k"_s);
     queue.runUntilIdle();
     // The lock and a save's temporary file beside the file are no change of it.
@@ -248,36 +250,13 @@ TEST_F(Watched, ChangesByAnotherProcessReachObserversOnTheMainQueue) {
     EXPECT_EQ(told[1].oldValue, QVariant(u"mine"_s));
     EXPECT_EQ(told[1].newValue, QVariant(u"theirs"_s));
     EXPECT_EQ(defaults->string(u"k"_s), u"theirs"_s);
-}
 
-TEST_F(Watched, AChangeFromAnotherProcessOvertakenByOurOwnWriteIsNotToldLate) {
     suite.open()->set(true, u"k"_s); // another writer
     defaults->set(false, u"k"_s);    // ours, before the main queue ran
     queue.runUntilIdle();
     ASSERT_FALSE(told.empty());
     EXPECT_EQ(told.back().newValue, QVariant(false));
     EXPECT_EQ(defaults->object(u"k"_s), QVariant(false));
-}
-
-// An editor that rewrites the file where it lies, behind a link into
-// another folder: only a watch on the file itself, through the link, sees it.
-TEST(UserDefaults, AnEditInPlaceBehindALinkReachesObservers) {
-    const SuiteFile target, link;
-    target.open()->set(u"mine"_s, u"k"_s);
-    ASSERT_TRUE(QFile::link(target.path, link.path));
-    const auto defaults = link.open();
-    platform::sim::SimMainQueue queue;
-    defaults->watchForExternalChanges(queue);
-    QVariant told;
-    defaults->addObserver(u"k"_s, 0, [&](const auto& change) { told = change.newValue; });
-    QFile file(target.path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(PropertyList::toXml({{u"k"_s, u"theirs"_s}}));
-    file.close();
-    EXPECT_TRUE(testing_support::processEventsUntil([&] {
-        queue.runUntilIdle();
-        return told == QVariant(u"theirs"_s);
-    }));
 }
 
 TEST(UserDefaults, AWriterKilledAtAnyMomentLeavesTheOldOrTheNewFile) {
@@ -345,14 +324,31 @@ TEST(PreferencesFile, AHostileFileIsRefusedBeforeAnyReadAndNeverReplaced) {
     }
 }
 
-TEST(PreferencesFile, ASymbolicLinkIsWrittenThroughToItsTarget) {
+// A symbolic link is written through to its target. An editor that rewrites
+// the file where it lies, behind a link into another folder: only a watch on
+// the file itself, through the link, sees it.
+TEST(PreferencesFile, ALinkIsWrittenThroughToItsTargetAndAnEditInPlaceBehindItReachesObservers) {
     const SuiteFile target, link;
     target.open()->set(1, u"old"_s);
     ASSERT_TRUE(QFile::link(target.path, link.path));
-    ASSERT_TRUE(link.open()->set(2, u"new"_s));
+    const auto defaults = link.open();
+    ASSERT_TRUE(defaults->set(2, u"new"_s));
     EXPECT_TRUE(QFileInfo(link.path).isSymLink());
     EXPECT_EQ(target.open()->persistentDomain(),
               (QVariantMap{{u"old"_s, qint64(1)}, {u"new"_s, qint64(2)}}));
+
+    platform::sim::SimMainQueue queue;
+    defaults->watchForExternalChanges(queue);
+    QVariant told;
+    defaults->addObserver(u"k"_s, 0, [&](const auto& change) { told = change.newValue; });
+    QFile file(target.path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(PropertyList::toXml({{u"k"_s, u"theirs"_s}}));
+    file.close();
+    EXPECT_TRUE(testing_support::processEventsUntil([&] {
+        queue.runUntilIdle();
+        return told == QVariant(u"theirs"_s);
+    }));
 }
 
 TEST(PreferencesFile, TheFolderNeverFallsBackToTheRootFolder) {
@@ -384,12 +380,4 @@ TEST(PreferencesFile, TheFolderNeverFallsBackToTheRootFolder) {
     }
     qputenv("XDG_CONFIG_HOME", config);
     qputenv("HOME", home);
-}
-
-TEST(PreferencesFile, WithoutAFolderEveryWriteFailsAndSaysWhy) {
-    auto defaults = UserDefaults::open(u"test"_s, QString());
-    QStringList reasons;
-    defaults->onSaveFailure([&](const QString&, const QString& reason) { reasons.append(reason); });
-    EXPECT_FALSE(defaults->set(1, u"k"_s));
-    EXPECT_EQ(reasons, QStringList{u"there is no home folder to keep them in"_s});
 }

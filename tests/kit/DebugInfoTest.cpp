@@ -51,7 +51,7 @@ const QString head = QStringLiteral(
     "Running Time: 1h 2m 3s\nMemory Usage: <Unavailable>\nRemaining Available Memory: 3.2 GB\n"
     "Is Installed from App Store: false\n\n# Device\n\n");
 
-TEST(DebugInfo, DocumentWithoutAndWithSettingsAndLogLines) {
+TEST(DebugInfo, DocumentWithoutAndWithSettingsAndLogLinesAndMetadataWithTheSummaryLines) {
     kit::DebugReport report = sampleReport();
     EXPECT_EQ(kit::debugInfoText(report),
               head + device +
@@ -64,10 +64,8 @@ TEST(DebugInfo, DocumentWithoutAndWithSettingsAndLogLines) {
               head + device +
                   QStringLiteral("\n\n# Settings\n\nJX_launchCount: 3\nreducedOpacity: true\n\n"
                                  "# Custom\n\n\n\n# Logs\n\n```\nfirst\nsecond\n```"));
-}
 
-TEST(DebugInfo, MetadataHasTheSummaryLinesInOrder) {
-    kit::DebugReport report = sampleReport();
+    // The metadata has the summary lines in order.
     report.device.keyboard.reset();
     report.device.model.reset();
     const QString summary =
@@ -105,21 +103,18 @@ TEST(DebugInfo, MemoryAndDurationTexts) {
         EXPECT_EQ(kit::durationText(seconds), QString::fromUtf8(text)) << seconds;
 }
 
-TEST(DebugInfo, PercentEncodingLeavesOnlyAsciiLettersDigitsAndFourMarks) {
+// Percent-encoding leaves only ASCII letters, digits and four marks; an
+// address is one whole address.
+TEST(DebugInfo, AddressesAndMailtoLinksWithAnInlineAttachmentBody) {
     EXPECT_EQ(kit::percentEncoded(u"aZ09-._~ /?&=+:é\n"_s),
               u"aZ09-._~%20%2F%3F%26%3D%2B%3A%C3%A9%0A"_s);
-}
-
-TEST(DebugInfo, EmailAddressesAreOneWholeAddress) {
     EXPECT_EQ(kit::EmailAddress::parse(u" \n support@gapsel.app\t"_s)->text(),
               u"support@gapsel.app"_s);
     for (const char* invalid :
          {"", "support", "@gapsel.app", "a@b", "a@b.c", "a b@gapsel.app", "a..b@gapsel.app",
           "a@gapsel.app b@gapsel.app", "mail a@gapsel.app", "a@-gapsel.app"})
         EXPECT_FALSE(kit::EmailAddress::parse(QString::fromUtf8(invalid))) << invalid;
-}
 
-TEST(DebugInfo, MailtoWithItsInlineAttachmentBody) {
     const auto support = kit::EmailAddress::constant(u"support@gapsel.app"_s);
     const auto other = kit::EmailAddress::constant(u"a+b@gapsel.app"_s);
     EXPECT_EQ(kit::mailtoURL({support}).toString(QUrl::FullyEncoded),
@@ -233,39 +228,35 @@ TEST_F(FeedbackTest, CopyAndEmailHandOnTheDocumentWholeOrCutToFit) {
     EXPECT_EQ(alert.buttons, (QStringList{u"Copy Text"_s, u"Cancel"_s}));
 }
 
+// Core files are named by their whole folder, never by its last name alone;
+// where core dumps are off, the user learns how to turn them on.
 TEST_F(FeedbackTest, CrashLogAlertKeepsItsShapeAndTellsWhereReportsAreKept) {
+    using enum platform::CrashReportStore;
+    const struct {
+        platform::CrashReportPlace place;
+        QStringList told;
+        QStringList buttons;
+    } cases[] = {
+        {{DiagnosticReports, u"/Library/Logs/DiagnosticReports/"_s},
+         {u"Find the files that start with “Gapsel” in the “DiagnosticReports” directory and "
+          u"email them to support@gapsel.app"_s},
+         {u"Reveal “DiagnosticReports” Directory"_s, u"OK"_s}},
+        {{Coredumpctl, u"/var/lib/systemd/coredump"_s},
+         {u"“coredumpctl list gapsel”"_s, u"“coredumpctl info gapsel”"_s},
+         {u"Open Folder"_s, u"OK"_s}},
+        {{Coredumpctl, {}}, {}, {u"OK"_s}}, // no folder of dumps offers none
+        {{CoreFile, u"/home/u/ui"_s}, {u"folder “/home/u/ui”"_s}, {u"Open Folder"_s, u"OK"_s}},
+        {{Nothing, u"/home/u"_s}, {u"“ulimit -c unlimited”"_s}, {u"OK"_s}},
+    };
     const auto address = kit::EmailAddress::constant(u"support@gapsel.app"_s);
-    const platform::Alert original = kit::crashLogAlert(
-        u"Gapsel"_s, u"gapsel"_s, address,
-        {platform::CrashReportStore::DiagnosticReports, u"/Library/Logs/DiagnosticReports/"_s});
-    EXPECT_EQ(original.informativeText,
-              QStringLiteral("Find the files that start with “Gapsel” in the “DiagnosticReports” "
-                             "directory and email them to support@gapsel.app"));
-    EXPECT_EQ(original.buttons.first(), u"Reveal “DiagnosticReports” Directory"_s);
-
-    const platform::Alert journal = kit::crashLogAlert(
-        u"Gapsel"_s, u"gapsel"_s, address,
-        {platform::CrashReportStore::Coredumpctl, u"/var/lib/systemd/coredump"_s});
-    EXPECT_TRUE(journal.informativeText.contains(u"“coredumpctl list gapsel”"_s));
-    EXPECT_TRUE(journal.informativeText.contains(u"“coredumpctl info gapsel”"_s));
-    EXPECT_EQ(journal.buttons, (QStringList{u"Open Folder"_s, u"OK"_s}));
-    // coredumpctl without a folder of dumps offers none.
-    EXPECT_EQ(kit::crashLogAlert(u"Gapsel"_s, u"gapsel"_s, address,
-                                 {platform::CrashReportStore::Coredumpctl, {}})
-                  .buttons,
-              QStringList{u"OK"_s});
-    // Core files are named by their whole folder, never by its last name alone.
-    const platform::Alert cores = kit::crashLogAlert(
-        u"Gapsel"_s, u"gapsel"_s, address, {platform::CrashReportStore::CoreFile, u"/home/u/ui"_s});
-    EXPECT_TRUE(cores.informativeText.contains(u"folder “/home/u/ui”"_s));
-    EXPECT_EQ(cores.buttons, (QStringList{u"Open Folder"_s, u"OK"_s}));
-
-    // Where core dumps are off, the user learns how to turn them on, and no
-    // folder is offered.
-    const platform::Alert nothing = kit::crashLogAlert(
-        u"Gapsel"_s, u"gapsel"_s, address, {platform::CrashReportStore::Nothing, u"/home/u"_s});
-    EXPECT_TRUE(nothing.informativeText.contains(u"“ulimit -c unlimited”"_s));
-    EXPECT_EQ(nothing.buttons, QStringList{u"OK"_s});
+    for (const auto& [place, told, buttons] : cases) {
+        SCOPED_TRACE(place.folder.toStdString());
+        const platform::Alert alert = kit::crashLogAlert(u"Gapsel"_s, u"gapsel"_s, address, place);
+        for (const QString& text : told)
+            EXPECT_TRUE(alert.informativeText.contains(text))
+                << alert.informativeText.toStdString();
+        EXPECT_EQ(alert.buttons, buttons);
+    }
 
     JXKit& kit = launches.launch();
     launches.sim.alerts.answerNext({platform::AlertAnswer::firstButtonResponse, false});

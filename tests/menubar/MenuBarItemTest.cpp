@@ -41,7 +41,7 @@ protected:
     menubar::StatusItemRegistry registry;
 };
 
-TEST_F(MenuBarItemTest, AppliesTheDescriptionToTheLiveItem) {
+TEST_F(MenuBarItemTest, AppliesTheDescriptionToTheLiveItemAndClearsWhatAnUpdateLeavesOut) {
     MenuBarItem description;
     description.id = u"ITEM-1"_s;
     description.title = u"—"_s;
@@ -67,13 +67,10 @@ TEST_F(MenuBarItemTest, AppliesTheDescriptionToTheLiveItem) {
 
     coordinator->update(MenuBarItem{});
     EXPECT_EQ(item().simButton().title(), QString());
-}
 
-TEST_F(MenuBarItemTest, AnIconLeadsATitleOrStandsAloneAndItsPositionOutlivesIt) {
-    MenuBarItem description;
+    // An icon leads a title or stands alone, and its position outlives it.
     description.icon = QImage(16, 16, QImage::Format_ARGB32);
-    description.title = u"x"_s;
-    auto coordinator = show(description);
+    coordinator->update(description);
     EXPECT_EQ(item().simButton().imagePosition(), platform::ImagePosition::ImageBesideTitle);
     description.title.reset();
     coordinator->update(description);
@@ -85,7 +82,7 @@ TEST_F(MenuBarItemTest, AnIconLeadsATitleOrStandsAloneAndItsPositionOutlivesIt) 
     EXPECT_EQ(item().simButton().imagePosition(), platform::ImagePosition::ImageOnly);
 }
 
-TEST_F(MenuBarItemTest, AClickCallsTheActionOrOpensTheMenuOfTheNewestBuilder) {
+TEST_F(MenuBarItemTest, AClickCallsTheActionOrOpensTheNewestMenuAndWithBothTheActionDecides) {
     auto plain = show(MenuBarItem{});
     item().simButton().click();
     EXPECT_FALSE(item().isMenuOpen());
@@ -111,9 +108,8 @@ TEST_F(MenuBarItemTest, AClickCallsTheActionOrOpensTheMenuOfTheNewestBuilder) {
     menuOnly->update(withMenu(u"Third"_s));
     item().openMenu();
     EXPECT_EQ(describeMenu(*item().shownMenu()), QStringList{u"Third"_s});
-}
 
-TEST_F(MenuBarItemTest, WithBothTheActionDecidesWhetherTheMenuOpens) {
+    // With both, the action decides whether the menu opens.
     bool letThrough = false;
     QList<EventType> seen;
     MenuBarItem description = withMenu(u"Entry"_s);
@@ -186,7 +182,7 @@ TEST_F(MenuBarItemTest, TeardownRemovesTheItemAndThenItsRegistryEntry) {
     EXPECT_TRUE(registry.entries().empty());
 }
 
-TEST(JXMenu, ReportsOpeningClosingAndUpdatesInOrder) {
+TEST(JXMenu, ReportsOpeningClosingAndUpdatesInOrderAndRunsWorkWaitingForTheClose) {
     JXMenu menu;
     QStringList events;
     menu.onOpenClose = [&](bool open) { events.append(open ? u"open"_s : u"close"_s); };
@@ -209,18 +205,13 @@ TEST(JXMenu, ReportsOpeningClosingAndUpdatesInOrder) {
                                    u"close"_s}));
     EXPECT_EQ(published, (QList<bool>{false, true, false}));
 
-    openState->cancel();
-    menu.menuWillOpen();
-    EXPECT_EQ(published.size(), 3);
-}
-
-TEST(JXMenu, WorkWaitingForTheCloseRunsOnceWhenItCloses) {
-    JXMenu menu;
+    // Work waiting for the close runs once when it closes, at once if it is.
     int ran = 0;
     menu.whenClosed([&] { ++ran; });
     EXPECT_EQ(ran, 1);
-
+    openState->cancel();
     menu.menuWillOpen();
+    EXPECT_EQ(published.size(), 3);
     menu.whenClosed([&] { ++ran; });
     EXPECT_EQ(ran, 1);
     menu.menuDidClose();
@@ -300,7 +291,7 @@ TEST(SeparatorLines, NoneAtAnEdgeOrNextToAnotherHiddenItemsNotCounting) {
     }
 }
 
-TEST(ReadyMadeItems, LinksOpenTheirPages) {
+TEST(ReadyMadeItems, LinksOpenTheirPagesAndItemsWhoseConditionFailsAppendNothing) {
     KitFixture fixture(1);
     JXMenu menu;
     const auto services = fixture.services();
@@ -313,19 +304,15 @@ TEST(ReadyMadeItems, LinksOpenTheirPages) {
               (QList<QUrl>{QUrl(u"https://example.org/help"_s), QUrl(u"https://gapsel.app/"_s),
                            QUrl(u"macappstore://apps.apple.com/developer/id471902635"_s),
                            QUrl(u"https://gapsel.app/apps"_s)}));
-}
 
-TEST(ReadyMadeItems, ItemsWhoseConditionFailsAppendNothing) {
+    // Items whose condition fails append nothing.
     KitFixture firstLaunch;
-    JXMenu menu;
-    const auto bare = firstLaunch.services({});
-    EXPECT_EQ(menubar::addWebsiteItem(menu, bare), nullptr);
-    EXPECT_EQ(menubar::addFAQItem(menu, bare), nullptr);
-    EXPECT_EQ(menubar::addRateAppItem(menu, bare), nullptr);
-    EXPECT_TRUE(menu.items().empty());
-
-    KitFixture laterLaunch(1);
-    EXPECT_EQ(menubar::addRateAppItem(menu, laterLaunch.services({QUrl(), u"1"_s})), nullptr);
+    JXMenu bare;
+    EXPECT_EQ(menubar::addWebsiteItem(bare, firstLaunch.services({})), nullptr);
+    EXPECT_EQ(menubar::addFAQItem(bare, firstLaunch.services({})), nullptr);
+    EXPECT_EQ(menubar::addRateAppItem(bare, firstLaunch.services({})), nullptr);
+    EXPECT_EQ(menubar::addRateAppItem(bare, fixture.services({QUrl(), u"1"_s})), nullptr);
+    EXPECT_TRUE(bare.items().empty());
 }
 
 } // namespace

@@ -22,7 +22,6 @@
 #include <QFile>
 #include <QHash>
 
-#include <string.h>
 #include <sys/resource.h>
 
 #include <gtest/gtest.h>
@@ -56,7 +55,7 @@ QString confinedRoot(const char* attr, const QByteArray& label) {
 
 // The variables a sandbox sets prove nothing: a program started from a
 // sandboxed terminal inherits them. Only the sandbox's own traces count.
-TEST(SandboxFacts, FlatpakAndConfinedSnapAreSandboxesAndOnlyFlathubCountsAsTheStore) {
+TEST(SandboxFacts, FlatpakAndConfinedSnapAreSandboxesAndStorePagesAreTheSoftwareCentres) {
     qputenv("FLATPAK_ID", "org.example.Terminal");
     qputenv("SNAP", "/snap/terminal/1");
     const struct {
@@ -82,11 +81,9 @@ TEST(SandboxFacts, FlatpakAndConfinedSnapAreSandboxesAndOnlyFlathubCountsAsTheSt
     }
     qunsetenv("FLATPAK_ID");
     qunsetenv("SNAP");
-}
 
-// Software centres open appstream: addresses; without one, Flathub's web
-// page stands in. They have no page per maker and no rating prompt.
-TEST(AppStreamStore, PagesAreTheSoftwareCentresWhereOneIsInstalledElseFlathubs) {
+    // Software centres open appstream: addresses; without one, Flathub's web
+    // page stands in. They have no page per maker and no rating prompt.
     struct Schemes final : UrlSchemes {
         bool hasHandler(const QString& scheme) const override { return scheme == handled; }
         QString handled;
@@ -220,13 +217,9 @@ TEST(TrayVisibilityTest, AsksTheBusThenTheHostsSettingsInOrder) {
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.name);
-        const TrayItemState state{test.watcher,
-                                  test.host,
-                                  QStringList{u"org.other/Item"_s, test.item},
-                                  {service, uniqueName},
-                                  test.hiddenByHost,
-                                  test.kind,
-                                  test.docked};
+        const QStringList items{u"org.other/Item"_s, test.item}, names{service, uniqueName};
+        const TrayItemState state{test.watcher,      test.host, items,      names,
+                                  test.hiddenByHost, test.kind, test.docked};
         EXPECT_EQ(judgeVisibility(state).cause, test.cause);
     }
     // Where to ask the item itself.
@@ -237,7 +230,7 @@ TEST(TrayVisibilityTest, AsksTheBusThenTheHostsSettingsInOrder) {
 
 // Plasma hides by id in its system tray unless showing all; XFCE and LXQt by
 // their own lists, and LXQt may turn its order round.
-TEST(TrayVisibilityTest, EachHostHidesByItsOwnSettings) {
+TEST(TrayVisibilityTest, EachHostHidesByItsOwnSettingsAndEachDesktopTellsWhetherItsPanelHides) {
     const QString appletsrc = QStringLiteral(
         "[Containments][3]\nplugin=org.kde.panel\n\n[Containments][3][General]\n"
         "hiddenItems=panel-only\n\n"
@@ -269,11 +262,9 @@ TEST(TrayVisibilityTest, EachHostHidesByItsOwnSettings) {
     EXPECT_FALSE(lxqtReversesOrder(path + u".missing"_s));
     ASSERT_TRUE(testing_support::writeFile(path, quicklaunch + tray + "reverseOrder=true\n"));
     EXPECT_TRUE(lxqtReversesOrder(path));
-}
 
-// A panel hides itself only where its desktop's setting says so; another
-// group's or another key's value proves nothing.
-TEST(TrayVisibilityTest, EachDesktopTellsWhetherItsPanelHidesItself) {
+    // A panel hides itself only where its desktop's setting says so; another
+    // group's or another key's value proves nothing.
     const QString autohide = u"/panels/panel-1/autohide-behavior"_s;
     for (const auto& [properties, hides] :
          {std::pair{QVariantMap{{autohide, 0u}, {u"/panels/panel-2/size"_s, 2u}}, false},
@@ -290,9 +281,9 @@ TEST(TrayVisibilityTest, EachDesktopTellsWhetherItsPanelHidesItself) {
          {std::pair{"[panel1]\nhidable=false\n[panel2]\nposition=Top\n", false},
           {"[panel1]\nhidable=false\n[panel2]\nhidable=true\n", true},
           {"[statusnotifier]\ntype=statusnotifier\nautoHideList=Gapsel\n", false}}) {
-        const QString path = u"%1/panel-%2.conf"_s.arg(folder).arg(++file);
-        ASSERT_TRUE(testing_support::writeFile(path, conf));
-        EXPECT_EQ(lxqtPanelHides(path), hides) << conf;
+        const QString panelConf = u"%1/panel-%2.conf"_s.arg(folder).arg(++file);
+        ASSERT_TRUE(testing_support::writeFile(panelConf, conf));
+        EXPECT_EQ(lxqtPanelHides(panelConf), hides) << conf;
     }
     EXPECT_FALSE(lxqtPanelHides(folder + u"/missing.conf"_s));
 

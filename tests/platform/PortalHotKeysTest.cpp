@@ -106,7 +106,7 @@ protected:
 
 // No portal at all, or one whose desktop has no global shortcuts: nothing
 // is available and nothing registers, so the recorder can say so.
-TEST_F(PortalOnBus, WithoutTheDesktopsShortcutsNothingRegisters) {
+TEST_F(PortalOnBus, OnlyTheDesktopsShortcutsBindCombinationsOnceAndPassOnTheirPresses) {
     for (const bool portalRuns : {false, true}) {
         SCOPED_TRACE(portalRuns);
         std::optional<FakePortal> portal;
@@ -117,13 +117,11 @@ TEST_F(PortalOnBus, WithoutTheDesktopsShortcutsNothingRegisters) {
         EXPECT_EQ(hotKeys.registerHotKey(0x28, 0x1200, {1, 1}), std::nullopt);
         QDBusConnection::disconnectFromBus(u"gapsel"_s);
     }
-}
 
-// Combinations asked for before the session exists are bound together, each
-// with its preferred trigger; giving one back and asking again (a menu
-// opening and closing) binds nothing anew. Presses and releases of a
-// registered combination in our session reach the handler.
-TEST_F(PortalOnBus, CombinationsBindOnceAndTheirPressesReachTheHandler) {
+    // With them, combinations asked for before the session exists are bound
+    // together, each with its preferred trigger; giving one back and asking again
+    // (a menu opening and closing) binds nothing anew. Presses and releases of a
+    // registered combination in our session reach the handler.
     FakePortal portal(bus, true);
     PortalHotKeys hotKeys(connection());
     std::vector<HotKeys::Event> events;

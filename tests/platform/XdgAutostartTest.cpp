@@ -33,7 +33,7 @@ struct Autostart : ::testing::Test {
 
 } // namespace
 
-TEST_F(Autostart, RegisteringWritesAnEntryWhoseRunKnowsItWasStartedAtLogin) {
+TEST_F(Autostart, RegisteringWritesAnEntryTheRunKnowsAsALoginStartOrFailsInTheSystemsWords) {
     EXPECT_EQ(autostart.status(), LoginItemStatus::NotRegistered);
     ASSERT_EQ(autostart.registerApplication(), std::nullopt);
     EXPECT_EQ(autostart.status(), LoginItemStatus::Enabled);
@@ -55,6 +55,14 @@ TEST_F(Autostart, RegisteringWritesAnEntryWhoseRunKnowsItWasStartedAtLogin) {
     EXPECT_FALSE(QFile::exists(autostart.entryPath()));
     EXPECT_EQ(autostart.unregisterApplication(), std::nullopt)
         << "nothing to remove is not a failure";
+
+    // The entry's path is taken by a folder, which even root cannot replace with a file.
+    QDir().mkpath(autostart.entryPath() + u"/blocker"_s);
+    const auto failure = autostart.registerApplication();
+    ASSERT_TRUE(failure);
+    EXPECT_TRUE(failure->description.contains(autostart.entryPath()))
+        << failure->description.toStdString();
+    EXPECT_NE(autostart.status(), LoginItemStatus::Enabled);
 }
 
 TEST_F(Autostart, ReadsTheEntryFoundAtItsPathAndReplacesOneItCannotRead) {
@@ -78,16 +86,6 @@ TEST_F(Autostart, ReadsTheEntryFoundAtItsPathAndReplacesOneItCannotRead) {
     }
     ASSERT_EQ(autostart.registerApplication(), std::nullopt);
     EXPECT_EQ(autostart.status(), LoginItemStatus::Enabled);
-}
-
-TEST_F(Autostart, AFolderThatCannotBeWrittenFailsWithTheSystemsWords) {
-    // The entry's path is taken by a folder, which even root cannot replace with a file.
-    QDir().mkpath(autostart.entryPath() + u"/blocker"_s);
-    const auto failure = autostart.registerApplication();
-    ASSERT_TRUE(failure);
-    EXPECT_TRUE(failure->description.contains(autostart.entryPath()))
-        << failure->description.toStdString();
-    EXPECT_NE(autostart.status(), LoginItemStatus::Enabled);
 }
 
 TEST(DesktopEntryCommand, QuotingAndSplittingAreInverse) {

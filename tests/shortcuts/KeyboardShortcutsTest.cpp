@@ -37,7 +37,7 @@ struct ShortcutStorage : testing::Test {
     }
 };
 
-TEST_F(ShortcutStorage, StoredFormMovesThroughDefaultCustomAndRemoved) {
+TEST_F(ShortcutStorage, StoredFormMovesThroughDefaultCustomAndRemovedAndForeignTextReadsAsNone) {
     const Name withDefault{u"toggle"_s, ctrlShiftK};
     shortcuts.declare(withDefault);
     EXPECT_EQ(stored("toggle"), QVariant(uR"({"carbonKeyCode":40,"carbonModifiers":4608})"_s));
@@ -54,9 +54,8 @@ TEST_F(ShortcutStorage, StoredFormMovesThroughDefaultCustomAndRemoved) {
     shortcuts.setShortcut(withoutDefault, ctrlShiftK);
     shortcuts.setShortcut(withoutDefault, std::nullopt);
     EXPECT_FALSE(stored("plain").isValid());
-}
 
-TEST_F(ShortcutStorage, ForeignStoredTextReadsAsNoShortcut) {
+    // Foreign stored text reads as no shortcut.
     const Name name{u"n"_s, std::nullopt};
     for (const QVariant& value :
          {QVariant(u"{\"carbonKeyCode\":1}"_s), QVariant(u"nonsense"_s), QVariant(7)}) {
@@ -91,7 +90,7 @@ TEST_F(ShortcutStorage, SettingPostsTheNotificationAndMovesTheRegistration) {
     EXPECT_EQ(posted, QStringList(3, u"KeyboardShortcuts_shortcutByNameDidChange n"_s));
 }
 
-TEST(ShortcutConversion, ClassicMaskAndEventFlagsMapBitForBit) {
+TEST(ShortcutConversion, ClassicMaskAndEventFlagsMapBitForBitAndEveryKeyRoundTrips) {
     EXPECT_EQ(Shortcut::eventFlags(0x100), 0x100000u);
     EXPECT_EQ(Shortcut::eventFlags(0x200), 0x20000u);
     EXPECT_EQ(Shortcut::eventFlags(0x800), 0x80000u);
@@ -99,9 +98,7 @@ TEST(ShortcutConversion, ClassicMaskAndEventFlagsMapBitForBit) {
     EXPECT_EQ(Shortcut::eventFlags(0x1B00 | 0x400 | 0x1), 0x1E0000u);
     EXPECT_EQ(Shortcut::normalized(0x1B00 | 0x400 | 0x1), 0x1B00);
     EXPECT_EQ((Shortcut{0x28, 0x1200}).displayText(), u"Ctrl+Shift+K"_s);
-}
 
-TEST(KeyCodes, EveryKeyRoundTripsThroughKeysymAndQtKey) {
     for (const platform::KeyCode& key : platform::keyCodes) {
         EXPECT_EQ(platform::keyForKeysym(key.keysym)->classic, key.classic) << key.label;
         EXPECT_EQ(platform::keyForQtKey(key.qtKey, key.keypad)->classic, key.classic) << key.label;

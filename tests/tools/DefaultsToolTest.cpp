@@ -4,6 +4,7 @@
 #include "tools/defaults/DefaultsTool.h"
 #include "defaults/PropertyList.h"
 #include "defaults/UserDefaults.h"
+#include "support/TestEnvironment.h"
 
 #include <QBuffer>
 #include <QDateTime>
@@ -97,6 +98,12 @@ TEST(DefaultsTool, MistakesExitWithTwoInOneLineThatPointsToHelpAndWriteNothing) 
         EXPECT_EQ(result.err.count(u'\n'), 1) << result.err.toStdString();
     }
     EXPECT_FALSE(QFile::exists(suitePath(suite)));
+    // The installed command exits with the same status.
+    QProcess tool;
+    tool.start(QStringLiteral(GAPSEL_DEFAULTS_BINARY), {u"write"_s});
+    ASSERT_TRUE(tool.waitForFinished(30000));
+    EXPECT_EQ(tool.exitCode(), 2);
+    EXPECT_TRUE(tool.readAllStandardError().contains("see --help"));
 }
 
 TEST(DefaultsTool, DomainsTypesArraysExportImportAndDelete) {
@@ -174,10 +181,7 @@ TEST(DefaultsTool, WarnsWhenGapselWouldNotReadWhatIsWritten) {
 TEST(DefaultsTool, ReadsChangeNoFileAndImportTakesOnlyRegularFiles) {
     const QString suite = freshSuiteName();
     const QByteArray garbage("<plist><dict><key>");
-    {
-        QFile file(suitePath(suite));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(garbage) == garbage.size());
-    }
+    ASSERT_TRUE(testing_support::writeFile(suitePath(suite), garbage));
     for (const QString& line :
          {u"read {s}"_s, u"read {s} k"_s, u"read-type {s} k"_s, u"export {s} -"_s, u"read"_s}) {
         SCOPED_TRACE(line.toStdString());
@@ -199,12 +203,4 @@ TEST(DefaultsTool, ReadsChangeNoFileAndImportTakesOnlyRegularFiles) {
     ASSERT_TRUE(tool.waitForFinished(30000));
     EXPECT_EQ(tool.exitCode(), 1);
     EXPECT_TRUE(tool.readAllStandardError().contains("not a regular file"));
-}
-
-TEST(DefaultsTool, TheInstalledCommandExitsWithTheSameStatus) {
-    QProcess tool;
-    tool.start(QStringLiteral(GAPSEL_DEFAULTS_BINARY), {u"write"_s});
-    ASSERT_TRUE(tool.waitForFinished(30000));
-    EXPECT_EQ(tool.exitCode(), 2);
-    EXPECT_TRUE(tool.readAllStandardError().contains("see --help"));
 }

@@ -25,7 +25,7 @@ QStringList labelsOf(const DBusMenuLayoutItem& parent) {
     return labels;
 }
 
-TEST(MenuLayout, ShowsEveryItemInOrderWithItsLookAndBehaviour) {
+TEST(MenuLayout, ShowsEveryItemInOrderWithItsLookAndBehaviourAsDeepAsAsked) {
     MenuLayout layout;
     layout.update(separatorMenu(false, u"—"_s));
     const DBusMenuLayoutItem root = layout.layout(MenuLayout::rootId, -1, {});
@@ -54,15 +54,13 @@ TEST(MenuLayout, ShowsEveryItemInOrderWithItsLookAndBehaviour) {
     const QVariant quitShortcut = childLabelled(root, u"Quit Gapsel"_s).properties[u"shortcut"_s];
     EXPECT_EQ(quitShortcut.value<QList<QStringList>>(),
               QList<QStringList>{texts({"Control", "Q"})});
-}
 
-TEST(MenuLayout, LayoutDepthAndPropertyNamesLimitTheAnswer) {
-    MenuLayout layout;
+    // The layout's depth and the property names asked for limit the answer.
     layout.update(separatorMenu(true, u"·"_s));
     const DBusMenuLayoutItem top = layout.layout(MenuLayout::rootId, 1, {u"label"_s});
-    const auto more = childLabelled(top, u"More"_s);
-    EXPECT_TRUE(more.children.isEmpty());
-    EXPECT_EQ(more.properties.keys(), QStringList{u"label"_s});
+    const auto shallowMore = childLabelled(top, u"More"_s);
+    EXPECT_TRUE(shallowMore.children.isEmpty());
+    EXPECT_EQ(shallowMore.properties.keys(), QStringList{u"label"_s});
 }
 
 TEST(MenuLayout, RebuildingKeepsIdsAndReportsOnlyChangedProperties) {

@@ -22,7 +22,7 @@ bool isBlank(const QImage& image) {
     return image == transparent;
 }
 
-TEST(TitleIcon, BlanksDrawATransparentGapAndATabIsTwiceAsWide) {
+TEST(TitleIcon, BlanksDrawATransparentGapATabIsTwiceAsWideAndALongTitleIsCut) {
     for (int height : TitleIcon::heights()) {
         const QImage space = TitleIcon(u" "_s, false).render(height);
         const QImage tab = TitleIcon(u"\t"_s, false).render(height);
@@ -31,6 +31,16 @@ TEST(TitleIcon, BlanksDrawATransparentGapAndATabIsTwiceAsWide) {
         EXPECT_TRUE(isBlank(space)) << height;
         EXPECT_TRUE(isBlank(tab)) << height;
     }
+
+    // A long title is cut to sixteen characters, and its icon stays small.
+    const QString dashes(5000, QChar(0x2014));
+    EXPECT_EQ(TitleIcon::bounded(dashes), QString(16, QChar(0x2014)) + QChar(0x2026));
+    // A letter with its accent is one character.
+    const QString accented =
+        QString(20, QLatin1Char('e')).replace(QLatin1String("e"), u"e\u0301"_s);
+    EXPECT_EQ(TitleIcon::bounded(accented).size(), 33);
+    EXPECT_EQ(TitleIcon::bounded(u"|"_s), u"|"_s);
+    EXPECT_LE(TitleIcon(TitleIcon::bounded(dashes), false).render(48).width(), 48 * 17);
 }
 
 double luminance(QColor colour) {
@@ -77,17 +87,6 @@ TEST(TitleIcon, EveryGlyphStandsOutFromDarkLightAndColouredPanelsDimmedOrNot) {
                 EXPECT_LT(contrastOn(dimmed, panel), contrastOn(normal, panel)) << what;
             }
         }
-}
-
-TEST(TitleIcon, ALongTitleIsCutToSixteenCharactersAndItsIconStaysSmall) {
-    const QString dashes(5000, QChar(0x2014));
-    EXPECT_EQ(TitleIcon::bounded(dashes), QString(16, QChar(0x2014)) + QChar(0x2026));
-    // A letter with its accent is one character.
-    const QString accented =
-        QString(20, QLatin1Char('e')).replace(QLatin1String("e"), u"e\u0301"_s);
-    EXPECT_EQ(TitleIcon::bounded(accented).size(), 33);
-    EXPECT_EQ(TitleIcon::bounded(u"|"_s), u"|"_s);
-    EXPECT_LE(TitleIcon(TitleIcon::bounded(dashes), false).render(48).width(), 48 * 17);
 }
 
 TEST(DBusImage, PixelsTravelAsStraightArgbInNetworkByteOrder) {

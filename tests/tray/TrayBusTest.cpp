@@ -130,7 +130,7 @@ protected:
     QString service;
 };
 
-TEST_F(TrayOnBus, AnItemAnswersAllAHostReadsInOneCall) {
+TEST_F(TrayOnBus, AnItemAnswersAllAHostReadsInOneCallAndEachHostGetsTheMethodsItCanUse) {
     show(std::make_shared<RecordingMenu>());
     const QDBusMessage all = call(u"/StatusNotifierItem"_s, u"org.freedesktop.DBus.Properties"_s,
                                   u"GetAll"_s, {itemInterface});
@@ -150,9 +150,7 @@ TEST_F(TrayOnBus, AnItemAnswersAllAHostReadsInOneCall) {
     property(u"IconPixmap"_s).value<QDBusArgument>() >> icons;
     ASSERT_EQ(icons.size(), 5);
     EXPECT_EQ(icons.front().height, 16);
-}
 
-TEST_F(TrayOnBus, EachHostGetsOneGlyphAndTheMethodsItCanUse) {
     const QStringList always = texts(
         {"IconPixmap", "ToolTip", "XAyatanaNewLabel", "NewIcon", "ProvideXdgActivationToken"});
     const QStringList clicks = texts({"Activate", "ContextMenu"});
@@ -330,7 +328,7 @@ private:
     QString name_;
 };
 
-TEST_F(TrayOnBus, WhileTheWatcherKeepsSilentTheVisibilityAnswerWaitsAndMenusStillAnswer) {
+TEST_F(TrayOnBus, ASilentWatcherHoldsOnlyTheVisibilityAnswerAndXfcesFirstErrorIsNoFailure) {
     ScriptedService silent(bus, u"org.kde.StatusNotifierWatcher"_s, u"/StatusNotifierWatcher"_s);
     const auto item = addItem(u"—"_s, std::make_shared<RecordingMenu>());
     service = item->serviceName();
@@ -342,11 +340,9 @@ TEST_F(TrayOnBus, WhileTheWatcherKeepsSilentTheVisibilityAnswerWaitsAndMenusStil
     EXPECT_EQ(menuCall(u"GetLayout"_s, {0, -1, QStringList()}).type(), QDBusMessage::ReplyMessage);
     EXPECT_FALSE(verdict);
     EXPECT_GE(silent.calls, 1);
-}
 
-// A panel that has recorded no items yet says so with an error; that is an
-// empty list, which keeps the pacing between registrations, not a failure.
-TEST_F(TrayOnBus, XfcesNothingRecordedYetReadsAsAnEmptyListAndOtherErrorsAsNone) {
+    // A panel that has recorded no items yet says so with an error; that is an
+    // empty list, which keeps the pacing between registrations, not a failure.
     const std::pair<QString, std::optional<QStringList>> cases[] = {
         {u"org.xfce.Xfconf.Error.PropertyNotFound"_s, QStringList()},
         {u"org.xfce.Xfconf.Error.InternalError"_s, std::nullopt},

@@ -53,16 +53,15 @@ TEST_F(Settings, TwoSwitchesOffAtFirstAndReducedOpacityStoresEitherValue) {
     EXPECT_EQ(suite->persistentDomain().value(u"reducedOpacity"_s), QVariant(false));
 }
 
-TEST_F(Settings, OpeningAgainBringsBackTheSameWindow) {
+TEST_F(Settings, OpeningAgainBringsBackTheSameWindowAndEscapeOrControlWCloseIt) {
     QWidget* first = window.open();
     EXPECT_EQ(window.open(), first);
     first->close(); // closing destroys it; the next opening makes a new one
     queue.runUntilIdle();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_NE(window.open(), nullptr);
-}
 
-TEST_F(Settings, EscapeAndControlWCloseTheWindow) {
+    // Escape and Control+W close it.
     for (const auto& [key, modifiers] :
          {std::pair{Qt::Key_Escape, Qt::NoModifier}, std::pair{Qt::Key_W, Qt::ControlModifier}}) {
         QWidget* screen = window.open();
@@ -73,21 +72,20 @@ TEST_F(Settings, EscapeAndControlWCloseTheWindow) {
     }
 }
 
-TEST_F(Settings, LaunchAtLoginThatFailsToTurnOnShowsOneAlertAndStaysOff) {
+TEST_F(Settings, TheLaunchAtLoginSwitchLooksAgainWhenShownAndStaysOffWhenTurningOnFails) {
+    loginItems.currentStatus = LoginItemStatus::Enabled;
+    EXPECT_TRUE(switches()[0]->isChecked());
+    window.window()->hide();
+    loginItems.currentStatus = LoginItemStatus::NotRegistered; // changed outside the application
+    EXPECT_FALSE(switches()[0]->isChecked());
+
+    // Turning it on fails: one alert, and it stays off.
     loginItems.registerFailure = platform::Error::failure(u"Read-only file system"_s);
     QCheckBox* atLogin = switches()[0];
     atLogin->click();
     queue.runUntilIdle();
     EXPECT_FALSE(atLogin->isChecked());
     EXPECT_EQ(alerts.presentedErrors().size(), 1);
-}
-
-TEST_F(Settings, TheLaunchAtLoginSwitchLooksAgainWhenShown) {
-    loginItems.currentStatus = LoginItemStatus::Enabled;
-    EXPECT_TRUE(switches()[0]->isChecked());
-    window.window()->hide();
-    loginItems.currentStatus = LoginItemStatus::NotRegistered; // changed outside the application
-    EXPECT_FALSE(switches()[0]->isChecked());
 }
 
 TEST_F(Settings, ToggleRunsItsChangeActionOncePerNewValueWhoeverChangesIt) {

@@ -160,15 +160,10 @@ TEST_F(Translations, WindowsBuiltInGermanHoldNoEnglishTextOfOurs) {
     const Defaults::Key<bool> reducedOpacity{u"reducedOpacity"_s, false, launches.suite()};
     const auto settings =
         std::make_unique<app::SettingsScreen>(launchAtLogin, reducedOpacity, launches.sim.queue);
+    const QUrl site(u"https://gapsel.app/"_s),
+        license(u"https://www.gnu.org/licenses/gpl-3.0.html"_s);
     const auto about = std::make_unique<kit::AboutPanel>(
-        kit::AboutInfo{u"Gapsel"_s,
-                       u"1.0.0 (1)"_s,
-                       QString(),
-                       QUrl(u"https://gapsel.app/"_s),
-                       QString(),
-                       u"GPL"_s,
-                       QUrl(u"https://www.gnu.org/licenses/gpl-3.0.html"_s),
-                       {}});
+        kit::AboutInfo{u"Gapsel"_s, u"1.0.0 (1)"_s, {}, site, {}, u"GPL"_s, license, {}});
     const platform::Alert question = kit::supportWindowDeletionAlert(u"Gapsel"_s);
 
     const QStringList texts = textsOf(*support) + textsOf(*settings) + textsOf(*about) +

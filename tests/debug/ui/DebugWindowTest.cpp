@@ -46,13 +46,6 @@ struct DebugWindowFixture : testing::Test {
     }
 };
 
-TEST_F(DebugWindowFixture, TitleAndPagesInOrder) {
-    debug::DebugWindow window(services());
-    EXPECT_EQ(window.windowTitle(), u"Gapsel 1.0.0 — Debug"_s);
-    EXPECT_EQ(window.pageTitles(), (QStringList{u"Dashboard"_s, u"Debug"_s, u"User Defaults"_s,
-                                                u"Logs"_s, u"Settings"_s}));
-}
-
 TEST_F(DebugWindowFixture, DrawingHighlightReadsOnOnlyForTheText200AndRelaunches) {
     const QString key = u"NSShowAllDrawing"_s;
     const std::pair<QVariant, bool> cases[] = {{QVariant(), false},
@@ -72,7 +65,13 @@ TEST_F(DebugWindowFixture, DrawingHighlightReadsOnOnlyForTheText200AndRelaunches
     EXPECT_EQ(relaunches, 2);
 }
 
-TEST_F(DebugWindowFixture, LogsClearEmptiesTheLogAndShowsOneTrimmedEntryPerLine) {
+TEST_F(DebugWindowFixture, TitleAndPagesInOrderAndLogsShowOneTrimmedEntryPerLineUntilCleared) {
+    debug::DebugWindow window(services());
+    EXPECT_EQ(window.windowTitle(), u"Gapsel 1.0.0 — Debug"_s);
+    EXPECT_EQ(window.pageTitles(), (QStringList{u"Dashboard"_s, u"Debug"_s, u"User Defaults"_s,
+                                                u"Logs"_s, u"Settings"_s}));
+
+    // Logs: Clear empties the log, and each entry shows trimmed on one line.
     log.append(u"  first \n"_s);
     log.append(u"second\nhalf"_s);
     debug::LogsPage page(services());

@@ -98,7 +98,7 @@ TEST(SupportWindow, StartsOnCopyingKeepsItsSizeConfirmsTheCopyAndClosesOnEscapeO
     expectClosingOnEscapeOrCtrlW(window);
 }
 
-TEST(ShareLink, TakesTheStorePageThenTheWebsiteThenTheMakersAppsPage) {
+TEST(ShareLink, TakesTheStorePageItsCodeEncodesLatin1OnlyAndItIsCopiedAsUriAndText) {
     const platform::sim::SimStore store;
     const char* website = "https://gapsel.app/";
     // Plain pointers, null for none: optionals held in the table's temporary
@@ -121,11 +121,9 @@ TEST(ShareLink, TakesTheStorePageThenTheWebsiteThenTheMakersAppsPage) {
             metadata.appStoreId = QString::fromUtf8(c.storeId);
         EXPECT_EQ(kit::shareLink(metadata, store).toString(), QString::fromUtf8(c.link));
     }
-}
 
-// What the code reads as is proven where the share window is read off the
-// screen; here, what it refuses.
-TEST(QrCode, EncodesLatin1TextOnlyAndIsPlacedInWholePixelModules) {
+    // What the code reads as is proven where the share window is read off the
+    // screen; here, what it refuses.
     EXPECT_EQ(kit::QrCode::encode(u"https://flathub.org/apps/com.gapsel.Gapsel"_s,
                                   kit::QrErrorCorrection::Medium)
                   .size(),
@@ -139,9 +137,7 @@ TEST(QrCode, EncodesLatin1TextOnlyAndIsPlacedInWholePixelModules) {
     EXPECT_EQ(placed.modulePixels, 8);
     EXPECT_EQ(placed.origin, 34);
     EXPECT_GE(placed.origin, kit::QrCode::quietZone * placed.modulePixels);
-}
 
-TEST(CopyUrl, OffersTheAddressAsUriAndTextMarkedWithItsSource) {
     const QString id = u"com.gapsel.Gapsel"_s;
     const QString source = QString::fromLatin1(platform::pasteboardType::source);
     const auto web = kit::pasteboardItem(QUrl(u"https://gapsel.app/a b"_s), id);
