@@ -136,7 +136,8 @@ TEST_F(PortalOnBus, OnlyTheDesktopsShortcutsBindCombinationsOnceAndPassOnTheirPr
     ASSERT_TRUE(ctrlShiftK);
     ASSERT_TRUE(processEventsUntil([&] { return !portal.binds().isEmpty(); }));
     QMap<QString, QString> triggers;
-    for (const PortalShortcut& shortcut : portal.binds().constFirst())
+    const QList<PortalShortcut> firstBind = portal.binds().constFirst();
+    for (const PortalShortcut& shortcut : firstBind)
         triggers.insert(shortcut.options.value(u"description"_s).toString(),
                         shortcut.options.value(u"preferred_trigger"_s).toString());
     EXPECT_EQ(triggers,
