@@ -139,6 +139,10 @@ Host plasmaWayland() {
     Host host = plasma();
     host.name = u"plasma-wayland"_s;
     host.variables += waylandVariables;
+    // Plasma 5's Wayland session shows the keyboard layout and the hidden
+    // items' arrow at the tray's right end, left of the clock.
+    if (!QFile::exists(u"/usr/bin/kded6"_s))
+        host.tray.setWidth(host.tray.width() - 60);
     host.prepare = [](VirtualDesktop& desktop) {
         // KWin carries a file capability that a container may not grant (its
         // start is then refused): a copy runs without it.
