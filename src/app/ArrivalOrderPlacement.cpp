@@ -15,8 +15,7 @@ namespace app {
 
 ArrivalOrderPlacement::ArrivalOrderPlacement(PlacementContext& context, NewestEnd newest)
     : PlacementStrategy(context)
-    , newest_(newest)
-    , anchorsKey_(context.keys.separatorPlacements) {}
+    , newest_(newest) {}
 
 ArrivalOrderPlacement::~ArrivalOrderPlacement() {
     for (const QString& id : std::as_const(held_))
@@ -61,25 +60,13 @@ void ArrivalOrderPlacement::placeAfter(const QString& id,
     QStringList followers = context_.ids;
     followers.removeIf(
         [&](const QString& each) { return each == id || order.indexOf(each) < anchorAt; });
-    setAnchor(id, item);
+    setAnchor(id, keys::PlacementAnchor{item.id, item.title});
     const std::optional<QUuid> before =
         followers.isEmpty() ? std::nullopt : std::optional(QUuid(followers.first()));
     Defaults::modify(context_.keys.separators, [&](QList<keys::SeparatorItem>& list) {
         list = separatorListEdits::movingBefore(list, QUuid(id), before);
     });
     arriveInOrder(QStringList{id} + followers);
-}
-
-void ArrivalOrderPlacement::setAnchor(const QString& id,
-                                      const std::optional<platform::TrayItemDescription>& item) {
-    QMap<QString, keys::PlacementAnchor> anchors = Defaults::get(anchorsKey_);
-    const QMap<QString, keys::PlacementAnchor> stored = anchors;
-    if (item)
-        anchors.insert(id, keys::PlacementAnchor{item->id, item->title});
-    else
-        anchors.remove(id);
-    if (anchors != stored)
-        Defaults::set(anchorsKey_, anchors);
 }
 
 // The new separator is listed right after its source but arrives at the
@@ -124,7 +111,8 @@ void ArrivalOrderPlacement::arriveInOrder(QStringList ids) {
 }
 
 qsizetype ArrivalOrderPlacement::firstWaiting(const QStringList& ids) const {
-    const QMap<QString, keys::PlacementAnchor> anchors = Defaults::get(anchorsKey_);
+    const QMap<QString, keys::PlacementAnchor> anchors =
+        Defaults::get(context_.keys.separatorPlacements);
     QStringList present;
     for (const platform::TrayItemDescription& item : context_.otherItems())
         present.append(item.id);

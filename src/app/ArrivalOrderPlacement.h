@@ -37,7 +37,6 @@ public:
 private:
     void moveToNewestEnd(const QString& id);
     void placeAfter(const QString& id, const platform::TrayItemDescription& item);
-    void setAnchor(const QString& id, const std::optional<platform::TrayItemDescription>& item);
     // `ids` arrive again one by one, in list order from the newest end
     // inwards; those held back wait on.
     void arriveInOrder(QStringList ids);
@@ -51,7 +50,6 @@ private:
     void release(bool all);
 
     NewestEnd newest_;
-    Defaults::Key<QMap<QString, keys::PlacementAnchor>> anchorsKey_;
     // The separator "New" just made, which the separators between it and
     // the newest end follow once it has arrived.
     QString added_;

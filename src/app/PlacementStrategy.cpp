@@ -31,6 +31,18 @@ void PlacementStrategy::later(std::function<void()> work) {
     });
 }
 
+void PlacementStrategy::setAnchor(const QString& id,
+                                  const std::optional<keys::PlacementAnchor>& anchor) {
+    QMap<QString, keys::PlacementAnchor> anchors = Defaults::get(context_.keys.separatorPlacements);
+    const QMap<QString, keys::PlacementAnchor> stored = anchors;
+    if (anchor)
+        anchors.insert(id, *anchor);
+    else
+        anchors.remove(id);
+    if (anchors != stored)
+        Defaults::set(context_.keys.separatorPlacements, anchors);
+}
+
 void PlacementStrategy::after(double seconds, std::function<void()> work) {
     context_.queue.asyncAfter(seconds,
                               [alive = std::weak_ptr<bool>(alive_), work = std::move(work)] {

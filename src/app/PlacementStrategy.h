@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class JXMenu;
 
@@ -66,6 +67,9 @@ protected:
     void later(std::function<void()> work);
     // `work` after `seconds`, unless this strategy is gone by then.
     void after(double seconds, std::function<void()> work);
+    // Keeps the item separator `id` follows, or forgets it with none; the
+    // preferences are written only when that changes.
+    void setAnchor(const QString& id, const std::optional<keys::PlacementAnchor>& anchor);
 
     PlacementContext& context_;
 

@@ -11,6 +11,17 @@
 
 namespace app::separatorListEdits {
 
+namespace {
+
+// Where separator `id` stands in `list`; the list's size when it is not there.
+qsizetype indexOf(const QList<keys::SeparatorItem>& list, const QUuid& id) {
+    return std::find_if(list.begin(), list.end(),
+                        [&id](const keys::SeparatorItem& item) { return item.id == id; }) -
+           list.begin();
+}
+
+} // namespace
+
 qsizetype distinctCount(const QList<keys::SeparatorItem>& list) {
     QSet<QUuid> identities;
     identities.reserve(list.size());
@@ -30,11 +41,8 @@ QList<keys::SeparatorItem> inserting(QList<keys::SeparatorItem> list,
                                      const std::optional<QUuid>& after) {
     if (distinctCount(list) >= maximumSeparators)
         return list;
-    const auto found =
-        std::find_if(list.begin(), list.end(), [&after](const keys::SeparatorItem& item) {
-            return after && item.id == *after;
-        });
-    list.insert(found == list.end() ? list.size() : found - list.begin() + 1, added);
+    const qsizetype at = after ? indexOf(list, *after) : list.size();
+    list.insert(at < list.size() ? at + 1 : list.size(), added);
     return list;
 }
 
@@ -45,34 +53,25 @@ QList<keys::SeparatorItem> removing(QList<keys::SeparatorItem> list, const QUuid
 
 QList<keys::SeparatorItem> movingToEnd(QList<keys::SeparatorItem> list, const QUuid& id,
                                        bool toFront) {
-    const auto found = std::find_if(
-        list.begin(), list.end(), [&id](const keys::SeparatorItem& item) { return item.id == id; });
-    if (found != list.end())
-        list.move(found - list.begin(), toFront ? 0 : list.size() - 1);
+    if (const qsizetype at = indexOf(list, id); at < list.size())
+        list.move(at, toFront ? 0 : list.size() - 1);
     return list;
 }
 
 QList<keys::SeparatorItem> movingBefore(QList<keys::SeparatorItem> list, const QUuid& id,
-                                  const std::optional<QUuid>& before) {
-    const auto indexOf = [&list](const QUuid& wanted) {
-        return std::find_if(list.begin(), list.end(),
-                            [&wanted](const keys::SeparatorItem& item) { return item.id == wanted; }) -
-               list.begin();
-    };
-    const qsizetype from = indexOf(id);
+                                        const std::optional<QUuid>& before) {
+    const qsizetype from = indexOf(list, id);
     if (from == list.size())
         return list;
     const keys::SeparatorItem moved = list.takeAt(from);
-    list.insert(before ? indexOf(*before) : list.size(), moved);
+    list.insert(before ? indexOf(list, *before) : list.size(), moved);
     return list;
 }
 
 QList<keys::SeparatorItem> withCharacter(QList<keys::SeparatorItem> list, const QUuid& id,
                                          const QString& character) {
-    const auto found = std::find_if(
-        list.begin(), list.end(), [&id](const keys::SeparatorItem& item) { return item.id == id; });
-    if (found != list.end())
-        found->character = character;
+    if (const qsizetype at = indexOf(list, id); at < list.size())
+        list[at].character = character;
     return list;
 }
 

@@ -14,8 +14,7 @@
 namespace app {
 
 TitleSortPlacement::TitleSortPlacement(PlacementContext& context)
-    : PlacementStrategy(context)
-    , anchorsKey_(context.keys.separatorPlacements) {}
+    : PlacementStrategy(context) {}
 
 void TitleSortPlacement::addMenuItems(JXMenu& menu, const QString& id) {
     addMove(menu, QCoreApplication::translate("SeparatorPlacement", "Move Left"), id, -1);
@@ -40,17 +39,14 @@ void TitleSortPlacement::addMove(JXMenu& menu, const QString& title, const QStri
 // The new separator follows what its source follows; listed right after it,
 // it sorts right after it.
 void TitleSortPlacement::separatorAdded(const QString& source, const QString& added) {
-    QMap<QString, keys::PlacementAnchor> anchors = Defaults::get(anchorsKey_);
-    if (const auto anchor = anchors.find(source); anchor != anchors.end()) {
-        anchors.insert(added, *anchor);
-        Defaults::set(anchorsKey_, anchors);
-    }
+    const QMap<QString, keys::PlacementAnchor> anchors =
+        Defaults::get(context_.keys.separatorPlacements);
+    if (const auto anchor = anchors.find(source); anchor != anchors.end())
+        setAnchor(added, *anchor);
 }
 
 void TitleSortPlacement::separatorRemoved(const QString& id) {
-    QMap<QString, keys::PlacementAnchor> anchors = Defaults::get(anchorsKey_);
-    if (anchors.remove(id) > 0)
-        Defaults::set(anchorsKey_, anchors);
+    setAnchor(id, std::nullopt);
 }
 
 void TitleSortPlacement::arrange(bool /*newRule*/) {
@@ -60,7 +56,7 @@ void TitleSortPlacement::arrange(bool /*newRule*/) {
 QMap<QString, platform::TrayItemDescription>
 TitleSortPlacement::sortKeys(const QList<Item>& others) {
     const platform::TrayHostKind kind = context_.host().kind;
-    QMap<QString, keys::PlacementAnchor> anchors = Defaults::get(anchorsKey_);
+    QMap<QString, keys::PlacementAnchor> anchors = Defaults::get(context_.keys.separatorPlacements);
     const QMap<QString, keys::PlacementAnchor> stored = anchors;
     QMap<QString, Item> result;
     for (qsizetype index = 0; index < context_.ids.size(); ++index) {
@@ -86,7 +82,7 @@ TitleSortPlacement::sortKeys(const QList<Item>& others) {
     }
     // A renamed anchor is remembered by its new title.
     if (anchors != stored)
-        Defaults::set(anchorsKey_, anchors);
+        Defaults::set(context_.keys.separatorPlacements, anchors);
     return result;
 }
 
@@ -97,9 +93,7 @@ void TitleSortPlacement::applySortKeys() {
 }
 
 void TitleSortPlacement::placeAfter(const QString& id, const keys::PlacementAnchor& anchor) {
-    QMap<QString, keys::PlacementAnchor> anchors = Defaults::get(anchorsKey_);
-    anchors.insert(id, anchor);
-    Defaults::set(anchorsKey_, anchors);
+    setAnchor(id, anchor);
     applySortKeys();
 }
 

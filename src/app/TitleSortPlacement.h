@@ -33,8 +33,6 @@ private:
     void placeAfter(const QString& id, const keys::PlacementAnchor& anchor);
     void applySortKeys();
     void addMove(JXMenu& menu, const QString& title, const QString& id, int step);
-
-    Defaults::Key<QMap<QString, keys::PlacementAnchor>> anchorsKey_;
 };
 
 } // namespace app
