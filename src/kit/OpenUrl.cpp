@@ -4,6 +4,7 @@
 #include "kit/OpenUrl.h"
 
 #include "kit/CopyUrl.h"
+#include "kit/QuotedText.h"
 #include "kit/ErrorLog.h"
 #include "platform/BundleInfo.h"
 #include "platform/Workspace.h"
@@ -13,10 +14,6 @@
 namespace kit {
 
 namespace {
-
-QString quoted(const QString& text) {
-    return QStringLiteral("\u201C") + text + QStringLiteral("\u201D");
-}
 
 bool isMailAddress(const QUrl& url) {
     return url.scheme() == QLatin1String("mailto");

@@ -8,6 +8,7 @@
 #include "kit/JXKit.h"
 #include "kit/MakerContact.h"
 #include "kit/OpenUrl.h"
+#include "kit/QuotedText.h"
 #include "platform/Pasteboard.h"
 
 #include <QCoreApplication>
@@ -17,10 +18,6 @@
 namespace kit {
 
 namespace {
-
-QString quoted(const QString& text) {
-    return QStringLiteral("\u201C") + text + QStringLiteral("\u201D");
-}
 
 QString folderName(const QString& folder) {
     return QDir(folder).dirName();
