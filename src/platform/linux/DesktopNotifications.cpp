@@ -4,24 +4,27 @@
 #include "platform/linux/DesktopNotifications.h"
 
 #include <QDBusConnection>
-#include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
-#include <QStringList>
-#include <QVariantMap>
 
 namespace platform::xdg {
 
-void DesktopNotifications::notify(const QString& summary, const QString& body, Shown shown) {
+QDBusMessage notifyMessage(const QString& icon, const QString& summary, const QString& body,
+                           const QStringList& actions, const QVariantMap& hints, int expireMs) {
     QDBusMessage notify = QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.Notifications"),
         QStringLiteral("/org/freedesktop/Notifications"),
         QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
+    notify << QStringLiteral(GAPSEL_BUNDLE_NAME) << uint(0) << icon << summary << body << actions
+           << hints << expireMs;
+    return notify;
+}
+
+void DesktopNotifications::notify(const QString& summary, const QString& body, Shown shown) {
     // No timeout of our own: the server keeps it as long as its user wants
     // such notices kept.
-    notify << QStringLiteral(GAPSEL_BUNDLE_NAME) << uint(0) << desktopEntry_ << summary << body
-           << QStringList() << QVariantMap{{QStringLiteral("desktop-entry"), desktopEntry_}}
-           << int(-1);
+    const QDBusMessage notify = notifyMessage(
+        desktopEntry_, summary, body, {}, {{QStringLiteral("desktop-entry"), desktopEntry_}}, -1);
     const QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
         shown(false);

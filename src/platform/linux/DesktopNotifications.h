@@ -5,9 +5,19 @@
 
 #include "platform/Notifications.h"
 
+#include <QDBusMessage>
+#include <QStringList>
+#include <QVariantMap>
+
 #include <utility>
 
 namespace platform::xdg {
+
+// A Notify call to the desktop's notification server: from Gapsel, replacing
+// nothing, with `icon`, `summary`, `body`, `actions` (pairs of key and
+// label), `hints` and `expireMs` (-1: as the server likes).
+QDBusMessage notifyMessage(const QString& icon, const QString& summary, const QString& body,
+                           const QStringList& actions, const QVariantMap& hints, int expireMs);
 
 // Notifications through the desktop's notification server
 // (org.freedesktop.Notifications on the session bus). Without a session bus,

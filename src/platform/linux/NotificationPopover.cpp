@@ -3,6 +3,7 @@
 
 #include "platform/linux/NotificationPopover.h"
 
+#include "platform/linux/DesktopNotifications.h"
 #include "platform/linux/PlatformLog.h"
 
 #include <QCoreApplication>
@@ -35,13 +36,10 @@ void NotificationPopover::show(StatusItem&, const PopoverContent& content,
                                std::function<void()> clicked) {
     close();
     clicked_ = std::move(clicked);
-    QDBusMessage notify =
-        QDBusMessage::createMethodCall(service, path, interface, QStringLiteral("Notify"));
-    notify << QStringLiteral(GAPSEL_BUNDLE_NAME) << uint(0) << QString() << content.text
-           << QString()
-           << QStringList{QStringLiteral("default"),
-                          QCoreApplication::translate("NotificationPopover", "OK")}
-           << QVariantMap() << expireMilliseconds;
+    const QDBusMessage notify = notifyMessage(
+        QString(), content.text, QString(),
+        {QStringLiteral("default"), QCoreApplication::translate("NotificationPopover", "OK")}, {},
+        expireMilliseconds);
     auto* pending =
         new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(notify), this);
     connect(pending, &QDBusPendingCallWatcher::finished, this,
