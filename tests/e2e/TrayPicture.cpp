@@ -47,13 +47,28 @@ QRect changedColumns(const QImage& before, const QImage& now, const QRect& area)
     return changed;
 }
 
+// The colour that most pixels of `area` (outside `except`) have, give or take
+// the renderer's noise: a translucent panel shades its background a little
+// from pixel to pixel, and those shades together outnumber a solid icon.
 QRgb commonColour(const QImage& screen, const QRect& area, const QRect& except = {}) {
     QHash<QRgb, int> counts;
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
             if (!except.contains(x, y))
                 ++counts[screen.pixel(x, y)];
-    return counts.isEmpty() ? 0 : std::max_element(counts.cbegin(), counts.cend()).key();
+    QRgb common = 0;
+    int most = 0;
+    for (auto colour = counts.cbegin(); colour != counts.cend(); ++colour) {
+        int near = 0;
+        for (auto other = counts.cbegin(); other != counts.cend(); ++other)
+            if (!differs(colour.key(), other.key()))
+                near += other.value();
+        if (near > most) {
+            most = near;
+            common = colour.key();
+        }
+    }
+    return common;
 }
 
 double channelLuminance(int value) {
