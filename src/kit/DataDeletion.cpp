@@ -67,10 +67,11 @@ void confirmDataDeletion(JXKit& kit, const platform::Alert& alert) {
 namespace JXApp {
 
 namespace {
-kit::AppFolders& folders() {
-    static kit::AppFolders folders(JXKit::shared().platform().fileManager,
-                                   JXKit::shared().identity().name());
-    return folders;
+// The running kit's folders, asked anew each time: the kit may have been
+// replaced since the last call (a test making a second one).
+kit::AppFolders folders() {
+    const JXKit& kit = JXKit::shared();
+    return {kit.platform().fileManager, kit.identity().name()};
 }
 } // namespace
 
@@ -81,9 +82,7 @@ QString cachesDirectory() {
     return folders().cachesDirectory();
 }
 void deleteAllData() {
-    const JXKit& kit = JXKit::shared();
-    kit::deleteAllData(*kit.defaults(), kit.platform().fileManager, folders(),
-                       kit.identity().isSandboxed());
+    kit::deleteAllData(JXKit::shared());
 }
 
 } // namespace JXApp

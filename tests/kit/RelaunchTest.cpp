@@ -3,6 +3,7 @@
 
 #include "KitTestSupport.h"
 #include "debug/InMemoryLog.h"
+#include "kit/DataDeletion.h"
 #include "kit/JXApp.h"
 #include "kit/Relauncher.h"
 #include "support/TestEnvironment.h"
@@ -11,6 +12,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -153,6 +155,14 @@ TEST(JXAppFacade, AnswersAndActsForTheProcesssKit) {
     EXPECT_EQ(launches->sim.application.terminateRequests(), 1);
     EXPECT_EQ(launches->sim.application.exitRequests(), 1);
     launches->sim.settingsWindow.installOpener({});
+
+    // The folders follow whichever kit is shared now.
+    EXPECT_TRUE(JXApp::cachesDirectory().startsWith(
+        *launches->sim.fileManager.userFolder(platform::UserFolder::Caches)));
+    const QTemporaryDir elsewhere;
+    launches->sim.fileManager.folders[platform::UserFolder::Caches] = elsewhere.path();
+    JXKit::share(&launches->launch());
+    EXPECT_TRUE(JXApp::cachesDirectory().startsWith(elsewhere.path()));
     JXKit::share(nullptr);
 }
 
