@@ -30,6 +30,15 @@ BusProcess processOf(uint pid) {
             process.cmdline.append(QString::fromUtf8(argument));
     return process;
 }
+// A host for the log: its program, and only the settings that apply to it.
+QString described(const TrayHost& host) {
+    QString text = host.process.isEmpty() ? QStringLiteral("unnamed program") : host.process;
+    if (host.xfcePlugin >= 0)
+        text += QStringLiteral(", status tray plugin %1").arg(host.xfcePlugin);
+    if (host.reversed)
+        text += QStringLiteral(", items in reverse order");
+    return text;
+}
 } // namespace
 
 DesktopTrayHosts::DesktopTrayHosts(QDBusConnection bus, QString currentDesktop)
@@ -93,8 +102,7 @@ void DesktopTrayHosts::readIfStale() const {
         readHostSettings(host);
     if (found != hosts_)
         for (const TrayHost& host : found)
-            qCInfo(trayLog) << "Tray host:" << host.process << "kind" << static_cast<int>(host.kind)
-                            << "XFCE plugin" << host.xfcePlugin << "reversed" << host.reversed;
+            qCInfo(trayLog).noquote() << "Tray host:" << described(host);
     hosts_ = found;
 }
 
