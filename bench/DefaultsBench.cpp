@@ -19,8 +19,8 @@ struct BenchSeparator {
     QUuid id;
     QString character;
     static constexpr auto jsonFields() {
-        return std::tuple{Defaults::Json::field("id", &BenchSeparator::id),
-                          Defaults::Json::field("character", &BenchSeparator::character)};
+        return std::tuple{Defaults::jsonField("id", &BenchSeparator::id),
+                          Defaults::jsonField("character", &BenchSeparator::character)};
     }
 };
 

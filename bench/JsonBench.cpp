@@ -12,8 +12,8 @@ struct Separator {
     QString character;
 
     static constexpr auto jsonFields() {
-        return std::tuple{Defaults::Json::field("id", &Separator::id),
-                          Defaults::Json::field("character", &Separator::character)};
+        return std::tuple{Defaults::jsonField("id", &Separator::id),
+                          Defaults::jsonField("character", &Separator::character)};
     }
 };
 
@@ -22,8 +22,8 @@ struct Separator {
 void encodeAndDecodeSeparator(benchmark::State& state) {
     const Separator separator{QUuid::createUuid(), QString(QChar(0x2014))};
     for (auto _ : state) {
-        auto text = Defaults::Json::encodeText(separator);
-        auto decoded = Defaults::Json::decodeText<Separator>(*text);
+        auto text = Defaults::encodeJsonText(separator);
+        auto decoded = Defaults::decodeJsonText<Separator>(*text);
         benchmark::DoNotOptimize(decoded);
     }
 }

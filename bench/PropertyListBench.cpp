@@ -82,14 +82,14 @@ QByteArray xmlArray(int length) {
     QVariantList list;
     for (int i = 0; i < length; ++i)
         list.append(qint64(i));
-    return PropertyList::toXml({{QStringLiteral("a"), list}});
+    return Defaults::propertyListXml({{QStringLiteral("a"), list}});
 }
 
 QByteArray xmlDictionary(int size) {
     QVariantMap map;
     for (int i = 0; i < size; ++i)
         map.insert(QString::number(i).rightJustified(8, u'0'), qint64(i));
-    return PropertyList::toXml(map);
+    return Defaults::propertyListXml(map);
 }
 
 qint64 statusField(const char* name) {
@@ -116,13 +116,13 @@ void resetPeakMemory() {
 void readFile(benchmark::State& state, const QByteArray& file) {
     resetPeakMemory();
     const qint64 before = statusField("VmRSS:");
-    if (!PropertyList::parse(file)) {
+    if (!Defaults::parsePropertyList(file)) {
         state.SkipWithError("the sample file does not parse");
         return;
     }
     const qint64 peak = statusField("VmHWM:") - before;
     for (auto _ : state) {
-        auto values = PropertyList::parse(file);
+        auto values = Defaults::parsePropertyList(file);
         benchmark::DoNotOptimize(values);
     }
     const double megabytes = static_cast<double>(file.size()) / (1024 * 1024);

@@ -76,7 +76,7 @@ void writePreferences(const QString& configHome, int count) {
     QDir().mkpath(configHome);
     QFile file(configHome + QStringLiteral("/" GAPSEL_BUNDLE_ID ".plist"));
     file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    file.write(PropertyList::toXml(
+    file.write(Defaults::propertyListXml(
         {{QStringLiteral("separators"), separators},
          {QStringLiteral("JX_launchCount"), qint64{5}},
          {QStringLiteral("JX_firstLaunchDate"), QDateTime::currentDateTimeUtc().addDays(-30)}}));

@@ -55,7 +55,7 @@ public:
 
 private:
     debug::InMemoryLog& log_;
-    SuiteRegistry suites_;
+    Defaults::SuiteRegistry suites_;
     std::shared_ptr<UserDefaults> defaults_;
     keys::SeparatorKeys separatorKeys_;
     JXKit jxkit_;

@@ -44,7 +44,7 @@ void ArrivalOrderPlacement::moveToNewestEnd(const QString& id) {
     const bool toFront = newest_ == NewestEnd::Left;
     setAnchor(id, std::nullopt);
     Defaults::modify(context_.keys.separators, [&](QList<keys::SeparatorItem>& list) {
-        list = separatorListEdits::movingToEnd(list, uuid, toFront);
+        list = movingSeparatorToEnd(list, uuid, toFront);
     });
     context_.tray.arriveAgain(id);
 }
@@ -64,7 +64,7 @@ void ArrivalOrderPlacement::placeAfter(const QString& id,
     const std::optional<QUuid> before =
         followers.isEmpty() ? std::nullopt : std::optional(QUuid(followers.first()));
     Defaults::modify(context_.keys.separators, [&](QList<keys::SeparatorItem>& list) {
-        list = separatorListEdits::movingBefore(list, QUuid(id), before);
+        list = movingSeparatorBefore(list, QUuid(id), before);
     });
     arriveInOrder(QStringList{id} + followers);
 }

@@ -3,10 +3,10 @@
 
 #include "app/KnownItemsOrder.h"
 
-namespace app::knownItemsOrder {
+namespace app {
 
-std::optional<QStringList> placingAfter(QStringList ids, const QString& moving,
-                                        const QString& anchor) {
+std::optional<QStringList> placingKnownItemAfter(QStringList ids, const QString& moving,
+                                                 const QString& anchor) {
     if (moving == anchor)
         return std::nullopt;
     ids.removeAll(moving);
@@ -17,8 +17,8 @@ std::optional<QStringList> placingAfter(QStringList ids, const QString& moving,
     return ids;
 }
 
-std::optional<QStringList> steppingPast(const QStringList& ids, const QString& moving, int step,
-                                        const IsShown& isShown) {
+std::optional<QStringList> steppingKnownItemPast(const QStringList& ids, const QString& moving,
+                                                 int step, const IsItemShown& isShown) {
     const qsizetype from = ids.indexOf(moving);
     if (from < 0)
         return std::nullopt;
@@ -32,4 +32,4 @@ std::optional<QStringList> steppingPast(const QStringList& ids, const QString& m
     return std::nullopt;
 }
 
-} // namespace app::knownItemsOrder
+} // namespace app

@@ -11,20 +11,20 @@
 // Edits of XFCE's list of known tray item Ids, whose order is the order in
 // the tray. Only the one Id being moved changes place: every other entry
 // keeps its relative order, and none is added or dropped.
-namespace app::knownItemsOrder {
+namespace app {
 
 // Whether an Id stands for an item in the tray now (the list also remembers
 // items of programs that are not running).
-using IsShown = std::function<bool(const QString& id)>;
+using IsItemShown = std::function<bool(const QString& id)>;
 
 // `moving` taken out and put back right after `anchor` (added there when it
 // was not listed yet); absent when `anchor` is not listed or is `moving`.
-std::optional<QStringList> placingAfter(QStringList ids, const QString& moving,
-                                        const QString& anchor);
+std::optional<QStringList> placingKnownItemAfter(QStringList ids, const QString& moving,
+                                                 const QString& anchor);
 
 // `moving` past its next shown neighbour to the right (`step` 1) or to the
 // left (`step` -1); absent when it is not listed or no shown item is there.
-std::optional<QStringList> steppingPast(const QStringList& ids, const QString& moving, int step,
-                                        const IsShown& isShown);
+std::optional<QStringList> steppingKnownItemPast(const QStringList& ids, const QString& moving,
+                                                 int step, const IsItemShown& isShown);
 
-} // namespace app::knownItemsOrder
+} // namespace app

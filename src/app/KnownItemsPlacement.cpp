@@ -32,7 +32,7 @@ void KnownItemsPlacement::addPlaceAfter(JXMenu& menu, const QString& id) {
                          [this, id](JXMenu& submenu, const platform::TrayItemDescription& item) {
                              addEntry(submenu, placeAfterTitle(item), true, [this, id, item] {
                                  edit([id, anchor = item.id](const QStringList& list) {
-                                     return knownItemsOrder::placingAfter(list, id, anchor);
+                                     return placingKnownItemAfter(list, id, anchor);
                                  });
                              });
                          });
@@ -40,7 +40,7 @@ void KnownItemsPlacement::addPlaceAfter(JXMenu& menu, const QString& id) {
 
 void KnownItemsPlacement::separatorAdded(const QString& source, const QString& added) {
     edit([source, added](const QStringList& known) {
-        return knownItemsOrder::placingAfter(known, added, source);
+        return placingKnownItemAfter(known, added, source);
     });
 }
 
@@ -72,7 +72,7 @@ std::optional<QStringList> KnownItemsPlacement::stepped(const QStringList& known
     const QList<platform::TrayItemDescription> others = context_.tray.otherItems();
     for (const auto& item : others)
         shown.insert(item.id);
-    return knownItemsOrder::steppingPast(known, id, step, [&](const QString& entry) {
+    return steppingKnownItemPast(known, id, step, [&](const QString& entry) {
         return others.isEmpty() || shown.contains(entry);
     });
 }

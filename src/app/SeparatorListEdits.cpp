@@ -9,7 +9,7 @@
 
 #include <algorithm>
 
-namespace app::separatorListEdits {
+namespace app {
 
 namespace {
 
@@ -22,7 +22,7 @@ qsizetype indexOf(const QList<keys::SeparatorItem>& list, const QUuid& id) {
 
 } // namespace
 
-qsizetype distinctCount(const QList<keys::SeparatorItem>& list) {
+qsizetype distinctSeparatorCount(const QList<keys::SeparatorItem>& list) {
     QSet<QUuid> identities;
     identities.reserve(list.size());
     for (const keys::SeparatorItem& element : list)
@@ -30,36 +30,36 @@ qsizetype distinctCount(const QList<keys::SeparatorItem>& list) {
     return identities.size();
 }
 
-keys::SeparatorItem copyOf(const keys::SeparatorItem& source) {
+keys::SeparatorItem copyOfSeparator(const keys::SeparatorItem& source) {
     return keys::SeparatorItem::make(isBlankSeparatorCharacter(source.character)
                                          ? defaultSeparatorCharacter()
                                          : source.character);
 }
 
-QList<keys::SeparatorItem> inserting(QList<keys::SeparatorItem> list,
-                                     const keys::SeparatorItem& added,
-                                     const std::optional<QUuid>& after) {
-    if (distinctCount(list) >= maximumSeparators)
+QList<keys::SeparatorItem> insertingSeparator(QList<keys::SeparatorItem> list,
+                                              const keys::SeparatorItem& added,
+                                              const std::optional<QUuid>& after) {
+    if (distinctSeparatorCount(list) >= maximumSeparators)
         return list;
     const qsizetype at = after ? indexOf(list, *after) : list.size();
     list.insert(at < list.size() ? at + 1 : list.size(), added);
     return list;
 }
 
-QList<keys::SeparatorItem> removing(QList<keys::SeparatorItem> list, const QUuid& id) {
+QList<keys::SeparatorItem> removingSeparator(QList<keys::SeparatorItem> list, const QUuid& id) {
     list.removeIf([&id](const keys::SeparatorItem& item) { return item.id == id; });
     return list;
 }
 
-QList<keys::SeparatorItem> movingToEnd(QList<keys::SeparatorItem> list, const QUuid& id,
-                                       bool toFront) {
+QList<keys::SeparatorItem> movingSeparatorToEnd(QList<keys::SeparatorItem> list, const QUuid& id,
+                                                bool toFront) {
     if (const qsizetype at = indexOf(list, id); at < list.size())
         list.move(at, toFront ? 0 : list.size() - 1);
     return list;
 }
 
-QList<keys::SeparatorItem> movingBefore(QList<keys::SeparatorItem> list, const QUuid& id,
-                                        const std::optional<QUuid>& before) {
+QList<keys::SeparatorItem> movingSeparatorBefore(QList<keys::SeparatorItem> list, const QUuid& id,
+                                                 const std::optional<QUuid>& before) {
     const qsizetype from = indexOf(list, id);
     if (from == list.size())
         return list;
@@ -68,11 +68,11 @@ QList<keys::SeparatorItem> movingBefore(QList<keys::SeparatorItem> list, const Q
     return list;
 }
 
-QList<keys::SeparatorItem> withCharacter(QList<keys::SeparatorItem> list, const QUuid& id,
-                                         const QString& character) {
+QList<keys::SeparatorItem> withSeparatorCharacter(QList<keys::SeparatorItem> list, const QUuid& id,
+                                                  const QString& character) {
     if (const qsizetype at = indexOf(list, id); at < list.size())
         list[at].character = character;
     return list;
 }
 
-} // namespace app::separatorListEdits
+} // namespace app

@@ -73,8 +73,7 @@ void buildSeparatorMenu(JXMenu& menu, const keys::SeparatorItem& separator,
                         const menubar::MenuServices& services) {
     JXKit& kit = services.kit;
     menu.addCallbackItem(QCoreApplication::translate("SeparatorMenu", "New"),
-                         {.isEnabled = separatorCount < separatorListEdits::maximumSeparators},
-                         actions.addSeparator);
+                         {.isEnabled = separatorCount < maximumSeparators}, actions.addSeparator);
     menu.addCallbackItem(QCoreApplication::translate("SeparatorMenu", "Remove"),
                          {.isEnabled = separatorCount >= 2}, actions.removeSeparator);
     if (actions.addPlacementItems)

@@ -63,8 +63,8 @@ void SeparatorView::buildMenu(JXMenu& menu) const {
         actions.tip = placement->tip();
     }
     // Duplicated identities show one separator, so they count once.
-    buildSeparatorMenu(menu, currentSeparator(list), separatorListEdits::distinctCount(list),
-                       actions, context_.services);
+    buildSeparatorMenu(menu, currentSeparator(list), distinctSeparatorCount(list), actions,
+                       context_.services);
 }
 
 keys::SeparatorItem SeparatorView::currentSeparator(const QList<keys::SeparatorItem>& list) const {
@@ -79,8 +79,7 @@ keys::SeparatorItem SeparatorView::currentSeparator(const QList<keys::SeparatorI
 // changed it since, and writing an older view back would undo that change.
 void SeparatorView::addSeparator() {
     // Clicks that keep coming at the maximum cost no file access.
-    using separatorListEdits::maximumSeparators;
-    if (separatorListEdits::distinctCount(context_.separators.value()) >= maximumSeparators)
+    if (distinctSeparatorCount(context_.separators.value()) >= maximumSeparators)
         return;
     // Where Gapsel places separators, the new one stands right after the one
     // whose menu made it; elsewhere it joins the end.
@@ -88,9 +87,9 @@ void SeparatorView::addSeparator() {
     QString addedId;
     Defaults::modify(context_.separators.key(), [&](QList<keys::SeparatorItem>& list) {
         const qsizetype before = list.size();
-        const keys::SeparatorItem added = separatorListEdits::copyOf(currentSeparator(list));
-        list = separatorListEdits::inserting(
-            list, added, afterSource ? std::optional(separator_.id) : std::nullopt);
+        const keys::SeparatorItem added = copyOfSeparator(currentSeparator(list));
+        list = insertingSeparator(list, added,
+                                  afterSource ? std::optional(separator_.id) : std::nullopt);
         if (list.size() > before)
             addedId = added.idString();
     });
@@ -104,14 +103,14 @@ void SeparatorView::removeSeparator() {
     if (context_.placement)
         context_.placement->separatorRemoved(separator_.idString());
     Defaults::modify(context_.separators.key(), [this](QList<keys::SeparatorItem>& list) {
-        list = separatorListEdits::removing(list, separator_.id);
+        list = removingSeparator(list, separator_.id);
     });
 }
 
 void SeparatorView::chooseCharacter(const QString& character) {
     Defaults::modify(context_.separators.key(),
                      [this, &character](QList<keys::SeparatorItem>& list) {
-                         list = separatorListEdits::withCharacter(list, separator_.id, character);
+                         list = withSeparatorCharacter(list, separator_.id, character);
                      });
 }
 

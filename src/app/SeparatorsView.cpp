@@ -120,7 +120,7 @@ void SeparatorsView::reconcile(const QList<keys::SeparatorItem>& list, bool dimm
             noteDuplicate(separator);
             continue;
         }
-        if (shown.size() >= separatorListEdits::maximumSeparators) {
+        if (shown.size() >= maximumSeparators) {
             beyondMaximum = true;
             break;
         }
@@ -160,13 +160,12 @@ void SeparatorsView::noteDuplicate(const keys::SeparatorItem& separator) {
 void SeparatorsView::noteBeyondMaximum(const QList<keys::SeparatorItem>& list) {
     if (reportedBeyondMaximum_)
         return;
-    const qsizetype count = separatorListEdits::distinctCount(list);
+    const qsizetype count = distinctSeparatorCount(list);
     kit::logError(
         platform::Error::failure(QStringLiteral("There are %1 separators; showing the first %2")
                                      .arg(count)
-                                     .arg(separatorListEdits::maximumSeparators)),
-        {{QStringLiteral("count"), count},
-         {QStringLiteral("maximum"), separatorListEdits::maximumSeparators}});
+                                     .arg(maximumSeparators)),
+        {{QStringLiteral("count"), count}, {QStringLiteral("maximum"), maximumSeparators}});
 }
 
 std::shared_ptr<JXMenu> SeparatorsView::menuSample() const {

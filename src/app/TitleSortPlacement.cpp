@@ -61,10 +61,10 @@ TitleSortPlacement::sortKeys(const QList<Item>& others) {
     QMap<QString, Item> result;
     for (qsizetype index = 0; index < context_.ids.size(); ++index) {
         const QString& id = context_.ids[index];
-        Item sortKey = traySortKeys::inSequence(index);
+        Item sortKey = sortKeyInSequence(index);
         if (const auto anchor = anchors.find(id); anchor != anchors.end()) {
             if (anchor->id.isEmpty()) {
-                sortKey = traySortKeys::atStart(kind, others, index);
+                sortKey = sortKeyAtStart(kind, others, index);
             } else {
                 Item anchorItem{anchor->id, anchor->title, QStringLiteral("ApplicationStatus")};
                 const auto present =
@@ -74,7 +74,7 @@ TitleSortPlacement::sortKeys(const QList<Item>& others) {
                     anchorItem = *present;
                     anchor->title = present->title;
                 }
-                sortKey = traySortKeys::rightAfter(kind, anchorItem, others, index);
+                sortKey = sortKeyRightAfter(kind, anchorItem, others, index);
             }
         }
         sortKey.id = id;
@@ -106,9 +106,8 @@ std::optional<keys::PlacementAnchor> TitleSortPlacement::steppedAnchor(const QSt
     const QList<Item> others = context_.otherItems();
     const QMap<QString, Item> own = sortKeys(others);
     QList<Item> all = others + own.values();
-    std::stable_sort(all.begin(), all.end(), [kind](const Item& a, const Item& b) {
-        return traySortKeys::sortsBefore(kind, a, b);
-    });
+    std::stable_sort(all.begin(), all.end(),
+                     [kind](const Item& a, const Item& b) { return hostSortsBefore(kind, a, b); });
     const auto isOther = [this](const Item& item) { return !context_.ids.contains(item.id); };
     const auto at = std::find_if(all.begin(), all.end(),
                                  [&](const Item& item) { return item.id == id && !isOther(item); });

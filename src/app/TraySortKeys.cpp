@@ -9,7 +9,7 @@
 
 #include <algorithm>
 
-namespace app::traySortKeys {
+namespace app {
 
 namespace {
 
@@ -29,23 +29,25 @@ int collated(const QString& a, const QString& b) {
 // Numbered with as many digits as the most separators there can be: hosts
 // compare titles as text, where "100" sorts before "11".
 QString separatorTitle(qsizetype index) {
-    static const int digits =
-        static_cast<int>(QString::number(separatorListEdits::maximumSeparators).size());
+    static const int digits = static_cast<int>(QString::number(maximumSeparators).size());
     return QStringLiteral("Gapsel separator %1").arg(index + 1, digits, 10, QLatin1Char('0'));
 }
 
-bool sortsBetween(platform::TrayHostKind host, const Item& candidate, const Item& anchor,
-                  const QList<Item>& others) {
-    if (!sortsBefore(host, anchor, candidate))
+bool sortsBetween(platform::TrayHostKind host, const platform::TrayItemDescription& candidate,
+                  const platform::TrayItemDescription& anchor,
+                  const QList<platform::TrayItemDescription>& others) {
+    if (!hostSortsBefore(host, anchor, candidate))
         return false;
-    return std::all_of(others.begin(), others.end(), [&](const Item& other) {
-        return !sortsBefore(host, anchor, other) || sortsBefore(host, candidate, other);
-    });
+    return std::all_of(
+        others.begin(), others.end(), [&](const platform::TrayItemDescription& other) {
+            return !hostSortsBefore(host, anchor, other) || hostSortsBefore(host, candidate, other);
+        });
 }
 
 } // namespace
 
-bool sortsBefore(platform::TrayHostKind host, const Item& a, const Item& b) {
+bool hostSortsBefore(platform::TrayHostKind host, const platform::TrayItemDescription& a,
+                     const platform::TrayItemDescription& b) {
     if (host == platform::TrayHostKind::Cinnamon)
         return collated(a.title.toLower(), b.title.toLower()) < 0;
     const int rankA = categoryRank(a.category);
@@ -55,16 +57,19 @@ bool sortsBefore(platform::TrayHostKind host, const Item& a, const Item& b) {
     return collated(a.title, b.title) < 0;
 }
 
-Item inSequence(qsizetype index) {
-    return Item{{}, separatorTitle(index), QStringLiteral("ApplicationStatus")};
+platform::TrayItemDescription sortKeyInSequence(qsizetype index) {
+    return platform::TrayItemDescription{
+        {}, separatorTitle(index), QStringLiteral("ApplicationStatus")};
 }
 
 // Collations differ in which characters they weigh, so a few titles are
 // tried. Every one names the separator, so that screen readers and the
 // tray's settings never show an empty or borrowed name; when none fits, the
 // first stands nearest.
-Item rightAfter(platform::TrayHostKind host, const Item& anchor, const QList<Item>& others,
-                qsizetype index) {
+platform::TrayItemDescription sortKeyRightAfter(platform::TrayHostKind host,
+                                                const platform::TrayItemDescription& anchor,
+                                                const QList<platform::TrayItemDescription>& others,
+                                                qsizetype index) {
     const QString own = separatorTitle(index);
     // Digits sort before letters everywhere, which helps when the next item's
     // title starts with the anchor's.
@@ -72,31 +77,35 @@ Item rightAfter(platform::TrayHostKind host, const Item& anchor, const QList<Ite
                              anchor.title + QStringLiteral(" 0 ") + own,
                              anchor.title + QStringLiteral("0 ") + own};
     for (const QString& title : titles) {
-        const Item candidate{{}, title, anchor.category};
+        const platform::TrayItemDescription candidate{{}, title, anchor.category};
         if (sortsBetween(host, candidate, anchor, others))
             return candidate;
     }
-    return Item{{}, titles.first(), anchor.category};
+    return platform::TrayItemDescription{{}, titles.first(), anchor.category};
 }
 
 // Collations that ignore punctuation still weigh digits, and digits come
 // before letters: a leading zero or two sorts first in all but a tray whose
 // own items start with digits.
-Item atStart(platform::TrayHostKind host, const QList<Item>& others, qsizetype index) {
+platform::TrayItemDescription sortKeyAtStart(platform::TrayHostKind host,
+                                             const QList<platform::TrayItemDescription>& others,
+                                             qsizetype index) {
     const QString own = separatorTitle(index);
     if (others.isEmpty())
-        return inSequence(index);
-    const Item first =
-        *std::min_element(others.begin(), others.end(),
-                          [host](const Item& a, const Item& b) { return sortsBefore(host, a, b); });
+        return sortKeyInSequence(index);
+    const platform::TrayItemDescription first = *std::min_element(
+        others.begin(), others.end(),
+        [host](const platform::TrayItemDescription& a, const platform::TrayItemDescription& b) {
+            return hostSortsBefore(host, a, b);
+        });
     const QStringList titles{QStringLiteral("0 ") + own, QStringLiteral("00 ") + own,
                              QStringLiteral("000 ") + own};
     for (const QString& title : titles) {
-        const Item candidate{{}, title, first.category};
-        if (sortsBefore(host, candidate, first))
+        const platform::TrayItemDescription candidate{{}, title, first.category};
+        if (hostSortsBefore(host, candidate, first))
             return candidate;
     }
-    return Item{{}, titles.last(), first.category};
+    return platform::TrayItemDescription{{}, titles.last(), first.category};
 }
 
-} // namespace app::traySortKeys
+} // namespace app

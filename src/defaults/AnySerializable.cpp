@@ -12,7 +12,7 @@ namespace Defaults {
 QVariant AnySerializable::canonical(const std::optional<QVariant>& stored) {
     if (!stored || !stored->isValid())
         return {};
-    return PropertyList::normalized(*stored).value_or(QVariant());
+    return propertyListValue(*stored).value_or(QVariant());
 }
 
 AnySerializable AnySerializable::fromStored(QVariant stored) {
@@ -24,13 +24,13 @@ AnySerializable AnySerializable::fromStored(QVariant stored) {
 bool operator==(const AnySerializable& a, const AnySerializable& b) {
     if (a.isNilValue() || b.isNilValue())
         return false;
-    return PropertyList::identical(a.value_, b.value_);
+    return identicalValues(a.value_, b.value_);
 }
 
 size_t qHash(const AnySerializable& value, size_t seed) {
     // Equal values have the same type and the same XML form.
     return qHashMulti(seed, value.value().typeId(),
-                      PropertyList::toXml({{QStringLiteral("v"), value.value()}}));
+                      propertyListXml({{QStringLiteral("v"), value.value()}}));
 }
 
 } // namespace Defaults

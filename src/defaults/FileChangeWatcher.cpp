@@ -8,6 +8,8 @@
 
 #include <QFileInfo>
 
+namespace Defaults {
+
 FileChangeWatcher::FileChangeWatcher(const QString& path, platform::MainQueue& queue,
                                      std::function<void()> onChange)
     : path_(path)
@@ -47,3 +49,5 @@ void FileChangeWatcher::noticed() {
     seen_ = now;
     queue_.async(onChange_);
 }
+
+} // namespace Defaults

@@ -14,6 +14,8 @@ namespace platform {
 class MainQueue;
 }
 
+namespace Defaults {
+
 // Notices when other processes change or replace a preferences file, and
 // says so on the main queue. Create and use it on the main thread, which runs
 // a Qt event loop: the file system's notices are read when the loop finds
@@ -43,3 +45,5 @@ private:
     PreferencesFile::Stamp watched_; // of the file the watch is on
     QFileSystemWatcher watcher_;
 };
+
+} // namespace Defaults

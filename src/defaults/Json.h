@@ -15,11 +15,11 @@
 #include <string>
 #include <string_view>
 
-namespace Defaults::Json {
+namespace Defaults {
 
 // A JSON value whose object members keep the order they were added in, which
 // is the declaration order of the fields they come from.
-using Value = nlohmann::ordered_json;
+using JsonValue = nlohmann::ordered_json;
 
 // The compact JSON text of `value`, or none when the value has no JSON form (a
 // non-finite number, a binary value, a string that is not UTF-8); `error` then
@@ -27,28 +27,28 @@ using Value = nlohmann::ordered_json;
 // preferences read and write: no spaces; '/' escaped; \b \t \n \f \r and
 // \u00xx for the other control characters; everything else as raw UTF-8;
 // numbers in their shortest exact digits.
-std::optional<std::string> write(const Value& value, std::string* error = nullptr);
+std::optional<std::string> writeJson(const JsonValue& value, std::string* error = nullptr);
 
 // Reads one JSON document. Besides strict JSON it accepts a leading UTF-8
 // byte-order mark and trailing commas in arrays and objects; of duplicate
 // object members the first is kept. Integers that fit an int64 become
 // number_integer, larger non-negative ones that fit a uint64 number_unsigned,
 // every other number (and -0) number_float. Returns none for anything else.
-std::optional<Value> read(std::string_view text);
+std::optional<JsonValue> readJson(std::string_view text);
 
-// A Node is a Value seen through the opaque handle of JsonNode.h: the handle
+// A JsonNode is a JsonValue seen through the opaque handle of JsonNode.h: the handle
 // type is never defined, so these casts are the only way between the two.
-inline Value& valueOf(Node& node) {
-    return reinterpret_cast<Value&>(node);
+inline JsonValue& asJsonValue(JsonNode& node) {
+    return reinterpret_cast<JsonValue&>(node);
 }
-inline const Value& valueOf(const Node& node) {
-    return reinterpret_cast<const Value&>(node);
+inline const JsonValue& asJsonValue(const JsonNode& node) {
+    return reinterpret_cast<const JsonValue&>(node);
 }
-inline Node& nodeOf(Value& value) {
-    return reinterpret_cast<Node&>(value);
+inline JsonNode& asJsonNode(JsonValue& value) {
+    return reinterpret_cast<JsonNode&>(value);
 }
-inline const Node& nodeOf(const Value& value) {
-    return reinterpret_cast<const Node&>(value);
+inline const JsonNode& asJsonNode(const JsonValue& value) {
+    return reinterpret_cast<const JsonNode&>(value);
 }
 
-} // namespace Defaults::Json
+} // namespace Defaults

@@ -12,7 +12,7 @@
 #include <cfloat>
 #include <cmath>
 
-namespace Defaults::Json {
+namespace Defaults {
 namespace {
 
 // Dates count seconds from 2001-01-01T00:00:00Z.
@@ -55,41 +55,41 @@ bool isCanonicalUuid(std::string_view text) {
 
 } // namespace
 
-bool Coding<QString>::encode(const QString& value, Node& json, std::string*) {
+bool JsonCoding<QString>::encode(const QString& value, JsonNode& json, std::string*) {
     setString(json, value.toStdString());
     return true;
 }
 
-std::optional<QString> Coding<QString>::decode(const Node& json) {
+std::optional<QString> JsonCoding<QString>::decode(const JsonNode& json) {
     if (const auto* text = stringIn(json))
         return QString::fromStdString(*text);
     return std::nullopt;
 }
 
-bool Coding<bool>::encode(const bool& value, Node& json, std::string*) {
+bool JsonCoding<bool>::encode(const bool& value, JsonNode& json, std::string*) {
     setBoolean(json, value);
     return true;
 }
 
-std::optional<bool> Coding<bool>::decode(const Node& json) {
+std::optional<bool> JsonCoding<bool>::decode(const JsonNode& json) {
     return booleanIn(json);
 }
 
-bool Coding<double>::encode(const double& value, Node& json, std::string* error) {
+bool JsonCoding<double>::encode(const double& value, JsonNode& json, std::string* error) {
     if (!std::isfinite(value))
         return fail(error, nonFiniteMessage("Double", value));
     setNumber(json, value);
     return true;
 }
 
-std::optional<double> Coding<double>::decode(const Node& json) {
+std::optional<double> JsonCoding<double>::decode(const JsonNode& json) {
     return numberIn(json);
 }
 
 // A float is written with its own shortest digits (0.1f as 0.1, not as the
 // double 0.10000000149011612): the double nearest to those digits is stored,
 // and it prints with the same digits.
-bool Coding<float>::encode(const float& value, Node& json, std::string* error) {
+bool JsonCoding<float>::encode(const float& value, JsonNode& json, std::string* error) {
     if (!std::isfinite(value))
         return fail(error, nonFiniteMessage("Float", value));
     char buffer[32];
@@ -100,15 +100,15 @@ bool Coding<float>::encode(const float& value, Node& json, std::string* error) {
     return true;
 }
 
-std::optional<float> Coding<float>::decode(const Node& json) {
-    const auto value = Coding<double>::decode(json);
+std::optional<float> JsonCoding<float>::decode(const JsonNode& json) {
+    const auto value = JsonCoding<double>::decode(json);
     if (!value || !(std::fabs(*value) < floatOverflowThreshold))
         return std::nullopt;
     return static_cast<float>(
         std::clamp(*value, -static_cast<double>(FLT_MAX), static_cast<double>(FLT_MAX)));
 }
 
-bool Coding<QDateTime>::encode(const QDateTime& value, Node& json, std::string* error) {
+bool JsonCoding<QDateTime>::encode(const QDateTime& value, JsonNode& json, std::string* error) {
     if (!value.isValid())
         return fail(error, "Unable to encode an invalid date in JSON.");
     setNumber(json, static_cast<double>(value.toMSecsSinceEpoch() - referenceDateMSecsSinceEpoch) /
@@ -116,8 +116,8 @@ bool Coding<QDateTime>::encode(const QDateTime& value, Node& json, std::string* 
     return true;
 }
 
-std::optional<QDateTime> Coding<QDateTime>::decode(const Node& json) {
-    const auto seconds = Coding<double>::decode(json);
+std::optional<QDateTime> JsonCoding<QDateTime>::decode(const JsonNode& json) {
+    const auto seconds = JsonCoding<double>::decode(json);
     if (!seconds || !(std::fabs(*seconds) < largestDateSeconds))
         return std::nullopt;
     const qint64 msecs = std::llround(*seconds * 1000.0) + referenceDateMSecsSinceEpoch;
@@ -125,14 +125,14 @@ std::optional<QDateTime> Coding<QDateTime>::decode(const Node& json) {
     return date.isValid() ? std::optional<QDateTime>(date) : std::nullopt;
 }
 
-bool Coding<QByteArray>::encode(const QByteArray& value, Node& json, std::string*) {
+bool JsonCoding<QByteArray>::encode(const QByteArray& value, JsonNode& json, std::string*) {
     setString(json, value.toBase64().toStdString());
     return true;
 }
 
 // Only padded Base64 without spaces reads; Qt alone would also take text
 // without its padding.
-std::optional<QByteArray> Coding<QByteArray>::decode(const Node& json) {
+std::optional<QByteArray> JsonCoding<QByteArray>::decode(const JsonNode& json) {
     const auto* text = stringIn(json);
     if (!text || text->size() % 4 != 0)
         return std::nullopt;
@@ -143,26 +143,26 @@ std::optional<QByteArray> Coding<QByteArray>::decode(const Node& json) {
     return std::move(result.decoded);
 }
 
-bool Coding<QUuid>::encode(const QUuid& value, Node& json, std::string*) {
+bool JsonCoding<QUuid>::encode(const QUuid& value, JsonNode& json, std::string*) {
     setString(json, value.toByteArray(QUuid::WithoutBraces).toUpper().toStdString());
     return true;
 }
 
-std::optional<QUuid> Coding<QUuid>::decode(const Node& json) {
+std::optional<QUuid> JsonCoding<QUuid>::decode(const JsonNode& json) {
     const auto* text = stringIn(json);
     if (!text || !isCanonicalUuid(*text))
         return std::nullopt;
     return QUuid::fromString(QLatin1StringView(text->data(), static_cast<qsizetype>(text->size())));
 }
 
-bool Coding<QUrl>::encode(const QUrl& value, Node& json, std::string* error) {
+bool JsonCoding<QUrl>::encode(const QUrl& value, JsonNode& json, std::string* error) {
     if (value.isEmpty() || !value.isValid())
         return fail(error, "Unable to encode an invalid URL in JSON.");
     setString(json, value.toEncoded(QUrl::FullyEncoded).toStdString());
     return true;
 }
 
-std::optional<QUrl> Coding<QUrl>::decode(const Node& json) {
+std::optional<QUrl> JsonCoding<QUrl>::decode(const JsonNode& json) {
     const auto* text = stringIn(json);
     if (!text)
         return std::nullopt;
@@ -175,11 +175,11 @@ std::optional<QUrl> Coding<QUrl>::decode(const Node& json) {
 namespace detail {
 
 std::optional<std::string> encodedText(const Encoder& encode) {
-    Value element;
+    JsonValue element;
     std::string error;
     std::optional<std::string> text;
-    if (encode(nodeOf(element), &error))
-        text = write(element, &error);
+    if (encode(asJsonNode(element), &error))
+        text = writeJson(element, &error);
     if (!text)
         qCWarning(defaultsLog).noquote() << QString::fromStdString(error);
     return text;
@@ -191,20 +191,20 @@ bool decodeElements(std::string_view text, const Decoder& decode) {
     wrapped += '[';
     wrapped += text;
     wrapped += ']';
-    const auto array = read(wrapped);
+    const auto array = readJson(wrapped);
     if (!array)
         return false;
-    for (const Value& element : *array) {
-        if (!decode(nodeOf(element)))
+    for (const JsonValue& element : *array) {
+        if (!decode(asJsonNode(element)))
             return false;
     }
     return true;
 }
 
 bool decodeDocument(std::string_view text, const Decoder& decode) {
-    const auto document = read(text);
-    return document && decode(nodeOf(*document));
+    const auto document = readJson(text);
+    return document && decode(asJsonNode(*document));
 }
 
 } // namespace detail
-} // namespace Defaults::Json
+} // namespace Defaults

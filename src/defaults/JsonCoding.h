@@ -29,18 +29,19 @@
 
 // How C++ values become JSON values and back, and the JSON text form of a
 // single value that preferences store for kinds they cannot hold natively.
-namespace Defaults::Json {
+namespace Defaults {
 
-// Coding<T> has `static bool encode(const T&, Node& json, std::string* error)`
+// JsonCoding<T> has `static bool encode(const T&, JsonNode& json, std::string* error)`
 // (false, with a reason in `error`, when the value has no JSON form) and
-// `static std::optional<T> decode(const Node&)` (none when the JSON does not
+// `static std::optional<T> decode(const JsonNode&)` (none when the JSON does not
 // describe a T). Kinds without a JSON form get the empty primary template.
-template <class T> struct Coding {};
+template <class T> struct JsonCoding {};
 
 template <class T>
-concept Codable = requires(const T& value, Node& out, const Node& json, std::string* error) {
-    { Coding<T>::encode(value, out, error) } -> std::same_as<bool>;
-    { Coding<T>::decode(json) } -> std::same_as<std::optional<T>>;
+concept JsonCodable = requires(const T& value, JsonNode& out, const JsonNode& json,
+                               std::string* error) {
+    { JsonCoding<T>::encode(value, out, error) } -> std::same_as<bool>;
+    { JsonCoding<T>::decode(json) } -> std::same_as<std::optional<T>>;
 };
 
 // Numbers, not characters: char and its wider siblings have no coding.
@@ -54,37 +55,37 @@ concept Integer = std::integral<T> && !std::same_as<T, bool> && !std::same_as<T,
 // 2001-01-01T00:00:00Z, read to the millisecond; data as padded Base64; a UUID
 // as its upper-case string (read in either case); a URL as its fully encoded
 // absolute string.
-template <> struct Coding<QString> {
-    static bool encode(const QString& value, Node& json, std::string* error);
-    static std::optional<QString> decode(const Node& json);
+template <> struct JsonCoding<QString> {
+    static bool encode(const QString& value, JsonNode& json, std::string* error);
+    static std::optional<QString> decode(const JsonNode& json);
 };
-template <> struct Coding<bool> {
-    static bool encode(const bool& value, Node& json, std::string* error);
-    static std::optional<bool> decode(const Node& json);
+template <> struct JsonCoding<bool> {
+    static bool encode(const bool& value, JsonNode& json, std::string* error);
+    static std::optional<bool> decode(const JsonNode& json);
 };
-template <> struct Coding<double> {
-    static bool encode(const double& value, Node& json, std::string* error);
-    static std::optional<double> decode(const Node& json);
+template <> struct JsonCoding<double> {
+    static bool encode(const double& value, JsonNode& json, std::string* error);
+    static std::optional<double> decode(const JsonNode& json);
 };
-template <> struct Coding<float> {
-    static bool encode(const float& value, Node& json, std::string* error);
-    static std::optional<float> decode(const Node& json);
+template <> struct JsonCoding<float> {
+    static bool encode(const float& value, JsonNode& json, std::string* error);
+    static std::optional<float> decode(const JsonNode& json);
 };
-template <> struct Coding<QDateTime> {
-    static bool encode(const QDateTime& value, Node& json, std::string* error);
-    static std::optional<QDateTime> decode(const Node& json);
+template <> struct JsonCoding<QDateTime> {
+    static bool encode(const QDateTime& value, JsonNode& json, std::string* error);
+    static std::optional<QDateTime> decode(const JsonNode& json);
 };
-template <> struct Coding<QByteArray> {
-    static bool encode(const QByteArray& value, Node& json, std::string* error);
-    static std::optional<QByteArray> decode(const Node& json);
+template <> struct JsonCoding<QByteArray> {
+    static bool encode(const QByteArray& value, JsonNode& json, std::string* error);
+    static std::optional<QByteArray> decode(const JsonNode& json);
 };
-template <> struct Coding<QUuid> {
-    static bool encode(const QUuid& value, Node& json, std::string* error);
-    static std::optional<QUuid> decode(const Node& json);
+template <> struct JsonCoding<QUuid> {
+    static bool encode(const QUuid& value, JsonNode& json, std::string* error);
+    static std::optional<QUuid> decode(const JsonNode& json);
 };
-template <> struct Coding<QUrl> {
-    static bool encode(const QUrl& value, Node& json, std::string* error);
-    static std::optional<QUrl> decode(const Node& json);
+template <> struct JsonCoding<QUrl> {
+    static bool encode(const QUrl& value, JsonNode& json, std::string* error);
+    static std::optional<QUrl> decode(const JsonNode& json);
 };
 
 namespace detail {
@@ -102,8 +103,8 @@ template <Integer T> std::optional<T> integerFromText(std::string_view text) {
 
 } // namespace detail
 
-template <Integer T> struct Coding<T> {
-    static bool encode(const T& value, Node& json, std::string*) {
+template <Integer T> struct JsonCoding<T> {
+    static bool encode(const T& value, JsonNode& json, std::string*) {
         if constexpr (std::is_signed_v<T>)
             setInteger(json, static_cast<std::int64_t>(value));
         else
@@ -111,7 +112,7 @@ template <Integer T> struct Coding<T> {
         return true;
     }
 
-    static std::optional<T> decode(const Node& json) {
+    static std::optional<T> decode(const JsonNode& json) {
         if constexpr (std::is_signed_v<T>) {
             const auto exact = exactInt64(json);
             if (exact && std::in_range<T>(*exact))
@@ -126,19 +127,19 @@ template <Integer T> struct Coding<T> {
 };
 
 // None is written as null; null reads as none, anything else must decode as T.
-template <Codable T> struct Coding<std::optional<T>> {
-    static bool encode(const std::optional<T>& value, Node& json, std::string* error) {
+template <JsonCodable T> struct JsonCoding<std::optional<T>> {
+    static bool encode(const std::optional<T>& value, JsonNode& json, std::string* error) {
         if (!value) {
             setNull(json);
             return true;
         }
-        return Coding<T>::encode(*value, json, error);
+        return JsonCoding<T>::encode(*value, json, error);
     }
 
-    static std::optional<std::optional<T>> decode(const Node& json) {
+    static std::optional<std::optional<T>> decode(const JsonNode& json) {
         if (isNull(json))
             return std::optional<std::optional<T>>(std::in_place);
-        auto value = Coding<T>::decode(json);
+        auto value = JsonCoding<T>::decode(json);
         if (!value)
             return std::nullopt;
         return std::optional<std::optional<T>>(std::in_place, std::move(*value));
@@ -147,11 +148,11 @@ template <Codable T> struct Coding<std::optional<T>> {
 
 namespace detail {
 
-template <class Range> bool encodeArray(const Range& elements, Node& json, std::string* error) {
+template <class Range> bool encodeArray(const Range& elements, JsonNode& json, std::string* error) {
     using Element = std::remove_cvref_t<decltype(*std::begin(elements))>;
     setArray(json);
     for (const auto& element : elements) {
-        if (!Coding<Element>::encode(element, appendElement(json), error))
+        if (!JsonCoding<Element>::encode(element, appendElement(json), error))
             return false;
     }
     return true;
@@ -159,7 +160,7 @@ template <class Range> bool encodeArray(const Range& elements, Node& json, std::
 
 // Decodes every element of a JSON array into `collection`; one element that
 // does not decode spoils the whole collection.
-template <class Collection> std::optional<Collection> decodeArray(const Node& json) {
+template <class Collection> std::optional<Collection> decodeArray(const JsonNode& json) {
     using Element = typename Collection::value_type;
     if (!isArray(json))
         return std::nullopt;
@@ -167,7 +168,7 @@ template <class Collection> std::optional<Collection> decodeArray(const Node& js
     const std::size_t count = countOf(json);
     collection.reserve(static_cast<qsizetype>(count));
     for (std::size_t index = 0; index < count; ++index) {
-        auto value = Coding<Element>::decode(elementAt(json, index));
+        auto value = JsonCoding<Element>::decode(elementAt(json, index));
         if (!value)
             return std::nullopt;
         collection.insert(collection.end(), std::move(*value));
@@ -177,21 +178,21 @@ template <class Collection> std::optional<Collection> decodeArray(const Node& js
 
 } // namespace detail
 
-template <Codable T> struct Coding<QList<T>> {
-    static bool encode(const QList<T>& list, Node& json, std::string* error) {
+template <JsonCodable T> struct JsonCoding<QList<T>> {
+    static bool encode(const QList<T>& list, JsonNode& json, std::string* error) {
         return detail::encodeArray(list, json, error);
     }
-    static std::optional<QList<T>> decode(const Node& json) {
+    static std::optional<QList<T>> decode(const JsonNode& json) {
         return detail::decodeArray<QList<T>>(json);
     }
 };
 
 // A set is an array in the set's own order; duplicates merge on reading.
-template <Codable T> struct Coding<QSet<T>> {
-    static bool encode(const QSet<T>& set, Node& json, std::string* error) {
+template <JsonCodable T> struct JsonCoding<QSet<T>> {
+    static bool encode(const QSet<T>& set, JsonNode& json, std::string* error) {
         return detail::encodeArray(set, json, error);
     }
-    static std::optional<QSet<T>> decode(const Node& json) {
+    static std::optional<QSet<T>> decode(const JsonNode& json) {
         return detail::decodeArray<QSet<T>>(json);
     }
 };
@@ -225,23 +226,23 @@ template <class Map> struct MapCoding {
     using Key = typename Map::key_type;
     using Mapped = typename Map::mapped_type;
 
-    static bool encode(const Map& map, Node& json, std::string* error) {
+    static bool encode(const Map& map, JsonNode& json, std::string* error) {
         setObject(json);
         for (auto entry = map.cbegin(); entry != map.cend(); ++entry) {
-            if (!Coding<Mapped>::encode(entry.value(), appendMember(json, memberName(entry.key())),
-                                        error))
+            if (!JsonCoding<Mapped>::encode(entry.value(),
+                                            appendMember(json, memberName(entry.key())), error))
                 return false;
         }
         return true;
     }
 
-    static std::optional<Map> decode(const Node& json) {
+    static std::optional<Map> decode(const JsonNode& json) {
         if (!isObject(json))
             return std::nullopt;
         Map map;
         for (std::size_t index = 0; index < countOf(json); ++index) {
             auto key = keyFromMemberName<Key>(nameAt(json, index));
-            auto value = Coding<Mapped>::decode(valueAt(json, index));
+            auto value = JsonCoding<Mapped>::decode(valueAt(json, index));
             if (!key || !value)
                 return std::nullopt;
             if (!map.contains(*key))
@@ -253,9 +254,10 @@ template <class Map> struct MapCoding {
 
 } // namespace detail
 
-template <MemberNameKey K, Codable V> struct Coding<QMap<K, V>> : detail::MapCoding<QMap<K, V>> {};
-template <MemberNameKey K, Codable V>
-struct Coding<QHash<K, V>> : detail::MapCoding<QHash<K, V>> {};
+template <MemberNameKey K, JsonCodable V>
+struct JsonCoding<QMap<K, V>> : detail::MapCoding<QMap<K, V>> {};
+template <MemberNameKey K, JsonCodable V>
+struct JsonCoding<QHash<K, V>> : detail::MapCoding<QHash<K, V>> {};
 
 // A kind coded as its raw value (an enumeration's number, say). Specialise
 // RawValue<T> with `using Raw = ...;`, `static Raw raw(const T&)` and
@@ -283,31 +285,31 @@ template <class Enum, Enum... cases> struct IntegerRawValue {
 };
 
 template <RawRepresentable T>
-requires Codable<typename RawValue<T>::Raw>
-struct Coding<T> {
+requires JsonCodable<typename RawValue<T>::Raw>
+struct JsonCoding<T> {
     using Raw = typename RawValue<T>::Raw;
-    static bool encode(const T& value, Node& json, std::string* error) {
-        return Coding<Raw>::encode(RawValue<T>::raw(value), json, error);
+    static bool encode(const T& value, JsonNode& json, std::string* error) {
+        return JsonCoding<Raw>::encode(RawValue<T>::raw(value), json, error);
     }
-    static std::optional<T> decode(const Node& json) {
-        const auto raw = Coding<Raw>::decode(json);
+    static std::optional<T> decode(const JsonNode& json) {
+        const auto raw = JsonCoding<Raw>::decode(json);
         return raw ? RawValue<T>::fromRaw(*raw) : std::nullopt;
     }
 };
 
 // One named member of a record's JSON object; see HasJsonFields.
-template <class Owner, class Member> struct Field {
+template <class Owner, class Member> struct JsonField {
     std::string_view name;
     Member Owner::*member;
 };
 
 template <class Owner, class Member>
-constexpr Field<Owner, Member> field(std::string_view name, Member Owner::*member) {
+constexpr JsonField<Owner, Member> jsonField(std::string_view name, Member Owner::*member) {
     return {name, member};
 }
 
 // A record (default-constructible) that lists its members as
-// `static constexpr auto jsonFields() { return std::tuple{field("id", &Item::id), ...}; }`
+// `static constexpr auto jsonFields() { return std::tuple{jsonField("id", &Item::id), ...}; }`
 // is coded as a JSON object with those members in that order: a
 // std::optional member is left out when none and may be missing or null when
 // read; every other member is required; unknown members are ignored.
@@ -322,21 +324,21 @@ template <class T> struct IsOptional : std::false_type {};
 template <class T> struct IsOptional<std::optional<T>> : std::true_type {};
 
 template <class Owner, class Member>
-bool encodeField(Node& object, const Owner& record, Field<Owner, Member> field,
+bool encodeField(JsonNode& object, const Owner& record, JsonField<Owner, Member> field,
                  std::string* error) {
-    static_assert(Codable<Member>, "every field of a JSON record needs a Coding");
+    static_assert(JsonCodable<Member>, "every field of a JSON record needs a JsonCoding");
     const Member& value = record.*field.member;
     if constexpr (IsOptional<Member>::value) {
         if (!value)
             return true;
     }
-    return Coding<Member>::encode(value, appendMember(object, std::string(field.name)), error);
+    return JsonCoding<Member>::encode(value, appendMember(object, std::string(field.name)), error);
 }
 
 template <class Owner, class Member>
-bool decodeField(const Node& object, Owner& record, Field<Owner, Member> field) {
-    if (const Node* json = memberNamed(object, field.name)) {
-        auto value = Coding<Member>::decode(*json);
+bool decodeField(const JsonNode& object, Owner& record, JsonField<Owner, Member> field) {
+    if (const JsonNode* json = memberNamed(object, field.name)) {
+        auto value = JsonCoding<Member>::decode(*json);
         if (value)
             record.*field.member = std::move(*value);
         return value.has_value();
@@ -350,8 +352,8 @@ bool decodeField(const Node& object, Owner& record, Field<Owner, Member> field) 
 
 } // namespace detail
 
-template <HasJsonFields T> struct Coding<T> {
-    static bool encode(const T& record, Node& json, std::string* error) {
+template <HasJsonFields T> struct JsonCoding<T> {
+    static bool encode(const T& record, JsonNode& json, std::string* error) {
         setObject(json);
         return std::apply(
             [&](const auto&... fields) {
@@ -360,7 +362,7 @@ template <HasJsonFields T> struct Coding<T> {
             T::jsonFields());
     }
 
-    static std::optional<T> decode(const Node& json) {
+    static std::optional<T> decode(const JsonNode& json) {
         if (!isObject(json))
             return std::nullopt;
         T record{};
@@ -375,8 +377,8 @@ template <HasJsonFields T> struct Coding<T> {
 
 namespace detail {
 
-using Encoder = std::function<bool(Node& json, std::string* error)>;
-using Decoder = std::function<bool(const Node& json)>;
+using Encoder = std::function<bool(JsonNode& json, std::string* error)>;
+using Decoder = std::function<bool(const JsonNode& json)>;
 
 // The text of what `encode` builds, without the brackets an array around it
 // would add: the value's own text. When there is none, the reason is logged,
@@ -406,17 +408,18 @@ struct Utf8 {
 // The JSON text of one value as preferences store it: a string with its
 // quotes, a number as digits, a record as an object. None when the value has
 // no JSON form (the reason is logged).
-template <Codable T> std::optional<std::string> encodeText(const T& value) {
-    return detail::encodedText(
-        [&value](Node& json, std::string* error) { return Coding<T>::encode(value, json, error); });
+template <JsonCodable T> std::optional<std::string> encodeJsonText(const T& value) {
+    return detail::encodedText([&value](JsonNode& json, std::string* error) {
+        return JsonCoding<T>::encode(value, json, error);
+    });
 }
 
-// Reads what encodeText writes. The text is read as the elements of an array,
+// Reads what encodeJsonText writes. The text is read as the elements of an array,
 // which must all be T's; the first is returned ("1,2" gives 1, "" gives none).
-template <Codable T> std::optional<T> decodeText(std::string_view text) {
+template <JsonCodable T> std::optional<T> decodeJsonText(std::string_view text) {
     std::optional<T> first;
-    const bool decoded = detail::decodeElements(text, [&first](const Node& element) {
-        auto value = Coding<T>::decode(element);
+    const bool decoded = detail::decodeElements(text, [&first](const JsonNode& element) {
+        auto value = JsonCoding<T>::decode(element);
         if (!value)
             return false;
         if (!first)
@@ -427,13 +430,13 @@ template <Codable T> std::optional<T> decodeText(std::string_view text) {
 }
 
 // A whole JSON document (with the reader's leniency) as a T, or none.
-template <Codable T> std::optional<T> decodeDocument(std::string_view text) {
+template <JsonCodable T> std::optional<T> decodeJsonDocument(std::string_view text) {
     std::optional<T> result;
-    detail::decodeDocument(text, [&result](const Node& json) {
-        result = Coding<T>::decode(json);
+    detail::decodeDocument(text, [&result](const JsonNode& json) {
+        result = JsonCoding<T>::decode(json);
         return result.has_value();
     });
     return result;
 }
 
-} // namespace Defaults::Json
+} // namespace Defaults

@@ -7,113 +7,114 @@
 #include <iterator>
 #include <utility>
 
-namespace Defaults::Json {
+namespace Defaults {
 
-void setNull(Node& node) {
-    valueOf(node) = nullptr;
+void setNull(JsonNode& node) {
+    asJsonValue(node) = nullptr;
 }
 
-void setBoolean(Node& node, bool value) {
-    valueOf(node) = value;
+void setBoolean(JsonNode& node, bool value) {
+    asJsonValue(node) = value;
 }
 
-void setInteger(Node& node, std::int64_t value) {
-    valueOf(node) = value;
+void setInteger(JsonNode& node, std::int64_t value) {
+    asJsonValue(node) = value;
 }
 
-void setUnsigned(Node& node, std::uint64_t value) {
-    valueOf(node) = value;
+void setUnsigned(JsonNode& node, std::uint64_t value) {
+    asJsonValue(node) = value;
 }
 
-void setNumber(Node& node, double value) {
-    valueOf(node) = value;
+void setNumber(JsonNode& node, double value) {
+    asJsonValue(node) = value;
 }
 
-void setString(Node& node, std::string value) {
-    valueOf(node) = std::move(value);
+void setString(JsonNode& node, std::string value) {
+    asJsonValue(node) = std::move(value);
 }
 
-void setArray(Node& node) {
-    valueOf(node) = Value::array();
+void setArray(JsonNode& node) {
+    asJsonValue(node) = JsonValue::array();
 }
 
-Node& appendElement(Node& array) {
-    return nodeOf(valueOf(array).emplace_back(nullptr));
+JsonNode& appendElement(JsonNode& array) {
+    return asJsonNode(asJsonValue(array).emplace_back(nullptr));
 }
 
-void setObject(Node& node) {
-    valueOf(node) = Value::object();
+void setObject(JsonNode& node) {
+    asJsonValue(node) = JsonValue::object();
 }
 
-Node& appendMember(Node& object, std::string name) {
-    auto& members = valueOf(object).get_ref<Value::object_t&>();
-    return nodeOf(members.emplace_back(std::move(name), nullptr).second);
+JsonNode& appendMember(JsonNode& object, std::string name) {
+    auto& members = asJsonValue(object).get_ref<JsonValue::object_t&>();
+    return asJsonNode(members.emplace_back(std::move(name), nullptr).second);
 }
 
-bool isNull(const Node& node) {
-    return valueOf(node).is_null();
+bool isNull(const JsonNode& node) {
+    return asJsonValue(node).is_null();
 }
 
-bool isArray(const Node& node) {
-    return valueOf(node).is_array();
+bool isArray(const JsonNode& node) {
+    return asJsonValue(node).is_array();
 }
 
-bool isObject(const Node& node) {
-    return valueOf(node).is_object();
+bool isObject(const JsonNode& node) {
+    return asJsonValue(node).is_object();
 }
 
-std::optional<bool> booleanIn(const Node& node) {
-    const Value& value = valueOf(node);
+std::optional<bool> booleanIn(const JsonNode& node) {
+    const JsonValue& value = asJsonValue(node);
     return value.is_boolean() ? std::optional<bool>(value.get<bool>()) : std::nullopt;
 }
 
-std::optional<double> numberIn(const Node& node) {
-    const Value& value = valueOf(node);
+std::optional<double> numberIn(const JsonNode& node) {
+    const JsonValue& value = asJsonValue(node);
     return value.is_number() ? std::optional<double>(value.get<double>()) : std::nullopt;
 }
 
-const std::string* stringIn(const Node& node) {
-    const Value& value = valueOf(node);
+const std::string* stringIn(const JsonNode& node) {
+    const JsonValue& value = asJsonValue(node);
     return value.is_string() ? &value.get_ref<const std::string&>() : nullptr;
 }
 
-std::size_t countOf(const Node& node) {
-    return valueOf(node).size();
+std::size_t countOf(const JsonNode& node) {
+    return asJsonValue(node).size();
 }
 
-const Node& elementAt(const Node& array, std::size_t index) {
-    return nodeOf(valueOf(array)[index]);
+const JsonNode& elementAt(const JsonNode& array, std::size_t index) {
+    return asJsonNode(asJsonValue(array)[index]);
 }
 
 namespace {
 
 // The members of an object in order; its own operator[] looks names up.
-const auto& memberAt(const Node& object, std::size_t index) {
-    const auto& members = valueOf(object).get_ref<const Value::object_t&>();
+const auto& memberAt(const JsonNode& object, std::size_t index) {
+    const auto& members = asJsonValue(object).get_ref<const JsonValue::object_t&>();
     return *std::next(members.begin(), static_cast<std::ptrdiff_t>(index));
 }
 
 } // namespace
 
-const std::string& nameAt(const Node& object, std::size_t index) {
+const std::string& nameAt(const JsonNode& object, std::size_t index) {
     return memberAt(object, index).first;
 }
 
-const Node& valueAt(const Node& object, std::size_t index) {
-    return nodeOf(memberAt(object, index).second);
+const JsonNode& valueAt(const JsonNode& object, std::size_t index) {
+    return asJsonNode(memberAt(object, index).second);
 }
 
-const Node* memberNamed(const Node& object, std::string_view name) {
-    for (const auto& [memberName, member] : valueOf(object).get_ref<const Value::object_t&>()) {
+const JsonNode* memberNamed(const JsonNode& object, std::string_view name) {
+    for (const auto& [memberName, member] :
+         asJsonValue(object).get_ref<const JsonValue::object_t&>()) {
         if (memberName == name)
-            return &nodeOf(member);
+            return &asJsonNode(member);
     }
     return nullptr;
 }
 
-std::optional<std::int64_t> exactInt64(const Node& node) {
+std::optional<std::int64_t> exactInt64(const JsonNode& node) {
     constexpr double limit = 0x1p63;
-    const Value& json = valueOf(node);
+    const JsonValue& json = asJsonValue(node);
     if (json.is_number_integer() && !json.is_number_unsigned())
         return json.get<std::int64_t>();
     if (json.is_number_unsigned() && std::in_range<std::int64_t>(json.get<std::uint64_t>()))
@@ -126,9 +127,9 @@ std::optional<std::int64_t> exactInt64(const Node& node) {
     return static_cast<std::int64_t>(value);
 }
 
-std::optional<std::uint64_t> exactUInt64(const Node& node) {
+std::optional<std::uint64_t> exactUInt64(const JsonNode& node) {
     constexpr double limit = 0x1p64;
-    const Value& json = valueOf(node);
+    const JsonValue& json = asJsonValue(node);
     if (json.is_number_unsigned())
         return json.get<std::uint64_t>();
     if (json.is_number_integer() && std::in_range<std::uint64_t>(json.get<std::int64_t>()))
@@ -141,4 +142,4 @@ std::optional<std::uint64_t> exactUInt64(const Node& node) {
     return static_cast<std::uint64_t>(value);
 }
 
-} // namespace Defaults::Json
+} // namespace Defaults

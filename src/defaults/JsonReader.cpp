@@ -10,7 +10,7 @@
 #include <cmath>
 #include <unordered_set>
 
-namespace Defaults::Json {
+namespace Defaults {
 namespace {
 
 // Deeper nesting is refused rather than followed, so hostile text cannot
@@ -76,28 +76,28 @@ struct NumberParts {
     }
 };
 
-std::optional<Value> integerValue(const NumberParts& number) {
+std::optional<JsonValue> integerValue(const NumberParts& number) {
     const char* first = number.text.data();
     const char* last = first + number.text.size();
     if (std::int64_t integer = 0; std::from_chars(first, last, integer).ec == std::errc())
-        return Value(integer);
+        return JsonValue(integer);
     if (std::uint64_t natural = 0;
         !number.negative && std::from_chars(first, last, natural).ec == std::errc())
-        return Value(natural);
+        return JsonValue(natural);
     return std::nullopt;
 }
 
 // A number that does not fit a double is refused; one too small for it reads
 // as zero of its sign, as the platform's number parsing has it.
-std::optional<Value> floatValue(const NumberParts& number) {
+std::optional<JsonValue> floatValue(const NumberParts& number) {
     double value = 0;
     const auto result =
         std::from_chars(number.text.data(), number.text.data() + number.text.size(), value);
     if (result.ec == std::errc())
-        return Value(value);
+        return JsonValue(value);
     const auto power = number.leadingPower();
     if (result.ec == std::errc::result_out_of_range && power && *power < 0)
-        return Value(number.negative ? -0.0 : 0.0);
+        return JsonValue(number.negative ? -0.0 : 0.0);
     return std::nullopt;
 }
 
@@ -106,10 +106,10 @@ std::optional<Value> floatValue(const NumberParts& number) {
 // text cannot make reading quadratic.
 class MemberList {
 public:
-    explicit MemberList(Value::object_t& members)
+    explicit MemberList(JsonValue::object_t& members)
         : m_members(members) {}
 
-    void add(std::string name, Value value) {
+    void add(std::string name, JsonValue value) {
         if (isNew(name))
             m_members.emplace_back(std::move(name), std::move(value));
     }
@@ -129,7 +129,7 @@ private:
         return m_index.insert(name).second;
     }
 
-    Value::object_t& m_members;
+    JsonValue::object_t& m_members;
     std::unordered_set<std::string> m_index;
 };
 
@@ -138,7 +138,7 @@ public:
     explicit Reader(std::string_view text)
         : m_text(text) {}
 
-    std::optional<Value> document();
+    std::optional<JsonValue> document();
 
 private:
     bool atEnd() const { return m_position >= m_text.size(); }
@@ -148,15 +148,15 @@ private:
     void skipWhitespace();
     std::string_view digitsFrom(std::size_t start);
 
-    std::optional<Value> value(int depth);
-    std::optional<Value> array(int depth);
-    std::optional<Value> object(int depth);
-    std::optional<Value> literal(std::string_view word, Value meaning);
+    std::optional<JsonValue> value(int depth);
+    std::optional<JsonValue> array(int depth);
+    std::optional<JsonValue> object(int depth);
+    std::optional<JsonValue> literal(std::string_view word, JsonValue meaning);
     std::optional<std::string> string();
     bool appendEscape(std::string& out);
     std::optional<char32_t> escapedCodePoint();
     std::optional<char32_t> hexQuad();
-    std::optional<Value> number();
+    std::optional<JsonValue> number();
     std::optional<NumberParts> numberParts();
 
     std::string_view m_text;
@@ -188,7 +188,7 @@ std::string_view Reader::digitsFrom(std::size_t start) {
     return m_text.substr(start, m_position - start);
 }
 
-std::optional<Value> Reader::document() {
+std::optional<JsonValue> Reader::document() {
     if (!QByteArrayView(m_text.data(), static_cast<qsizetype>(m_text.size())).isValidUtf8())
         return std::nullopt;
     consumeWord(byteOrderMark);
@@ -199,7 +199,7 @@ std::optional<Value> Reader::document() {
     return result;
 }
 
-std::optional<Value> Reader::value(int depth) {
+std::optional<JsonValue> Reader::value(int depth) {
     skipWhitespace();
     switch (peek()) {
     case '[':
@@ -208,7 +208,7 @@ std::optional<Value> Reader::value(int depth) {
         return object(depth);
     case '"':
         if (auto text = string())
-            return Value(std::move(*text));
+            return JsonValue(std::move(*text));
         return std::nullopt;
     case 't':
         return literal("true", true);
@@ -221,17 +221,17 @@ std::optional<Value> Reader::value(int depth) {
     }
 }
 
-std::optional<Value> Reader::literal(std::string_view word, Value meaning) {
+std::optional<JsonValue> Reader::literal(std::string_view word, JsonValue meaning) {
     if (!consumeWord(word))
         return std::nullopt;
     return meaning;
 }
 
-std::optional<Value> Reader::array(int depth) {
+std::optional<JsonValue> Reader::array(int depth) {
     if (depth >= maximumDepth)
         return std::nullopt;
     consume('[');
-    Value result = Value::array();
+    JsonValue result = JsonValue::array();
     skipWhitespace();
     if (consume(']'))
         return result;
@@ -250,12 +250,12 @@ std::optional<Value> Reader::array(int depth) {
     }
 }
 
-std::optional<Value> Reader::object(int depth) {
+std::optional<JsonValue> Reader::object(int depth) {
     if (depth >= maximumDepth)
         return std::nullopt;
     consume('{');
-    Value result = Value::object();
-    MemberList members(result.get_ref<Value::object_t&>());
+    JsonValue result = JsonValue::object();
+    MemberList members(result.get_ref<JsonValue::object_t&>());
     skipWhitespace();
     if (consume('}'))
         return result;
@@ -397,7 +397,7 @@ std::optional<NumberParts> Reader::numberParts() {
 
 // Integers stay exact when they fit 64 bits. "-0" is kept as the double -0 so
 // that a negative zero written out reads back with its sign.
-std::optional<Value> Reader::number() {
+std::optional<JsonValue> Reader::number() {
     const auto parts = numberParts();
     if (!parts)
         return std::nullopt;
@@ -410,8 +410,8 @@ std::optional<Value> Reader::number() {
 
 } // namespace
 
-std::optional<Value> read(std::string_view text) {
+std::optional<JsonValue> readJson(std::string_view text) {
     return Reader(text).document();
 }
 
-} // namespace Defaults::Json
+} // namespace Defaults

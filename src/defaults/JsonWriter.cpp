@@ -8,7 +8,7 @@
 #include <charconv>
 #include <cmath>
 
-namespace Defaults::Json {
+namespace Defaults {
 namespace {
 
 // A double is written in the shortest digits that read back to the same
@@ -136,15 +136,15 @@ public:
     explicit Writer(std::string* error)
         : m_error(error) {}
 
-    bool append(const Value& value);
+    bool append(const JsonValue& value);
     std::string takeText() { return std::move(m_out); }
 
 private:
     bool fail(std::string message);
     bool appendNumber(double value);
     bool appendText(const std::string& text);
-    bool appendArray(const Value& array);
-    bool appendObject(const Value& object);
+    bool appendArray(const JsonValue& array);
+    bool appendObject(const JsonValue& object);
 
     std::string m_out;
     std::string* m_error;
@@ -156,30 +156,30 @@ bool Writer::fail(std::string message) {
     return false;
 }
 
-bool Writer::append(const Value& value) {
+bool Writer::append(const JsonValue& value) {
     switch (value.type()) {
-    case Value::value_t::null:
+    case JsonValue::value_t::null:
         m_out += "null";
         return true;
-    case Value::value_t::boolean:
+    case JsonValue::value_t::boolean:
         m_out += value.get<bool>() ? "true" : "false";
         return true;
-    case Value::value_t::number_integer:
-        appendInteger(m_out, value.get<Value::number_integer_t>());
+    case JsonValue::value_t::number_integer:
+        appendInteger(m_out, value.get<JsonValue::number_integer_t>());
         return true;
-    case Value::value_t::number_unsigned:
-        appendInteger(m_out, value.get<Value::number_unsigned_t>());
+    case JsonValue::value_t::number_unsigned:
+        appendInteger(m_out, value.get<JsonValue::number_unsigned_t>());
         return true;
-    case Value::value_t::number_float:
+    case JsonValue::value_t::number_float:
         return appendNumber(value.get<double>());
-    case Value::value_t::string:
+    case JsonValue::value_t::string:
         return appendText(value.get_ref<const std::string&>());
-    case Value::value_t::array:
+    case JsonValue::value_t::array:
         return appendArray(value);
-    case Value::value_t::object:
+    case JsonValue::value_t::object:
         return appendObject(value);
-    case Value::value_t::binary:
-    case Value::value_t::discarded:
+    case JsonValue::value_t::binary:
+    case JsonValue::value_t::discarded:
         break;
     }
     return fail("Unable to encode a binary or discarded value in JSON.");
@@ -199,7 +199,7 @@ bool Writer::appendText(const std::string& text) {
     return true;
 }
 
-bool Writer::appendArray(const Value& array) {
+bool Writer::appendArray(const JsonValue& array) {
     m_out += '[';
     bool first = true;
     for (const auto& element : array) {
@@ -213,10 +213,10 @@ bool Writer::appendArray(const Value& array) {
     return true;
 }
 
-bool Writer::appendObject(const Value& object) {
+bool Writer::appendObject(const JsonValue& object) {
     m_out += '{';
     bool first = true;
-    for (const auto& [name, member] : object.get_ref<const Value::object_t&>()) {
+    for (const auto& [name, member] : object.get_ref<const JsonValue::object_t&>()) {
         if (!first)
             m_out += ',';
         first = false;
@@ -232,11 +232,11 @@ bool Writer::appendObject(const Value& object) {
 
 } // namespace
 
-std::optional<std::string> write(const Value& value, std::string* error) {
+std::optional<std::string> writeJson(const JsonValue& value, std::string* error) {
     Writer writer(error);
     if (!writer.append(value))
         return std::nullopt;
     return writer.takeText();
 }
 
-} // namespace Defaults::Json
+} // namespace Defaults

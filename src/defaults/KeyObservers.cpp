@@ -5,6 +5,8 @@
 
 #include <vector>
 
+namespace Defaults {
+
 KeyObservers::Id KeyObservers::add(const QString& key, Options options, Observer observer,
                                    const std::function<QVariant()>& current) {
     auto entry = std::make_shared<Entry>();
@@ -55,3 +57,5 @@ void KeyObservers::tell(const QString& key, const QVariant& oldValue,
     notify(key, {true, QVariant(), oldValue});
     notify(key, {false, newValue, oldValue});
 }
+
+} // namespace Defaults

@@ -13,6 +13,8 @@
 #include <memory>
 #include <mutex>
 
+namespace Defaults {
+
 // Who wants to hear about which key of a preferences domain, and telling them.
 // Observers run on the telling thread with no lock held, so they may write,
 // add and remove observers, including themselves, from inside their call; one
@@ -53,3 +55,5 @@ private:
     std::multimap<QString, std::shared_ptr<Entry>> entries_;
     std::atomic<Id> nextId_{1};
 };
+
+} // namespace Defaults

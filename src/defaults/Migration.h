@@ -16,7 +16,7 @@ template <class V> void migrate(const Key<V>& key, Version = Version::v5) {
     const auto text = key.suite().string(key.name());
     if (!text)
         return;
-    if (auto value = Json::decodeDocument<V>(Json::Utf8(*text)))
+    if (auto value = decodeJsonDocument<V>(Utf8(*text)))
         set(key, *value);
 }
 

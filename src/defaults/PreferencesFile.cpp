@@ -22,6 +22,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace Defaults {
+
 namespace {
 
 QString systemError() {
@@ -177,7 +179,7 @@ PreferencesFile::Contents PreferencesFile::contentsOf(const QString& path) {
         return {Kind::TooLarge, {}, largerThanReadable()};
     if (bytes.isEmpty())
         return {Kind::Empty, {}, {}};
-    if (auto values = PropertyList::parse(bytes, &contents.problem))
+    if (auto values = parsePropertyList(bytes, &contents.problem))
         return {Kind::Parsed, std::move(*values), {}};
     return {Kind::Unparsable, {}, contents.problem};
 }
@@ -201,7 +203,7 @@ bool PreferencesFile::write(const QVariantMap& contents, QString* error) const {
         return false;
     }
     const QString target = writeTarget();
-    const QByteArray xml = PropertyList::toXml(contents);
+    const QByteArray xml = propertyListXml(contents);
     if (!fitsReadLimit(xml, error))
         return false;
     // QSaveFile follows a link to whatever it names: a link to a device or a
@@ -259,3 +261,5 @@ void PreferencesFile::removeAbandonedTemporaries() const {
                 QFile::remove(file.absoluteDir().filePath(name));
     }
 }
+
+} // namespace Defaults

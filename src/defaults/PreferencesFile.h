@@ -9,6 +9,8 @@
 
 #include <cstdint>
 
+namespace Defaults {
+
 // The file that keeps a preferences domain, and everything the operating
 // system is asked about it: the lock that serialises writers in several
 // processes, the durable write (a temporary file, synced, renamed over the
@@ -100,3 +102,5 @@ private:
     const QString path_;
     int lockFd_ = -1;
 };
+
+} // namespace Defaults

@@ -12,7 +12,7 @@
 #include <cmath>
 #include <limits>
 
-namespace PropertyList {
+namespace Defaults {
 
 namespace {
 
@@ -177,7 +177,7 @@ bool sameList(const QVariantList& a, const QVariantList& b) {
     if (a.size() != b.size())
         return false;
     for (qsizetype i = 0; i < a.size(); ++i) {
-        if (!identical(a[i], b[i]))
+        if (!identicalValues(a[i], b[i]))
             return false;
     }
     return true;
@@ -187,7 +187,7 @@ bool sameMap(const QVariantMap& a, const QVariantMap& b) {
     if (a.size() != b.size())
         return false;
     for (auto left = a.begin(), right = b.begin(); left != a.end(); ++left, ++right) {
-        if (left.key() != right.key() || !identical(left.value(), right.value()))
+        if (left.key() != right.key() || !identicalValues(left.value(), right.value()))
             return false;
     }
     return true;
@@ -235,7 +235,7 @@ bool hasCanonicalType(const QVariant& value) {
 
 } // namespace detail
 
-std::optional<QVariant> normalized(const QVariant& value, QString* error) {
+std::optional<QVariant> propertyListValue(const QVariant& value, QString* error) {
     // A value is kept inside the file's top dictionary, so its own containers
     // start at the second level of nesting.
     QString problem;
@@ -245,7 +245,7 @@ std::optional<QVariant> normalized(const QVariant& value, QString* error) {
     return result;
 }
 
-bool identical(const QVariant& a, const QVariant& b) {
+bool identicalValues(const QVariant& a, const QVariant& b) {
     if (a.typeId() != b.typeId())
         return false;
     switch (a.typeId()) {
@@ -274,7 +274,7 @@ bool identical(const QVariant& a, const QVariant& b) {
     }
 }
 
-std::optional<QVariantMap> parse(const QByteArray& bytes, QString* error) {
+std::optional<QVariantMap> parsePropertyList(const QByteArray& bytes, QString* error) {
     QString problem;
     auto result = bytes.startsWith("bplist") ? detail::parseBinary(bytes, problem)
                                              : detail::parseXml(bytes, problem);
@@ -283,4 +283,4 @@ std::optional<QVariantMap> parse(const QByteArray& bytes, QString* error) {
     return result;
 }
 
-} // namespace PropertyList
+} // namespace Defaults

@@ -11,7 +11,7 @@
 // the top object and where the offset table starts. Containers hold object
 // references: arrays and sets their elements, dictionaries their keys and then
 // their values.
-namespace PropertyList::detail {
+namespace Defaults::detail {
 
 namespace {
 
@@ -261,4 +261,4 @@ std::optional<BinaryLayout> checkBinaryLayout(const QByteArray& bytes, QString& 
     return LayoutCheck(bytes).run(error);
 }
 
-} // namespace PropertyList::detail
+} // namespace Defaults::detail

@@ -18,7 +18,7 @@
 // and its nodes turned into canonical values. Entries of kinds a preferences
 // file has no use for (keyed-archiver UIDs) and strings XML could not carry
 // are left out rather than failing the whole file.
-namespace PropertyList::detail {
+namespace Defaults::detail {
 
 namespace {
 
@@ -199,4 +199,4 @@ std::optional<QVariantMap> parseBinary(const QByteArray& bytes, QString& error) 
     return converter.dictionary(root);
 }
 
-} // namespace PropertyList::detail
+} // namespace Defaults::detail

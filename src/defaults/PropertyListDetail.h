@@ -15,7 +15,7 @@
 // The pieces the property-list reader, writer and value checks share. Only the
 // PropertyList implementation files include this; everyone else uses
 // PropertyList.h.
-namespace PropertyList::detail {
+namespace Defaults::detail {
 
 // The deepest nesting of arrays and dictionaries accepted anywhere. The readers
 // and the writer recurse once per level, so this bound keeps hostile or runaway
@@ -56,4 +56,4 @@ struct BinaryLayout {
 // and copies shared objects, so it only ever sees files that pass.
 std::optional<BinaryLayout> checkBinaryLayout(const QByteArray& bytes, QString& error);
 
-} // namespace PropertyList::detail
+} // namespace Defaults::detail

@@ -16,7 +16,7 @@
 // it. QXmlStreamReader does the XML itself (entities, the DOCTYPE, which it
 // never fetches, comments); this file checks the property-list structure on
 // top and turns element text into values.
-namespace PropertyList::detail {
+namespace Defaults::detail {
 
 namespace {
 
@@ -346,4 +346,4 @@ std::optional<QVariantMap> parseXml(const QByteArray& bytes, QString& error) {
     return XmlReader(bytes).read(error);
 }
 
-} // namespace PropertyList::detail
+} // namespace Defaults::detail

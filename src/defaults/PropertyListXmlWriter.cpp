@@ -15,7 +15,7 @@
 // Writes the XML form in one fixed layout (tab indentation, keys in sorted
 // order, empty containers as <dict/> and <array/>), the one property-list
 // tools write, so files diff cleanly and Python's plistlib reads them.
-namespace PropertyList {
+namespace Defaults {
 
 namespace {
 
@@ -163,8 +163,8 @@ private:
 
 } // namespace
 
-QByteArray toXml(const QVariantMap& root) {
+QByteArray propertyListXml(const QVariantMap& root) {
     return XmlWriter().document(root);
 }
 
-} // namespace PropertyList
+} // namespace Defaults

@@ -71,7 +71,7 @@ template <class T> struct TopLevelCodableBridge {
     static std::optional<QVariant> serialize(const std::optional<T>& value) {
         if (!value)
             return std::nullopt;
-        auto text = Json::encodeText(*value);
+        auto text = encodeJsonText(*value);
         if (!text)
             return std::nullopt;
         return QVariant(QString::fromStdString(*text));
@@ -79,16 +79,13 @@ template <class T> struct TopLevelCodableBridge {
     static std::optional<T> deserialize(const std::optional<QVariant>& stored) {
         if (!stored || !accepts(*stored))
             return std::nullopt;
-        return Json::decodeText<T>(Json::Utf8(stored->toString()));
+        return decodeJsonText<T>(Utf8(stored->toString()));
     }
 };
 
 // --- Natively stored scalars -------------------------------------------------
 
 namespace detail {
-
-template <class T>
-concept Integer = Json::Integer<T>;
 
 template <Integer I> std::optional<I> integerFrom(const QVariant& stored) {
     switch (stored.typeId()) {
@@ -160,7 +157,7 @@ struct Serializable<QByteArray> : detail::NativeScalar<QByteArray, QMetaType::QB
 template <>
 struct Serializable<QDateTime> : detail::NativeScalar<QDateTime, QMetaType::QDateTime> {};
 
-template <detail::Integer I> struct Serializable<I> {
+template <Integer I> struct Serializable<I> {
     static constexpr bool isNativelyStored = true;
     using Bridge = TopLevelCodableBridge<I>;
     static QVariant toNative(I value) {

@@ -3,6 +3,8 @@
 
 #include "defaults/SuiteRegistry.h"
 
+namespace Defaults {
+
 std::shared_ptr<UserDefaults> SuiteRegistry::suite(const QString& name) {
     if (!UserDefaults::isValidSuiteName(name))
         return nullptr;
@@ -16,3 +18,5 @@ std::shared_ptr<UserDefaults> SuiteRegistry::suite(const QString& name) {
 std::shared_ptr<UserDefaults> SuiteRegistry::standard() {
     return suite(QStringLiteral(GAPSEL_BUNDLE_ID));
 }
+
+} // namespace Defaults

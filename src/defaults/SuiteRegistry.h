@@ -11,6 +11,8 @@
 #include <memory>
 #include <mutex>
 
+namespace Defaults {
+
 // The preferences domains of one program, by name: one object per domain for
 // as long as the registry lives, so that every part of the program reads and
 // observes the same one. The application makes it where it wires itself
@@ -31,3 +33,5 @@ private:
     std::mutex mutex_;
     std::map<QString, std::shared_ptr<UserDefaults>> suites_;
 };
+
+} // namespace Defaults

@@ -19,7 +19,7 @@ void logError(const QString& message) {
 // --- Finding suites ---------------------------------------------------------
 
 QString UserDefaults::folder() {
-    return PreferencesFile::configFolder();
+    return Defaults::PreferencesFile::configFolder();
 }
 
 bool UserDefaults::isValidSuiteName(const QString& name) {
@@ -99,7 +99,7 @@ void UserDefaults::registerDefaults(const QVariantMap& defaults) {
     std::lock_guard lock(mutex_);
     for (auto it = defaults.cbegin(); it != defaults.cend(); ++it) {
         QString error;
-        if (auto value = PropertyList::normalized(it.value(), &error))
+        if (auto value = Defaults::propertyListValue(it.value(), &error))
             registered_.insert(it.key(), *value);
         else
             logError(
@@ -113,7 +113,7 @@ bool UserDefaults::set(const QVariant& value, const QString& key) {
     if (!value.isValid())
         return removeObject(key);
     QString error;
-    auto stored = PropertyList::normalized(value, &error);
+    auto stored = Defaults::propertyListValue(value, &error);
     if (!stored) {
         logError(QStringLiteral("refused to store \"%1\" in %2: %3").arg(key, name_, error));
         return false;
@@ -139,7 +139,7 @@ bool UserDefaults::update(const QString& key, const Edit& edit) {
             next.reset();
             return true;
         }
-        next = PropertyList::normalized(*next, &error);
+        next = Defaults::propertyListValue(*next, &error);
         return next.has_value();
     });
     if (!error.isEmpty())
@@ -163,7 +163,7 @@ void UserDefaults::saveFailed(const QString& reason) const {
 }
 
 bool UserDefaults::store(const QString& key, const Decision& decide) {
-    if (key.isEmpty() || !PropertyList::normalized(key)) {
+    if (key.isEmpty() || !Defaults::propertyListValue(key)) {
         logError(QStringLiteral("refused a key that a property list cannot hold in %1").arg(name_));
         return false;
     }
@@ -204,7 +204,7 @@ bool UserDefaults::writeLocked(const QString& key, const std::optional<QVariant>
                                QString* failure) {
     const auto current = persistent_.constFind(key);
     const bool unchanged =
-        value ? current != persistent_.constEnd() && PropertyList::identical(*current, *value)
+        value ? current != persistent_.constEnd() && Defaults::identicalValues(*current, *value)
               : current == persistent_.constEnd();
     QVariantMap next = persistent_;
     if (value)
@@ -226,8 +226,8 @@ bool UserDefaults::writeLocked(const QString& key, const std::optional<QVariant>
 // --- The file and other processes --------------------------------------------
 
 std::optional<QVariantMap> UserDefaults::readFileLocked(Unreadable policy) {
-    using Kind = PreferencesFile::Contents::Kind;
-    PreferencesFile::Contents contents = file_.read();
+    using Kind = Defaults::PreferencesFile::Contents::Kind;
+    Defaults::PreferencesFile::Contents contents = file_.read();
     switch (contents.kind) {
     case Kind::Missing:
         return QVariantMap();
@@ -298,7 +298,7 @@ bool UserDefaults::keepAsideLocked(const QString& reason) {
 
 std::optional<std::vector<UserDefaults::ExternalChange>>
 UserDefaults::refreshLocked(Unreadable policy) {
-    const PreferencesFile::Stamp now = file_.stamp();
+    const Defaults::PreferencesFile::Stamp now = file_.stamp();
     if (now == stamp_ && stamp_.exists)
         return std::vector<ExternalChange>();
     auto contents = readFileLocked(policy);
@@ -317,7 +317,7 @@ UserDefaults::refreshLocked(Unreadable policy) {
         const QVariant before = visibleLocked(key);
         const QVariant after =
             contents->contains(key) ? contents->value(key) : registered_.value(key);
-        if (!PropertyList::identical(before, after))
+        if (!Defaults::identicalValues(before, after))
             changes.push_back({key, before, after});
     }
     persistent_ = std::move(*contents);
@@ -347,7 +347,7 @@ void UserDefaults::deliverExternal(std::vector<ExternalChange> changes) {
         for (const auto& change : changes) {
             // A later write of the same key has been told already; telling
             // this older value now would leave observers with a stale one.
-            if (!PropertyList::identical(self->object(change.key), change.newValue))
+            if (!Defaults::identicalValues(self->object(change.key), change.newValue))
                 continue;
             self->observers_.tell(change.key, change.oldValue, change.newValue);
         }
@@ -362,10 +362,11 @@ void UserDefaults::watchForExternalChanges(platform::MainQueue& queue) {
     if (watcher_ || file_.path().isEmpty())
         return;
     queue_ = &queue;
-    watcher_ = std::make_unique<FileChangeWatcher>(file_.path(), queue, [weak = weak_from_this()] {
-        if (auto self = weak.lock())
-            self->synchronize();
-    });
+    watcher_ = std::make_unique<Defaults::FileChangeWatcher>(file_.path(), queue,
+                                                             [weak = weak_from_this()] {
+                                                                 if (auto self = weak.lock())
+                                                                     self->synchronize();
+                                                             });
 }
 
 // --- Observers --------------------------------------------------------------

@@ -16,7 +16,9 @@
 #include <optional>
 #include <vector>
 
+namespace Defaults {
 class FileChangeWatcher;
+}
 
 namespace platform {
 class MainQueue;
@@ -43,11 +45,14 @@ class MainQueue;
 // Any thread may read and write.
 class UserDefaults : public std::enable_shared_from_this<UserDefaults> {
 public:
-    using Change = KeyObservers::Change;
-    enum Option : unsigned { Initial = KeyObservers::Initial, Prior = KeyObservers::Prior };
-    using Options = KeyObservers::Options;
-    using ObserverId = KeyObservers::Id;
-    using Observer = KeyObservers::Observer;
+    using Change = Defaults::KeyObservers::Change;
+    enum Option : unsigned {
+        Initial = Defaults::KeyObservers::Initial,
+        Prior = Defaults::KeyObservers::Prior
+    };
+    using Options = Defaults::KeyObservers::Options;
+    using ObserverId = Defaults::KeyObservers::Id;
+    using Observer = Defaults::KeyObservers::Observer;
     // Told on the writing thread, with no lock held, whenever a change could
     // not be saved: the file and the reason.
     using SaveFailureHandler = std::function<void(const QString& path, const QString& reason)>;
@@ -148,18 +153,18 @@ private:
     void deliverExternal(std::vector<ExternalChange> changes);
 
     const QString name_;
-    const PreferencesFile file_;
+    const Defaults::PreferencesFile file_;
 
     mutable std::mutex mutex_;
     QVariantMap persistent_;
     QVariantMap registered_;
-    PreferencesFile::Stamp stamp_;
+    Defaults::PreferencesFile::Stamp stamp_;
     bool loaded_ = false;
     QString readProblem_; // why the file could not be read, the last time it could not
 
     SaveFailureHandler saveFailureHandler_;
 
-    KeyObservers observers_;
+    Defaults::KeyObservers observers_;
     platform::MainQueue* queue_ = nullptr;
-    std::unique_ptr<FileChangeWatcher> watcher_;
+    std::unique_ptr<Defaults::FileChangeWatcher> watcher_;
 };

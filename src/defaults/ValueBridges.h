@@ -53,7 +53,7 @@ template <> struct Serializable<QColor> {
 // A struct with `static constexpr auto jsonFields()` (see JsonCoding.h) is
 // stored as the JSON text of one object.
 template <class T>
-requires Json::HasJsonFields<T>
+requires HasJsonFields<T>
 struct Serializable<T> {
     static constexpr bool isNativelyStored = false;
     using Bridge = TopLevelCodableBridge<T>;
@@ -61,33 +61,33 @@ struct Serializable<T> {
 
 // --- Enumerations -------------------------------------------------------------
 
-// A kind with a raw value (see Json::RawValue) is stored as its raw value;
+// A kind with a raw value (see RawValue) is stored as its raw value;
 // set this to true for a kind whose raw value is to be kept as JSON text, as a
 // Codable enumeration is.
 template <class T> inline constexpr bool storesRawValueAsJsonText = false;
 
 template <class E> struct RawRepresentableBridge {
     using Value = E;
-    using Raw = typename Json::RawValue<E>::Raw;
+    using Raw = typename RawValue<E>::Raw;
     static bool accepts(const QVariant& stored) {
         return BridgeOf<Raw>::accepts(stored) || fromStoredForm<Raw>(stored).has_value();
     }
     static std::optional<QVariant> serialize(const std::optional<E>& value) {
         if (!value)
             return std::nullopt;
-        return toStoredForm(Json::RawValue<E>::raw(*value));
+        return toStoredForm(RawValue<E>::raw(*value));
     }
     // A raw value that names no value reads as none.
     static std::optional<E> deserialize(const std::optional<QVariant>& stored) {
         if (!stored)
             return std::nullopt;
         auto raw = fromStoredForm<Raw>(stored);
-        return raw ? Json::RawValue<E>::fromRaw(*raw) : std::nullopt;
+        return raw ? RawValue<E>::fromRaw(*raw) : std::nullopt;
     }
 };
 
 template <class E>
-requires Json::RawRepresentable<E>
+requires RawRepresentable<E>
 struct Serializable<E> {
     static constexpr bool isNativelyStored = false;
     using Bridge = std::conditional_t<storesRawValueAsJsonText<E>, TopLevelCodableBridge<E>,

@@ -18,8 +18,8 @@ struct PlacementAnchor {
     QString title;
 
     static constexpr auto jsonFields() {
-        return std::tuple{Defaults::Json::field("id", &PlacementAnchor::id),
-                          Defaults::Json::field("title", &PlacementAnchor::title)};
+        return std::tuple{Defaults::jsonField("id", &PlacementAnchor::id),
+                          Defaults::jsonField("title", &PlacementAnchor::title)};
     }
     friend bool operator==(const PlacementAnchor&, const PlacementAnchor&) = default;
 };

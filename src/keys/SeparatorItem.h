@@ -25,8 +25,8 @@ struct SeparatorItem {
     QString idString() const { return id.toString(QUuid::WithoutBraces).toUpper(); }
 
     static constexpr auto jsonFields() {
-        return std::tuple{Defaults::Json::field("id", &SeparatorItem::id),
-                          Defaults::Json::field("character", &SeparatorItem::character)};
+        return std::tuple{Defaults::jsonField("id", &SeparatorItem::id),
+                          Defaults::jsonField("character", &SeparatorItem::character)};
     }
     friend bool operator==(const SeparatorItem&, const SeparatorItem&) = default;
 };

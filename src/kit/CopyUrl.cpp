@@ -18,11 +18,11 @@ QString textOf(const QUrl& url) {
 } // namespace
 
 QMap<QString, QByteArray> pasteboardItem(const QUrl& url, const QString& sourceAppId) {
-    using namespace platform::pasteboardType;
+    using platform::PasteboardType;
     return {
-        {QString::fromLatin1(uriList), url.toEncoded() + "\r\n"},
-        {QString::fromLatin1(plainText), textOf(url).toUtf8()},
-        {QString::fromLatin1(source), sourceAppId.toUtf8()},
+        {QString::fromLatin1(PasteboardType::uriList), url.toEncoded() + "\r\n"},
+        {QString::fromLatin1(PasteboardType::plainText), textOf(url).toUtf8()},
+        {QString::fromLatin1(PasteboardType::source), sourceAppId.toUtf8()},
     };
 }
 

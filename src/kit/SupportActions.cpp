@@ -67,9 +67,9 @@ QString crashLogMessage(const QString& appName, const QString& programName,
 
 void copyDebugInfo(const JXKit& kit) {
     kit.platform().pasteboard.setContents(
-        {{QString::fromLatin1(platform::pasteboardType::plainText),
+        {{QString::fromLatin1(platform::PasteboardType::plainText),
           debugInfoText(gatherDebugReport(kit)).toUtf8()},
-         {QString::fromLatin1(platform::pasteboardType::source), kit.identity().id().toUtf8()}});
+         {QString::fromLatin1(platform::PasteboardType::source), kit.identity().id().toUtf8()}});
 }
 
 void emailDebugInfo(const JXKit& kit) {

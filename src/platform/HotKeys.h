@@ -57,7 +57,7 @@ public:
     virtual bool isTakenBySystem(std::uint32_t keyCode, std::uint32_t modifiers) = 0;
     // The classic modifier that a menu item's Command key stands for: menus on
     // Linux desktops put Control where the original desktop puts Command.
-    virtual std::uint32_t menuCommandModifier() const { return classicModifier::control; }
+    virtual std::uint32_t menuCommandModifier() const { return ClassicModifier::control; }
 };
 
 } // namespace platform

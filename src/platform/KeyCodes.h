@@ -155,11 +155,11 @@ inline constexpr std::optional<KeyCode> keyForQtKey(int qtKey, bool keypad) {
 }
 
 // The classic modifier mask that stored shortcuts use.
-namespace classicModifier {
-inline constexpr std::uint32_t command = 0x100;
-inline constexpr std::uint32_t shift = 0x200;
-inline constexpr std::uint32_t option = 0x800;
-inline constexpr std::uint32_t control = 0x1000;
-} // namespace classicModifier
+struct ClassicModifier {
+    static constexpr std::uint32_t command = 0x100;
+    static constexpr std::uint32_t shift = 0x200;
+    static constexpr std::uint32_t option = 0x800;
+    static constexpr std::uint32_t control = 0x1000;
+};
 
 } // namespace platform

@@ -11,11 +11,11 @@ namespace platform {
 
 // Types under which data goes on the clipboard: MIME types, and the marker
 // that names the application the data came from (clipboard managers read it).
-namespace pasteboardType {
-inline constexpr char plainText[] = "text/plain";
-inline constexpr char uriList[] = "text/uri-list";
-inline constexpr char source[] = "org.nspasteboard.source";
-} // namespace pasteboardType
+struct PasteboardType {
+    static constexpr char plainText[] = "text/plain";
+    static constexpr char uriList[] = "text/uri-list";
+    static constexpr char source[] = "org.nspasteboard.source";
+};
 
 // The desktop's clipboard.
 class Pasteboard {
@@ -28,8 +28,8 @@ public:
 
     // Plain text, marked with the application it came from.
     void setText(const QString& text, const QString& sourceAppId) {
-        setContents({{QString::fromLatin1(pasteboardType::plainText), text.toUtf8()},
-                     {QString::fromLatin1(pasteboardType::source), sourceAppId.toUtf8()}});
+        setContents({{QString::fromLatin1(PasteboardType::plainText), text.toUtf8()},
+                     {QString::fromLatin1(PasteboardType::source), sourceAppId.toUtf8()}});
     }
 };
 

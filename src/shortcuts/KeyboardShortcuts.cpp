@@ -22,12 +22,12 @@ std::optional<Shortcut> KeyboardShortcuts::shortcut(const Name& name) const {
     const QVariant stored = defaults_->object(key(name));
     if (stored.typeId() != QMetaType::QString)
         return std::nullopt;
-    return Defaults::Json::decodeText<Shortcut>(Defaults::Json::Utf8(stored.toString()));
+    return Defaults::decodeJsonText<Shortcut>(Defaults::Utf8(stored.toString()));
 }
 
 void KeyboardShortcuts::setShortcut(const Name& name, const std::optional<Shortcut>& shortcut) {
     if (shortcut) {
-        if (const auto text = Defaults::Json::encodeText(*shortcut))
+        if (const auto text = Defaults::encodeJsonText(*shortcut))
             defaults_->set(QString::fromStdString(*text), key(name));
     } else if (name.defaultShortcut) {
         defaults_->set(false, key(name));

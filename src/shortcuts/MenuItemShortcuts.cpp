@@ -12,14 +12,14 @@ namespace shortcuts {
 
 namespace {
 
+using platform::ClassicModifier;
 using platform::ModifierKey;
-namespace classic = platform::classicModifier;
 
 // The menu modifiers other than Command and their classic bits.
 constexpr std::array<std::pair<ModifierKey, std::uint32_t>, 3> plainModifiers{{
-    {ModifierKey::Control, classic::control},
-    {ModifierKey::Option, classic::option},
-    {ModifierKey::Shift, classic::shift},
+    {ModifierKey::Control, ClassicModifier::control},
+    {ModifierKey::Option, ClassicModifier::option},
+    {ModifierKey::Shift, ClassicModifier::shift},
 }};
 
 QString labelOf(const platform::KeyCode& key) {

@@ -20,10 +20,10 @@ struct ModifierBits {
 
 // In the order a user reads them.
 constexpr std::array modifierBits = {
-    ModifierBits{platform::classicModifier::control, 0x40000, "Ctrl"},
-    ModifierBits{platform::classicModifier::option, 0x80000, "Alt"},
-    ModifierBits{platform::classicModifier::shift, 0x20000, "Shift"},
-    ModifierBits{platform::classicModifier::command, 0x100000, "Super"},
+    ModifierBits{platform::ClassicModifier::control, 0x40000, "Ctrl"},
+    ModifierBits{platform::ClassicModifier::option, 0x80000, "Alt"},
+    ModifierBits{platform::ClassicModifier::shift, 0x20000, "Shift"},
+    ModifierBits{platform::ClassicModifier::command, 0x100000, "Super"},
 };
 
 } // namespace

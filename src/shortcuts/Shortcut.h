@@ -35,8 +35,8 @@ struct Shortcut {
     QString displayText() const;
 
     static constexpr auto jsonFields() {
-        return std::tuple{Defaults::Json::field("carbonKeyCode", &Shortcut::carbonKeyCode),
-                          Defaults::Json::field("carbonModifiers", &Shortcut::carbonModifiers)};
+        return std::tuple{Defaults::jsonField("carbonKeyCode", &Shortcut::carbonKeyCode),
+                          Defaults::jsonField("carbonModifiers", &Shortcut::carbonModifiers)};
     }
     friend bool operator==(const Shortcut&, const Shortcut&) = default;
 };

@@ -65,7 +65,7 @@ struct GapselProcess : ::testing::Test {
         QFile file(configFolder_ + QStringLiteral("/" GAPSEL_BUNDLE_ID ".plist"));
         if (!file.open(QIODevice::ReadOnly))
             return 0;
-        const auto contents = PropertyList::parse(file.readAll());
+        const auto contents = Defaults::parsePropertyList(file.readAll());
         return contents ? contents->value(u"JX_launchCount"_s).toLongLong() : 0;
     }
 

@@ -123,32 +123,34 @@ TEST_F(PlacementTest, EachHostOffersOnlyWhatWorksThere) {
 // Moves the menu makes are followed through XFCE's known items below; these
 // it must refuse.
 TEST(TrayOrderTest, StepsStopAtTheShownEndsAndTitlesSortRightAfterTheAnchor) {
-    using namespace app::knownItemsOrder;
+    using namespace app;
     const QStringList ids{u"a"_s, u"s"_s, u"gone"_s};
-    const IsShown shown = [](const QString& id) { return id != u"gone"_s; };
-    EXPECT_FALSE(steppingPast(ids, u"s"_s, 1, shown));
-    EXPECT_FALSE(steppingPast(ids, u"a"_s, -1, shown));
-    EXPECT_FALSE(steppingPast(ids, u"x"_s, 1, shown));
-    EXPECT_FALSE(placingAfter(ids, u"s"_s, u"x"_s));
+    const IsItemShown shown = [](const QString& id) { return id != u"gone"_s; };
+    EXPECT_FALSE(steppingKnownItemPast(ids, u"s"_s, 1, shown));
+    EXPECT_FALSE(steppingKnownItemPast(ids, u"a"_s, -1, shown));
+    EXPECT_FALSE(steppingKnownItemPast(ids, u"x"_s, 1, shown));
+    EXPECT_FALSE(placingKnownItemAfter(ids, u"s"_s, u"x"_s));
     // Both ends of the list can be reached.
-    EXPECT_EQ(steppingPast({u"a"_s, u"s"_s}, u"s"_s, -1, shown), (QStringList{u"s"_s, u"a"_s}));
-    EXPECT_EQ(steppingPast({u"s"_s, u"a"_s}, u"s"_s, 1, shown), (QStringList{u"a"_s, u"s"_s}));
+    EXPECT_EQ(steppingKnownItemPast({u"a"_s, u"s"_s}, u"s"_s, -1, shown),
+              (QStringList{u"s"_s, u"a"_s}));
+    EXPECT_EQ(steppingKnownItemPast({u"s"_s, u"a"_s}, u"s"_s, 1, shown),
+              (QStringList{u"a"_s, u"s"_s}));
 
     // Titles sort right after the anchor.
-    using namespace app::traySortKeys;
-    const Item chatItem{chat, u"Chat"_s, u"Communications"_s};
-    const QList<Item> others{
+    const TrayItemDescription chatItem{chat, u"Chat"_s, u"Communications"_s};
+    const QList<TrayItemDescription> others{
         chatItem, {u"b"_s, u"Chat b"_s, chatItem.category}, {volume, u"Volume"_s, u"Hardware"_s}};
     for (const TrayHostKind host : {TrayHostKind::Plasma, TrayHostKind::Cinnamon}) {
-        const Item after = rightAfter(host, chatItem, others, 0);
-        EXPECT_TRUE(sortsBefore(host, chatItem, after));
-        EXPECT_TRUE(sortsBefore(host, after, others[1]));
-        EXPECT_TRUE(sortsBefore(host, rightAfter(host, chatItem, others, 0),
-                                rightAfter(host, chatItem, others, 1)));
-        EXPECT_TRUE(sortsBefore(host, atStart(host, others, 0), chatItem));
+        const TrayItemDescription after = sortKeyRightAfter(host, chatItem, others, 0);
+        EXPECT_TRUE(hostSortsBefore(host, chatItem, after));
+        EXPECT_TRUE(hostSortsBefore(host, after, others[1]));
+        EXPECT_TRUE(hostSortsBefore(host, sortKeyRightAfter(host, chatItem, others, 0),
+                                    sortKeyRightAfter(host, chatItem, others, 1)));
+        EXPECT_TRUE(hostSortsBefore(host, sortKeyAtStart(host, others, 0), chatItem));
     }
-    for (qsizetype index = 1; index < app::separatorListEdits::maximumSeparators; ++index)
-        EXPECT_TRUE(sortsBefore(TrayHostKind::Plasma, inSequence(index - 1), inSequence(index)))
+    for (qsizetype index = 1; index < app::maximumSeparators; ++index)
+        EXPECT_TRUE(hostSortsBefore(TrayHostKind::Plasma, sortKeyInSequence(index - 1),
+                                    sortKeyInSequence(index)))
             << index;
 }
 
@@ -186,7 +188,7 @@ TEST_F(PlacementTest, SortingHostsStepPastOneItemAtATimeAndNeverLeaveATitleEmpty
                                    alpha.category};
     };
     const auto sortsBefore = [](const TrayItemDescription& a, const TrayItemDescription& b) {
-        return app::traySortKeys::sortsBefore(TrayHostKind::Plasma, a, b);
+        return app::hostSortsBefore(TrayHostKind::Plasma, a, b);
     };
     choose(0, {u"Place After"_s, u"Bravo"_s});
     EXPECT_TRUE(key(0).title.startsWith(u"Bravo "_s)) << key(0).title.toStdString();

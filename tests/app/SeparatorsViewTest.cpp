@@ -14,12 +14,11 @@
 
 using namespace Qt::StringLiterals;
 
-using app::separatorListEdits::maximumSeparators;
+using app::maximumSeparators;
 using keys::SeparatorItem;
 using separators_testing::separator;
 using separators_testing::SeparatorsTest;
 using separators_testing::SimStatusItem;
-namespace edits = app::separatorListEdits;
 
 namespace {
 
@@ -195,8 +194,9 @@ TEST(SeparatorListEdits, ATwiceStoredIdentityIsRemovedWholeAndChangedWhereShown)
     const keys::SeparatorItem space{QUuid::createUuid(), u" "_s};
     const keys::SeparatorItem bullet{QUuid::createUuid(), u"•"_s};
     const keys::SeparatorItem twin{bullet.id, u"|"_s};
-    EXPECT_EQ(edits::removing({space, bullet, twin}, bullet.id), QList<keys::SeparatorItem>{space});
-    const auto changed = edits::withCharacter({space, bullet, twin}, bullet.id, u"\t"_s);
+    EXPECT_EQ(app::removingSeparator({space, bullet, twin}, bullet.id),
+              QList<keys::SeparatorItem>{space});
+    const auto changed = app::withSeparatorCharacter({space, bullet, twin}, bullet.id, u"\t"_s);
     EXPECT_EQ(changed, (QList<keys::SeparatorItem>{space, {bullet.id, u"\t"_s}, twin}));
 }
 

@@ -18,16 +18,15 @@ struct Record {
     QUuid id;
     QString character;
     static constexpr auto jsonFields() {
-        return std::tuple{Defaults::Json::field("id", &Record::id),
-                          Defaults::Json::field("character", &Record::character)};
+        return std::tuple{Defaults::jsonField("id", &Record::id),
+                          Defaults::jsonField("character", &Record::character)};
     }
     friend bool operator==(const Record&, const Record&) = default;
 };
 
 enum class Shade { light = 1, dark = 2 };
 template <>
-struct Defaults::Json::RawValue<Shade>
-    : Defaults::Json::IntegerRawValue<Shade, Shade::light, Shade::dark> {};
+struct Defaults::RawValue<Shade> : Defaults::IntegerRawValue<Shade, Shade::light, Shade::dark> {};
 
 struct SuiteFile {
     QString folder = testing_support::freshFolder(QStringLiteral("suite"));

@@ -16,7 +16,7 @@
 #include <limits>
 #include <string>
 
-using namespace Defaults::Json;
+using namespace Defaults;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -27,33 +27,34 @@ struct Profile {
     QList<Record> items;
 
     static constexpr auto jsonFields() {
-        return std::tuple{field("name", &Profile::name), field("age", &Profile::age),
-                          field("items", &Profile::items)};
+        return std::tuple{jsonField("name", &Profile::name), jsonField("age", &Profile::age),
+                          jsonField("items", &Profile::items)};
     }
     bool operator==(const Profile&) const = default;
 };
 
 const std::string upper = exampleIdText.toStdString();
 
-static_assert(Codable<long> && Codable<unsigned short> && Codable<QHash<QString, QList<double>>>);
-static_assert(Codable<std::optional<QSet<QByteArray>>> && Codable<QList<QDateTime>>);
-static_assert(!Codable<char> && !Codable<long double> && !Codable<QVariant>);
-static_assert(!Codable<QMap<QUuid, int>> && !Codable<QList<QVariant>>);
+static_assert(JsonCodable<long> && JsonCodable<unsigned short> &&
+              JsonCodable<QHash<QString, QList<double>>>);
+static_assert(JsonCodable<std::optional<QSet<QByteArray>>> && JsonCodable<QList<QDateTime>>);
+static_assert(!JsonCodable<char> && !JsonCodable<long double> && !JsonCodable<QVariant>);
+static_assert(!JsonCodable<QMap<QUuid, int>> && !JsonCodable<QList<QVariant>>);
 
 template <class T>
 void expectDecoded(const std::vector<std::pair<std::string, std::optional<T>>>& table) {
     for (const auto& [text, expected] : table)
-        EXPECT_EQ(decodeText<T>(text), expected) << text;
+        EXPECT_EQ(decodeJsonText<T>(text), expected) << text;
 }
 
 template <class T> void expectRoundTrip(const T& value, const std::string& text) {
-    EXPECT_EQ(encodeText(value), text);
-    EXPECT_EQ(decodeText<T>(text), std::optional<T>(std::in_place, value)) << text;
+    EXPECT_EQ(encodeJsonText(value), text);
+    EXPECT_EQ(decodeJsonText<T>(text), std::optional<T>(std::in_place, value)) << text;
 }
 
 std::string rewritten(std::string_view text) {
-    const auto value = read(text);
-    return value ? write(*value).value_or("unwritable") : "none";
+    const auto value = readJson(text);
+    return value ? writeJson(*value).value_or("unwritable") : "none";
 }
 
 std::string nested(std::size_t depth) {
@@ -67,14 +68,14 @@ TEST(JsonText, ReadsTheWrappedTextAsAnArrayAndLogsWhyEncodingFails) {
                         {"1,\"x\"", std::nullopt},
                         {"5]", std::nullopt},
                         {"\uFEFF5", std::nullopt}});
-    EXPECT_EQ(decodeText<QList<int>>("[]"), QList<int>());
+    EXPECT_EQ(decodeJsonText<QList<int>>("[]"), QList<int>());
 
     const auto lastLogged = [] { return testing_support::log().lines().constLast(); };
-    EXPECT_EQ(encodeText(QList<float>{1, -HUGE_VALF}), std::nullopt);
+    EXPECT_EQ(encodeJsonText(QList<float>{1, -HUGE_VALF}), std::nullopt);
     EXPECT_EQ(lastLogged(), u"Unable to encode -Float.infinity directly in JSON."_s);
-    EXPECT_EQ(encodeText(QUrl()), std::nullopt);
+    EXPECT_EQ(encodeJsonText(QUrl()), std::nullopt);
     EXPECT_EQ(lastLogged(), u"Unable to encode an invalid URL in JSON."_s);
-    EXPECT_EQ(encodeText(QDateTime()), std::nullopt);
+    EXPECT_EQ(encodeJsonText(QDateTime()), std::nullopt);
     EXPECT_EQ(lastLogged(), u"Unable to encode an invalid date in JSON."_s);
 }
 
@@ -118,7 +119,7 @@ TEST(JsonCoding, DecodesIntegersOnlyFromExactNumbersInRangeAndRoundTripsRealsExa
     expectRoundTrip(std::numeric_limits<quint64>::max(), "18446744073709551615");
     expectRoundTrip(std::numeric_limits<qint64>::min(), "-9223372036854775808");
 
-    EXPECT_TRUE(std::signbit(*decodeText<double>("-0")));
+    EXPECT_TRUE(std::signbit(*decodeJsonText<double>("-0")));
     expectRoundTrip(0.1f, "0.1");
     expectRoundTrip(FLT_MAX, "3.4028235e+38");
     expectRoundTrip(1e-45f, "1e-45");
@@ -172,48 +173,49 @@ TEST(JsonCoding, CodesDatesAsSecondsDataUuidsAndUrlsAsTextAndCollectionsAndRawVa
 // Positional form reaches from 10^-4 up to 2^53 inclusive; beyond either end the
 // exponent is signed and at least two digits long.
 TEST(JsonWriter, WritesShortestNumbersEscapesLikeTheEncoderAndRefusesWhatJsonCannotHold) {
-    Value object = Value::object();
+    JsonValue object = JsonValue::object();
     object["z"] = 1;
-    object["a/b"] = Value::array({true, false, nullptr, "x", Value::array(), Value::object()});
-    const std::pair<Value, std::string> table[] = {
-        {Value(0), "0"},
-        {Value(std::numeric_limits<std::int64_t>::min()), "-9223372036854775808"},
-        {Value(std::numeric_limits<std::int64_t>::max()), "9223372036854775807"},
-        {Value(std::numeric_limits<std::uint64_t>::max()), "18446744073709551615"},
-        {Value(1.0), "1"},
-        {Value(-0.0), "-0"},
-        {Value(0.1), "0.1"},
-        {Value(0.1 + 0.2), "0.30000000000000004"},
-        {Value(0x1p51 + 0.5), "2251799813685248.5"},
-        {Value(0x1p53), "9007199254740992"},
-        {Value(0x1p53 + 2), "9.007199254740994e+15"},
-        {Value(DBL_MAX), "1.7976931348623157e+308"},
-        {Value(-0.0001), "-0.0001"},
-        {Value(std::nextafter(0.0001, 0.0)), "9.999999999999999e-05"},
-        {Value(1.5e-7), "1.5e-07"},
-        {Value(5e-324), "5e-324"},
-        {Value(R"(" \ /)"), R"("\" \\ \/")"},
-        {Value("\b\t\n\f\r"), R"("\b\t\n\f\r")"},
-        {Value(std::string("\x00\x01\x1f", 3)), R"("\u0000\u0001\u001f")"},
-        {Value("\x7f"), "\"\x7f\""},
-        {Value("\u2028 \u2014 \u00e9 \U0001F600"), "\"\u2028 \u2014 \u00e9 \U0001F600\""},
+    object["a/b"] =
+        JsonValue::array({true, false, nullptr, "x", JsonValue::array(), JsonValue::object()});
+    const std::pair<JsonValue, std::string> table[] = {
+        {JsonValue(0), "0"},
+        {JsonValue(std::numeric_limits<std::int64_t>::min()), "-9223372036854775808"},
+        {JsonValue(std::numeric_limits<std::int64_t>::max()), "9223372036854775807"},
+        {JsonValue(std::numeric_limits<std::uint64_t>::max()), "18446744073709551615"},
+        {JsonValue(1.0), "1"},
+        {JsonValue(-0.0), "-0"},
+        {JsonValue(0.1), "0.1"},
+        {JsonValue(0.1 + 0.2), "0.30000000000000004"},
+        {JsonValue(0x1p51 + 0.5), "2251799813685248.5"},
+        {JsonValue(0x1p53), "9007199254740992"},
+        {JsonValue(0x1p53 + 2), "9.007199254740994e+15"},
+        {JsonValue(DBL_MAX), "1.7976931348623157e+308"},
+        {JsonValue(-0.0001), "-0.0001"},
+        {JsonValue(std::nextafter(0.0001, 0.0)), "9.999999999999999e-05"},
+        {JsonValue(1.5e-7), "1.5e-07"},
+        {JsonValue(5e-324), "5e-324"},
+        {JsonValue(R"(" \ /)"), R"("\" \\ \/")"},
+        {JsonValue("\b\t\n\f\r"), R"("\b\t\n\f\r")"},
+        {JsonValue(std::string("\x00\x01\x1f", 3)), R"("\u0000\u0001\u001f")"},
+        {JsonValue("\x7f"), "\"\x7f\""},
+        {JsonValue("\u2028 \u2014 \u00e9 \U0001F600"), "\"\u2028 \u2014 \u00e9 \U0001F600\""},
         {object, R"({"z":1,"a\/b":[true,false,null,"x",[],{}]})"},
     };
     for (const auto& [value, text] : table) {
-        EXPECT_EQ(write(value), text);
+        EXPECT_EQ(writeJson(value), text);
         EXPECT_EQ(rewritten(text), text);
     }
 
-    const std::pair<Value, std::string> refused[] = {
-        {Value(std::nan("")), "Unable to encode Double.nan directly in JSON."},
-        {Value(HUGE_VAL), "Unable to encode Double.infinity directly in JSON."},
-        {Value::array({1, -HUGE_VAL}), "Unable to encode -Double.infinity directly in JSON."},
-        {Value("\xC0\xAF"), "Unable to encode a string that is not valid UTF-8 in JSON."},
-        {Value::binary({1, 2}), "Unable to encode a binary or discarded value in JSON."},
+    const std::pair<JsonValue, std::string> refused[] = {
+        {JsonValue(std::nan("")), "Unable to encode Double.nan directly in JSON."},
+        {JsonValue(HUGE_VAL), "Unable to encode Double.infinity directly in JSON."},
+        {JsonValue::array({1, -HUGE_VAL}), "Unable to encode -Double.infinity directly in JSON."},
+        {JsonValue("\xC0\xAF"), "Unable to encode a string that is not valid UTF-8 in JSON."},
+        {JsonValue::binary({1, 2}), "Unable to encode a binary or discarded value in JSON."},
     };
     for (const auto& [value, error] : refused) {
         std::string reason;
-        EXPECT_EQ(write(value, &reason), std::nullopt) << error;
+        EXPECT_EQ(writeJson(value, &reason), std::nullopt) << error;
         EXPECT_EQ(reason, error);
     }
 }
@@ -256,10 +258,10 @@ TEST(JsonReader, AcceptsAndRefusesWhatTheDecoderDoesKeepsIntegersExactAndLimitsN
         // a byte-order mark anywhere but at the start
         " \uFEFF1"};
     for (const auto text : refused)
-        EXPECT_EQ(read(text), std::nullopt) << text;
-    EXPECT_NE(read(nested(512)), std::nullopt);
-    EXPECT_EQ(read(nested(513)), std::nullopt);
-    EXPECT_EQ(read(nested(100000)), std::nullopt);
+        EXPECT_EQ(readJson(text), std::nullopt) << text;
+    EXPECT_NE(readJson(nested(512)), std::nullopt);
+    EXPECT_EQ(readJson(nested(513)), std::nullopt);
+    EXPECT_EQ(readJson(nested(100000)), std::nullopt);
 
     // Past the size where members are indexed, the first of each name still wins.
     std::string first, second;

@@ -68,7 +68,7 @@ template <class T> void expectStoredAs(const T& value, const QVariant& stored, T
     Key<T> key(u"k"_s, fallback, SuiteFile().open());
     set(key, value);
     const QVariant object = key.suite().object(u"k"_s);
-    EXPECT_TRUE(PropertyList::identical(object, stored)) << object.toString().toStdString();
+    EXPECT_TRUE(Defaults::identicalValues(object, stored)) << object.toString().toStdString();
     EXPECT_EQ(get(key), value);
 }
 
@@ -79,7 +79,8 @@ template <class T> void expectReadAs(const QVariant& stored, const T& read, T fa
     Key<T> key(u"k"_s, fallback, suite);
     ASSERT_TRUE(suite->set(stored, u"k"_s));
     EXPECT_EQ(get(key), read);
-    EXPECT_TRUE(PropertyList::identical(suite->object(u"k"_s), *PropertyList::normalized(stored)));
+    EXPECT_TRUE(
+        Defaults::identicalValues(suite->object(u"k"_s), *Defaults::propertyListValue(stored)));
 }
 
 const Record example{exampleId, u"|"_s};

@@ -13,7 +13,7 @@
 
 namespace {
 
-using PropertyList::identical;
+using Defaults::identicalValues;
 using namespace samples;
 
 std::string describe(const QVariant& value) {
@@ -79,7 +79,7 @@ TEST(PropertyListXml, LaysOutTheFileLikeCoreFoundationAndReadsWhatOtherWritersPr
                            {text("a"), QByteArray(60, '\0')},
                            {text("c\r"), QVariantMap{{text("n"), notANumber}}},
                            {text("left out: not canonical"), QPoint()}};
-    EXPECT_EQ(PropertyList::toXml(root).toStdString(),
+    EXPECT_EQ(Defaults::propertyListXml(root).toStdString(),
               "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
               "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
               "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
@@ -104,7 +104,8 @@ TEST(PropertyListXml, LaysOutTheFileLikeCoreFoundationAndReadsWhatOtherWritersPr
               "\t</dict>\n"
               "</dict>\n"
               "</plist>\n");
-    EXPECT_TRUE(PropertyList::toXml({}).contains("<plist version=\"1.0\">\n<dict/>\n</plist>\n"));
+    EXPECT_TRUE(
+        Defaults::propertyListXml({}).contains("<plist version=\"1.0\">\n<dict/>\n</plist>\n"));
 
     // It reads the variants other writers produce.
     const std::vector<std::pair<const char*, QVariant>> cases{
@@ -126,10 +127,10 @@ TEST(PropertyListXml, LaysOutTheFileLikeCoreFoundationAndReadsWhatOtherWritersPr
     for (const auto& [element, expected] : cases) {
         SCOPED_TRACE(element);
         QString error;
-        const auto read = PropertyList::parse(
+        const auto read = Defaults::parsePropertyList(
             wrapped("<dict><key>v</key>" + QByteArray(element) + "</dict>"), &error);
         ASSERT_TRUE(read.has_value()) << error.toStdString();
-        EXPECT_TRUE(identical(read->value(text("v")), expected))
+        EXPECT_TRUE(identicalValues(read->value(text("v")), expected))
             << describe(read->value(text("v")));
     }
 }
@@ -179,7 +180,7 @@ TEST(PropertyList, RefusesMalformedDamagedOrHostileInputAndSaysWhy) {
         const bool binary = input.startsWith("bplist");
         SCOPED_TRACE(binary ? expected : input.toStdString());
         QString error;
-        EXPECT_FALSE(PropertyList::parse(input, &error).has_value());
+        EXPECT_FALSE(Defaults::parsePropertyList(input, &error).has_value());
         EXPECT_TRUE(binary || error.startsWith(text("line "))) << error.toStdString();
         EXPECT_TRUE(error.contains(text(expected))) << error.toStdString();
     }
@@ -187,17 +188,17 @@ TEST(PropertyList, RefusesMalformedDamagedOrHostileInputAndSaysWhy) {
 
 TEST(PropertyListNesting, BothFormatsAcceptFiveHundredTwelveLevelsAndNoMore) {
     for (const auto& make : {nestedXml, nestedBinary}) {
-        EXPECT_TRUE(PropertyList::parse(make(511)).has_value());
+        EXPECT_TRUE(Defaults::parsePropertyList(make(511)).has_value());
         QString error;
-        EXPECT_FALSE(PropertyList::parse(make(512), &error).has_value());
+        EXPECT_FALSE(Defaults::parsePropertyList(make(512), &error).has_value());
         EXPECT_TRUE(error.contains(text("deeper than 512"))) << error.toStdString();
-        EXPECT_FALSE(PropertyList::parse(make(100000)).has_value());
+        EXPECT_FALSE(Defaults::parsePropertyList(make(100000)).has_value());
     }
     QVariant deep = QVariantList();
     for (int i = 0; i < 510; ++i) // inside the top dictionary: 512 levels in all
         deep = QVariantList{deep};
-    EXPECT_TRUE(PropertyList::normalized(deep).has_value());
-    EXPECT_FALSE(PropertyList::normalized(QVariantList{deep}).has_value());
+    EXPECT_TRUE(Defaults::propertyListValue(deep).has_value());
+    EXPECT_FALSE(Defaults::propertyListValue(QVariantList{deep}).has_value());
 }
 
 // {"a": [0, ..., 999], "k": 1, "k": 2, "u": 2^64 - 1}: order kept, the last
@@ -221,9 +222,9 @@ TEST(PropertyListBinary, ReadsLongContainersInOrderAndSixteenByteIntegersAsUnsig
         expected.append(qint64(i));
     }
     objects[2] = container('\xA0', elements);
-    const auto read = PropertyList::parse(binaryPlist(objects));
+    const auto read = Defaults::parsePropertyList(binaryPlist(objects));
     ASSERT_TRUE(read.has_value());
-    EXPECT_TRUE(identical(
+    EXPECT_TRUE(identicalValues(
         *read, QVariantMap{{text("a"), expected}, {text("k"), qint64(2)}, {text("u"), uint64Max}}));
 }
 
@@ -244,12 +245,12 @@ d = {'neg': -2**63, 'text': 'Grüße 😀', 'real': -0.5, 'data': b'\0\1',
      'later': datetime.datetime(2030, 1, 2, 3, 4, 5, 250000),
      'uid': plistlib.UID(3), 'nest': {'a': [1, 'b', False, True], 'e': {}}}
 print(plistlib.dumps(d, fmt=plistlib.FMT_BINARY).hex(), end=''))")});
-    process.write(PropertyList::toXml({{text("big"), uint64Max},
-                                       {text("min"), int64Min},
-                                       {text("real"), 0.1},
-                                       {text("inf"), -infinity},
-                                       {text("text"), text("a<&>\r\n😀")},
-                                       {text("date"), date("1850-03-04T05:06:07Z")}}));
+    process.write(Defaults::propertyListXml({{text("big"), uint64Max},
+                                             {text("min"), int64Min},
+                                             {text("real"), 0.1},
+                                             {text("inf"), -infinity},
+                                             {text("text"), text("a<&>\r\n😀")},
+                                             {text("date"), date("1850-03-04T05:06:07Z")}}));
     process.closeWriteChannel();
     ASSERT_TRUE(process.waitForFinished());
     ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
@@ -262,7 +263,8 @@ print(plistlib.dumps(d, fmt=plistlib.FMT_BINARY).hex(), end=''))")});
                                                    "real float 0.1\n"
                                                    "text str 'a<&>\\r\\n😀'\n");
     QString error;
-    const auto read = PropertyList::parse(QByteArray::fromHex(output.mid(lastLine)), &error);
+    const auto read =
+        Defaults::parsePropertyList(QByteArray::fromHex(output.mid(lastLine)), &error);
     ASSERT_TRUE(read.has_value()) << error.toStdString();
     const QVariantMap expected{
         {text("neg"), int64Min},
@@ -273,7 +275,7 @@ print(plistlib.dumps(d, fmt=plistlib.FMT_BINARY).hex(), end=''))")});
         {text("later"), date("2030-01-02T03:04:05Z")},
         {text("nest"), QVariantMap{{text("a"), QVariantList{qint64(1), text("b"), false, true}},
                                    {text("e"), QVariantMap()}}}};
-    EXPECT_TRUE(identical(*read, expected));
+    EXPECT_TRUE(identicalValues(*read, expected));
 }
 
 TEST(PropertyListNormalized, BringsValuesIntoCanonicalFormOrRefusesThemAndSaysWhy) {
@@ -298,9 +300,9 @@ TEST(PropertyListNormalized, BringsValuesIntoCanonicalFormOrRefusesThemAndSaysWh
     for (const auto& [input, expected] : cases) {
         SCOPED_TRACE(describe(input));
         QString error;
-        const auto result = PropertyList::normalized(input, &error);
+        const auto result = Defaults::propertyListValue(input, &error);
         ASSERT_TRUE(result.has_value()) << error.toStdString();
-        EXPECT_TRUE(identical(*result, expected)) << describe(*result);
+        EXPECT_TRUE(identicalValues(*result, expected)) << describe(*result);
     }
 
     // It refuses what a file cannot hold, and says why.
@@ -320,7 +322,7 @@ TEST(PropertyListNormalized, BringsValuesIntoCanonicalFormOrRefusesThemAndSaysWh
     for (const auto& [input, expected] : refused) {
         SCOPED_TRACE(expected);
         QString error;
-        EXPECT_FALSE(PropertyList::normalized(input, &error).has_value());
+        EXPECT_FALSE(Defaults::propertyListValue(input, &error).has_value());
         EXPECT_TRUE(error.contains(text(expected))) << error.toStdString();
     }
 }
@@ -344,8 +346,8 @@ TEST(PropertyListIdentical, IsStrictAboutTypesAndExactAboutReals) {
     };
     for (const auto& [a, b, expected] : cases) {
         SCOPED_TRACE(describe(a) + " vs " + describe(b));
-        EXPECT_EQ(identical(a, b), expected);
-        EXPECT_EQ(identical(b, a), expected);
+        EXPECT_EQ(identicalValues(a, b), expected);
+        EXPECT_EQ(identicalValues(b, a), expected);
     }
 }
 

@@ -53,8 +53,8 @@ TEST_F(Store, EveryPropertyListKindComesBackExactlyAndAnyOtherIsRefused) {
     const QVariantMap stored = suite.open()->persistentDomain();
     for (const auto& [name, value] : samples::everyKind()) {
         SCOPED_TRACE(name);
-        EXPECT_TRUE(PropertyList::identical(defaults->object(QString::fromUtf8(name)), value));
-        EXPECT_TRUE(PropertyList::identical(stored.value(QString::fromUtf8(name)), value));
+        EXPECT_TRUE(Defaults::identicalValues(defaults->object(QString::fromUtf8(name)), value));
+        EXPECT_TRUE(Defaults::identicalValues(stored.value(QString::fromUtf8(name)), value));
     }
     EXPECT_FALSE(defaults->boolean(u"minus one"_s)) << "an integer is not a Boolean";
     EXPECT_EQ(defaults->string(u"minus one"_s), std::nullopt);
@@ -67,7 +67,7 @@ TEST_F(Store, EveryPropertyListKindComesBackExactlyAndAnyOtherIsRefused) {
 
 // Also one larger than Gapsel reads: the user's values may be in it.
 TEST(UserDefaults, ACorruptOrOversizedFileIsKeptAsideReportedAndNeverOverwritten) {
-    const qint64 oversized = PreferencesFile::maximumSize + 1;
+    const qint64 oversized = Defaults::PreferencesFile::maximumSize + 1;
     for (const QByteArray& contents :
          {QByteArray("<?xml version=\"1.0\"?><plist><dict><key>a</key>"), QByteArray()}) {
         SuiteFile suite;
@@ -94,7 +94,7 @@ TEST_F(Store, AWriteThatWouldOutgrowTheReadLimitOrHasNoFolderFailsAndSaysWhy) {
     QStringList reasons;
     defaults->onSaveFailure([&](const QString&, const QString& reason) { reasons.append(reason); });
     // Base64 makes a third more of it.
-    const QByteArray large(PreferencesFile::maximumSize / 4 * 3, 'x');
+    const QByteArray large(Defaults::PreferencesFile::maximumSize / 4 * 3, 'x');
     EXPECT_FALSE(defaults->set(large, u"large"_s));
     ASSERT_EQ(reasons.size(), 1);
     EXPECT_TRUE(reasons.first().contains(u"Gapsel reads at most 64 MB"_s))
@@ -279,7 +279,7 @@ TEST(UserDefaults, AWriterKilledAtAnyMomentLeavesTheOldOrTheNewFile) {
             lastReported = child.readLine().trimmed().toLongLong();
 
         QString error;
-        const auto contents = PropertyList::parse(fileBytes(suite.path), &error);
+        const auto contents = Defaults::parsePropertyList(fileBytes(suite.path), &error);
         ASSERT_TRUE(contents) << "round " << round << ": " << error.toStdString();
         const qint64 stored = contents->value(u"n"_s).toLongLong();
         EXPECT_TRUE(stored == lastReported || stored == lastReported + 1)
@@ -343,7 +343,7 @@ TEST(PreferencesFile, ALinkIsWrittenThroughToItsTargetAndAnEditInPlaceBehindItRe
     defaults->addObserver(u"k"_s, 0, [&](const auto& change) { told = change.newValue; });
     QFile file(target.path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(PropertyList::toXml({{u"k"_s, u"theirs"_s}}));
+    file.write(Defaults::propertyListXml({{u"k"_s, u"theirs"_s}}));
     file.close();
     EXPECT_TRUE(testing_support::processEventsUntil([&] {
         queue.runUntilIdle();

@@ -21,7 +21,8 @@ QString preferencesFile(const QString& configHome) {
 }
 
 QVariantMap preferences(const QString& configHome) {
-    return PropertyList::parse(readFile(preferencesFile(configHome))).value_or(QVariantMap());
+    return Defaults::parsePropertyList(readFile(preferencesFile(configHome)))
+        .value_or(QVariantMap());
 }
 
 QString writePreference(const VirtualDesktop& desktop, const QString& keyTypeValue) {

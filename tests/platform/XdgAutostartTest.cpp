@@ -14,7 +14,6 @@
 using namespace Qt::StringLiterals;
 using platform::LoginItemStatus;
 using platform::xdg::XdgAutostart;
-namespace desktopEntry = platform::xdg::desktopEntry;
 
 namespace {
 
@@ -40,10 +39,10 @@ TEST_F(Autostart, RegisteringWritesAnEntryTheRunKnowsAsALoginStartOrFailsInTheSy
 
     QFile file(autostart.entryPath());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const auto keys = desktopEntry::parseMainGroup(file.readAll());
+    const auto keys = platform::xdg::parseDesktopEntryMainGroup(file.readAll());
     ASSERT_TRUE(keys);
     EXPECT_EQ(keys->value(u"Type"_s), u"Application"_s);
-    const auto command = desktopEntry::splitCommand(keys->value(u"Exec"_s));
+    const auto command = platform::xdg::splitExecLine(keys->value(u"Exec"_s));
     ASSERT_TRUE(command);
     EXPECT_EQ(*command,
               (QStringList{executable, QString::fromLatin1(XdgAutostart::loginLaunchArgument)}));
@@ -66,7 +65,7 @@ TEST_F(Autostart, RegisteringWritesAnEntryTheRunKnowsAsALoginStartOrFailsInTheSy
 }
 
 TEST_F(Autostart, ReadsTheEntryFoundAtItsPathAndReplacesOneItCannotRead) {
-    const QByteArray exec = "Exec=" + desktopEntry::quoteArgument(executable).toUtf8() + "\n";
+    const QByteArray exec = "Exec=" + platform::xdg::quoteExecArgument(executable).toUtf8() + "\n";
     const std::pair<QByteArray, LoginItemStatus> cases[] = {
         {"[Desktop Entry]\nType=Application\n" + exec + "Hidden=true\n",
          LoginItemStatus::RequiresApproval},
@@ -93,8 +92,8 @@ TEST(DesktopEntryCommand, QuotingAndSplittingAreInverse) {
                                    u"$HOME`x`\\"_s,  u"100%"_s,       QString()};
     QStringList quoted;
     for (const QString& argument : arguments)
-        quoted << desktopEntry::quoteArgument(argument);
+        quoted << platform::xdg::quoteExecArgument(argument);
     EXPECT_EQ(quoted[0], u"/plain/path"_s);
     EXPECT_EQ(quoted[4], u"100%%"_s);
-    EXPECT_EQ(desktopEntry::splitCommand(quoted.join(QLatin1Char(' '))), arguments);
+    EXPECT_EQ(platform::xdg::splitExecLine(quoted.join(QLatin1Char(' '))), arguments);
 }

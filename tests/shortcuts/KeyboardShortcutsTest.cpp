@@ -144,11 +144,11 @@ TEST(MenuItemShortcuts, KeyEquivalentsOfMenusAndSubmenusReadAsShortcuts) {
         return more;
     });
     EXPECT_EQ(
-        menuItemShortcuts(menu, platform::classicModifier::control),
-        (QList<MenuItemShortcut>{{u"Quit Gapsel"_s, {0x0C, platform::classicModifier::control}},
+        menuItemShortcuts(menu, platform::ClassicModifier::control),
+        (QList<MenuItemShortcut>{{u"Quit Gapsel"_s, {0x0C, platform::ClassicModifier::control}},
                                  {u"Help"_s, optionF1}}));
-    EXPECT_EQ(menuItemShortcuts(menu, platform::classicModifier::command).first().shortcut,
-              (Shortcut{0x0C, platform::classicModifier::command}));
+    EXPECT_EQ(menuItemShortcuts(menu, platform::ClassicModifier::command).first().shortcut,
+              (Shortcut{0x0C, platform::ClassicModifier::command}));
 }
 
 // A bound item follows its name's shortcut; items of closed menus are let go.
@@ -160,7 +160,7 @@ TEST_F(ShortcutStorage, ABoundMenuItemShowsTheNamesShortcutAfterEveryChange) {
     const auto keyOf = [&] { return std::pair{item->keyEquivalent(), item->keyModifiers()}; };
     using platform::ModifierKey;
     EXPECT_EQ(keyOf(), std::pair(u"k"_s, ModifierKey::Control | ModifierKey::Shift));
-    shortcuts.setShortcut(name, Shortcut{0x7A, platform::classicModifier::command});
+    shortcuts.setShortcut(name, Shortcut{0x7A, platform::ClassicModifier::command});
     EXPECT_EQ(keyOf(), std::pair(u"f1"_s, platform::ModifierFlags(ModifierKey::Command)));
     shortcuts.setShortcut(name, std::nullopt);
     EXPECT_EQ(keyOf(), std::pair(QString(), platform::ModifierFlags()));

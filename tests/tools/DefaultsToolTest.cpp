@@ -75,7 +75,7 @@ TEST(DefaultsTool, WritesEveryTypeAndReadsItBack) {
         SCOPED_TRACE(value.toStdString());
         const ToolRun result = run(u"write %1 key %2"_s.arg(suite, value));
         ASSERT_EQ(result.status, 0) << result.err.toStdString();
-        EXPECT_TRUE(PropertyList::identical(storedIn(suite).value(u"key"_s), expected));
+        EXPECT_TRUE(Defaults::identicalValues(storedIn(suite).value(u"key"_s), expected));
     }
     // A value without a type option is one argument, spaces and all.
     ASSERT_EQ(run({u"write"_s, suite, u"name"_s, u"plain words"_s}).status, 0);

@@ -53,7 +53,7 @@ protected:
         for (const QString& id : ids)
             separators.append(uR"({"id":"%1","character":"|"})"_s.arg(id));
         ASSERT_TRUE(testing_support::writeFile(
-            plist_, PropertyList::toXml(
+            plist_, Defaults::propertyListXml(
                         {{u"separators"_s, separators}, {u"JX_launchCount"_s, qint64{5}}})));
     }
 

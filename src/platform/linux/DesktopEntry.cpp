@@ -11,7 +11,7 @@
 #include <span>
 #include <utility>
 
-namespace platform::xdg::desktopEntry {
+namespace platform::xdg {
 
 namespace {
 // Value escapes of the desktop entry format: the letter after the backslash
@@ -42,7 +42,7 @@ QString unescapeValue(const QString& raw) {
 }
 } // namespace
 
-std::optional<QMap<QString, QString>> parseMainGroup(const QByteArray& text) {
+std::optional<QMap<QString, QString>> parseDesktopEntryMainGroup(const QByteArray& text) {
     QMap<QString, QString> keys;
     bool inMainGroup = false;
     bool sawMainGroup = false;
@@ -68,7 +68,7 @@ std::optional<QMap<QString, QString>> parseMainGroup(const QByteArray& text) {
     return keys;
 }
 
-QString escapeValue(const QString& value) {
+QString escapeDesktopEntryValue(const QString& value) {
     QString escaped;
     escaped.reserve(value.size());
     for (const QChar c : value) {
@@ -84,7 +84,7 @@ QString escapeValue(const QString& value) {
     return escaped;
 }
 
-QString quoteArgument(const QString& argument) {
+QString quoteExecArgument(const QString& argument) {
     static const QString reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
     QString doubled = argument;
     doubled.replace(QLatin1Char('%'), QStringLiteral("%%"));
@@ -103,7 +103,7 @@ QString quoteArgument(const QString& argument) {
     return quoted + QLatin1Char('"');
 }
 
-std::optional<QStringList> splitCommand(const QString& exec) {
+std::optional<QStringList> splitExecLine(const QString& exec) {
     QStringList arguments;
     QString current;
     bool inQuotes = false;
@@ -137,10 +137,11 @@ std::optional<QStringList> splitCommand(const QString& exec) {
     return arguments;
 }
 
-std::optional<QString> resolvedProgram(const QMap<QString, QString>& keys) {
+std::optional<QString> desktopEntryProgram(const QMap<QString, QString>& keys) {
     QString program = keys.value(QStringLiteral("TryExec"));
     if (program.isEmpty())
-        program = splitCommand(keys.value(QStringLiteral("Exec"))).value_or(QStringList()).value(0);
+        program =
+            splitExecLine(keys.value(QStringLiteral("Exec"))).value_or(QStringList()).value(0);
     if (program.isEmpty())
         return std::nullopt;
     if (!program.contains(QLatin1Char('/')))
@@ -151,4 +152,4 @@ std::optional<QString> resolvedProgram(const QMap<QString, QString>& keys) {
     return program;
 }
 
-} // namespace platform::xdg::desktopEntry
+} // namespace platform::xdg

@@ -14,28 +14,25 @@ namespace platform::xdg {
 
 // The parts of the freedesktop desktop entry format that autostart entries
 // use: the [Desktop Entry] group's keys, and the quoting of a command line.
-namespace desktopEntry {
 
 // The keys of the [Desktop Entry] group, or none when the text has no such
 // group or a line in it is not "Key=Value", a comment or blank.
-std::optional<QMap<QString, QString>> parseMainGroup(const QByteArray& text);
+std::optional<QMap<QString, QString>> parseDesktopEntryMainGroup(const QByteArray& text);
 
 // A string value as the file holds it: backslash, newline, tab and carriage
-// return escaped (the reading side of parseMainGroup).
-QString escapeValue(const QString& value);
+// return escaped (the reading side of parseDesktopEntryMainGroup).
+QString escapeDesktopEntryValue(const QString& value);
 
 // One argument of an Exec line: quoted when it holds anything but plain
 // characters, with ", `, $ and \ escaped inside the quotes and % doubled.
-QString quoteArgument(const QString& argument);
+QString quoteExecArgument(const QString& argument);
 
-// The arguments of an Exec line, undoing quoteArgument; none when the quotes
+// The arguments of an Exec line, undoing quoteExecArgument; none when the quotes
 // do not close.
-std::optional<QStringList> splitCommand(const QString& exec);
+std::optional<QStringList> splitExecLine(const QString& exec);
 
 // The program an entry starts (TryExec when given, else the first word of
 // Exec), as an executable file's path; none when there is no such file.
-std::optional<QString> resolvedProgram(const QMap<QString, QString>& keys);
-
-} // namespace desktopEntry
+std::optional<QString> desktopEntryProgram(const QMap<QString, QString>& keys);
 
 } // namespace platform::xdg

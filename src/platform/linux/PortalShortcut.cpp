@@ -23,10 +23,10 @@ struct ModifierName {
 
 // In the order the desktops show them.
 constexpr std::array modifierNames = {
-    ModifierName{classicModifier::control, "CTRL", "Ctrl"},
-    ModifierName{classicModifier::option, "ALT", "Alt"},
-    ModifierName{classicModifier::shift, "SHIFT", "Shift"},
-    ModifierName{classicModifier::command, "LOGO", "Super"},
+    ModifierName{ClassicModifier::control, "CTRL", "Ctrl"},
+    ModifierName{ClassicModifier::option, "ALT", "Alt"},
+    ModifierName{ClassicModifier::shift, "SHIFT", "Shift"},
+    ModifierName{ClassicModifier::command, "LOGO", "Super"},
 };
 
 // The keysym names of the keys that are not letters, digits or function keys.

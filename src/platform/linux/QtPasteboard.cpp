@@ -12,7 +12,7 @@ namespace platform::xdg {
 void QtPasteboard::setContents(const QMap<QString, QByteArray>& dataByType) {
     auto* mime = new QMimeData;
     for (auto entry = dataByType.cbegin(); entry != dataByType.cend(); ++entry) {
-        if (entry.key() == QLatin1String(pasteboardType::plainText))
+        if (entry.key() == QLatin1String(PasteboardType::plainText))
             mime->setText(QString::fromUtf8(entry.value()));
         else
             mime->setData(entry.key(), entry.value());

@@ -26,13 +26,13 @@ constexpr std::uint16_t modifierMask =
 // Alt is the X11 Option, Super the Command.
 std::uint16_t x11Modifiers(std::uint32_t classic) {
     std::uint16_t mask = 0;
-    if (classic & classicModifier::shift)
+    if (classic & ClassicModifier::shift)
         mask |= XCB_MOD_MASK_SHIFT;
-    if (classic & classicModifier::control)
+    if (classic & ClassicModifier::control)
         mask |= XCB_MOD_MASK_CONTROL;
-    if (classic & classicModifier::option)
+    if (classic & ClassicModifier::option)
         mask |= XCB_MOD_MASK_1;
-    if (classic & classicModifier::command)
+    if (classic & ClassicModifier::command)
         mask |= XCB_MOD_MASK_4;
     return mask;
 }

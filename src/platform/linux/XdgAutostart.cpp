@@ -27,8 +27,8 @@ QString XdgAutostart::entryPath() const {
 }
 
 QByteArray XdgAutostart::entryText() const {
-    const QString exec = desktopEntry::quoteArgument(executable_) + QLatin1Char(' ') +
-                         QLatin1String(loginLaunchArgument);
+    const QString exec =
+        quoteExecArgument(executable_) + QLatin1Char(' ') + QLatin1String(loginLaunchArgument);
     return QStringLiteral("[Desktop Entry]\n"
                           "Type=Application\n"
                           "Name=%1\n"
@@ -37,7 +37,7 @@ QByteArray XdgAutostart::entryText() const {
                           "Icon=%3\n"
                           "Terminal=false\n"
                           "X-GNOME-Autostart-enabled=true\n")
-        .arg(applicationName_, desktopEntry::escapeValue(exec), applicationId_)
+        .arg(applicationName_, escapeDesktopEntryValue(exec), applicationId_)
         .toUtf8();
 }
 
@@ -53,17 +53,16 @@ LoginItemStatus XdgAutostart::status() {
         return LoginItemStatus::NotRegistered;
     // An entry edited into something unreadable counts as no entry; turning the
     // switch on replaces it.
-    const auto keys = desktopEntry::parseMainGroup(file.read(64 * 1024));
+    const auto keys = parseDesktopEntryMainGroup(file.read(64 * 1024));
     if (!keys || !keys->contains(QStringLiteral("Exec")))
         return LoginItemStatus::NotRegistered;
     if (keys->value(QStringLiteral("Hidden")) == QLatin1String("true") ||
         keys->value(QStringLiteral("X-GNOME-Autostart-enabled")) == QLatin1String("false"))
         return LoginItemStatus::RequiresApproval;
-    const auto command = desktopEntry::splitCommand(keys->value(QStringLiteral("Exec")));
+    const auto command = splitExecLine(keys->value(QStringLiteral("Exec")));
     if (!command || command->isEmpty())
         return LoginItemStatus::NotRegistered;
-    return desktopEntry::resolvedProgram(*keys) ? LoginItemStatus::Enabled
-                                                : LoginItemStatus::NotFound;
+    return desktopEntryProgram(*keys) ? LoginItemStatus::Enabled : LoginItemStatus::NotFound;
 }
 
 std::optional<Error> XdgAutostart::registerApplication() {

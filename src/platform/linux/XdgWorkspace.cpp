@@ -46,8 +46,8 @@ std::optional<QString> XdgWorkspace::applicationLocation(const QString& identifi
     QFile file(entry);
     if (entry.isEmpty() || !file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    const auto keys = desktopEntry::parseMainGroup(file.read(64 * 1024));
-    return keys ? desktopEntry::resolvedProgram(*keys) : std::nullopt;
+    const auto keys = parseDesktopEntryMainGroup(file.read(64 * 1024));
+    return keys ? desktopEntryProgram(*keys) : std::nullopt;
 }
 
 std::optional<Error> XdgWorkspace::startProgram(const QString& program,

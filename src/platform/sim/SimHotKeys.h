@@ -31,7 +31,7 @@ public:
     void removeEventKinds(std::initializer_list<EventKind> kinds) override;
     bool isTakenBySystem(std::uint32_t keyCode, std::uint32_t modifiers) override;
     // Its menus keep the Command key.
-    std::uint32_t menuCommandModifier() const override { return classicModifier::command; }
+    std::uint32_t menuCommandModifier() const override { return ClassicModifier::command; }
 
     // Controls for tests.
     // A desktop without hot keys refuses every registration.

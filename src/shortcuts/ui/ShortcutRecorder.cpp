@@ -35,13 +35,13 @@ std::optional<Shortcut> ShortcutRecorder::fromKeyEvent(int qtKey, Qt::KeyboardMo
         return std::nullopt;
     std::int64_t classic = 0;
     if (modifiers.testFlag(Qt::ControlModifier))
-        classic |= platform::classicModifier::control;
+        classic |= platform::ClassicModifier::control;
     if (modifiers.testFlag(Qt::AltModifier))
-        classic |= platform::classicModifier::option;
+        classic |= platform::ClassicModifier::option;
     if (modifiers.testFlag(Qt::ShiftModifier))
-        classic |= platform::classicModifier::shift;
+        classic |= platform::ClassicModifier::shift;
     if (modifiers.testFlag(Qt::MetaModifier))
-        classic |= platform::classicModifier::command;
+        classic |= platform::ClassicModifier::command;
     const bool isFunctionKey = qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F20;
     if (classic == 0 && !isFunctionKey)
         return std::nullopt;

@@ -146,7 +146,7 @@ private:
         };
         if (text.size() % 2 != 0 || !std::all_of(text.begin(), text.end(), isHexDigit))
             throw Failure{QStringLiteral("\"%1\" is not hexadecimal bytes").arg(abridged(text))};
-        if (text.size() / 2 > PreferencesFile::maximumSize)
+        if (text.size() / 2 > Defaults::PreferencesFile::maximumSize)
             throw Failure{QStringLiteral("%1 bytes are more than a preferences file can hold")
                               .arg(text.size() / 2)};
         return QByteArray::fromHex(text.toLatin1());

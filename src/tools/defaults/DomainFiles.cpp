@@ -27,9 +27,10 @@ int noSuchDomain(const QString& domain, QTextStream& err) {
 // At most what a preferences file may hold, and one byte more to tell that
 // there was more.
 std::optional<QByteArray> readBounded(QIODevice& source, QString* error) {
-    QByteArray bytes = source.read(PreferencesFile::maximumSize + 1);
-    if (bytes.size() > PreferencesFile::maximumSize) {
-        *error = QStringLiteral("it is larger than %1 bytes").arg(PreferencesFile::maximumSize);
+    QByteArray bytes = source.read(Defaults::PreferencesFile::maximumSize + 1);
+    if (bytes.size() > Defaults::PreferencesFile::maximumSize) {
+        *error = QStringLiteral("it is larger than %1 bytes")
+                     .arg(Defaults::PreferencesFile::maximumSize);
         return std::nullopt;
     }
     return bytes;
@@ -39,12 +40,12 @@ std::optional<QByteArray> readBounded(QIODevice& source, QString* error) {
 // own file: anything but a regular file, or more than it reads; from `in`
 // for "-".
 std::optional<QVariantMap> importedValues(const QString& file, QIODevice* in, QString* error) {
-    using Kind = PreferencesFile::Contents::Kind;
+    using Kind = Defaults::PreferencesFile::Contents::Kind;
     if (file == QLatin1String("-")) {
         const auto bytes = in ? readBounded(*in, error) : QByteArray();
-        return bytes ? PropertyList::parse(*bytes, error) : std::nullopt;
+        return bytes ? Defaults::parsePropertyList(*bytes, error) : std::nullopt;
     }
-    PreferencesFile::Contents contents = PreferencesFile::contentsOf(file);
+    Defaults::PreferencesFile::Contents contents = Defaults::PreferencesFile::contentsOf(file);
     switch (contents.kind) {
     case Kind::Parsed:
         return std::move(contents.values);
@@ -76,9 +77,9 @@ bool domainExists(const QString& domain) {
 }
 
 std::optional<QVariantMap> storedDomain(const QString& domain, QTextStream& err) {
-    using Kind = PreferencesFile::Contents::Kind;
+    using Kind = Defaults::PreferencesFile::Contents::Kind;
     const QString path = UserDefaults::suitePath(domain);
-    PreferencesFile::Contents contents = PreferencesFile::contentsOf(path);
+    Defaults::PreferencesFile::Contents contents = Defaults::PreferencesFile::contentsOf(path);
     switch (contents.kind) {
     case Kind::Missing:
         noSuchDomain(domain, err);
@@ -102,7 +103,7 @@ int exportDomain(const QString& domain, const QString& file, QTextStream& out, Q
     const auto stored = storedDomain(domain, err);
     if (!stored)
         return 1;
-    const QByteArray xml = PropertyList::toXml(*stored);
+    const QByteArray xml = Defaults::propertyListXml(*stored);
     if (file == QLatin1String("-")) {
         out << QString::fromUtf8(xml);
         return 0;
@@ -127,7 +128,7 @@ int importDomain(const QString& domain, const QString& file, QIODevice* in, QTex
     warnAboutOwnKeys(suite, *values, err);
     // One write of the whole file, under the lock every writer takes, so that
     // a running Gapsel never sees the domain half imported.
-    const PreferencesFile target(suite->filePath());
+    const Defaults::PreferencesFile target(suite->filePath());
     const auto lock = target.lock();
     if (!target.write(*values, &error)) {
         err << QStringLiteral("Could not import into %1: %2\n").arg(domain, error);
@@ -141,7 +142,7 @@ int importDomain(const QString& domain, const QString& file, QIODevice* in, QTex
 int deleteDomain(const QString& domain, QTextStream& err) {
     if (!domainExists(domain))
         return noSuchDomain(domain, err);
-    const PreferencesFile target(UserDefaults::suitePath(domain));
+    const Defaults::PreferencesFile target(UserDefaults::suitePath(domain));
     const auto lock = target.lock();
     QFile file(target.path());
     if (!file.remove()) {

@@ -139,7 +139,7 @@ TEST(ShareLink, TakesTheStorePageItsCodeEncodesLatin1OnlyAndItIsCopiedAsUriAndTe
     EXPECT_GE(placed.origin, kit::QrCode::quietZone * placed.modulePixels);
 
     const QString id = u"com.gapsel.Gapsel"_s;
-    const QString source = QString::fromLatin1(platform::pasteboardType::source);
+    const QString source = QString::fromLatin1(platform::PasteboardType::source);
     const auto web = kit::pasteboardItem(QUrl(u"https://gapsel.app/a b"_s), id);
     EXPECT_EQ(web, (QMap<QString, QByteArray>{{u"text/uri-list"_s, "https://gapsel.app/a%20b\r\n"},
                                               {u"text/plain"_s, "https://gapsel.app/a%20b"},
