@@ -186,21 +186,17 @@ struct Registry : testing::Test {
     }
 };
 
-TEST_F(Registry, IdentifiersCountFromOneUnderOneHandlerForPressAndRelease) {
-    EXPECT_FALSE(hotKeys.hasHandler());
-    EXPECT_EQ(add(ctrlK, u"a"_s), 1u);
-    EXPECT_EQ(add({0x00, 0x1000}, u"b"_s), 2u);
-    EXPECT_EQ(hotKeys.handlerInstallCount(), 1);
-    EXPECT_EQ(hotKeys.registrations().begin()->second.id, (platform::HotKeys::Id{0x4A584B53, 1}));
-    EXPECT_EQ(hotKeys.eventKinds(), (std::set{Kind::HotKeyPressed, Kind::HotKeyReleased}));
-}
-
-TEST_F(Registry, ARefusedCombinationLeavesNothingBehind) {
+// A combination the system refuses leaves nothing behind but its number.
+TEST_F(Registry, IdentifiersCountFromOneUnderOneHandlerAndARefusedCombinationLeavesNothing) {
     hotKeys.takeBySystem(0x28, 0x1000);
     EXPECT_EQ(add(ctrlK, u"a"_s), std::nullopt);
     EXPECT_TRUE(hotKeys.registrations().empty());
     EXPECT_FALSE(hotKeys.hasHandler());
-    EXPECT_EQ(add({0x00, 0}, u"b"_s), 2u);
+    EXPECT_EQ(add({0x00, 0x1000}, u"b"_s), 2u);
+    EXPECT_EQ(add({0x01, 0x1000}, u"c"_s), 3u);
+    EXPECT_EQ(hotKeys.handlerInstallCount(), 1);
+    EXPECT_EQ(hotKeys.registrations().begin()->second.id, (platform::HotKeys::Id{0x4A584B53, 2}));
+    EXPECT_EQ(hotKeys.eventKinds(), (std::set{Kind::HotKeyPressed, Kind::HotKeyReleased}));
 }
 
 TEST_F(Registry, EnabledAndMenuOpenReevaluateOncePerRealChange) {
