@@ -407,7 +407,6 @@ TEST(NoTrayNotice, SaysOnceAfterAGraceAndAgainAfterATrayCameAndWent) {
     EXPECT_EQ(sim.notifications.bodies.size(), 1);
     ASSERT_EQ(sim.alerts.shownAlerts().size(), 1);
     EXPECT_EQ(sim.alerts.shownAlerts().first().message, u"Gapsel found no system tray"_s);
-
 }
 
 } // namespace
