@@ -44,12 +44,9 @@ TEST(TrayHostClassification, ProcessesNameTheirHosts) {
          TrayHostKind::Mate, -1},
         {process("snixembed"), TrayHostKind::Unknown, -1},
     };
-    for (const auto& [given, kind, plugin] : cases) {
-        const TrayHost host = trayHostOfProcess(given);
-        EXPECT_EQ(host.kind, kind) << given.comm.toStdString();
-        EXPECT_EQ(host.xfcePlugin, plugin) << given.comm.toStdString();
-        EXPECT_EQ(host.process, given.comm);
-    }
+    for (const auto& [given, kind, plugin] : cases)
+        EXPECT_EQ(trayHostOfProcess(given), (TrayHost{kind, given.comm, plugin}))
+            << given.comm.toStdString();
 }
 
 TEST(TrayHostClassification, TheWatcherComesFirstEachHostOnceTheDesktopNameLast) {
