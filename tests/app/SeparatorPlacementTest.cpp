@@ -171,14 +171,16 @@ TEST_F(PlacementTest, XfceMovesOwnIdsInKnownItemsPlacesNewOnesAfterTheirSourceAn
     EXPECT_FALSE(known().contains(removed));
 }
 
-// Move Left steps past one item of another program: after Bravo it goes
-// after Alpha, then to the start; no step leaves a separator without a title
-// that names it, and New puts the new one right after its source.
-TEST_F(PlacementTest, SortingHostsStepPastOneItemAtATimeAndNeverLeaveATitleEmpty) {
+// Placed after another program's item, a separator keeps that place across
+// restarts and follows the item when it is renamed. Move Left steps past one
+// item at a time: after Alpha, then to the start; no step leaves a separator
+// without a title that names it, and New puts the new one right after its
+// source.
+TEST_F(PlacementTest, SortingHostsKeepThePlaceChosenAndStepPastOneItemAtATime) {
     store({separator(u"—")});
-    const TrayItemDescription alpha{u"a"_s, u"Alpha"_s, u"ApplicationStatus"_s};
-    sim.trayPlacement.setOtherItems(
-        {alpha, {u"b"_s, u"Bravo"_s, alpha.category}, {u"c"_s, u"Charlie"_s, alpha.category}});
+    const TrayItemDescription alpha{u"a"_s, u"Alpha"_s, u"Communications"_s};
+    const TrayItemDescription charlie{u"c"_s, u"Charlie"_s, alpha.category};
+    sim.trayPlacement.setOtherItems({alpha, {u"b"_s, u"Bravo"_s, alpha.category}, charlie});
     startOn(plasma);
     const auto key = [&](qsizetype index) {
         return TrayItemDescription{id(index), sim.trayPlacement.sortKeys.value(id(index)).title,
@@ -188,7 +190,19 @@ TEST_F(PlacementTest, SortingHostsStepPastOneItemAtATimeAndNeverLeaveATitleEmpty
         return app::traySortKeys::sortsBefore(TrayHostKind::Plasma, a, b);
     };
     choose(0, {u"Place After"_s, u"Bravo"_s});
-    EXPECT_TRUE(key(0).title.startsWith(u"Bravo "_s)) << key(0).title.toStdString();
+    const QString after = key(0).title;
+    EXPECT_TRUE(after.startsWith(u"Bravo "_s)) << after.toStdString();
+    EXPECT_EQ(sim.trayPlacement.sortKeys.value(id(0)).category, alpha.category);
+
+    sim.trayPlacement.sortKeys.clear();
+    sim.trayPlacement.setOtherItems({});
+    startOn(plasma);
+    EXPECT_EQ(key(0).title, after);
+    sim.trayPlacement.setOtherItems({alpha, {u"b"_s, u"Brave"_s, alpha.category}, charlie});
+    sim.queue.runUntilIdle();
+    EXPECT_TRUE(key(0).title.startsWith(u"Brave "_s)) << key(0).title.toStdString();
+    EXPECT_EQ(Defaults::get(keys::separatorPlacements(suite)).value(id(0)).title, u"Brave");
+
     choose(0, {u"Move Left"_s});
     EXPECT_TRUE(key(0).title.startsWith(u"Alpha "_s)) << key(0).title.toStdString();
     choose(0, {u"Move Left"_s});
@@ -198,27 +212,6 @@ TEST_F(PlacementTest, SortingHostsStepPastOneItemAtATimeAndNeverLeaveATitleEmpty
     EXPECT_TRUE(sortsBefore(key(0), key(1)) && sortsBefore(key(1), alpha));
     for (qsizetype index = 0; index < 2; ++index)
         EXPECT_TRUE(key(index).title.contains(u"Gapsel separator"_s));
-}
-
-TEST_F(PlacementTest, SortingHostsKeepThePlaceTheUserChoseAcrossRestartsAndRenames) {
-    store({separator(u"—"), separator(u"|")});
-    const TrayItemDescription chatItem{chat, u"Chat"_s, u"Communications"_s};
-    sim.trayPlacement.setOtherItems({chatItem});
-    startOn(plasma);
-    choose(1, {u"Place After"_s, u"Chat"_s});
-    const QString after = sim.trayPlacement.sortKeys.value(id(1)).title;
-    EXPECT_TRUE(after.startsWith(u"Chat"_s));
-    EXPECT_EQ(sim.trayPlacement.sortKeys.value(id(1)).category, chatItem.category);
-
-    sim.trayPlacement.sortKeys.clear();
-    sim.trayPlacement.setOtherItems({});
-    startOn(plasma);
-    EXPECT_EQ(sim.trayPlacement.sortKeys.value(id(1)).title, after);
-    // The anchor comes back renamed: the separator follows it.
-    sim.trayPlacement.setOtherItems({{chat, u"Messages"_s, chatItem.category}});
-    sim.queue.runUntilIdle();
-    EXPECT_TRUE(sim.trayPlacement.sortKeys.value(id(1)).title.startsWith(u"Messages"));
-    EXPECT_EQ(Defaults::get(keys::separatorPlacements(suite)).value(id(1)).title, u"Messages");
 }
 
 // Arrival-order hosts forget the order whenever they or Gapsel restart: the
