@@ -49,6 +49,8 @@ TEST_F(SeparatorsTest, TheFirstLaunchMenuCarriesTheTip) {
 
 class PostLaunchStepTest : public SeparatorsTest {
 protected:
+    explicit PostLaunchStepTest(qint64 earlierLaunches = 0)
+        : SeparatorsTest(earlierLaunches) {}
     void launch() {
         sim.queue.async([this] { step.run(); });
         start();
@@ -88,16 +90,14 @@ TEST_F(PostLaunchStepTest, ASeparatorGoneBeforeTheGreetingIsNeitherGreetedNorChe
     EXPECT_EQ(pending.calls, QStringList{u"review 6,100,500"_s});
 }
 
-class LaterLaunchMenuTest : public SeparatorsTest {
+class LaterLaunchMenuTest : public PostLaunchStepTest {
 protected:
     LaterLaunchMenuTest()
-        : SeparatorsTest(1) {}
+        : PostLaunchStepTest(1) {}
 };
 
 TEST_F(LaterLaunchMenuTest, LaterLaunchesKeepTheTipUnderMoreOfferRatingGreetNoOneAndReachTheKit) {
-    app::PostLaunchStep step{*kit, pending, pending, statusItems, sim.queue};
-    sim.queue.async([&] { step.run(); });
-    start();
+    launch();
     EXPECT_EQ(menuOf(0), menuWith({}));
     EXPECT_EQ(
         submenuOf(0, u"More"_s),
