@@ -89,7 +89,6 @@ TEST(SandboxFacts, FlatpakAndConfinedSnapAreSandboxesAndStorePagesAreTheSoftware
         QString handled;
     } schemes;
     AppStreamStore store(u"com.gapsel.Gapsel"_s, u"Gapsel"_s, schemes);
-    EXPECT_EQ(store.applicationId(), u"com.gapsel.Gapsel"_s);
     EXPECT_EQ(store.makerApps(), (QList<StoreApp>{{u"com.gapsel.Gapsel"_s, u"Gapsel"_s}}));
     EXPECT_FALSE(store.developerPage());
     const QUrl flathub(u"https://flathub.org/apps/com.gapsel.Gapsel"_s);
