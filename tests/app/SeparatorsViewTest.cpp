@@ -213,7 +213,6 @@ TEST_F(SeparatorsTest, SeparatorsBeyondTheMaximumAreNeitherShownNorRewritten) {
         {maximumSeparators - 1, maximumSeparators - 1, 0, u"New"_s},
         {maximumSeparators, maximumSeparators, 0, u"New (disabled)"_s},
         {maximumSeparators + 1, maximumSeparators, 1, u"New (disabled)"_s},
-        {1000, maximumSeparators, 1, u"New (disabled)"_s},
     };
     for (const auto& row : table) {
         SCOPED_TRACE(row.stored);
