@@ -62,28 +62,24 @@ TEST_F(DataDeletionTest, CancelKeepsEverythingAndDeleteRemovesEveryKeyTrashesBot
     EXPECT_EQ(launches.suite()->persistentDomain().keys(), QStringList{u"JXApp_wasRelaunched"_s});
 }
 
-// Whatever the sandbox is, nothing above the application's own folders goes:
-// those may hold other programs' data, or the Trash itself.
+// Whatever the sandbox is, nothing above the application's own folders goes
+// (those may hold other programs' data, or the Trash itself; outside one, the
+// gesture's deletion above proves it).
 TEST_F(DataDeletionTest, OnlyTheApplicationsOwnFoldersGoAndInASandboxItsPreferencesFile) {
     EXPECT_EQ(kit::supportWindowDeletionAlert(u"Gapsel"_s).destructiveButton, 0);
-    const QString preferences = launches.suite()->filePath();
     ASSERT_TRUE(launches.suite()->set(1, u"kept"_s));
-    for (const bool sandboxed : {false, true}) {
-        launches.sim.fileManager.trashed.clear();
-        kit::AppFolders folders(launches.sim.fileManager, u"Gapsel"_s);
-        kit::deleteAllData(*launches.suite(), launches.sim.fileManager, folders, sandboxed);
-        QStringList expected{root + u"/data/Gapsel"_s, root + u"/cache/Gapsel"_s};
-        if (sandboxed)
-            expected.append(preferences);
-        EXPECT_EQ(launches.sim.fileManager.trashed, expected) << "sandboxed " << sandboxed;
-    }
+    kit::AppFolders folders(launches.sim.fileManager, u"Gapsel"_s);
+    kit::deleteAllData(*launches.suite(), launches.sim.fileManager, folders, true);
+    EXPECT_EQ(launches.sim.fileManager.trashed,
+              (QStringList{root + u"/data/Gapsel"_s, root + u"/cache/Gapsel"_s,
+                           launches.suite()->filePath()}));
 
     // Where the desktop names no folder, the temporary folder stands in.
     launches.sim.fileManager.folders[platform::UserFolder::Caches] = std::nullopt;
-    kit::AppFolders folders(launches.sim.fileManager, u"Gapsel"_s);
-    EXPECT_EQ(folders.cachesDirectory(),
+    kit::AppFolders tempCaches(launches.sim.fileManager, u"Gapsel"_s);
+    EXPECT_EQ(tempCaches.cachesDirectory(),
               QFileInfo(QDir::tempPath()).canonicalFilePath() + u"/Gapsel"_s);
-    EXPECT_EQ(folders.applicationSupportDirectory(), root + u"/data/Gapsel"_s);
+    EXPECT_EQ(tempCaches.applicationSupportDirectory(), root + u"/data/Gapsel"_s);
 }
 
 } // namespace

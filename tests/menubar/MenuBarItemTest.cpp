@@ -41,7 +41,8 @@ protected:
     menubar::StatusItemRegistry registry;
 };
 
-TEST_F(MenuBarItemTest, AppliesTheDescriptionToTheLiveItemAndClearsWhatAnUpdateLeavesOut) {
+TEST_F(MenuBarItemTest,
+       AppliesTheDescriptionClearsWhatAnUpdateLeavesOutAndGoesWithItsRegistryEntry) {
     MenuBarItem description;
     description.id = u"ITEM-1"_s;
     description.title = u"—"_s;
@@ -80,6 +81,17 @@ TEST_F(MenuBarItemTest, AppliesTheDescriptionToTheLiveItemAndClearsWhatAnUpdateL
     coordinator->update(description);
     EXPECT_TRUE(item().simButton().image().isNull());
     EXPECT_EQ(item().simButton().imagePosition(), platform::ImagePosition::ImageOnly);
+
+    // Teardown removes the item, and its registry entry on a later turn.
+    const std::weak_ptr<platform::StatusItem> created = coordinator->statusItem();
+    ASSERT_EQ(registry.entries().size(), 1u);
+    EXPECT_EQ(registry.liveItems().back(), created.lock());
+    coordinator.reset();
+    EXPECT_EQ(testing_support::log().lines().constLast(), u"StatusItemView - DEINIT"_s);
+    EXPECT_TRUE(created.expired());
+    EXPECT_EQ(registry.entries().size(), 1u);
+    queue.runUntilIdle();
+    EXPECT_TRUE(registry.entries().empty());
 }
 
 TEST_F(MenuBarItemTest, AClickCallsTheActionOrOpensTheNewestMenuAndWithBothTheActionDecides) {
@@ -164,22 +176,6 @@ TEST_F(MenuBarItemTest, TheOpenMenuBindingWorksBothWays) {
     EXPECT_FALSE(item().simButton().isHighlighted());
     queue.runUntilIdle();
     EXPECT_FALSE(isOpen);
-}
-
-TEST_F(MenuBarItemTest, TeardownRemovesTheItemAndThenItsRegistryEntry) {
-    MenuBarItem description;
-    description.id = u"GOING"_s;
-    auto coordinator = show(description);
-    const std::weak_ptr<platform::StatusItem> created = coordinator->statusItem();
-    ASSERT_EQ(registry.entries().size(), 1u);
-    EXPECT_EQ(registry.liveItems().back(), created.lock());
-
-    coordinator.reset();
-    EXPECT_EQ(testing_support::log().lines().constLast(), u"StatusItemView - DEINIT"_s);
-    EXPECT_TRUE(created.expired());
-    EXPECT_EQ(registry.entries().size(), 1u) << "the entry goes on a later turn";
-    queue.runUntilIdle();
-    EXPECT_TRUE(registry.entries().empty());
 }
 
 TEST(JXMenu, ReportsOpeningClosingAndUpdatesInOrderAndRunsWorkWaitingForTheClose) {

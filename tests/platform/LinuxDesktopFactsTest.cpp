@@ -75,9 +75,9 @@ TEST(SandboxFacts, FlatpakAndConfinedSnapAreSandboxesAndStorePagesAreTheSoftware
     };
     for (const auto& [root, sandboxed, fromStore, packaging] : cases) {
         const auto facts = readSandboxFacts(root);
-        EXPECT_EQ(facts.isSandboxed, sandboxed) << root.toStdString();
-        EXPECT_EQ(facts.isInstalledFromStore, fromStore) << root.toStdString();
-        EXPECT_EQ(facts.packaging, packaging) << root.toStdString();
+        EXPECT_EQ(std::tuple(facts.isSandboxed, facts.isInstalledFromStore, facts.packaging),
+                  std::tuple(sandboxed, fromStore, packaging))
+            << root.toStdString();
     }
     qunsetenv("FLATPAK_ID");
     qunsetenv("SNAP");
@@ -89,7 +89,6 @@ TEST(SandboxFacts, FlatpakAndConfinedSnapAreSandboxesAndStorePagesAreTheSoftware
         QString handled;
     } schemes;
     AppStreamStore store(u"com.gapsel.Gapsel"_s, u"Gapsel"_s, schemes);
-    EXPECT_EQ(store.applicationId(), u"com.gapsel.Gapsel"_s);
     EXPECT_EQ(store.makerApps(), (QList<StoreApp>{{u"com.gapsel.Gapsel"_s, u"Gapsel"_s}}));
     EXPECT_FALSE(store.developerPage());
     const QUrl flathub(u"https://flathub.org/apps/com.gapsel.Gapsel"_s);
@@ -237,11 +236,11 @@ TEST(TrayVisibilityTest, EachHostHidesByItsOwnSettingsAndEachDesktopTellsWhether
         "[Containments][8]\nplugin=org.kde.plasma.private.systemtray\n\n"
         "[Containments][8][General]\nhiddenItems=a,ID-1, b\ndisabledStatusNotifiers=ID-2\n"
         "shownItems=c\n");
-    EXPECT_TRUE(plasmaHides(appletsrc, u"ID-1"_s));
-    EXPECT_TRUE(plasmaHides(appletsrc, u"b"_s));
-    EXPECT_TRUE(plasmaHides(appletsrc, u"ID-2"_s));
-    EXPECT_FALSE(plasmaHides(appletsrc, u"panel-only"_s));
-    EXPECT_FALSE(plasmaHides(appletsrc, u"ID"_s));
+    QStringList hidden;
+    for (const QString& id : {u"ID-1"_s, u"b"_s, u"ID-2"_s, u"panel-only"_s, u"ID"_s, u"c"_s})
+        if (plasmaHides(appletsrc, id))
+            hidden.append(id);
+    EXPECT_EQ(hidden, (QStringList{u"ID-1"_s, u"b"_s, u"ID-2"_s}));
     EXPECT_FALSE(plasmaHides(appletsrc + u"showAllItems=true\n"_s, u"ID-1"_s));
     EXPECT_FALSE(plasmaHides(QString(), u"ID-1"_s));
 
@@ -254,12 +253,11 @@ TEST(TrayVisibilityTest, EachHostHidesByItsOwnSettingsAndEachDesktopTellsWhether
     const QByteArray tray =
         "[statusnotifier]\ntype=statusnotifier\nhideList=Other, Gapsel \\x2014\n";
     ASSERT_TRUE(testing_support::writeFile(path, quicklaunch + tray));
-    EXPECT_TRUE(lxqtHides(path, u"Gapsel \u2014"_s));
-    EXPECT_FALSE(lxqtHides(path, u"Gapsel A"_s));
-    EXPECT_FALSE(lxqtHides(path + u".missing"_s, u"Other"_s));
+    EXPECT_EQ(std::tuple(lxqtHides(path, u"Gapsel \u2014"_s), lxqtHides(path, u"Gapsel A"_s),
+                         lxqtHides(path + u".missing"_s, u"Other"_s)),
+              std::tuple(true, false, false));
     // Only the tray's own setting turns its order round.
-    EXPECT_FALSE(lxqtReversesOrder(path));
-    EXPECT_FALSE(lxqtReversesOrder(path + u".missing"_s));
+    EXPECT_FALSE(lxqtReversesOrder(path) || lxqtReversesOrder(path + u".missing"_s));
     ASSERT_TRUE(testing_support::writeFile(path, quicklaunch + tray + "reverseOrder=true\n"));
     EXPECT_TRUE(lxqtReversesOrder(path));
 

@@ -151,9 +151,9 @@ TEST_F(PortalOnBus, OnlyTheDesktopsShortcutsBindCombinationsOnceAndPassOnTheirPr
     portal.send(u"Deactivated"_s, sessionPath, bound);
     ASSERT_TRUE(processEventsUntil([&] { return events.size() == 2; }));
     EXPECT_EQ(portal.binds().size(), 1);
-    EXPECT_EQ(events[0].kind, HotKeys::EventKind::HotKeyPressed);
-    EXPECT_EQ(events[1].kind, HotKeys::EventKind::HotKeyReleased);
-    EXPECT_EQ(events[0].hotKeyId, (HotKeys::Id{7, 3}));
+    EXPECT_EQ(std::tuple(events[0].kind, events[1].kind, events[0].hotKeyId),
+              std::tuple(HotKeys::EventKind::HotKeyPressed, HotKeys::EventKind::HotKeyReleased,
+                         HotKeys::Id{7, 3}));
 
     hotKeys.unregisterHotKey(*again);
     portal.send(u"Activated"_s, sessionPath, bound);

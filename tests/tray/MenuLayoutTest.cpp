@@ -25,7 +25,7 @@ QStringList labelsOf(const DBusMenuLayoutItem& parent) {
     return labels;
 }
 
-TEST(MenuLayout, ShowsEveryItemInOrderWithItsLookAndBehaviourAsDeepAsAsked) {
+TEST(MenuLayout, ShowsEveryItemInOrderWithItsLookAndBehaviourAsDeepAsAskedHiddenOnesInvisible) {
     MenuLayout layout;
     layout.update(separatorMenu(false, u"—"_s));
     const DBusMenuLayoutItem root = layout.layout(MenuLayout::rootId, -1, {});
@@ -61,6 +61,14 @@ TEST(MenuLayout, ShowsEveryItemInOrderWithItsLookAndBehaviourAsDeepAsAsked) {
     const auto shallowMore = childLabelled(top, u"More"_s);
     EXPECT_TRUE(shallowMore.children.isEmpty());
     EXPECT_EQ(shallowMore.properties.keys(), QStringList{u"label"_s});
+
+    // Labels keep literal underscores; hidden items are invisible.
+    auto hidden = item(u"snake_case"_s);
+    hidden->setHidden(true);
+    EXPECT_EQ(MenuLayout::propertiesOf(*hidden).value(u"label"_s), u"snake__case"_s);
+    EXPECT_EQ(MenuLayout::propertiesOf(*hidden).value(u"visible"_s), false);
+    EXPECT_EQ(MenuLayout::propertiesOf(*platform::MenuItem::separator()),
+              (QVariantMap{{u"type"_s, u"separator"_s}}));
 }
 
 TEST(MenuLayout, RebuildingKeepsIdsAndReportsOnlyChangedProperties) {
@@ -114,16 +122,6 @@ TEST(MenuLayout, AnInsertedItemKeepsTheIdsOfTheOthersAndTheIdsOfGoneEntriesAreNo
     longer->addItem(item(u"Other"_s));
     layout.update(longer);
     EXPECT_NE(layout.layout(MenuLayout::rootId, 1, {}).children.at(0).id, tipId);
-}
-
-TEST(MenuLayout, LabelsKeepLiteralUnderscoresAndHiddenItemsAreInvisible) {
-    auto hidden = item(u"snake_case"_s);
-    hidden->setHidden(true);
-    const QVariantMap properties = MenuLayout::propertiesOf(*hidden);
-    EXPECT_EQ(properties.value(u"label"_s), u"snake__case"_s);
-    EXPECT_EQ(properties.value(u"visible"_s), false);
-    EXPECT_EQ(MenuLayout::propertiesOf(*platform::MenuItem::separator()),
-              (QVariantMap{{u"type"_s, u"separator"_s}}));
 }
 
 } // namespace

@@ -239,10 +239,7 @@ TEST_F(TrayOnBus, AHostOpensTheMenuAndChoosesEntryByEntryOrInGroups) {
     // Hosts that leave clicks to the item get the same menu where they ask.
     call(u"/StatusNotifierItem"_s, itemInterface, u"Activate"_s, {10, 20});
     call(u"/StatusNotifierItem"_s, itemInterface, u"ContextMenu"_s, {30, 40});
-    ASSERT_EQ(popups.size(), 2u);
-    EXPECT_EQ(popups[0].first, menu);
-    EXPECT_EQ(popups[0].second, QPoint(10, 20));
-    EXPECT_EQ(popups[1].second, QPoint(30, 40));
+    EXPECT_EQ(popups, (decltype(popups){{menu, {10, 20}}, {menu, {30, 40}}}));
 
     // The token a host hands over before a click is there for the window the
     // click opens; what cannot be a token is dropped.

@@ -136,7 +136,6 @@ TEST(ShareLink, TakesTheStorePageItsCodeEncodesLatin1OnlyAndItIsCopiedAsUriAndTe
     const kit::QrPlacement placed = kit::placeQrCode(29, 300);
     EXPECT_EQ(placed.modulePixels, 8);
     EXPECT_EQ(placed.origin, 34);
-    EXPECT_GE(placed.origin, kit::QrCode::quietZone * placed.modulePixels);
 
     const QString id = u"com.gapsel.Gapsel"_s;
     const QString source = QString::fromLatin1(platform::PasteboardType::source);
