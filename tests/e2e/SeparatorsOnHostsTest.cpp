@@ -33,10 +33,10 @@ QStringList checkedEntries(const platform::xdg::DBusMenuLayoutItem& menu) {
     return checked;
 }
 
-class SeparatorsOnHost : public e2e::SeededHostTest {
+class SeparatorsOnHost : public e2e::SeededOnEachHost {
 protected:
     void SetUp() override {
-        SeededHostTest::SetUp();
+        SeededOnEachHost::SetUp();
         if (!IsSkipped() && !HasFatalFailure()) {
             ASSERT_TRUE(gapsel.start(desktop.environment()));
         }
@@ -112,14 +112,14 @@ TEST_P(SeparatorsOnHost, ShowSeparatorsInOrderWithMenusAndLegibleGlyphs) {
     // placeholder until it has read an item's icon.
     EXPECT_TRUE(eventually([&] {
         return idsInWatcher().size() == 3 &&
-               std::ranges::is_permutation(e2e::shapes(glyphs(desktop.screenshot())),
+               std::ranges::is_permutation(shown(desktop.screenshot()),
                                            seededCharacters.join(QString()));
     })) << "the three seeded glyphs";
     // The host may still be laying the items out.
     e2e::idle(1000);
     seen = desktop.screenshot();
     e2e::savePanel(desktop, seen, u"separators"_s);
-    const QString drawn = e2e::shapes(glyphs(seen));
+    const QString drawn = shown(seen);
     check("appears", idsInWatcher().size() == 3 && drawn.size() == 3,
           u"%1 of 3 items registered, glyphs drawn: %2"_s.arg(idsInWatcher().size()).arg(drawn));
     // Where the host orders by arrival, Gapsel registers its separators so
@@ -363,7 +363,7 @@ private:
 // On a Wayland session a window opened from a separator's menu comes to the
 // front: a real click hands Gapsel the host's activation token, and KWin
 // then names Settings its active window.
-class WindowActivation : public e2e::SeededHostTest {};
+class WindowActivation : public e2e::SeededOnEachHost {};
 
 TEST_P(WindowActivation, SettingsOpenedFromTheMenuIsTheActiveWindow) {
     ASSERT_TRUE(gapsel.start(desktop.environment()));
