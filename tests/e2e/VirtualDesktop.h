@@ -34,7 +34,7 @@ public:
     void stop();
     bool running() const { return process_.state() == QProcess::Running; }
     qint64 processId() const { return process_.processId(); }
-    // What it wrote so far on the channels not passed through.
+    // What it wrote since its last start on the channels not passed through.
     QString output();
 
 private:
