@@ -108,12 +108,9 @@ void SeededHostTest::checkLeftClick(const QImage& screen) const {
 }
 
 std::string nameOfHost(const ::testing::TestParamInfo<std::string>& host) {
-    return testNameOfHost(host.param);
-}
-
-std::string testNameOfHost(std::string host) {
-    std::ranges::replace(host, '-', '_');
-    return host;
+    std::string name = host.param;
+    std::ranges::replace(name, '-', '_');
+    return name;
 }
 
 bool startLogging(Program& gapsel, QProcessEnvironment environment) {

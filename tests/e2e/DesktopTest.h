@@ -76,10 +76,8 @@ protected:
         : SeededHostTest(GetParam()) {}
 };
 
-// Names a host's instance of a parameterised test after the host.
+// Names a host's instance of a parameterised test after the host (no hyphens).
 std::string nameOfHost(const ::testing::TestParamInfo<std::string>& host);
-// A host's name as a test's name may have it (no hyphens).
-std::string testNameOfHost(std::string host);
 
 // Starts Gapsel with `environment` so that it logs what it finds out about
 // the desktop, its alerts among it (see alertLine).
