@@ -64,6 +64,9 @@ public:
     QString startWithoutHost();
     QString restartHost();
 
+    // Copies files below the configuration folder as a host's are: what failed.
+    QString copyFiles(const QList<std::pair<QString, QString>>& files) const;
+
     const Host& host() const { return host_; }
     QProcessEnvironment environment() const { return environment_; }
     void setVariable(const QString& name, const QString& value) {

@@ -111,10 +111,7 @@ TEST_P(XEmbedTray, SeparatorsDockInOrderGreetAnswerClicksAndKeepTheirOrder) {
 void XEmbedTray::checkHandover() {
     if (QStandardPaths::findExecutable(u"lxqt-panel"_s).isEmpty())
         return;
-    QDir().mkpath(desktop.configHome() + u"/lxqt"_s);
-    QFile::copy(u"/usr/share/lxqt/lxqt.conf"_s, desktop.configHome() + u"/lxqt/lxqt.conf"_s);
-    QFile::copy(QStringLiteral(GAPSEL_E2E_SOURCE_DIR "/lxqt-panel.conf"),
-                desktop.configHome() + u"/lxqt/panel.conf"_s);
+    ASSERT_EQ(desktop.copyFiles(e2e::hostNamed(u"lxqt"_s).files).toStdString(), "");
     e2e::Program lxqt(u"lxqt-panel"_s);
     ASSERT_TRUE(lxqt.start(desktop.environment()));
     ASSERT_TRUE(eventually([&] { return host->hostRegistered(); }, 60000));
