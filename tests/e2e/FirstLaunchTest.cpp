@@ -69,10 +69,11 @@ protected:
 };
 
 // The greeting stands below the top panel beside the separator it points at,
-// wherever the tray is along the panel, and goes after five seconds.
-TEST_F(FirstLaunch, GreetsBesideTheSeparatorForFiveSeconds) {
+// wherever the tray is along the panel.
+TEST_F(FirstLaunch, GreetsBesideTheSeparator) {
     for (const bool trayAtRight : {true, false}) {
         SCOPED_TRACE(trayAtRight ? "tray at the right end" : "tray at the left");
+        gapsel.stop();
         start({}, true, trayAtRight);
         const QImage empty = desktop->settledScreen();
         launch();
@@ -80,8 +81,6 @@ TEST_F(FirstLaunch, GreetsBesideTheSeparatorForFiveSeconds) {
         ASSERT_TRUE(processEventsUntil(
             [&] { return (window = desktop->windowNamed(greeting)).isValid(); }, 4000))
             << "greeting shown within 2 s of the step, 1 s after start-up";
-        QElapsedTimer shown;
-        shown.start();
         QList<QRect> glyphs;
         QImage screen;
         processEventsUntil(
@@ -98,17 +97,6 @@ TEST_F(FirstLaunch, GreetsBesideTheSeparatorForFiveSeconds) {
                        u"%1 px from the separator with the tray at the %2"_s.arg(gap).arg(
                            trayAtRight ? u"right"_s : u"left"_s));
         EXPECT_GE(window.top(), 28) << "below the panel";
-        if (!trayAtRight)
-            continue;
-        ASSERT_TRUE(
-            processEventsUntil([&] { return !desktop->windowNamed(greeting).isValid(); }, 8000));
-        const qint64 goneAfter = shown.elapsed();
-        EXPECT_GE(goneAfter, 4000);
-        EXPECT_LE(goneAfter, 6500);
-        // XFCE shows the separator, so no warning follows.
-        e2e::idle(4500);
-        EXPECT_TRUE(alertLine().isEmpty()) << alertLine().toStdString();
-        gapsel.stop();
     }
 }
 
@@ -228,12 +216,13 @@ TEST_F(FirstLaunch, WithoutATrayALaterLaunchNotifiesOncePerLogin) {
     desktop->saveScreenshot(u"alert-no-tray-no-notifications"_s);
 }
 
-// The first launch's greeting, as a user sees it: a window on GNOME, and a
+// The first launch's greeting, as a user sees it: a window on X11, and a
 // notification where no client may place a window beside the tray: from
 // GNOME's own service where GNOME is the Wayland compositor, and from mako
-// on sway with Waybar, which shows it for five seconds. It comes within 3 s,
-// no warning follows it (GNOME's extension lists items in a way of its own,
-// which must not read as the separator missing) and it is counted once.
+// on sway with Waybar. It comes within 3 s, goes after five seconds where the
+// test sees it go, no warning follows it (GNOME's extension lists items in a
+// way of its own, which must not read as the separator missing) and it is
+// counted once.
 class FirstLaunchOnHost : public e2e::DesktopTest,
                           public ::testing::WithParamInterface<std::string> {
 protected:
@@ -263,8 +252,7 @@ protected:
     }
     bool greetingShown() const {
         if (!mako)
-            return desktop.host().name == u"gnome"_s ? desktop.windowNamed(greeting).isValid()
-                                                     : counted() > 0;
+            return notifiesItself() ? counted() > 0 : desktop.windowNamed(greeting).isValid();
         const QDBusMessage reply = desktop.bus().call(QDBusMessage::createMethodCall(
             notifications, u"/fr/emersion/Mako"_s, u"fr.emersion.Mako"_s, u"ListNotifications"_s));
         const auto shown = qdbus_cast<QList<QVariantMap>>(reply.arguments().value(0));
@@ -274,6 +262,8 @@ protected:
                    greeting;
         });
     }
+
+    bool notifiesItself() const { return desktop.host().name == u"gnome-wayland"_s; }
 
     static inline const QString notifications = u"org.freedesktop.Notifications"_s;
     std::optional<e2e::Program> mako;
@@ -286,7 +276,7 @@ TEST_P(FirstLaunchOnHost, GreetsWithinThreeSecondsOnceAndDoesNotWarn) {
     if (onSway) {
         ASSERT_EQ(startMako().toStdString(), "");
     }
-    const bool notifies = onSway || desktop.host().name == u"gnome-wayland"_s;
+    const bool notifies = onSway || notifiesItself();
     desktop.settledScreen();
     e2e::Program gapsel;
     ASSERT_TRUE(e2e::startLogging(gapsel, desktop.environment()));
@@ -297,11 +287,11 @@ TEST_P(FirstLaunchOnHost, GreetsWithinThreeSecondsOnceAndDoesNotWarn) {
     // A notification daemon draws it a moment after it lists it.
     e2e::idle(1000);
     desktop.saveScreenshot(u"first-launch-greeting"_s);
-    // mako's notification goes after five seconds, which polling and a busy
-    // machine stretch a little.
-    const bool gone = shown && (!mako || processEventsUntil([&] { return !greetingShown(); }, 10000));
+    // Polling and a busy machine stretch the five seconds a little.
+    const bool gone =
+        shown && (notifiesItself() || processEventsUntil([&] { return !greetingShown(); }, 10000));
     const qint64 shownFor = started.elapsed() - shownAt;
-    const bool fiveSeconds = !mako || (gone && shownFor >= 4000 && shownFor <= 7500);
+    const bool fiveSeconds = notifiesItself() || (gone && shownFor >= 4000 && shownFor <= 7500);
     // The greeting's 5 s and the check's 3 s, with time to spare.
     e2e::idle(std::max<int>(0, 12000 - started.elapsed()));
     const bool warned = !e2e::alertLine(gapsel).isEmpty();
@@ -313,12 +303,13 @@ TEST_P(FirstLaunchOnHost, GreetsWithinThreeSecondsOnceAndDoesNotWarn) {
                        .arg(shown ? u"shown"_s : u"not shown"_s)
                        .arg(shownAt)
                        .arg(notified ? u" as a notification"_s : QString())
-                       .arg(mako ? u" for %1 ms"_s.arg(shownFor) : QString())
+                       .arg(notifiesItself() ? QString() : u" for %1 ms"_s.arg(shownFor))
                        .arg(warned ? u"an alert followed"_s : u"no alert"_s)
                        .arg(counted()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Hosts, FirstLaunchOnHost,
-                         ::testing::Values("gnome", "gnome-wayland", "waybar"), e2e::nameOfHost);
+                         ::testing::Values("xfce", "gnome", "gnome-wayland", "waybar"),
+                         e2e::nameOfHost);
 
 } // namespace
