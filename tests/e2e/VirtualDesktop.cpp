@@ -12,7 +12,6 @@
 #include <QRegularExpression>
 
 #include <csignal>
-#include <functional>
 #include <cstdlib>
 #include <unistd.h>
 #include <xcb/xcb.h>
@@ -29,17 +28,6 @@ const QString watcherService = u"org.kde.StatusNotifierWatcher"_s;
 constexpr int hostStartTimeoutMs = 90000;
 // A screen that stays the same this long has settled.
 constexpr int settlingMs = 1000;
-
-// What `use` makes of a connection to the desktop's display; nothing when
-// there is none.
-template <typename Result>
-Result onDisplay(const QProcessEnvironment& environment,
-                 const std::function<Result(xcb_connection_t*)>& use) {
-    xcb_connection_t* connection = xcb_connect(qPrintable(environment.value(u"DISPLAY"_s)), nullptr);
-    const Result result = xcb_connection_has_error(connection) ? Result() : use(connection);
-    xcb_disconnect(connection);
-    return result;
-}
 
 void signalGroup(const QProcess& process, int signal) {
     if (process.processId() > 0)
@@ -291,10 +279,12 @@ QDBusConnection VirtualDesktop::bus() const {
 }
 
 QImage VirtualDesktop::screenshot() const {
-    return onDisplay<QImage>(environment_, [](xcb_connection_t* connection) {
-        QImage image;
-        const xcb_setup_t* setup = xcb_get_setup(connection);
-        const xcb_screen_t* screen = xcb_setup_roots_iterator(setup).data;
+    xcb_connection_t* connection =
+        xcb_connect(qPrintable(environment_.value(u"DISPLAY"_s)), nullptr);
+    QImage image;
+    if (!xcb_connection_has_error(connection) &&
+        xcb_get_setup(connection)->image_byte_order == XCB_IMAGE_ORDER_LSB_FIRST) {
+        const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
         const int width = screen->width_in_pixels;
         const int height = screen->height_in_pixels;
         xcb_get_image_reply_t* reply =
@@ -304,16 +294,19 @@ QImage VirtualDesktop::screenshot() const {
                                 nullptr);
         // At depth 24 the display keeps a pixel as 0x00RRGGBB in four bytes,
         // least significant first: Qt's RGB32 on this machine.
-        if (setup->image_byte_order == XCB_IMAGE_ORDER_LSB_FIRST && reply &&
-            xcb_get_image_data_length(reply) == 4 * width * height)
+        if (reply && xcb_get_image_data_length(reply) == 4 * width * height)
             image = QImage(xcb_get_image_data(reply), width, height, QImage::Format_RGB32).copy();
         std::free(reply);
-        return image;
-    });
+    }
+    xcb_disconnect(connection);
+    return image;
 }
 
 bool VirtualDesktop::hasXEmbedTray() const {
-    return onDisplay<bool>(environment_, [](xcb_connection_t* connection) {
+    xcb_connection_t* connection =
+        xcb_connect(qPrintable(environment_.value(u"DISPLAY"_s)), nullptr);
+    bool owned = false;
+    if (!xcb_connection_has_error(connection)) {
         const char name[] = "_NET_SYSTEM_TRAY_S0";
         xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
             connection, xcb_intern_atom(connection, 0, sizeof name - 1, name), nullptr);
@@ -321,11 +314,12 @@ bool VirtualDesktop::hasXEmbedTray() const {
             atom ? xcb_get_selection_owner_reply(
                        connection, xcb_get_selection_owner(connection, atom->atom), nullptr)
                  : nullptr;
-        const bool owned = owner && owner->owner != XCB_NONE;
+        owned = owner && owner->owner != XCB_NONE;
         std::free(owner);
         std::free(atom);
-        return owned;
-    });
+    }
+    xcb_disconnect(connection);
+    return owned;
 }
 
 QString VirtualDesktop::hostLog() const {
