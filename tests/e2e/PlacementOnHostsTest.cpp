@@ -199,12 +199,16 @@ TEST_P(PlacementOnHost, TheChosenPlaceShowsAndOutlivesARestart) {
     ASSERT_EQ(awaitOrder(placement.start, u"start-order"_s), placement.start);
     for (const Move& move : placement.moves) {
         const QString service = serviceWithId(seeded.at(move.separator).id);
+        const QString before = shown(desktop.screenshot());
         // The menu lists the item once Gapsel could ask it for its title,
-        // which a program just started may be slow to answer.
-        ASSERT_TRUE(eventually([&] { return host->offers(service, move.entry); }));
-        // The item may leave the bus as the entry is clicked, so the menu's
-        // closing finds no one to tell: what counts is the order after.
-        host->choose(service, move.entry);
+        // which a program just started may be slow to answer: the entry is
+        // chosen again while nothing moved. The item may leave the bus as the
+        // entry is clicked, so the menu's closing finds no one to tell: what
+        // counts is the order after.
+        ASSERT_TRUE(eventually([&] {
+            host->choose(service, move.entry);
+            return eventually([&] { return shown(desktop.screenshot()) != before; }, 5000);
+        }));
         const QString placed = awaitOrder(move.expected, u"placed"_s);
         const QString detail = u"shown %1 after %2, expected %3"_s.arg(
             placed, move.entry.join(u" ▸ "_s), move.expected);

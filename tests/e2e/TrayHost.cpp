@@ -87,26 +87,20 @@ int TrayHost::idOf(const QString& service, int parent, const QString& label) con
     return -1;
 }
 
-int TrayHost::entryAlong(const QString& service, const QStringList& labels) const {
+bool TrayHost::choose(const QString& service, const QStringList& labels) const {
     int parent = 0;
     for (const QString& label : labels) {
         if (!succeeded(callMenu(service, u"AboutToShow"_s, {parent})))
-            return -1;
+            return false;
         parent = idOf(service, parent, label);
         if (parent < 0)
-            return -1;
+            return false;
     }
-    return parent;
-}
-
-bool TrayHost::choose(const QString& service, const QStringList& labels) const {
-    const int chosen = entryAlong(service, labels);
     const auto event = [&](int entry, const QString& name) {
         return succeeded(
             callMenu(service, u"Event"_s, {entry, name, QVariant::fromValue(QDBusVariant(0)), 0u}));
     };
-    return chosen >= 0 && event(0, u"opened"_s) && event(chosen, u"clicked"_s) &&
-           event(0, u"closed"_s);
+    return event(0, u"opened"_s) && event(parent, u"clicked"_s) && event(0, u"closed"_s);
 }
 
 } // namespace e2e

@@ -29,10 +29,6 @@ public:
     // sends the "opened", "clicked" (on the last entry) and "closed" events.
     // False when an entry is not there or a call fails.
     bool choose(const QString& service, const QStringList& labels) const;
-    // Whether the menu has the entry along `labels`, opened as choose() does.
-    bool offers(const QString& service, const QStringList& labels) const {
-        return entryAlong(service, labels) >= 0;
-    }
     // The menu's entries below `parent` (0: the whole menu), with their properties.
     platform::xdg::DBusMenuLayoutItem menu(const QString& service, int parent = 0) const;
 
@@ -40,8 +36,6 @@ private:
     QDBusMessage callMenu(const QString& service, const QString& method,
                           const QVariantList& arguments) const;
     int idOf(const QString& service, int parent, const QString& label) const;
-    // The entry's id; -1 when it is not there or a call fails.
-    int entryAlong(const QString& service, const QStringList& labels) const;
 
     QDBusConnection bus_;
 };
