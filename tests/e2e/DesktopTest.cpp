@@ -51,7 +51,9 @@ void SeededHostTest::SetUp() {
     DesktopTest::SetUp();
     if (IsSkipped() || HasFatalFailure())
         return;
-    seeded = seedSeparators(desktop, seededCharacters);
+    // With none, Gapsel makes its first at its first launch.
+    if (!seededCharacters.isEmpty())
+        seeded = seedSeparators(desktop, seededCharacters);
     ASSERT_EQ(seeded.size(), seededCharacters.size());
     empty = desktop.settledScreen();
 }
@@ -64,12 +66,37 @@ QList<QRect> SeededHostTest::glyphs(const QImage& screen) const {
     return glyphsIn(empty, screen, desktop.host().tray);
 }
 
+QString SeededHostTest::shown(const QImage& screen) const {
+    QString shapes;
+    for (const QRect& glyph : glyphs(screen))
+        shapes += showsRed(screen, glyph) ? u"R"_s : shapeOf(glyph);
+    return shapes;
+}
+
+QString SeededHostTest::awaitShown(const QString& expected, int timeoutMs) const {
+    QString last;
+    // What was shown last is the answer, whether it came in time or not.
+    static_cast<void>(
+        eventually([&] { return (last = shown(desktop.screenshot())) == expected; }, timeoutMs));
+    return last;
+}
+
 QList<double> SeededHostTest::contrasts(const QImage& screen) const {
-    return e2e::contrasts(screen, glyphs(screen), desktop.host().panel);
+    QList<double> values;
+    for (const QRect& glyph : glyphs(screen))
+        values.append(glyphContrast(screen, glyph, desktop.host().panel));
+    return values;
 }
 
 void SeededHostTest::checkContrast(const char* name, const QImage& screen, double least) const {
-    e2e::checkContrast(desktop.host().name, name, contrasts(screen), least);
+    const QList<double> values = contrasts(screen);
+    QStringList texts;
+    for (double value : values)
+        texts.append(QString::number(value, 'f', 2));
+    check(name,
+          !values.isEmpty() &&
+              std::ranges::all_of(values, [&](double value) { return value >= least; }),
+          u"%1 (at least %2:1)"_s.arg(texts.join(u' ')).arg(least, 0, 'f', 0));
 }
 
 void SeededHostTest::checkLeftClick(const QImage& screen) const {
@@ -81,12 +108,9 @@ void SeededHostTest::checkLeftClick(const QImage& screen) const {
 }
 
 std::string nameOfHost(const ::testing::TestParamInfo<std::string>& host) {
-    return testNameOfHost(host.param);
-}
-
-std::string testNameOfHost(std::string host) {
-    std::ranges::replace(host, '-', '_');
-    return host;
+    std::string name = host.param;
+    std::ranges::replace(name, '-', '_');
+    return name;
 }
 
 bool startLogging(Program& gapsel, QProcessEnvironment environment) {
@@ -110,24 +134,6 @@ QString alertLine(Program& gapsel) {
     return line.match(gapsel.output()).captured();
 }
 
-QList<double> contrasts(const QImage& screen, const QList<QRect>& glyphs, const QRect& panel) {
-    QList<double> values;
-    for (const QRect& glyph : glyphs)
-        values.append(glyphContrast(screen, glyph, panel));
-    return values;
-}
-
-void checkContrast(const QString& host, const char* check, const QList<double>& contrasts,
-                   double least) {
-    QStringList texts;
-    for (double value : contrasts)
-        texts.append(QString::number(value, 'f', 2));
-    hostCheck(host, check,
-              !contrasts.isEmpty() &&
-                  std::ranges::all_of(contrasts, [&](double value) { return value >= least; }),
-              u"%1 (at least %2:1)"_s.arg(texts.join(u' ')).arg(least, 0, 'f', 0));
-}
-
 void savePanel(const VirtualDesktop& desktop, const QImage& screen, const QString& name) {
     const QRect tray = desktop.host().tray & screen.rect();
     desktop.saveScreenshot(name, screen.copy(tray).scaled(tray.size() * 4));
@@ -138,13 +144,6 @@ int gapBetween(const QRect& a, const QRect& b) {
     const int dx = std::max({0, b.left() - a.right(), a.left() - b.right()});
     const int dy = std::max({0, b.top() - a.bottom(), a.top() - b.bottom()});
     return std::max(dx, dy);
-}
-
-QString shapes(const QList<QRect>& glyphs) {
-    QString result;
-    for (const QRect& glyph : glyphs)
-        result += shapeOf(glyph);
-    return result;
 }
 
 QImage menuOnClick(const VirtualDesktop& desktop, const QImage& screen, const QRect& glyph,

@@ -37,35 +37,47 @@ protected:
     std::optional<TrayHost> host; // once the desktop's bus runs
 };
 
-// A test per host, which the parameter names, on whose desktop a user set up
-// three separators earlier, each with a character of its own shape, so that
-// a screenshot tells them apart. Gapsel has not started yet.
-class SeededHostTest : public DesktopTest, public ::testing::WithParamInterface<std::string> {
+// A test on a host's desktop on which a user set up separators earlier, by
+// default three, each with a character of its own shape, so that a
+// screenshot tells them apart. Gapsel has not started yet.
+class SeededHostTest : public DesktopTest {
 protected:
-    SeededHostTest()
-        : DesktopTest(QString::fromStdString(GetParam())) {}
+    explicit SeededHostTest(const std::string& hostName,
+                            QStringList characters = {QStringLiteral("|"), QStringLiteral("—"),
+                                                      QStringLiteral("·")})
+        : DesktopTest(QString::fromStdString(hostName))
+        , seededCharacters(std::move(characters)) {}
     void SetUp() override;
 
     void check(const char* name, bool passed, const QString& detail) const;
     // The glyphs the tray shows on `screen` that it did not show before Gapsel.
     QList<QRect> glyphs(const QImage& screen) const;
-    // The contrast of each of them with the panel around it.
+    // Their shapes, left to right ("|—·"), a red one as "R".
+    QString shown(const QImage& screen) const;
+    // What the tray shows once it is `expected` or the time is up.
+    QString awaitShown(const QString& expected, int timeoutMs = 20000) const;
+    // The contrast of each glyph with the panel around it.
     QList<double> contrasts(const QImage& screen) const;
+    // A check that every glyph has at least the `least` contrast.
     void checkContrast(const char* name, const QImage& screen, double least) const;
     // Left-clicks the first of them, which brings up the menu.
     void checkLeftClick(const QImage& screen) const;
 
-    static inline const QStringList seededCharacters{QStringLiteral("|"), QStringLiteral("—"),
-                                                     QStringLiteral("·")};
+    const QStringList seededCharacters;
     QList<StoredSeparator> seeded;
     QImage empty; // the screen before Gapsel starts
     Program gapsel;
 };
 
-// Names a host's instance of a parameterised test after the host.
+// A SeededHostTest on each host the parameter names.
+class SeededOnEachHost : public SeededHostTest, public ::testing::WithParamInterface<std::string> {
+protected:
+    SeededOnEachHost()
+        : SeededHostTest(GetParam()) {}
+};
+
+// Names a host's instance of a parameterised test after the host (no hyphens).
 std::string nameOfHost(const ::testing::TestParamInfo<std::string>& host);
-// A host's name as a test's name may have it (no hyphens).
-std::string testNameOfHost(std::string host);
 
 // Starts Gapsel with `environment` so that it logs what it finds out about
 // the desktop, its alerts among it (see alertLine).
@@ -83,19 +95,11 @@ inline const QString greetingText = QStringLiteral("Hello, I'm Gapsel");
 // The first alert Gapsel logged ("Alert: …"), or empty.
 QString alertLine(Program& gapsel);
 
-// The contrast of each glyph with the panel around it.
-QList<double> contrasts(const QImage& screen, const QList<QRect>& glyphs, const QRect& panel);
-// A check that every glyph has at least the `least` contrast.
-void checkContrast(const QString& host, const char* check, const QList<double>& contrasts,
-                   double least);
-
 // Saves a screenshot under build/e2e/<host>/ as <name>-screen.png, and its
 // tray, enlarged four times, as <name>.png.
 void savePanel(const VirtualDesktop& desktop, const QImage& screen, const QString& name);
 // How far apart two rectangles are: 0 where they touch or overlap.
 int gapBetween(const QRect& a, const QRect& b);
-// The shapes of the glyphs, left to right ("|—·").
-QString shapes(const QList<QRect>& glyphs);
 // The screen with the menu that a click with this button (1: left) on the
 // glyph brings up, which is then closed; null when no menu came up.
 QImage menuOnClick(const VirtualDesktop& desktop, const QImage& screen, const QRect& glyph,

@@ -2,10 +2,9 @@
 // SPDX-FileCopyrightText: The Gapsel developers
 
 // The first launch on a real desktop: the greeting near the tray, and the
-// warning when the separator does not appear. In a Wayland session (sway with
-// Waybar), where no client can place a window beside the tray, the greeting
-// arrives as a desktop notification, which a real notification daemon (mako)
-// shows and expires.
+// warning when the separator does not appear. In a Wayland session, where no
+// client can place a window beside the tray, the greeting arrives as a
+// desktop notification, which a real notification service shows.
 
 #include "DesktopTest.h"
 #include "StoredSeparators.h"
@@ -70,10 +69,11 @@ protected:
 };
 
 // The greeting stands below the top panel beside the separator it points at,
-// wherever the tray is along the panel, and goes after five seconds.
-TEST_F(FirstLaunch, GreetsBesideTheSeparatorForFiveSeconds) {
+// wherever the tray is along the panel.
+TEST_F(FirstLaunch, GreetsBesideTheSeparator) {
     for (const bool trayAtRight : {true, false}) {
         SCOPED_TRACE(trayAtRight ? "tray at the right end" : "tray at the left");
+        gapsel.stop();
         start({}, true, trayAtRight);
         const QImage empty = desktop->settledScreen();
         launch();
@@ -81,8 +81,6 @@ TEST_F(FirstLaunch, GreetsBesideTheSeparatorForFiveSeconds) {
         ASSERT_TRUE(processEventsUntil(
             [&] { return (window = desktop->windowNamed(greeting)).isValid(); }, 4000))
             << "greeting shown within 2 s of the step, 1 s after start-up";
-        QElapsedTimer shown;
-        shown.start();
         QList<QRect> glyphs;
         QImage screen;
         processEventsUntil(
@@ -99,33 +97,34 @@ TEST_F(FirstLaunch, GreetsBesideTheSeparatorForFiveSeconds) {
                        u"%1 px from the separator with the tray at the %2"_s.arg(gap).arg(
                            trayAtRight ? u"right"_s : u"left"_s));
         EXPECT_GE(window.top(), 28) << "below the panel";
-        if (!trayAtRight)
-            continue;
-        ASSERT_TRUE(
-            processEventsUntil([&] { return !desktop->windowNamed(greeting).isValid(); }, 8000));
-        const qint64 goneAfter = shown.elapsed();
-        EXPECT_GE(goneAfter, 4000);
-        EXPECT_LE(goneAfter, 6500);
-        // XFCE shows the separator, so no warning follows.
-        e2e::idle(4500);
-        EXPECT_TRUE(alertLine().isEmpty()) << alertLine().toStdString();
-        gapsel.stop();
     }
 }
 
-TEST_F(FirstLaunch, ASeparatorTheTrayHidesIsWarnedAboutUntilTheUserSaysNoMore) {
-    start({separatorId});
-    ASSERT_EQ(e2e::writeSeparators(*desktop, {{separatorId, u"—"_s}}).toStdString(), "");
-    launch();
-    // Greeting (1 s, 0.1 s, 5 s), then 0.2 s and the check's 3 s.
-    ASSERT_TRUE(processEventsUntil([&] { return !gapselWindow().isEmpty(); }, 15000));
-    desktop->saveScreenshot(u"alert-hidden-by-xfce"_s);
-    ASSERT_TRUE(processEventsUntil([&] { return !alertLine().isEmpty(); }, 2000));
-    const QString alert = alertLine();
-    // The cause found is XFCE's own list; the panel does not hide itself.
-    EXPECT_TRUE(alert.contains(u"Known Items"_s)) << alert.toStdString();
-    EXPECT_FALSE(gapsel.output().contains(u"set to hide automatically"_s));
-
+// A separator that does not show is warned about with the likely cause:
+// nothing that shows tray items, a panel set to hide itself, or XFCE's own
+// list (where the panel is always shown, only that). The user can say no more.
+TEST_F(FirstLaunch, AMissingSeparatorIsWarnedAboutWithItsCauseUntilTheUserSaysNoMore) {
+    const struct {
+        const char* name;
+        bool withTray, panelHides;
+        QString cause;
+    } cases[] = {{"no-tray", false, false, u"Nothing on this desktop shows tray items"_s},
+                 {"panel-hides", true, true, u"set to hide automatically"_s},
+                 {"hidden-by-xfce", true, false, u"Known Items"_s}};
+    for (const auto& missing : cases) {
+        SCOPED_TRACE(missing.name);
+        gapsel.stop();
+        start({separatorId}, missing.withTray, true, missing.panelHides);
+        ASSERT_EQ(e2e::writeSeparators(*desktop, {{separatorId, u"—"_s}}).toStdString(), "");
+        launch();
+        // Greeting (1 s, 0.1 s, 5 s), then 0.2 s and the check's 3 s.
+        ASSERT_TRUE(processEventsUntil([&] { return !alertLine().isEmpty(); }, 15000));
+        ASSERT_TRUE(processEventsUntil([&] { return !gapselWindow().isEmpty(); }, 5000));
+        desktop->saveScreenshot(u"alert-"_s + QLatin1String(missing.name));
+        const QString alert = gapsel.output().section(u"Alert: "_s, 1);
+        EXPECT_TRUE(alert.contains(missing.cause)) << alert.toStdString();
+        EXPECT_EQ(alert.contains(u"set to hide automatically"_s), missing.panelHides);
+    }
     // The focus goes from OK to the checkbox and back: tick it, then press OK.
     desktop->xdotool(u"windowfocus --sync %1 key Tab space"_s.arg(gapselWindow()));
     desktop->saveScreenshot(u"alert-checkbox-ticked"_s);
@@ -135,27 +134,6 @@ TEST_F(FirstLaunch, ASeparatorTheTrayHidesIsWarnedAboutUntilTheUserSaysNoMore) {
         5000));
     EXPECT_EQ(stored(u"JX_Tooltip_statusBarButtonWelcomePopover"_s).toLongLong(), 0)
         << "a hidden separator is not greeted";
-}
-
-// A panel set to hide itself explains a missing separator: the warning says
-// so (and, where the panel is always shown, does not; see above).
-TEST_F(FirstLaunch, APanelSetToHideItselfIsNamedInTheWarning) {
-    start({separatorId}, true, true, true);
-    ASSERT_EQ(e2e::writeSeparators(*desktop, {{separatorId, u"—"_s}}).toStdString(), "");
-    launch();
-    ASSERT_TRUE(processEventsUntil([&] { return !alertLine().isEmpty(); }, 15000));
-    EXPECT_TRUE(gapsel.output().contains(u"set to hide automatically"_s))
-        << alertLine().toStdString();
-}
-
-TEST_F(FirstLaunch, WithoutATrayTheWarningNamesIt) {
-    start({}, false);
-    launch();
-    ASSERT_TRUE(processEventsUntil([&] { return !alertLine().isEmpty(); }, 15000));
-    const QString alert = alertLine();
-    EXPECT_TRUE(alert.contains(u"Nothing on this desktop shows tray items"_s))
-        << alert.toStdString();
-    desktop->saveScreenshot(u"alert-no-tray"_s);
 }
 
 // What a desktop's notification server does on its bus, as far as a client
@@ -238,66 +216,100 @@ TEST_F(FirstLaunch, WithoutATrayALaterLaunchNotifiesOncePerLogin) {
     desktop->saveScreenshot(u"alert-no-tray-no-notifications"_s);
 }
 
-// The socket the compositor listens on, as a path: the test runs as another
-// user than the compositor, so its runtime folder is not the test's own.
-QString waylandSocket(const e2e::VirtualDesktop& desktop) {
-    const QDir runtime(desktop.environment().value(u"XDG_RUNTIME_DIR"_s));
-    const QStringList sockets = runtime.entryList({u"wayland-*[0-9]"_s}, QDir::System);
-    return sockets.isEmpty() ? QString() : runtime.filePath(sockets.front());
-}
-
-QStringList shownNotifications(const QDBusConnection& bus) {
-    const QDBusMessage reply = bus.call(
-        QDBusMessage::createMethodCall(u"org.freedesktop.Notifications"_s, u"/fr/emersion/Mako"_s,
-                                       u"fr.emersion.Mako"_s, u"ListNotifications"_s));
-    QStringList texts;
-    for (const QVariantMap& notification :
-         qdbus_cast<QList<QVariantMap>>(reply.arguments().value(0)))
-        texts.append(notification.value(u"summary"_s).toString() +
-                     notification.value(u"body"_s).toString());
-    return texts;
-}
-
-class WaybarGreeting : public e2e::DesktopTest {
+// The first launch's greeting, as a user sees it: a window on X11, and a
+// notification where no client may place a window beside the tray: from
+// GNOME's own service where GNOME is the Wayland compositor, and from mako
+// on sway with Waybar. It comes within 3 s, goes after five seconds where the
+// test sees it go, no warning follows it (GNOME's extension lists items in a
+// way of its own, which must not read as the separator missing) and it is
+// counted once.
+class FirstLaunchOnHost : public e2e::DesktopTest,
+                          public ::testing::WithParamInterface<std::string> {
 protected:
-    WaybarGreeting()
-        : DesktopTest(u"waybar"_s) {}
+    FirstLaunchOnHost()
+        : DesktopTest(QString::fromStdString(GetParam())) {}
+
+    // mako's notification service on sway's Wayland socket (which is
+    // another user's, in the runtime folder the desktop gave it): what failed.
+    QString startMako() {
+        const QDir runtime(desktop.environment().value(u"XDG_RUNTIME_DIR"_s));
+        const QStringList sockets = runtime.entryList({u"wayland-*[0-9]"_s}, QDir::System);
+        if (sockets.isEmpty())
+            return u"sway opened no Wayland socket"_s;
+        desktop.setVariable(u"WAYLAND_DISPLAY"_s, runtime.filePath(sockets.front()));
+        mako.emplace(u"mako"_s);
+        if (!mako->start(desktop.environment()) || !eventually([&] {
+                return desktop.bus().interface()->isServiceRegistered(notifications).value();
+            }))
+            return u"mako did not take the notification service"_s;
+        desktop.setVariable(u"QT_QPA_PLATFORM"_s, u"wayland"_s);
+        return {};
+    }
+    qint64 counted() const {
+        return e2e::preferences(desktop.configHome())
+            .value(u"JX_Tooltip_statusBarButtonWelcomePopover"_s)
+            .toLongLong();
+    }
+    bool greetingShown() const {
+        if (!mako)
+            return notifiesItself() ? counted() > 0 : desktop.windowNamed(greeting).isValid();
+        const QDBusMessage reply = desktop.bus().call(QDBusMessage::createMethodCall(
+            notifications, u"/fr/emersion/Mako"_s, u"fr.emersion.Mako"_s, u"ListNotifications"_s));
+        const auto shown = qdbus_cast<QList<QVariantMap>>(reply.arguments().value(0));
+        return std::ranges::any_of(shown, [](const QVariantMap& notification) {
+            return notification.value(u"summary"_s).toString() +
+                       notification.value(u"body"_s).toString() ==
+                   greeting;
+        });
+    }
+
+    bool notifiesItself() const { return desktop.host().name == u"gnome-wayland"_s; }
+
+    static inline const QString notifications = u"org.freedesktop.Notifications"_s;
+    std::optional<e2e::Program> mako;
 };
 
-TEST_F(WaybarGreeting, ArrivesAsANotificationThatExpiresAfterFiveSeconds) {
-    if (QStandardPaths::findExecutable(u"mako"_s).isEmpty())
+TEST_P(FirstLaunchOnHost, GreetsWithinThreeSecondsOnceAndDoesNotWarn) {
+    const bool onSway = desktop.host().name == u"waybar"_s;
+    if (onSway && QStandardPaths::findExecutable(u"mako"_s).isEmpty())
         GTEST_SKIP() << "mako is not installed (Debian: mako-notifier)";
-    const e2e::Host& waybar = desktop.host();
-    const QString socket = waylandSocket(desktop);
-    ASSERT_FALSE(socket.isEmpty()) << "sway opened no Wayland socket";
-    desktop.setVariable(u"WAYLAND_DISPLAY"_s, socket);
-    const QDBusConnection bus = desktop.bus();
-    e2e::Program mako(u"mako"_s);
-    ASSERT_TRUE(mako.start(desktop.environment()));
-    ASSERT_TRUE(processEventsUntil([&] {
-        return bus.interface()->isServiceRegistered(u"org.freedesktop.Notifications"_s).value();
-    })) << "mako did not take the notification service";
-
-    desktop.setVariable(u"QT_QPA_PLATFORM"_s, u"wayland"_s);
+    if (onSway) {
+        ASSERT_EQ(startMako().toStdString(), "");
+    }
+    const bool notifies = onSway || notifiesItself();
+    desktop.settledScreen();
     e2e::Program gapsel;
-    ASSERT_TRUE(gapsel.start(desktop.environment()));
-    QElapsedTimer launched;
-    launched.start();
-    const auto greeted = [&] { return shownNotifications(bus).contains(greeting); };
-    const bool shown = processEventsUntil(greeted, 10000);
-    const qint64 shownAt = launched.elapsed();
-    // The daemon draws it a moment after it lists it.
+    ASSERT_TRUE(e2e::startLogging(gapsel, desktop.environment()));
+    QElapsedTimer started;
+    started.start();
+    const bool shown = processEventsUntil([&] { return greetingShown(); }, 8000);
+    const qint64 shownAt = started.elapsed();
+    // A notification daemon draws it a moment after it lists it.
     e2e::idle(1000);
-    desktop.saveScreenshot(u"greeting"_s);
-    const bool gone = shown && processEventsUntil([&] { return !greeted(); }, 10000);
-    const qint64 shownFor = launched.elapsed() - shownAt;
+    desktop.saveScreenshot(u"first-launch-greeting"_s);
     // Polling and a busy machine stretch the five seconds a little.
-    const bool passed = gone && shownFor >= 4000 && shownFor <= 7500;
-    e2e::hostCheck(
-        waybar.name, "greeting", passed,
-        shown ? u"\"%1\" shown %2 ms after the start, for %3 ms"_s.arg(greeting).arg(shownAt).arg(
-                    gone ? QString::number(shownFor) : u"more than 10000"_s)
-              : u"no notification within 10 s"_s);
+    const bool gone =
+        shown && (notifiesItself() || processEventsUntil([&] { return !greetingShown(); }, 10000));
+    const qint64 shownFor = started.elapsed() - shownAt;
+    const bool fiveSeconds = notifiesItself() || (gone && shownFor >= 4000 && shownFor <= 7500);
+    // The greeting's 5 s and the check's 3 s, with time to spare.
+    e2e::idle(std::max<int>(0, 12000 - started.elapsed()));
+    const bool warned = !e2e::alertLine(gapsel).isEmpty();
+    const bool notified = gapsel.output().contains(u"Greeting shown as notification"_s);
+    e2e::hostCheck(desktop.host().name, "greeting",
+                   shownAt <= 3000 && fiveSeconds && notified == notifies && !warned &&
+                       counted() == 1,
+                   u"greeting %1 after %2 ms%3%4, %5, counted %6"_s
+                       .arg(shown ? u"shown"_s : u"not shown"_s)
+                       .arg(shownAt)
+                       .arg(notified ? u" as a notification"_s : QString())
+                       .arg(notifiesItself() ? QString() : u" for %1 ms"_s.arg(shownFor))
+                       .arg(warned ? u"an alert followed"_s : u"no alert"_s)
+                       .arg(counted()));
 }
+
+INSTANTIATE_TEST_SUITE_P(Hosts, FirstLaunchOnHost,
+                         ::testing::Values("xfce", "gnome", "gnome-wayland", "waybar"),
+                         e2e::nameOfHost);
 
 } // namespace

@@ -21,75 +21,49 @@ namespace {
 // The other program's Id and title.
 const QString other = u"Other Program"_s;
 
-bool isRed(QRgb pixel) {
-    return qRed(pixel) > 200 && qGreen(pixel) < 80 && qBlue(pixel) < 80;
-}
-
-bool showsRed(const QImage& screen, const QRect& glyph) {
-    for (int y = glyph.top(); y <= glyph.bottom(); ++y)
-        for (int x = glyph.left(); x <= glyph.right(); ++x)
-            if (isRed(screen.pixel(x, y)))
-                return true;
-    return false;
-}
-
-// Stored separators (by default "|", "—" and "·"; with none, Gapsel makes its
-// first) and another program's red item, which the tray shows before Gapsel
-// starts.
-class PlacementBesideOtherItem : public e2e::DesktopTest {
+// The stored separators and another program's red item ("R" in the order
+// shown), which the tray shows before Gapsel starts unless it comes later.
+class PlacementBesideOtherItem : public e2e::SeededHostTest {
 protected:
-    explicit PlacementBesideOtherItem(const QString& hostName,
-                                      QStringList characters = {u"|"_s, u"—"_s, u"·"_s})
-        : DesktopTest(hostName)
-        , characters(std::move(characters)) {}
+    using SeededHostTest::SeededHostTest;
 
-    void SetUp() override {
-        DesktopTest::SetUp();
+    void SetUp() override { setUp(false); }
+    void setUp(bool otherLater) {
+        SeededHostTest::SetUp();
         if (IsSkipped() || HasFatalFailure())
             return;
-        empty = desktop.settledScreen();
-        ASSERT_EQ(desktop.startService(QStringLiteral(OTHER_TRAY_ITEM_EXECUTABLE), {other}),
-                  u"shown"_s);
-        ASSERT_TRUE(eventually([&] { return orderShown(desktop.screenshot()) == u"R"_s; }));
-        if (!characters.isEmpty())
-            separators = e2e::seedSeparators(desktop, characters);
-        ASSERT_EQ(separators.size(), characters.size());
-        ASSERT_TRUE(gapsel.start(desktop.environment()));
+        const QString before = otherLater ? seededCharacters.join(QString()) : QString();
+        ASSERT_TRUE(!otherLater || gapsel.start(desktop.environment()));
+        ASSERT_EQ(awaitShown(before), before);
+        ASSERT_TRUE(startOther());
+        ASSERT_EQ(awaitShown(before + u"R"_s), before + u"R"_s);
+        ASSERT_TRUE(otherLater || gapsel.start(desktop.environment()));
     }
-
-    // The tray's new items from left to right: each separator by its shape,
-    // the other program's item as "R".
-    QString orderShown(const QImage& screen) const {
-        QString order;
-        for (const QRect& glyph : e2e::glyphsIn(empty, screen, desktop.host().tray))
-            order += showsRed(screen, glyph) ? u"R"_s : e2e::shapeOf(glyph);
-        return order;
+    bool startOther() {
+        return otherProgram.start(desktop.environment(), {other}, QProcess::SeparateChannels);
     }
     // Waits until the tray shows the items in `expected` order (one glyph
     // each) and keeps the screen as `name`; what it showed last.
     QString awaitOrder(const QString& expected, const QString& name) {
         QImage screen;
-        QString shown;
+        QString last;
         EXPECT_TRUE(eventually([&] {
             screen = desktop.screenshot();
-            shown = orderShown(screen);
-            return shown == expected && idsInWatcher().size() == expected.size();
+            last = shown(screen);
+            return last == expected && idsInWatcher().size() == expected.size();
         })) << "shown "
-            << shown.toStdString() << " for " << expected.toStdString();
+            << last.toStdString() << " for " << expected.toStdString();
         desktop.saveScreenshot(name, screen);
-        return shown;
+        return last;
     }
 
-    const QStringList characters;
-    QImage empty;
-    QList<e2e::StoredSeparator> separators;
-    e2e::Program gapsel;
+    e2e::Program otherProgram{QStringLiteral(OTHER_TRAY_ITEM_EXECUTABLE)};
 };
 
 class PlacementInXfce : public PlacementBesideOtherItem {
 protected:
     PlacementInXfce()
-        : PlacementBesideOtherItem(u"xfce"_s, {}) {}
+        : PlacementBesideOtherItem("xfce", {}) {}
 
     // The panel as the other item's red ("R") with light separator ink ("—")
     // left and right of it: XFCE draws its items too close together to tell
@@ -100,7 +74,7 @@ protected:
         QList<int> ink;
         for (int y = panel.top(); y <= panel.bottom(); ++y)
             for (int x = panel.left(); x <= panel.right(); ++x)
-                if (isRed(screen.pixel(x, y)))
+                if (e2e::isRed(screen.pixel(x, y)))
                     red |= QRect(x, y, 1, 1);
                 else if (qGray(screen.pixel(x, y)) > 128)
                     ink.append(x);
@@ -153,21 +127,28 @@ TEST_F(PlacementInXfce, MenuEntriesReorderKnownItemsAndTheOrderOutlivesThePanel)
     EXPECT_TRUE(gapsel.running());
 }
 
-// One host's way of placing a separator: the order the tray first shows, the
-// menu entry chosen on one separator, the order it shows then, and the check
-// that judges the move.
-struct Placement {
-    std::string host;
-    QString start;
+// A menu entry chosen on one separator, the order the tray shows then, and
+// the host's check that judges the move (none: the test alone judges it).
+struct Move {
     int separator;
     QStringList entry;
     QString expected;
-    const char* check;
-    // The check that judges the order after Gapsel's restart.
+    const char* check = nullptr;
+};
+
+// One host's way of placing separators: the order the tray first shows, the
+// moves, and the check that judges the order after Gapsel's restart.
+struct Placement {
+    std::string host;
+    QString start;
+    QList<Move> moves;
     const char* keptCheck = "kept";
+    // Gapsel starts before the other program, as at login, and starts again
+    // without it: the separators placed after its item wait for it.
+    bool otherLater = false;
 };
 void PrintTo(const Placement& placement, std::ostream* out) {
-    *out << placement.host << ' ' << placement.check;
+    *out << placement.host << ' ' << placement.keptCheck;
 }
 
 // Trays that order by arrival: "Move to … End" makes the separator the newest
@@ -175,37 +156,71 @@ void PrintTo(const Placement& placement, std::ostream* out) {
 // where the newest go rightmost, Place After makes it and ours after the
 // other item arrive again, in the order the list then keeps.
 // Plasma sorts by title: Place After gives the separator one that sorts right
-// after the other item's. Either way the next start of Gapsel brings the
-// arrangement back.
-class PlacementByRule : public PlacementBesideOtherItem,
+// after the other item's, and one moved left past the only other item stands
+// at the start by a title Plasma's collation puts before the others'.
+// Either way the next start of Gapsel brings the arrangement back.
+class PlacementOnHost : public PlacementBesideOtherItem,
                         public ::testing::WithParamInterface<Placement> {
 protected:
-    PlacementByRule()
-        : PlacementBesideOtherItem(QString::fromStdString(GetParam().host)) {}
+    PlacementOnHost()
+        : PlacementBesideOtherItem(GetParam().host) {}
+    void SetUp() override { setUp(GetParam().otherLater); }
+
+    // Stops Gapsel (and the other program where it comes later) and starts
+    // Gapsel again: what the tray shows then, as the check judges it.
+    void checkRestart(const QString& expected) {
+        const Placement& placement = GetParam();
+        gapsel.stop();
+        if (placement.otherLater)
+            otherProgram.stop();
+        const QStringList left = placement.otherLater ? QStringList() : QStringList{other};
+        ASSERT_TRUE(eventually([&] { return idsInWatcher() == left; }))
+            << "Gapsel's items stayed in the tray";
+        ASSERT_TRUE(gapsel.start(desktop.environment()));
+        QString detail;
+        bool kept = true;
+        if (placement.otherLater) {
+            const QString before = expected.section(u'R', 0, 0);
+            const QString waiting = awaitOrder(before, u"later-waiting"_s);
+            e2e::idle(3000);
+            const QString stillWaiting = shown(desktop.screenshot());
+            ASSERT_TRUE(startOther());
+            kept = waiting == before && stillWaiting == before;
+            detail = u"shown %1, then %2 before the item came; "_s.arg(waiting, stillWaiting);
+        }
+        const QString shownAfter = awaitOrder(expected, u"placed-after-restart"_s);
+        e2e::hostCheck(desktop.host().name, placement.keptCheck, kept && shownAfter == expected,
+                       detail + u"shown %1 after a restart, expected %2"_s.arg(shownAfter, expected));
+    }
 };
 
-TEST_P(PlacementByRule, TheChosenPlaceShowsAndOutlivesARestart) {
+TEST_P(PlacementOnHost, TheChosenPlaceShowsAndOutlivesARestart) {
     const Placement& placement = GetParam();
     ASSERT_EQ(awaitOrder(placement.start, u"start-order"_s), placement.start);
-    // The item may leave the bus as the entry is clicked, so the menu's
-    // closing finds no one to tell: what counts is the order after.
-    host->choose(serviceWithId(separators.at(placement.separator).id), placement.entry);
-    const QString placed = awaitOrder(placement.expected, u"placed"_s);
-    e2e::hostCheck(desktop.host().name, placement.check, placed == placement.expected,
-                   u"shown %1 after %2, expected %3"_s.arg(placed, placement.entry.join(u" ▸ "_s),
-                                                           placement.expected));
-    // The tray forgets Gapsel until it starts again; then the separators
-    // come back in place, each with a title, by which screen readers and the
-    // tray's settings show it.
-    gapsel.stop();
-    ASSERT_TRUE(eventually([&] { return idsInWatcher() == QStringList{other}; }))
-        << "Gapsel's items stayed in the tray";
-    ASSERT_TRUE(gapsel.start(desktop.environment()));
-    const QString kept = awaitOrder(placement.expected, u"placed-after-restart"_s);
-    e2e::hostCheck(desktop.host().name, placement.keptCheck, kept == placement.expected,
-                   u"shown %1 after a restart, expected %2"_s.arg(kept, placement.expected));
+    for (const Move& move : placement.moves) {
+        const QString service = serviceWithId(seeded.at(move.separator).id);
+        const QString before = shown(desktop.screenshot());
+        // The menu lists the item once Gapsel could ask it for its title,
+        // which a program just started may be slow to answer: the entry is
+        // chosen again while nothing moved. The item may leave the bus as the
+        // entry is clicked, so the menu's closing finds no one to tell: what
+        // counts is the order after.
+        ASSERT_TRUE(eventually([&] {
+            host->choose(service, move.entry);
+            return eventually([&] { return shown(desktop.screenshot()) != before; }, 5000);
+        }));
+        const QString placed = awaitOrder(move.expected, u"placed"_s);
+        const QString detail = u"shown %1 after %2, expected %3"_s.arg(
+            placed, move.entry.join(u" ▸ "_s), move.expected);
+        if (move.check)
+            e2e::hostCheck(desktop.host().name, move.check, placed == move.expected, detail);
+        ASSERT_EQ(placed, move.expected) << detail.toStdString();
+    }
+    checkRestart(placement.moves.back().expected);
+    // Each separator has a title, by which screen readers and the tray's
+    // settings show it.
     QStringList titles;
-    for (const e2e::StoredSeparator& separator : separators)
+    for (const e2e::StoredSeparator& separator : seeded)
         titles.append(host->itemProperty(serviceWithId(separator.id), u"Title"_s).toString());
     e2e::hostCheck(desktop.host().name, "titles",
                    std::ranges::all_of(
@@ -214,111 +229,37 @@ TEST_P(PlacementByRule, TheChosenPlaceShowsAndOutlivesARestart) {
     EXPECT_TRUE(gapsel.running());
 }
 
+const QStringList placeAfterOther{u"Place After"_s, other};
+
 INSTANTIATE_TEST_SUITE_P(
-    Hosts, PlacementByRule,
+    Hosts, PlacementOnHost,
     ::testing::Values(
-        Placement{"lxqt", u"R|—·"_s, 0, {u"Move to Right End"_s}, u"R—·|"_s, "move-to-end"},
-        Placement{"lxqt-reversed", u"|—·R"_s, 2, {u"Move to Left End"_s}, u"·|—R"_s, "move-to-end"},
-        Placement{"gnome", u"|—·R"_s, 2, {u"Move to Left End"_s}, u"·|—R"_s, "move-to-end"},
-        Placement{"gnome-wayland", u"|—·R"_s, 2, {u"Move to Left End"_s}, u"·|—R"_s, "move-to-end"},
-        Placement{"waybar", u"R|—·"_s, 0, {u"Move to Right End"_s}, u"R—·|"_s, "move-to-end"},
-        Placement{"lxqt",
-                  u"R|—·"_s,
-                  2,
-                  {u"Place After"_s, other},
-                  u"R·|—"_s,
-                  "place-after",
+        Placement{"lxqt", u"R|—·"_s, {{0, {u"Move to Right End"_s}, u"R—·|"_s, "move-to-end"}}},
+        Placement{"lxqt-reversed",
+                  u"|—·R"_s,
+                  {{2, {u"Move to Left End"_s}, u"·|—R"_s, "move-to-end"}}},
+        Placement{"gnome", u"|—·R"_s, {{2, {u"Move to Left End"_s}, u"·|—R"_s, "move-to-end"}}},
+        Placement{"gnome-wayland",
+                  u"|—·R"_s,
+                  {{2, {u"Move to Left End"_s}, u"·|—R"_s, "move-to-end"}}},
+        Placement{"waybar", u"R|—·"_s, {{0, {u"Move to Right End"_s}, u"R—·|"_s, "move-to-end"}}},
+        Placement{"lxqt", u"R|—·"_s, {{2, placeAfterOther, u"R·|—"_s, "place-after"}},
                   "place-after-kept"},
-        Placement{"waybar",
-                  u"R|—·"_s,
-                  2,
-                  {u"Place After"_s, other},
-                  u"R·|—"_s,
-                  "place-after",
+        Placement{"waybar", u"R|—·"_s, {{2, placeAfterOther, u"R·|—"_s, "place-after"}},
                   "place-after-kept"},
-        Placement{"plasma", u"|—·R"_s, 0, {u"Place After"_s, other}, u"—·R|"_s, "place-after"},
-        Placement{
-            "plasma-wayland", u"|—·R"_s, 0, {u"Place After"_s, other}, u"—·R|"_s, "place-after"}),
+        Placement{"plasma", u"|—·R"_s, {{0, placeAfterOther, u"—·R|"_s, "place-after"}}},
+        Placement{"plasma-wayland", u"|—·R"_s, {{0, placeAfterOther, u"—·R|"_s, "place-after"}}},
+        Placement{"plasma",
+                  u"|—·R"_s,
+                  {{2, placeAfterOther, u"|—R·"_s}, {2, {u"Move Left"_s}, u"·|—R"_s, "at-start"}},
+                  "at-start-kept"},
+        Placement{"lxqt", u"|—·R"_s, {{1, placeAfterOther, u"|·R—"_s}}, "waits-for-item", true},
+        Placement{"waybar", u"|—·R"_s, {{1, placeAfterOther, u"|·R—"_s}}, "waits-for-item", true}),
     [](const ::testing::TestParamInfo<Placement>& placement) {
-        std::string name = placement.param.host + '_' + placement.param.check;
+        const char* check = placement.param.moves.back().check;
+        std::string name = placement.param.host + '_' + (check ? check : placement.param.keptCheck);
         std::ranges::replace(name, '-', '_');
         return name;
     });
-
-// Plasma sorts by title: a separator moved left past the only other item
-// stands at the start by a title whose "0 " prefix Plasma's collation puts
-// before the others' (a title never empty, as screen readers read it).
-class PlacementAtTheStartInPlasma : public PlacementBesideOtherItem {
-protected:
-    PlacementAtTheStartInPlasma()
-        : PlacementBesideOtherItem(u"plasma"_s) {}
-};
-
-TEST_F(PlacementAtTheStartInPlasma, APrefixSortsTheSeparatorFirst) {
-    ASSERT_EQ(awaitOrder(u"|—·R"_s, u"start-order"_s), u"|—·R"_s);
-    const QString moved = separators.at(2).id;
-    host->choose(serviceWithId(moved), {u"Place After"_s, other});
-    ASSERT_EQ(awaitOrder(u"|—R·"_s, u"after-other"_s), u"|—R·"_s);
-    host->choose(serviceWithId(moved), {u"Move Left"_s});
-    const QString shown = awaitOrder(u"·|—R"_s, u"at-start"_s);
-    const QString title = host->itemProperty(serviceWithId(moved), u"Title"_s).toString();
-    e2e::hostCheck(desktop.host().name, "at-start",
-                   shown == u"·|—R"_s && title.startsWith(u"0 Gapsel separator"_s),
-                   u"shown %1, titled \"%2\""_s.arg(shown, title));
-}
-
-// LXQt or Waybar at login: Gapsel starts before the program whose item a
-// separator was placed after. That separator, and those listed after it,
-// wait for the item and then come after it.
-class PlacementAfterALaterItem : public PlacementBesideOtherItem,
-                                 public ::testing::WithParamInterface<std::string> {
-protected:
-    PlacementAfterALaterItem()
-        : PlacementBesideOtherItem(QString::fromStdString(GetParam())) {}
-
-    void SetUp() override {
-        DesktopTest::SetUp();
-        if (IsSkipped() || HasFatalFailure())
-            return;
-        empty = desktop.settledScreen();
-        separators = e2e::seedSeparators(desktop, characters);
-        ASSERT_TRUE(gapsel.start(desktop.environment()));
-    }
-    bool startOther() {
-        return otherProgram.start(desktop.environment(), {other}, QProcess::SeparateChannels);
-    }
-
-    e2e::Program otherProgram{QStringLiteral(OTHER_TRAY_ITEM_EXECUTABLE)};
-};
-
-TEST_P(PlacementAfterALaterItem, WaitsForTheItemAtTheNextStart) {
-    ASSERT_EQ(awaitOrder(u"|—·"_s, u"later-start"_s), u"|—·"_s);
-    ASSERT_TRUE(startOther());
-    ASSERT_EQ(awaitOrder(u"|—·R"_s, u"later-other"_s), u"|—·R"_s);
-    // The menu lists the item once Gapsel could ask it for its title, which a
-    // program just started may be slow to answer.
-    ASSERT_TRUE(eventually([&] {
-        host->choose(serviceWithId(separators.at(1).id), {u"Place After"_s, other});
-        return eventually([&] { return orderShown(desktop.screenshot()) == u"|·R—"_s; }, 3000);
-    }));
-    ASSERT_EQ(awaitOrder(u"|·R—"_s, u"later-placed"_s), u"|·R—"_s);
-
-    gapsel.stop();
-    otherProgram.stop();
-    ASSERT_TRUE(eventually([&] { return idsInWatcher().isEmpty(); }));
-    ASSERT_TRUE(gapsel.start(desktop.environment()));
-    const QString waiting = awaitOrder(u"|·"_s, u"later-waiting"_s);
-    e2e::idle(3000);
-    const QString stillWaiting = orderShown(desktop.screenshot());
-    ASSERT_TRUE(startOther());
-    const QString kept = awaitOrder(u"|·R—"_s, u"later-kept"_s);
-    e2e::hostCheck(
-        desktop.host().name, "waits-for-item",
-        waiting == u"|·"_s && stillWaiting == u"|·"_s && kept == u"|·R—"_s,
-        u"shown %1, then %2 before the item came and %3 after"_s.arg(waiting, stillWaiting, kept));
-}
-
-INSTANTIATE_TEST_SUITE_P(Hosts, PlacementAfterALaterItem, ::testing::Values("lxqt", "waybar"),
-                         e2e::nameOfHost);
 
 } // namespace

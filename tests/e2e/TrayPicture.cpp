@@ -140,6 +140,18 @@ QString shapeOf(const QRect& glyph) {
     return u"·"_s;
 }
 
+bool isRed(QRgb pixel) {
+    return qRed(pixel) > 200 && qGreen(pixel) < 80 && qBlue(pixel) < 80;
+}
+
+bool showsRed(const QImage& screen, const QRect& glyph) {
+    for (int y = glyph.top(); y <= glyph.bottom(); ++y)
+        for (int x = glyph.left(); x <= glyph.right(); ++x)
+            if (isRed(screen.pixel(x, y)))
+                return true;
+    return false;
+}
+
 bool menuShown(const QImage& before, const QImage& now, const QRect& panel) {
     if (before.size() != now.size())
         return false;

@@ -19,6 +19,11 @@ QList<QRect> glyphsIn(const QImage& before, const QImage& now, const QRect& area
 // "—" (wide) or "·" (neither).
 QString shapeOf(const QRect& glyph);
 
+// Whether a pixel has the plain red of another program's item, and whether
+// a glyph shows any.
+bool isRed(QRgb pixel);
+bool showsRed(const QImage& screen, const QRect& glyph);
+
 // Whether something the size of a menu appeared outside the panel.
 bool menuShown(const QImage& before, const QImage& now, const QRect& panel);
 

@@ -57,6 +57,7 @@ void endProcess(QProcess& process) {
 
 bool Program::start(const QProcessEnvironment& environment, const QStringList& arguments,
                     QProcess::ProcessChannelMode forwarded) {
+    output_.clear();
     process_.setProcessEnvironment(environment);
     process_.setProcessChannelMode(forwarded);
     process_.start(program_, arguments);
@@ -116,16 +117,21 @@ QString VirtualDesktop::start() {
 }
 
 QString VirtualDesktop::startWithoutHost() {
-    QString failure = startDisplay();
-    for (const auto& [source, target] : host_.files) {
+    QString failure = startDisplay() + copyFiles(host_.files);
+    if (failure.isEmpty())
+        failure = host_.configure(*this);
+    return failure.isEmpty() ? startBus() : failure;
+}
+
+QString VirtualDesktop::copyFiles(const QList<std::pair<QString, QString>>& files) const {
+    QString failure;
+    for (const auto& [source, target] : files) {
         const QString path = configHome() + QLatin1Char('/') + target;
         QDir().mkpath(path.section(QLatin1Char('/'), 0, -2));
         if (!QFile::copy(QDir(QStringLiteral(GAPSEL_E2E_SOURCE_DIR)).filePath(source), path))
             failure += u"cannot copy "_s + source;
     }
-    if (failure.isEmpty())
-        failure = host_.configure(*this);
-    return failure.isEmpty() ? startBus() : failure;
+    return failure;
 }
 
 void VirtualDesktop::reservePanelArea() const {

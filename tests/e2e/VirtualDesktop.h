@@ -34,7 +34,7 @@ public:
     void stop();
     bool running() const { return process_.state() == QProcess::Running; }
     qint64 processId() const { return process_.processId(); }
-    // What it wrote so far on the channels not passed through.
+    // What it wrote since its last start on the channels not passed through.
     QString output();
 
 private:
@@ -63,6 +63,9 @@ public:
     QString start();
     QString startWithoutHost();
     QString restartHost();
+
+    // Copies files below the configuration folder as a host's are: what failed.
+    QString copyFiles(const QList<std::pair<QString, QString>>& files) const;
 
     const Host& host() const { return host_; }
     QProcessEnvironment environment() const { return environment_; }

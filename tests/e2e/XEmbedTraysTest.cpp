@@ -27,17 +27,9 @@ namespace {
 // By then a first launch's visibility check has spoken.
 constexpr int quietFirstLaunchMs = 15000;
 
-class XEmbedTray : public e2e::SeededHostTest {
+class XEmbedTray : public e2e::SeededOnEachHost {
 protected:
     QList<QRect> docked() const { return glyphs(desktop.screenshot()); }
-    // What the tray shows, left to right, once it is `expected` or the time is up.
-    QString shownOnce(const QString& expected, int timeoutMs = 20000) const {
-        QString shown;
-        // What was shown last is the answer, whether it came in time or not.
-        static_cast<void>(
-            eventually([&] { return (shown = e2e::shapes(docked())) == expected; }, timeoutMs));
-        return shown;
-    }
     // The list as the menu's New, a character change and Remove write it.
     QString writeList(const QString& characters) {
         QList<e2e::StoredSeparator> list;
@@ -61,10 +53,10 @@ TEST_P(XEmbedTray, SeparatorsDockInOrderGreetAnswerClicksAndKeepTheirOrder) {
     launched.start();
     ASSERT_TRUE(e2e::startLogging(gapsel, desktop.environment()));
     const QString order = seededCharacters.join(QString());
-    const QString shown = shownOnce(order);
+    const QString atStart = awaitShown(order);
     const QImage screen = desktop.screenshot();
     e2e::savePanel(desktop, screen, u"separators"_s);
-    check("order", shown == order, u"drawn %1, expected %2"_s.arg(shown, order));
+    check("order", atStart == order, u"drawn %1, expected %2"_s.arg(atStart, order));
     checkContrast("contrast", screen, 3.0);
     const QList<QRect> drawn = glyphs(screen);
     const QRect icons = std::accumulate(drawn.cbegin(), drawn.cend(), QRect(), std::bit_or<>());
@@ -94,7 +86,7 @@ TEST_P(XEmbedTray, SeparatorsDockInOrderGreetAnswerClicksAndKeepTheirOrder) {
     QStringList steps;
     for (const QString& list : {u"|—·|"_s, u"||·|"_s, order}) {
         expected.append(newestLeft && list.size() == 4 ? list.right(1) + list.left(3) : list);
-        steps.append(writeList(list).isEmpty() ? shownOnce(expected.last(), 5000)
+        steps.append(writeList(list).isEmpty() ? awaitShown(expected.last(), 5000)
                                                : u"not written"_s);
     }
     check("new-char-remove", steps == expected,
@@ -107,7 +99,7 @@ TEST_P(XEmbedTray, SeparatorsDockInOrderGreetAnswerClicksAndKeepTheirOrder) {
     ASSERT_TRUE(eventually([&] { return docked().isEmpty(); }, 10000))
         << "the icons leave the tray";
     ASSERT_TRUE(gapsel.start(desktop.environment()));
-    const QString again = shownOnce(order);
+    const QString again = awaitShown(order);
     check("restart", again == order, u"drawn %1 after a restart"_s.arg(again));
     if (desktop.host().name == u"trayer"_s)
         checkHandover();
@@ -119,10 +111,7 @@ TEST_P(XEmbedTray, SeparatorsDockInOrderGreetAnswerClicksAndKeepTheirOrder) {
 void XEmbedTray::checkHandover() {
     if (QStandardPaths::findExecutable(u"lxqt-panel"_s).isEmpty())
         return;
-    QDir().mkpath(desktop.configHome() + u"/lxqt"_s);
-    QFile::copy(u"/usr/share/lxqt/lxqt.conf"_s, desktop.configHome() + u"/lxqt/lxqt.conf"_s);
-    QFile::copy(QStringLiteral(GAPSEL_E2E_SOURCE_DIR "/lxqt-panel.conf"),
-                desktop.configHome() + u"/lxqt/panel.conf"_s);
+    ASSERT_EQ(desktop.copyFiles(e2e::hostNamed(u"lxqt"_s).files).toStdString(), "");
     e2e::Program lxqt(u"lxqt-panel"_s);
     ASSERT_TRUE(lxqt.start(desktop.environment()));
     ASSERT_TRUE(eventually([&] { return host->hostRegistered(); }, 60000));
@@ -138,7 +127,7 @@ void XEmbedTray::checkHandover() {
 
     lxqt.stop();
     const QString order = seededCharacters.join(QString());
-    const QString back = shownOnce(order, 10000);
+    const QString back = awaitShown(order, 10000);
     e2e::savePanel(desktop, desktop.screenshot(), u"handed-back"_s);
     check("handback", back == order, u"docked again: %1"_s.arg(back));
 }

@@ -3,12 +3,11 @@
 
 #include "platform/linux/tray/TitleIcon.h"
 #include "platform/linux/tray/DBusTypes.h"
+#include "e2e/TrayPicture.h"
 
 #include <QPainter>
 
 #include <gtest/gtest.h>
-
-#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -43,30 +42,13 @@ TEST(TitleIcon, BlanksDrawATransparentGapATabIsTwiceAsWideAndALongTitleIsCut) {
     EXPECT_LE(TitleIcon(TitleIcon::bounded(dashes), false).render(48).width(), 48 * 17);
 }
 
-double luminance(QColor colour) {
-    const auto channel = [](double value) {
-        value /= 255.0;
-        return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(colour.red()) + 0.7152 * channel(colour.green()) +
-           0.0722 * channel(colour.blue());
-}
-
-// The strongest contrast (WCAG ratio) of any pixel of the image laid on a
-// panel of the given colour.
+// The strongest contrast of any pixel of the image laid on a panel of the
+// given colour, as the end-to-end tests read it off the screen.
 double contrastOn(const QImage& image, QColor panel) {
-    QImage onPanel(image.size(), QImage::Format_RGB32);
+    QImage onPanel(image.size() + QSize(16, 16), QImage::Format_RGB32);
     onPanel.fill(panel);
-    QPainter(&onPanel).drawImage(0, 0, image);
-    const double background = luminance(panel);
-    double strongest = 1.0;
-    for (int y = 0; y < onPanel.height(); ++y)
-        for (int x = 0; x < onPanel.width(); ++x) {
-            const double pixel = luminance(QColor(onPanel.pixel(x, y)));
-            strongest = std::max(strongest, (std::max(pixel, background) + 0.05) /
-                                                (std::min(pixel, background) + 0.05));
-        }
-    return strongest;
+    QPainter(&onPanel).drawImage(8, 8, image);
+    return e2e::glyphContrast(onPanel, image.rect().translated(8, 8), onPanel.rect());
 }
 
 TEST(TitleIcon, EveryGlyphStandsOutFromDarkLightAndColouredPanelsDimmedOrNot) {
