@@ -72,10 +72,6 @@ QStringList DebugWindow::pageTitles() const {
     return titles;
 }
 
-void DebugWindow::showPage(int index) {
-    sidebar_->setCurrentRow(index);
-}
-
 void DebugWindow::addPage(const QString& title, QWidget* page) {
     sidebar_->addItem(title);
     auto* titled = new QWidget;

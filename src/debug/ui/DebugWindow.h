@@ -23,7 +23,6 @@ public:
         return QCoreApplication::translate("DebugWindow", "%1 %2 \u2014 Debug").arg(name, version);
     }
     QStringList pageTitles() const;
-    void showPage(int index);
 
 protected:
     void showEvent(QShowEvent* event) override;
