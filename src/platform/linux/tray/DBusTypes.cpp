@@ -63,31 +63,21 @@ QImage fromDBusImage(const DBusImage& image) {
 }
 
 QDBusArgument& operator<<(QDBusArgument& argument, const DBusImage& image) {
-    argument.beginStructure();
-    argument << image.width << image.height << image.pixels;
-    argument.endStructure();
-    return argument;
+    return writeStructure(argument, image.width, image.height, image.pixels);
 }
 
 const QDBusArgument& operator>>(const QDBusArgument& argument, DBusImage& image) {
-    argument.beginStructure();
-    argument >> image.width >> image.height >> image.pixels;
-    argument.endStructure();
-    return argument;
+    return readStructure(argument, image.width, image.height, image.pixels);
 }
 
 QDBusArgument& operator<<(QDBusArgument& argument, const DBusToolTip& toolTip) {
-    argument.beginStructure();
-    argument << toolTip.iconName << toolTip.images << toolTip.title << toolTip.description;
-    argument.endStructure();
-    return argument;
+    return writeStructure(argument, toolTip.iconName, toolTip.images, toolTip.title,
+                          toolTip.description);
 }
 
 const QDBusArgument& operator>>(const QDBusArgument& argument, DBusToolTip& toolTip) {
-    argument.beginStructure();
-    argument >> toolTip.iconName >> toolTip.images >> toolTip.title >> toolTip.description;
-    argument.endStructure();
-    return argument;
+    return readStructure(argument, toolTip.iconName, toolTip.images, toolTip.title,
+                         toolTip.description);
 }
 
 QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenuLayoutItem& item) {
@@ -124,45 +114,27 @@ const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenuLayoutIte
 }
 
 QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenuItem& item) {
-    argument.beginStructure();
-    argument << item.id << item.properties;
-    argument.endStructure();
-    return argument;
+    return writeStructure(argument, item.id, item.properties);
 }
 
 const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenuItem& item) {
-    argument.beginStructure();
-    argument >> item.id >> item.properties;
-    argument.endStructure();
-    return argument;
+    return readStructure(argument, item.id, item.properties);
 }
 
 QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenuItemKeys& keys) {
-    argument.beginStructure();
-    argument << keys.id << keys.names;
-    argument.endStructure();
-    return argument;
+    return writeStructure(argument, keys.id, keys.names);
 }
 
 const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenuItemKeys& keys) {
-    argument.beginStructure();
-    argument >> keys.id >> keys.names;
-    argument.endStructure();
-    return argument;
+    return readStructure(argument, keys.id, keys.names);
 }
 
 QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenuEvent& event) {
-    argument.beginStructure();
-    argument << event.id << event.eventId << event.data << event.timestamp;
-    argument.endStructure();
-    return argument;
+    return writeStructure(argument, event.id, event.eventId, event.data, event.timestamp);
 }
 
 const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenuEvent& event) {
-    argument.beginStructure();
-    argument >> event.id >> event.eventId >> event.data >> event.timestamp;
-    argument.endStructure();
-    return argument;
+    return readStructure(argument, event.id, event.eventId, event.data, event.timestamp);
 }
 
 } // namespace platform::xdg

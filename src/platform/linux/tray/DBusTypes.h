@@ -78,6 +78,22 @@ DBusImage toDBusImage(const QImage& image);
 // size) gives a null image.
 QImage fromDBusImage(const DBusImage& image);
 
+// A structure of `fields`, in order, written to or read from the bus.
+template <class... Fields>
+QDBusArgument& writeStructure(QDBusArgument& argument, const Fields&... fields) {
+    argument.beginStructure();
+    (argument << ... << fields);
+    argument.endStructure();
+    return argument;
+}
+template <class... Fields>
+const QDBusArgument& readStructure(const QDBusArgument& argument, Fields&... fields) {
+    argument.beginStructure();
+    (argument >> ... >> fields);
+    argument.endStructure();
+    return argument;
+}
+
 QDBusArgument& operator<<(QDBusArgument& argument, const DBusImage& image);
 const QDBusArgument& operator>>(const QDBusArgument& argument, DBusImage& image);
 QDBusArgument& operator<<(QDBusArgument& argument, const DBusToolTip& toolTip);
