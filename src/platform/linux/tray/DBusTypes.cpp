@@ -48,20 +48,6 @@ DBusImage toDBusImage(const QImage& image) {
     return result;
 }
 
-QImage fromDBusImage(const DBusImage& image) {
-    if (image.width <= 0 || image.height <= 0 ||
-        image.pixels.size() != qsizetype{4} * image.width * image.height)
-        return {};
-    QImage result(image.width, image.height, QImage::Format_ARGB32);
-    const auto* in = reinterpret_cast<const uchar*>(image.pixels.constData());
-    for (int y = 0; y < image.height; ++y) {
-        auto* line = reinterpret_cast<quint32*>(result.scanLine(y));
-        for (int x = 0; x < image.width; ++x, in += 4)
-            line[x] = qFromBigEndian<quint32>(in);
-    }
-    return result;
-}
-
 QDBusArgument& operator<<(QDBusArgument& argument, const DBusImage& image) {
     return writeStructure(argument, image.width, image.height, image.pixels);
 }
