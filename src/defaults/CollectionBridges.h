@@ -233,9 +233,6 @@ template <DefaultsSerializable E> struct SetBridge {
     }
 };
 
-template <DefaultsSerializable E> struct Serializable<QSet<E>> {
-    static constexpr bool isNativelyStored = false;
-    using Bridge = SetBridge<E>;
-};
+template <DefaultsSerializable E> struct Serializable<QSet<E>> : detail::Bridged<SetBridge<E>> {};
 
 } // namespace Defaults
