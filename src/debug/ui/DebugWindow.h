@@ -22,7 +22,6 @@ public:
     static QString titleFor(const QString& name, const QString& version) {
         return QCoreApplication::translate("DebugWindow", "%1 %2 \u2014 Debug").arg(name, version);
     }
-    QStringList pageTitles() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
