@@ -58,9 +58,6 @@ struct AnyBridge {
     }
 };
 
-template <> struct Serializable<AnySerializable> {
-    static constexpr bool isNativelyStored = false;
-    using Bridge = AnyBridge;
-};
+template <> struct Serializable<AnySerializable> : detail::Bridged<AnyBridge> {};
 
 } // namespace Defaults

@@ -42,15 +42,14 @@ template <Integer K> struct MapKey<K> {
     static QString toString(K key) { return QString::number(key); }
     static std::optional<K> fromString(const QString& text) {
         bool ok = false;
-        if constexpr (std::is_signed_v<K>) {
-            const qint64 value = text.toLongLong(&ok);
-            if (ok && std::in_range<K>(value) && text == QString::number(value))
-                return static_cast<K>(value);
-        } else {
-            const quint64 value = text.toULongLong(&ok);
-            if (ok && std::in_range<K>(value) && text == QString::number(value))
-                return static_cast<K>(value);
-        }
+        const auto value = [&] {
+            if constexpr (std::is_signed_v<K>)
+                return text.toLongLong(&ok);
+            else
+                return text.toULongLong(&ok);
+        }();
+        if (ok && std::in_range<K>(value) && text == QString::number(value))
+            return static_cast<K>(value);
         return std::nullopt;
     }
 };
@@ -234,9 +233,6 @@ template <DefaultsSerializable E> struct SetBridge {
     }
 };
 
-template <DefaultsSerializable E> struct Serializable<QSet<E>> {
-    static constexpr bool isNativelyStored = false;
-    using Bridge = SetBridge<E>;
-};
+template <DefaultsSerializable E> struct Serializable<QSet<E>> : detail::Bridged<SetBridge<E>> {};
 
 } // namespace Defaults

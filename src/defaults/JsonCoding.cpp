@@ -5,6 +5,7 @@
 
 #include "defaults/DefaultsLog.h"
 #include "defaults/Json.h"
+#include "defaults/ValueBridges.h"
 
 #include <QTimeZone>
 
@@ -34,23 +35,6 @@ std::string nonFiniteMessage(std::string_view kind, double value) {
     std::string name = std::isnan(value) ? ".nan" : ".infinity";
     std::string sign = !std::isnan(value) && value < 0 ? "-" : "";
     return "Unable to encode " + sign + std::string(kind) + name + " directly in JSON.";
-}
-
-bool isHex(char c) {
-    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
-
-// The canonical 8-4-4-4-12 form, in either case; QUuid alone would also
-// accept braces.
-bool isCanonicalUuid(std::string_view text) {
-    if (text.size() != 36)
-        return false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const bool hyphenPlace = i == 8 || i == 13 || i == 18 || i == 23;
-        if (hyphenPlace ? text[i] != '-' : !isHex(text[i]))
-            return false;
-    }
-    return true;
 }
 
 } // namespace
@@ -150,9 +134,7 @@ bool JsonCoding<QUuid>::encode(const QUuid& value, JsonNode& json, std::string*)
 
 std::optional<QUuid> JsonCoding<QUuid>::decode(const JsonNode& json) {
     const auto* text = stringIn(json);
-    if (!text || !isCanonicalUuid(*text))
-        return std::nullopt;
-    return QUuid::fromString(QLatin1StringView(text->data(), static_cast<qsizetype>(text->size())));
+    return text ? UUIDBridge::deserialize(QVariant(QString::fromStdString(*text))) : std::nullopt;
 }
 
 bool JsonCoding<QUrl>::encode(const QUrl& value, JsonNode& json, std::string* error) {

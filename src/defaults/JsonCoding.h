@@ -113,15 +113,14 @@ template <Integer T> struct JsonCoding<T> {
     }
 
     static std::optional<T> decode(const JsonNode& json) {
-        if constexpr (std::is_signed_v<T>) {
-            const auto exact = exactInt64(json);
-            if (exact && std::in_range<T>(*exact))
-                return static_cast<T>(*exact);
-        } else {
-            const auto exact = exactUInt64(json);
-            if (exact && std::in_range<T>(*exact))
-                return static_cast<T>(*exact);
-        }
+        const auto exact = [&json] {
+            if constexpr (std::is_signed_v<T>)
+                return exactInt64(json);
+            else
+                return exactUInt64(json);
+        }();
+        if (exact && std::in_range<T>(*exact))
+            return static_cast<T>(*exact);
         return std::nullopt;
     }
 };

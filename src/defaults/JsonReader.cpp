@@ -149,6 +149,7 @@ private:
     std::string_view digitsFrom(std::size_t start);
 
     std::optional<JsonValue> value(int depth);
+    template <class Element> bool elementsUntil(char close, Element element);
     std::optional<JsonValue> array(int depth);
     std::optional<JsonValue> object(int depth);
     std::optional<JsonValue> literal(std::string_view word, JsonValue meaning);
@@ -227,27 +228,37 @@ std::optional<JsonValue> Reader::literal(std::string_view word, JsonValue meanin
     return meaning;
 }
 
+// The comma-separated elements of an array or object up to its `close`,
+// each read by `element`; false when one does not read or a comma is missing.
+template <class Element> bool Reader::elementsUntil(char close, Element element) {
+    skipWhitespace();
+    if (consume(close))
+        return true;
+    while (true) {
+        if (!element())
+            return false;
+        skipWhitespace();
+        const bool separated = consume(',');
+        skipWhitespace();
+        if (consume(close))
+            return true;
+        if (!separated)
+            return false;
+    }
+}
+
 std::optional<JsonValue> Reader::array(int depth) {
     if (depth >= maximumDepth)
         return std::nullopt;
     consume('[');
     JsonValue result = JsonValue::array();
-    skipWhitespace();
-    if (consume(']'))
-        return result;
-    while (true) {
+    const bool read = elementsUntil(']', [&] {
         auto element = value(depth + 1);
-        if (!element)
-            return std::nullopt;
-        result.push_back(std::move(*element));
-        skipWhitespace();
-        const bool separated = consume(',');
-        skipWhitespace();
-        if (consume(']'))
-            return result;
-        if (!separated)
-            return std::nullopt;
-    }
+        if (element)
+            result.push_back(std::move(*element));
+        return element.has_value();
+    });
+    return read ? std::optional(std::move(result)) : std::nullopt;
 }
 
 std::optional<JsonValue> Reader::object(int depth) {
@@ -256,28 +267,19 @@ std::optional<JsonValue> Reader::object(int depth) {
     consume('{');
     JsonValue result = JsonValue::object();
     MemberList members(result.get_ref<JsonValue::object_t&>());
-    skipWhitespace();
-    if (consume('}'))
-        return result;
-    while (true) {
+    const bool read = elementsUntil('}', [&] {
         if (peek() != '"')
-            return std::nullopt;
+            return false;
         auto name = string();
         skipWhitespace();
         if (!name || !consume(':'))
-            return std::nullopt;
+            return false;
         auto member = value(depth + 1);
-        if (!member)
-            return std::nullopt;
-        members.add(std::move(*name), std::move(*member));
-        skipWhitespace();
-        const bool separated = consume(',');
-        skipWhitespace();
-        if (consume('}'))
-            return result;
-        if (!separated)
-            return std::nullopt;
-    }
+        if (member)
+            members.add(std::move(*name), std::move(*member));
+        return member.has_value();
+    });
+    return read ? std::optional(std::move(result)) : std::nullopt;
 }
 
 std::optional<std::string> Reader::string() {

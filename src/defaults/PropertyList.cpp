@@ -249,22 +249,16 @@ bool identicalValues(const QVariant& a, const QVariant& b) {
     if (a.typeId() != b.typeId())
         return false;
     switch (a.typeId()) {
-    case QMetaType::UnknownType:
-        return true; // both say "no value"
+    case QMetaType::UnknownType: // both say "no value"
     case QMetaType::QString:
-        return a.toString() == b.toString();
     case QMetaType::Bool:
-        return a.toBool() == b.toBool();
     case QMetaType::LongLong:
-        return a.toLongLong() == b.toLongLong();
     case QMetaType::ULongLong:
-        return a.toULongLong() == b.toULongLong();
+    case QMetaType::QDateTime:
+    case QMetaType::QByteArray:
+        return a == b;
     case QMetaType::Double:
         return sameReal(a.toDouble(), b.toDouble());
-    case QMetaType::QDateTime:
-        return a.toDateTime() == b.toDateTime();
-    case QMetaType::QByteArray:
-        return a.toByteArray() == b.toByteArray();
     case QMetaType::QVariantList:
         return sameList(a.toList(), b.toList());
     case QMetaType::QVariantMap:

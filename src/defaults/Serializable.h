@@ -148,6 +148,12 @@ template <class T, QMetaType::Type Id> struct NativeScalar {
     }
 };
 
+// A kind that is stored through `B`, not as a property-list object of its own.
+template <class B> struct Bridged {
+    static constexpr bool isNativelyStored = false;
+    using Bridge = B;
+};
+
 } // namespace detail
 
 template <> struct Serializable<QString> : detail::NativeScalar<QString, QMetaType::QString> {};

@@ -29,7 +29,6 @@ public:
                 slot(args...);
         }
     }
-    std::size_t connectionCount() const { return slots_.size(); }
 
 private:
     std::map<ConnectionId, Slot> slots_;

@@ -22,17 +22,11 @@ struct UUIDBridge {
     static std::optional<QUuid> deserialize(const std::optional<QVariant>& stored);
 };
 
-template <> struct Serializable<QUuid> {
-    static constexpr bool isNativelyStored = false;
-    using Bridge = UUIDBridge;
-};
+template <> struct Serializable<QUuid> : detail::Bridged<UUIDBridge> {};
 
 // --- URL: JSON text of its absolute string --------------------------------------
 
-template <> struct Serializable<QUrl> {
-    static constexpr bool isNativelyStored = false;
-    using Bridge = TopLevelCodableBridge<QUrl>;
-};
+template <> struct Serializable<QUrl> : detail::Bridged<TopLevelCodableBridge<QUrl>> {};
 
 // --- Colour: an archive in data -----------------------------------------------
 
@@ -43,10 +37,7 @@ struct ColorBridge {
     static std::optional<QColor> deserialize(const std::optional<QVariant>& stored);
 };
 
-template <> struct Serializable<QColor> {
-    static constexpr bool isNativelyStored = false;
-    using Bridge = ColorBridge;
-};
+template <> struct Serializable<QColor> : detail::Bridged<ColorBridge> {};
 
 // --- Records that declare their JSON coding -----------------------------------
 
@@ -54,9 +45,7 @@ template <> struct Serializable<QColor> {
 // stored as the JSON text of one object.
 template <class T>
 requires HasJsonFields<T>
-struct Serializable<T> {
-    static constexpr bool isNativelyStored = false;
-    using Bridge = TopLevelCodableBridge<T>;
+struct Serializable<T> : detail::Bridged<TopLevelCodableBridge<T>> {
 };
 
 // --- Enumerations -------------------------------------------------------------
@@ -88,10 +77,9 @@ template <class E> struct RawRepresentableBridge {
 
 template <class E>
 requires RawRepresentable<E>
-struct Serializable<E> {
-    static constexpr bool isNativelyStored = false;
-    using Bridge = std::conditional_t<storesRawValueAsJsonText<E>, TopLevelCodableBridge<E>,
-                                      RawRepresentableBridge<E>>;
+struct Serializable<E>
+    : detail::Bridged<std::conditional_t<storesRawValueAsJsonText<E>, TopLevelCodableBridge<E>,
+                                         RawRepresentableBridge<E>>> {
 };
 
 } // namespace Defaults

@@ -32,27 +32,30 @@ void deleteAllData(const JXKit& kit) {
                   kit.identity().isSandboxed());
 }
 
-platform::Alert startupDeletionAlert(const QString& appName) {
+namespace {
+
+platform::Alert deletionAlert(const QString& message) {
     platform::Alert alert;
-    alert.message =
-        QCoreApplication::translate("DataDeletion",
-                                    "Are you sure you want to delete the settings and data for %1?")
-            .arg(appName);
+    alert.message = message;
     alert.buttons = {QCoreApplication::translate("DataDeletion", "Delete"),
                      QCoreApplication::translate("DataDeletion", "Cancel")};
     alert.destructiveButton = 0;
     return alert;
 }
 
+} // namespace
+
+platform::Alert startupDeletionAlert(const QString& appName) {
+    return deletionAlert(
+        QCoreApplication::translate("DataDeletion",
+                                    "Are you sure you want to delete the settings and data for %1?")
+            .arg(appName));
+}
+
 platform::Alert supportWindowDeletionAlert(const QString& appName) {
-    platform::Alert alert;
-    alert.message =
+    return deletionAlert(
         QCoreApplication::translate("DataDeletion", "Delete all data and settings for %1?")
-            .arg(appName);
-    alert.buttons = {QCoreApplication::translate("DataDeletion", "Delete"),
-                     QCoreApplication::translate("DataDeletion", "Cancel")};
-    alert.destructiveButton = 0;
-    return alert;
+            .arg(appName));
 }
 
 void confirmDataDeletion(JXKit& kit, const platform::Alert& alert) {

@@ -35,6 +35,22 @@ private:
     typename Defaults::Signal<T>::ConnectionId id_;
 };
 
+// Subscribes to the signal while it lives; `greet` first tells a new
+// subscriber what it is to know at once.
+template <class T, class Shared, class Greet>
+Defaults::Publisher<T> signalPublisher(std::weak_ptr<Shared> weak, Greet greet) {
+    return Defaults::Publisher<T>(
+        [weak, greet](typename Defaults::Publisher<T>::Subscriber subscriber)
+            -> std::unique_ptr<Defaults::Cancellable> {
+            const auto shared = weak.lock();
+            if (!shared)
+                return std::make_unique<SignalSubscription<T>>(weak, 0);
+            greet(*shared, subscriber);
+            const auto id = shared->signal.connect(std::move(subscriber));
+            return std::make_unique<SignalSubscription<T>>(weak, id);
+        });
+}
+
 } // namespace detail
 
 // Passes each value sent on to the current subscribers; keeps nothing.
@@ -43,15 +59,7 @@ public:
     void send(const T& value = T()) const { shared_->signal.send(value); }
 
     Defaults::Publisher<T> publisher() const {
-        std::weak_ptr<detail::SharedSignal<T>> weak = shared_;
-        return Defaults::Publisher<T>([weak](typename Defaults::Publisher<T>::Subscriber subscriber)
-                                          -> std::unique_ptr<Defaults::Cancellable> {
-            const auto shared = weak.lock();
-            if (!shared)
-                return std::make_unique<detail::SignalSubscription<T>>(weak, 0);
-            const auto id = shared->signal.connect(std::move(subscriber));
-            return std::make_unique<detail::SignalSubscription<T>>(weak, id);
-        });
+        return detail::signalPublisher<T>(std::weak_ptr(shared_), [](const auto&, const auto&) {});
     }
 
 private:
@@ -72,16 +80,9 @@ public:
     }
 
     Defaults::Publisher<T> publisher() const {
-        std::weak_ptr<Shared> weak = shared_;
-        return Defaults::Publisher<T>([weak](typename Defaults::Publisher<T>::Subscriber subscriber)
-                                          -> std::unique_ptr<Defaults::Cancellable> {
-            const auto shared = weak.lock();
-            if (!shared)
-                return std::make_unique<detail::SignalSubscription<T>>(weak, 0);
-            subscriber(shared->value);
-            const auto id = shared->signal.connect(std::move(subscriber));
-            return std::make_unique<detail::SignalSubscription<T>>(weak, id);
-        });
+        return detail::signalPublisher<T>(
+            std::weak_ptr(shared_),
+            [](const Shared& shared, const auto& subscriber) { subscriber(shared.value); });
     }
 
 private:

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <set>
 
 namespace platform {
 
@@ -49,15 +50,31 @@ public:
     virtual void unregisterHotKey(Handle handle) = 0;
     // The one handler of this process; events reach it only for the kinds
     // asked for below.
-    virtual void installHandler(Handler handler) = 0;
-    virtual void addEventKinds(std::initializer_list<EventKind> kinds) = 0;
-    virtual void removeEventKinds(std::initializer_list<EventKind> kinds) = 0;
+    virtual void installHandler(Handler handler) { handler_ = std::move(handler); }
+    virtual void addEventKinds(std::initializer_list<EventKind> kinds) { kinds_.insert(kinds); }
+    virtual void removeEventKinds(std::initializer_list<EventKind> kinds) {
+        for (EventKind kind : kinds)
+            kinds_.erase(kind);
+    }
     // Whether the desktop or another program already uses the combination
     // system-wide, so that a recorder can refuse it.
     virtual bool isTakenBySystem(std::uint32_t keyCode, std::uint32_t modifiers) = 0;
     // The classic modifier that a menu item's Command key stands for: menus on
     // Linux desktops put Control where the original desktop puts Command.
     virtual std::uint32_t menuCommandModifier() const { return ClassicModifier::control; }
+
+protected:
+    // Hands `event` to the handler if its kind is asked for; returns whether
+    // the handler took it.
+    bool deliver(const Event& event) const {
+        return handler_ && kinds_.contains(event.kind) && handler_(event);
+    }
+    const std::set<EventKind>& eventKinds() const { return kinds_; }
+    bool hasHandler() const { return static_cast<bool>(handler_); }
+
+private:
+    std::set<EventKind> kinds_;
+    Handler handler_;
 };
 
 } // namespace platform

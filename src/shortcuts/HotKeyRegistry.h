@@ -38,8 +38,6 @@ public:
     // False suspends every registered shortcut.
     void setEnabled(bool enabled);
 
-    bool isRegistered(std::uint32_t id) const { return records_.contains(id); }
-
 private:
     struct Record {
         Shortcut shortcut;

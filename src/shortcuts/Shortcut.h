@@ -20,9 +20,8 @@ struct Shortcut {
     std::int64_t carbonKeyCode = 0;
     std::int64_t carbonModifiers = 0;
 
-    // The same modifiers as event flags (command 0x100000, shift 0x20000,
-    // option 0x80000, control 0x40000); other bits are dropped.
-    std::uint64_t modifierFlags() const { return eventFlags(carbonModifiers); }
+    // The modifiers as event flags (command 0x100000, shift 0x20000, option
+    // 0x80000, control 0x40000); other bits are dropped.
     static std::uint64_t eventFlags(std::int64_t carbonModifiers);
     static std::int64_t carbonModifiersFrom(std::uint64_t eventFlags);
     // Only the four modifiers a shortcut can hold: the mask through event

@@ -65,17 +65,6 @@ DebugWindow::DebugWindow(DebugServices services, QWidget* parent)
     layout->addWidget(pages_, 1);
 }
 
-QStringList DebugWindow::pageTitles() const {
-    QStringList titles;
-    for (int row = 0; row < sidebar_->count(); ++row)
-        titles << sidebar_->item(row)->text();
-    return titles;
-}
-
-void DebugWindow::showPage(int index) {
-    sidebar_->setCurrentRow(index);
-}
-
 void DebugWindow::addPage(const QString& title, QWidget* page) {
     sidebar_->addItem(title);
     auto* titled = new QWidget;

@@ -22,8 +22,6 @@ public:
     static QString titleFor(const QString& name, const QString& version) {
         return QCoreApplication::translate("DebugWindow", "%1 %2 \u2014 Debug").arg(name, version);
     }
-    QStringList pageTitles() const;
-    void showPage(int index);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -61,17 +61,9 @@ bool xfceHides(const QList<QStringList>& hiddenItemLists, const QString& id) {
 }
 
 bool lxqtHides(const QString& panelConfPath, const QString& title) {
-    QSettings settings(panelConfPath, QSettings::IniFormat);
-    for (const QString& group : settings.childGroups()) {
-        settings.beginGroup(group);
-        const bool hides =
-            settings.value(QStringLiteral("type")).toString() == QLatin1String("statusnotifier") &&
-            settings.value(QStringLiteral("hideList")).toStringList().contains(title);
-        settings.endGroup();
-        if (hides)
-            return true;
-    }
-    return false;
+    return anyLxqtStatusNotifier(panelConfPath, [&title](const QSettings& plugin) {
+        return plugin.value(QStringLiteral("hideList")).toStringList().contains(title);
+    });
 }
 
 bool hostSettingHides(TrayHostKind host, const TrayItemNames& item) {

@@ -79,19 +79,6 @@ void PortalHotKeys::unregisterHotKey(Handle handle) {
     registrations_.erase(handle);
 }
 
-void PortalHotKeys::installHandler(Handler handler) {
-    handler_ = std::move(handler);
-}
-
-void PortalHotKeys::addEventKinds(std::initializer_list<EventKind> kinds) {
-    kinds_.insert(kinds);
-}
-
-void PortalHotKeys::removeEventKinds(std::initializer_list<EventKind> kinds) {
-    for (EventKind kind : kinds)
-        kinds_.erase(kind);
-}
-
 // Combinations registered before the session exists are bound together once
 // it does.
 void PortalHotKeys::createSession() {
@@ -175,11 +162,11 @@ void PortalHotKeys::onShortcutSignal(const QDBusMessage& message) {
 
 void PortalHotKeys::deliver(EventKind kind, const QDBusObjectPath& session,
                             const QString& shortcutId) {
-    if (!session_ || session != *session_ || !handler_ || !kinds_.contains(kind))
+    if (!session_ || session != *session_)
         return;
     for (const auto& [handle, registration] : registrations_)
         if (registration.shortcutId == shortcutId) {
-            handler_({kind, registration.id, 0, 0});
+            HotKeys::deliver({kind, registration.id, 0, 0});
             return;
         }
 }

@@ -13,7 +13,6 @@
 #include <functional>
 #include <map>
 #include <optional>
-#include <set>
 
 class QDBusMessage;
 
@@ -42,9 +41,6 @@ public:
     std::optional<Handle> registerHotKey(std::uint32_t keyCode, std::uint32_t modifiers,
                                          Id id) override;
     void unregisterHotKey(Handle handle) override;
-    void installHandler(Handler handler) override;
-    void addEventKinds(std::initializer_list<EventKind> kinds) override;
-    void removeEventKinds(std::initializer_list<EventKind> kinds) override;
     // The portal cannot tell what the desktop or other programs use.
     bool isTakenBySystem(std::uint32_t, std::uint32_t) override { return false; }
 
@@ -73,8 +69,6 @@ private:
     std::map<QString, std::pair<std::uint32_t, std::uint32_t>> wanted_;
     std::map<Handle, Registration> registrations_;
     std::map<QString, Continuation> pending_;
-    std::set<EventKind> kinds_;
-    Handler handler_;
     Handle nextHandle_ = 1;
     unsigned nextToken_ = 1;
 };

@@ -4,6 +4,7 @@
 #include "platform/linux/PortalShortcut.h"
 
 #include "platform/KeyCodes.h"
+#include "platform/linux/tray/DBusTypes.h"
 
 #include <QDBusMetaType>
 #include <QStringList>
@@ -82,17 +83,11 @@ QString portalDescription(std::uint32_t keyCode, std::uint32_t modifiers) {
 }
 
 QDBusArgument& operator<<(QDBusArgument& argument, const PortalShortcut& shortcut) {
-    argument.beginStructure();
-    argument << shortcut.id << shortcut.options;
-    argument.endStructure();
-    return argument;
+    return writeStructure(argument, shortcut.id, shortcut.options);
 }
 
 const QDBusArgument& operator>>(const QDBusArgument& argument, PortalShortcut& shortcut) {
-    argument.beginStructure();
-    argument >> shortcut.id >> shortcut.options;
-    argument.endStructure();
-    return argument;
+    return readStructure(argument, shortcut.id, shortcut.options);
 }
 
 void registerPortalShortcutTypes() {

@@ -2,36 +2,14 @@
 // SPDX-FileCopyrightText: The Gapsel developers
 
 #include "platform/linux/TrayWindowLocator.h"
+#include "platform/linux/tray/TrayHostClassification.h"
+#include "platform/linux/tray/XcbReply.h"
 
-#include <QFile>
-#include <QGuiApplication>
-
-#include <xcb/xcb.h>
-
-#include <cstdlib>
-#include <memory>
 #include <vector>
 
 namespace platform::xdg {
 
 namespace {
-
-template <typename Reply> using ReplyPtr = std::unique_ptr<Reply, decltype(&std::free)>;
-template <typename Reply> ReplyPtr<Reply> owned(Reply* reply) {
-    return ReplyPtr<Reply>(reply, &std::free);
-}
-
-xcb_atom_t atom(xcb_connection_t* connection, const char* name) {
-    const auto reply = owned(xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 1, static_cast<uint16_t>(qstrlen(name)), name),
-        nullptr));
-    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-}
-
-QString processName(uint32_t pid) {
-    QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
-    return comm.open(QIODevice::ReadOnly) ? QString::fromUtf8(comm.readAll()).trimmed() : QString();
-}
 
 std::optional<uint32_t> pidOf(xcb_connection_t* connection, xcb_window_t window,
                               xcb_atom_t pidAtom) {
@@ -71,14 +49,12 @@ std::vector<xcb_window_t> childrenOf(xcb_connection_t* connection, xcb_window_t 
 } // namespace
 
 std::optional<QRect> TrayWindowLocator::windowOf(const QString& process) {
-    const auto* x11 =
-        qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    xcb_connection_t* connection = applicationConnection();
     if (!connection || process.isEmpty())
         return std::nullopt;
     const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
     const QRect screenArea(0, 0, screen->width_in_pixels, screen->height_in_pixels);
-    const xcb_atom_t pidAtom = atom(connection, "_NET_WM_PID");
+    const xcb_atom_t pidAtom = internAtom(connection, "_NET_WM_PID");
     std::optional<QRect> found;
     // Panels are a few levels deep at most: the tray's window sits in the
     // panel's, which may sit in a window manager's frame.
@@ -87,7 +63,7 @@ std::optional<QRect> TrayWindowLocator::windowOf(const QString& process) {
         std::vector<xcb_window_t> next;
         for (const xcb_window_t window : level) {
             const std::optional<uint32_t> pid = pidOf(connection, window, pidAtom);
-            if (pid && processName(*pid) == process) {
+            if (pid && processOf(*pid).comm == process) {
                 const std::optional<QRect> area = viewableArea(connection, window, screen->root);
                 // A whole panel or the shell's stage tells nothing of where
                 // in it the tray is.

@@ -102,19 +102,6 @@ void XcbHotKeys::unregisterHotKey(Handle handle) {
     xcb_flush(connection_);
 }
 
-void XcbHotKeys::installHandler(Handler handler) {
-    handler_ = std::move(handler);
-}
-
-void XcbHotKeys::addEventKinds(std::initializer_list<EventKind> kinds) {
-    kinds_.insert(kinds);
-}
-
-void XcbHotKeys::removeEventKinds(std::initializer_list<EventKind> kinds) {
-    for (EventKind kind : kinds)
-        kinds_.erase(kind);
-}
-
 // Probes with a grab of our own, given back at once. A combination that we
 // hold ourselves is not the system's.
 bool XcbHotKeys::isTakenBySystem(std::uint32_t keyCode, std::uint32_t modifiers) {
@@ -216,22 +203,16 @@ bool XcbHotKeys::nativeEventFilter(const QByteArray& eventType, void* message, q
             return false;
         const auto grab = grabs_.find(pressed->second);
         held_.erase(pressed);
-        return grab != grabs_.end() && deliver(EventKind::HotKeyReleased, grab->second);
+        return grab != grabs_.end() && deliver({EventKind::HotKeyReleased, grab->second.id, 0, 0});
     }
     const std::uint16_t modifiers = key->state & modifierMask;
     for (const auto& [handle, grab] : grabs_) {
         if (grab.keycode == key->detail && grab.modifiers == modifiers) {
             held_[key->detail] = handle;
-            return deliver(EventKind::HotKeyPressed, grab);
+            return deliver({EventKind::HotKeyPressed, grab.id, 0, 0});
         }
     }
     return false;
-}
-
-bool XcbHotKeys::deliver(EventKind kind, const Grab& grab) {
-    if (!handler_ || !kinds_.contains(kind))
-        return false;
-    return handler_({kind, grab.id, 0, 0});
 }
 
 } // namespace platform::xdg

@@ -9,7 +9,6 @@
 
 #include <array>
 #include <map>
-#include <set>
 
 struct xcb_connection_t;
 
@@ -34,9 +33,6 @@ public:
     std::optional<Handle> registerHotKey(std::uint32_t keyCode, std::uint32_t modifiers,
                                          Id id) override;
     void unregisterHotKey(Handle handle) override;
-    void installHandler(Handler handler) override;
-    void addEventKinds(std::initializer_list<EventKind> kinds) override;
-    void removeEventKinds(std::initializer_list<EventKind> kinds) override;
     bool isTakenBySystem(std::uint32_t keyCode, std::uint32_t modifiers) override;
 
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
@@ -53,7 +49,6 @@ private:
     void ungrab(const Grab& grab, std::uint16_t which);
     std::array<std::uint16_t, 4> lockVariants() const;
     std::uint16_t numLockMask() const;
-    bool deliver(EventKind kind, const Grab& grab);
 
     xcb_connection_t* connection_ = nullptr;
     std::uint32_t root_ = 0;
@@ -61,8 +56,6 @@ private:
     // The grab each held key was pressed as, so its release is reported even
     // when a modifier went up first.
     std::map<std::uint8_t, Handle> held_;
-    std::set<EventKind> kinds_;
-    Handler handler_;
     Handle nextHandle_ = 1;
 };
 

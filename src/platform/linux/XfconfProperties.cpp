@@ -12,9 +12,7 @@
 namespace platform::xdg {
 
 QVariantMap xfconfProperties(const QString& channel, const QString& base) {
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        QStringLiteral("org.xfce.Xfconf"), QStringLiteral("/org/xfce/Xfconf"),
-        QStringLiteral("org.xfce.Xfconf"), QStringLiteral("GetAllProperties"));
+    QDBusMessage call = xfconfCall("GetAllProperties");
     call << channel << base;
     const QDBusMessage reply = QDBusConnection::sessionBus().call(call, QDBus::Block, 2000);
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())

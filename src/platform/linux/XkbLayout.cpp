@@ -2,25 +2,16 @@
 // SPDX-FileCopyrightText: The Gapsel developers
 
 #include "platform/linux/XkbLayout.h"
+#include "platform/linux/tray/XcbReply.h"
 
-#include <xcb/xcb.h>
 // The XKB header names a field "explicit", which C++ reserves.
 #define explicit explicit_
 #include <xcb/xkb.h>
 #undef explicit
 
-#include <cstdlib>
-#include <memory>
-
 namespace platform::xdg {
 
 namespace {
-
-template <typename Reply> using ReplyPtr = std::unique_ptr<Reply, decltype(&std::free)>;
-
-template <typename Reply> ReplyPtr<Reply> owned(Reply* reply) {
-    return ReplyPtr<Reply>(reply, &std::free);
-}
 
 using Connection = std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)>;
 
@@ -70,15 +61,12 @@ std::optional<QString> groupName(xcb_connection_t* connection, int group) {
 // _XKB_RULES_NAMES on the root window: rules, model, layouts, variants and
 // options, each ended by a NUL.
 QStringList rulesNames(xcb_connection_t* connection) {
-    const char name[] = "_XKB_RULES_NAMES";
-    const auto atom = owned(xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 1, sizeof(name) - 1, name), nullptr));
+    const xcb_atom_t atom = internAtom(connection, "_XKB_RULES_NAMES");
     const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
-    if (!atom || atom->atom == XCB_ATOM_NONE || !screen)
+    if (atom == XCB_ATOM_NONE || !screen)
         return {};
     const auto property = owned(xcb_get_property_reply(
-        connection,
-        xcb_get_property(connection, 0, screen->root, atom->atom, XCB_ATOM_STRING, 0, 1024),
+        connection, xcb_get_property(connection, 0, screen->root, atom, XCB_ATOM_STRING, 0, 1024),
         nullptr));
     if (!property)
         return {};

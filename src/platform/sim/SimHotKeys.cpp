@@ -19,22 +19,20 @@ void SimHotKeys::unregisterHotKey(Handle handle) {
 }
 
 void SimHotKeys::installHandler(Handler handler) {
-    handler_ = std::move(handler);
+    HotKeys::installHandler(std::move(handler));
     ++handlerInstalls_;
 }
 
 void SimHotKeys::addEventKinds(std::initializer_list<EventKind> kinds) {
-    for (EventKind kind : kinds) {
-        kinds_.insert(kind);
+    HotKeys::addEventKinds(kinds);
+    for (EventKind kind : kinds)
         kindChanges_.emplace_back(true, kind);
-    }
 }
 
 void SimHotKeys::removeEventKinds(std::initializer_list<EventKind> kinds) {
-    for (EventKind kind : kinds) {
-        kinds_.erase(kind);
+    HotKeys::removeEventKinds(kinds);
+    for (EventKind kind : kinds)
         kindChanges_.emplace_back(false, kind);
-    }
 }
 
 bool SimHotKeys::isTakenBySystem(std::uint32_t keyCode, std::uint32_t modifiers) {
@@ -52,12 +50,6 @@ bool SimHotKeys::press(std::uint32_t keyCode, std::uint32_t modifiers, bool down
                             registration.id, keyCode, modifiers});
     }
     return deliver({down ? EventKind::RawKeyDown : EventKind::RawKeyUp, {}, keyCode, modifiers});
-}
-
-bool SimHotKeys::deliver(const Event& event) {
-    if (!handler_ || !kinds_.contains(event.kind))
-        return false;
-    return handler_(event);
 }
 
 } // namespace platform::sim

@@ -43,20 +43,16 @@ public:
     bool press(std::uint32_t keyCode, std::uint32_t modifiers, bool down = true);
 
     const std::map<Handle, Registration>& registrations() const { return registrations_; }
-    const std::set<EventKind>& eventKinds() const { return kinds_; }
-    bool hasHandler() const { return static_cast<bool>(handler_); }
+    using HotKeys::eventKinds;
+    using HotKeys::hasHandler;
     int handlerInstallCount() const { return handlerInstalls_; }
     // Each change of the asked-for kinds, in order: (added, kind).
     const std::vector<std::pair<bool, EventKind>>& kindChanges() const { return kindChanges_; }
 
 private:
-    bool deliver(const Event& event);
-
     std::map<Handle, Registration> registrations_;
     std::set<std::pair<std::uint32_t, std::uint32_t>> taken_;
-    std::set<EventKind> kinds_;
     std::vector<std::pair<bool, EventKind>> kindChanges_;
-    Handler handler_;
     int handlerInstalls_ = 0;
     Handle nextHandle_ = 1;
     bool isAvailable_ = true;

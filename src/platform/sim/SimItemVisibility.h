@@ -41,7 +41,7 @@ public:
         answer(state.window && state.window->isOnScreen);
     }
     bool menuBarHidesAutomatically() const override { return hidesAutomatically_; }
-    bool hasMainScreen() const override { return hasMainScreen_; }
+    bool hasMainScreen() const override { return true; }
     bool isDarkWake() const override { return isDarkWake_; }
     // The menu-bar organisers that hide items there, by whether they run.
     ReportFacts reportFacts(const HiddenVerdict& verdict) const override;
@@ -53,7 +53,6 @@ public:
         trayVerdicts_[&item] = verdict;
     }
     void setMenuBarHidesAutomatically(bool hides) { hidesAutomatically_ = hides; }
-    void setHasMainScreen(bool has) { hasMainScreen_ = has; }
     void setDarkWake(bool isDarkWake) { isDarkWake_ = isDarkWake; }
     // The identifiers of the applications running beside Gapsel.
     QStringList runningApplications;
@@ -68,7 +67,6 @@ private:
     std::map<const StatusItem*, ItemState> states_;
     std::map<const StatusItem*, HiddenVerdict> trayVerdicts_;
     bool hidesAutomatically_ = false;
-    bool hasMainScreen_ = true;
     bool isDarkWake_ = false;
 };
 

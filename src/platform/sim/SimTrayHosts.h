@@ -13,7 +13,7 @@ class SimTrayHosts final : public TrayHosts {
 public:
     bool hasWatcher() const override { return hasWatcher_; }
     QList<TrayHost> hosts() const override { return hasWatcher_ ? hosts_ : QList<TrayHost>{}; }
-    TrayHostKind desktop() const override { return desktop_; }
+    TrayHostKind desktop() const override { return TrayHostKind::DraggableMenuBar; }
 
     // Scripting: each tells the observer, as a real desktop would.
     void setHosts(QList<TrayHost> hosts) {
@@ -25,13 +25,10 @@ public:
         tell();
     }
 
-    void setDesktop(TrayHostKind desktop) { desktop_ = desktop; }
-
 private:
     void tell() const { tellObservers(); }
 
     bool hasWatcher_ = true;
-    TrayHostKind desktop_ = TrayHostKind::DraggableMenuBar;
     QList<TrayHost> hosts_{TrayHost{TrayHostKind::DraggableMenuBar, {}, -1}};
 };
 

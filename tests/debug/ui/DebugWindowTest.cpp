@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
 #include <QTimer>
@@ -68,8 +69,12 @@ TEST_F(DebugWindowFixture, DrawingHighlightReadsOnOnlyForTheText200AndRelaunches
 TEST_F(DebugWindowFixture, TitleAndPagesInOrderAndLogsShowOneTrimmedEntryPerLineUntilCleared) {
     debug::DebugWindow window(services());
     EXPECT_EQ(window.windowTitle(), u"Gapsel 1.0.0 — Debug"_s);
-    EXPECT_EQ(window.pageTitles(), (QStringList{u"Dashboard"_s, u"Debug"_s, u"User Defaults"_s,
-                                                u"Logs"_s, u"Settings"_s}));
+    const auto* sidebar = window.findChild<QListWidget*>();
+    QStringList pages;
+    for (int row = 0; row < sidebar->count(); ++row)
+        pages << sidebar->item(row)->text();
+    EXPECT_EQ(pages, (QStringList{u"Dashboard"_s, u"Debug"_s, u"User Defaults"_s, u"Logs"_s,
+                                  u"Settings"_s}));
 
     // Logs: Clear empties the log, and each entry shows trimmed on one line.
     log.append(u"  first \n"_s);

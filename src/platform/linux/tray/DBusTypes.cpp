@@ -48,46 +48,22 @@ DBusImage toDBusImage(const QImage& image) {
     return result;
 }
 
-QImage fromDBusImage(const DBusImage& image) {
-    if (image.width <= 0 || image.height <= 0 ||
-        image.pixels.size() != qsizetype{4} * image.width * image.height)
-        return {};
-    QImage result(image.width, image.height, QImage::Format_ARGB32);
-    const auto* in = reinterpret_cast<const uchar*>(image.pixels.constData());
-    for (int y = 0; y < image.height; ++y) {
-        auto* line = reinterpret_cast<quint32*>(result.scanLine(y));
-        for (int x = 0; x < image.width; ++x, in += 4)
-            line[x] = qFromBigEndian<quint32>(in);
-    }
-    return result;
-}
-
 QDBusArgument& operator<<(QDBusArgument& argument, const DBusImage& image) {
-    argument.beginStructure();
-    argument << image.width << image.height << image.pixels;
-    argument.endStructure();
-    return argument;
+    return writeStructure(argument, image.width, image.height, image.pixels);
 }
 
 const QDBusArgument& operator>>(const QDBusArgument& argument, DBusImage& image) {
-    argument.beginStructure();
-    argument >> image.width >> image.height >> image.pixels;
-    argument.endStructure();
-    return argument;
+    return readStructure(argument, image.width, image.height, image.pixels);
 }
 
 QDBusArgument& operator<<(QDBusArgument& argument, const DBusToolTip& toolTip) {
-    argument.beginStructure();
-    argument << toolTip.iconName << toolTip.images << toolTip.title << toolTip.description;
-    argument.endStructure();
-    return argument;
+    return writeStructure(argument, toolTip.iconName, toolTip.images, toolTip.title,
+                          toolTip.description);
 }
 
 const QDBusArgument& operator>>(const QDBusArgument& argument, DBusToolTip& toolTip) {
-    argument.beginStructure();
-    argument >> toolTip.iconName >> toolTip.images >> toolTip.title >> toolTip.description;
-    argument.endStructure();
-    return argument;
+    return readStructure(argument, toolTip.iconName, toolTip.images, toolTip.title,
+                         toolTip.description);
 }
 
 QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenuLayoutItem& item) {
@@ -124,45 +100,27 @@ const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenuLayoutIte
 }
 
 QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenuItem& item) {
-    argument.beginStructure();
-    argument << item.id << item.properties;
-    argument.endStructure();
-    return argument;
+    return writeStructure(argument, item.id, item.properties);
 }
 
 const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenuItem& item) {
-    argument.beginStructure();
-    argument >> item.id >> item.properties;
-    argument.endStructure();
-    return argument;
+    return readStructure(argument, item.id, item.properties);
 }
 
 QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenuItemKeys& keys) {
-    argument.beginStructure();
-    argument << keys.id << keys.names;
-    argument.endStructure();
-    return argument;
+    return writeStructure(argument, keys.id, keys.names);
 }
 
 const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenuItemKeys& keys) {
-    argument.beginStructure();
-    argument >> keys.id >> keys.names;
-    argument.endStructure();
-    return argument;
+    return readStructure(argument, keys.id, keys.names);
 }
 
 QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenuEvent& event) {
-    argument.beginStructure();
-    argument << event.id << event.eventId << event.data << event.timestamp;
-    argument.endStructure();
-    return argument;
+    return writeStructure(argument, event.id, event.eventId, event.data, event.timestamp);
 }
 
 const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenuEvent& event) {
-    argument.beginStructure();
-    argument >> event.id >> event.eventId >> event.data >> event.timestamp;
-    argument.endStructure();
-    return argument;
+    return readStructure(argument, event.id, event.eventId, event.data, event.timestamp);
 }
 
 } // namespace platform::xdg

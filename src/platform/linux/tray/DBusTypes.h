@@ -74,9 +74,22 @@ void registerDBusTypes();
 // The image as the bus carries it: converted to straight ARGB32, each pixel
 // in network byte order.
 DBusImage toDBusImage(const QImage& image);
-// The other way round; a malformed image (pixel data that does not match its
-// size) gives a null image.
-QImage fromDBusImage(const DBusImage& image);
+
+// A structure of `fields`, in order, written to or read from the bus.
+template <class... Fields>
+QDBusArgument& writeStructure(QDBusArgument& argument, const Fields&... fields) {
+    argument.beginStructure();
+    (argument << ... << fields);
+    argument.endStructure();
+    return argument;
+}
+template <class... Fields>
+const QDBusArgument& readStructure(const QDBusArgument& argument, Fields&... fields) {
+    argument.beginStructure();
+    (argument >> ... >> fields);
+    argument.endStructure();
+    return argument;
+}
 
 QDBusArgument& operator<<(QDBusArgument& argument, const DBusImage& image);
 const QDBusArgument& operator>>(const QDBusArgument& argument, DBusImage& image);

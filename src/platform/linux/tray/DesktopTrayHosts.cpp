@@ -10,7 +10,6 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusVariant>
-#include <QFile>
 #include <QFileInfo>
 
 namespace platform::xdg {
@@ -18,18 +17,6 @@ namespace platform::xdg {
 namespace {
 const QString hostNamePrefix = QStringLiteral("org.kde.StatusNotifierHost-");
 
-QByteArray procFile(uint pid, const char* name) {
-    QFile file(QStringLiteral("/proc/%1/%2").arg(pid).arg(QLatin1String(name)));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-BusProcess processOf(uint pid) {
-    BusProcess process{QString::fromUtf8(procFile(pid, "comm")).trimmed(), {}};
-    for (const QByteArray& argument : procFile(pid, "cmdline").split('\0'))
-        if (!argument.isEmpty())
-            process.cmdline.append(QString::fromUtf8(argument));
-    return process;
-}
 // A host for the log: its program, and only the settings that apply to it.
 QString described(const TrayHost& host) {
     QString text = host.process.isEmpty() ? QStringLiteral("unnamed program") : host.process;

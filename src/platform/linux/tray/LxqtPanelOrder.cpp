@@ -13,18 +13,25 @@ QString lxqtPanelConfPath() {
            QStringLiteral("/lxqt/panel.conf");
 }
 
-bool lxqtReversesOrder(const QString& panelConfPath) {
+bool anyLxqtStatusNotifier(const QString& panelConfPath,
+                           const std::function<bool(const QSettings& plugin)>& test) {
     QSettings settings(panelConfPath, QSettings::IniFormat);
     for (const QString& group : settings.childGroups()) {
         settings.beginGroup(group);
-        const bool reverses =
+        const bool found =
             settings.value(QStringLiteral("type")).toString() == QLatin1String("statusnotifier") &&
-            settings.value(QStringLiteral("reverseOrder")).toBool();
+            test(settings);
         settings.endGroup();
-        if (reverses)
+        if (found)
             return true;
     }
     return false;
+}
+
+bool lxqtReversesOrder(const QString& panelConfPath) {
+    return anyLxqtStatusNotifier(panelConfPath, [](const QSettings& plugin) {
+        return plugin.value(QStringLiteral("reverseOrder")).toBool();
+    });
 }
 
 } // namespace platform::xdg

@@ -3,6 +3,7 @@
 
 #include "platform/linux/tray/TrayHostClassification.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -10,6 +11,11 @@
 namespace platform::xdg {
 
 namespace {
+
+QByteArray procFile(uint pid, const char* name) {
+    QFile file(QStringLiteral("/proc/%1/%2").arg(pid).arg(QLatin1String(name)));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 TrayHostKind kindOfProgram(const QString& program) {
     static const QList<std::pair<QString, TrayHostKind>> programs{
@@ -59,6 +65,14 @@ std::optional<int> xfcePluginOf(const BusProcess& process) {
 }
 
 } // namespace
+
+BusProcess processOf(uint pid) {
+    BusProcess process{QString::fromUtf8(procFile(pid, "comm")).trimmed(), {}};
+    for (const QByteArray& argument : procFile(pid, "cmdline").split('\0'))
+        if (!argument.isEmpty())
+            process.cmdline.append(QString::fromUtf8(argument));
+    return process;
+}
 
 TrayHost trayHostOfProcess(const BusProcess& process) {
     if (const auto plugin = xfcePluginOf(process))

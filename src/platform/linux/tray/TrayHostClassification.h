@@ -20,6 +20,9 @@ struct BusProcess {
     QStringList cmdline;
 };
 
+// Process `pid` as /proc tells it now; empty once it has ended.
+BusProcess processOf(uint pid);
+
 // The host a process is, by its name: kded5/kded6 and plasmashell are Plasma,
 // panel-N-systray XFCE's status tray plugin N, and so on. Unknown for any
 // other program (a stand-alone watcher, a host not known here).

@@ -36,8 +36,6 @@ public:
     void remove(XEmbedDockable& item);
     // `item` arrives anew: last in the order, and re-docked at the tray's end.
     void arriveAgain(XEmbedDockable& item);
-    // Whether the items are XEmbed icons now.
-    bool isDocking() const { return docking_; }
 
 private:
     void hostsChanged();

@@ -3,10 +3,10 @@
 
 #include "platform/linux/tray/XEmbedTraySelection.h"
 
+#include "platform/linux/tray/TrayHostClassification.h"
 #include "platform/linux/tray/XcbReply.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QGuiApplication>
 #include <QTimer>
 
@@ -34,11 +34,6 @@ QByteArray propertyBytes(xcb_connection_t* connection, xcb_window_t window, xcb_
         return {};
     return {static_cast<const char*>(xcb_get_property_value(reply.get())),
             xcb_get_property_value_length(reply.get())};
-}
-
-QString processName(std::uint32_t pid) {
-    QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
-    return comm.open(QIODevice::ReadOnly) ? QString::fromUtf8(comm.readAll()).trimmed() : QString();
 }
 
 } // namespace
@@ -90,7 +85,7 @@ QString XEmbedTraySelection::process() const {
     if (pid.size() == sizeof(std::uint32_t)) {
         std::uint32_t value = 0;
         std::memcpy(&value, pid.constData(), sizeof value);
-        if (const QString name = processName(value); !name.isEmpty())
+        if (const QString name = processOf(value).comm; !name.isEmpty())
             return name;
     }
     // WM_CLASS: the instance name, then the class name, each ending in a zero.

@@ -18,6 +18,9 @@ struct XcbFree {
 };
 // A reply of the X server, which the caller frees.
 template <class T> using XcbReply = std::unique_ptr<T, XcbFree>;
+template <class T> XcbReply<T> owned(T* reply) {
+    return XcbReply<T>(reply);
+}
 
 // The application's own X11 connection; null off X11. Some platforms other
 // than X11 (offscreen) answer Qt's X11 interface without a connection.

@@ -25,9 +25,6 @@ public:
                      std::function<void(std::optional<QStringList>)> read,
                      std::function<void(QStringList)> changed, QObject* parent = nullptr);
 
-    // The strings of a setting's value as xfconf sends it (an array of
-    // variants); empty for any other value.
-
 private Q_SLOTS:
     void propertyChanged(const QString& channel, const QString& property,
                          const QDBusVariant& value);

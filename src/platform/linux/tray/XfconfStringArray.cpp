@@ -13,16 +13,16 @@ namespace platform::xdg {
 
 namespace {
 
+// The daemon answers at once; a hung one must not freeze the menu.
+constexpr int timeoutMs = 2000;
+
+} // namespace
+
 QDBusMessage xfconfCall(const char* method) {
     return QDBusMessage::createMethodCall(
         QStringLiteral("org.xfce.Xfconf"), QStringLiteral("/org/xfce/Xfconf"),
         QStringLiteral("org.xfce.Xfconf"), QString::fromLatin1(method));
 }
-
-// The daemon answers at once; a hung one must not freeze the menu.
-constexpr int timeoutMs = 2000;
-
-} // namespace
 
 XfconfStringArray::XfconfStringArray(QDBusConnection bus, QString channel, QString property)
     : bus_(std::move(bus))
@@ -33,13 +33,19 @@ std::optional<QStringList> XfconfStringArray::read() const {
     QDBusMessage call = xfconfCall("GetProperty");
     call << channel_ << property_;
     const QDBusMessage reply = bus_.call(call, QDBus::Block, timeoutMs);
-    if (reply.type() == QDBusMessage::ErrorMessage) {
-        if (reply.errorName() == QStringLiteral("org.xfce.Xfconf.Error.PropertyNotFound"))
-            return QStringList{};
+    const std::optional<QStringList> strings = xfconfStrings(reply);
+    if (!strings)
         qCWarning(trayLog) << "Reading" << property_ << "failed:" << reply.errorMessage();
-        return std::nullopt;
-    }
-    return xfconfStrings(reply.arguments().value(0).value<QDBusVariant>().variant());
+    return strings;
+}
+
+std::optional<QStringList> xfconfStrings(const QDBusMessage& reply) {
+    if (reply.type() != QDBusMessage::ErrorMessage)
+        return xfconfStrings(reply.arguments().value(0).value<QDBusVariant>().variant());
+    // A setting that nobody has made yet.
+    if (reply.errorName() == QLatin1String("org.xfce.Xfconf.Error.PropertyNotFound"))
+        return QStringList{};
+    return std::nullopt;
 }
 
 QStringList xfconfStrings(const QVariant& value) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDBusConnection>
+#include <QDBusMessage>
 #include <QStringList>
 
 #include <optional>
@@ -26,6 +27,13 @@ private:
     QString channel_;
     QString property_;
 };
+
+// A call of `method` on the xfconf daemon.
+QDBusMessage xfconfCall(const char* method);
+
+// The strings of the daemon's answer to GetProperty: empty when the setting is
+// not set, none when it answered with another error.
+std::optional<QStringList> xfconfStrings(const QDBusMessage& reply);
 
 // An xfconf array of strings as xfconfd sends it (an array of variants, or of
 // strings), or a plain string list, as a list.
