@@ -144,9 +144,12 @@ void VirtualDesktop::reservePanelArea() const {
 
 QString VirtualDesktop::startDisplay() {
     // Xvfb picks a free display itself and writes its number to standard output.
-    const QString display = startService(
-        u"Xvfb"_s, {u"-displayfd"_s, u"1"_s, u"-screen"_s, u"0"_s,
-                    u"%1x%2x24"_s.arg(screenWidth).arg(screenHeight), u"-nolisten"_s, u"tcp"_s});
+    // It must not reset when its last client leaves: the test's own short
+    // connections would then close it under a host that is just connecting.
+    const QString display =
+        startService(u"Xvfb"_s, {u"-displayfd"_s, u"1"_s, u"-noreset"_s, u"-screen"_s, u"0"_s,
+                                 u"%1x%2x24"_s.arg(screenWidth).arg(screenHeight), u"-nolisten"_s,
+                                 u"tcp"_s});
     if (display.isEmpty())
         return u"Xvfb does not start (scripts/setup installs it)"_s;
     environment_.insert(u"DISPLAY"_s, QLatin1Char(':') + display);
