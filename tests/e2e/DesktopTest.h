@@ -100,8 +100,13 @@ QString alertLine(Program& gapsel);
 void savePanel(const VirtualDesktop& desktop, const QImage& screen, const QString& name);
 // How far apart two rectangles are: 0 where they touch or overlap.
 int gapBetween(const QRect& a, const QRect& b);
+// xdotool's words that put the pointer back where it starts, in the middle of
+// the screen: off the panel, where no item shows a hover highlight, and out of
+// the picture of a nested compositor, which draws the pointer into it.
+inline const QString pointerAway = QStringLiteral("mousemove 640 400");
 // The screen with the menu that a click with this button (1: left) on the
-// glyph brings up, which is then closed; null when no menu came up.
+// glyph brings up, which is then closed; null when no menu came up. The
+// pointer ends away from the panel.
 QImage menuOnClick(const VirtualDesktop& desktop, const QImage& screen, const QRect& glyph,
                    int button = 1);
 

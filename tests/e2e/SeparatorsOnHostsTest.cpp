@@ -163,8 +163,7 @@ protected:
 TEST_F(GnomeShell, ShowsTheSeparatorWithAMenuAtEveryStart) {
     int clickedAgain = 0;
     const auto startOnce = [&](int start) {
-        // Away from the item, whose hover highlight would change its shape.
-        desktop.xdotool(u"mousemove 640 400"_s);
+        desktop.xdotool(e2e::pointerAway);
         if (!gapsel.start(desktop.environment()))
             return u"Gapsel does not start"_s;
         QImage screen;
