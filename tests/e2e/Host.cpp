@@ -102,7 +102,8 @@ Host gnome() {
         .commands = {QStringLiteral("gsettings set org.gnome.shell enabled-extensions "
                                     "['ubuntu-appindicators@ubuntu.com']"),
                      QStringLiteral(
-                         "gsettings set org.gnome.shell welcome-dialog-last-shown-version '999'")}};
+                         "gsettings set org.gnome.shell welcome-dialog-last-shown-version '999'")},
+        .startedLine = u"GNOME Shell started at"_s};
 }
 
 // GNOME Shell as a Wayland compositor in a window of the virtual display,

@@ -53,6 +53,11 @@ struct Host {
     // A tray that takes only XEmbed icons: it has started once it owns the
     // screen's tray selection (it registers nothing on the bus).
     bool xembed = false;
+    // What the host writes to its log once it has finished starting, when
+    // it shows items only from then on (GNOME's extension holds them back
+    // until the shell's start-up animation has ended); empty when its tray
+    // is ready as soon as it is there.
+    QString startedLine{};
 };
 
 // A host the tests know by its name: xfce, lxqt, lxqt-reversed, gnome,

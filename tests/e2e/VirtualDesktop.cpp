@@ -11,6 +11,8 @@
 #include <QFile>
 #include <QRegularExpression>
 
+#include <gtest/gtest.h>
+
 #include <csignal>
 #include <cstdlib>
 #include <unistd.h>
@@ -103,6 +105,26 @@ VirtualDesktop::~VirtualDesktop() {
     endProcess(hostProcess_);
     for (auto it = services_.rbegin(); it != services_.rend(); ++it)
         endProcess(**it);
+    keepHostLog();
+}
+
+void VirtualDesktop::keepHostLog() const {
+    // The desktop's folder goes with the run; the host's log stays beside
+    // the screenshots, one per test, for reading a failure afterwards.
+    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    if (test == nullptr)
+        return;
+    QString name = QString::fromUtf8(test->test_suite_name()) + u'.' +
+                   QString::fromUtf8(test->name());
+    name.replace(u'/', u'-');
+    const QString folder = outputFolder();
+    QDir().mkpath(folder);
+    QFile::remove(folder + u'/' + name + u".log"_s);
+    QFile::copy(home_ + u"/host.log"_s, folder + u'/' + name + u".log"_s);
+}
+
+QString VirtualDesktop::outputFolder() const {
+    return QStringLiteral(GAPSEL_E2E_OUTPUT_DIR "/") + host_.name;
 }
 
 QString VirtualDesktop::start() {
@@ -180,6 +202,7 @@ QString VirtualDesktop::startHost() {
         hostProcess_.start(u"runuser"_s, QStringList{u"--preserve-environment"_s, u"-u"_s,
                                                      host_.user, u"--"_s, host_.program} +
                                              host_.arguments);
+    const qsizetype logBefore = hostLog().size();
     if (!hostProcess_.waitForStarted())
         return host_.program + u" does not start"_s;
     const TrayHost tray(bus());
@@ -189,6 +212,10 @@ QString VirtualDesktop::startHost() {
                (host_.xembed ? u" never took the tray selection"_s
                              : u" never registered as a StatusNotifierItem host"_s) +
                u"; its log:\n"_s + hostLog();
+    if (!host_.startedLine.isEmpty() &&
+        !processEventsUntil([&] { return hostLog().indexOf(host_.startedLine, logBefore) >= 0; },
+                            hostStartTimeoutMs))
+        return host_.program + u" never finished starting; its log:\n"_s + hostLog();
     reservePanelArea();
     return {};
 }
@@ -332,7 +359,7 @@ QString VirtualDesktop::hostLog() const {
 void VirtualDesktop::saveScreenshot(const QString& name, QImage screen) const {
     if (screen.isNull())
         screen = screenshot();
-    const QString folder = QStringLiteral(GAPSEL_E2E_OUTPUT_DIR "/") + host_.name;
+    const QString folder = outputFolder();
     QDir().mkpath(folder);
     screen.save(folder + QLatin1Char('/') + name + u".png"_s);
 }

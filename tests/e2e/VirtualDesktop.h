@@ -109,6 +109,9 @@ private:
     // Reserves the host's panel band of the screen, as a window manager does
     // for a panel, so that programs see the work area a desktop has.
     void reservePanelArea() const;
+    // The tests' output folder for this host: screenshots and logs.
+    QString outputFolder() const;
+    void keepHostLog() const;
 
     QString home_;
     Host host_;
