@@ -138,8 +138,10 @@ TEST_P(SeparatorsOnHost, ShowSeparatorsInOrderWithMenusAndLegibleGlyphs) {
     EXPECT_TRUE(eventually([&] {
         dimmed = desktop.screenshot();
         const QList<double> now = contrasts(dimmed);
+        // Dimmed, every glyph has clearly less contrast (half, or less, on
+        // every host so far) than it had.
         return now.size() == full.size() &&
-               std::ranges::equal(now, full, [](double a, double b) { return a != b; });
+               std::ranges::equal(now, full, [](double a, double b) { return a < 0.8 * b; });
     })) << "every glyph dimmed";
     e2e::savePanel(desktop, dimmed, u"dimmed"_s);
     checkContrast("contrast-dimmed", dimmed, dimmedContrast);

@@ -18,6 +18,19 @@ bool sameImages(const DBusImageList& a, const DBusImageList& b) {
 }
 } // namespace
 
+// GNOME's AppIndicator extension batches what it reads after a NewIcon, and
+// under load it now and then keeps the old picture (seen when every item
+// dims at once) or, while an item is still settling after its registration,
+// an empty one. A second NewIcon a moment after the last change costs each
+// host one read and brings it up to date.
+NotifierItemObject::NotifierItemObject(QObject* parent)
+    : QObject(parent) {
+    constexpr int iconReminderDelayMs = 1500;
+    iconReminder_.setSingleShot(true);
+    iconReminder_.setInterval(iconReminderDelayMs);
+    connect(&iconReminder_, &QTimer::timeout, this, &NotifierItemObject::NewIcon);
+}
+
 // Qt's Wayland backend takes the token from XDG_ACTIVATION_TOKEN when it next
 // shows or activates a window, and then clears it; programs started from the
 // click (a browser, the mail program) inherit it. A token is short printable
@@ -45,6 +58,7 @@ void NotifierItemObject::setIcons(const DBusImageList& icons) {
         return;
     icons_ = icons;
     Q_EMIT NewIcon();
+    remindOfIcon();
 }
 
 void NotifierItemObject::setLabel(const QString& label) {

@@ -7,6 +7,7 @@
 
 #include <QDBusObjectPath>
 #include <QObject>
+#include <QTimer>
 
 #include <functional>
 
@@ -42,8 +43,7 @@ public:
     static QString menuPath() { return QStringLiteral("/MenuBar"); }
     static QString noMenuPath() { return QStringLiteral("/NO_DBUSMENU"); }
 
-    explicit NotifierItemObject(QObject* parent = nullptr)
-        : QObject(parent) {}
+    explicit NotifierItemObject(QObject* parent = nullptr);
 
     QString category() const { return category_; }
     // Hosts such as GNOME's hide items that are not Active.
@@ -73,6 +73,9 @@ public:
     // What a click that the host leaves to the item does: `x`, `y` is where
     // the host asks for a menu, in screen coordinates.
     void setOnClick(std::function<void(int x, int y)> onClick) { onClick_ = std::move(onClick); }
+    // Tells the hosts a moment from now that the icon changed, even when it
+    // did not since: a host may miss a change (see the .cpp file).
+    void remindOfIcon() { iconReminder_.start(); }
 
 public Q_SLOTS:
     // org.kde.StatusNotifierItem's methods, for hosts that call them: a left
@@ -103,6 +106,7 @@ private:
     }
 
     std::function<void(int, int)> onClick_;
+    QTimer iconReminder_;
     QString id_;
     QString category_ = QStringLiteral("ApplicationStatus");
     QString title_;

@@ -9,7 +9,6 @@
 #include "platform/linux/tray/RegistrationScheduler.h"
 
 #include <QDBusMessage>
-#include <QTimer>
 
 namespace platform::xdg {
 
@@ -88,12 +87,7 @@ void TrayItemExport::registerWithWatcher(std::function<void()> answered) {
         return;
     }
     registration_->registerItem(std::move(answered));
-    // A host that read the icon while the item was still settling keeps the
-    // empty picture it got: GNOME's AppIndicator extension then shows its
-    // placeholder until told the icon changed. Telling every host once more,
-    // a moment later, costs each one read.
-    constexpr int iconReminderDelayMs = 1500;
-    QTimer::singleShot(iconReminderDelayMs, item_, &NotifierItemObject::NewIcon);
+    item_->remindOfIcon();
 }
 
 void TrayItemExport::registerAnew(std::function<void()> answered) {
