@@ -23,6 +23,9 @@ bool succeeded(const QDBusMessage& reply) {
 
 QVariant readProperty(const QDBusConnection& bus, const QString& service, const QString& path,
                       const QString& interface, const QString& name) {
+    // No item found: nothing to ask (Qt would warn of every such call).
+    if (service.isEmpty())
+        return {};
     QDBusMessage call =
         QDBusMessage::createMethodCall(service, path, propertiesInterface, u"Get"_s);
     call << interface << name;
@@ -67,6 +70,8 @@ QVariant TrayHost::itemProperty(const QString& service, const QString& name) con
 QDBusMessage TrayHost::callMenu(const QString& service, const QString& method,
                                 const QVariantList& arguments) const {
     const QString path = itemProperty(service, u"Menu"_s).value<QDBusObjectPath>().path();
+    if (path.isEmpty())
+        return QDBusMessage::createError(QDBusError::UnknownObject, u"no item or no menu"_s);
     QDBusMessage call = QDBusMessage::createMethodCall(service, path, menuInterface, method);
     call.setArguments(arguments);
     return bus_.call(call);
