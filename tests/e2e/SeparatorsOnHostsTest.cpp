@@ -177,8 +177,9 @@ TEST_F(GnomeShell, ShowsTheSeparatorWithAMenuAtEveryStart) {
         if (!drawn)
             e2e::savePanel(desktop, screen, u"missing-%1"_s.arg(start));
         // GNOME 48's extension fills an item's menu only once its own menu
-        // client has read the layout, a moment after the icon shows: a click
-        // before then opens nothing, and the user clicks again.
+        // client has read the layout, and then entry by entry whenever the
+        // shell is idle, a moment after the icon shows: a click before then
+        // opens nothing, and the user clicks again.
         const auto opensMenu = [&] {
             const QRect glyph = glyphs(screen).front();
             if (!e2e::menuOnClick(desktop, screen, glyph).isNull())
