@@ -192,6 +192,9 @@ QString VirtualDesktop::startBus() {
 }
 
 QString VirtualDesktop::startHost() {
+    // What the host writes from here on is its own start's (a restarted
+    // host's log goes on in the same file).
+    const qsizetype logBefore = hostLog().size();
     startInOwnGroup(hostProcess_);
     hostProcess_.setProcessEnvironment(environment_);
     hostProcess_.setProcessChannelMode(QProcess::MergedChannels);
@@ -202,7 +205,6 @@ QString VirtualDesktop::startHost() {
         hostProcess_.start(u"runuser"_s, QStringList{u"--preserve-environment"_s, u"-u"_s,
                                                      host_.user, u"--"_s, host_.program} +
                                              host_.arguments);
-    const qsizetype logBefore = hostLog().size();
     if (!hostProcess_.waitForStarted())
         return host_.program + u" does not start"_s;
     const TrayHost tray(bus());
