@@ -72,15 +72,21 @@ void SeparatorsOnHost::checkMenuActions() {
                            return idsInWatcher().size() == 4 &&
                                   e2e::storedSeparators(desktop.configHome()).size() == 4;
                        });
-    const QString newService =
-        serviceWithId(e2e::storedSeparators(desktop.configHome()).value(3).id);
+    // "New" puts the new separator right after the first, not last.
+    QString newId;
+    for (const e2e::StoredSeparator& stored : e2e::storedSeparators(desktop.configHome()))
+        if (std::ranges::none_of(seeded, [&](const auto& old) { return old.id == stored.id; }))
+            newId = stored.id;
+    const QString newService = serviceWithId(newId);
     // The host's own menu shows the old check mark first (hosts load a menu
     // when it opens), then the new one.
     openContextMenuOfNewGlyph();
     const QString bullet = u"•"_s;
     const bool chosen = host->choose(newService, {bullet}) && eventually([&] {
                             const auto now = e2e::storedSeparators(desktop.configHome());
-                            return now.size() == 4 && now.back().character == bullet;
+                            return now.size() == 4 && std::ranges::any_of(now, [&](const auto& s) {
+                                       return s.id == newId && s.character == bullet;
+                                   });
                         });
     openContextMenuOfNewGlyph();
     QStringList checked;
@@ -89,7 +95,11 @@ void SeparatorsOnHost::checkMenuActions() {
         5000);
     // The item leaves the bus as the entry is clicked: only the watcher tells.
     host->choose(newService, {u"Remove"_s});
-    const bool removed = eventually([&] { return idsInWatcher().size() == 3; });
+    const bool removed = eventually([&] {
+        const auto now = e2e::storedSeparators(desktop.configHome());
+        return idsInWatcher().size() == 3 && now.size() == 3 &&
+               std::ranges::none_of(now, [&](const auto& s) { return s.id == newId; });
+    });
     const auto verdict = [](bool ok) { return ok ? u"ok"_s : u"failed"_s; };
     check("new-char-remove", added && chosen && removed,
           u"New %1, \"•\" %2, Remove %3"_s.arg(verdict(added), verdict(chosen), verdict(removed)));
