@@ -103,7 +103,8 @@ int gapBetween(const QRect& a, const QRect& b);
 // xdotool's words that put the pointer back where it starts, in the middle of
 // the screen: off the panel, where no item shows a hover highlight, and out of
 // the picture of a nested compositor, which draws the pointer into it.
-inline const QString pointerAway = QStringLiteral("mousemove 640 400");
+inline const QString pointerAway =
+    QStringLiteral("mousemove %1 %2").arg(screenWidth / 2).arg(screenHeight / 2);
 // The screen with the menu that a click with this button (1: left) on the
 // glyph brings up, which is then closed; null when no menu came up. The
 // pointer ends away from the panel.
